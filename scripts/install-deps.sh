@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Does nothing when they are all there already.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkgconf file
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  libmpv-dev libtag1-dev sqlite3
+  fonts-liberation fonts-dejavu-core
+  lame xvfb xauth python3-mutagen
+  libbenchmark-dev clang clang-format libclang-rt-14-dev dpkg-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,35 @@
+#include "playback/MpvPlayer.h"
+#include "window/frmSychLyrics.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora Versetta"));
+
+    Platform platform;
+    platform.player = std::make_unique<MpvPlayer>();
+    platform.openDialog = [](const QString& filter, const QString& folder,
+                             const QString& fileName) {
+        const QString chosen =
+            QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
+        return chosen.isEmpty() ? fileName : chosen;
+    };
+    platform.inputBox = [](const QString& prompt, const QString& title, const QString& answer) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                                   QLineEdit::Normal, answer, &ok);
+        return ok ? text : QString();
+    };
+    platform.clipboardText = [] { return QApplication::clipboard()->text(); };
+    platform.programFolder = QApplication::applicationDirPath();
+    platform.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+
+    frmSychLyrics window(std::move(platform));
+    window.guarded("Start-up", [&window] { window.Form_Load(); });
+    window.show();
+    return QApplication::exec();
+}

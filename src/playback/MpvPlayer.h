@@ -1,0 +1,34 @@
+#pragma once
+
+#include "playback/Mp3Player.h"
+
+struct mpv_handle;
+
+// The player on libmpv. Events are drained on the GUI thread; mpv's own thread only queues
+// a wake-up. The audio output comes from VELMORA_AUDIO_OUTPUT when set ("null" on machines
+// without sound), otherwise the usual outputs are tried in turn.
+class MpvPlayer final : public Mp3Player {
+    Q_OBJECT
+public:
+    explicit MpvPlayer(QObject* parent = nullptr);
+    ~MpvPlayer() override;
+
+    void InitPlayer(std::int16_t mode, quintptr windowHandle) override;
+    void StartupSetting(std::int16_t value) override;
+    void LoadSong(const QString& path) override;
+    void PlaySong() override;
+    void PauseSong() override;
+    void StopSong() override;
+    std::int32_t GetSongLength() override;
+    std::int32_t GetPosition() override;
+    std::int16_t GetPositionMinutes() override;
+    std::int16_t GetPositionSeconds() override;
+    void SeekPosition(std::int32_t seconds) override;
+
+private:
+    void drainEvents();
+    double doubleProperty(const char* name) const;
+    void command(std::initializer_list<const char*> args);
+
+    mpv_handle* m_mpv = nullptr;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Path rules of the file bar. They take the separator as a parameter so the rules can be
+// checked for both "/" and "\"; the window passes nativeSeparator().
+
+struct SongLocation {
+    QString folder; // every character up to and including the last separator
+    QString file;   // every character after it (the whole path when there is none)
+};
+
+QChar nativeSeparator();
+
+SongLocation SplitSongPath(const QString& path, QChar separator);
+
+// Appends the separator unless the path already ends with it; "" gives the separator.
+QString QualifyPath(const QString& path, QChar separator);
+
+// The song path without its last four characters, then ".xml"; "" for paths shorter than four.
+QString SynchLyricsFileName(const QString& songPath);
+
+// True when the path names a file this process can open for reading. Never throws.
+bool FileExists(const QString& path);

@@ -1,0 +1,81 @@
+#include "window/frmSychLyrics.h"
+
+#include "window/PathRules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+QString frmSychLyrics::QualifyPath(const QString& path) const {
+    return ::QualifyPath(path, nativeSeparator());
+}
+
+bool frmSychLyrics::CheckForSynchLyricsFile(const QString& songPath) const {
+    const QString name = SynchLyricsFileName(songPath);
+    return !name.isEmpty() && FileExists(name);
+}
+
+void frmSychLyrics::Form_Load() {
+    const QString argument = m_platform.commandLine;
+    if (!argument.isEmpty()) {
+        const SongLocation location = SplitSongPath(argument, nativeSeparator());
+        songFolder = location.folder;
+        songFile = location.file;
+        Text1->setText(songFolder);
+        Text2->setText(songFile);
+        txtFileName->setText(Text1->text() + Text2->text());
+        RunLyricSourceChain(argument);
+    }
+    if (Amp3dj1) {
+        Amp3dj1->InitPlayer(1, static_cast<quintptr>(winId()));
+        Amp3dj1->StartupSetting(1);
+    }
+    setFullRowSelect(true);
+}
+
+void frmSychLyrics::cmdOpen_Click() {
+    const QString initialName = QStringLiteral("*.mp3");
+    const QString chosen =
+        m_platform.openDialog
+            ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"), songFolder, initialName)
+            : initialName;
+    if (chosen != initialName && !chosen.isEmpty()) {
+        const SongLocation location = SplitSongPath(chosen, nativeSeparator());
+        songFolder = location.folder;
+        songFile = location.file;
+        Text1->setText(songFolder);
+        Text2->setText(songFile);
+        txtFileName->setText(Text1->text() + Text2->text());
+    }
+    // Play and Save leave the full path in songFile; the bare name the file bar keeps in Text2
+    // is what joins with the folder, so a cancelled dialog reloads the song that is shown.
+    RunLyricSourceChain(QualifyPath(songFolder) + Text2->text());
+}
+
+void frmSychLyrics::cmdClose_Click() { close(); }
+
+void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    if (CheckForSynchLyricsFile(songPath)) {
+        ShowSynchLyrics(songPath);
+        lblStatus->setText(QString());
+    } else if (CheckForLyrics(songPath)) {
+        const QString lyrics = GetLyrics(songPath);
+        ShowUnsynchLyrics(lyrics);
+        lblStatus->setText(QString());
+        cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
+        cmdAddLyrics->setVisible(true);
+    } else {
+        clearSheet();
+        addRow({QString(), QStringLiteral("No Lyrics Found"), QString(), QString()});
+        lblStatus->setText(QStringLiteral(" No Lyrics Found For  -  ") + txtFileName->text());
+        cmdAddLyrics->setVisible(true);
+        picSynch->setVisible(false);
+        picUnsynch->setVisible(false);
+    }
+    if (CheckForLyrics(songPath)) {
+        txtAddLyrics->setPlainText(GetLyrics(songPath));
+        cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
+        cmdAddLyrics->setVisible(true);
+    }
+}

@@ -1,0 +1,223 @@
+#include "window/frmSychLyrics.h"
+
+#include "playback/SongSlider.h"
+#include "sheet/UpDown.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+QPushButton* makeButton(const char* name, const QString& caption, bool enabled = true) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setEnabled(enabled);
+    return button;
+}
+
+QLabel* makeLabel(const char* name, const QString& caption) {
+    auto* label = new QLabel(caption);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit* makeTextBox(const char* name, const QString& text) {
+    auto* box = new QLineEdit(text);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QFrame* makeLine(const char* name) {
+    auto* line = new QFrame;
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QFont arialBold(int points) {
+    QFont font(QStringLiteral("Arial"), points, QFont::Bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
+    : QWidget(parent), m_platform(std::move(platform)) {
+    setObjectName(QStringLiteral("frmSychLyrics"));
+    setWindowTitle(QStringLiteral("Velmora Versetta"));
+    Amp3dj1 = m_platform.player.get();
+    if (Amp3dj1)
+        Amp3dj1->setObjectName(QStringLiteral("Amp3dj1"));
+    buildControls();
+    layOutControls();
+    connectHandlers();
+    Timer1->start();
+}
+
+frmSychLyrics::~frmSychLyrics() = default;
+
+void frmSychLyrics::buildControls() {
+    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    Frame1 = new QFrame;
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Label5 = makeLabel("Label5", QStringLiteral("File Name:"));
+    txtFileName = makeTextBox("txtFileName", QString());
+    cmdOpen = makeButton("cmdOpen", QStringLiteral("..."));
+    cmdAddLyrics = makeButton("cmdAddLyrics", QStringLiteral("AddLyrics"));
+    Text1 = makeTextBox("Text1", QString());
+    Text2 = makeTextBox("Text2", QString());
+
+    picSynch = new QWidget;
+    picSynch->setObjectName(QStringLiteral("picSynch"));
+    lvLyrics = new QTreeWidget;
+    lvLyrics->setObjectName(QStringLiteral("lvLyrics"));
+    lvLyrics->setColumnCount(4);
+    lvLyrics->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Lyric"), QStringLiteral("Time"),
+                               QStringLiteral("Secs")});
+    lvLyrics->setRootIsDecorated(false);
+    lvLyrics->setUniformRowHeights(true);
+    lvLyrics->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvLyrics->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvLyrics->header()->setStretchLastSection(false);
+    lvLyrics->header()->setSectionsMovable(false);
+    lvLyrics->setColumnWidth(ColNumber, 34);
+    lvLyrics->setColumnWidth(ColLyric, 366);
+    lvLyrics->setColumnWidth(ColTime, 63);
+    lvLyrics->setColumnHidden(ColSecs, true);
+
+    lblCurrentLyric = makeLabel("lblCurrentLyric", QString());
+    lblCurrentLyric->setFont(arialBold(9));
+    lblCurrentLyric->setAlignment(Qt::AlignCenter);
+    lblCurrentLyric->setStyleSheet(QStringLiteral("color: #000080;"));
+    sldSong = new SongSlider;
+    sldSong->setObjectName(QStringLiteral("sldSong"));
+    lblTime = makeLabel("lblTime", QStringLiteral("0:00 / 0:00"));
+    lblTime->setFont(arialBold(12));
+    lblTime->setStyleSheet(QStringLiteral("background-color: white;"));
+    lblTime->setAlignment(Qt::AlignCenter);
+    cmdPlay = makeButton("cmdPlay", QStringLiteral("Play"));
+    cmdStop = makeButton("cmdStop", QStringLiteral("Stop"));
+    cmdMark = makeButton("cmdMark", QStringLiteral("Mark Line"), false);
+    cmdReset = makeButton("cmdReset", QStringLiteral("Clear All Time Markings"));
+    cmdInsert = makeButton("cmdInsert", QStringLiteral("Insert Line"));
+    cmdAddLine = makeButton("cmdAddLine", QStringLiteral("Add Line To End"));
+    cmdRemove = makeButton("cmdRemove", QStringLiteral("Remove Line"));
+    cmdAdjustSingle = makeButton("cmdAdjustSingle", QStringLiteral("Adjust Selected Line"));
+    Label1 = makeLabel("Label1", QStringLiteral("By"));
+    txtAdjustSingle = makeTextBox("txtAdjustSingle", QStringLiteral("1"));
+    spnAdjustSingle = new UpDown;
+    spnAdjustSingle->setObjectName(QStringLiteral("spnAdjustSingle"));
+    Label2 = makeLabel("Label2", QStringLiteral("Secs."));
+    cmdAdjustAll = makeButton("cmdAdjustAll", QStringLiteral("Adjust All Lines"));
+    Label4 = makeLabel("Label4", QStringLiteral("By"));
+    txtAdjustAll = makeTextBox("txtAdjustAll", QStringLiteral("1"));
+    spnAdjustAll = new UpDown;
+    spnAdjustAll->setObjectName(QStringLiteral("spnAdjustAll"));
+    Label3 = makeLabel("Label3", QStringLiteral("Secs."));
+    cmdEditLyric = makeButton("cmdEditLyric", QStringLiteral("Edit Selected Lyric"));
+    cmdLineUp = makeButton("cmdLineUp", QStringLiteral("Move Up 1 Line"));
+    cmdLineDown = makeButton("cmdLineDown", QStringLiteral("Move Down 1 Line"));
+    cmdSave = makeButton("cmdSave", QStringLiteral("Save"), false);
+    Line1 = makeLine("Line1");
+    Line2 = makeLine("Line2");
+    Line3 = makeLine("Line3");
+    Line4 = makeLine("Line4");
+
+    picUnsynch = new QWidget;
+    picUnsynch->setObjectName(QStringLiteral("picUnsynch"));
+    txtAddLyrics = new QPlainTextEdit;
+    txtAddLyrics->setObjectName(QStringLiteral("txtAddLyrics"));
+    txtAddLyrics->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtAddLyrics->setLineWrapMode(QPlainTextEdit::NoWrap);
+    cmdPaste = makeButton("cmdPaste", QStringLiteral("Paste From Clipboard"));
+    cmdLyricsFromText = makeButton("cmdLyricsFromText", QStringLiteral("Get Lyrics From Text File"));
+    cmdClearUnsynch = makeButton("cmdClearUnsynch", QStringLiteral("Clear"));
+    cmdSaveUnsynch = makeButton("cmdSaveUnsynch", QStringLiteral("Save"), false);
+
+    lblStatus = makeLabel("lblStatus", QString());
+    lblStatus->setFont(arialBold(9));
+    lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+}
+
+void frmSychLyrics::connectClick(QPushButton* button, void (frmSychLyrics::*handler)(),
+                                 const char* name) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler, name] { guarded(name, [this, handler] { (this->*handler)(); }); });
+}
+
+void frmSychLyrics::connectHandlers() {
+    connectClick(cmdOpen, &frmSychLyrics::cmdOpen_Click, "Open");
+    connectClick(cmdClose, &frmSychLyrics::cmdClose_Click, "Close");
+    connectClick(cmdAddLyrics, &frmSychLyrics::cmdAddLyrics_Click, "AddLyrics");
+    connectClick(cmdPlay, &frmSychLyrics::cmdPlay_Click, "Play");
+    connectClick(cmdStop, &frmSychLyrics::cmdStop_Click, "Stop");
+    connectClick(cmdMark, &frmSychLyrics::cmdMark_Click, "Mark Line");
+    connectClick(cmdReset, &frmSychLyrics::cmdReset_Click, "Clear All Time Markings");
+    connectClick(cmdInsert, &frmSychLyrics::cmdInsert_Click, "Insert Line");
+    connectClick(cmdAddLine, &frmSychLyrics::cmdAddLine_Click, "Add Line To End");
+    connectClick(cmdRemove, &frmSychLyrics::cmdRemove_Click, "Remove Line");
+    connectClick(cmdAdjustSingle, &frmSychLyrics::cmdAdjustSingle_Click, "Adjust Selected Line");
+    connectClick(cmdAdjustAll, &frmSychLyrics::cmdAdjustAll_Click, "Adjust All Lines");
+    connectClick(cmdEditLyric, &frmSychLyrics::cmdEditLyric_Click, "Edit Selected Lyric");
+    connectClick(cmdLineUp, &frmSychLyrics::cmdLineUp_Click, "Move Up 1 Line");
+    connectClick(cmdLineDown, &frmSychLyrics::cmdLineDown_Click, "Move Down 1 Line");
+    connectClick(cmdSave, &frmSychLyrics::cmdSave_Click, "Save");
+    connectClick(cmdPaste, &frmSychLyrics::cmdPaste_Click, "Paste From Clipboard");
+    connectClick(cmdLyricsFromText, &frmSychLyrics::cmdLyricsFromText_Click,
+                 "Get Lyrics From Text File");
+    connectClick(cmdClearUnsynch, &frmSychLyrics::cmdClearUnsynch_Click, "Clear");
+    connectClick(cmdSaveUnsynch, &frmSychLyrics::cmdSaveUnsynch_Click, "Save lyrics to the tag");
+
+    connect(lvLyrics, &QTreeWidget::itemClicked, this,
+            [this] { guarded("Select line", [this] { lvLyrics_Click(); }); });
+    connect(lvLyrics, &QTreeWidget::itemDoubleClicked, this,
+            [this] { guarded("Edit Selected Lyric", [this] { lvLyrics_DblClick(); }); });
+    connect(txtAddLyrics, &QPlainTextEdit::textChanged, this,
+            [this] { guarded("Lyrics text", [this] { txtAddLyrics_Change(); }); });
+    txtAddLyrics->viewport()->installEventFilter(this);
+    connect(spnAdjustSingle, &UpDown::stepped, this, [this](int direction) {
+        guarded("Adjust Selected Line", [this, direction] { spnAdjustSingle_Change(direction); });
+    });
+    connect(spnAdjustAll, &UpDown::stepped, this, [this](int direction) {
+        guarded("Adjust All Lines", [this, direction] { spnAdjustAll_Change(direction); });
+    });
+    connect(sldSong, &SongSlider::userMoved, this,
+            [this] { guarded("Seek", [this] { sldSong_Scroll(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer", [this] { Timer1_Timer(); }); });
+    if (Amp3dj1)
+        connect(Amp3dj1, &Mp3Player::SongEnded, this, [this](int reason) {
+            guarded("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });
+        });
+}
+
+bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtAddLyrics->viewport() && event->type() == QEvent::MouseButtonRelease)
+        guarded("Lyrics text", [this] { txtAddLyrics_Click(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSychLyrics::reportFailure(const QString& message) noexcept {
+    try {
+        lblStatus->setText(message);
+        std::fprintf(stderr, "velmora-versetta: %s\n", message.toLocal8Bit().constData());
+    } catch (...) {
+        // Nothing sensible is left to do when even the report fails.
+    }
+}

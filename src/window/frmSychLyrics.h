@@ -1,0 +1,204 @@
+#pragma once
+
+#include "window/Failure.h"
+#include "window/Platform.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SongSlider;
+class UpDown;
+
+// One row of the lyric sheet as text, in column order.
+struct SheetRow {
+    QString number;
+    QString lyric;
+    QString time;
+    QString secs;
+};
+
+// The one window. It owns the controls, the song's state and every handler; the handlers
+// are defined in the folder of their subsystem (window/, playback/, sheet/, sources/,
+// storage/). Handlers are public so tests can drive them the way a click would.
+class frmSychLyrics final : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSychLyrics(Platform platform, QWidget* parent = nullptr);
+    ~frmSychLyrics() override;
+
+    // ---- window: start-up, opening a song, closing ---------------------------------------
+    void Form_Load();
+    void cmdOpen_Click();
+    void cmdClose_Click();
+    bool CheckForSynchLyricsFile(const QString& songPath) const;
+    void RunLyricSourceChain(const QString& songPath);
+    QString QualifyPath(const QString& path) const;
+
+    // ---- playback: transport and the display tick ------------------------------------------
+    void cmdPlay_Click();
+    void cmdStop_Click();
+    void Amp3dj1_SongEnded(int reason);
+    void sldSong_Scroll();
+    void Timer1_Timer();
+
+    // ---- sheet: rows, marking, line editing, time adjustment -------------------------------
+    void RenumberLines();
+    void ShowSaveButton();
+    void SetPlayingControls(bool playing);
+    void lvLyrics_Click();
+    void lvLyrics_DblClick();
+    void cmdMark_Click();
+    void cmdReset_Click();
+    void cmdAddLine_Click();
+    void cmdInsert_Click();
+    void cmdRemove_Click();
+    void cmdEditLyric_Click();
+    void EditSelectedLyric();
+    void cmdLineUp_Click();
+    void cmdLineDown_Click();
+    void cmdAdjustAll_Click();
+    void cmdAdjustSingle_Click();
+    void spnAdjustAll_Change(int direction);
+    void spnAdjustSingle_Change(int direction);
+
+    // ---- sources: tag lyrics and the unsynchronized panel ----------------------------------
+    bool CheckForLyrics(const QString& fileName) const;
+    QString GetLyrics(const QString& fileName) const;
+    void cmdSaveUnsynch_Click();
+    void ShowUnsynchLyrics(const QString& sLyrics);
+    void cmdAddLyrics_Click();
+    void cmdPaste_Click();
+    void cmdLyricsFromText_Click();
+    void cmdClearUnsynch_Click();
+    void txtAddLyrics_Change();
+    void txtAddLyrics_Click();
+
+    // ---- storage: the lyrics file, the database, the preview table -------------------------
+    void cmdSave_Click();
+    void ShowSynchLyrics(const QString& fileName);
+    void WriteLyricsToTempDB();
+
+    // ---- sheet access by 1-based position (0 = no row) -------------------------------------
+    enum Column { ColNumber = 0, ColLyric = 1, ColTime = 2, ColSecs = 3 };
+    static constexpr int kMaxRows = 32767;
+    int rowCount() const;
+    QString cell(int position, Column column) const;
+    void setCell(int position, Column column, const QString& text);
+    int selectedRow() const;
+    void selectRow(int position, bool scrollIntoView);
+    void clearSheet();
+    void fillSheet(const std::vector<SheetRow>& rows);
+    void addRow(const SheetRow& row);
+    void insertRow(int position, const SheetRow& row);
+    void removeRow(int position);
+
+    // ---- state (members of the window, zero or empty at creation) --------------------------
+    QString songFolder;
+    QString songFile;
+    QString databasePath;
+    QString synchLyricsPath;
+    QString currentLyric;
+    bool isPlaying = false;
+    std::int16_t selectedLine = 0;
+    std::int16_t currentLine = 0;
+    std::int16_t lineOffset = 0;
+
+    // ---- controls ---------------------------------------------------------------------------
+    QPushButton* cmdClose;
+    QFrame* Frame1;
+    QLabel* Label5;
+    QLineEdit* txtFileName;
+    QPushButton* cmdOpen;
+    QPushButton* cmdAddLyrics;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+
+    QWidget* picSynch;
+    QTreeWidget* lvLyrics;
+    QLabel* lblCurrentLyric;
+    SongSlider* sldSong;
+    QLabel* lblTime;
+    QPushButton* cmdPlay;
+    QPushButton* cmdStop;
+    QPushButton* cmdMark;
+    QPushButton* cmdReset;
+    QPushButton* cmdInsert;
+    QPushButton* cmdAddLine;
+    QPushButton* cmdRemove;
+    QPushButton* cmdAdjustSingle;
+    QLabel* Label1;
+    QLineEdit* txtAdjustSingle;
+    UpDown* spnAdjustSingle;
+    QLabel* Label2;
+    QPushButton* cmdAdjustAll;
+    QLabel* Label4;
+    QLineEdit* txtAdjustAll;
+    UpDown* spnAdjustAll;
+    QLabel* Label3;
+    QPushButton* cmdEditLyric;
+    QPushButton* cmdLineUp;
+    QPushButton* cmdLineDown;
+    QPushButton* cmdSave;
+    QFrame* Line1;
+    QFrame* Line2;
+    QFrame* Line3;
+    QFrame* Line4;
+
+    QWidget* picUnsynch;
+    QPlainTextEdit* txtAddLyrics;
+    QPushButton* cmdPaste;
+    QPushButton* cmdLyricsFromText;
+    QPushButton* cmdClearUnsynch;
+    QPushButton* cmdSaveUnsynch;
+
+    QLabel* lblStatus;
+    QTimer* Timer1;
+    Mp3Player* Amp3dj1;
+
+    // Runs a handler so that a failure ends it, shows its message in lblStatus and on stderr,
+    // and leaves the program running.
+    template <class Handler> void guarded(const char* name, Handler&& handler) noexcept;
+    void reportFailure(const QString& message) noexcept;
+
+    const Platform& platform() const { return m_platform; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void layOutControls();
+    void connectHandlers();
+    void connectClick(QPushButton* button, void (frmSychLyrics::*handler)(), const char* name);
+    QTreeWidgetItem* item(int position) const;
+
+    // The two presentation options of the list that loading and start-up set.
+    void setFullRowSelect(bool on);
+    void setSortByHeader(bool on);
+
+    Platform m_platform;
+};
+
+template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (const VersettaError& error) {
+        reportFailure(error.message());
+    } catch (const std::exception& error) {
+        reportFailure(QStringLiteral("%1 failed: %2").arg(QLatin1String(name), error.what()));
+    } catch (...) {
+        reportFailure(QStringLiteral("%1 failed unexpectedly.").arg(QLatin1String(name)));
+    }
+}

@@ -1,0 +1,54 @@
+#include "support/TestWindow.h"
+
+#include "sheet/TimeText.h"
+
+#include <QTreeWidget>
+
+Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
+    Platform platform;
+    auto player = std::make_unique<FakePlayer>();
+    test.player = player.get();
+    platform.player = std::move(player);
+    platform.openDialog = [&test](const QString& filter, const QString& folder,
+                                  const QString& fileName) {
+        test.openRequests << filter + QLatin1Char('|') + folder + QLatin1Char('|') + fileName;
+        return test.openAnswers.isEmpty() ? fileName : test.openAnswers.takeFirst();
+    };
+    platform.inputBox = [&test](const QString& prompt, const QString& title,
+                                const QString& answer) {
+        test.inputRequests << prompt + QLatin1Char('|') + title + QLatin1Char('|') + answer;
+        return test.inputAnswers.isEmpty() ? QString() : test.inputAnswers.takeFirst();
+    };
+    platform.clipboardText = [&test] { return test.clipboard; };
+    platform.programFolder = test.programFolder.path();
+    platform.commandLine = commandLine;
+    return platform;
+}
+
+TestWindow::TestWindow(const QString& commandLine)
+    : window(std::make_unique<frmSychLyrics>(makeTestPlatform(*this, commandLine))) {}
+
+QStringList TestWindow::sheet() const {
+    QStringList rows;
+    for (int i = 1; i <= window->rowCount(); ++i)
+        rows << QStringList{window->cell(i, frmSychLyrics::ColNumber),
+                            window->cell(i, frmSychLyrics::ColLyric),
+                            window->cell(i, frmSychLyrics::ColTime),
+                            window->cell(i, frmSychLyrics::ColSecs)}
+                    .join(QLatin1Char('|'));
+    return rows;
+}
+
+void TestWindow::setSheet(const QStringList& lyricAndSecs) {
+    std::vector<SheetRow> rows;
+    int n = 0;
+    for (const QString& spec : lyricAndSecs) {
+        const QString lyric = spec.section(QLatin1Char('|'), 0, 0);
+        const QString secs = spec.section(QLatin1Char('|'), 1, 1);
+        const QString time =
+            secs.isEmpty() ? QString()
+                           : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
+        rows.push_back({QString::number(++n), lyric, time, secs});
+    }
+    window->fillSheet(rows);
+}

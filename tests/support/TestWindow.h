@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/FakePlayer.h"
+#include "window/frmSychLyrics.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The real window built on fakes: a player with a test clock, scripted dialogs, a clipboard
+// and a temporary program folder. Answers queued in openAnswers/inputAnswers are used in
+// order; an empty queue answers as a cancelled dialog would.
+struct TestWindow {
+    explicit TestWindow(const QString& commandLine = QString());
+
+    frmSychLyrics* operator->() const { return window.get(); }
+    frmSychLyrics& operator*() const { return *window; }
+
+    // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
+    QStringList sheet() const;
+    // Replaces the sheet by rows "lyric|secs" (numbered, Time made from Secs).
+    void setSheet(const QStringList& lyricAndSecs);
+
+    QTemporaryDir programFolder;
+    FakePlayer* player = nullptr;
+    QStringList openAnswers;
+    QStringList inputAnswers;
+    QStringList openRequests;  // "filter|folder|fileName" per dialog shown
+    QStringList inputRequests; // "prompt|title|default" per input box shown
+    QString clipboard;
+    std::unique_ptr<frmSychLyrics> window;
+};
+
+// Builds the window with the real tag component once it exists; fakes otherwise.
+Platform makeTestPlatform(TestWindow& test, const QString& commandLine);
