@@ -8,6 +8,7 @@
 #include <mpv/client.h>
 
 #include <clocale>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -88,11 +89,13 @@ void MpvPlayer::LoadSong(const QString& path) {
         return;
     // Loaded paused: playback begins with PlaySong, as the window expects.
     mpv_set_property_string(m_mpv, "pause", "yes");
+    m_pausedSeekTarget.reset();
     const QByteArray file = path.toUtf8();
     command({"loadfile", file.constData(), "replace"});
 }
 
 void MpvPlayer::PlaySong() {
+    m_pausedSeekTarget.reset();
     if (m_mpv)
         mpv_set_property_string(m_mpv, "pause", "no");
 }
@@ -102,7 +105,10 @@ void MpvPlayer::PauseSong() {
         mpv_set_property_string(m_mpv, "pause", "yes");
 }
 
-void MpvPlayer::StopSong() { command({"stop"}); }
+void MpvPlayer::StopSong() {
+    m_pausedSeekTarget.reset();
+    command({"stop"});
+}
 
 double MpvPlayer::doubleProperty(const char* name) const {
     double value = 0;
@@ -115,7 +121,14 @@ std::int32_t MpvPlayer::GetSongLength() {
     return clampToInt32(std::round(doubleProperty("duration") * 1000.0));
 }
 
-std::int32_t MpvPlayer::GetPosition() { return clampToInt32(doubleProperty("time-pos")); }
+std::int32_t MpvPlayer::GetPosition() {
+    // While paused after a seek, mpv reports the target less the audio it has buffered
+    // (1.81 for 2); playback resumes at the target, so that is the position to show.
+    const double position =
+        m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+    // Decoding lands a few samples short of an exact seek (1.99995 for 2), so allow 5 ms.
+    return clampToInt32(std::floor(position + 0.005));
+}
 
 std::int16_t MpvPlayer::GetPositionMinutes() {
     return static_cast<std::int16_t>(std::min(GetPosition() / 60, 32767));
@@ -126,8 +139,15 @@ std::int16_t MpvPlayer::GetPositionSeconds() {
 }
 
 void MpvPlayer::SeekPosition(std::int32_t seconds) {
+    if (!m_mpv || doubleProperty("duration") <= 0)
+        return;
     const QByteArray target = QByteArray::number(seconds);
     command({"seek", target.constData(), "absolute+exact"});
+    int paused = 0;
+    mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
+    if (paused)
+        m_pausedSeekTarget = std::clamp(static_cast<double>(seconds), 0.0,
+                                        doubleProperty("duration"));
 }
 
 void MpvPlayer::drainEvents() {

@@ -2,6 +2,8 @@
 
 #include "playback/Mp3Player.h"
 
+#include <optional>
+
 struct mpv_handle;
 
 // The player on libmpv. Events are drained on the GUI thread; mpv's own thread only queues
@@ -31,4 +33,5 @@ private:
     void command(std::initializer_list<const char*> args);
 
     mpv_handle* m_mpv = nullptr;
+    std::optional<double> m_pausedSeekTarget;
 };
