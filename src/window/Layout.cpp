@@ -55,7 +55,11 @@ void frmSychLyrics::layOutControls() {
                  cmdAddLine, cmdRemove, cmdAdjustSingle, cmdAdjustAll, cmdEditLyric, cmdLineUp,
                  cmdLineDown, cmdSave, cmdPaste, cmdLyricsFromText, cmdClearUnsynch,
                  cmdSaveUnsynch});
-    cmdReset->setMinimumWidth(150);
+    // The editing buttons share one width so their columns line up.
+    for (QPushButton* button : {cmdMark, cmdReset, cmdInsert, cmdAddLine, cmdRemove,
+                                cmdAdjustSingle, cmdAdjustAll, cmdEditLyric, cmdLineUp,
+                                cmdLineDown, cmdSave})
+        button->setFixedWidth(164);
     cmdLyricsFromText->setMinimumWidth(150);
     cmdOpen->setFixedSize(24, 24);
     cmdOpen->setToolTip(QStringLiteral("Open a song"));
@@ -139,5 +143,5 @@ void frmSychLyrics::layOutControls() {
     window->addLayout(top);
     window->addLayout(panels, 1);
     window->addWidget(lblStatus);
-    resize(820, 540);
+    resize(880, 560);
 }

@@ -1,0 +1,71 @@
+// Grabs the window as a PNG for the documentation:
+//   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]...
+// With --play the song plays (null audio output) that long before the grab; each --mark
+// presses Mark Line when playback reaches that second.
+#include "playback/MpvPlayer.h"
+#include "window/frmSychLyrics.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPushButton>
+#include <QThread>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    qputenv("VELMORA_AUDIO_OUTPUT", qgetenv("VELMORA_AUDIO_OUTPUT").isEmpty()
+                                        ? QByteArray("null")
+                                        : qgetenv("VELMORA_AUDIO_OUTPUT"));
+    QApplication app(argc, argv);
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
+                             "[--mark SECOND]...\n");
+        return 2;
+    }
+    const QString out = args.takeFirst();
+    double playSeconds = 0;
+    QList<int> marks;
+    QString song;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == QLatin1String("--play") && !args.isEmpty())
+            playSeconds = args.takeFirst().toDouble();
+        else if (arg == QLatin1String("--mark") && !args.isEmpty())
+            marks << args.takeFirst().toInt();
+        else
+            song = arg;
+    }
+
+    Platform platform;
+    platform.player = std::make_unique<MpvPlayer>();
+    platform.programFolder = QApplication::applicationDirPath();
+    platform.commandLine = song;
+    frmSychLyrics window(std::move(platform));
+    window.guarded("Start-up", [&window] { window.Form_Load(); });
+    window.show();
+
+    if (playSeconds > 0) {
+        window.cmdPlay->click();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < playSeconds * 1000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (!marks.isEmpty() && window.Amp3dj1->GetPosition() >= marks.first()) {
+                marks.removeFirst();
+                window.cmdMark->click();
+            }
+            QThread::msleep(10);
+        }
+    }
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    if (!window.grab().save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}
