@@ -7,8 +7,8 @@
 
 #include <mpv/client.h>
 
-#include <clocale>
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <vector>
 
@@ -68,8 +68,8 @@ void MpvPlayer::InitPlayer(std::int16_t /*mode*/, quintptr /*windowHandle*/) {
         m_mpv,
         [](void* self) {
             auto* player = static_cast<MpvPlayer*>(self);
-            QMetaObject::invokeMethod(player, [player] { player->drainEvents(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                player, [player] { player->drainEvents(); }, Qt::QueuedConnection);
         },
         this);
 }
@@ -124,8 +124,7 @@ std::int32_t MpvPlayer::GetSongLength() {
 std::int32_t MpvPlayer::GetPosition() {
     // While paused after a seek, mpv reports the target less the audio it has buffered
     // (1.81 for 2); playback resumes at the target, so that is the position to show.
-    const double position =
-        m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+    const double position = m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
     // Decoding lands a few samples short of an exact seek (1.99995 for 2), so allow 5 ms.
     return clampToInt32(std::floor(position + 0.005));
 }
@@ -146,8 +145,8 @@ void MpvPlayer::SeekPosition(std::int32_t seconds) {
     int paused = 0;
     mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
     if (paused)
-        m_pausedSeekTarget = std::clamp(static_cast<double>(seconds), 0.0,
-                                        doubleProperty("duration"));
+        m_pausedSeekTarget =
+            std::clamp(static_cast<double>(seconds), 0.0, doubleProperty("duration"));
 }
 
 void MpvPlayer::drainEvents() {

@@ -1,7 +1,78 @@
 #include "window/frmSychLyrics.h"
 
-// Transport is not built yet.
-void frmSychLyrics::cmdPlay_Click() {}
-void frmSychLyrics::cmdStop_Click() {}
-void frmSychLyrics::Amp3dj1_SongEnded(int /*reason*/) {}
-void frmSychLyrics::sldSong_Scroll() {}
+#include "playback/SongSlider.h"
+#include "sheet/TimeText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <limits>
+
+Mp3Player& frmSychLyrics::player() const {
+    if (!Amp3dj1)
+        throw VersettaError(QStringLiteral("No audio player is available."));
+    return *Amp3dj1;
+}
+
+std::int32_t frmSychLyrics::songLengthSeconds() const {
+    return static_cast<std::int32_t>(RoundHalfEven(player().GetSongLength() / 1000.0));
+}
+
+void frmSychLyrics::cmdPlay_Click() {
+    songFile = txtFileName->text();
+    if (cmdPlay->text() == QLatin1String("Play")) {
+        WriteLyricsToTempDB();
+        if (!isPlaying) {
+            player().LoadSong(songFile);
+            selectedLine = 1;
+            if (rowCount() >= 1)
+                selectRow(selectedLine, true);
+        }
+        player().PlaySong();
+        isPlaying = true;
+        lblCurrentLyric->setText(QString());
+        cmdPlay->setText(QStringLiteral("Pause"));
+        SetPlayingControls(true);
+        // Marking is what the keyboard is for while the song plays.
+        cmdMark->setFocus();
+    } else {
+        player().PauseSong();
+        isPlaying = true;
+        cmdPlay->setText(QStringLiteral("Play"));
+        SetPlayingControls(false);
+    }
+}
+
+void frmSychLyrics::StopOrEndSong() {
+    const std::int32_t length = songLengthSeconds();
+    player().StopSong();
+    isPlaying = false;
+    cmdPlay->setText(QStringLiteral("Play"));
+    lblTime->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
+    sldSong->setValue(sldSong->Min());
+    lblCurrentLyric->setText(QString());
+    if (rowCount() >= 1)
+        selectRow(1, true);
+    currentLine = 0;
+    selectedLine = 0;
+    lineOffset = 0;
+    SetPlayingControls(false);
+    cmdLineUp->setEnabled(false);
+}
+
+void frmSychLyrics::cmdStop_Click() {
+    StopOrEndSong();
+}
+
+void frmSychLyrics::Amp3dj1_SongEnded(int /*reason*/) {
+    StopOrEndSong();
+}
+
+void frmSychLyrics::sldSong_Scroll() {
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    const double value = std::clamp(sldSong->Value(), lo, hi);
+    player().SeekPosition(static_cast<std::int32_t>(RoundHalfEven(value)));
+}

@@ -16,7 +16,9 @@ QTreeWidgetItem* frmSychLyrics::item(int position) const {
     return lvLyrics->topLevelItem(position - 1);
 }
 
-int frmSychLyrics::rowCount() const { return lvLyrics->topLevelItemCount(); }
+int frmSychLyrics::rowCount() const {
+    return lvLyrics->topLevelItemCount();
+}
 
 QString frmSychLyrics::cell(int position, Column column) const {
     const QTreeWidgetItem* row = item(position);
@@ -46,7 +48,9 @@ void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
         lvLyrics->scrollToItem(row);
 }
 
-void frmSychLyrics::clearSheet() { lvLyrics->clear(); }
+void frmSychLyrics::clearSheet() {
+    lvLyrics->clear();
+}
 
 static QTreeWidgetItem* newItem(const SheetRow& row) {
     return new QTreeWidgetItem(QStringList{row.number, row.lyric, row.time, row.secs});
@@ -61,7 +65,9 @@ void frmSychLyrics::fillSheet(const std::vector<SheetRow>& rows) {
     lvLyrics->addTopLevelItems(items);
 }
 
-void frmSychLyrics::addRow(const SheetRow& row) { lvLyrics->addTopLevelItem(newItem(row)); }
+void frmSychLyrics::addRow(const SheetRow& row) {
+    lvLyrics->addTopLevelItem(newItem(row));
+}
 
 void frmSychLyrics::insertRow(int position, const SheetRow& row) {
     lvLyrics->insertTopLevelItem(position - 1, newItem(row));

@@ -15,7 +15,8 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
         button->setFixedSize(18, 12);
         button->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, direction] { emit stepped(direction); });
+        connect(button, &QToolButton::clicked, this,
+                [this, direction] { emit stepped(direction); });
     };
     addArrow(Qt::UpArrow, "up", +1);
     addArrow(Qt::DownArrow, "down", -1);

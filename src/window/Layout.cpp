@@ -51,14 +51,13 @@ void frmSychLyrics::layOutControls() {
                                  "QPushButton:pressed { background-color: #c8c8c8; }"
                                  "QPushButton:disabled { color: #9a9a9a; border-color: #c0c0c0; }"
                                  "QPushButton:focus { border: 1px dotted #202020; }"));
-    sizeButtons({cmdClose, cmdAddLyrics, cmdPlay, cmdStop, cmdMark, cmdReset, cmdInsert,
-                 cmdAddLine, cmdRemove, cmdAdjustSingle, cmdAdjustAll, cmdEditLyric, cmdLineUp,
-                 cmdLineDown, cmdSave, cmdPaste, cmdLyricsFromText, cmdClearUnsynch,
-                 cmdSaveUnsynch});
+    sizeButtons({cmdClose, cmdAddLyrics, cmdPlay, cmdStop, cmdMark, cmdReset, cmdInsert, cmdAddLine,
+                 cmdRemove, cmdAdjustSingle, cmdAdjustAll, cmdEditLyric, cmdLineUp, cmdLineDown,
+                 cmdSave, cmdPaste, cmdLyricsFromText, cmdClearUnsynch, cmdSaveUnsynch});
     // The editing buttons share one width so their columns line up.
-    for (QPushButton* button : {cmdMark, cmdReset, cmdInsert, cmdAddLine, cmdRemove,
-                                cmdAdjustSingle, cmdAdjustAll, cmdEditLyric, cmdLineUp,
-                                cmdLineDown, cmdSave})
+    for (QPushButton* button :
+         {cmdMark, cmdReset, cmdInsert, cmdAddLine, cmdRemove, cmdAdjustSingle, cmdAdjustAll,
+          cmdEditLyric, cmdLineUp, cmdLineDown, cmdSave})
         button->setFixedWidth(164);
     cmdLyricsFromText->setMinimumWidth(150);
     cmdOpen->setFixedSize(24, 24);

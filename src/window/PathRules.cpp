@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-QChar nativeSeparator() { return QDir::separator(); }
+QChar nativeSeparator() {
+    return QDir::separator();
+}
 
 SongLocation SplitSongPath(const QString& path, QChar separator) {
     const qsizetype k = path.lastIndexOf(separator) + 1; // 0 when there is no separator

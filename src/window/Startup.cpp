@@ -53,7 +53,9 @@ void frmSychLyrics::cmdOpen_Click() {
     RunLyricSourceChain(QualifyPath(songFolder) + Text2->text());
 }
 
-void frmSychLyrics::cmdClose_Click() { close(); }
+void frmSychLyrics::cmdClose_Click() {
+    close();
+}
 
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     if (CheckForSynchLyricsFile(songPath)) {

@@ -22,6 +22,7 @@ QPushButton* makeButton(const char* name, const QString& caption, bool enabled =
     auto* button = new QPushButton(caption);
     button->setObjectName(QString::fromLatin1(name));
     button->setEnabled(enabled);
+    button->setAutoDefault(true); // Enter presses the focused button, as Space does
     return button;
 }
 
@@ -143,7 +144,8 @@ void frmSychLyrics::buildControls() {
     txtAddLyrics->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtAddLyrics->setLineWrapMode(QPlainTextEdit::NoWrap);
     cmdPaste = makeButton("cmdPaste", QStringLiteral("Paste From Clipboard"));
-    cmdLyricsFromText = makeButton("cmdLyricsFromText", QStringLiteral("Get Lyrics From Text File"));
+    cmdLyricsFromText =
+        makeButton("cmdLyricsFromText", QStringLiteral("Get Lyrics From Text File"));
     cmdClearUnsynch = makeButton("cmdClearUnsynch", QStringLiteral("Clear"));
     cmdSaveUnsynch = makeButton("cmdSaveUnsynch", QStringLiteral("Save"), false);
 
@@ -200,7 +202,8 @@ void frmSychLyrics::connectHandlers() {
     });
     connect(sldSong, &SongSlider::userMoved, this,
             [this] { guarded("Seek", [this] { sldSong_Scroll(); }); });
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded("Timer", [this] { Timer1_Timer(); }); });
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { guarded("Timer", [this] { Timer1_Timer(); }); });
     if (Amp3dj1)
         connect(Amp3dj1, &Mp3Player::SongEnded, this, [this](int reason) {
             guarded("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });

@@ -52,6 +52,9 @@ public:
     void Amp3dj1_SongEnded(int reason);
     void sldSong_Scroll();
     void Timer1_Timer();
+    void StopOrEndSong();
+    Mp3Player& player() const;
+    std::int32_t songLengthSeconds() const;
 
     // ---- sheet: rows, marking, line editing, time adjustment -------------------------------
     void RenumberLines();
@@ -93,6 +96,7 @@ public:
     // ---- sheet access by 1-based position (0 = no row) -------------------------------------
     enum Column { ColNumber = 0, ColLyric = 1, ColTime = 2, ColSecs = 3 };
     static constexpr int kMaxRows = 32767;
+    static constexpr std::int32_t kMaxMarkSeconds = 32767; // markers are 16-bit seconds
     int rowCount() const;
     QString cell(int position, Column column) const;
     void setCell(int position, Column column, const QString& text);

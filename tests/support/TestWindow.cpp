@@ -46,8 +46,9 @@ void TestWindow::setSheet(const QStringList& lyricAndSecs) {
         const QString lyric = spec.section(QLatin1Char('|'), 0, 0);
         const QString secs = spec.section(QLatin1Char('|'), 1, 1);
         const QString time =
-            secs.isEmpty() ? QString()
-                           : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
+            secs.isEmpty()
+                ? QString()
+                : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
         rows.push_back({QString::number(++n), lyric, time, secs});
     }
     window->fillSheet(rows);

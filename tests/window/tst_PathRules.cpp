@@ -14,16 +14,38 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("file");
-        QTest::newRow("backslash") << "C:\\Music\\Song.mp3" << "\\" << "C:\\Music\\" << "Song.mp3";
-        QTest::newRow("slash") << "/home/a/Music/Song.mp3" << "/" << "/home/a/Music/" << "Song.mp3";
-        QTest::newRow("blanks kept") << "D:\\My Music\\A Song.mp3" << "\\" << "D:\\My Music\\"
+        QTest::newRow("backslash") << "C:\\Music\\Song.mp3"
+                                   << "\\"
+                                   << "C:\\Music\\"
+                                   << "Song.mp3";
+        QTest::newRow("slash") << "/home/a/Music/Song.mp3"
+                               << "/"
+                               << "/home/a/Music/"
+                               << "Song.mp3";
+        QTest::newRow("blanks kept") << "D:\\My Music\\A Song.mp3"
+                                     << "\\"
+                                     << "D:\\My Music\\"
                                      << "A Song.mp3";
-        QTest::newRow("quotes kept") << "\"/m/a.mp3\"" << "/" << "\"/m/" << "a.mp3\"";
-        QTest::newRow("no separator") << "Song.mp3" << "/" << "" << "Song.mp3";
-        QTest::newRow("other separator is a character") << "C:/Music/Song.mp3" << "\\" << ""
-                                                         << "C:/Music/Song.mp3";
-        QTest::newRow("ends with separator") << "/music/" << "/" << "/music/" << "";
-        QTest::newRow("empty") << "" << "/" << "" << "";
+        QTest::newRow("quotes kept") << "\"/m/a.mp3\""
+                                     << "/"
+                                     << "\"/m/"
+                                     << "a.mp3\"";
+        QTest::newRow("no separator") << "Song.mp3"
+                                      << "/"
+                                      << ""
+                                      << "Song.mp3";
+        QTest::newRow("other separator is a character") << "C:/Music/Song.mp3"
+                                                        << "\\"
+                                                        << ""
+                                                        << "C:/Music/Song.mp3";
+        QTest::newRow("ends with separator") << "/music/"
+                                             << "/"
+                                             << "/music/"
+                                             << "";
+        QTest::newRow("empty") << ""
+                               << "/"
+                               << ""
+                               << "";
     }
     void splitsAtTheLastSeparator() {
         QFETCH(QString, path);
@@ -46,7 +68,8 @@ private slots:
     void namesTheLyricsFileByDroppingFourCharacters() {
         QCOMPARE(SynchLyricsFileName(QStringLiteral("C:\\Music\\Song.mp3")),
                  QStringLiteral("C:\\Music\\Song.xml"));
-        QCOMPARE(SynchLyricsFileName(QStringLiteral("/m/Song.mpeg")), QStringLiteral("/m/Song..xml"));
+        QCOMPARE(SynchLyricsFileName(QStringLiteral("/m/Song.mpeg")),
+                 QStringLiteral("/m/Song..xml"));
         QCOMPARE(SynchLyricsFileName(QStringLiteral("/m/Song")), QStringLiteral("/m/.xml"));
         QCOMPARE(SynchLyricsFileName(QStringLiteral("a.mp")), QStringLiteral(".xml"));
         QCOMPARE(SynchLyricsFileName(QStringLiteral("abc")), QString());

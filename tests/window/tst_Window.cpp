@@ -50,11 +50,31 @@ private slots:
                                   QByteArray(name) == "cmdSaveUnsynch";
             QCOMPARE(button->isEnabled(), !disabled);
         }
-        for (const char* name : {"Frame1", "picSynch", "picUnsynch", "lvLyrics", "lblCurrentLyric",
-                                 "sldSong", "lblTime", "lblStatus", "Label1", "Label2", "Label3",
-                                 "Label4", "Label5", "txtFileName", "Text1", "Text2",
-                                 "txtAdjustSingle", "txtAdjustAll", "spnAdjustSingle",
-                                 "spnAdjustAll", "txtAddLyrics", "Line1", "Line2", "Line3", "Line4"})
+        for (const char* name : {"Frame1",
+                                 "picSynch",
+                                 "picUnsynch",
+                                 "lvLyrics",
+                                 "lblCurrentLyric",
+                                 "sldSong",
+                                 "lblTime",
+                                 "lblStatus",
+                                 "Label1",
+                                 "Label2",
+                                 "Label3",
+                                 "Label4",
+                                 "Label5",
+                                 "txtFileName",
+                                 "Text1",
+                                 "Text2",
+                                 "txtAdjustSingle",
+                                 "txtAdjustAll",
+                                 "spnAdjustSingle",
+                                 "spnAdjustAll",
+                                 "txtAddLyrics",
+                                 "Line1",
+                                 "Line2",
+                                 "Line3",
+                                 "Line4"})
             QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(name)), name);
         QCOMPARE(w->Label5->text(), QStringLiteral("File Name:"));
         QCOMPARE(w->Label1->text(), QStringLiteral("By"));
@@ -106,10 +126,18 @@ private slots:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "/music/Song.mp3" << "/music/" << "Song.mp3";
-        QTest::newRow("blanks") << "/my music/A Song.mp3" << "/my music/" << "A Song.mp3";
-        QTest::newRow("quotes kept") << "\"/music/Song.mp3\"" << "\"/music/" << "Song.mp3\"";
-        QTest::newRow("no separator") << "Song.mp3" << "" << "Song.mp3";
+        QTest::newRow("plain") << "/music/Song.mp3"
+                               << "/music/"
+                               << "Song.mp3";
+        QTest::newRow("blanks") << "/my music/A Song.mp3"
+                                << "/my music/"
+                                << "A Song.mp3";
+        QTest::newRow("quotes kept") << "\"/music/Song.mp3\""
+                                     << "\"/music/"
+                                     << "Song.mp3\"";
+        QTest::newRow("no separator") << "Song.mp3"
+                                      << ""
+                                      << "Song.mp3";
     }
     void startsWithASongAndSplitsItsPath() {
         QFETCH(QString, commandLine);
@@ -227,11 +255,11 @@ private slots:
 
     void playingControlsSwitchBothWays() {
         TestWindow w;
-        const QList<QWidget*> editing = {
-            w->cmdInsert,    w->cmdRemove,      w->cmdAddLine,      w->cmdAdjustAll,
-            w->cmdAdjustSingle, w->txtAdjustAll, w->txtAdjustSingle, w->spnAdjustAll,
-            w->spnAdjustSingle, w->cmdReset,    w->cmdEditLyric,    w->cmdLineDown,
-            w->cmdLineUp,    w->cmdSave};
+        const QList<QWidget*> editing = {w->cmdInsert,       w->cmdRemove,       w->cmdAddLine,
+                                         w->cmdAdjustAll,    w->cmdAdjustSingle, w->txtAdjustAll,
+                                         w->txtAdjustSingle, w->spnAdjustAll,    w->spnAdjustSingle,
+                                         w->cmdReset,        w->cmdEditLyric,    w->cmdLineDown,
+                                         w->cmdLineUp,       w->cmdSave};
         w->SetPlayingControls(true);
         for (QWidget* control : editing)
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
