@@ -72,6 +72,8 @@ public:
     void cmdAdjustSingle_Click();
     void spnAdjustAll_Change(int direction);
     void spnAdjustSingle_Change(int direction);
+    int RequireSelectedRow(const QString& action);
+    bool SheetHasRoomFor(const QString& action);
 
     // ---- sources: tag lyrics and the unsynchronized panel ----------------------------------
     bool CheckForLyrics(const QString& fileName) const;
