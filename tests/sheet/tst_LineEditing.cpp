@@ -79,8 +79,8 @@ private slots:
     }
 
     void needsASelectedLine() {
-        for (const char* button :
-             {"cmdInsert", "cmdRemove", "cmdEditLyric", "cmdLineUp", "cmdLineDown"})
+        for (const char* button : {"cmdInsert", "cmdRemove", "cmdEditLyric", "cmdLineUp",
+                                   "cmdLineDown", "cmdAdjustSingle"})
             for (const QStringList& rows : {QStringList{}, abc}) {
                 TestWindow w;
                 w.setSheet(rows);

@@ -67,17 +67,6 @@ private slots:
         }
     }
 
-    void adjustSelectedLineNeedsASelection() {
-        for (const QStringList& rows : {QStringList{}, QStringList{"a|5"}}) {
-            TestWindow w;
-            w.setSheet(rows);
-            const QStringList before = w.sheet();
-            w->cmdAdjustSingle->click();
-            QCOMPARE(w.sheet(), before);
-            QVERIFY(!w->lblStatus->text().isEmpty() && !w->cmdSave->isEnabled());
-        }
-    }
-
     void spinnersStepTheirOwnBox() {
         // box text, arrow, text after the step; the last two stop at the bound
         for (const auto& [text, arrow, stepped] : {std::tuple{"1", "up", "2"},
