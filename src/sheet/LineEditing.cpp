@@ -1,11 +1,105 @@
 #include "window/frmSychLyrics.h"
 
-// Line editing is not built yet.
-void frmSychLyrics::cmdAddLine_Click() {}
-void frmSychLyrics::cmdInsert_Click() {}
-void frmSychLyrics::cmdRemove_Click() {}
-void frmSychLyrics::cmdEditLyric_Click() {}
-void frmSychLyrics::lvLyrics_DblClick() {}
-void frmSychLyrics::EditSelectedLyric() {}
-void frmSychLyrics::cmdLineUp_Click() {}
-void frmSychLyrics::cmdLineDown_Click() {}
+#include <QLabel>
+#include <QTreeWidget>
+
+#include <limits>
+
+// A handler that needs a selected row gets its position here; with none it says why in the
+// status line and gets 0, so no handler fails on an empty sheet or a cleared selection.
+int frmSychLyrics::RequireSelectedRow(const QString& action) {
+    if (rowCount() == 0) {
+        lblStatus->setText(action + QStringLiteral(": the sheet has no lines."));
+        return 0;
+    }
+    const int position = selectedRow();
+    if (position == 0)
+        lblStatus->setText(action + QStringLiteral(": select a line first."));
+    return position;
+}
+
+bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
+    if (rowCount() < kMaxRows)
+        return true;
+    lblStatus->setText(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
+                                               "can hold. Remove a line first.")
+                                    .arg(kMaxRows));
+    return false;
+}
+
+void frmSychLyrics::cmdAddLine_Click() {
+    if (!SheetHasRoomFor(QStringLiteral("Add Line To End")))
+        return;
+    addRow({});
+    RenumberLines();
+    selectRow(rowCount(), true);
+    ShowSaveButton();
+}
+
+void frmSychLyrics::cmdInsert_Click() {
+    int p = RequireSelectedRow(QStringLiteral("Insert Line"));
+    if (p == 0 || !SheetHasRoomFor(QStringLiteral("Insert Line")))
+        return;
+    insertRow(p, {});
+    ++p;
+    // Positions never pass 32767, so an offset that high already points past every row.
+    if (lineOffset < std::numeric_limits<std::int16_t>::max())
+        ++lineOffset;
+    RenumberLines();
+    selectRow(p, false);
+    ShowSaveButton();
+}
+
+void frmSychLyrics::cmdRemove_Click() {
+    const int p = RequireSelectedRow(QStringLiteral("Remove Line"));
+    if (p == 0)
+        return;
+    removeRow(p);
+    RenumberLines();
+    // After the last row there is nothing to move up into its place: leave no selection
+    // rather than one the list picked on its own.
+    if (p <= rowCount())
+        selectRow(p, false);
+    else
+        lvLyrics->clearSelection();
+    ShowSaveButton();
+}
+
+void frmSychLyrics::EditSelectedLyric() {
+    const int p = RequireSelectedRow(QStringLiteral("Edit Selected Lyric"));
+    if (p == 0)
+        return;
+    const QString old = cell(p, ColLyric);
+    const QString answer = m_platform.inputBox(QStringLiteral("Edit Selected Lyric:"),
+                                               QStringLiteral("Edit Selected Lyric"), old);
+    // Cancel answers "" too, so a lyric cannot be emptied here; blank lines are added instead.
+    if (!answer.isEmpty() && answer != old)
+        setCell(p, ColLyric, answer);
+    ShowSaveButton();
+}
+
+void frmSychLyrics::cmdEditLyric_Click() {
+    EditSelectedLyric();
+}
+
+void frmSychLyrics::lvLyrics_DblClick() {
+    EditSelectedLyric();
+}
+
+void frmSychLyrics::cmdLineDown_Click() {
+    const int p = RequireSelectedRow(QStringLiteral("Move Down 1 Line"));
+    if (p == 0)
+        return;
+    if (p < rowCount())
+        selectRow(p + 1, true);
+    lvLyrics_Click();
+}
+
+void frmSychLyrics::cmdLineUp_Click() {
+    const int p = RequireSelectedRow(QStringLiteral("Move Up 1 Line"));
+    if (p == 0)
+        return;
+    if (p > 1)
+        selectRow(p - 1, true);
+    lvLyrics_Click();
+}

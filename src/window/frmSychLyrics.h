@@ -75,6 +75,9 @@ public:
     void cmdAdjustSingle_Click();
     void spnAdjustAll_Change(int direction);
     void spnAdjustSingle_Change(int direction);
+    int RequireSelectedRow(const QString& action);
+    bool SheetHasRoomFor(const QString& action);
+    void StepAmount(QLineEdit* box, int direction, const QString& action);
 
     // ---- sources: tag lyrics and the unsynchronized panel ----------------------------------
     bool CheckForLyrics(const QString& fileName) const;

@@ -1,0 +1,152 @@
+#include "support/TestWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+const QStringList abc = {"a|1", "b", "c|3"};
+const QString a = QStringLiteral("a|0:01|1"), b = QStringLiteral("b||"),
+              c = QStringLiteral("c|0:03|3");
+} // namespace
+
+class LineEditingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void addsALineAtTheEndAndShowsIt() {
+        TestWindow w;
+        w->show();
+        w->cmdAddLine->click(); // empty sheet
+        QCOMPARE(w.sheet(), QStringList{"1|||"});
+        w.setSheet(QStringList(200, QStringLiteral("x")));
+        w->cmdAddLine->click();
+        QCOMPARE(w.sheet().mid(199), QStringList({"200|x||", "201|||"}));
+        QCOMPARE(w->selectedRow(), 201);
+        const QRect added = w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(200));
+        QVERIFY(w->lvLyrics->viewport()->rect().contains(added));
+        QVERIFY(w->cmdSave->isEnabled());
+    }
+
+    void insertsAboveTheSelectedLine() {
+        for (const auto& [selected, twice] :
+             {std::pair{1, QStringList{"1|||", "2|||", "3|" + a, "4|" + b, "5|" + c}},
+              std::pair{3, QStringList{"1|" + a, "2|" + b, "3|||", "4|||", "5|" + c}}}) {
+            TestWindow w;
+            w.setSheet(abc);
+            w->selectRow(selected, false);
+            w->cmdInsert->click();
+            w->cmdInsert->click();
+            QCOMPARE(w.sheet(), twice);
+            QCOMPARE(w->selectedRow(), selected + 2);
+            QCOMPARE(w->lineOffset, 2);
+            QVERIFY(w->cmdSave->isEnabled());
+            w->lineOffset = 32767; // must not wrap around
+            w->cmdInsert->click();
+            QCOMPARE(w->lineOffset, 32767);
+        }
+    }
+
+    void removesTheSelectedLine() {
+        for (const auto& [rows, selected, after, selectedAfter] :
+             {std::tuple{abc, 2, QStringList{"1|" + a, "2|" + c}, 2},
+              std::tuple{abc, 3, QStringList{"1|" + a, "2|" + b}, 0},
+              std::tuple{QStringList{"a|1"}, 1, QStringList{}, 0}}) {
+            TestWindow w;
+            w.setSheet(rows);
+            w->lineOffset = 2;
+            w->selectRow(selected, false);
+            w->cmdRemove->click();
+            QCOMPARE(w.sheet(), after);
+            QCOMPARE(w->selectedRow(), selectedAfter);
+            QCOMPARE(w->lineOffset, 2);
+            QVERIFY(w->cmdSave->isEnabled());
+        }
+    }
+
+    void fullSheetTakesNoMoreLines() {
+        TestWindow w;
+        w->fillSheet(std::vector<SheetRow>(frmSychLyrics::kMaxRows));
+        w->selectRow(5, false);
+        for (QPushButton* button : {w->cmdAddLine, w->cmdInsert}) {
+            w->lblStatus->clear();
+            button->click();
+            QCOMPARE(w->rowCount(), 32767);
+            QVERIFY(w->lblStatus->text().contains(QStringLiteral("32767 lines")));
+        }
+        QCOMPARE(w->lineOffset, 0);
+        QVERIFY(!w->cmdSave->isEnabled());
+    }
+
+    void needsASelectedLine() {
+        for (const char* button : {"cmdInsert", "cmdRemove", "cmdEditLyric", "cmdLineUp",
+                                   "cmdLineDown", "cmdAdjustSingle"})
+            for (const QStringList& rows : {QStringList{}, abc}) {
+                TestWindow w;
+                w.setSheet(rows);
+                const QStringList before = w.sheet();
+                w->findChild<QPushButton*>(QLatin1String(button))->click();
+                QVERIFY2(w.sheet() == before && w->selectedRow() == 0, button);
+                QVERIFY2(w.inputRequests.isEmpty() && !w->cmdSave->isEnabled(), button);
+                QVERIFY2(!w->lblStatus->text().isEmpty(), button);
+            }
+    }
+
+    void editsTheSelectedLyric() {
+        for (const auto& [answers, lyric] : {std::pair{QStringList{}, "ABC"},
+                                             {QStringList{""}, "ABC"},
+                                             {QStringList{"ABC"}, "ABC"},
+                                             {QStringList{"abc"}, "abc"},
+                                             {QStringList{" "}, " "},
+                                             {QStringList{" x "}, " x "}}) {
+            TestWindow w;
+            w.setSheet({"x|1", "ABC|12"});
+            w->selectRow(2, false);
+            w.inputAnswers = answers;
+            w->cmdEditLyric->click();
+            QCOMPARE(w.inputRequests, QStringList{"Edit Selected Lyric:|Edit Selected Lyric|ABC"});
+            QCOMPARE(w.sheet(), QStringList({"1|x|0:01|1", "2|" + QString(lyric) + "|0:12|12"}));
+            QCOMPARE(w->selectedRow(), 2);
+            QVERIFY(!w->cmdSave->isHidden() && w->cmdSave->isEnabled());
+        }
+    }
+
+    void doubleClickEditsEvenWhilePlaying() {
+        TestWindow w;
+        w.setSheet(abc);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        w->isPlaying = true;
+        w->SetPlayingControls(true);
+        w.inputAnswers << QStringLiteral("sung");
+        const QPoint row = w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(1)).center();
+        QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(w.sheet().at(1), QStringLiteral("2|sung||"));
+    }
+
+    void movesTheSelectionOnly() {
+        // rows, from, button, to, Move Up enabled, Move Down enabled
+        for (const auto& [rows, from, button, to, up, down] :
+             {std::tuple{3, 1, "cmdLineDown", 2, true, true},
+              {3, 3, "cmdLineDown", 3, true, false},
+              {3, 3, "cmdLineUp", 2, true, true},
+              {3, 1, "cmdLineUp", 1, false, true},
+              {1, 1, "cmdLineUp", 1, true, false}}) {
+            TestWindow w;
+            w.setSheet(abc.mid(0, rows));
+            const QStringList before = w.sheet();
+            w->selectRow(from, false);
+            w->findChild<QPushButton*>(QLatin1String(button))->click();
+            QCOMPARE(w->selectedRow(), to);
+            QCOMPARE(w->selectedLine, to);
+            QCOMPARE(w->lblCurrentLyric->text(), w->cell(to, frmSychLyrics::ColLyric));
+            QCOMPARE(w->cmdLineUp->isEnabled(), up);
+            QCOMPARE(w->cmdLineDown->isEnabled(), down);
+            QCOMPARE(w.sheet(), before);
+        }
+    }
+};
+
+QTEST_MAIN(LineEditingTest)
+#include "tst_LineEditing.moc"
