@@ -1,6 +1,7 @@
 #include "support/TestWindow.h"
 
 #include "sheet/TimeText.h"
+#include "sources/TagLibComponent.h"
 
 #include <QTreeWidget>
 
@@ -9,6 +10,7 @@ Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     auto player = std::make_unique<FakePlayer>();
     test.player = player.get();
     platform.player = std::move(player);
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.openDialog = [&test](const QString& filter, const QString& folder,
                                   const QString& fileName) {
         test.openRequests << filter + QLatin1Char('|') + folder + QLatin1Char('|') + fileName;
@@ -46,8 +48,9 @@ void TestWindow::setSheet(const QStringList& lyricAndSecs) {
         const QString lyric = spec.section(QLatin1Char('|'), 0, 0);
         const QString secs = spec.section(QLatin1Char('|'), 1, 1);
         const QString time =
-            secs.isEmpty() ? QString()
-                           : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
+            secs.isEmpty()
+                ? QString()
+                : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
         rows.push_back({QString::number(++n), lyric, time, secs});
     }
     window->fillSheet(rows);
