@@ -111,6 +111,14 @@ QStringList framesOtherThanLyrics(const QByteArray& bytes) {
     return ids;
 }
 
+// TagLib keeps a frame's header protected; a derived class may name the member, and the
+// pointer to it reaches the header of any frame.
+struct FrameHeader : TagLib::ID3v2::Frame {
+    static Header& of(const TagLib::ID3v2::Frame& frame) {
+        return *(frame.*(&FrameHeader::header))();
+    }
+};
+
 bool hasWriteBit(QFileDevice::Permissions permissions) {
     return permissions &
            (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
@@ -205,6 +213,17 @@ void TagLibComponent::SaveTag(const QString& path) {
             throw fail(QStringLiteral("the temporary copy cannot be written."));
         for (auto change = m_changes.constBegin(); change != m_changes.constEnd(); ++change)
             setFrameText(*tag, change.key(), change.value(), encoding);
+        // TagLib marks 2.3 frames that 2.4 dropped (RVAD, TSIZ, ...) to be discarded on
+        // writing; written back in the tag's own version they are still valid, so they stay.
+        // TDAT and TIME are the exception: TagLib folds them into TDRC and writes them anew.
+        if (before.majorVersion >= 3) {
+            const bool hasDate = !tag->frameList("TDRC").isEmpty();
+            for (TagLib::ID3v2::Frame* frame : tag->frameList()) {
+                const TagLib::ByteVector id = frame->frameID();
+                if (!(hasDate && (id == "TDAT" || id == "TIME")))
+                    FrameHeader::of(*frame).setTagAlterPreservation(false);
+            }
+        }
         if (!file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, version,
                        TagLib::File::DoNotDuplicate))
             throw fail(QStringLiteral("the tag could not be written."));
@@ -215,12 +234,15 @@ void TagLibComponent::SaveTag(const QString& path) {
     if (saved.mid(after.length) != original.mid(before.length))
         throw fail(QStringLiteral("the audio would have changed, so the song was left as it was."));
     if (before.majorVersion >= 3) {
-        const QStringList kept = framesOtherThanLyrics(saved);
-        if (kept != framesOtherThanLyrics(original))
-            throw fail(QStringLiteral("the tag holds frames that could not be kept (%1 became "
-                                      "%2), so the song was left as it was.")
-                           .arg(framesOtherThanLyrics(original).join(QLatin1Char(' ')),
-                                kept.join(QLatin1Char(' '))));
+        QStringList lost = framesOtherThanLyrics(original);
+        QStringList added;
+        for (const QString& id : framesOtherThanLyrics(saved))
+            if (!lost.removeOne(id))
+                added << id;
+        if (!lost.isEmpty() || !added.isEmpty())
+            throw fail(QStringLiteral("its tag holds frames that could not be kept as they are "
+                                      "(%1), so the song was left as it was.")
+                           .arg((lost + added).join(QStringLiteral(", "))));
     }
 
     copy.setPermissions(info.permissions());
