@@ -44,6 +44,8 @@ void frmSychLyrics::cmdSaveUnsynch_Click() {
         throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
     const std::unique_ptr<TagComponent> tag = m_platform.newTagComponent();
     songFile = QualifyPath(Text1->text()) + Text2->text();
+    if (Text2->text().isEmpty())
+        throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
     const QString lyrics = TrimBlanks(txtAddLyrics->toPlainText());
     tag->LoadTag(songFile, true);
     tag->SetFrameText(QStringLiteral("USLT"), lyrics);

@@ -65,10 +65,11 @@ QString ReadLyricsFile(const QString& path) {
     if (info.isDir())
         throw VersettaError(QStringLiteral("%1 is a folder, not a text file.").arg(shown));
     if (info.size() > kMaxLyricsFileBytes)
-        throw VersettaError(QStringLiteral("%1 is too large for lyrics (%2 MB; at most %3 MB).")
-                                .arg(shown)
-                                .arg(info.size() / (1024 * 1024))
-                                .arg(kMaxLyricsFileBytes / (1024 * 1024)));
+        throw VersettaError(
+            QStringLiteral("%1 is too large for lyrics (%2 MB; the limit is %3 MB).")
+                .arg(shown)
+                .arg(double(info.size()) / (1024 * 1024), 0, 'f', 1)
+                .arg(kMaxLyricsFileBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw VersettaError(QStringLiteral("Cannot read %1: %2").arg(shown, file.errorString()));
