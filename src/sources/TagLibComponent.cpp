@@ -10,11 +10,13 @@
 
 #include <id3v2tag.h>
 #include <mpegfile.h>
-#include <textidentificationframe.h>
 #include <tfilestream.h>
 #include <unsynchronizedlyricsframe.h>
 
-#include <algorithm>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <system_error>
 
@@ -32,16 +34,9 @@ QString fromTagLib(const TagLib::String& text) {
     return QString::fromStdString(text.to8Bit(true));
 }
 
-bool isTextFrameId(const QString& id) {
-    return id.size() == 4 && id.startsWith(QLatin1Char('T')) && id != QStringLiteral("TXXX") &&
-           std::all_of(id.begin(), id.end(), [](QChar c) {
-               return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                      (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
-           });
-}
-
-void requireHandled(const QString& id) {
-    if (id != kLyricsId && !isTextFrameId(id))
+// Lyrics are the only frame this program reads or writes.
+void requireLyrics(const QString& id) {
+    if (id != kLyricsId)
         throw VersettaError(QStringLiteral("The tag frame \"%1\" is not supported.").arg(id));
 }
 
@@ -61,35 +56,22 @@ LyricsFrame* expectedLyrics(const TagLib::ID3v2::Tag& tag) {
     return first;
 }
 
-QString frameText(const TagLib::ID3v2::Tag& tag, const QString& id) {
-    if (id == kLyricsId) {
-        const LyricsFrame* lyrics = expectedLyrics(tag);
-        return lyrics ? fromTagLib(lyrics->text()) : QString();
-    }
-    const TagLib::ID3v2::FrameList& frames = tag.frameList(id.toLatin1().constData());
-    return frames.isEmpty() ? QString() : fromTagLib(frames.front()->toString());
+QString lyricsText(const TagLib::ID3v2::Tag& tag) {
+    const LyricsFrame* lyrics = expectedLyrics(tag);
+    return lyrics ? fromTagLib(lyrics->text()) : QString();
 }
 
-void setFrameText(TagLib::ID3v2::Tag& tag, const QString& id, const QString& text,
-                  TagLib::String::Type encoding) {
-    if (id == kLyricsId) {
-        LyricsFrame* lyrics = expectedLyrics(tag);
-        if (!lyrics) {
-            auto created = std::make_unique<LyricsFrame>(encoding);
-            // "XXX" is the tag format's code for a language that is not known.
-            created->setLanguage("XXX");
-            lyrics = created.get();
-            tag.addFrame(created.release());
-        }
-        lyrics->setTextEncoding(encoding);
-        lyrics->setText(toTagLib(text));
-        return;
+void setLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding) {
+    LyricsFrame* lyrics = expectedLyrics(tag);
+    if (!lyrics) {
+        auto created = std::make_unique<LyricsFrame>(encoding);
+        // "XXX" is the tag format's code for a language that is not known.
+        created->setLanguage("XXX");
+        lyrics = created.get();
+        tag.addFrame(created.release());
     }
-    const TagLib::ByteVector byteId(id.toLatin1().constData());
-    tag.removeFrames(byteId);
-    auto frame = std::make_unique<TagLib::ID3v2::TextIdentificationFrame>(byteId, encoding);
-    frame->setText(toTagLib(text));
-    tag.addFrame(frame.release());
+    lyrics->setTextEncoding(encoding);
+    lyrics->setText(toTagLib(text));
 }
 
 QByteArray readWhole(const QString& path, const QString& shown) {
@@ -104,11 +86,23 @@ QByteArray readWhole(const QString& path, const QString& shown) {
     return bytes;
 }
 
+// The frames of the tag that a save is not meant to touch.
 QStringList framesOtherThanLyrics(const QByteArray& bytes) {
     QStringList ids = Id3v2FrameIds(bytes);
     ids.removeAll(kLyricsId);
-    ids.sort();
     return ids;
+}
+
+// Makes the copy's bytes durable before it replaces the song, so a crash cannot leave an
+// empty file in the song's place.
+bool flushToDisk(const QString& path) {
+#ifdef Q_OS_UNIX
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && ::fsync(file.handle()) == 0;
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
 }
 
 // TagLib keeps a frame's header protected; a derived class may name the member, and the
@@ -139,7 +133,7 @@ TagLibComponent::~TagLibComponent() = default;
 
 void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     m_loaded.reset();
-    m_changes.clear();
+    m_newLyrics.reset();
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile())
         throw VersettaError(
@@ -152,18 +146,18 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
 }
 
 QString TagLibComponent::GetFrameText(const QString& frameId) {
-    requireHandled(frameId);
-    if (const auto change = m_changes.constFind(frameId); change != m_changes.constEnd())
-        return *change;
+    requireLyrics(frameId);
+    if (m_newLyrics)
+        return *m_newLyrics;
     if (!m_loaded)
         return {};
     const TagLib::ID3v2::Tag* tag = m_loaded->file.ID3v2Tag(false);
-    return tag ? frameText(*tag, frameId) : QString();
+    return tag ? lyricsText(*tag) : QString();
 }
 
 void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) {
-    requireHandled(frameId);
-    m_changes.insert(frameId, text);
+    requireLyrics(frameId);
+    m_newLyrics = text;
 }
 
 void TagLibComponent::SaveTag(const QString& path) {
@@ -181,7 +175,8 @@ void TagLibComponent::SaveTag(const QString& path) {
 
     const QByteArray original = readWhole(target, shown);
     const Id3v2Extent before = Id3v2ExtentOf(original);
-    if (before.length > original.size() || before.majorVersion > 4)
+    if (before.length > original.size() ||
+        (before.length > 0 && (before.majorVersion < 2 || before.majorVersion > 4)))
         throw fail(QStringLiteral("its ID3v2 tag is damaged or of an unknown version."));
     {
         TagLib::FileStream stream(QFile::encodeName(target).constData(), true);
@@ -192,7 +187,8 @@ void TagLibComponent::SaveTag(const QString& path) {
 
     // The song is changed only by renaming a checked copy over it, so a failure at any step
     // before that leaves it exactly as it was.
-    QTemporaryFile copy(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+    const QFileInfo song(target);
+    QTemporaryFile copy(song.absolutePath() + QStringLiteral("/.") + song.fileName() +
                         QStringLiteral(".XXXXXX"));
     if (!copy.open() || copy.write(original) != original.size() || !copy.flush())
         throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") +
@@ -211,8 +207,8 @@ void TagLibComponent::SaveTag(const QString& path) {
         TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
         if (!file.isValid() || file.readOnly() || !tag)
             throw fail(QStringLiteral("the temporary copy cannot be written."));
-        for (auto change = m_changes.constBegin(); change != m_changes.constEnd(); ++change)
-            setFrameText(*tag, change.key(), change.value(), encoding);
+        if (m_newLyrics)
+            setLyricsText(*tag, *m_newLyrics, encoding);
         // TagLib marks 2.3 frames that 2.4 dropped (RVAD, TSIZ, ...) to be discarded on
         // writing; written back in the tag's own version they are still valid, so they stay.
         // TDAT and TIME are the exception: TagLib folds them into TDRC and writes them anew.
@@ -246,11 +242,12 @@ void TagLibComponent::SaveTag(const QString& path) {
     }
 
     copy.setPermissions(info.permissions());
+    if (!flushToDisk(copy.fileName()))
+        throw fail(QStringLiteral("the temporary copy could not be written to disk."));
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(copy.fileName()).constData(),
                             QFile::encodeName(target).constData(), error);
     if (error)
         throw fail(QString::fromStdString(error.message()));
     copy.setAutoRemove(false);
-    m_changes.clear();
 }

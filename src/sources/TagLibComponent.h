@@ -2,15 +2,15 @@
 
 #include "sources/TagComponent.h"
 
-#include <QMap>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // The tag component on TagLib. LoadTag reads the file's ID3v2 tag; SetFrameText only records
-// the change; SaveTag writes every recorded change into a copy of the song, checks that the
+// the new lyrics; SaveTag writes them into a copy of the song, checks that the
 // audio and the other frames came through unchanged and only then puts the copy in the
-// song's place. Handles "USLT" and the text frames (T***, except TXXX).
+// song's place. "USLT" is the one frame it handles.
 class TagLibComponent final : public TagComponent {
 public:
     TagLibComponent();
@@ -26,5 +26,5 @@ public:
 private:
     struct Loaded;
     std::unique_ptr<Loaded> m_loaded;
-    QMap<QString, QString> m_changes;
+    std::optional<QString> m_newLyrics;
 };
