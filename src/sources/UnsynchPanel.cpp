@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 void frmSychLyrics::ShowUnsynchLyrics(const QString& sLyrics) {
     const QStringList lines = LyricLines(sLyrics);
     // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
