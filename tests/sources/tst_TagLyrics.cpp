@@ -4,6 +4,7 @@
 
 #include "SongFiles.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -154,6 +155,13 @@ private slots:
         QVERIFY(read(song).contains("described") && !read(song).contains("plain"));
         saveLyrics(song, QString());
         QVERIFY(!TestWindow()->CheckForLyrics(song));
+
+        // A link is followed: the song it names gets the lyrics, the link stays a link.
+        const QString link = dir.filePath(QStringLiteral("Лирика é.mp3"));
+        QVERIFY(QFile::link(song, link));
+        saveLyrics(link, "through the link");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFrame(song), QStringLiteral("through the link"));
     }
 
     void independentReaderReadsSavedLyrics() {
