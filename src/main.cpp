@@ -1,4 +1,5 @@
 #include "playback/MpvPlayer.h"
+#include "sources/TagLibComponent.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
 
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.openDialog = [](const QString& filter, const QString& folder,
                              const QString& fileName) {
         const QString chosen =

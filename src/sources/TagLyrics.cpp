@@ -1,12 +1,57 @@
 #include "window/frmSychLyrics.h"
 
-// Tags are not read yet: no song has tag lyrics.
-bool frmSychLyrics::CheckForLyrics(const QString& /*fileName*/) const {
-    return false;
+#include "sources/TextCleaning.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// The "USLT" text of the song, or "" when anything on the way fails: a missing file, no
+// tag, no frame, a component that cannot be made.
+QString readLyricsFrame(const Platform& platform, const QString& fileName) noexcept {
+    try {
+        if (!platform.newTagComponent)
+            return {};
+        const std::unique_ptr<TagComponent> tag = platform.newTagComponent();
+        if (!tag)
+            return {};
+        try {
+            tag->LoadTag(fileName, true);
+        } catch (...) {
+            // A failed load is skipped like any other step; the frame read below answers "".
+        }
+        return tag->GetFrameText(QStringLiteral("USLT"));
+    } catch (...) {
+        return {};
+    }
 }
 
-QString frmSychLyrics::GetLyrics(const QString& /*fileName*/) const {
-    return {};
+} // namespace
+
+bool frmSychLyrics::CheckForLyrics(const QString& fileName) const {
+    // Not trimmed: a frame of blanks only still counts as lyrics.
+    return !readLyricsFrame(m_platform, fileName).isEmpty();
 }
 
-void frmSychLyrics::cmdSaveUnsynch_Click() {}
+QString frmSychLyrics::GetLyrics(const QString& fileName) const {
+    return TrimBlanks(readLyricsFrame(m_platform, fileName));
+}
+
+void frmSychLyrics::cmdSaveUnsynch_Click() {
+    if (!m_platform.newTagComponent)
+        throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
+    const std::unique_ptr<TagComponent> tag = m_platform.newTagComponent();
+    songFile = QualifyPath(Text1->text()) + Text2->text();
+    if (Text2->text().isEmpty())
+        throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
+    const QString lyrics = TrimBlanks(txtAddLyrics->toPlainText());
+    tag->LoadTag(songFile, true);
+    tag->SetFrameText(QStringLiteral("USLT"), lyrics);
+    tag->SaveTag(songFile);
+    ShowUnsynchLyrics(lyrics);
+    picSynch->setVisible(true);
+    picUnsynch->setVisible(false);
+    cmdAddLyrics->setVisible(false);
+}

@@ -1,10 +1,73 @@
 #include "window/frmSychLyrics.h"
 
-// The text panel is not built yet.
-void frmSychLyrics::ShowUnsynchLyrics(const QString& /*sLyrics*/) {}
-void frmSychLyrics::cmdAddLyrics_Click() {}
-void frmSychLyrics::cmdPaste_Click() {}
-void frmSychLyrics::cmdLyricsFromText_Click() {}
-void frmSychLyrics::cmdClearUnsynch_Click() {}
-void frmSychLyrics::txtAddLyrics_Change() {}
-void frmSychLyrics::txtAddLyrics_Click() {}
+#include "sheet/UpDown.h"
+#include "sources/TextCleaning.h"
+#include "sources/TextFile.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+void frmSychLyrics::ShowUnsynchLyrics(const QString& sLyrics) {
+    const QStringList lines = LyricLines(sLyrics);
+    // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
+    const qsizetype kept = std::min<qsizetype>(lines.size(), kMaxRows);
+    std::vector<SheetRow> rows;
+    rows.reserve(static_cast<std::size_t>(kept));
+    for (qsizetype n = 1; n <= kept; ++n)
+        rows.push_back({QString::number(n), lines.at(n - 1), QString(), QString()});
+    fillSheet(rows);
+
+    setSortByHeader(false);
+    cmdAddLyrics->setVisible(false);
+    picSynch->setVisible(true);
+    picUnsynch->setVisible(false);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
+                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll, cmdSave})
+        control->setEnabled(false);
+    lblStatus->setText(QString());
+    if (lines.size() > kept)
+        lblStatus->setText(QStringLiteral("The lyrics have %1 lines; only the first %2 are on "
+                                          "the sheet.")
+                               .arg(lines.size())
+                               .arg(kMaxRows));
+}
+
+void frmSychLyrics::cmdAddLyrics_Click() {
+    picUnsynch->setVisible(true);
+    picSynch->setVisible(false);
+}
+
+void frmSychLyrics::cmdPaste_Click() {
+    txtAddLyrics->setPlainText(m_platform.clipboardText ? m_platform.clipboardText() : QString());
+}
+
+void frmSychLyrics::cmdLyricsFromText_Click() {
+    const QString initialName = QStringLiteral("*.*");
+    if (!m_platform.openDialog)
+        return;
+    const QString chosen =
+        m_platform.openDialog(QStringLiteral("All Files (*.*)"), songFolder, initialName);
+    if (chosen == initialName || chosen.isEmpty())
+        return;
+    // A file that cannot be read leaves the panel as it was; the guard reports why.
+    txtAddLyrics->setPlainText(ReadLyricsFile(chosen));
+}
+
+void frmSychLyrics::cmdClearUnsynch_Click() {
+    txtAddLyrics->setPlainText(QString());
+    // Saving an empty text is how lyrics are removed from a song's tag.
+    cmdSaveUnsynch->setEnabled(true);
+}
+
+void frmSychLyrics::txtAddLyrics_Change() {
+    cmdSaveUnsynch->setEnabled(!TrimBlanks(txtAddLyrics->toPlainText()).isEmpty());
+}
+
+void frmSychLyrics::txtAddLyrics_Click() {
+    txtAddLyrics_Change();
+}

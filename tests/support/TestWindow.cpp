@@ -1,6 +1,7 @@
 #include "support/TestWindow.h"
 
 #include "sheet/TimeText.h"
+#include "sources/TagLibComponent.h"
 
 #include <QTreeWidget>
 
@@ -9,6 +10,7 @@ Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     auto player = std::make_unique<FakePlayer>();
     test.player = player.get();
     platform.player = std::move(player);
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.openDialog = [&test](const QString& filter, const QString& folder,
                                   const QString& fileName) {
         test.openRequests << filter + QLatin1Char('|') + folder + QLatin1Char('|') + fileName;

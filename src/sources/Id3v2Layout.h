@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// What a save must not change, read from the raw bytes rather than through the tag library,
+// so the check does not share the library's view of the file.
+
+// The ID3v2 tag at the start of a file: its major version (2, 3 or 4) and its whole length
+// including header and footer. A file without one has version 0 and length 0.
+struct Id3v2Extent {
+    int majorVersion = 0;
+    qint64 length = 0;
+};
+
+Id3v2Extent Id3v2ExtentOf(const QByteArray& head);
+
+// The frame identifiers of a whole ID3v2 tag (header included), in tag order. Stops at the
+// padding or at the first frame that does not fit.
+QStringList Id3v2FrameIds(const QByteArray& tag);

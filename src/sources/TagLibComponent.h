@@ -1,0 +1,30 @@
+#pragma once
+
+#include "sources/TagComponent.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+// The tag component on TagLib. LoadTag reads the file's ID3v2 tag; SetFrameText only records
+// the new lyrics; SaveTag writes them into a copy of the song, checks that the
+// audio and the other frames came through unchanged and only then puts the copy in the
+// song's place. "USLT" is the one frame it handles.
+class TagLibComponent final : public TagComponent {
+public:
+    TagLibComponent();
+    ~TagLibComponent() override;
+    TagLibComponent(const TagLibComponent&) = delete;
+    TagLibComponent& operator=(const TagLibComponent&) = delete;
+
+    void LoadTag(const QString& path, bool flag) override;
+    QString GetFrameText(const QString& frameId) override;
+    void SetFrameText(const QString& frameId, const QString& text) override;
+    void SaveTag(const QString& path) override;
+
+private:
+    struct Loaded;
+    std::unique_ptr<Loaded> m_loaded;
+    std::optional<QString> m_newLyrics;
+};

@@ -1,0 +1,190 @@
+#include "sources/Id3v2Layout.h"
+#include "sources/TagLibComponent.h"
+#include "support/TestWindow.h"
+
+#include "SongFiles.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace songs;
+
+namespace {
+
+const QString kNonLatin = QStringLiteral("Привет, мир\n世界の歌\nΕλλάδα — “quotes” €");
+
+void saveLyrics(const QString& path, const QString& lyrics) {
+    TagLibComponent component;
+    component.LoadTag(path, true);
+    component.SetFrameText(QStringLiteral("USLT"), lyrics);
+    component.SaveTag(path);
+}
+
+QString readFrame(const QString& path, const QString& frameId = QStringLiteral("USLT")) {
+    TagLibComponent component;
+    component.LoadTag(path, true);
+    return component.GetFrameText(frameId);
+}
+
+QStringList sortedIds(const QByteArray& tagBytes, bool withLyrics) {
+    QStringList ids = Id3v2FrameIds(tagBytes.left(tagLength(tagBytes)));
+    ids.removeAll("USLT");
+    if (withLyrics)
+        ids << "USLT";
+    ids.sort();
+    return ids;
+}
+
+} // namespace
+
+class TagLyricsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(!toneBytes().isEmpty()); }
+
+    void readsLyricsFromTheTag_data() {
+        QTest::addColumn<QByteArray>("tagBytes");
+        QTest::addColumn<bool>("hasLyrics");
+        QTest::addColumn<QString>("lyrics");
+        QTest::newRow("no file") << QByteArray("missing") << false << "";
+        QTest::newRow("no tag") << QByteArray() << false << "";
+        QTest::newRow("tag without USLT") << tag(3, {textFrame(3, "TIT2", "Title")}) << false << "";
+        QTest::newRow("blanks only") << tag(3, {lyricsFrame(3, Latin1, "   ")}) << true << "";
+        QTest::newRow("Latin-1 in 2.3")
+            << tag(3, {lyricsFrame(3, Latin1, " Café\r\n\tdéjà  ")}) << true << "Café\r\n\tdéjà";
+        QTest::newRow("UTF-16 in 2.3")
+            << tag(3, {lyricsFrame(3, Utf16, kNonLatin)}) << true << kNonLatin;
+        QTest::newRow("UTF-16 in 2.4")
+            << tag(4, {lyricsFrame(4, Utf16, kNonLatin)}) << true << kNonLatin;
+        QTest::newRow("UTF-8 in 2.4")
+            << tag(4, {lyricsFrame(4, Utf8, kNonLatin)}) << true << kNonLatin;
+        QTest::newRow("several: the one without a description")
+            << tag(4, {lyricsFrame(4, Utf8, "described", "Karaoke"), lyricsFrame(4, Utf8, "plain"),
+                       lyricsFrame(4, Utf8, "second plain")})
+            << true << "plain";
+        QTest::newRow("all described: the first")
+            << tag(3, {lyricsFrame(3, Latin1, "first", "A"), lyricsFrame(3, Latin1, "second", "B")})
+            << true << "first";
+    }
+    void readsLyricsFromTheTag() {
+        QFETCH(QByteArray, tagBytes);
+        QTemporaryDir dir;
+        const QString song = tagBytes == "missing"
+                                 ? dir.filePath("missing.mp3")
+                                 : write(QDir(dir.path()), "song.mp3", tagBytes + toneBytes());
+        TestWindow w;
+        QTEST(w->CheckForLyrics(song), "hasLyrics");
+        QTEST(w->GetLyrics(song), "lyrics");
+    }
+
+    // A save either writes the lyrics keeping the audio, every other frame, the tag's version
+    // and the file's permissions, or refuses and leaves the file exactly as it was.
+    void savesWithoutDamage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("refusal");
+        const QByteArray tone = toneBytes();
+        const QByteArray id3v1 = QByteArray("TAGOld title").leftJustified(128, '\0');
+        QByteArray discard = textFrame(3, "TPE1", "Artist");
+        discard[8] = char(0x80); // "discard when the tag is altered"
+        const QList<QByteArray> v3 = {
+            textFrame(3, "TIT2", "Title"),
+            textFrame(3, "TYER", "1999"),
+            textFrame(3, "TDAT", "0105"),
+            textFrame(3, "TSIZ", "1234"),
+            discard,
+            frame(3, "RVAD", QByteArray("\x03\x10\0\0\0\0", 6)),
+            frame(3, "APIC", QByteArray("\0image/png\0\x03\0", 13) + QByteArray(300, '\x89')),
+            lyricsFrame(3, Latin1, "old")};
+        const QList<QByteArray> v4 = {textFrame(4, "TIT2", "Title"),
+                                      frame(4, "TXXX", QByteArray("\0Mood\0calm", 10)),
+                                      frame(4, "XYZ1", "unknown to TagLib")};
+        QTest::newRow("no tag: 2.3") << tone << 3 << "";
+        QTest::newRow("2.3, no padding") << tag(3, v3, 0) + tone << 3 << "";
+        QTest::newRow("2.4 and ID3v1") << tag(4, v4) + tone + id3v1 << 4 << "";
+        QTest::newRow("only ID3v1") << tone + id3v1 << 3 << "";
+        QTest::newRow("2.2: written as 2.4")
+            << tag(2, {QByteArray("TT2\0\0\x06\0Title", 12)}) + tone << 4 << "";
+        QTest::newRow("read-only") << tag(3, v3) + tone << 0 << "the file is read-only.";
+        QTest::newRow("text file")
+            << QByteArray("Some words\n").repeated(50) << 0 << "it is not an MP3 file.";
+        QTest::newRow("tag, no audio") << tag(3, v3) << 0 << "it is not an MP3 file.";
+        QTest::newRow("frame TagLib drops")
+            << tag(4, {frame(4, "tit2", QByteArray("\0x", 2))}) + tone << 0
+            << "its tag holds frames that could not be kept as they are (tit2), so the song "
+               "was left as it was.";
+    }
+    void savesWithoutDamage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString song = write(QDir(dir.path()), "song.mp3", bytes);
+        const auto permissions = refusal.contains("read-only")
+                                     ? QFile::ReadOwner | QFile::ReadGroup
+                                     : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QFile::setPermissions(song, permissions);
+        try {
+            saveLyrics(song, kNonLatin);
+            QVERIFY2(refusal.isEmpty(), "saved");
+        } catch (const VersettaError& error) {
+            QCOMPARE(error.message(), "Cannot save the lyrics into " + song + ": " + refusal);
+            QCOMPARE(read(song), bytes);
+        }
+        const QFile::Permissions owner(0x7077);
+        QCOMPARE(QFile::permissions(song) & owner, permissions);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"song.mp3"});
+        if (!refusal.isEmpty())
+            return;
+        const QByteArray saved = read(song);
+        QCOMPARE(readFrame(song), kNonLatin);
+        QVERIFY2(saved.mid(tagLength(saved)) == bytes.mid(tagLength(bytes)), "audio changed");
+        QTEST(int(saved.at(3)), "version");
+        if (bytes.at(3) != 2) // 2.2 frames are renamed
+            QCOMPARE(sortedIds(saved, true), sortedIds(bytes, true));
+    }
+
+    void replacesOnlyTheExpectedLyrics() {
+        QTemporaryDir dir;
+        const QString song = write(
+            QDir(dir.path()), "song.mp3",
+            tag(4, {lyricsFrame(4, Utf8, "described", "Karaoke"), lyricsFrame(4, Utf8, "plain")}) +
+                toneBytes());
+        saveLyrics(song, "new words");
+        QCOMPARE(readFrame(song), QStringLiteral("new words"));
+        QVERIFY(read(song).contains("described") && !read(song).contains("plain"));
+        saveLyrics(song, QString());
+        QVERIFY(!TestWindow()->CheckForLyrics(song));
+
+        // A link is followed: the song it names gets the lyrics, the link stays a link.
+        const QString link = dir.filePath(QStringLiteral("Лирика é.mp3"));
+        QVERIFY(QFile::link(song, link));
+        saveLyrics(link, "through the link");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFrame(song), QStringLiteral("through the link"));
+    }
+
+    void independentReaderReadsSavedLyrics() {
+        if (mid3v2().isEmpty())
+            QSKIP("mid3v2 (python3-mutagen) is not installed");
+        QTemporaryDir dir;
+        const QString song = write(QDir(dir.path()), "song.mp3", toneBytes());
+        saveLyrics(song, kNonLatin);
+        const QString listed = runMid3v2({"--list-raw", song});
+        QVERIFY2(listed.contains("lang='XXX', desc='', text='" +
+                                 QString(kNonLatin).replace("\n", "\\n") + "'"),
+                 qPrintable(listed));
+    }
+
+    void lyricsOfAnIndependentWriterAreRead() {
+        if (mid3v2().isEmpty())
+            QSKIP("mid3v2 (python3-mutagen) is not installed");
+        QTemporaryDir dir;
+        const QString song = write(QDir(dir.path()), "song.mp3", toneBytes());
+        QVERIFY(!runMid3v2({"--USLT", kNonLatin, song}).isNull());
+        QCOMPARE(TestWindow()->GetLyrics(song), kNonLatin);
+    }
+};
+
+QTEST_MAIN(TagLyricsTest)
+#include "tst_TagLyrics.moc"
