@@ -16,8 +16,11 @@ int main(int argc, char* argv[]) {
     platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.openDialog = [](const QString& filter, const QString& folder,
                              const QString& fileName) {
+        // "*.*" would hide files without a dot here; the caption stays as the user knows it.
+        QString pattern = filter;
+        pattern.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
         const QString chosen =
-            QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
+            QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, pattern);
         return chosen.isEmpty() ? fileName : chosen;
     };
     platform.inputBox = [](const QString& prompt, const QString& title, const QString& answer) {

@@ -32,5 +32,5 @@ struct TestWindow {
     std::unique_ptr<frmSychLyrics> window;
 };
 
-// Builds the window with the real tag component once it exists; fakes otherwise.
+// The platform of a TestWindow: the real tag component, fakes for everything else.
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine);
