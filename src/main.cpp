@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.openDialog = [](const QString& filter, const QString& folder,
                              const QString& fileName) {
-        // "*.*" would hide files without a dot here; the caption stays as the user knows it.
+        // "*.*" would hide files without a dot here, where "*" is what matches every file.
         QString pattern = filter;
         pattern.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
         const QString chosen =
