@@ -55,12 +55,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Velmora Versetta developers")
 set(CPACK_PACKAGE_CONTACT "Velmora Versetta developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Velmora Versetta stamps every lyric line of an MP3 song with the second at which it is "
-    "sung. It reads the lyrics from a synchronized lyrics file beside the song, from the "
-    "song's ID3v2 tag or from typed or pasted text, plays the song, and writes the "
-    "synchronized lyrics file beside it. The jukebox database it previews lyrics in is "
-    "created in ${VELMORA_DATABASE_DIR} when the package is installed.")
+# One string: CPack keeps the line breaks, and a list would show its ";" separators.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Velmora Versetta stamps every lyric line of an MP3 song with the second at\n"
+    "which it is sung. It reads the lyrics from a synchronized lyrics file beside\n"
+    "the song, from the song's ID3v2 tag or from typed or pasted text, plays the\n"
+    "song, and writes the synchronized lyrics file beside it.\n"
+    "\n"
+    "The jukebox database the program previews lyrics in is created in\n"
+    "${VELMORA_DATABASE_DIR} when the package is installed.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)
