@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   lame xvfb xauth python3-mutagen
   libbenchmark-dev clang clang-format libclang-rt-14-dev dpkg-dev
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora Versetta"));
+    // Lets the desktop match the window with the installed launcher and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Versetta"));
 
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();
