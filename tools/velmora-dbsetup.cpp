@@ -37,8 +37,9 @@ int main(int argc, char* argv[]) {
     }
     const QString file = JukeboxDatabaseFileFor(args.first());
     if (QFileInfo::exists(file)) {
-        print(stdout, QStringLiteral("%1 already exists; left as it is")
-                          .arg(QDir::toNativeSeparators(file)));
+        print(
+            stdout,
+            QStringLiteral("%1 already exists; left as it is").arg(QDir::toNativeSeparators(file)));
         return 0;
     }
     try {

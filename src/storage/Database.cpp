@@ -16,7 +16,9 @@ namespace {
 // The jukebox may be reading the table; give it this long before calling the file locked.
 constexpr int kBusyTimeoutMs = 2000;
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 QString setupHint(const QString& databasePath) {
     return QStringLiteral("create it with: velmora-dbsetup \"%1\"")
@@ -57,8 +59,7 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
     const QString where = shown(path);
     switch (probe(path)) {
     case FileKind::Missing:
-        return VersettaError(
-            QStringLiteral("%1 not found; %2").arg(where, setupHint(path)));
+        return VersettaError(QStringLiteral("%1 not found; %2").arg(where, setupHint(path)));
     case FileKind::Folder:
         return VersettaError(
             QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
@@ -74,8 +75,8 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
                            "of the jukebox database: move the file aside and %2")
                 .arg(where, setupHint(path)));
     case FileKind::Other:
-        return VersettaError(
-            QStringLiteral("%1 is not a database; move it aside and %2").arg(where, setupHint(path)));
+        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
+                                 .arg(where, setupHint(path)));
     case FileKind::Empty:
     case FileKind::SQLite:
         break;
@@ -87,8 +88,8 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
     static const QRegularExpression missingTable(QStringLiteral("no such table: (\\S+)"));
     static const QRegularExpression missingColumn(
         QStringLiteral("(?:no such column: |has no column named )(\\S+)"));
-    const QString repair = QStringLiteral("add it with: velmora-dbsetup --schema | sqlite3 \"%1\"")
-                               .arg(where);
+    const QString repair =
+        QStringLiteral("add it with: velmora-dbsetup --schema | sqlite3 \"%1\"").arg(where);
     if (const auto match = missingTable.match(text); match.hasMatch())
         return VersettaError(QStringLiteral("The jukebox database %1 has no table %2; %3")
                                  .arg(where, match.captured(1), repair));
@@ -111,8 +112,8 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
                                             "program to read and write it and its folder")
                                  .arg(where, text));
     if (code == 26)
-        return VersettaError(
-            QStringLiteral("%1 is not a database; move it aside and %2").arg(where, setupHint(path)));
+        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
+                                 .arg(where, setupHint(path)));
     return VersettaError(QStringLiteral("The jukebox database %1 refused \"%2\": %3")
                              .arg(where, briefly(sql), text));
 }
@@ -134,7 +135,8 @@ template <class Work> auto withConnection(const QString& path, bool writing, Wor
     } release{name};
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     // mode=rw opens an existing file only: the database is the jukebox's, never ours to make.
-    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    QString uri =
+        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
     db.setDatabaseName(uri + QStringLiteral("?mode=rw"));
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
@@ -143,8 +145,10 @@ template <class Work> auto withConnection(const QString& path, bool writing, Wor
     if (writing) {
         // The table is a scratch copy refilled at every Play: waiting for the disk on every
         // row would make a refill take a noticeable fraction of a second.
+        const QString sql = QStringLiteral("PRAGMA synchronous=OFF");
         QSqlQuery pragma(db);
-        pragma.exec(QStringLiteral("PRAGMA synchronous=OFF"));
+        if (!pragma.exec(sql))
+            throw diagnose(path, pragma.lastError(), sql);
     }
     auto result = work(db);
     db.close();

@@ -12,4 +12,6 @@ bool frmSychLyrics::ExecuteSQLCommand(const QString& sPrepared, const QVariantLi
     return ExecuteOnDatabase(databasePath, sPrepared, args);
 }
 
-QString frmSychLyrics::SQLClean(const QString& sString) { return ::SQLClean(sString); }
+QString frmSychLyrics::SQLClean(const QString& sString) {
+    return ::SQLClean(sString);
+}

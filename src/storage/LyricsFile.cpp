@@ -15,7 +15,9 @@
 
 namespace {
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 
@@ -30,7 +32,8 @@ void frmSychLyrics::cmdSave_Click() {
                 : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
                                  "lyrics file beside it")
                       .arg(name));
-    synchLyricsPath = QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
+    synchLyricsPath =
+        QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
 
     // The whole document first, then one atomic replace: a failure leaves the old file whole.
     LyricsDocumentWriter writer(songFile);
@@ -45,9 +48,9 @@ void frmSychLyrics::cmdSave_Click() {
                                            "before is unchanged")
                                 .arg(shown(synchLyricsPath), file.errorString()));
 
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle, txtAdjustAll, spnAdjustSingle,
-             spnAdjustAll})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
+                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll})
         control->setEnabled(true);
     cmdSave->setEnabled(false);
 }
@@ -58,8 +61,8 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VersettaError(
-            QStringLiteral("Cannot read the lyrics file %1: %2").arg(shown(path), file.errorString()));
+        throw VersettaError(QStringLiteral("Cannot read the lyrics file %1: %2")
+                                .arg(shown(path), file.errorString()));
     const LyricsContent content = ReadLyricsDocument(file);
 
     std::vector<LyricsRow> rows = SheetRowsFromLyrics(content.lines);
@@ -75,9 +78,9 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
 
     setSortByHeader(false);
     cmdAddLyrics->setVisible(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle, txtAdjustAll, spnAdjustSingle,
-             spnAdjustAll})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
+                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll})
         control->setEnabled(true);
     picUnsynch->setVisible(false);
     picSynch->setVisible(true);

@@ -71,12 +71,24 @@ char32_t appendEscaped(QString& out, const QString& text, bool attribute) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); continue;
-        case u'<': out += QLatin1String("&lt;"); continue;
-        case u'>': out += QLatin1String("&gt;"); continue;
-        case u'"': out += QLatin1String("&quot;"); continue;
-        case u'\'': out += QLatin1String("&apos;"); continue;
-        case u'\r': out += QLatin1String("&#13;"); continue;
+        case u'&':
+            out += QLatin1String("&amp;");
+            continue;
+        case u'<':
+            out += QLatin1String("&lt;");
+            continue;
+        case u'>':
+            out += QLatin1String("&gt;");
+            continue;
+        case u'"':
+            out += QLatin1String("&quot;");
+            continue;
+        case u'\'':
+            out += QLatin1String("&apos;");
+            continue;
+        case u'\r':
+            out += QLatin1String("&#13;");
+            continue;
         case u'\n':
         case u'\t':
             if (attribute) {
@@ -132,8 +144,8 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
 QByteArray LyricsDocumentWriter::document() const {
     QString text;
     text.reserve(m_lines.size() + m_filename.size() + 200);
-    text += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>") +
-            kNewline;
+    text +=
+        QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>") + kNewline;
     // Title and Artist have no source yet; they stay empty.
     text += QLatin1String("<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"");
     if (const char32_t bad = appendEscaped(text, m_filename, true))
@@ -144,8 +156,8 @@ QByteArray LyricsDocumentWriter::document() const {
     if (m_count == 0) {
         text += QLatin1String("<LYRICS />") + kNewline;
     } else {
-        text += QLatin1String("<LYRICS>") + kNewline + m_lines + QLatin1String("</LYRICS>") +
-                kNewline;
+        text +=
+            QLatin1String("<LYRICS>") + kNewline + m_lines + QLatin1String("</LYRICS>") + kNewline;
     }
     text += QLatin1String("</SynchronizedLyrics>") + kNewline;
     return text.toUtf8();

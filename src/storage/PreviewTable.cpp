@@ -19,7 +19,8 @@ void frmSychLyrics::WriteLyricsToTempDB() {
             QStringLiteral("Cannot preview: the song's name \"%1\" is too short to name its "
                            "lyrics file")
                 .arg(name));
-    synchLyricsPath = QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
+    synchLyricsPath =
+        QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
 
     ExecuteSQLCommand(QStringLiteral("DELETE * FROM Lyrics"), {});
 
@@ -33,8 +34,8 @@ void frmSychLyrics::WriteLyricsToTempDB() {
 
     const PreviewRows preview = PreviewRowsFromLyrics(content.lines);
     for (const PreviewRow& row : preview.rows)
-        ExecuteSQLCommand(LyricsInsertStatement(row.lineNumber, songFile, row.timeMarker, row.lyric),
-                          {});
+        ExecuteSQLCommand(
+            LyricsInsertStatement(row.lineNumber, songFile, row.timeMarker, row.lyric), {});
     if (preview.badLineNumber)
         throw VersettaError(QStringLiteral("%1, line element %2: the LineNumber \"%3\" is not a "
                                            "whole number from -32768 to 32767; the preview holds "

@@ -1,0 +1,180 @@
+#include "storage/LyricsXml.h"
+#include "window/Failure.h"
+
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Every row as "number|lyric|time|secs".
+QStringList sheetOf(const QByteArray& xml) {
+    QStringList rows;
+    for (const LyricsRow& row : SheetRowsFromLyrics(ReadLyricsDocument(xml).lines))
+        rows << QStringList{row.number, row.lyric, row.time, row.secs}.join(u'|');
+    return rows;
+}
+
+QStringList previewOf(const QByteArray& xml) {
+    QStringList rows;
+    for (const PreviewRow& row : PreviewRowsFromLyrics(ReadLyricsDocument(xml).lines).rows)
+        rows << QStringLiteral("%1|%2|%3").arg(row.lineNumber).arg(row.timeMarker).arg(row.lyric);
+    return rows;
+}
+
+QByteArray lines(const QByteArray& body) {
+    return "<R><LYRICS>" + body + "</LYRICS></R>";
+}
+
+QString filenameOf(const QByteArray& xml) {
+    QXmlStreamReader reader(xml);
+    reader.readNextStartElement();
+    return reader.attributes().value(QLatin1String("Filename")).toString();
+}
+
+} // namespace
+
+class LyricsXmlTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numbersInTheDocument_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<int>("seconds"); // -1: not a 32-bit whole second
+        QTest::newRow("whole") << "185" << true << 185;
+        QTest::newRow("signs") << "-2" << true << -2;
+        QTest::newRow("plus") << "+7" << true << 7;
+        QTest::newRow("blanks") << " 3\t" << true << 3;
+        QTest::newRow("half to even down") << "12.5" << true << 12;
+        QTest::newRow("half to even up") << "13.5" << true << 14;
+        QTest::newRow("bare fraction") << ".5" << true << 0;
+        QTest::newRow("32-bit top") << "2147483647" << true << 2147483647;
+        QTest::newRow("beyond 32 bits") << "2147483648" << true << -1;
+        for (const char* text :
+             {"", " ", "abc", "1e3", "1,5", "--1", "+", ".", "1.2.3", "0x10", "٣", "12a"})
+            QTest::newRow(text) << QString::fromUtf8(text) << false << -1;
+    }
+    void numbersInTheDocument() {
+        QFETCH(QString, text);
+        QFETCH(int, seconds);
+        QTEST(NumericText(text).has_value(), "numeric");
+        QCOMPARE(WholeSeconds(text).value_or(-1), seconds);
+        QCOMPARE(WholeLineNumber(QStringLiteral("32767")).value_or(0), 32767);
+        QVERIFY(!WholeLineNumber(QStringLiteral("32768")));
+    }
+
+    void anEmptySheetIsTheFourLineSkeleton() {
+        QCOMPARE(LyricsDocumentWriter(QStringLiteral("/m/A&B \"x\".mp3")).document(),
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
+                            "<SynchronizedLyrics Title=\"\" Artist=\"\" "
+                            "Filename=\"/m/A&amp;B &quot;x&quot;.mp3\">\r\n"
+                            "<LYRICS />\r\n</SynchronizedLyrics>\r\n"));
+    }
+
+    void everyTextReadsBackUnchanged_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("reserved") << "& < > \" ' ]]> &amp;";
+        QTest::newRow("line breaks") << "one\r\ntwo\rthree\nfour";
+        QTest::newRow("blanks kept") << "  \tspaced  ";
+        QTest::newRow("non-ASCII") << "Café 日本語 😀";
+        QTest::newRow("empty") << "";
+    }
+    void everyTextReadsBackUnchanged() {
+        QFETCH(QString, text);
+        LyricsDocumentWriter writer(text);
+        writer.addLine(QStringLiteral("1"), QStringLiteral("12.5"), text);
+        writer.addLine(QStringLiteral("2"), QString(), text + text);
+        const LyricsContent read = ReadLyricsDocument(writer.document());
+        QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
+        QCOMPARE(read.lines.size(), 2u);
+        QCOMPARE(read.lines[0][2].text, text);
+        QCOMPARE(read.lines[1][2].text, text + text);
+        QCOMPARE(read.lines[1][1].text, QString());
+        QCOMPARE(filenameOf(writer.document()), text);
+    }
+
+    void charactersXmlCannotHoldStopTheSave() {
+        LyricsDocumentWriter writer(QStringLiteral("/m/a.mp3"));
+        writer.addLine(QStringLiteral("1"), {}, QStringLiteral("fine"));
+        QVERIFY_THROWS_EXCEPTION(VersettaError,
+                                 writer.addLine(QStringLiteral("2"), {}, QString(u'\x01')));
+        QVERIFY_THROWS_EXCEPTION(VersettaError,
+                                 LyricsDocumentWriter(QString(QChar(0xD800))).document());
+    }
+
+    void theSheetReaderRules_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("LineNumber ignored, one line file")
+            << lines("<LINE><LineNumber>7</LineNumber><TimeMarker>65</TimeMarker><LyricLine>a"
+                     "</LyricLine></LINE><LINE><LineNumber>7</LineNumber><TimeMarker>0"
+                     "</TimeMarker><LyricLine>b</LyricLine></LINE>")
+            << QStringList{"1|a|1:05|65", "2|b||0"};
+        QTest::newRow("two LYRICS, any names")
+            << QByteArray("<R><LYRICS><LINE><LyricLine>a</LyricLine></LINE></LYRICS><X><Y>"
+                          "<LyricLine>b</LyricLine><TimeMarker>x</TimeMarker></Y></X></R>")
+            << QStringList{"1|a||", "2|b||"};
+        QTest::newRow("carried over")
+            << lines("<L><TimeMarker>9.5</TimeMarker><LyricLine>a</LyricLine></L>"
+                     "<L><LyricLine>only lyric</LyricLine></L><L/>")
+            << QStringList{"1|a|0:10|9.5", "2|only lyric|0:10|9.5", "3|only lyric|0:10|9.5"};
+        QTest::newRow("comments, nested text")
+            << lines("<!-- c --><L><?pi x?><LyricLine>a<b>b</b><!--c-->c</LyricLine></L>")
+            << QStringList{"1|abc||"};
+    }
+    void theSheetReaderRules() {
+        QFETCH(QByteArray, xml);
+        QTEST(sheetOf(xml), "rows");
+    }
+
+    void thePreviewRules_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("rows");
+        const char* field = "<L><LineNumber>%1</LineNumber><TimeMarker>%2</TimeMarker>"
+                            "<LyricLine>%3</LyricLine></L>";
+        const auto line = [field](const char* n, const char* t, const char* l) {
+            return QString::fromLatin1(field).arg(n, t, l).toUtf8();
+        };
+        QTest::newRow("unmarked skipped")
+            << lines(line("1", "5", "a") + line("2", "", "b") + line("3", "12.5", "c"))
+            << QStringList{"1|5|a", "3|12|c"};
+        QTest::newRow("carry and reset")
+            << lines(line("1", "3", "a") + line("4", "", "x") +
+                     "<L><TimeMarker>8</TimeMarker></L><L><Other/><LineNumber>6</LineNumber></L>")
+            << QStringList{"1|3|a", "4|8|a", "6|0|"};
+        QTest::newRow("bad number stops")
+            << lines(line("1", "1", "a") + line("one", "2", "b") + line("3", "3", "c"))
+            << QStringList{"1|1|a"};
+    }
+    void thePreviewRules() {
+        QFETCH(QByteArray, xml);
+        QTEST(previewOf(xml), "rows");
+    }
+
+    void damagedDocumentsAreReportedWhere_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QString>("problem"); // and its place, "line:column"
+        QTest::newRow("no root") << QByteArray("<?xml version=\"1.0\"?>\n") << 0 << true
+                                 << "no root element@2:0";
+        QTest::newRow("bad tag") << lines("<L><LyricLine>a</LyricLine></L>\n<L><X></L>") << 1
+                                 << true << "@2:10";
+        QTest::newRow("cut in a line")
+            << QByteArray("<R><Y><L><LyricLine>a</LyricLine>") << 0 << true << "@1:33";
+        QTest::newRow("stray text") << QByteArray("<R>\n <Y>stray<L/></Y></R>") << 1 << false
+                                    << "text between elements was skipped@2:10";
+    }
+    void damagedDocumentsAreReportedWhere() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, problem);
+        const LyricsContent read = ReadLyricsDocument(xml);
+        QTEST(int(read.lines.size()), "lines");
+        QTEST(read.stoppedEarly, "stopped");
+        QVERIFY2(read.problem.endsWith(problem.section(u'@', 0, 0)), qPrintable(read.problem));
+        QCOMPARE(QStringLiteral("%1:%2").arg(read.problemLine).arg(read.problemColumn),
+                 problem.section(u'@', 1));
+    }
+};
+
+QTEST_MAIN(LyricsXmlTest)
+#include "tst_LyricsXml.moc"
