@@ -13,10 +13,24 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// QSaveFile often says only "Unknown error"; the folder and errno say more.
+QString whySaveFailed(const QSaveFile& file, int error) {
+    const QFileInfo folder(QFileInfo(file.fileName()).absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(shown(folder.filePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 is read-only").arg(shown(folder.filePath()));
+    if (file.error() == QFileDevice::UnspecifiedError && error != 0)
+        return qt_error_string(error);
+    return file.errorString();
 }
 
 } // namespace
@@ -43,10 +57,12 @@ void frmSychLyrics::cmdSave_Click() {
 
     QSaveFile file(synchLyricsPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
-        !file.commit())
+        !file.commit()) {
+        const int error = errno;
         throw VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
                                            "before is unchanged")
-                                .arg(shown(synchLyricsPath), file.errorString()));
+                                .arg(shown(synchLyricsPath), whySaveFailed(file, error)));
+    }
 
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
@@ -90,13 +106,14 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     const QString name = QFileInfo(path).fileName();
     if (content.stoppedEarly)
         throw VersettaError(
-            QStringLiteral("%1 is damaged at line %2, column %3 (%4): only the %5 lines before it "
-                           "were read, and saving now would drop the rest")
+            QStringLiteral("%1 is damaged at line %2, column %3 (%4); %5")
                 .arg(name)
                 .arg(content.problemLine)
                 .arg(content.problemColumn)
-                .arg(content.problem)
-                .arg(rowCount()));
+                .arg(content.problem,
+                     rowCount() == 0 ? QStringLiteral("no lines could be read from it")
+                                     : QStringLiteral("the sheet shows the lines before that "
+                                                      "point, and saving would drop the rest")));
     if (!content.problem.isEmpty())
         throw VersettaError(QStringLiteral("%1, line %2, column %3: %4")
                                 .arg(name)
