@@ -53,7 +53,7 @@ void frmSychLyrics::cmdSave_Click() {
     LyricsDocumentWriter writer(songFile);
     for (int i = 1; i <= rowCount(); ++i)
         writer.addLine(cell(i, ColNumber), cell(i, ColSecs), cell(i, ColLyric));
-    const QByteArray document = writer.document();
+    const QByteArray document = writer.finish();
 
     QSaveFile file(synchLyricsPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||

@@ -6,7 +6,9 @@
 #include <QBuffer>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 // ---- numbers -------------------------------------------------------------------------------
 
@@ -57,59 +59,83 @@ std::optional<std::int16_t> WholeLineNumber(QStringView text) {
 
 namespace {
 
-const QString kNewline = QStringLiteral("\r\n");
-
 bool allowedInXml(char32_t c) {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// Appends text with every reserved character as an entity; CR always and tab and LF in
-// attributes as references, since a parser would otherwise fold them. Answers the first
-// character XML cannot carry, or 0 when there is none.
-char32_t appendEscaped(QString& out, const QString& text, bool attribute) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        switch (c.unicode()) {
-        case u'&':
-            out += QLatin1String("&amp;");
-            continue;
-        case u'<':
-            out += QLatin1String("&lt;");
-            continue;
-        case u'>':
-            out += QLatin1String("&gt;");
-            continue;
-        case u'"':
-            out += QLatin1String("&quot;");
-            continue;
-        case u'\'':
-            out += QLatin1String("&apos;");
-            continue;
-        case u'\r':
-            out += QLatin1String("&#13;");
-            continue;
-        case u'\n':
-        case u'\t':
-            if (attribute) {
-                out += c == u'\n' ? QLatin1String("&#10;") : QLatin1String("&#9;");
+// The entity for a character that cannot stand as itself: reserved characters everywhere,
+// CR everywhere and tab and LF in attributes, since a parser would otherwise fold them.
+QByteArrayView entityFor(char16_t c, bool attribute) {
+    switch (c) {
+    case u'&':
+        return "&amp;";
+    case u'<':
+        return "&lt;";
+    case u'>':
+        return "&gt;";
+    case u'"':
+        return "&quot;";
+    case u'\'':
+        return "&apos;";
+    case u'\r':
+        return "&#13;";
+    case u'\n':
+        return attribute ? "&#10;" : "";
+    case u'\t':
+        return attribute ? "&#9;" : "";
+    default:
+        return "";
+    }
+}
+
+// Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
+// costs more than the encoding itself. Answers the first character XML cannot carry (and
+// appends nothing), or 0.
+char32_t appendEscaped(QByteArray& out, const QString& text, bool attribute) {
+    const qsizetype start = out.size();
+    constexpr qsizetype kWorstPerUnit = 6; // "&quot;"; a surrogate pair gives 4 bytes for 2
+    const qsizetype need = start + kWorstPerUnit * text.size();
+    if (need > out.capacity())
+        out.reserve(std::max(need, 2 * out.capacity()));
+    out.resize(need);
+    char* p = out.data() + start;
+    const auto byte = [&p](char32_t value) { *p++ = static_cast<char>(value); };
+    const QStringView view(text);
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        char32_t c = view[i].unicode();
+        if (c < 0x80) {
+            if (const QByteArrayView entity = entityFor(static_cast<char16_t>(c), attribute);
+                !entity.isEmpty()) {
+                p = std::copy(entity.begin(), entity.end(), p);
                 continue;
             }
-            break;
-        default:
-            break;
-        }
-        char32_t code = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(c, text[i + 1]);
-            out += c;
-            out += text[++i];
+            if (c < 0x20 && c != u'\t' && c != u'\n') {
+                out.resize(start);
+                return c;
+            }
+            byte(c);
             continue;
         }
-        if (c.isSurrogate() || !allowedInXml(code))
-            return code;
-        out += c;
+        if (QChar::isHighSurrogate(c) && i + 1 < view.size() && view[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), view[++i].unicode());
+        else if (QChar::isSurrogate(c) || !allowedInXml(c)) {
+            out.resize(start);
+            return c;
+        }
+        if (c < 0x800) {
+            byte(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            byte(0xE0 | (c >> 12));
+            byte(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            byte(0xF0 | (c >> 18));
+            byte(0x80 | ((c >> 12) & 0x3F));
+            byte(0x80 | ((c >> 6) & 0x3F));
+        }
+        byte(0x80 | (c & 0x3F));
     }
+    out.resize(p - out.constData());
     return 0;
 }
 
@@ -119,48 +145,44 @@ QString unsupported(char32_t code) {
 
 } // namespace
 
-LyricsDocumentWriter::LyricsDocumentWriter(const QString& filename) : m_filename(filename) {}
+// The document is built as UTF-8 in one growing buffer: a copy of a long document costs more
+// than all the escaping.
+LyricsDocumentWriter::LyricsDocumentWriter(const QString& filename) {
+    m_bytes += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n";
+    // Title and Artist have no source yet; they stay empty.
+    m_bytes += "<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"";
+    if (const char32_t bad = appendEscaped(m_bytes, filename, true))
+        throw VersettaError(QStringLiteral("The song's path holds a character a lyrics file "
+                                           "cannot hold (%1); rename the song and save again")
+                                .arg(unsupported(bad)));
+    m_bytes += "\">\r\n";
+}
 
 void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
                                    const QString& lyric) {
-    ++m_count;
-    const auto field = [this](QLatin1String name, const QString& text) {
-        m_lines += QLatin1String("    <") + name + QLatin1Char('>');
-        if (const char32_t bad = appendEscaped(m_lines, text, false))
+    if (m_count++ == 0)
+        m_bytes += "<LYRICS>\r\n";
+    const auto field = [this](const char* open, const char* close, const QString& text) {
+        m_bytes += open;
+        if (const char32_t bad = appendEscaped(m_bytes, text, false))
             throw VersettaError(
                 QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
                                "remove it and save again")
                     .arg(m_count)
                     .arg(unsupported(bad)));
-        m_lines += QLatin1String("</") + name + QLatin1Char('>') + kNewline;
+        m_bytes += close;
     };
-    m_lines += QLatin1String("  <LINE>") + kNewline;
-    field(QLatin1String("LineNumber"), number);
-    field(QLatin1String("TimeMarker"), secs);
-    field(QLatin1String("LyricLine"), lyric);
-    m_lines += QLatin1String("  </LINE>") + kNewline;
+    m_bytes += "  <LINE>\r\n";
+    field("    <LineNumber>", "</LineNumber>\r\n", number);
+    field("    <TimeMarker>", "</TimeMarker>\r\n", secs);
+    field("    <LyricLine>", "</LyricLine>\r\n", lyric);
+    m_bytes += "  </LINE>\r\n";
 }
 
-QByteArray LyricsDocumentWriter::document() const {
-    QString text;
-    text.reserve(m_lines.size() + m_filename.size() + 200);
-    text +=
-        QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>") + kNewline;
-    // Title and Artist have no source yet; they stay empty.
-    text += QLatin1String("<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"");
-    if (const char32_t bad = appendEscaped(text, m_filename, true))
-        throw VersettaError(QStringLiteral("The song's path holds a character a lyrics file "
-                                           "cannot hold (%1); rename the song and save again")
-                                .arg(unsupported(bad)));
-    text += QLatin1String("\">") + kNewline;
-    if (m_count == 0) {
-        text += QLatin1String("<LYRICS />") + kNewline;
-    } else {
-        text +=
-            QLatin1String("<LYRICS>") + kNewline + m_lines + QLatin1String("</LYRICS>") + kNewline;
-    }
-    text += QLatin1String("</SynchronizedLyrics>") + kNewline;
-    return text.toUtf8();
+QByteArray LyricsDocumentWriter::finish() {
+    m_bytes += m_count == 0 ? "<LYRICS />\r\n" : "</LYRICS>\r\n";
+    m_bytes += "</SynchronizedLyrics>\r\n";
+    return std::exchange(m_bytes, QByteArray());
 }
 
 // ---- reading -------------------------------------------------------------------------------

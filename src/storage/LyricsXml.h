@@ -34,16 +34,15 @@ std::optional<std::int16_t> WholeLineNumber(QStringView text);
 // indented, every line ended by CR LF.
 class LyricsDocumentWriter {
 public:
-    // filename: the song's full path, written into the root's Filename attribute.
+    // filename: the song's full path, written into the root's Filename attribute. Throws
+    // VersettaError when a text holds a character that XML 1.0 cannot carry.
     explicit LyricsDocumentWriter(const QString& filename);
-
-    // Throws VersettaError when a text holds a character that XML 1.0 cannot carry.
     void addLine(const QString& number, const QString& secs, const QString& lyric);
-    QByteArray document() const;
+    // The finished document, UTF-8; the writer is spent afterwards.
+    QByteArray finish();
 
 private:
-    QString m_filename;
-    QString m_lines;
+    QByteArray m_bytes;
     int m_count = 0;
 };
 

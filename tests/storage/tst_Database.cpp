@@ -189,6 +189,15 @@ private slots:
                 }).contains(u"No jukebox database"));
     }
 
+    void aReadOnlyDatabaseIsReported() {
+        QFile::setPermissions(db(), QFile::ReadOwner | QFile::ReadUser);
+        if (QFile(db()).open(QIODevice::ReadWrite))
+            QSKIP("this user writes into read-only files");
+        const QString message =
+            failureOf([&] { ExecuteOnDatabase(db(), LyricsInsertStatement(1, {}, 1, {}), {}); });
+        QVERIFY2(message.contains(u"is read-only"), qPrintable(message));
+    }
+
     void aLockedDatabaseIsReportedAfterWaiting() {
         QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
         holder.setDatabaseName(db());

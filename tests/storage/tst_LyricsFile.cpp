@@ -115,13 +115,35 @@ private slots:
             QVERIFY(control->isEnabled());
     }
 
-    void openingASongWithAFileFillsTheSheet() {
-        writeFile(folder() + QStringLiteral("Start.xml"),
-                  "<?xml version=\"1.0\"?>\n<S><LYRICS><LINE><LineNumber>1</LineNumber>"
-                  "<TimeMarker>65</TimeMarker><LyricLine>First</LyricLine></LINE></LYRICS></S>");
+    void openingASongReadsItsFile_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("one line, LineNumber ignored")
+            << QByteArray("\xEF\xBB\xBF<S><LYRICS><LINE><LineNumber>7</LineNumber><TimeMarker>65"
+                          "</TimeMarker><LyricLine>a</LyricLine></LINE><LINE><LineNumber>7"
+                          "</LineNumber><TimeMarker>0</TimeMarker><LyricLine>b</LyricLine></LINE>"
+                          "</LYRICS></S>")
+            << QStringList{"1|a|1:05|65", "2|b||0"};
+        QTest::newRow("two LYRICS, any names")
+            << QByteArray("<S>\r\n<LYRICS><LINE><LyricLine>a</LyricLine></LINE></LYRICS>\n<X><Y>"
+                          "<LyricLine>b</LyricLine><TimeMarker>x</TimeMarker></Y></X></S>")
+            << QStringList{"1|a||", "2|b||"};
+        QTest::newRow("only LyricLine, empty LINE")
+            << QByteArray("<S><L><LINE><TimeMarker>9.5</TimeMarker><LyricLine>a</LyricLine></LINE>"
+                          "<LINE><LyricLine>only</LyricLine></LINE><LINE/></L></S>")
+            << QStringList{"1|a|0:10|9.5", "2|only|0:10|9.5", "3|only|0:10|9.5"};
+        QTest::newRow("comments, nested text")
+            << QByteArray("<S><!-- c --><L><LINE><?pi x?><LyricLine>a<b>b</b><!--c-->c"
+                          "</LyricLine></LINE></L></S>")
+            << QStringList{"1|abc||"};
+    }
+    void openingASongReadsItsFile() {
+        QFETCH(QByteArray, xml);
+        writeFile(folder() + QStringLiteral("Start.xml"), xml);
         TestWindow w(folder() + QStringLiteral("Start.mp3"));
         w->Form_Load();
-        QCOMPARE(w.sheet(), QStringList{QStringLiteral("1|First|1:05|65")});
+        QTEST(w.sheet(), "rows");
+        QCOMPARE(w->lblStatus->text(), QString());
     }
 
     void damagedFilesAreReportedInTheStatusLine_data() {
@@ -132,6 +154,8 @@ private slots:
             << QByteArray("<S><LYRICS><L><LyricLine>kept</LyricLine></L>\n<L><LyricLine>x</L>")
             << QStringList{"1|kept||"} << "Damaged.xml is damaged at line 2, column";
         QTest::newRow("empty file") << QByteArray() << QStringList{} << "no root element";
+        QTest::newRow("cut in a line") << QByteArray("<S><L><LINE><LyricLine>a</LyricLine>")
+                                       << QStringList{} << "line 1, column 36 (Premature end";
         QTest::newRow("stray text")
             << QByteArray("<S><LYRICS>oops<L><LyricLine>a</LyricLine></L></LYRICS></S>")
             << QStringList{"1|a||"} << "Damaged.xml, line 1, column 16: text between";

@@ -6,14 +6,6 @@
 
 namespace {
 
-// Every row as "number|lyric|time|secs".
-QStringList sheetOf(const QByteArray& xml) {
-    QStringList rows;
-    for (const LyricsRow& row : SheetRowsFromLyrics(ReadLyricsDocument(xml).lines))
-        rows << QStringList{row.number, row.lyric, row.time, row.secs}.join(u'|');
-    return rows;
-}
-
 QStringList previewOf(const QByteArray& xml) {
     QStringList rows;
     for (const PreviewRow& row : PreviewRowsFromLyrics(ReadLyricsDocument(xml).lines).rows)
@@ -63,7 +55,7 @@ private slots:
     }
 
     void anEmptySheetIsTheFourLineSkeleton() {
-        QCOMPARE(LyricsDocumentWriter(QStringLiteral("/m/A&B \"x\".mp3")).document(),
+        QCOMPARE(LyricsDocumentWriter(QStringLiteral("/m/A&B \"x\".mp3")).finish(),
                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
                             "<SynchronizedLyrics Title=\"\" Artist=\"\" "
                             "Filename=\"/m/A&amp;B &quot;x&quot;.mp3\">\r\n"
@@ -83,13 +75,14 @@ private slots:
         LyricsDocumentWriter writer(text);
         writer.addLine(QStringLiteral("1"), QStringLiteral("12.5"), text);
         writer.addLine(QStringLiteral("2"), QString(), text + text);
-        const LyricsContent read = ReadLyricsDocument(writer.document());
+        const QByteArray document = writer.finish();
+        const LyricsContent read = ReadLyricsDocument(document);
         QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
         QCOMPARE(read.lines.size(), 2u);
         QCOMPARE(read.lines[0][2].text, text);
         QCOMPARE(read.lines[1][2].text, text + text);
         QCOMPARE(read.lines[1][1].text, QString());
-        QCOMPARE(filenameOf(writer.document()), text);
+        QCOMPARE(filenameOf(document), text);
     }
 
     void charactersXmlCannotHoldStopTheSave() {
@@ -97,33 +90,7 @@ private slots:
         writer.addLine(QStringLiteral("1"), {}, QStringLiteral("fine"));
         QVERIFY_THROWS_EXCEPTION(VersettaError,
                                  writer.addLine(QStringLiteral("2"), {}, QString(u'\x01')));
-        QVERIFY_THROWS_EXCEPTION(VersettaError,
-                                 LyricsDocumentWriter(QString(QChar(0xD800))).document());
-    }
-
-    void theSheetReaderRules_data() {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QStringList>("rows");
-        QTest::newRow("LineNumber ignored, one line file")
-            << lines("<LINE><LineNumber>7</LineNumber><TimeMarker>65</TimeMarker><LyricLine>a"
-                     "</LyricLine></LINE><LINE><LineNumber>7</LineNumber><TimeMarker>0"
-                     "</TimeMarker><LyricLine>b</LyricLine></LINE>")
-            << QStringList{"1|a|1:05|65", "2|b||0"};
-        QTest::newRow("two LYRICS, any names")
-            << QByteArray("<R><LYRICS><LINE><LyricLine>a</LyricLine></LINE></LYRICS><X><Y>"
-                          "<LyricLine>b</LyricLine><TimeMarker>x</TimeMarker></Y></X></R>")
-            << QStringList{"1|a||", "2|b||"};
-        QTest::newRow("carried over")
-            << lines("<L><TimeMarker>9.5</TimeMarker><LyricLine>a</LyricLine></L>"
-                     "<L><LyricLine>only lyric</LyricLine></L><L/>")
-            << QStringList{"1|a|0:10|9.5", "2|only lyric|0:10|9.5", "3|only lyric|0:10|9.5"};
-        QTest::newRow("comments, nested text")
-            << lines("<!-- c --><L><?pi x?><LyricLine>a<b>b</b><!--c-->c</LyricLine></L>")
-            << QStringList{"1|abc||"};
-    }
-    void theSheetReaderRules() {
-        QFETCH(QByteArray, xml);
-        QTEST(sheetOf(xml), "rows");
+        QVERIFY_THROWS_EXCEPTION(VersettaError, LyricsDocumentWriter(QString(QChar(0xD800))));
     }
 
     void thePreviewRules_data() {
@@ -148,31 +115,6 @@ private slots:
     void thePreviewRules() {
         QFETCH(QByteArray, xml);
         QTEST(previewOf(xml), "rows");
-    }
-
-    void damagedDocumentsAreReportedWhere_data() {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<bool>("stopped");
-        QTest::addColumn<QString>("problem"); // and its place, "line:column"
-        QTest::newRow("no root") << QByteArray("<?xml version=\"1.0\"?>\n") << 0 << true
-                                 << "no root element@2:0";
-        QTest::newRow("bad tag") << lines("<L><LyricLine>a</LyricLine></L>\n<L><X></L>") << 1
-                                 << true << "@2:10";
-        QTest::newRow("cut in a line")
-            << QByteArray("<R><Y><L><LyricLine>a</LyricLine>") << 0 << true << "@1:33";
-        QTest::newRow("stray text") << QByteArray("<R>\n <Y>stray<L/></Y></R>") << 1 << false
-                                    << "text between elements was skipped@2:10";
-    }
-    void damagedDocumentsAreReportedWhere() {
-        QFETCH(QByteArray, xml);
-        QFETCH(QString, problem);
-        const LyricsContent read = ReadLyricsDocument(xml);
-        QTEST(int(read.lines.size()), "lines");
-        QTEST(read.stoppedEarly, "stopped");
-        QVERIFY2(read.problem.endsWith(problem.section(u'@', 0, 0)), qPrintable(read.problem));
-        QCOMPARE(QStringLiteral("%1:%2").arg(read.problemLine).arg(read.problemColumn),
-                 problem.section(u'@', 1));
     }
 };
 
