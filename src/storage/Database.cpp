@@ -134,6 +134,9 @@ template <class Work> auto withConnection(const QString& path, bool writing, Wor
         ~Release() { QSqlDatabase::removeDatabase(name); }
     } release{name};
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    if (!db.isValid())
+        throw VersettaError(QStringLiteral("Qt's SQLite driver is missing; install the package "
+                                           "libqt6sql6-sqlite"));
     // mode=rw opens an existing file only: the database is the jukebox's, never ours to make.
     QString uri =
         QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);

@@ -6,17 +6,6 @@
 
 namespace {
 
-QStringList previewOf(const QByteArray& xml) {
-    QStringList rows;
-    for (const PreviewRow& row : PreviewRowsFromLyrics(ReadLyricsDocument(xml).lines).rows)
-        rows << QStringLiteral("%1|%2|%3").arg(row.lineNumber).arg(row.timeMarker).arg(row.lyric);
-    return rows;
-}
-
-QByteArray lines(const QByteArray& body) {
-    return "<R><LYRICS>" + body + "</LYRICS></R>";
-}
-
 QString filenameOf(const QByteArray& xml) {
     QXmlStreamReader reader(xml);
     reader.readNextStartElement();
@@ -91,30 +80,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(VersettaError,
                                  writer.addLine(QStringLiteral("2"), {}, QString(u'\x01')));
         QVERIFY_THROWS_EXCEPTION(VersettaError, LyricsDocumentWriter(QString(QChar(0xD800))));
-    }
-
-    void thePreviewRules_data() {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QStringList>("rows");
-        const char* field = "<L><LineNumber>%1</LineNumber><TimeMarker>%2</TimeMarker>"
-                            "<LyricLine>%3</LyricLine></L>";
-        const auto line = [field](const char* n, const char* t, const char* l) {
-            return QString::fromLatin1(field).arg(n, t, l).toUtf8();
-        };
-        QTest::newRow("unmarked skipped")
-            << lines(line("1", "5", "a") + line("2", "", "b") + line("3", "12.5", "c"))
-            << QStringList{"1|5|a", "3|12|c"};
-        QTest::newRow("carry and reset")
-            << lines(line("1", "3", "a") + line("4", "", "x") +
-                     "<L><TimeMarker>8</TimeMarker></L><L><Other/><LineNumber>6</LineNumber></L>")
-            << QStringList{"1|3|a", "4|8|a", "6|0|"};
-        QTest::newRow("bad number stops")
-            << lines(line("1", "1", "a") + line("one", "2", "b") + line("3", "3", "c"))
-            << QStringList{"1|1|a"};
-    }
-    void thePreviewRules() {
-        QFETCH(QByteArray, xml);
-        QTEST(previewOf(xml), "rows");
     }
 };
 

@@ -91,31 +91,42 @@ private slots:
         QCOMPARE(tableOf(w), QStringList());
     }
 
-    void aDamagedFileLeavesTheTableEmpty() {
-        TestWindow w;
-        save(w, QStringLiteral("d.mp3"), {QStringLiteral("a|1")});
-        w->WriteLyricsToTempDB();
-        QFile file(path(QStringLiteral("d.xml")));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("<unclosed>");
-        file.close();
-        w->guarded("Play", [&] { w->WriteLyricsToTempDB(); });
-        QCOMPARE(w->lblStatus->text(), QString());
-        QCOMPARE(tableOf(w), QStringList());
+    void handWrittenFiles_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("table"); // "*" stands for the song's path
+        QTest::addColumn<QString>("status");
+        const auto line = [](const char* n, const char* t, const char* l) {
+            return QStringLiteral("<L><LineNumber>%1</LineNumber><TimeMarker>%2</TimeMarker>"
+                                  "<LyricLine>%3</LyricLine></L>")
+                .arg(QLatin1String(n), QLatin1String(t), QLatin1String(l))
+                .toUtf8();
+        };
+        QTest::newRow("carry over and reset")
+            << "<S><Y>" + line("1", "3", "a") + line("4", "", "x") +
+                   "<L><TimeMarker>8</TimeMarker></L><L><Other/><LineNumber>6</LineNumber></L></Y>"
+                   "</S>"
+            << QStringList{"1|*|3|a", "4|*|8|a", "6|*|0|"} << "";
+        QTest::newRow("bad line number")
+            << "<S><Y>" + line("1", "2", "a") + line("40000", "3", "b") + line("3", "4", "c") +
+                   "</Y></S>"
+            << QStringList{"1|*|2|a"} << "the LineNumber \"40000\" is not a whole number";
+        QTest::newRow("not well-formed") << "<S><Y>" + line("1", "2", "a") << QStringList{} << "";
     }
-
-    void aBadLineNumberEndsTheFillWithTheRowsBeforeIt() {
+    void handWrittenFiles() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QStringList, table);
+        QFETCH(QString, status);
         TestWindow w;
-        open(w, QStringLiteral("n.mp3"));
-        QFile file(path(QStringLiteral("n.xml")));
+        open(w, QStringLiteral("h.mp3"));
+        QFile file(path(QStringLiteral("h.xml")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<S><L><LINE><LineNumber>1</LineNumber><TimeMarker>2</TimeMarker></LINE>"
-                   "<LINE><LineNumber>40000</LineNumber><TimeMarker>3</TimeMarker></LINE></L></S>");
+        file.write(xml);
         file.close();
+        ExecuteOnDatabase(DatabasePathIn(w->platform().programFolder),
+                          LyricsInsertStatement(9, {}, 9, QStringLiteral("earlier song")), {});
         w->guarded("Play", [&] { w->WriteLyricsToTempDB(); });
-        QVERIFY2(w->lblStatus->text().contains(u"\"40000\" is not a whole number"),
-                 qPrintable(w->lblStatus->text()));
-        QCOMPARE(tableOf(w), QStringList{"1|" + path("n.mp3") + "|2|"});
+        QVERIFY2(w->lblStatus->text().contains(status), qPrintable(w->lblStatus->text()));
+        QCOMPARE(tableOf(w), table.replaceInStrings(QStringLiteral("*"), path("h.mp3")));
     }
 
     void aMissingDatabaseIsReportedFirst() {
