@@ -28,6 +28,7 @@ private slots:
         QTest::newRow("half to even down") << "12.5" << true << 12;
         QTest::newRow("half to even up") << "13.5" << true << 14;
         QTest::newRow("bare fraction") << ".5" << true << 0;
+        QTest::newRow("trailing point") << "5." << true << 5;
         QTest::newRow("32-bit top") << "2147483647" << true << 2147483647;
         QTest::newRow("beyond 32 bits") << "2147483648" << true << -1;
         for (const char* text :
