@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTimer>
 
 #include <cerrno>
 
@@ -102,29 +103,32 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     picSynch->setVisible(true);
     lblStatus->setText(QString());
 
-    // What was readable is shown; the status line says what was not.
+    // What was readable is shown; the status line says what was not. The note waits until
+    // the running handler has finished: the lyric-source chain clears the status line after
+    // reading, and a failure thrown here would end start-up before the player is set up.
     const QString name = QFileInfo(path).fileName();
+    QString note;
     if (content.stoppedEarly)
-        throw VersettaError(
-            QStringLiteral("%1 is damaged at line %2, column %3 (%4); %5")
-                .arg(name)
-                .arg(content.problemLine)
-                .arg(content.problemColumn)
-                .arg(content.problem,
-                     rowCount() == 0 ? QStringLiteral("no lines could be read from it")
-                                     : QStringLiteral("the sheet shows the lines before that "
-                                                      "point, and saving would drop the rest")));
-    if (!content.problem.isEmpty())
-        throw VersettaError(QStringLiteral("%1, line %2, column %3: %4")
-                                .arg(name)
-                                .arg(content.problemLine)
-                                .arg(content.problemColumn)
-                                .arg(content.problem));
-    if (found > static_cast<std::size_t>(kMaxRows))
-        throw VersettaError(
-            QStringLiteral("%1 holds %2 lines; the sheet shows the first %3 and saving now would "
-                           "drop the rest")
-                .arg(name)
-                .arg(found)
-                .arg(kMaxRows));
+        note = QStringLiteral("%1 is damaged at line %2, column %3 (%4); %5")
+                   .arg(name)
+                   .arg(content.problemLine)
+                   .arg(content.problemColumn)
+                   .arg(content.problem,
+                        rowCount() == 0 ? QStringLiteral("no lines could be read from it")
+                                        : QStringLiteral("the sheet shows the lines before that "
+                                                         "point, and saving would drop the rest"));
+    else if (!content.problem.isEmpty())
+        note = QStringLiteral("%1, line %2, column %3: %4")
+                   .arg(name)
+                   .arg(content.problemLine)
+                   .arg(content.problemColumn)
+                   .arg(content.problem);
+    else if (found > static_cast<std::size_t>(kMaxRows))
+        note = QStringLiteral("%1 holds %2 lines; the sheet shows the first %3 and saving now "
+                              "would drop the rest")
+                   .arg(name)
+                   .arg(found)
+                   .arg(kMaxRows);
+    if (!note.isEmpty())
+        QTimer::singleShot(0, this, [this, note] { reportFailure(note); });
 }

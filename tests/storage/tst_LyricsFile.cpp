@@ -164,10 +164,12 @@ private slots:
         QFETCH(QByteArray, xml);
         QFETCH(QString, status);
         writeFile(folder() + QStringLiteral("Damaged.xml"), xml);
-        TestWindow w;
-        w->guarded("Open", [&] { w->ShowSynchLyrics(folder() + QStringLiteral("Damaged.mp3")); });
+        TestWindow w(folder() + QStringLiteral("Damaged.mp3"));
+        w->Form_Load();
+        QCoreApplication::processEvents(); // the note follows the handler
         QTEST(w.sheet(), "rows");
         QVERIFY2(w->lblStatus->text().contains(status), qPrintable(w->lblStatus->text()));
+        QVERIFY(w.player->calls.contains(QStringLiteral("InitPlayer 1"))); // start-up went on
     }
 
     void aFailedSaveKeepsTheOldFile_data() {
