@@ -1,7 +1,134 @@
 #include "window/frmSychLyrics.h"
 
-// The synchronized lyrics file is not written or read yet: Save does nothing and no song
-// has a sheet from a file.
-void frmSychLyrics::cmdSave_Click() {}
+#include "sheet/UpDown.h"
+#include "storage/Database.h"
+#include "storage/LyricsXml.h"
+#include "window/PathRules.h"
 
-void frmSychLyrics::ShowSynchLyrics(const QString& /*fileName*/) {}
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTimer>
+
+#include <cerrno>
+
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// QSaveFile often says only "Unknown error"; the folder and errno say more.
+QString whySaveFailed(const QSaveFile& file, int error) {
+    const QFileInfo folder(QFileInfo(file.fileName()).absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(shown(folder.filePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 is read-only").arg(shown(folder.filePath()));
+    if (file.error() == QFileDevice::UnspecifiedError && error != 0)
+        return qt_error_string(error);
+    return file.errorString();
+}
+
+} // namespace
+
+void frmSychLyrics::cmdSave_Click() {
+    databasePath = DatabasePathIn(m_platform.programFolder);
+    songFile = Text1->text() + Text2->text();
+    const QString name = Text2->text();
+    if (name.size() < 4)
+        throw VersettaError(
+            name.isEmpty()
+                ? QStringLiteral("Open a song before saving its lyrics")
+                : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
+                                 "lyrics file beside it")
+                      .arg(name));
+    synchLyricsPath =
+        QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
+
+    // The whole document first, then one atomic replace: a failure leaves the old file whole.
+    LyricsDocumentWriter writer(songFile);
+    for (int i = 1; i <= rowCount(); ++i)
+        writer.addLine(cell(i, ColNumber), cell(i, ColSecs), cell(i, ColLyric));
+    const QByteArray document = writer.finish();
+
+    QSaveFile file(synchLyricsPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
+        !file.commit()) {
+        const int error = errno;
+        throw VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
+                                           "before is unchanged")
+                                .arg(shown(synchLyricsPath), whySaveFailed(file, error)));
+    }
+
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
+                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll})
+        control->setEnabled(true);
+    cmdSave->setEnabled(false);
+}
+
+void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
+    const QString path = SynchLyricsFileName(fileName);
+    clearSheet();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VersettaError(QStringLiteral("Cannot read the lyrics file %1: %2")
+                                .arg(shown(path), file.errorString()));
+    const LyricsContent content = ReadLyricsDocument(file);
+
+    std::vector<LyricsRow> rows = SheetRowsFromLyrics(content.lines);
+    const std::size_t found = rows.size();
+    if (found > static_cast<std::size_t>(kMaxRows))
+        rows.resize(kMaxRows);
+    std::vector<SheetRow> sheet;
+    sheet.reserve(rows.size());
+    for (LyricsRow& row : rows)
+        sheet.push_back({std::move(row.number), std::move(row.lyric), std::move(row.time),
+                         std::move(row.secs)});
+    fillSheet(sheet);
+
+    setSortByHeader(false);
+    cmdAddLyrics->setVisible(false);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
+                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll})
+        control->setEnabled(true);
+    picUnsynch->setVisible(false);
+    picSynch->setVisible(true);
+    lblStatus->setText(QString());
+
+    // What was readable is shown; the status line says what was not. The note waits until
+    // the running handler has finished: the lyric-source chain clears the status line after
+    // reading, and a failure thrown here would end start-up before the player is set up.
+    const QString name = QFileInfo(path).fileName();
+    QString note;
+    if (content.stoppedEarly)
+        note = QStringLiteral("%1 is damaged at line %2, column %3 (%4); %5")
+                   .arg(name)
+                   .arg(content.problemLine)
+                   .arg(content.problemColumn)
+                   .arg(content.problem,
+                        rowCount() == 0 ? QStringLiteral("no lines could be read from it")
+                                        : QStringLiteral("the sheet shows the lines before that "
+                                                         "point, and saving would drop the rest"));
+    else if (!content.problem.isEmpty())
+        note = QStringLiteral("%1, line %2, column %3: %4")
+                   .arg(name)
+                   .arg(content.problemLine)
+                   .arg(content.problemColumn)
+                   .arg(content.problem);
+    else if (found > static_cast<std::size_t>(kMaxRows))
+        note = QStringLiteral("%1 holds %2 lines; the sheet shows the first %3 and saving now "
+                              "would drop the rest")
+                   .arg(name)
+                   .arg(found)
+                   .arg(kMaxRows);
+    if (!note.isEmpty())
+        QTimer::singleShot(0, this, [this, note] { reportFailure(note); });
+}

@@ -95,6 +95,12 @@ public:
     void cmdSave_Click();
     void ShowSynchLyrics(const QString& fileName);
     void WriteLyricsToTempDB();
+    // Each call opens its own connection to the jukebox database at databasePath and
+    // throws VersettaError when the database cannot do what was asked. Recordset is declared
+    // here by its elaborated name and defined in storage/Database.h.
+    class Recordset GetRecordset(const QString& sSQL) const;
+    bool ExecuteSQLCommand(const QString& sPrepared, const QVariantList& args) const;
+    static QString SQLClean(const QString& sString);
 
     // ---- sheet access by 1-based position (0 = no row) -------------------------------------
     enum Column { ColNumber = 0, ColLyric = 1, ColTime = 2, ColSecs = 3 };

@@ -1,0 +1,228 @@
+#include "storage/Database.h"
+
+#include "window/Failure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+// The jukebox may be reading the table; give it this long before calling the file locked.
+constexpr int kBusyTimeoutMs = 2000;
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString setupHint(const QString& databasePath) {
+    return QStringLiteral("create it with: velmora-dbsetup \"%1\"")
+        .arg(shown(QFileInfo(databasePath).absolutePath()));
+}
+
+// What the first bytes of the file say it is.
+enum class FileKind { Missing, Folder, Unreadable, Empty, SQLite, Jet, Other };
+
+FileKind probe(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileKind::Missing;
+    if (!info.isFile())
+        return FileKind::Folder;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileKind::Unreadable;
+    const QByteArray head = file.read(32);
+    if (head.isEmpty())
+        return FileKind::Empty;
+    if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return FileKind::SQLite;
+    const QByteArray engine = head.mid(4, 15);
+    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
+        return FileKind::Jet;
+    return FileKind::Other;
+}
+
+QString briefly(const QString& sql) {
+    constexpr qsizetype kShown = 120;
+    const QString flat = sql.simplified();
+    return flat.size() <= kShown ? flat : flat.left(kShown) + QStringLiteral("…");
+}
+
+// Turns what went wrong into a message that names the file and the way out.
+VersettaError diagnose(const QString& path, const QSqlError& error, const QString& sql) {
+    const QString where = shown(path);
+    switch (probe(path)) {
+    case FileKind::Missing:
+        return VersettaError(QStringLiteral("%1 not found; %2").arg(where, setupHint(path)));
+    case FileKind::Folder:
+        return VersettaError(
+            QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
+                .arg(where, setupHint(path)));
+    case FileKind::Unreadable:
+        return VersettaError(
+            QStringLiteral("Cannot read the jukebox database %1: allow this program to read and "
+                           "write it")
+                .arg(where));
+    case FileKind::Jet:
+        return VersettaError(
+            QStringLiteral("%1 is an Access (Jet) database; this program needs the SQLite form "
+                           "of the jukebox database: move the file aside and %2")
+                .arg(where, setupHint(path)));
+    case FileKind::Other:
+        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
+                                 .arg(where, setupHint(path)));
+    case FileKind::Empty:
+    case FileKind::SQLite:
+        break;
+    }
+
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // Extended result codes carry the primary code in their low byte.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    static const QRegularExpression missingTable(QStringLiteral("no such table: (\\S+)"));
+    static const QRegularExpression missingColumn(
+        QStringLiteral("(?:no such column: |has no column named )(\\S+)"));
+    const QString repair =
+        QStringLiteral("add it with: velmora-dbsetup --schema | sqlite3 \"%1\"").arg(where);
+    if (const auto match = missingTable.match(text); match.hasMatch())
+        return VersettaError(QStringLiteral("The jukebox database %1 has no table %2; %3")
+                                 .arg(where, match.captured(1), repair));
+    if (const auto match = missingColumn.match(text); match.hasMatch())
+        return VersettaError(
+            QStringLiteral("The jukebox database %1 lacks the column %2 that \"%3\" needs; the "
+                           "Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine")
+                .arg(where, match.captured(1), briefly(sql)));
+    if (code == 5 || code == 6)
+        return VersettaError(QStringLiteral("The jukebox database %1 is locked by another program "
+                                            "(the jukebox?); try again in a moment")
+                                 .arg(where));
+    if (code == 8)
+        return VersettaError(
+            QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to its "
+                           "folder")
+                .arg(where));
+    if (code == 14 || code == 10)
+        return VersettaError(QStringLiteral("Cannot open the jukebox database %1 (%2); allow this "
+                                            "program to read and write it and its folder")
+                                 .arg(where, text));
+    if (code == 26)
+        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
+                                 .arg(where, setupHint(path)));
+    return VersettaError(QStringLiteral("The jukebox database %1 refused \"%2\": %3")
+                             .arg(where, briefly(sql), text));
+}
+
+QString uniqueConnectionName() {
+    static quint64 counter = 0;
+    return QStringLiteral("velmora-db-%1").arg(++counter);
+}
+
+// One connection for one call; the driver forgets it when the call ends.
+template <class Work> auto withConnection(const QString& path, bool writing, Work&& work) {
+    if (path.isEmpty())
+        throw VersettaError(QStringLiteral(
+            "No jukebox database is set yet; Save or Play sets it to the program's folder"));
+    const QString name = uniqueConnectionName();
+    struct Release {
+        QString name;
+        ~Release() { QSqlDatabase::removeDatabase(name); }
+    } release{name};
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    if (!db.isValid())
+        throw VersettaError(QStringLiteral("Qt's SQLite driver is missing; install the package "
+                                           "libqt6sql6-sqlite"));
+    // mode=rw opens an existing file only: the database is the jukebox's, never ours to make.
+    QString uri =
+        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    db.setDatabaseName(uri + QStringLiteral("?mode=rw"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open())
+        throw diagnose(path, db.lastError(), QString());
+    if (writing) {
+        // The table is a scratch copy refilled at every Play: waiting for the disk on every
+        // row would make a refill take a noticeable fraction of a second.
+        const QString sql = QStringLiteral("PRAGMA synchronous=OFF");
+        QSqlQuery pragma(db);
+        if (!pragma.exec(sql))
+            throw diagnose(path, pragma.lastError(), sql);
+    }
+    auto result = work(db);
+    db.close();
+    return result;
+}
+
+} // namespace
+
+QVariant Recordset::field(const QString& name) const {
+    if (eof())
+        return {};
+    return m_rows[m_position].value(name);
+}
+
+QString SQLClean(const QString& sString) {
+    QString cleaned = sString;
+    cleaned.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return cleaned;
+}
+
+QString TranslateJetStatement(const QString& statement) {
+    // Anchored at the start, so a quoted text that reads like this is never touched.
+    static const QRegularExpression deleteStar(
+        QStringLiteral("^(\\s*DELETE)\\s+(?:[A-Za-z_][A-Za-z0-9_]*\\.)?\\*\\s*(FROM\\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString translated = statement;
+    translated.replace(deleteStar, QStringLiteral("\\1 \\2"));
+    return translated;
+}
+
+QString DatabasePathIn(const QString& programFolder) {
+    return programFolder + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
+}
+
+Recordset QueryDatabase(const QString& databasePath, const QString& sql) {
+    return withConnection(databasePath, false, [&](QSqlDatabase& db) {
+        std::vector<QSqlRecord> rows;
+        {
+            QSqlQuery query(db);
+            query.setForwardOnly(true);
+            if (!query.exec(TranslateJetStatement(sql)))
+                throw diagnose(databasePath, query.lastError(), sql);
+            while (query.next())
+                rows.push_back(query.record());
+        }
+        return Recordset(std::move(rows));
+    });
+}
+
+bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QVariantList& args) {
+    return withConnection(databasePath, true, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        bool ran = false;
+        if (args.isEmpty()) {
+            ran = query.exec(TranslateJetStatement(sql));
+        } else {
+            ran = query.prepare(TranslateJetStatement(sql));
+            for (qsizetype i = 0; ran && i < args.size(); ++i)
+                query.bindValue(static_cast<int>(i), args[i]);
+            ran = ran && query.exec();
+        }
+        if (!ran)
+            throw diagnose(databasePath, query.lastError(), sql);
+        return query.numRowsAffected() >= 0;
+    });
+}
+
+QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
+                              std::int32_t timeMarker, const QString& lyric) {
+    return QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) ") +
+           QStringLiteral("VALUES (") + QString::number(lineNumber) + QStringLiteral(", '") +
+           SQLClean(songFile) + QStringLiteral("', ") + QString::number(timeMarker) +
+           QStringLiteral(", '") + SQLClean(lyric) + QStringLiteral("')");
+}

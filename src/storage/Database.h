@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <vector>
+
+// Access to the jukebox database: an SQLite file reached through Qt SQL. Statements arrive
+// in the Jet dialect the system writes and are made acceptable to SQLite here. Every call
+// opens its own connection and closes it before it returns. Failures are thrown as
+// VersettaError with a message that says what to do about them.
+
+inline constexpr const char* kDatabaseFileName = "Velmora81.mdb";
+
+// The fetched rows of one query, read like a forward-only recordset: bof() and eof() are
+// both true when nothing matched.
+class Recordset {
+public:
+    Recordset() = default;
+    explicit Recordset(std::vector<QSqlRecord> rows) : m_rows(std::move(rows)) {}
+
+    bool bof() const { return m_rows.empty(); }
+    bool eof() const { return m_position >= m_rows.size(); }
+    void moveNext() {
+        if (!eof())
+            ++m_position;
+    }
+    std::size_t recordCount() const { return m_rows.size(); }
+    // The named column of the current row; invalid at eof() or for an unknown column.
+    QVariant field(const QString& name) const;
+
+private:
+    std::vector<QSqlRecord> m_rows;
+    std::size_t m_position = 0;
+};
+
+// The text with every single quote doubled, ready to stand between quotes in a statement.
+QString SQLClean(const QString& sString);
+
+// The statement in SQLite's dialect: "DELETE * FROM t" loses the asterisk. Everything else,
+// string literals included, is passed on unchanged.
+QString TranslateJetStatement(const QString& statement);
+
+// programFolder + "/Velmora81.mdb".
+QString DatabasePathIn(const QString& programFolder);
+
+// Runs a query and fetches every row.
+Recordset QueryDatabase(const QString& databasePath, const QString& sql);
+
+// Runs a statement that changes data, binding args to its placeholders in order. Answers
+// true unless the engine reports a negative count of affected rows.
+bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QVariantList& args);
+
+// The INSERT of one preview row, built piece by piece as the preview table needs it.
+QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
+                              std::int32_t timeMarker, const QString& lyric);

@@ -1,0 +1,313 @@
+#include "storage/LyricsXml.h"
+
+#include "sheet/TimeText.h"
+#include "window/Failure.h"
+
+#include <QBuffer>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+// ---- numbers -------------------------------------------------------------------------------
+
+std::optional<double> NumericText(QStringView text) {
+    const QStringView t = text.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    qsizetype digits = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            ++digits;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+template <class Whole> static std::optional<Whole> wholeNumber(QStringView text) {
+    const std::optional<double> value = NumericText(text);
+    if (!value)
+        return std::nullopt;
+    const std::int64_t rounded = RoundHalfEven(*value);
+    if (rounded < std::numeric_limits<Whole>::min() || rounded > std::numeric_limits<Whole>::max())
+        return std::nullopt;
+    return static_cast<Whole>(rounded);
+}
+
+std::optional<std::int32_t> WholeSeconds(QStringView text) {
+    return wholeNumber<std::int32_t>(text);
+}
+
+std::optional<std::int16_t> WholeLineNumber(QStringView text) {
+    return wholeNumber<std::int16_t>(text);
+}
+
+// ---- writing -------------------------------------------------------------------------------
+
+namespace {
+
+bool allowedInXml(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The entity for a character that cannot stand as itself: reserved characters everywhere,
+// CR everywhere and tab and LF in attributes, since a parser would otherwise fold them.
+QByteArrayView entityFor(char16_t c, bool attribute) {
+    switch (c) {
+    case u'&':
+        return "&amp;";
+    case u'<':
+        return "&lt;";
+    case u'>':
+        return "&gt;";
+    case u'"':
+        return "&quot;";
+    case u'\'':
+        return "&apos;";
+    case u'\r':
+        return "&#13;";
+    case u'\n':
+        return attribute ? "&#10;" : "";
+    case u'\t':
+        return attribute ? "&#9;" : "";
+    default:
+        return "";
+    }
+}
+
+// Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
+// costs more than the encoding itself. Answers the first character XML cannot carry (and
+// appends nothing), or 0.
+char32_t appendEscaped(QByteArray& out, const QString& text, bool attribute) {
+    const qsizetype start = out.size();
+    constexpr qsizetype kWorstPerUnit = 6; // "&quot;"; a surrogate pair gives 4 bytes for 2
+    const qsizetype need = start + kWorstPerUnit * text.size();
+    if (need > out.capacity())
+        out.reserve(std::max(need, 2 * out.capacity()));
+    out.resize(need);
+    char* p = out.data() + start;
+    const auto byte = [&p](char32_t value) { *p++ = static_cast<char>(value); };
+    const QStringView view(text);
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        char32_t c = view[i].unicode();
+        if (c < 0x80) {
+            if (const QByteArrayView entity = entityFor(static_cast<char16_t>(c), attribute);
+                !entity.isEmpty()) {
+                p = std::copy(entity.begin(), entity.end(), p);
+                continue;
+            }
+            if (c < 0x20 && c != u'\t' && c != u'\n') {
+                out.resize(start);
+                return c;
+            }
+            byte(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < view.size() && view[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), view[++i].unicode());
+        else if (QChar::isSurrogate(c) || !allowedInXml(c)) {
+            out.resize(start);
+            return c;
+        }
+        if (c < 0x800) {
+            byte(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            byte(0xE0 | (c >> 12));
+            byte(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            byte(0xF0 | (c >> 18));
+            byte(0x80 | ((c >> 12) & 0x3F));
+            byte(0x80 | ((c >> 6) & 0x3F));
+        }
+        byte(0x80 | (c & 0x3F));
+    }
+    out.resize(p - out.constData());
+    return 0;
+}
+
+QString unsupported(char32_t code) {
+    return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+// The document is built as UTF-8 in one growing buffer: a copy of a long document costs more
+// than all the escaping.
+LyricsDocumentWriter::LyricsDocumentWriter(const QString& filename) {
+    m_bytes += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n";
+    // Title and Artist have no source yet; they stay empty.
+    m_bytes += "<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"";
+    if (const char32_t bad = appendEscaped(m_bytes, filename, true))
+        throw VersettaError(QStringLiteral("The song's path holds a character a lyrics file "
+                                           "cannot hold (%1); rename the song and save again")
+                                .arg(unsupported(bad)));
+    m_bytes += "\">\r\n";
+}
+
+void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
+                                   const QString& lyric) {
+    if (m_count++ == 0)
+        m_bytes += "<LYRICS>\r\n";
+    const auto field = [this](const char* open, const char* close, const QString& text) {
+        m_bytes += open;
+        if (const char32_t bad = appendEscaped(m_bytes, text, false))
+            throw VersettaError(
+                QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
+                               "remove it and save again")
+                    .arg(m_count)
+                    .arg(unsupported(bad)));
+        m_bytes += close;
+    };
+    m_bytes += "  <LINE>\r\n";
+    field("    <LineNumber>", "</LineNumber>\r\n", number);
+    field("    <TimeMarker>", "</TimeMarker>\r\n", secs);
+    field("    <LyricLine>", "</LyricLine>\r\n", lyric);
+    m_bytes += "  </LINE>\r\n";
+}
+
+QByteArray LyricsDocumentWriter::finish() {
+    m_bytes += m_count == 0 ? "<LYRICS />\r\n" : "</LYRICS>\r\n";
+    m_bytes += "</SynchronizedLyrics>\r\n";
+    return std::exchange(m_bytes, QByteArray());
+}
+
+// ---- reading -------------------------------------------------------------------------------
+
+LyricsContent ReadLyricsDocument(QIODevice& device) {
+    LyricsContent content;
+    QXmlStreamReader xml(&device);
+    int depth = 0; // 1: the root, 2: its children, 3: line elements, 4: fields
+    bool rootSeen = false;
+    bool lineOpen = false;
+    const auto note = [&](const QString& what) {
+        if (!content.problem.isEmpty())
+            return;
+        content.problem = what;
+        content.problemLine = xml.lineNumber();
+        content.problemColumn = xml.columnNumber();
+    };
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (depth == 1) {
+                rootSeen = true;
+            } else if (depth == 3) {
+                content.lines.emplace_back();
+                lineOpen = true;
+            } else if (depth == 4) {
+                QString name = xml.name().toString();
+                QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                --depth; // readElementText stopped on the field's end tag
+                if (!xml.hasError())
+                    content.lines.back().push_back({std::move(name), std::move(text)});
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (depth == 3)
+                lineOpen = false;
+            --depth;
+            break;
+        case QXmlStreamReader::Characters:
+            if (!xml.isWhitespace())
+                note(QStringLiteral("text between elements was skipped"));
+            break;
+        default: // comments, processing instructions, the document type: nothing to read
+            break;
+        }
+    }
+    if (xml.hasError()) {
+        content.problem.clear();
+        note(rootSeen ? xml.errorString() : QStringLiteral("no root element"));
+        content.stoppedEarly = true;
+        if (lineOpen)
+            content.lines.pop_back(); // half a line is not a line
+    }
+    return content;
+}
+
+LyricsContent ReadLyricsDocument(const QByteArray& bytes) {
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadLyricsDocument(buffer);
+}
+
+// ---- the readers' rules --------------------------------------------------------------------
+
+std::vector<LyricsRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
+    std::vector<LyricsRow> rows;
+    rows.reserve(lines.size());
+    QString time;  // T
+    QString lyric; // L
+    int n = 0;
+    for (const LyricsLineFields& line : lines) {
+        for (const LyricsField& field : line) {
+            if (field.name == QLatin1String("TimeMarker")) {
+                time = field.text;
+            } else if (field.name == QLatin1String("LyricLine")) {
+                lyric = field.text;
+            } else {
+                time.clear();
+                lyric.clear();
+            }
+        }
+        LyricsRow row{QString::number(++n), lyric, QString(), QString()};
+        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
+            row.time = SecondsToTime(*secs);
+            row.secs = time;
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
+    PreviewRows result;
+    std::int16_t number = 0; // N
+    std::int32_t time = 0;   // S
+    QString lyric;           // L
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        bool marked = true;
+        for (const LyricsField& field : lines[i]) {
+            if (field.name == QLatin1String("LineNumber")) {
+                const std::optional<std::int16_t> value = WholeLineNumber(field.text);
+                if (!value) {
+                    result.badLineNumber = field.text;
+                    result.badLine = static_cast<qsizetype>(i) + 1;
+                    return result;
+                }
+                number = *value;
+            } else if (field.name == QLatin1String("TimeMarker")) {
+                const std::optional<std::int32_t> value = WholeSeconds(field.text);
+                if (!value) {
+                    marked = false; // an unmarked line has no row; its other fields are not read
+                    break;
+                }
+                time = *value;
+            } else if (field.name == QLatin1String("LyricLine")) {
+                lyric = field.text;
+            } else {
+                time = 0;
+                lyric.clear();
+            }
+        }
+        if (marked)
+            result.rows.push_back({number, time, lyric});
+    }
+    return result;
+}

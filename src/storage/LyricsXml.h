@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+// The synchronized lyrics document and the rules that turn it into rows, free of any window
+// so they can be checked on their own.
+
+// ---- numbers in the document -------------------------------------------------------------
+
+// A decimal number with an optional sign and fraction, blanks allowed around it ("12",
+// "-2", "+7", "12.5", ".5", " 3 "). No exponent, no group separators, no hex: a time marker
+// is written by this program or by a person, never by a spreadsheet.
+std::optional<double> NumericText(QStringView text);
+
+// A numeric text taken to whole seconds, a half going to the even neighbour; nothing when it
+// is not numeric or falls outside the signed 32-bit range.
+std::optional<std::int32_t> WholeSeconds(QStringView text);
+
+// A numeric text taken to a line number the same way; nothing outside the signed 16-bit range.
+std::optional<std::int16_t> WholeLineNumber(QStringView text);
+
+// ---- writing -----------------------------------------------------------------------------
+
+// Builds the whole file in memory so it can be written in one go. With no lines the result
+// is the four-line skeleton; with lines, the same declaration and root, one element a line,
+// indented, every line ended by CR LF.
+class LyricsDocumentWriter {
+public:
+    // filename: the song's full path, written into the root's Filename attribute. Throws
+    // VersettaError when a text holds a character that XML 1.0 cannot carry.
+    explicit LyricsDocumentWriter(const QString& filename);
+    void addLine(const QString& number, const QString& secs, const QString& lyric);
+    // The finished document, UTF-8; the writer is spent afterwards.
+    QByteArray finish();
+
+private:
+    QByteArray m_bytes;
+    int m_count = 0;
+};
+
+// ---- reading -----------------------------------------------------------------------------
+
+// One child element of a line element: its local name and all the text inside it.
+struct LyricsField {
+    QString name;
+    QString text;
+};
+using LyricsLineFields = std::vector<LyricsField>;
+
+// What the document holds: every grandchild element of the root is a line, whatever its
+// name. Comments and processing instructions are skipped. Stray text among the elements is
+// skipped and noted; a document that is not well-formed stops the reading at the fault, with
+// the lines read before it kept.
+struct LyricsContent {
+    std::vector<LyricsLineFields> lines;
+    QString problem; // empty when the document was read cleanly
+    qint64 problemLine = 0;
+    qint64 problemColumn = 0;
+    bool stoppedEarly = false; // the document was not well-formed
+};
+
+LyricsContent ReadLyricsDocument(QIODevice& device);
+LyricsContent ReadLyricsDocument(const QByteArray& bytes);
+
+// ---- the two readers' rules --------------------------------------------------------------
+
+struct LyricsRow {
+    QString number;
+    QString lyric;
+    QString time;
+    QString secs;
+};
+
+// Rows for the sheet: numbered 1, 2, ... in document order; TimeMarker and LyricLine carry
+// over from the line before; any other field name empties both.
+std::vector<LyricsRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines);
+
+struct PreviewRow {
+    std::int16_t lineNumber = 0;
+    std::int32_t timeMarker = 0;
+    QString lyric;
+};
+
+// Rows for the preview table: only lines with a numeric TimeMarker; number, time and lyric
+// carry over; any other field name resets the time to 0 and the lyric to "". Reading stops at
+// a LineNumber that is no 16-bit whole number, with the rows before it kept.
+struct PreviewRows {
+    std::vector<PreviewRow> rows;
+    std::optional<QString> badLineNumber; // the offending text
+    qsizetype badLine = 0;                // 1-based position of its line element
+};
+
+PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines);

@@ -1,0 +1,223 @@
+#include "support/TestWindow.h"
+
+#include "sheet/UpDown.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Points the file bar at folder + name, as opening the song would.
+void showSong(TestWindow& w, const QString& folder, const QString& name) {
+    w->Text1->setText(folder);
+    w->Text2->setText(name);
+    w->txtFileName->setText(folder + name);
+}
+
+QList<QWidget*> adjustControls(TestWindow& w) {
+    return {w->cmdAdjustSingle, w->cmdAdjustAll,    w->txtAdjustSingle,
+            w->txtAdjustAll,    w->spnAdjustSingle, w->spnAdjustAll};
+}
+
+} // namespace
+
+class LyricsFileTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir songs;
+    QString folder() const { return songs.path() + QLatin1Char('/'); }
+
+private slots:
+    void savedSheetsComeBack_data() {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("marked and unmarked") << "Song.mp3" << QStringList{"Hello world|12", "Bye|"};
+        QTest::newRow("zero, fraction, negative")
+            << "Song.mp3" << QStringList{"a|0", "b|12.5", "c|-2", "d|3725"};
+        QTest::newRow("blank lyrics") << "Song.mp3" << QStringList{"|4", "|", "x|5"};
+        QTest::newRow("reserved characters")
+            << "R&B <\"live\"> 'take'.mp3" << QStringList{"& < > \" '|1", "<LINE>|"};
+        QTest::newRow("non-ASCII path") << "Café – 日本.mp3" << QStringList{"Ça va ✓|7"};
+        QTest::newRow("empty sheet") << "Song.mp3" << QStringList{};
+    }
+    void savedSheetsComeBack() {
+        QFETCH(QString, song);
+        QFETCH(QStringList, rows);
+        TestWindow w;
+        showSong(w, folder(), song);
+        w.setSheet(rows);
+        const QStringList saved = w.sheet();
+        w->guarded("Save", [&] { w->cmdSave_Click(); });
+        QCOMPARE(w->lblStatus->text(), QString());
+
+        // Another reader sees the same rows and the song's path.
+        QXmlStreamReader xml(contentsOf(w->synchLyricsPath));
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.attributes().value(QLatin1String("Filename")).toString(), folder() + song);
+        QStringList seen;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() != u"LINE" &&
+                xml.name() != u"LYRICS")
+                seen << xml.readElementText();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(seen.size(), rows.size() * 3);
+
+        w.setSheet({QStringLiteral("something else|1")});
+        w->guarded("Open", [&] { w->ShowSynchLyrics(folder() + song); });
+        QCOMPARE(w.sheet(), saved);
+    }
+
+    void saveAndReadSetTheControls() {
+        TestWindow w;
+        w->show();
+        showSong(w, folder(), QStringLiteral("Controls.mp3"));
+        w.setSheet({QStringLiteral("a|1")});
+        for (QWidget* control : adjustControls(w))
+            control->setEnabled(false);
+        w->ShowSaveButton();
+        w->cmdSave->click();
+        QCOMPARE(w->songFile, folder() + QStringLiteral("Controls.mp3"));
+        QCOMPARE(w->synchLyricsPath, folder() + QStringLiteral("Controls.xml"));
+        QCOMPARE(w->databasePath, w->platform().programFolder + QStringLiteral("/Velmora81.mdb"));
+        QVERIFY(!w->cmdSave->isEnabled());
+        for (QWidget* control : adjustControls(w)) {
+            QVERIFY(control->isEnabled());
+            control->setEnabled(false);
+        }
+
+        w->cmdAddLyrics->setVisible(true);
+        w->picSynch->setVisible(false);
+        w->picUnsynch->setVisible(true);
+        w->lvLyrics->setSortingEnabled(true);
+        w->lblStatus->setText(QStringLiteral("old"));
+        w->ShowSynchLyrics(w->songFile);
+        QVERIFY(!w->cmdAddLyrics->isVisible() && w->picSynch->isVisible());
+        QVERIFY(!w->picUnsynch->isVisible() && !w->lvLyrics->isSortingEnabled());
+        QCOMPARE(w->lblStatus->text(), QString());
+        QVERIFY(!w->cmdSave->isEnabled()); // left as it was
+        for (QWidget* control : adjustControls(w))
+            QVERIFY(control->isEnabled());
+    }
+
+    void openingASongReadsItsFile_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("one line, LineNumber ignored")
+            << QByteArray("\xEF\xBB\xBF<S><LYRICS><LINE><LineNumber>7</LineNumber><TimeMarker>65"
+                          "</TimeMarker><LyricLine>a</LyricLine></LINE><LINE><LineNumber>7"
+                          "</LineNumber><TimeMarker>0</TimeMarker><LyricLine>b</LyricLine></LINE>"
+                          "</LYRICS></S>")
+            << QStringList{"1|a|1:05|65", "2|b||0"};
+        QTest::newRow("two LYRICS, any names")
+            << QByteArray("<S>\r\n<LYRICS><LINE><LyricLine>a</LyricLine></LINE></LYRICS>\n<X><Y>"
+                          "<LyricLine>b</LyricLine><TimeMarker>x</TimeMarker></Y></X></S>")
+            << QStringList{"1|a||", "2|b||"};
+        QTest::newRow("only LyricLine, empty LINE")
+            << QByteArray("<S><L><LINE><TimeMarker>9.5</TimeMarker><LyricLine>a</LyricLine></LINE>"
+                          "<LINE><LyricLine>only</LyricLine></LINE><LINE/></L></S>")
+            << QStringList{"1|a|0:10|9.5", "2|only|0:10|9.5", "3|only|0:10|9.5"};
+        QTest::newRow("comments, nested text")
+            << QByteArray("<S><!-- c --><L><LINE><?pi x?><LyricLine>a<b>b</b><!--c-->c"
+                          "</LyricLine></LINE></L></S>")
+            << QStringList{"1|abc||"};
+    }
+    void openingASongReadsItsFile() {
+        QFETCH(QByteArray, xml);
+        writeFile(folder() + QStringLiteral("Start.xml"), xml);
+        TestWindow w(folder() + QStringLiteral("Start.mp3"));
+        w->Form_Load();
+        QTEST(w.sheet(), "rows");
+        QCOMPARE(w->lblStatus->text(), QString());
+    }
+
+    void damagedFilesAreReportedInTheStatusLine_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("not well-formed")
+            << QByteArray("<S><LYRICS><L><LyricLine>kept</LyricLine></L>\n<L><LyricLine>x</L>")
+            << QStringList{"1|kept||"} << "Damaged.xml is damaged at line 2, column";
+        QTest::newRow("empty file") << QByteArray() << QStringList{} << "no root element";
+        QTest::newRow("cut in a line") << QByteArray("<S><L><LINE><LyricLine>a</LyricLine>")
+                                       << QStringList{} << "line 1, column 36 (Premature end";
+        QTest::newRow("stray text")
+            << QByteArray("<S><LYRICS>oops<L><LyricLine>a</LyricLine></L></LYRICS></S>")
+            << QStringList{"1|a||"} << "Damaged.xml, line 1, column 16: text between";
+    }
+    void damagedFilesAreReportedInTheStatusLine() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, status);
+        writeFile(folder() + QStringLiteral("Damaged.xml"), xml);
+        TestWindow w(folder() + QStringLiteral("Damaged.mp3"));
+        w->Form_Load();
+        QCoreApplication::processEvents(); // the note follows the handler
+        QTEST(w.sheet(), "rows");
+        QVERIFY2(w->lblStatus->text().contains(status), qPrintable(w->lblStatus->text()));
+        QVERIFY(w.player->calls.contains(QStringLiteral("InitPlayer 1"))); // start-up went on
+    }
+
+    void aFailedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("lyric");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("read-only folder") << "Song.mp3"
+                                          << "new" << true << "Cannot save the lyrics";
+        // The save's temporary file name outgrows the file system's limit; root cannot help.
+        QTest::newRow("no room for a temporary name") << QString(250, u'n') + ".mp3"
+                                                      << "new" << false << "Cannot save the lyrics";
+        QTest::newRow("control character") << "Song.mp3"
+                                           << "bell\a" << false << "Line 1 holds";
+    }
+    void aFailedSaveKeepsTheOldFile() {
+        QFETCH(QString, song);
+        QFETCH(QString, lyric);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        const QString old = dir.filePath(song.left(song.size() - 4) + QStringLiteral(".xml"));
+        writeFile(old, "the lines saved before");
+        if (readOnlyFolder) {
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly))
+                QSKIP("this user writes into read-only folders");
+        }
+        TestWindow w;
+        showSong(w, dir.path() + QLatin1Char('/'), song);
+        w.setSheet({lyric + QStringLiteral("|3")});
+        w->ShowSaveButton();
+        w->cmdSave->click();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(contentsOf(old), QByteArray("the lines saved before"));
+        QVERIFY2(w->lblStatus->text().contains(status), qPrintable(w->lblStatus->text()));
+        QVERIFY(w->cmdSave->isEnabled());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no leftovers
+    }
+
+    void saveWithoutASongSaysSo() {
+        TestWindow w;
+        w->cmdSave->setEnabled(true);
+        w->cmdSave->click();
+        QVERIFY(w->lblStatus->text().contains(u"Open a song"));
+        QVERIFY(QDir(w->platform().programFolder).isEmpty());
+    }
+};
+
+QTEST_MAIN(LyricsFileTest)
+#include "tst_LyricsFile.moc"
