@@ -1,4 +1,76 @@
 #include "window/frmSychLyrics.h"
 
-// The tick does nothing unless a song is in progress, and nothing starts one yet.
-void frmSychLyrics::Timer1_Timer() {}
+#include "playback/SongSlider.h"
+#include "sheet/TimeText.h"
+#include "storage/Database.h"
+
+#include <QLabel>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <optional>
+
+std::optional<Recordset> frmSychLyrics::GetLyricAtTime(const QString& fileName,
+                                                       std::int16_t second) const {
+    const QString sql = QStringLiteral("SELECT * FROM Lyrics WHERE FileName = '") +
+                        SQLClean(fileName) + QStringLiteral("' AND TimeMarker = ") +
+                        QString::number(second) + QLatin1Char(' ');
+    return GetRecordset(sql);
+}
+
+void frmSychLyrics::Timer1_Timer() {
+    if (!isPlaying)
+        return;
+    // A failing lookup or player would repeat ten times a second: say it once, keep trying.
+    try {
+        showPlayingPosition();
+        m_tickFailure.clear();
+    } catch (const VersettaError& error) {
+        if (error.message() != m_tickFailure)
+            reportFailure(error.message());
+        m_tickFailure = error.message();
+    }
+}
+
+void frmSychLyrics::showPlayingPosition() {
+    const std::int32_t lengthMs = player().GetSongLength();
+    const std::int32_t total = static_cast<std::int32_t>(RoundHalfEven(lengthMs / 1000.0));
+    const std::int16_t minutes = player().GetPositionMinutes();
+    const std::int16_t seconds = player().GetPositionSeconds();
+    if (!(minutes > 0) && !(seconds > 0)) {
+        lblTime->setText(QString());
+        return;
+    }
+    const std::int32_t position = player().GetPosition();
+    sldSong->setMax(lengthMs / 1000.0);
+    sldSong->setValue(position);
+    lblTime->setText(SecondsToTime(position) + QStringLiteral(" / ") + SecondsToTime(total));
+
+    const auto second = static_cast<std::int16_t>(std::min(position, kMaxMarkSeconds));
+    const std::optional<Recordset> found = GetLyricAtTime(songFile, second);
+    if (!found || found->bof() || found->eof())
+        return;
+    currentLyric = found->field(QStringLiteral("LyricLine")).toString();
+    currentLine = static_cast<std::int16_t>(found->field(QStringLiteral("LineNumber")).toInt());
+    if (currentLyric.isEmpty())
+        return;
+
+    // Rows blanked since the file was saved are stepped over, and remembered in lineOffset.
+    // A walk that runs past the last row means the saved file no longer matches the sheet:
+    // then nothing changes.
+    const auto isBlank = [](const QString& lyric) {
+        return std::all_of(lyric.begin(), lyric.end(), [](QChar c) { return c == u' '; });
+    };
+    int offset = lineOffset;
+    for (;;) {
+        const int row = currentLine + offset;
+        if (row < 1 || row > rowCount())
+            return;
+        if (!isBlank(cell(row, ColLyric)))
+            break;
+        ++offset;
+    }
+    lineOffset = static_cast<std::int16_t>(offset);
+    selectRow(currentLine + lineOffset, true);
+    lblCurrentLyric->setText(currentLyric);
+}

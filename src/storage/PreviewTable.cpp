@@ -13,16 +13,16 @@ void frmSychLyrics::WriteLyricsToTempDB() {
     databasePath = DatabasePathIn(m_platform.programFolder);
     if (songFile.isEmpty())
         songFile = Text1->text() + Text2->text();
+    // A name too short to drop its extension names no lyrics file: the song plays without a
+    // preview, as one never saved does.
     const QString name = Text2->text();
-    if (name.size() < 4)
-        throw VersettaError(
-            QStringLiteral("Cannot preview: the song's name \"%1\" is too short to name its "
-                           "lyrics file")
-                .arg(name));
-    synchLyricsPath =
-        QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
+    synchLyricsPath = name.size() < 4 ? QString()
+                                      : QualifyPath(Text1->text()) + name.left(name.size() - 4) +
+                                            QStringLiteral(".xml");
 
     ExecuteSQLCommand(QStringLiteral("DELETE * FROM Lyrics"), {});
+    if (synchLyricsPath.isEmpty())
+        return;
 
     // No file, or one that does not load, leaves the table empty: the song plays unpreviewed.
     QFile file(synchLyricsPath);

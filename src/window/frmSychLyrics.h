@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QFrame;
@@ -18,6 +19,7 @@ class QPushButton;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
+class Recordset;
 class SongSlider;
 class UpDown;
 
@@ -52,6 +54,8 @@ public:
     void Amp3dj1_SongEnded(int reason);
     void sldSong_Scroll();
     void Timer1_Timer();
+    std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second) const;
+    void showPlayingPosition();
     void StopOrEndSong();
     Mp3Player& player() const;
     std::int32_t songLengthSeconds() const;
@@ -96,9 +100,9 @@ public:
     void ShowSynchLyrics(const QString& fileName);
     void WriteLyricsToTempDB();
     // Each call opens its own connection to the jukebox database at databasePath and
-    // throws VersettaError when the database cannot do what was asked. Recordset is declared
-    // here by its elaborated name and defined in storage/Database.h.
-    class Recordset GetRecordset(const QString& sSQL) const;
+    // throws VersettaError when the database cannot do what was asked. Recordset is defined
+    // in storage/Database.h.
+    Recordset GetRecordset(const QString& sSQL) const;
     bool ExecuteSQLCommand(const QString& sPrepared, const QVariantList& args) const;
     static QString SQLClean(const QString& sString);
 
@@ -202,6 +206,7 @@ private:
     void setSortByHeader(bool on);
 
     Platform m_platform;
+    QString m_tickFailure; // the last failure a tick reported, so it is shown once
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {

@@ -39,6 +39,7 @@ class TransportTest : public QObject {
 private slots:
     void playPausePlayLoadsOnce() {
         TestWindow w;
+        w.createDatabase();
         w->Form_Load();
         openSong(w, QStringLiteral("/music/a.mp3"));
         w.setSheet({"one", "two"});
@@ -75,6 +76,7 @@ private slots:
 
     void firstPlayOnAnEmptySheet() {
         TestWindow w;
+        w.createDatabase();
         w->cmdPlay->click();
         QCOMPARE(w.player->count("LoadSong"), 1);
         QCOMPARE(w->selectedRow(), 0);
@@ -98,6 +100,7 @@ private slots:
         QFETCH(int, lengthMs);
         QFETCH(QString, time);
         TestWindow w;
+        w.createDatabase();
         openSong(w, QStringLiteral("/music/a.mp3"));
         w.setSheet({"one", "two", "three"});
         w->cmdPlay->click();
@@ -123,12 +126,14 @@ private slots:
 
     void stopWithoutASongStillResets() {
         TestWindow w;
+        w.createDatabase();
         w->cmdStop->click();
         verifyIdle(w, QStringLiteral("0:00 / "));
     }
 
     void sliderSeeksEvenWhenIdle() {
         TestWindow w;
+        w.createDatabase();
         w->sldSong->simulateUserMove(42.5);
         QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPosition 42"));
         w->sldSong->simulateUserMove(43.5);
@@ -140,6 +145,7 @@ private slots:
 
     void openingAnotherSongWhilePausedKeepsThePlayerSong() {
         TestWindow w;
+        w.createDatabase();
         openSong(w, QStringLiteral("/music/a.mp3"));
         w->cmdPlay->click();
         w->cmdPlay->click(); // paused
@@ -155,6 +161,7 @@ private slots:
 
     void keyboardMarksWithTheFocusedButton() {
         TestWindow w;
+        w.createDatabase();
         w.setSheet({"one", "two", "three"});
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));

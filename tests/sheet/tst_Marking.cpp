@@ -20,6 +20,7 @@ class MarkingTest : public QObject {
 private slots:
     void stampsTheSelectedRowAndMovesOn() {
         TestWindow w;
+        w.createDatabase();
         startPlaying(w, {"one", "two", "three"});
         markAt(w, 0);
         QCOMPARE(w.sheet().at(0), QStringLiteral("1|one||0"));
@@ -34,6 +35,7 @@ private slots:
 
     void lastRowIsStampedAgainOnASecondPress() {
         TestWindow w;
+        w.createDatabase();
         startPlaying(w, {"one", "two"});
         markAt(w, 1000);
         markAt(w, 2000);
@@ -46,6 +48,7 @@ private slots:
 
     void blankRowsArePassedOver() {
         TestWindow w;
+        w.createDatabase();
         startPlaying(w, {"one", "two", "", "", "five"});
         w->selectRow(2, false);
         w->currentLine = 2;
@@ -58,6 +61,7 @@ private slots:
 
     void onlyBlankRowsLeftEndsOnTheLastRow() {
         TestWindow w;
+        w.createDatabase();
         startPlaying(w, {"one", "", ""});
         markAt(w, 4000);
         QCOMPARE(w->selectedRow(), 3);
@@ -66,6 +70,7 @@ private slots:
 
     void aRowClickedDuringPlaybackIsStampedThenTheCursorContinues() {
         TestWindow w;
+        w.createDatabase();
         startPlaying(w, {"one", "two", "three", "four"});
         markAt(w, 1000); // row 1, cursor now on 2
         w->selectRow(4, false);
@@ -76,6 +81,7 @@ private slots:
 
     void insertedLinesShiftTheCursor() {
         TestWindow w;
+        w.createDatabase();
         w.setSheet({"one", "new", "two", "three"});
         w->lineOffset = 1; // one line inserted since the last Stop
         w->cmdPlay->click();
@@ -86,6 +92,7 @@ private slots:
 
     void nothingSelectedMarksNothing() {
         TestWindow w;
+        w.createDatabase();
         w->cmdPlay->click(); // empty sheet
         markAt(w, 5000);
         QCOMPARE(w->rowCount(), 0);
@@ -94,6 +101,7 @@ private slots:
 
     void positionsPastTheLargestMarkAreRefused() {
         TestWindow w;
+        w.createDatabase();
         startPlaying(w, {"one"});
         markAt(w, 32768 * 1000);
         QCOMPARE(w.sheet().at(0), QStringLiteral("1|one||"));
@@ -104,6 +112,7 @@ private slots:
 
     void clearAllRemovesEveryMarker() {
         TestWindow w;
+        w.createDatabase();
         w.setSheet({"one|12", "|", "three|-2", "four|7.5"});
         w->selectRow(3, false);
         w->currentLine = 3;

@@ -2,6 +2,7 @@
 
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
+#include "storage/DatabaseSchema.h"
 
 #include <QTreeWidget>
 
@@ -54,4 +55,10 @@ void TestWindow::setSheet(const QStringList& lyricAndSecs) {
         rows.push_back({QString::number(++n), lyric, time, secs});
     }
     window->fillSheet(rows);
+}
+
+QString TestWindow::createDatabase() const {
+    const QString path = JukeboxDatabaseFileFor(programFolder.path());
+    CreateJukeboxDatabase(path);
+    return path;
 }

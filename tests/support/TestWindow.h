@@ -17,6 +17,9 @@ struct TestWindow {
     frmSychLyrics* operator->() const { return window.get(); }
     frmSychLyrics& operator*() const { return *window; }
 
+    // Makes the jukebox database in the program folder, as the setup does; answers its path.
+    QString createDatabase() const;
+
     // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
     QStringList sheet() const;
     // Replaces the sheet by rows "lyric|secs" (numbered, Time made from Secs).
