@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,7 +40,35 @@ class DisplayTickTest : public QObject {
         w->Timer1_Timer();
     }
 
+    static int previewRows(const QString& database, const QString& sql) {
+        int rows = -1;
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+            db.setDatabaseName(database);
+            if (db.open()) {
+                QSqlQuery query(db);
+                query.exec(sql);
+                rows = query.next() ? query.value(0).toInt() : 0;
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+        return rows;
+    }
+
 private slots:
+    void everyPlayPressRefillsThePreview() {
+        TestWindow w;
+        playSaved(w, {"one|1", "two", "three|3"});
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM Lyrics");
+        QCOMPARE(previewRows(w->databasePath, count), 2);
+        previewRows(w->databasePath, QStringLiteral("DELETE FROM Lyrics"));
+        w->cmdPlay->click(); // pause: the table is not touched
+        QCOMPARE(previewRows(w->databasePath, count), 0);
+        w->cmdPlay->click(); // resume: filled again
+        QCOMPARE(previewRows(w->databasePath, count), 2);
+        QCOMPARE(w.player->count("LoadSong"), 1);
+    }
+
     void idleTicksChangeNothing() {
         TestWindow w;
         w->lblTime->setText(QStringLiteral("0:00 / 0:04"));
