@@ -1,7 +1,39 @@
 #!/usr/bin/env bash
-# Makes the README's pictures from offscreen grabs of the real window.
+# Makes the README's pictures of the real window from a demo song it generates:
+#   docs/window.png   an offscreen grab after opening the song
+#   docs/playing.png  a grab during playback in a real X window under Xvfb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
-QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/window.png "$@"
-echo "wrote docs/window.png"
+[ -e build/tools/Velmora81.mdb ] || build/tools/velmora-dbsetup build/tools >/dev/null
+
+demo=$(mktemp -d)
+trap 'rm -rf "$demo"' EXIT
+song="$demo/Harbour Song.mp3"
+python3 - "$demo" <<'PY'
+import math, struct, sys, wave
+demo = sys.argv[1]
+rate = 22050
+with wave.open(f"{demo}/song.wav", "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(rate)
+    w.writeframes(b"".join(
+        struct.pack("<h", int(2000 * math.sin(2 * math.pi * (330 + (i // rate) * 20) * i / rate)))
+        for i in range(rate * 20)))
+lines = [("Morning light on the harbour wall", 1), ("Gulls above the sleeping boats", 3),
+         ("", None), ("I count the bells and wait for you", 5),
+         ("The tide comes in, the tide goes out", 7), ("And every wave brings back your name", 9),
+         ("", None), ("Morning light on the harbour wall", 12), ("I count the bells and wait", 14)]
+out = ['<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>',
+       f'<SynchronizedLyrics Title="" Artist="" Filename="{demo}/Harbour Song.mp3">', "<LYRICS>"]
+for n, (lyric, secs) in enumerate(lines, 1):
+    out.append(f"<LINE><LineNumber>{n}</LineNumber><TimeMarker>{'' if secs is None else secs}"
+               f"</TimeMarker><LyricLine>{lyric}</LyricLine></LINE>")
+out += ["</LYRICS>", "</SynchronizedLyrics>"]
+open(f"{demo}/Harbour Song.xml", "w").write("\r\n".join(out) + "\r\n")
+PY
+lame --quiet -m m -b 32 "$demo/song.wav" "$song"
+
+QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/window.png "$song" 2>/dev/null
+timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
+  build/tools/velmora-screenshot docs/playing.png "$song" --play 9.5 2>/dev/null
+echo "wrote docs/window.png and docs/playing.png"

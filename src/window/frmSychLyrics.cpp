@@ -96,6 +96,7 @@ void frmSychLyrics::buildControls() {
     lvLyrics->header()->setSectionsMovable(false);
     lvLyrics->setColumnWidth(ColNumber, 34);
     lvLyrics->setColumnWidth(ColLyric, 366);
+    lvLyrics->header()->setSectionResizeMode(ColLyric, QHeaderView::Stretch);
     lvLyrics->setColumnWidth(ColTime, 63);
     lvLyrics->setColumnHidden(ColSecs, true);
 
