@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
 [ -e build/tools/Velmora81.mdb ] || build/tools/velmora-dbsetup build/tools >/dev/null
 
-demo=$(mktemp -d)
+demo=/tmp/velmora-demo
+rm -rf "$demo" && mkdir -p "$demo"
 trap 'rm -rf "$demo"' EXIT
 song="$demo/Harbour Song.mp3"
 python3 - "$demo" <<'PY'
