@@ -22,6 +22,14 @@ double bestMs(int runs, const std::function<void()>& work) {
     return best;
 }
 
+std::vector<double> bestOfEachMs(int runs, const std::vector<std::function<void()>>& works) {
+    std::vector<double> best(works.size(), 1e300);
+    for (int i = 0; i < runs; ++i)
+        for (std::size_t w = 0; w < works.size(); ++w)
+            best[w] = std::min(best[w], elapsedMs(works[w]));
+    return best;
+}
+
 double median(std::vector<double>& values) {
     if (values.empty())
         return 0;

@@ -14,6 +14,10 @@ class frmSychLyrics;
 // machine.
 double bestMs(int runs, const std::function<void()>& work);
 
+// The best of several rounds for each piece of work, the pieces taking turns within a round
+// so that a busy moment of the machine falls on all of them alike.
+std::vector<double> bestOfEachMs(int runs, const std::vector<std::function<void()>>& works);
+
 // Milliseconds one call of work takes.
 double elapsedMs(const std::function<void()>& work);
 
