@@ -219,6 +219,31 @@ bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QV
     });
 }
 
+void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements) {
+    withConnection(databasePath, true, [&](QSqlDatabase& db) {
+        // A transaction a statement would cost a journal write each: a 1 000-line preview
+        // took 0.4 s that way.
+        if (!db.transaction())
+            throw diagnose(databasePath, db.lastError(), QStringLiteral("BEGIN"));
+        QSqlQuery query(db);
+        for (const QString& sql : statements) {
+            if (query.exec(TranslateJetStatement(sql)))
+                continue;
+            const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+            query.finish();
+            db.commit();
+            throw failure;
+        }
+        query.finish();
+        if (!db.commit()) {
+            const QSqlError error = db.lastError();
+            db.rollback();
+            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
+        }
+        return true;
+    });
+}
+
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
                               std::int32_t timeMarker, const QString& lyric) {
     return QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) ") +

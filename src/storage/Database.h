@@ -2,6 +2,7 @@
 
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <cstdint>
@@ -52,6 +53,11 @@ Recordset QueryDatabase(const QString& databasePath, const QString& sql);
 // Runs a statement that changes data, binding args to its placeholders in order. Answers
 // true unless the engine reports a negative count of affected rows.
 bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QVariantList& args);
+
+// Runs the statements in order on one connection and in one transaction, each sent as
+// written. A statement the engine refuses ends the run: the ones before it are committed, so
+// their rows stay, and its failure is thrown.
+void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements);
 
 // The INSERT of one preview row, built piece by piece as the preview table needs it.
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,

@@ -33,9 +33,13 @@ void frmSychLyrics::WriteLyricsToTempDB() {
         return;
 
     const PreviewRows preview = PreviewRowsFromLyrics(content.lines);
+    QStringList inserts;
+    inserts.reserve(static_cast<qsizetype>(preview.rows.size()));
     for (const PreviewRow& row : preview.rows)
-        ExecuteSQLCommand(
-            LyricsInsertStatement(row.lineNumber, songFile, row.timeMarker, row.lyric), {});
+        inserts << LyricsInsertStatement(row.lineNumber, songFile, row.timeMarker, row.lyric);
+    // One connection and one transaction for all the rows: one each made a Play press on a
+    // 1 000-line song take 0.4 s. The rows before a refused one still stay.
+    ExecuteEachOnDatabase(databasePath, inserts);
     if (preview.badLineNumber)
         throw VersettaError(QStringLiteral("%1, line element %2: the LineNumber \"%3\" is not a "
                                            "whole number from -32768 to 32767; the preview holds "

@@ -137,6 +137,26 @@ private slots:
         QVERIFY(none.bof() && none.eof());
     }
 
+    void aBatchKeepsTheRowsBeforeARefusedStatement() {
+        ExecuteEachOnDatabase(db(), {QStringLiteral("DELETE * FROM Lyrics"),
+                                     LyricsInsertStatement(1, QStringLiteral("a"), 1, {}),
+                                     LyricsInsertStatement(2, QStringLiteral("a"), 2, {})});
+        QCOMPARE(QueryDatabase(db(), QStringLiteral("SELECT * FROM Lyrics")).recordCount(), 2u);
+        const QString message = failureOf([&] {
+            ExecuteEachOnDatabase(db(), {LyricsInsertStatement(3, QStringLiteral("b"), 3, {}),
+                                         QStringLiteral("INSERT INTO Nowhere VALUES (1)"),
+                                         LyricsInsertStatement(4, QStringLiteral("b"), 4, {})});
+        });
+        QVERIFY2(message.contains(u"has no table Nowhere"), qPrintable(message));
+        const Recordset rows =
+            QueryDatabase(db(), QStringLiteral("SELECT * FROM Lyrics WHERE FileName = 'b'"));
+        QCOMPARE(rows.recordCount(), 1u);
+        QCOMPARE(rows.field(QStringLiteral("LineNumber")).toInt(), 3);
+        QVERIFY(failureOf([&] {
+                    ExecuteEachOnDatabase(dir.filePath(QStringLiteral("none.mdb")), {});
+                }).contains(u"not found"));
+    }
+
     void theTickLookupUsesTheIndex() {
         const Recordset plan = QueryDatabase(
             db(), QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM Lyrics WHERE FileName = 'x' "

@@ -1,0 +1,62 @@
+// Baselines of QApplication with libmpv, audio output from VELMORA_AUDIO_OUTPUT ("null" on
+// machines without sound). With a song as the argument: plays it for two seconds (peak
+// memory). Without: starts libmpv, shows a bare window, writes "shown" once it has been
+// painted and exits (start-up).
+
+#include <QApplication>
+#include <QByteArray>
+#include <QTimer>
+#include <QWidget>
+
+#include <mpv/client.h>
+
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+class ShownWidget final : public QWidget {
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QWidget::paintEvent(event);
+        if (!m_told) {
+            m_told = true;
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+    }
+
+private:
+    bool m_told = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // libmpv requires it
+    mpv_handle* mpv = mpv_create();
+    if (!mpv)
+        return 1;
+    mpv_set_option_string(mpv, "vo", "null");
+    mpv_set_option_string(mpv, "video", "no");
+    mpv_set_option_string(mpv, "terminal", "no");
+    mpv_set_option_string(mpv, "config", "no");
+    const QByteArray ao = qgetenv("VELMORA_AUDIO_OUTPUT");
+    mpv_set_option_string(mpv, "ao", ao.isEmpty() ? "null" : ao.constData());
+    if (mpv_initialize(mpv) < 0)
+        return 1;
+    ShownWidget window;
+    if (argc > 1) {
+        const char* command[] = {"loadfile", argv[1], nullptr};
+        mpv_command(mpv, command);
+        QTimer::singleShot(2000, &app, &QCoreApplication::quit);
+    } else {
+        window.resize(640, 480);
+        window.show();
+    }
+    const int result = QApplication::exec();
+    mpv_terminate_destroy(mpv);
+    return result;
+}
