@@ -97,8 +97,7 @@ private slots:
                                              {QStringList{""}, "ABC"},
                                              {QStringList{"ABC"}, "ABC"},
                                              {QStringList{"abc"}, "abc"},
-                                             {QStringList{" "}, " "},
-                                             {QStringList{" x "}, " x "}}) {
+                                             {QStringList{" "}, " "}}) {
             TestWindow w;
             w.setSheet({"x|1", "ABC|12"});
             w->selectRow(2, false);
@@ -121,6 +120,7 @@ private slots:
         w.inputAnswers << QStringLiteral("sung");
         const QPoint row = w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(1)).center();
         QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(w->selectedLine, 2); // the click reaches its handler too
         QTest::mouseDClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(w.sheet().at(1), QStringLiteral("2|sung||"));
     }
