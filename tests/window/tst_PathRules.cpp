@@ -49,35 +49,17 @@ private slots:
         QVERIFY(!FileExists('"' + file + '"'));
     }
 
-    void formatsTimeText_data() {
-        QTest::addColumn<int>("secs");
-        QTest::addColumn<QString>("text");
-        for (const auto& [secs, text] : {std::pair{0, ""},
-                                         {-1, ""},
-                                         {7, "0:07"},
-                                         {59, "0:59"},
-                                         {60, "1:00"},
-                                         {3599, "59:59"},
-                                         {3600, "1:00:00"},
-                                         {3725, "1:02:05"},
-                                         {32767, "9:06:07"}})
-            QTest::addRow("%d", secs) << secs << QString::fromLatin1(text);
-    }
-    void formatsTimeText() {
-        QFETCH(int, secs);
-        QTEST(SecondsToTime(secs), "text");
-    }
-
-    void roundsHalfToEven() {
-        using Case = std::pair<double, std::int64_t>;
-        for (const auto& [value, rounded] : {Case{2.5, 2},
-                                             {3.5, 4},
-                                             {-2.5, -2},
-                                             {2.4999, 2},
-                                             {2.5001, 3},
-                                             {1e300, std::numeric_limits<std::int64_t>::max()},
-                                             {std::nan(""), 0}})
-            QCOMPARE(RoundHalfEven(value), rounded);
+    void formatsTimeTextAndRoundsHalfToEven() {
+        // "seconds=text" and "value=rounded"
+        for (const QString& c : QStringLiteral("0=;-1=;7=0:07;59=0:59;60=1:00;3599=59:59;"
+                                               "3600=1:00:00;3725=1:02:05;32767=9:06:07")
+                                    .split(u';'))
+            QCOMPARE(SecondsToTime(c.section(u'=', 0, 0).toInt()), c.section(u'=', 1));
+        for (const QString& c : QStringLiteral("2.5=2;3.5=4;-2.5=-2;2.4999=2;2.5001=3").split(u';'))
+            QCOMPARE(RoundHalfEven(c.section(u'=', 0, 0).toDouble()),
+                     std::int64_t(c.section(u'=', 1).toLongLong()));
+        QCOMPARE(RoundHalfEven(1e300), std::numeric_limits<std::int64_t>::max());
+        QCOMPARE(RoundHalfEven(std::nan("")), 0);
     }
 };
 

