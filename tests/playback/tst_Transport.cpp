@@ -21,7 +21,7 @@ class TransportTest : public QObject {
         QCOMPARE(w->sldSong->Value(), w->sldSong->Min());
         QCOMPARE(w->lblCurrentLyric->text(), QString());
         QCOMPARE(w->selectedRow(), w->rowCount() > 0 ? 1 : 0);
-        QCOMPARE(w->currentLine + w->selectedLine + w->lineOffset, 0);
+        QCOMPARE(QList<int>({w->currentLine, w->selectedLine, w->lineOffset}), QList<int>(3, 0));
         QVERIFY(!w->cmdMark->isEnabled() && !w->cmdLineUp->isEnabled());
         QVERIFY(w->cmdInsert->isEnabled() && w->cmdSave->isEnabled() &&
                 w->txtAdjustAll->isEnabled());
@@ -36,9 +36,8 @@ private slots:
         w->lblCurrentLyric->setText(QStringLiteral("old"));
         w->cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/a.mp3"));
-        QCOMPARE(w->selectedRow(), 1);
         QCOMPARE(w->cmdPlay->text() + w->lblCurrentLyric->text(), QStringLiteral("Pause"));
-        QVERIFY(w->cmdMark->isEnabled() && !w->cmdInsert->isEnabled());
+        QVERIFY(w->selectedRow() == 1 && w->cmdMark->isEnabled() && !w->cmdInsert->isEnabled());
 
         w->lblCurrentLyric->setText(QStringLiteral("shown"));
         w->cmdPlay->click(); // pause keeps the label

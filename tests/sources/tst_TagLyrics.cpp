@@ -83,15 +83,12 @@ private slots:
         const QByteArray id3v1 = QByteArray("TAGOld title").leftJustified(128, '\0');
         QByteArray discard = textFrame(3, "TPE1", "Artist");
         discard[8] = char(0x80); // "discard when the tag is altered"
-        const QList<QByteArray> v3 = {
-            textFrame(3, "TIT2", "Title"),
-            textFrame(3, "TYER", "1999"),
-            textFrame(3, "TDAT", "0105"),
-            textFrame(3, "TSIZ", "1234"),
-            discard,
-            frame(3, "RVAD", QByteArray("\x03\x10\0\0\0\0", 6)),
-            frame(3, "APIC", QByteArray("\0image/png\0\x03\0", 13) + QByteArray(300, '\x89')),
-            lyricsFrame(3, Latin1, "old")};
+        QList<QByteArray> v3;
+        v3 << textFrame(3, "TIT2", "Title") << textFrame(3, "TYER", "1999")
+           << textFrame(3, "TDAT", "0105") << textFrame(3, "TSIZ", "1234") << discard
+           << frame(3, "RVAD", QByteArray("\x03\x10\0\0\0\0", 6))
+           << frame(3, "APIC", QByteArray("\0image/png\0\x03\0", 13) + QByteArray(300, '\x89'))
+           << lyricsFrame(3, Latin1, "old");
         const QList<QByteArray> v4 = {textFrame(4, "TIT2", "Title"),
                                       frame(4, "TXXX", QByteArray("\0Mood\0calm", 10)),
                                       frame(4, "XYZ1", "unknown to TagLib")};
