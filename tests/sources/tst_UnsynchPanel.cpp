@@ -142,21 +142,6 @@ private slots:
         }
     }
 
-    void pasteAndClearReplaceTheText() {
-        TestWindow w;
-        w->txtAddLyrics->setPlainText("typed before");
-        w.clipboard = QStringLiteral("From the\r\nclipboard");
-        w->cmdPaste->click();
-        // The text box keeps line feeds only.
-        QCOMPARE(w->txtAddLyrics->toPlainText(), QStringLiteral("From the\nclipboard"));
-        w.clipboard.clear();
-        w->cmdPaste->click();
-        QCOMPARE(w->txtAddLyrics->toPlainText(), QString());
-        QVERIFY(!w->cmdSaveUnsynch->isEnabled());
-        w->cmdClearUnsynch->click();
-        QVERIFY(w->cmdSaveUnsynch->isEnabled());
-    }
-
     void loadsATextFile_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("answer");
@@ -203,8 +188,10 @@ private slots:
         OpenSong s(toneBytes());
         s.w->cmdAddLyrics->click();
         QVERIFY(!s.w->picUnsynch->isHidden() && s.w->picSynch->isHidden());
+        s.w->txtAddLyrics->setPlainText(QStringLiteral("typed before"));
         s.w.clipboard = QStringLiteral("  Верх\tний \r\n\r\nlast  ");
-        s.w->cmdPaste->click();
+        s.w->cmdPaste->click(); // replaces the text; the box keeps line feeds only
+        QCOMPARE(s.w->txtAddLyrics->toPlainText(), QStringLiteral("  Верх\tний \n\nlast  "));
         s.w->cmdSaveUnsynch->click();
         QCOMPARE(s.w->lblStatus->text(), QString());
         QCOMPARE(s.w.sheet(), unmarkedRows({"Верхний", "", "last"}));
@@ -216,6 +203,9 @@ private slots:
         QCOMPARE(again->txtAddLyrics->toPlainText(), QStringLiteral("Верх\tний \n\nlast"));
 
         again->cmdAddLyrics->click();
+        again->cmdPaste->click(); // an empty clipboard empties the text
+        QVERIFY(again->txtAddLyrics->toPlainText().isEmpty() &&
+                !again->cmdSaveUnsynch->isEnabled());
         again->cmdClearUnsynch->click();
         again->cmdSaveUnsynch->click();
         QCOMPARE(again.sheet(), QStringList{"1|||"}); // Clear then Save
