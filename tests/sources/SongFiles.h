@@ -3,9 +3,9 @@
 // Songs for the tag tests: the silent test MP3 with ID3 tags built byte by byte here, so the
 // tests do not rely on the tag library they check.
 
+#include "support/Files.h"
+
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -13,19 +13,8 @@ namespace songs {
 
 enum Encoding : char { Latin1 = 0, Utf16 = 1, Utf8 = 3 };
 
-inline QByteArray read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline QByteArray toneBytes() {
-    return read(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
-}
-
-inline QString write(const QDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
-                                                                                : QString();
+    return readFile(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
 }
 
 inline QByteArray encoded(Encoding encoding, const QString& text, bool terminated = false) {
@@ -74,14 +63,10 @@ inline qsizetype tagLength(const QByteArray& bytes) {
     return bytes.startsWith("ID3") ? 10 + size : 0;
 }
 
-inline QString mid3v2() {
-    return QStandardPaths::findExecutable(QStringLiteral("mid3v2"));
-}
-
-// mid3v2's standard output, or a null string when it failed.
+// mid3v2's standard output, or a null string when it failed or is not installed.
 inline QString runMid3v2(const QStringList& arguments) {
     QProcess process;
-    process.start(mid3v2(), arguments);
+    process.start(QStandardPaths::findExecutable(QStringLiteral("mid3v2")), arguments);
     if (!process.waitForFinished(-1) || process.exitCode() != 0)
         return {};
     return QStringLiteral("%1").arg(QString::fromUtf8(process.readAllStandardOutput()));

@@ -1,4 +1,5 @@
 #include "sheet/UpDown.h"
+#include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
 #include "support/TestWindow.h"
 
@@ -18,13 +19,10 @@ namespace {
 // A song in its own folder, opened at start-up as from the command line.
 struct OpenSong {
     explicit OpenSong(const QByteArray& bytes, bool withSynchFile = false)
-        : song(write(QDir(dir.path()), "song.mp3", bytes)), w(song) {
+        : song(writeFile(dir.filePath("song.mp3"), bytes)), w(song) {
         if (withSynchFile)
-            write(QDir(dir.path()), "song.xml",
-                  "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
-                  "<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"song.mp3\"><LYRICS>"
-                  "<LINE><LineNumber>1</LineNumber><TimeMarker>12</TimeMarker>"
-                  "<LyricLine>From the file</LyricLine></LINE></LYRICS></SynchronizedLyrics>");
+            writeFile(dir.filePath("song.xml"),
+                      "<S><L><LINE><LyricLine>x</LyricLine></LINE></L></S>");
         w->guarded("Start-up", [this] { w->Form_Load(); });
     }
     QTemporaryDir dir;
@@ -44,6 +42,34 @@ QStringList unmarkedRows(const QStringList& lyrics) {
 class UnsynchPanelTest : public QObject {
     Q_OBJECT
 private slots:
+    void splitsAndCleansLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        const QString high = QStringLiteral("Café \u00A0Ωμέγα 世界 \u2019");
+        QTest::newRow("two CR LF lines: three") << "One\r\nTwo\r\n"
+                                                << QStringList{"One", "Two", ""};
+        QTest::newRow("empty text: one") << "" << QStringList{""};
+        QTest::newRow("blanks before CR kept") << "word  \r\n  b" << QStringList{"word  ", "b"};
+        QTest::newRow("tab deleted, words join") << "left\tright" << QStringList{"leftright"};
+        QTest::newRow("blanks and tabs only") << "  \t\t  " << QStringList{""};
+        QTest::newRow("codes from 128 up kept") << high << QStringList{high};
+        QTest::newRow("C0, NUL and DEL deleted")
+            << QString::fromLatin1("a\x01\x1B\x1F\x7F\0b\rc", 9) << QStringList{"abc"};
+    }
+    void splitsAndCleansLines() {
+        QFETCH(QString, text);
+        QTEST(LyricLines(text), "lines");
+        QString line = text;
+        QCOMPARE(NonAsciiReplace(line), line); // the argument is given the result too
+    }
+
+    // The common encodings are loaded through the window below.
+    void decodesUnusualText() {
+        QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0h\0\xE9", 6)), QStringLiteral("hé"));
+        QCOMPARE(DecodeText("\x81\x9D"), QStringLiteral("\u0081\u009D")); // unassigned in 1252
+        QCOMPARE(DecodeText("\xC3\xA9 \xE9"), QStringLiteral("Ã© é"));    // one bad byte: all 1252
+    }
+
     // Every combination of a synchronized file and tag lyrics. With a synchronized file the
     // sheet is the file reader's, so only this side's controls are checked.
     void lyricSourceChain_data() {
@@ -80,20 +106,16 @@ private slots:
     void showUnsynchLyricsReadiesTheSheetForMarking() {
         TestWindow w;
         w.setSheet({"old|12", "marked|30"});
-        const std::initializer_list<QWidget*> disabled = {
-            w->cmdAdjustSingle, w->cmdAdjustAll, w->txtAdjustSingle, w->txtAdjustAll,
-            w->spnAdjustSingle, w->spnAdjustAll, w->cmdSave};
-        for (QWidget* control : disabled)
-            control->setEnabled(true);
+        w->cmdSave->setEnabled(true);
         w->cmdAddLyrics->show();
         w->picUnsynch->show();
         w->lblStatus->setText("old status");
         w->ShowUnsynchLyrics(QStringLiteral("One\r\n\tTwo  \r\n"));
         QCOMPARE(w.sheet(), unmarkedRows({"One", "Two  ", ""}));
-        for (QWidget* control : disabled)
-            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-        QVERIFY(w->cmdAddLyrics->isHidden() && w->picUnsynch->isHidden());
-        QVERIFY(!w->picSynch->isHidden());
+        QVERIFY(!w->cmdSave->isEnabled() && !w->cmdAdjustAll->isEnabled() &&
+                !w->spnAdjustSingle->isEnabled());
+        QVERIFY(w->cmdAddLyrics->isHidden() && w->picUnsynch->isHidden() &&
+                !w->picSynch->isHidden());
         QCOMPARE(w->lblStatus->text(), QString());
 
         QStringList lines;
@@ -106,39 +128,18 @@ private slots:
                  "The lyrics have 32770 lines; only the first 32767 are on the sheet.");
     }
 
-    void saveFollowsTheTextOnChangeAndClick_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("blanks only") << "    " << false;
-        QTest::newRow("a word") << "  word  " << true;
-        QTest::newRow("a line break counts") << "\n" << true;
-    }
     void saveFollowsTheTextOnChangeAndClick() {
-        QFETCH(QString, text);
-        QFETCH(bool, enabled);
         TestWindow w;
-        w->cmdSaveUnsynch->setEnabled(!enabled);
-        w->txtAddLyrics->setPlainText(text);
-        QCOMPARE(w->cmdSaveUnsynch->isEnabled(), enabled);
-        w->cmdSaveUnsynch->setEnabled(!enabled);
         w->show();
-        QTest::mouseClick(w->txtAddLyrics->viewport(), Qt::LeftButton);
-        QCOMPARE(w->cmdSaveUnsynch->isEnabled(), enabled);
-    }
-
-    void pasteAndClearReplaceTheText() {
-        TestWindow w;
-        w->txtAddLyrics->setPlainText("typed before");
-        w.clipboard = QStringLiteral("From the\r\nclipboard");
-        w->cmdPaste->click();
-        // The text box keeps line feeds only.
-        QCOMPARE(w->txtAddLyrics->toPlainText(), QStringLiteral("From the\nclipboard"));
-        w.clipboard.clear();
-        w->cmdPaste->click();
-        QCOMPARE(w->txtAddLyrics->toPlainText(), QString());
-        QVERIFY(!w->cmdSaveUnsynch->isEnabled());
-        w->cmdClearUnsynch->click();
-        QVERIFY(w->cmdSaveUnsynch->isEnabled());
+        for (const auto& [text, enabled] :
+             {std::pair{"    ", false}, {"  word  ", true}, {"\n", true}}) {
+            w->cmdSaveUnsynch->setEnabled(!enabled);
+            w->txtAddLyrics->setPlainText(QString::fromLatin1(text));
+            QCOMPARE(w->cmdSaveUnsynch->isEnabled(), enabled);
+            w->cmdSaveUnsynch->setEnabled(!enabled);
+            QTest::mouseClick(w->txtAddLyrics->viewport(), Qt::LeftButton);
+            QCOMPARE(w->cmdSaveUnsynch->isEnabled(), enabled);
+        }
     }
 
     void loadsATextFile_data() {
@@ -152,17 +153,12 @@ private slots:
         QTest::newRow("UTF-16 with BOM") << encoded(Utf16, text) << "" << text << "";
         QTest::newRow("Windows-1252")
             << QByteArray("Se\xF1or \x93Zo\xEB\x94\r\n  second line \x80\r\n") << "" << text << "";
-        QTest::newRow("cancelled") << QByteArray("x") << "*.*"
-                                   << "kept"
-                                   << "";
-        QTest::newRow("no file") << QByteArray("x") << "gone.txt"
-                                 << "kept"
-                                 << "Cannot read";
-        QTest::newRow("binary") << QByteArray("MZ\x90\0\x03\0", 6) << ""
-                                << "kept"
+        const QString kept = QStringLiteral("kept"), none;
+        QTest::newRow("cancelled") << QByteArray("x") << "*.*" << kept << none;
+        QTest::newRow("no file") << QByteArray("x") << "gone.txt" << kept << "Cannot read";
+        QTest::newRow("binary") << QByteArray("MZ\x90\0\x03\0", 6) << none << kept
                                 << "is not a text file.";
-        QTest::newRow("too large") << QByteArray(kMaxLyricsFileBytes + 1, 'a') << ""
-                                   << "kept"
+        QTest::newRow("too large") << QByteArray(kMaxLyricsFileBytes + 1, 'a') << none << kept
                                    << "is too large for lyrics (8.0 MB; the limit is 8 MB).";
     }
     void loadsATextFile() {
@@ -170,7 +166,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, text);
         QTemporaryDir dir;
-        const QString file = write(QDir(dir.path()), "lyrics", bytes);
+        const QString file = writeFile(dir.filePath("lyrics"), bytes);
         TestWindow w;
         w->songFolder = "/music/";
         w.setSheet({"kept|5"});
@@ -192,14 +188,14 @@ private slots:
         OpenSong s(toneBytes());
         s.w->cmdAddLyrics->click();
         QVERIFY(!s.w->picUnsynch->isHidden() && s.w->picSynch->isHidden());
+        s.w->txtAddLyrics->setPlainText(QStringLiteral("typed before"));
         s.w.clipboard = QStringLiteral("  Верх\tний \r\n\r\nlast  ");
-        s.w->cmdPaste->click();
+        s.w->cmdPaste->click(); // replaces the text; the box keeps line feeds only
+        QCOMPARE(s.w->txtAddLyrics->toPlainText(), QStringLiteral("  Верх\tний \n\nlast  "));
         s.w->cmdSaveUnsynch->click();
         QCOMPARE(s.w->lblStatus->text(), QString());
-        QCOMPARE(s.w->songFile, s.song);
         QCOMPARE(s.w.sheet(), unmarkedRows({"Верхний", "", "last"}));
         QVERIFY(!s.w->picSynch->isHidden() && s.w->picUnsynch->isHidden());
-        QVERIFY(s.w->cmdAddLyrics->isHidden());
 
         TestWindow again(s.song);
         again->Form_Load();
@@ -207,29 +203,20 @@ private slots:
         QCOMPARE(again->txtAddLyrics->toPlainText(), QStringLiteral("Верх\tний \n\nlast"));
 
         again->cmdAddLyrics->click();
+        again->cmdPaste->click(); // an empty clipboard empties the text
+        QVERIFY(again->txtAddLyrics->toPlainText().isEmpty() &&
+                !again->cmdSaveUnsynch->isEnabled());
         again->cmdClearUnsynch->click();
         again->cmdSaveUnsynch->click();
-        QCOMPARE(again.sheet(), QStringList{"1|||"});
+        QCOMPARE(again.sheet(), QStringList{"1|||"}); // Clear then Save
         QVERIFY(!again->CheckForLyrics(s.song));
     }
 
-    void failedSaveIsReportedAndChangesNothing() {
-        OpenSong s(toneBytes());
-        QFile::setPermissions(s.song, QFile::ReadOwner);
-        s.w->cmdAddLyrics->click();
-        s.w->txtAddLyrics->setPlainText("words");
-        s.w->cmdSaveUnsynch->click();
-        QCOMPARE(s.w->lblStatus->text(),
-                 "Cannot save the lyrics into " + s.song + ": the file is read-only.");
-        QCOMPARE(read(s.song), toneBytes());
-        QCOMPARE(s.w.sheet(), QStringList{"|No Lyrics Found||"});
-        QVERIFY(!s.w->picUnsynch->isHidden());
-
-        TestWindow noSong;
-        noSong->txtAddLyrics->setPlainText("words");
-        noSong->cmdSaveUnsynch->click();
-        QCOMPARE(noSong->lblStatus->text(),
-                 QStringLiteral("Open a song before saving its lyrics."));
+    void saveWithoutASongSaysSo() {
+        TestWindow w;
+        w->txtAddLyrics->setPlainText("words");
+        w->cmdSaveUnsynch->click();
+        QCOMPARE(w->lblStatus->text(), QStringLiteral("Open a song before saving its lyrics."));
     }
 };
 

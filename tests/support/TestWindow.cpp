@@ -2,8 +2,10 @@
 
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
+#include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
 
+#include <QPushButton>
 #include <QTreeWidget>
 
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
@@ -55,6 +57,28 @@ void TestWindow::setSheet(const QStringList& lyricAndSecs) {
         rows.push_back({QString::number(++n), lyric, time, secs});
     }
     window->fillSheet(rows);
+}
+
+void TestWindow::open(const QString& path) {
+    openAnswers << path;
+    window->cmdOpen->click();
+}
+
+void TestWindow::tickAt(int ms) {
+    player->positionMs = ms;
+    window->Timer1_Timer();
+}
+
+QStringList lyricsTable(const QString& databasePath) {
+    QStringList rows;
+    for (Recordset rs = QueryDatabase(databasePath, "SELECT * FROM Lyrics ORDER BY rowid");
+         !rs.eof(); rs.moveNext()) {
+        QStringList fields;
+        for (const char* name : {"LineNumber", "FileName", "TimeMarker", "LyricLine"})
+            fields << rs.field(QString::fromLatin1(name)).toString();
+        rows << fields.join(u'|');
+    }
+    return rows;
 }
 
 QString TestWindow::createDatabase() const {

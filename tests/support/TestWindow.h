@@ -19,6 +19,10 @@ struct TestWindow {
 
     // Makes the jukebox database in the program folder, as the setup does; answers its path.
     QString createDatabase() const;
+    // Chooses path in the Open dialog.
+    void open(const QString& path);
+    // One display tick with the player's clock at ms.
+    void tickAt(int ms);
 
     // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
     QStringList sheet() const;
@@ -37,3 +41,7 @@ struct TestWindow {
 
 // The platform of a TestWindow: the real tag component, fakes for everything else.
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine);
+
+// The Lyrics table of the database as "LineNumber|FileName|TimeMarker|LyricLine", in the
+// order written.
+QStringList lyricsTable(const QString& databasePath);

@@ -1,16 +1,15 @@
 #include "support/TestWindow.h"
 
-#include "playback/SongSlider.h"
+#include "sheet/TimeText.h"
 #include "sheet/UpDown.h"
+#include "support/Rows.h"
 #include "window/Failure.h"
+#include "window/PathRules.h"
 
-#include <QFile>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -18,239 +17,92 @@
 class WindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void createsEveryControlWithItsCaptionAndState() {
+    void startsIdleWithEveryControlInItsState() {
         TestWindow w;
         QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Versetta"));
-        const QList<std::pair<const char*, const char*>> buttons = {
-            {"cmdClose", "Close"},
-            {"cmdOpen", "..."},
-            {"cmdAddLyrics", "AddLyrics"},
-            {"cmdPlay", "Play"},
-            {"cmdStop", "Stop"},
-            {"cmdMark", "Mark Line"},
-            {"cmdReset", "Clear All Time Markings"},
-            {"cmdInsert", "Insert Line"},
-            {"cmdAddLine", "Add Line To End"},
-            {"cmdRemove", "Remove Line"},
-            {"cmdAdjustSingle", "Adjust Selected Line"},
-            {"cmdAdjustAll", "Adjust All Lines"},
-            {"cmdEditLyric", "Edit Selected Lyric"},
-            {"cmdLineUp", "Move Up 1 Line"},
-            {"cmdLineDown", "Move Down 1 Line"},
-            {"cmdSave", "Save"},
-            {"cmdPaste", "Paste From Clipboard"},
-            {"cmdLyricsFromText", "Get Lyrics From Text File"},
-            {"cmdClearUnsynch", "Clear"},
-            {"cmdSaveUnsynch", "Save"}};
-        for (const auto& [name, caption] : buttons) {
-            auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name));
-            QVERIFY2(button, name);
-            QCOMPARE(button->text(), QString::fromLatin1(caption));
-            const bool disabled = QByteArray(name) == "cmdMark" || QByteArray(name) == "cmdSave" ||
-                                  QByteArray(name) == "cmdSaveUnsynch";
-            QCOMPARE(button->isEnabled(), !disabled);
-        }
-        for (const char* name : {"Frame1",
-                                 "picSynch",
-                                 "picUnsynch",
-                                 "lvLyrics",
-                                 "lblCurrentLyric",
-                                 "sldSong",
-                                 "lblTime",
-                                 "lblStatus",
-                                 "Label1",
-                                 "Label2",
-                                 "Label3",
-                                 "Label4",
-                                 "Label5",
-                                 "txtFileName",
-                                 "Text1",
-                                 "Text2",
-                                 "txtAdjustSingle",
-                                 "txtAdjustAll",
-                                 "spnAdjustSingle",
-                                 "spnAdjustAll",
-                                 "txtAddLyrics",
-                                 "Line1",
-                                 "Line2",
-                                 "Line3",
-                                 "Line4"})
-            QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(name)), name);
-        QCOMPARE(w->Label5->text(), QStringLiteral("File Name:"));
-        QCOMPARE(w->Label1->text(), QStringLiteral("By"));
-        QCOMPARE(w->Label2->text(), QStringLiteral("Secs."));
-        QCOMPARE(w->txtAdjustSingle->text(), QStringLiteral("1"));
-        QCOMPARE(w->txtAdjustAll->text(), QStringLiteral("1"));
+        for (const QPushButton* button : w->findChildren<QPushButton*>())
+            QVERIFY2(button->isEnabled() != QStringList({"cmdMark", "cmdSave", "cmdSaveUnsynch"})
+                                                .contains(button->objectName()),
+                     qPrintable(button->objectName()));
+        QCOMPARE(w->txtAdjustSingle->text() + w->txtAdjustAll->text(), QStringLiteral("11"));
         QCOMPARE(w->lblTime->text(), QStringLiteral("0:00 / 0:00"));
-        QCOMPARE(w->lblStatus->font().pointSize(), 9);
-        QVERIFY(w->lblStatus->font().bold());
-        QCOMPARE(w->lblTime->font().pointSize(), 12);
-        QVERIFY(w->lblCurrentLyric->alignment() & Qt::AlignHCenter);
-        QCOMPARE(w->Amp3dj1->objectName(), QStringLiteral("Amp3dj1"));
-
-        w->show();
-        QVERIFY(w->cmdAddLyrics->isHidden());
-        QVERIFY(w->Text1->isHidden() && w->Text2->isHidden());
-        QVERIFY(w->picSynch->isVisible());
-        QVERIFY(!w->picUnsynch->isVisible());
-
-        auto* header = w->lvLyrics->headerItem();
-        QCOMPARE(w->lvLyrics->columnCount(), 4);
-        QCOMPARE(header->text(0), QStringLiteral("#"));
-        QCOMPARE(header->text(1), QStringLiteral("Lyric"));
-        QCOMPARE(header->text(2), QStringLiteral("Time"));
-        QCOMPARE(header->text(3), QStringLiteral("Secs"));
+        QVERIFY(w->Timer1->isActive() && w->Timer1->interval() == 100);
+        const QTreeWidgetItem* header = w->lvLyrics->headerItem();
+        QCOMPARE(QStringList({header->text(0), header->text(1), header->text(2), header->text(3)}),
+                 QStringList({"#", "Lyric", "Time", "Secs"}));
         QVERIFY(w->lvLyrics->isColumnHidden(3));
-        QCOMPARE(w->rowCount(), 0);
-    }
+        w->show();
+        QVERIFY(w->cmdAddLyrics->isHidden() && w->Text1->isHidden() && w->Text2->isHidden());
+        QVERIFY(w->picSynch->isVisible() && !w->picUnsynch->isVisible());
 
-    void timerTicksEveryTenthOfASecondFromCreation() {
-        TestWindow w;
-        QVERIFY(w->Timer1->isActive());
-        QCOMPARE(w->Timer1->interval(), 100);
-        QCOMPARE(w->Timer1->objectName(), QStringLiteral("Timer1"));
-    }
-
-    void startsWithoutASong() {
-        TestWindow w;
-        w->Form_Load();
-        QCOMPARE(w->txtFileName->text(), QString());
-        QCOMPARE(w->Text1->text(), QString());
+        w->Form_Load(); // an empty command line opens nothing
+        QCOMPARE(w->txtFileName->text() + w->lblStatus->text(), QString());
         QCOMPARE(w->rowCount(), 0);
-        QCOMPARE(w->lblStatus->text(), QString());
         QCOMPARE(w.player->calls, QStringList({"InitPlayer 1", "StartupSetting 1"}));
-        QCOMPARE(w->lvLyrics->selectionBehavior(), QAbstractItemView::SelectRows);
     }
 
     void startsWithASongAndSplitsItsPath_data() {
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "/music/Song.mp3"
-                               << "/music/"
-                               << "Song.mp3";
-        QTest::newRow("blanks") << "/my music/A Song.mp3"
-                                << "/my music/"
-                                << "A Song.mp3";
-        QTest::newRow("quotes kept") << "\"/music/Song.mp3\""
-                                     << "\"/music/"
-                                     << "Song.mp3\"";
-        QTest::newRow("no separator") << "Song.mp3"
-                                      << ""
-                                      << "Song.mp3";
+        QTest::newRow("blanks") << "/my music/A Song.mp3" << QString("/my music/") << "A Song.mp3";
+        QTest::newRow("quotes kept")
+            << "\"/music/Song.mp3\"" << QString("\"/music/") << "Song.mp3\"";
+        QTest::newRow("no separator") << "Song.mp3" << QString() << "Song.mp3";
     }
     void startsWithASongAndSplitsItsPath() {
         QFETCH(QString, commandLine);
         TestWindow w(commandLine);
         w->Form_Load();
-        QTEST(w->songFolder, "folder");
-        QTEST(w->songFile, "file");
         QTEST(w->Text1->text(), "folder");
         QTEST(w->Text2->text(), "file");
         QCOMPARE(w->txtFileName->text(), commandLine);
         // None of these names a song with lyrics: the no-lyrics state, with the path as typed.
-        QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  ") + commandLine);
+        QCOMPARE(w->lblStatus->text(), " No Lyrics Found For  -  " + commandLine);
         QCOMPARE(w.sheet(), QStringList({"|No Lyrics Found||"}));
-        QVERIFY(!w->cmdAddLyrics->isHidden());
-        QCOMPARE(w->cmdAddLyrics->text(), QStringLiteral("AddLyrics"));
-        QVERIFY(w->picSynch->isHidden());
-        QVERIFY(w->picUnsynch->isHidden());
-        QCOMPARE(w.player->calls, QStringList({"InitPlayer 1", "StartupSetting 1"}));
+        QVERIFY(!w->cmdAddLyrics->isHidden() && w->picSynch->isHidden() &&
+                w->picUnsynch->isHidden());
     }
 
     void opensASongThroughTheDialog() {
         TestWindow w;
         w->Form_Load();
-        w.openAnswers << QStringLiteral("/music/Other Song.mp3");
-        w->cmdOpen->click();
-        QCOMPARE(w.openRequests, QStringList({"MP3s (*.mp3)||*.mp3"}));
-        QCOMPARE(w->songFolder, QStringLiteral("/music/"));
-        QCOMPARE(w->songFile, QStringLiteral("Other Song.mp3"));
-        QCOMPARE(w->txtFileName->text(), QStringLiteral("/music/Other Song.mp3"));
-        QCOMPARE(w->lblStatus->text(),
-                 QStringLiteral(" No Lyrics Found For  -  /music/Other Song.mp3"));
-
-        // The next dialog starts in the song's folder.
-        w->cmdOpen->click();
-        QCOMPARE(w.openRequests.last(), QStringLiteral("MP3s (*.mp3)|/music/|*.mp3"));
-    }
-
-    void cancelledDialogKeepsTheSongAndProbesItAgain() {
-        TestWindow w;
-        w->Form_Load();
         w->cmdOpen->click(); // cancelled before any song: probes the bare separator
         QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
-        QCOMPARE(w->txtFileName->text(), QString());
+        w.open(QStringLiteral("/music/a b.mp3"));
+        QCOMPARE(w.openRequests, QStringList({"MP3s (*.mp3)||*.mp3", "MP3s (*.mp3)||*.mp3"}));
+        QCOMPARE(w->songFolder + u'|' + w->songFile, QStringLiteral("/music/|a b.mp3"));
+        QCOMPARE(w->txtFileName->text(), QStringLiteral("/music/a b.mp3"));
 
-        w.openAnswers << QStringLiteral("/music/a.mp3");
-        w->cmdOpen->click();
-        w->songFile = QStringLiteral("/music/a.mp3"); // as Play leaves it
+        // Cancelled after Play made songFile a full path: the same song is probed again.
+        w->songFile = QStringLiteral("/music/a b.mp3");
         w->lblStatus->clear();
         w->cmdOpen->click();
-        QCOMPARE(w->songFolder, QStringLiteral("/music/"));
-        QCOMPARE(w->Text2->text(), QStringLiteral("a.mp3"));
-        QCOMPARE(w->txtFileName->text(), QStringLiteral("/music/a.mp3"));
-        QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a.mp3"));
-        QVERIFY(!w.player->calls.join(' ').contains("LoadSong"));
-    }
-
-    void lyricsFileBesideTheSongIsLookedFor() {
-        TestWindow w;
-        QTemporaryDir dir;
-        const QString song = dir.filePath(QStringLiteral("Song.mp3"));
-        QVERIFY(!w->CheckForSynchLyricsFile(song));
-        QFile xml(dir.filePath(QStringLiteral("Song.xml")));
-        QVERIFY(xml.open(QIODevice::WriteOnly));
-        xml.close();
-        QVERIFY(w->CheckForSynchLyricsFile(song));
-        QVERIFY(w->CheckForSynchLyricsFile(dir.filePath(QStringLiteral("Song.mp4"))));
-        QVERIFY(!w->CheckForSynchLyricsFile(QStringLiteral("abc")));
-        QVERIFY(!w->CheckForSynchLyricsFile(dir.path() + QStringLiteral("/Song")));
+        QCOMPARE(w.openRequests.last(), QStringLiteral("MP3s (*.mp3)|/music/|*.mp3"));
+        QCOMPARE(w->Text2->text(), QStringLiteral("a b.mp3"));
+        QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
+        QCOMPARE(w.player->count("LoadSong"), 0);
     }
 
     void clickSetsTheMoveButtons() {
-        TestWindow w;
-        w.setSheet({"one"});
-        w->selectRow(1, false);
-        w->lvLyrics_Click();
-        QCOMPARE(w->selectedLine, 1);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("one"));
-        QVERIFY(w->cmdLineUp->isEnabled());
-        QVERIFY(!w->cmdLineDown->isEnabled());
-
-        w.setSheet({"one", "", "three"});
-        w->selectRow(1, false);
-        w->lvLyrics_Click();
-        QVERIFY(!w->cmdLineUp->isEnabled());
-        QVERIFY(w->cmdLineDown->isEnabled());
-        w->selectRow(2, false);
-        w->lvLyrics_Click();
-        QCOMPARE(w->lblCurrentLyric->text(), QString());
-        QVERIFY(w->cmdLineUp->isEnabled() && w->cmdLineDown->isEnabled());
-        w->selectRow(3, false);
-        w->lvLyrics_Click();
-        QCOMPARE(w->selectedLine, 3);
-        QVERIFY(w->cmdLineUp->isEnabled());
-        QVERIFY(!w->cmdLineDown->isEnabled());
-
-        // No selection: the recorded line and label stay; the buttons follow selectedLine.
-        w.setSheet({"a", "b", "c", "d"});
-        w->lvLyrics->clearSelection();
-        w->lvLyrics_Click();
-        QCOMPARE(w->selectedLine, 3);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
-        QVERIFY(w->cmdLineUp->isEnabled() && w->cmdLineDown->isEnabled());
-    }
-
-    void clickOnTheListRunsTheHandler() {
-        TestWindow w;
-        w.setSheet({"one", "two"});
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        const QRect rect = w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(1));
-        QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(w->selectedLine, 2);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("two"));
+        // rows on the sheet, row clicked (0: none), then Move Up and Move Down enabled
+        for (const auto& [rows, row, up, down] : {std::tuple{1, 1, true, false},
+                                                  {3, 1, false, true},
+                                                  {3, 2, true, true},
+                                                  {3, 3, true, false},
+                                                  {4, 0, true, true}}) {
+            TestWindow w;
+            w.setSheet(QStringList{"one", "", "three", "four"}.mid(0, rows));
+            w->selectRow(std::min(rows, 3), false);
+            w->lvLyrics_Click();
+            row ? w->selectRow(row, false) : w->lvLyrics->clearSelection();
+            w->lvLyrics_Click();
+            // No selection: the recorded line and label stay; the buttons follow selectedLine.
+            QCOMPARE(w->selectedLine, row ? row : 3);
+            QCOMPARE(w->lblCurrentLyric->text(), w->cell(row ? row : 3, frmSychLyrics::ColLyric));
+            QCOMPARE(w->cmdLineUp->isEnabled(), up);
+            QCOMPARE(w->cmdLineDown->isEnabled(), down);
+        }
     }
 
     void playingControlsSwitchBothWays() {
@@ -260,45 +112,22 @@ private slots:
                                          w->txtAdjustSingle, w->spnAdjustAll,    w->spnAdjustSingle,
                                          w->cmdReset,        w->cmdEditLyric,    w->cmdLineDown,
                                          w->cmdLineUp,       w->cmdSave};
-        w->SetPlayingControls(true);
-        for (QWidget* control : editing)
-            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-        QVERIFY(w->cmdMark->isEnabled());
-        w->SetPlayingControls(false);
-        for (QWidget* control : editing)
-            QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
-        QVERIFY(!w->cmdMark->isEnabled());
+        for (const bool playing : {true, false}) {
+            w->SetPlayingControls(playing);
+            for (QWidget* control : editing)
+                QVERIFY2(control->isEnabled() != playing, qPrintable(control->objectName()));
+            QCOMPARE(w->cmdMark->isEnabled(), playing);
+        }
     }
 
-    void renumbersAndShowsSave() {
+    void renumbersAfterRowChanges() {
         TestWindow w;
-        w->RenumberLines(); // empty sheet: nothing to do
         w.setSheet({"a|12", "b", "c|3.5"});
         w->insertRow(2, {});
         w->removeRow(4);
         w->addRow({QStringLiteral("x"), QStringLiteral("d"), {}, {}});
         w->RenumberLines();
         QCOMPARE(w.sheet(), QStringList({"1|a|0:12|12", "2|||", "3|b||", "4|d||"}));
-
-        w->cmdSave->hide();
-        w->ShowSaveButton();
-        QVERIFY(!w->cmdSave->isHidden());
-        QVERIFY(w->cmdSave->isEnabled());
-    }
-
-    void sliderReportsOnlyTheUsersMoves() {
-        SongSlider slider;
-        int moves = 0;
-        QObject::connect(&slider, &SongSlider::userMoved, [&moves] { ++moves; });
-        slider.setMax(215.5);
-        slider.setValue(42);
-        QCOMPARE(slider.Max(), 215.5);
-        QCOMPARE(slider.Value(), 42.0);
-        QCOMPARE(slider.Min(), 0.0);
-        QCOMPARE(moves, 0);
-        QTest::keyClick(slider.findChild<QSlider*>(), Qt::Key_PageUp);
-        QCOMPARE(moves, 1);
-        QCOMPARE(slider.Value(), 47.0);
     }
 
     void failureInAHandlerReachesTheStatusLine() {
@@ -307,18 +136,62 @@ private slots:
         QCOMPARE(w->lblStatus->text(), QStringLiteral("Cannot write /m/a.xml"));
         w->guarded("Test", [] { throw std::runtime_error("boom"); });
         QCOMPARE(w->lblStatus->text(), QStringLiteral("Test failed: boom"));
-        // The window keeps working afterwards.
-        w.openAnswers << QStringLiteral("/m/b.mp3");
-        w->cmdOpen->click();
+        w.open(QStringLiteral("/m/b.mp3")); // the window keeps working
         QCOMPARE(w->txtFileName->text(), QStringLiteral("/m/b.mp3"));
     }
 
-    void closeEndsTheWindow() {
-        TestWindow w;
-        w->show();
-        QVERIFY(w->isVisible());
-        w->cmdClose->click();
-        QVERIFY(!w->isVisible());
+    void splitsAtTheLastSeparator_data() {
+        textColumns({"path", "separator", "folder", "file"});
+        textRow("backslash", "C:\\Music\\Song.mp3|\\|C:\\Music\\|Song.mp3");
+        textRow("slash", "/home/a/Song.mp3|/|/home/a/|Song.mp3");
+        textRow("no separator", "Song.mp3|/||Song.mp3");
+        textRow("the other separator is a character", "C:/Music/Song.mp3|\\||C:/Music/Song.mp3");
+        textRow("ends with a separator", "/music/|/|/music/|");
+        textRow("empty", "|/||");
+    }
+    void splitsAtTheLastSeparator() {
+        QFETCH(QString, path);
+        QFETCH(QString, separator);
+        const SongLocation location = SplitSongPath(path, separator.at(0));
+        QTEST(location.folder, "folder");
+        QTEST(location.file, "file");
+    }
+
+    void qualifiesPaths() {
+        QCOMPARE(QualifyPath(QStringLiteral("C:\\Music"), u'\\'), QStringLiteral("C:\\Music\\"));
+        QCOMPARE(QualifyPath(QStringLiteral("/music/"), u'/'), QStringLiteral("/music/"));
+        QCOMPARE(QualifyPath(QString(), u'\\'), QStringLiteral("\\"));
+    }
+
+    void namesTheLyricsFileByDroppingFourCharacters() {
+        for (const auto& [song, xml] : {std::pair{"C:\\Music\\Song.mp3", "C:\\Music\\Song.xml"},
+                                        {"/m/Song.mpeg", "/m/Song..xml"},
+                                        {"a.mp", ".xml"},
+                                        {"abc", ""}})
+            QCOMPARE(SynchLyricsFileName(QString::fromLatin1(song)), QLatin1String(xml));
+    }
+
+    void fileExistsOnlyForReadableFiles() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("a.xml"));
+        QVERIFY(!FileExists(file));
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        QVERIFY(FileExists(file)); // empty files count: contents are not looked at
+        QVERIFY(!FileExists(dir.path()));
+        QVERIFY(!FileExists('"' + file + '"'));
+    }
+
+    void formatsTimeTextAndRoundsHalfToEven() {
+        // "seconds=text" and "value=rounded"
+        for (const QString& c : QStringLiteral("0=;-1=;7=0:07;59=0:59;60=1:00;3599=59:59;"
+                                               "3600=1:00:00;3725=1:02:05;32767=9:06:07")
+                                    .split(u';'))
+            QCOMPARE(SecondsToTime(c.section(u'=', 0, 0).toInt()), c.section(u'=', 1));
+        for (const QString& c : QStringLiteral("2.5=2;3.5=4;-2.5=-2;2.4999=2;2.5001=3").split(u';'))
+            QCOMPARE(RoundHalfEven(c.section(u'=', 0, 0).toDouble()),
+                     std::int64_t(c.section(u'=', 1).toLongLong()));
+        QCOMPARE(RoundHalfEven(1e300), std::numeric_limits<std::int64_t>::max());
+        QCOMPARE(RoundHalfEven(std::nan("")), 0);
     }
 };
 
