@@ -187,6 +187,34 @@ QByteArray LyricsDocumentWriter::finish() {
 
 // ---- reading -------------------------------------------------------------------------------
 
+namespace {
+
+// All the text inside the field whose start tag was just read, that of its child elements
+// included, up to its end tag. A loop, because QXmlStreamReader::readElementText recurses once
+// per nested element and a deeply nested file would overflow the stack.
+QString fieldText(QXmlStreamReader& xml) {
+    QString text;
+    for (int open = 1; open > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            ++open;
+            break;
+        case QXmlStreamReader::EndElement:
+            --open;
+            break;
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference:
+            text += xml.text();
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 LyricsContent ReadLyricsDocument(QIODevice& device) {
     LyricsContent content;
     QXmlStreamReader xml(&device);
@@ -211,8 +239,8 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
                 lineOpen = true;
             } else if (depth == 4) {
                 QString name = xml.name().toString();
-                QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                --depth; // readElementText stopped on the field's end tag
+                QString text = fieldText(xml);
+                --depth; // fieldText stopped on the field's end tag
                 if (!xml.hasError())
                     content.lines.back().push_back({std::move(name), std::move(text)});
             }
