@@ -260,7 +260,11 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
     }
     if (xml.hasError()) {
         content.problem.clear();
-        note(rootSeen ? xml.errorString() : QStringLiteral("no root element"));
+        // "No root" only when the file ended before one; a fault met earlier (bytes that are
+        // not text in the declared encoding, text instead of a tag) is named as it is.
+        note(!rootSeen && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
+                 ? QStringLiteral("no root element")
+                 : xml.errorString());
         content.stoppedEarly = true;
         if (lineOpen)
             content.lines.pop_back(); // half a line is not a line
