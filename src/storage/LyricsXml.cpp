@@ -91,8 +91,8 @@ QByteArrayView entityFor(char16_t c, bool attribute) {
 
 // Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
 // costs more than the encoding itself. Answers the first character XML cannot carry (and
-// appends nothing), or 0.
-char32_t appendEscaped(QByteArray& out, const QString& text, bool attribute) {
+// appends nothing), or nothing: NUL is such a character, so 0 cannot mean "all written".
+std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool attribute) {
     const qsizetype start = out.size();
     constexpr qsizetype kWorstPerUnit = 6; // "&quot;"; a surrogate pair gives 4 bytes for 2
     const qsizetype need = start + kWorstPerUnit * text.size();
@@ -136,7 +136,7 @@ char32_t appendEscaped(QByteArray& out, const QString& text, bool attribute) {
         byte(0x80 | (c & 0x3F));
     }
     out.resize(p - out.constData());
-    return 0;
+    return std::nullopt;
 }
 
 QString unsupported(char32_t code) {
@@ -151,10 +151,10 @@ LyricsDocumentWriter::LyricsDocumentWriter(const QString& filename) {
     m_bytes += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n";
     // Title and Artist have no source yet; they stay empty.
     m_bytes += "<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"";
-    if (const char32_t bad = appendEscaped(m_bytes, filename, true))
+    if (const std::optional<char32_t> bad = appendEscaped(m_bytes, filename, true))
         throw VersettaError(QStringLiteral("The song's path holds a character a lyrics file "
                                            "cannot hold (%1); rename the song and save again")
-                                .arg(unsupported(bad)));
+                                .arg(unsupported(*bad)));
     m_bytes += "\">\r\n";
 }
 
@@ -164,12 +164,12 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
         m_bytes += "<LYRICS>\r\n";
     const auto field = [this](const char* open, const char* close, const QString& text) {
         m_bytes += open;
-        if (const char32_t bad = appendEscaped(m_bytes, text, false))
+        if (const std::optional<char32_t> bad = appendEscaped(m_bytes, text, false))
             throw VersettaError(
                 QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
                                "remove it and save again")
                     .arg(m_count)
-                    .arg(unsupported(bad)));
+                    .arg(unsupported(*bad)));
         m_bytes += close;
     };
     m_bytes += "  <LINE>\r\n";
