@@ -157,6 +157,20 @@ QString TagLibComponent::GetFrameText(const QString& frameId) {
 
 void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) {
     requireLyrics(frameId);
+    // A NUL ends a text in the tag and a lone surrogate has no encoding: either would be saved
+    // as something else without a word.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (c.isNull() || c.isSurrogate()) {
+            const QString code =
+                QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+            throw VersettaError(QStringLiteral("The lyrics hold a character a tag cannot hold "
+                                               "(U+%1); remove it and save again.")
+                                    .arg(code));
+        }
+    }
     m_newLyrics = text;
 }
 
