@@ -204,9 +204,15 @@ void TagLibComponent::SaveTag(const QString& path) {
     const QFileInfo song(target);
     QTemporaryFile copy(song.absolutePath() + QStringLiteral("/.") + song.fileName() +
                         QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(original) != original.size() || !copy.flush())
-        throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") +
-                   copy.errorString());
+    if (!copy.open() || copy.write(original) != original.size() || !copy.flush()) {
+        // A short write (a full disk, a file-size limit) leaves only the default "Unknown error".
+        const QString why =
+            copy.errorString().isEmpty() || copy.errorString() == QFile().errorString()
+                ? QStringLiteral("it could not be written in full; the disk may "
+                                 "be full")
+                : copy.errorString();
+        throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
+    }
     copy.close();
 
     // Keep the tag's own version; TagLib cannot write 2.2, and a new tag is 2.3, the
