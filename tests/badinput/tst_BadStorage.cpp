@@ -124,7 +124,8 @@ private slots:
         QTest::newRow("read-only") << "read-only" << QByteArray() << "is read-only";
         QTest::newRow("unreadable")
             << "unreadable" << QByteArray() << "Cannot read the jukebox database";
-        QTest::newRow("disk full") << "disk full" << QByteArray() << "Velmora81.mdb";
+        QTest::newRow("disk full") << "disk full" << QByteArray()
+                                   << "Velmora81.mdb (disk I/O error); the disk may be full";
     }
     void playWithABadDatabase() {
         QFETCH(QString, kind);
