@@ -135,6 +135,9 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     m_loaded.reset();
     m_newLyrics.reset();
     const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isDir())
+        throw VersettaError(
+            QStringLiteral("Cannot read the tag of %1: it is a folder, not a song.").arg(shown));
     if (!QFileInfo(path).isFile())
         throw VersettaError(
             QStringLiteral("Cannot read the tag of %1: there is no such file.").arg(shown));
