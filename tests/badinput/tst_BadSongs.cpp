@@ -77,7 +77,7 @@ private slots:
             << "file" << songs::tag(3, {lyrics}) + randomBytes(4, 65536) << "old words"
             << "it is not an MP3 file";
         QTest::newRow("folder named like a song")
-            << "folder" << QByteArray() << QString() << "there is no such file";
+            << "folder" << QByteArray() << QString() << "it is a folder, not a song";
         QTest::newRow("link to nothing")
             << "dangling" << QByteArray() << QString() << "there is no such file";
         QTest::newRow("unreadable")
