@@ -158,7 +158,7 @@ private slots:
         QFETCH(QByteArray, xml);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Song.xml"));
-        QVERIFY(writeFile(path, xml));
+        QVERIFY(putFile(path, xml));
         TestWindow w;
         w.createDatabase();
         w.openAnswers << dir.filePath(QStringLiteral("Song.mp3"));
@@ -195,7 +195,7 @@ private slots:
         QFETCH(QString, lyric);
         QTemporaryDir dir;
         const QString old = dir.filePath(QStringLiteral("Song.xml"));
-        QVERIFY(writeFile(old, document(lineElement(1, "3", "before"))));
+        QVERIFY(putFile(old, document(lineElement(1, "3", "before"))));
         TestWindow w;
         showSong(w, dir.path() + QLatin1Char('/'), QStringLiteral("Song.mp3"));
         w.setSheet({QStringLiteral("fine|1")});
@@ -286,7 +286,7 @@ private slots:
         t.w->txtAddLyrics->setPlainText(QStringLiteral("before"));
         if (!file.isEmpty()) {
             const QString path = t.dir.filePath(QStringLiteral("lyrics.txt"));
-            QVERIFY(writeFile(path, file));
+            QVERIFY(putFile(path, file));
             t.w.openAnswers << path;
             t.w->cmdLyricsFromText->click();
         } else {

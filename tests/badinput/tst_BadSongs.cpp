@@ -97,7 +97,7 @@ private slots:
         else if (kind == QLatin1String("dangling"))
             QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.mp3")), song));
         else
-            QVERIFY(writeFile(song, bytes));
+            QVERIFY(putFile(song, bytes));
         if (kind == QLatin1String("unreadable")) {
             QFile::setPermissions(song, QFile::WriteOwner);
             if (QFile(song).open(QIODevice::ReadOnly))

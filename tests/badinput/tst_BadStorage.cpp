@@ -36,8 +36,8 @@ struct Library {
         QDir().mkpath(folder);
         song = folder + QStringLiteral("/Song.mp3");
         lyrics = folder + QStringLiteral("/Song.xml");
-        writeFile(song, oldSong());
-        writeFile(lyrics, kOldLyrics);
+        putFile(song, oldSong());
+        putFile(lyrics, kOldLyrics);
         database = w.createDatabase();
         w.openAnswers << song;
         w->cmdOpen->click();
@@ -146,7 +146,7 @@ private slots:
         const QString db = l.database;
         QFile::remove(db);
         if (kind == QLatin1String("file")) {
-            QVERIFY(writeFile(db, bytes));
+            QVERIFY(putFile(db, bytes));
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkdir(db));
         } else if (kind != QLatin1String("missing")) {
