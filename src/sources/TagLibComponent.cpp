@@ -135,6 +135,9 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     m_loaded.reset();
     m_newLyrics.reset();
     const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isDir())
+        throw VersettaError(
+            QStringLiteral("Cannot read the tag of %1: it is a folder, not a song.").arg(shown));
     if (!QFileInfo(path).isFile())
         throw VersettaError(
             QStringLiteral("Cannot read the tag of %1: there is no such file.").arg(shown));
@@ -157,6 +160,20 @@ QString TagLibComponent::GetFrameText(const QString& frameId) {
 
 void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) {
     requireLyrics(frameId);
+    // A NUL ends a text in the tag and a lone surrogate has no encoding: either would be saved
+    // as something else without a word.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (c.isNull() || c.isSurrogate()) {
+            const QString code =
+                QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+            throw VersettaError(QStringLiteral("The lyrics hold a character a tag cannot hold "
+                                               "(U+%1); remove it and save again.")
+                                    .arg(code));
+        }
+    }
     m_newLyrics = text;
 }
 
@@ -190,9 +207,15 @@ void TagLibComponent::SaveTag(const QString& path) {
     const QFileInfo song(target);
     QTemporaryFile copy(song.absolutePath() + QStringLiteral("/.") + song.fileName() +
                         QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(original) != original.size() || !copy.flush())
-        throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") +
-                   copy.errorString());
+    if (!copy.open() || copy.write(original) != original.size() || !copy.flush()) {
+        // A short write (a full disk, a file-size limit) leaves only the default "Unknown error".
+        const QString why =
+            copy.errorString().isEmpty() || copy.errorString() == QFile().errorString()
+                ? QStringLiteral("it could not be written in full; the disk may "
+                                 "be full")
+                : copy.errorString();
+        throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
+    }
     copy.close();
 
     // Keep the tag's own version; TagLib cannot write 2.2, and a new tag is 2.3, the

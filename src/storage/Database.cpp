@@ -107,7 +107,18 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
             QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to its "
                            "folder")
                 .arg(where));
-    if (code == 14 || code == 10)
+    if (code == 13)
+        return VersettaError(
+            QStringLiteral("The jukebox database %1 could not be written: the disk is full")
+                .arg(where));
+    // A write cut short (a full disk, a file-size limit) and a journal this user cannot roll
+    // back both end as a plain I/O error.
+    if (code == 10)
+        return VersettaError(QStringLiteral("Cannot use the jukebox database %1 (%2); the disk may "
+                                            "be full, or this program may not be allowed to read "
+                                            "and write it and its folder")
+                                 .arg(where, text));
+    if (code == 14)
         return VersettaError(QStringLiteral("Cannot open the jukebox database %1 (%2); allow this "
                                             "program to read and write it and its folder")
                                  .arg(where, text));

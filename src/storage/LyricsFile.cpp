@@ -31,6 +31,9 @@ QString whySaveFailed(const QSaveFile& file, int error) {
         return QStringLiteral("the folder %1 is read-only").arg(shown(folder.filePath()));
     if (file.error() == QFileDevice::UnspecifiedError && error != 0)
         return qt_error_string(error);
+    // A short write (a full disk, a file-size limit) leaves only the default "Unknown error".
+    if (file.errorString().isEmpty() || file.errorString() == QFile().errorString())
+        return QStringLiteral("the file could not be written in full; the disk may be full");
     return file.errorString();
 }
 

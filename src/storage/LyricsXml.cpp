@@ -91,8 +91,8 @@ QByteArrayView entityFor(char16_t c, bool attribute) {
 
 // Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
 // costs more than the encoding itself. Answers the first character XML cannot carry (and
-// appends nothing), or 0.
-char32_t appendEscaped(QByteArray& out, const QString& text, bool attribute) {
+// appends nothing), or nothing: NUL is such a character, so 0 cannot mean "all written".
+std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool attribute) {
     const qsizetype start = out.size();
     constexpr qsizetype kWorstPerUnit = 6; // "&quot;"; a surrogate pair gives 4 bytes for 2
     const qsizetype need = start + kWorstPerUnit * text.size();
@@ -136,7 +136,7 @@ char32_t appendEscaped(QByteArray& out, const QString& text, bool attribute) {
         byte(0x80 | (c & 0x3F));
     }
     out.resize(p - out.constData());
-    return 0;
+    return std::nullopt;
 }
 
 QString unsupported(char32_t code) {
@@ -151,10 +151,10 @@ LyricsDocumentWriter::LyricsDocumentWriter(const QString& filename) {
     m_bytes += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n";
     // Title and Artist have no source yet; they stay empty.
     m_bytes += "<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"";
-    if (const char32_t bad = appendEscaped(m_bytes, filename, true))
+    if (const std::optional<char32_t> bad = appendEscaped(m_bytes, filename, true))
         throw VersettaError(QStringLiteral("The song's path holds a character a lyrics file "
                                            "cannot hold (%1); rename the song and save again")
-                                .arg(unsupported(bad)));
+                                .arg(unsupported(*bad)));
     m_bytes += "\">\r\n";
 }
 
@@ -164,12 +164,12 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
         m_bytes += "<LYRICS>\r\n";
     const auto field = [this](const char* open, const char* close, const QString& text) {
         m_bytes += open;
-        if (const char32_t bad = appendEscaped(m_bytes, text, false))
+        if (const std::optional<char32_t> bad = appendEscaped(m_bytes, text, false))
             throw VersettaError(
                 QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
                                "remove it and save again")
                     .arg(m_count)
-                    .arg(unsupported(bad)));
+                    .arg(unsupported(*bad)));
         m_bytes += close;
     };
     m_bytes += "  <LINE>\r\n";
@@ -186,6 +186,34 @@ QByteArray LyricsDocumentWriter::finish() {
 }
 
 // ---- reading -------------------------------------------------------------------------------
+
+namespace {
+
+// All the text inside the field whose start tag was just read, that of its child elements
+// included, up to its end tag. A loop, because QXmlStreamReader::readElementText recurses once
+// per nested element and a deeply nested file would overflow the stack.
+QString fieldText(QXmlStreamReader& xml) {
+    QString text;
+    for (int open = 1; open > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            ++open;
+            break;
+        case QXmlStreamReader::EndElement:
+            --open;
+            break;
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference:
+            text += xml.text();
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
 
 LyricsContent ReadLyricsDocument(QIODevice& device) {
     LyricsContent content;
@@ -211,8 +239,8 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
                 lineOpen = true;
             } else if (depth == 4) {
                 QString name = xml.name().toString();
-                QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                --depth; // readElementText stopped on the field's end tag
+                QString text = fieldText(xml);
+                --depth; // fieldText stopped on the field's end tag
                 if (!xml.hasError())
                     content.lines.back().push_back({std::move(name), std::move(text)});
             }
@@ -232,7 +260,11 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
     }
     if (xml.hasError()) {
         content.problem.clear();
-        note(rootSeen ? xml.errorString() : QStringLiteral("no root element"));
+        // "No root" only when the file ended before one; a fault met earlier (bytes that are
+        // not text in the declared encoding, text instead of a tag) is named as it is.
+        note(!rootSeen && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
+                 ? QStringLiteral("no root element")
+                 : xml.errorString());
         content.stoppedEarly = true;
         if (lineOpen)
             content.lines.pop_back(); // half a line is not a line

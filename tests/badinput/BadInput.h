@@ -1,0 +1,121 @@
+#pragma once
+
+// Helpers shared by the bad-input executables: files, songs shown in the file bar, random
+// bytes, and re-running one test row in a child process (as an unprivileged user, or under a
+// small file-size limit) when the case cannot be made in this process.
+
+#include "support/TestWindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace badinput {
+
+inline QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+inline bool putFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Points the file bar at folder + name, as the Open dialog would.
+inline void showSong(TestWindow& w, const QString& folder, const QString& name) {
+    w->Text1->setText(folder);
+    w->Text2->setText(name);
+    w->txtFileName->setText(folder + name);
+}
+
+// The same bytes on every run: a failure can be repeated.
+inline QByteArray randomBytes(quint32 seed, qsizetype size) {
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}
+
+// Every file below folder, hidden ones too, so a leftover temporary file is seen.
+inline QStringList filesIn(const QString& folder) {
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
+constexpr const char* kChildVariable = "VELMORA_BADINPUT_CHILD";
+
+inline bool inChild() {
+    return qEnvironmentVariableIsSet(kChildVariable);
+}
+
+// Runs the current test row again in a child process, through wrapper (a program and its
+// arguments) when one is given, and reports the child's failure or skip as this row's.
+inline void rerunInChild(const QStringList& wrapper) {
+    QString row = QString::fromLatin1(QTest::currentTestFunction());
+    if (const char* tag = QTest::currentDataTag())
+        row += QLatin1Char(':') + QString::fromUtf8(tag);
+    QStringList arguments = wrapper;
+    arguments << QCoreApplication::applicationFilePath() << row;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kChildVariable), QStringLiteral("1"));
+    environment.insert(QStringLiteral("HOME"), QDir::tempPath());
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(arguments.takeFirst(), arguments);
+    // No time limit of its own: a hang is the test runner's to catch.
+    QVERIFY2(child.waitForStarted(-1), qPrintable(child.errorString()));
+    child.waitForFinished(-1);
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(QStringLiteral("the child run failed:\n") + output));
+    QVERIFY2(output.contains(QLatin1String("PASS   : ")) ||
+                 output.contains(QLatin1String("SKIP   : ")),
+             qPrintable(QStringLiteral("the child ran nothing:\n") + output));
+    if (output.contains(QLatin1String("SKIP   : ")))
+        QSKIP(qPrintable(QStringLiteral("skipped in the child:\n") + output));
+}
+
+// Permission cases need a user that permissions stop. As root the row is run again as
+// "nobody"; answers true when that happened, so the caller returns.
+inline bool rerunUnprivileged() {
+    if (::geteuid() != 0)
+        return false;
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) {
+        qWarning("running as root without setpriv: permission cases cannot be made");
+        return false; // the caller's own probe skips the row
+    }
+    rerunInChild({setpriv, QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                  QStringLiteral("--clear-groups")});
+    return true;
+}
+
+// A full disk, as far as one process can tell: files may not grow past bytes, and writing
+// past that fails with an error instead of ending the process.
+inline void limitFileSize(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace badinput

@@ -1,0 +1,347 @@
+// Lyrics files and lyric texts of every bad shape, opened, played and saved through the real
+// window: each ends in a status message or a defined sheet, and reading never changes a file.
+
+#include "badinput/BadInput.h"
+
+#include "storage/Database.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringEncoder>
+
+using namespace badinput;
+
+namespace {
+
+QByteArray lineElement(int number, const QByteArray& marker, const QByteArray& lyric) {
+    return "<LINE><LineNumber>" + QByteArray::number(number) + "</LineNumber><TimeMarker>" +
+           marker + "</TimeMarker><LyricLine>" + lyric + "</LyricLine></LINE>\r\n";
+}
+
+QByteArray document(const QByteArray& lines) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<SynchronizedLyrics Filename=\"x\">"
+           "<LYRICS>\r\n" +
+           lines + "</LYRICS></SynchronizedLyrics>\r\n";
+}
+
+QByteArray manyLines(int count) {
+    QByteArray lines;
+    for (int n = 1; n <= count; ++n)
+        lines += lineElement(n, QByteArray(), "line " + QByteArray::number(n));
+    return document(lines);
+}
+
+QByteArray deeplyNested(int depth) {
+    return document("<LINE><LyricLine>" + QByteArray("<i>").repeated(depth) + "deep" +
+                    QByteArray("</i>").repeated(depth) + "</LyricLine></LINE>");
+}
+
+QByteArray utf16(const QString& text, QStringConverter::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+QByteArray entityBomb() {
+    QByteArray entities = "<!ENTITY a0 \"ha\">";
+    for (int i = 1; i <= 9; ++i)
+        entities += "<!ENTITY a" + QByteArray::number(i) + " \"" +
+                    QByteArray("&a" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
+    return "<?xml version=\"1.0\"?><!DOCTYPE S [" + entities +
+           "]><S><L><LINE><LyricLine>&a9;</LyricLine></LINE></L></S>";
+}
+
+int previewRows(const TestWindow& w) {
+    return QueryDatabase(w->databasePath, QStringLiteral("SELECT COUNT(*) AS n FROM Lyrics"))
+        .field(QStringLiteral("n"))
+        .toInt();
+}
+
+void verifyStatus(const TestWindow& w, const QString& expected) {
+    const QString status = w->lblStatus->text();
+    if (expected.isEmpty())
+        QVERIFY2(status.isEmpty(), qPrintable(status));
+    else
+        QVERIFY2(status.contains(expected), qPrintable(status));
+}
+
+// A copy of the test tone in its own folder, opened through the Open button.
+struct OpenedTone {
+    OpenedTone() {
+        song = dir.filePath(QStringLiteral("Tone.mp3"));
+        QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song);
+        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+        w.createDatabase();
+        w.openAnswers << song;
+        w->cmdOpen->click();
+    }
+    QTemporaryDir dir;
+    QString song;
+    TestWindow w;
+};
+
+} // namespace
+
+class BadLyricsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Opening reads what it can; Play fills the preview from the same file or reports why not.
+    void lyricsFilesOfEveryShape_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("openStatus"); // "" when the status line must stay empty
+        QTest::addColumn<int>("preview");
+        QTest::addColumn<QString>("playStatus");
+        QTest::addColumn<bool>("playing");
+        const QByteArray two = lineElement(1, "1", "one") + lineElement(2, "2", "two");
+        QTest::newRow("not well-formed")
+            << document(two + "<LINE><LyricLine>bad</LINE>") << 2 << "Song.xml is damaged at line"
+            << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("empty") << QByteArray() << 0 << "(no root element); no lines could be read"
+                               << 0 << "no root element" << true;
+        QTest::newRow("blanks only")
+            << QByteArray(" \r\n\t ") << 0 << "no root element" << 0 << "no root element" << true;
+        QTest::newRow("declaration, no root")
+            << QByteArray("<?xml version=\"1.0\"?>\r\n<!-- nothing else -->\r\n") << 0
+            << "no root element" << 0 << "no root element" << true;
+        QTest::newRow("two roots") << document(two) + "<Another/>" << 2 << "Song.xml is damaged"
+                                   << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("comments and instructions")
+            << QByteArray("<?xml version=\"1.0\"?><!--a--><?pi x?><S><!--b--><L><?pi y?>" + two +
+                          "<!--c--></L></S><!--d--><?pi z?>")
+            << 2 << "" << 2 << "" << true;
+        QTest::newRow("stray text")
+            << QByteArray("<S>words<L>" + two + "more words</L>trailing</S>") << 2
+            << "Song.xml, line 1, column 9: text between elements was skipped" << 2
+            << "text between" << true;
+        QTest::newRow("text only")
+            << QByteArray("Just the words,\r\nno markup at all.\r\n") << 0
+            << "(Start tag expected.); no lines could be read" << 0 << "Start tag expected" << true;
+        // The preview stops at the first line number past 16 bits, before any marked line.
+        QTest::newRow("50 000 lines") << manyLines(50000) << frmSychLyrics::kMaxRows
+                                      << "holds 50000 lines; the sheet shows the first 32767" << 0
+                                      << "line element 32768: the LineNumber \"32768\"" << false;
+        QTest::newRow("10 MB in one lyric")
+            << document(lineElement(1, "5", QByteArray(10 * 1024 * 1024, 'w'))) << 1 << "" << 1
+            << "" << true;
+        QTest::newRow("nested 100 000 deep") << deeplyNested(100000) << 1 << "" << 1 << "" << true;
+        QTest::newRow("UTF-16 LE")
+            << utf16(QString::fromUtf8(document(two))
+                         .replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16")),
+                     QStringConverter::Utf16LE)
+            << 2 << "" << 2 << "" << true;
+        QTest::newRow("UTF-16 BE, no declaration")
+            << utf16(QStringLiteral("<S><L>") + QString::fromUtf8(two) + QStringLiteral("</L></S>"),
+                     QStringConverter::Utf16BE)
+            << 2 << "" << 2 << "" << true;
+        QTest::newRow("binary garbage")
+            << randomBytes(7, 65536) << 0 << "(Encountered incorrectly encoded content.)" << 0
+            << "no lines could be read" << true;
+        QTest::newRow("garbage after a good start")
+            << document(two).left(200) + randomBytes(8, 4096) << 0 << "incorrectly encoded content"
+            << 0 << "incorrectly encoded content" << true;
+        QTest::newRow("entity expansion bomb")
+            << entityBomb() << 0 << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("NUL byte") << document(lineElement(1, "1", QByteArray("a\0b", 3))) << 0
+                                  << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("NUL reference")
+            << document(lineElement(1, "1", "a&#0;b")) << 0 << "Song.xml is damaged" << 0
+            << "Song.xml is damaged" << true;
+        QTest::newRow("lone surrogate reference")
+            << document(lineElement(1, "1", "a&#xD800;b")) << 0 << "Song.xml is damaged" << 0
+            << "Song.xml is damaged" << true;
+        QTest::newRow("lone surrogate bytes")
+            << document(lineElement(1, "1", "a\xED\xA0\x80z")) << 0 << "incorrectly encoded content"
+            << 0 << "incorrectly encoded content" << true;
+    }
+    void lyricsFilesOfEveryShape() {
+        QFETCH(QByteArray, xml);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Song.xml"));
+        QVERIFY(putFile(path, xml));
+        TestWindow w;
+        w.createDatabase();
+        w.openAnswers << dir.filePath(QStringLiteral("Song.mp3"));
+        w->cmdOpen->click();
+        QCoreApplication::processEvents(); // the reader's note follows the handler
+        QTEST(w->rowCount(), "rows");
+        QFETCH(QString, openStatus);
+        verifyStatus(w, openStatus);
+        QVERIFY(!w->picSynch->isHidden() || w->rowCount() == 0);
+
+        w->cmdPlay->click();
+        QFETCH(QString, playStatus);
+        verifyStatus(w, playStatus);
+        QTEST(w->cmdPlay->text() == QLatin1String("Pause"), "playing");
+        QTEST(previewRows(w), "preview");
+        QCOMPARE(contentsOf(path), xml); // reading never writes
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Song.xml")});
+    }
+
+    // Text that a lyrics file cannot carry stops the Save before anything is written.
+    void textAFileCannotHoldStopsTheSave_data() {
+        QTest::addColumn<QString>("lyric");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b")
+                             << "Line 1 holds a character a lyrics file cannot hold (U+0000)";
+        QTest::newRow("lone high surrogate")
+            << QStringLiteral("a") + QChar(0xD800) << "cannot hold (U+D800)";
+        QTest::newRow("lone low surrogate")
+            << QChar(0xDC00) + QStringLiteral("z") << "cannot hold (U+DC00)";
+        QTest::newRow("noncharacter")
+            << QStringLiteral("a") + QChar(0xFFFF) << "cannot hold (U+FFFF)";
+    }
+    void textAFileCannotHoldStopsTheSave() {
+        QFETCH(QString, lyric);
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("Song.xml"));
+        QVERIFY(putFile(old, document(lineElement(1, "3", "before"))));
+        TestWindow w;
+        showSong(w, dir.path() + QLatin1Char('/'), QStringLiteral("Song.mp3"));
+        w.setSheet({QStringLiteral("fine|1")});
+        w->selectRow(1, true);
+        w.inputAnswers << lyric; // the lyric typed into the edit box
+        w->cmdEditLyric->click();
+        QCOMPARE(w->cell(1, frmSychLyrics::ColLyric), lyric);
+        w->ShowSaveButton();
+        w->cmdSave->click();
+        QFETCH(QString, status);
+        verifyStatus(w, status);
+        QCOMPARE(contentsOf(old), document(lineElement(1, "3", "before")));
+        QVERIFY(w->cmdSave->isEnabled());
+    }
+
+    // Texts of every kind go through the sheet's file, the tag and the preview unchanged.
+    void unusualTextSurvivesEverySave_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("emoji") << QStringLiteral(
+            "😀 👍🏽 👨‍👩‍👧 🏳️‍🌈 ✓");
+        QTest::newRow("Hebrew") << QStringLiteral("שלום עולם, 123");
+        QTest::newRow("Arabic with marks") << QStringLiteral("\u200Fمرحبا بالعالم\u200E (hi)");
+        QTest::newRow("combining and wide") << QStringLiteral("e\u0301 Z\u0335 日本語 한국어");
+        QTest::newRow("markup-like") << QStringLiteral("<LINE>&amp;</LyricLine> ]]> \"' ?>");
+    }
+    void unusualTextSurvivesEverySave() {
+        QFETCH(QString, text);
+        OpenedTone t;
+        t.w->cmdAddLyrics->click();
+        t.w.clipboard = text;
+        t.w->cmdPaste->click();
+        t.w->cmdSaveUnsynch->click();
+        QCOMPARE(t.w->lblStatus->text(), QString());
+        QCOMPARE(t.w->GetLyrics(t.song), text);
+        QCOMPARE(t.w->cell(1, frmSychLyrics::ColLyric), text);
+
+        t.w->cmdPlay->click();
+        t.w.player->positionMs = 2000;
+        t.w->cmdMark->click();
+        t.w->cmdStop->click();
+        t.w->cmdSave->click();
+        QCOMPARE(t.w->lblStatus->text(), QString());
+
+        TestWindow again(t.song);
+        again.createDatabase();
+        again->Form_Load();
+        QCOMPARE(again.sheet(), QStringList{QStringLiteral("1|%1|0:02|2").arg(text)});
+        again->cmdPlay->click();
+        const Recordset row = again->GetRecordset(QStringLiteral("SELECT * FROM Lyrics"));
+        QCOMPARE(row.field(QStringLiteral("LyricLine")).toString(), text);
+    }
+
+    // Text from a file or the clipboard that no sheet row can hold is cleaned or refused.
+    void badTextFromOutside_data() {
+        QTest::addColumn<QByteArray>("file");   // a text file chosen in the panel; "" = none
+        QTest::addColumn<QString>("clipboard"); // pasted when no file is given
+        QTest::addColumn<QString>("panel");     // the text box afterwards
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("tagSave"); // "" when saving the panel into the tag succeeds
+        const QByteArray lone = QByteArray("\xFF\xFE"
+                                           "a\0\x00\xD8"
+                                           "b\0",
+                                           8);
+        QTest::newRow("NUL in a text file") << QByteArray("one\0two", 7) << QString() << "before"
+                                            << "is not a text file"
+                                            << "";
+        QTest::newRow("lone surrogate in a UTF-16 file")
+            << lone << QString() << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b")
+            << "No Lyrics Found For"
+            << "a tag cannot hold (U+D800)";
+        QTest::newRow("binary file") << randomBytes(11, 4096) << QString() << "before"
+                                     << "is not a text file"
+                                     << "";
+        QTest::newRow("NUL pasted") << QByteArray() << QStringLiteral("one") + QChar(0) + "two"
+                                    << QStringLiteral("one") + QChar(0) + "two"
+                                    << "No Lyrics Found For"
+                                    << "a tag cannot hold (U+0000)";
+        const QString loneText = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
+        QTest::newRow("lone surrogate pasted")
+            << QByteArray() << loneText << loneText << "No Lyrics Found For"
+            << "a tag cannot hold (U+D800)";
+    }
+    void badTextFromOutside() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, clipboard);
+        OpenedTone t;
+        t.w->cmdAddLyrics->click();
+        t.w->txtAddLyrics->setPlainText(QStringLiteral("before"));
+        if (!file.isEmpty()) {
+            const QString path = t.dir.filePath(QStringLiteral("lyrics.txt"));
+            QVERIFY(putFile(path, file));
+            t.w.openAnswers << path;
+            t.w->cmdLyricsFromText->click();
+        } else {
+            t.w.clipboard = clipboard;
+            t.w->cmdPaste->click();
+        }
+        QTEST(t.w->txtAddLyrics->toPlainText(), "panel");
+        QFETCH(QString, status);
+        verifyStatus(t.w, status);
+        // Whatever the panel holds, saving it into the tag ends defined: saved as cleaned
+        // text, or refused with the song unchanged.
+        const QByteArray songBefore = contentsOf(t.song);
+        t.w->lblStatus->clear();
+        t.w->cmdSaveUnsynch->click();
+        QFETCH(QString, tagSave);
+        verifyStatus(t.w, tagSave);
+        if (tagSave.isEmpty())
+            QCOMPARE(t.w->GetLyrics(t.song), t.w->txtAddLyrics->toPlainText());
+        else
+            QCOMPARE(contentsOf(t.song), songBefore);
+        for (int i = 1; i <= t.w->rowCount(); ++i)
+            for (const QChar c : t.w->cell(i, frmSychLyrics::ColLyric))
+                QVERIFY(c.unicode() >= 0x20 && c != QChar(0x7F));
+    }
+
+    // A text longer than the sheet fills the sheet; the tag and the file keep what they hold.
+    void fortyThousandLines() {
+        QStringList lines;
+        for (int n = 1; n <= 40000; ++n)
+            lines << QStringLiteral("line %1").arg(n);
+        const QString text = lines.join(QLatin1Char('\n'));
+        OpenedTone t;
+        t.w->cmdAddLyrics->click();
+        t.w.clipboard = text;
+        t.w->cmdPaste->click();
+        t.w->cmdSaveUnsynch->click();
+        QCOMPARE(t.w->lblStatus->text(),
+                 QStringLiteral("The lyrics have 40000 lines; only the first 32767 are on the "
+                                "sheet."));
+        QCOMPARE(t.w->rowCount(), frmSychLyrics::kMaxRows);
+        QCOMPARE(t.w->cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
+                 QStringLiteral("line 32767"));
+        QCOMPARE(t.w->GetLyrics(t.song), text);
+
+        t.w->ShowSaveButton();
+        t.w->cmdSave->click();
+        QVERIFY(!t.w->cmdSave->isEnabled()); // saved
+        t.w.setSheet({});
+        t.w->ShowSynchLyrics(t.song);
+        QCOMPARE(t.w->rowCount(), frmSychLyrics::kMaxRows);
+        t.w->cmdAddLine->click(); // a full sheet takes no more
+        QVERIFY2(t.w->lblStatus->text().contains(u"32767"), qPrintable(t.w->lblStatus->text()));
+        QCOMPARE(t.w->rowCount(), frmSychLyrics::kMaxRows);
+    }
+};
+
+QTEST_MAIN(BadLyricsTest)
+#include "tst_BadLyrics.moc"

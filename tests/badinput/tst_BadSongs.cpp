@@ -1,0 +1,151 @@
+// Songs of every bad shape, opened and given lyrics through the real window and the real tag
+// component: opening always ends in a defined sheet, and a refused save leaves every byte.
+
+#include "badinput/BadInput.h"
+
+#include "sources/SongFiles.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace badinput;
+
+namespace {
+
+QByteArray taggedTone(const QList<QByteArray>& frames, int major = 3) {
+    return songs::tag(major, frames) + songs::toneBytes();
+}
+
+// A tag whose header claims more bytes than the whole file has.
+QByteArray oversizedTag() {
+    QByteArray bytes = taggedTone({songs::lyricsFrame(3, songs::Latin1, "old words")});
+    bytes.replace(6, 4, songs::sizeBytes(0x0FFFFFF0, true));
+    return bytes;
+}
+
+// A lyrics frame whose size field runs past the end of the tag.
+QByteArray frameLongerThanItsTag() {
+    QByteArray frame = songs::lyricsFrame(3, songs::Latin1, "old words");
+    frame.replace(4, 4, songs::sizeBytes(5000, false));
+    return songs::tag(3, {frame}) + songs::toneBytes();
+}
+
+} // namespace
+
+class BadSongsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(!songs::toneBytes().isEmpty()); }
+
+    void songsOfEveryShape_data() {
+        QTest::addColumn<QString>("kind"); // how Song.mp3 is made
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("lyricsRead");  // what opening finds in the tag
+        QTest::addColumn<QString>("saveRefusal"); // "" when the save must succeed
+        const QByteArray tone = songs::toneBytes();
+        const QByteArray lyrics = songs::lyricsFrame(3, songs::Latin1, "old words");
+        QTest::newRow("zero bytes")
+            << "file" << QByteArray() << QString() << "it is not an MP3 file";
+        QTest::newRow("a tag and nothing else") << "file" << songs::tag(3, {lyrics}) << "old words"
+                                                << "it is not an MP3 file";
+        QTest::newRow("truncated audio") << "file" << tone.left(tone.size() / 3) << QString() << "";
+        QTest::newRow("truncated in the tag") << "file" << taggedTone({lyrics}).left(30) << "old w"
+                                              << "its ID3v2 tag is damaged";
+        QTest::newRow("random bytes")
+            << "file" << randomBytes(3, 65536) << QString() << "it is not an MP3 file";
+        QTest::newRow("text named .mp3") << "file" << QByteArray("not a song\n").repeated(500)
+                                         << QString() << "it is not an MP3 file";
+        QTest::newRow("tag size past the end of the file")
+            << "file" << oversizedTag() << "old words"
+            << "its ID3v2 tag is damaged";
+        QTest::newRow("frame size past the end of the tag")
+            << "file" << frameLongerThanItsTag() << QString() << "";
+        QTest::newRow("frame of garbage id")
+            << "file" << taggedTone({songs::frame(3, "@#!?", "junk"), lyrics}) << QString()
+            << "frames that could not be kept as they are (@#!?)";
+        QTest::newRow("lyrics frame of unknown encoding")
+            << "file" << taggedTone({songs::frame(3, "USLT", "\x09engx\0words")}) << QString()
+            << "";
+        QTest::newRow("empty lyrics frame")
+            << "file" << taggedTone({songs::frame(3, "USLT", QByteArray())}) << QString() << "";
+        QTest::newRow("tag of version 5") << "file" << taggedTone({lyrics}, 5) << "old words"
+                                          << "unknown version";
+        QTest::newRow("random bytes after a good tag")
+            << "file" << songs::tag(3, {lyrics}) + randomBytes(4, 65536) << "old words"
+            << "it is not an MP3 file";
+        QTest::newRow("folder named like a song")
+            << "folder" << QByteArray() << QString() << "it is a folder, not a song";
+        QTest::newRow("link to nothing")
+            << "dangling" << QByteArray() << QString() << "there is no such file";
+        QTest::newRow("unreadable")
+            << "unreadable" << taggedTone({lyrics}) << QString() << "Cannot read the tag of";
+        QTest::newRow("read-only") << "read-only" << taggedTone({lyrics}) << "old words"
+                                   << "the file is read-only";
+    }
+    void songsOfEveryShape() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        if (kind == QLatin1String("unreadable") && rerunUnprivileged())
+            return;
+        QTemporaryDir dir;
+        const QString song = dir.filePath(QStringLiteral("Song.mp3"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Song.mp3")));
+        else if (kind == QLatin1String("dangling"))
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.mp3")), song));
+        else
+            QVERIFY(putFile(song, bytes));
+        if (kind == QLatin1String("unreadable")) {
+            QFile::setPermissions(song, QFile::WriteOwner);
+            if (QFile(song).open(QIODevice::ReadOnly))
+                QSKIP("this user reads files without read permission");
+        } else if (kind == QLatin1String("read-only")) {
+            QFile::setPermissions(song, QFile::ReadOwner | QFile::ReadGroup);
+        }
+        const QStringList filesBefore = filesIn(dir.path());
+
+        TestWindow w;
+        w.openAnswers << song;
+        w->cmdOpen->click();
+        QFETCH(QString, lyricsRead);
+        if (lyricsRead.isEmpty()) {
+            QCOMPARE(w.sheet(), QStringList{QStringLiteral("|No Lyrics Found||")});
+            QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  ") + song);
+        } else {
+            QCOMPARE(w->txtAddLyrics->toPlainText(), lyricsRead);
+            QCOMPARE(w->lblStatus->text(), QString());
+        }
+
+        w->cmdAddLyrics->click();
+        w->txtAddLyrics->setPlainText(QStringLiteral("new words"));
+        w->cmdSaveUnsynch->click();
+        QFETCH(QString, saveRefusal);
+        if (saveRefusal.isEmpty()) {
+            QCOMPARE(w->lblStatus->text(), QString());
+            QCOMPARE(w->GetLyrics(song), QStringLiteral("new words"));
+            // The audio after the tag is the audio before it.
+            const QByteArray saved = contentsOf(song);
+            QCOMPARE(saved.mid(songs::tagLength(saved)), bytes.mid(songs::tagLength(bytes)));
+        } else {
+            const QString status = w->lblStatus->text();
+            QVERIFY2(status.contains(song) && status.contains(saveRefusal), qPrintable(status));
+            QVERIFY(!w->picUnsynch->isHidden()); // the panel stays for another try
+            if (kind == QLatin1String("unreadable"))
+                QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+            if (kind != QLatin1String("folder") && kind != QLatin1String("dangling"))
+                QCOMPARE(contentsOf(song), bytes);
+        }
+        QCOMPARE(filesIn(dir.path()), filesBefore); // no temporary copy left behind
+
+        // The song still opens to a defined sheet after the attempt.
+        w.openAnswers << song;
+        w->cmdOpen->click();
+        QVERIFY(w->rowCount() >= 1);
+    }
+};
+
+QTEST_MAIN(BadSongsTest)
+#include "tst_BadSongs.moc"

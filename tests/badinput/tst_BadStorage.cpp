@@ -1,0 +1,293 @@
+// The jukebox database and the disk in every bad state, met by the Play press and by both
+// saves of the real window: each ends in a status message naming the problem, and the files
+// that were there before stay byte for byte as they were.
+
+#include "badinput/BadInput.h"
+
+#include "sources/SongFiles.h"
+#include "storage/Database.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <optional>
+
+using namespace badinput;
+
+namespace {
+
+const QByteArray kOldLyrics =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n<SynchronizedLyrics "
+    "Title=\"\" Artist=\"\" Filename=\"Song.mp3\">\r\n<LYRICS>\r\n  <LINE>\r\n    <LineNumber>1"
+    "</LineNumber>\r\n    <TimeMarker>1</TimeMarker>\r\n    <LyricLine>saved before</LyricLine>"
+    "\r\n  </LINE>\r\n</LYRICS>\r\n</SynchronizedLyrics>\r\n";
+
+QByteArray oldSong() {
+    return songs::tag(3, {songs::lyricsFrame(3, songs::Latin1, "old words")}) + songs::toneBytes();
+}
+
+// A song with its saved lyrics in a folder of its own, opened in a window whose program
+// folder holds a good jukebox database.
+struct Library {
+    Library() {
+        folder = holder.filePath(QStringLiteral("music"));
+        QDir().mkpath(folder);
+        song = folder + QStringLiteral("/Song.mp3");
+        lyrics = folder + QStringLiteral("/Song.xml");
+        putFile(song, oldSong());
+        putFile(lyrics, kOldLyrics);
+        database = w.createDatabase();
+        w.openAnswers << song;
+        w->cmdOpen->click();
+    }
+    QTemporaryDir holder;
+    QString folder;
+    QString song;
+    QString lyrics;
+    QString database;
+    TestWindow w;
+};
+
+QStringList sheetOf(int count) {
+    QStringList rows;
+    for (int n = 1; n <= count; ++n)
+        rows << QStringLiteral("a new line that makes the file grow, number %1|%1").arg(n);
+    return rows;
+}
+
+// Another program holding a write transaction on the database until released.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& database) {
+        const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite3.isEmpty())
+            return;
+        m_process.start(sqlite3, {database});
+        m_process.waitForStarted(-1);
+        m_process.write("BEGIN EXCLUSIVE;\nDELETE FROM Lyrics;\nSELECT 'held';\n");
+        while (!m_process.readAllStandardOutput().contains("held") &&
+               m_process.state() == QProcess::Running)
+            m_process.waitForReadyRead(-1);
+    }
+    bool holds() const { return m_process.state() == QProcess::Running; }
+    ~LockHolder() {
+        m_process.write("ROLLBACK;\n.quit\n");
+        m_process.closeWriteChannel();
+        m_process.waitForFinished(-1);
+    }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+private:
+    QProcess m_process;
+};
+
+bool writableBy(const QString& folder) {
+    QFile probe(folder + QStringLiteral("/probe"));
+    const bool made = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return made;
+}
+
+} // namespace
+
+class BadStorageTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The Play press fills the preview table first; a database it cannot use stops the press
+    // with the reason, before the song is loaded, and is never changed by it.
+    void playWithABadDatabase_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("status");
+        const QByteArray jet =
+            QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + randomBytes(5, 4096 - 20);
+        QTest::newRow("missing") << "missing" << QByteArray() << "Velmora81.mdb not found";
+        QTest::newRow("Access (Jet) header")
+            << "file" << jet << "is an Access (Jet) database; this program needs the SQLite";
+        QTest::newRow("text") << "file" << QByteArray("jukebox\n").repeated(512)
+                              << "Velmora81.mdb is not a database";
+        QTest::newRow("random bytes")
+            << "file" << randomBytes(6, 8192) << "Velmora81.mdb is not a database";
+        QTest::newRow("empty file") << "file" << QByteArray() << "has no table Lyrics";
+        QTest::newRow("SQLite header only")
+            << "file" << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0')
+            << "Velmora81.mdb";
+        QTest::newRow("no Lyrics table") << "no table" << QByteArray() << "has no table Lyrics";
+        QTest::newRow("a column missing")
+            << "no column" << QByteArray() << "lacks the column LyricLine";
+        QTest::newRow("a folder") << "folder" << QByteArray() << "is a folder";
+        QTest::newRow("locked by another program")
+            << "locked" << QByteArray() << "is locked by another program";
+        QTest::newRow("read-only") << "read-only" << QByteArray() << "is read-only";
+        QTest::newRow("unreadable")
+            << "unreadable" << QByteArray() << "Cannot read the jukebox database";
+        QTest::newRow("disk full") << "disk full" << QByteArray()
+                                   << "Velmora81.mdb (disk I/O error); the disk may be full";
+    }
+    void playWithABadDatabase() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        if ((kind == QLatin1String("read-only") || kind == QLatin1String("unreadable")) &&
+            rerunUnprivileged())
+            return;
+        if (kind == QLatin1String("disk full") && !inChild()) {
+            rerunInChild({});
+            return;
+        }
+        Library l;
+        l.w.setSheet(sheetOf(400));
+        l.w->ShowSaveButton();
+        l.w->cmdSave->click();
+        QCOMPARE(l.w->lblStatus->text(), QString());
+
+        const QString db = l.database;
+        QFile::remove(db);
+        if (kind == QLatin1String("file")) {
+            QVERIFY(putFile(db, bytes));
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(db));
+        } else if (kind != QLatin1String("missing")) {
+            l.w.createDatabase();
+            if (kind == QLatin1String("no table"))
+                ExecuteOnDatabase(db, QStringLiteral("DROP TABLE Lyrics"), {});
+            if (kind == QLatin1String("no column")) {
+                ExecuteOnDatabase(db, QStringLiteral("DROP TABLE Lyrics"), {});
+                ExecuteOnDatabase(db,
+                                  QStringLiteral("CREATE TABLE Lyrics (LineNumber INTEGER, "
+                                                 "FileName TEXT, TimeMarker INTEGER)"),
+                                  {});
+            }
+        }
+        const QByteArray dbBefore = contentsOf(db);
+        if (kind == QLatin1String("read-only"))
+            QFile::setPermissions(db, QFile::ReadOwner);
+        if (kind == QLatin1String("unreadable"))
+            QFile::setPermissions(db, QFile::WriteOwner);
+        if ((kind == QLatin1String("read-only") || kind == QLatin1String("unreadable")) &&
+            QFile(db).open(QIODevice::ReadWrite))
+            QSKIP("this user opens files regardless of their permissions");
+        const QStringList programFiles = filesIn(l.w->platform().programFolder);
+
+        std::optional<LockHolder> lock;
+        if (kind == QLatin1String("locked")) {
+            lock.emplace(db);
+            if (!lock->holds())
+                QSKIP("the sqlite3 program is needed to hold the database locked");
+        }
+        if (kind == QLatin1String("disk full"))
+            limitFileSize(static_cast<rlim_t>(QFileInfo(db).size()));
+        l.w->cmdPlay->click();
+        lock.reset();
+
+        QFETCH(QString, status);
+        QVERIFY2(l.w->lblStatus->text().contains(status), qPrintable(l.w->lblStatus->text()));
+        QCOMPARE(l.w->cmdPlay->text(), QStringLiteral("Play"));
+        QVERIFY(!l.w.player->calls.contains(QStringLiteral("LoadSong ") + l.song));
+        if (kind == QLatin1String("disk full") || kind == QLatin1String("no column")) {
+            // Whatever part of the refill was written, the file is a sound database.
+            limitFileSize(RLIM_INFINITY);
+            QCOMPARE(QueryDatabase(db, QStringLiteral("PRAGMA integrity_check"))
+                         .field(QStringLiteral("integrity_check"))
+                         .toString(),
+                     QStringLiteral("ok"));
+        } else {
+            if (kind == QLatin1String("unreadable"))
+                QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+            QCOMPARE(contentsOf(db), dbBefore);
+            QCOMPARE(filesIn(l.w->platform().programFolder), programFiles);
+        }
+        QCOMPARE(contentsOf(l.song), oldSong());
+    }
+
+    // Both saves meet a folder or disk that refuses them: the status line says why and every
+    // file the song had is as it was.
+    void savesThatCannotBeWritten_data() {
+        QTest::addColumn<bool>("intoTag"); // Save lyrics to the tag, else Save (the sheet)
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("status");
+        for (const bool tag : {false, true}) {
+            const char* what = tag ? "tag: " : "sheet: ";
+            QTest::addRow("%sread-only folder", what)
+                << tag << "read-only folder"
+                << (tag ? "cannot write a temporary copy in its folder: Permission denied"
+                        : "/music is read-only");
+            QTest::addRow("%sfolder removed after opening", what)
+                << tag << "folder removed"
+                << (tag ? "Song.mp3: there is no such file" : "/music does not exist");
+            QTest::addRow("%sdisk full", what) << tag << "disk full"
+                                               << "the disk may be full";
+        }
+        QTest::newRow("sheet: read-only lyrics file") << false << "read-only lyrics file"
+                                                      << "Cannot save the lyrics to";
+        QTest::newRow("sheet: a folder where the file goes") << false << "folder for the file"
+                                                             << "Cannot save the lyrics to";
+    }
+    void savesThatCannotBeWritten() {
+        QFETCH(bool, intoTag);
+        QFETCH(QString, trouble);
+        if ((trouble.startsWith(QLatin1String("read-only"))) && rerunUnprivileged())
+            return;
+        if (trouble == QLatin1String("disk full") && !inChild()) {
+            rerunInChild({});
+            return;
+        }
+        Library l;
+        QCOMPARE(l.w.sheet(), QStringList{QStringLiteral("1|saved before|0:01|1")});
+        if (intoTag) {
+            l.w->cmdAddLyrics->click();
+            l.w->txtAddLyrics->setPlainText(QStringLiteral("new words\n").repeated(2000));
+        } else {
+            l.w.setSheet(sheetOf(400));
+            l.w->ShowSaveButton();
+        }
+
+        if (trouble == QLatin1String("read-only folder")) {
+            QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::ExeOwner);
+            if (writableBy(l.folder))
+                QSKIP("this user writes into read-only folders");
+        } else if (trouble == QLatin1String("read-only lyrics file")) {
+            QFile::setPermissions(l.lyrics, QFile::ReadOwner);
+            if (QFile(l.lyrics).open(QIODevice::ReadWrite))
+                QSKIP("this user writes into read-only files");
+        } else if (trouble == QLatin1String("folder removed")) {
+            QVERIFY(QDir(l.folder).removeRecursively());
+        } else if (trouble == QLatin1String("folder for the file")) {
+            QVERIFY(QFile::remove(l.lyrics));
+            QVERIFY(QDir().mkdir(l.lyrics));
+        }
+        const QStringList filesBefore = filesIn(l.folder);
+        if (trouble == QLatin1String("disk full"))
+            limitFileSize(4096);
+
+        (intoTag ? l.w->cmdSaveUnsynch : l.w->cmdSave)->click();
+        if (trouble == QLatin1String("disk full"))
+            limitFileSize(RLIM_INFINITY);
+        QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QFETCH(QString, status);
+        QVERIFY2(l.w->lblStatus->text().contains(status), qPrintable(l.w->lblStatus->text()));
+        if (!intoTag) {
+            QVERIFY2(l.w->lblStatus->text().endsWith(u"the file there before is unchanged"),
+                     qPrintable(l.w->lblStatus->text()));
+            QVERIFY(l.w->cmdSave->isEnabled()); // still there to try again
+        } else {
+            QVERIFY(!l.w->picUnsynch->isHidden());
+        }
+        if (trouble == QLatin1String("folder removed")) {
+            QVERIFY(!QFileInfo::exists(l.folder)); // nothing is made in its place
+            return;
+        }
+        QCOMPARE(filesIn(l.folder), filesBefore); // no temporary file left behind
+        QCOMPARE(contentsOf(l.song), oldSong());
+        if (trouble == QLatin1String("folder for the file"))
+            QVERIFY(QDir(l.lyrics).isEmpty());
+        else
+            QCOMPARE(contentsOf(l.lyrics), kOldLyrics);
+    }
+};
+
+QTEST_MAIN(BadStorageTest)
+#include "tst_BadStorage.moc"
