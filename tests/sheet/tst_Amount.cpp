@@ -19,7 +19,10 @@ private slots:
                                            {u"1\r5", 1.0},
                                            {u"25 E-2", 0.25},
                                            {u"2e+x", 2.0},
-                                           {u"1e-400", 0.0}})
+                                           {u"1e-400", 0.0},
+                                           {u"2e0000000000003", 2000.0},
+                                           {u"5e-00000000000000000001", 0.5},
+                                           {u"7e000000000000", 7.0}})
             QVERIFY2(ReadAmount(text) == amount, qPrintable(QString::fromUtf16(text)));
         QVERIFY(!ReadAmount(u"-1e400")); // too large to hold
     }
