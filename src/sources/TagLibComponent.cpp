@@ -207,6 +207,15 @@ void TagLibComponent::SaveTag(const QString& path) {
         TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
         if (!file.isValid() || file.readOnly() || !tag)
             throw fail(QStringLiteral("the temporary copy cannot be written."));
+        // TagLib writes every frame back with its flags cleared, so an encrypted frame would
+        // come out as garbage under its old name (an encrypted USLT as lyrics of noise).
+        for (const TagLib::ID3v2::Frame* frame : tag->frameList())
+            if (FrameHeader::of(*frame).encryption())
+                throw fail(
+                    QStringLiteral("its tag holds encrypted frames (%1), so the song was "
+                                   "left as it was.")
+                        .arg(QString::fromLatin1(frame->frameID().data(),
+                                                 static_cast<qsizetype>(frame->frameID().size()))));
         if (m_newLyrics)
             setLyricsText(*tag, *m_newLyrics, encoding);
         // TagLib marks 2.3 frames that 2.4 dropped (RVAD, TSIZ, ...) to be discarded on

@@ -110,6 +110,13 @@ private slots:
         QTest::newRow("text file")
             << QByteArray("Some words\n").repeated(50) << 0 << "it is not an MP3 file.";
         QTest::newRow("tag, no audio") << tag(3, v3) << 0 << "it is not an MP3 file.";
+        QByteArray encrypted = lyricsFrame(3, Latin1, "secret");
+        encrypted[9] = char(0x40); // "encrypted", method byte follows the header
+        encrypted.insert(10, QByteArray(1, '\x80'));
+        encrypted[7] = char(encrypted[7] + 1); // the size counts the method byte
+        QTest::newRow("encrypted lyrics")
+            << tag(3, {textFrame(3, "TIT2", "Title"), encrypted}) + tone << 0
+            << "its tag holds encrypted frames (USLT), so the song was left as it was.";
         QTest::newRow("frame TagLib drops")
             << tag(4, {frame(4, "tit2", QByteArray("\0x", 2))}) + tone << 0
             << "its tag holds frames that could not be kept as they are (tit2), so the song "
