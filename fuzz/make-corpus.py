@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora under fuzz/corpus/. Run again after changing a seed here."""
+"""Writes the seed corpora under fuzz/corpus/. Run again after changing a seed here.
+
+Files named regress-* are not made here: each is an input that once made a target fail."""
 import pathlib
 import struct
 
