@@ -234,6 +234,16 @@ void TagLibComponent::SaveTag(const QString& path) {
             throw fail(QStringLiteral("the tag could not be written."));
     }
 
+    // TagLib does not read back every frame it writes as it was (a described lyrics frame
+    // with no text loses its description), so the lyrics themselves are checked too: a
+    // frame that would now come first must not hide the new ones.
+    if (m_newLyrics) {
+        TagLib::MPEG::File written(QFile::encodeName(copy.fileName()).constData(), false);
+        const TagLib::ID3v2::Tag* tag = written.ID3v2Tag(false);
+        if (!tag || lyricsText(*tag) != *m_newLyrics)
+            throw fail(QStringLiteral("the lyrics would not read back as written, so the song "
+                                      "was left as it was."));
+    }
     const QByteArray saved = readWhole(copy.fileName(), shown);
     const Id3v2Extent after = Id3v2ExtentOf(saved);
     if (saved.mid(after.length) != original.mid(before.length))
