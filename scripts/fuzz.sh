@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for SECONDS
-# (default 60). The seeds are copied to a scratch folder first, so a run never adds files to
-# fuzz/corpus/. Fails on any crash, leak, timeout or sanitizer report.
+# Usage: scripts/fuzz.sh [SECONDS [TARGET...]]
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each (or each TARGET) for
+# SECONDS (default 60). The seeds are copied to a scratch folder first, so a run never adds
+# files to fuzz/corpus/. Fails on any crash, leak, timeout or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
 build_dir=${VELMORA_FUZZ_BUILD_DIR:-build-fuzz}
 jobs=${VELMORA_JOBS:-2}
 
@@ -21,8 +23,14 @@ export QT_QPA_PLATFORM=offscreen
 
 failed=()
 summary=()
-for dir in fuzz/corpus/*/; do
-    target=$(basename "$dir")
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    for dir in fuzz/corpus/*/; do
+        targets+=("$(basename "$dir")")
+    done
+fi
+for target in "${targets[@]}"; do
+    dir="fuzz/corpus/$target/"
     work="$scratch/$target"
     mkdir -p "$work/corpus" "$work/artifacts"
     cp -r "$dir". "$work/corpus/"
