@@ -45,7 +45,11 @@ std::optional<double> ReadAmount(QStringView text) {
                 exponentSigned = true;
                 exponent.push_back(c);
             } else if (isDigit(c)) {
-                if (exponent.size() < 10) // already far beyond any double's range
+                // Leading zeros add nothing; ten digits are already far beyond any double's
+                // range, so the rest are dropped.
+                const bool leadingZero =
+                    c == '0' && exponent.find_first_not_of("+-") == std::string::npos;
+                if (!leadingZero && exponent.size() < 10)
                     exponent.push_back(c);
             } else {
                 break;

@@ -230,6 +230,15 @@ void TagLibComponent::SaveTag(const QString& path) {
         TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
         if (!file.isValid() || file.readOnly() || !tag)
             throw fail(QStringLiteral("the temporary copy cannot be written."));
+        // TagLib writes every frame back with its flags cleared, so an encrypted frame would
+        // come out as garbage under its old name (an encrypted USLT as lyrics of noise).
+        for (const TagLib::ID3v2::Frame* frame : tag->frameList())
+            if (FrameHeader::of(*frame).encryption())
+                throw fail(
+                    QStringLiteral("its tag holds encrypted frames (%1), so the song was "
+                                   "left as it was.")
+                        .arg(QString::fromLatin1(frame->frameID().data(),
+                                                 static_cast<qsizetype>(frame->frameID().size()))));
         if (m_newLyrics)
             setLyricsText(*tag, *m_newLyrics, encoding);
         // TagLib marks 2.3 frames that 2.4 dropped (RVAD, TSIZ, ...) to be discarded on
@@ -248,6 +257,16 @@ void TagLibComponent::SaveTag(const QString& path) {
             throw fail(QStringLiteral("the tag could not be written."));
     }
 
+    // TagLib does not read back every frame it writes as it was (a described lyrics frame
+    // with no text loses its description), so the lyrics themselves are checked too: a
+    // frame that would now come first must not hide the new ones.
+    if (m_newLyrics) {
+        TagLib::MPEG::File written(QFile::encodeName(copy.fileName()).constData(), false);
+        const TagLib::ID3v2::Tag* tag = written.ID3v2Tag(false);
+        if (!tag || lyricsText(*tag) != *m_newLyrics)
+            throw fail(QStringLiteral("the lyrics would not read back as written, so the song "
+                                      "was left as it was."));
+    }
     const QByteArray saved = readWhole(copy.fileName(), shown);
     const Id3v2Extent after = Id3v2ExtentOf(saved);
     if (saved.mid(after.length) != original.mid(before.length))

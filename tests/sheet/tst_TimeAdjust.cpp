@@ -16,7 +16,8 @@ private slots:
         // "text=amount" for the box's text, "value=text" for the shifted seconds
         for (const QString& c :
              QStringLiteral("2 apples=2;1 5=15;=0;abc=0; \t-\n1 . 5=-1.5;+.25=0.25;"
-                            "--5=0;1.2.3,4=1.2;1\r5=1;25 E-2=0.25;2e+x=2;1e-400=0")
+                            "--5=0;1.2.3,4=1.2;1\r5=1;25 E-2=0.25;2e+x=2;1e-400=0;"
+                            "2e0000000000003=2000;5e-00000000000000000001=0.5")
                  .split(u';'))
             QCOMPARE(ReadAmount(c.section(u'=', 0, 0)).value_or(-999),
                      c.section(u'=', 1).toDouble());

@@ -100,6 +100,23 @@ private slots:
         QTest::newRow("read-only") << tag(3, v3) + tone << 0 << "the file is read-only.";
         QTest::newRow("text file")
             << QByteArray("Some words\n").repeated(50) << 0 << "it is not an MP3 file.";
+        QByteArray encrypted = lyricsFrame(3, Latin1, "secret");
+        encrypted[9] = char(0x40); // "encrypted", method byte follows the header
+        encrypted.insert(10, QByteArray(1, '\x80'));
+        encrypted[7] = char(encrypted[7] + 1); // the size counts the method byte
+        QTest::newRow("encrypted lyrics")
+            << tag(3, {textFrame(3, "TIT2", "Title"), encrypted}) + tone << 0
+            << "its tag holds encrypted frames (USLT), so the song was left as it was.";
+        // TagLib writes the first frame back as one without description, which then hides
+        // the second.
+        QTest::newRow("described lyrics of only NULs")
+            << tag(4, {frame(4, "USLT",
+                             QByteArray("\x03"
+                                        "engDesc\0\0\0",
+                                        11)),
+                       lyricsFrame(4, Utf8, "old")}) +
+                   tone
+            << 0 << "the lyrics would not read back as written, so the song was left as it was.";
         QTest::newRow("frame TagLib drops")
             << tag(4, {frame(4, "tit2", QByteArray("\0x", 2))}) + tone << 0
             << "its tag holds frames that could not be kept as they are (tit2), so the song "
