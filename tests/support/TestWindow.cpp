@@ -47,9 +47,9 @@ QStringList TestWindow::sheet() const {
 void TestWindow::setSheet(const QStringList& lyricAndSecs) {
     std::vector<SheetRow> rows;
     int n = 0;
-    for (const QString& spec : lyricAndSecs) {
-        const QString lyric = spec.section(QLatin1Char('|'), 0, 0);
-        const QString secs = spec.section(QLatin1Char('|'), 1, 1);
+    for (const QString& entry : lyricAndSecs) {
+        const QString lyric = entry.section(QLatin1Char('|'), 0, 0);
+        const QString secs = entry.section(QLatin1Char('|'), 1, 1);
         const QString time =
             secs.isEmpty()
                 ? QString()
