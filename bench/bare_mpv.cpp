@@ -3,6 +3,8 @@
 // memory). Without: starts libmpv, shows a bare window, writes "shown" once it has been
 // painted and exits (start-up).
 
+#include "ShownWidget.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QTimer>
@@ -12,26 +14,6 @@
 
 #include <clocale>
 #include <cstdio>
-
-namespace {
-
-class ShownWidget final : public QWidget {
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QWidget::paintEvent(event);
-        if (!m_told) {
-            m_told = true;
-            std::fputs("shown\n", stdout);
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-    }
-
-private:
-    bool m_told = false;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
