@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTimer>
 
 #include <cerrno>
 
@@ -106,9 +105,8 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     picSynch->setVisible(true);
     lblStatus->setText(QString());
 
-    // What was readable is shown; the status line says what was not. The note waits until
-    // the running handler has finished: the lyric-source chain clears the status line after
-    // reading, and a failure thrown here would end start-up before the player is set up.
+    // What was readable is shown; the status line says what was not. A note, not a failure:
+    // thrown, it would end start-up before the player is set up.
     const QString name = QFileInfo(path).fileName();
     QString note;
     if (content.stoppedEarly)
@@ -133,5 +131,5 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
                    .arg(found)
                    .arg(kMaxRows);
     if (!note.isEmpty())
-        QTimer::singleShot(0, this, [this, note] { reportFailure(note); });
+        reportFailure(note);
 }

@@ -58,13 +58,13 @@ void frmSychLyrics::cmdClose_Click() {
 }
 
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    // Both loaders clear the status line themselves and leave there only what the user must
+    // know about the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
     if (CheckForSynchLyricsFile(songPath)) {
         ShowSynchLyrics(songPath);
-        lblStatus->setText(QString());
     } else if (CheckForLyrics(songPath)) {
         const QString lyrics = GetLyrics(songPath);
         ShowUnsynchLyrics(lyrics);
-        lblStatus->setText(QString());
         cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
         cmdAddLyrics->setVisible(true);
     } else {
