@@ -330,6 +330,10 @@ private slots:
         QCOMPARE(t.w->cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
                  QStringLiteral("line 32767"));
         QCOMPARE(t.w->GetLyrics(t.song), text);
+        t.w->lblStatus->clear();
+        t.w->RunLyricSourceChain(t.song); // opening the song again says the same
+        QVERIFY2(t.w->lblStatus->text().startsWith(u"The lyrics have 40000 lines"),
+                 qPrintable(t.w->lblStatus->text()));
 
         t.w->ShowSaveButton();
         t.w->cmdSave->click();
