@@ -32,6 +32,7 @@ void frmSychLyrics::cmdPlay_Click() {
         }
         player().PlaySong();
         isPlaying = true;
+        m_tickRow = 0; // the resumed position's line is shown again
         lblCurrentLyric->setText(QString());
         cmdPlay->setText(QStringLiteral("Pause"));
         SetPlayingControls(true);
@@ -58,8 +59,12 @@ void frmSychLyrics::StopOrEndSong() {
     currentLine = 0;
     selectedLine = 0;
     lineOffset = 0;
+    m_tickRow = 0;
     SetPlayingControls(false);
     cmdLineUp->setEnabled(false);
+    // Space on Play starts marking again; only a text box being typed in keeps the focus.
+    if (!qobject_cast<QLineEdit*>(focusWidget()))
+        cmdPlay->setFocus();
 }
 
 void frmSychLyrics::cmdStop_Click() {
@@ -75,4 +80,5 @@ void frmSychLyrics::sldSong_Scroll() {
     constexpr double hi = std::numeric_limits<std::int32_t>::max();
     const double value = std::clamp(sldSong->Value(), lo, hi);
     player().SeekPosition(static_cast<std::int32_t>(RoundHalfEven(value)));
+    m_tickRow = 0;
 }

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -195,6 +196,7 @@ void frmSychLyrics::connectHandlers() {
     connect(txtAddLyrics, &QPlainTextEdit::textChanged, this,
             [this] { guarded("Lyrics text", [this] { txtAddLyrics_Change(); }); });
     txtAddLyrics->viewport()->installEventFilter(this);
+    cmdMark->installEventFilter(this);
     connect(spnAdjustSingle, &UpDown::stepped, this, [this](int direction) {
         guarded("Adjust Selected Line", [this, direction] { spnAdjustSingle_Change(direction); });
     });
@@ -214,7 +216,32 @@ void frmSychLyrics::connectHandlers() {
 bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtAddLyrics->viewport() && event->type() == QEvent::MouseButtonRelease)
         guarded("Lyrics text", [this] { txtAddLyrics_Click(); });
+    // A held key marks one line: Return would click once per repeat, overwriting the marks of
+    // the lines after it.
+    if (watched == cmdMark &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat() && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                                    key->key() == Qt::Key_Enter))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmSychLyrics::focusNextPrevChild(bool next) {
+    // Besides Tab, a control that is disabled or hidden while it has the focus passes it on
+    // here, and the next control may be Clear All Time Markings or Remove Line, where one
+    // stray Space destroys work. Such a hand-over goes to a harmless control instead.
+    const QWidget* focused = focusWidget();
+    if (!focused || (focused->isEnabled() && focused->isVisibleTo(this)))
+        return QWidget::focusNextPrevChild(next);
+    for (QWidget* harmless : {static_cast<QWidget*>(cmdMark), static_cast<QWidget*>(cmdPlay),
+                              static_cast<QWidget*>(txtFileName)})
+        if (harmless->isEnabled() && harmless->isVisibleTo(this)) {
+            harmless->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void frmSychLyrics::reportFailure(const QString& message) noexcept {

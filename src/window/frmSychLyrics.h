@@ -193,6 +193,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls();
@@ -207,6 +208,7 @@ private:
 
     Platform m_platform;
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
+    int m_tickRow = 0;     // the row the tick last selected; 0 after a seek, a resume or Stop
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {

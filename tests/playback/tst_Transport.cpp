@@ -3,6 +3,7 @@
 #include "playback/SongSlider.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,6 +135,40 @@ private slots:
         w->cmdPlay->click(); // paused: Mark Line is disabled and no key reaches it
         QTest::keyClick(w->cmdMark, Qt::Key_Space);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:05|5", "2|two|0:07|7", "3|three||"}));
+    }
+
+    // A held key marks one line, and after the end of the song or Stop the focus is on Play:
+    // the next Space plays again instead of clearing every mark.
+    void heldKeysAndTheFocusAfterwardsKeepTheMarks_data() {
+        QTest::addColumn<bool>("natural");
+        QTest::newRow("end of the song") << true;
+        QTest::newRow("Stop clicked") << false;
+    }
+    void heldKeysAndTheFocusAfterwardsKeepTheMarks() {
+        QFETCH(bool, natural);
+        TestWindow w;
+        w.createDatabase();
+        w.setSheet({"one", "two", "three", "four"});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        w->cmdPlay->setFocus();
+        QTest::keyClick(w->cmdPlay, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), w->cmdMark);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            w.player->positionMs += 2000;
+            QTest::keyPress(w->cmdMark, key);
+            for (int i = 0; i < 5; ++i)
+                for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                    QKeyEvent repeat(type, key, Qt::NoModifier, QString(), true);
+                    QApplication::sendEvent(w->cmdMark, &repeat);
+                }
+            QTest::keyRelease(w->cmdMark, key);
+        }
+        natural ? w.player->endSong() : QTest::mouseClick(w->cmdStop, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w->cmdPlay);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(w->isPlaying);
+        QCOMPARE(w.sheet(), QStringList({"1|one|0:02|2", "2|two|0:04|4", "3|three||", "4|four||"}));
     }
 };
 
