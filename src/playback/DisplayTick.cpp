@@ -71,6 +71,12 @@ void frmSychLyrics::showPlayingPosition() {
         ++offset;
     }
     lineOffset = static_cast<std::int16_t>(offset);
-    selectRow(currentLine + lineOffset, true);
+    // The line is shown when it changes; in between (a pause) the user's selection stays, so
+    // the sheet can be edited on another line.
+    const int row = currentLine + lineOffset;
+    if (row == m_tickRow)
+        return;
+    m_tickRow = row;
+    selectRow(row, true);
     lblCurrentLyric->setText(currentLyric);
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 // The tick shows the time, moves the slider and previews the line of the current second,
 // read from the jukebox database that Play filled from the saved file.
@@ -97,6 +98,34 @@ private slots:
         QCOMPARE(w->selectedRow(), 1);
         QCOMPARE(w->lineOffset, 0);
         QCOMPARE(w->lblCurrentLyric->text(), QString());
+    }
+
+    // While paused the tick leaves the user's selection alone, so edits act on the clicked
+    // row; a seek or a resume shows the position's line again.
+    void aPausedTickLeavesTheClickedRowAlone() {
+        TestWindow w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        playSaved(w, {"one|1", "two|2", "three|3"});
+        w.tickAt(2000);
+        QTest::mouseClick(w->cmdPlay, Qt::LeftButton); // pause at 2
+        const auto clickRow = [&](int row) {
+            QTest::mouseClick(
+                w->lvLyrics->viewport(), Qt::LeftButton, {},
+                w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(row - 1)).center());
+        };
+        clickRow(3);
+        QTest::qWait(350); // the running timer ticks at 2 s
+        QCOMPARE(w->selectedRow(), 3);
+        QTest::mouseClick(w->cmdRemove, Qt::LeftButton);
+        QCOMPARE(w.sheet(), QStringList({"1|one|0:01|1", "2|two|0:02|2"}));
+        w->sldSong->simulateUserMove(1);
+        w.tickAt(1000);
+        QCOMPARE(w->selectedRow(), 1);
+        clickRow(2);
+        QTest::mouseClick(w->cmdPlay, Qt::LeftButton); // resume at 1
+        w.tickAt(1000);
+        QCOMPARE(w->selectedRow(), 1);
     }
 
     void aFailingLookupIsReportedOnceAndRetried() {
