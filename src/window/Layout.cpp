@@ -75,6 +75,8 @@ void frmSychLyrics::layOutControls() {
     cmdAddLyrics->hide();
     Text1->hide();
     Text2->hide();
+    // One height in every state, AddLyrics shown or not; the window's spare height goes below.
+    Frame1->setFixedHeight(kButtonHeight + 2 * 6 + 2 * Frame1->frameWidth());
     auto* top = new QHBoxLayout;
     top->addWidget(Frame1, 1);
     top->addSpacing(8);
@@ -134,6 +136,7 @@ void frmSychLyrics::layOutControls() {
     picUnsynch->hide();
 
     lblStatus->setMinimumHeight(19);
+    lblStatus->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     lblStatus->setFrameShape(QFrame::Panel);
     lblStatus->setFrameShadow(QFrame::Sunken);
 
@@ -141,6 +144,8 @@ void frmSychLyrics::layOutControls() {
     window->setContentsMargins(12, 4, 8, 0);
     window->addLayout(top);
     window->addLayout(panels, 1);
+    // With both panels hidden the free space lands here, not in the file bar or status line.
+    window->addStretch(0);
     window->addWidget(lblStatus);
     resize(880, 560);
 }

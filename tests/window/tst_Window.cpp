@@ -84,6 +84,19 @@ private slots:
         QCOMPARE(w.player->count("LoadSong"), 0);
     }
 
+    // The file bar and the status line keep their heights; free space stays empty below.
+    void noLyricsLeavesTheFileBarAtTheTop() {
+        TestWindow w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        const int bar = w->Frame1->height(), status = w->lblStatus->height();
+        w->RunLyricSourceChain(QStringLiteral("/no/such/song.mp3"));
+        QVERIFY(w->picSynch->isHidden() && w->picUnsynch->isHidden());
+        QTRY_COMPARE(w->Frame1->height(), bar);
+        QCOMPARE(w->lblStatus->height(), status);
+        QVERIFY(w->Frame1->geometry().bottom() < w->height() / 4);
+    }
+
     void clickSetsTheMoveButtons() {
         // rows on the sheet, row clicked (0: none), then Move Up and Move Down enabled
         for (const auto& [rows, row, up, down] : {std::tuple{1, 1, true, false},
