@@ -90,6 +90,8 @@ void MpvPlayer::LoadSong(const QString& path) {
     // Loaded paused: playback begins with PlaySong, as the window expects.
     mpv_set_property_string(m_mpv, "pause", "yes");
     m_pausedSeekTarget.reset();
+    m_lengthMs = 0;
+    m_stopped = false;
     const QByteArray file = path.toUtf8();
     command({"loadfile", file.constData(), "replace"});
 }
@@ -107,6 +109,8 @@ void MpvPlayer::PauseSong() {
 
 void MpvPlayer::StopSong() {
     m_pausedSeekTarget.reset();
+    m_lengthMs = 0;
+    m_stopped = true;
     command({"stop"});
 }
 
@@ -118,7 +122,11 @@ double MpvPlayer::doubleProperty(const char* name) const {
 }
 
 std::int32_t MpvPlayer::GetSongLength() {
-    return clampToInt32(std::round(doubleProperty("duration") * 1000.0));
+    if (m_stopped)
+        return 0;
+    if (const std::int32_t known = clampToInt32(std::round(doubleProperty("duration") * 1000.0)))
+        m_lengthMs = known;
+    return m_lengthMs;
 }
 
 std::int32_t MpvPlayer::GetPosition() {
@@ -154,6 +162,8 @@ void MpvPlayer::drainEvents() {
         mpv_event* event = mpv_wait_event(m_mpv, 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
+        if (event->event_id == MPV_EVENT_FILE_LOADED)
+            GetSongLength(); // known from here on, even if nobody asks before the end
         if (event->event_id == MPV_EVENT_END_FILE) {
             const auto* end = static_cast<mpv_event_end_file*>(event->data);
             if (end->reason == MPV_END_FILE_REASON_EOF)

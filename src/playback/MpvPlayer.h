@@ -34,4 +34,8 @@ private:
 
     mpv_handle* m_mpv = nullptr;
     std::optional<double> m_pausedSeekTarget;
+    // mpv unloads a song at its end; its length is still the loaded song's until the next
+    // LoadSong or StopSong.
+    std::int32_t m_lengthMs = 0;
+    bool m_stopped = false;
 };

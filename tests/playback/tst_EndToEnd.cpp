@@ -53,6 +53,7 @@ private slots:
         QCOMPARE(player.GetPosition(), 2); // resumed from the seek target
         QVERIFY(ended.wait(5000));
         QCOMPARE(ended.size(), 1);
+        QVERIFY(qAbs(player.GetSongLength() - 3000) < 150); // mpv has unloaded it: still known
     }
 
     void earlyCallsStopAndBadPathsRaiseNoEnd() {
@@ -130,6 +131,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !w.isPlaying; }, 8000));
         QCOMPARE(w.cmdPlay->text(), QStringLiteral("Play"));
         QCOMPARE(w.selectedRow(), 1);
+        QCOMPARE(w.lblTime->text(), QStringLiteral("0:00 / 0:03")); // as after Stop
     }
 };
 
