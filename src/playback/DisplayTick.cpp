@@ -10,12 +10,18 @@
 #include <algorithm>
 #include <optional>
 
+namespace {
+constexpr int kTickBusyTimeoutMs = 10;
+}
+
 std::optional<Recordset> frmSychLyrics::GetLyricAtTime(const QString& fileName,
                                                        std::int16_t second) const {
     const QString sql = QStringLiteral("SELECT * FROM Lyrics WHERE FileName = '") +
                         SQLClean(fileName) + QStringLiteral("' AND TimeMarker = ") +
                         QString::number(second) + QLatin1Char(' ');
-    return GetRecordset(sql);
+    // Ten times a second on the window's thread: another program's lock must not stall it.
+    // The tick reports the lock and tries again on the next one.
+    return QueryDatabase(databasePath, sql, kTickBusyTimeoutMs);
 }
 
 void frmSychLyrics::Timer1_Timer() {

@@ -13,9 +13,6 @@
 
 namespace {
 
-// The jukebox may be reading the table; give it this long before calling the file locked.
-constexpr int kBusyTimeoutMs = 2000;
-
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -135,7 +132,8 @@ QString uniqueConnectionName() {
 }
 
 // One connection for one call; the driver forgets it when the call ends.
-template <class Work> auto withConnection(const QString& path, bool writing, Work&& work) {
+template <class Work>
+auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&& work) {
     if (path.isEmpty())
         throw VersettaError(QStringLiteral(
             "No jukebox database is set yet; Save or Play sets it to the program's folder"));
@@ -153,7 +151,7 @@ template <class Work> auto withConnection(const QString& path, bool writing, Wor
         QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
     db.setDatabaseName(uri + QStringLiteral("?mode=rw"));
     db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open())
         throw diagnose(path, db.lastError(), QString());
     if (writing) {
@@ -167,6 +165,10 @@ template <class Work> auto withConnection(const QString& path, bool writing, Wor
     auto result = work(db);
     db.close();
     return result;
+}
+
+template <class Work> auto withConnection(const QString& path, bool writing, Work&& work) {
+    return withConnection(path, writing, kBusyTimeoutMs, std::forward<Work>(work));
 }
 
 } // namespace
@@ -197,8 +199,8 @@ QString DatabasePathIn(const QString& programFolder) {
     return programFolder + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
 }
 
-Recordset QueryDatabase(const QString& databasePath, const QString& sql) {
-    return withConnection(databasePath, false, [&](QSqlDatabase& db) {
+Recordset QueryDatabase(const QString& databasePath, const QString& sql, int busyTimeoutMs) {
+    return withConnection(databasePath, false, busyTimeoutMs, [&](QSqlDatabase& db) {
         std::vector<QSqlRecord> rows;
         {
             QSqlQuery query(db);

@@ -47,8 +47,12 @@ QString TranslateJetStatement(const QString& statement);
 // programFolder + "/Velmora81.mdb".
 QString DatabasePathIn(const QString& programFolder);
 
-// Runs a query and fetches every row.
-Recordset QueryDatabase(const QString& databasePath, const QString& sql);
+// The jukebox may be reading the table; give it this long before calling the file locked.
+inline constexpr int kBusyTimeoutMs = 2000;
+
+// Runs a query and fetches every row, waiting at most busyTimeoutMs for another program's lock.
+Recordset QueryDatabase(const QString& databasePath, const QString& sql,
+                        int busyTimeoutMs = kBusyTimeoutMs);
 
 // Runs a statement that changes data, binding args to its placeholders in order. Answers
 // true unless the engine reports a negative count of affected rows.
