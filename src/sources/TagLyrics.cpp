@@ -46,7 +46,7 @@ void frmSychLyrics::cmdSaveUnsynch_Click() {
     songFile = QualifyPath(Text1->text()) + Text2->text();
     if (Text2->text().isEmpty())
         throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
-    const QString lyrics = TrimBlanks(txtAddLyrics->toPlainText());
+    const QString lyrics = TrimBlanks(UnsynchText());
     tag->LoadTag(songFile, true);
     tag->SetFrameText(QStringLiteral("USLT"), lyrics);
     tag->SaveTag(songFile);

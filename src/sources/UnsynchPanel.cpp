@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -43,7 +44,7 @@ void frmSychLyrics::cmdAddLyrics_Click() {
 }
 
 void frmSychLyrics::cmdPaste_Click() {
-    txtAddLyrics->setPlainText(m_platform.clipboardText ? m_platform.clipboardText() : QString());
+    setUnsynchText(m_platform.clipboardText ? m_platform.clipboardText() : QString());
 }
 
 void frmSychLyrics::cmdLyricsFromText_Click() {
@@ -55,19 +56,37 @@ void frmSychLyrics::cmdLyricsFromText_Click() {
     if (chosen == initialName || chosen.isEmpty())
         return;
     // A file that cannot be read leaves the panel as it was; the guard reports why.
-    txtAddLyrics->setPlainText(ReadLyricsFile(chosen));
+    setUnsynchText(ReadLyricsFile(chosen));
 }
 
 void frmSychLyrics::cmdClearUnsynch_Click() {
-    txtAddLyrics->setPlainText(QString());
+    setUnsynchText(QString());
     // Saving an empty text is how lyrics are removed from a song's tag.
     cmdSaveUnsynch->setEnabled(true);
 }
 
+void frmSychLyrics::setUnsynchText(const QString& text) {
+    m_settingUnsynch = true;
+    m_unsynchOriginal = text;
+    txtAddLyrics->setPlainText(text);
+    m_settingUnsynch = false;
+}
+
+QString frmSychLyrics::UnsynchText() const {
+    if (m_unsynchOriginal)
+        return *m_unsynchOriginal;
+    QString text = txtAddLyrics->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n')); // Shift+Return
+    return text;
+}
+
 void frmSychLyrics::txtAddLyrics_Change() {
-    cmdSaveUnsynch->setEnabled(!TrimBlanks(txtAddLyrics->toPlainText()).isEmpty());
+    if (!m_settingUnsynch)
+        m_unsynchOriginal.reset(); // edited: the box's text is the text now
+    txtAddLyrics_Click();
 }
 
 void frmSychLyrics::txtAddLyrics_Click() {
-    txtAddLyrics_Change();
+    cmdSaveUnsynch->setEnabled(!TrimBlanks(UnsynchText()).isEmpty());
 }

@@ -76,7 +76,7 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
         picUnsynch->setVisible(false);
     }
     if (CheckForLyrics(songPath)) {
-        txtAddLyrics->setPlainText(GetLyrics(songPath));
+        setUnsynchText(GetLyrics(songPath));
         cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
         cmdAddLyrics->setVisible(true);
     }

@@ -94,6 +94,10 @@ public:
     void cmdClearUnsynch_Click();
     void txtAddLyrics_Change();
     void txtAddLyrics_Click();
+    // The panel's text as it reaches the tag: exactly what the clipboard, the file or the tag
+    // held until the user edits it (the box itself turns non-breaking spaces into spaces and
+    // separators into line feeds); after an edit, the box's text with its non-breaking spaces.
+    QString UnsynchText() const;
 
     // ---- storage: the lyrics file, the database, the preview table -------------------------
     void cmdSave_Click();
@@ -205,10 +209,13 @@ private:
     // The two presentation options of the list that loading and start-up set.
     void setFullRowSelect(bool on);
     void setSortByHeader(bool on);
+    void setUnsynchText(const QString& text);
 
     Platform m_platform;
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
-    int m_tickRow = 0;     // the row the tick last selected; 0 after a seek, a resume or Stop
+    std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
+    bool m_settingUnsynch = false;
+    int m_tickRow = 0; // the row the tick last selected; 0 after a seek, a resume or Stop
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {

@@ -1,4 +1,5 @@
 #include "sheet/UpDown.h"
+#include "sources/TagLibComponent.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
 #include "support/TestWindow.h"
@@ -190,16 +191,17 @@ private slots:
         QVERIFY(!s.w->picUnsynch->isHidden() && s.w->picSynch->isHidden());
         s.w->txtAddLyrics->setPlainText(QStringLiteral("typed before"));
         s.w.clipboard = QStringLiteral("  Верх\tний \r\n\r\nlast  ");
-        s.w->cmdPaste->click(); // replaces the text; the box keeps line feeds only
+        s.w->cmdPaste->click(); // replaces the text; the box shows line feeds
         QCOMPARE(s.w->txtAddLyrics->toPlainText(), QStringLiteral("  Верх\tний \n\nlast  "));
         s.w->cmdSaveUnsynch->click();
         QCOMPARE(s.w->lblStatus->text(), QString());
-        QCOMPARE(s.w.sheet(), unmarkedRows({"Верхний", "", "last"}));
+        QCOMPARE(s.w.sheet(),
+                 unmarkedRows({"Верхний ", "", "last"})); // the blank before CR LF stays
         QVERIFY(!s.w->picSynch->isHidden() && s.w->picUnsynch->isHidden());
 
         TestWindow again(s.song);
         again->Form_Load();
-        QCOMPARE(again.sheet(), unmarkedRows({"Верхний", "", "last"}));
+        QCOMPARE(again.sheet(), unmarkedRows({"Верхний ", "", "last"}));
         QCOMPARE(again->txtAddLyrics->toPlainText(), QStringLiteral("Верх\tний \n\nlast"));
 
         again->cmdAddLyrics->click();
@@ -210,6 +212,53 @@ private slots:
         again->cmdSaveUnsynch->click();
         QCOMPARE(again.sheet(), QStringList{"1|||"}); // Clear then Save
         QVERIFY(!again->CheckForLyrics(s.song));
+    }
+
+    // The box shows non-breaking spaces as spaces and separators as line feeds; the tag gets
+    // the text as the clipboard or file held it, and as opening the song again gives it.
+    void theTagGetsTheTextAsItCame_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("text");  // what the clipboard or the file holds
+        QTest::addColumn<QString>("saved"); // what the tag holds afterwards
+        const QString text =
+            QStringLiteral("\u00A0Intro\u00A0\rline\u2028two\u2029three\r\nend\u00A0");
+        QTest::newRow("pasted") << "clipboard" << text << text;
+        QTest::newRow("from a file") << "file" << text << text;
+        QTest::newRow("pasted, then typed")
+            << "typed" << text << QStringLiteral("\u00A0Intro\u00A0\nline\ntwo\nthree\nend\u00A0!");
+        const QString nbsp = QStringLiteral("\u00A0\u00A0");
+        QTest::newRow("non-breaking spaces only") << "clipboard" << nbsp << nbsp;
+    }
+    void theTagGetsTheTextAsItCame() {
+        QFETCH(QString, source);
+        QFETCH(QString, text);
+        QFETCH(QString, saved);
+        OpenSong s(toneBytes());
+        s.w->show();
+        s.w->cmdAddLyrics->click();
+        s.w.clipboard = text;
+        if (source == "file") {
+            s.w.openAnswers << writeFile(s.dir.filePath("lyrics.txt"), text.toUtf8());
+            s.w->cmdLyricsFromText->click();
+        } else {
+            s.w->cmdPaste->click();
+        }
+        if (source == "typed") {
+            s.w->txtAddLyrics->setFocus();
+            s.w->txtAddLyrics->moveCursor(QTextCursor::End);
+            QTest::keyClicks(s.w->txtAddLyrics, "!");
+        }
+        QVERIFY(s.w->cmdSaveUnsynch->isEnabled());
+        s.w->cmdSaveUnsynch->click();
+        QCOMPARE(s.w->lblStatus->text(), QString());
+        TagLibComponent tag;
+        tag.LoadTag(s.song, true);
+        QCOMPARE(tag.GetFrameText(QStringLiteral("USLT")), saved);
+
+        TestWindow again(s.song); // opening from the tag: the same sheet and text
+        again->Form_Load();
+        QCOMPARE(again.sheet(), s.w.sheet());
+        QCOMPARE(again->UnsynchText(), saved);
     }
 
     void saveWithoutASongSaysSo() {
