@@ -6,11 +6,14 @@
 #include "window/Failure.h"
 #include "window/PathRules.h"
 
+#include <QGlyphRun>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -95,6 +98,35 @@ private slots:
         QTRY_COMPARE(w->Frame1->height(), bar);
         QCOMPARE(w->lblStatus->height(), status);
         QVERIFY(w->Frame1->geometry().bottom() < w->height() / 4);
+    }
+
+    // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
+    // the empty box, and boxes for two different characters look alike.
+    void lyricsInEveryScriptRenderAsGlyphs() {
+        TestWindow w;
+        const QString lines[] = {QStringLiteral("世界の歌"), QStringLiteral("사랑해요"),
+                                 QStringLiteral("你好朋友 😀🎵")};
+        w.setSheet({lines[0], lines[1], lines[2]});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        w->lvLyrics->clearSelection();
+        w->lvLyrics->setCurrentItem(nullptr);
+        QList<QImage> cells;
+        for (int row = 0; row < 3; ++row) {
+            QTreeWidgetItem* item = w->lvLyrics->topLevelItem(row);
+            QTextLayout layout(lines[row], item->font(frmSychLyrics::ColLyric));
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())
+                QVERIFY2(!run.glyphIndexes().contains(0u),
+                         qPrintable(lines[row] + " in " + run.rawFont().familyName()));
+            QRect cell = w->lvLyrics->visualItemRect(item);
+            cell.setLeft(w->lvLyrics->header()->sectionPosition(frmSychLyrics::ColLyric));
+            cell.setWidth(w->lvLyrics->header()->sectionSize(frmSychLyrics::ColLyric));
+            cells << w->lvLyrics->viewport()->grab(cell).toImage();
+        }
+        QVERIFY(cells[0] != cells[1]); // four characters each
     }
 
     void clickSetsTheMoveButtons() {
