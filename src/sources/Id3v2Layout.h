@@ -18,3 +18,16 @@ Id3v2Extent Id3v2ExtentOf(const QByteArray& head);
 // The frame identifiers of a whole ID3v2 tag (header included), in tag order. Stops at the
 // padding or at the first frame that does not fit.
 QStringList Id3v2FrameIds(const QByteArray& tag);
+
+// One frame as a reader sees it: its identifier (a 2.2 one under its 2.3/2.4 name, "" where
+// there is none) and its contents with the frame's own encoding undone (grouping and length
+// bytes dropped, unsynchronisation and compression undone; text frames as their text).
+struct Id3v2Frame {
+    QString id;      // as written in the tag
+    QString laterId; // the 2.3/2.4 name; "" for a 2.2 frame that has none
+    QByteArray content;
+    bool operator==(const Id3v2Frame&) const = default;
+};
+
+// Every frame of a whole ID3v2 tag, in tag order, read as Id3v2FrameIds reads them.
+QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag);

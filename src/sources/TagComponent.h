@@ -11,4 +11,6 @@ public:
     virtual QString GetFrameText(const QString& frameId) = 0;
     virtual void SetFrameText(const QString& frameId, const QString& text) = 0;
     virtual void SaveTag(const QString& path) = 0;
+    // What the user should know about a save that succeeded ("" for nothing).
+    virtual QString SaveNote() const { return {}; }
 };

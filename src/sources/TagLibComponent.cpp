@@ -1,22 +1,26 @@
 #include "sources/TagLibComponent.h"
 
 #include "sources/Id3v2Layout.h"
+#include "storage/RegularFile.h"
 #include "window/Failure.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <id3v2tag.h>
 #include <mpegfile.h>
 #include <tfilestream.h>
 #include <unsynchronizedlyricsframe.h>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <QRandomGenerator>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -86,24 +90,161 @@ QByteArray readWhole(const QString& path, const QString& shown) {
     return bytes;
 }
 
-// The frames of the tag that a save is not meant to touch.
-QStringList framesOtherThanLyrics(const QByteArray& bytes) {
-    QStringList ids = Id3v2FrameIds(bytes);
-    ids.removeAll(kLyricsId);
-    return ids;
+// The frames a save is not meant to touch that did not come through as they were, compared
+// by their decoded contents (a 2.2 frame with its later counterpart); none when all did.
+QStringList framesChanged(const QByteArray& before, const QByteArray& after) {
+    QList<Id3v2Frame> written = Id3v2Frames(after);
+    QStringList changed;
+    for (const Id3v2Frame& frame : Id3v2Frames(before)) {
+        if (frame.laterId == kLyricsId)
+            continue;
+        const auto same = std::find_if(written.begin(), written.end(), [&](const auto& other) {
+            return other.laterId == frame.laterId && other.content == frame.content;
+        });
+        if (same == written.end() || frame.laterId.isEmpty())
+            changed << frame.id;
+        else
+            written.erase(same);
+    }
+    for (const Id3v2Frame& frame : written)
+        if (frame.laterId != kLyricsId)
+            changed << frame.id;
+    changed.removeDuplicates();
+    return changed;
 }
 
-// Makes the copy's bytes durable before it replaces the song, so a crash cannot leave an
-// empty file in the song's place.
-bool flushToDisk(const QString& path) {
-#ifdef Q_OS_UNIX
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) && ::fsync(file.handle()) == 0;
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
+// Copies a killed save may have left beside the song (".Song.mp3.XXXXXX", where no file
+// without a name can be made); each is a full copy of the song.
+void removeStaleCopies(const QFileInfo& song) {
+    QDir folder = song.absoluteDir();
+    const QString prefix = QStringLiteral(".") + song.fileName() + QLatin1Char('.');
+    for (const QString& name : folder.entryList({prefix + QStringLiteral("??????")},
+                                                QDir::Files | QDir::Hidden | QDir::System))
+        folder.remove(name);
 }
+
+// The copy a save works on. Where the system allows, it has no name until it is put in the
+// song's place, so a save killed half-way leaves nothing behind.
+class WorkingCopy {
+public:
+    WorkingCopy() = default;
+    WorkingCopy(const WorkingCopy&) = delete;
+    WorkingCopy& operator=(const WorkingCopy&) = delete;
+    ~WorkingCopy() { close(); }
+
+    // Answers "" or why no copy can be made in folder.
+    QString open(const QString& folder, const QString& songName) {
+        close();
+        m_folder = folder;
+        m_songName = songName;
+        m_fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (m_fd >= 0)
+            return {};
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return qt_error_string(errno);
+        m_named = uniqueName();
+        m_fd = ::open(QFile::encodeName(m_named).constData(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC,
+                      0600);
+        if (m_fd < 0) {
+            m_named.clear();
+            return qt_error_string(errno);
+        }
+        return {};
+    }
+
+    // The name TagLib opens the copy by.
+    QString path() const {
+        return m_named.isEmpty() ? QStringLiteral("/proc/self/fd/%1").arg(m_fd) : m_named;
+    }
+
+    QString write(const QByteArray& bytes) {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = ::pwrite(m_fd, bytes.constData() + done,
+                                       static_cast<size_t>(bytes.size() - done), done);
+            if (n < 0)
+                return diskError(errno);
+            done += n;
+        }
+        return {};
+    }
+
+    // Claims room for the copy to grow to size by writing it, then gives it back.
+    bool hasRoomFor(qint64 size) {
+        struct stat status {};
+        if (::fstat(m_fd, &status) != 0)
+            return false;
+        if (size <= status.st_size)
+            return true;
+        const QByteArray zeros(static_cast<qsizetype>(size - status.st_size), '\0');
+        bool room = true;
+        for (qsizetype done = 0; room && done < zeros.size();) {
+            const ssize_t n =
+                ::pwrite(m_fd, zeros.constData() + done, static_cast<size_t>(zeros.size() - done),
+                         status.st_size + done);
+            room = n > 0;
+            done += std::max<ssize_t>(n, 0);
+        }
+        return ::ftruncate(m_fd, status.st_size) == 0 && room;
+    }
+
+    // Makes the copy durable and renames it over target; answers "" or why not.
+    QString install(const QString& target) {
+        // The song keeps its permissions.
+        if (struct stat song{}; ::stat(QFile::encodeName(target).constData(), &song) == 0)
+            ::fchmod(m_fd, song.st_mode & 07777);
+        // A crash must not leave an empty file in the song's place.
+        if (::fsync(m_fd) != 0)
+            return QStringLiteral("the temporary copy could not be written to disk.");
+        if (m_named.isEmpty()) {
+            for (int attempt = 0; m_named.isEmpty() && attempt < 100; ++attempt) {
+                const QString name = uniqueName();
+                if (::linkat(AT_FDCWD, QFile::encodeName(path()).constData(), AT_FDCWD,
+                             QFile::encodeName(name).constData(), AT_SYMLINK_FOLLOW) == 0)
+                    m_named = name;
+                else if (errno != EEXIST)
+                    return qt_error_string(errno);
+            }
+        }
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(m_named).constData(),
+                                QFile::encodeName(target).constData(), error);
+        if (error)
+            return QString::fromStdString(error.message());
+        m_named.clear();
+        return {};
+    }
+
+private:
+    void close() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+        if (!m_named.isEmpty())
+            QFile::remove(m_named);
+        m_named.clear();
+    }
+
+    QString uniqueName() const {
+        static const char letters[] =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        QString suffix;
+        for (int i = 0; i < 6; ++i)
+            suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+        return m_folder + QStringLiteral("/.") + m_songName + QLatin1Char('.') + suffix;
+    }
+
+    static QString diskError(int error) {
+        // A short write or a file-size limit is what a full disk looks like from here.
+        return error == ENOSPC || error == EFBIG || error == EDQUOT
+                   ? QStringLiteral("the disk is full")
+                   : qt_error_string(error);
+    }
+
+    QString m_folder;
+    QString m_songName;
+    QString m_named; // "" while the copy has no name
+    int m_fd = -1;
+};
 
 // TagLib keeps a frame's header protected; a derived class may name the member, and the
 // pointer to it reaches the header of any frame.
@@ -138,6 +279,11 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     if (QFileInfo(path).isDir())
         throw VersettaError(
             QStringLiteral("Cannot read the tag of %1: it is a folder, not a song.").arg(shown));
+    // TagLib would block for ever on a named pipe.
+    if (const QString kind = NonRegularKind(path);
+        !kind.isEmpty() && kind != QLatin1String("a link to nothing"))
+        throw VersettaError(
+            QStringLiteral("Cannot read the tag of %1: it is %2, not a song.").arg(shown, kind));
     if (!QFileInfo(path).isFile())
         throw VersettaError(
             QStringLiteral("Cannot read the tag of %1: there is no such file.").arg(shown));
@@ -178,10 +324,17 @@ void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) 
 }
 
 void TagLibComponent::SaveTag(const QString& path) {
+    m_saveNote.clear();
     const QString shown = QDir::toNativeSeparators(path);
     const auto fail = [&shown](const QString& why) {
         return VersettaError(QStringLiteral("Cannot save the lyrics into %1: %2").arg(shown, why));
     };
+    // A link is followed to a regular file only: a link to a device or a pipe must never
+    // have that replaced.
+    if (const QString kind = NonRegularKind(path); !kind.isEmpty())
+        throw fail(kind == QLatin1String("a link to nothing")
+                       ? QStringLiteral("there is no such file.")
+                       : QStringLiteral("it is %1, not a regular file.").arg(kind));
     const QFileInfo info(path);
     if (!info.isFile())
         throw fail(QStringLiteral("there is no such file."));
@@ -202,21 +355,21 @@ void TagLibComponent::SaveTag(const QString& path) {
             throw fail(QStringLiteral("it is not an MP3 file."));
     }
 
-    // The song is changed only by renaming a checked copy over it, so a failure at any step
-    // before that leaves it exactly as it was.
+    // The song is changed only by putting a checked copy in its place, so a failure at any
+    // step before that leaves it exactly as it was.
     const QFileInfo song(target);
-    QTemporaryFile copy(song.absolutePath() + QStringLiteral("/.") + song.fileName() +
-                        QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(original) != original.size() || !copy.flush()) {
-        // A short write (a full disk, a file-size limit) leaves only the default "Unknown error".
-        const QString why =
-            copy.errorString().isEmpty() || copy.errorString() == QFile().errorString()
-                ? QStringLiteral("it could not be written in full; the disk may "
-                                 "be full")
-                : copy.errorString();
+    removeStaleCopies(song);
+    WorkingCopy copy;
+    QString why = copy.open(song.absolutePath(), song.fileName());
+    // A folder that takes no new file, holding a song the user may write: the copy is made
+    // and checked elsewhere, then written over the song.
+    const bool inPlace = !why.isEmpty() && !QFileInfo(song.absolutePath()).isWritable();
+    if (inPlace)
+        why = copy.open(QDir::tempPath(), song.fileName());
+    if (why.isEmpty())
+        why = copy.write(original);
+    if (!why.isEmpty())
         throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
-    }
-    copy.close();
 
     // Keep the tag's own version; TagLib cannot write 2.2, and a new tag is 2.3, the
     // version most players read. Unicode text survives in both: UTF-16 in 2.3, UTF-8 in 2.4.
@@ -226,7 +379,7 @@ void TagLibComponent::SaveTag(const QString& path) {
     const TagLib::String::Type encoding =
         version == TagLib::ID3v2::v3 ? TagLib::String::UTF16 : TagLib::String::UTF8;
     {
-        TagLib::MPEG::File file(QFile::encodeName(copy.fileName()).constData(), false);
+        TagLib::MPEG::File file(QFile::encodeName(copy.path()).constData(), false);
         TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
         if (!file.isValid() || file.readOnly() || !tag)
             throw fail(QStringLiteral("the temporary copy cannot be written."));
@@ -252,6 +405,13 @@ void TagLibComponent::SaveTag(const QString& path) {
                     FrameHeader::of(*frame).setTagAlterPreservation(false);
             }
         }
+        // TagLib does not check its writes: on a full disk it would leave a cut-short copy
+        // that only fails the checks below, under a misleading reason. Room for the grown
+        // tag is claimed first.
+        const qint64 grown =
+            original.size() - before.length + static_cast<qint64>(tag->render(version).size());
+        if (!copy.hasRoomFor(grown))
+            throw fail(QStringLiteral("the disk is full, so the song was left as it was."));
         if (!file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, version,
                        TagLib::File::DoNotDuplicate))
             throw fail(QStringLiteral("the tag could not be written."));
@@ -261,35 +421,35 @@ void TagLibComponent::SaveTag(const QString& path) {
     // with no text loses its description), so the lyrics themselves are checked too: a
     // frame that would now come first must not hide the new ones.
     if (m_newLyrics) {
-        TagLib::MPEG::File written(QFile::encodeName(copy.fileName()).constData(), false);
+        TagLib::MPEG::File written(QFile::encodeName(copy.path()).constData(), false);
         const TagLib::ID3v2::Tag* tag = written.ID3v2Tag(false);
         if (!tag || lyricsText(*tag) != *m_newLyrics)
             throw fail(QStringLiteral("the lyrics would not read back as written, so the song "
                                       "was left as it was."));
     }
-    const QByteArray saved = readWhole(copy.fileName(), shown);
+    const QByteArray saved = readWhole(copy.path(), shown);
     const Id3v2Extent after = Id3v2ExtentOf(saved);
     if (saved.mid(after.length) != original.mid(before.length))
         throw fail(QStringLiteral("the audio would have changed, so the song was left as it was."));
-    if (before.majorVersion >= 3) {
-        QStringList lost = framesOtherThanLyrics(original);
-        QStringList added;
-        for (const QString& id : framesOtherThanLyrics(saved))
-            if (!lost.removeOne(id))
-                added << id;
-        if (!lost.isEmpty() || !added.isEmpty())
-            throw fail(QStringLiteral("its tag holds frames that could not be kept as they are "
-                                      "(%1), so the song was left as it was.")
-                           .arg((lost + added).join(QStringLiteral(", "))));
-    }
+    if (const QStringList changed =
+            framesChanged(original.left(before.length), saved.left(after.length));
+        !changed.isEmpty())
+        throw fail(QStringLiteral("its tag holds frames that could not be kept as they are "
+                                  "(%1), so the song was left as it was.")
+                       .arg(changed.join(QStringLiteral(", "))));
 
-    copy.setPermissions(info.permissions());
-    if (!flushToDisk(copy.fileName()))
-        throw fail(QStringLiteral("the temporary copy could not be written to disk."));
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(copy.fileName()).constData(),
-                            QFile::encodeName(target).constData(), error);
-    if (error)
-        throw fail(QString::fromStdString(error.message()));
-    copy.setAutoRemove(false);
+    if (inPlace) {
+        if (const QString failure = OverwriteInPlace(target, original, saved); !failure.isEmpty())
+            throw fail(failure);
+        m_saveNote = QStringLiteral("The lyrics were saved into %1 in place: its folder takes "
+                                    "no temporary file, so the save was not atomic.")
+                         .arg(shown);
+        return;
+    }
+    if (const QString failure = copy.install(target); !failure.isEmpty())
+        throw fail(failure);
+}
+
+QString TagLibComponent::SaveNote() const {
+    return m_saveNote;
 }

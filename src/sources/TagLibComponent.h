@@ -22,9 +22,11 @@ public:
     QString GetFrameText(const QString& frameId) override;
     void SetFrameText(const QString& frameId, const QString& text) override;
     void SaveTag(const QString& path) override;
+    QString SaveNote() const override;
 
 private:
     struct Loaded;
     std::unique_ptr<Loaded> m_loaded;
     std::optional<QString> m_newLyrics;
+    QString m_saveNote;
 };

@@ -54,4 +54,6 @@ void frmSychLyrics::cmdSaveUnsynch_Click() {
     picSynch->setVisible(true);
     picUnsynch->setVisible(false);
     cmdAddLyrics->setVisible(false);
+    if (const QString note = tag->SaveNote(); !note.isEmpty())
+        reportFailure(note);
 }

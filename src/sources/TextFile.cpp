@@ -1,5 +1,6 @@
 #include "sources/TextFile.h"
 
+#include "storage/RegularFile.h"
 #include "window/Failure.h"
 
 #include <QDir>
@@ -70,9 +71,9 @@ QString ReadLyricsFile(const QString& path) {
                 .arg(shown)
                 .arg(double(info.size()) / (1024 * 1024), 0, 'f', 1)
                 .arg(kMaxLyricsFileBytes / (1024 * 1024)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VersettaError(QStringLiteral("Cannot read %1: %2").arg(shown, file.errorString()));
+    QFile file;
+    if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
+        throw VersettaError(QStringLiteral("Cannot read %1: %2").arg(shown, why));
     // Read one byte past the limit: the size may have grown since it was asked.
     const QByteArray bytes = file.read(kMaxLyricsFileBytes + 1);
     if (file.error() != QFileDevice::NoError)

@@ -1,5 +1,6 @@
 #include "storage/Database.h"
 
+#include "storage/RegularFile.h"
 #include "window/Failure.h"
 
 #include <QDir>
@@ -126,6 +127,50 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
                              .arg(where, briefly(sql), text));
 }
 
+// A pipe or a device in the database's place would block the first read for ever.
+void requireRegularFile(const QString& path) {
+    const QString kind = NonRegularKind(path);
+    if (!kind.isEmpty() && kind != QLatin1String("a folder") &&
+        kind != QLatin1String("a link to nothing"))
+        throw VersettaError(QStringLiteral("%1 is not a regular file (%2); move it aside and %3")
+                                .arg(shown(path), kind, setupHint(path)));
+}
+
+// The database is shared and writable by every local user: nothing stored in it may run
+// inside this program. Functions the schema names stay off, and a Lyrics that is a view,
+// a virtual table or carries triggers is refused rather than written through.
+void requireTrustedSchema(QSqlDatabase& db, const QString& path) {
+    QSqlQuery query(db);
+    const QString pragma = QStringLiteral("PRAGMA trusted_schema=OFF");
+    if (!query.exec(pragma))
+        throw diagnose(path, query.lastError(), pragma);
+    const QString sql = QStringLiteral(
+        "SELECT type, name, sql LIKE 'CREATE VIRTUAL%' FROM sqlite_master WHERE "
+        "(type = 'trigger' AND tbl_name = 'Lyrics' COLLATE NOCASE) OR (name = 'Lyrics' "
+        "COLLATE NOCASE AND (type <> 'table' OR sql LIKE 'CREATE VIRTUAL%'))");
+    if (!query.exec(sql))
+        throw diagnose(path, query.lastError(), sql);
+    if (!query.next())
+        return;
+    const QString type = query.value(0).toString();
+    const QString name = query.value(1).toString();
+    const QString where = shown(path);
+    if (type == QLatin1String("trigger"))
+        throw VersettaError(
+            QStringLiteral("The jukebox database %1 has a trigger \"%2\" on its Lyrics table, "
+                           "which this program will not run; remove it with: sqlite3 \"%1\" "
+                           "'DROP TRIGGER \"%2\"'")
+                .arg(where, name));
+    const bool virtualTable = query.value(2).toBool();
+    throw VersettaError(
+        QStringLiteral("The jukebox database %1 holds Lyrics as a %2, not a plain table; "
+                       "replace it with: sqlite3 \"%1\" 'DROP %3 Lyrics' and then: "
+                       "velmora-dbsetup --schema | sqlite3 \"%1\"")
+            .arg(where, virtualTable ? QStringLiteral("virtual table") : type,
+                 virtualTable || type == QLatin1String("table") ? QStringLiteral("TABLE")
+                                                                : type.toUpper()));
+}
+
 QString uniqueConnectionName() {
     static quint64 counter = 0;
     return QStringLiteral("velmora-db-%1").arg(++counter);
@@ -137,6 +182,7 @@ auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&&
     if (path.isEmpty())
         throw VersettaError(QStringLiteral(
             "No jukebox database is set yet; Save or Play sets it to the program's folder"));
+    requireRegularFile(path);
     const QString name = uniqueConnectionName();
     struct Release {
         QString name;
@@ -154,6 +200,7 @@ auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&&
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open())
         throw diagnose(path, db.lastError(), QString());
+    requireTrustedSchema(db, path);
     if (writing) {
         // The table is a scratch copy refilled at every Play: waiting for the disk on every
         // row would make a refill take a noticeable fraction of a second.

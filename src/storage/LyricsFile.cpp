@@ -3,6 +3,7 @@
 #include "sheet/UpDown.h"
 #include "storage/Database.h"
 #include "storage/LyricsXml.h"
+#include "storage/RegularFile.h"
 #include "window/PathRules.h"
 
 #include <QDir>
@@ -58,13 +59,42 @@ void frmSychLyrics::cmdSave_Click() {
         writer.addLine(cell(i, ColNumber), cell(i, ColSecs), cell(i, ColLyric));
     const QByteArray document = writer.finish();
 
-    QSaveFile file(synchLyricsPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
-        !file.commit()) {
+    // Through a link, the regular file it names is replaced and the link stays; anything
+    // else in the way (a device, a pipe, a link to nothing) is refused, never replaced.
+    const auto refuse = [this](const QString& why) {
+        return VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
+                                            "before is unchanged")
+                                 .arg(shown(synchLyricsPath), why));
+    };
+    if (const QString kind = NonRegularKind(synchLyricsPath); !kind.isEmpty())
+        throw refuse(QStringLiteral("it is %1, not a regular file").arg(kind));
+    const QFileInfo existing(synchLyricsPath);
+    const QString target = existing.isSymLink() ? existing.canonicalFilePath() : synchLyricsPath;
+
+    QString note;
+    QSaveFile file(target);
+    if (file.open(QIODevice::WriteOnly)) {
+        if (file.write(document) != document.size() || !file.commit()) {
+            const int error = errno;
+            throw refuse(whySaveFailed(file, error));
+        }
+    } else if (const QFileInfo old(target);
+               old.isFile() && old.isWritable() && !QFileInfo(old.absolutePath()).isWritable()) {
+        // The folder takes no temporary file, but the file may be overwritten.
+        QFile current;
+        if (const QString why = OpenRegularFile(current, target); !why.isEmpty())
+            throw refuse(why);
+        const QByteArray before = current.readAll();
+        current.close();
+        if (const QString why = OverwriteInPlace(target, before, document); !why.isEmpty())
+            throw VersettaError(
+                QStringLiteral("Cannot save the lyrics to %1: %2").arg(shown(target), why));
+        note = QStringLiteral("Saved %1 in place: its folder takes no temporary file, so the "
+                              "save was not atomic")
+                   .arg(shown(target));
+    } else {
         const int error = errno;
-        throw VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
-                                           "before is unchanged")
-                                .arg(shown(synchLyricsPath), whySaveFailed(file, error)));
+        throw refuse(whySaveFailed(file, error));
     }
 
     for (QWidget* control :
@@ -72,16 +102,18 @@ void frmSychLyrics::cmdSave_Click() {
                                          txtAdjustAll, spnAdjustSingle, spnAdjustAll})
         control->setEnabled(true);
     cmdSave->setEnabled(false);
+    if (!note.isEmpty())
+        reportFailure(note);
 }
 
 void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     const QString path = SynchLyricsFileName(fileName);
     clearSheet();
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VersettaError(QStringLiteral("Cannot read the lyrics file %1: %2")
-                                .arg(shown(path), file.errorString()));
+    QFile file;
+    if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
+        throw VersettaError(
+            QStringLiteral("Cannot read the lyrics file %1: %2").arg(shown(path), why));
     const LyricsContent content = ReadLyricsDocument(file);
 
     std::vector<LyricsRow> rows = SheetRowsFromLyrics(content.lines);

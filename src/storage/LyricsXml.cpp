@@ -192,9 +192,9 @@ namespace {
 // All the text inside the field whose start tag was just read, that of its child elements
 // included, up to its end tag. A loop, because QXmlStreamReader::readElementText recurses once
 // per nested element and a deeply nested file would overflow the stack.
-QString fieldText(QXmlStreamReader& xml) {
+QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
     QString text;
-    for (int open = 1; open > 0 && !xml.atEnd();) {
+    for (int open = 1; open > 0 && !xml.atEnd() && !xml.hasError();) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             ++open;
@@ -205,6 +205,13 @@ QString fieldText(QXmlStreamReader& xml) {
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
             text += xml.text();
+            total += xml.text().size();
+            if (text.size() > kMaxLyricChars)
+                xml.raiseError(
+                    QStringLiteral("a lyric is longer than %1 characters").arg(kMaxLyricChars));
+            else if (total > kMaxLyricsTextChars)
+                xml.raiseError(QStringLiteral("its text comes to more than %1 characters")
+                                   .arg(kMaxLyricsTextChars));
             break;
         default:
             break;
@@ -221,6 +228,7 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
     int depth = 0; // 1: the root, 2: its children, 3: line elements, 4: fields
     bool rootSeen = false;
     bool lineOpen = false;
+    qsizetype total = 0; // characters of text read, entities expanded
     const auto note = [&](const QString& what) {
         if (!content.problem.isEmpty())
             return;
@@ -239,7 +247,7 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
                 lineOpen = true;
             } else if (depth == 4) {
                 QString name = xml.name().toString();
-                QString text = fieldText(xml);
+                QString text = fieldText(xml, total);
                 --depth; // fieldText stopped on the field's end tag
                 if (!xml.hasError())
                     content.lines.back().push_back({std::move(name), std::move(text)});
@@ -251,7 +259,11 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
             --depth;
             break;
         case QXmlStreamReader::Characters:
-            if (!xml.isWhitespace())
+            total += xml.text().size();
+            if (total > kMaxLyricsTextChars)
+                xml.raiseError(QStringLiteral("its text comes to more than %1 characters")
+                                   .arg(kMaxLyricsTextChars));
+            else if (!xml.isWhitespace())
                 note(QStringLiteral("text between elements was skipped"));
             break;
         default: // comments, processing instructions, the document type: nothing to read

@@ -2,6 +2,7 @@
 
 #include "storage/Database.h"
 #include "storage/LyricsXml.h"
+#include "storage/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +26,15 @@ void frmSychLyrics::WriteLyricsToTempDB() {
         return;
 
     // No file, or one that does not load, leaves the table empty: the song plays unpreviewed.
-    QFile file(synchLyricsPath);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a file that is there but is no regular file is worth a word: a named pipe would
+    // otherwise have stopped the window here.
+    QFile file;
+    if (const QString why = OpenRegularFile(file, synchLyricsPath); !why.isEmpty()) {
+        if (!NonRegularKind(synchLyricsPath).isEmpty())
+            reportFailure(QStringLiteral("Cannot read %1: %2; the song plays without a preview")
+                              .arg(QDir::toNativeSeparators(synchLyricsPath), why));
         return;
+    }
     const LyricsContent content = ReadLyricsDocument(file);
     if (content.stoppedEarly)
         return;

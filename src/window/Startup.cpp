@@ -25,7 +25,8 @@ void frmSychLyrics::Form_Load() {
         Text1->setText(songFolder);
         Text2->setText(songFile);
         txtFileName->setText(Text1->text() + Text2->text());
-        RunLyricSourceChain(argument);
+        // Whatever the song's lyrics do, the player below must still be set up.
+        guarded("Opening the song", [this, &argument] { RunLyricSourceChain(argument); });
     }
     if (Amp3dj1) {
         Amp3dj1->InitPlayer(1, static_cast<quintptr>(winId()));

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QStringEncoder>
 
+#include <sys/stat.h>
+
 using namespace badinput;
 
 namespace {
@@ -49,6 +51,17 @@ QByteArray entityBomb() {
                     QByteArray("&a" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
     return "<?xml version=\"1.0\"?><!DOCTYPE S [" + entities +
            "]><S><L><LINE><LyricLine>&a9;</LyricLine></LINE></L></S>";
+}
+
+// A small file whose one entity of 4 000 characters is referenced count times: in one lyric
+// (inOneLyric) or as blanks between the elements.
+QByteArray entityFlood(int count, bool inOneLyric) {
+    const QByteArray references = QByteArray("&e;").repeated(count);
+    return "<?xml version=\"1.0\"?><!DOCTYPE S [<!ENTITY e \"" +
+           QByteArray(4000, inOneLyric ? 'x' : ' ') + "\">]><S>" +
+           (inOneLyric ? "<L><LINE><LyricLine>" + references + "</LyricLine></LINE></L>"
+                       : references + "<L><LINE><LyricLine>late</LyricLine></LINE></L>") +
+           "</S>";
 }
 
 int previewRows(const TestWindow& w) {
@@ -142,6 +155,12 @@ private slots:
             << 0 << "incorrectly encoded content" << true;
         QTest::newRow("entity expansion bomb")
             << entityBomb() << 0 << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("one entity expanding to 17 M characters in a lyric")
+            << entityFlood(4200, true) << 0 << "a lyric is longer than 16777216 characters" << 0
+            << "a lyric is longer than" << true;
+        QTest::newRow("one entity expanding to 34 M characters in all")
+            << entityFlood(8500, false) << 0 << "its text comes to more than 33554432 characters"
+            << 0 << "its text comes to more than" << true;
         QTest::newRow("NUL byte") << document(lineElement(1, "1", QByteArray("a\0b", 3))) << 0
                                   << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
         QTest::newRow("NUL reference")
@@ -176,6 +195,46 @@ private slots:
         QTEST(previewRows(w), "preview");
         QCOMPARE(contentsOf(path), xml); // reading never writes
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Song.xml")});
+    }
+
+    // Given on the command line, a lyrics file that expands without end still leaves a player.
+    void startUpWithAFloodingLyricsFile() {
+        QTemporaryDir dir;
+        QVERIFY(putFile(dir.filePath(QStringLiteral("Song.xml")), entityFlood(8500, false)));
+        TestWindow w(dir.filePath(QStringLiteral("Song.mp3")));
+        w->Form_Load();
+        verifyStatus(w, QStringLiteral("Song.xml is damaged at line 1"));
+        QCOMPARE(w.player->calls.filter(QStringLiteral("InitPlayer")).size(), 1);
+    }
+
+    // A named pipe in a file's place is refused at once; reading it would wait for ever.
+    void namedPipesNeverBlock_data() {
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("lyrics file, pressing Play")
+            << "Tone.xml"
+            << "Tone.xml: not a regular file (a named pipe); the song plays without";
+        QTest::newRow("text file for the panel") << "lyrics.txt"
+                                                 << "lyrics.txt: not a regular file (a named pipe)";
+    }
+    void namedPipesNeverBlock() {
+        QFETCH(QString, pipe);
+        OpenedTone t;
+        const QString path = t.dir.filePath(pipe);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const bool play = pipe.endsWith(QLatin1String(".xml"));
+        if (play) {
+            t.w->cmdPlay->click();
+            QCOMPARE(t.w->cmdPlay->text(), QStringLiteral("Pause"));
+        } else {
+            t.w->cmdAddLyrics->click();
+            t.w->txtAddLyrics->setPlainText(QStringLiteral("kept"));
+            t.w.openAnswers << path;
+            t.w->cmdLyricsFromText->click();
+            QCOMPARE(t.w->txtAddLyrics->toPlainText(), QStringLiteral("kept"));
+        }
+        QFETCH(QString, status);
+        verifyStatus(t.w, status);
     }
 
     // Text that a lyrics file cannot carry stops the Save before anything is written.

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 using namespace badinput;
 
 namespace {
@@ -31,6 +33,11 @@ QByteArray frameLongerThanItsTag() {
     QByteArray frame = songs::lyricsFrame(3, songs::Latin1, "old words");
     frame.replace(4, 4, songs::sizeBytes(5000, false));
     return songs::tag(3, {frame}) + songs::toneBytes();
+}
+
+// A version 2.2 frame: three-letter id, three-byte size, no flags.
+QByteArray frame22(const char* id, const QByteArray& payload) {
+    return id + songs::sizeBytes(quint32(payload.size()), false).right(3) + payload;
 }
 
 } // namespace
@@ -84,6 +91,30 @@ private slots:
             << "unreadable" << taggedTone({lyrics}) << QString() << "Cannot read the tag of";
         QTest::newRow("read-only") << "read-only" << taggedTone({lyrics}) << "old words"
                                    << "the file is read-only";
+        QTest::newRow("a named pipe")
+            << "pipe" << QByteArray() << QString() << "it is a named pipe, not a song";
+        // TagLib drops date, time and volume frames when it writes 2.2 as 2.4.
+        QTest::newRow("2.2 tag with date, time and volume frames")
+            << "file"
+            << songs::tag(2, {frame22("TT2", QByteArray("\0Title", 6)),
+                              frame22("TDA", QByteArray("\0"
+                                                        "0304",
+                                                        5)),
+                              frame22("TIM", QByteArray("\0"
+                                                        "1200",
+                                                        5)),
+                              frame22("RVA", QByteArray("\x03\x10\0\0\0\0", 6)),
+                              frame22("ULT", QByteArray("\0eng\0old words", 14))}) +
+                   tone
+            << "old words"
+            << "frames that could not be kept as they are (TDA, TIM, RVA)";
+        QTest::newRow("2.3 title with the grouping-identity flag")
+            << "file" << taggedTone({QByteArray("TIT2\0\0\0\x07\0\x20\x01\0Title", 17), lyrics})
+            << "old words"
+            << "frames that could not be kept as they are (TIT2)";
+        QTest::newRow("a copy left by a killed save")
+            << "stale copy" << taggedTone({lyrics}) << "old words"
+            << "";
     }
     void songsOfEveryShape() {
         QFETCH(QString, kind);
@@ -96,6 +127,8 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Song.mp3")));
         else if (kind == QLatin1String("dangling"))
             QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.mp3")), song));
+        else if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(song).constData(), 0600), 0);
         else
             QVERIFY(putFile(song, bytes));
         if (kind == QLatin1String("unreadable")) {
@@ -106,6 +139,8 @@ private slots:
             QFile::setPermissions(song, QFile::ReadOwner | QFile::ReadGroup);
         }
         const QStringList filesBefore = filesIn(dir.path());
+        if (kind == QLatin1String("stale copy")) // removed by the next save of the song
+            QVERIFY(putFile(dir.filePath(QStringLiteral(".Song.mp3.k1lLed")), bytes));
 
         TestWindow w;
         w.openAnswers << song;
@@ -135,7 +170,8 @@ private slots:
             QVERIFY(!w->picUnsynch->isHidden()); // the panel stays for another try
             if (kind == QLatin1String("unreadable"))
                 QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
-            if (kind != QLatin1String("folder") && kind != QLatin1String("dangling"))
+            if (kind != QLatin1String("folder") && kind != QLatin1String("dangling") &&
+                kind != QLatin1String("pipe"))
                 QCOMPARE(contentsOf(song), bytes);
         }
         QCOMPARE(filesIn(dir.path()), filesBefore); // no temporary copy left behind

@@ -14,6 +14,9 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using namespace badinput;
 
 namespace {
@@ -126,6 +129,12 @@ private slots:
             << "unreadable" << QByteArray() << "Cannot read the jukebox database";
         QTest::newRow("disk full") << "disk full" << QByteArray()
                                    << "Velmora81.mdb (disk I/O error); the disk may be full";
+        QTest::newRow("a named pipe")
+            << "pipe" << QByteArray() << "Velmora81.mdb is not a regular file (a named pipe)";
+        QTest::newRow("a trigger on Lyrics")
+            << "trigger" << QByteArray() << "has a trigger \"spy\" on its Lyrics table";
+        QTest::newRow("Lyrics a view")
+            << "view" << QByteArray() << "holds Lyrics as a view, not a plain table";
     }
     void playWithABadDatabase() {
         QFETCH(QString, kind);
@@ -149,10 +158,25 @@ private slots:
             QVERIFY(putFile(db, bytes));
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkdir(db));
+        } else if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(db).constData(), 0600), 0);
         } else if (kind != QLatin1String("missing")) {
             l.w.createDatabase();
             if (kind == QLatin1String("no table"))
                 ExecuteOnDatabase(db, QStringLiteral("DROP TABLE Lyrics"), {});
+            // Planted by another local user: it would record every user's songs and lyrics.
+            if (kind == QLatin1String("trigger")) {
+                ExecuteOnDatabase(db, QStringLiteral("CREATE TABLE Spy (Path TEXT)"), {});
+                ExecuteOnDatabase(db,
+                                  QStringLiteral("CREATE TRIGGER spy AFTER INSERT ON Lyrics BEGIN "
+                                                 "INSERT INTO Spy VALUES (new.FileName); END"),
+                                  {});
+            }
+            if (kind == QLatin1String("view")) {
+                ExecuteOnDatabase(db, QStringLiteral("ALTER TABLE Lyrics RENAME TO Kept"), {});
+                ExecuteOnDatabase(db, QStringLiteral("CREATE VIEW Lyrics AS SELECT * FROM Kept"),
+                                  {});
+            }
             if (kind == QLatin1String("no column")) {
                 ExecuteOnDatabase(db, QStringLiteral("DROP TABLE Lyrics"), {});
                 ExecuteOnDatabase(db,
@@ -161,7 +185,8 @@ private slots:
                                   {});
             }
         }
-        const QByteArray dbBefore = contentsOf(db);
+        const bool pipe = kind == QLatin1String("pipe"); // reading it would block
+        const QByteArray dbBefore = pipe ? QByteArray() : contentsOf(db);
         if (kind == QLatin1String("read-only"))
             QFile::setPermissions(db, QFile::ReadOwner);
         if (kind == QLatin1String("unreadable"))
@@ -196,7 +221,8 @@ private slots:
         } else {
             if (kind == QLatin1String("unreadable"))
                 QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-            QCOMPARE(contentsOf(db), dbBefore);
+            if (!pipe)
+                QCOMPARE(contentsOf(db), dbBefore);
             QCOMPARE(filesIn(l.w->platform().programFolder), programFiles);
         }
         QCOMPARE(contentsOf(l.song), oldSong());
@@ -210,16 +236,20 @@ private slots:
         QTest::addColumn<QString>("status");
         for (const bool tag : {false, true}) {
             const char* what = tag ? "tag: " : "sheet: ";
-            QTest::addRow("%sread-only folder", what)
+            QTest::addRow("%sread-only folder and file", what)
                 << tag << "read-only folder"
-                << (tag ? "cannot write a temporary copy in its folder: Permission denied"
-                        : "/music is read-only");
+                << (tag ? "the file is read-only" : "/music is read-only");
             QTest::addRow("%sfolder removed after opening", what)
                 << tag << "folder removed"
                 << (tag ? "Song.mp3: there is no such file" : "/music does not exist");
-            QTest::addRow("%sdisk full", what) << tag << "disk full"
-                                               << "the disk may be full";
+            QTest::addRow("%sdisk full", what)
+                << tag << "disk full"
+                << (tag ? "cannot write a temporary copy in its folder: the disk is full"
+                        : "the disk may be full");
         }
+        QTest::newRow("tag: room for the copy, not the grown tag")
+            << true << "disk full after the copy"
+            << "the disk is full, so the song was left as it was";
         QTest::newRow("sheet: read-only lyrics file") << false << "read-only lyrics file"
                                                       << "Cannot save the lyrics to";
         QTest::newRow("sheet: a folder where the file goes") << false << "folder for the file"
@@ -230,7 +260,7 @@ private slots:
         QFETCH(QString, trouble);
         if ((trouble.startsWith(QLatin1String("read-only"))) && rerunUnprivileged())
             return;
-        if (trouble == QLatin1String("disk full") && !inChild()) {
+        if (trouble.startsWith(QLatin1String("disk full")) && !inChild()) {
             rerunInChild({});
             return;
         }
@@ -246,6 +276,7 @@ private slots:
 
         if (trouble == QLatin1String("read-only folder")) {
             QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::ExeOwner);
+            QFile::setPermissions(intoTag ? l.song : l.lyrics, QFile::ReadOwner);
             if (writableBy(l.folder))
                 QSKIP("this user writes into read-only folders");
         } else if (trouble == QLatin1String("read-only lyrics file")) {
@@ -261,9 +292,11 @@ private slots:
         const QStringList filesBefore = filesIn(l.folder);
         if (trouble == QLatin1String("disk full"))
             limitFileSize(4096);
+        if (trouble == QLatin1String("disk full after the copy"))
+            limitFileSize(static_cast<rlim_t>(QFileInfo(l.song).size() + 512));
 
         (intoTag ? l.w->cmdSaveUnsynch : l.w->cmdSave)->click();
-        if (trouble == QLatin1String("disk full"))
+        if (trouble.startsWith(QLatin1String("disk full")))
             limitFileSize(RLIM_INFINITY);
         QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -286,6 +319,85 @@ private slots:
             QVERIFY(QDir(l.lyrics).isEmpty());
         else
             QCOMPARE(contentsOf(l.lyrics), kOldLyrics);
+    }
+
+    // Whatever stands at the file's name: a link is written through to the regular file it
+    // names and stays a link; a pipe or a device is refused, never replaced; a writable file
+    // in a read-only folder is written in place, and the status line says so.
+    void savesThroughWhatIsThere_data() {
+        QTest::addColumn<bool>("intoTag");
+        QTest::addColumn<QString>("there");
+        QTest::addColumn<QString>("status"); // "" when the save goes through without a word
+        for (const bool tag : {false, true}) {
+            const char* what = tag ? "tag: " : "sheet: ";
+            QTest::addRow("%sread-only folder, writable file", what)
+                << tag << "read-only folder"
+                << "so the save was not atomic";
+            QTest::addRow("%slink to a regular file", what) << tag << "link to a file"
+                                                            << "";
+            QTest::addRow("%slink to a named pipe", what) << tag << "link to a pipe"
+                                                          << "it is a named pipe, not a";
+            QTest::addRow("%slink to a device", what) << tag << "link to a device"
+                                                      << "it is a device, not a";
+            QTest::addRow("%sa named pipe", what) << tag << "pipe"
+                                                  << "it is a named pipe, not a";
+        }
+    }
+    void savesThroughWhatIsThere() {
+        QFETCH(bool, intoTag);
+        QFETCH(QString, there);
+        if (there == QLatin1String("read-only folder") && rerunUnprivileged())
+            return;
+        if (there == QLatin1String("link to a device") && ::geteuid() != 0)
+            QSKIP("only root makes a device node");
+        Library l;
+        if (intoTag) {
+            l.w->cmdAddLyrics->click();
+            l.w->txtAddLyrics->setPlainText(QStringLiteral("new words"));
+        } else {
+            l.w.setSheet(sheetOf(3));
+            l.w->ShowSaveButton();
+        }
+        const QString file = intoTag ? l.song : l.lyrics;
+        const QString real = l.holder.filePath(QStringLiteral("elsewhere"));
+        const QByteArray name = QFile::encodeName(there == QLatin1String("pipe") ? file : real);
+        if (there == QLatin1String("read-only folder")) {
+            QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::ExeOwner);
+            if (writableBy(l.folder))
+                QSKIP("this user writes into read-only folders");
+        } else if (there == QLatin1String("link to a file")) {
+            QVERIFY(QFile::rename(file, real));
+        } else {
+            QVERIFY(QFile::remove(file));
+            // The null device's numbers: a device node, but one in a scratch folder.
+            QCOMPARE(there == QLatin1String("link to a device")
+                         ? ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3))
+                         : ::mkfifo(name.constData(), 0600),
+                     0);
+        }
+        if (there.startsWith(QLatin1String("link")))
+            QVERIFY(QFile::link(real, file));
+        const QStringList filesBefore = filesIn(l.folder);
+
+        (intoTag ? l.w->cmdSaveUnsynch : l.w->cmdSave)->click();
+        QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QFETCH(QString, status);
+        const QString shown = l.w->lblStatus->text();
+        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.contains(status), qPrintable(shown));
+        QCOMPARE(filesIn(l.folder), filesBefore); // nothing left, nothing replaced
+        QCOMPARE(QFileInfo(file).isSymLink(), there.startsWith(QLatin1String("link")));
+        const QString written = there == QLatin1String("link to a file") ? real : file;
+        if (there == QLatin1String("read-only folder") ||
+            there == QLatin1String("link to a file")) {
+            if (intoTag)
+                QCOMPARE(l.w->GetLyrics(written), QStringLiteral("new words"));
+            else
+                QVERIFY(contentsOf(written).contains("number 3</LyricLine>"));
+            QVERIFY(intoTag ? l.w->picUnsynch->isHidden() : !l.w->cmdSave->isEnabled());
+        } else {
+            QVERIFY(!QFileInfo(written).isFile()); // the pipe or the device is still there
+        }
     }
 };
 

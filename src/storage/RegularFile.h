@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+// Every file the program reads may have been put there by someone else: a named pipe or a
+// device would block the window for ever on the first read. These open only regular files
+// (a symbolic link counts as what it points to) and never wait on the way.
+
+// Opens path read-only into file. Answers "" on success, else why not: "not a regular file
+// (a named pipe)", "No such file or directory", ...
+QString OpenRegularFile(QFile& file, const QString& path);
+
+// What path is when it exists and is not a regular file ("a named pipe", "a folder",
+// "a link to nothing", ...); "" when it is a regular file or nothing is there.
+QString NonRegularKind(const QString& path);
+
+// Writes now over the file at path, whose contents are old, without making any other file
+// (for a folder that takes none). The part past the old end is written first, so a full disk
+// is met before any old byte is overwritten; the result is read back, and on any failure the
+// old contents are put back. Answers "" on success, else why not.
+QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByteArray& now);
