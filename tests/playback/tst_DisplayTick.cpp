@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(w->selectedRow(), 4);
         QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
         w.tickAt(6000); // an empty lyric moves only the cursor
-        QCOMPARE(w->currentLine, 6);
+        QCOMPARE(w->sheet().currentLine(), 6);
         QCOMPARE(w->selectedRow(), 4);
         QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
 
@@ -71,23 +71,21 @@ private slots:
         TestWindow w;
         playSaved(w, {"one|1", "two|2", "three|3"});
         w->cmdPlay->click(); // pause and edit without saving
-        w->insertRow(2, {QStringLiteral("2"), QStringLiteral("  "), {}, {}});
-        w->insertRow(2, {QStringLiteral("2"), QString(), {}, {}});
+        w.setSheet({"one|1", "", "  ", "two|2", "three|3"});
         w->cmdPlay->click();
         w.tickAt(2000);
         QCOMPARE(w->selectedRow(), 4);
         QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("two"));
         w.tickAt(3000); // the offset is remembered
         QCOMPARE(w->selectedRow(), 5);
-        QCOMPARE(w->lineOffset, 2);
+        QCOMPARE(w->sheet().lineOffset(), 2);
     }
 
     void aWalkPastTheLastRowLeavesTheSheetAlone() {
         TestWindow w;
         playSaved(w, {"one|1", "two|2", "three|3"});
         w->cmdPlay->click();
-        w->removeRow(3);
-        w->setCell(2, frmSychLyrics::ColLyric, QString());
+        w.setSheet({"one|1", ""});
         w->selectRow(1, false);
         w->cmdPlay->click();
         const QStringList before = w.sheet();
@@ -95,7 +93,7 @@ private slots:
         w.tickAt(2000);
         QCOMPARE(w.sheet(), before);
         QCOMPARE(w->selectedRow(), 1);
-        QCOMPARE(w->lineOffset, 0);
+        QCOMPARE(w->sheet().lineOffset(), 0);
         QCOMPARE(w->lblCurrentLyric->text(), QString());
     }
 
