@@ -101,7 +101,7 @@ void benchTick(const QString& programFolder, const QString& songPath, BenchTarge
     std::printf("One tick at %d s, 32767 rows    best %6.3f ms, median %6.3f ms (%.2f %% of the "
                 "100 ms tick)   bare indexed lookup %6.3f ms: %6.1fx\n",
                 second, best, middle, middle, bare, middle / bare);
-    std::printf("    the tick found line %d: \"%s\"\n", window->currentLine,
+    std::printf("    the tick found line %d: \"%s\"\n", window->sheet().currentLine(),
                 qPrintable(window->lblCurrentLyric->text()));
     window->cmdStop_Click();
     targets.tickMs = middle;

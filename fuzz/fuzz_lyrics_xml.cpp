@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LyricsContent content = ReadLyricsDocument(bytes);
     require(content.stoppedEarly ? !content.problem.isEmpty() : true);
 
-    const std::vector<LyricsRow> rows = SheetRowsFromLyrics(content.lines);
+    const std::vector<SheetRow> rows = SheetRowsFromLyrics(content.lines);
     require(rows.size() == content.lines.size());
     const PreviewRows preview = PreviewRowsFromLyrics(content.lines);
     require(preview.rows.size() <= content.lines.size());
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QByteArray written;
     try {
         LyricsDocumentWriter writer(QStringLiteral("/music/song.mp3"));
-        for (const LyricsRow& row : rows)
+        for (const SheetRow& row : rows)
             writer.addLine(row.number, row.secs, row.lyric);
         written = writer.finish();
     } catch (const VersettaError&) {
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const LyricsContent again = ReadLyricsDocument(written);
     require(again.problem.isEmpty() && !again.stoppedEarly);
-    const std::vector<LyricsRow> rowsAgain = SheetRowsFromLyrics(again.lines);
+    const std::vector<SheetRow> rowsAgain = SheetRowsFromLyrics(again.lines);
     require(rowsAgain.size() == rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         require(rowsAgain[i].number == rows[i].number);

@@ -57,29 +57,20 @@ void frmSychLyrics::showPlayingPosition() {
     if (!found || found->bof() || found->eof())
         return;
     currentLyric = found->field(QStringLiteral("LyricLine")).toString();
-    currentLine = static_cast<std::int16_t>(found->field(QStringLiteral("LineNumber")).toInt());
+    m_sheet.setMarkCursor(
+        static_cast<std::int16_t>(found->field(QStringLiteral("LineNumber")).toInt()),
+        m_sheet.lineOffset());
     if (currentLyric.isEmpty())
         return;
 
     // Rows blanked since the file was saved are stepped over, and remembered in lineOffset.
     // A walk that runs past the last row means the saved file no longer matches the sheet:
     // then nothing changes.
-    const auto isBlank = [](const QString& lyric) {
-        return std::all_of(lyric.begin(), lyric.end(), [](QChar c) { return c == u' '; });
-    };
-    int offset = lineOffset;
-    for (;;) {
-        const int row = currentLine + offset;
-        if (row < 1 || row > rowCount())
-            return;
-        if (!isBlank(cell(row, ColLyric)))
-            break;
-        ++offset;
-    }
-    lineOffset = static_cast<std::int16_t>(offset);
+    if (!m_sheet.stepOverBlankRows())
+        return;
     // The line is shown when it changes; in between (a pause) the user's selection stays, so
     // the sheet can be edited on another line.
-    const int row = currentLine + lineOffset;
+    const int row = m_sheet.currentLine() + m_sheet.lineOffset();
     if (row == m_tickRow)
         return;
     m_tickRow = row;

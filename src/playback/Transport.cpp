@@ -56,9 +56,8 @@ void frmSychLyrics::StopOrEndSong() {
     lblCurrentLyric->setText(QString());
     if (rowCount() >= 1)
         selectRow(1, true);
-    currentLine = 0;
+    m_sheet.setMarkCursor(0, 0);
     selectedLine = 0;
-    lineOffset = 0;
     m_tickRow = 0;
     SetPlayingControls(false);
     cmdLineUp->setEnabled(false);

@@ -1,9 +1,6 @@
 #include "window/frmSychLyrics.h"
 
 #include <QLabel>
-#include <QTreeWidget>
-
-#include <limits>
 
 // A handler that needs a selected row gets its position here; with none it says why in the
 // status line and gets 0, so no handler fails on an empty sheet or a cleared selection.
@@ -19,7 +16,7 @@ int frmSychLyrics::RequireSelectedRow(const QString& action) {
 }
 
 bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
-    if (rowCount() < kMaxRows)
+    if (m_sheet.hasRoom())
         return true;
     lblStatus->setText(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
                                                "can hold. Remove a line first.")
@@ -30,23 +27,17 @@ bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
 void frmSychLyrics::cmdAddLine_Click() {
     if (!SheetHasRoomFor(QStringLiteral("Add Line To End")))
         return;
-    addRow({});
-    RenumberLines();
-    selectRow(rowCount(), true);
+    m_sheet.addLine();
+    showSheetSelection(true);
     ShowSaveButton();
 }
 
 void frmSychLyrics::cmdInsert_Click() {
-    int p = RequireSelectedRow(QStringLiteral("Insert Line"));
+    const int p = RequireSelectedRow(QStringLiteral("Insert Line"));
     if (p == 0 || !SheetHasRoomFor(QStringLiteral("Insert Line")))
         return;
-    insertRow(p, {});
-    ++p;
-    // Positions never pass 32767, so an offset that high already points past every row.
-    if (lineOffset < std::numeric_limits<std::int16_t>::max())
-        ++lineOffset;
-    RenumberLines();
-    selectRow(p, false);
+    m_sheet.insertLine();
+    showSheetSelection(false);
     ShowSaveButton();
 }
 
@@ -54,14 +45,10 @@ void frmSychLyrics::cmdRemove_Click() {
     const int p = RequireSelectedRow(QStringLiteral("Remove Line"));
     if (p == 0)
         return;
-    removeRow(p);
-    RenumberLines();
-    // After the last row there is nothing to move up into its place: leave no selection
+    // After the last row there is nothing to move up into its place: no selection is left
     // rather than one the list picked on its own.
-    if (p <= rowCount())
-        selectRow(p, false);
-    else
-        lvLyrics->clearSelection();
+    m_sheet.removeLine();
+    showSheetSelection(false);
     ShowSaveButton();
 }
 
@@ -73,8 +60,8 @@ void frmSychLyrics::EditSelectedLyric() {
     const QString answer = m_platform.inputBox(QStringLiteral("Edit Selected Lyric:"),
                                                QStringLiteral("Edit Selected Lyric"), old);
     // Cancel answers "" too, so a lyric cannot be emptied here; blank lines are added instead.
-    if (!answer.isEmpty() && answer != old)
-        setCell(p, ColLyric, answer);
+    if (!answer.isEmpty())
+        m_sheet.editLyric(answer);
     ShowSaveButton();
 }
 

@@ -3,7 +3,6 @@
 #include "sheet/TimeText.h"
 
 #include <QLabel>
-#include <QTreeWidget>
 
 void frmSychLyrics::cmdMark_Click() {
     const int stamped = selectedRow();
@@ -19,32 +18,13 @@ void frmSychLyrics::cmdMark_Click() {
     }
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
-    const QString lyric = cell(stamped, ColLyric);
-    setCell(stamped, ColTime, timeText);
-    setCell(stamped, ColSecs, QString::number(secs));
-    if (currentLine == 0)
-        currentLine = 1;
-    lblCurrentLyric->setText(lyric);
-
-    // On to the next line that has words; blank rows are pauses and are passed over.
-    while (currentLine < kMaxRows) {
-        ++currentLine;
-        const int position = currentLine + lineOffset;
-        if (position > rowCount())
-            break;
-        selectRow(position, false);
-        if (!cell(position, ColLyric).isEmpty())
-            break;
-    }
-    if (QTreeWidgetItem* current = lvLyrics->currentItem())
-        lvLyrics->scrollToItem(current);
+    lblCurrentLyric->setText(cell(stamped, ColLyric));
+    m_sheet.mark(secs, timeText);
+    showSheetSelection(true);
     ShowSaveButton();
 }
 
 void frmSychLyrics::cmdReset_Click() {
-    for (int i = 1; i <= rowCount(); ++i) {
-        setCell(i, ColTime, QString());
-        setCell(i, ColSecs, QString());
-    }
+    m_sheet.clearMarks();
     ShowSaveButton();
 }

@@ -3,79 +3,49 @@
 #include "playback/SongSlider.h"
 #include "sheet/UpDown.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 // ---- sheet access ---------------------------------------------------------------------------
 
-QTreeWidgetItem* frmSychLyrics::item(int position) const {
-    if (position < 1 || position > lvLyrics->topLevelItemCount())
-        return nullptr;
-    return lvLyrics->topLevelItem(position - 1);
-}
-
 int frmSychLyrics::rowCount() const {
-    return lvLyrics->topLevelItemCount();
+    return m_sheet.count();
 }
 
 QString frmSychLyrics::cell(int position, Column column) const {
-    const QTreeWidgetItem* row = item(position);
-    return row ? row->text(column) : QString();
-}
-
-void frmSychLyrics::setCell(int position, Column column, const QString& text) {
-    if (QTreeWidgetItem* row = item(position))
-        row->setText(column, text);
+    return m_sheet.cell(position, column);
 }
 
 int frmSychLyrics::selectedRow() const {
-    const QModelIndexList rows = lvLyrics->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+    return m_sheet.selected();
 }
 
 void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
-    QTreeWidgetItem* row = item(position);
-    if (!row)
+    if (position < 1 || position > rowCount())
         return;
+    const QModelIndex row = m_sheet.index(position - 1, ColNumber);
     // Making a row current scrolls to it; callers that must not scroll say so.
     const bool autoScroll = lvLyrics->hasAutoScroll();
     lvLyrics->setAutoScroll(false);
-    lvLyrics->setCurrentItem(row);
+    lvLyrics->setCurrentIndex(row);
     lvLyrics->setAutoScroll(autoScroll);
     if (scrollIntoView)
-        lvLyrics->scrollToItem(row);
+        lvLyrics->scrollTo(row);
 }
 
-void frmSychLyrics::clearSheet() {
-    lvLyrics->clear();
-}
-
-static QTreeWidgetItem* newItem(const SheetRow& row) {
-    return new QTreeWidgetItem(QStringList{row.number, row.lyric, row.time, row.secs});
+void frmSychLyrics::showSheetSelection(bool scrollIntoView) {
+    if (const int position = m_sheet.selected(); position > 0)
+        selectRow(position, scrollIntoView);
+    else
+        lvLyrics->clearSelection();
 }
 
 void frmSychLyrics::fillSheet(const std::vector<SheetRow>& rows) {
-    lvLyrics->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const SheetRow& row : rows)
-        items.append(newItem(row));
-    lvLyrics->addTopLevelItems(items);
-}
-
-void frmSychLyrics::addRow(const SheetRow& row) {
-    lvLyrics->addTopLevelItem(newItem(row));
-}
-
-void frmSychLyrics::insertRow(int position, const SheetRow& row) {
-    lvLyrics->insertTopLevelItem(position - 1, newItem(row));
-}
-
-void frmSychLyrics::removeRow(int position) {
-    if (item(position))
-        delete lvLyrics->takeTopLevelItem(position - 1);
+    m_sheet.load(rows, QStringLiteral("Load Lyrics"));
 }
 
 // ---- presentation options ----------------------------------------------------------------
@@ -92,11 +62,6 @@ void frmSychLyrics::setSortByHeader(bool on) {
 }
 
 // ---- sheet procedures -----------------------------------------------------------------------
-
-void frmSychLyrics::RenumberLines() {
-    for (int i = 1; i <= rowCount(); ++i)
-        setCell(i, ColNumber, QString::number(i));
-}
 
 void frmSychLyrics::ShowSaveButton() {
     cmdSave->setVisible(true);
@@ -128,4 +93,48 @@ void frmSychLyrics::lvLyrics_Click() {
         cmdLineUp->setEnabled(false);
         cmdLineDown->setEnabled(true);
     }
+}
+
+// ---- undo -----------------------------------------------------------------------------------
+
+void frmSychLyrics::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool undo = modifiers == Qt::ControlModifier && event->key() == Qt::Key_Z;
+    const bool redo =
+        (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z) ||
+        (modifiers == Qt::ControlModifier && event->key() == Qt::Key_Y);
+    // A text box keeps its own undo, even for a key it did not take itself.
+    QWidget* focus = focusWidget();
+    if (!(undo || redo) || qobject_cast<QLineEdit*>(focus) ||
+        qobject_cast<QPlainTextEdit*>(focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    guarded(undo ? "Undo" : "Redo", [this, undo] { undo ? UndoSheetChange() : RedoSheetChange(); });
+}
+
+void frmSychLyrics::UndoSheetChange() {
+    if (picSynch->isHidden())
+        return; // a sheet out of sight is not changed behind the user's back
+    const QString step = m_sheet.undo();
+    if (step.isEmpty()) {
+        lblStatus->setText(QStringLiteral("Nothing to undo."));
+        return;
+    }
+    showSheetSelection(true);
+    ShowSaveButton();
+    lblStatus->setText(QStringLiteral("Undid: ") + step);
+}
+
+void frmSychLyrics::RedoSheetChange() {
+    if (picSynch->isHidden())
+        return;
+    const QString step = m_sheet.redo();
+    if (step.isEmpty()) {
+        lblStatus->setText(QStringLiteral("Nothing to redo."));
+        return;
+    }
+    showSheetSelection(true);
+    ShowSaveButton();
+    lblStatus->setText(QStringLiteral("Redid: ") + step);
 }

@@ -50,7 +50,7 @@ void frmSychLyrics::cmdSaveUnsynch_Click() {
     tag->LoadTag(songFile, true);
     tag->SetFrameText(QStringLiteral("USLT"), lyrics);
     tag->SaveTag(songFile);
-    ShowUnsynchLyrics(lyrics);
+    ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
     picSynch->setVisible(true);
     picUnsynch->setVisible(false);
     cmdAddLyrics->setVisible(false);

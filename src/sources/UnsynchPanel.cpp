@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-void frmSychLyrics::ShowUnsynchLyrics(const QString& sLyrics) {
+void frmSychLyrics::ShowUnsynchLyrics(const QString& sLyrics, const QString& step) {
     const QStringList lines = LyricLines(sLyrics);
     // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
     const qsizetype kept = std::min<qsizetype>(lines.size(), kMaxRows);
@@ -20,7 +20,7 @@ void frmSychLyrics::ShowUnsynchLyrics(const QString& sLyrics) {
     rows.reserve(static_cast<std::size_t>(kept));
     for (qsizetype n = 1; n <= kept; ++n)
         rows.push_back({QString::number(n), lines.at(n - 1), QString(), QString()});
-    fillSheet(rows);
+    m_sheet.load(std::move(rows), step);
 
     setSortByHeader(false);
     cmdAddLyrics->setVisible(false);

@@ -108,24 +108,19 @@ void frmSychLyrics::cmdSave_Click() {
 
 void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     const QString path = SynchLyricsFileName(fileName);
-    clearSheet();
+    const QString step = QStringLiteral("Load Lyrics File");
 
     QFile file;
-    if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
+    if (const QString why = OpenRegularFile(file, path); !why.isEmpty()) {
+        m_sheet.load({}, step); // the old song's lines are not left to be saved as this one's
         throw VersettaError(
             QStringLiteral("Cannot read the lyrics file %1: %2").arg(shown(path), why));
+    }
     const LyricsContent content = ReadLyricsDocument(file);
 
-    std::vector<LyricsRow> rows = SheetRowsFromLyrics(content.lines);
+    std::vector<SheetRow> rows = SheetRowsFromLyrics(content.lines);
     const std::size_t found = rows.size();
-    if (found > static_cast<std::size_t>(kMaxRows))
-        rows.resize(kMaxRows);
-    std::vector<SheetRow> sheet;
-    sheet.reserve(rows.size());
-    for (LyricsRow& row : rows)
-        sheet.push_back({std::move(row.number), std::move(row.lyric), std::move(row.time),
-                         std::move(row.secs)});
-    fillSheet(sheet);
+    m_sheet.load(std::move(rows), step); // keeps the first kMaxRows
 
     setSortByHeader(false);
     cmdAddLyrics->setVisible(false);

@@ -293,8 +293,8 @@ LyricsContent ReadLyricsDocument(const QByteArray& bytes) {
 
 // ---- the readers' rules --------------------------------------------------------------------
 
-std::vector<LyricsRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
-    std::vector<LyricsRow> rows;
+std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
+    std::vector<SheetRow> rows;
     rows.reserve(lines.size());
     QString time;  // T
     QString lyric; // L
@@ -310,7 +310,7 @@ std::vector<LyricsRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& 
                 lyric.clear();
             }
         }
-        LyricsRow row{QString::number(++n), lyric, QString(), QString()};
+        SheetRow row{QString::number(++n), lyric, QString(), QString()};
         if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
             row.time = SecondsToTime(*secs);
             row.secs = time;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/SheetRow.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -77,16 +79,9 @@ LyricsContent ReadLyricsDocument(const QByteArray& bytes);
 
 // ---- the two readers' rules --------------------------------------------------------------
 
-struct LyricsRow {
-    QString number;
-    QString lyric;
-    QString time;
-    QString secs;
-};
-
 // Rows for the sheet: numbered 1, 2, ... in document order; TimeMarker and LyricLine carry
 // over from the line before; any other field name empties both.
-std::vector<LyricsRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines);
+std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines);
 
 struct PreviewRow {
     std::int16_t lineNumber = 0;

@@ -59,6 +59,17 @@ void frmSychLyrics::cmdClose_Click() {
 }
 
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    // Another song starts a history of its own, whatever the loaders do; loading the song
+    // that is shown again is a step that can be undone.
+    struct ForgetHistory {
+        LyricSheet& sheet;
+        bool forget;
+        ~ForgetHistory() {
+            if (forget)
+                sheet.clearHistory();
+        }
+    } history{m_sheet, songPath != m_historySong};
+    m_historySong = songPath;
     // Both loaders clear the status line themselves and leave there only what the user must
     // know about the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
     if (CheckForSynchLyricsFile(songPath)) {
@@ -69,8 +80,8 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
         cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
         cmdAddLyrics->setVisible(true);
     } else {
-        clearSheet();
-        addRow({QString(), QStringLiteral("No Lyrics Found"), QString(), QString()});
+        m_sheet.load({{QString(), QStringLiteral("No Lyrics Found"), QString(), QString()}},
+                     QStringLiteral("Open Song Without Lyrics"));
         lblStatus->setText(QStringLiteral(" No Lyrics Found For  -  ") + txtFileName->text());
         cmdAddLyrics->setVisible(true);
         picSynch->setVisible(false);

@@ -13,7 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstdio>
 
@@ -84,11 +84,11 @@ void frmSychLyrics::buildControls() {
 
     picSynch = new QWidget;
     picSynch->setObjectName(QStringLiteral("picSynch"));
-    lvLyrics = new QTreeWidget;
+    lvLyrics = new QTreeView;
     lvLyrics->setObjectName(QStringLiteral("lvLyrics"));
-    lvLyrics->setColumnCount(4);
-    lvLyrics->setHeaderLabels({QStringLiteral("#"), QStringLiteral("Lyric"), QStringLiteral("Time"),
-                               QStringLiteral("Secs")});
+    lvLyrics->setModel(&m_sheet);
+    lvLyrics->setToolTip(QStringLiteral("Ctrl+Z undoes the last change to the sheet; "
+                                        "Ctrl+Shift+Z or Ctrl+Y redoes it."));
     lvLyrics->setRootIsDecorated(false);
     lvLyrics->setUniformRowHeights(true);
     lvLyrics->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -189,10 +189,15 @@ void frmSychLyrics::connectHandlers() {
     connectClick(cmdClearUnsynch, &frmSychLyrics::cmdClearUnsynch_Click, "Clear");
     connectClick(cmdSaveUnsynch, &frmSychLyrics::cmdSaveUnsynch_Click, "Save lyrics to the tag");
 
-    connect(lvLyrics, &QTreeWidget::itemClicked, this,
+    connect(lvLyrics, &QTreeView::clicked, this,
             [this] { guarded("Select line", [this] { lvLyrics_Click(); }); });
-    connect(lvLyrics, &QTreeWidget::itemDoubleClicked, this,
+    connect(lvLyrics, &QTreeView::doubleClicked, this,
             [this] { guarded("Edit Selected Lyric", [this] { lvLyrics_DblClick(); }); });
+    // Whatever selects a row (a click, the arrow keys, a handler) is the sheet's selection.
+    connect(lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = lvLyrics->selectionModel()->selectedRows();
+        m_sheet.setSelected(rows.isEmpty() ? 0 : rows.first().row() + 1);
+    });
     connect(txtAddLyrics, &QPlainTextEdit::textChanged, this,
             [this] { guarded("Lyrics text", [this] { txtAddLyrics_Change(); }); });
     txtAddLyrics->viewport()->installEventFilter(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheet/LyricSheet.h"
 #include "window/Failure.h"
 #include "window/Platform.h"
 
@@ -17,19 +18,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class Recordset;
 class SongSlider;
 class UpDown;
-
-// One row of the lyric sheet as text, in column order.
-struct SheetRow {
-    QString number;
-    QString lyric;
-    QString time;
-    QString secs;
-};
 
 // The one window. It owns the controls, the song's state and every handler; the handlers
 // are defined in the folder of their subsystem (window/, playback/, sheet/, sources/,
@@ -60,8 +52,7 @@ public:
     Mp3Player& player() const;
     std::int32_t songLengthSeconds() const;
 
-    // ---- sheet: rows, marking, line editing, time adjustment -------------------------------
-    void RenumberLines();
+    // ---- sheet: rows, marking, line editing, time adjustment, undo -------------------------
     void ShowSaveButton();
     void SetPlayingControls(bool playing);
     void lvLyrics_Click();
@@ -82,12 +73,18 @@ public:
     int RequireSelectedRow(const QString& action);
     bool SheetHasRoomFor(const QString& action);
     void StepAmount(QLineEdit* box, int direction, const QString& action);
+    void UndoSheetChange();
+    void RedoSheetChange();
+    // The sheet's selection shown in the list, as the model has it after a change.
+    void showSheetSelection(bool scrollIntoView);
 
     // ---- sources: tag lyrics and the unsynchronized panel ----------------------------------
     bool CheckForLyrics(const QString& fileName) const;
     QString GetLyrics(const QString& fileName) const;
     void cmdSaveUnsynch_Click();
-    void ShowUnsynchLyrics(const QString& sLyrics);
+    // step names the load for undo.
+    void ShowUnsynchLyrics(const QString& sLyrics,
+                           const QString& step = QStringLiteral("Load Tag Lyrics"));
     void cmdAddLyrics_Click();
     void cmdPaste_Click();
     void cmdLyricsFromText_Click();
@@ -111,19 +108,21 @@ public:
     static QString SQLClean(const QString& sString);
 
     // ---- sheet access by 1-based position (0 = no row) -------------------------------------
-    enum Column { ColNumber = 0, ColLyric = 1, ColTime = 2, ColSecs = 3 };
-    static constexpr int kMaxRows = 32767;
+    using Column = LyricSheet::Column;
+    static constexpr Column ColNumber = LyricSheet::ColNumber;
+    static constexpr Column ColLyric = LyricSheet::ColLyric;
+    static constexpr Column ColTime = LyricSheet::ColTime;
+    static constexpr Column ColSecs = LyricSheet::ColSecs;
+    static constexpr int kMaxRows = LyricSheet::kMaxRows;
     static constexpr std::int32_t kMaxMarkSeconds = 32767; // markers are 16-bit seconds
     int rowCount() const;
     QString cell(int position, Column column) const;
-    void setCell(int position, Column column, const QString& text);
     int selectedRow() const;
     void selectRow(int position, bool scrollIntoView);
-    void clearSheet();
-    void fillSheet(const std::vector<SheetRow>& rows);
-    void addRow(const SheetRow& row);
-    void insertRow(int position, const SheetRow& row);
-    void removeRow(int position);
+    void fillSheet(const std::vector<SheetRow>& rows); // one undo step, as any load
+    // The rows, the mark cursor (currentLine, lineOffset) and the undo history.
+    LyricSheet& sheet() { return m_sheet; }
+    const LyricSheet& sheet() const { return m_sheet; }
 
     // ---- state (members of the window, zero or empty at creation) --------------------------
     QString songFolder;
@@ -133,8 +132,6 @@ public:
     QString currentLyric;
     bool isPlaying = false;
     std::int16_t selectedLine = 0;
-    std::int16_t currentLine = 0;
-    std::int16_t lineOffset = 0;
 
     // ---- controls ---------------------------------------------------------------------------
     QPushButton* cmdClose;
@@ -147,7 +144,7 @@ public:
     QLineEdit* Text2;
 
     QWidget* picSynch;
-    QTreeWidget* lvLyrics;
+    QTreeView* lvLyrics;
     QLabel* lblCurrentLyric;
     SongSlider* sldSong;
     QLabel* lblTime;
@@ -198,13 +195,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override; // the undo keys
 
 private:
     void buildControls();
     void layOutControls();
     void connectHandlers();
     void connectClick(QPushButton* button, void (frmSychLyrics::*handler)(), const char* name);
-    QTreeWidgetItem* item(int position) const;
 
     // The two presentation options of the list that loading and start-up set.
     void setFullRowSelect(bool on);
@@ -212,6 +209,8 @@ private:
     void setUnsynchText(const QString& text);
 
     Platform m_platform;
+    LyricSheet m_sheet;
+    QString m_historySong; // the song whose sheet the undo history belongs to
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;

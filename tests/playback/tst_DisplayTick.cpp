@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(w->selectedRow(), 4);
         QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
         w.tickAt(6000); // an empty lyric moves only the cursor
-        QCOMPARE(w->currentLine, 6);
+        QCOMPARE(w->sheet().currentLine(), 6);
         QCOMPARE(w->selectedRow(), 4);
         QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
 
@@ -72,23 +72,21 @@ private slots:
         TestWindow w;
         playSaved(w, {"one|1", "two|2", "three|3"});
         w->cmdPlay->click(); // pause and edit without saving
-        w->insertRow(2, {QStringLiteral("2"), QStringLiteral("  "), {}, {}});
-        w->insertRow(2, {QStringLiteral("2"), QString(), {}, {}});
+        w.setSheet({"one|1", "", "  ", "two|2", "three|3"});
         w->cmdPlay->click();
         w.tickAt(2000);
         QCOMPARE(w->selectedRow(), 4);
         QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("two"));
         w.tickAt(3000); // the offset is remembered
         QCOMPARE(w->selectedRow(), 5);
-        QCOMPARE(w->lineOffset, 2);
+        QCOMPARE(w->sheet().lineOffset(), 2);
     }
 
     void aWalkPastTheLastRowLeavesTheSheetAlone() {
         TestWindow w;
         playSaved(w, {"one|1", "two|2", "three|3"});
         w->cmdPlay->click();
-        w->removeRow(3);
-        w->setCell(2, frmSychLyrics::ColLyric, QString());
+        w.setSheet({"one|1", ""});
         w->selectRow(1, false);
         w->cmdPlay->click();
         const QStringList before = w.sheet();
@@ -96,7 +94,7 @@ private slots:
         w.tickAt(2000);
         QCOMPARE(w.sheet(), before);
         QCOMPARE(w->selectedRow(), 1);
-        QCOMPARE(w->lineOffset, 0);
+        QCOMPARE(w->sheet().lineOffset(), 0);
         QCOMPARE(w->lblCurrentLyric->text(), QString());
     }
 
@@ -110,9 +108,8 @@ private slots:
         w.tickAt(2000);
         QTest::mouseClick(w->cmdPlay, Qt::LeftButton); // pause at 2
         const auto clickRow = [&](int row) {
-            QTest::mouseClick(
-                w->lvLyrics->viewport(), Qt::LeftButton, {},
-                w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(row - 1)).center());
+            QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {},
+                              w->lvLyrics->visualRect(w->sheet().index(row - 1, 1)).center());
         };
         clickRow(3);
         QTest::qWait(350); // the running timer ticks at 2 s

@@ -22,7 +22,8 @@ class TransportTest : public QObject {
         QCOMPARE(w->sldSong->Value(), w->sldSong->Min());
         QCOMPARE(w->lblCurrentLyric->text(), QString());
         QCOMPARE(w->selectedRow(), w->rowCount() > 0 ? 1 : 0);
-        QCOMPARE(QList<int>({w->currentLine, w->selectedLine, w->lineOffset}), QList<int>(3, 0));
+        QCOMPARE(QList<int>({w->sheet().currentLine(), w->selectedLine, w->sheet().lineOffset()}),
+                 QList<int>(3, 0));
         QVERIFY(!w->cmdMark->isEnabled() && !w->cmdLineUp->isEnabled());
         QVERIFY(w->cmdInsert->isEnabled() && w->cmdSave->isEnabled() &&
                 w->txtAdjustAll->isEnabled());
@@ -83,8 +84,7 @@ private slots:
         w->sldSong->setMax(lengthMs / 1000.0);
         w->sldSong->setValue(2);
         w->selectRow(3, false);
-        w->currentLine = 2;
-        w->lineOffset = 1;
+        w->sheet().setMarkCursor(2, 1);
         w->lblCurrentLyric->setText(QStringLiteral("three"));
         natural ? w.player->endSong() : w->cmdStop->click();
         QCOMPARE(w.player->count("StopSong"), 1);

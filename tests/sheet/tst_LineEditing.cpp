@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 const QStringList abc = {"a|1", "b", "c|3"};
@@ -23,7 +23,7 @@ private slots:
         w->cmdAddLine->click();
         QCOMPARE(w.sheet().mid(199), QStringList({"200|x||", "201|||"}));
         QCOMPARE(w->selectedRow(), 201);
-        const QRect added = w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(200));
+        const QRect added = w->lvLyrics->visualRect(w->sheet().index(200, 0));
         QVERIFY(w->lvLyrics->viewport()->rect().contains(added));
         QVERIFY(w->cmdSave->isEnabled());
     }
@@ -39,11 +39,11 @@ private slots:
             w->cmdInsert->click();
             QCOMPARE(w.sheet(), twice);
             QCOMPARE(w->selectedRow(), selected + 2);
-            QCOMPARE(w->lineOffset, 2);
+            QCOMPARE(w->sheet().lineOffset(), 2);
             QVERIFY(w->cmdSave->isEnabled());
-            w->lineOffset = 32767; // must not wrap around
+            w->sheet().setMarkCursor(0, 32767); // must not wrap around
             w->cmdInsert->click();
-            QCOMPARE(w->lineOffset, 32767);
+            QCOMPARE(w->sheet().lineOffset(), 32767);
         }
     }
 
@@ -54,12 +54,12 @@ private slots:
               std::tuple{QStringList{"a|1"}, 1, QStringList{}, 0}}) {
             TestWindow w;
             w.setSheet(rows);
-            w->lineOffset = 2;
+            w->sheet().setMarkCursor(0, 2);
             w->selectRow(selected, false);
             w->cmdRemove->click();
             QCOMPARE(w.sheet(), after);
             QCOMPARE(w->selectedRow(), selectedAfter);
-            QCOMPARE(w->lineOffset, 2);
+            QCOMPARE(w->sheet().lineOffset(), 2);
             QVERIFY(w->cmdSave->isEnabled());
         }
     }
@@ -74,7 +74,7 @@ private slots:
             QCOMPARE(w->rowCount(), 32767);
             QVERIFY(w->lblStatus->text().contains(QStringLiteral("32767 lines")));
         }
-        QCOMPARE(w->lineOffset, 0);
+        QCOMPARE(w->sheet().lineOffset(), 0);
         QVERIFY(!w->cmdSave->isEnabled());
     }
 
@@ -118,7 +118,7 @@ private slots:
         w->isPlaying = true;
         w->SetPlayingControls(true);
         w.inputAnswers << QStringLiteral("sung");
-        const QPoint row = w->lvLyrics->visualItemRect(w->lvLyrics->topLevelItem(1)).center();
+        const QPoint row = w->lvLyrics->visualRect(w->sheet().index(1, 0)).center();
         QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(w->selectedLine, 2); // the click reaches its handler too
         QTest::mouseDClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);

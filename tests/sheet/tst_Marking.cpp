@@ -41,7 +41,7 @@ private slots:
         w.createDatabase();
         w.setSheet(rows);
         QFETCH(int, offset);
-        w->lineOffset = std::int16_t(offset);
+        w->sheet().setMarkCursor(0, std::int16_t(offset));
         w->cmdPlay->click();
         for (const int ms : marks) {
             w.player->positionMs = ms;
@@ -52,7 +52,7 @@ private slots:
         }
         QTEST(w.sheet(), "sheet");
         QTEST(w->selectedRow(), "selected");
-        QTEST(int(w->currentLine), "current");
+        QTEST(int(w->sheet().currentLine()), "current");
     }
 
     void clearAllRemovesEveryMarker() {

@@ -6,7 +6,6 @@
 #include "storage/DatabaseSchema.h"
 
 #include <QPushButton>
-#include <QTreeWidget>
 
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     Platform platform;

@@ -1,0 +1,440 @@
+#include "sheet/LyricSheet.h"
+
+#include "sheet/Amount.h"
+#include "sheet/TimeShift.h"
+
+#include <algorithm>
+#include <limits>
+
+// One change as undo sees it. Cells steps keep one row before and after, Insert and Remove the
+// row that came or went (the rows around it are renumbered both ways), and Replace steps keep
+// the whole sheet before and after: QStrings are shared, so a snapshot copies no text.
+struct LyricSheet::Step {
+    enum Kind { Cells, Insert, Remove, Replace };
+    Step(Kind what, QString name, int at = 0) : kind(what), label(std::move(name)), position(at) {}
+    Kind kind;
+    QString label;
+    int position = 0;
+    SheetRow before;
+    SheetRow after;
+    std::vector<SheetRow> rowsBefore;
+    std::vector<SheetRow> rowsAfter;
+    Cursor cursorBefore;
+    Cursor cursorAfter;
+};
+
+LyricSheet::LyricSheet(QObject* parent) : QAbstractTableModel(parent) {}
+
+LyricSheet::~LyricSheet() = default;
+
+QString LyricSheet::cell(int position, Column column) const {
+    if (position < 1 || position > count())
+        return {};
+    const SheetRow& row = m_rows[static_cast<std::size_t>(position - 1)];
+    switch (column) {
+    case ColNumber:
+        return row.number;
+    case ColLyric:
+        return row.lyric;
+    case ColTime:
+        return row.time;
+    case ColSecs:
+        return row.secs;
+    }
+    return {};
+}
+
+void LyricSheet::setSelected(int position) {
+    m_cursor.selected = position >= 1 && position <= count() ? position : 0;
+}
+
+void LyricSheet::setMarkCursor(std::int16_t currentLine, std::int16_t lineOffset) {
+    m_cursor.currentLine = currentLine;
+    m_cursor.lineOffset = lineOffset;
+}
+
+// ---- raw changes ----------------------------------------------------------------------------
+
+void LyricSheet::setRow(int position, const SheetRow& row) {
+    m_rows[static_cast<std::size_t>(position - 1)] = row;
+    emit dataChanged(index(position - 1, ColNumber), index(position - 1, ColSecs));
+}
+
+void LyricSheet::insertRowAt(int position, const SheetRow& row) {
+    beginInsertRows({}, position - 1, position - 1);
+    m_rows.insert(m_rows.begin() + (position - 1), row);
+    endInsertRows();
+    RenumberLines(position);
+}
+
+void LyricSheet::removeRowAt(int position) {
+    beginRemoveRows({}, position - 1, position - 1);
+    m_rows.erase(m_rows.begin() + (position - 1));
+    endRemoveRows();
+    RenumberLines(position);
+}
+
+void LyricSheet::resetRows(std::vector<SheetRow> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+    m_numbered = isNumbered();
+}
+
+// Rows above `from` already carry their numbers when the sheet was numbered before.
+void LyricSheet::RenumberLines(int from) {
+    if (!m_numbered)
+        from = 1;
+    for (int i = from; i <= count(); ++i)
+        m_rows[static_cast<std::size_t>(i - 1)].number = QString::number(i);
+    m_numbered = true;
+    if (from <= count())
+        emit dataChanged(index(from - 1, ColNumber), index(count() - 1, ColNumber));
+}
+
+bool LyricSheet::isNumbered() const {
+    int digits = 1;
+    int nextPowerOfTen = 10;
+    for (int i = 1; i <= count(); ++i) {
+        if (i == nextPowerOfTen) {
+            ++digits;
+            nextPowerOfTen *= 10;
+        }
+        const QString& number = m_rows[static_cast<std::size_t>(i - 1)].number;
+        bool ok = false;
+        if (number.size() != digits || number.toInt(&ok) != i || !ok)
+            return false;
+    }
+    return true;
+}
+
+// ---- changes ------------------------------------------------------------------------------
+
+void LyricSheet::load(std::vector<SheetRow> rows, const QString& step) {
+    if (rows.size() > static_cast<std::size_t>(kMaxRows))
+        rows.resize(kMaxRows);
+    Step change{Step::Replace, step};
+    change.cursorBefore = m_cursor;
+    change.rowsBefore = std::move(m_rows);
+    change.rowsAfter = rows;
+    resetRows(std::move(rows));
+    m_cursor.selected = 0;
+    change.cursorAfter = m_cursor;
+    push(std::move(change));
+}
+
+bool LyricSheet::addLine() {
+    if (!hasRoom())
+        return false;
+    Step step{Step::Insert, QStringLiteral("Add Line To End"), count() + 1};
+    step.cursorBefore = m_cursor;
+    if (!m_numbered)
+        step.rowsBefore = m_rows;
+    insertRowAt(step.position, {});
+    m_cursor = step.cursorBefore;
+    m_cursor.selected = count();
+    step.after = m_rows.back();
+    if (!step.rowsBefore.empty()) {
+        step.kind = Step::Replace;
+        step.rowsAfter = m_rows;
+    }
+    step.cursorAfter = m_cursor;
+    push(std::move(step));
+    return true;
+}
+
+bool LyricSheet::insertLine() {
+    const int p = m_cursor.selected;
+    if (p < 1 || !hasRoom())
+        return false;
+    Step step{Step::Insert, QStringLiteral("Insert Line"), p};
+    step.cursorBefore = m_cursor;
+    const bool numbered = m_numbered;
+    if (!numbered)
+        step.rowsBefore = m_rows;
+    insertRowAt(p, {});
+    step.after = m_rows[static_cast<std::size_t>(p - 1)];
+    m_cursor = step.cursorBefore;
+    m_cursor.selected = p + 1;
+    // Positions never pass 32767, so an offset that high already points past every row.
+    if (m_cursor.lineOffset < std::numeric_limits<std::int16_t>::max())
+        ++m_cursor.lineOffset;
+    if (!numbered) {
+        step.kind = Step::Replace;
+        step.rowsAfter = m_rows;
+    }
+    step.cursorAfter = m_cursor;
+    push(std::move(step));
+    return true;
+}
+
+bool LyricSheet::removeLine() {
+    const int p = m_cursor.selected;
+    if (p < 1)
+        return false;
+    Step step{Step::Remove, QStringLiteral("Remove Line"), p};
+    step.cursorBefore = m_cursor;
+    step.before = m_rows[static_cast<std::size_t>(p - 1)];
+    const bool numbered = m_numbered;
+    if (!numbered)
+        step.rowsBefore = m_rows;
+    removeRowAt(p);
+    m_cursor = step.cursorBefore;
+    m_cursor.selected = p <= count() ? p : 0;
+    if (!numbered) {
+        step.kind = Step::Replace;
+        step.rowsAfter = m_rows;
+    }
+    step.cursorAfter = m_cursor;
+    push(std::move(step));
+    return true;
+}
+
+bool LyricSheet::editLyric(const QString& lyric) {
+    const int p = m_cursor.selected;
+    if (p < 1 || cell(p, ColLyric) == lyric)
+        return false;
+    Step step{Step::Cells, QStringLiteral("Edit Selected Lyric"), p};
+    step.before = m_rows[static_cast<std::size_t>(p - 1)];
+    step.after = step.before;
+    step.after.lyric = lyric;
+    step.cursorBefore = step.cursorAfter = m_cursor;
+    setRow(p, step.after);
+    push(std::move(step));
+    return true;
+}
+
+bool LyricSheet::mark(std::int32_t secs, const QString& time) {
+    const int stamped = m_cursor.selected;
+    if (stamped < 1)
+        return false;
+    Step step{Step::Cells,
+              QStringLiteral("Mark Line at %1").arg(time.isEmpty() ? QStringLiteral("0:00") : time),
+              stamped};
+    step.cursorBefore = m_cursor;
+    step.before = m_rows[static_cast<std::size_t>(stamped - 1)];
+    step.after = step.before;
+    step.after.time = time;
+    step.after.secs = QString::number(secs);
+    setRow(stamped, step.after);
+
+    // On to the next line that has words; blank rows are pauses and are passed over.
+    Cursor& c = m_cursor;
+    if (c.currentLine == 0)
+        c.currentLine = 1;
+    while (c.currentLine < kMaxRows) {
+        ++c.currentLine;
+        const int position = c.currentLine + c.lineOffset;
+        if (position > count())
+            break;
+        if (position >= 1)
+            c.selected = position;
+        if (!cell(position, ColLyric).isEmpty())
+            break;
+    }
+    step.cursorAfter = m_cursor;
+    push(std::move(step));
+    return true;
+}
+
+void LyricSheet::clearMarks() {
+    const bool marked = std::any_of(m_rows.begin(), m_rows.end(), [](const SheetRow& row) {
+        return !row.time.isEmpty() || !row.secs.isEmpty();
+    });
+    if (!marked)
+        return;
+    Step step{Step::Replace, QStringLiteral("Clear All Time Markings")};
+    step.cursorBefore = step.cursorAfter = m_cursor;
+    step.rowsBefore = m_rows;
+    for (SheetRow& row : m_rows) {
+        row.time.clear();
+        row.secs.clear();
+    }
+    step.rowsAfter = m_rows;
+    emit dataChanged(index(0, ColTime), index(count() - 1, ColSecs));
+    push(std::move(step));
+}
+
+// ---- shifting -----------------------------------------------------------------------------
+
+namespace {
+
+void noteSkipped(LyricSheet::ShiftReport& report, int position, const QString& why) {
+    if (report.skipped++ == 0)
+        report.first = QStringLiteral("line %1 %2").arg(position).arg(why);
+}
+
+} // namespace
+
+// Shifts one row in place (the caller tells the list); true when it moved.
+bool LyricSheet::shiftRow(int position, const QString& amountText, ShiftReport& report) {
+    SheetRow& row = m_rows[static_cast<std::size_t>(position - 1)];
+    const std::optional<double> amount = ReadAmount(amountText);
+    const ShiftedTime shifted = ShiftTime(row.secs, amount.value_or(0));
+    switch (shifted.outcome) {
+    case ShiftedTime::Unmarked:
+        return false;
+    case ShiftedTime::NotANumber:
+        noteSkipped(report, position,
+                    QStringLiteral("has the time \"%1\", which is not a number").arg(row.secs));
+        return false;
+    case ShiftedTime::OutOfRange:
+        noteSkipped(report, position,
+                    QStringLiteral("would move outside -%1 to %1 seconds").arg(2147483647));
+        return false;
+    case ShiftedTime::Shifted:
+        break;
+    }
+    if (!amount) {
+        noteSkipped(report, position,
+                    QStringLiteral("cannot move by \"%1\", which is too large")
+                        .arg(amountText.simplified()));
+        return false;
+    }
+    row.secs = shifted.secs;
+    row.time = shifted.time;
+    return true;
+}
+
+LyricSheet::ShiftReport LyricSheet::shiftAll(const QString& amountText) {
+    Step step{Step::Replace, QStringLiteral("Adjust All Lines")};
+    step.cursorBefore = step.cursorAfter = m_cursor;
+    step.rowsBefore = m_rows;
+    ShiftReport report;
+    bool moved = false;
+    for (int i = 1; i <= count(); ++i)
+        moved = shiftRow(i, amountText, report) || moved;
+    if (moved) {
+        step.rowsAfter = m_rows;
+        emit dataChanged(index(0, ColTime), index(count() - 1, ColSecs));
+        push(std::move(step));
+    }
+    return report;
+}
+
+LyricSheet::ShiftReport LyricSheet::shiftSelected(const QString& amountText) {
+    const int p = m_cursor.selected;
+    ShiftReport report;
+    if (p < 1)
+        return report;
+    Step step{Step::Cells, QStringLiteral("Adjust Selected Line"), p};
+    step.cursorBefore = step.cursorAfter = m_cursor;
+    step.before = m_rows[static_cast<std::size_t>(p - 1)];
+    if (shiftRow(p, amountText, report)) {
+        step.after = m_rows[static_cast<std::size_t>(p - 1)];
+        emit dataChanged(index(p - 1, ColTime), index(p - 1, ColSecs));
+        push(std::move(step));
+    }
+    return report;
+}
+
+// ---- the display tick ---------------------------------------------------------------------
+
+bool LyricSheet::stepOverBlankRows() {
+    const auto isBlank = [](const QString& lyric) {
+        return std::all_of(lyric.begin(), lyric.end(), [](QChar c) { return c == u' '; });
+    };
+    int offset = m_cursor.lineOffset;
+    for (;;) {
+        const int row = m_cursor.currentLine + offset;
+        if (row < 1 || row > count())
+            return false;
+        if (!isBlank(cell(row, ColLyric)))
+            break;
+        ++offset;
+    }
+    m_cursor.lineOffset = static_cast<std::int16_t>(offset);
+    return true;
+}
+
+// ---- undo ---------------------------------------------------------------------------------
+
+bool LyricSheet::canUndo() const {
+    return !m_done.empty();
+}
+
+bool LyricSheet::canRedo() const {
+    return !m_undone.empty();
+}
+
+void LyricSheet::push(Step step) {
+    m_undone.clear();
+    m_done.push_back(std::move(step));
+    // The oldest steps go once the history holds a few whole sheets: kept forever, every load
+    // would keep the sheets before it alive, and a long session would only grow.
+    constexpr std::size_t kHeldRows = 4 * kMaxRows;
+    std::size_t held = 0;
+    for (auto kept = m_done.rbegin(); kept != m_done.rend(); ++kept) {
+        held += 1 + kept->rowsBefore.size() + kept->rowsAfter.size();
+        if (held > kHeldRows) {
+            m_done.erase(m_done.begin(), kept.base());
+            break;
+        }
+    }
+}
+
+void LyricSheet::apply(const Step& step, bool forward) {
+    switch (step.kind) {
+    case Step::Cells:
+        setRow(step.position, forward ? step.after : step.before);
+        break;
+    case Step::Insert:
+        forward ? insertRowAt(step.position, step.after) : removeRowAt(step.position);
+        break;
+    case Step::Remove:
+        forward ? removeRowAt(step.position) : insertRowAt(step.position, step.before);
+        break;
+    case Step::Replace:
+        resetRows(forward ? step.rowsAfter : step.rowsBefore);
+        break;
+    }
+    m_cursor = forward ? step.cursorAfter : step.cursorBefore;
+}
+
+QString LyricSheet::undo() {
+    if (m_done.empty())
+        return {};
+    Step step = std::move(m_done.back());
+    m_done.pop_back();
+    apply(step, false);
+    m_undone.push_back(std::move(step));
+    return m_undone.back().label;
+}
+
+QString LyricSheet::redo() {
+    if (m_undone.empty())
+        return {};
+    Step step = std::move(m_undone.back());
+    m_undone.pop_back();
+    apply(step, true);
+    m_done.push_back(std::move(step));
+    return m_done.back().label;
+}
+
+void LyricSheet::clearHistory() {
+    m_done.clear();
+    m_undone.clear();
+}
+
+// ---- the list's view ----------------------------------------------------------------------
+
+int LyricSheet::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+int LyricSheet::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant LyricSheet::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return cell(index.row() + 1, static_cast<Column>(index.column()));
+}
+
+QVariant LyricSheet::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
+        return {};
+    static const char* const captions[] = {"#", "Lyric", "Time", "Secs"};
+    return QString::fromLatin1(captions[section]);
+}

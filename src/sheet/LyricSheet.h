@@ -1,0 +1,116 @@
+#pragma once
+
+#include "sheet/SheetRow.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// The lyric sheet apart from any window: its rows, the cursor that marking and the display
+// tick move, and every rule that changes them. Each change is one step that undo takes back
+// with the cursor as it was. The list shows it as a table of four text columns.
+class LyricSheet final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { ColNumber = 0, ColLyric = 1, ColTime = 2, ColSecs = 3 };
+    static constexpr int kMaxRows = 32767; // row numbers are 16-bit
+
+    // What undo restores along with the rows. selected is a 1-based position, 0 for none; the
+    // sheet position of the current line is currentLine + lineOffset.
+    struct Cursor {
+        int selected = 0;
+        std::int16_t currentLine = 0;
+        std::int16_t lineOffset = 0;
+        friend bool operator==(const Cursor&, const Cursor&) = default;
+    };
+
+    // Rows an adjustment had to leave as they were: how many, and why for the first of them.
+    struct ShiftReport {
+        int skipped = 0;
+        QString first; // "line 3 has the time ..., which is not a number"
+    };
+
+    explicit LyricSheet(QObject* parent = nullptr);
+    ~LyricSheet() override;
+
+    // ---- reading (positions are 1-based; outside the sheet a cell reads "") -----------------
+    int count() const { return static_cast<int>(m_rows.size()); }
+    const std::vector<SheetRow>& rows() const { return m_rows; }
+    QString cell(int position, Column column) const;
+    Cursor cursor() const { return m_cursor; }
+    int selected() const { return m_cursor.selected; }
+    std::int16_t currentLine() const { return m_cursor.currentLine; }
+    std::int16_t lineOffset() const { return m_cursor.lineOffset; }
+    bool hasRoom() const { return count() < kMaxRows; }
+
+    // ---- cursor moves that change no row, so they are no undo step --------------------------
+    void setSelected(int position); // 0, or a position outside the sheet, selects nothing
+    void setMarkCursor(std::int16_t currentLine, std::int16_t lineOffset);
+
+    // ---- changes, each one undo step --------------------------------------------------------
+    // Replaces every row (at most kMaxRows are kept) and leaves nothing selected.
+    void load(std::vector<SheetRow> rows, const QString& step);
+    // A blank row after the last one, selected. False when the sheet is full.
+    bool addLine();
+    // A blank row above the selected one, which stays selected; lineOffset grows by one, so
+    // the preview still finds the lines below. False with no selection or a full sheet.
+    bool insertLine();
+    // Removes the selected row; the row that moves up into its place is selected, none after
+    // the last one. lineOffset is left as it is.
+    bool removeLine();
+    // Sets the selected row's lyric; false when there is no selection or nothing changes.
+    bool editLyric(const QString& lyric);
+    // Stamps the selected row with secs (time is its Time text) and walks the mark cursor on
+    // to the next row with words, selecting each row on the way: blank rows are pauses.
+    bool mark(std::int32_t secs, const QString& time);
+    // Empties every Time and Secs cell.
+    void clearMarks();
+    // Moves the marked rows (or the selected one) by the amount typed in amountText; an
+    // unmarked row is left alone without a complaint.
+    ShiftReport shiftAll(const QString& amountText);
+    ShiftReport shiftSelected(const QString& amountText);
+
+    // ---- the display tick ----------------------------------------------------------------
+    // From row currentLine + lineOffset on, steps over rows whose lyric is all spaces and
+    // keeps their number in lineOffset. False, with nothing changed, when the walk runs out
+    // of the sheet: the saved file no longer matches it.
+    bool stepOverBlankRows();
+
+    // ---- undo ------------------------------------------------------------------------------
+    bool canUndo() const;
+    bool canRedo() const;
+    // Takes back the last step (or does again the last one taken back) and names it; "" when
+    // there is none.
+    QString undo();
+    QString redo();
+    void clearHistory();
+
+    // ---- the list's view of the rows -------------------------------------------------------
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    struct Step;
+
+    // Raw changes: they tell the list, and leave the cursor and the history alone.
+    void setRow(int position, const SheetRow& row);
+    void insertRowAt(int position, const SheetRow& row);
+    void removeRowAt(int position);
+    void resetRows(std::vector<SheetRow> rows);
+    void RenumberLines(int from);
+    bool isNumbered() const;
+
+    bool shiftRow(int position, const QString& amountText, ShiftReport& report);
+    void push(Step step);
+    void apply(const Step& step, bool forward);
+
+    std::vector<SheetRow> m_rows;
+    Cursor m_cursor;
+    bool m_numbered = true; // every row carries the number of its position
+    std::vector<Step> m_done;
+    std::vector<Step> m_undone;
+};
