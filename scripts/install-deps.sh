@@ -9,7 +9,7 @@ packages=(
   libmpv-dev libtag1-dev sqlite3
   fonts-liberation fonts-dejavu-core fonts-noto-cjk fonts-noto-color-emoji
   lame xvfb xauth python3-mutagen
-  libbenchmark-dev clang clang-format libclang-rt-14-dev dpkg-dev
+  libbenchmark-dev clang clang-format clang-tidy libclang-rt-14-dev dpkg-dev
   desktop-file-utils appstream
 )
 

@@ -362,7 +362,7 @@ void LyricSheet::push(Step step) {
     m_done.push_back(std::move(step));
     // The oldest steps go once the history holds a few whole sheets: kept forever, every load
     // would keep the sheets before it alive, and a long session would only grow.
-    constexpr std::size_t kHeldRows = 4 * kMaxRows;
+    constexpr std::size_t kHeldRows = std::size_t{4} * kMaxRows;
     std::size_t held = 0;
     for (auto kept = m_done.rbegin(); kept != m_done.rend(); ++kept) {
         held += 1 + kept->rowsBefore.size() + kept->rowsAfter.size();

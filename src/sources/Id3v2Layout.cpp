@@ -1,7 +1,8 @@
 #include "sources/Id3v2Layout.h"
 
-#include <QHash>
 #include <QStringDecoder>
+
+#include <utility>
 
 namespace {
 
@@ -35,7 +36,7 @@ QByteArray resynchronised(const QByteArray& body) {
 
 // The 2.2 frames that have a later counterpart of the same layout.
 QString laterName(const QString& id22) {
-    static const QHash<QString, QString> names = {
+    static constexpr std::pair<const char*, const char*> names[] = {
         {"BUF", "RBUF"}, {"CNT", "PCNT"}, {"COM", "COMM"}, {"CRA", "AENC"}, {"ETC", "ETCO"},
         {"GEO", "GEOB"}, {"IPL", "TIPL"}, {"MCI", "MCDI"}, {"MLL", "MLLT"}, {"POP", "POPM"},
         {"REV", "RVRB"}, {"SLT", "SYLT"}, {"STC", "SYTC"}, {"TAL", "TALB"}, {"TBP", "TBPM"},
@@ -48,7 +49,10 @@ QString laterName(const QString& id22) {
         {"TT2", "TIT2"}, {"TT3", "TIT3"}, {"TXT", "TEXT"}, {"TXX", "TXXX"}, {"TYE", "TDRC"},
         {"UFI", "UFID"}, {"ULT", "USLT"}, {"WAF", "WOAF"}, {"WAR", "WOAR"}, {"WAS", "WOAS"},
         {"WCM", "WCOM"}, {"WCP", "WCOP"}, {"WPB", "WPUB"}, {"WXX", "WXXX"}};
-    return names.value(id22);
+    for (const auto& [older, later] : names)
+        if (id22 == QLatin1String(older))
+            return QLatin1String(later);
+    return {};
 }
 
 // A text frame's strings, each decoded on its own (a UTF-16 string carries its own BOM),

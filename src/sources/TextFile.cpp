@@ -70,7 +70,7 @@ QString ReadLyricsFile(const QString& path) {
             QStringLiteral("%1 is too large for lyrics (%2 MB; the limit is %3 MB).")
                 .arg(shown)
                 .arg(double(info.size()) / (1024 * 1024), 0, 'f', 1)
-                .arg(kMaxLyricsFileBytes / (1024 * 1024)));
+                .arg(kMaxLyricsFileBytes / (qint64{1024} * 1024)));
     QFile file;
     if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
         throw VersettaError(QStringLiteral("Cannot read %1: %2").arg(shown, why));

@@ -7,7 +7,7 @@
 // other bytes as Windows-1252, the code page such files were usually written in.
 
 // Files larger than this are refused rather than loaded into the text box.
-inline constexpr qint64 kMaxLyricsFileBytes = 8 * 1024 * 1024;
+inline constexpr qint64 kMaxLyricsFileBytes = qint64{8} * 1024 * 1024;
 
 QString DecodeText(const QByteArray& bytes);
 

@@ -63,8 +63,8 @@ using LyricsLineFields = std::vector<LyricsField>;
 // the lines read before it kept.
 // Bounds on what a document may expand to: a small file of entities referenced many times
 // would otherwise take minutes and gigabytes. Reading stops past them, as at a fault.
-inline constexpr qsizetype kMaxLyricChars = 16 * 1024 * 1024;      // one field
-inline constexpr qsizetype kMaxLyricsTextChars = 32 * 1024 * 1024; // the whole document
+inline constexpr qsizetype kMaxLyricChars = qsizetype{16} * 1024 * 1024;      // one field
+inline constexpr qsizetype kMaxLyricsTextChars = qsizetype{32} * 1024 * 1024; // the whole document
 
 struct LyricsContent {
     std::vector<LyricsLineFields> lines;

@@ -223,7 +223,8 @@ template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&&
     } catch (const VersettaError& error) {
         reportFailure(error.message());
     } catch (const std::exception& error) {
-        reportFailure(QStringLiteral("%1 failed: %2").arg(QLatin1String(name), error.what()));
+        reportFailure(QStringLiteral("%1 failed: %2")
+                          .arg(QLatin1String(name), QString::fromUtf8(error.what())));
     } catch (...) {
         reportFailure(QStringLiteral("%1 failed unexpectedly.").arg(QLatin1String(name)));
     }

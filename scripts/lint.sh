@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Formatting and a small clang-tidy set (.clang-tidy) over the program and its tools.
+# Needs a configured build/ (scripts/build.sh) for the compile commands.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${VELMORA_BUILD_DIR:-build}
+
+mapfile -t cxx < <(git ls-files '*.cpp' '*.h')
+clang-format --dry-run -Werror "${cxx[@]}"
+echo "clang-format: ${#cxx[@]} files clean"
+
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'tools/*.cpp')
+run-clang-tidy -quiet -p "$build_dir" -j"$(nproc)" "${sources[@]/#/$PWD/}" >/tmp/velmora-tidy.log 2>&1 || {
+  grep -E 'error:|warning:' -A3 /tmp/velmora-tidy.log | head -n 60
+  echo "clang-tidy: findings above" >&2
+  exit 1
+}
+echo "clang-tidy: ${#sources[@]} files clean"
