@@ -1,7 +1,7 @@
 // The lyrics XML reader on arbitrary bytes, then both row rules on whatever it kept, then a
 // write and re-read of the sheet rows, which must come back the same.
+#include "core/Failure.h"
 #include "storage/LyricsXml.h"
-#include "window/Failure.h"
 
 #include <QByteArray>
 

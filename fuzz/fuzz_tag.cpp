@@ -1,7 +1,7 @@
 // The tag component on arbitrary bytes named .mp3: loading and reading the lyrics never
 // crash, and when new lyrics are saved into a copy, loading it again gives exactly them.
+#include "core/Failure.h"
 #include "sources/TagLibComponent.h"
-#include "window/Failure.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,6 +9,13 @@ mapfile -t cxx < <(git ls-files '*.cpp' '*.h')
 clang-format --dry-run -Werror "${cxx[@]}"
 echo "clang-format: ${#cxx[@]} files clean"
 
+# The rules library reaches neither the window nor Widgets/Gui by a qualified include.
+rules=(src/core src/playback src/sheet src/sources src/storage)
+if git grep -nE '#include ["<](window/|QtWidgets/|QtGui/)' -- "${rules[@]}"; then
+  echo "layers: a rule file includes the window or Widgets (above)" >&2
+  exit 1
+fi
+
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tools/*.cpp')
 run-clang-tidy -quiet -p "$build_dir" -j"$(nproc)" "${sources[@]/#/$PWD/}" >/tmp/velmora-tidy.log 2>&1 || {
   grep -E 'error:|warning:' -A3 /tmp/velmora-tidy.log | head -n 60

@@ -5,8 +5,8 @@
 //
 // An existing file is never touched: the command says so and succeeds.
 
+#include "core/Failure.h"
 #include "storage/DatabaseSchema.h"
-#include "window/Failure.h"
 
 #include <QCoreApplication>
 #include <QDir>

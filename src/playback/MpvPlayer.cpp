@@ -1,6 +1,6 @@
 #include "playback/MpvPlayer.h"
 
-#include "window/Failure.h"
+#include "core/Failure.h"
 
 #include <QByteArray>
 #include <QMetaObject>

@@ -1,8 +1,8 @@
 #include "sources/TagLibComponent.h"
 
+#include "core/Failure.h"
 #include "sources/Id3v2Layout.h"
 #include "storage/RegularFile.h"
-#include "window/Failure.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "sources/TextFile.h"
 
+#include "core/Failure.h"
 #include "storage/RegularFile.h"
-#include "window/Failure.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "storage/Database.h"
 
+#include "core/Failure.h"
 #include "storage/RegularFile.h"
-#include "window/Failure.h"
 
 #include <QDir>
 #include <QFile>

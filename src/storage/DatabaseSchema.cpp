@@ -1,7 +1,7 @@
 #include "storage/DatabaseSchema.h"
 
+#include "core/Failure.h"
 #include "storage/Database.h"
-#include "window/Failure.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "storage/LyricsXml.h"
 
+#include "core/Failure.h"
 #include "sheet/TimeText.h"
-#include "window/Failure.h"
 
 #include <QBuffer>
 #include <QXmlStreamReader>

@@ -1,6 +1,6 @@
 #include "window/frmSychLyrics.h"
 
-#include "window/PathRules.h"
+#include "core/PathRules.h"
 
 #include <QLabel>
 #include <QLineEdit>

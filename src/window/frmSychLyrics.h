@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Failure.h"
 #include "sheet/LyricSheet.h"
-#include "window/Failure.h"
 #include "window/Platform.h"
 
 #include <QString>

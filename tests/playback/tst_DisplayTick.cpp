@@ -1,7 +1,7 @@
 #include "support/TestWindow.h"
 
-#include "playback/SongSlider.h"
 #include "storage/Database.h"
+#include "window/SongSlider.h"
 
 #include <QFile>
 #include <QLabel>

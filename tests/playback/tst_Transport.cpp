@@ -1,6 +1,6 @@
 #include "support/TestWindow.h"
 
-#include "playback/SongSlider.h"
+#include "window/SongSlider.h"
 
 #include <QApplication>
 #include <QKeyEvent>

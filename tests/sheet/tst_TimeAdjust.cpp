@@ -1,7 +1,7 @@
 #include "support/TestWindow.h"
 
 #include "sheet/Amount.h"
-#include "sheet/UpDown.h"
+#include "window/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "sheet/UpDown.h"
 #include "sources/TagLibComponent.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
 #include "support/TestWindow.h"
+#include "window/UpDown.h"
 
 #include "SongFiles.h"
 

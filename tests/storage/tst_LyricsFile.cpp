@@ -1,8 +1,8 @@
 #include "support/Files.h"
 #include "support/TestWindow.h"
 
-#include "sheet/UpDown.h"
 #include "storage/LyricsXml.h"
+#include "window/UpDown.h"
 
 #include <QDir>
 #include <QLabel>

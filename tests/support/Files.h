@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Failure.h"
+#include "core/Failure.h"
 
 #include <QByteArray>
 #include <QFile>

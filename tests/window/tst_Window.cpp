@@ -1,10 +1,10 @@
 #include "support/TestWindow.h"
 
+#include "core/Failure.h"
+#include "core/PathRules.h"
 #include "sheet/TimeText.h"
-#include "sheet/UpDown.h"
 #include "support/Rows.h"
-#include "window/Failure.h"
-#include "window/PathRules.h"
+#include "window/UpDown.h"
 
 #include <QGlyphRun>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "sheet/UpDown.h"
+#include "window/UpDown.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #include "window/frmSychLyrics.h"
 
-#include "sheet/UpDown.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
+#include "window/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>

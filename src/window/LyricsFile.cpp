@@ -1,10 +1,10 @@
 #include "window/frmSychLyrics.h"
 
-#include "sheet/UpDown.h"
+#include "core/PathRules.h"
 #include "storage/Database.h"
 #include "storage/LyricsXml.h"
 #include "storage/RegularFile.h"
-#include "window/PathRules.h"
+#include "window/UpDown.h"
 
 #include <QDir>
 #include <QFile>

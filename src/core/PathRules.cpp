@@ -1,4 +1,4 @@
-#include "window/PathRules.h"
+#include "core/PathRules.h"
 
 #include <QDir>
 #include <QFile>

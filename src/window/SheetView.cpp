@@ -1,7 +1,7 @@
 #include "window/frmSychLyrics.h"
 
-#include "playback/SongSlider.h"
-#include "sheet/UpDown.h"
+#include "window/SongSlider.h"
+#include "window/UpDown.h"
 
 #include <QKeyEvent>
 #include <QLabel>

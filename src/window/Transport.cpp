@@ -1,7 +1,7 @@
 #include "window/frmSychLyrics.h"
 
-#include "playback/SongSlider.h"
 #include "sheet/TimeText.h"
+#include "window/SongSlider.h"
 
 #include <QLabel>
 #include <QLineEdit>

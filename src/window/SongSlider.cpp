@@ -1,4 +1,4 @@
-#include "playback/SongSlider.h"
+#include "window/SongSlider.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>

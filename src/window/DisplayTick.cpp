@@ -1,8 +1,8 @@
 #include "window/frmSychLyrics.h"
 
-#include "playback/SongSlider.h"
 #include "sheet/TimeText.h"
 #include "storage/Database.h"
+#include "window/SongSlider.h"
 
 #include <QLabel>
 #include <QTreeWidget>
