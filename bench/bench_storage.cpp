@@ -123,8 +123,8 @@ void benchStorage(BenchTargets& targets) {
     frmSychLyrics window(std::move(platform));
     const QString database = DatabasePathIn(programFolder.path());
     CreateJukeboxDatabase(database);
-    window.Text1->setText(songs.path() + QLatin1Char('/'));
-    window.Text2->setText(QStringLiteral("Song.mp3"));
+    window.songFolderBox->setText(songs.path() + QLatin1Char('/'));
+    window.songFileBox->setText(QStringLiteral("Song.mp3"));
     const QString songPath = songs.filePath(QStringLiteral("Song.mp3"));
 
     std::printf("\n== Save, load and preview fill (best of 7; of 3 above 1000 lines)\n");

@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
         clock.start();
         while (clock.elapsed() < playSeconds * 1000) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!marks.isEmpty() && window.Amp3dj1->GetPosition() >= marks.first()) {
+            if (!marks.isEmpty() && window.mp3Player->GetPosition() >= marks.first()) {
                 marks.removeFirst();
                 window.cmdMark->click();
             }

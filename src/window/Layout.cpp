@@ -43,6 +43,21 @@ QHBoxLayout* adjustRow(QPushButton* button, QLabel* by, QLineEdit* box, QWidget*
     return layout;
 }
 
+// Layout-only widgets: the captions beside the amount boxes and the separator lines.
+QLabel* makeLabel(const char* name, const char* caption) {
+    auto* label = new QLabel(QString::fromLatin1(caption));
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QFrame* makeLine(const char* name) {
+    auto* line = new QFrame;
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
 } // namespace
 
 void frmSychLyrics::layOutControls() {
@@ -64,21 +79,22 @@ void frmSychLyrics::layOutControls() {
     cmdOpen->setToolTip(QStringLiteral("Open a song"));
 
     // File bar: the frame on the left, Close on the right.
-    auto* fileBar = new QHBoxLayout(Frame1);
-    fileBar->setContentsMargins(8, 6, 8, 6);
+    auto* fileBarRow = new QHBoxLayout(fileBar);
+    fileBarRow->setContentsMargins(8, 6, 8, 6);
     txtFileName->setMinimumWidth(389);
-    for (QWidget* widget : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(txtFileName),
-                            static_cast<QWidget*>(cmdOpen), static_cast<QWidget*>(cmdAddLyrics),
-                            static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)})
-        fileBar->addWidget(widget);
-    fileBar->setStretchFactor(txtFileName, 1);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(fileNameLabel), static_cast<QWidget*>(txtFileName),
+          static_cast<QWidget*>(cmdOpen), static_cast<QWidget*>(cmdAddLyrics),
+          static_cast<QWidget*>(songFolderBox), static_cast<QWidget*>(songFileBox)})
+        fileBarRow->addWidget(widget);
+    fileBarRow->setStretchFactor(txtFileName, 1);
     cmdAddLyrics->hide();
-    Text1->hide();
-    Text2->hide();
+    songFolderBox->hide();
+    songFileBox->hide();
     // One height in every state, AddLyrics shown or not; the window's spare height goes below.
-    Frame1->setFixedHeight(kButtonHeight + 2 * 6 + 2 * Frame1->frameWidth());
+    fileBar->setFixedHeight(kButtonHeight + 2 * 6 + 2 * fileBar->frameWidth());
     auto* top = new QHBoxLayout;
-    top->addWidget(Frame1, 1);
+    top->addWidget(fileBar, 1);
     top->addSpacing(8);
     top->addWidget(cmdClose, 0, Qt::AlignTop);
 
@@ -97,15 +113,17 @@ void frmSychLyrics::layOutControls() {
     // ... and the editing buttons on the right, in their groups between separator lines.
     auto* right = new QVBoxLayout;
     right->addLayout(row({cmdMark, cmdReset}));
-    right->addWidget(Line1);
+    right->addWidget(makeLine("Line1"));
     right->addLayout(row({cmdInsert, cmdAddLine}));
     right->addLayout(row({cmdRemove}));
-    right->addWidget(Line2);
-    right->addLayout(adjustRow(cmdAdjustSingle, Label1, txtAdjustSingle, spnAdjustSingle, Label2));
-    right->addLayout(adjustRow(cmdAdjustAll, Label4, txtAdjustAll, spnAdjustAll, Label3));
-    right->addWidget(Line3);
+    right->addWidget(makeLine("Line2"));
+    right->addLayout(adjustRow(cmdAdjustSingle, makeLabel("Label1", "By"), txtAdjustSingle,
+                               spnAdjustSingle, makeLabel("Label2", "Secs.")));
+    right->addLayout(adjustRow(cmdAdjustAll, makeLabel("Label4", "By"), txtAdjustAll, spnAdjustAll,
+                               makeLabel("Label3", "Secs.")));
+    right->addWidget(makeLine("Line3"));
     right->addLayout(row({cmdEditLyric}));
-    right->addWidget(Line4);
+    right->addWidget(makeLine("Line4"));
     right->addLayout(row({cmdLineUp, cmdLineDown}));
     right->addStretch(1);
     auto* saveRow = new QHBoxLayout;

@@ -41,8 +41,8 @@ QString whySaveFailed(const QSaveFile& file, int error) {
 
 void frmSychLyrics::cmdSave_Click() {
     databasePath = DatabasePathIn(m_platform.programFolder);
-    songFile = Text1->text() + Text2->text();
-    const QString name = Text2->text();
+    songFile = songFolderBox->text() + songFileBox->text();
+    const QString name = songFileBox->text();
     if (name.size() < 4)
         throw VersettaError(
             name.isEmpty()
@@ -51,7 +51,7 @@ void frmSychLyrics::cmdSave_Click() {
                                  "lyrics file beside it")
                       .arg(name));
     synchLyricsPath =
-        QualifyPath(Text1->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
+        QualifyPath(songFolderBox->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
 
     // The whole document first, then one atomic replace: a failure leaves the old file whole.
     LyricsDocumentWriter writer(songFile);

@@ -13,13 +13,13 @@
 void frmSychLyrics::WriteLyricsToTempDB() {
     databasePath = DatabasePathIn(m_platform.programFolder);
     if (songFile.isEmpty())
-        songFile = Text1->text() + Text2->text();
+        songFile = songFolderBox->text() + songFileBox->text();
     // A name too short to drop its extension names no lyrics file: the song plays without a
     // preview, as one never saved does.
-    const QString name = Text2->text();
+    const QString name = songFileBox->text();
     synchLyricsPath = name.size() < 4 ? QString()
-                                      : QualifyPath(Text1->text()) + name.left(name.size() - 4) +
-                                            QStringLiteral(".xml");
+                                      : QualifyPath(songFolderBox->text()) +
+                                            name.left(name.size() - 4) + QStringLiteral(".xml");
 
     ExecuteSQLCommand(QStringLiteral("DELETE * FROM Lyrics"), {});
     if (synchLyricsPath.isEmpty())

@@ -22,15 +22,15 @@ void frmSychLyrics::Form_Load() {
         const SongLocation location = SplitSongPath(argument, nativeSeparator());
         songFolder = location.folder;
         songFile = location.file;
-        Text1->setText(songFolder);
-        Text2->setText(songFile);
-        txtFileName->setText(Text1->text() + Text2->text());
+        songFolderBox->setText(songFolder);
+        songFileBox->setText(songFile);
+        txtFileName->setText(songFolderBox->text() + songFileBox->text());
         // Whatever the song's lyrics do, the player below must still be set up.
         guarded("Opening the song", [this, &argument] { RunLyricSourceChain(argument); });
     }
-    if (Amp3dj1) {
-        Amp3dj1->InitPlayer(1, static_cast<quintptr>(winId()));
-        Amp3dj1->StartupSetting(1);
+    if (mp3Player) {
+        mp3Player->InitPlayer(1, static_cast<quintptr>(winId()));
+        mp3Player->StartupSetting(1);
     }
     setFullRowSelect(true);
 }
@@ -45,13 +45,14 @@ void frmSychLyrics::cmdOpen_Click() {
         const SongLocation location = SplitSongPath(chosen, nativeSeparator());
         songFolder = location.folder;
         songFile = location.file;
-        Text1->setText(songFolder);
-        Text2->setText(songFile);
-        txtFileName->setText(Text1->text() + Text2->text());
+        songFolderBox->setText(songFolder);
+        songFileBox->setText(songFile);
+        txtFileName->setText(songFolderBox->text() + songFileBox->text());
     }
-    // Play and Save leave the full path in songFile; the bare name the file bar keeps in Text2
-    // is what joins with the folder, so a cancelled dialog reloads the song that is shown.
-    RunLyricSourceChain(QualifyPath(songFolder) + Text2->text());
+    // Play and Save leave the full path in songFile; the bare name the file bar keeps in
+    // songFileBox is what joins with the folder, so a cancelled dialog reloads the song that is
+    // shown.
+    RunLyricSourceChain(QualifyPath(songFolder) + songFileBox->text());
 }
 
 void frmSychLyrics::cmdClose_Click() {

@@ -43,8 +43,8 @@ void frmSychLyrics::cmdSaveUnsynch_Click() {
     if (!m_platform.newTagComponent)
         throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
     const std::unique_ptr<TagComponent> tag = m_platform.newTagComponent();
-    songFile = QualifyPath(Text1->text()) + Text2->text();
-    if (Text2->text().isEmpty())
+    songFile = QualifyPath(songFolderBox->text()) + songFileBox->text();
+    if (songFileBox->text().isEmpty())
         throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
     const QString lyrics = TrimBlanks(UnsynchText());
     tag->LoadTag(songFile, true);

@@ -11,9 +11,9 @@
 #include <limits>
 
 Mp3Player& frmSychLyrics::player() const {
-    if (!Amp3dj1)
+    if (!mp3Player)
         throw VersettaError(QStringLiteral("No audio player is available."));
-    return *Amp3dj1;
+    return *mp3Player;
 }
 
 std::int32_t frmSychLyrics::songLengthSeconds() const {

@@ -39,14 +39,6 @@ QLineEdit* makeTextBox(const char* name, const QString& text) {
     return box;
 }
 
-QFrame* makeLine(const char* name) {
-    auto* line = new QFrame;
-    line->setObjectName(QString::fromLatin1(name));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 QFont arialBold(int points) {
     QFont font(QStringLiteral("Arial"), points, QFont::Bold);
     font.setStyleHint(QFont::SansSerif);
@@ -59,28 +51,28 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
-    Amp3dj1 = m_platform.player.get();
-    if (Amp3dj1)
-        Amp3dj1->setObjectName(QStringLiteral("Amp3dj1"));
+    mp3Player = m_platform.player.get();
+    if (mp3Player)
+        mp3Player->setObjectName(QStringLiteral("Amp3dj1"));
     buildControls();
     layOutControls();
     connectHandlers();
-    Timer1->start();
+    displayTimer->start();
 }
 
 frmSychLyrics::~frmSychLyrics() = default;
 
 void frmSychLyrics::buildControls() {
     cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
-    Frame1 = new QFrame;
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    Label5 = makeLabel("Label5", QStringLiteral("File Name:"));
+    fileBar = new QFrame;
+    fileBar->setObjectName(QStringLiteral("Frame1"));
+    fileBar->setFrameShape(QFrame::StyledPanel);
+    fileNameLabel = makeLabel("Label5", QStringLiteral("File Name:"));
     txtFileName = makeTextBox("txtFileName", QString());
     cmdOpen = makeButton("cmdOpen", QStringLiteral("..."));
     cmdAddLyrics = makeButton("cmdAddLyrics", QStringLiteral("AddLyrics"));
-    Text1 = makeTextBox("Text1", QString());
-    Text2 = makeTextBox("Text2", QString());
+    songFolderBox = makeTextBox("Text1", QString());
+    songFileBox = makeTextBox("Text2", QString());
 
     picSynch = new QWidget;
     picSynch->setObjectName(QStringLiteral("picSynch"));
@@ -119,25 +111,17 @@ void frmSychLyrics::buildControls() {
     cmdAddLine = makeButton("cmdAddLine", QStringLiteral("Add Line To End"));
     cmdRemove = makeButton("cmdRemove", QStringLiteral("Remove Line"));
     cmdAdjustSingle = makeButton("cmdAdjustSingle", QStringLiteral("Adjust Selected Line"));
-    Label1 = makeLabel("Label1", QStringLiteral("By"));
     txtAdjustSingle = makeTextBox("txtAdjustSingle", QStringLiteral("1"));
     spnAdjustSingle = new UpDown;
     spnAdjustSingle->setObjectName(QStringLiteral("spnAdjustSingle"));
-    Label2 = makeLabel("Label2", QStringLiteral("Secs."));
     cmdAdjustAll = makeButton("cmdAdjustAll", QStringLiteral("Adjust All Lines"));
-    Label4 = makeLabel("Label4", QStringLiteral("By"));
     txtAdjustAll = makeTextBox("txtAdjustAll", QStringLiteral("1"));
     spnAdjustAll = new UpDown;
     spnAdjustAll->setObjectName(QStringLiteral("spnAdjustAll"));
-    Label3 = makeLabel("Label3", QStringLiteral("Secs."));
     cmdEditLyric = makeButton("cmdEditLyric", QStringLiteral("Edit Selected Lyric"));
     cmdLineUp = makeButton("cmdLineUp", QStringLiteral("Move Up 1 Line"));
     cmdLineDown = makeButton("cmdLineDown", QStringLiteral("Move Down 1 Line"));
     cmdSave = makeButton("cmdSave", QStringLiteral("Save"), false);
-    Line1 = makeLine("Line1");
-    Line2 = makeLine("Line2");
-    Line3 = makeLine("Line3");
-    Line4 = makeLine("Line4");
 
     picUnsynch = new QWidget;
     picUnsynch->setObjectName(QStringLiteral("picUnsynch"));
@@ -155,9 +139,9 @@ void frmSychLyrics::buildControls() {
     lblStatus->setFont(arialBold(9));
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    displayTimer = new QTimer(this);
+    displayTimer->setObjectName(QStringLiteral("Timer1"));
+    displayTimer->setInterval(100);
 }
 
 void frmSychLyrics::connectClick(QPushButton* button, void (frmSychLyrics::*handler)(),
@@ -210,10 +194,10 @@ void frmSychLyrics::connectHandlers() {
     });
     connect(sldSong, &SongSlider::userMoved, this,
             [this] { guarded("Seek", [this] { sldSong_Scroll(); }); });
-    connect(Timer1, &QTimer::timeout, this,
+    connect(displayTimer, &QTimer::timeout, this,
             [this] { guarded("Timer", [this] { Timer1_Timer(); }); });
-    if (Amp3dj1)
-        connect(Amp3dj1, &Mp3Player::SongEnded, this, [this](int reason) {
+    if (mp3Player)
+        connect(mp3Player, &Mp3Player::SongEnded, this, [this](int reason) {
             guarded("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });
         });
 }

@@ -134,14 +134,16 @@ public:
     std::int16_t selectedLine = 0;
 
     // ---- controls ---------------------------------------------------------------------------
+    // Each control's objectName is its design name; members whose design name says nothing
+    // are named for what they hold (the objectName in the comment).
     QPushButton* cmdClose;
-    QFrame* Frame1;
-    QLabel* Label5;
+    QFrame* fileBar;       // Frame1
+    QLabel* fileNameLabel; // Label5
     QLineEdit* txtFileName;
     QPushButton* cmdOpen;
     QPushButton* cmdAddLyrics;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
+    QLineEdit* songFolderBox; // Text1, hidden: songFolder
+    QLineEdit* songFileBox;   // Text2, hidden: songFile
 
     QWidget* picSynch;
     QTreeView* lvLyrics;
@@ -156,23 +158,15 @@ public:
     QPushButton* cmdAddLine;
     QPushButton* cmdRemove;
     QPushButton* cmdAdjustSingle;
-    QLabel* Label1;
     QLineEdit* txtAdjustSingle;
     UpDown* spnAdjustSingle;
-    QLabel* Label2;
     QPushButton* cmdAdjustAll;
-    QLabel* Label4;
     QLineEdit* txtAdjustAll;
     UpDown* spnAdjustAll;
-    QLabel* Label3;
     QPushButton* cmdEditLyric;
     QPushButton* cmdLineUp;
     QPushButton* cmdLineDown;
     QPushButton* cmdSave;
-    QFrame* Line1;
-    QFrame* Line2;
-    QFrame* Line3;
-    QFrame* Line4;
 
     QWidget* picUnsynch;
     QPlainTextEdit* txtAddLyrics;
@@ -182,8 +176,8 @@ public:
     QPushButton* cmdSaveUnsynch;
 
     QLabel* lblStatus;
-    QTimer* Timer1;
-    Mp3Player* Amp3dj1;
+    QTimer* displayTimer; // Timer1, the 100 ms tick
+    Mp3Player* mp3Player; // Amp3dj1
 
     // Runs a handler so that a failure ends it, shows its message in lblStatus and on stderr,
     // and leaves the program running.

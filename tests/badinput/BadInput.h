@@ -34,8 +34,8 @@ inline bool putFile(const QString& path, const QByteArray& bytes) {
 
 // Points the file bar at folder + name, as the Open dialog would.
 inline void showSong(TestWindow& w, const QString& folder, const QString& name) {
-    w->Text1->setText(folder);
-    w->Text2->setText(name);
+    w->songFolderBox->setText(folder);
+    w->songFileBox->setText(name);
     w->txtFileName->setText(folder + name);
 }
 

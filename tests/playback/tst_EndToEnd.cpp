@@ -17,7 +17,7 @@ class EndToEndTest : public QObject {
     Q_OBJECT
 
     static void waitForSecond(frmSychLyrics& w, int second) {
-        QVERIFY(QTest::qWaitFor([&] { return w.Amp3dj1->GetPosition() >= second; }, 8000));
+        QVERIFY(QTest::qWaitFor([&] { return w.mp3Player->GetPosition() >= second; }, 8000));
     }
 
 private slots:

@@ -23,8 +23,8 @@ class DatabaseTest : public QObject {
         const QString database = DatabasePathIn(w->platform().programFolder);
         if (!QFile::exists(database))
             CreateJukeboxDatabase(database);
-        w->Text1->setText(songs.path() + QLatin1Char('/'));
-        w->Text2->setText(song);
+        w->songFolderBox->setText(songs.path() + QLatin1Char('/'));
+        w->songFileBox->setText(song);
         w->songFile.clear();
     }
     void save(TestWindow& w, const QString& song, const QStringList& rows) {
@@ -267,8 +267,8 @@ private slots:
 
     void aMissingDatabaseIsReportedFirst() {
         TestWindow w;
-        w->Text1->setText(songs.path() + QLatin1Char('/'));
-        w->Text2->setText(QStringLiteral("x.mp3"));
+        w->songFolderBox->setText(songs.path() + QLatin1Char('/'));
+        w->songFileBox->setText(QStringLiteral("x.mp3"));
         w->guarded("Play", [&] { w->WriteLyricsToTempDB(); });
         QVERIFY2(w->lblStatus->text().startsWith(w->databasePath + QStringLiteral(" not found")),
                  qPrintable(w->lblStatus->text()));

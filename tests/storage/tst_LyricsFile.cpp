@@ -16,8 +16,8 @@ namespace {
 
 // Points the file bar at folder + name, as opening the song would.
 void showSong(TestWindow& w, const QString& folder, const QString& name) {
-    w->Text1->setText(folder);
-    w->Text2->setText(name);
+    w->songFolderBox->setText(folder);
+    w->songFileBox->setText(name);
     w->txtFileName->setText(folder + name);
 }
 

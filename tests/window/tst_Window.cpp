@@ -29,15 +29,19 @@ private slots:
                      qPrintable(button->objectName()));
         QCOMPARE(w->txtAdjustSingle->text() + w->txtAdjustAll->text(), QStringLiteral("11"));
         QCOMPARE(w->lblTime->text(), QStringLiteral("0:00 / 0:00"));
-        QVERIFY(w->Timer1->isActive() && w->Timer1->interval() == 100);
+        QVERIFY(w->displayTimer->isActive() && w->displayTimer->interval() == 100);
         QStringList header;
         for (int column = 0; column < 4; ++column)
             header << w->lvLyrics->model()->headerData(column, Qt::Horizontal).toString();
         QCOMPARE(header, QStringList({"#", "Lyric", "Time", "Secs"}));
         QVERIFY(w->lvLyrics->isColumnHidden(3));
         w->show();
-        QVERIFY(w->cmdAddLyrics->isHidden() && w->Text1->isHidden() && w->Text2->isHidden());
+        QVERIFY(w->cmdAddLyrics->isHidden() && w->songFolderBox->isHidden() &&
+                w->songFileBox->isHidden());
         QVERIFY(w->picSynch->isVisible() && !w->picUnsynch->isVisible());
+        for (const char* name : {"Frame1", "Label1", "Label2", "Label3", "Label4", "Label5",
+                                 "Line1", "Line2", "Line3", "Line4", "Text1", "Text2", "Timer1"})
+            QVERIFY2(w->findChild<QObject*>(QLatin1String(name)), name);
 
         w->Form_Load(); // an empty command line opens nothing
         QCOMPARE(w->txtFileName->text() + w->lblStatus->text(), QString());
@@ -58,8 +62,8 @@ private slots:
         QFETCH(QString, commandLine);
         TestWindow w(commandLine);
         w->Form_Load();
-        QTEST(w->Text1->text(), "folder");
-        QTEST(w->Text2->text(), "file");
+        QTEST(w->songFolderBox->text(), "folder");
+        QTEST(w->songFileBox->text(), "file");
         QCOMPARE(w->txtFileName->text(), commandLine);
         // None of these names a song with lyrics: the no-lyrics state, with the path as typed.
         QCOMPARE(w->lblStatus->text(), " No Lyrics Found For  -  " + commandLine);
@@ -83,7 +87,7 @@ private slots:
         w->lblStatus->clear();
         w->cmdOpen->click();
         QCOMPARE(w.openRequests.last(), QStringLiteral("MP3s (*.mp3)|/music/|*.mp3"));
-        QCOMPARE(w->Text2->text(), QStringLiteral("a b.mp3"));
+        QCOMPARE(w->songFileBox->text(), QStringLiteral("a b.mp3"));
         QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
         QCOMPARE(w.player->count("LoadSong"), 0);
     }
@@ -93,12 +97,12 @@ private slots:
         TestWindow w;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        const int bar = w->Frame1->height(), status = w->lblStatus->height();
+        const int bar = w->fileBar->height(), status = w->lblStatus->height();
         w->RunLyricSourceChain(QStringLiteral("/no/such/song.mp3"));
         QVERIFY(w->picSynch->isHidden() && w->picUnsynch->isHidden());
-        QTRY_COMPARE(w->Frame1->height(), bar);
+        QTRY_COMPARE(w->fileBar->height(), bar);
         QCOMPARE(w->lblStatus->height(), status);
-        QVERIFY(w->Frame1->geometry().bottom() < w->height() / 4);
+        QVERIFY(w->fileBar->geometry().bottom() < w->height() / 4);
     }
 
     // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
