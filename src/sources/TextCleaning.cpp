@@ -10,19 +10,19 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString NonAsciiReplace(QString& sString) {
-    sString.removeIf([](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
-    return sString;
+QString NonAsciiReplace(QString& text) {
+    text.removeIf([](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+    return text;
 }
 
-QStringList LyricLines(const QString& sLyrics) {
+QStringList LyricLines(const QString& lyrics) {
     QStringList lines;
     qsizetype start = 0;
     while (true) {
-        const qsizetype feed = sLyrics.indexOf(QLatin1Char('\n'), start);
+        const qsizetype feed = lyrics.indexOf(QLatin1Char('\n'), start);
         // Blanks go before the control characters, so blanks in front of a carriage
         // return survive: the return still stood after them when the ends were trimmed.
-        QString line = TrimBlanks(sLyrics.mid(start, feed < 0 ? -1 : feed - start));
+        QString line = TrimBlanks(lyrics.mid(start, feed < 0 ? -1 : feed - start));
         lines << NonAsciiReplace(line);
         if (feed < 0)
             return lines;

@@ -9,10 +9,10 @@
 // Removes the space characters (and only those) at both ends.
 QString TrimBlanks(const QString& text);
 
-// Deletes every character with code 0 to 31 or 127 from sString and answers the result;
-// sString holds the same value afterwards.
-QString NonAsciiReplace(QString& sString);
+// Deletes every character with code 0 to 31 or 127 from text and answers the result;
+// text holds the same value afterwards.
+QString NonAsciiReplace(QString& text);
 
 // One cleaned line per line feed-separated segment: a text with k line feeds gives k + 1
 // lines, each trimmed of blanks first and then stripped of control characters.
-QStringList LyricLines(const QString& sLyrics);
+QStringList LyricLines(const QString& lyrics);

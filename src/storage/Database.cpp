@@ -226,8 +226,8 @@ QVariant Recordset::field(const QString& name) const {
     return m_rows[m_position].value(name);
 }
 
-QString SQLClean(const QString& sString) {
-    QString cleaned = sString;
+QString SQLClean(const QString& text) {
+    QString cleaned = text;
     cleaned.replace(QLatin1Char('\''), QStringLiteral("''"));
     return cleaned;
 }

@@ -38,7 +38,7 @@ private:
 };
 
 // The text with every single quote doubled, ready to stand between quotes in a statement.
-QString SQLClean(const QString& sString);
+QString SQLClean(const QString& text);
 
 // The statement in SQLite's dialect: "DELETE * FROM t" loses the asterisk. Everything else,
 // string literals included, is passed on unchanged.

@@ -4,14 +4,14 @@
 
 // The window's entry points to the jukebox database; the work is in Database.cpp.
 
-Recordset frmSychLyrics::GetRecordset(const QString& sSQL) const {
-    return QueryDatabase(databasePath, sSQL);
+Recordset frmSychLyrics::GetRecordset(const QString& sql) const {
+    return QueryDatabase(databasePath, sql);
 }
 
-bool frmSychLyrics::ExecuteSQLCommand(const QString& sPrepared, const QVariantList& args) const {
-    return ExecuteOnDatabase(databasePath, sPrepared, args);
+bool frmSychLyrics::ExecuteSQLCommand(const QString& statement, const QVariantList& args) const {
+    return ExecuteOnDatabase(databasePath, statement, args);
 }
 
-QString frmSychLyrics::SQLClean(const QString& sString) {
-    return ::SQLClean(sString);
+QString frmSychLyrics::SQLClean(const QString& text) {
+    return ::SQLClean(text);
 }

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 
-void frmSychLyrics::ShowUnsynchLyrics(const QString& sLyrics, const QString& step) {
-    const QStringList lines = LyricLines(sLyrics);
+void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step) {
+    const QStringList lines = LyricLines(lyrics);
     // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
     const qsizetype kept = std::min<qsizetype>(lines.size(), kMaxRows);
     std::vector<SheetRow> rows;

@@ -83,7 +83,7 @@ public:
     QString GetLyrics(const QString& fileName) const;
     void cmdSaveUnsynch_Click();
     // step names the load for undo.
-    void ShowUnsynchLyrics(const QString& sLyrics,
+    void ShowUnsynchLyrics(const QString& lyrics,
                            const QString& step = QStringLiteral("Load Tag Lyrics"));
     void cmdAddLyrics_Click();
     void cmdPaste_Click();
@@ -103,9 +103,9 @@ public:
     // Each call opens its own connection to the jukebox database at databasePath and
     // throws VersettaError when the database cannot do what was asked. Recordset is defined
     // in storage/Database.h.
-    Recordset GetRecordset(const QString& sSQL) const;
-    bool ExecuteSQLCommand(const QString& sPrepared, const QVariantList& args) const;
-    static QString SQLClean(const QString& sString);
+    Recordset GetRecordset(const QString& sql) const;
+    bool ExecuteSQLCommand(const QString& statement, const QVariantList& args) const;
+    static QString SQLClean(const QString& text);
 
     // ---- sheet access by 1-based position (0 = no row) -------------------------------------
     using Column = LyricSheet::Column;
