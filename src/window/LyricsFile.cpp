@@ -50,8 +50,7 @@ void frmSychLyrics::cmdSave_Click() {
                 : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
                                  "lyrics file beside it")
                       .arg(name));
-    synchLyricsPath =
-        QualifyPath(songFolderBox->text()) + name.left(name.size() - 4) + QStringLiteral(".xml");
+    synchLyricsPath = LyricsFileOfFileBar();
 
     // The whole document first, then one atomic replace: a failure leaves the old file whole.
     LyricsDocumentWriter writer(songFile);

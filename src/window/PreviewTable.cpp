@@ -16,10 +16,7 @@ void frmSychLyrics::WriteLyricsToTempDB() {
         songFile = songFolderBox->text() + songFileBox->text();
     // A name too short to drop its extension names no lyrics file: the song plays without a
     // preview, as one never saved does.
-    const QString name = songFileBox->text();
-    synchLyricsPath = name.size() < 4 ? QString()
-                                      : QualifyPath(songFolderBox->text()) +
-                                            name.left(name.size() - 4) + QStringLiteral(".xml");
+    synchLyricsPath = LyricsFileOfFileBar();
 
     ExecuteSQLCommand(QStringLiteral("DELETE * FROM Lyrics"), {});
     if (synchLyricsPath.isEmpty())

@@ -11,6 +11,12 @@ QString frmSychLyrics::QualifyPath(const QString& path) const {
     return ::QualifyPath(path, nativeSeparator());
 }
 
+QString frmSychLyrics::LyricsFileOfFileBar() const {
+    const QString name = songFileBox->text();
+    return name.size() < 4 ? QString()
+                           : SynchLyricsFileName(QualifyPath(songFolderBox->text()) + name);
+}
+
 bool frmSychLyrics::CheckForSynchLyricsFile(const QString& songPath) const {
     const QString name = SynchLyricsFileName(songPath);
     return !name.isEmpty() && FileExists(name);

@@ -39,6 +39,9 @@ public:
     bool CheckForSynchLyricsFile(const QString& songPath) const;
     void RunLyricSourceChain(const QString& songPath);
     QString QualifyPath(const QString& path) const;
+    // The lyrics file beside the song the hidden file boxes name; "" for a file name too short
+    // to drop its extension.
+    QString LyricsFileOfFileBar() const;
 
     // ---- playback: transport and the display tick ------------------------------------------
     void cmdPlay_Click();
