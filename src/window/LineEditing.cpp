@@ -6,21 +6,21 @@
 // status line and gets 0, so no handler fails on an empty sheet or a cleared selection.
 int frmSychLyrics::RequireSelectedRow(const QString& action) {
     if (rowCount() == 0) {
-        lblStatus->setText(action + QStringLiteral(": the sheet has no lines."));
+        showStatus(action + QStringLiteral(": the sheet has no lines."));
         return 0;
     }
     const int position = selectedRow();
     if (position == 0)
-        lblStatus->setText(action + QStringLiteral(": select a line first."));
+        showStatus(action + QStringLiteral(": select a line first."));
     return position;
 }
 
 bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
     if (m_sheet.hasRoom())
         return true;
-    lblStatus->setText(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
-                                               "can hold. Remove a line first.")
-                                    .arg(kMaxRows));
+    showStatus(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
+                                       "can hold. Remove a line first.")
+                            .arg(kMaxRows));
     return false;
 }
 

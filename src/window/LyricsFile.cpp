@@ -129,7 +129,7 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
         control->setEnabled(true);
     picUnsynch->setVisible(false);
     picSynch->setVisible(true);
-    lblStatus->setText(QString());
+    showStatus(QString());
 
     // What was readable is shown; the status line says what was not. A note, not a failure:
     // thrown, it would end start-up before the player is set up.

@@ -12,8 +12,8 @@ void frmSychLyrics::cmdMark_Click() {
     const std::int16_t minutes = player().GetPositionMinutes();
     const std::int16_t seconds = player().GetPositionSeconds();
     if (secs > kMaxMarkSeconds) {
-        lblStatus->setText(QStringLiteral("Lines can be marked up to %1 into a song.")
-                               .arg(SecondsToTime(kMaxMarkSeconds)));
+        showStatus(QStringLiteral("Lines can be marked up to %1 into a song.")
+                       .arg(SecondsToTime(kMaxMarkSeconds)));
         return;
     }
     const QString timeText =

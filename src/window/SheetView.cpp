@@ -118,12 +118,12 @@ void frmSychLyrics::UndoSheetChange() {
         return; // a sheet out of sight is not changed behind the user's back
     const QString step = m_sheet.undo();
     if (step.isEmpty()) {
-        lblStatus->setText(QStringLiteral("Nothing to undo."));
+        showStatus(QStringLiteral("Nothing to undo."));
         return;
     }
     showSheetSelection(true);
     ShowSaveButton();
-    lblStatus->setText(QStringLiteral("Undid: ") + step);
+    showStatus(QStringLiteral("Undid: ") + step);
 }
 
 void frmSychLyrics::RedoSheetChange() {
@@ -131,10 +131,10 @@ void frmSychLyrics::RedoSheetChange() {
         return;
     const QString step = m_sheet.redo();
     if (step.isEmpty()) {
-        lblStatus->setText(QStringLiteral("Nothing to redo."));
+        showStatus(QStringLiteral("Nothing to redo."));
         return;
     }
     showSheetSelection(true);
     ShowSaveButton();
-    lblStatus->setText(QStringLiteral("Redid: ") + step);
+    showStatus(QStringLiteral("Redid: ") + step);
 }

@@ -89,7 +89,7 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     } else {
         m_sheet.load({{QString(), QStringLiteral("No Lyrics Found"), QString(), QString()}},
                      QStringLiteral("Open Song Without Lyrics"));
-        lblStatus->setText(QStringLiteral(" No Lyrics Found For  -  ") + txtFileName->text());
+        showStatus(QStringLiteral(" No Lyrics Found For  -  ") + txtFileName->text());
         cmdAddLyrics->setVisible(true);
         picSynch->setVisible(false);
         picUnsynch->setVisible(false);

@@ -29,7 +29,7 @@ void frmSychLyrics::cmdAdjustAll_Click() {
     const LyricSheet::ShiftReport skipped = m_sheet.shiftAll(txtAdjustAll->text());
     ShowSaveButton();
     if (skipped.skipped > 0)
-        lblStatus->setText(skippedText(QStringLiteral("Adjust All Lines"), skipped));
+        showStatus(skippedText(QStringLiteral("Adjust All Lines"), skipped));
 }
 
 void frmSychLyrics::cmdAdjustSingle_Click() {
@@ -41,23 +41,22 @@ void frmSychLyrics::cmdAdjustSingle_Click() {
     const LyricSheet::ShiftReport skipped = m_sheet.shiftSelected(txtAdjustSingle->text());
     ShowSaveButton();
     if (unmarked)
-        lblStatus->setText(QStringLiteral("%1: line %2 has no time to move.").arg(action).arg(p));
+        showStatus(QStringLiteral("%1: line %2 has no time to move.").arg(action).arg(p));
     else if (skipped.skipped > 0)
-        lblStatus->setText(skippedText(action, skipped));
+        showStatus(skippedText(action, skipped));
 }
 
 void frmSychLyrics::StepAmount(QLineEdit* box, int direction, const QString& action) {
     const std::optional<double> amount = ReadAmount(box->text());
     if (!amount) {
-        lblStatus->setText(QStringLiteral("%1: the amount is too large to step.").arg(action));
+        showStatus(QStringLiteral("%1: the amount is too large to step.").arg(action));
         return;
     }
     const double bound = direction > 0 ? kSpinRange : -kSpinRange;
     // A typed amount beyond the range is kept; stepping only moves it back toward the range.
     if (direction > 0 ? *amount >= bound : *amount <= bound) {
-        lblStatus->setText(
-            QStringLiteral("%1: the spinner stops at %2 seconds; type a larger amount.")
-                .arg(action, NumberText(bound)));
+        showStatus(QStringLiteral("%1: the spinner stops at %2 seconds; type a larger amount.")
+                       .arg(action, NumberText(bound)));
         return;
     }
     const double stepped = *amount + (direction > 0 ? kSpinStep : -kSpinStep);

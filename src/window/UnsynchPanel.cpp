@@ -30,12 +30,12 @@ void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step
          std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
                                          txtAdjustAll, spnAdjustSingle, spnAdjustAll, cmdSave})
         control->setEnabled(false);
-    lblStatus->setText(QString());
+    showStatus(QString());
     if (lines.size() > kept)
-        lblStatus->setText(QStringLiteral("The lyrics have %1 lines; only the first %2 are on "
-                                          "the sheet.")
-                               .arg(lines.size())
-                               .arg(kMaxRows));
+        showStatus(QStringLiteral("The lyrics have %1 lines; only the first %2 are on "
+                                  "the sheet.")
+                       .arg(lines.size())
+                       .arg(kMaxRows));
 }
 
 void frmSychLyrics::cmdAddLyrics_Click() {

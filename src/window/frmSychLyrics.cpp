@@ -233,9 +233,13 @@ bool frmSychLyrics::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
+void frmSychLyrics::showStatus(const QString& text) {
+    lblStatus->setText(text);
+}
+
 void frmSychLyrics::reportFailure(const QString& message) noexcept {
     try {
-        lblStatus->setText(message);
+        showStatus(message);
         std::fprintf(stderr, "velmora-versetta: %s\n", message.toLocal8Bit().constData());
     } catch (...) {
         // Nothing sensible is left to do when even the report fails.

@@ -186,6 +186,8 @@ public:
     // and leaves the program running.
     template <class Handler> void guarded(const char* name, Handler&& handler) noexcept;
     void reportFailure(const QString& message) noexcept;
+    // Every status text goes through here, so the status line has one writer.
+    void showStatus(const QString& text);
 
     const Platform& platform() const { return m_platform; }
 
