@@ -34,6 +34,20 @@ QByteArray resynchronised(const QByteArray& body) {
     return out;
 }
 
+// qUncompress allocates the size the first four bytes declare before it reads a byte, so a
+// tag that declares gigabytes would exhaust memory. zlib never expands more than 1032-fold:
+// a larger claim is a lie, and the frame is compared as it stands.
+QByteArray uncompressed(const QByteArray& sizedStream) {
+    if (sizedStream.size() < 4)
+        return sizedStream;
+    const quint64 declared = (quint64{byteAt(sizedStream, 0)} << 24) |
+                             (byteAt(sizedStream, 1) << 16) | (byteAt(sizedStream, 2) << 8) |
+                             byteAt(sizedStream, 3);
+    if (declared > 1032 * static_cast<quint64>(sizedStream.size()) + 64)
+        return sizedStream;
+    return qUncompress(sizedStream);
+}
+
 // The 2.2 frames that have a later counterpart of the same layout.
 QString laterName(const QString& id22) {
     static constexpr std::pair<const char*, const char*> names[] = {
@@ -157,7 +171,7 @@ QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
             const bool compressed = format & 0x80;
             const qsizetype extra = (format & 0x40 ? 1 : 0) + (format & 0x20 ? 1 : 0);
             if (compressed)
-                data = qUncompress(data.left(4) + data.mid(4 + extra));
+                data = uncompressed(data.left(4) + data.mid(4 + extra));
             else
                 data = data.mid(extra);
         } else if (major == 4) {
@@ -172,7 +186,7 @@ QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
             if ((format & 0x02) || (flags & 0x80))
                 data = resynchronised(data);
             if (format & 0x08)
-                data = qUncompress(length + data);
+                data = uncompressed(length + data);
         }
         if (frame.laterId.startsWith(QLatin1Char('T')))
             data = decodedText(data);
