@@ -36,14 +36,16 @@ QByteArray resynchronised(const QByteArray& body) {
 
 // qUncompress allocates the size the first four bytes declare before it reads a byte, so a
 // tag that declares gigabytes would exhaust memory. zlib never expands more than 1032-fold:
-// a larger claim is a lie, and the frame is compared as it stands.
+// a larger claim is a lie, and so is one past 64 MiB for a tag frame: such a frame is
+// compared as it stands.
 QByteArray uncompressed(const QByteArray& sizedStream) {
     if (sizedStream.size() < 4)
         return sizedStream;
     const quint64 declared = (quint64{byteAt(sizedStream, 0)} << 24) |
                              (byteAt(sizedStream, 1) << 16) | (byteAt(sizedStream, 2) << 8) |
                              byteAt(sizedStream, 3);
-    if (declared > 1032 * static_cast<quint64>(sizedStream.size()) + 64)
+    if (declared > 1032 * static_cast<quint64>(sizedStream.size()) + 64 ||
+        declared > quint64{64} * 1024 * 1024)
         return sizedStream;
     return qUncompress(sizedStream);
 }
