@@ -392,23 +392,21 @@ void LyricSheet::apply(const Step& step, bool forward) {
 }
 
 QString LyricSheet::undo() {
-    if (m_done.empty())
-        return {};
-    Step step = std::move(m_done.back());
-    m_done.pop_back();
-    apply(step, false);
-    m_undone.push_back(std::move(step));
-    return m_undone.back().label;
+    return travel(m_done, m_undone, false);
 }
 
 QString LyricSheet::redo() {
-    if (m_undone.empty())
+    return travel(m_undone, m_done, true);
+}
+
+// Moves the newest step of from onto to, applying it forward or back; answers its label.
+QString LyricSheet::travel(std::vector<Step>& from, std::vector<Step>& to, bool forward) {
+    if (from.empty())
         return {};
-    Step step = std::move(m_undone.back());
-    m_undone.pop_back();
-    apply(step, true);
-    m_done.push_back(std::move(step));
-    return m_done.back().label;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    apply(to.back(), forward);
+    return to.back().label;
 }
 
 void LyricSheet::clearHistory() {

@@ -107,6 +107,7 @@ private:
     bool shiftRow(int position, const QString& amountText, ShiftReport& report);
     void push(Step step);
     void apply(const Step& step, bool forward);
+    QString travel(std::vector<Step>& from, std::vector<Step>& to, bool forward);
 
     std::vector<SheetRow> m_rows;
     Cursor m_cursor;

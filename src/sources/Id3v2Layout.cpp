@@ -112,36 +112,6 @@ Id3v2Extent Id3v2ExtentOf(const QByteArray& head) {
     return {major, 10 + static_cast<qint64>(synchsafe(head, 6)) + (footer ? 10 : 0)};
 }
 
-QStringList Id3v2FrameIds(const QByteArray& tag) {
-    const Id3v2Extent extent = Id3v2ExtentOf(tag);
-    if (extent.majorVersion < 2 || extent.majorVersion > 4)
-        return {};
-    const int major = extent.majorVersion;
-    const quint32 flags = byteAt(tag, 5);
-    QByteArray body = tag.mid(10, static_cast<qsizetype>(synchsafe(tag, 6)));
-    if (major < 4 && (flags & 0x80))
-        body = resynchronised(body);
-
-    qsizetype at = 0;
-    if (major >= 3 && (flags & 0x40) && body.size() >= 4) {
-        // 2.3 counts the extended header without its size field, 2.4 with it.
-        at = major == 3 ? 4 + bigEndian(body, 0, 4) : synchsafe(body, 0);
-    }
-    const int idWidth = major == 2 ? 3 : 4;
-    const int headerWidth = major == 2 ? 6 : 10;
-    QStringList ids;
-    while (at + headerWidth <= body.size() && body.at(at) != '\0') {
-        const quint32 size = major == 2   ? bigEndian(body, at + 3, 3)
-                             : major == 3 ? bigEndian(body, at + 4, 4)
-                                          : synchsafe(body, at + 4);
-        if (at + headerWidth + static_cast<qsizetype>(size) > body.size())
-            break;
-        ids << QString::fromLatin1(body.mid(at, idWidth));
-        at += headerWidth + static_cast<qsizetype>(size);
-    }
-    return ids;
-}
-
 QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
     const Id3v2Extent extent = Id3v2ExtentOf(tag);
     if (extent.majorVersion < 2 || extent.majorVersion > 4)
@@ -197,4 +167,11 @@ QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
         at += headerWidth + static_cast<qsizetype>(size);
     }
     return frames;
+}
+
+QStringList Id3v2FrameIds(const QByteArray& tag) {
+    QStringList ids;
+    for (const Id3v2Frame& frame : Id3v2Frames(tag))
+        ids << frame.id;
+    return ids;
 }
