@@ -60,7 +60,7 @@ void fillBenchSheet(frmSychLyrics& window, int lines) {
     rows.reserve(static_cast<std::size_t>(lines));
     for (int i = 1; i <= lines; ++i)
         rows.push_back({QString::number(i), benchLyric(i), QString(), QString::number(i - 1)});
-    window.fillSheet(rows);
+    window.sheet().load(rows, QStringLiteral("Load Lyrics"));
 }
 
 void writeBenchLyricsFile(const QString& songPath, int lines) {

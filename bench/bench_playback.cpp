@@ -51,7 +51,7 @@ void benchPlayPress(const QString& programFolder, const QString& songPath, Bench
     const double middle = median(presses);
     std::printf("Play press, %d-line song      first %7.2f ms, best %7.2f ms, median %7.2f ms: "
                 "%5.1f %% of 100 ms\n",
-                window->rowCount(), first, best, middle, middle);
+                window->sheet().count(), first, best, middle, middle);
     targets.playPressMs = middle;
 }
 
@@ -85,7 +85,7 @@ void benchTick(const QString& programFolder, const QString& songPath, BenchTarge
     auto window = openWindow(programFolder, songPath);
     const double press = elapsedMs([&] { window->cmdPlay_Click(); });
     std::printf("Play press, %d-line song    %9.2f ms (fills the preview table)\n",
-                window->rowCount(), press);
+                window->sheet().count(), press);
     // The tick shows nothing before the first whole second: wait for it.
     const QDeadlineTimer deadline(5000);
     while (window->player().GetPosition() < 1 && !deadline.hasExpired())
@@ -97,12 +97,12 @@ void benchTick(const QString& programFolder, const QString& songPath, BenchTarge
         ticks.push_back(elapsedMs([&] { window->Timer1_Timer(); }));
     const double best = *std::min_element(ticks.begin(), ticks.end());
     const double middle = median(ticks);
-    const double bare = bareLookupMs(window->databasePath, window->songFile, second);
+    const double bare = bareLookupMs(window->state.databasePath, window->state.songFile, second);
     std::printf("One tick at %d s, 32767 rows    best %6.3f ms, median %6.3f ms (%.2f %% of the "
                 "100 ms tick)   bare indexed lookup %6.3f ms: %6.1fx\n",
                 second, best, middle, middle, bare, middle / bare);
     std::printf("    the tick found line %d: \"%s\"\n", window->sheet().currentLine(),
-                qPrintable(window->lblCurrentLyric->text()));
+                qPrintable(window->ui.lblCurrentLyric->text()));
     window->cmdStop_Click();
     targets.tickMs = middle;
 }

@@ -28,7 +28,7 @@ int runsFor(int lines) {
 void benchSave(frmSychLyrics& window, const QString& folder, int lines, BenchTargets& targets) {
     fillBenchSheet(window, lines);
     window.cmdSave_Click();
-    const QByteArray bytes = readAll(window.synchLyricsPath);
+    const QByteArray bytes = readAll(window.state.synchLyricsPath);
     const auto plainWrite = [&](bool sync) {
         QFile file(folder + QStringLiteral("/plain.xml"));
         if (!file.open(QIODevice::WriteOnly))
@@ -40,11 +40,11 @@ void benchSave(frmSychLyrics& window, const QString& folder, int lines, BenchTar
     };
     // What Save does before writing: the sheet read into the document.
     const auto document = [&] {
-        LyricsDocumentWriter writer(window.songFile);
-        for (int i = 1; i <= window.rowCount(); ++i)
-            writer.addLine(window.cell(i, frmSychLyrics::ColNumber),
-                           window.cell(i, frmSychLyrics::ColSecs),
-                           window.cell(i, frmSychLyrics::ColLyric));
+        LyricsDocumentWriter writer(window.state.songFile);
+        for (int i = 1; i <= window.sheet().count(); ++i)
+            writer.addLine(window.sheet().cell(i, frmSychLyrics::ColNumber),
+                           window.sheet().cell(i, frmSychLyrics::ColSecs),
+                           window.sheet().cell(i, frmSychLyrics::ColLyric));
         (void)writer.finish();
     };
     const std::vector<double> best =
@@ -72,15 +72,15 @@ void benchLoad(frmSychLyrics& window, const QString& songPath, int lines) {
     const std::vector<double> best =
         bestOfEachMs(runsFor(lines), {[&] { window.ShowSynchLyrics(songPath); }, bare});
     std::printf("Load %5d lines into the sheet %9.2f ms   bare XML pass %7.2f ms: %6.2fx\n",
-                window.rowCount(), best[0], best[1], best[0] / best[1]);
+                window.sheet().count(), best[0], best[1], best[0] / best[1]);
 }
 
 // Against the same rows sent through one open connection, one transaction and one prepared
 // statement, without waiting for the disk, as the program's fill does not wait either.
 void benchFill(frmSychLyrics& window, const QString& database, int lines) {
-    window.songFile.clear();
+    window.state.songFile.clear();
     window.WriteLyricsToTempDB();
-    const QString songFile = window.songFile;
+    const QString songFile = window.state.songFile;
     std::vector<double> best;
     {
         QSqlDatabase db =
@@ -89,7 +89,7 @@ void benchFill(frmSychLyrics& window, const QString& database, int lines) {
         db.open();
         QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
         const auto fill = [&] {
-            window.songFile.clear();
+            window.state.songFile.clear();
             window.WriteLyricsToTempDB();
         };
         const auto bare = [&] {
@@ -123,8 +123,8 @@ void benchStorage(BenchTargets& targets) {
     frmSychLyrics window(std::move(platform));
     const QString database = DatabasePathIn(programFolder.path());
     CreateJukeboxDatabase(database);
-    window.songFolderBox->setText(songs.path() + QLatin1Char('/'));
-    window.songFileBox->setText(QStringLiteral("Song.mp3"));
+    window.ui.songFolderBox->setText(songs.path() + QLatin1Char('/'));
+    window.ui.songFileBox->setText(QStringLiteral("Song.mp3"));
     const QString songPath = songs.filePath(QStringLiteral("Song.mp3"));
 
     std::printf("\n== Save, load and preview fill (best of 7; of 3 above 1000 lines)\n");

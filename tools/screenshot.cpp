@@ -47,14 +47,14 @@ int main(int argc, char* argv[]) {
     window.show();
 
     if (playSeconds > 0) {
-        window.cmdPlay->click();
+        window.ui.cmdPlay->click();
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < playSeconds * 1000) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!marks.isEmpty() && window.mp3Player->GetPosition() >= marks.first()) {
+            if (!marks.isEmpty() && window.ui.mp3Player->GetPosition() >= marks.first()) {
                 marks.removeFirst();
-                window.cmdMark->click();
+                window.ui.cmdMark->click();
             }
             QThread::msleep(10);
         }

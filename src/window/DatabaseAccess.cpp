@@ -5,11 +5,11 @@
 // The window's entry points to the jukebox database; the work is in Database.cpp.
 
 Recordset frmSychLyrics::GetRecordset(const QString& sql) const {
-    return QueryDatabase(databasePath, sql);
+    return QueryDatabase(state.databasePath, sql);
 }
 
 bool frmSychLyrics::ExecuteSQLCommand(const QString& statement, const QVariantList& args) const {
-    return ExecuteOnDatabase(databasePath, statement, args);
+    return ExecuteOnDatabase(state.databasePath, statement, args);
 }
 
 QString frmSychLyrics::SQLClean(const QString& text) {

@@ -21,11 +21,11 @@ std::optional<Recordset> frmSychLyrics::GetLyricAtTime(const QString& fileName,
                         QString::number(second) + QLatin1Char(' ');
     // Ten times a second on the window's thread: another program's lock must not stall it.
     // The tick reports the lock and tries again on the next one.
-    return QueryDatabase(databasePath, sql, kTickBusyTimeoutMs);
+    return QueryDatabase(state.databasePath, sql, kTickBusyTimeoutMs);
 }
 
 void frmSychLyrics::Timer1_Timer() {
-    if (!isPlaying)
+    if (!state.isPlaying)
         return;
     // A failing lookup or player would repeat ten times a second: say it once, keep trying.
     try {
@@ -44,23 +44,23 @@ void frmSychLyrics::showPlayingPosition() {
     const std::int16_t minutes = player().GetPositionMinutes();
     const std::int16_t seconds = player().GetPositionSeconds();
     if (!(minutes > 0) && !(seconds > 0)) {
-        lblTime->setText(QString());
+        ui.lblTime->setText(QString());
         return;
     }
     const std::int32_t position = player().GetPosition();
-    sldSong->setMax(lengthMs / 1000.0);
-    sldSong->setValue(position);
-    lblTime->setText(SecondsToTime(position) + QStringLiteral(" / ") + SecondsToTime(total));
+    ui.sldSong->setMax(lengthMs / 1000.0);
+    ui.sldSong->setValue(position);
+    ui.lblTime->setText(SecondsToTime(position) + QStringLiteral(" / ") + SecondsToTime(total));
 
     const auto second = static_cast<std::int16_t>(std::min(position, kMaxMarkSeconds));
-    const std::optional<Recordset> found = GetLyricAtTime(songFile, second);
+    const std::optional<Recordset> found = GetLyricAtTime(state.songFile, second);
     if (!found || found->bof() || found->eof())
         return;
-    currentLyric = found->field(QStringLiteral("LyricLine")).toString();
+    state.currentLyric = found->field(QStringLiteral("LyricLine")).toString();
     m_sheet.setMarkCursor(
         static_cast<std::int16_t>(found->field(QStringLiteral("LineNumber")).toInt()),
         m_sheet.lineOffset());
-    if (currentLyric.isEmpty())
+    if (state.currentLyric.isEmpty())
         return;
 
     // Rows blanked since the file was saved are stepped over, and remembered in lineOffset.
@@ -75,5 +75,5 @@ void frmSychLyrics::showPlayingPosition() {
         return;
     m_tickRow = row;
     selectRow(row, true);
-    lblCurrentLyric->setText(currentLyric);
+    ui.lblCurrentLyric->setText(state.currentLyric);
 }

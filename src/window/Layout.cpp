@@ -66,97 +66,98 @@ void frmSychLyrics::layOutControls() {
                                  "QPushButton:pressed { background-color: #c8c8c8; }"
                                  "QPushButton:disabled { color: #9a9a9a; border-color: #c0c0c0; }"
                                  "QPushButton:focus { border: 1px dotted #202020; }"));
-    sizeButtons({cmdClose, cmdAddLyrics, cmdPlay, cmdStop, cmdMark, cmdReset, cmdInsert, cmdAddLine,
-                 cmdRemove, cmdAdjustSingle, cmdAdjustAll, cmdEditLyric, cmdLineUp, cmdLineDown,
-                 cmdSave, cmdPaste, cmdLyricsFromText, cmdClearUnsynch, cmdSaveUnsynch});
+    sizeButtons({ui.cmdClose, ui.cmdAddLyrics, ui.cmdPlay, ui.cmdStop, ui.cmdMark, ui.cmdReset,
+                 ui.cmdInsert, ui.cmdAddLine, ui.cmdRemove, ui.cmdAdjustSingle, ui.cmdAdjustAll,
+                 ui.cmdEditLyric, ui.cmdLineUp, ui.cmdLineDown, ui.cmdSave, ui.cmdPaste,
+                 ui.cmdLyricsFromText, ui.cmdClearUnsynch, ui.cmdSaveUnsynch});
     // The editing buttons share one width so their columns line up.
     for (QPushButton* button :
-         {cmdMark, cmdReset, cmdInsert, cmdAddLine, cmdRemove, cmdAdjustSingle, cmdAdjustAll,
-          cmdEditLyric, cmdLineUp, cmdLineDown, cmdSave})
+         {ui.cmdMark, ui.cmdReset, ui.cmdInsert, ui.cmdAddLine, ui.cmdRemove, ui.cmdAdjustSingle,
+          ui.cmdAdjustAll, ui.cmdEditLyric, ui.cmdLineUp, ui.cmdLineDown, ui.cmdSave})
         button->setFixedWidth(164);
-    cmdLyricsFromText->setMinimumWidth(150);
-    cmdOpen->setFixedSize(24, 24);
-    cmdOpen->setToolTip(QStringLiteral("Open a song"));
+    ui.cmdLyricsFromText->setMinimumWidth(150);
+    ui.cmdOpen->setFixedSize(24, 24);
+    ui.cmdOpen->setToolTip(QStringLiteral("Open a song"));
 
     // File bar: the frame on the left, Close on the right.
-    auto* fileBarRow = new QHBoxLayout(fileBar);
+    auto* fileBarRow = new QHBoxLayout(ui.fileBar);
     fileBarRow->setContentsMargins(8, 6, 8, 6);
-    txtFileName->setMinimumWidth(389);
+    ui.txtFileName->setMinimumWidth(389);
     for (QWidget* widget :
-         {static_cast<QWidget*>(fileNameLabel), static_cast<QWidget*>(txtFileName),
-          static_cast<QWidget*>(cmdOpen), static_cast<QWidget*>(cmdAddLyrics),
-          static_cast<QWidget*>(songFolderBox), static_cast<QWidget*>(songFileBox)})
+         {static_cast<QWidget*>(ui.fileNameLabel), static_cast<QWidget*>(ui.txtFileName),
+          static_cast<QWidget*>(ui.cmdOpen), static_cast<QWidget*>(ui.cmdAddLyrics),
+          static_cast<QWidget*>(ui.songFolderBox), static_cast<QWidget*>(ui.songFileBox)})
         fileBarRow->addWidget(widget);
-    fileBarRow->setStretchFactor(txtFileName, 1);
-    cmdAddLyrics->hide();
-    songFolderBox->hide();
-    songFileBox->hide();
+    fileBarRow->setStretchFactor(ui.txtFileName, 1);
+    ui.cmdAddLyrics->hide();
+    ui.songFolderBox->hide();
+    ui.songFileBox->hide();
     // One height in every state, AddLyrics shown or not; the window's spare height goes below.
-    fileBar->setFixedHeight(kButtonHeight + 2 * 6 + 2 * fileBar->frameWidth());
+    ui.fileBar->setFixedHeight(kButtonHeight + 2 * 6 + 2 * ui.fileBar->frameWidth());
     auto* top = new QHBoxLayout;
-    top->addWidget(fileBar, 1);
+    top->addWidget(ui.fileBar, 1);
     top->addSpacing(8);
-    top->addWidget(cmdClose, 0, Qt::AlignTop);
+    top->addWidget(ui.cmdClose, 0, Qt::AlignTop);
 
     // The sheet panel: list, current lyric, slider and transport on the left.
-    lvLyrics->setMinimumSize(485, 200);
+    ui.lvLyrics->setMinimumSize(485, 200);
     auto* sliderRow = new QHBoxLayout;
-    sliderRow->addWidget(sldSong, 1);
-    lblTime->setMinimumWidth(110);
-    sliderRow->addWidget(lblTime);
+    sliderRow->addWidget(ui.sldSong, 1);
+    ui.lblTime->setMinimumWidth(110);
+    sliderRow->addWidget(ui.lblTime);
     auto* left = new QVBoxLayout;
-    left->addWidget(lvLyrics, 1);
-    left->addWidget(lblCurrentLyric);
+    left->addWidget(ui.lvLyrics, 1);
+    left->addWidget(ui.lblCurrentLyric);
     left->addLayout(sliderRow);
-    left->addLayout(row({cmdPlay, cmdStop}));
+    left->addLayout(row({ui.cmdPlay, ui.cmdStop}));
 
     // ... and the editing buttons on the right, in their groups between separator lines.
     auto* right = new QVBoxLayout;
-    right->addLayout(row({cmdMark, cmdReset}));
+    right->addLayout(row({ui.cmdMark, ui.cmdReset}));
     right->addWidget(makeLine("Line1"));
-    right->addLayout(row({cmdInsert, cmdAddLine}));
-    right->addLayout(row({cmdRemove}));
+    right->addLayout(row({ui.cmdInsert, ui.cmdAddLine}));
+    right->addLayout(row({ui.cmdRemove}));
     right->addWidget(makeLine("Line2"));
-    right->addLayout(adjustRow(cmdAdjustSingle, makeLabel("Label1", "By"), txtAdjustSingle,
-                               spnAdjustSingle, makeLabel("Label2", "Secs.")));
-    right->addLayout(adjustRow(cmdAdjustAll, makeLabel("Label4", "By"), txtAdjustAll, spnAdjustAll,
-                               makeLabel("Label3", "Secs.")));
+    right->addLayout(adjustRow(ui.cmdAdjustSingle, makeLabel("Label1", "By"), ui.txtAdjustSingle,
+                               ui.spnAdjustSingle, makeLabel("Label2", "Secs.")));
+    right->addLayout(adjustRow(ui.cmdAdjustAll, makeLabel("Label4", "By"), ui.txtAdjustAll,
+                               ui.spnAdjustAll, makeLabel("Label3", "Secs.")));
     right->addWidget(makeLine("Line3"));
-    right->addLayout(row({cmdEditLyric}));
+    right->addLayout(row({ui.cmdEditLyric}));
     right->addWidget(makeLine("Line4"));
-    right->addLayout(row({cmdLineUp, cmdLineDown}));
+    right->addLayout(row({ui.cmdLineUp, ui.cmdLineDown}));
     right->addStretch(1);
     auto* saveRow = new QHBoxLayout;
     saveRow->addStretch();
-    saveRow->addWidget(cmdSave);
+    saveRow->addWidget(ui.cmdSave);
     right->addLayout(saveRow);
 
-    auto* synch = new QHBoxLayout(picSynch);
+    auto* synch = new QHBoxLayout(ui.picSynch);
     synch->setContentsMargins(0, 0, 0, 0);
     synch->addLayout(left, 1);
     synch->addSpacing(8);
     synch->addLayout(right);
 
     // The text panel.
-    auto* unsynch = new QVBoxLayout(picUnsynch);
+    auto* unsynch = new QVBoxLayout(ui.picUnsynch);
     unsynch->setContentsMargins(0, 0, 0, 0);
-    unsynch->addWidget(txtAddLyrics, 1);
-    auto* unsynchButtons = row({cmdPaste, cmdLyricsFromText}, false);
+    unsynch->addWidget(ui.txtAddLyrics, 1);
+    auto* unsynchButtons = row({ui.cmdPaste, ui.cmdLyricsFromText}, false);
     unsynchButtons->addStretch();
-    unsynchButtons->addWidget(cmdClearUnsynch);
-    unsynchButtons->addWidget(cmdSaveUnsynch);
+    unsynchButtons->addWidget(ui.cmdClearUnsynch);
+    unsynchButtons->addWidget(ui.cmdSaveUnsynch);
     unsynch->addLayout(unsynchButtons);
 
     // Both panels share one place; at most one is shown.
     auto* panels = new QGridLayout;
-    panels->addWidget(picSynch, 0, 0);
-    panels->addWidget(picUnsynch, 0, 0);
-    picUnsynch->hide();
+    panels->addWidget(ui.picSynch, 0, 0);
+    panels->addWidget(ui.picUnsynch, 0, 0);
+    ui.picUnsynch->hide();
 
-    lblStatus->setMinimumHeight(19);
-    lblStatus->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    lblStatus->setFrameShape(QFrame::Panel);
-    lblStatus->setFrameShadow(QFrame::Sunken);
+    ui.lblStatus->setMinimumHeight(19);
+    ui.lblStatus->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    ui.lblStatus->setFrameShape(QFrame::Panel);
+    ui.lblStatus->setFrameShadow(QFrame::Sunken);
 
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(12, 4, 8, 0);
@@ -164,6 +165,6 @@ void frmSychLyrics::layOutControls() {
     window->addLayout(panels, 1);
     // With both panels hidden the free space lands here, not in the file bar or status line.
     window->addStretch(0);
-    window->addWidget(lblStatus);
+    window->addWidget(ui.lblStatus);
     resize(880, 560);
 }

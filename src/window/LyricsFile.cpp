@@ -40,9 +40,9 @@ QString whySaveFailed(const QSaveFile& file, int error) {
 } // namespace
 
 void frmSychLyrics::cmdSave_Click() {
-    databasePath = DatabasePathIn(m_platform.programFolder);
-    songFile = songFolderBox->text() + songFileBox->text();
-    const QString name = songFileBox->text();
+    state.databasePath = DatabasePathIn(m_platform.programFolder);
+    state.songFile = ui.songFolderBox->text() + ui.songFileBox->text();
+    const QString name = ui.songFileBox->text();
     if (name.size() < 4)
         throw VersettaError(
             name.isEmpty()
@@ -50,10 +50,10 @@ void frmSychLyrics::cmdSave_Click() {
                 : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
                                  "lyrics file beside it")
                       .arg(name));
-    synchLyricsPath = LyricsFileOfFileBar();
+    state.synchLyricsPath = LyricsFileOfFileBar();
 
     // The whole document first, then one atomic replace: a failure leaves the old file whole.
-    LyricsDocumentWriter writer(songFile);
+    LyricsDocumentWriter writer(state.songFile);
     for (int i = 1; i <= rowCount(); ++i)
         writer.addLine(cell(i, ColNumber), cell(i, ColSecs), cell(i, ColLyric));
     const QByteArray document = writer.finish();
@@ -63,12 +63,13 @@ void frmSychLyrics::cmdSave_Click() {
     const auto refuse = [this](const QString& why) {
         return VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
                                             "before is unchanged")
-                                 .arg(shown(synchLyricsPath), why));
+                                 .arg(shown(state.synchLyricsPath), why));
     };
-    if (const QString kind = NonRegularKind(synchLyricsPath); !kind.isEmpty())
+    if (const QString kind = NonRegularKind(state.synchLyricsPath); !kind.isEmpty())
         throw refuse(QStringLiteral("it is %1, not a regular file").arg(kind));
-    const QFileInfo existing(synchLyricsPath);
-    const QString target = existing.isSymLink() ? existing.canonicalFilePath() : synchLyricsPath;
+    const QFileInfo existing(state.synchLyricsPath);
+    const QString target =
+        existing.isSymLink() ? existing.canonicalFilePath() : state.synchLyricsPath;
 
     QString note;
     QSaveFile file(target);
@@ -97,10 +98,10 @@ void frmSychLyrics::cmdSave_Click() {
     }
 
     for (QWidget* control :
-         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
-                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll})
+         std::initializer_list<QWidget*>{ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle,
+                                         ui.txtAdjustAll, ui.spnAdjustSingle, ui.spnAdjustAll})
         control->setEnabled(true);
-    cmdSave->setEnabled(false);
+    ui.cmdSave->setEnabled(false);
     if (!note.isEmpty())
         reportFailure(note);
 }
@@ -122,13 +123,13 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     m_sheet.load(std::move(rows), step); // keeps the first kMaxRows
 
     setSortByHeader(false);
-    cmdAddLyrics->setVisible(false);
+    ui.cmdAddLyrics->setVisible(false);
     for (QWidget* control :
-         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
-                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll})
+         std::initializer_list<QWidget*>{ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle,
+                                         ui.txtAdjustAll, ui.spnAdjustSingle, ui.spnAdjustAll})
         control->setEnabled(true);
-    picUnsynch->setVisible(false);
-    picSynch->setVisible(true);
+    ui.picUnsynch->setVisible(false);
+    ui.picSynch->setVisible(true);
     showStatus(QString());
 
     // What was readable is shown; the status line says what was not. A note, not a failure:

@@ -18,7 +18,7 @@ void frmSychLyrics::cmdMark_Click() {
     }
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
-    lblCurrentLyric->setText(cell(stamped, ColLyric));
+    ui.lblCurrentLyric->setText(cell(stamped, ColLyric));
     m_sheet.mark(secs, timeText);
     showSheetSelection(true);
     ShowSaveButton();

@@ -11,25 +11,25 @@
 #include <QLineEdit>
 
 void frmSychLyrics::WriteLyricsToTempDB() {
-    databasePath = DatabasePathIn(m_platform.programFolder);
-    if (songFile.isEmpty())
-        songFile = songFolderBox->text() + songFileBox->text();
+    state.databasePath = DatabasePathIn(m_platform.programFolder);
+    if (state.songFile.isEmpty())
+        state.songFile = ui.songFolderBox->text() + ui.songFileBox->text();
     // A name too short to drop its extension names no lyrics file: the song plays without a
     // preview, as one never saved does.
-    synchLyricsPath = LyricsFileOfFileBar();
+    state.synchLyricsPath = LyricsFileOfFileBar();
 
     ExecuteSQLCommand(QStringLiteral("DELETE * FROM Lyrics"), {});
-    if (synchLyricsPath.isEmpty())
+    if (state.synchLyricsPath.isEmpty())
         return;
 
     // No file, or one that does not load, leaves the table empty: the song plays unpreviewed.
     // Only a file that is there but is no regular file is worth a word: a named pipe would
     // otherwise have stopped the window here.
     QFile file;
-    if (const QString why = OpenRegularFile(file, synchLyricsPath); !why.isEmpty()) {
-        if (!NonRegularKind(synchLyricsPath).isEmpty())
+    if (const QString why = OpenRegularFile(file, state.synchLyricsPath); !why.isEmpty()) {
+        if (!NonRegularKind(state.synchLyricsPath).isEmpty())
             reportFailure(QStringLiteral("Cannot read %1: %2; the song plays without a preview")
-                              .arg(QDir::toNativeSeparators(synchLyricsPath), why));
+                              .arg(QDir::toNativeSeparators(state.synchLyricsPath), why));
         return;
     }
     const LyricsContent content = ReadLyricsDocument(file);
@@ -40,15 +40,15 @@ void frmSychLyrics::WriteLyricsToTempDB() {
     QStringList inserts;
     inserts.reserve(static_cast<qsizetype>(preview.rows.size()));
     for (const PreviewRow& row : preview.rows)
-        inserts << LyricsInsertStatement(row.lineNumber, songFile, row.timeMarker, row.lyric);
+        inserts << LyricsInsertStatement(row.lineNumber, state.songFile, row.timeMarker, row.lyric);
     // One connection and one transaction for all the rows: one each made a Play press on a
     // 1 000-line song take 0.4 s. The rows before a refused one still stay.
-    ExecuteEachOnDatabase(databasePath, inserts);
+    ExecuteEachOnDatabase(state.databasePath, inserts);
     if (preview.badLineNumber)
         throw VersettaError(QStringLiteral("%1, line element %2: the LineNumber \"%3\" is not a "
                                            "whole number from -32768 to 32767; the preview holds "
                                            "the lines before it")
-                                .arg(QFileInfo(synchLyricsPath).fileName())
+                                .arg(QFileInfo(state.synchLyricsPath).fileName())
                                 .arg(preview.badLine)
                                 .arg(*preview.badLineNumber));
 }

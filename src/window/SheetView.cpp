@@ -29,19 +29,19 @@ void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
         return;
     const QModelIndex row = m_sheet.index(position - 1, ColNumber);
     // Making a row current scrolls to it; callers that must not scroll say so.
-    const bool autoScroll = lvLyrics->hasAutoScroll();
-    lvLyrics->setAutoScroll(false);
-    lvLyrics->setCurrentIndex(row);
-    lvLyrics->setAutoScroll(autoScroll);
+    const bool autoScroll = ui.lvLyrics->hasAutoScroll();
+    ui.lvLyrics->setAutoScroll(false);
+    ui.lvLyrics->setCurrentIndex(row);
+    ui.lvLyrics->setAutoScroll(autoScroll);
     if (scrollIntoView)
-        lvLyrics->scrollTo(row);
+        ui.lvLyrics->scrollTo(row);
 }
 
 void frmSychLyrics::showSheetSelection(bool scrollIntoView) {
     if (const int position = m_sheet.selected(); position > 0)
         selectRow(position, scrollIntoView);
     else
-        lvLyrics->clearSelection();
+        ui.lvLyrics->clearSelection();
 }
 
 void frmSychLyrics::fillSheet(const std::vector<SheetRow>& rows) {
@@ -51,47 +51,47 @@ void frmSychLyrics::fillSheet(const std::vector<SheetRow>& rows) {
 // ---- presentation options ----------------------------------------------------------------
 
 void frmSychLyrics::setFullRowSelect(bool on) {
-    lvLyrics->setSelectionBehavior(on ? QAbstractItemView::SelectRows
-                                      : QAbstractItemView::SelectItems);
-    lvLyrics->setAllColumnsShowFocus(on);
+    ui.lvLyrics->setSelectionBehavior(on ? QAbstractItemView::SelectRows
+                                         : QAbstractItemView::SelectItems);
+    ui.lvLyrics->setAllColumnsShowFocus(on);
 }
 
 void frmSychLyrics::setSortByHeader(bool on) {
     // Rows are in singing order; sorting by a header would scramble them.
-    lvLyrics->setSortingEnabled(on);
+    ui.lvLyrics->setSortingEnabled(on);
 }
 
 // ---- sheet procedures -----------------------------------------------------------------------
 
 void frmSychLyrics::ShowSaveButton() {
-    cmdSave->setVisible(true);
-    cmdSave->setEnabled(true);
+    ui.cmdSave->setVisible(true);
+    ui.cmdSave->setEnabled(true);
 }
 
 void frmSychLyrics::SetPlayingControls(bool playing) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdInsert, cmdRemove, cmdAddLine, cmdAdjustAll, cmdAdjustSingle, txtAdjustAll,
-             txtAdjustSingle, spnAdjustAll, spnAdjustSingle, cmdReset, cmdEditLyric, cmdLineDown,
-             cmdLineUp, cmdSave})
+             ui.cmdInsert, ui.cmdRemove, ui.cmdAddLine, ui.cmdAdjustAll, ui.cmdAdjustSingle,
+             ui.txtAdjustAll, ui.txtAdjustSingle, ui.spnAdjustAll, ui.spnAdjustSingle, ui.cmdReset,
+             ui.cmdEditLyric, ui.cmdLineDown, ui.cmdLineUp, ui.cmdSave})
         control->setEnabled(!playing);
-    cmdMark->setEnabled(playing);
+    ui.cmdMark->setEnabled(playing);
 }
 
 void frmSychLyrics::lvLyrics_Click() {
     if (const int position = selectedRow(); position > 0) {
-        selectedLine = static_cast<std::int16_t>(position);
-        lblCurrentLyric->setText(cell(position, ColLyric));
+        state.selectedLine = static_cast<std::int16_t>(position);
+        ui.lblCurrentLyric->setText(cell(position, ColLyric));
     }
     const int n = rowCount();
-    if (selectedLine >= n) {
-        cmdLineDown->setEnabled(false);
-        cmdLineUp->setEnabled(true);
-    } else if (selectedLine > 1) {
-        cmdLineDown->setEnabled(true);
-        cmdLineUp->setEnabled(true);
+    if (state.selectedLine >= n) {
+        ui.cmdLineDown->setEnabled(false);
+        ui.cmdLineUp->setEnabled(true);
+    } else if (state.selectedLine > 1) {
+        ui.cmdLineDown->setEnabled(true);
+        ui.cmdLineUp->setEnabled(true);
     } else {
-        cmdLineUp->setEnabled(false);
-        cmdLineDown->setEnabled(true);
+        ui.cmdLineUp->setEnabled(false);
+        ui.cmdLineDown->setEnabled(true);
     }
 }
 
@@ -114,7 +114,7 @@ void frmSychLyrics::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSychLyrics::UndoSheetChange() {
-    if (picSynch->isHidden())
+    if (ui.picSynch->isHidden())
         return; // a sheet out of sight is not changed behind the user's back
     const QString step = m_sheet.undo();
     if (step.isEmpty()) {
@@ -127,7 +127,7 @@ void frmSychLyrics::UndoSheetChange() {
 }
 
 void frmSychLyrics::RedoSheetChange() {
-    if (picSynch->isHidden())
+    if (ui.picSynch->isHidden())
         return;
     const QString step = m_sheet.redo();
     if (step.isEmpty()) {

@@ -12,9 +12,9 @@ QString frmSychLyrics::QualifyPath(const QString& path) const {
 }
 
 QString frmSychLyrics::LyricsFileOfFileBar() const {
-    const QString name = songFileBox->text();
+    const QString name = ui.songFileBox->text();
     return name.size() < 4 ? QString()
-                           : SynchLyricsFileName(QualifyPath(songFolderBox->text()) + name);
+                           : SynchLyricsFileName(QualifyPath(ui.songFolderBox->text()) + name);
 }
 
 bool frmSychLyrics::CheckForSynchLyricsFile(const QString& songPath) const {
@@ -26,17 +26,17 @@ void frmSychLyrics::Form_Load() {
     const QString argument = m_platform.commandLine;
     if (!argument.isEmpty()) {
         const SongLocation location = SplitSongPath(argument, nativeSeparator());
-        songFolder = location.folder;
-        songFile = location.file;
-        songFolderBox->setText(songFolder);
-        songFileBox->setText(songFile);
-        txtFileName->setText(songFolderBox->text() + songFileBox->text());
+        state.songFolder = location.folder;
+        state.songFile = location.file;
+        ui.songFolderBox->setText(state.songFolder);
+        ui.songFileBox->setText(state.songFile);
+        ui.txtFileName->setText(ui.songFolderBox->text() + ui.songFileBox->text());
         // Whatever the song's lyrics do, the player below must still be set up.
         guarded("Opening the song", [this, &argument] { RunLyricSourceChain(argument); });
     }
-    if (mp3Player) {
-        mp3Player->InitPlayer(1, static_cast<quintptr>(winId()));
-        mp3Player->StartupSetting(1);
+    if (ui.mp3Player) {
+        ui.mp3Player->InitPlayer(1, static_cast<quintptr>(winId()));
+        ui.mp3Player->StartupSetting(1);
     }
     setFullRowSelect(true);
 }
@@ -45,20 +45,20 @@ void frmSychLyrics::cmdOpen_Click() {
     const QString initialName = QStringLiteral("*.mp3");
     const QString chosen =
         m_platform.openDialog
-            ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"), songFolder, initialName)
+            ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"), state.songFolder, initialName)
             : initialName;
     if (chosen != initialName && !chosen.isEmpty()) {
         const SongLocation location = SplitSongPath(chosen, nativeSeparator());
-        songFolder = location.folder;
-        songFile = location.file;
-        songFolderBox->setText(songFolder);
-        songFileBox->setText(songFile);
-        txtFileName->setText(songFolderBox->text() + songFileBox->text());
+        state.songFolder = location.folder;
+        state.songFile = location.file;
+        ui.songFolderBox->setText(state.songFolder);
+        ui.songFileBox->setText(state.songFile);
+        ui.txtFileName->setText(ui.songFolderBox->text() + ui.songFileBox->text());
     }
-    // Play and Save leave the full path in songFile; the bare name the file bar keeps in
-    // songFileBox is what joins with the folder, so a cancelled dialog reloads the song that is
+    // Play and Save leave the full path in state.songFile; the bare name the file bar keeps in
+    // ui.songFileBox is what joins with the folder, so a cancelled dialog reloads the song that is
     // shown.
-    RunLyricSourceChain(QualifyPath(songFolder) + songFileBox->text());
+    RunLyricSourceChain(QualifyPath(state.songFolder) + ui.songFileBox->text());
 }
 
 void frmSychLyrics::cmdClose_Click() {
@@ -84,19 +84,19 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     } else if (CheckForLyrics(songPath)) {
         const QString lyrics = GetLyrics(songPath);
         ShowUnsynchLyrics(lyrics);
-        cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
-        cmdAddLyrics->setVisible(true);
+        ui.cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
+        ui.cmdAddLyrics->setVisible(true);
     } else {
         m_sheet.load({{QString(), QStringLiteral("No Lyrics Found"), QString(), QString()}},
                      QStringLiteral("Open Song Without Lyrics"));
-        showStatus(QStringLiteral(" No Lyrics Found For  -  ") + txtFileName->text());
-        cmdAddLyrics->setVisible(true);
-        picSynch->setVisible(false);
-        picUnsynch->setVisible(false);
+        showStatus(QStringLiteral(" No Lyrics Found For  -  ") + ui.txtFileName->text());
+        ui.cmdAddLyrics->setVisible(true);
+        ui.picSynch->setVisible(false);
+        ui.picUnsynch->setVisible(false);
     }
     if (CheckForLyrics(songPath)) {
         setUnsynchText(GetLyrics(songPath));
-        cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
-        cmdAddLyrics->setVisible(true);
+        ui.cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
+        ui.cmdAddLyrics->setVisible(true);
     }
 }

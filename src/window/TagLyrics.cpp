@@ -43,17 +43,17 @@ void frmSychLyrics::cmdSaveUnsynch_Click() {
     if (!m_platform.newTagComponent)
         throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
     const std::unique_ptr<TagComponent> tag = m_platform.newTagComponent();
-    songFile = QualifyPath(songFolderBox->text()) + songFileBox->text();
-    if (songFileBox->text().isEmpty())
+    state.songFile = QualifyPath(ui.songFolderBox->text()) + ui.songFileBox->text();
+    if (ui.songFileBox->text().isEmpty())
         throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
     const QString lyrics = TrimBlanks(UnsynchText());
-    tag->LoadTag(songFile, true);
+    tag->LoadTag(state.songFile, true);
     tag->SetFrameText(QStringLiteral("USLT"), lyrics);
-    tag->SaveTag(songFile);
+    tag->SaveTag(state.songFile);
     ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
-    picSynch->setVisible(true);
-    picUnsynch->setVisible(false);
-    cmdAddLyrics->setVisible(false);
+    ui.picSynch->setVisible(true);
+    ui.picUnsynch->setVisible(false);
+    ui.cmdAddLyrics->setVisible(false);
     if (const QString note = tag->SaveNote(); !note.isEmpty())
         reportFailure(note);
 }

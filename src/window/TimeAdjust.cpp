@@ -26,7 +26,7 @@ QString skippedText(const QString& action, const LyricSheet::ShiftReport& skippe
 } // namespace
 
 void frmSychLyrics::cmdAdjustAll_Click() {
-    const LyricSheet::ShiftReport skipped = m_sheet.shiftAll(txtAdjustAll->text());
+    const LyricSheet::ShiftReport skipped = m_sheet.shiftAll(ui.txtAdjustAll->text());
     ShowSaveButton();
     if (skipped.skipped > 0)
         showStatus(skippedText(QStringLiteral("Adjust All Lines"), skipped));
@@ -38,7 +38,7 @@ void frmSychLyrics::cmdAdjustSingle_Click() {
     if (p == 0)
         return;
     const bool unmarked = cell(p, ColSecs).trimmed().isEmpty();
-    const LyricSheet::ShiftReport skipped = m_sheet.shiftSelected(txtAdjustSingle->text());
+    const LyricSheet::ShiftReport skipped = m_sheet.shiftSelected(ui.txtAdjustSingle->text());
     ShowSaveButton();
     if (unmarked)
         showStatus(QStringLiteral("%1: line %2 has no time to move.").arg(action).arg(p));
@@ -64,9 +64,9 @@ void frmSychLyrics::StepAmount(QLineEdit* box, int direction, const QString& act
 }
 
 void frmSychLyrics::spnAdjustAll_Change(int direction) {
-    StepAmount(txtAdjustAll, direction, QStringLiteral("Adjust All Lines"));
+    StepAmount(ui.txtAdjustAll, direction, QStringLiteral("Adjust All Lines"));
 }
 
 void frmSychLyrics::spnAdjustSingle_Change(int direction) {
-    StepAmount(txtAdjustSingle, direction, QStringLiteral("Adjust Selected Line"));
+    StepAmount(ui.txtAdjustSingle, direction, QStringLiteral("Adjust Selected Line"));
 }

@@ -11,9 +11,9 @@
 #include <limits>
 
 Mp3Player& frmSychLyrics::player() const {
-    if (!mp3Player)
+    if (!ui.mp3Player)
         throw VersettaError(QStringLiteral("No audio player is available."));
-    return *mp3Player;
+    return *ui.mp3Player;
 }
 
 std::int32_t frmSychLyrics::songLengthSeconds() const {
@@ -21,27 +21,27 @@ std::int32_t frmSychLyrics::songLengthSeconds() const {
 }
 
 void frmSychLyrics::cmdPlay_Click() {
-    songFile = txtFileName->text();
-    if (cmdPlay->text() == QLatin1String("Play")) {
+    state.songFile = ui.txtFileName->text();
+    if (ui.cmdPlay->text() == QLatin1String("Play")) {
         WriteLyricsToTempDB();
-        if (!isPlaying) {
-            player().LoadSong(songFile);
-            selectedLine = 1;
+        if (!state.isPlaying) {
+            player().LoadSong(state.songFile);
+            state.selectedLine = 1;
             if (rowCount() >= 1)
-                selectRow(selectedLine, true);
+                selectRow(state.selectedLine, true);
         }
         player().PlaySong();
-        isPlaying = true;
+        state.isPlaying = true;
         m_tickRow = 0; // the resumed position's line is shown again
-        lblCurrentLyric->setText(QString());
-        cmdPlay->setText(QStringLiteral("Pause"));
+        ui.lblCurrentLyric->setText(QString());
+        ui.cmdPlay->setText(QStringLiteral("Pause"));
         SetPlayingControls(true);
         // Marking is what the keyboard is for while the song plays.
-        cmdMark->setFocus();
+        ui.cmdMark->setFocus();
     } else {
         player().PauseSong();
-        isPlaying = true;
-        cmdPlay->setText(QStringLiteral("Play"));
+        state.isPlaying = true;
+        ui.cmdPlay->setText(QStringLiteral("Play"));
         SetPlayingControls(false);
     }
 }
@@ -49,21 +49,21 @@ void frmSychLyrics::cmdPlay_Click() {
 void frmSychLyrics::StopOrEndSong() {
     const std::int32_t length = songLengthSeconds();
     player().StopSong();
-    isPlaying = false;
-    cmdPlay->setText(QStringLiteral("Play"));
-    lblTime->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
-    sldSong->setValue(sldSong->Min());
-    lblCurrentLyric->setText(QString());
+    state.isPlaying = false;
+    ui.cmdPlay->setText(QStringLiteral("Play"));
+    ui.lblTime->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
+    ui.sldSong->setValue(ui.sldSong->Min());
+    ui.lblCurrentLyric->setText(QString());
     if (rowCount() >= 1)
         selectRow(1, true);
     m_sheet.setMarkCursor(0, 0);
-    selectedLine = 0;
+    state.selectedLine = 0;
     m_tickRow = 0;
     SetPlayingControls(false);
-    cmdLineUp->setEnabled(false);
+    ui.cmdLineUp->setEnabled(false);
     // Space on Play starts marking again; only a text box being typed in keeps the focus.
     if (!qobject_cast<QLineEdit*>(focusWidget()))
-        cmdPlay->setFocus();
+        ui.cmdPlay->setFocus();
 }
 
 void frmSychLyrics::cmdStop_Click() {
@@ -77,7 +77,7 @@ void frmSychLyrics::Amp3dj1_SongEnded(int /*reason*/) {
 void frmSychLyrics::sldSong_Scroll() {
     constexpr double lo = std::numeric_limits<std::int32_t>::min();
     constexpr double hi = std::numeric_limits<std::int32_t>::max();
-    const double value = std::clamp(sldSong->Value(), lo, hi);
+    const double value = std::clamp(ui.sldSong->Value(), lo, hi);
     player().SeekPosition(static_cast<std::int32_t>(RoundHalfEven(value)));
     m_tickRow = 0;
 }

@@ -23,12 +23,12 @@ void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step
     m_sheet.load(std::move(rows), step);
 
     setSortByHeader(false);
-    cmdAddLyrics->setVisible(false);
-    picSynch->setVisible(true);
-    picUnsynch->setVisible(false);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{cmdAdjustSingle, cmdAdjustAll, txtAdjustSingle,
-                                         txtAdjustAll, spnAdjustSingle, spnAdjustAll, cmdSave})
+    ui.cmdAddLyrics->setVisible(false);
+    ui.picSynch->setVisible(true);
+    ui.picUnsynch->setVisible(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle, ui.txtAdjustAll,
+             ui.spnAdjustSingle, ui.spnAdjustAll, ui.cmdSave})
         control->setEnabled(false);
     showStatus(QString());
     if (lines.size() > kept)
@@ -39,8 +39,8 @@ void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step
 }
 
 void frmSychLyrics::cmdAddLyrics_Click() {
-    picUnsynch->setVisible(true);
-    picSynch->setVisible(false);
+    ui.picUnsynch->setVisible(true);
+    ui.picSynch->setVisible(false);
 }
 
 void frmSychLyrics::cmdPaste_Click() {
@@ -52,7 +52,7 @@ void frmSychLyrics::cmdLyricsFromText_Click() {
     if (!m_platform.openDialog)
         return;
     const QString chosen =
-        m_platform.openDialog(QStringLiteral("All Files (*.*)"), songFolder, initialName);
+        m_platform.openDialog(QStringLiteral("All Files (*.*)"), state.songFolder, initialName);
     if (chosen == initialName || chosen.isEmpty())
         return;
     // A file that cannot be read leaves the panel as it was; the guard reports why.
@@ -62,20 +62,20 @@ void frmSychLyrics::cmdLyricsFromText_Click() {
 void frmSychLyrics::cmdClearUnsynch_Click() {
     setUnsynchText(QString());
     // Saving an empty text is how lyrics are removed from a song's tag.
-    cmdSaveUnsynch->setEnabled(true);
+    ui.cmdSaveUnsynch->setEnabled(true);
 }
 
 void frmSychLyrics::setUnsynchText(const QString& text) {
     m_settingUnsynch = true;
     m_unsynchOriginal = text;
-    txtAddLyrics->setPlainText(text);
+    ui.txtAddLyrics->setPlainText(text);
     m_settingUnsynch = false;
 }
 
 QString frmSychLyrics::UnsynchText() const {
     if (m_unsynchOriginal)
         return *m_unsynchOriginal;
-    QString text = txtAddLyrics->document()->toRawText();
+    QString text = ui.txtAddLyrics->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n')); // Shift+Return
     return text;
@@ -88,5 +88,5 @@ void frmSychLyrics::txtAddLyrics_Change() {
 }
 
 void frmSychLyrics::txtAddLyrics_Click() {
-    cmdSaveUnsynch->setEnabled(!TrimBlanks(UnsynchText()).isEmpty());
+    ui.cmdSaveUnsynch->setEnabled(!TrimBlanks(UnsynchText()).isEmpty());
 }

@@ -110,7 +110,7 @@ public:
     bool ExecuteSQLCommand(const QString& statement, const QVariantList& args) const;
     static QString SQLClean(const QString& text);
 
-    // ---- sheet access by 1-based position (0 = no row) -------------------------------------
+    // ---- the sheet ---------------------------------------------------------------------------
     using Column = LyricSheet::Column;
     static constexpr Column ColNumber = LyricSheet::ColNumber;
     static constexpr Column ColLyric = LyricSheet::ColLyric;
@@ -118,69 +118,68 @@ public:
     static constexpr Column ColSecs = LyricSheet::ColSecs;
     static constexpr int kMaxRows = LyricSheet::kMaxRows;
     static constexpr std::int32_t kMaxMarkSeconds = 32767; // markers are 16-bit seconds
-    int rowCount() const;
-    QString cell(int position, Column column) const;
-    int selectedRow() const;
-    void selectRow(int position, bool scrollIntoView);
-    void fillSheet(const std::vector<SheetRow>& rows); // one undo step, as any load
     // The rows, the mark cursor (currentLine, lineOffset) and the undo history.
     LyricSheet& sheet() { return m_sheet; }
     const LyricSheet& sheet() const { return m_sheet; }
 
-    // ---- state (members of the window, zero or empty at creation) --------------------------
-    QString songFolder;
-    QString songFile;
-    QString databasePath;
-    QString synchLyricsPath;
-    QString currentLyric;
-    bool isPlaying = false;
-    std::int16_t selectedLine = 0;
+    // ---- the song's state (zero or empty at creation) ---------------------------------------
+    struct SongState {
+        QString songFolder;
+        QString songFile;
+        QString databasePath;
+        QString synchLyricsPath;
+        QString currentLyric;
+        bool isPlaying = false;
+        std::int16_t selectedLine = 0;
+    } state;
 
     // ---- controls ---------------------------------------------------------------------------
     // Each control's objectName is its design name; members whose design name says nothing
     // are named for what they hold (the objectName in the comment).
-    QPushButton* cmdClose;
-    QFrame* fileBar;       // Frame1
-    QLabel* fileNameLabel; // Label5
-    QLineEdit* txtFileName;
-    QPushButton* cmdOpen;
-    QPushButton* cmdAddLyrics;
-    QLineEdit* songFolderBox; // Text1, hidden: songFolder
-    QLineEdit* songFileBox;   // Text2, hidden: songFile
+    struct Controls {
+        QPushButton* cmdClose = nullptr;
+        QFrame* fileBar = nullptr;       // Frame1
+        QLabel* fileNameLabel = nullptr; // Label5
+        QLineEdit* txtFileName = nullptr;
+        QPushButton* cmdOpen = nullptr;
+        QPushButton* cmdAddLyrics = nullptr;
+        QLineEdit* songFolderBox = nullptr; // Text1, hidden: songFolder
+        QLineEdit* songFileBox = nullptr;   // Text2, hidden: songFile
 
-    QWidget* picSynch;
-    QTreeView* lvLyrics;
-    QLabel* lblCurrentLyric;
-    SongSlider* sldSong;
-    QLabel* lblTime;
-    QPushButton* cmdPlay;
-    QPushButton* cmdStop;
-    QPushButton* cmdMark;
-    QPushButton* cmdReset;
-    QPushButton* cmdInsert;
-    QPushButton* cmdAddLine;
-    QPushButton* cmdRemove;
-    QPushButton* cmdAdjustSingle;
-    QLineEdit* txtAdjustSingle;
-    UpDown* spnAdjustSingle;
-    QPushButton* cmdAdjustAll;
-    QLineEdit* txtAdjustAll;
-    UpDown* spnAdjustAll;
-    QPushButton* cmdEditLyric;
-    QPushButton* cmdLineUp;
-    QPushButton* cmdLineDown;
-    QPushButton* cmdSave;
+        QWidget* picSynch = nullptr;
+        QTreeView* lvLyrics = nullptr;
+        QLabel* lblCurrentLyric = nullptr;
+        SongSlider* sldSong = nullptr;
+        QLabel* lblTime = nullptr;
+        QPushButton* cmdPlay = nullptr;
+        QPushButton* cmdStop = nullptr;
+        QPushButton* cmdMark = nullptr;
+        QPushButton* cmdReset = nullptr;
+        QPushButton* cmdInsert = nullptr;
+        QPushButton* cmdAddLine = nullptr;
+        QPushButton* cmdRemove = nullptr;
+        QPushButton* cmdAdjustSingle = nullptr;
+        QLineEdit* txtAdjustSingle = nullptr;
+        UpDown* spnAdjustSingle = nullptr;
+        QPushButton* cmdAdjustAll = nullptr;
+        QLineEdit* txtAdjustAll = nullptr;
+        UpDown* spnAdjustAll = nullptr;
+        QPushButton* cmdEditLyric = nullptr;
+        QPushButton* cmdLineUp = nullptr;
+        QPushButton* cmdLineDown = nullptr;
+        QPushButton* cmdSave = nullptr;
 
-    QWidget* picUnsynch;
-    QPlainTextEdit* txtAddLyrics;
-    QPushButton* cmdPaste;
-    QPushButton* cmdLyricsFromText;
-    QPushButton* cmdClearUnsynch;
-    QPushButton* cmdSaveUnsynch;
+        QWidget* picUnsynch = nullptr;
+        QPlainTextEdit* txtAddLyrics = nullptr;
+        QPushButton* cmdPaste = nullptr;
+        QPushButton* cmdLyricsFromText = nullptr;
+        QPushButton* cmdClearUnsynch = nullptr;
+        QPushButton* cmdSaveUnsynch = nullptr;
 
-    QLabel* lblStatus;
-    QTimer* displayTimer; // Timer1, the 100 ms tick
-    Mp3Player* mp3Player; // Amp3dj1
+        QLabel* lblStatus = nullptr;
+        QTimer* displayTimer = nullptr; // Timer1, the 100 ms tick
+        Mp3Player* mp3Player = nullptr; // Amp3dj1
+    } ui;
 
     // Runs a handler so that a failure ends it, shows its message in lblStatus and on stderr,
     // and leaves the program running.
@@ -197,6 +196,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override; // the undo keys
 
 private:
+    // Sheet access by 1-based position (0 = no row), for the handlers.
+    int rowCount() const;
+    QString cell(int position, Column column) const;
+    int selectedRow() const;
+    void selectRow(int position, bool scrollIntoView);
+    void fillSheet(const std::vector<SheetRow>& rows); // one undo step, as any load
+
     void buildControls();
     void layOutControls();
     void connectHandlers();

@@ -34,9 +34,9 @@ inline bool putFile(const QString& path, const QByteArray& bytes) {
 
 // Points the file bar at folder + name, as the Open dialog would.
 inline void showSong(TestWindow& w, const QString& folder, const QString& name) {
-    w->songFolderBox->setText(folder);
-    w->songFileBox->setText(name);
-    w->txtFileName->setText(folder + name);
+    w->ui.songFolderBox->setText(folder);
+    w->ui.songFileBox->setText(name);
+    w->ui.txtFileName->setText(folder + name);
 }
 
 // The same bytes on every run: a failure can be repeated.

@@ -65,13 +65,13 @@ QByteArray entityFlood(int count, bool inOneLyric) {
 }
 
 int previewRows(const TestWindow& w) {
-    return QueryDatabase(w->databasePath, QStringLiteral("SELECT COUNT(*) AS n FROM Lyrics"))
+    return QueryDatabase(w->state.databasePath, QStringLiteral("SELECT COUNT(*) AS n FROM Lyrics"))
         .field(QStringLiteral("n"))
         .toInt();
 }
 
 void verifyStatus(const TestWindow& w, const QString& expected) {
-    const QString status = w->lblStatus->text();
+    const QString status = w->ui.lblStatus->text();
     if (expected.isEmpty())
         QVERIFY2(status.isEmpty(), qPrintable(status));
     else
@@ -86,7 +86,7 @@ struct OpenedTone {
         QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
         w.createDatabase();
         w.openAnswers << song;
-        w->cmdOpen->click();
+        w->ui.cmdOpen->click();
     }
     QTemporaryDir dir;
     QString song;
@@ -181,17 +181,17 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.openAnswers << dir.filePath(QStringLiteral("Song.mp3"));
-        w->cmdOpen->click();
+        w->ui.cmdOpen->click();
         QCoreApplication::processEvents(); // the reader's note follows the handler
-        QTEST(w->rowCount(), "rows");
+        QTEST(w->sheet().count(), "rows");
         QFETCH(QString, openStatus);
         verifyStatus(w, openStatus);
-        QVERIFY(!w->picSynch->isHidden() || w->rowCount() == 0);
+        QVERIFY(!w->ui.picSynch->isHidden() || w->sheet().count() == 0);
 
-        w->cmdPlay->click();
+        w->ui.cmdPlay->click();
         QFETCH(QString, playStatus);
         verifyStatus(w, playStatus);
-        QTEST(w->cmdPlay->text() == QLatin1String("Pause"), "playing");
+        QTEST(w->ui.cmdPlay->text() == QLatin1String("Pause"), "playing");
         QTEST(previewRows(w), "preview");
         QCOMPARE(contentsOf(path), xml); // reading never writes
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Song.xml")});
@@ -224,14 +224,14 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         const bool play = pipe.endsWith(QLatin1String(".xml"));
         if (play) {
-            t.w->cmdPlay->click();
-            QCOMPARE(t.w->cmdPlay->text(), QStringLiteral("Pause"));
+            t.w->ui.cmdPlay->click();
+            QCOMPARE(t.w->ui.cmdPlay->text(), QStringLiteral("Pause"));
         } else {
-            t.w->cmdAddLyrics->click();
-            t.w->txtAddLyrics->setPlainText(QStringLiteral("kept"));
+            t.w->ui.cmdAddLyrics->click();
+            t.w->ui.txtAddLyrics->setPlainText(QStringLiteral("kept"));
             t.w.openAnswers << path;
-            t.w->cmdLyricsFromText->click();
-            QCOMPARE(t.w->txtAddLyrics->toPlainText(), QStringLiteral("kept"));
+            t.w->ui.cmdLyricsFromText->click();
+            QCOMPARE(t.w->ui.txtAddLyrics->toPlainText(), QStringLiteral("kept"));
         }
         QFETCH(QString, status);
         verifyStatus(t.w, status);
@@ -258,16 +258,16 @@ private slots:
         TestWindow w;
         showSong(w, dir.path() + QLatin1Char('/'), QStringLiteral("Song.mp3"));
         w.setSheet({QStringLiteral("fine|1")});
-        w->selectRow(1, true);
+        w.select(1);
         w.inputAnswers << lyric; // the lyric typed into the edit box
-        w->cmdEditLyric->click();
-        QCOMPARE(w->cell(1, frmSychLyrics::ColLyric), lyric);
+        w->ui.cmdEditLyric->click();
+        QCOMPARE(w->sheet().cell(1, frmSychLyrics::ColLyric), lyric);
         w->ShowSaveButton();
-        w->cmdSave->click();
+        w->ui.cmdSave->click();
         QFETCH(QString, status);
         verifyStatus(w, status);
         QCOMPARE(contentsOf(old), document(lineElement(1, "3", "before")));
-        QVERIFY(w->cmdSave->isEnabled());
+        QVERIFY(w->ui.cmdSave->isEnabled());
     }
 
     // Texts of every kind go through the sheet's file, the tag and the preview unchanged.
@@ -283,26 +283,26 @@ private slots:
     void unusualTextSurvivesEverySave() {
         QFETCH(QString, text);
         OpenedTone t;
-        t.w->cmdAddLyrics->click();
+        t.w->ui.cmdAddLyrics->click();
         t.w.clipboard = text;
-        t.w->cmdPaste->click();
-        t.w->cmdSaveUnsynch->click();
-        QCOMPARE(t.w->lblStatus->text(), QString());
+        t.w->ui.cmdPaste->click();
+        t.w->ui.cmdSaveUnsynch->click();
+        QCOMPARE(t.w->ui.lblStatus->text(), QString());
         QCOMPARE(t.w->GetLyrics(t.song), text);
-        QCOMPARE(t.w->cell(1, frmSychLyrics::ColLyric), text);
+        QCOMPARE(t.w->sheet().cell(1, frmSychLyrics::ColLyric), text);
 
-        t.w->cmdPlay->click();
+        t.w->ui.cmdPlay->click();
         t.w.player->positionMs = 2000;
-        t.w->cmdMark->click();
-        t.w->cmdStop->click();
-        t.w->cmdSave->click();
-        QCOMPARE(t.w->lblStatus->text(), QString());
+        t.w->ui.cmdMark->click();
+        t.w->ui.cmdStop->click();
+        t.w->ui.cmdSave->click();
+        QCOMPARE(t.w->ui.lblStatus->text(), QString());
 
         TestWindow again(t.song);
         again.createDatabase();
         again->Form_Load();
         QCOMPARE(again.sheet(), QStringList{QStringLiteral("1|%1|0:02|2").arg(text)});
-        again->cmdPlay->click();
+        again->ui.cmdPlay->click();
         const Recordset row = again->GetRecordset(QStringLiteral("SELECT * FROM Lyrics"));
         QCOMPARE(row.field(QStringLiteral("LyricLine")).toString(), text);
     }
@@ -341,33 +341,33 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, clipboard);
         OpenedTone t;
-        t.w->cmdAddLyrics->click();
-        t.w->txtAddLyrics->setPlainText(QStringLiteral("before"));
+        t.w->ui.cmdAddLyrics->click();
+        t.w->ui.txtAddLyrics->setPlainText(QStringLiteral("before"));
         if (!file.isEmpty()) {
             const QString path = t.dir.filePath(QStringLiteral("lyrics.txt"));
             QVERIFY(putFile(path, file));
             t.w.openAnswers << path;
-            t.w->cmdLyricsFromText->click();
+            t.w->ui.cmdLyricsFromText->click();
         } else {
             t.w.clipboard = clipboard;
-            t.w->cmdPaste->click();
+            t.w->ui.cmdPaste->click();
         }
-        QTEST(t.w->txtAddLyrics->toPlainText(), "panel");
+        QTEST(t.w->ui.txtAddLyrics->toPlainText(), "panel");
         QFETCH(QString, status);
         verifyStatus(t.w, status);
         // Whatever the panel holds, saving it into the tag ends defined: saved as cleaned
         // text, or refused with the song unchanged.
         const QByteArray songBefore = contentsOf(t.song);
-        t.w->lblStatus->clear();
-        t.w->cmdSaveUnsynch->click();
+        t.w->ui.lblStatus->clear();
+        t.w->ui.cmdSaveUnsynch->click();
         QFETCH(QString, tagSave);
         verifyStatus(t.w, tagSave);
         if (tagSave.isEmpty())
-            QCOMPARE(t.w->GetLyrics(t.song), t.w->txtAddLyrics->toPlainText());
+            QCOMPARE(t.w->GetLyrics(t.song), t.w->ui.txtAddLyrics->toPlainText());
         else
             QCOMPARE(contentsOf(t.song), songBefore);
-        for (int i = 1; i <= t.w->rowCount(); ++i)
-            for (const QChar c : t.w->cell(i, frmSychLyrics::ColLyric))
+        for (int i = 1; i <= t.w->sheet().count(); ++i)
+            for (const QChar c : t.w->sheet().cell(i, frmSychLyrics::ColLyric))
                 QVERIFY(c.unicode() >= 0x20 && c != QChar(0x7F));
     }
 
@@ -378,31 +378,32 @@ private slots:
             lines << QStringLiteral("line %1").arg(n);
         const QString text = lines.join(QLatin1Char('\n'));
         OpenedTone t;
-        t.w->cmdAddLyrics->click();
+        t.w->ui.cmdAddLyrics->click();
         t.w.clipboard = text;
-        t.w->cmdPaste->click();
-        t.w->cmdSaveUnsynch->click();
-        QCOMPARE(t.w->lblStatus->text(),
+        t.w->ui.cmdPaste->click();
+        t.w->ui.cmdSaveUnsynch->click();
+        QCOMPARE(t.w->ui.lblStatus->text(),
                  QStringLiteral("The lyrics have 40000 lines; only the first 32767 are on the "
                                 "sheet."));
-        QCOMPARE(t.w->rowCount(), frmSychLyrics::kMaxRows);
-        QCOMPARE(t.w->cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
+        QCOMPARE(t.w->sheet().count(), frmSychLyrics::kMaxRows);
+        QCOMPARE(t.w->sheet().cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
                  QStringLiteral("line 32767"));
         QCOMPARE(t.w->GetLyrics(t.song), text);
-        t.w->lblStatus->clear();
+        t.w->ui.lblStatus->clear();
         t.w->RunLyricSourceChain(t.song); // opening the song again says the same
-        QVERIFY2(t.w->lblStatus->text().startsWith(u"The lyrics have 40000 lines"),
-                 qPrintable(t.w->lblStatus->text()));
+        QVERIFY2(t.w->ui.lblStatus->text().startsWith(u"The lyrics have 40000 lines"),
+                 qPrintable(t.w->ui.lblStatus->text()));
 
         t.w->ShowSaveButton();
-        t.w->cmdSave->click();
-        QVERIFY(!t.w->cmdSave->isEnabled()); // saved
+        t.w->ui.cmdSave->click();
+        QVERIFY(!t.w->ui.cmdSave->isEnabled()); // saved
         t.w.setSheet({});
         t.w->ShowSynchLyrics(t.song);
-        QCOMPARE(t.w->rowCount(), frmSychLyrics::kMaxRows);
-        t.w->cmdAddLine->click(); // a full sheet takes no more
-        QVERIFY2(t.w->lblStatus->text().contains(u"32767"), qPrintable(t.w->lblStatus->text()));
-        QCOMPARE(t.w->rowCount(), frmSychLyrics::kMaxRows);
+        QCOMPARE(t.w->sheet().count(), frmSychLyrics::kMaxRows);
+        t.w->ui.cmdAddLine->click(); // a full sheet takes no more
+        QVERIFY2(t.w->ui.lblStatus->text().contains(u"32767"),
+                 qPrintable(t.w->ui.lblStatus->text()));
+        QCOMPARE(t.w->sheet().count(), frmSychLyrics::kMaxRows);
     }
 };
 

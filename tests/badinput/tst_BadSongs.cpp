@@ -143,30 +143,30 @@ private slots:
 
         TestWindow w;
         w.openAnswers << song;
-        w->cmdOpen->click();
+        w->ui.cmdOpen->click();
         QFETCH(QString, lyricsRead);
         if (lyricsRead.isEmpty()) {
             QCOMPARE(w.sheet(), QStringList{QStringLiteral("|No Lyrics Found||")});
-            QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  ") + song);
+            QCOMPARE(w->ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  ") + song);
         } else {
-            QCOMPARE(w->txtAddLyrics->toPlainText(), lyricsRead);
-            QCOMPARE(w->lblStatus->text(), QString());
+            QCOMPARE(w->ui.txtAddLyrics->toPlainText(), lyricsRead);
+            QCOMPARE(w->ui.lblStatus->text(), QString());
         }
 
-        w->cmdAddLyrics->click();
-        w->txtAddLyrics->setPlainText(QStringLiteral("new words"));
-        w->cmdSaveUnsynch->click();
+        w->ui.cmdAddLyrics->click();
+        w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
+        w->ui.cmdSaveUnsynch->click();
         QFETCH(QString, saveRefusal);
         if (saveRefusal.isEmpty()) {
-            QCOMPARE(w->lblStatus->text(), QString());
+            QCOMPARE(w->ui.lblStatus->text(), QString());
             QCOMPARE(w->GetLyrics(song), QStringLiteral("new words"));
             // The audio after the tag is the audio before it.
             const QByteArray saved = contentsOf(song);
             QCOMPARE(saved.mid(songs::tagLength(saved)), bytes.mid(songs::tagLength(bytes)));
         } else {
-            const QString status = w->lblStatus->text();
+            const QString status = w->ui.lblStatus->text();
             QVERIFY2(status.contains(song) && status.contains(saveRefusal), qPrintable(status));
-            QVERIFY(!w->picUnsynch->isHidden()); // the panel stays for another try
+            QVERIFY(!w->ui.picUnsynch->isHidden()); // the panel stays for another try
             if (kind == QLatin1String("unreadable"))
                 QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
             if (kind != QLatin1String("folder") && kind != QLatin1String("dangling") &&
@@ -177,8 +177,8 @@ private slots:
 
         // The song still opens to a defined sheet after the attempt.
         w.openAnswers << song;
-        w->cmdOpen->click();
-        QVERIFY(w->rowCount() >= 1);
+        w->ui.cmdOpen->click();
+        QVERIFY(w->sheet().count() >= 1);
     }
 };
 

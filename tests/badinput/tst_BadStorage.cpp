@@ -43,7 +43,7 @@ struct Library {
         putFile(lyrics, kOldLyrics);
         database = w.createDatabase();
         w.openAnswers << song;
-        w->cmdOpen->click();
+        w->ui.cmdOpen->click();
     }
     QTemporaryDir holder;
     QString folder;
@@ -149,8 +149,8 @@ private slots:
         Library l;
         l.w.setSheet(sheetOf(400));
         l.w->ShowSaveButton();
-        l.w->cmdSave->click();
-        QCOMPARE(l.w->lblStatus->text(), QString());
+        l.w->ui.cmdSave->click();
+        QCOMPARE(l.w->ui.lblStatus->text(), QString());
 
         const QString db = l.database;
         QFile::remove(db);
@@ -204,12 +204,12 @@ private slots:
         }
         if (kind == QLatin1String("disk full"))
             limitFileSize(static_cast<rlim_t>(QFileInfo(db).size()));
-        l.w->cmdPlay->click();
+        l.w->ui.cmdPlay->click();
         lock.reset();
 
         QFETCH(QString, status);
-        QVERIFY2(l.w->lblStatus->text().contains(status), qPrintable(l.w->lblStatus->text()));
-        QCOMPARE(l.w->cmdPlay->text(), QStringLiteral("Play"));
+        QVERIFY2(l.w->ui.lblStatus->text().contains(status), qPrintable(l.w->ui.lblStatus->text()));
+        QCOMPARE(l.w->ui.cmdPlay->text(), QStringLiteral("Play"));
         QVERIFY(!l.w.player->calls.contains(QStringLiteral("LoadSong ") + l.song));
         if (kind == QLatin1String("disk full") || kind == QLatin1String("no column")) {
             // Whatever part of the refill was written, the file is a sound database.
@@ -267,8 +267,8 @@ private slots:
         Library l;
         QCOMPARE(l.w.sheet(), QStringList{QStringLiteral("1|saved before|0:01|1")});
         if (intoTag) {
-            l.w->cmdAddLyrics->click();
-            l.w->txtAddLyrics->setPlainText(QStringLiteral("new words\n").repeated(2000));
+            l.w->ui.cmdAddLyrics->click();
+            l.w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words\n").repeated(2000));
         } else {
             l.w.setSheet(sheetOf(400));
             l.w->ShowSaveButton();
@@ -295,19 +295,19 @@ private slots:
         if (trouble == QLatin1String("disk full after the copy"))
             limitFileSize(static_cast<rlim_t>(QFileInfo(l.song).size() + 512));
 
-        (intoTag ? l.w->cmdSaveUnsynch : l.w->cmdSave)->click();
+        (intoTag ? l.w->ui.cmdSaveUnsynch : l.w->ui.cmdSave)->click();
         if (trouble.startsWith(QLatin1String("disk full")))
             limitFileSize(RLIM_INFINITY);
         QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QFETCH(QString, status);
-        QVERIFY2(l.w->lblStatus->text().contains(status), qPrintable(l.w->lblStatus->text()));
+        QVERIFY2(l.w->ui.lblStatus->text().contains(status), qPrintable(l.w->ui.lblStatus->text()));
         if (!intoTag) {
-            QVERIFY2(l.w->lblStatus->text().endsWith(u"the file there before is unchanged"),
-                     qPrintable(l.w->lblStatus->text()));
-            QVERIFY(l.w->cmdSave->isEnabled()); // still there to try again
+            QVERIFY2(l.w->ui.lblStatus->text().endsWith(u"the file there before is unchanged"),
+                     qPrintable(l.w->ui.lblStatus->text()));
+            QVERIFY(l.w->ui.cmdSave->isEnabled()); // still there to try again
         } else {
-            QVERIFY(!l.w->picUnsynch->isHidden());
+            QVERIFY(!l.w->ui.picUnsynch->isHidden());
         }
         if (trouble == QLatin1String("folder removed")) {
             QVERIFY(!QFileInfo::exists(l.folder)); // nothing is made in its place
@@ -352,8 +352,8 @@ private slots:
             QSKIP("only root makes a device node");
         Library l;
         if (intoTag) {
-            l.w->cmdAddLyrics->click();
-            l.w->txtAddLyrics->setPlainText(QStringLiteral("new words"));
+            l.w->ui.cmdAddLyrics->click();
+            l.w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
         } else {
             l.w.setSheet(sheetOf(3));
             l.w->ShowSaveButton();
@@ -379,11 +379,11 @@ private slots:
             QVERIFY(QFile::link(real, file));
         const QStringList filesBefore = filesIn(l.folder);
 
-        (intoTag ? l.w->cmdSaveUnsynch : l.w->cmdSave)->click();
+        (intoTag ? l.w->ui.cmdSaveUnsynch : l.w->ui.cmdSave)->click();
         QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QFETCH(QString, status);
-        const QString shown = l.w->lblStatus->text();
+        const QString shown = l.w->ui.lblStatus->text();
         QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.contains(status), qPrintable(shown));
         QCOMPARE(filesIn(l.folder), filesBefore); // nothing left, nothing replaced
         QCOMPARE(QFileInfo(file).isSymLink(), there.startsWith(QLatin1String("link")));
@@ -394,7 +394,7 @@ private slots:
                 QCOMPARE(l.w->GetLyrics(written), QStringLiteral("new words"));
             else
                 QVERIFY(contentsOf(written).contains("number 3</LyricLine>"));
-            QVERIFY(intoTag ? l.w->picUnsynch->isHidden() : !l.w->cmdSave->isEnabled());
+            QVERIFY(intoTag ? l.w->ui.picUnsynch->isHidden() : !l.w->ui.cmdSave->isEnabled());
         } else {
             QVERIFY(!QFileInfo(written).isFile()); // the pipe or the device is still there
         }

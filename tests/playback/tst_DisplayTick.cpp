@@ -20,24 +20,24 @@ class DisplayTickTest : public QObject {
         w.createDatabase();
         w.open(m_music.filePath(name));
         w.setSheet(rows);
-        w->cmdSave->setEnabled(true);
-        w->cmdSave->click();
+        w->ui.cmdSave->setEnabled(true);
+        w->ui.cmdSave->click();
         w.player->lengthMs = 216400;
-        w->lblStatus->clear();
-        w->cmdPlay->click();
-        QCOMPARE(w->lblStatus->text(), QString());
+        w->ui.lblStatus->clear();
+        w->ui.cmdPlay->click();
+        QCOMPARE(w->ui.lblStatus->text(), QString());
     }
 
 private slots:
     void everyPlayPressRefillsThePreview() {
         TestWindow w;
         playSaved(w, {"one|1", "two", "three|3"});
-        QCOMPARE(lyricsTable(w->databasePath).size(), 2);
-        ExecuteOnDatabase(w->databasePath, QStringLiteral("DELETE FROM Lyrics"), {});
-        w->cmdPlay->click(); // pause: the table is not touched
-        QCOMPARE(lyricsTable(w->databasePath).size(), 0);
-        w->cmdPlay->click(); // resume: filled again
-        QCOMPARE(lyricsTable(w->databasePath).size(), 2);
+        QCOMPARE(lyricsTable(w->state.databasePath).size(), 2);
+        ExecuteOnDatabase(w->state.databasePath, QStringLiteral("DELETE FROM Lyrics"), {});
+        w->ui.cmdPlay->click(); // pause: the table is not touched
+        QCOMPARE(lyricsTable(w->state.databasePath).size(), 0);
+        w->ui.cmdPlay->click(); // resume: filled again
+        QCOMPARE(lyricsTable(w->state.databasePath).size(), 2);
     }
 
     void previewsTheLineOfTheCurrentSecond() {
@@ -45,57 +45,58 @@ private slots:
         // The apostrophe must survive the lookup's quoting.
         playSaved(w, {"zero|0", "one|2", "|", "three|5", "four|5", "|6", "six|7"}, "Don't.mp3");
         w.tickAt(900);
-        QCOMPARE(w->lblTime->text() + w->lblCurrentLyric->text(), QString()); // nothing in second 0
+        QCOMPARE(w->ui.lblTime->text() + w->ui.lblCurrentLyric->text(),
+                 QString()); // nothing in second 0
         w.tickAt(2500);
-        QCOMPARE(w->selectedRow(), 2);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("one"));
+        QCOMPARE(w->sheet().selected(), 2);
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("one"));
         w.tickAt(3100); // nothing stamped at 3: the last line stays
-        QCOMPARE(w->selectedRow(), 2);
+        QCOMPARE(w->sheet().selected(), 2);
         w.tickAt(5000); // two lines in one second: the first the database returns
-        QCOMPARE(w->selectedRow(), 4);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
+        QCOMPARE(w->sheet().selected(), 4);
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("three"));
         w.tickAt(6000); // an empty lyric moves only the cursor
         QCOMPARE(w->sheet().currentLine(), 6);
-        QCOMPARE(w->selectedRow(), 4);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("three"));
+        QCOMPARE(w->sheet().selected(), 4);
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("three"));
 
-        w->cmdPlay->click(); // paused at 7: the lookup repeats on every tick
+        w->ui.cmdPlay->click(); // paused at 7: the lookup repeats on every tick
         w.tickAt(7000);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("six"));
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("six"));
         w.tickAt(65300);
-        QCOMPARE(w->lblTime->text(), QStringLiteral("1:05 / 3:36"));
-        QCOMPARE(w->sldSong->Max(), 216.4);
-        QCOMPARE(w->sldSong->Value(), 65.0);
+        QCOMPARE(w->ui.lblTime->text(), QStringLiteral("1:05 / 3:36"));
+        QCOMPARE(w->ui.sldSong->Max(), 216.4);
+        QCOMPARE(w->ui.sldSong->Value(), 65.0);
     }
 
     void blankRowsInsertedSinceTheSaveAreSteppedOver() {
         TestWindow w;
         playSaved(w, {"one|1", "two|2", "three|3"});
-        w->cmdPlay->click(); // pause and edit without saving
+        w->ui.cmdPlay->click(); // pause and edit without saving
         w.setSheet({"one|1", "", "  ", "two|2", "three|3"});
-        w->cmdPlay->click();
+        w->ui.cmdPlay->click();
         w.tickAt(2000);
-        QCOMPARE(w->selectedRow(), 4);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("two"));
+        QCOMPARE(w->sheet().selected(), 4);
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("two"));
         w.tickAt(3000); // the offset is remembered
-        QCOMPARE(w->selectedRow(), 5);
+        QCOMPARE(w->sheet().selected(), 5);
         QCOMPARE(w->sheet().lineOffset(), 2);
     }
 
     void aWalkPastTheLastRowLeavesTheSheetAlone() {
         TestWindow w;
         playSaved(w, {"one|1", "two|2", "three|3"});
-        w->cmdPlay->click();
+        w->ui.cmdPlay->click();
         w.setSheet({"one|1", ""});
-        w->selectRow(1, false);
-        w->cmdPlay->click();
+        w.select(1);
+        w->ui.cmdPlay->click();
         const QStringList before = w.sheet();
         w.tickAt(3000);
         w.tickAt(2000);
         QCOMPARE(w.sheet(), before);
-        QCOMPARE(w->selectedRow(), 1);
+        QCOMPARE(w->sheet().selected(), 1);
         QCOMPARE(w->sheet().lineOffset(), 0);
-        QCOMPARE(w->lblCurrentLyric->text(), QString());
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QString());
     }
 
     // While paused the tick leaves the user's selection alone, so edits act on the clicked
@@ -106,38 +107,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
         playSaved(w, {"one|1", "two|2", "three|3"});
         w.tickAt(2000);
-        QTest::mouseClick(w->cmdPlay, Qt::LeftButton); // pause at 2
+        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // pause at 2
         const auto clickRow = [&](int row) {
-            QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {},
-                              w->lvLyrics->visualRect(w->sheet().index(row - 1, 1)).center());
+            QTest::mouseClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {},
+                              w->ui.lvLyrics->visualRect(w->sheet().index(row - 1, 1)).center());
         };
         clickRow(3);
         QTest::qWait(350); // the running timer ticks at 2 s
-        QCOMPARE(w->selectedRow(), 3);
-        QTest::mouseClick(w->cmdRemove, Qt::LeftButton);
+        QCOMPARE(w->sheet().selected(), 3);
+        QTest::mouseClick(w->ui.cmdRemove, Qt::LeftButton);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:01|1", "2|two|0:02|2"}));
-        w->sldSong->simulateUserMove(1);
+        w->ui.sldSong->simulateUserMove(1);
         w.tickAt(1000);
-        QCOMPARE(w->selectedRow(), 1);
+        QCOMPARE(w->sheet().selected(), 1);
         clickRow(2);
-        QTest::mouseClick(w->cmdPlay, Qt::LeftButton); // resume at 1
+        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // resume at 1
         w.tickAt(1000);
-        QCOMPARE(w->selectedRow(), 1);
+        QCOMPARE(w->sheet().selected(), 1);
     }
 
     void aFailingLookupIsReportedOnceAndRetried() {
         TestWindow w;
         playSaved(w, {"one|1"});
-        const QString database = w->databasePath;
+        const QString database = w->state.databasePath;
         QVERIFY(QFile::rename(database, database + ".away"));
         w.tickAt(1000);
-        QVERIFY2(w->lblStatus->text().contains(u"not found"), qPrintable(w->lblStatus->text()));
-        w->lblStatus->setText(QStringLiteral("seen"));
+        QVERIFY2(w->ui.lblStatus->text().contains(u"not found"),
+                 qPrintable(w->ui.lblStatus->text()));
+        w->ui.lblStatus->setText(QStringLiteral("seen"));
         w.tickAt(1000);
-        QCOMPARE(w->lblStatus->text(), QStringLiteral("seen")); // not repeated every tick
+        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("seen")); // not repeated every tick
         QVERIFY(QFile::rename(database + ".away", database));
         w.tickAt(1000);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("one"));
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("one"));
     }
 };
 

@@ -17,7 +17,7 @@ class EndToEndTest : public QObject {
     Q_OBJECT
 
     static void waitForSecond(frmSychLyrics& w, int second) {
-        QVERIFY(QTest::qWaitFor([&] { return w.mp3Player->GetPosition() >= second; }, 8000));
+        QVERIFY(QTest::qWaitFor([&] { return w.ui.mp3Player->GetPosition() >= second; }, 8000));
     }
 
 private slots:
@@ -101,37 +101,38 @@ private slots:
         frmSychLyrics w(std::move(platform));
         w.Form_Load();
         w.show();
-        QCOMPARE(w.rowCount(), 4); // three lines and the blank between the first two
+        QCOMPARE(w.sheet().count(), 4); // three lines and the blank between the first two
 
-        w.cmdPlay->click();
-        w.cmdMark->click(); // at 0:00
+        w.ui.cmdPlay->click();
+        w.ui.cmdMark->click(); // at 0:00
         waitForSecond(w, 1);
-        w.cmdMark->click(); // the blank row is passed over: this stamps "Second"
+        w.ui.cmdMark->click(); // the blank row is passed over: this stamps "Second"
         waitForSecond(w, 2);
-        w.cmdMark->click();
-        w.cmdStop->click();
-        QCOMPARE(w.lblTime->text(), QStringLiteral("0:00 / 0:03"));
-        QCOMPARE(w.cell(1, frmSychLyrics::ColSecs), QStringLiteral("0"));
-        QCOMPARE(w.cell(3, frmSychLyrics::ColSecs) + w.cell(4, frmSychLyrics::ColTime),
+        w.ui.cmdMark->click();
+        w.ui.cmdStop->click();
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:03"));
+        QCOMPARE(w.sheet().cell(1, frmSychLyrics::ColSecs), QStringLiteral("0"));
+        QCOMPARE(w.sheet().cell(3, frmSychLyrics::ColSecs) +
+                     w.sheet().cell(4, frmSychLyrics::ColTime),
                  QStringLiteral("10:02"));
 
-        w.cmdSave->click();
-        QCOMPARE(w.lblStatus->text(), QString());
+        w.ui.cmdSave->click();
+        QCOMPARE(w.ui.lblStatus->text(), QString());
         const QByteArray saved = readFile(music.filePath(QStringLiteral("Tone Song.xml")));
         QVERIFY(saved.contains("<TimeMarker>1</TimeMarker>\r\n    <LyricLine>Second</LyricLine>"));
 
         // Play again: the tick finds each stamped line at its second, through the database.
-        w.cmdPlay->click();
-        QCOMPARE(lyricsTable(w.databasePath).size(), 3);
+        w.ui.cmdPlay->click();
+        QCOMPARE(lyricsTable(w.state.databasePath).size(), 3);
         for (const auto& [row, lyric] : {std::pair{3, "Second"}, {4, "Third"}}) {
-            QVERIFY(QTest::qWaitFor([&] { return w.lblCurrentLyric->text() == lyric; }, 8000));
-            QCOMPARE(w.selectedRow(), row);
+            QVERIFY(QTest::qWaitFor([&] { return w.ui.lblCurrentLyric->text() == lyric; }, 8000));
+            QCOMPARE(w.sheet().selected(), row);
         }
         // The song ends by itself and the window goes back to idle.
-        QVERIFY(QTest::qWaitFor([&] { return !w.isPlaying; }, 8000));
-        QCOMPARE(w.cmdPlay->text(), QStringLiteral("Play"));
-        QCOMPARE(w.selectedRow(), 1);
-        QCOMPARE(w.lblTime->text(), QStringLiteral("0:00 / 0:03")); // as after Stop
+        QVERIFY(QTest::qWaitFor([&] { return !w.state.isPlaying; }, 8000));
+        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Play"));
+        QCOMPARE(w.sheet().selected(), 1);
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:03")); // as after Stop
     }
 };
 

@@ -16,17 +16,18 @@ class TransportTest : public QObject {
 
     // The window every Stop and every end of a song must leave.
     static void verifyIdle(TestWindow& w, const QString& time) {
-        QVERIFY(!w->isPlaying);
-        QCOMPARE(w->cmdPlay->text(), QStringLiteral("Play"));
-        QCOMPARE(w->lblTime->text(), time);
-        QCOMPARE(w->sldSong->Value(), w->sldSong->Min());
-        QCOMPARE(w->lblCurrentLyric->text(), QString());
-        QCOMPARE(w->selectedRow(), w->rowCount() > 0 ? 1 : 0);
-        QCOMPARE(QList<int>({w->sheet().currentLine(), w->selectedLine, w->sheet().lineOffset()}),
-                 QList<int>(3, 0));
-        QVERIFY(!w->cmdMark->isEnabled() && !w->cmdLineUp->isEnabled());
-        QVERIFY(w->cmdInsert->isEnabled() && w->cmdSave->isEnabled() &&
-                w->txtAdjustAll->isEnabled());
+        QVERIFY(!w->state.isPlaying);
+        QCOMPARE(w->ui.cmdPlay->text(), QStringLiteral("Play"));
+        QCOMPARE(w->ui.lblTime->text(), time);
+        QCOMPARE(w->ui.sldSong->Value(), w->ui.sldSong->Min());
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QString());
+        QCOMPARE(w->sheet().selected(), w->sheet().count() > 0 ? 1 : 0);
+        QCOMPARE(
+            QList<int>({w->sheet().currentLine(), w->state.selectedLine, w->sheet().lineOffset()}),
+            QList<int>(3, 0));
+        QVERIFY(!w->ui.cmdMark->isEnabled() && !w->ui.cmdLineUp->isEnabled());
+        QVERIFY(w->ui.cmdInsert->isEnabled() && w->ui.cmdSave->isEnabled() &&
+                w->ui.txtAdjustAll->isEnabled());
     }
 
 private slots:
@@ -35,31 +36,33 @@ private slots:
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
         w.setSheet({"one", "two"});
-        w->lblCurrentLyric->setText(QStringLiteral("old"));
-        w->cmdPlay->click();
+        w->ui.lblCurrentLyric->setText(QStringLiteral("old"));
+        w->ui.cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/a.mp3"));
-        QCOMPARE(w->cmdPlay->text() + w->lblCurrentLyric->text(), QStringLiteral("Pause"));
-        QVERIFY(w->selectedRow() == 1 && w->cmdMark->isEnabled() && !w->cmdInsert->isEnabled());
+        QCOMPARE(w->ui.cmdPlay->text() + w->ui.lblCurrentLyric->text(), QStringLiteral("Pause"));
+        QVERIFY(w->sheet().selected() == 1 && w->ui.cmdMark->isEnabled() &&
+                !w->ui.cmdInsert->isEnabled());
 
-        w->lblCurrentLyric->setText(QStringLiteral("shown"));
-        w->cmdPlay->click(); // pause keeps the label
-        QVERIFY(!w.player->playing && w->isPlaying);
-        QCOMPARE(w->cmdPlay->text() + w->lblCurrentLyric->text(), QStringLiteral("Playshown"));
-        QVERIFY(!w->cmdMark->isEnabled() && w->cmdInsert->isEnabled());
+        w->ui.lblCurrentLyric->setText(QStringLiteral("shown"));
+        w->ui.cmdPlay->click(); // pause keeps the label
+        QVERIFY(!w.player->playing && w->state.isPlaying);
+        QCOMPARE(w->ui.cmdPlay->text() + w->ui.lblCurrentLyric->text(),
+                 QStringLiteral("Playshown"));
+        QVERIFY(!w->ui.cmdMark->isEnabled() && w->ui.cmdInsert->isEnabled());
 
-        w->cmdPlay->click(); // resume: no second load
+        w->ui.cmdPlay->click(); // resume: no second load
         QCOMPARE(w.player->count("LoadSong"), 1);
         QCOMPARE(w.player->count("PlaySong"), 2);
-        QCOMPARE(w->lblCurrentLyric->text(), QString());
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QString());
     }
 
     void firstPlayOnAnEmptySheet() {
         TestWindow w;
         w.createDatabase();
-        w->cmdPlay->click();
+        w->ui.cmdPlay->click();
         QCOMPARE(w.player->count("LoadSong"), 1);
-        QCOMPARE(w->selectedRow(), 0);
-        QVERIFY(w->cmdMark->isEnabled() && !w->cmdSave->isEnabled());
+        QCOMPARE(w->sheet().selected(), 0);
+        QVERIFY(w->ui.cmdMark->isEnabled() && !w->ui.cmdSave->isEnabled());
     }
 
     void stopAndEndOfSongLeaveTheSameWindow_data() {
@@ -79,28 +82,28 @@ private slots:
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
         w.setSheet({"one", "two", "three"});
-        w->cmdPlay->click();
+        w->ui.cmdPlay->click();
         w.player->lengthMs = lengthMs;
-        w->sldSong->setMax(lengthMs / 1000.0);
-        w->sldSong->setValue(2);
-        w->selectRow(3, false);
+        w->ui.sldSong->setMax(lengthMs / 1000.0);
+        w->ui.sldSong->setValue(2);
+        w.select(3);
         w->sheet().setMarkCursor(2, 1);
-        w->lblCurrentLyric->setText(QStringLiteral("three"));
-        natural ? w.player->endSong() : w->cmdStop->click();
+        w->ui.lblCurrentLyric->setText(QStringLiteral("three"));
+        natural ? w.player->endSong() : w->ui.cmdStop->click();
         QCOMPARE(w.player->count("StopSong"), 1);
         verifyIdle(w, time);
-        w->cmdPlay->click(); // the next Play loads the song again
+        w->ui.cmdPlay->click(); // the next Play loads the song again
         QCOMPARE(w.player->count("LoadSong"), 2);
     }
 
     void onlyTheUsersSliderMovesSeekEvenWhenIdle() {
         TestWindow w;
         w.createDatabase();
-        w->sldSong->setMax(100);
-        w->sldSong->simulateUserMove(42.5);
-        w->sldSong->simulateUserMove(43.5);
-        w->sldSong->setValue(10); // the program's own write seeks nothing
-        QTest::keyClick(w->sldSong->findChild<QSlider*>(), Qt::Key_PageUp);
+        w->ui.sldSong->setMax(100);
+        w->ui.sldSong->simulateUserMove(42.5);
+        w->ui.sldSong->simulateUserMove(43.5);
+        w->ui.sldSong->setValue(10); // the program's own write seeks nothing
+        QTest::keyClick(w->ui.sldSong->findChild<QSlider*>(), Qt::Key_PageUp);
         QCOMPARE(w.player->calls,
                  QStringList({"SeekPosition 42", "SeekPosition 44", "SeekPosition 15"}));
     }
@@ -109,14 +112,14 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
-        w->cmdPlay->click();
-        w->cmdPlay->click(); // paused
+        w->ui.cmdPlay->click();
+        w->ui.cmdPlay->click(); // paused
         w.open(QStringLiteral("/music/b.mp3"));
-        w->cmdPlay->click(); // resumes a.mp3, but the new path is the key from now on
+        w->ui.cmdPlay->click(); // resumes a.mp3, but the new path is the key from now on
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/a.mp3"));
-        QCOMPARE(w->songFile, QStringLiteral("/music/b.mp3"));
-        w->cmdStop->click();
-        w->cmdPlay->click();
+        QCOMPARE(w->state.songFile, QStringLiteral("/music/b.mp3"));
+        w->ui.cmdStop->click();
+        w->ui.cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/b.mp3"));
     }
 
@@ -126,14 +129,14 @@ private slots:
         w.setSheet({"one", "two", "three"});
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        w->cmdPlay->click();
-        QCOMPARE(QApplication::focusWidget(), w->cmdMark);
+        w->ui.cmdPlay->click();
+        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
         w.player->positionMs = 5000;
-        QTest::keyClick(w->cmdMark, Qt::Key_Space);
+        QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
         w.player->positionMs = 7000;
-        QTest::keyClick(w->cmdMark, Qt::Key_Return);
-        w->cmdPlay->click(); // paused: Mark Line is disabled and no key reaches it
-        QTest::keyClick(w->cmdMark, Qt::Key_Space);
+        QTest::keyClick(w->ui.cmdMark, Qt::Key_Return);
+        w->ui.cmdPlay->click(); // paused: Mark Line is disabled and no key reaches it
+        QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:05|5", "2|two|0:07|7", "3|three||"}));
     }
 
@@ -151,23 +154,23 @@ private slots:
         w.setSheet({"one", "two", "three", "four"});
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        w->cmdPlay->setFocus();
-        QTest::keyClick(w->cmdPlay, Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), w->cmdMark);
+        w->ui.cmdPlay->setFocus();
+        QTest::keyClick(w->ui.cmdPlay, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
             w.player->positionMs += 2000;
-            QTest::keyPress(w->cmdMark, key);
+            QTest::keyPress(w->ui.cmdMark, key);
             for (int i = 0; i < 5; ++i)
                 for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
                     QKeyEvent repeat(type, key, Qt::NoModifier, QString(), true);
-                    QApplication::sendEvent(w->cmdMark, &repeat);
+                    QApplication::sendEvent(w->ui.cmdMark, &repeat);
                 }
-            QTest::keyRelease(w->cmdMark, key);
+            QTest::keyRelease(w->ui.cmdMark, key);
         }
-        natural ? w.player->endSong() : QTest::mouseClick(w->cmdStop, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), w->cmdPlay);
+        natural ? w.player->endSong() : QTest::mouseClick(w->ui.cmdStop, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w->ui.cmdPlay);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(w->isPlaying);
+        QVERIFY(w->state.isPlaying);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:02|2", "2|two|0:04|4", "3|three||", "4|four||"}));
     }
 };

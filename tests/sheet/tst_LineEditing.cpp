@@ -17,15 +17,15 @@ private slots:
     void addsALineAtTheEndAndShowsIt() {
         TestWindow w;
         w->show();
-        w->cmdAddLine->click(); // empty sheet
+        w->ui.cmdAddLine->click(); // empty sheet
         QCOMPARE(w.sheet(), QStringList{"1|||"});
         w.setSheet(QStringList(200, QStringLiteral("x")));
-        w->cmdAddLine->click();
+        w->ui.cmdAddLine->click();
         QCOMPARE(w.sheet().mid(199), QStringList({"200|x||", "201|||"}));
-        QCOMPARE(w->selectedRow(), 201);
-        const QRect added = w->lvLyrics->visualRect(w->sheet().index(200, 0));
-        QVERIFY(w->lvLyrics->viewport()->rect().contains(added));
-        QVERIFY(w->cmdSave->isEnabled());
+        QCOMPARE(w->sheet().selected(), 201);
+        const QRect added = w->ui.lvLyrics->visualRect(w->sheet().index(200, 0));
+        QVERIFY(w->ui.lvLyrics->viewport()->rect().contains(added));
+        QVERIFY(w->ui.cmdSave->isEnabled());
     }
 
     void insertsAboveTheSelectedLine() {
@@ -34,15 +34,15 @@ private slots:
               std::pair{3, QStringList{"1|" + a, "2|" + b, "3|||", "4|||", "5|" + c}}}) {
             TestWindow w;
             w.setSheet(abc);
-            w->selectRow(selected, false);
-            w->cmdInsert->click();
-            w->cmdInsert->click();
+            w.select(selected);
+            w->ui.cmdInsert->click();
+            w->ui.cmdInsert->click();
             QCOMPARE(w.sheet(), twice);
-            QCOMPARE(w->selectedRow(), selected + 2);
+            QCOMPARE(w->sheet().selected(), selected + 2);
             QCOMPARE(w->sheet().lineOffset(), 2);
-            QVERIFY(w->cmdSave->isEnabled());
+            QVERIFY(w->ui.cmdSave->isEnabled());
             w->sheet().setMarkCursor(0, 32767); // must not wrap around
-            w->cmdInsert->click();
+            w->ui.cmdInsert->click();
             QCOMPARE(w->sheet().lineOffset(), 32767);
         }
     }
@@ -55,27 +55,28 @@ private slots:
             TestWindow w;
             w.setSheet(rows);
             w->sheet().setMarkCursor(0, 2);
-            w->selectRow(selected, false);
-            w->cmdRemove->click();
+            w.select(selected);
+            w->ui.cmdRemove->click();
             QCOMPARE(w.sheet(), after);
-            QCOMPARE(w->selectedRow(), selectedAfter);
+            QCOMPARE(w->sheet().selected(), selectedAfter);
             QCOMPARE(w->sheet().lineOffset(), 2);
-            QVERIFY(w->cmdSave->isEnabled());
+            QVERIFY(w->ui.cmdSave->isEnabled());
         }
     }
 
     void fullSheetTakesNoMoreLines() {
         TestWindow w;
-        w->fillSheet(std::vector<SheetRow>(frmSychLyrics::kMaxRows));
-        w->selectRow(5, false);
-        for (QPushButton* button : {w->cmdAddLine, w->cmdInsert}) {
-            w->lblStatus->clear();
+        w->sheet().load(std::vector<SheetRow>(frmSychLyrics::kMaxRows),
+                        QStringLiteral("Load Lyrics"));
+        w.select(5);
+        for (QPushButton* button : {w->ui.cmdAddLine, w->ui.cmdInsert}) {
+            w->ui.lblStatus->clear();
             button->click();
-            QCOMPARE(w->rowCount(), 32767);
-            QVERIFY(w->lblStatus->text().contains(QStringLiteral("32767 lines")));
+            QCOMPARE(w->sheet().count(), 32767);
+            QVERIFY(w->ui.lblStatus->text().contains(QStringLiteral("32767 lines")));
         }
         QCOMPARE(w->sheet().lineOffset(), 0);
-        QVERIFY(!w->cmdSave->isEnabled());
+        QVERIFY(!w->ui.cmdSave->isEnabled());
     }
 
     void needsASelectedLine() {
@@ -86,9 +87,9 @@ private slots:
                 w.setSheet(rows);
                 const QStringList before = w.sheet();
                 w->findChild<QPushButton*>(QLatin1String(button))->click();
-                QVERIFY2(w.sheet() == before && w->selectedRow() == 0, button);
-                QVERIFY2(w.inputRequests.isEmpty() && !w->cmdSave->isEnabled(), button);
-                QVERIFY2(!w->lblStatus->text().isEmpty(), button);
+                QVERIFY2(w.sheet() == before && w->sheet().selected() == 0, button);
+                QVERIFY2(w.inputRequests.isEmpty() && !w->ui.cmdSave->isEnabled(), button);
+                QVERIFY2(!w->ui.lblStatus->text().isEmpty(), button);
             }
     }
 
@@ -100,13 +101,13 @@ private slots:
                                              {QStringList{" "}, " "}}) {
             TestWindow w;
             w.setSheet({"x|1", "ABC|12"});
-            w->selectRow(2, false);
+            w.select(2);
             w.inputAnswers = answers;
-            w->cmdEditLyric->click();
+            w->ui.cmdEditLyric->click();
             QCOMPARE(w.inputRequests, QStringList{"Edit Selected Lyric:|Edit Selected Lyric|ABC"});
             QCOMPARE(w.sheet(), QStringList({"1|x|0:01|1", "2|" + QString(lyric) + "|0:12|12"}));
-            QCOMPARE(w->selectedRow(), 2);
-            QVERIFY(!w->cmdSave->isHidden() && w->cmdSave->isEnabled());
+            QCOMPARE(w->sheet().selected(), 2);
+            QVERIFY(!w->ui.cmdSave->isHidden() && w->ui.cmdSave->isEnabled());
         }
     }
 
@@ -115,13 +116,13 @@ private slots:
         w.setSheet(abc);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        w->isPlaying = true;
+        w->state.isPlaying = true;
         w->SetPlayingControls(true);
         w.inputAnswers << QStringLiteral("sung");
-        const QPoint row = w->lvLyrics->visualRect(w->sheet().index(1, 0)).center();
-        QTest::mouseClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
-        QCOMPARE(w->selectedLine, 2); // the click reaches its handler too
-        QTest::mouseDClick(w->lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        const QPoint row = w->ui.lvLyrics->visualRect(w->sheet().index(1, 0)).center();
+        QTest::mouseClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(w->state.selectedLine, 2); // the click reaches its handler too
+        QTest::mouseDClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(w.sheet().at(1), QStringLiteral("2|sung||"));
     }
 
@@ -135,12 +136,12 @@ private slots:
             TestWindow w;
             w.setSheet(abc.mid(0, rows));
             const QStringList before = w.sheet();
-            w->selectRow(from, false);
+            w.select(from);
             w->findChild<QPushButton*>(QLatin1String(button))->click();
-            QCOMPARE(w->selectedRow(), to);
-            QCOMPARE(w->selectedLine, to);
-            QCOMPARE(w->lblCurrentLyric->text(), w->cell(to, frmSychLyrics::ColLyric));
-            QCOMPARE(w->cmdLineDown->isEnabled(), to < rows);
+            QCOMPARE(w->sheet().selected(), to);
+            QCOMPARE(w->state.selectedLine, to);
+            QCOMPARE(w->ui.lblCurrentLyric->text(), w->sheet().cell(to, frmSychLyrics::ColLyric));
+            QCOMPARE(w->ui.cmdLineDown->isEnabled(), to < rows);
             QCOMPARE(w.sheet(), before);
         }
     }

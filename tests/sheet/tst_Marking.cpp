@@ -42,27 +42,27 @@ private slots:
         w.setSheet(rows);
         QFETCH(int, offset);
         w->sheet().setMarkCursor(0, std::int16_t(offset));
-        w->cmdPlay->click();
+        w->ui.cmdPlay->click();
         for (const int ms : marks) {
             w.player->positionMs = ms;
-            w->cmdMark->click();
+            w->ui.cmdMark->click();
             if (ms > 32767000) // refused: nothing stamped, and said so
-                QVERIFY(w->cell(1, frmSychLyrics::ColSecs).isEmpty() &&
-                        !w->lblStatus->text().isEmpty());
+                QVERIFY(w->sheet().cell(1, frmSychLyrics::ColSecs).isEmpty() &&
+                        !w->ui.lblStatus->text().isEmpty());
         }
         QTEST(w.sheet(), "sheet");
-        QTEST(w->selectedRow(), "selected");
+        QTEST(w->sheet().selected(), "selected");
         QTEST(int(w->sheet().currentLine()), "current");
     }
 
     void clearAllRemovesEveryMarker() {
         TestWindow w;
         w.setSheet({"one|12", "|", "three|-2", "four|7.5"});
-        w->selectRow(3, false);
-        w->cmdReset->click();
+        w.select(3);
+        w->ui.cmdReset->click();
         QCOMPARE(w.sheet(), QStringList({"1|one||", "2|||", "3|three||", "4|four||"}));
-        QCOMPARE(w->selectedRow(), 3);
-        QVERIFY(w->cmdSave->isEnabled());
+        QCOMPARE(w->sheet().selected(), 3);
+        QVERIFY(w->ui.cmdSave->isEnabled());
     }
 };
 

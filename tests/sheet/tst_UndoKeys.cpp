@@ -18,7 +18,7 @@ namespace {
 // The whole sheet, the selection and the mark cursor.
 QStringList stateOf(const TestWindow& w) {
     return w.sheet() << QStringLiteral("selected %1, line %2, offset %3")
-                            .arg(w->selectedRow())
+                            .arg(w->sheet().selected())
                             .arg(w->sheet().currentLine())
                             .arg(w->sheet().lineOffset());
 }
@@ -36,7 +36,7 @@ void save(TestWindow& w) {
 }
 
 void reopen(TestWindow& w) {
-    w->cmdOpen->click(); // a cancelled dialog loads the song shown again
+    w->ui.cmdOpen->click(); // a cancelled dialog loads the song shown again
 }
 
 const std::vector<Change>& changes() {
@@ -44,40 +44,41 @@ const std::vector<Change>& changes() {
         {"mark while playing",
          [](TestWindow& w) {
              w.player->positionMs = 12000;
-             QTest::keyClick(w->cmdMark, Qt::Key_Space);
+             QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
          },
-         "Mark Line at 0:12", [](TestWindow& w) { w->cmdPlay->click(); }},
-        {"clear all", [](TestWindow& w) { w->cmdReset->click(); }, "Clear All Time Markings"},
-        {"insert", [](TestWindow& w) { w->cmdInsert->click(); }, "Insert Line"},
-        {"add to end", [](TestWindow& w) { w->cmdAddLine->click(); }, "Add Line To End"},
-        {"remove", [](TestWindow& w) { w->cmdRemove->click(); }, "Remove Line"},
+         "Mark Line at 0:12", [](TestWindow& w) { w->ui.cmdPlay->click(); }},
+        {"clear all", [](TestWindow& w) { w->ui.cmdReset->click(); }, "Clear All Time Markings"},
+        {"insert", [](TestWindow& w) { w->ui.cmdInsert->click(); }, "Insert Line"},
+        {"add to end", [](TestWindow& w) { w->ui.cmdAddLine->click(); }, "Add Line To End"},
+        {"remove", [](TestWindow& w) { w->ui.cmdRemove->click(); }, "Remove Line"},
         {"edit",
          [](TestWindow& w) {
              w.inputAnswers << QStringLiteral("THREE");
-             w->cmdEditLyric->click();
+             w->ui.cmdEditLyric->click();
          },
          "Edit Selected Lyric"},
         {"shift one",
          [](TestWindow& w) {
-             w->txtAdjustSingle->setText(QStringLiteral("2"));
-             w->cmdAdjustSingle->click();
+             w->ui.txtAdjustSingle->setText(QStringLiteral("2"));
+             w->ui.cmdAdjustSingle->click();
          },
          "Adjust Selected Line", save},
-        {"shift all", [](TestWindow& w) { w->cmdAdjustAll->click(); }, "Adjust All Lines", save},
+        {"shift all", [](TestWindow& w) { w->ui.cmdAdjustAll->click(); }, "Adjust All Lines", save},
         {"load from the file",
          [](TestWindow& w) {
-             LyricsDocumentWriter writer(w->txtFileName->text());
+             LyricsDocumentWriter writer(w->ui.txtFileName->text());
              writer.addLine(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("from file"));
-             writeFile(w->txtFileName->text().chopped(4) + QStringLiteral(".xml"), writer.finish());
+             writeFile(w->ui.txtFileName->text().chopped(4) + QStringLiteral(".xml"),
+                       writer.finish());
              reopen(w);
          },
          "Load Lyrics File"},
         {"load from the tag", reopen, "Load Tag Lyrics"},
         {"load from the text panel",
          [](TestWindow& w) {
-             w->cmdAddLyrics->click();
-             w->txtAddLyrics->setPlainText(QStringLiteral("typed\nlines"));
-             w->cmdSaveUnsynch->click();
+             w->ui.cmdAddLyrics->click();
+             w->ui.txtAddLyrics->setPlainText(QStringLiteral("typed\nlines"));
+             w->ui.cmdSaveUnsynch->click();
          },
          "Load Lyrics From Text"},
     };
@@ -98,7 +99,7 @@ void openAndShow(TestWindow& w, const QString& song) {
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(&*w));
     w.setSheet({"one|1", "", "three|3", "four"});
-    w->selectRow(3, false);
+    w.select(3);
     w->sheet().setMarkCursor(2, 1);
 }
 
@@ -128,16 +129,17 @@ private slots:
         c.make(w);
         const QStringList after = stateOf(w);
         QVERIFY(after != before);
-        w->cmdSave->setEnabled(false);
+        w->ui.cmdSave->setEnabled(false);
         // While the song plays the keyboard is on Mark Line; else on the list.
-        QWidget* keys = w->cmdMark->isEnabled() ? static_cast<QWidget*>(w->cmdMark) : w->lvLyrics;
+        QWidget* keys =
+            w->ui.cmdMark->isEnabled() ? static_cast<QWidget*>(w->ui.cmdMark) : w->ui.lvLyrics;
         press(keys, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stateOf(w), before);
-        QCOMPARE(w->lblStatus->text(), "Undid: " + c.step);
-        QVERIFY(w->cmdSave->isEnabled());
+        QCOMPARE(w->ui.lblStatus->text(), "Undid: " + c.step);
+        QVERIFY(w->ui.cmdSave->isEnabled());
         press(keys, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(stateOf(w), after);
-        QCOMPARE(w->lblStatus->text(), "Redid: " + c.step);
+        QCOMPARE(w->ui.lblStatus->text(), "Redid: " + c.step);
         press(keys, Qt::Key_Z, Qt::ControlModifier);
         press(keys, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(stateOf(w), after);
@@ -147,20 +149,20 @@ private slots:
         QTemporaryDir folder;
         TestWindow w;
         openAndShow(w, taggedSong(folder, "Song.mp3"));
-        w->cmdAddLine->click();
+        w->ui.cmdAddLine->click();
         const QStringList edited = stateOf(w);
-        w->txtAdjustAll->setFocus();
-        QTest::keyClicks(w->txtAdjustAll, "5");
-        press(w->txtAdjustAll, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w->txtAdjustAll->text(), QStringLiteral("1"));
-        press(w->txtAdjustAll, Qt::Key_Y, Qt::ControlModifier);
+        w->ui.txtAdjustAll->setFocus();
+        QTest::keyClicks(w->ui.txtAdjustAll, "5");
+        press(w->ui.txtAdjustAll, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->ui.txtAdjustAll->text(), QStringLiteral("1"));
+        press(w->ui.txtAdjustAll, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(stateOf(w), edited);
 
         w.open(taggedSong(folder, "Other.mp3"));
         const QStringList opened = stateOf(w);
-        press(w->lvLyrics, Qt::Key_Z, Qt::ControlModifier);
+        press(w->ui.lvLyrics, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stateOf(w), opened);
-        QCOMPARE(w->lblStatus->text(), QStringLiteral("Nothing to undo."));
+        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Nothing to undo."));
     }
 };
 

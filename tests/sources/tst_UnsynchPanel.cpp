@@ -91,41 +91,42 @@ private slots:
             lyrics.isNull() ? tag(3, {textFrame(3, "TIT2", "Title")})
                             : tag(4, {lyricsFrame(4, Utf8, QStringLiteral("  ") + lyrics)});
         OpenSong s(tagBytes + toneBytes(), synchFile);
-        QTEST(!s.w->cmdAddLyrics->isHidden(), "buttonShown");
-        QTEST(s.w->cmdAddLyrics->text(), "caption");
-        QCOMPARE(s.w->txtAddLyrics->toPlainText(), lyrics);
+        QTEST(!s.w->ui.cmdAddLyrics->isHidden(), "buttonShown");
+        QTEST(s.w->ui.cmdAddLyrics->text(), "caption");
+        QCOMPARE(s.w->ui.txtAddLyrics->toPlainText(), lyrics);
         if (synchFile)
             return;
         QCOMPARE(s.w.sheet(), lyrics.isNull() ? QStringList{"|No Lyrics Found||"}
                                               : unmarkedRows(lyrics.split('\n')));
-        QCOMPARE(s.w->lblStatus->text(),
+        QCOMPARE(s.w->ui.lblStatus->text(),
                  lyrics.isNull() ? " No Lyrics Found For  -  " + s.song : QString());
-        QCOMPARE(s.w->picSynch->isHidden(), lyrics.isNull());
-        QVERIFY(s.w->picUnsynch->isHidden());
+        QCOMPARE(s.w->ui.picSynch->isHidden(), lyrics.isNull());
+        QVERIFY(s.w->ui.picUnsynch->isHidden());
     }
 
     void showUnsynchLyricsReadiesTheSheetForMarking() {
         TestWindow w;
         w.setSheet({"old|12", "marked|30"});
-        w->cmdSave->setEnabled(true);
-        w->cmdAddLyrics->show();
-        w->picUnsynch->show();
-        w->lblStatus->setText("old status");
+        w->ui.cmdSave->setEnabled(true);
+        w->ui.cmdAddLyrics->show();
+        w->ui.picUnsynch->show();
+        w->ui.lblStatus->setText("old status");
         w->ShowUnsynchLyrics(QStringLiteral("One\r\n\tTwo  \r\n"));
         QCOMPARE(w.sheet(), unmarkedRows({"One", "Two  ", ""}));
-        QVERIFY(!w->cmdSave->isEnabled() && !w->cmdAdjustAll->isEnabled() &&
-                !w->spnAdjustSingle->isEnabled());
-        QVERIFY(w->cmdAddLyrics->isHidden() && w->picUnsynch->isHidden() &&
-                !w->picSynch->isHidden());
-        QCOMPARE(w->lblStatus->text(), QString());
+        QVERIFY(!w->ui.cmdSave->isEnabled() && !w->ui.cmdAdjustAll->isEnabled() &&
+                !w->ui.spnAdjustSingle->isEnabled());
+        QVERIFY(w->ui.cmdAddLyrics->isHidden() && w->ui.picUnsynch->isHidden() &&
+                !w->ui.picSynch->isHidden());
+        QCOMPARE(w->ui.lblStatus->text(), QString());
 
         QStringList lines;
         for (int i = 1; i <= frmSychLyrics::kMaxRows + 3; ++i)
             lines << QString::number(i);
         w->ShowUnsynchLyrics(lines.join('\n'));
-        QCOMPARE(w->rowCount(), frmSychLyrics::kMaxRows);
-        QCOMPARE(w->cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric), QString("32767"));
-        QCOMPARE(w->lblStatus->text(),
+        QCOMPARE(w->sheet().count(), frmSychLyrics::kMaxRows);
+        QCOMPARE(w->sheet().cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
+                 QString("32767"));
+        QCOMPARE(w->ui.lblStatus->text(),
                  "The lyrics have 32770 lines; only the first 32767 are on the sheet.");
     }
 
@@ -134,12 +135,12 @@ private slots:
         w->show();
         for (const auto& [text, enabled] :
              {std::pair{"    ", false}, {"  word  ", true}, {"\n", true}}) {
-            w->cmdSaveUnsynch->setEnabled(!enabled);
-            w->txtAddLyrics->setPlainText(QString::fromLatin1(text));
-            QCOMPARE(w->cmdSaveUnsynch->isEnabled(), enabled);
-            w->cmdSaveUnsynch->setEnabled(!enabled);
-            QTest::mouseClick(w->txtAddLyrics->viewport(), Qt::LeftButton);
-            QCOMPARE(w->cmdSaveUnsynch->isEnabled(), enabled);
+            w->ui.cmdSaveUnsynch->setEnabled(!enabled);
+            w->ui.txtAddLyrics->setPlainText(QString::fromLatin1(text));
+            QCOMPARE(w->ui.cmdSaveUnsynch->isEnabled(), enabled);
+            w->ui.cmdSaveUnsynch->setEnabled(!enabled);
+            QTest::mouseClick(w->ui.txtAddLyrics->viewport(), Qt::LeftButton);
+            QCOMPARE(w->ui.cmdSaveUnsynch->isEnabled(), enabled);
         }
     }
 
@@ -169,47 +170,47 @@ private slots:
         QTemporaryDir dir;
         const QString file = writeFile(dir.filePath("lyrics"), bytes);
         TestWindow w;
-        w->songFolder = "/music/";
+        w->state.songFolder = "/music/";
         w.setSheet({"kept|5"});
-        w->txtAddLyrics->setPlainText("kept");
+        w->ui.txtAddLyrics->setPlainText("kept");
         w.openAnswers << (answer.isEmpty()  ? file
                           : answer == "*.*" ? answer
                                             : dir.filePath(answer));
-        w->cmdLyricsFromText->click();
+        w->ui.cmdLyricsFromText->click();
         QCOMPARE(w.openRequests, QStringList{"All Files (*.*)|/music/|*.*"});
-        QCOMPARE(w->txtAddLyrics->toPlainText(), text.replace("\r\n", "\n"));
+        QCOMPARE(w->ui.txtAddLyrics->toPlainText(), text.replace("\r\n", "\n"));
         QFETCH(QString, status);
-        QVERIFY2(w->lblStatus->text().contains(status) &&
-                     status.isEmpty() == w->lblStatus->text().isEmpty(),
-                 qPrintable(w->lblStatus->text()));
+        QVERIFY2(w->ui.lblStatus->text().contains(status) &&
+                     status.isEmpty() == w->ui.lblStatus->text().isEmpty(),
+                 qPrintable(w->ui.lblStatus->text()));
         QCOMPARE(w.sheet(), QStringList{"1|kept|0:05|5"});
     }
 
     void savedLyricsAreFoundWhenTheSongIsOpenedAgain() {
         OpenSong s(toneBytes());
-        s.w->cmdAddLyrics->click();
-        QVERIFY(!s.w->picUnsynch->isHidden() && s.w->picSynch->isHidden());
-        s.w->txtAddLyrics->setPlainText(QStringLiteral("typed before"));
+        s.w->ui.cmdAddLyrics->click();
+        QVERIFY(!s.w->ui.picUnsynch->isHidden() && s.w->ui.picSynch->isHidden());
+        s.w->ui.txtAddLyrics->setPlainText(QStringLiteral("typed before"));
         s.w.clipboard = QStringLiteral("  Верх\tний \r\n\r\nlast  ");
-        s.w->cmdPaste->click(); // replaces the text; the box shows line feeds
-        QCOMPARE(s.w->txtAddLyrics->toPlainText(), QStringLiteral("  Верх\tний \n\nlast  "));
-        s.w->cmdSaveUnsynch->click();
-        QCOMPARE(s.w->lblStatus->text(), QString());
+        s.w->ui.cmdPaste->click(); // replaces the text; the box shows line feeds
+        QCOMPARE(s.w->ui.txtAddLyrics->toPlainText(), QStringLiteral("  Верх\tний \n\nlast  "));
+        s.w->ui.cmdSaveUnsynch->click();
+        QCOMPARE(s.w->ui.lblStatus->text(), QString());
         QCOMPARE(s.w.sheet(),
                  unmarkedRows({"Верхний ", "", "last"})); // the blank before CR LF stays
-        QVERIFY(!s.w->picSynch->isHidden() && s.w->picUnsynch->isHidden());
+        QVERIFY(!s.w->ui.picSynch->isHidden() && s.w->ui.picUnsynch->isHidden());
 
         TestWindow again(s.song);
         again->Form_Load();
         QCOMPARE(again.sheet(), unmarkedRows({"Верхний ", "", "last"}));
-        QCOMPARE(again->txtAddLyrics->toPlainText(), QStringLiteral("Верх\tний \n\nlast"));
+        QCOMPARE(again->ui.txtAddLyrics->toPlainText(), QStringLiteral("Верх\tний \n\nlast"));
 
-        again->cmdAddLyrics->click();
-        again->cmdPaste->click(); // an empty clipboard empties the text
-        QVERIFY(again->txtAddLyrics->toPlainText().isEmpty() &&
-                !again->cmdSaveUnsynch->isEnabled());
-        again->cmdClearUnsynch->click();
-        again->cmdSaveUnsynch->click();
+        again->ui.cmdAddLyrics->click();
+        again->ui.cmdPaste->click(); // an empty clipboard empties the text
+        QVERIFY(again->ui.txtAddLyrics->toPlainText().isEmpty() &&
+                !again->ui.cmdSaveUnsynch->isEnabled());
+        again->ui.cmdClearUnsynch->click();
+        again->ui.cmdSaveUnsynch->click();
         QCOMPARE(again.sheet(), QStringList{"1|||"}); // Clear then Save
         QVERIFY(!again->CheckForLyrics(s.song));
     }
@@ -235,22 +236,22 @@ private slots:
         QFETCH(QString, saved);
         OpenSong s(toneBytes());
         s.w->show();
-        s.w->cmdAddLyrics->click();
+        s.w->ui.cmdAddLyrics->click();
         s.w.clipboard = text;
         if (source == "file") {
             s.w.openAnswers << writeFile(s.dir.filePath("lyrics.txt"), text.toUtf8());
-            s.w->cmdLyricsFromText->click();
+            s.w->ui.cmdLyricsFromText->click();
         } else {
-            s.w->cmdPaste->click();
+            s.w->ui.cmdPaste->click();
         }
         if (source == "typed") {
-            s.w->txtAddLyrics->setFocus();
-            s.w->txtAddLyrics->moveCursor(QTextCursor::End);
-            QTest::keyClicks(s.w->txtAddLyrics, "!");
+            s.w->ui.txtAddLyrics->setFocus();
+            s.w->ui.txtAddLyrics->moveCursor(QTextCursor::End);
+            QTest::keyClicks(s.w->ui.txtAddLyrics, "!");
         }
-        QVERIFY(s.w->cmdSaveUnsynch->isEnabled());
-        s.w->cmdSaveUnsynch->click();
-        QCOMPARE(s.w->lblStatus->text(), QString());
+        QVERIFY(s.w->ui.cmdSaveUnsynch->isEnabled());
+        s.w->ui.cmdSaveUnsynch->click();
+        QCOMPARE(s.w->ui.lblStatus->text(), QString());
         TagLibComponent tag;
         tag.LoadTag(s.song, true);
         QCOMPARE(tag.GetFrameText(QStringLiteral("USLT")), saved);
@@ -263,9 +264,9 @@ private slots:
 
     void saveWithoutASongSaysSo() {
         TestWindow w;
-        w->txtAddLyrics->setPlainText("words");
-        w->cmdSaveUnsynch->click();
-        QCOMPARE(w->lblStatus->text(), QStringLiteral("Open a song before saving its lyrics."));
+        w->ui.txtAddLyrics->setPlainText("words");
+        w->ui.cmdSaveUnsynch->click();
+        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Open a song before saving its lyrics."));
     }
 };
 

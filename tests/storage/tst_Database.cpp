@@ -23,15 +23,15 @@ class DatabaseTest : public QObject {
         const QString database = DatabasePathIn(w->platform().programFolder);
         if (!QFile::exists(database))
             CreateJukeboxDatabase(database);
-        w->songFolderBox->setText(songs.path() + QLatin1Char('/'));
-        w->songFileBox->setText(song);
-        w->songFile.clear();
+        w->ui.songFolderBox->setText(songs.path() + QLatin1Char('/'));
+        w->ui.songFileBox->setText(song);
+        w->state.songFile.clear();
     }
     void save(TestWindow& w, const QString& song, const QStringList& rows) {
         open(w, song);
         w.setSheet(rows);
         w->cmdSave_Click();
-        w->songFile.clear();
+        w->state.songFile.clear();
     }
     QString path(const QString& song) const { return songs.filePath(song); }
 
@@ -188,7 +188,7 @@ private slots:
         w->cmdPlay_Click();
         {
             QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "tick");
-            holder.setDatabaseName(w->databasePath);
+            holder.setDatabaseName(w->state.databasePath);
             QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
             for (int tick = 0; tick < 5; ++tick) {
                 QElapsedTimer clock;
@@ -196,13 +196,13 @@ private slots:
                 w.tickAt(1000);
                 QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
             }
-            QVERIFY2(w->lblStatus->text().contains(u"is locked by another program"),
-                     qPrintable(w->lblStatus->text()));
+            QVERIFY2(w->ui.lblStatus->text().contains(u"is locked by another program"),
+                     qPrintable(w->ui.lblStatus->text()));
             QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("tick"));
         w.tickAt(1000);
-        QCOMPARE(w->lblCurrentLyric->text(), QStringLiteral("one"));
+        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("one"));
     }
 
     void setupNeverTouchesAnExistingFile() {
@@ -231,8 +231,8 @@ private slots:
         TestWindow w;
         save(w, song, sheet);
         w->WriteLyricsToTempDB();
-        QCOMPARE(w->songFile, path(song));
-        QCOMPARE(lyricsTable(w->databasePath),
+        QCOMPARE(w->state.songFile, path(song));
+        QCOMPARE(lyricsTable(w->state.databasePath),
                  table.replaceInStrings(QStringLiteral("*"), path(song)));
     }
 
@@ -241,11 +241,12 @@ private slots:
         save(w, QStringLiteral("first.mp3"), {QStringLiteral("saved|4")});
         w.setSheet({QStringLiteral("edited|8")});
         w->WriteLyricsToTempDB();
-        QCOMPARE(lyricsTable(w->databasePath), QStringList{"1|" + path("first.mp3") + "|4|saved"});
+        QCOMPARE(lyricsTable(w->state.databasePath),
+                 QStringList{"1|" + path("first.mp3") + "|4|saved"});
 
         open(w, QStringLiteral("never saved.mp3")); // the next song has no file
         w->WriteLyricsToTempDB();
-        QCOMPARE(lyricsTable(w->databasePath), QStringList());
+        QCOMPARE(lyricsTable(w->state.databasePath), QStringList());
     }
 
     // Values carry over from the line before; a new LineNumber starts a line afresh.
@@ -261,18 +262,19 @@ private slots:
                           LyricsInsertStatement(9, {}, 9, QStringLiteral("earlier song")), {});
         w->WriteLyricsToTempDB();
         const QString song = path("h.mp3");
-        QCOMPARE(lyricsTable(w->databasePath),
+        QCOMPARE(lyricsTable(w->state.databasePath),
                  QStringList({"1|" + song + "|3|a", "4|" + song + "|8|a", "6|" + song + "|0|"}));
     }
 
     void aMissingDatabaseIsReportedFirst() {
         TestWindow w;
-        w->songFolderBox->setText(songs.path() + QLatin1Char('/'));
-        w->songFileBox->setText(QStringLiteral("x.mp3"));
+        w->ui.songFolderBox->setText(songs.path() + QLatin1Char('/'));
+        w->ui.songFileBox->setText(QStringLiteral("x.mp3"));
         w->guarded("Play", [&] { w->WriteLyricsToTempDB(); });
-        QVERIFY2(w->lblStatus->text().startsWith(w->databasePath + QStringLiteral(" not found")),
-                 qPrintable(w->lblStatus->text()));
-        QVERIFY(!QFile::exists(w->databasePath));
+        QVERIFY2(w->ui.lblStatus->text().startsWith(w->state.databasePath +
+                                                    QStringLiteral(" not found")),
+                 qPrintable(w->ui.lblStatus->text()));
+        QVERIFY(!QFile::exists(w->state.databasePath));
     }
 };
 

@@ -16,9 +16,9 @@ namespace {
 
 // Points the file bar at folder + name, as opening the song would.
 void showSong(TestWindow& w, const QString& folder, const QString& name) {
-    w->songFolderBox->setText(folder);
-    w->songFileBox->setText(name);
-    w->txtFileName->setText(folder + name);
+    w->ui.songFolderBox->setText(folder);
+    w->ui.songFileBox->setText(name);
+    w->ui.txtFileName->setText(folder + name);
 }
 
 } // namespace
@@ -78,14 +78,14 @@ private slots:
         showSong(w, folder(), song);
         w.setSheet(rows);
         const QStringList saved = w.sheet();
-        w->cmdAdjustAll->setEnabled(false);
+        w->ui.cmdAdjustAll->setEnabled(false);
         w->ShowSaveButton();
-        w->cmdSave->click();
-        QCOMPARE(w->lblStatus->text(), QString());
-        QVERIFY(!w->cmdSave->isEnabled() && w->cmdAdjustAll->isEnabled());
+        w->ui.cmdSave->click();
+        QCOMPARE(w->ui.lblStatus->text(), QString());
+        QVERIFY(!w->ui.cmdSave->isEnabled() && w->ui.cmdAdjustAll->isEnabled());
 
         // Another reader sees the same rows and the song's path.
-        QXmlStreamReader xml(readFile(w->synchLyricsPath));
+        QXmlStreamReader xml(readFile(w->state.synchLyricsPath));
         QVERIFY(xml.readNextStartElement());
         QCOMPARE(xml.attributes().value(QLatin1String("Filename")).toString(), folder() + song);
         QStringList seen;
@@ -97,16 +97,17 @@ private slots:
         QCOMPARE(seen.size(), rows.size() * 3);
 
         w.setSheet({QStringLiteral("something else|1")});
-        w->cmdAdjustAll->setEnabled(false);
-        w->cmdAddLyrics->show();
-        w->picUnsynch->show();
-        w->lvLyrics->setSortingEnabled(rows.isEmpty()); // rows read while sorting would be sorted
-        w->lblStatus->setText(QStringLiteral("old"));
+        w->ui.cmdAdjustAll->setEnabled(false);
+        w->ui.cmdAddLyrics->show();
+        w->ui.picUnsynch->show();
+        w->ui.lvLyrics->setSortingEnabled(
+            rows.isEmpty()); // rows read while sorting would be sorted
+        w->ui.lblStatus->setText(QStringLiteral("old"));
         w->guarded("Open", [&] { w->ShowSynchLyrics(folder() + song); });
         QCOMPARE(w.sheet(), saved);
-        QVERIFY(w->cmdAddLyrics->isHidden() && w->picUnsynch->isHidden());
-        QVERIFY(!w->lvLyrics->isSortingEnabled() && w->cmdAdjustAll->isEnabled());
-        QCOMPARE(w->lblStatus->text() + w->synchLyricsPath,
+        QVERIFY(w->ui.cmdAddLyrics->isHidden() && w->ui.picUnsynch->isHidden());
+        QVERIFY(!w->ui.lvLyrics->isSortingEnabled() && w->ui.cmdAdjustAll->isEnabled());
+        QCOMPARE(w->ui.lblStatus->text() + w->state.synchLyricsPath,
                  QString(folder() + song).chopped(4) + ".xml");
     }
 
@@ -150,9 +151,9 @@ private slots:
         w->Form_Load();
         QCoreApplication::processEvents(); // the note follows the handler
         QTEST(w.sheet(), "rows");
-        QVERIFY2(w->lblStatus->text().contains(status) &&
-                     status.isEmpty() == w->lblStatus->text().isEmpty(),
-                 qPrintable(w->lblStatus->text()));
+        QVERIFY2(w->ui.lblStatus->text().contains(status) &&
+                     status.isEmpty() == w->ui.lblStatus->text().isEmpty(),
+                 qPrintable(w->ui.lblStatus->text()));
         QCOMPARE(w.player->count("InitPlayer"), 1); // start-up went on
     }
 
@@ -186,19 +187,19 @@ private slots:
         showSong(w, dir.path() + QLatin1Char('/'), song);
         w.setSheet({lyric + QStringLiteral("|3")});
         w->ShowSaveButton();
-        w->cmdSave->click();
+        w->ui.cmdSave->click();
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readFile(old), QByteArray("the lines saved before"));
-        QVERIFY2(w->lblStatus->text().contains(status), qPrintable(w->lblStatus->text()));
-        QVERIFY(w->cmdSave->isEnabled());
+        QVERIFY2(w->ui.lblStatus->text().contains(status), qPrintable(w->ui.lblStatus->text()));
+        QVERIFY(w->ui.cmdSave->isEnabled());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no leftovers
     }
 
     void saveWithoutASongSaysSo() {
         TestWindow w;
-        w->cmdSave->setEnabled(true);
-        w->cmdSave->click();
-        QVERIFY(w->lblStatus->text().contains(u"Open a song"));
+        w->ui.cmdSave->setEnabled(true);
+        w->ui.cmdSave->click();
+        QVERIFY(w->ui.lblStatus->text().contains(u"Open a song"));
         QVERIFY(QDir(w->platform().programFolder).isEmpty());
     }
 };

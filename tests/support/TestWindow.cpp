@@ -6,6 +6,7 @@
 #include "storage/DatabaseSchema.h"
 
 #include <QPushButton>
+#include <QTreeView>
 
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     Platform platform;
@@ -34,11 +35,11 @@ TestWindow::TestWindow(const QString& commandLine)
 
 QStringList TestWindow::sheet() const {
     QStringList rows;
-    for (int i = 1; i <= window->rowCount(); ++i)
-        rows << QStringList{window->cell(i, frmSychLyrics::ColNumber),
-                            window->cell(i, frmSychLyrics::ColLyric),
-                            window->cell(i, frmSychLyrics::ColTime),
-                            window->cell(i, frmSychLyrics::ColSecs)}
+    for (int i = 1; i <= window->sheet().count(); ++i)
+        rows << QStringList{window->sheet().cell(i, frmSychLyrics::ColNumber),
+                            window->sheet().cell(i, frmSychLyrics::ColLyric),
+                            window->sheet().cell(i, frmSychLyrics::ColTime),
+                            window->sheet().cell(i, frmSychLyrics::ColSecs)}
                     .join(QLatin1Char('|'));
     return rows;
 }
@@ -55,12 +56,12 @@ void TestWindow::setSheet(const QStringList& lyricAndSecs) {
                 : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
         rows.push_back({QString::number(++n), lyric, time, secs});
     }
-    window->fillSheet(rows);
+    window->sheet().load(rows, QStringLiteral("Load Lyrics"));
 }
 
 void TestWindow::open(const QString& path) {
     openAnswers << path;
-    window->cmdOpen->click();
+    window->ui.cmdOpen->click();
 }
 
 void TestWindow::tickAt(int ms) {
@@ -84,4 +85,8 @@ QString TestWindow::createDatabase() const {
     const QString path = JukeboxDatabaseFileFor(programFolder.path());
     CreateJukeboxDatabase(path);
     return path;
+}
+
+void TestWindow::select(int position) const {
+    window->ui.lvLyrics->setCurrentIndex(window->sheet().index(position - 1, 0));
 }

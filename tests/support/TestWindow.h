@@ -23,6 +23,8 @@ struct TestWindow {
     void open(const QString& path);
     // One display tick with the player's clock at ms.
     void tickAt(int ms);
+    // Makes the row at position (1-based) the list's current row, as a click on it does.
+    void select(int position) const;
 
     // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
     QStringList sheet() const;

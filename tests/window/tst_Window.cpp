@@ -27,25 +27,25 @@ private slots:
             QVERIFY2(button->isEnabled() != QStringList({"cmdMark", "cmdSave", "cmdSaveUnsynch"})
                                                 .contains(button->objectName()),
                      qPrintable(button->objectName()));
-        QCOMPARE(w->txtAdjustSingle->text() + w->txtAdjustAll->text(), QStringLiteral("11"));
-        QCOMPARE(w->lblTime->text(), QStringLiteral("0:00 / 0:00"));
-        QVERIFY(w->displayTimer->isActive() && w->displayTimer->interval() == 100);
+        QCOMPARE(w->ui.txtAdjustSingle->text() + w->ui.txtAdjustAll->text(), QStringLiteral("11"));
+        QCOMPARE(w->ui.lblTime->text(), QStringLiteral("0:00 / 0:00"));
+        QVERIFY(w->ui.displayTimer->isActive() && w->ui.displayTimer->interval() == 100);
         QStringList header;
         for (int column = 0; column < 4; ++column)
-            header << w->lvLyrics->model()->headerData(column, Qt::Horizontal).toString();
+            header << w->ui.lvLyrics->model()->headerData(column, Qt::Horizontal).toString();
         QCOMPARE(header, QStringList({"#", "Lyric", "Time", "Secs"}));
-        QVERIFY(w->lvLyrics->isColumnHidden(3));
+        QVERIFY(w->ui.lvLyrics->isColumnHidden(3));
         w->show();
-        QVERIFY(w->cmdAddLyrics->isHidden() && w->songFolderBox->isHidden() &&
-                w->songFileBox->isHidden());
-        QVERIFY(w->picSynch->isVisible() && !w->picUnsynch->isVisible());
+        QVERIFY(w->ui.cmdAddLyrics->isHidden() && w->ui.songFolderBox->isHidden() &&
+                w->ui.songFileBox->isHidden());
+        QVERIFY(w->ui.picSynch->isVisible() && !w->ui.picUnsynch->isVisible());
         for (const char* name : {"Frame1", "Label1", "Label2", "Label3", "Label4", "Label5",
                                  "Line1", "Line2", "Line3", "Line4", "Text1", "Text2", "Timer1"})
             QVERIFY2(w->findChild<QObject*>(QLatin1String(name)), name);
 
         w->Form_Load(); // an empty command line opens nothing
-        QCOMPARE(w->txtFileName->text() + w->lblStatus->text(), QString());
-        QCOMPARE(w->rowCount(), 0);
+        QCOMPARE(w->ui.txtFileName->text() + w->ui.lblStatus->text(), QString());
+        QCOMPARE(w->sheet().count(), 0);
         QCOMPARE(w.player->calls, QStringList({"InitPlayer 1", "StartupSetting 1"}));
     }
 
@@ -62,33 +62,34 @@ private slots:
         QFETCH(QString, commandLine);
         TestWindow w(commandLine);
         w->Form_Load();
-        QTEST(w->songFolderBox->text(), "folder");
-        QTEST(w->songFileBox->text(), "file");
-        QCOMPARE(w->txtFileName->text(), commandLine);
+        QTEST(w->ui.songFolderBox->text(), "folder");
+        QTEST(w->ui.songFileBox->text(), "file");
+        QCOMPARE(w->ui.txtFileName->text(), commandLine);
         // None of these names a song with lyrics: the no-lyrics state, with the path as typed.
-        QCOMPARE(w->lblStatus->text(), " No Lyrics Found For  -  " + commandLine);
+        QCOMPARE(w->ui.lblStatus->text(), " No Lyrics Found For  -  " + commandLine);
         QCOMPARE(w.sheet(), QStringList({"|No Lyrics Found||"}));
-        QVERIFY(!w->cmdAddLyrics->isHidden() && w->picSynch->isHidden() &&
-                w->picUnsynch->isHidden());
+        QVERIFY(!w->ui.cmdAddLyrics->isHidden() && w->ui.picSynch->isHidden() &&
+                w->ui.picUnsynch->isHidden());
     }
 
     void opensASongThroughTheDialog() {
         TestWindow w;
         w->Form_Load();
-        w->cmdOpen->click(); // cancelled before any song: probes the bare separator
-        QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
+        w->ui.cmdOpen->click(); // cancelled before any song: probes the bare separator
+        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
         w.open(QStringLiteral("/music/a b.mp3"));
         QCOMPARE(w.openRequests, QStringList({"MP3s (*.mp3)||*.mp3", "MP3s (*.mp3)||*.mp3"}));
-        QCOMPARE(w->songFolder + u'|' + w->songFile, QStringLiteral("/music/|a b.mp3"));
-        QCOMPARE(w->txtFileName->text(), QStringLiteral("/music/a b.mp3"));
+        QCOMPARE(w->state.songFolder + u'|' + w->state.songFile, QStringLiteral("/music/|a b.mp3"));
+        QCOMPARE(w->ui.txtFileName->text(), QStringLiteral("/music/a b.mp3"));
 
         // Cancelled after Play made songFile a full path: the same song is probed again.
-        w->songFile = QStringLiteral("/music/a b.mp3");
-        w->lblStatus->clear();
-        w->cmdOpen->click();
+        w->state.songFile = QStringLiteral("/music/a b.mp3");
+        w->ui.lblStatus->clear();
+        w->ui.cmdOpen->click();
         QCOMPARE(w.openRequests.last(), QStringLiteral("MP3s (*.mp3)|/music/|*.mp3"));
-        QCOMPARE(w->songFileBox->text(), QStringLiteral("a b.mp3"));
-        QCOMPARE(w->lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
+        QCOMPARE(w->ui.songFileBox->text(), QStringLiteral("a b.mp3"));
+        QCOMPARE(w->ui.lblStatus->text(),
+                 QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
         QCOMPARE(w.player->count("LoadSong"), 0);
     }
 
@@ -97,12 +98,12 @@ private slots:
         TestWindow w;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        const int bar = w->fileBar->height(), status = w->lblStatus->height();
+        const int bar = w->ui.fileBar->height(), status = w->ui.lblStatus->height();
         w->RunLyricSourceChain(QStringLiteral("/no/such/song.mp3"));
-        QVERIFY(w->picSynch->isHidden() && w->picUnsynch->isHidden());
-        QTRY_COMPARE(w->fileBar->height(), bar);
-        QCOMPARE(w->lblStatus->height(), status);
-        QVERIFY(w->fileBar->geometry().bottom() < w->height() / 4);
+        QVERIFY(w->ui.picSynch->isHidden() && w->ui.picUnsynch->isHidden());
+        QTRY_COMPARE(w->ui.fileBar->height(), bar);
+        QCOMPARE(w->ui.lblStatus->height(), status);
+        QVERIFY(w->ui.fileBar->geometry().bottom() < w->height() / 4);
     }
 
     // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
@@ -114,11 +115,11 @@ private slots:
         w.setSheet({lines[0], lines[1], lines[2]});
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        w->lvLyrics->clearSelection();
-        w->lvLyrics->setCurrentIndex({});
+        w->ui.lvLyrics->clearSelection();
+        w->ui.lvLyrics->setCurrentIndex({});
         QList<QImage> cells;
         for (int row = 0; row < 3; ++row) {
-            QTextLayout layout(lines[row], w->lvLyrics->font());
+            QTextLayout layout(lines[row], w->ui.lvLyrics->font());
             layout.beginLayout();
             layout.createLine();
             layout.endLayout();
@@ -126,8 +127,8 @@ private slots:
                 QVERIFY2(!run.glyphIndexes().contains(0u),
                          qPrintable(lines[row] + " in " + run.rawFont().familyName()));
             const QRect cell =
-                w->lvLyrics->visualRect(w->sheet().index(row, frmSychLyrics::ColLyric));
-            cells << w->lvLyrics->viewport()->grab(cell).toImage();
+                w->ui.lvLyrics->visualRect(w->sheet().index(row, frmSychLyrics::ColLyric));
+            cells << w->ui.lvLyrics->viewport()->grab(cell).toImage();
         }
         QVERIFY(cells[0] != cells[1]); // four characters each
     }
@@ -141,41 +142,42 @@ private slots:
                                                   {4, 0, true, true}}) {
             TestWindow w;
             w.setSheet(QStringList{"one", "", "three", "four"}.mid(0, rows));
-            w->selectRow(std::min(rows, 3), false);
+            w.select(std::min(rows, 3));
             w->lvLyrics_Click();
-            row ? w->selectRow(row, false) : w->lvLyrics->clearSelection();
+            row ? w.select(row) : w->ui.lvLyrics->clearSelection();
             w->lvLyrics_Click();
             // No selection: the recorded line and label stay; the buttons follow selectedLine.
-            QCOMPARE(w->selectedLine, row ? row : 3);
-            QCOMPARE(w->lblCurrentLyric->text(), w->cell(row ? row : 3, frmSychLyrics::ColLyric));
-            QCOMPARE(w->cmdLineUp->isEnabled(), up);
-            QCOMPARE(w->cmdLineDown->isEnabled(), down);
+            QCOMPARE(w->state.selectedLine, row ? row : 3);
+            QCOMPARE(w->ui.lblCurrentLyric->text(),
+                     w->sheet().cell(row ? row : 3, frmSychLyrics::ColLyric));
+            QCOMPARE(w->ui.cmdLineUp->isEnabled(), up);
+            QCOMPARE(w->ui.cmdLineDown->isEnabled(), down);
         }
     }
 
     void playingControlsSwitchBothWays() {
         TestWindow w;
-        const QList<QWidget*> editing = {w->cmdInsert,       w->cmdRemove,       w->cmdAddLine,
-                                         w->cmdAdjustAll,    w->cmdAdjustSingle, w->txtAdjustAll,
-                                         w->txtAdjustSingle, w->spnAdjustAll,    w->spnAdjustSingle,
-                                         w->cmdReset,        w->cmdEditLyric,    w->cmdLineDown,
-                                         w->cmdLineUp,       w->cmdSave};
+        const QList<QWidget*> editing = {
+            w->ui.cmdInsert,       w->ui.cmdRemove,    w->ui.cmdAddLine,      w->ui.cmdAdjustAll,
+            w->ui.cmdAdjustSingle, w->ui.txtAdjustAll, w->ui.txtAdjustSingle, w->ui.spnAdjustAll,
+            w->ui.spnAdjustSingle, w->ui.cmdReset,     w->ui.cmdEditLyric,    w->ui.cmdLineDown,
+            w->ui.cmdLineUp,       w->ui.cmdSave};
         for (const bool playing : {true, false}) {
             w->SetPlayingControls(playing);
             for (QWidget* control : editing)
                 QVERIFY2(control->isEnabled() != playing, qPrintable(control->objectName()));
-            QCOMPARE(w->cmdMark->isEnabled(), playing);
+            QCOMPARE(w->ui.cmdMark->isEnabled(), playing);
         }
     }
 
     void failureInAHandlerReachesTheStatusLine() {
         TestWindow w;
         w->guarded("Test", [] { throw VersettaError(QStringLiteral("Cannot write /m/a.xml")); });
-        QCOMPARE(w->lblStatus->text(), QStringLiteral("Cannot write /m/a.xml"));
+        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Cannot write /m/a.xml"));
         w->guarded("Test", [] { throw std::runtime_error("boom"); });
-        QCOMPARE(w->lblStatus->text(), QStringLiteral("Test failed: boom"));
+        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Test failed: boom"));
         w.open(QStringLiteral("/m/b.mp3")); // the window keeps working
-        QCOMPARE(w->txtFileName->text(), QStringLiteral("/m/b.mp3"));
+        QCOMPARE(w->ui.txtFileName->text(), QStringLiteral("/m/b.mp3"));
     }
 
     void splitsAtTheLastSeparator_data() {
