@@ -58,14 +58,9 @@ QFrame* makeLine(const char* name) {
     return line;
 }
 
-} // namespace
+using Controls = frmSychLyrics::Controls;
 
-void frmSychLyrics::layOutControls() {
-    setStyleSheet(QStringLiteral("QPushButton { background-color: #E0E0E0; border: 1px solid "
-                                 "#8a8a8a; border-radius: 2px; padding: 2px 6px; }"
-                                 "QPushButton:pressed { background-color: #c8c8c8; }"
-                                 "QPushButton:disabled { color: #9a9a9a; border-color: #c0c0c0; }"
-                                 "QPushButton:focus { border: 1px dotted #202020; }"));
+void styleButtons(const Controls& ui) {
     sizeButtons({ui.cmdClose, ui.cmdAddLyrics, ui.cmdPlay, ui.cmdStop, ui.cmdMark, ui.cmdReset,
                  ui.cmdInsert, ui.cmdAddLine, ui.cmdRemove, ui.cmdAdjustSingle, ui.cmdAdjustAll,
                  ui.cmdEditLyric, ui.cmdLineUp, ui.cmdLineDown, ui.cmdSave, ui.cmdPaste,
@@ -78,17 +73,19 @@ void frmSychLyrics::layOutControls() {
     ui.cmdLyricsFromText->setMinimumWidth(150);
     ui.cmdOpen->setFixedSize(24, 24);
     ui.cmdOpen->setToolTip(QStringLiteral("Open a song"));
+}
 
-    // File bar: the frame on the left, Close on the right.
-    auto* fileBarRow = new QHBoxLayout(ui.fileBar);
-    fileBarRow->setContentsMargins(8, 6, 8, 6);
+// The file bar's frame on the left, Close on the right.
+QLayout* fileBarRow(const Controls& ui) {
+    auto* inFrame = new QHBoxLayout(ui.fileBar);
+    inFrame->setContentsMargins(8, 6, 8, 6);
     ui.txtFileName->setMinimumWidth(389);
     for (QWidget* widget :
          {static_cast<QWidget*>(ui.fileNameLabel), static_cast<QWidget*>(ui.txtFileName),
           static_cast<QWidget*>(ui.cmdOpen), static_cast<QWidget*>(ui.cmdAddLyrics),
           static_cast<QWidget*>(ui.songFolderBox), static_cast<QWidget*>(ui.songFileBox)})
-        fileBarRow->addWidget(widget);
-    fileBarRow->setStretchFactor(ui.txtFileName, 1);
+        inFrame->addWidget(widget);
+    inFrame->setStretchFactor(ui.txtFileName, 1);
     ui.cmdAddLyrics->hide();
     ui.songFolderBox->hide();
     ui.songFileBox->hide();
@@ -98,8 +95,11 @@ void frmSychLyrics::layOutControls() {
     top->addWidget(ui.fileBar, 1);
     top->addSpacing(8);
     top->addWidget(ui.cmdClose, 0, Qt::AlignTop);
+    return top;
+}
 
-    // The sheet panel: list, current lyric, slider and transport on the left.
+// List, current lyric, slider and transport.
+QLayout* sheetColumn(const Controls& ui) {
     ui.lvLyrics->setMinimumSize(485, 200);
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(ui.sldSong, 1);
@@ -110,8 +110,11 @@ void frmSychLyrics::layOutControls() {
     left->addWidget(ui.lblCurrentLyric);
     left->addLayout(sliderRow);
     left->addLayout(row({ui.cmdPlay, ui.cmdStop}));
+    return left;
+}
 
-    // ... and the editing buttons on the right, in their groups between separator lines.
+// The editing buttons in their groups between separator lines.
+QLayout* editingColumn(const Controls& ui) {
     auto* right = new QVBoxLayout;
     right->addLayout(row({ui.cmdMark, ui.cmdReset}));
     right->addWidget(makeLine("Line1"));
@@ -131,14 +134,18 @@ void frmSychLyrics::layOutControls() {
     saveRow->addStretch();
     saveRow->addWidget(ui.cmdSave);
     right->addLayout(saveRow);
+    return right;
+}
 
+void layOutSynchPanel(const Controls& ui) {
     auto* synch = new QHBoxLayout(ui.picSynch);
     synch->setContentsMargins(0, 0, 0, 0);
-    synch->addLayout(left, 1);
+    synch->addLayout(sheetColumn(ui), 1);
     synch->addSpacing(8);
-    synch->addLayout(right);
+    synch->addLayout(editingColumn(ui));
+}
 
-    // The text panel.
+void layOutUnsynchPanel(const Controls& ui) {
     auto* unsynch = new QVBoxLayout(ui.picUnsynch);
     unsynch->setContentsMargins(0, 0, 0, 0);
     unsynch->addWidget(ui.txtAddLyrics, 1);
@@ -147,21 +154,36 @@ void frmSychLyrics::layOutControls() {
     unsynchButtons->addWidget(ui.cmdClearUnsynch);
     unsynchButtons->addWidget(ui.cmdSaveUnsynch);
     unsynch->addLayout(unsynchButtons);
+}
 
+void styleStatusLine(QLabel* status) {
+    status->setMinimumHeight(19);
+    status->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    status->setFrameShape(QFrame::Panel);
+    status->setFrameShadow(QFrame::Sunken);
+}
+
+} // namespace
+
+void frmSychLyrics::layOutControls() {
+    setStyleSheet(QStringLiteral("QPushButton { background-color: #E0E0E0; border: 1px solid "
+                                 "#8a8a8a; border-radius: 2px; padding: 2px 6px; }"
+                                 "QPushButton:pressed { background-color: #c8c8c8; }"
+                                 "QPushButton:disabled { color: #9a9a9a; border-color: #c0c0c0; }"
+                                 "QPushButton:focus { border: 1px dotted #202020; }"));
+    styleButtons(ui);
+    layOutSynchPanel(ui);
+    layOutUnsynchPanel(ui);
     // Both panels share one place; at most one is shown.
     auto* panels = new QGridLayout;
     panels->addWidget(ui.picSynch, 0, 0);
     panels->addWidget(ui.picUnsynch, 0, 0);
     ui.picUnsynch->hide();
-
-    ui.lblStatus->setMinimumHeight(19);
-    ui.lblStatus->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    ui.lblStatus->setFrameShape(QFrame::Panel);
-    ui.lblStatus->setFrameShadow(QFrame::Sunken);
+    styleStatusLine(ui.lblStatus);
 
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(12, 4, 8, 0);
-    window->addLayout(top);
+    window->addLayout(fileBarRow(ui));
     window->addLayout(panels, 1);
     // With both panels hidden the free space lands here, not in the file bar or status line.
     window->addStretch(0);
