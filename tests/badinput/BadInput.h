@@ -1,9 +1,10 @@
 #pragma once
 
-// Helpers shared by the bad-input executables: files, songs shown in the file bar, random
-// bytes, and re-running one test row in a child process (as an unprivileged user, or under a
-// small file-size limit) when the case cannot be made in this process.
+// Helpers shared by the bad-input executables: random bytes, the files in a folder, and
+// re-running one test row in a child process (as an unprivileged user, or under a small
+// file-size limit) when the case cannot be made in this process.
 
+#include "support/Files.h"
 #include "support/TestWindow.h"
 
 #include <QCoreApplication>
@@ -21,23 +22,6 @@
 #include <unistd.h>
 
 namespace badinput {
-
-inline QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-inline bool putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Points the file bar at folder + name, as the Open dialog would.
-inline void showSong(TestWindow& w, const QString& folder, const QString& name) {
-    w->ui.songFolderBox->setText(folder);
-    w->ui.songFileBox->setText(name);
-    w->ui.txtFileName->setText(folder + name);
-}
 
 // The same bytes on every run: a failure can be repeated.
 inline QByteArray randomBytes(quint32 seed, qsizetype size) {

@@ -177,7 +177,7 @@ private slots:
         QFETCH(QByteArray, xml);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Song.xml"));
-        QVERIFY(putFile(path, xml));
+        QVERIFY(!writeFile(path, xml).isNull());
         TestWindow w;
         w.createDatabase();
         w.openAnswers << dir.filePath(QStringLiteral("Song.mp3"));
@@ -193,14 +193,15 @@ private slots:
         verifyStatus(w, playStatus);
         QTEST(w->ui.cmdPlay->text() == QLatin1String("Pause"), "playing");
         QTEST(previewRows(w), "preview");
-        QCOMPARE(contentsOf(path), xml); // reading never writes
+        QCOMPARE(readFile(path), xml); // reading never writes
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Song.xml")});
     }
 
     // Given on the command line, a lyrics file that expands without end still leaves a player.
     void startUpWithAFloodingLyricsFile() {
         QTemporaryDir dir;
-        QVERIFY(putFile(dir.filePath(QStringLiteral("Song.xml")), entityFlood(8500, false)));
+        QVERIFY(!writeFile(dir.filePath(QStringLiteral("Song.xml")), entityFlood(8500, false))
+                     .isNull());
         TestWindow w(dir.filePath(QStringLiteral("Song.mp3")));
         w->Form_Load();
         verifyStatus(w, QStringLiteral("Song.xml is damaged at line 1"));
@@ -247,6 +248,7 @@ private slots:
             << QStringLiteral("a") + QChar(0xD800) << "cannot hold (U+D800)";
         QTest::newRow("lone low surrogate")
             << QChar(0xDC00) + QStringLiteral("z") << "cannot hold (U+DC00)";
+        QTest::newRow("control character") << QStringLiteral("bell\a") << "cannot hold (U+0007)";
         QTest::newRow("noncharacter")
             << QStringLiteral("a") + QChar(0xFFFF) << "cannot hold (U+FFFF)";
     }
@@ -254,9 +256,9 @@ private slots:
         QFETCH(QString, lyric);
         QTemporaryDir dir;
         const QString old = dir.filePath(QStringLiteral("Song.xml"));
-        QVERIFY(putFile(old, document(lineElement(1, "3", "before"))));
+        QVERIFY(!writeFile(old, document(lineElement(1, "3", "before"))).isNull());
         TestWindow w;
-        showSong(w, dir.path() + QLatin1Char('/'), QStringLiteral("Song.mp3"));
+        w.showSong(dir.path() + QLatin1Char('/'), QStringLiteral("Song.mp3"));
         w.setSheet({QStringLiteral("fine|1")});
         w.select(1);
         w.inputAnswers << lyric; // the lyric typed into the edit box
@@ -266,7 +268,7 @@ private slots:
         w->ui.cmdSave->click();
         QFETCH(QString, status);
         verifyStatus(w, status);
-        QCOMPARE(contentsOf(old), document(lineElement(1, "3", "before")));
+        QCOMPARE(readFile(old), document(lineElement(1, "3", "before")));
         QVERIFY(w->ui.cmdSave->isEnabled());
     }
 
@@ -345,7 +347,7 @@ private slots:
         t.w->ui.txtAddLyrics->setPlainText(QStringLiteral("before"));
         if (!file.isEmpty()) {
             const QString path = t.dir.filePath(QStringLiteral("lyrics.txt"));
-            QVERIFY(putFile(path, file));
+            QVERIFY(!writeFile(path, file).isNull());
             t.w.openAnswers << path;
             t.w->ui.cmdLyricsFromText->click();
         } else {
@@ -357,7 +359,7 @@ private slots:
         verifyStatus(t.w, status);
         // Whatever the panel holds, saving it into the tag ends defined: saved as cleaned
         // text, or refused with the song unchanged.
-        const QByteArray songBefore = contentsOf(t.song);
+        const QByteArray songBefore = readFile(t.song);
         t.w->ui.lblStatus->clear();
         t.w->ui.cmdSaveUnsynch->click();
         QFETCH(QString, tagSave);
@@ -365,7 +367,7 @@ private slots:
         if (tagSave.isEmpty())
             QCOMPARE(t.w->GetLyrics(t.song), t.w->ui.txtAddLyrics->toPlainText());
         else
-            QCOMPARE(contentsOf(t.song), songBefore);
+            QCOMPARE(readFile(t.song), songBefore);
         for (int i = 1; i <= t.w->sheet().count(); ++i)
             for (const QChar c : t.w->sheet().cell(i, frmSychLyrics::ColLyric))
                 QVERIFY(c.unicode() >= 0x20 && c != QChar(0x7F));

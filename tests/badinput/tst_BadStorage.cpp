@@ -39,8 +39,8 @@ struct Library {
         QDir().mkpath(folder);
         song = folder + QStringLiteral("/Song.mp3");
         lyrics = folder + QStringLiteral("/Song.xml");
-        putFile(song, oldSong());
-        putFile(lyrics, kOldLyrics);
+        writeFile(song, oldSong());
+        writeFile(lyrics, kOldLyrics);
         database = w.createDatabase();
         w.openAnswers << song;
         w->ui.cmdOpen->click();
@@ -155,7 +155,7 @@ private slots:
         const QString db = l.database;
         QFile::remove(db);
         if (kind == QLatin1String("file")) {
-            QVERIFY(putFile(db, bytes));
+            QVERIFY(!writeFile(db, bytes).isNull());
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkdir(db));
         } else if (kind == QLatin1String("pipe")) {
@@ -186,7 +186,7 @@ private slots:
             }
         }
         const bool pipe = kind == QLatin1String("pipe"); // reading it would block
-        const QByteArray dbBefore = pipe ? QByteArray() : contentsOf(db);
+        const QByteArray dbBefore = pipe ? QByteArray() : readFile(db);
         if (kind == QLatin1String("read-only"))
             QFile::setPermissions(db, QFile::ReadOwner);
         if (kind == QLatin1String("unreadable"))
@@ -222,10 +222,10 @@ private slots:
             if (kind == QLatin1String("unreadable"))
                 QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
             if (!pipe)
-                QCOMPARE(contentsOf(db), dbBefore);
+                QCOMPARE(readFile(db), dbBefore);
             QCOMPARE(filesIn(l.w->platform().programFolder), programFiles);
         }
-        QCOMPARE(contentsOf(l.song), oldSong());
+        QCOMPARE(readFile(l.song), oldSong());
     }
 
     // Both saves meet a folder or disk that refuses them: the status line says why and every
@@ -314,11 +314,11 @@ private slots:
             return;
         }
         QCOMPARE(filesIn(l.folder), filesBefore); // no temporary file left behind
-        QCOMPARE(contentsOf(l.song), oldSong());
+        QCOMPARE(readFile(l.song), oldSong());
         if (trouble == QLatin1String("folder for the file"))
             QVERIFY(QDir(l.lyrics).isEmpty());
         else
-            QCOMPARE(contentsOf(l.lyrics), kOldLyrics);
+            QCOMPARE(readFile(l.lyrics), kOldLyrics);
     }
 
     // Whatever stands at the file's name: a link is written through to the regular file it
@@ -393,7 +393,7 @@ private slots:
             if (intoTag)
                 QCOMPARE(l.w->GetLyrics(written), QStringLiteral("new words"));
             else
-                QVERIFY(contentsOf(written).contains("number 3</LyricLine>"));
+                QVERIFY(readFile(written).contains("number 3</LyricLine>"));
             QVERIFY(intoTag ? l.w->ui.picUnsynch->isHidden() : !l.w->ui.cmdSave->isEnabled());
         } else {
             QVERIFY(!QFileInfo(written).isFile()); // the pipe or the device is still there

@@ -12,17 +12,6 @@
 #include <QTreeView>
 #include <QXmlStreamReader>
 
-namespace {
-
-// Points the file bar at folder + name, as opening the song would.
-void showSong(TestWindow& w, const QString& folder, const QString& name) {
-    w->ui.songFolderBox->setText(folder);
-    w->ui.songFileBox->setText(name);
-    w->ui.txtFileName->setText(folder + name);
-}
-
-} // namespace
-
 class LyricsFileTest : public QObject {
     Q_OBJECT
     QTemporaryDir songs;
@@ -75,7 +64,7 @@ private slots:
         QFETCH(QString, song);
         QFETCH(QStringList, rows);
         TestWindow w;
-        showSong(w, folder(), song);
+        w.showSong(folder(), song);
         w.setSheet(rows);
         const QStringList saved = w.sheet();
         w->ui.cmdAdjustAll->setEnabled(false);
@@ -133,15 +122,8 @@ private slots:
             << QByteArray("<S><!-- c --><L><LINE><?pi x?><LyricLine>a<b>b</b><!--c-->c"
                           "</LyricLine></LINE></L></S>")
             << QStringList{"1|abc||"} << QString();
-        QTest::newRow("not well-formed")
-            << QByteArray("<S><LYRICS><L><LyricLine>kept</LyricLine></L>\n<L><LyricLine>x</L>")
-            << QStringList{"1|kept||"} << "Damaged.xml is damaged at line 2, column";
-        QTest::newRow("empty file") << QByteArray() << QStringList{} << "no root element";
         QTest::newRow("cut in a line") << QByteArray("<S><L><LINE><LyricLine>a</LyricLine>")
                                        << QStringList{} << "line 1, column 36 (Premature end";
-        QTest::newRow("stray text")
-            << QByteArray("<S><LYRICS>oops<L><LyricLine>a</LyricLine></L></LYRICS></S>")
-            << QStringList{"1|a||"} << "Damaged.xml, line 1, column 16: text between";
     }
     void openingASongReadsItsFile() {
         QFETCH(QByteArray, xml);
@@ -157,42 +139,22 @@ private slots:
         QCOMPARE(w.player->count("InitPlayer"), 1); // start-up went on
     }
 
-    void aFailedSaveKeepsTheOldFile_data() {
-        QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("lyric");
-        QTest::addColumn<bool>("readOnlyFolder");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("read-only folder") << "Song.mp3"
-                                          << "new" << true << "Cannot save the lyrics";
-        // The save's temporary file name outgrows the file system's limit; root cannot help.
-        QTest::newRow("no room for a temporary name") << QString(250, u'n') + ".mp3"
-                                                      << "new" << false << "Cannot save the lyrics";
-        QTest::newRow("control character") << "Song.mp3"
-                                           << "bell\a" << false << "Line 1 holds";
-    }
-    void aFailedSaveKeepsTheOldFile() {
-        QFETCH(QString, song);
-        QFETCH(QString, lyric);
-        QFETCH(bool, readOnlyFolder);
-        QFETCH(QString, status);
-        QTemporaryDir dir;
-        const QString old = dir.filePath(song.left(song.size() - 4) + QStringLiteral(".xml"));
+    // The save's temporary file name outgrows the file system's limit; even root cannot help.
+    void noRoomForATemporaryNameKeepsTheOldFile() {
+        const QString song = QString(250, u'n') + QStringLiteral(".mp3");
+        const QString old = songs.filePath(song.chopped(4) + QStringLiteral(".xml"));
         writeFile(old, "the lines saved before");
-        if (readOnlyFolder) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-            if (QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly))
-                QSKIP("this user writes into read-only folders");
-        }
         TestWindow w;
-        showSong(w, dir.path() + QLatin1Char('/'), song);
-        w.setSheet({lyric + QStringLiteral("|3")});
+        w.showSong(folder(), song);
+        w.setSheet({QStringLiteral("new|3")});
         w->ShowSaveButton();
         w->ui.cmdSave->click();
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readFile(old), QByteArray("the lines saved before"));
-        QVERIFY2(w->ui.lblStatus->text().contains(status), qPrintable(w->ui.lblStatus->text()));
+        QVERIFY2(w->ui.lblStatus->text().contains(u"Cannot save the lyrics"),
+                 qPrintable(w->ui.lblStatus->text()));
         QVERIFY(w->ui.cmdSave->isEnabled());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no leftovers
+        QCOMPARE(QDir(songs.path()).entryList({song.left(20) + QLatin1Char('*')}, QDir::Files),
+                 QStringList{old.section(u'/', -1)}); // no leftovers
     }
 
     void saveWithoutASongSaysSo() {

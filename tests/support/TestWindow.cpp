@@ -5,6 +5,7 @@
 #include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -89,4 +90,10 @@ QString TestWindow::createDatabase() const {
 
 void TestWindow::select(int position) const {
     window->ui.lvLyrics->setCurrentIndex(window->sheet().index(position - 1, 0));
+}
+
+void TestWindow::showSong(const QString& folder, const QString& name) const {
+    window->ui.songFolderBox->setText(folder);
+    window->ui.songFileBox->setText(name);
+    window->ui.txtFileName->setText(folder + name);
 }

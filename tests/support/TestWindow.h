@@ -23,6 +23,8 @@ struct TestWindow {
     void open(const QString& path);
     // One display tick with the player's clock at ms.
     void tickAt(int ms);
+    // Points the file bar at folder + name (folder ends in '/'), as opening the song would.
+    void showSong(const QString& folder, const QString& name) const;
     // Makes the row at position (1-based) the list's current row, as a click on it does.
     void select(int position) const;
 
