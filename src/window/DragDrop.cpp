@@ -2,7 +2,6 @@
 
 #include "sources/TextFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -47,13 +46,13 @@ protected:
             drop->acceptProposedAction();
             return true;
         }
-        // The window decides by where the file lands: the text panel takes text files.
-        const auto* widget = static_cast<QWidget*>(watched);
-        const QPointF at = m_window->mapFromGlobal(widget->mapToGlobal(drop->position().toPoint()));
-        QDropEvent forwarded(at, drop->possibleActions(), drop->mimeData(), drop->buttons(),
-                             drop->modifiers());
-        QCoreApplication::sendEvent(m_window, &forwarded);
-        drop->setAccepted(forwarded.isAccepted());
+        // A file dropped here is the window's: the text panel's box takes text files.
+        drop->acceptProposedAction();
+        const QString path = draggedFile(drop->mimeData());
+        const bool onTextPanel =
+            m_window->ui.picUnsynch->isAncestorOf(static_cast<QWidget*>(watched));
+        m_window->guarded("Drop",
+                          [this, &path, onTextPanel] { m_window->DropFile(path, onTextPanel); });
         return true;
     }
 
