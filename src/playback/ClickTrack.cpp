@@ -26,7 +26,7 @@ QByteArray ClickTrackWav() {
     const auto samples =
         static_cast<std::uint32_t>(static_cast<std::int64_t>(kClickTrackLengthMs) * kRate / 1000);
     QByteArray wav;
-    wav.reserve(static_cast<qsizetype>(44 + samples * 2));
+    wav.reserve(44 + static_cast<qsizetype>(samples) * 2);
     wav.append("RIFF");
     append32(wav, 36 + samples * 2);
     wav.append("WAVEfmt ");

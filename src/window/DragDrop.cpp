@@ -18,7 +18,7 @@ namespace {
 QString draggedFile(const QMimeData* mime) {
     if (!mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().first().isLocalFile())
         return {};
-    const QString path = mime->urls().first().toLocalFile();
+    QString path = mime->urls().first().toLocalFile();
     if (QFileInfo(path).suffix().compare(QLatin1String("lrc"), Qt::CaseInsensitive) == 0)
         return {}; // LRC import will be called here
     return path;

@@ -73,15 +73,15 @@ void frmSychLyrics::installMarkingKeys() {
     m_reactionDelayMs = std::clamp(stored, 0, kMaxReactionDelayMs);
     m_keyOverlay = new KeyOverlay(keyList(), this);
 
-    const auto key = [this](QKeySequence keys, const char* name, std::function<void()> action,
-                            bool repeat = true) {
+    const auto key = [this](const QKeySequence& keys, const char* name,
+                            const std::function<void()>& action, bool repeat = true) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setAutoRepeat(repeat);
         connect(shortcut, &QShortcut::activated, this,
                 [this, name, action] { guarded(name, action); });
     };
     // A button's key clicks it when a user could: shown and enabled.
-    const auto button = [this, &key](QKeySequence keys, QPushButton* target,
+    const auto button = [this, &key](const QKeySequence& keys, QPushButton* target,
                                      QList<QPushButton*> alternatives = {}) {
         alternatives.prepend(target);
         key(
