@@ -36,5 +36,5 @@ lame --quiet -m m -b 32 "$demo/song.wav" "$song"
 
 QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/window.png "$song" 2>/dev/null
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
-  build/tools/velmora-screenshot docs/playing.png "$song" --play 9.5 2>/dev/null
+  build/tools/velmora-screenshot docs/playing.png "$song" --play 9.5 --speed -2 2>/dev/null
 echo "wrote docs/window.png and docs/playing.png"

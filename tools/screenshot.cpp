@@ -1,7 +1,8 @@
 // Grabs the window as a PNG for the documentation:
-//   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]...
+//   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--speed TENTHS]
 // With --play the song plays (null audio output) that long before the grab; each --mark
-// presses Mark Line when playback reaches that second.
+// presses Mark Line when playback reaches that second; --speed steps the speed by tenths
+// (-2 plays at 0.8×) once playback has begun.
 #include "playback/MpvPlayer.h"
 #include "window/frmSychLyrics.h"
 
@@ -9,9 +10,11 @@
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     qputenv("VELMORA_AUDIO_OUTPUT", qgetenv("VELMORA_AUDIO_OUTPUT").isEmpty()
@@ -21,12 +24,13 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
-                             "[--mark SECOND]...\n");
+                             "[--mark SECOND]... [--speed TENTHS]\n");
         return 2;
     }
     const QString out = args.takeFirst();
     double playSeconds = 0;
     QList<int> marks;
+    int speedTenths = 0;
     QString song;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
@@ -34,6 +38,8 @@ int main(int argc, char* argv[]) {
             playSeconds = args.takeFirst().toDouble();
         else if (arg == QLatin1String("--mark") && !args.isEmpty())
             marks << args.takeFirst().toInt();
+        else if (arg == QLatin1String("--speed") && !args.isEmpty())
+            speedTenths = args.takeFirst().toInt();
         else
             song = arg;
     }
@@ -42,12 +48,17 @@ int main(int argc, char* argv[]) {
     platform.player = std::make_unique<MpvPlayer>();
     platform.programFolder = QApplication::applicationDirPath();
     platform.commandLine = song;
+    const QTemporaryDir settings; // the pictures never depend on the user's settings
+    platform.settingsFile = settings.filePath(QStringLiteral("settings.ini"));
     frmSychLyrics window(std::move(platform));
     window.guarded("Start-up", [&window] { window.Form_Load(); });
     window.show();
 
     if (playSeconds > 0) {
         window.ui.cmdPlay->click();
+        for (int i = 0; i < std::abs(speedTenths); ++i)
+            window.guarded("Speed",
+                           [&window, speedTenths] { window.StepSpeed(speedTenths < 0 ? -1 : 1); });
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < playSeconds * 1000) {

@@ -25,6 +25,14 @@ public:
     virtual std::int16_t GetPositionSeconds() = 0; // seconds within that minute
     virtual void SeekPosition(std::int32_t seconds) = 0;
 
+    // Beyond the control, for the marking keys: the position and a seek in milliseconds, and
+    // the playback speed (1 is normal; the pitch stays). The player keeps the speed across
+    // Stop, Play and other songs: slowing down is a choice for the whole marking session.
+    virtual std::int32_t GetPositionMs() = 0;
+    virtual void SeekPositionMs(std::int32_t ms) = 0;
+    virtual void SetSpeed(double speed) = 0;
+    virtual double Speed() const = 0;
+
 signals:
     // The loaded song played to its end (not raised by StopSong or a failed load).
     void SongEnded(int reason);

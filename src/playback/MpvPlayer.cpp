@@ -51,6 +51,8 @@ void MpvPlayer::InitPlayer(std::int16_t /*mode*/, quintptr /*windowHandle*/) {
     setOption(m_mpv, "audio-display", "no");
     setOption(m_mpv, "gapless-audio", "no"); // else the end comes about half a second early
     setOption(m_mpv, "hr-seek", "yes");
+    setOption(m_mpv, "audio-pitch-correction", "yes"); // slower marking keeps the voice's pitch
+    setOption(m_mpv, "speed", QByteArray::number(m_speed));
     setOption(m_mpv, "idle", "yes");
     setOption(m_mpv, "keep-open", "no");
     setOption(m_mpv, "terminal", "no");
@@ -129,12 +131,19 @@ std::int32_t MpvPlayer::GetSongLength() {
     return m_lengthMs;
 }
 
-std::int32_t MpvPlayer::GetPosition() {
+double MpvPlayer::position() const {
     // While paused after a seek, mpv reports the target less the audio it has buffered
     // (1.81 for 2); playback resumes at the target, so that is the position to show.
-    const double position = m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+    return m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+}
+
+std::int32_t MpvPlayer::GetPosition() {
     // Decoding lands a few samples short of an exact seek (1.99995 for 2), so allow 5 ms.
-    return clampToInt32(std::floor(position + 0.005));
+    return clampToInt32(std::floor(position() + 0.005));
+}
+
+std::int32_t MpvPlayer::GetPositionMs() {
+    return clampToInt32(std::round(position() * 1000.0));
 }
 
 std::int16_t MpvPlayer::GetPositionMinutes() {
@@ -146,15 +155,28 @@ std::int16_t MpvPlayer::GetPositionSeconds() {
 }
 
 void MpvPlayer::SeekPosition(std::int32_t seconds) {
+    seekTo(seconds);
+}
+
+void MpvPlayer::SeekPositionMs(std::int32_t ms) {
+    seekTo(ms / 1000.0);
+}
+
+void MpvPlayer::seekTo(double seconds) {
     if (!m_mpv || doubleProperty("duration") <= 0)
         return;
-    const QByteArray target = QByteArray::number(seconds);
+    const QByteArray target = QByteArray::number(seconds, 'f', 3);
     command({"seek", target.constData(), "absolute+exact"});
     int paused = 0;
     mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
     if (paused)
-        m_pausedSeekTarget =
-            std::clamp(static_cast<double>(seconds), 0.0, doubleProperty("duration"));
+        m_pausedSeekTarget = std::clamp(seconds, 0.0, doubleProperty("duration"));
+}
+
+void MpvPlayer::SetSpeed(double speed) {
+    m_speed = speed;
+    if (m_mpv)
+        mpv_set_property(m_mpv, "speed", MPV_FORMAT_DOUBLE, &m_speed);
 }
 
 void MpvPlayer::drainEvents() {

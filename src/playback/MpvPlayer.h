@@ -26,11 +26,17 @@ public:
     std::int16_t GetPositionMinutes() override;
     std::int16_t GetPositionSeconds() override;
     void SeekPosition(std::int32_t seconds) override;
+    std::int32_t GetPositionMs() override;
+    void SeekPositionMs(std::int32_t ms) override;
+    void SetSpeed(double speed) override;
+    double Speed() const override { return m_speed; }
 
 private:
     void drainEvents();
     double doubleProperty(const char* name) const;
     void command(std::initializer_list<const char*> args);
+    void seekTo(double seconds);
+    double position() const;
 
     mpv_handle* m_mpv = nullptr;
     std::optional<double> m_pausedSeekTarget;
@@ -38,4 +44,5 @@ private:
     // LoadSong or StopSong.
     std::int32_t m_lengthMs = 0;
     bool m_stopped = false;
+    double m_speed = 1; // mpv keeps it across songs too; kept here for a player not yet started
 };

@@ -54,7 +54,7 @@ void frmSychLyrics::showPlayingPosition() {
 
     const auto second = static_cast<std::int16_t>(std::min(position, kMaxMarkSeconds));
     const std::optional<Recordset> found = GetLyricAtTime(state.songFile, second);
-    if (!found || found->bof() || found->eof())
+    if (!found || found->bof() || found->eof() || m_replayHold)
         return;
     state.currentLyric = found->field(QStringLiteral("LyricLine")).toString();
     m_sheet.setMarkCursor(

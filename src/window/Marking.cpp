@@ -1,16 +1,27 @@
 #include "window/frmSychLyrics.h"
 
+#include "sheet/ReactionDelay.h"
 #include "sheet/TimeText.h"
 
 #include <QLabel>
 
+#include <algorithm>
+
 void frmSychLyrics::cmdMark_Click() {
+    if (takeTap())
+        return; // the tap-along measures the press instead
     const int stamped = selectedRow();
     if (stamped == 0)
         return; // nothing selected: nothing to stamp
-    const std::int32_t secs = player().GetPosition();
-    const std::int16_t minutes = player().GetPositionMinutes();
-    const std::int16_t seconds = player().GetPositionSeconds();
+    std::int32_t secs = player().GetPosition();
+    std::int16_t minutes = player().GetPositionMinutes();
+    std::int16_t seconds = player().GetPositionSeconds();
+    if (m_reactionDelayMs != 0) {
+        secs =
+            DelayedPositionMs(player().GetPositionMs(), m_reactionDelayMs, player().Speed()) / 1000;
+        minutes = static_cast<std::int16_t>(std::min(secs / 60, 32767));
+        seconds = static_cast<std::int16_t>(secs % 60);
+    }
     if (secs > kMaxMarkSeconds) {
         showStatus(QStringLiteral("Lines can be marked up to %1 into a song.")
                        .arg(SecondsToTime(kMaxMarkSeconds)));

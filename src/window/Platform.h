@@ -27,4 +27,5 @@ struct Platform {
     std::function<QString()> clipboardText;
     QString programFolder; // the folder the program runs from, without a trailing separator
     QString commandLine;   // the arguments after the program's name, joined by single blanks
+    QString settingsFile;  // an INI file for the user's settings; "" for the platform's usual place
 };

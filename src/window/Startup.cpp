@@ -47,7 +47,12 @@ void frmSychLyrics::cmdOpen_Click() {
         m_platform.openDialog
             ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"), state.songFolder, initialName)
             : initialName;
-    if (chosen != initialName && !chosen.isEmpty()) {
+    OpenSongFromDialog(chosen);
+}
+
+// What the Open dialog's answer does; a dropped song arrives here too.
+void frmSychLyrics::OpenSongFromDialog(const QString& chosen) {
+    if (chosen != QLatin1String("*.mp3") && !chosen.isEmpty()) {
         const SongLocation location = SplitSongPath(chosen, nativeSeparator());
         state.songFolder = location.folder;
         state.songFile = location.file;

@@ -33,12 +33,16 @@ void frmSychLyrics::cmdAdjustAll_Click() {
 }
 
 void frmSychLyrics::cmdAdjustSingle_Click() {
+    AdjustSelectedLineBy(ui.txtAdjustSingle->text());
+}
+
+void frmSychLyrics::AdjustSelectedLineBy(const QString& amountText) {
     const QString action = QStringLiteral("Adjust Selected Line");
     const int p = RequireSelectedRow(action);
     if (p == 0)
         return;
     const bool unmarked = cell(p, ColSecs).trimmed().isEmpty();
-    const LyricSheet::ShiftReport skipped = m_sheet.shiftSelected(ui.txtAdjustSingle->text());
+    const LyricSheet::ShiftReport skipped = m_sheet.shiftSelected(amountText);
     ShowSaveButton();
     if (unmarked)
         showStatus(QStringLiteral("%1: line %2 has no time to move.").arg(action).arg(p));

@@ -38,6 +38,8 @@ void frmSychLyrics::cmdPlay_Click() {
         SetPlayingControls(true);
         // Marking is what the keyboard is for while the song plays.
         ui.cmdMark->setFocus();
+        if (const QString aids = markingAidsText(); !aids.isEmpty())
+            showStatus(aids);
     } else {
         player().PauseSong();
         state.isPlaying = true;
@@ -47,6 +49,11 @@ void frmSychLyrics::cmdPlay_Click() {
 }
 
 void frmSychLyrics::StopOrEndSong() {
+    if (m_tapAlong) {
+        finishTapAlong();
+        return;
+    }
+    m_replayHold = false;
     const std::int32_t length = songLengthSeconds();
     player().StopSong();
     state.isPlaying = false;

@@ -1,6 +1,7 @@
 #include "window/frmSychLyrics.h"
 
 #include "window/SongSlider.h"
+#include "window/TapAlong.h"
 #include "window/UpDown.h"
 
 #include <QEvent>
@@ -57,6 +58,8 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     buildControls();
     layOutControls();
     connectHandlers();
+    installMarkingKeys();
+    installDropTargets();
     ui.displayTimer->start();
 }
 

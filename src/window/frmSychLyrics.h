@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class KeyOverlay;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -80,6 +81,19 @@ public:
     void RedoSheetChange();
     // The sheet's selection shown in the list, as the model has it after a change.
     void showSheetSelection(bool scrollIntoView);
+
+    // ---- marking keys, the tap-along and drops (MarkingKeys.cpp, TapAlong.cpp, DragDrop.cpp) --
+    void SeekBy(std::int32_t deltaMs);
+    void ReplaySelectedLine();
+    void StepSpeed(int tenths); // 0 goes back to normal speed
+    void StepReactionDelay(std::int32_t deltaMs);
+    void AdjustSelectedLineBy(const QString& amountText);
+    void ShowKeys();
+    void StartTapAlong();
+    void OpenSongFromDialog(const QString& chosen);
+    void DropFile(const QString& path, bool onTextPanel);
+    std::int32_t reactionDelayMs() const { return m_reactionDelayMs; }
+    QString markingAidsText() const; // the speed and delay when not the usual, for lblStatus
 
     // ---- sources: tag lyrics and the unsynchronized panel ----------------------------------
     bool CheckForLyrics(const QString& fileName) const;
@@ -194,6 +208,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override; // the undo keys
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Sheet access by 1-based position (0 = no row), for the handlers.
@@ -213,6 +230,11 @@ private:
     void setSortByHeader(bool on);
     void setUnsynchText(const QString& text);
 
+    void installMarkingKeys();
+    void installDropTargets();
+    bool takeTap();
+    void finishTapAlong();
+
     Platform m_platform;
     LyricSheet m_sheet;
     QString m_historySong; // the song whose sheet the undo history belongs to
@@ -220,6 +242,11 @@ private:
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;
     int m_tickRow = 0; // the row the tick last selected; 0 after a seek, a resume or Stop
+    std::int32_t m_reactionDelayMs = 0;
+    bool m_replayHold = false; // a replayed line stays the mark cursor until Stop
+    struct TapAlong;
+    std::unique_ptr<TapAlong> m_tapAlong;
+    KeyOverlay* m_keyOverlay = nullptr;
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {

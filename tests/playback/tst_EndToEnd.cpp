@@ -4,6 +4,8 @@
 #include "support/Files.h"
 #include "support/TestWindow.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -78,6 +80,49 @@ private slots:
         player.SeekPosition(1); // nothing loaded: ignored, no failure
     }
 
+    // At half speed the song takes twice as long, and every mark still records the song's own
+    // position; the player keeps the speed for the next song.
+    void marksAtHalfSpeedRecordTheSongPosition() {
+        QTemporaryDir program;
+        CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
+        const QString song = program.filePath(QStringLiteral("Tone.mp3"));
+        QVERIFY(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song));
+        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+        {
+            TagLibComponent tag;
+            tag.LoadTag(song, true);
+            tag.SetFrameText(QStringLiteral("USLT"), QStringLiteral("First\nSecond"));
+            tag.SaveTag(song);
+        }
+        Platform platform;
+        platform.player = std::make_unique<MpvPlayer>();
+        platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
+        platform.programFolder = program.path();
+        platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
+        platform.commandLine = song;
+        frmSychLyrics w(std::move(platform));
+        w.Form_Load();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
+        waitForSecond(w, 1);
+        const std::int32_t at = w.ui.mp3Player->GetPosition();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY2(clock.elapsed() >= 1500, "at half speed a second of the song takes two");
+        QCOMPARE(w.sheet().cell(1, frmSychLyrics::ColSecs), QString::number(at));
+        QCOMPARE(w.sheet().cell(1, frmSychLyrics::ColTime), QStringLiteral("0:01"));
+        w.ui.cmdStop->click();
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // loads the song again
+        QCOMPARE(w.ui.mp3Player->Speed(), 0.5);
+        QVERIFY(QTest::qWaitFor([&] { return w.ui.mp3Player->GetPositionMs() > 0; }, 5000));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
+    }
+
     void synchronizesASong() {
         QTemporaryDir music;
         QTemporaryDir program;
@@ -97,6 +142,7 @@ private slots:
         platform.player = std::make_unique<MpvPlayer>();
         platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
         platform.programFolder = program.path();
+        platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
         platform.commandLine = song;
         frmSychLyrics w(std::move(platform));
         w.Form_Load();

@@ -25,6 +25,13 @@ public:
         positionMs = seconds * 1000;
         record("SeekPosition", seconds);
     }
+    std::int32_t GetPositionMs() override { return positionMs; }
+    void SeekPositionMs(std::int32_t ms) override { record("SeekPositionMs", positionMs = ms); }
+    // Kept across Stop and songs, as the real player keeps it.
+    void SetSpeed(double value) override {
+        calls << QStringLiteral("SetSpeed ") + QString::number(speed = value);
+    }
+    double Speed() const override { return speed; }
 
     void endSong() { emit SongEnded(0); }
     // How often the call was made, whatever its argument.
@@ -38,6 +45,7 @@ public:
     std::int32_t positionMs = 0;
     QString loadedPath;
     bool playing = false;
+    double speed = 1;
 
 private:
     void record(const char* call, const QString& argument) { calls << call + (u' ' + argument); }

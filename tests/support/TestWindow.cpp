@@ -28,6 +28,8 @@ Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     platform.clipboardText = [&test] { return test.clipboard; };
     platform.programFolder = test.programFolder.path();
     platform.commandLine = commandLine;
+    // Never the user's own settings.
+    platform.settingsFile = test.programFolder.filePath(QStringLiteral("settings.ini"));
     return platform;
 }
 
