@@ -23,6 +23,8 @@ public:
     virtual std::int32_t GetPosition() = 0;        // elapsed whole seconds
     virtual std::int16_t GetPositionMinutes() = 0; // minutes of the elapsed time
     virtual std::int16_t GetPositionSeconds() = 0; // seconds within that minute
+    // Elapsed milliseconds, for marks finer than a second.
+    virtual std::int64_t GetPositionMs() { return std::int64_t{GetPosition()} * 1000; }
     virtual void SeekPosition(std::int32_t seconds) = 0;
 
 signals:

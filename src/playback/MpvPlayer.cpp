@@ -145,6 +145,11 @@ std::int16_t MpvPlayer::GetPositionSeconds() {
     return static_cast<std::int16_t>(GetPosition() % 60);
 }
 
+std::int64_t MpvPlayer::GetPositionMs() {
+    const double position = m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+    return std::max<std::int64_t>(0, std::llround(std::min(position, 1e12) * 1000));
+}
+
 void MpvPlayer::SeekPosition(std::int32_t seconds) {
     if (!m_mpv || doubleProperty("duration") <= 0)
         return;

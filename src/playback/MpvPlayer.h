@@ -25,6 +25,7 @@ public:
     std::int32_t GetPosition() override;
     std::int16_t GetPositionMinutes() override;
     std::int16_t GetPositionSeconds() override;
+    std::int64_t GetPositionMs() override;
     void SeekPosition(std::int32_t seconds) override;
 
 private:

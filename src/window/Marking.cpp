@@ -4,13 +4,36 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
+namespace {
+
+// The player's position as one press marks it: whole seconds for the sheet, and the exact
+// milliseconds, kept inside that second, for the exports.
+struct MarkPosition {
+    std::int32_t secs = 0;
+    std::int16_t minutes = 0;
+    std::int16_t seconds = 0;
+    qint64 ms = -1;
+};
+
+MarkPosition markPosition(Mp3Player& player) {
+    MarkPosition at;
+    at.secs = player.GetPosition();
+    at.minutes = player.GetPositionMinutes();
+    at.seconds = player.GetPositionSeconds();
+    const qint64 second = qint64{at.secs} * 1000;
+    at.ms = std::clamp<qint64>(player.GetPositionMs(), second, second + 999);
+    return at;
+}
+
+} // namespace
+
 void frmSychLyrics::cmdMark_Click() {
     const int stamped = selectedRow();
     if (stamped == 0)
         return; // nothing selected: nothing to stamp
-    const std::int32_t secs = player().GetPosition();
-    const std::int16_t minutes = player().GetPositionMinutes();
-    const std::int16_t seconds = player().GetPositionSeconds();
+    const auto [secs, minutes, seconds, ms] = markPosition(player());
     if (secs > kMaxMarkSeconds) {
         showStatus(QStringLiteral("Lines can be marked up to %1 into a song.")
                        .arg(SecondsToTime(kMaxMarkSeconds)));
@@ -19,7 +42,7 @@ void frmSychLyrics::cmdMark_Click() {
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
     ui.lblCurrentLyric->setText(cell(stamped, ColLyric));
-    m_sheet.mark(secs, timeText);
+    m_sheet.mark(secs, timeText, ms);
     showSheetSelection(true);
     ShowSaveButton();
 }

@@ -21,6 +21,7 @@ public:
     std::int32_t GetPosition() override { return positionMs / 1000; }
     std::int16_t GetPositionMinutes() override { return std::int16_t(GetPosition() / 60); }
     std::int16_t GetPositionSeconds() override { return std::int16_t(GetPosition() % 60); }
+    std::int64_t GetPositionMs() override { return positionMs; }
     void SeekPosition(std::int32_t seconds) override {
         positionMs = seconds * 1000;
         record("SeekPosition", seconds);
