@@ -19,23 +19,24 @@ using LyricsFrame = TagLib::ID3v2::UnsynchronizedLyricsFrame;
 
 const QString kLyricsId = QStringLiteral("USLT");
 
-TagLib::String toTagLib(const QString& text) {
-    return TagLib::String(text.toStdString(), TagLib::String::UTF8);
-}
-
-QString fromTagLib(const TagLib::String& text) {
-    return QString::fromStdString(text.to8Bit(true));
-}
-
 // Lyrics are the only frame this program reads or writes.
 void requireLyrics(const QString& id) {
     if (id != kLyricsId)
         throw VersettaError(QStringLiteral("The tag frame \"%1\" is not supported.").arg(id));
 }
 
-// The lyrics a user expects when a tag holds several: those without a description (what
-// players show), else the first. Saving replaces that same frame and leaves the rest.
-LyricsFrame* expectedLyrics(const TagLib::ID3v2::Tag& tag) {
+} // namespace
+
+TagLib::String ToTagLib(const QString& text) {
+    return TagLib::String(text.toStdString(), TagLib::String::UTF8);
+}
+
+QString FromTagLib(const TagLib::String& text) {
+    return QString::fromStdString(text.to8Bit(true));
+}
+
+// Saving replaces the frame ExpectedLyrics finds and leaves the rest.
+TagLib::ID3v2::UnsynchronizedLyricsFrame* ExpectedLyrics(const TagLib::ID3v2::Tag& tag) {
     LyricsFrame* first = nullptr;
     for (TagLib::ID3v2::Frame* frame : tag.frameList("USLT")) {
         auto* lyrics = dynamic_cast<LyricsFrame*>(frame);
@@ -49,13 +50,13 @@ LyricsFrame* expectedLyrics(const TagLib::ID3v2::Tag& tag) {
     return first;
 }
 
-QString lyricsText(const TagLib::ID3v2::Tag& tag) {
-    const LyricsFrame* lyrics = expectedLyrics(tag);
-    return lyrics ? fromTagLib(lyrics->text()) : QString();
+QString LyricsText(const TagLib::ID3v2::Tag& tag) {
+    const LyricsFrame* lyrics = ExpectedLyrics(tag);
+    return lyrics ? FromTagLib(lyrics->text()) : QString();
 }
 
-void setLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding) {
-    LyricsFrame* lyrics = expectedLyrics(tag);
+void SetLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding) {
+    LyricsFrame* lyrics = ExpectedLyrics(tag);
     if (!lyrics) {
         auto created = std::make_unique<LyricsFrame>(encoding);
         // "XXX" is the tag format's code for a language that is not known.
@@ -64,10 +65,8 @@ void setLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String:
         tag.addFrame(created.release());
     }
     lyrics->setTextEncoding(encoding);
-    lyrics->setText(toTagLib(text));
+    lyrics->setText(ToTagLib(text));
 }
-
-} // namespace
 
 struct TagLibComponent::Loaded {
     explicit Loaded(const QString& path)
@@ -109,7 +108,7 @@ QString TagLibComponent::GetFrameText(const QString& frameId) {
     if (!m_loaded)
         return {};
     const TagLib::ID3v2::Tag* tag = m_loaded->file.ID3v2Tag(false);
-    return tag ? lyricsText(*tag) : QString();
+    return tag ? LyricsText(*tag) : QString();
 }
 
 void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) {
@@ -138,13 +137,13 @@ void TagLibComponent::SaveTag(const QString& path) {
     change.frameIds = {kLyricsId};
     if (m_newLyrics) {
         change.apply = [this](TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding) {
-            setLyricsText(tag, *m_newLyrics, encoding);
+            SetLyricsText(tag, *m_newLyrics, encoding);
         };
         // TagLib does not read back every frame it writes as it was (a described lyrics frame
         // with no text loses its description), so the lyrics themselves are checked too: a
         // frame that would now come first must not hide the new ones.
         change.readBack = [this](const TagLib::ID3v2::Tag* written) {
-            return written && lyricsText(*written) == *m_newLyrics
+            return written && LyricsText(*written) == *m_newLyrics
                        ? QString()
                        : QStringLiteral("the lyrics would not read back as written");
         };

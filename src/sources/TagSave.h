@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <id3v2tag.h>
+#include <unsynchronizedlyricsframe.h>
 
 // The one way this program writes a song's tag: into a copy of the song, which is checked
 // (the audio, every frame the change does not own, and what the change wrote) before it takes
@@ -19,6 +20,17 @@ struct TagChange {
     // "" when the written tag (null for none) holds what apply meant, else why not. Optional.
     std::function<QString(const TagLib::ID3v2::Tag* written)> readBack;
 };
+
+// ---- the unsynchronized lyrics frame, shared by the tag writers ---------------------------
+
+TagLib::String ToTagLib(const QString& text);
+QString FromTagLib(const TagLib::String& text);
+// The lyrics a user expects when a tag holds several: those without a description (what
+// players show), else the first; null for none.
+TagLib::ID3v2::UnsynchronizedLyricsFrame* ExpectedLyrics(const TagLib::ID3v2::Tag& tag);
+QString LyricsText(const TagLib::ID3v2::Tag& tag);
+// Replaces the text of the expected lyrics frame, or adds one.
+void SetLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding);
 
 // Saves change into the song at path; throws VersettaError with the reason when it cannot.
 // Answers what the user should know about a save that worked ("" for nothing).
