@@ -85,6 +85,10 @@ void frmSychLyrics::WriteSyncedLyricsToTag() {
 }
 
 void frmSychLyrics::ImportLrcFile(const QString& path) {
+    guarded("Reading the LRC file", [this, &path] { readLrcIntoSheet(path); });
+}
+
+void frmSychLyrics::readLrcIntoSheet(const QString& path) {
     if (ui.cmdMark->isEnabled())
         throw VersettaError(QStringLiteral("Pause or stop the song before reading %1 into the "
                                            "sheet.")
@@ -124,7 +128,7 @@ void frmSychLyrics::ImportLrcBesideSong() {
                                 .arg(nameOf(song), nameOf(SynchLyricsFileName(song)), nameOf(lrc)));
     if (!QFileInfo(lrc).isFile())
         throw VersettaError(QStringLiteral("There is no %1 beside the song.").arg(nameOf(lrc)));
-    ImportLrcFile(lrc);
+    readLrcIntoSheet(lrc);
 }
 
 void frmSychLyrics::offerLrcBesideSong(const QString& songPath) {

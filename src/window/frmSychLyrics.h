@@ -114,7 +114,8 @@ public:
     void WriteLrcFile();           // Ctrl+E
     void WriteSyncedLyricsToTag(); // Ctrl+T
     void ImportLrcBesideSong();    // Ctrl+L, for a song without a lyrics file
-    // Replaces the sheet with the lines of an LRC file, as one undoable step.
+    // Replaces the sheet with the lines of an LRC file, as one undoable step; a file that
+    // cannot be read leaves the sheet as it was and says why in the status line.
     void ImportLrcFile(const QString& path);
     // Tells the user of an LRC file beside a song that has no lyrics file.
     void offerLrcBesideSong(const QString& songPath);
@@ -213,6 +214,7 @@ private:
     void fillSheet(const std::vector<SheetRow>& rows);  // one undo step, as any load
     bool exportKeyPressed(QKeyEvent* event);            // Ctrl+E, Ctrl+T, Ctrl+L
     QString songOfFileBar(const QString& action) const; // throws when no song is open
+    void readLrcIntoSheet(const QString& path);
 
     void buildControls();
     void layOutControls();
