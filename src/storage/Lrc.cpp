@@ -98,12 +98,15 @@ std::vector<LrcLine> ReadLrc(const QString& text) {
         if (line.startsWith(QChar(0xFEFF)))
             line.remove(0, 1);
         std::vector<qint64> stamps;
-        for (QRegularExpressionMatch m = stampPattern().match(line); m.hasMatch();
-             m = stampPattern().match(line)) {
+        // Most lines of a long file are lyrics: the patterns run only where they can match.
+        while (line.startsWith(QLatin1Char('['))) {
+            const QRegularExpressionMatch m = stampPattern().match(line);
+            if (!m.hasMatch())
+                break;
             stamps.push_back(stampMs(m));
             line.remove(0, m.capturedLength());
         }
-        if (stamps.empty()) {
+        if (stamps.empty() && line.trimmed().startsWith(QLatin1Char('['))) {
             if (const QRegularExpressionMatch tag = headerTag.match(line.trimmed());
                 tag.hasMatch()) {
                 if (tag.captured(1).compare(QLatin1String("offset"), Qt::CaseInsensitive) == 0)
@@ -111,7 +114,8 @@ std::vector<LrcLine> ReadLrc(const QString& text) {
                 continue;
             }
         }
-        line.remove(wordStamp);
+        if (line.contains(QLatin1Char('<')))
+            line.remove(wordStamp);
         line = line.trimmed();
         if (stamps.empty()) {
             // Blank lines between sections carry nothing; other text is kept unmarked.
