@@ -1,6 +1,9 @@
+#include "sheet/LyricSheet.h"
 #include "storage/Lrc.h"
 
 #include <QTest>
+
+#include <functional>
 
 // The LRC rules on their own: what a file written by other tools reads as, and what the
 // program writes from a sheet.
@@ -53,6 +56,37 @@ private slots:
         QCOMPARE(lrc, "[ti:T]\n[al:Al]\n[length:03:05]\n[by:Velmora Versetta]\n"
                       "[00:01.23]precise\n[00:03.00]shifted since\nunmarked\n"
                       "[00:12.50]fraction\n[00:00.00]negative\n[61:02.99]an hour on\n");
+    }
+
+    // The exact time of a mark goes with an edit, a shift or Clear All, and comes back on undo.
+    void exactMarkFollowsItsRow_data() {
+        QTest::addColumn<std::function<void(LyricSheet&)>>("change");
+        QTest::addColumn<qint64>("after"); // the row's export time after the change
+        QTest::newRow("mark next line") << std::function([](LyricSheet& s) {
+            s.setSelected(2);
+            s.mark(9, "0:09", 9500);
+        }) << qint64(1234);
+        QTest::newRow("edit") << std::function([](LyricSheet& s) { s.editLyric("new"); })
+                              << qint64(1000);
+        QTest::newRow("shift") << std::function([](LyricSheet& s) { s.shiftSelected("0.5"); })
+                               << qint64(1500);
+        QTest::newRow("clear all")
+            << std::function([](LyricSheet& s) { s.clearMarks(); }) << qint64(-1);
+    }
+    void exactMarkFollowsItsRow() {
+        QFETCH(std::function<void(LyricSheet&)>, change);
+        QFETCH(qint64, after);
+        LyricSheet sheet;
+        sheet.load({{"1", "one", "", ""}, {"2", "two", "", ""}}, "Load");
+        sheet.setSelected(1);
+        sheet.mark(1, "0:01", 1234);
+        sheet.setSelected(1);
+        const auto time = [&] { return RowTimeMs(sheet.rows().front()).value_or(-1); };
+        QCOMPARE(time(), 1234);
+        change(sheet);
+        QCOMPARE(time(), after);
+        sheet.undo();
+        QCOMPARE(time(), 1234);
     }
 };
 
