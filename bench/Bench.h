@@ -48,3 +48,4 @@ struct BenchTargets {
 void benchStorage(BenchTargets& targets);
 void benchPlayback(BenchTargets& targets, const QString& song);
 void benchProcesses(const QString& song);
+void benchLibrary(const QString& song);

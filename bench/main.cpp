@@ -24,10 +24,16 @@ int main(int argc, char* argv[]) {
     // The children play without a sound card; the in-process player does too.
     qputenv("VELMORA_AUDIO_OUTPUT", "null");
 
+    // "velmora-bench library" runs only the command-line tool's figures.
+    if (argc > 1 && qstrcmp(argv[1], "library") == 0) {
+        benchLibrary(song);
+        return 0;
+    }
     BenchTargets targets;
     benchProcesses(song);
     benchStorage(targets);
     benchPlayback(targets, song);
+    benchLibrary(song);
 
     std::printf("\n== Targets\n");
     bool met = report("Play press, 100-line song", targets.playPressMs, 100, "ms");

@@ -89,6 +89,8 @@ step "built $(basename "$deb"): Depends: $(dpkg-deb -f "$deb" Depends)"
 contents=$(dpkg-deb -c "$deb")
 check "the package lacks velmora-dbsetup (is tools/ building it?)" \
   grep -q " \./usr/bin/velmora-dbsetup$" <<<"$contents"
+check "the package lacks velmora-lyrics (is tools/ building it?)" \
+  grep -q " \./usr/bin/velmora-lyrics$" <<<"$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6sql6-sqlite libmpv libqt6widgets6; do
   check "the package does not depend on $dependency" grep -q "$dependency" <<<"$depends"
@@ -111,6 +113,7 @@ check "$prefix/bin/velmora-versetta is not a relative symlink to the program" \
 check "$prefix/bin/velmora-versetta does not lead to the program" \
   test "$(readlink -f "$prefix/bin/velmora-versetta")" = "$program_dir/velmora-versetta"
 check "$prefix/bin/velmora-dbsetup is not an executable" test -x "$prefix/bin/velmora-dbsetup"
+check "$prefix/bin/velmora-lyrics --help does not run" "$prefix/bin/velmora-lyrics" --help >/dev/null
 check "$program_dir/Velmora81.mdb is not a symlink to $db" \
   test "$(readlink "$program_dir/Velmora81.mdb")" = "$db"
 for file in "share/applications/$app_id.desktop" "share/icons/hicolor/scalable/apps/$app_id.svg" \

@@ -198,13 +198,14 @@ bool LyricSheet::editLyric(const QString& lyric) {
     step.before = m_rows[static_cast<std::size_t>(p - 1)];
     step.after = step.before;
     step.after.lyric = lyric;
+    step.after.markMs = -1;
     step.cursorBefore = step.cursorAfter = m_cursor;
     setRow(p, step.after);
     push(std::move(step));
     return true;
 }
 
-bool LyricSheet::mark(std::int32_t secs, const QString& time) {
+bool LyricSheet::mark(std::int32_t secs, const QString& time, qint64 ms) {
     const int stamped = m_cursor.selected;
     if (stamped < 1)
         return false;
@@ -216,6 +217,7 @@ bool LyricSheet::mark(std::int32_t secs, const QString& time) {
     step.after = step.before;
     step.after.time = time;
     step.after.secs = QString::number(secs);
+    step.after.markMs = ms;
     setRow(stamped, step.after);
 
     // On to the next line that has words; blank rows are pauses and are passed over.
@@ -249,6 +251,7 @@ void LyricSheet::clearMarks() {
     for (SheetRow& row : m_rows) {
         row.time.clear();
         row.secs.clear();
+        row.markMs = -1;
     }
     step.rowsAfter = m_rows;
     emit dataChanged(index(0, ColTime), index(count() - 1, ColSecs));
@@ -293,6 +296,7 @@ bool LyricSheet::shiftRow(int position, const QString& amountText, ShiftReport& 
     }
     row.secs = shifted.secs;
     row.time = shifted.time;
+    row.markMs = -1;
     return true;
 }
 

@@ -63,8 +63,9 @@ public:
     // Sets the selected row's lyric; false when there is no selection or nothing changes.
     bool editLyric(const QString& lyric);
     // Stamps the selected row with secs (time is its Time text) and walks the mark cursor on
-    // to the next row with words, selecting each row on the way: blank rows are pauses.
-    bool mark(std::int32_t secs, const QString& time);
+    // to the next row with words, selecting each row on the way: blank rows are pauses. ms is
+    // the exact position (-1 for none).
+    bool mark(std::int32_t secs, const QString& time, qint64 ms = -1);
     // Empties every Time and Secs cell.
     void clearMarks();
     // Moves the marked rows (or the selected one) by the amount typed in amountText; an

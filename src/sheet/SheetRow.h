@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // One row of the lyric sheet as text, in column order: what the list shows, what the lyrics
 // file holds per line, and what every loader makes.
@@ -9,6 +10,9 @@ struct SheetRow {
     QString lyric;
     QString time;
     QString secs;
+    // The exact position of the last Mark Line press in milliseconds, -1 for none; kept apart
+    // from secs so the lyrics file stays in whole seconds. Edits and shifts drop it.
+    qint64 markMs = -1;
 
     friend bool operator==(const SheetRow&, const SheetRow&) = default;
 };

@@ -18,14 +18,15 @@ namespace {
 QString draggedFile(const QMimeData* mime) {
     if (!mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().first().isLocalFile())
         return {};
-    QString path = mime->urls().first().toLocalFile();
-    if (QFileInfo(path).suffix().compare(QLatin1String("lrc"), Qt::CaseInsensitive) == 0)
-        return {}; // LRC import will be called here
-    return path;
+    return mime->urls().first().toLocalFile();
+}
+
+bool hasSuffix(const QString& path, const char* suffix) {
+    return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
 }
 
 bool isSong(const QString& path) {
-    return QFileInfo(path).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) == 0;
+    return hasSuffix(path, "mp3");
 }
 
 // The text boxes take dropped text themselves; a dropped file goes to the window instead, so
@@ -94,6 +95,10 @@ void frmSychLyrics::dropEvent(QDropEvent* event) {
 void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
     if (isSong(path)) {
         OpenSongFromDialog(QDir::toNativeSeparators(path));
+        return;
+    }
+    if (hasSuffix(path, "lrc")) { // anywhere on the window: its lines replace the sheet
+        ImportLrcFile(path);
         return;
     }
     if (!onTextPanel) {

@@ -7,21 +7,43 @@
 
 #include <algorithm>
 
+namespace {
+
+struct MarkPosition {
+    std::int32_t secs = 0;
+    std::int16_t minutes = 0;
+    std::int16_t seconds = 0;
+    qint64 ms = -1;
+};
+
+// The player's position as one press marks it, less the user's reaction delay: whole seconds
+// for the sheet, and the exact milliseconds, kept inside that second, for the exports.
+MarkPosition markPosition(Mp3Player& player, std::int32_t delayMs) {
+    MarkPosition at;
+    if (delayMs != 0) {
+        at.ms = DelayedPositionMs(player.GetPositionMs(), delayMs, player.Speed());
+        at.secs = static_cast<std::int32_t>(at.ms / 1000);
+        at.minutes = static_cast<std::int16_t>(std::min(at.secs / 60, 32767));
+        at.seconds = static_cast<std::int16_t>(at.secs % 60);
+        return at;
+    }
+    at.secs = player.GetPosition();
+    at.minutes = player.GetPositionMinutes();
+    at.seconds = player.GetPositionSeconds();
+    const qint64 second = qint64{at.secs} * 1000;
+    at.ms = std::clamp<qint64>(player.GetPositionMs(), second, second + 999);
+    return at;
+}
+
+} // namespace
+
 void frmSychLyrics::cmdMark_Click() {
     if (takeTap())
         return; // the tap-along measures the press instead
     const int stamped = selectedRow();
     if (stamped == 0)
         return; // nothing selected: nothing to stamp
-    std::int32_t secs = player().GetPosition();
-    std::int16_t minutes = player().GetPositionMinutes();
-    std::int16_t seconds = player().GetPositionSeconds();
-    if (m_reactionDelayMs != 0) {
-        secs =
-            DelayedPositionMs(player().GetPositionMs(), m_reactionDelayMs, player().Speed()) / 1000;
-        minutes = static_cast<std::int16_t>(std::min(secs / 60, 32767));
-        seconds = static_cast<std::int16_t>(secs % 60);
-    }
+    const auto [secs, minutes, seconds, ms] = markPosition(player(), m_reactionDelayMs);
     if (secs > kMaxMarkSeconds) {
         showStatus(QStringLiteral("Lines can be marked up to %1 into a song.")
                        .arg(SecondsToTime(kMaxMarkSeconds)));
@@ -30,7 +52,7 @@ void frmSychLyrics::cmdMark_Click() {
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
     ui.lblCurrentLyric->setText(cell(stamped, ColLyric));
-    m_sheet.mark(secs, timeText);
+    m_sheet.mark(secs, timeText, ms);
     showSheetSelection(true);
     ShowSaveButton();
 }

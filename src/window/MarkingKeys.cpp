@@ -49,6 +49,10 @@ const KeyOverlay::Keys& keyList() {
         {QStringLiteral("F2"), QStringLiteral("Edit Selected Lyric")},
         {QStringLiteral("Up, Down"), QStringLiteral("previous, next line (in the list)")},
         {QStringLiteral("Ctrl+O, Ctrl+S"), QStringLiteral("open a song, Save")},
+        {QStringLiteral("Ctrl+E"), QStringLiteral("write Song.lrc beside the song")},
+        {QStringLiteral("Ctrl+Shift+E"),
+         QStringLiteral("write the marked lines into the song's tag (SYLT)")},
+        {QStringLiteral("Ctrl+I"), QStringLiteral("read the Song.lrc beside the song")},
         {QStringLiteral("F1"), QStringLiteral("this list, until the next key or click")},
     };
     return keys;

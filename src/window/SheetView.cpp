@@ -98,6 +98,8 @@ void frmSychLyrics::lvLyrics_Click() {
 // ---- undo -----------------------------------------------------------------------------------
 
 void frmSychLyrics::keyPressEvent(QKeyEvent* event) {
+    if (exportKeyPressed(event))
+        return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool undo = modifiers == Qt::ControlModifier && event->key() == Qt::Key_Z;
     const bool redo =

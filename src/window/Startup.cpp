@@ -104,4 +104,5 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
         ui.cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
         ui.cmdAddLyrics->setVisible(true);
     }
+    offerLrcBesideSong(songPath);
 }

@@ -124,6 +124,16 @@ public:
     bool ExecuteSQLCommand(const QString& statement, const QVariantList& args) const;
     static QString SQLClean(const QString& text);
 
+    // ---- exports: LRC beside the song, SYLT in its tag, LRC into the sheet ------------------
+    void WriteLrcFile();           // Ctrl+E
+    void WriteSyncedLyricsToTag(); // Ctrl+Shift+E
+    void ImportLrcBesideSong();    // Ctrl+I, for a song without a lyrics file
+    // Replaces the sheet with the lines of an LRC file, as one undoable step; a file that
+    // cannot be read leaves the sheet as it was and says why in the status line.
+    void ImportLrcFile(const QString& path);
+    // Tells the user of an LRC file beside a song that has no lyrics file.
+    void offerLrcBesideSong(const QString& songPath);
+
     // ---- the sheet ---------------------------------------------------------------------------
     using Column = LyricSheet::Column;
     static constexpr Column ColNumber = LyricSheet::ColNumber;
@@ -218,7 +228,10 @@ private:
     QString cell(int position, Column column) const;
     int selectedRow() const;
     void selectRow(int position, bool scrollIntoView);
-    void fillSheet(const std::vector<SheetRow>& rows); // one undo step, as any load
+    void fillSheet(const std::vector<SheetRow>& rows);  // one undo step, as any load
+    bool exportKeyPressed(QKeyEvent* event);            // Ctrl+E, Ctrl+Shift+E, Ctrl+I
+    QString songOfFileBar(const QString& action) const; // throws when no song is open
+    void readLrcIntoSheet(const QString& path);
 
     void buildControls();
     void layOutControls();

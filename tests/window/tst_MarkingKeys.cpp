@@ -241,9 +241,9 @@ private slots:
         QTest::newRow("text beside the panel") << "words.txt"
                                                << "lvLyrics" << true << ""
                                                << "";
-        QTest::newRow("LRC is not taken yet") << "song.lrc"
-                                              << "lvLyrics" << false << ""
-                                              << "";
+        QTest::newRow("LRC on the sheet") << "song.lrc"
+                                          << "lvLyrics" << true << ""
+                                          << "";
     }
     void dropsOpenSongsAndLoadTexts() {
         QFETCH(QString, file);
@@ -258,7 +258,7 @@ private slots:
             tag.SetFrameText(QStringLiteral("USLT"), QStringLiteral("Sung\nwords"));
             tag.SaveTag(path);
         } else {
-            QVERIFY(!writeFile(path, "La la").isNull());
+            QVERIFY(!writeFile(path, file.endsWith(u"lrc") ? "[00:01.50]La la" : "La la").isNull());
         }
         TestWindow w;
         show(w);
@@ -293,6 +293,8 @@ private slots:
             QCOMPARE(w.sheet(), QStringList({"1|Sung||", "2|words||"}));
         }
         QTEST(w->ui.txtAddLyrics->toPlainText(), "panelText");
+        if (file.endsWith(u"lrc"))
+            QCOMPARE(w.sheet(), QStringList{"1|La la|0:01|1"});
         if (QTest::currentDataTag() == QLatin1String("text beside the panel"))
             QVERIFY(w->ui.lblStatus->text().contains(QLatin1String("is not an MP3 song")));
     }

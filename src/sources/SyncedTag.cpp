@@ -1,0 +1,147 @@
+#include "sources/SyncedTag.h"
+
+#include "core/Failure.h"
+#include "sources/TagSave.h"
+#include "storage/Lrc.h"
+#include "storage/RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <mpegfile.h>
+#include <synchronizedlyricsframe.h>
+#include <tfilestream.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+using SyncedFrame = TagLib::ID3v2::SynchronizedLyricsFrame;
+
+// The frame this program owns: SYLT with an empty descriptor. Others are left alone.
+SyncedFrame* ownSyncedFrame(const TagLib::ID3v2::Tag& tag) {
+    for (TagLib::ID3v2::Frame* frame : tag.frameList("SYLT"))
+        if (auto* synced = dynamic_cast<SyncedFrame*>(frame);
+            synced && synced->description().isEmpty())
+            return synced;
+    return nullptr;
+}
+
+std::vector<SyncedLine> linesOf(const SyncedFrame& frame) {
+    std::vector<SyncedLine> lines;
+    const bool inMs = frame.timestampFormat() == SyncedFrame::AbsoluteMilliseconds;
+    for (const SyncedFrame::SynchedText& text : frame.synchedText())
+        lines.push_back({inMs ? qint64{text.time} : -1, FromTagLib(text.text)});
+    return lines;
+}
+
+bool latin1Only(const std::vector<SyncedLine>& lines) {
+    return std::all_of(lines.begin(), lines.end(), [](const SyncedLine& line) {
+        return std::all_of(line.text.begin(), line.text.end(),
+                           [](QChar c) { return c.unicode() < 0x100 && !c.isNull(); });
+    });
+}
+
+// The language and encoding of the lyrics frame, where the tag's version can carry the text in
+// it: 2.3 knows only Latin-1 and UTF-16.
+void matchLyricsFrame(SyncedFrame& frame, const TagLib::ID3v2::Tag& tag,
+                      TagLib::String::Type versionEncoding, const std::vector<SyncedLine>& lines) {
+    const TagLib::ID3v2::UnsynchronizedLyricsFrame* lyrics = ExpectedLyrics(tag);
+    const TagLib::ByteVector language = lyrics ? lyrics->language() : TagLib::ByteVector("XXX");
+    frame.setLanguage(language.size() == 3 ? language : TagLib::ByteVector("XXX"));
+    TagLib::String::Type encoding = lyrics ? lyrics->textEncoding() : versionEncoding;
+    const bool v23 = versionEncoding == TagLib::String::UTF16;
+    if ((v23 && (encoding == TagLib::String::UTF8 || encoding == TagLib::String::UTF16BE)) ||
+        (encoding == TagLib::String::Latin1 && !latin1Only(lines)))
+        encoding = versionEncoding;
+    frame.setTextEncoding(encoding);
+}
+
+} // namespace
+
+SongTagInfo ReadSongTagInfo(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    // TagLib would block for ever on a named pipe.
+    if (const QString kind = NonRegularKind(path); !kind.isEmpty())
+        throw VersettaError(QStringLiteral("%1 is %2, not a song.").arg(shown, kind));
+    TagLib::FileStream stream(QFile::encodeName(path).constData(), true);
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true,
+                            TagLib::AudioProperties::Fast);
+    if (!stream.isOpen())
+        throw VersettaError(QStringLiteral("%1 cannot be opened.").arg(shown));
+    if (!file.isValid() || file.firstFrameOffset() < 0)
+        throw VersettaError(QStringLiteral("%1 is not an MP3 file.").arg(shown));
+    SongTagInfo info;
+    if (const TagLib::Tag* tag = file.tag()) {
+        info.title = FromTagLib(tag->title());
+        info.artist = FromTagLib(tag->artist());
+        info.album = FromTagLib(tag->album());
+    }
+    if (const TagLib::AudioProperties* audio = file.audioProperties())
+        info.lengthMs = audio->lengthInMilliseconds();
+    if (const TagLib::ID3v2::Tag* tag = file.ID3v2Tag(false)) {
+        info.hasLyrics = !LyricsText(*tag).trimmed().isEmpty();
+        info.hasSyncedLyrics = !tag->frameList("SYLT").isEmpty();
+    }
+    return info;
+}
+
+std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows) {
+    std::vector<SyncedLine> lines;
+    for (const SheetRow& row : rows)
+        if (const std::optional<qint64> ms = RowTimeMs(row))
+            // The frame holds 32-bit milliseconds: about 49 days.
+            lines.push_back(
+                {std::min<qint64>(*ms, std::numeric_limits<quint32>::max()), row.lyric});
+    return lines;
+}
+
+std::vector<SyncedLine> ReadSyncedLyrics(const QString& path) {
+    if (!NonRegularKind(path).isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    TagLib::FileStream stream(QFile::encodeName(path).constData(), true);
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+    const TagLib::ID3v2::Tag* tag = file.isValid() ? file.ID3v2Tag(false) : nullptr;
+    const SyncedFrame* frame = tag ? ownSyncedFrame(*tag) : nullptr;
+    return frame ? linesOf(*frame) : std::vector<SyncedLine>{};
+}
+
+QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
+                         const std::optional<QString>& lyrics) {
+    TagChange change;
+    change.what = QStringLiteral("the synchronized lyrics");
+    change.frameIds = {QStringLiteral("SYLT")};
+    if (lyrics)
+        change.frameIds << QStringLiteral("USLT");
+    change.apply = [&](TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding) {
+        if (lyrics)
+            SetLyricsText(tag, *lyrics, encoding);
+        SyncedFrame* frame = ownSyncedFrame(tag);
+        if (!frame) {
+            auto created = std::make_unique<SyncedFrame>();
+            frame = created.get();
+            tag.addFrame(created.release());
+        }
+        matchLyricsFrame(*frame, tag, encoding, lines);
+        frame->setTimestampFormat(SyncedFrame::AbsoluteMilliseconds);
+        frame->setType(SyncedFrame::Lyrics);
+        SyncedFrame::SynchedTextList texts;
+        for (const SyncedLine& line : lines)
+            texts.append({static_cast<unsigned int>(line.ms), ToTagLib(line.text)});
+        frame->setSynchedText(texts);
+    };
+    change.readBack = [&](const TagLib::ID3v2::Tag* written) {
+        const SyncedFrame* frame = written ? ownSyncedFrame(*written) : nullptr;
+        const std::vector<SyncedLine> back = frame ? linesOf(*frame) : std::vector<SyncedLine>{};
+        const bool same = std::equal(back.begin(), back.end(), lines.begin(), lines.end(),
+                                     [](const SyncedLine& a, const SyncedLine& b) {
+                                         return a.ms == b.ms && a.text == b.text;
+                                     });
+        if (!same || (lyrics && LyricsText(*written) != *lyrics))
+            return QStringLiteral("the lines would not read back as written");
+        return QString();
+    };
+    return SaveTagChange(path, change);
+}

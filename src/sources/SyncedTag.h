@@ -1,0 +1,42 @@
+#pragma once
+
+#include "sheet/SheetRow.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// What other players read from a song's tag beyond the lyrics text: the synchronized lyrics
+// frame ("SYLT", times in milliseconds) and the song's title, artist, album and length.
+
+struct SongTagInfo {
+    QString title;
+    QString artist;
+    QString album;
+    qint64 lengthMs = -1;
+    bool hasLyrics = false;       // a USLT frame with text
+    bool hasSyncedLyrics = false; // a SYLT frame
+};
+
+// Reads the tag of the song at path. Throws VersettaError with the reason when it is no
+// readable MP3 file (a pipe, a folder, random bytes).
+SongTagInfo ReadSongTagInfo(const QString& path);
+
+struct SyncedLine {
+    qint64 ms = 0;
+    QString text;
+};
+
+// The marked rows in sheet order, at the times the exports use.
+std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows);
+
+// The lines of the SYLT frame this program writes (empty descriptor); none when there is none.
+std::vector<SyncedLine> ReadSyncedLyrics(const QString& path);
+
+// Writes lines into the song's SYLT frame with the empty descriptor, replacing that frame and
+// keeping SYLT frames with other descriptors; with lyrics given, the USLT frame too. The
+// language and text encoding follow the USLT frame's. Through the safe tag save: throws
+// VersettaError when it cannot, and answers a note for the user ("" for nothing).
+QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
+                         const std::optional<QString>& lyrics = std::nullopt);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include <id3v2tag.h>
+#include <unsynchronizedlyricsframe.h>
+
+// The one way this program writes a song's tag: into a copy of the song, which is checked
+// (the audio, every frame the change does not own, and what the change wrote) before it takes
+// the song's place. A failure at any step leaves the song exactly as it was.
+// Included by the tag writers in sources/ only: TagLib is not on the window's include path.
+struct TagChange {
+    QString what;         // "the lyrics": "Cannot save the lyrics into Song.mp3: ..."
+    QStringList frameIds; // the frames the change may alter; all others must come through
+    // Changes the copy's tag; encoding is the text encoding the tag's version reads best.
+    std::function<void(TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding)> apply;
+    // "" when the written tag (null for none) holds what apply meant, else why not. Optional.
+    std::function<QString(const TagLib::ID3v2::Tag* written)> readBack;
+};
+
+// ---- the unsynchronized lyrics frame, shared by the tag writers ---------------------------
+
+TagLib::String ToTagLib(const QString& text);
+QString FromTagLib(const TagLib::String& text);
+// The lyrics a user expects when a tag holds several: those without a description (what
+// players show), else the first; null for none.
+TagLib::ID3v2::UnsynchronizedLyricsFrame* ExpectedLyrics(const TagLib::ID3v2::Tag& tag);
+QString LyricsText(const TagLib::ID3v2::Tag& tag);
+// Replaces the text of the expected lyrics frame, or adds one.
+void SetLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding);
+
+// Saves change into the song at path; throws VersettaError with the reason when it cannot.
+// Answers what the user should know about a save that worked ("" for nothing).
+QString SaveTagChange(const QString& path, const TagChange& change);

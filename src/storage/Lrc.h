@@ -1,0 +1,54 @@
+#pragma once
+
+#include "sheet/SheetRow.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// LRC, the plain-text lyrics format other players read beside a song: "[mm:ss.xx]words" per
+// line, with "[ti:...]"-style header tags.
+
+// The time a row is exported at, in milliseconds: the exact mark while Secs still holds the
+// second it was marked at, else Secs itself (a fraction after an adjustment); nothing for an
+// unmarked row or a Secs that is no number. Negative times are taken as 0.
+std::optional<qint64> RowTimeMs(const SheetRow& row);
+
+// "[mm:ss.xx]" for ms, centiseconds rounded down; from an hour on the minutes grow to three
+// digits ("[61:02.50]").
+QString LrcStamp(qint64 ms);
+
+// The song the file is written for; empty texts and a negative length are left out.
+struct LrcHeader {
+    QString title;
+    QString artist;
+    QString album;
+    qint64 lengthMs = -1;
+};
+
+// The whole LRC file, UTF-8 without a byte-order mark, lines ended by LF: the header tags,
+// then one stamped line per marked row in sheet order and unmarked rows as plain lines.
+// marked, when given, receives how many rows were stamped.
+QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows,
+                    int* marked = nullptr);
+
+// One sheet line read from an LRC file. ms is -1 for a plain line without a stamp.
+struct LrcLine {
+    qint64 ms = -1;
+    QString text;
+};
+
+// The lines of an LRC text: one per stamp (a line with three stamps gives three), in time
+// order, "[offset:]" applied, word stamps ("<00:12.30>") dropped, header tags skipped. A plain
+// line keeps its place after the stamped line before it, so an exported sheet reads back whole.
+std::vector<LrcLine> ReadLrc(const QString& text);
+
+// Sheet rows as Mark Line would have left them: whole seconds rounded down in Secs, the Time
+// text from them, the exact time kept; numbered 1, 2, ...
+std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines);
+
+// The LRC file of a song: its path without the last four characters, then ".lrc"; "" for
+// paths shorter than four.
+QString LrcFileName(const QString& songPath);

@@ -1,0 +1,106 @@
+#include "../sources/SongFiles.h"
+#include "sources/SyncedTag.h"
+#include "storage/LyricsXml.h"
+
+#include <QDir>
+#include <QTest>
+
+// velmora-lyrics as a script runs it: in a pipe, over a folder with good and damaged files.
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QStringList out;
+    QStringList err;
+};
+
+Run lyricsTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(VELMORA_LYRICS_TOOL), arguments);
+    process.waitForFinished(-1);
+    const auto lines = [](const QByteArray& bytes) {
+        return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
+    };
+    return {process.exitCode(), lines(process.readAllStandardOutput()),
+            lines(process.readAllStandardError())};
+}
+
+QByteArray lyricsFile(const QString& song, const QStringList& secsAndLyrics) {
+    LyricsDocumentWriter writer(song);
+    for (qsizetype i = 0; i < secsAndLyrics.size(); ++i)
+        writer.addLine(QString::number(i + 1), secsAndLyrics[i].section(u'|', 0, 0),
+                       secsAndLyrics[i].section(u'|', 1));
+    return writer.finish();
+}
+
+} // namespace
+
+class LyricsToolTest : public QObject {
+    Q_OBJECT
+private slots:
+    void exitCodes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("help") << QStringList{"--help"} << 0;
+        QTest::newRow("no command") << QStringList{} << 2;
+        QTest::newRow("unknown command") << QStringList{"frob", "."} << 2;
+        QTest::newRow("no path") << QStringList{"check"} << 2;
+        QTest::newRow("bad --jobs") << QStringList{"check", "--jobs", "0", "."} << 2;
+        QTest::newRow("a path that names nothing") << QStringList{"check", "/no/such/song"} << 1;
+    }
+    void exitCodes() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QCOMPARE(lyricsTool(arguments).exitCode, exitCode);
+    }
+
+    void keepsGoingPastDamagedFiles() {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir("sub");
+        const QString good = writeFile(folder.filePath("sub/Good.mp3"), songs::toneBytes());
+        writeFile(folder.filePath("sub/Good.xml"),
+                  lyricsFile(good, {"1|one", "|two", "2.5|three"}));
+        writeFile(folder.filePath("Bad.mp3"), QByteArray(4000, 'x'));
+        writeFile(folder.filePath("Bad.xml"), lyricsFile("Bad.mp3", {"1|one"}));
+        writeFile(folder.filePath("Cut.mp3"), songs::toneBytes());
+        writeFile(folder.filePath("Cut.xml"), "<SynchronizedLyrics><LYRICS><LINE>");
+
+        const Run embed = lyricsTool({"embed-sylt", "--jobs", "2", folder.path()});
+        QCOMPARE(embed.exitCode, 1);
+        QStringList failures = embed.err; // in the order the songs finished
+        failures.sort();
+        QCOMPARE(failures.size(), 2);
+        QVERIFY2(failures[1].contains("Bad.mp3: it is not an MP3 file."), qPrintable(failures[1]));
+        QVERIFY2(failures[0].contains("Cut.mp3: Cut.xml: damaged at line 1"),
+                 qPrintable(failures[0]));
+        QCOMPARE(embed.out.last(), "embed-sylt: 3 songs, 1 done, 0 skipped, 2 failed in " +
+                                       embed.out.last().section(' ', -2));
+        QCOMPARE(ReadSyncedLyrics(good).size(), 2u);
+
+        QCOMPARE(lyricsTool({"export-lrc", good}).exitCode, 0);
+        QCOMPARE(readFile(folder.filePath("sub/Good.lrc")),
+                 "[length:00:03]\n[by:Velmora Versetta]\n[00:01.00]one\ntwo\n[00:02.50]three\n");
+
+        const Run check = lyricsTool({"check", folder.path()});
+        QCOMPARE(check.exitCode, 1);
+        QCOMPARE(check.out.mid(0, 4),
+                 QStringList({"XML      USLT     SYLT     LRC      SONG",
+                              "yes      damaged  damaged  -        " + folder.filePath("Bad.mp3"),
+                              "damaged  -        -        -        " + folder.filePath("Cut.mp3"),
+                              "yes      yes      yes      yes      " + good}));
+    }
+
+    void importKeepsALyricsFileUnlessForced() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        const QString xml = writeFile(folder.filePath("Song.xml"), "mine");
+        writeFile(folder.filePath("Song.lrc"), "[00:02.99][00:00.50]a\n[00:01.00]b");
+        QCOMPARE(lyricsTool({"import-lrc", song}).exitCode, 0);
+        QCOMPARE(readFile(xml), "mine");
+        QCOMPARE(lyricsTool({"import-lrc", "--force", song}).exitCode, 0);
+        QCOMPARE(readFile(xml), lyricsFile(song, {"0|a", "1|b", "2|a"}));
+    }
+};
+
+QTEST_MAIN(LyricsToolTest)
+#include "tst_LyricsTool.moc"

@@ -1,0 +1,188 @@
+#include "../sources/SongFiles.h"
+#include "support/TestWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include <sys/stat.h>
+
+// LRC out, SYLT into the tag and LRC in, through the window's keys, checked by readers that
+// are not this program's: Python's standard library for LRC, mutagen for the tag.
+namespace {
+
+QStringList python(const char* script, const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, path});
+    process.waitForFinished(-1);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    return out.split(u'\n', Qt::SkipEmptyParts)
+           << QString::fromUtf8(process.readAllStandardError());
+}
+
+const char* const kLrcReader = R"(import re, sys
+data = open(sys.argv[1], 'rb').read()
+if data.startswith(b'\xef\xbb\xbf'): print('BOM')
+for line in data.decode('utf-8').splitlines():
+    m = re.match(r'\[(\d+):(\d\d)\.(\d\d)\](.*)$', line)
+    h = re.match(r'\[(\w+):(.*)\]$', line)
+    print('%d|%s' % ((int(m[1]) * 60 + int(m[2])) * 1000 + int(m[3]) * 10, m[4]) if m
+          else '%s=%s' % (h[1], h[2]) if h else 'plain|' + line))";
+
+const char* const kSyltReader = R"(import sys, mutagen.id3
+for f in sorted(mutagen.id3.ID3(sys.argv[1]).getall('SYLT'), key=lambda f: f.desc):
+    print('%s|%s|%d|%d|%d|%s' % (f.desc, f.lang, f.encoding, f.format, f.type,
+          ';'.join('%s@%d' % t for t in f.text))))";
+
+QByteArray syltFrame(int major, const QString& description, const QString& text, quint32 ms) {
+    return songs::frame(
+        major, "SYLT",
+        QByteArray("\0eng\2\1", 6) + songs::encoded(songs::Latin1, description, true) +
+            songs::encoded(songs::Latin1, text, true) + songs::sizeBytes(ms, false));
+}
+
+// The window shown on song, its sheet marked at 1.234 s and 5.678 s by Mark Line (a blank
+// line passed over, the last line left unmarked), stopped, the keyboard on the list.
+void markSong(TestWindow& w, const QString& song) {
+    w.createDatabase();
+    w.open(song);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(&*w));
+    w.setSheet({u"naïve ☃"_qs, "", "three", "four"});
+    w.select(1);
+    w->ui.cmdPlay->click();
+    for (const int ms : {1234, 5678}) {
+        w.player->positionMs = ms;
+        QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+    }
+    w->ui.cmdStop->click();
+    w->ui.lvLyrics->setFocus();
+}
+
+void press(TestWindow& w, Qt::Key key, Qt::KeyboardModifiers more = {}) {
+    QTest::keyClick(w->ui.lvLyrics, key, Qt::ControlModifier | more);
+}
+
+} // namespace
+
+class ExportsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lrcCarriesPreciseMarksUntilAShift() {
+        QTemporaryDir folder;
+        const QString song = writeFile(
+            folder.filePath("Song.mp3"),
+            songs::tag(3, {songs::textFrame(3, "TIT2", "Title"), songs::textFrame(3, "TPE1", "Me"),
+                           songs::lyricsFrame(3, songs::Latin1, "a\nb")}) +
+                songs::toneBytes());
+        TestWindow w;
+        markSong(w, song);
+        const QString lrc = folder.filePath("Song.lrc");
+        press(w, Qt::Key_E);
+        QCOMPARE(w->ui.lblStatus->text(), "Wrote " + lrc + ": 2 timed lines of 4.");
+        const QStringList header = {"ti=Title", "ar=Me", "length=00:03", "by=Velmora Versetta"};
+        const QStringList lines = {u"1230|naïve ☃"_qs, "plain|", "5670|three", "plain|four", ""};
+        QCOMPARE(python(kLrcReader, lrc), header + lines);
+
+        w->cmdSave_Click(); // adjusting waits for the first Save
+        w.select(1);
+        w->ui.txtAdjustSingle->setText("1");
+        w->ui.cmdAdjustSingle->click();
+        press(w, Qt::Key_E);
+        QCOMPARE(python(kLrcReader, lrc).at(4), u"2000|naïve ☃"_qs);
+        press(w, Qt::Key_Z);
+        press(w, Qt::Key_E);
+        QCOMPARE(python(kLrcReader, lrc).at(4), u"1230|naïve ☃"_qs);
+    }
+
+    void syltReadBackByMutagen_data() {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("encoding"); // the lyrics frame's is Latin-1: too narrow for ☃
+        QTest::newRow("v2.3 writes UTF-16") << 3 << 1;
+        QTest::newRow("v2.4 writes UTF-8") << 4 << 3;
+    }
+    void syltReadBackByMutagen() {
+        QFETCH(int, major);
+        QFETCH(int, encoding);
+        QTemporaryDir folder;
+        const QByteArray audio = songs::toneBytes();
+        const QString song =
+            writeFile(folder.filePath("Song.mp3"),
+                      songs::tag(major, {songs::lyricsFrame(major, songs::Latin1, "a\nb"),
+                                         syltFrame(major, "", "stale", 10),
+                                         syltFrame(major, "karaoke", "kept", 20)}) +
+                          audio);
+        TestWindow w;
+        markSong(w, song);
+        press(w, Qt::Key_E, Qt::ShiftModifier);
+        QCOMPARE(w->ui.lblStatus->text(), "Wrote 2 timed lines into the tag of Song.mp3 (SYLT).");
+        QCOMPARE(python(kSyltReader, song),
+                 QStringList({QString(u"|eng|%1|2|1|naïve ☃@1234;three@5678"_qs).arg(encoding),
+                              "karaoke|eng|0|2|1|kept@20", ""}));
+        const QByteArray saved = readFile(song);
+        QCOMPARE(saved.mid(songs::tagLength(saved)), audio);
+    }
+
+    void readsLrcFilesAsOneUndoableStep_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("sheet"); // empty: left as it was
+        QTest::addColumn<QString>("status");
+        QTest::newRow("stamps and a plain line")
+            << QByteArray("[ar:X]\r\n[00:01.50]One\r\n[01:05.99]Two\r\nplain\r\n")
+            << QStringList{"1|One|0:01|1", "2|Two|1:05|65", "3|plain||"}
+            << "Read 3 lines from Song.lrc; Save writes them to the lyrics file.";
+        QTest::newRow("binary") << QByteArray("[00:01.00]\0\x01\x02", 13) << QStringList{}
+                                << "%1 is not a text file.";
+        QTest::newRow("no lines") << QByteArray("[ti:x]\n") << QStringList{}
+                                  << "%1 holds no lyrics lines; the sheet was left as it was.";
+        QTest::newRow("too large") << QByteArray(9 << 20, 'a') << QStringList{}
+                                   << "%1 is too large for lyrics (9.0 MB; the limit is 8 MB).";
+        QTest::newRow("named pipe")
+            << QByteArray() << QStringList{} << "Cannot read %1: not a regular file (a named pipe)";
+    }
+    void readsLrcFilesAsOneUndoableStep() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, sheet);
+        QFETCH(QString, status);
+        QTemporaryDir folder;
+        const QString lrc = folder.filePath("Song.lrc");
+        if (bytes.isEmpty())
+            QCOMPARE(::mkfifo(QFile::encodeName(lrc).constData(), 0600), 0);
+        else
+            writeFile(lrc, bytes);
+        TestWindow w;
+        markSong(w, writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
+        const QStringList before = w.sheet();
+        w->ImportLrcFile(lrc);
+        QCOMPARE(w->ui.lblStatus->text(), status.replace("%1", lrc));
+        QCOMPARE(w.sheet(), sheet.isEmpty() ? before : sheet);
+        if (!sheet.isEmpty()) {
+            press(w, Qt::Key_Z);
+            QCOMPARE(w.sheet(), before);
+        }
+    }
+
+    void offersTheLrcBesideASongWithoutLyricsFile() {
+        QTemporaryDir folder;
+        writeFile(folder.filePath("Song.lrc"), "[00:02.00]Two\n[00:01.00]One\n");
+        TestWindow w;
+        w.createDatabase();
+        w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w->ui.lblStatus->text().endsWith(
+            "Song.lrc lies beside the song: Ctrl+I reads it into the sheet."));
+        w->ui.cmdOpen->setFocus(); // a key on a button reaches the window as well
+        QTest::keyClick(w->ui.cmdOpen, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(w.sheet(), QStringList({"1|One|0:01|1", "2|Two|0:02|2"}));
+        w->cmdSave_Click();
+        press(w, Qt::Key_I);
+        QCOMPARE(w->ui.lblStatus->text(), "Song.mp3 has a lyrics file already (Song.xml); drop "
+                                          "Song.lrc on the window to replace the sheet with it.");
+    }
+};
+
+QTEST_MAIN(ExportsTest)
+#include "tst_Exports.moc"

@@ -1,0 +1,220 @@
+// velmora-lyrics: synchronized lyrics for whole music libraries, on the program's own rules.
+// Run with --help for the commands; exit codes: 0 every song fine, 1 some song failed,
+// 2 wrong usage.
+
+#include "lyrics/LyricsJobs.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const char* const kUsage = R"(Usage: velmora-lyrics COMMAND [--force] [--jobs N] PATH...
+
+Works on each song named, and on every *.mp3 in the folders named, at any depth.
+
+Commands:
+  export-lrc   writes Song.lrc beside each song from its lyrics file Song.xml
+  embed-sylt   writes the lyrics file's lines into the song's ID3v2 tag: SYLT (timed
+               lines, milliseconds) and USLT (the text)
+  import-lrc   writes Song.xml from Song.lrc: one line per time stamp in time order, whole
+               seconds rounded down; an existing Song.xml is kept unless --force is given
+  check        prints a table of every song: lyrics file, USLT, SYLT and LRC present,
+               and names each damaged file with its fault
+
+Options:
+  --force      import-lrc replaces existing lyrics files
+  --jobs N     songs worked on at once (default: one per core)
+  --help       this text
+
+A song that fails is reported on stderr and the others go on.
+Exit status: 0 all songs fine, 1 some song failed, 2 wrong usage.
+)";
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+int usage(const QString& why) {
+    print(stderr, QStringLiteral("velmora-lyrics: ") + why);
+    std::fputs("Try 'velmora-lyrics --help'.\n", stderr);
+    return 2;
+}
+
+struct Options {
+    Command command = Command::Check;
+    QString commandName;
+    bool force = false;
+    unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
+    QStringList paths;
+};
+
+// Answers "" or what is wrong with the arguments.
+QString parse(const QStringList& args, Options& options) {
+    if (args.isEmpty())
+        return QStringLiteral("a command is missing.");
+    options.commandName = args.first();
+    static const std::pair<const char*, Command> commands[] = {{"export-lrc", Command::ExportLrc},
+                                                               {"embed-sylt", Command::EmbedSylt},
+                                                               {"import-lrc", Command::ImportLrc},
+                                                               {"check", Command::Check}};
+    const auto* found = std::find_if(std::begin(commands), std::end(commands), [&](auto& c) {
+        return options.commandName == QLatin1String(c.first);
+    });
+    if (found == std::end(commands))
+        return QStringLiteral("unknown command '%1'.").arg(options.commandName);
+    options.command = found->second;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--force")) {
+            options.force = true;
+        } else if (arg == QLatin1String("--jobs")) {
+            bool ok = false;
+            const int jobs = i + 1 < args.size() ? args.at(++i).toInt(&ok) : 0;
+            if (!ok || jobs < 1 || jobs > 256)
+                return QStringLiteral("--jobs takes a number from 1 to 256.");
+            options.jobs = static_cast<unsigned>(jobs);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return QStringLiteral("unknown option '%1'.").arg(arg);
+        } else {
+            options.paths << arg;
+        }
+    }
+    if (options.paths.isEmpty())
+        return QStringLiteral("no song or folder given.");
+    return {};
+}
+
+QString duration(double seconds) {
+    const long long whole = std::llround(seconds);
+    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The bar on a terminal: counts, failures and an estimate of the time left.
+void drawBar(qsizetype done, qsizetype total, int failed, double elapsed) {
+    constexpr int kWidth = 30;
+    const auto filled = static_cast<int>(total ? done * kWidth / total : kWidth);
+    const QString left =
+        done > 0 ? duration(elapsed / static_cast<double>(done) * static_cast<double>(total - done))
+                 : QStringLiteral("?");
+    std::fprintf(stdout, "\r\033[K[%s%s] %lld/%lld  %d failed  %s left",
+                 QByteArray(filled, '#').constData(), QByteArray(kWidth - filled, '.').constData(),
+                 static_cast<long long>(done), static_cast<long long>(total), failed,
+                 left.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+void printCheckTable(const QStringList& songs, const std::vector<JobResult>& results) {
+    print(stdout, QStringLiteral("%1 %2 %3 %4 %5")
+                      .arg(QStringLiteral("XML"), -8)
+                      .arg(QStringLiteral("USLT"), -8)
+                      .arg(QStringLiteral("SYLT"), -8)
+                      .arg(QStringLiteral("LRC"), -8)
+                      .arg(QStringLiteral("SONG")));
+    for (qsizetype i = 0; i < songs.size(); ++i) {
+        QString line;
+        for (const QString& cell : results[static_cast<std::size_t>(i)].checkRow)
+            line += QStringLiteral("%1 ").arg(cell, -8);
+        print(stdout, line + songs.at(i));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    Options options;
+    if (const QString why = parse(args, options); !why.isEmpty())
+        return usage(why);
+
+    QStringList missing;
+    const QStringList songs = CollectSongs(options.paths, missing);
+    for (const QString& path : missing)
+        print(stderr, QStringLiteral("%1: no such file or folder").arg(path));
+
+    // Every song is independent: workers take the next one until none is left.
+    std::vector<JobResult> results(static_cast<std::size_t>(songs.size()));
+    std::atomic<qsizetype> next{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::deque<qsizetype> reported;
+    const auto work = [&] {
+        for (qsizetype i = next++; i < songs.size(); i = next++) {
+            JobResult result = RunJob(options.command, songs.at(i), options.force);
+            const std::lock_guard lock(mutex);
+            results[static_cast<std::size_t>(i)] = std::move(result);
+            reported.push_back(i);
+            finished.notify_one();
+        }
+    };
+    std::vector<std::thread> workers;
+    const auto count = std::min<qsizetype>(options.jobs, songs.size());
+    for (qsizetype i = 0; i < count; ++i)
+        workers.emplace_back(work);
+
+    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    const bool check = options.command == Command::Check;
+    QElapsedTimer clock;
+    clock.start();
+    int counts[3] = {0, 0, 0};
+    for (qsizetype seen = 0; seen < songs.size();) {
+        std::unique_lock lock(mutex);
+        finished.wait(lock, [&] { return !reported.empty(); });
+        std::deque<qsizetype> batch;
+        batch.swap(reported);
+        lock.unlock();
+        for (const qsizetype i : batch) {
+            const JobResult& result = results[static_cast<std::size_t>(i)];
+            ++counts[result.outcome];
+            ++seen;
+            if (terminal)
+                std::fputs("\r\033[K", stdout);
+            // Most faults name the file already.
+            if (result.outcome == JobResult::Failed)
+                print(stderr, result.message.contains(QFileInfo(songs.at(i)).fileName())
+                                  ? result.message
+                                  : QStringLiteral("%1: %2").arg(songs.at(i), result.message));
+            else if (!terminal && !check)
+                print(stdout, QStringLiteral("%1: %2").arg(songs.at(i), result.message));
+        }
+        if (terminal)
+            drawBar(seen, songs.size(), counts[JobResult::Failed],
+                    static_cast<double>(clock.elapsed()) / 1000);
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    if (terminal)
+        std::fputs("\r\033[K", stdout);
+    if (check)
+        printCheckTable(songs, results);
+
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000;
+    print(stdout, QStringLiteral("%1: %2 songs, %3 done, %4 skipped, %5 failed in %6 s")
+                      .arg(options.commandName)
+                      .arg(songs.size())
+                      .arg(counts[JobResult::Done])
+                      .arg(counts[JobResult::Skipped])
+                      .arg(counts[JobResult::Failed] + missing.size())
+                      .arg(seconds, 0, 'f', 2));
+    return counts[JobResult::Failed] > 0 || !missing.isEmpty() ? 1 : 0;
+}
