@@ -57,6 +57,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     buildControls();
     layOutControls();
     connectHandlers();
+    connectSongWaveform();
     ui.displayTimer->start();
 }
 
