@@ -1,17 +1,31 @@
 // Grabs the window as a PNG for the documentation:
-//   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]...
+//   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--dark]
 // With --play the song plays (null audio output) that long before the grab; each --mark
-// presses Mark Line when playback reaches that second.
+// presses Mark Line when playback reaches that second; --dark grabs it in a dark palette.
 #include "playback/MpvPlayer.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QThread>
 
 #include <cstdio>
+
+namespace {
+QPalette darkPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("VELMORA_AUDIO_OUTPUT", qgetenv("VELMORA_AUDIO_OUTPUT").isEmpty()
@@ -21,7 +35,7 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
-                             "[--mark SECOND]...\n");
+                             "[--mark SECOND]... [--dark]\n");
         return 2;
     }
     const QString out = args.takeFirst();
@@ -34,6 +48,8 @@ int main(int argc, char* argv[]) {
             playSeconds = args.takeFirst().toDouble();
         else if (arg == QLatin1String("--mark") && !args.isEmpty())
             marks << args.takeFirst().toInt();
+        else if (arg == QLatin1String("--dark"))
+            QApplication::setPalette(darkPalette());
         else
             song = arg;
     }
