@@ -48,3 +48,5 @@ struct BenchTargets {
 void benchStorage(BenchTargets& targets);
 void benchPlayback(BenchTargets& targets, const QString& song);
 void benchProcesses(const QString& song);
+// True when the waveform's decode, memory and paint meet their targets.
+bool benchWaveform();
