@@ -32,8 +32,9 @@ std::pair<float, float> PeakEnvelope::range(double fromSeconds, double toSeconds
     const auto low = *std::min_element(mins.begin() + first, mins.begin() + last);
     const auto high = *std::max_element(maxs.begin() + first, maxs.begin() + last);
     constexpr float kFullScale = 127.0F;
-    return {std::max(-1.0F, static_cast<float>(low) / kFullScale),
-            std::min(1.0F, static_cast<float>(high) / kFullScale)};
+    // -128 is a little beyond full scale, in a block's minimum and in its maximum alike.
+    return {std::clamp(static_cast<float>(low) / kFullScale, -1.0F, 1.0F),
+            std::clamp(static_cast<float>(high) / kFullScale, -1.0F, 1.0F)};
 }
 
 PeakAccumulator::PeakAccumulator(int sampleRate, int channels)
