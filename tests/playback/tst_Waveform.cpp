@@ -170,7 +170,7 @@ private slots:
         const QByteArray tone = readFile(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
         QByteArray noise(200000, '\0');
         for (int i = 0; i < noise.size(); ++i)
-            noise[i] = char((i * 7919 + (i >> 5) * 104729) & 0xFF);
+            noise[i] = char((quint32(i) * 7919U + quint32(i >> 5) * 104729U) & 0xFF);
         const QByteArray tag("ID3\x03\0\0\0\x06\0\0", 10); // 98 304 bytes of padding
         QTest::newRow("zero bytes") << QByteArray() << 0.0;
         QTest::newRow("noise") << noise << 0.0;
