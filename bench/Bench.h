@@ -49,3 +49,5 @@ void benchStorage(BenchTargets& targets);
 void benchPlayback(BenchTargets& targets, const QString& song);
 void benchProcesses(const QString& song);
 void benchLibrary(const QString& song);
+// True when the waveform's decode, memory and paint meet their targets.
+bool benchWaveform();

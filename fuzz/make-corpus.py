@@ -85,3 +85,8 @@ uslt4 = frame(4, "USLT", b"\x03XXX\x00" + "Zeile \u00fc".encode("utf-8"))
 put("fuzz_tag", "v24-uslt.mp3", tag(4, [uslt4, frame(4, "TPE1", b"\x03Artist")]) + audio)
 put("fuzz_tag", "no-tag.mp3", audio[:1500])
 put("fuzz_tag", "tag-claims-too-much.mp3", b"ID3\x03\x00\x00\x00\x00\x7f\x7f" + uslt3)
+
+# ---- the waveform decoder ------------------------------------------------------------------
+put("fuzz_waveform", "tone.mp3", audio)
+put("fuzz_waveform", "tagged.mp3", tag(3, [tit2]) + audio)
+put("fuzz_waveform", "cut-mid-frame.mp3", audio[:700])

@@ -17,8 +17,14 @@ demo = sys.argv[1]
 rate = 22050
 with wave.open(f"{demo}/song.wav", "wb") as w:
     w.setnchannels(1); w.setsampwidth(2); w.setframerate(rate)
+    # A quiet bed, and a phrase that swells and fades from each line's time, so the
+    # slider's waveform shows where the lines start.
+    starts = [1, 3, 5, 7, 9, 12, 14]
+    def level(t):
+        phrase = max([math.exp(-(t - s) * 1.1) for s in starts if 0 <= t - s < 1.8] + [0])
+        return 900 + 15000 * phrase * (0.6 + 0.4 * abs(math.sin(math.pi * 3 * t)))
     w.writeframes(b"".join(
-        struct.pack("<h", int(2000 * math.sin(2 * math.pi * (330 + (i // rate) * 20) * i / rate)))
+        struct.pack("<h", int(level(i / rate) * math.sin(2 * math.pi * (330 + (i // rate) * 20) * i / rate)))
         for i in range(rate * 20)))
 lines = [("Morning light on the harbour wall", 1), ("Gulls above the sleeping boats", 3),
          ("", None), ("I count the bells and wait for you", 5),

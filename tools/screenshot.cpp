@@ -1,13 +1,15 @@
 // Grabs the window as a PNG for the documentation:
 //   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--speed TENTHS]
+//                      [--dark]
 // With --play the song plays (null audio output) that long before the grab; each --mark
 // presses Mark Line when playback reaches that second; --speed steps the speed by tenths
-// (-2 plays at 0.8×) once playback has begun.
+// (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette.
 #include "playback/MpvPlayer.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +17,19 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+QPalette darkPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("VELMORA_AUDIO_OUTPUT", qgetenv("VELMORA_AUDIO_OUTPUT").isEmpty()
@@ -24,7 +39,7 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
-                             "[--mark SECOND]... [--speed TENTHS]\n");
+                             "[--mark SECOND]... [--speed TENTHS] [--dark]\n");
         return 2;
     }
     const QString out = args.takeFirst();
@@ -40,6 +55,8 @@ int main(int argc, char* argv[]) {
             marks << args.takeFirst().toInt();
         else if (arg == QLatin1String("--speed") && !args.isEmpty())
             speedTenths = args.takeFirst().toInt();
+        else if (arg == QLatin1String("--dark"))
+            QApplication::setPalette(darkPalette());
         else
             song = arg;
     }

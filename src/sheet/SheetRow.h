@@ -14,5 +14,8 @@ struct SheetRow {
     // from secs so the lyrics file stays in whole seconds. Edits and shifts drop it.
     qint64 markMs = -1;
 
+    // The exact mark still holds while Secs is the second it was marked at.
+    bool hasExactMark() const { return markMs >= 0 && secs == QString::number(markMs / 1000); }
+
     friend bool operator==(const SheetRow&, const SheetRow&) = default;
 };

@@ -9,7 +9,7 @@
 #include <cmath>
 
 std::optional<qint64> RowTimeMs(const SheetRow& row) {
-    if (row.markMs >= 0 && row.secs == QString::number(row.markMs / 1000))
+    if (row.hasExactMark())
         return row.markMs;
     const std::optional<double> secs = NumericText(row.secs);
     if (!secs || row.secs.trimmed().isEmpty())

@@ -1,8 +1,10 @@
 #include "window/SongSlider.h"
 
+#include "playback/Waveform.h"
+#include "window/SongGroove.h"
+
 #include <QHBoxLayout>
 #include <QSignalBlocker>
-#include <QSlider>
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +20,8 @@ int toTicks(double seconds) {
 }
 } // namespace
 
-SongSlider::SongSlider(QWidget* parent) : QWidget(parent), m_slider(new QSlider(Qt::Horizontal)) {
+SongSlider::SongSlider(QWidget* parent)
+    : QWidget(parent), m_slider(new SongGroove(kTicksPerSecond)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_slider);
@@ -64,4 +67,20 @@ void SongSlider::simulateUserMove(double value) {
     m_value = value;
     showValue();
     emit userMoved();
+}
+
+void SongSlider::setEnvelope(std::shared_ptr<const PeakEnvelope> envelope) {
+    m_slider->setEnvelope(std::move(envelope));
+}
+
+std::shared_ptr<const PeakEnvelope> SongSlider::envelope() const {
+    return m_slider->envelope();
+}
+
+void SongSlider::followSheet(const LyricSheet* sheet) {
+    m_slider->followSheet(sheet);
+}
+
+const std::vector<MarkTick>& SongSlider::marks() const {
+    return m_slider->marks();
 }

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "sheet/MarkTicks.h"
+
 #include <QWidget>
 
-class QSlider;
+#include <memory>
+#include <vector>
+
+class LyricSheet;
+class SongGroove;
+struct PeakEnvelope;
 
 // The position slider: Min, Max and Value in seconds (floating point). userMoved() is raised
 // only by the user's gestures (a drag released, a click on the groove, a key), never by the
@@ -18,6 +25,12 @@ public:
     void setMax(double max);
     void setValue(double value);
 
+    // The groove shows the song's waveform (none: a plain groove) and the sheet's marks.
+    void setEnvelope(std::shared_ptr<const PeakEnvelope> envelope);
+    std::shared_ptr<const PeakEnvelope> envelope() const;
+    void followSheet(const LyricSheet* sheet);
+    const std::vector<MarkTick>& marks() const;
+
     // For tests: what a user's move to this position would do.
     void simulateUserMove(double value);
 
@@ -28,7 +41,7 @@ private:
     void takeUserPosition();
     void showValue();
 
-    QSlider* m_slider;
+    SongGroove* m_slider;
     double m_min = 0;
     double m_max = 0;
     double m_value = 0;

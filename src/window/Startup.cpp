@@ -71,6 +71,7 @@ void frmSychLyrics::cmdClose_Click() {
 }
 
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    ShowSongWaveform(songPath);
     // Another song starts a history of its own, whatever the loaders do; loading the song
     // that is shown again is a step that can be undone.
     struct ForgetHistory {

@@ -60,6 +60,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     connectHandlers();
     installMarkingKeys();
     installDropTargets();
+    connectSongWaveform();
     ui.displayTimer->start();
 }
 

@@ -23,6 +23,7 @@ class QTreeView;
 class Recordset;
 class SongSlider;
 class UpDown;
+class WaveformLoader;
 
 // The one window. It owns the controls, the song's state and every handler; the handlers
 // are defined in the folder of their subsystem (window/, playback/, sheet/, sources/,
@@ -50,6 +51,8 @@ public:
     void Amp3dj1_SongEnded(int reason);
     void sldSong_Scroll();
     void Timer1_Timer();
+    // Decodes the song's waveform for sldSong in the background.
+    void ShowSongWaveform(const QString& songPath);
     std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second) const;
     void showPlayingPosition();
     void StopOrEndSong();
@@ -236,6 +239,7 @@ private:
     void buildControls();
     void layOutControls();
     void connectHandlers();
+    void connectSongWaveform();
     void connectClick(QPushButton* button, void (frmSychLyrics::*handler)(), const char* name);
 
     // The two presentation options of the list that loading and start-up set.
@@ -254,6 +258,7 @@ private:
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;
+    WaveformLoader* m_waveform = nullptr;
     int m_tickRow = 0; // the row the tick last selected; 0 after a seek, a resume or Stop
     std::int32_t m_reactionDelayMs = 0;
     bool m_replayHold = false; // a replayed line stays the mark cursor until Stop

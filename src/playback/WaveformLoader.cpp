@@ -1,0 +1,47 @@
+#include "playback/WaveformLoader.h"
+
+#include <QMetaObject>
+
+WaveformLoader::WaveformLoader(QObject* parent) : QObject(parent) {
+    // One decode at a time, below the window and the player: the machine may have few cores.
+    m_pool.setMaxThreadCount(1);
+    m_pool.setThreadPriority(QThread::LowPriority);
+}
+
+WaveformLoader::~WaveformLoader() {
+    if (m_cancel)
+        m_cancel->store(true);
+    m_pool.clear();
+    m_pool.waitForDone(); // a cancelled decode stops after its current read
+}
+
+void WaveformLoader::load(const QString& path) {
+    if (path == m_path && (m_busy || m_envelope))
+        return;
+    if (m_cancel)
+        m_cancel->store(true);
+    m_pool.clear(); // a song still queued behind the running one is not wanted either
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_path = path;
+    m_busy = true;
+    const quint64 generation = ++m_generation;
+    if (m_envelope) {
+        m_envelope.reset();
+        emit envelopeChanged();
+    }
+    m_pool.start([this, path, cancel = m_cancel, generation] {
+        auto envelope = std::make_shared<const PeakEnvelope>(DecodePeakEnvelope(path, *cancel));
+        // Queued to the loader's thread; dropped by Qt if the loader is gone by then.
+        QMetaObject::invokeMethod(
+            this, [this, generation, envelope] { take(generation, envelope); },
+            Qt::QueuedConnection);
+    });
+}
+
+void WaveformLoader::take(quint64 generation, std::shared_ptr<const PeakEnvelope> envelope) {
+    if (generation != m_generation)
+        return; // a song opened since: its outline is the one to show
+    m_busy = false;
+    m_envelope = envelope->empty() ? nullptr : std::move(envelope);
+    emit envelopeChanged();
+}

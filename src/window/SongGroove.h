@@ -1,0 +1,58 @@
+#pragma once
+
+#include "sheet/MarkTicks.h"
+
+#include <QLineF>
+#include <QSlider>
+
+#include <memory>
+#include <vector>
+
+class LyricSheet;
+struct PeakEnvelope;
+
+// The slider's groove drawn as the song: its waveform, the part already played tinted, a
+// thin tick at each marked line (the selected line's stands out) and the playhead as the
+// handle. Clicks, drags and keys are the plain slider's. Without a waveform or a mark it
+// looks like any slider.
+class SongGroove final : public QSlider {
+    Q_OBJECT
+public:
+    // unitsPerSecond: slider values per second of song.
+    explicit SongGroove(double unitsPerSecond, QWidget* parent = nullptr);
+
+    void setEnvelope(std::shared_ptr<const PeakEnvelope> envelope);
+    const std::shared_ptr<const PeakEnvelope>& envelope() const { return m_envelope; }
+    // The marks come from this sheet, read again after any change to its rows.
+    void followSheet(const LyricSheet* sheet);
+    const std::vector<MarkTick>& marks() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Track {
+        double left = 0;  // x of second 0
+        double width = 0; // pixels from second 0 to the end of the span
+        double seconds = 0;
+        double xOf(double second) const { return left + width * second / seconds; }
+        friend bool operator==(const Track&, const Track&) = default;
+    };
+    Track track() const;
+    void invalidate();
+    void buildLines(const Track& track, double ratio);
+
+    double m_unitsPerSecond;
+    std::shared_ptr<const PeakEnvelope> m_envelope;
+    const LyricSheet* m_sheet = nullptr;
+    mutable std::vector<MarkTick> m_marks;
+    mutable bool m_marksStale = false;
+
+    // What the last paint computed, kept until the size, the span, the envelope or the marks
+    // change, so a paint for a moved playhead only draws.
+    bool m_linesStale = true;
+    Track m_builtTrack;
+    double m_builtRatio = 0;
+    std::vector<QLineF> m_waveLines; // one per device pixel column, left to right
+    std::vector<QLineF> m_tickLines; // one per device pixel column that holds a mark
+};

@@ -1,0 +1,278 @@
+#include "playback/Waveform.h"
+#include "playback/WaveformLoader.h"
+#include "support/Files.h"
+#include "support/TestWindow.h"
+#include "window/SongSlider.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include <cmath>
+#include <functional>
+#include <sys/stat.h>
+
+// The song's outline decoded from real MP3s that lame makes from generated samples, and the
+// slider's marks following the sheet on the shown window.
+namespace {
+
+constexpr int kRate = 22050;
+using Signal = std::function<double(double)>; // seconds -> sample, -1 to 1
+
+// Encodes seconds of the signal as a mono MP3; answers its path.
+QString makeSong(const QTemporaryDir& dir, const QString& name, double seconds,
+                 const Signal& signal) {
+    QByteArray pcm;
+    for (int i = 0; i < int(seconds * kRate); ++i) {
+        const auto s =
+            qint16(std::lround(std::clamp(signal(double(i) / kRate), -1.0, 1.0) * 32767));
+        pcm.append(char(s & 0xFF)).append(char((s >> 8) & 0xFF));
+    }
+    const QString mp3 = dir.filePath(name);
+    QProcess lame;
+    lame.start(QStringLiteral("lame"),
+               {"--quiet", "-r", "-s", "22.05", "--bitwidth", "16", "--signed", "--little-endian",
+                "-m", "m", "-b", "64", "--noreplaygain", "-", mp3});
+    lame.waitForStarted();
+    lame.write(pcm);
+    lame.closeWriteChannel();
+    lame.waitForFinished(60000);
+    return lame.exitCode() == 0 ? mp3 : QString();
+}
+
+double tone(double t, double amplitude) {
+    return amplitude * std::sin(2 * M_PI * 440 * t);
+}
+
+// "from-to:low..high" for each tenth of a second where the samples hold still, so the
+// encoder's smearing of an onset is not taken for the decoder's fault.
+QStringList expectedPeaks(const Signal& signal, double seconds) {
+    QStringList spans;
+    for (int tenth = 0; tenth < int(seconds * 10) - 1; ++tenth) {
+        double low = 1;
+        double high = -1;
+        for (int i = tenth * kRate / 10; i < (tenth + 1) * kRate / 10; ++i) {
+            low = std::min(low, signal(double(i) / kRate));
+            high = std::max(high, signal(double(i) / kRate));
+        }
+        spans << QStringLiteral("%1:%2..%3").arg(tenth).arg(low, 0, 'f', 1).arg(high, 0, 'f', 1);
+    }
+    return spans;
+}
+
+QStringList decodedPeaks(const PeakEnvelope& envelope, double seconds) {
+    QStringList spans;
+    for (int tenth = 0; tenth < int(seconds * 10) - 1; ++tenth) {
+        // The inner part of the tenth: an onset smears over a few milliseconds.
+        const auto [low, high] = envelope.range(tenth / 10.0 + 0.02, tenth / 10.0 + 0.08);
+        spans << QStringLiteral("%1:%2..%3").arg(tenth).arg(low, 0, 'f', 1).arg(high, 0, 'f', 1);
+    }
+    return spans;
+}
+
+QString ticksOf(const SongSlider& slider) {
+    QStringList ticks;
+    for (const MarkTick& tick : slider.marks())
+        ticks << QStringLiteral("%1@%2").arg(tick.position).arg(tick.seconds);
+    return ticks.join(u' ');
+}
+
+struct MarkCase {
+    const char* name;
+    QStringList sheet;
+    std::function<void(TestWindow&)> act;
+    QString ticks;
+};
+
+void markAt(TestWindow& w, int seconds) {
+    w.player->positionMs = seconds * 1000;
+    QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+}
+
+const std::vector<MarkCase>& markCases() {
+    static const std::vector<MarkCase> all = {
+        {"mark while playing",
+         {"one", "", "three"},
+         [](TestWindow& w) {
+             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+             markAt(w, 12);
+             markAt(w, 14);
+         },
+         "1@12 3@14"},
+        {"an exact mark, until a shift",
+         {"one", "two"},
+         [](TestWindow& w) {
+             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+             w.player->positionMs = 12340;
+             QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+             w.player->positionMs = 14560;
+             QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // pause
+             w.select(2);
+             QTest::mouseClick(w->ui.cmdAdjustSingle, Qt::LeftButton);
+         },
+         "1@12.34 2@15"},
+        {"undo a mark",
+         {"one", "two"},
+         [](TestWindow& w) {
+             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+             markAt(w, 12);
+             markAt(w, 14);
+             QTest::keyClick(w->ui.cmdMark, Qt::Key_Z, Qt::ControlModifier);
+         },
+         "1@12"},
+        {"shift all",
+         {"one|5", "two", "three|7.5"},
+         [](TestWindow& w) {
+             w->ui.txtAdjustAll->setText(QStringLiteral("-2"));
+             QTest::mouseClick(w->ui.cmdAdjustAll, Qt::LeftButton);
+         },
+         "1@3 3@5.5"},
+        {"remove a line",
+         {"one|5", "two|7", "three|9"},
+         [](TestWindow& w) {
+             w.select(2);
+             QTest::mouseClick(w->ui.cmdRemove, Qt::LeftButton);
+         },
+         "1@5 2@9"},
+        {"clear all",
+         {"one|5", "two|7"},
+         [](TestWindow& w) { QTest::mouseClick(w->ui.cmdReset, Qt::LeftButton); },
+         ""},
+        {"a time that is no number", {"one|5", "two|abc"}, [](TestWindow&) {}, "1@5"},
+    };
+    return all;
+}
+
+} // namespace
+
+class WaveformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void peaksAreWhereTheSamplesAre_data() {
+        QTest::addColumn<Signal>("signal");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("silence") << Signal([](double) { return 0.0; }) << 2.0;
+        QTest::newRow("a tone burst from 1.0 to 1.5 s")
+            << Signal([](double t) { return t >= 1.0 && t < 1.5 ? tone(t, 0.5) : 0.0; }) << 3.0;
+        QTest::newRow("a clipped square wave")
+            << Signal([](double t) { return std::sin(2 * M_PI * 50 * t) >= 0 ? 1.0 : -1.0; })
+            << 1.0;
+    }
+    void peaksAreWhereTheSamplesAre() {
+        QFETCH(Signal, signal);
+        QFETCH(double, seconds);
+        QTemporaryDir dir;
+        const QString song = makeSong(dir, QStringLiteral("song.mp3"), seconds, signal);
+        QVERIFY(!song.isEmpty());
+        const std::atomic<bool> cancel = false;
+        const PeakEnvelope envelope = DecodePeakEnvelope(song, cancel);
+        QCOMPARE(decodedPeaks(envelope, seconds), expectedPeaks(signal, seconds));
+        // The decoder drops the encoder's padding, so times on the slider are the song's.
+        QVERIFY2(std::abs(envelope.seconds() - seconds) < 0.03,
+                 qPrintable(QString::number(envelope.seconds())));
+    }
+
+    void damagedSongsHaveNoOutline_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<double>("seconds"); // 0: no outline
+        const QByteArray tone = readFile(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
+        QByteArray noise(200000, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((quint32(i) * 7919U + quint32(i >> 5) * 104729U) & 0xFF);
+        const QByteArray tag("ID3\x03\0\0\0\x06\0\0", 10); // 98 304 bytes of padding
+        QTest::newRow("zero bytes") << QByteArray() << 0.0;
+        QTest::newRow("noise") << noise << 0.0;
+        QTest::newRow("a tag claiming 256 MB")
+            << QByteArray("ID3\x04\0\0\x7F\x7F\x7F\x7F", 10) + noise << 0.0;
+        QTest::newRow("cut in the middle") << tone.left(tone.size() / 2) << 1.5;
+        QTest::newRow("behind a large tag") << tag + QByteArray(98304, '\0') + tone << 3.0;
+    }
+    void damagedSongsHaveNoOutline() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(double, seconds);
+        QTemporaryDir dir;
+        const std::atomic<bool> cancel = false;
+        const PeakEnvelope envelope =
+            DecodePeakEnvelope(writeFile(dir.filePath(QStringLiteral("x.mp3")), bytes), cancel);
+        QCOMPARE(envelope.empty(), seconds == 0);
+        QVERIFY2(std::abs(envelope.seconds() - seconds) < 0.1,
+                 qPrintable(QString::number(envelope.seconds())));
+    }
+
+    void namedPipesAndFoldersAreNeverRead() {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("pipe.mp3"));
+        QCOMPARE(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+        const std::atomic<bool> cancel = false;
+        QVERIFY(DecodePeakEnvelope(pipe, cancel).empty()); // returns at once: no writer
+        QVERIFY(DecodePeakEnvelope(dir.path(), cancel).empty());
+    }
+
+    // The window opens each song, and only the last one's outline ever reaches the slider.
+    void theSongOpenedLastWins() {
+        QTemporaryDir dir;
+        const QString first =
+            makeSong(dir, QStringLiteral("long.mp3"), 30, [](double t) { return tone(t, 0.5); });
+        const QString second =
+            makeSong(dir, QStringLiteral("short.mp3"), 2, [](double t) { return tone(t, 0.25); });
+        TestWindow w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        w.openAnswers << first << second;
+        QTest::mouseClick(w->ui.cmdOpen, Qt::LeftButton);
+        QTest::qWait(5); // the first song's decode under way
+        QTest::mouseClick(w->ui.cmdOpen, Qt::LeftButton);
+        // Opening did not wait for the decode.
+        QVERIFY(!w->ui.sldSong->envelope());
+        const QString status = w->ui.lblStatus->text();
+        // Every outline the slider is given from now on.
+        QList<double> shown;
+        auto* loader = w->findChild<WaveformLoader*>();
+        QVERIFY(loader);
+        connect(loader, &WaveformLoader::envelopeChanged, this, [&] {
+            if (const auto envelope = w->ui.sldSong->envelope())
+                shown << envelope->seconds();
+        });
+        QTRY_VERIFY(!loader->busy());
+        QTest::qWait(200); // room for a late outline of the first song
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(std::abs(shown.last() - 2) < 0.05, qPrintable(QString::number(shown.last())));
+        QCOMPARE(w->ui.lblStatus->text(), status);
+
+        // A damaged song opened now shows no waveform and says nothing more than before.
+        const QString noise =
+            writeFile(dir.filePath(QStringLiteral("noise.mp3")), QByteArray(50000, '\x55'));
+        w.openAnswers << noise;
+        QTest::mouseClick(w->ui.cmdOpen, Qt::LeftButton);
+        const QString noiseStatus = w->ui.lblStatus->text();
+        QTRY_VERIFY(!loader->busy());
+        QVERIFY(!w->ui.sldSong->envelope());
+        QCOMPARE(w->ui.lblStatus->text(), noiseStatus);
+    }
+
+    void marksFollowTheSheet_data() {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < markCases().size(); ++i)
+            QTest::newRow(markCases()[i].name) << int(i);
+    }
+    void marksFollowTheSheet() {
+        QFETCH(int, index);
+        const MarkCase& c = markCases()[std::size_t(index)];
+        TestWindow w;
+        w.createDatabase();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        w.setSheet(c.sheet);
+        w.select(1);
+        c.act(w);
+        QCOMPARE(ticksOf(*w->ui.sldSong), c.ticks);
+    }
+};
+
+QTEST_MAIN(WaveformTest)
+#include "tst_Waveform.moc"
