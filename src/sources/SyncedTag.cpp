@@ -145,3 +145,12 @@ QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lin
     };
     return SaveTagChange(path, change);
 }
+
+LrcHeader LrcHeaderOf(const QString& song) {
+    try {
+        const SongTagInfo info = ReadSongTagInfo(song);
+        return {info.title, info.artist, info.album, info.lengthMs};
+    } catch (const VersettaError&) {
+        return {};
+    }
+}

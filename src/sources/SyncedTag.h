@@ -23,6 +23,11 @@ struct SongTagInfo {
 // readable MP3 file (a pipe, a folder, random bytes).
 SongTagInfo ReadSongTagInfo(const QString& path);
 
+struct LrcHeader;
+// The LRC header of the song: its title, artist, album and length, or none of them when its tag
+// cannot be read (the lines are what matters; the header is only a courtesy).
+LrcHeader LrcHeaderOf(const QString& song);
+
 struct SyncedLine {
     qint64 ms = 0;
     QString text;

@@ -49,15 +49,8 @@ QString frmSychLyrics::songOfFileBar(const QString& action) const {
 void frmSychLyrics::WriteLrcFile() {
     const QString song = songOfFileBar(QStringLiteral("writing an LRC file"));
     const QString path = LrcFileName(song);
-    LrcHeader header;
-    try {
-        const SongTagInfo info = ReadSongTagInfo(song);
-        header = {info.title, info.artist, info.album, info.lengthMs};
-    } catch (const VersettaError&) {
-        // A song whose tag cannot be read still gets its lines; the header is only a courtesy.
-    }
     int marked = 0;
-    const QByteArray bytes = WriteLrc(header, m_sheet.rows(), &marked);
+    const QByteArray bytes = WriteLrc(LrcHeaderOf(song), m_sheet.rows(), &marked);
     if (marked == 0)
         throw VersettaError(
             QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
@@ -98,14 +91,7 @@ void frmSychLyrics::readLrcIntoSheet(const QString& path) {
                 .arg(QDir::toNativeSeparators(path)));
     m_sheet.load(SheetRowsFromLrc(lines), QStringLiteral("Read LRC File"));
 
-    setSortByHeader(false);
-    ui.cmdAddLyrics->setVisible(false);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle,
-                                         ui.txtAdjustAll, ui.spnAdjustSingle, ui.spnAdjustAll})
-        control->setEnabled(true);
-    ui.picUnsynch->setVisible(false);
-    ui.picSynch->setVisible(true);
+    showLoadedSheet();
     showSheetSelection(false);
     ShowSaveButton();
     const QString kept =

@@ -122,14 +122,7 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
     const std::size_t found = rows.size();
     m_sheet.load(std::move(rows), step); // keeps the first kMaxRows
 
-    setSortByHeader(false);
-    ui.cmdAddLyrics->setVisible(false);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle,
-                                         ui.txtAdjustAll, ui.spnAdjustSingle, ui.spnAdjustAll})
-        control->setEnabled(true);
-    ui.picUnsynch->setVisible(false);
-    ui.picSynch->setVisible(true);
+    showLoadedSheet();
     showStatus(QString());
 
     // What was readable is shown; the status line says what was not. A note, not a failure:
@@ -159,4 +152,15 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
                    .arg(kMaxRows);
     if (!note.isEmpty())
         reportFailure(note);
+}
+
+void frmSychLyrics::showLoadedSheet() {
+    setSortByHeader(false);
+    ui.cmdAddLyrics->setVisible(false);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle,
+                                         ui.txtAdjustAll, ui.spnAdjustSingle, ui.spnAdjustAll})
+        control->setEnabled(true);
+    ui.picUnsynch->setVisible(false);
+    ui.picSynch->setVisible(true);
 }

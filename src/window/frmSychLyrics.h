@@ -245,6 +245,8 @@ private:
     // The two presentation options of the list that loading and start-up set.
     void setFullRowSelect(bool on);
     void setSortByHeader(bool on);
+    // The synchronized panel shown with a sheet read from a file, adjustments allowed.
+    void showLoadedSheet();
     void setUnsynchText(const QString& text);
 
     void installMarkingKeys();

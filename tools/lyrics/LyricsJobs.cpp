@@ -51,15 +51,8 @@ JobResult exportLrc(const QString& song) {
     if (!QFileInfo(xml).exists())
         return skipped(QStringLiteral("no lyrics file"));
     const std::vector<SheetRow> rows = readLyricsFile(xml);
-    LrcHeader header;
-    try {
-        const SongTagInfo info = ReadSongTagInfo(song);
-        header = {info.title, info.artist, info.album, info.lengthMs};
-    } catch (const VersettaError&) {
-        // The lines are what matters; the header is only a courtesy.
-    }
     int marked = 0;
-    const QByteArray bytes = WriteLrc(header, rows, &marked);
+    const QByteArray bytes = WriteLrc(LrcHeaderOf(song), rows, &marked);
     if (marked == 0)
         return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
     const QString lrc = LrcFileName(song);
