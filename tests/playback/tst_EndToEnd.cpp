@@ -22,6 +22,29 @@ class EndToEndTest : public QObject {
         QVERIFY(QTest::qWaitFor([&] { return w.ui.mp3Player->GetPosition() >= second; }, 8000));
     }
 
+    // The window on the real player and tag component, opened on a copy of the test tone at
+    // song whose tag holds lyrics, with the jukebox database in program.
+    static std::unique_ptr<frmSychLyrics>
+    openRealWindow(const QTemporaryDir& program, const QString& song, const QString& lyrics) {
+        QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song);
+        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+        TagLibComponent tag;
+        tag.LoadTag(song, true);
+        tag.SetFrameText(QStringLiteral("USLT"), lyrics);
+        tag.SaveTag(song);
+        CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
+        Platform platform;
+        platform.player = std::make_unique<MpvPlayer>();
+        platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
+        platform.programFolder = program.path();
+        platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
+        platform.commandLine = song;
+        auto w = std::make_unique<frmSychLyrics>(std::move(platform));
+        w->Form_Load();
+        w->show();
+        return w;
+    }
+
 private slots:
     void initTestCase() { qputenv("VELMORA_AUDIO_OUTPUT", "null"); }
 
@@ -84,25 +107,9 @@ private slots:
     // position; the player keeps the speed for the next song.
     void marksAtHalfSpeedRecordTheSongPosition() {
         QTemporaryDir program;
-        CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
-        const QString song = program.filePath(QStringLiteral("Tone.mp3"));
-        QVERIFY(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song));
-        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
-        {
-            TagLibComponent tag;
-            tag.LoadTag(song, true);
-            tag.SetFrameText(QStringLiteral("USLT"), QStringLiteral("First\nSecond"));
-            tag.SaveTag(song);
-        }
-        Platform platform;
-        platform.player = std::make_unique<MpvPlayer>();
-        platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
-        platform.programFolder = program.path();
-        platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
-        platform.commandLine = song;
-        frmSychLyrics w(std::move(platform));
-        w.Form_Load();
-        w.show();
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
+                                           QStringLiteral("First\nSecond"));
+        frmSychLyrics& w = *window;
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QElapsedTimer clock;
         clock.start();
@@ -126,27 +133,9 @@ private slots:
     void synchronizesASong() {
         QTemporaryDir music;
         QTemporaryDir program;
-        const QString song = music.filePath(QStringLiteral("Tone Song.mp3"));
-        QVERIFY(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song));
-        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
-        {
-            TagLibComponent tag;
-            tag.LoadTag(song, true);
-            tag.SetFrameText(QStringLiteral("USLT"),
-                             QStringLiteral("First\r\n\r\nSecond\r\nThird"));
-            tag.SaveTag(song);
-        }
-        CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
-
-        Platform platform;
-        platform.player = std::make_unique<MpvPlayer>();
-        platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
-        platform.programFolder = program.path();
-        platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
-        platform.commandLine = song;
-        frmSychLyrics w(std::move(platform));
-        w.Form_Load();
-        w.show();
+        const auto window = openRealWindow(program, music.filePath(QStringLiteral("Tone Song.mp3")),
+                                           QStringLiteral("First\r\n\r\nSecond\r\nThird"));
+        frmSychLyrics& w = *window;
         QCOMPARE(w.sheet().count(), 4); // three lines and the blank between the first two
 
         w.ui.cmdPlay->click();
