@@ -12,6 +12,8 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <optional>
+
 namespace {
 
 QString shown(const QString& path) {
@@ -23,108 +25,152 @@ QString setupHint(const QString& databasePath) {
         .arg(shown(QFileInfo(databasePath).absolutePath()));
 }
 
-// What the first bytes of the file say it is.
-enum class FileKind { Missing, Folder, Unreadable, Empty, SQLite, Jet, Other };
-
-FileKind probe(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileKind::Missing;
-    if (!info.isFile())
-        return FileKind::Folder;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileKind::Unreadable;
-    const QByteArray head = file.read(32);
-    if (head.isEmpty())
-        return FileKind::Empty;
-    if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return FileKind::SQLite;
-    const QByteArray engine = head.mid(4, 15);
-    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
-        return FileKind::Jet;
-    return FileKind::Other;
-}
-
 QString briefly(const QString& sql) {
     constexpr qsizetype kShown = 120;
     const QString flat = sql.simplified();
     return flat.size() <= kShown ? flat : flat.left(kShown) + QStringLiteral("…");
 }
 
-// Turns what went wrong into a message that names the file and the way out.
-VersettaError diagnose(const QString& path, const QSqlError& error, const QString& sql) {
-    const QString where = shown(path);
-    switch (probe(path)) {
-    case FileKind::Missing:
-        return VersettaError(QStringLiteral("%1 not found; %2").arg(where, setupHint(path)));
-    case FileKind::Folder:
-        return VersettaError(
-            QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
-                .arg(where, setupHint(path)));
-    case FileKind::Unreadable:
-        return VersettaError(
-            QStringLiteral("Cannot read the jukebox database %1: allow this program to read and "
-                           "write it")
-                .arg(where));
-    case FileKind::Jet:
-        return VersettaError(
-            QStringLiteral("%1 is an Access (Jet) database; this program needs the SQLite form "
-                           "of the jukebox database: move the file aside and %2")
-                .arg(where, setupHint(path)));
-    case FileKind::Other:
-        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
-                                 .arg(where, setupHint(path)));
-    case FileKind::Empty:
-    case FileKind::SQLite:
-        break;
-    }
+// Why the database cannot be used, one code per way out the message names.
+enum class DatabaseFault {
+    Missing,
+    Folder,
+    Unreadable,
+    JetFile,
+    NotADatabase,
+    NoTable,
+    NoColumn,
+    Locked,
+    ReadOnly,
+    DiskFull,
+    IoError,
+    CannotOpen,
+    Refused,
+};
 
+struct Diagnosis {
+    DatabaseFault fault = DatabaseFault::Refused;
+    QString detail; // the missing table or column, or the engine's own text
+};
+
+// Step 1: what the first bytes of the file say it is; nothing when they say SQLite (or
+// nothing at all), so the engine's error decides.
+std::optional<DatabaseFault> faultOfFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return DatabaseFault::Missing;
+    if (!info.isFile())
+        return DatabaseFault::Folder;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return DatabaseFault::Unreadable;
+    const QByteArray head = file.read(32);
+    if (head.isEmpty() || head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return std::nullopt;
+    const QByteArray engine = head.mid(4, 15);
+    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
+        return DatabaseFault::JetFile;
+    return DatabaseFault::NotADatabase;
+}
+
+// Step 2: what the engine's error says.
+Diagnosis faultOfError(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    // Extended result codes carry the primary code in their low byte.
-    const int code = error.nativeErrorCode().toInt() & 0xff;
     static const QRegularExpression missingTable(QStringLiteral("no such table: (\\S+)"));
     static const QRegularExpression missingColumn(
         QStringLiteral("(?:no such column: |has no column named )(\\S+)"));
-    const QString repair =
-        QStringLiteral("add it with: velmora-dbsetup --schema | sqlite3 \"%1\"").arg(where);
     if (const auto match = missingTable.match(text); match.hasMatch())
-        return VersettaError(QStringLiteral("The jukebox database %1 has no table %2; %3")
-                                 .arg(where, match.captured(1), repair));
+        return {DatabaseFault::NoTable, match.captured(1)};
     if (const auto match = missingColumn.match(text); match.hasMatch())
-        return VersettaError(
-            QStringLiteral("The jukebox database %1 lacks the column %2 that \"%3\" needs; the "
-                           "Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine")
-                .arg(where, match.captured(1), briefly(sql)));
-    if (code == 5 || code == 6)
-        return VersettaError(QStringLiteral("The jukebox database %1 is locked by another program "
-                                            "(the jukebox?); try again in a moment")
-                                 .arg(where));
-    if (code == 8)
-        return VersettaError(
-            QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to its "
-                           "folder")
-                .arg(where));
-    if (code == 13)
-        return VersettaError(
-            QStringLiteral("The jukebox database %1 could not be written: the disk is full")
-                .arg(where));
+        return {DatabaseFault::NoColumn, match.captured(1)};
+    // Extended result codes carry the primary code in their low byte.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return {DatabaseFault::Locked, text};
+    case 8: // SQLITE_READONLY
+        return {DatabaseFault::ReadOnly, text};
+    case 13: // SQLITE_FULL
+        return {DatabaseFault::DiskFull, text};
     // A write cut short (a full disk, a file-size limit) and a journal this user cannot roll
     // back both end as a plain I/O error.
-    if (code == 10)
-        return VersettaError(QStringLiteral("Cannot use the jukebox database %1 (%2); the disk may "
-                                            "be full, or this program may not be allowed to read "
-                                            "and write it and its folder")
-                                 .arg(where, text));
-    if (code == 14)
-        return VersettaError(QStringLiteral("Cannot open the jukebox database %1 (%2); allow this "
-                                            "program to read and write it and its folder")
-                                 .arg(where, text));
-    if (code == 26)
-        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
-                                 .arg(where, setupHint(path)));
-    return VersettaError(QStringLiteral("The jukebox database %1 refused \"%2\": %3")
-                             .arg(where, briefly(sql), text));
+    case 10: // SQLITE_IOERR
+        return {DatabaseFault::IoError, text};
+    case 14: // SQLITE_CANTOPEN
+        return {DatabaseFault::CannotOpen, text};
+    case 26: // SQLITE_NOTADB
+        return {DatabaseFault::NotADatabase, text};
+    default:
+        return {DatabaseFault::Refused, text};
+    }
+}
+
+// Step 3: the message that names the file and the way out.
+QString faultMessage(const QString& path, const Diagnosis& diagnosis, const QString& sql) {
+    const QString where = shown(path);
+    const QString& detail = diagnosis.detail;
+    switch (diagnosis.fault) {
+    case DatabaseFault::Missing:
+        return QStringLiteral("%1 not found; %2").arg(where, setupHint(path));
+    case DatabaseFault::Folder:
+        return QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
+            .arg(where, setupHint(path));
+    case DatabaseFault::Unreadable:
+        return QStringLiteral("Cannot read the jukebox database %1: allow this program to read "
+                              "and write it")
+            .arg(where);
+    case DatabaseFault::JetFile:
+        return QStringLiteral("%1 is an Access (Jet) database; this program needs the SQLite "
+                              "form of the jukebox database: move the file aside and %2")
+            .arg(where, setupHint(path));
+    case DatabaseFault::NotADatabase:
+        return QStringLiteral("%1 is not a database; move it aside and %2")
+            .arg(where, setupHint(path));
+    case DatabaseFault::NoTable:
+        return QStringLiteral("The jukebox database %1 has no table %2; add it with: "
+                              "velmora-dbsetup --schema | sqlite3 \"%1\"")
+            .arg(where, detail);
+    case DatabaseFault::NoColumn:
+        return QStringLiteral("The jukebox database %1 lacks the column %2 that \"%3\" needs; "
+                              "the Lyrics table must have LineNumber, FileName, TimeMarker and "
+                              "LyricLine")
+            .arg(where, detail, briefly(sql));
+    case DatabaseFault::Locked:
+        return QStringLiteral("The jukebox database %1 is locked by another program (the "
+                              "jukebox?); try again in a moment")
+            .arg(where);
+    case DatabaseFault::ReadOnly:
+        return QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to "
+                              "its folder")
+            .arg(where);
+    case DatabaseFault::DiskFull:
+        return QStringLiteral("The jukebox database %1 could not be written: the disk is full")
+            .arg(where);
+    case DatabaseFault::IoError:
+        return QStringLiteral("Cannot use the jukebox database %1 (%2); the disk may be full, or "
+                              "this program may not be allowed to read and write it and its "
+                              "folder")
+            .arg(where, detail);
+    case DatabaseFault::CannotOpen:
+        return QStringLiteral("Cannot open the jukebox database %1 (%2); allow this program to "
+                              "read and write it and its folder")
+            .arg(where, detail);
+    case DatabaseFault::Refused:
+        break;
+    }
+    return QStringLiteral("The jukebox database %1 refused \"%2\": %3")
+        .arg(where, briefly(sql), detail);
+}
+
+// What went wrong, as a failure whose message names the file and the way out: the file
+// itself first, since a file that is no SQLite database makes the engine's error misleading.
+VersettaError diagnose(const QString& path, const QSqlError& error, const QString& sql) {
+    Diagnosis diagnosis;
+    if (const std::optional<DatabaseFault> fault = faultOfFile(path))
+        diagnosis.fault = *fault;
+    else
+        diagnosis = faultOfError(error);
+    return VersettaError(faultMessage(path, diagnosis, sql));
 }
 
 // A pipe or a device in the database's place would block the first read for ever.
