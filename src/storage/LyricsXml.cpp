@@ -190,10 +190,12 @@ QByteArray LyricsDocumentWriter::finish() {
 namespace {
 
 // All the text inside the field whose start tag was just read, that of its child elements
-// included, up to its end tag. A loop, because QXmlStreamReader::readElementText recurses once
-// per nested element and a deeply nested file would overflow the stack.
-QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
+// included, up to its end tag; kept only when keep is set, counted always. A loop, because
+// QXmlStreamReader::readElementText recurses once per nested element and a deeply nested
+// file would overflow the stack.
+QString fieldText(QXmlStreamReader& xml, qsizetype& total, bool keep) {
     QString text;
+    qsizetype length = 0;
     for (int open = 1; open > 0 && !xml.atEnd() && !xml.hasError();) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
@@ -204,9 +206,11 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
-            text += xml.text();
+            if (keep)
+                text += xml.text();
+            length += xml.text().size();
             total += xml.text().size();
-            if (text.size() > kMaxLyricChars)
+            if (length > kMaxLyricChars)
                 xml.raiseError(
                     QStringLiteral("a lyric is longer than %1 characters").arg(kMaxLyricChars));
             else if (total > kMaxLyricsTextChars)
@@ -220,21 +224,20 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
     return text;
 }
 
-} // namespace
-
-LyricsContent ReadLyricsDocument(QIODevice& device) {
-    LyricsContent content;
+// The one walk every reader makes. The sink names the fields it cares about (key), takes
+// each field of a line in turn and each line as it ends; a line cut short by a fault never
+// ends, since half a line is not a line.
+template <class Sink> void walkLyrics(QIODevice& device, LyricsReading& reading, Sink& sink) {
     QXmlStreamReader xml(&device);
     int depth = 0; // 1: the root, 2: its children, 3: line elements, 4: fields
     bool rootSeen = false;
-    bool lineOpen = false;
     qsizetype total = 0; // characters of text read, entities expanded
     const auto note = [&](const QString& what) {
-        if (!content.problem.isEmpty())
+        if (!reading.problem.isEmpty())
             return;
-        content.problem = what;
-        content.problemLine = xml.lineNumber();
-        content.problemColumn = xml.columnNumber();
+        reading.problem = what;
+        reading.problemLine = xml.lineNumber();
+        reading.problemColumn = xml.columnNumber();
     };
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
@@ -242,20 +245,17 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
             ++depth;
             if (depth == 1) {
                 rootSeen = true;
-            } else if (depth == 3) {
-                content.lines.emplace_back();
-                lineOpen = true;
             } else if (depth == 4) {
-                QString name = xml.name().toString();
-                QString text = fieldText(xml, total);
+                auto key = sink.key(xml.name());
+                QString text = fieldText(xml, total, Sink::keeps(key));
                 --depth; // fieldText stopped on the field's end tag
                 if (!xml.hasError())
-                    content.lines.back().push_back({std::move(name), std::move(text)});
+                    sink.field(std::move(key), std::move(text));
             }
             break;
         case QXmlStreamReader::EndElement:
             if (depth == 3)
-                lineOpen = false;
+                sink.endLine();
             --depth;
             break;
         case QXmlStreamReader::Characters:
@@ -271,16 +271,71 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
         }
     }
     if (xml.hasError()) {
-        content.problem.clear();
+        reading.problem.clear();
         // "No root" only when the file ended before one; a fault met earlier (bytes that are
         // not text in the declared encoding, text instead of a tag) is named as it is.
         note(!rootSeen && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
                  ? QStringLiteral("no root element")
                  : xml.errorString());
-        content.stoppedEarly = true;
-        if (lineOpen)
-            content.lines.pop_back(); // half a line is not a line
+        reading.stoppedEarly = true;
     }
+}
+
+// Every field by name, as the document holds it.
+struct FieldsSink {
+    std::vector<LyricsLineFields>& lines;
+    LyricsLineFields line;
+    static QString key(QStringView name) { return name.toString(); }
+    static bool keeps(const QString& /*name*/) { return true; }
+    void field(QString name, QString text) { line.push_back({std::move(name), std::move(text)}); }
+    void endLine() { lines.push_back(std::exchange(line, {})); }
+};
+
+enum class FieldKind { Time, Lyric, Other };
+
+FieldKind kindOf(QStringView name) {
+    if (name == QLatin1String("TimeMarker"))
+        return FieldKind::Time;
+    if (name == QLatin1String("LyricLine"))
+        return FieldKind::Lyric;
+    return FieldKind::Other;
+}
+
+// The sheet's rule, a field at a time: TimeMarker and LyricLine carry over from the line
+// before; any other field name empties both.
+struct SheetRowsSink {
+    std::vector<SheetRow>& rows;
+    QString time;  // T
+    QString lyric; // L
+    int n = 0;
+    static FieldKind key(QStringView name) { return kindOf(name); }
+    static bool keeps(FieldKind kind) { return kind != FieldKind::Other; }
+    void field(FieldKind kind, QString text) {
+        if (kind == FieldKind::Time) {
+            time = std::move(text);
+        } else if (kind == FieldKind::Lyric) {
+            lyric = std::move(text);
+        } else {
+            time.clear();
+            lyric.clear();
+        }
+    }
+    void endLine() {
+        SheetRow row{QString::number(++n), lyric, QString(), QString()};
+        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
+            row.time = SecondsToTime(*secs);
+            row.secs = time;
+        }
+        rows.push_back(std::move(row));
+    }
+};
+
+} // namespace
+
+LyricsContent ReadLyricsDocument(QIODevice& device) {
+    LyricsContent content;
+    FieldsSink sink{content.lines, {}};
+    walkLyrics(device, content, sink);
     return content;
 }
 
@@ -291,31 +346,23 @@ LyricsContent ReadLyricsDocument(const QByteArray& bytes) {
     return ReadLyricsDocument(buffer);
 }
 
+SheetRowsRead ReadSheetRows(QIODevice& device) {
+    SheetRowsRead read;
+    SheetRowsSink sink{read.rows, {}, {}, 0};
+    walkLyrics(device, read, sink);
+    return read;
+}
+
 // ---- the readers' rules --------------------------------------------------------------------
 
 std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
     std::vector<SheetRow> rows;
     rows.reserve(lines.size());
-    QString time;  // T
-    QString lyric; // L
-    int n = 0;
+    SheetRowsSink sink{rows, {}, {}, 0};
     for (const LyricsLineFields& line : lines) {
-        for (const LyricsField& field : line) {
-            if (field.name == QLatin1String("TimeMarker")) {
-                time = field.text;
-            } else if (field.name == QLatin1String("LyricLine")) {
-                lyric = field.text;
-            } else {
-                time.clear();
-                lyric.clear();
-            }
-        }
-        SheetRow row{QString::number(++n), lyric, QString(), QString()};
-        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
-            row.time = SecondsToTime(*secs);
-            row.secs = time;
-        }
-        rows.push_back(std::move(row));
+        for (const LyricsField& field : line)
+            sink.field(kindOf(field.name), field.text);
+        sink.endLine();
     }
     return rows;
 }

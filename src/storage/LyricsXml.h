@@ -66,16 +66,27 @@ using LyricsLineFields = std::vector<LyricsField>;
 inline constexpr qsizetype kMaxLyricChars = qsizetype{16} * 1024 * 1024;      // one field
 inline constexpr qsizetype kMaxLyricsTextChars = qsizetype{32} * 1024 * 1024; // the whole document
 
-struct LyricsContent {
-    std::vector<LyricsLineFields> lines;
+struct LyricsReading {
     QString problem; // empty when the document was read cleanly
     qint64 problemLine = 0;
     qint64 problemColumn = 0;
     bool stoppedEarly = false; // the document was not well-formed
 };
 
+struct LyricsContent : LyricsReading {
+    std::vector<LyricsLineFields> lines;
+};
+
 LyricsContent ReadLyricsDocument(QIODevice& device);
 LyricsContent ReadLyricsDocument(const QByteArray& bytes);
+
+// The document read straight into sheet rows, by the rule of SheetRowsFromLyrics: a long
+// file is read once, without its fields held in between.
+struct SheetRowsRead : LyricsReading {
+    std::vector<SheetRow> rows;
+};
+
+SheetRowsRead ReadSheetRows(QIODevice& device);
 
 // ---- the two readers' rules --------------------------------------------------------------
 

@@ -116,11 +116,9 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
         throw VersettaError(
             QStringLiteral("Cannot read the lyrics file %1: %2").arg(shown(path), why));
     }
-    const LyricsContent content = ReadLyricsDocument(file);
-
-    std::vector<SheetRow> rows = SheetRowsFromLyrics(content.lines);
-    const std::size_t found = rows.size();
-    m_sheet.load(std::move(rows), step); // keeps the first kMaxRows
+    SheetRowsRead content = ReadSheetRows(file);
+    const std::size_t found = content.rows.size();
+    m_sheet.load(std::move(content.rows), step); // keeps the first kMaxRows
 
     setSortByHeader(false);
     ui.cmdAddLyrics->setVisible(false);
