@@ -78,6 +78,22 @@ private slots:
         player.SeekPosition(1); // nothing loaded: ignored, no failure
     }
 
+    // libmpv starts beside the window: a Play click that comes first waits for it and plays.
+    void playClickedBeforeThePlayerHasStartedPlays() {
+        QTemporaryDir program;
+        CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
+        Platform platform;
+        platform.player = std::make_unique<MpvPlayer>();
+        platform.programFolder = program.path();
+        platform.commandLine = QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3");
+        frmSychLyrics w(std::move(platform));
+        w.Form_Load();
+        w.show();
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Pause"));
+        QVERIFY(QTest::qWaitFor([&] { return w.ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
+    }
+
     void synchronizesASong() {
         QTemporaryDir music;
         QTemporaryDir program;
