@@ -12,7 +12,10 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -222,18 +225,15 @@ QString uniqueConnectionName() {
     return QStringLiteral("velmora-db-%1").arg(++counter);
 }
 
-// One connection for one call; the driver forgets it when the call ends.
-template <class Work>
-auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&& work) {
+// Opens the connection named name on the database at path, checked as every connection is:
+// a regular file that exists, a schema that runs no code, and no waiting for the disk when
+// writing.
+QSqlDatabase openConnection(const QString& path, const QString& name, bool writing,
+                            int busyTimeoutMs) {
     if (path.isEmpty())
         throw VersettaError(QStringLiteral(
             "No jukebox database is set yet; Save or Play sets it to the program's folder"));
     requireRegularFile(path);
-    const QString name = uniqueConnectionName();
-    struct Release {
-        QString name;
-        ~Release() { QSqlDatabase::removeDatabase(name); }
-    } release{name};
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     if (!db.isValid())
         throw VersettaError(QStringLiteral("Qt's SQLite driver is missing; install the package "
@@ -255,6 +255,18 @@ auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&&
         if (!pragma.exec(sql))
             throw diagnose(path, pragma.lastError(), sql);
     }
+    return db;
+}
+
+// One connection for one call; the driver forgets it when the call ends.
+template <class Work>
+auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&& work) {
+    const QString name = uniqueConnectionName();
+    struct Release {
+        QString name;
+        ~Release() { QSqlDatabase::removeDatabase(name); }
+    } release{name};
+    QSqlDatabase db = openConnection(path, name, writing, busyTimeoutMs);
     auto result = work(db);
     db.close();
     return result;
@@ -356,4 +368,92 @@ QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
            QStringLiteral("VALUES (") + QString::number(lineNumber) + QStringLiteral(", '") +
            SQLClean(songFile) + QStringLiteral("', ") + QString::number(timeMarker) +
            QStringLiteral(", '") + SQLClean(lyric) + QStringLiteral("')");
+}
+
+// What stands at the path: another file, or the same one written since, is opened afresh and
+// checked again, so a kept connection never sees a schema the checks did not.
+struct PreviewLookup::FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileState& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+struct PreviewLookup::Open {
+    QString path;
+    FileState file;
+    QSqlDatabase db;
+    std::optional<QSqlQuery> query;
+};
+
+PreviewLookup::PreviewLookup() = default;
+
+PreviewLookup::~PreviewLookup() {
+    close();
+}
+
+void PreviewLookup::close() {
+    if (!m_open)
+        return;
+    const QString name = m_open->db.connectionName();
+    m_open.reset();
+    QSqlDatabase::removeDatabase(name);
+}
+
+std::optional<PreviewLookup::FileState> PreviewLookup::stateOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileState{status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+}
+
+Recordset PreviewLookup::find(const QString& databasePath, const QString& songFile,
+                              std::int32_t second, int busyTimeoutMs) {
+    const std::optional<FileState> file = stateOf(databasePath);
+    if (!m_open || !file || m_open->path != databasePath || !(m_open->file == *file)) {
+        close();
+        auto open = std::make_unique<Open>();
+        open->path = databasePath;
+        const QString name = uniqueConnectionName();
+        try {
+            open->db = openConnection(databasePath, name, false, busyTimeoutMs);
+        } catch (...) {
+            open.reset();
+            QSqlDatabase::removeDatabase(name);
+            throw;
+        }
+        open->file = file.value_or(FileState{});
+        m_open = std::move(open);
+    }
+    const QString sql =
+        QStringLiteral("SELECT * FROM Lyrics WHERE FileName = ? AND TimeMarker = ?");
+    if (!m_open->query) {
+        QSqlQuery query(m_open->db);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) {
+            const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+            close();
+            throw failure;
+        }
+        m_open->query = std::move(query);
+    }
+    QSqlQuery& query = *m_open->query;
+    query.bindValue(0, songFile);
+    query.bindValue(1, second);
+    if (!query.exec()) {
+        const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+        close();
+        throw failure;
+    }
+    std::vector<QSqlRecord> rows;
+    while (query.next())
+        rows.push_back(query.record());
+    // Reset, so no read lock is held between ticks: the jukebox and the next fill may write.
+    query.finish();
+    return Recordset(std::move(rows));
 }

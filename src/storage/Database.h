@@ -6,6 +6,8 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // Access to the jukebox database: an SQLite file reached through Qt SQL. Statements arrive
@@ -53,6 +55,29 @@ inline constexpr int kBusyTimeoutMs = 2000;
 // Runs a query and fetches every row, waiting at most busyTimeoutMs for another program's lock.
 Recordset QueryDatabase(const QString& databasePath, const QString& sql,
                         int busyTimeoutMs = kBusyTimeoutMs);
+
+// The preview row of one second, looked up ten times a second by the display tick: the
+// connection and the prepared query are kept between calls while the same unchanged file
+// stands at the path, and opened and checked again otherwise, or after a failure. Failures
+// are those of QueryDatabase. No lock is held between calls.
+class PreviewLookup {
+public:
+    PreviewLookup();
+    ~PreviewLookup();
+    PreviewLookup(const PreviewLookup&) = delete;
+    PreviewLookup& operator=(const PreviewLookup&) = delete;
+
+    // The rows of songFile at that second.
+    Recordset find(const QString& databasePath, const QString& songFile, std::int32_t second,
+                   int busyTimeoutMs);
+    void close();
+
+private:
+    struct FileState;
+    struct Open;
+    static std::optional<FileState> stateOf(const QString& path);
+    std::unique_ptr<Open> m_open;
+};
 
 // Runs a statement that changes data, binding args to its placeholders in order. Answers
 // true unless the engine reports a negative count of affected rows.

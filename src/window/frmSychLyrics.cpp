@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "storage/Database.h"
 #include "window/SongSlider.h"
 #include "window/UpDown.h"
 
@@ -48,7 +49,8 @@ QFont arialBold(int points) {
 } // namespace
 
 frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
-    : QWidget(parent), m_platform(std::move(platform)) {
+    : QWidget(parent), m_platform(std::move(platform)),
+      m_previewLookup(std::make_unique<PreviewLookup>()) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
     ui.mp3Player = m_platform.player.get();

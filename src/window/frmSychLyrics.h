@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QTreeView;
+class PreviewLookup;
 class Recordset;
 class SongSlider;
 class UpDown;
@@ -49,7 +50,7 @@ public:
     void Amp3dj1_SongEnded(int reason);
     void sldSong_Scroll();
     void Timer1_Timer();
-    std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second) const;
+    std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second);
     void showPlayingPosition();
     void StopOrEndSong();
     Mp3Player& player() const;
@@ -217,6 +218,7 @@ private:
     LyricSheet m_sheet;
     QString m_historySong; // the song whose sheet the undo history belongs to
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
+    std::unique_ptr<PreviewLookup> m_previewLookup;
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;
     int m_tickRow = 0; // the row the tick last selected; 0 after a seek, a resume or Stop
