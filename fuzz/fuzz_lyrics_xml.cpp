@@ -1,6 +1,6 @@
 // The lyrics XML reader on arbitrary bytes, then both row rules on whatever it kept, then a
 // write and re-read of the sheet rows, which must come back the same; the sheet's one-pass
-// reader must give the same rows as the two steps.
+// and preview readers must give the same rows as the two steps.
 #include "core/Failure.h"
 #include "storage/LyricsXml.h"
 
@@ -37,6 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             direct.stoppedEarly == content.stoppedEarly);
     const PreviewRows preview = PreviewRowsFromLyrics(content.lines);
     require(preview.rows.size() <= content.lines.size());
+    buffer.seek(0);
+    const PreviewRowsRead directPreview = ReadPreviewRows(buffer);
+    // A damaged document gives no preview at all, so only a whole one must agree.
+    require(directPreview.stoppedEarly == content.stoppedEarly);
+    require(content.stoppedEarly || (directPreview.preview.rows == preview.rows &&
+                                     directPreview.preview.badLineNumber == preview.badLineNumber &&
+                                     directPreview.preview.badLine == preview.badLine));
 
     // What the sheet shows must survive a save and a load unchanged.
     QByteArray written;

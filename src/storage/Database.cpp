@@ -362,6 +362,43 @@ void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& state
     });
 }
 
+void InsertLyricsRows(const QString& databasePath, const QString& songFile,
+                      const std::vector<PreviewRow>& rows) {
+    if (rows.empty())
+        return;
+    withConnection(databasePath, true, [&](QSqlDatabase& db) {
+        if (!db.transaction())
+            throw diagnose(databasePath, db.lastError(), QStringLiteral("BEGIN"));
+        // One prepared statement for every row: parsing a statement per row took longer than
+        // inserting the rows.
+        const QString sql =
+            QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) "
+                           "VALUES (?, ?, ?, ?)");
+        QSqlQuery query(db);
+        bool ran = query.prepare(sql);
+        for (auto row = rows.begin(); ran && row != rows.end(); ++row) {
+            query.bindValue(0, row->lineNumber);
+            query.bindValue(1, songFile);
+            query.bindValue(2, row->timeMarker);
+            query.bindValue(3, row->lyric);
+            ran = query.exec();
+        }
+        if (!ran) {
+            const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+            query.finish();
+            db.commit();
+            throw failure;
+        }
+        query.finish();
+        if (!db.commit()) {
+            const QSqlError error = db.lastError();
+            db.rollback();
+            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
+        }
+        return true;
+    });
+}
+
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
                               std::int32_t timeMarker, const QString& lyric) {
     return QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) ") +

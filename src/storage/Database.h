@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/LyricsXml.h"
+
 #include <QSqlRecord>
 #include <QString>
 #include <QStringList>
@@ -87,6 +89,12 @@ bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QV
 // written. A statement the engine refuses ends the run: the ones before it are committed, so
 // their rows stay, and its failure is thrown.
 void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements);
+
+// Inserts the preview rows of songFile on one connection, in one transaction, through one
+// prepared statement. A row the engine refuses ends the run as in ExecuteEachOnDatabase: the
+// rows before it are committed and stay, and its failure is thrown.
+void InsertLyricsRows(const QString& databasePath, const QString& songFile,
+                      const std::vector<PreviewRow>& rows);
 
 // The INSERT of one preview row, built piece by piece as the preview table needs it.
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,

@@ -330,6 +330,65 @@ struct SheetRowsSink {
     }
 };
 
+enum class PreviewField { Number, Time, Lyric, Other };
+
+// The preview's rule, a field at a time: only lines with a numeric TimeMarker give a row;
+// number, time and lyric carry over; any other field name resets the time and the lyric. A
+// LineNumber that is no 16-bit whole number ends the rows.
+struct PreviewRowsSink {
+    PreviewRows& result;
+    std::int16_t number = 0; // N
+    std::int32_t time = 0;   // S
+    QString lyric;           // L
+    qsizetype lines = 0;
+    bool unmarked = false; // this line gets no row; its other fields are not read
+    bool stopped = false;
+    static PreviewField key(QStringView name) {
+        if (name == QLatin1String("LineNumber"))
+            return PreviewField::Number;
+        if (name == QLatin1String("TimeMarker"))
+            return PreviewField::Time;
+        if (name == QLatin1String("LyricLine"))
+            return PreviewField::Lyric;
+        return PreviewField::Other;
+    }
+    static bool keeps(PreviewField kind) { return kind != PreviewField::Other; }
+    void field(PreviewField kind, QString text) {
+        if (stopped || unmarked)
+            return;
+        switch (kind) {
+        case PreviewField::Number:
+            if (const std::optional<std::int16_t> value = WholeLineNumber(text)) {
+                number = *value;
+            } else {
+                result.badLineNumber = std::move(text);
+                result.badLine = lines + 1;
+                stopped = true;
+            }
+            break;
+        case PreviewField::Time:
+            if (const std::optional<std::int32_t> value = WholeSeconds(text))
+                time = *value;
+            else
+                unmarked = true;
+            break;
+        case PreviewField::Lyric:
+            lyric = std::move(text);
+            break;
+        case PreviewField::Other:
+            time = 0;
+            lyric.clear();
+            break;
+        }
+    }
+    void endLine() {
+        if (!stopped && !unmarked)
+            result.rows.push_back({number, time, lyric});
+        unmarked = false;
+        ++lines;
+    }
+};
+
 } // namespace
 
 LyricsContent ReadLyricsDocument(QIODevice& device) {
@@ -353,6 +412,13 @@ SheetRowsRead ReadSheetRows(QIODevice& device) {
     return read;
 }
 
+PreviewRowsRead ReadPreviewRows(QIODevice& device) {
+    PreviewRowsRead read;
+    PreviewRowsSink sink{read.preview, 0, 0, {}, 0, false, false};
+    walkLyrics(device, read, sink);
+    return read;
+}
+
 // ---- the readers' rules --------------------------------------------------------------------
 
 std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
@@ -369,36 +435,13 @@ std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& l
 
 PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
     PreviewRows result;
-    std::int16_t number = 0; // N
-    std::int32_t time = 0;   // S
-    QString lyric;           // L
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        bool marked = true;
-        for (const LyricsField& field : lines[i]) {
-            if (field.name == QLatin1String("LineNumber")) {
-                const std::optional<std::int16_t> value = WholeLineNumber(field.text);
-                if (!value) {
-                    result.badLineNumber = field.text;
-                    result.badLine = static_cast<qsizetype>(i) + 1;
-                    return result;
-                }
-                number = *value;
-            } else if (field.name == QLatin1String("TimeMarker")) {
-                const std::optional<std::int32_t> value = WholeSeconds(field.text);
-                if (!value) {
-                    marked = false; // an unmarked line has no row; its other fields are not read
-                    break;
-                }
-                time = *value;
-            } else if (field.name == QLatin1String("LyricLine")) {
-                lyric = field.text;
-            } else {
-                time = 0;
-                lyric.clear();
-            }
-        }
-        if (marked)
-            result.rows.push_back({number, time, lyric});
+    PreviewRowsSink sink{result, 0, 0, {}, 0, false, false};
+    for (const LyricsLineFields& line : lines) {
+        for (const LyricsField& field : line)
+            sink.field(PreviewRowsSink::key(field.name), field.text);
+        sink.endLine();
+        if (sink.stopped)
+            break;
     }
     return result;
 }

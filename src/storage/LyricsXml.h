@@ -98,6 +98,7 @@ struct PreviewRow {
     std::int16_t lineNumber = 0;
     std::int32_t timeMarker = 0;
     QString lyric;
+    friend bool operator==(const PreviewRow&, const PreviewRow&) = default;
 };
 
 // Rows for the preview table: only lines with a numeric TimeMarker; number, time and lyric
@@ -110,3 +111,11 @@ struct PreviewRows {
 };
 
 PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines);
+
+// The document read straight into preview rows, by the same rule. A LineNumber that ends the
+// rows does not end the reading: a fault later in the document is still found.
+struct PreviewRowsRead : LyricsReading {
+    PreviewRows preview;
+};
+
+PreviewRowsRead ReadPreviewRows(QIODevice& device);
