@@ -215,6 +215,13 @@ bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
         if (key->isAutoRepeat() && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
                                     key->key() == Qt::Key_Enter))
             return true;
+        // The line is sung when Space goes down: a button clicks only when it comes up, a
+        // tenth of a second or more later.
+        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Space &&
+            key->modifiers() == Qt::NoModifier) {
+            ui.cmdMark->click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
