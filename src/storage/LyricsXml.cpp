@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <utility>
 
@@ -89,6 +90,14 @@ QByteArrayView entityFor(char16_t c, bool attribute) {
     }
 }
 
+// Printable ASCII that needs no entity, in texts and attributes alike.
+constexpr std::array<bool, 0x80> kStandsAsItself = [] {
+    std::array<bool, 0x80> table{};
+    for (char32_t c = 0x20; c < 0x80; ++c)
+        table[c] = c != u'&' && c != u'<' && c != u'>' && c != u'"' && c != u'\'';
+    return table;
+}();
+
 // Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
 // costs more than the encoding itself. Answers the first character XML cannot carry (and
 // appends nothing), or nothing: NUL is such a character, so 0 cannot mean "all written".
@@ -104,6 +113,10 @@ std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool
     const QStringView view(text);
     for (qsizetype i = 0; i < view.size(); ++i) {
         char32_t c = view[i].unicode();
+        if (c < 0x80 && kStandsAsItself[c]) { // most of a lyric
+            byte(c);
+            continue;
+        }
         if (c < 0x80) {
             if (const QByteArrayView entity = entityFor(static_cast<char16_t>(c), attribute);
                 !entity.isEmpty()) {
@@ -162,21 +175,23 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
                                    const QString& lyric) {
     if (m_count++ == 0)
         m_bytes += "<LYRICS>\r\n";
-    const auto field = [this](const char* open, const char* close, const QString& text) {
-        m_bytes += open;
+    const auto field = [this](QByteArrayView open, QByteArrayView close, const QString& text) {
+        m_bytes.append(open);
         if (const std::optional<char32_t> bad = appendEscaped(m_bytes, text, false))
             throw VersettaError(
                 QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
                                "remove it and save again")
                     .arg(m_count)
                     .arg(unsupported(*bad)));
-        m_bytes += close;
+        m_bytes.append(close);
     };
-    m_bytes += "  <LINE>\r\n";
-    field("    <LineNumber>", "</LineNumber>\r\n", number);
-    field("    <TimeMarker>", "</TimeMarker>\r\n", secs);
-    field("    <LyricLine>", "</LyricLine>\r\n", lyric);
-    m_bytes += "  </LINE>\r\n";
+    // Views of the literals, so no tag is measured again on every line.
+    using namespace Qt::StringLiterals;
+    m_bytes.append("  <LINE>\r\n"_ba);
+    field("    <LineNumber>"_ba, "</LineNumber>\r\n"_ba, number);
+    field("    <TimeMarker>"_ba, "</TimeMarker>\r\n"_ba, secs);
+    field("    <LyricLine>"_ba, "</LyricLine>\r\n"_ba, lyric);
+    m_bytes.append("  </LINE>\r\n"_ba);
 }
 
 QByteArray LyricsDocumentWriter::finish() {

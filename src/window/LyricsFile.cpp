@@ -54,8 +54,8 @@ void frmSychLyrics::cmdSave_Click() {
 
     // The whole document first, then one atomic replace: a failure leaves the old file whole.
     LyricsDocumentWriter writer(state.songFile);
-    for (int i = 1; i <= rowCount(); ++i)
-        writer.addLine(cell(i, ColNumber), cell(i, ColSecs), cell(i, ColLyric));
+    for (const SheetRow& row : m_sheet.rows())
+        writer.addLine(row.number, row.secs, row.lyric);
     const QByteArray document = writer.finish();
 
     // Through a link, the regular file it names is replaced and the link stays; anything
