@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -364,11 +365,15 @@ void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& state
     });
 }
 
-void InsertLyricsRows(const QString& databasePath, const QString& songFile,
-                      const std::vector<PreviewRow>& rows) {
-    if (rows.empty())
-        return;
+void RefillLyricsTable(const QString& databasePath, const QString& songFile,
+                       const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
     withConnection(databasePath, true, [&](QSqlDatabase& db) {
+        const QString emptying = QStringLiteral("DELETE * FROM Lyrics");
+        if (QSqlQuery query(db); !query.exec(TranslateJetStatement(emptying)))
+            throw diagnose(databasePath, query.lastError(), emptying);
+        const std::vector<PreviewRow> rows = rowsToInsert();
+        if (rows.empty())
+            return true;
         if (!db.transaction())
             throw diagnose(databasePath, db.lastError(), QStringLiteral("BEGIN"));
         // Straight through SQLite's own interface, on the driver's connection: one row

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -90,11 +91,13 @@ bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QV
 // their rows stay, and its failure is thrown.
 void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements);
 
-// Inserts the preview rows of songFile on one connection, in one transaction, through one
-// prepared statement. A row the engine refuses ends the run as in ExecuteEachOnDatabase: the
-// rows before it are committed and stay, and its failure is thrown.
-void InsertLyricsRows(const QString& databasePath, const QString& songFile,
-                      const std::vector<PreviewRow>& rows);
+// Empties the preview table and fills it with the rows of songFile that rowsToInsert gives,
+// on one connection: the emptying is done (and committed) before rowsToInsert runs, the rows
+// go in one transaction through one prepared statement. A row the engine refuses ends the
+// run as in ExecuteEachOnDatabase: the rows before it are committed and stay, and its failure
+// is thrown.
+void RefillLyricsTable(const QString& databasePath, const QString& songFile,
+                       const std::function<std::vector<PreviewRow>()>& rowsToInsert);
 
 // The INSERT of one preview row, built piece by piece as the preview table needs it.
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
