@@ -201,12 +201,22 @@ std::int32_t MpvPlayer::GetSongLength() {
     return m_lengthMs;
 }
 
-std::int32_t MpvPlayer::GetPosition() {
+double MpvPlayer::positionSeconds() {
     // While paused after a seek, mpv reports the target less the audio it has buffered
     // (1.81 for 2); playback resumes at the target, so that is the position to show.
-    const double position = m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+    if (m_pausedSeekTarget)
+        return *m_pausedSeekTarget;
+    // What is being heard: time-pos moves in steps of the audio mpv decodes ahead, and was
+    // measured up to 50 ms away from it.
+    double heard = 0;
+    if (ready() && m_api->getProperty(m_mpv, "audio-pts", MPV_FORMAT_DOUBLE, &heard) >= 0)
+        return heard;
+    return doubleProperty("time-pos");
+}
+
+std::int32_t MpvPlayer::GetPosition() {
     // Decoding lands a few samples short of an exact seek (1.99995 for 2), so allow 5 ms.
-    return clampToInt32(std::floor(position + 0.005));
+    return clampToInt32(std::floor(positionSeconds() + 0.005));
 }
 
 std::int16_t MpvPlayer::GetPositionMinutes() {

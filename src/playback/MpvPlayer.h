@@ -30,6 +30,10 @@ public:
     std::int16_t GetPositionMinutes() override;
     std::int16_t GetPositionSeconds() override;
     void SeekPosition(std::int32_t seconds) override;
+    // The elapsed time GetPosition rounds down to whole seconds.
+    double positionSeconds();
+    // One of mpv's number properties ("audio-pts"), 0 when it has none; for measurements.
+    double doubleProperty(const char* name);
 
 private:
     struct Api;
@@ -39,7 +43,6 @@ private:
     // Waits for libmpv to finish starting; false, with the reason thrown once, when it failed.
     bool ready();
     void drainEvents();
-    double doubleProperty(const char* name);
     void command(std::initializer_list<const char*> args);
 
     const Api* m_api = nullptr;
