@@ -194,6 +194,10 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
     m_bytes.append("  </LINE>\r\n"_ba);
 }
 
+QByteArray LyricsDocumentWriter::takeBytes() {
+    return std::exchange(m_bytes, QByteArray());
+}
+
 QByteArray LyricsDocumentWriter::finish() {
     m_bytes += m_count == 0 ? "<LYRICS />\r\n" : "</LYRICS>\r\n";
     m_bytes += "</SynchronizedLyrics>\r\n";
