@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 // ---- numbers -------------------------------------------------------------------------------
@@ -98,21 +99,16 @@ constexpr std::array<bool, 0x80> kStandsAsItself = [] {
     return table;
 }();
 
-// Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
-// costs more than the encoding itself. Answers the first character XML cannot carry (and
-// appends nothing), or nothing: NUL is such a character, so 0 cannot mean "all written".
-std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool attribute) {
-    const qsizetype start = out.size();
-    constexpr qsizetype kWorstPerUnit = 6; // "&quot;"; a surrogate pair gives 4 bytes for 2
-    const qsizetype need = start + kWorstPerUnit * text.size();
-    if (need > out.capacity())
-        out.reserve(std::max(need, 2 * out.capacity()));
-    out.resize(need);
-    char* p = out.data() + start;
+// The most one UTF-16 unit becomes: "&quot;"; a surrogate pair gives 4 bytes for 2.
+constexpr qsizetype kWorstPerUnit = 6;
+
+// Writes text as escaped UTF-8 from p on (room for kWorstPerUnit bytes a unit must be there)
+// and answers where it ended, or nothing, with bad set, at the first character XML cannot
+// carry: NUL is such a character, so 0 cannot mean "all written".
+char* escapeInto(char* p, QStringView text, bool attribute, char32_t& bad) {
     const auto byte = [&p](char32_t value) { *p++ = static_cast<char>(value); };
-    const QStringView view(text);
-    for (qsizetype i = 0; i < view.size(); ++i) {
-        char32_t c = view[i].unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
         if (c < 0x80 && kStandsAsItself[c]) { // most of a lyric
             byte(c);
             continue;
@@ -124,17 +120,17 @@ std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool
                 continue;
             }
             if (c < 0x20 && c != u'\t' && c != u'\n') {
-                out.resize(start);
-                return c;
+                bad = c;
+                return nullptr;
             }
             byte(c);
             continue;
         }
-        if (QChar::isHighSurrogate(c) && i + 1 < view.size() && view[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), view[++i].unicode());
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text[++i].unicode());
         else if (QChar::isSurrogate(c) || !allowedInXml(c)) {
-            out.resize(start);
-            return c;
+            bad = c;
+            return nullptr;
         }
         if (c < 0x800) {
             byte(0xC0 | (c >> 6));
@@ -148,7 +144,31 @@ std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool
         }
         byte(0x80 | (c & 0x3F));
     }
-    out.resize(p - out.constData());
+    return p;
+}
+
+// Room for need more bytes at the end of out, which grows by doubling; answers where they
+// start. The caller cuts out back to what it wrote.
+char* growBy(QByteArray& out, qsizetype need) {
+    const qsizetype start = out.size();
+    if (start + need > out.capacity())
+        out.reserve(std::max(start + need, 2 * out.capacity()));
+    out.resize(start + need);
+    return out.data() + start;
+}
+
+// Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
+// costs more than the encoding itself. Answers the first character XML cannot carry (and
+// appends nothing), or nothing.
+std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool attribute) {
+    const qsizetype start = out.size();
+    char32_t bad = 0;
+    const char* end = escapeInto(growBy(out, kWorstPerUnit * text.size()), text, attribute, bad);
+    if (!end) {
+        out.resize(start);
+        return bad;
+    }
+    out.resize(end - out.constData());
     return std::nullopt;
 }
 
@@ -175,23 +195,34 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
                                    const QString& lyric) {
     if (m_count++ == 0)
         m_bytes += "<LYRICS>\r\n";
-    const auto field = [this](QByteArrayView open, QByteArrayView close, const QString& text) {
-        m_bytes.append(open);
-        if (const std::optional<char32_t> bad = appendEscaped(m_bytes, text, false))
+    // The whole line is written into room made once: growing the buffer for every tag and
+    // text cost more than the escaping.
+    static constexpr std::string_view tags[] = {
+        "  <LINE>\r\n    <LineNumber>", "</LineNumber>\r\n    <TimeMarker>",
+        "</TimeMarker>\r\n    <LyricLine>", "</LyricLine>\r\n  </LINE>\r\n"};
+    const QString* texts[] = {&number, &secs, &lyric};
+    qsizetype need = 0;
+    for (const std::string_view tag : tags)
+        need += static_cast<qsizetype>(tag.size());
+    for (const QString* text : texts)
+        need += kWorstPerUnit * text->size();
+    const qsizetype start = m_bytes.size();
+    char* p = growBy(m_bytes, need);
+    for (std::size_t i = 0; i < 3; ++i) {
+        p = std::copy(tags[i].begin(), tags[i].end(), p);
+        char32_t bad = 0;
+        p = escapeInto(p, *texts[i], false, bad);
+        if (!p) {
+            m_bytes.resize(start);
             throw VersettaError(
                 QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
                                "remove it and save again")
                     .arg(m_count)
-                    .arg(unsupported(*bad)));
-        m_bytes.append(close);
-    };
-    // Views of the literals, so no tag is measured again on every line.
-    using namespace Qt::StringLiterals;
-    m_bytes.append("  <LINE>\r\n"_ba);
-    field("    <LineNumber>"_ba, "</LineNumber>\r\n"_ba, number);
-    field("    <TimeMarker>"_ba, "</TimeMarker>\r\n"_ba, secs);
-    field("    <LyricLine>"_ba, "</LyricLine>\r\n"_ba, lyric);
-    m_bytes.append("  </LINE>\r\n"_ba);
+                    .arg(unsupported(bad)));
+        }
+    }
+    p = std::copy(tags[3].begin(), tags[3].end(), p);
+    m_bytes.resize(p - m_bytes.constData());
 }
 
 QByteArray LyricsDocumentWriter::takeBytes() {
