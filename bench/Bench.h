@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class frmSychLyrics;
@@ -38,16 +39,32 @@ void fillBenchSheet(frmSychLyrics& window, int lines);
 // would write them.
 void writeBenchLyricsFile(const QString& songPath, int lines);
 
-// The figures main() checks against their targets.
+// A figure main() checks: measured against its baseline of the same run (a ratio), or on
+// its own when there is no baseline, and the most it may be.
+struct Target {
+    std::string figure;
+    double measured = -1;
+    double baseline = 0; // 0: measured itself is compared with the limit
+    double limit = 0;
+    std::string unit;     // of measured and baseline
+    std::string baseName; // what the baseline is
+};
+
 struct BenchTargets {
-    double playPressMs = -1;
-    double tickMs = -1;
-    double save32767Ms = -1;
+    std::vector<Target> targets;
+    void ratio(std::string figure, double measured, std::string baseName, double baseline,
+               double limit, std::string unit = "ms") {
+        targets.push_back(
+            {std::move(figure), measured, baseline, limit, std::move(unit), std::move(baseName)});
+    }
+    void absolute(std::string figure, double measured, double limit, std::string unit = "ms") {
+        targets.push_back({std::move(figure), measured, 0, limit, std::move(unit), {}});
+    }
 };
 
 void benchStorage(BenchTargets& targets);
 void benchPlayback(BenchTargets& targets, const QString& song);
-void benchProcesses(const QString& song);
+void benchMarking(BenchTargets& targets, const QString& song);
+void benchProcesses(BenchTargets& targets, const QString& song);
 void benchLibrary(const QString& song);
-// True when the waveform's decode, memory and paint meet their targets.
-bool benchWaveform();
+void benchWaveform(BenchTargets& targets);

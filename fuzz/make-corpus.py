@@ -44,6 +44,15 @@ put("fuzz_lyrics_xml", "broken.xml", DECL + ROOT + "<LYRICS><LINE><LyricLine>cut
 put("fuzz_lyrics_xml", "utf16.xml", ('<?xml version="1.0" encoding="UTF-16"?>' + ROOT +
     lines([("1", "3", "\u05e9\u05dc\u05d5\u05dd \U0001F3B5")]) + END).encode("utf-16"))
 
+# ---- the lyrics file writer: texts split by 0xFF; 0x80 + two bytes is one UTF-16 unit -----
+put("fuzz_lyrics_writer", "plain-rows.bin",
+    b"/music/a.mp3\xff1\xff12\xffHello world\xff2\xff\xffGoodbye")
+put("fuzz_lyrics_writer", "markup-and-breaks.bin",
+    b"/m/A&B \"x\".mp3\xff1\xff-2.5\xff& < > \" ' ]]> &amp;\xff2\xff \xffone\r\ntwo\rthree\tfour  ")
+put("fuzz_lyrics_writer", "beyond-ascii.bin",
+    b"/m/Caf\x80\x00\xe9.mp3\xff1\xff3\xff\x80\xd8\x3d\x80\xde\x00 \x80\x05\xd0")
+put("fuzz_lyrics_writer", "refused.bin", b"/m/a.mp3\xff1\xff\x00\xff\x80\xd8\x00 lone")
+
 # ---- lyrics text files -------------------------------------------------------------------
 text = "First line\r\n  Second \u00e9 line  \n\tTabbed\x07bell\n\nLast \u266b"
 put("fuzz_text_rows", "utf8.txt", text)

@@ -3,20 +3,61 @@
 #include "core/Failure.h"
 
 #include <QByteArray>
+#include <QLibrary>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <mpv/client.h>
 
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
-namespace {
+// libmpv and the two hundred libraries it needs take several times longer to load than the
+// whole window takes to show, so it is loaded when the player starts, beside the window,
+// rather than linked.
+struct MpvPlayer::Api {
+    decltype(&::mpv_create) create = nullptr;
+    decltype(&::mpv_set_option_string) setOptionString = nullptr;
+    decltype(&::mpv_initialize) initialize = nullptr;
+    decltype(&::mpv_terminate_destroy) terminateDestroy = nullptr;
+    decltype(&::mpv_set_wakeup_callback) setWakeupCallback = nullptr;
+    decltype(&::mpv_command) command = nullptr;
+    decltype(&::mpv_set_property_string) setPropertyString = nullptr;
+    decltype(&::mpv_get_property) getProperty = nullptr;
+    decltype(&::mpv_wait_event) waitEvent = nullptr;
 
-void setOption(mpv_handle* mpv, const char* name, const QByteArray& value) {
-    mpv_set_option_string(mpv, name, value.constData());
-}
+    // Nothing when the library or one of its functions is missing.
+    static const Api* load() {
+        static const Api api = [] {
+            static QLibrary library(QStringLiteral("mpv"), MPV_CLIENT_API_VERSION >> 16);
+            Api loaded;
+            const auto get = [](auto& function, const char* name) {
+                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                    library.resolve(name));
+                return function != nullptr;
+            };
+            const bool all = library.load() && get(loaded.create, "mpv_create") &&
+                             get(loaded.setOptionString, "mpv_set_option_string") &&
+                             get(loaded.initialize, "mpv_initialize") &&
+                             get(loaded.terminateDestroy, "mpv_terminate_destroy") &&
+                             get(loaded.setWakeupCallback, "mpv_set_wakeup_callback") &&
+                             get(loaded.command, "mpv_command") &&
+                             get(loaded.setPropertyString, "mpv_set_property_string") &&
+                             get(loaded.getProperty, "mpv_get_property") &&
+                             get(loaded.waitEvent, "mpv_wait_event");
+            if (!all)
+                loaded.create = nullptr;
+            return loaded;
+        }();
+        return api.create ? &api : nullptr;
+    }
+};
+
+namespace {
 
 std::int32_t clampToInt32(double value) {
     if (!(value > 0))
@@ -31,66 +72,97 @@ std::int32_t clampToInt32(double value) {
 MpvPlayer::MpvPlayer(QObject* parent) : Mp3Player(parent) {}
 
 MpvPlayer::~MpvPlayer() {
+    if (m_starting.joinable())
+        m_starting.join();
     if (m_mpv) {
-        mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
-        mpv_terminate_destroy(m_mpv);
+        m_api->setWakeupCallback(m_mpv, nullptr, nullptr);
+        m_api->terminateDestroy(m_mpv);
     }
 }
 
 void MpvPlayer::InitPlayer(std::int16_t /*mode*/, quintptr /*windowHandle*/) {
-    if (m_mpv)
+    if (m_mpv || m_startPending || m_starting.joinable())
         return;
     // mpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");
-    m_mpv = mpv_create();
-    if (!m_mpv)
-        throw VersettaError(QStringLiteral("The audio player could not be started (libmpv)."));
+    m_startPending = true;
+    // Loading libmpv holds the dynamic loader's lock, which showing the window needs too: it
+    // starts once the event loop runs, and the first call that needs the player waits for it.
+    QTimer::singleShot(0, this, [this] { launch(); });
+}
 
-    setOption(m_mpv, "vo", "null");
-    setOption(m_mpv, "video", "no");
-    setOption(m_mpv, "audio-display", "no");
-    setOption(m_mpv, "gapless-audio", "no"); // else the end comes about half a second early
-    setOption(m_mpv, "hr-seek", "yes");
-    setOption(m_mpv, "audio-pitch-correction", "yes"); // slower marking keeps the voice's pitch
-    setOption(m_mpv, "speed", QByteArray::number(m_speed));
-    setOption(m_mpv, "idle", "yes");
-    setOption(m_mpv, "keep-open", "no");
-    setOption(m_mpv, "terminal", "no");
-    setOption(m_mpv, "input-default-bindings", "no");
-    setOption(m_mpv, "config", "no");
+void MpvPlayer::launch() {
+    if (!std::exchange(m_startPending, false))
+        return;
     const QByteArray ao = qgetenv("VELMORA_AUDIO_OUTPUT");
-    setOption(m_mpv, "ao", ao.isEmpty() ? QByteArray("pipewire,pulse,alsa,null") : ao);
+    m_starting = std::thread([this, ao, speed = m_speed] { start(ao, speed); });
+}
 
-    if (mpv_initialize(m_mpv) < 0) {
-        mpv_terminate_destroy(m_mpv);
-        m_mpv = nullptr;
-        throw VersettaError(QStringLiteral("The audio player could not be initialised (libmpv)."));
+void MpvPlayer::start(const QByteArray& audioOutput, double speed) {
+    const Api* api = Api::load();
+    mpv_handle* mpv = api ? api->create() : nullptr;
+    if (!mpv) {
+        m_startFailure = QStringLiteral("The audio player could not be started (libmpv).");
+        return;
     }
-    mpv_set_wakeup_callback(
-        m_mpv,
+    const auto setOption = [&](const char* name, const QByteArray& value) {
+        api->setOptionString(mpv, name, value.constData());
+    };
+    setOption("vo", "null");
+    setOption("video", "no");
+    setOption("audio-display", "no");
+    setOption("gapless-audio", "no"); // else the end comes about half a second early
+    setOption("hr-seek", "yes");
+    setOption("audio-pitch-correction", "yes"); // slower marking keeps the voice's pitch
+    setOption("speed", QByteArray::number(speed));
+    setOption("idle", "yes");
+    setOption("keep-open", "no");
+    setOption("terminal", "no");
+    setOption("input-default-bindings", "no");
+    setOption("config", "no");
+    setOption("ao", audioOutput.isEmpty() ? QByteArray("pipewire,pulse,alsa,null") : audioOutput);
+
+    if (api->initialize(mpv) < 0) {
+        api->terminateDestroy(mpv);
+        m_startFailure = QStringLiteral("The audio player could not be initialised (libmpv).");
+        return;
+    }
+    api->setWakeupCallback(
+        mpv,
         [](void* self) {
             auto* player = static_cast<MpvPlayer*>(self);
             QMetaObject::invokeMethod(
                 player, [player] { player->drainEvents(); }, Qt::QueuedConnection);
         },
         this);
+    m_api = api;
+    m_mpv = mpv;
+}
+
+bool MpvPlayer::ready() {
+    launch();
+    if (m_starting.joinable())
+        m_starting.join();
+    if (!m_startFailure.isEmpty())
+        throw VersettaError(std::exchange(m_startFailure, QString()));
+    return m_mpv != nullptr;
 }
 
 void MpvPlayer::StartupSetting(std::int16_t /*value*/) {}
 
 void MpvPlayer::command(std::initializer_list<const char*> args) {
-    if (!m_mpv)
+    if (!ready())
         return;
     std::vector<const char*> argv(args);
     argv.push_back(nullptr);
-    mpv_command(m_mpv, argv.data());
+    m_api->command(m_mpv, argv.data());
 }
 
 void MpvPlayer::LoadSong(const QString& path) {
-    if (!m_mpv)
+    if (!ready())
         return;
     // Loaded paused: playback begins with PlaySong, as the window expects.
-    mpv_set_property_string(m_mpv, "pause", "yes");
+    m_api->setPropertyString(m_mpv, "pause", "yes");
     m_pausedSeekTarget.reset();
     m_lengthMs = 0;
     m_stopped = false;
@@ -100,13 +172,13 @@ void MpvPlayer::LoadSong(const QString& path) {
 
 void MpvPlayer::PlaySong() {
     m_pausedSeekTarget.reset();
-    if (m_mpv)
-        mpv_set_property_string(m_mpv, "pause", "no");
+    if (ready())
+        m_api->setPropertyString(m_mpv, "pause", "no");
 }
 
 void MpvPlayer::PauseSong() {
-    if (m_mpv)
-        mpv_set_property_string(m_mpv, "pause", "yes");
+    if (ready())
+        m_api->setPropertyString(m_mpv, "pause", "yes");
 }
 
 void MpvPlayer::StopSong() {
@@ -116,9 +188,9 @@ void MpvPlayer::StopSong() {
     command({"stop"});
 }
 
-double MpvPlayer::doubleProperty(const char* name) const {
+double MpvPlayer::doubleProperty(const char* name) {
     double value = 0;
-    if (!m_mpv || mpv_get_property(m_mpv, name, MPV_FORMAT_DOUBLE, &value) < 0)
+    if (!ready() || m_api->getProperty(m_mpv, name, MPV_FORMAT_DOUBLE, &value) < 0)
         return 0;
     return value;
 }
@@ -131,19 +203,26 @@ std::int32_t MpvPlayer::GetSongLength() {
     return m_lengthMs;
 }
 
-double MpvPlayer::position() const {
+double MpvPlayer::positionSeconds() {
     // While paused after a seek, mpv reports the target less the audio it has buffered
     // (1.81 for 2); playback resumes at the target, so that is the position to show.
-    return m_pausedSeekTarget ? *m_pausedSeekTarget : doubleProperty("time-pos");
+    if (m_pausedSeekTarget)
+        return *m_pausedSeekTarget;
+    // What is being heard: time-pos moves in steps of the audio mpv decodes ahead, and was
+    // measured up to 50 ms away from it.
+    double heard = 0;
+    if (ready() && m_api->getProperty(m_mpv, "audio-pts", MPV_FORMAT_DOUBLE, &heard) >= 0)
+        return heard;
+    return doubleProperty("time-pos");
 }
 
 std::int32_t MpvPlayer::GetPosition() {
     // Decoding lands a few samples short of an exact seek (1.99995 for 2), so allow 5 ms.
-    return clampToInt32(std::floor(position() + 0.005));
+    return clampToInt32(std::floor(positionSeconds() + 0.005));
 }
 
 std::int32_t MpvPlayer::GetPositionMs() {
-    return clampToInt32(std::round(position() * 1000.0));
+    return clampToInt32(std::round(positionSeconds() * 1000.0));
 }
 
 std::int16_t MpvPlayer::GetPositionMinutes() {
@@ -163,25 +242,25 @@ void MpvPlayer::SeekPositionMs(std::int32_t ms) {
 }
 
 void MpvPlayer::seekTo(double seconds) {
-    if (!m_mpv || doubleProperty("duration") <= 0)
+    if (!ready() || doubleProperty("duration") <= 0)
         return;
     const QByteArray target = QByteArray::number(seconds, 'f', 3);
     command({"seek", target.constData(), "absolute+exact"});
     int paused = 0;
-    mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
+    m_api->getProperty(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
     if (paused)
         m_pausedSeekTarget = std::clamp(seconds, 0.0, doubleProperty("duration"));
 }
 
 void MpvPlayer::SetSpeed(double speed) {
     m_speed = speed;
-    if (m_mpv)
-        mpv_set_property(m_mpv, "speed", MPV_FORMAT_DOUBLE, &m_speed);
+    if (ready())
+        m_api->setPropertyString(m_mpv, "speed", QByteArray::number(speed).constData());
 }
 
 void MpvPlayer::drainEvents() {
     while (m_mpv) {
-        mpv_event* event = mpv_wait_event(m_mpv, 0);
+        mpv_event* event = m_api->waitEvent(m_mpv, 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
         if (event->event_id == MPV_EVENT_FILE_LOADED)

@@ -2,7 +2,11 @@
 
 #include "playback/Mp3Player.h"
 
+#include <QByteArray>
+#include <QString>
+
 #include <optional>
+#include <thread>
 
 struct mpv_handle;
 
@@ -30,15 +34,28 @@ public:
     void SeekPositionMs(std::int32_t ms) override;
     void SetSpeed(double speed) override;
     double Speed() const override { return m_speed; }
+    // The elapsed time GetPosition rounds down to whole seconds.
+    double positionSeconds();
+    // One of mpv's number properties ("audio-pts"), 0 when it has none; for measurements.
+    double doubleProperty(const char* name);
 
 private:
+    struct Api;
+    // Starts m_starting, which loads and starts libmpv.
+    void launch();
+    void start(const QByteArray& audioOutput, double speed);
+    // Waits for libmpv to finish starting; false, with the reason thrown once, when it failed.
+    bool ready();
     void drainEvents();
-    double doubleProperty(const char* name) const;
     void command(std::initializer_list<const char*> args);
     void seekTo(double seconds);
-    double position() const;
 
+    const Api* m_api = nullptr;
     mpv_handle* m_mpv = nullptr;
+    // libmpv starts on this thread, so the window shows without waiting for it.
+    std::thread m_starting;
+    bool m_startPending = false;
+    QString m_startFailure;
     std::optional<double> m_pausedSeekTarget;
     // mpv unloads a song at its end; its length is still the loaded song's until the next
     // LoadSong or StopSong.

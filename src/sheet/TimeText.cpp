@@ -24,14 +24,32 @@ std::int64_t RoundHalfEven(double value) {
 QString SecondsToTime(std::int32_t secs) {
     if (secs <= 0)
         return {};
+    // Written digit by digit: a load makes one for each of up to 32 767 rows, and formatting
+    // them with arg() took a tenth of the load.
     const int hours = secs / 3600;
     const int minutes = (secs % 3600) / 60;
     const int seconds = secs % 60;
-    const QChar zero(u'0');
-    if (hours > 0)
-        return QStringLiteral("%1:%2:%3")
-            .arg(hours)
-            .arg(minutes, 2, 10, zero)
-            .arg(seconds, 2, 10, zero);
-    return QStringLiteral("%1:%2").arg(minutes).arg(seconds, 2, 10, zero);
+    char16_t text[16];
+    int length = 0;
+    const auto twoDigits = [&](int value) {
+        text[length++] = static_cast<char16_t>(u'0' + value / 10);
+        text[length++] = static_cast<char16_t>(u'0' + value % 10);
+    };
+    if (hours > 0) {
+        char16_t digits[10];
+        int count = 0;
+        for (int rest = hours; rest > 0; rest /= 10)
+            digits[count++] = static_cast<char16_t>(u'0' + rest % 10);
+        while (count > 0)
+            text[length++] = digits[--count];
+        text[length++] = u':';
+        twoDigits(minutes);
+    } else if (minutes >= 10) {
+        twoDigits(minutes);
+    } else {
+        text[length++] = static_cast<char16_t>(u'0' + minutes);
+    }
+    text[length++] = u':';
+    twoDigits(seconds);
+    return QStringView(text, length).toString();
 }

@@ -8,9 +8,17 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,108 +31,152 @@ QString setupHint(const QString& databasePath) {
         .arg(shown(QFileInfo(databasePath).absolutePath()));
 }
 
-// What the first bytes of the file say it is.
-enum class FileKind { Missing, Folder, Unreadable, Empty, SQLite, Jet, Other };
-
-FileKind probe(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileKind::Missing;
-    if (!info.isFile())
-        return FileKind::Folder;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileKind::Unreadable;
-    const QByteArray head = file.read(32);
-    if (head.isEmpty())
-        return FileKind::Empty;
-    if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return FileKind::SQLite;
-    const QByteArray engine = head.mid(4, 15);
-    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
-        return FileKind::Jet;
-    return FileKind::Other;
-}
-
 QString briefly(const QString& sql) {
     constexpr qsizetype kShown = 120;
     const QString flat = sql.simplified();
     return flat.size() <= kShown ? flat : flat.left(kShown) + QStringLiteral("…");
 }
 
-// Turns what went wrong into a message that names the file and the way out.
-VersettaError diagnose(const QString& path, const QSqlError& error, const QString& sql) {
-    const QString where = shown(path);
-    switch (probe(path)) {
-    case FileKind::Missing:
-        return VersettaError(QStringLiteral("%1 not found; %2").arg(where, setupHint(path)));
-    case FileKind::Folder:
-        return VersettaError(
-            QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
-                .arg(where, setupHint(path)));
-    case FileKind::Unreadable:
-        return VersettaError(
-            QStringLiteral("Cannot read the jukebox database %1: allow this program to read and "
-                           "write it")
-                .arg(where));
-    case FileKind::Jet:
-        return VersettaError(
-            QStringLiteral("%1 is an Access (Jet) database; this program needs the SQLite form "
-                           "of the jukebox database: move the file aside and %2")
-                .arg(where, setupHint(path)));
-    case FileKind::Other:
-        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
-                                 .arg(where, setupHint(path)));
-    case FileKind::Empty:
-    case FileKind::SQLite:
-        break;
-    }
+// Why the database cannot be used, one code per way out the message names.
+enum class DatabaseFault {
+    Missing,
+    Folder,
+    Unreadable,
+    JetFile,
+    NotADatabase,
+    NoTable,
+    NoColumn,
+    Locked,
+    ReadOnly,
+    DiskFull,
+    IoError,
+    CannotOpen,
+    Refused,
+};
 
+struct Diagnosis {
+    DatabaseFault fault = DatabaseFault::Refused;
+    QString detail; // the missing table or column, or the engine's own text
+};
+
+// Step 1: what the first bytes of the file say it is; nothing when they say SQLite (or
+// nothing at all), so the engine's error decides.
+std::optional<DatabaseFault> faultOfFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return DatabaseFault::Missing;
+    if (!info.isFile())
+        return DatabaseFault::Folder;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return DatabaseFault::Unreadable;
+    const QByteArray head = file.read(32);
+    if (head.isEmpty() || head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return std::nullopt;
+    const QByteArray engine = head.mid(4, 15);
+    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
+        return DatabaseFault::JetFile;
+    return DatabaseFault::NotADatabase;
+}
+
+// Step 2: what the engine's error says.
+Diagnosis faultOfError(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    // Extended result codes carry the primary code in their low byte.
-    const int code = error.nativeErrorCode().toInt() & 0xff;
     static const QRegularExpression missingTable(QStringLiteral("no such table: (\\S+)"));
     static const QRegularExpression missingColumn(
         QStringLiteral("(?:no such column: |has no column named )(\\S+)"));
-    const QString repair =
-        QStringLiteral("add it with: velmora-dbsetup --schema | sqlite3 \"%1\"").arg(where);
     if (const auto match = missingTable.match(text); match.hasMatch())
-        return VersettaError(QStringLiteral("The jukebox database %1 has no table %2; %3")
-                                 .arg(where, match.captured(1), repair));
+        return {DatabaseFault::NoTable, match.captured(1)};
     if (const auto match = missingColumn.match(text); match.hasMatch())
-        return VersettaError(
-            QStringLiteral("The jukebox database %1 lacks the column %2 that \"%3\" needs; the "
-                           "Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine")
-                .arg(where, match.captured(1), briefly(sql)));
-    if (code == 5 || code == 6)
-        return VersettaError(QStringLiteral("The jukebox database %1 is locked by another program "
-                                            "(the jukebox?); try again in a moment")
-                                 .arg(where));
-    if (code == 8)
-        return VersettaError(
-            QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to its "
-                           "folder")
-                .arg(where));
-    if (code == 13)
-        return VersettaError(
-            QStringLiteral("The jukebox database %1 could not be written: the disk is full")
-                .arg(where));
+        return {DatabaseFault::NoColumn, match.captured(1)};
+    // Extended result codes carry the primary code in their low byte.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return {DatabaseFault::Locked, text};
+    case 8: // SQLITE_READONLY
+        return {DatabaseFault::ReadOnly, text};
+    case 13: // SQLITE_FULL
+        return {DatabaseFault::DiskFull, text};
     // A write cut short (a full disk, a file-size limit) and a journal this user cannot roll
     // back both end as a plain I/O error.
-    if (code == 10)
-        return VersettaError(QStringLiteral("Cannot use the jukebox database %1 (%2); the disk may "
-                                            "be full, or this program may not be allowed to read "
-                                            "and write it and its folder")
-                                 .arg(where, text));
-    if (code == 14)
-        return VersettaError(QStringLiteral("Cannot open the jukebox database %1 (%2); allow this "
-                                            "program to read and write it and its folder")
-                                 .arg(where, text));
-    if (code == 26)
-        return VersettaError(QStringLiteral("%1 is not a database; move it aside and %2")
-                                 .arg(where, setupHint(path)));
-    return VersettaError(QStringLiteral("The jukebox database %1 refused \"%2\": %3")
-                             .arg(where, briefly(sql), text));
+    case 10: // SQLITE_IOERR
+        return {DatabaseFault::IoError, text};
+    case 14: // SQLITE_CANTOPEN
+        return {DatabaseFault::CannotOpen, text};
+    case 26: // SQLITE_NOTADB
+        return {DatabaseFault::NotADatabase, text};
+    default:
+        return {DatabaseFault::Refused, text};
+    }
+}
+
+// Step 3: the message that names the file and the way out.
+QString faultMessage(const QString& path, const Diagnosis& diagnosis, const QString& sql) {
+    const QString where = shown(path);
+    const QString& detail = diagnosis.detail;
+    switch (diagnosis.fault) {
+    case DatabaseFault::Missing:
+        return QStringLiteral("%1 not found; %2").arg(where, setupHint(path));
+    case DatabaseFault::Folder:
+        return QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
+            .arg(where, setupHint(path));
+    case DatabaseFault::Unreadable:
+        return QStringLiteral("Cannot read the jukebox database %1: allow this program to read "
+                              "and write it")
+            .arg(where);
+    case DatabaseFault::JetFile:
+        return QStringLiteral("%1 is an Access (Jet) database; this program needs the SQLite "
+                              "form of the jukebox database: move the file aside and %2")
+            .arg(where, setupHint(path));
+    case DatabaseFault::NotADatabase:
+        return QStringLiteral("%1 is not a database; move it aside and %2")
+            .arg(where, setupHint(path));
+    case DatabaseFault::NoTable:
+        return QStringLiteral("The jukebox database %1 has no table %2; add it with: "
+                              "velmora-dbsetup --schema | sqlite3 \"%1\"")
+            .arg(where, detail);
+    case DatabaseFault::NoColumn:
+        return QStringLiteral("The jukebox database %1 lacks the column %2 that \"%3\" needs; "
+                              "the Lyrics table must have LineNumber, FileName, TimeMarker and "
+                              "LyricLine")
+            .arg(where, detail, briefly(sql));
+    case DatabaseFault::Locked:
+        return QStringLiteral("The jukebox database %1 is locked by another program (the "
+                              "jukebox?); try again in a moment")
+            .arg(where);
+    case DatabaseFault::ReadOnly:
+        return QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to "
+                              "its folder")
+            .arg(where);
+    case DatabaseFault::DiskFull:
+        return QStringLiteral("The jukebox database %1 could not be written: the disk is full")
+            .arg(where);
+    case DatabaseFault::IoError:
+        return QStringLiteral("Cannot use the jukebox database %1 (%2); the disk may be full, or "
+                              "this program may not be allowed to read and write it and its "
+                              "folder")
+            .arg(where, detail);
+    case DatabaseFault::CannotOpen:
+        return QStringLiteral("Cannot open the jukebox database %1 (%2); allow this program to "
+                              "read and write it and its folder")
+            .arg(where, detail);
+    case DatabaseFault::Refused:
+        break;
+    }
+    return QStringLiteral("The jukebox database %1 refused \"%2\": %3")
+        .arg(where, briefly(sql), detail);
+}
+
+// What went wrong, as a failure whose message names the file and the way out: the file
+// itself first, since a file that is no SQLite database makes the engine's error misleading.
+VersettaError diagnose(const QString& path, const QSqlError& error, const QString& sql) {
+    Diagnosis diagnosis;
+    if (const std::optional<DatabaseFault> fault = faultOfFile(path))
+        diagnosis.fault = *fault;
+    else
+        diagnosis = faultOfError(error);
+    return VersettaError(faultMessage(path, diagnosis, sql));
 }
 
 // A pipe or a device in the database's place would block the first read for ever.
@@ -176,18 +228,15 @@ QString uniqueConnectionName() {
     return QStringLiteral("velmora-db-%1").arg(++counter);
 }
 
-// One connection for one call; the driver forgets it when the call ends.
-template <class Work>
-auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&& work) {
+// Opens the connection named name on the database at path, checked as every connection is:
+// a regular file that exists, a schema that runs no code, and no waiting for the disk when
+// writing.
+QSqlDatabase openConnection(const QString& path, const QString& name, bool writing,
+                            int busyTimeoutMs) {
     if (path.isEmpty())
         throw VersettaError(QStringLiteral(
             "No jukebox database is set yet; Save or Play sets it to the program's folder"));
     requireRegularFile(path);
-    const QString name = uniqueConnectionName();
-    struct Release {
-        QString name;
-        ~Release() { QSqlDatabase::removeDatabase(name); }
-    } release{name};
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     if (!db.isValid())
         throw VersettaError(QStringLiteral("Qt's SQLite driver is missing; install the package "
@@ -209,6 +258,18 @@ auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&&
         if (!pragma.exec(sql))
             throw diagnose(path, pragma.lastError(), sql);
     }
+    return db;
+}
+
+// One connection for one call; the driver forgets it when the call ends.
+template <class Work>
+auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&& work) {
+    const QString name = uniqueConnectionName();
+    struct Release {
+        QString name;
+        ~Release() { QSqlDatabase::removeDatabase(name); }
+    } release{name};
+    QSqlDatabase db = openConnection(path, name, writing, busyTimeoutMs);
     auto result = work(db);
     db.close();
     return result;
@@ -304,10 +365,146 @@ void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& state
     });
 }
 
+void RefillLyricsTable(const QString& databasePath, const QString& songFile,
+                       const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
+    withConnection(databasePath, true, [&](QSqlDatabase& db) {
+        const QString emptying = QStringLiteral("DELETE * FROM Lyrics");
+        if (QSqlQuery query(db); !query.exec(TranslateJetStatement(emptying)))
+            throw diagnose(databasePath, query.lastError(), emptying);
+        const std::vector<PreviewRow> rows = rowsToInsert();
+        if (rows.empty())
+            return true;
+        if (!db.transaction())
+            throw diagnose(databasePath, db.lastError(), QStringLiteral("BEGIN"));
+        // Straight through SQLite's own interface, on the driver's connection: one row
+        // through QSqlQuery cost more than twice what SQLite takes to store it.
+        sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().constData());
+        const QString sql =
+            QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) "
+                           "VALUES (?, ?, ?, ?)");
+        const auto bytes = [](const QString& text) {
+            return static_cast<int>(text.size() * qsizetype{sizeof(char16_t)});
+        };
+        sqlite3_stmt* statement = nullptr;
+        int result = sqlite3_prepare16_v2(handle, sql.utf16(), bytes(sql), &statement, nullptr);
+        for (auto row = rows.begin(); result == SQLITE_OK && row != rows.end(); ++row) {
+            sqlite3_bind_int(statement, 1, row->lineNumber);
+            sqlite3_bind_text16(statement, 2, songFile.utf16(), bytes(songFile), SQLITE_STATIC);
+            sqlite3_bind_int(statement, 3, row->timeMarker);
+            sqlite3_bind_text16(statement, 4, row->lyric.utf16(), bytes(row->lyric), SQLITE_STATIC);
+            result = sqlite3_step(statement) == SQLITE_DONE ? sqlite3_reset(statement)
+                                                            : sqlite3_extended_errcode(handle);
+        }
+        if (result != SQLITE_OK) {
+            const QSqlError error(QString(), QString::fromUtf8(sqlite3_errmsg(handle)),
+                                  QSqlError::StatementError, QString::number(result));
+            sqlite3_finalize(statement);
+            const VersettaError failure = diagnose(databasePath, error, sql);
+            db.commit();
+            throw failure;
+        }
+        sqlite3_finalize(statement);
+        if (!db.commit()) {
+            const QSqlError error = db.lastError();
+            db.rollback();
+            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
+        }
+        return true;
+    });
+}
+
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
                               std::int32_t timeMarker, const QString& lyric) {
     return QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) ") +
            QStringLiteral("VALUES (") + QString::number(lineNumber) + QStringLiteral(", '") +
            SQLClean(songFile) + QStringLiteral("', ") + QString::number(timeMarker) +
            QStringLiteral(", '") + SQLClean(lyric) + QStringLiteral("')");
+}
+
+// What stands at the path: another file, or the same one written since, is opened afresh and
+// checked again, so a kept connection never sees a schema the checks did not.
+struct PreviewLookup::FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileState& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+struct PreviewLookup::Open {
+    QString path;
+    FileState file;
+    QSqlDatabase db;
+    std::optional<QSqlQuery> query;
+};
+
+PreviewLookup::PreviewLookup() = default;
+
+PreviewLookup::~PreviewLookup() {
+    close();
+}
+
+void PreviewLookup::close() {
+    if (!m_open)
+        return;
+    const QString name = m_open->db.connectionName();
+    m_open.reset();
+    QSqlDatabase::removeDatabase(name);
+}
+
+std::optional<PreviewLookup::FileState> PreviewLookup::stateOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileState{status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+}
+
+Recordset PreviewLookup::find(const QString& databasePath, const QString& songFile,
+                              std::int32_t second, int busyTimeoutMs) {
+    const std::optional<FileState> file = stateOf(databasePath);
+    if (!m_open || !file || m_open->path != databasePath || !(m_open->file == *file)) {
+        close();
+        auto open = std::make_unique<Open>();
+        open->path = databasePath;
+        const QString name = uniqueConnectionName();
+        try {
+            open->db = openConnection(databasePath, name, false, busyTimeoutMs);
+        } catch (...) {
+            open.reset();
+            QSqlDatabase::removeDatabase(name);
+            throw;
+        }
+        open->file = file.value_or(FileState{});
+        m_open = std::move(open);
+    }
+    const QString sql =
+        QStringLiteral("SELECT * FROM Lyrics WHERE FileName = ? AND TimeMarker = ?");
+    if (!m_open->query) {
+        QSqlQuery query(m_open->db);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) {
+            const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+            close();
+            throw failure;
+        }
+        m_open->query = std::move(query);
+    }
+    QSqlQuery& query = *m_open->query;
+    query.bindValue(0, songFile);
+    query.bindValue(1, second);
+    if (!query.exec()) {
+        const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+        close();
+        throw failure;
+    }
+    std::vector<QSqlRecord> rows;
+    while (query.next())
+        rows.push_back(query.record());
+    // Reset, so no read lock is held between ticks: the jukebox and the next fill may write.
+    query.finish();
+    return Recordset(std::move(rows));
 }

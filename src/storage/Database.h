@@ -1,11 +1,16 @@
 #pragma once
 
+#include "storage/LyricsXml.h"
+
 #include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // Access to the jukebox database: an SQLite file reached through Qt SQL. Statements arrive
@@ -54,6 +59,29 @@ inline constexpr int kBusyTimeoutMs = 2000;
 Recordset QueryDatabase(const QString& databasePath, const QString& sql,
                         int busyTimeoutMs = kBusyTimeoutMs);
 
+// The preview row of one second, looked up ten times a second by the display tick: the
+// connection and the prepared query are kept between calls while the same unchanged file
+// stands at the path, and opened and checked again otherwise, or after a failure. Failures
+// are those of QueryDatabase. No lock is held between calls.
+class PreviewLookup {
+public:
+    PreviewLookup();
+    ~PreviewLookup();
+    PreviewLookup(const PreviewLookup&) = delete;
+    PreviewLookup& operator=(const PreviewLookup&) = delete;
+
+    // The rows of songFile at that second.
+    Recordset find(const QString& databasePath, const QString& songFile, std::int32_t second,
+                   int busyTimeoutMs);
+    void close();
+
+private:
+    struct FileState;
+    struct Open;
+    static std::optional<FileState> stateOf(const QString& path);
+    std::unique_ptr<Open> m_open;
+};
+
 // Runs a statement that changes data, binding args to its placeholders in order. Answers
 // true unless the engine reports a negative count of affected rows.
 bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QVariantList& args);
@@ -62,6 +90,14 @@ bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QV
 // written. A statement the engine refuses ends the run: the ones before it are committed, so
 // their rows stay, and its failure is thrown.
 void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements);
+
+// Empties the preview table and fills it with the rows of songFile that rowsToInsert gives,
+// on one connection: the emptying is done (and committed) before rowsToInsert runs, the rows
+// go in one transaction through one prepared statement. A row the engine refuses ends the
+// run as in ExecuteEachOnDatabase: the rows before it are committed and stay, and its failure
+// is thrown.
+void RefillLyricsTable(const QString& databasePath, const QString& songFile,
+                       const std::function<std::vector<PreviewRow>()>& rowsToInsert);
 
 // The INSERT of one preview row, built piece by piece as the preview table needs it.
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,

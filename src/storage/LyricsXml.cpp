@@ -7,7 +7,9 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 // ---- numbers -------------------------------------------------------------------------------
@@ -89,21 +91,28 @@ QByteArrayView entityFor(char16_t c, bool attribute) {
     }
 }
 
-// Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
-// costs more than the encoding itself. Answers the first character XML cannot carry (and
-// appends nothing), or nothing: NUL is such a character, so 0 cannot mean "all written".
-std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool attribute) {
-    const qsizetype start = out.size();
-    constexpr qsizetype kWorstPerUnit = 6; // "&quot;"; a surrogate pair gives 4 bytes for 2
-    const qsizetype need = start + kWorstPerUnit * text.size();
-    if (need > out.capacity())
-        out.reserve(std::max(need, 2 * out.capacity()));
-    out.resize(need);
-    char* p = out.data() + start;
+// Printable ASCII that needs no entity, in texts and attributes alike.
+constexpr std::array<bool, 0x80> kStandsAsItself = [] {
+    std::array<bool, 0x80> table{};
+    for (char32_t c = 0x20; c < 0x80; ++c)
+        table[c] = c != u'&' && c != u'<' && c != u'>' && c != u'"' && c != u'\'';
+    return table;
+}();
+
+// The most one UTF-16 unit becomes: "&quot;"; a surrogate pair gives 4 bytes for 2.
+constexpr qsizetype kWorstPerUnit = 6;
+
+// Writes text as escaped UTF-8 from p on (room for kWorstPerUnit bytes a unit must be there)
+// and answers where it ended, or nothing, with bad set, at the first character XML cannot
+// carry: NUL is such a character, so 0 cannot mean "all written".
+char* escapeInto(char* p, QStringView text, bool attribute, char32_t& bad) {
     const auto byte = [&p](char32_t value) { *p++ = static_cast<char>(value); };
-    const QStringView view(text);
-    for (qsizetype i = 0; i < view.size(); ++i) {
-        char32_t c = view[i].unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (c < 0x80 && kStandsAsItself[c]) { // most of a lyric
+            byte(c);
+            continue;
+        }
         if (c < 0x80) {
             if (const QByteArrayView entity = entityFor(static_cast<char16_t>(c), attribute);
                 !entity.isEmpty()) {
@@ -111,17 +120,17 @@ std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool
                 continue;
             }
             if (c < 0x20 && c != u'\t' && c != u'\n') {
-                out.resize(start);
-                return c;
+                bad = c;
+                return nullptr;
             }
             byte(c);
             continue;
         }
-        if (QChar::isHighSurrogate(c) && i + 1 < view.size() && view[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), view[++i].unicode());
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text[++i].unicode());
         else if (QChar::isSurrogate(c) || !allowedInXml(c)) {
-            out.resize(start);
-            return c;
+            bad = c;
+            return nullptr;
         }
         if (c < 0x800) {
             byte(0xC0 | (c >> 6));
@@ -135,7 +144,31 @@ std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool
         }
         byte(0x80 | (c & 0x3F));
     }
-    out.resize(p - out.constData());
+    return p;
+}
+
+// Room for need more bytes at the end of out, which grows by doubling; answers where they
+// start. The caller cuts out back to what it wrote.
+char* growBy(QByteArray& out, qsizetype need) {
+    const qsizetype start = out.size();
+    if (start + need > out.capacity())
+        out.reserve(std::max(start + need, 2 * out.capacity()));
+    out.resize(start + need);
+    return out.data() + start;
+}
+
+// Appends text as escaped UTF-8, encoding straight into the buffer: one temporary per text
+// costs more than the encoding itself. Answers the first character XML cannot carry (and
+// appends nothing), or nothing.
+std::optional<char32_t> appendEscaped(QByteArray& out, const QString& text, bool attribute) {
+    const qsizetype start = out.size();
+    char32_t bad = 0;
+    const char* end = escapeInto(growBy(out, kWorstPerUnit * text.size()), text, attribute, bad);
+    if (!end) {
+        out.resize(start);
+        return bad;
+    }
+    out.resize(end - out.constData());
     return std::nullopt;
 }
 
@@ -162,21 +195,38 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
                                    const QString& lyric) {
     if (m_count++ == 0)
         m_bytes += "<LYRICS>\r\n";
-    const auto field = [this](const char* open, const char* close, const QString& text) {
-        m_bytes += open;
-        if (const std::optional<char32_t> bad = appendEscaped(m_bytes, text, false))
+    // The whole line is written into room made once: growing the buffer for every tag and
+    // text cost more than the escaping.
+    static constexpr std::string_view tags[] = {
+        "  <LINE>\r\n    <LineNumber>", "</LineNumber>\r\n    <TimeMarker>",
+        "</TimeMarker>\r\n    <LyricLine>", "</LyricLine>\r\n  </LINE>\r\n"};
+    const QString* texts[] = {&number, &secs, &lyric};
+    qsizetype need = 0;
+    for (const std::string_view tag : tags)
+        need += static_cast<qsizetype>(tag.size());
+    for (const QString* text : texts)
+        need += kWorstPerUnit * text->size();
+    const qsizetype start = m_bytes.size();
+    char* p = growBy(m_bytes, need);
+    for (std::size_t i = 0; i < 3; ++i) {
+        p = std::copy(tags[i].begin(), tags[i].end(), p);
+        char32_t bad = 0;
+        p = escapeInto(p, *texts[i], false, bad);
+        if (!p) {
+            m_bytes.resize(start);
             throw VersettaError(
                 QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
                                "remove it and save again")
                     .arg(m_count)
-                    .arg(unsupported(*bad)));
-        m_bytes += close;
-    };
-    m_bytes += "  <LINE>\r\n";
-    field("    <LineNumber>", "</LineNumber>\r\n", number);
-    field("    <TimeMarker>", "</TimeMarker>\r\n", secs);
-    field("    <LyricLine>", "</LyricLine>\r\n", lyric);
-    m_bytes += "  </LINE>\r\n";
+                    .arg(unsupported(bad)));
+        }
+    }
+    p = std::copy(tags[3].begin(), tags[3].end(), p);
+    m_bytes.resize(p - m_bytes.constData());
+}
+
+QByteArray LyricsDocumentWriter::takeBytes() {
+    return std::exchange(m_bytes, QByteArray());
 }
 
 QByteArray LyricsDocumentWriter::finish() {
@@ -190,10 +240,12 @@ QByteArray LyricsDocumentWriter::finish() {
 namespace {
 
 // All the text inside the field whose start tag was just read, that of its child elements
-// included, up to its end tag. A loop, because QXmlStreamReader::readElementText recurses once
-// per nested element and a deeply nested file would overflow the stack.
-QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
+// included, up to its end tag; kept only when keep is set, counted always. A loop, because
+// QXmlStreamReader::readElementText recurses once per nested element and a deeply nested
+// file would overflow the stack.
+QString fieldText(QXmlStreamReader& xml, qsizetype& total, bool keep) {
     QString text;
+    qsizetype length = 0;
     for (int open = 1; open > 0 && !xml.atEnd() && !xml.hasError();) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
@@ -204,9 +256,11 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
-            text += xml.text();
+            if (keep)
+                text += xml.text();
+            length += xml.text().size();
             total += xml.text().size();
-            if (text.size() > kMaxLyricChars)
+            if (length > kMaxLyricChars)
                 xml.raiseError(
                     QStringLiteral("a lyric is longer than %1 characters").arg(kMaxLyricChars));
             else if (total > kMaxLyricsTextChars)
@@ -220,21 +274,20 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total) {
     return text;
 }
 
-} // namespace
-
-LyricsContent ReadLyricsDocument(QIODevice& device) {
-    LyricsContent content;
+// The one walk every reader makes. The sink names the fields it cares about (key), takes
+// each field of a line in turn and each line as it ends; a line cut short by a fault never
+// ends, since half a line is not a line.
+template <class Sink> void walkLyrics(QIODevice& device, LyricsReading& reading, Sink& sink) {
     QXmlStreamReader xml(&device);
     int depth = 0; // 1: the root, 2: its children, 3: line elements, 4: fields
     bool rootSeen = false;
-    bool lineOpen = false;
     qsizetype total = 0; // characters of text read, entities expanded
     const auto note = [&](const QString& what) {
-        if (!content.problem.isEmpty())
+        if (!reading.problem.isEmpty())
             return;
-        content.problem = what;
-        content.problemLine = xml.lineNumber();
-        content.problemColumn = xml.columnNumber();
+        reading.problem = what;
+        reading.problemLine = xml.lineNumber();
+        reading.problemColumn = xml.columnNumber();
     };
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
@@ -242,20 +295,17 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
             ++depth;
             if (depth == 1) {
                 rootSeen = true;
-            } else if (depth == 3) {
-                content.lines.emplace_back();
-                lineOpen = true;
             } else if (depth == 4) {
-                QString name = xml.name().toString();
-                QString text = fieldText(xml, total);
+                auto key = sink.key(xml.name());
+                QString text = fieldText(xml, total, Sink::keeps(key));
                 --depth; // fieldText stopped on the field's end tag
                 if (!xml.hasError())
-                    content.lines.back().push_back({std::move(name), std::move(text)});
+                    sink.field(std::move(key), std::move(text));
             }
             break;
         case QXmlStreamReader::EndElement:
             if (depth == 3)
-                lineOpen = false;
+                sink.endLine();
             --depth;
             break;
         case QXmlStreamReader::Characters:
@@ -271,16 +321,130 @@ LyricsContent ReadLyricsDocument(QIODevice& device) {
         }
     }
     if (xml.hasError()) {
-        content.problem.clear();
+        reading.problem.clear();
         // "No root" only when the file ended before one; a fault met earlier (bytes that are
         // not text in the declared encoding, text instead of a tag) is named as it is.
         note(!rootSeen && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
                  ? QStringLiteral("no root element")
                  : xml.errorString());
-        content.stoppedEarly = true;
-        if (lineOpen)
-            content.lines.pop_back(); // half a line is not a line
+        reading.stoppedEarly = true;
     }
+}
+
+// Every field by name, as the document holds it.
+struct FieldsSink {
+    std::vector<LyricsLineFields>& lines;
+    LyricsLineFields line;
+    static QString key(QStringView name) { return name.toString(); }
+    static bool keeps(const QString& /*name*/) { return true; }
+    void field(QString name, QString text) { line.push_back({std::move(name), std::move(text)}); }
+    void endLine() { lines.push_back(std::exchange(line, {})); }
+};
+
+enum class FieldKind { Time, Lyric, Other };
+
+FieldKind kindOf(QStringView name) {
+    if (name == QLatin1String("TimeMarker"))
+        return FieldKind::Time;
+    if (name == QLatin1String("LyricLine"))
+        return FieldKind::Lyric;
+    return FieldKind::Other;
+}
+
+// The sheet's rule, a field at a time: TimeMarker and LyricLine carry over from the line
+// before; any other field name empties both.
+struct SheetRowsSink {
+    std::vector<SheetRow>& rows;
+    QString time;  // T
+    QString lyric; // L
+    int n = 0;
+    static FieldKind key(QStringView name) { return kindOf(name); }
+    static bool keeps(FieldKind kind) { return kind != FieldKind::Other; }
+    void field(FieldKind kind, QString text) {
+        if (kind == FieldKind::Time) {
+            time = std::move(text);
+        } else if (kind == FieldKind::Lyric) {
+            lyric = std::move(text);
+        } else {
+            time.clear();
+            lyric.clear();
+        }
+    }
+    void endLine() {
+        SheetRow row{QString::number(++n), lyric, QString(), QString()};
+        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
+            row.time = SecondsToTime(*secs);
+            row.secs = time;
+        }
+        rows.push_back(std::move(row));
+    }
+};
+
+enum class PreviewField { Number, Time, Lyric, Other };
+
+// The preview's rule, a field at a time: only lines with a numeric TimeMarker give a row;
+// number, time and lyric carry over; any other field name resets the time and the lyric. A
+// LineNumber that is no 16-bit whole number ends the rows.
+struct PreviewRowsSink {
+    PreviewRows& result;
+    std::int16_t number = 0; // N
+    std::int32_t time = 0;   // S
+    QString lyric;           // L
+    qsizetype lines = 0;
+    bool unmarked = false; // this line gets no row; its other fields are not read
+    bool stopped = false;
+    static PreviewField key(QStringView name) {
+        if (name == QLatin1String("LineNumber"))
+            return PreviewField::Number;
+        if (name == QLatin1String("TimeMarker"))
+            return PreviewField::Time;
+        if (name == QLatin1String("LyricLine"))
+            return PreviewField::Lyric;
+        return PreviewField::Other;
+    }
+    static bool keeps(PreviewField kind) { return kind != PreviewField::Other; }
+    void field(PreviewField kind, QString text) {
+        if (stopped || unmarked)
+            return;
+        switch (kind) {
+        case PreviewField::Number:
+            if (const std::optional<std::int16_t> value = WholeLineNumber(text)) {
+                number = *value;
+            } else {
+                result.badLineNumber = std::move(text);
+                result.badLine = lines + 1;
+                stopped = true;
+            }
+            break;
+        case PreviewField::Time:
+            if (const std::optional<std::int32_t> value = WholeSeconds(text))
+                time = *value;
+            else
+                unmarked = true;
+            break;
+        case PreviewField::Lyric:
+            lyric = std::move(text);
+            break;
+        case PreviewField::Other:
+            time = 0;
+            lyric.clear();
+            break;
+        }
+    }
+    void endLine() {
+        if (!stopped && !unmarked)
+            result.rows.push_back({number, time, lyric});
+        unmarked = false;
+        ++lines;
+    }
+};
+
+} // namespace
+
+LyricsContent ReadLyricsDocument(QIODevice& device) {
+    LyricsContent content;
+    FieldsSink sink{content.lines, {}};
+    walkLyrics(device, content, sink);
     return content;
 }
 
@@ -291,67 +455,43 @@ LyricsContent ReadLyricsDocument(const QByteArray& bytes) {
     return ReadLyricsDocument(buffer);
 }
 
+SheetRowsRead ReadSheetRows(QIODevice& device) {
+    SheetRowsRead read;
+    SheetRowsSink sink{read.rows, {}, {}, 0};
+    walkLyrics(device, read, sink);
+    return read;
+}
+
+PreviewRowsRead ReadPreviewRows(QIODevice& device) {
+    PreviewRowsRead read;
+    PreviewRowsSink sink{read.preview, 0, 0, {}, 0, false, false};
+    walkLyrics(device, read, sink);
+    return read;
+}
+
 // ---- the readers' rules --------------------------------------------------------------------
 
 std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
     std::vector<SheetRow> rows;
     rows.reserve(lines.size());
-    QString time;  // T
-    QString lyric; // L
-    int n = 0;
+    SheetRowsSink sink{rows, {}, {}, 0};
     for (const LyricsLineFields& line : lines) {
-        for (const LyricsField& field : line) {
-            if (field.name == QLatin1String("TimeMarker")) {
-                time = field.text;
-            } else if (field.name == QLatin1String("LyricLine")) {
-                lyric = field.text;
-            } else {
-                time.clear();
-                lyric.clear();
-            }
-        }
-        SheetRow row{QString::number(++n), lyric, QString(), QString()};
-        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
-            row.time = SecondsToTime(*secs);
-            row.secs = time;
-        }
-        rows.push_back(std::move(row));
+        for (const LyricsField& field : line)
+            sink.field(kindOf(field.name), field.text);
+        sink.endLine();
     }
     return rows;
 }
 
 PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
     PreviewRows result;
-    std::int16_t number = 0; // N
-    std::int32_t time = 0;   // S
-    QString lyric;           // L
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        bool marked = true;
-        for (const LyricsField& field : lines[i]) {
-            if (field.name == QLatin1String("LineNumber")) {
-                const std::optional<std::int16_t> value = WholeLineNumber(field.text);
-                if (!value) {
-                    result.badLineNumber = field.text;
-                    result.badLine = static_cast<qsizetype>(i) + 1;
-                    return result;
-                }
-                number = *value;
-            } else if (field.name == QLatin1String("TimeMarker")) {
-                const std::optional<std::int32_t> value = WholeSeconds(field.text);
-                if (!value) {
-                    marked = false; // an unmarked line has no row; its other fields are not read
-                    break;
-                }
-                time = *value;
-            } else if (field.name == QLatin1String("LyricLine")) {
-                lyric = field.text;
-            } else {
-                time = 0;
-                lyric.clear();
-            }
-        }
-        if (marked)
-            result.rows.push_back({number, time, lyric});
+    PreviewRowsSink sink{result, 0, 0, {}, 0, false, false};
+    for (const LyricsLineFields& line : lines) {
+        for (const LyricsField& field : line)
+            sink.field(PreviewRowsSink::key(field.name), field.text);
+        sink.endLine();
+        if (sink.stopped)
+            break;
     }
     return result;
 }

@@ -40,7 +40,11 @@ public:
     // VersettaError when a text holds a character that XML 1.0 cannot carry.
     explicit LyricsDocumentWriter(const QString& filename);
     void addLine(const QString& number, const QString& secs, const QString& lyric);
-    // The finished document, UTF-8; the writer is spent afterwards.
+    // The document written so far and not yet taken, for writing it out in parts.
+    qsizetype pendingBytes() const { return m_bytes.size(); }
+    QByteArray takeBytes();
+    // The finished document (the rest of it after takeBytes), UTF-8; the writer is spent
+    // afterwards.
     QByteArray finish();
 
 private:
@@ -66,16 +70,27 @@ using LyricsLineFields = std::vector<LyricsField>;
 inline constexpr qsizetype kMaxLyricChars = qsizetype{16} * 1024 * 1024;      // one field
 inline constexpr qsizetype kMaxLyricsTextChars = qsizetype{32} * 1024 * 1024; // the whole document
 
-struct LyricsContent {
-    std::vector<LyricsLineFields> lines;
+struct LyricsReading {
     QString problem; // empty when the document was read cleanly
     qint64 problemLine = 0;
     qint64 problemColumn = 0;
     bool stoppedEarly = false; // the document was not well-formed
 };
 
+struct LyricsContent : LyricsReading {
+    std::vector<LyricsLineFields> lines;
+};
+
 LyricsContent ReadLyricsDocument(QIODevice& device);
 LyricsContent ReadLyricsDocument(const QByteArray& bytes);
+
+// The document read straight into sheet rows, by the rule of SheetRowsFromLyrics: a long
+// file is read once, without its fields held in between.
+struct SheetRowsRead : LyricsReading {
+    std::vector<SheetRow> rows;
+};
+
+SheetRowsRead ReadSheetRows(QIODevice& device);
 
 // ---- the two readers' rules --------------------------------------------------------------
 
@@ -87,6 +102,7 @@ struct PreviewRow {
     std::int16_t lineNumber = 0;
     std::int32_t timeMarker = 0;
     QString lyric;
+    friend bool operator==(const PreviewRow&, const PreviewRow&) = default;
 };
 
 // Rows for the preview table: only lines with a numeric TimeMarker; number, time and lyric
@@ -99,3 +115,11 @@ struct PreviewRows {
 };
 
 PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines);
+
+// The document read straight into preview rows, by the same rule. A LineNumber that ends the
+// rows does not end the reading: a fault later in the document is still found.
+struct PreviewRowsRead : LyricsReading {
+    PreviewRows preview;
+};
+
+PreviewRowsRead ReadPreviewRows(QIODevice& device);

@@ -15,13 +15,11 @@ constexpr int kTickBusyTimeoutMs = 10;
 }
 
 std::optional<Recordset> frmSychLyrics::GetLyricAtTime(const QString& fileName,
-                                                       std::int16_t second) const {
-    const QString sql = QStringLiteral("SELECT * FROM Lyrics WHERE FileName = '") +
-                        SQLClean(fileName) + QStringLiteral("' AND TimeMarker = ") +
-                        QString::number(second) + QLatin1Char(' ');
+                                                       std::int16_t second) {
     // Ten times a second on the window's thread: another program's lock must not stall it.
-    // The tick reports the lock and tries again on the next one.
-    return QueryDatabase(state.databasePath, sql, kTickBusyTimeoutMs);
+    // The tick reports the lock and tries again on the next one. The connection is kept
+    // between ticks: opening and checking one took several times the lookup itself.
+    return m_previewLookup->find(state.databasePath, fileName, second, kTickBusyTimeoutMs);
 }
 
 void frmSychLyrics::Timer1_Timer() {

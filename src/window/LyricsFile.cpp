@@ -16,6 +16,8 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
+
 namespace {
 
 QString shown(const QString& path) {
@@ -37,6 +39,18 @@ QString whySaveFailed(const QSaveFile& file, int error) {
     return file.errorString();
 }
 
+// A long document is written in parts of this size, each sent on to the disk at once, so
+// the disk works while the rest is built and the final flush has little left to wait for.
+constexpr qsizetype kPartBytes = qsizetype{1} << 20;
+
+void startWritingToDisk(QFileDevice& file) {
+#if defined(__linux__)
+    ::sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(file);
+#endif
+}
+
 } // namespace
 
 void frmSychLyrics::cmdSave_Click() {
@@ -52,11 +66,9 @@ void frmSychLyrics::cmdSave_Click() {
                       .arg(name));
     state.synchLyricsPath = LyricsFileOfFileBar();
 
-    // The whole document first, then one atomic replace: a failure leaves the old file whole.
+    // The document goes to a new file that replaces the old one only once it is whole and on
+    // the disk: a failure, a refused character included, leaves the old file whole.
     LyricsDocumentWriter writer(state.songFile);
-    for (int i = 1; i <= rowCount(); ++i)
-        writer.addLine(cell(i, ColNumber), cell(i, ColSecs), cell(i, ColLyric));
-    const QByteArray document = writer.finish();
 
     // Through a link, the regular file it names is replaced and the link stays; anything
     // else in the way (a device, a pipe, a link to nothing) is refused, never replaced.
@@ -74,7 +86,20 @@ void frmSychLyrics::cmdSave_Click() {
     QString note;
     QSaveFile file(target);
     if (file.open(QIODevice::WriteOnly)) {
-        if (file.write(document) != document.size() || !file.commit()) {
+        const auto send = [&](const QByteArray& part) {
+            if (file.write(part) != part.size() || !file.flush()) {
+                const int error = errno;
+                throw refuse(whySaveFailed(file, error));
+            }
+            startWritingToDisk(file);
+        };
+        for (const SheetRow& row : m_sheet.rows()) {
+            writer.addLine(row.number, row.secs, row.lyric);
+            if (writer.pendingBytes() >= kPartBytes)
+                send(writer.takeBytes());
+        }
+        send(writer.finish());
+        if (!file.commit()) {
             const int error = errno;
             throw refuse(whySaveFailed(file, error));
         }
@@ -86,6 +111,9 @@ void frmSychLyrics::cmdSave_Click() {
             throw refuse(why);
         const QByteArray before = current.readAll();
         current.close();
+        for (const SheetRow& row : m_sheet.rows())
+            writer.addLine(row.number, row.secs, row.lyric);
+        const QByteArray document = writer.finish();
         if (const QString why = OverwriteInPlace(target, before, document); !why.isEmpty())
             throw VersettaError(
                 QStringLiteral("Cannot save the lyrics to %1: %2").arg(shown(target), why));
@@ -116,11 +144,9 @@ void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
         throw VersettaError(
             QStringLiteral("Cannot read the lyrics file %1: %2").arg(shown(path), why));
     }
-    const LyricsContent content = ReadLyricsDocument(file);
-
-    std::vector<SheetRow> rows = SheetRowsFromLyrics(content.lines);
-    const std::size_t found = rows.size();
-    m_sheet.load(std::move(rows), step); // keeps the first kMaxRows
+    SheetRowsRead content = ReadSheetRows(file);
+    const std::size_t found = content.rows.size();
+    m_sheet.load(std::move(content.rows), step); // keeps the first kMaxRows
 
     showLoadedSheet();
     showStatus(QString());

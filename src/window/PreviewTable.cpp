@@ -18,32 +18,27 @@ void frmSychLyrics::WriteLyricsToTempDB() {
     // preview, as one never saved does.
     state.synchLyricsPath = LyricsFileOfFileBar();
 
-    ExecuteSQLCommand(QStringLiteral("DELETE * FROM Lyrics"), {});
-    if (state.synchLyricsPath.isEmpty())
-        return;
-
-    // No file, or one that does not load, leaves the table empty: the song plays unpreviewed.
-    // Only a file that is there but is no regular file is worth a word: a named pipe would
-    // otherwise have stopped the window here.
-    QFile file;
-    if (const QString why = OpenRegularFile(file, state.synchLyricsPath); !why.isEmpty()) {
-        if (!NonRegularKind(state.synchLyricsPath).isEmpty())
-            reportFailure(QStringLiteral("Cannot read %1: %2; the song plays without a preview")
-                              .arg(QDir::toNativeSeparators(state.synchLyricsPath), why));
-        return;
-    }
-    const LyricsContent content = ReadLyricsDocument(file);
-    if (content.stoppedEarly)
-        return;
-
-    const PreviewRows preview = PreviewRowsFromLyrics(content.lines);
-    QStringList inserts;
-    inserts.reserve(static_cast<qsizetype>(preview.rows.size()));
-    for (const PreviewRow& row : preview.rows)
-        inserts << LyricsInsertStatement(row.lineNumber, state.songFile, row.timeMarker, row.lyric);
-    // One connection and one transaction for all the rows: one each made a Play press on a
-    // 1 000-line song take 0.4 s. The rows before a refused one still stay.
-    ExecuteEachOnDatabase(state.databasePath, inserts);
+    // The table is emptied first, then filled from the file, on one connection.
+    PreviewRows preview;
+    RefillLyricsTable(state.databasePath, state.songFile, [this, &preview] {
+        if (state.synchLyricsPath.isEmpty())
+            return std::vector<PreviewRow>();
+        // No file, or one that does not load, leaves the table empty: the song plays
+        // unpreviewed. Only a file that is there but is no regular file is worth a word: a
+        // named pipe would otherwise have stopped the window here.
+        QFile file;
+        if (const QString why = OpenRegularFile(file, state.synchLyricsPath); !why.isEmpty()) {
+            if (!NonRegularKind(state.synchLyricsPath).isEmpty())
+                reportFailure(QStringLiteral("Cannot read %1: %2; the song plays without a preview")
+                                  .arg(QDir::toNativeSeparators(state.synchLyricsPath), why));
+            return std::vector<PreviewRow>();
+        }
+        PreviewRowsRead read = ReadPreviewRows(file);
+        if (read.stoppedEarly)
+            return std::vector<PreviewRow>();
+        preview = std::move(read.preview);
+        return std::move(preview.rows);
+    });
     if (preview.badLineNumber)
         throw VersettaError(QStringLiteral("%1, line element %2: the LineNumber \"%3\" is not a "
                                            "whole number from -32768 to 32767; the preview holds "

@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "storage/Database.h"
 #include "window/SongSlider.h"
 #include "window/TapAlong.h"
 #include "window/UpDown.h"
@@ -49,7 +50,8 @@ QFont arialBold(int points) {
 } // namespace
 
 frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
-    : QWidget(parent), m_platform(std::move(platform)) {
+    : QWidget(parent), m_platform(std::move(platform)),
+      m_previewLookup(std::make_unique<PreviewLookup>()) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
     ui.mp3Player = m_platform.player.get();
@@ -217,6 +219,13 @@ bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
         if (key->isAutoRepeat() && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
                                     key->key() == Qt::Key_Enter))
             return true;
+        // The line is sung when Space goes down: a button clicks only when it comes up, a
+        // tenth of a second or more later.
+        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Space &&
+            key->modifiers() == Qt::NoModifier) {
+            ui.cmdMark->click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QTreeView;
+class PreviewLookup;
 class Recordset;
 class SongSlider;
 class UpDown;
@@ -53,7 +54,7 @@ public:
     void Timer1_Timer();
     // Decodes the song's waveform for sldSong in the background.
     void ShowSongWaveform(const QString& songPath);
-    std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second) const;
+    std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second);
     void showPlayingPosition();
     void StopOrEndSong();
     Mp3Player& player() const;
@@ -258,6 +259,7 @@ private:
     LyricSheet m_sheet;
     QString m_historySong; // the song whose sheet the undo history belongs to
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
+    std::unique_ptr<PreviewLookup> m_previewLookup;
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;
     WaveformLoader* m_waveform = nullptr;

@@ -130,6 +130,17 @@ private slots:
         QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
     }
 
+    // libmpv starts beside the window: a Play click that comes first waits for it and plays.
+    void playClickedBeforeThePlayerHasStartedPlays() {
+        QTemporaryDir program;
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
+                                           QStringLiteral("First"));
+        frmSychLyrics& w = *window;
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Pause"));
+        QVERIFY(QTest::qWaitFor([&] { return w.ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
+    }
+
     void synchronizesASong() {
         QTemporaryDir music;
         QTemporaryDir program;

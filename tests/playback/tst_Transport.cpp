@@ -140,6 +140,21 @@ private slots:
         QCOMPARE(w.sheet(), QStringList({"1|one|0:05|5", "2|two|0:07|7", "3|three||"}));
     }
 
+    // The mark is taken as Space goes down, not as it comes up a moment later.
+    void spaceMarksAsItGoesDown() {
+        TestWindow w;
+        w.createDatabase();
+        w.setSheet({"one", "two"});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        w->ui.cmdPlay->click();
+        w.player->positionMs = 5000;
+        QTest::keyPress(w->ui.cmdMark, Qt::Key_Space);
+        w.player->positionMs = 6000;
+        QTest::keyRelease(w->ui.cmdMark, Qt::Key_Space);
+        QCOMPARE(w.sheet(), QStringList({"1|one|0:05|5", "2|two||"}));
+    }
+
     // A held key marks one line, and after the end of the song or Stop the focus is on Play:
     // the next Space plays again instead of clearing every mark.
     void heldKeysAndTheFocusAfterwardsKeepTheMarks_data() {
