@@ -69,36 +69,6 @@ private slots:
         QCOMPARE(w->ui.sldSong->Value(), 65.0);
     }
 
-    void blankRowsInsertedSinceTheSaveAreSteppedOver() {
-        TestWindow w;
-        playSaved(w, {"one|1", "two|2", "three|3"});
-        w->ui.cmdPlay->click(); // pause and edit without saving
-        w.setSheet({"one|1", "", "  ", "two|2", "three|3"});
-        w->ui.cmdPlay->click();
-        w.tickAt(2000);
-        QCOMPARE(w->sheet().selected(), 4);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("two"));
-        w.tickAt(3000); // the offset is remembered
-        QCOMPARE(w->sheet().selected(), 5);
-        QCOMPARE(w->sheet().lineOffset(), 2);
-    }
-
-    void aWalkPastTheLastRowLeavesTheSheetAlone() {
-        TestWindow w;
-        playSaved(w, {"one|1", "two|2", "three|3"});
-        w->ui.cmdPlay->click();
-        w.setSheet({"one|1", ""});
-        w.select(1);
-        w->ui.cmdPlay->click();
-        const QStringList before = w.sheet();
-        w.tickAt(3000);
-        w.tickAt(2000);
-        QCOMPARE(w.sheet(), before);
-        QCOMPARE(w->sheet().selected(), 1);
-        QCOMPARE(w->sheet().lineOffset(), 0);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QString());
-    }
-
     // While paused the tick leaves the user's selection alone, so edits act on the clicked
     // row; a seek or a resume shows the position's line again.
     void aPausedTickLeavesTheClickedRowAlone() {

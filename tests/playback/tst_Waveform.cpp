@@ -14,7 +14,6 @@
 
 #include <cmath>
 #include <functional>
-#include <sys/stat.h>
 
 // The song's outline decoded from real MP3s that lame makes from generated samples, and the
 // slider's marks following the sheet on the shown window.
@@ -202,15 +201,6 @@ private slots:
         QCOMPARE(envelope.empty(), seconds == 0);
         QVERIFY2(std::abs(envelope.seconds() - seconds) < 0.1,
                  qPrintable(QString::number(envelope.seconds())));
-    }
-
-    void namedPipesAndFoldersAreNeverRead() {
-        QTemporaryDir dir;
-        const QString pipe = dir.filePath(QStringLiteral("pipe.mp3"));
-        QCOMPARE(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-        const std::atomic<bool> cancel = false;
-        QVERIFY(DecodePeakEnvelope(pipe, cancel).empty()); // returns at once: no writer
-        QVERIFY(DecodePeakEnvelope(dir.path(), cancel).empty());
     }
 
     // The window opens each song, and only the last one's outline ever reaches the slider.

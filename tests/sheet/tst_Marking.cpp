@@ -21,14 +21,8 @@ private slots:
             << QStringList{"1|one||0", "2|two|1:23|83", "3|three||"} << 3 << 3;
         QTest::newRow("last row twice") << three.mid(0, 2) << 0 << QList{1000, 2000, 3000}
                                         << QStringList{"1|one|0:01|1", "2|two|0:03|3"} << 2 << 4;
-        QTest::newRow("blank rows passed over")
-            << QStringList{"one", "two", "", "", "five"} << 0 << QList{1000, 10000}
-            << QStringList{"1|one|0:01|1", "2|two|0:10|10", "3|||", "4|||", "5|five||"} << 5 << 5;
         QTest::newRow("only blanks after") << QStringList{"one", "", ""} << 0 << QList{4000}
                                            << QStringList{"1|one|0:04|4", "2|||", "3|||"} << 3 << 4;
-        QTest::newRow("an inserted line")
-            << QStringList{"one", "new", "two"} << 1 << QList{1000}
-            << QStringList{"1|one|0:01|1", "2|new||", "3|two||"} << 3 << 2;
         QTest::newRow("empty sheet")
             << QStringList{} << 0 << QList{5000} << QStringList{} << 0 << 0;
         QTest::newRow("past the largest mark") << three.mid(0, 1) << 0 << QList{32768000, 32767000}

@@ -50,8 +50,6 @@ private slots:
             << tag(3, {lyricsFrame(3, Latin1, " Café\r\n\tdéjà  ")}) << true << "Café\r\n\tdéjà";
         QTest::newRow("UTF-16 in 2.3")
             << tag(3, {lyricsFrame(3, Utf16, kNonLatin)}) << true << kNonLatin;
-        QTest::newRow("UTF-16 in 2.4")
-            << tag(4, {lyricsFrame(4, Utf16, kNonLatin)}) << true << kNonLatin;
         QTest::newRow("UTF-8 in 2.4")
             << tag(4, {lyricsFrame(4, Utf8, kNonLatin)}) << true << kNonLatin;
         QTest::newRow("several: the one without a description")

@@ -41,11 +41,6 @@ private slots:
         CreateJukeboxDatabase(db());
     }
 
-    void sqlCleanDoublesEverySingleQuote() {
-        QCOMPARE(SQLClean(QStringLiteral("'O'Brien''")), QStringLiteral("''O''Brien''''"));
-        QCOMPARE(SQLClean(QStringLiteral("\"Café\" \\ %_;")), QStringLiteral("\"Café\" \\ %_;"));
-    }
-
     void jetStatementsBecomeSQLite_data() {
         textColumns({"jet", "sqlite"});
         textRow("delete star", "DELETE * FROM Lyrics|DELETE FROM Lyrics");

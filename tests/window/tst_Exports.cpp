@@ -133,12 +133,8 @@ private slots:
             << QByteArray("[ar:X]\r\n[00:01.50]One\r\n[01:05.99]Two\r\nplain\r\n")
             << QStringList{"1|One|0:01|1", "2|Two|1:05|65", "3|plain||"}
             << "Read 3 lines from Song.lrc; Save writes them to the lyrics file.";
-        QTest::newRow("binary") << QByteArray("[00:01.00]\0\x01\x02", 13) << QStringList{}
-                                << "%1 is not a text file.";
         QTest::newRow("no lines") << QByteArray("[ti:x]\n") << QStringList{}
                                   << "%1 holds no lyrics lines; the sheet was left as it was.";
-        QTest::newRow("too large") << QByteArray(9 << 20, 'a') << QStringList{}
-                                   << "%1 is too large for lyrics (9.0 MB; the limit is 8 MB).";
         QTest::newRow("named pipe")
             << QByteArray() << QStringList{} << "Cannot read %1: not a regular file (a named pipe)";
     }
