@@ -116,27 +116,22 @@ void frmSychLyrics::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSychLyrics::UndoSheetChange() {
-    if (ui.picSynch->isHidden())
-        return; // a sheet out of sight is not changed behind the user's back
-    const QString step = m_sheet.undo();
-    if (step.isEmpty()) {
-        showStatus(QStringLiteral("Nothing to undo."));
-        return;
-    }
-    showSheetSelection(true);
-    ShowSaveButton();
-    showStatus(QStringLiteral("Undid: ") + step);
+    stepThroughHistory(true);
 }
 
 void frmSychLyrics::RedoSheetChange() {
+    stepThroughHistory(false);
+}
+
+void frmSychLyrics::stepThroughHistory(bool back) {
     if (ui.picSynch->isHidden())
-        return;
-    const QString step = m_sheet.redo();
+        return; // a sheet out of sight is not changed behind the user's back
+    const QString step = back ? m_sheet.undo() : m_sheet.redo();
     if (step.isEmpty()) {
-        showStatus(QStringLiteral("Nothing to redo."));
+        showStatus(back ? QStringLiteral("Nothing to undo.") : QStringLiteral("Nothing to redo."));
         return;
     }
     showSheetSelection(true);
     ShowSaveButton();
-    showStatus(QStringLiteral("Redid: ") + step);
+    showStatus((back ? QStringLiteral("Undid: ") : QStringLiteral("Redid: ")) + step);
 }

@@ -248,6 +248,8 @@ private:
     void setSortByHeader(bool on);
     // The synchronized panel shown with a sheet read from a file, adjustments allowed.
     void showLoadedSheet();
+    // Undo (back) or redo one sheet change, with the selection, Save and the status line.
+    void stepThroughHistory(bool back);
     void setUnsynchText(const QString& text);
 
     void installMarkingKeys();
