@@ -365,54 +365,6 @@ void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& state
     });
 }
 
-void RefillLyricsTable(const QString& databasePath, const QString& songFile,
-                       const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
-    withConnection(databasePath, true, [&](QSqlDatabase& db) {
-        const QString emptying = QStringLiteral("DELETE * FROM Lyrics");
-        if (QSqlQuery query(db); !query.exec(TranslateJetStatement(emptying)))
-            throw diagnose(databasePath, query.lastError(), emptying);
-        const std::vector<PreviewRow> rows = rowsToInsert();
-        if (rows.empty())
-            return true;
-        if (!db.transaction())
-            throw diagnose(databasePath, db.lastError(), QStringLiteral("BEGIN"));
-        // Straight through SQLite's own interface, on the driver's connection: one row
-        // through QSqlQuery cost more than twice what SQLite takes to store it.
-        sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().constData());
-        const QString sql =
-            QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) "
-                           "VALUES (?, ?, ?, ?)");
-        const auto bytes = [](const QString& text) {
-            return static_cast<int>(text.size() * qsizetype{sizeof(char16_t)});
-        };
-        sqlite3_stmt* statement = nullptr;
-        int result = sqlite3_prepare16_v2(handle, sql.utf16(), bytes(sql), &statement, nullptr);
-        for (auto row = rows.begin(); result == SQLITE_OK && row != rows.end(); ++row) {
-            sqlite3_bind_int(statement, 1, row->lineNumber);
-            sqlite3_bind_text16(statement, 2, songFile.utf16(), bytes(songFile), SQLITE_STATIC);
-            sqlite3_bind_int(statement, 3, row->timeMarker);
-            sqlite3_bind_text16(statement, 4, row->lyric.utf16(), bytes(row->lyric), SQLITE_STATIC);
-            result = sqlite3_step(statement) == SQLITE_DONE ? sqlite3_reset(statement)
-                                                            : sqlite3_extended_errcode(handle);
-        }
-        if (result != SQLITE_OK) {
-            const QSqlError error(QString(), QString::fromUtf8(sqlite3_errmsg(handle)),
-                                  QSqlError::StatementError, QString::number(result));
-            sqlite3_finalize(statement);
-            const VersettaError failure = diagnose(databasePath, error, sql);
-            db.commit();
-            throw failure;
-        }
-        sqlite3_finalize(statement);
-        if (!db.commit()) {
-            const QSqlError error = db.lastError();
-            db.rollback();
-            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
-        }
-        return true;
-    });
-}
-
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
                               std::int32_t timeMarker, const QString& lyric) {
     return QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) ") +
@@ -421,90 +373,206 @@ QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
            QStringLiteral(", '") + SQLClean(lyric) + QStringLiteral("')");
 }
 
-// What stands at the path: another file, or the same one written since, is opened afresh and
-// checked again, so a kept connection never sees a schema the checks did not.
-struct PreviewLookup::FileState {
+namespace {
+
+// Runs one statement of no rows on SQLite's own interface; the engine's code, 0 when done.
+int runStatement(sqlite3* handle, const char* sql) {
+    return sqlite3_exec(handle, sql, nullptr, nullptr, nullptr);
+}
+
+QSqlError engineError(sqlite3* handle, int code) {
+    return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(handle)),
+                     QSqlError::StatementError, QString::number(code));
+}
+
+} // namespace
+
+// The file at the path when last looked at. Another file there is opened afresh; the same
+// file written since has its schema checked again if that changed.
+struct PreviewTable::FileState {
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
     timespec modified{};
+    bool sameFile(const FileState& other) const {
+        return device == other.device && inode == other.inode;
+    }
     bool operator==(const FileState& other) const {
-        return device == other.device && inode == other.inode && size == other.size &&
-               modified.tv_sec == other.modified.tv_sec &&
+        return sameFile(other) && size == other.size && modified.tv_sec == other.modified.tv_sec &&
                modified.tv_nsec == other.modified.tv_nsec;
     }
 };
 
-struct PreviewLookup::Open {
+struct PreviewTable::Open {
     QString path;
     FileState file;
     QSqlDatabase db;
+    sqlite3* handle = nullptr;
+    // SQLite counts every change to a file's schema: a count that moved since the checks ran
+    // means a table, view or trigger may have come or gone, and they run again.
+    sqlite3_stmt* schemaVersionQuery = nullptr;
+    int checkedSchemaVersion = -1;
+    bool changedSinceSeen = true;
     std::optional<QSqlQuery> query;
 };
 
-PreviewLookup::PreviewLookup() = default;
+PreviewTable::PreviewTable() = default;
 
-PreviewLookup::~PreviewLookup() {
+PreviewTable::~PreviewTable() {
     close();
 }
 
-void PreviewLookup::close() {
+void PreviewTable::close() {
     if (!m_open)
         return;
+    sqlite3_finalize(m_open->schemaVersionQuery);
     const QString name = m_open->db.connectionName();
     m_open.reset();
     QSqlDatabase::removeDatabase(name);
 }
 
-std::optional<PreviewLookup::FileState> PreviewLookup::stateOf(const QString& path) {
+std::optional<PreviewTable::FileState> PreviewTable::stateOf(const QString& path) {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
     return FileState{status.st_dev, status.st_ino, status.st_size, status.st_mtim};
 }
 
-Recordset PreviewLookup::find(const QString& databasePath, const QString& songFile,
-                              std::int32_t second, int busyTimeoutMs) {
+PreviewTable::Open& PreviewTable::connectTo(const QString& databasePath, int busyTimeoutMs) {
     const std::optional<FileState> file = stateOf(databasePath);
-    if (!m_open || !file || m_open->path != databasePath || !(m_open->file == *file)) {
+    if (!m_open || !file || m_open->path != databasePath || !m_open->file.sameFile(*file)) {
         close();
         auto open = std::make_unique<Open>();
         open->path = databasePath;
         const QString name = uniqueConnectionName();
         try {
-            open->db = openConnection(databasePath, name, false, busyTimeoutMs);
+            open->db = openConnection(databasePath, name, true, busyTimeoutMs);
         } catch (...) {
             open.reset();
             QSqlDatabase::removeDatabase(name);
             throw;
         }
-        open->file = file.value_or(FileState{});
+        open->handle = *static_cast<sqlite3* const*>(open->db.driver()->handle().constData());
         m_open = std::move(open);
     }
+    m_open->changedSinceSeen = !(m_open->file == file.value_or(FileState{}));
+    m_open->file = file.value_or(FileState{});
+    sqlite3_busy_timeout(m_open->handle, busyTimeoutMs);
+    return *m_open;
+}
+
+void PreviewTable::recheckChangedSchema(const QString& databasePath) {
+    Open& open = *m_open;
+    if (!open.schemaVersionQuery &&
+        sqlite3_prepare_v2(open.handle, "PRAGMA schema_version", -1, &open.schemaVersionQuery,
+                           nullptr) != SQLITE_OK)
+        throw diagnose(databasePath, engineError(open.handle, sqlite3_errcode(open.handle)),
+                       QStringLiteral("PRAGMA schema_version"));
+    int version = -1;
+    if (sqlite3_step(open.schemaVersionQuery) == SQLITE_ROW)
+        version = sqlite3_column_int(open.schemaVersionQuery, 0);
+    const int code = sqlite3_reset(open.schemaVersionQuery);
+    if (version < 0)
+        throw diagnose(databasePath, engineError(open.handle, code),
+                       QStringLiteral("PRAGMA schema_version"));
+    // A new connection was checked as it opened, but the count is read after: once more.
+    if (version != open.checkedSchemaVersion) {
+        requireTrustedSchema(open.db, databasePath);
+        open.checkedSchemaVersion = version;
+    }
+}
+
+Recordset PreviewTable::find(const QString& databasePath, const QString& songFile,
+                             std::int32_t second, int busyTimeoutMs) {
+    Open& open = connectTo(databasePath, busyTimeoutMs);
     const QString sql =
         QStringLiteral("SELECT * FROM Lyrics WHERE FileName = ? AND TimeMarker = ?");
-    if (!m_open->query) {
-        QSqlQuery query(m_open->db);
-        query.setForwardOnly(true);
-        if (!query.prepare(sql)) {
-            const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
-            close();
-            throw failure;
+    try {
+        // A file no one has written since the last look needs no new look at its schema.
+        if (open.changedSinceSeen)
+            recheckChangedSchema(databasePath);
+        if (!open.query) {
+            QSqlQuery query(open.db);
+            query.setForwardOnly(true);
+            if (!query.prepare(sql))
+                throw diagnose(databasePath, query.lastError(), sql);
+            open.query = std::move(query);
         }
-        m_open->query = std::move(query);
+        QSqlQuery& query = *open.query;
+        query.bindValue(0, songFile);
+        query.bindValue(1, second);
+        if (!query.exec())
+            throw diagnose(databasePath, query.lastError(), sql);
+        std::vector<QSqlRecord> rows;
+        while (query.next())
+            rows.push_back(query.record());
+        // Reset, so no read lock is held between ticks: the jukebox and the next fill may
+        // write.
+        query.finish();
+        return Recordset(std::move(rows));
+    } catch (...) {
+        close(); // the next tick opens and checks afresh
+        throw;
     }
-    QSqlQuery& query = *m_open->query;
-    query.bindValue(0, songFile);
-    query.bindValue(1, second);
-    if (!query.exec()) {
-        const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
+}
+
+void PreviewTable::refill(const QString& databasePath, const QString& songFile,
+                          const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
+    sqlite3* handle = connectTo(databasePath, kBusyTimeoutMs).handle;
+    // The write lock first: the schema cannot change between its check and the rows.
+    if (const int code = runStatement(handle, "BEGIN IMMEDIATE"); code != SQLITE_OK) {
+        const VersettaError failure =
+            diagnose(databasePath, engineError(handle, code), QStringLiteral("BEGIN"));
         close();
         throw failure;
     }
-    std::vector<QSqlRecord> rows;
-    while (query.next())
-        rows.push_back(query.record());
-    // Reset, so no read lock is held between ticks: the jukebox and the next fill may write.
-    query.finish();
-    return Recordset(std::move(rows));
+    // After a failure, what was written stays if the engine still holds the transaction (a
+    // full disk ends it): the first failure is the one worth reporting.
+    const auto keepWhatWasWritten = [&] {
+        if (sqlite3_get_autocommit(handle) == 0)
+            runStatement(handle, "COMMIT");
+    };
+    sqlite3_stmt* statement = nullptr;
+    try {
+        recheckChangedSchema(databasePath);
+        if (const int code = runStatement(handle, "DELETE FROM Lyrics"); code != SQLITE_OK)
+            throw diagnose(databasePath, engineError(handle, code),
+                           QStringLiteral("DELETE * FROM Lyrics"));
+        const std::vector<PreviewRow> rows = rowsToInsert();
+        // Straight through SQLite's own interface: one row through QSqlQuery cost more than
+        // twice what SQLite takes to store it.
+        const QString sql =
+            QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) "
+                           "VALUES (?, ?, ?, ?)");
+        const auto bytes = [](const QString& text) {
+            return static_cast<int>(text.size() * qsizetype{sizeof(char16_t)});
+        };
+        int result = rows.empty() ? SQLITE_OK
+                                  : sqlite3_prepare16_v2(handle, sql.utf16(), bytes(sql),
+                                                         &statement, nullptr);
+        for (auto row = rows.begin(); result == SQLITE_OK && row != rows.end(); ++row) {
+            sqlite3_bind_int(statement, 1, row->lineNumber);
+            sqlite3_bind_text16(statement, 2, songFile.utf16(), bytes(songFile), SQLITE_STATIC);
+            sqlite3_bind_int(statement, 3, row->timeMarker);
+            sqlite3_bind_text16(statement, 4, row->lyric.utf16(), bytes(row->lyric), SQLITE_STATIC);
+            result = sqlite3_step(statement) == SQLITE_DONE ? sqlite3_reset(statement)
+                                                            : sqlite3_extended_errcode(handle);
+        }
+        if (result != SQLITE_OK)
+            throw diagnose(databasePath, engineError(handle, result), sql);
+        sqlite3_finalize(statement);
+        statement = nullptr;
+        if (const int code = runStatement(handle, "COMMIT"); code != SQLITE_OK) {
+            const QSqlError error = engineError(handle, code);
+            runStatement(handle, "ROLLBACK");
+            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
+        }
+        // Our own write: the tick that follows need not look at the schema again.
+        m_open->file = stateOf(databasePath).value_or(FileState{});
+    } catch (...) {
+        sqlite3_finalize(statement);
+        keepWhatWasWritten();
+        close(); // the next fill opens and checks afresh
+        throw;
+    }
 }

@@ -15,8 +15,8 @@
 
 // Access to the jukebox database: an SQLite file reached through Qt SQL. Statements arrive
 // in the Jet dialect the system writes and are made acceptable to SQLite here. Every call
-// opens its own connection and closes it before it returns. Failures are thrown as
-// VersettaError with a message that says what to do about them.
+// opens its own connection and closes it before it returns, except the preview table's. Failures
+// are thrown as VersettaError with a message that says what to do about them.
 
 inline constexpr const char* kDatabaseFileName = "Velmora81.mdb";
 
@@ -59,26 +59,34 @@ inline constexpr int kBusyTimeoutMs = 2000;
 Recordset QueryDatabase(const QString& databasePath, const QString& sql,
                         int busyTimeoutMs = kBusyTimeoutMs);
 
-// The preview row of one second, looked up ten times a second by the display tick: the
-// connection and the prepared query are kept between calls while the same unchanged file
-// stands at the path, and opened and checked again otherwise, or after a failure. Failures
-// are those of QueryDatabase. No lock is held between calls.
-class PreviewLookup {
+// The preview table on one connection kept between calls: Play's refill and the display
+// tick's lookup ten times a second. The connection is opened and checked again when another
+// file stands at the path and after a failure; its schema is checked again whenever it has
+// changed since.
+// Failures are those of QueryDatabase. No lock is held between calls.
+class PreviewTable {
 public:
-    PreviewLookup();
-    ~PreviewLookup();
-    PreviewLookup(const PreviewLookup&) = delete;
-    PreviewLookup& operator=(const PreviewLookup&) = delete;
+    PreviewTable();
+    ~PreviewTable();
+    PreviewTable(const PreviewTable&) = delete;
+    PreviewTable& operator=(const PreviewTable&) = delete;
 
     // The rows of songFile at that second.
     Recordset find(const QString& databasePath, const QString& songFile, std::int32_t second,
                    int busyTimeoutMs);
+    // Empties the table and fills it with the rows of songFile that rowsToInsert gives, in one
+    // transaction through one prepared statement. When rowsToInsert throws, or a row is
+    // refused, the emptying and the rows before it are committed and the failure is thrown.
+    void refill(const QString& databasePath, const QString& songFile,
+                const std::function<std::vector<PreviewRow>()>& rowsToInsert);
     void close();
 
 private:
     struct FileState;
     struct Open;
     static std::optional<FileState> stateOf(const QString& path);
+    Open& connectTo(const QString& databasePath, int busyTimeoutMs);
+    void recheckChangedSchema(const QString& databasePath);
     std::unique_ptr<Open> m_open;
 };
 
@@ -90,14 +98,6 @@ bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QV
 // written. A statement the engine refuses ends the run: the ones before it are committed, so
 // their rows stay, and its failure is thrown.
 void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements);
-
-// Empties the preview table and fills it with the rows of songFile that rowsToInsert gives,
-// on one connection: the emptying is done (and committed) before rowsToInsert runs, the rows
-// go in one transaction through one prepared statement. A row the engine refuses ends the
-// run as in ExecuteEachOnDatabase: the rows before it are committed and stay, and its failure
-// is thrown.
-void RefillLyricsTable(const QString& databasePath, const QString& songFile,
-                       const std::function<std::vector<PreviewRow>()>& rowsToInsert);
 
 // The INSERT of one preview row, built piece by piece as the preview table needs it.
 QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,

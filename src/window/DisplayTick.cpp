@@ -19,7 +19,7 @@ std::optional<Recordset> frmSychLyrics::GetLyricAtTime(const QString& fileName,
     // Ten times a second on the window's thread: another program's lock must not stall it.
     // The tick reports the lock and tries again on the next one. The connection is kept
     // between ticks: opening and checking one took several times the lookup itself.
-    return m_previewLookup->find(state.databasePath, fileName, second, kTickBusyTimeoutMs);
+    return m_previewTable->find(state.databasePath, fileName, second, kTickBusyTimeoutMs);
 }
 
 void frmSychLyrics::Timer1_Timer() {

@@ -18,9 +18,10 @@ void frmSychLyrics::WriteLyricsToTempDB() {
     // preview, as one never saved does.
     state.synchLyricsPath = LyricsFileOfFileBar();
 
-    // The table is emptied first, then filled from the file, on one connection.
+    // The table is emptied and filled from the file in one transaction, on the connection the
+    // tick reads through.
     PreviewRows preview;
-    RefillLyricsTable(state.databasePath, state.songFile, [this, &preview] {
+    m_previewTable->refill(state.databasePath, state.songFile, [this, &preview] {
         if (state.synchLyricsPath.isEmpty())
             return std::vector<PreviewRow>();
         // No file, or one that does not load, leaves the table empty: the song plays

@@ -51,7 +51,7 @@ QFont arialBold(int points) {
 
 frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)),
-      m_previewLookup(std::make_unique<PreviewLookup>()) {
+      m_previewTable(std::make_unique<PreviewTable>()) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
     ui.mp3Player = m_platform.player.get();

@@ -20,7 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QTreeView;
-class PreviewLookup;
+class PreviewTable;
 class Recordset;
 class SongSlider;
 class UpDown;
@@ -261,7 +261,7 @@ private:
     LyricSheet m_sheet;
     QString m_historySong; // the song whose sheet the undo history belongs to
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
-    std::unique_ptr<PreviewLookup> m_previewLookup;
+    std::unique_ptr<PreviewTable> m_previewTable;
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;
     WaveformLoader* m_waveform = nullptr;

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/TestWindow.h"
 
 #include "storage/Database.h"
@@ -38,6 +39,35 @@ private slots:
         QCOMPARE(lyricsTable(w->state.databasePath).size(), 0);
         w->ui.cmdPlay->click(); // resume: filled again
         QCOMPARE(lyricsTable(w->state.databasePath).size(), 2);
+    }
+
+    // Play keeps its connection between presses, yet fills the file now at the path, and
+    // checks again a file someone else has changed.
+    void theNextPlayFillsTheFileNowAtThePath() {
+        TestWindow w;
+        playSaved(w, {"one|1", "two|2"});
+        const QString database = w->state.databasePath;
+        const QString old = database + QStringLiteral(".old");
+        w->ui.cmdStop->click();
+        QVERIFY(QFile::rename(database, old));
+        ExecuteOnDatabase(old, QStringLiteral("DELETE FROM Lyrics"), {});
+        w.createDatabase();
+        w->ui.cmdPlay->click();
+        QCOMPARE(w->ui.lblStatus->text(), QString());
+        QCOMPARE(lyricsTable(database).size(), 2);
+        QCOMPARE(lyricsTable(old).size(), 0);
+
+        w->ui.cmdStop->click();
+        ExecuteOnDatabase(database, QStringLiteral("CREATE TABLE Spy (Path TEXT)"), {});
+        ExecuteOnDatabase(database,
+                          QStringLiteral("CREATE TRIGGER spy AFTER INSERT ON Lyrics BEGIN "
+                                         "INSERT INTO Spy VALUES (new.FileName); END"),
+                          {});
+        const QByteArray planted = readFile(database);
+        w->ui.cmdPlay->click();
+        QVERIFY2(w->ui.lblStatus->text().contains(u"has a trigger \"spy\""),
+                 qPrintable(w->ui.lblStatus->text()));
+        QCOMPARE(readFile(database), planted);
     }
 
     void previewsTheLineOfTheCurrentSecond() {
