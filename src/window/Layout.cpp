@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "window/FlatButtonStyle.h"
 #include "window/SongSlider.h"
 #include "window/UpDown.h"
 
@@ -166,11 +167,6 @@ void styleStatusLine(QLabel* status) {
 } // namespace
 
 void frmSychLyrics::layOutControls() {
-    setStyleSheet(QStringLiteral("QPushButton { background-color: #E0E0E0; border: 1px solid "
-                                 "#8a8a8a; border-radius: 2px; padding: 2px 6px; }"
-                                 "QPushButton:pressed { background-color: #c8c8c8; }"
-                                 "QPushButton:disabled { color: #9a9a9a; border-color: #c0c0c0; }"
-                                 "QPushButton:focus { border: 1px dotted #202020; }"));
     styleButtons(ui);
     layOutSynchPanel(ui);
     layOutUnsynchPanel(ui);
@@ -188,5 +184,9 @@ void frmSychLyrics::layOutControls() {
     // With both panels hidden the free space lands here, not in the file bar or status line.
     window->addStretch(0);
     window->addWidget(ui.lblStatus);
+    auto* buttonStyle = new FlatButtonStyle;
+    buttonStyle->setParent(this);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setStyle(buttonStyle);
     resize(880, 560);
 }
