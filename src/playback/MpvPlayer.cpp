@@ -1,6 +1,7 @@
 #include "playback/MpvPlayer.h"
 
 #include "core/Failure.h"
+#include "core/LateLibrary.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -38,9 +39,7 @@ struct MpvPlayer::Api {
             static QLibrary library(QStringLiteral("mpv"), MPV_CLIENT_API_VERSION >> 16);
             Api loaded;
             const auto get = [](auto& function, const char* name) {
-                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-                    library.resolve(name));
-                return function != nullptr;
+                return ResolveInto(library, function, name);
             };
             const bool all = library.load() && get(loaded.create, "mpv_create") &&
                              get(loaded.setOptionString, "mpv_set_option_string") &&

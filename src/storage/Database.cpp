@@ -1,6 +1,7 @@
 #include "storage/Database.h"
 
 #include "core/Failure.h"
+#include "core/LateLibrary.h"
 #include "storage/RegularFile.h"
 
 #include <QDir>
@@ -375,13 +376,61 @@ QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
 
 namespace {
 
+// SQLite's own interface, from the library Qt's driver loads with the first connection:
+// linked in, it would be loaded by every start-up.
+struct Sqlite {
+    decltype(&::sqlite3_exec) exec = nullptr;
+    decltype(&::sqlite3_errmsg) errmsg = nullptr;
+    decltype(&::sqlite3_errcode) errcode = nullptr;
+    decltype(&::sqlite3_extended_errcode) extendedErrcode = nullptr;
+    decltype(&::sqlite3_busy_timeout) busyTimeout = nullptr;
+    decltype(&::sqlite3_get_autocommit) getAutocommit = nullptr;
+    decltype(&::sqlite3_prepare_v2) prepare = nullptr;
+    decltype(&::sqlite3_prepare16_v2) prepare16 = nullptr;
+    decltype(&::sqlite3_bind_int) bindInt = nullptr;
+    decltype(&::sqlite3_bind_text16) bindText16 = nullptr;
+    decltype(&::sqlite3_step) step = nullptr;
+    decltype(&::sqlite3_column_int) columnInt = nullptr;
+    decltype(&::sqlite3_reset) reset = nullptr;
+    decltype(&::sqlite3_finalize) finalize = nullptr;
+};
+
+const Sqlite& sqlite() {
+    static const Sqlite api = [] {
+        static QLibrary library(QStringLiteral("sqlite3"), 0);
+        Sqlite loaded;
+        const auto get = [](auto& function, const char* name) {
+            return ResolveInto(library, function, name);
+        };
+        const bool all =
+            library.load() && get(loaded.exec, "sqlite3_exec") &&
+            get(loaded.errmsg, "sqlite3_errmsg") && get(loaded.errcode, "sqlite3_errcode") &&
+            get(loaded.extendedErrcode, "sqlite3_extended_errcode") &&
+            get(loaded.busyTimeout, "sqlite3_busy_timeout") &&
+            get(loaded.getAutocommit, "sqlite3_get_autocommit") &&
+            get(loaded.prepare, "sqlite3_prepare_v2") &&
+            get(loaded.prepare16, "sqlite3_prepare16_v2") &&
+            get(loaded.bindInt, "sqlite3_bind_int") &&
+            get(loaded.bindText16, "sqlite3_bind_text16") && get(loaded.step, "sqlite3_step") &&
+            get(loaded.columnInt, "sqlite3_column_int") && get(loaded.reset, "sqlite3_reset") &&
+            get(loaded.finalize, "sqlite3_finalize");
+        if (!all)
+            loaded.exec = nullptr;
+        return loaded;
+    }();
+    if (!api.exec)
+        throw VersettaError(QStringLiteral("SQLite's library (libsqlite3.so.0) could not be "
+                                           "loaded; install the package libsqlite3-0"));
+    return api;
+}
+
 // Runs one statement of no rows on SQLite's own interface; the engine's code, 0 when done.
 int runStatement(sqlite3* handle, const char* sql) {
-    return sqlite3_exec(handle, sql, nullptr, nullptr, nullptr);
+    return sqlite().exec(handle, sql, nullptr, nullptr, nullptr);
 }
 
 QSqlError engineError(sqlite3* handle, int code) {
-    return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(handle)),
+    return QSqlError(QString(), QString::fromUtf8(sqlite().errmsg(handle)),
                      QSqlError::StatementError, QString::number(code));
 }
 
@@ -425,7 +474,8 @@ PreviewTable::~PreviewTable() {
 void PreviewTable::close() {
     if (!m_open)
         return;
-    sqlite3_finalize(m_open->schemaVersionQuery);
+    if (m_open->schemaVersionQuery)
+        sqlite().finalize(m_open->schemaVersionQuery);
     const QString name = m_open->db.connectionName();
     m_open.reset();
     QSqlDatabase::removeDatabase(name);
@@ -455,23 +505,24 @@ PreviewTable::Open& PreviewTable::connectTo(const QString& databasePath, int bus
         open->handle = *static_cast<sqlite3* const*>(open->db.driver()->handle().constData());
         m_open = std::move(open);
     }
+    const Sqlite& lib = sqlite();
     m_open->changedSinceSeen = !(m_open->file == file.value_or(FileState{}));
     m_open->file = file.value_or(FileState{});
-    sqlite3_busy_timeout(m_open->handle, busyTimeoutMs);
+    lib.busyTimeout(m_open->handle, busyTimeoutMs);
     return *m_open;
 }
 
 void PreviewTable::recheckChangedSchema(const QString& databasePath) {
     Open& open = *m_open;
-    if (!open.schemaVersionQuery &&
-        sqlite3_prepare_v2(open.handle, "PRAGMA schema_version", -1, &open.schemaVersionQuery,
-                           nullptr) != SQLITE_OK)
-        throw diagnose(databasePath, engineError(open.handle, sqlite3_errcode(open.handle)),
+    const Sqlite& lib = sqlite();
+    if (!open.schemaVersionQuery && lib.prepare(open.handle, "PRAGMA schema_version", -1,
+                                                &open.schemaVersionQuery, nullptr) != SQLITE_OK)
+        throw diagnose(databasePath, engineError(open.handle, lib.errcode(open.handle)),
                        QStringLiteral("PRAGMA schema_version"));
     int version = -1;
-    if (sqlite3_step(open.schemaVersionQuery) == SQLITE_ROW)
-        version = sqlite3_column_int(open.schemaVersionQuery, 0);
-    const int code = sqlite3_reset(open.schemaVersionQuery);
+    if (lib.step(open.schemaVersionQuery) == SQLITE_ROW)
+        version = lib.columnInt(open.schemaVersionQuery, 0);
+    const int code = lib.reset(open.schemaVersionQuery);
     if (version < 0)
         throw diagnose(databasePath, engineError(open.handle, code),
                        QStringLiteral("PRAGMA schema_version"));
@@ -519,6 +570,7 @@ Recordset PreviewTable::find(const QString& databasePath, const QString& songFil
 void PreviewTable::refill(const QString& databasePath, const QString& songFile,
                           const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
     sqlite3* handle = connectTo(databasePath, kBusyTimeoutMs).handle;
+    const Sqlite& lib = sqlite();
     // The write lock first: the schema cannot change between its check and the rows.
     if (const int code = runStatement(handle, "BEGIN IMMEDIATE"); code != SQLITE_OK) {
         const VersettaError failure =
@@ -529,7 +581,7 @@ void PreviewTable::refill(const QString& databasePath, const QString& songFile,
     // After a failure, what was written stays if the engine still holds the transaction (a
     // full disk ends it): the first failure is the one worth reporting.
     const auto keepWhatWasWritten = [&] {
-        if (sqlite3_get_autocommit(handle) == 0)
+        if (lib.getAutocommit(handle) == 0)
             runStatement(handle, "COMMIT");
     };
     sqlite3_stmt* statement = nullptr;
@@ -547,20 +599,20 @@ void PreviewTable::refill(const QString& databasePath, const QString& songFile,
         const auto bytes = [](const QString& text) {
             return static_cast<int>(text.size() * qsizetype{sizeof(char16_t)});
         };
-        int result = rows.empty() ? SQLITE_OK
-                                  : sqlite3_prepare16_v2(handle, sql.utf16(), bytes(sql),
-                                                         &statement, nullptr);
+        int result = rows.empty()
+                         ? SQLITE_OK
+                         : lib.prepare16(handle, sql.utf16(), bytes(sql), &statement, nullptr);
         for (auto row = rows.begin(); result == SQLITE_OK && row != rows.end(); ++row) {
-            sqlite3_bind_int(statement, 1, row->lineNumber);
-            sqlite3_bind_text16(statement, 2, songFile.utf16(), bytes(songFile), SQLITE_STATIC);
-            sqlite3_bind_int(statement, 3, row->timeMarker);
-            sqlite3_bind_text16(statement, 4, row->lyric.utf16(), bytes(row->lyric), SQLITE_STATIC);
-            result = sqlite3_step(statement) == SQLITE_DONE ? sqlite3_reset(statement)
-                                                            : sqlite3_extended_errcode(handle);
+            lib.bindInt(statement, 1, row->lineNumber);
+            lib.bindText16(statement, 2, songFile.utf16(), bytes(songFile), SQLITE_STATIC);
+            lib.bindInt(statement, 3, row->timeMarker);
+            lib.bindText16(statement, 4, row->lyric.utf16(), bytes(row->lyric), SQLITE_STATIC);
+            result = lib.step(statement) == SQLITE_DONE ? lib.reset(statement)
+                                                        : lib.extendedErrcode(handle);
         }
         if (result != SQLITE_OK)
             throw diagnose(databasePath, engineError(handle, result), sql);
-        sqlite3_finalize(statement);
+        lib.finalize(statement);
         statement = nullptr;
         if (const int code = runStatement(handle, "COMMIT"); code != SQLITE_OK) {
             const QSqlError error = engineError(handle, code);
@@ -570,7 +622,7 @@ void PreviewTable::refill(const QString& databasePath, const QString& songFile,
         // Our own write: the tick that follows need not look at the schema again.
         m_open->file = stateOf(databasePath).value_or(FileState{});
     } catch (...) {
-        sqlite3_finalize(statement);
+        lib.finalize(statement);
         keepWhatWasWritten();
         close(); // the next fill opens and checks afresh
         throw;
