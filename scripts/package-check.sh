@@ -92,7 +92,7 @@ check "the package lacks velmora-dbsetup (is tools/ building it?)" \
 check "the package lacks velmora-lyrics (is tools/ building it?)" \
   grep -q " \./usr/bin/velmora-lyrics$" <<<"$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6sql6-sqlite libmpv libmpg123 libqt6widgets6; do
+for dependency in libqt6sql6-sqlite libmpv libmpg123 libsqlite3 libtag libqt6widgets6; do
   check "the package does not depend on $dependency" grep -q "$dependency" <<<"$depends"
 done
 
@@ -112,6 +112,8 @@ check "$prefix/bin/velmora-versetta is not a relative symlink to the program" \
   test "$(readlink "$prefix/bin/velmora-versetta")" = ../libexec/velmora-versetta/velmora-versetta
 check "$prefix/bin/velmora-versetta does not lead to the program" \
   test "$(readlink -f "$prefix/bin/velmora-versetta")" = "$program_dir/velmora-versetta"
+check "$program_dir/libvelmora-tags.so, the tag module the program loads, is missing" \
+  test -f "$program_dir/libvelmora-tags.so"
 check "$prefix/bin/velmora-dbsetup is not an executable" test -x "$prefix/bin/velmora-dbsetup"
 check "$prefix/bin/velmora-lyrics --help does not run" "$prefix/bin/velmora-lyrics" --help >/dev/null
 check "$program_dir/Velmora81.mdb is not a symlink to $db" \

@@ -14,7 +14,6 @@
 #include <tfilestream.h>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -86,16 +85,6 @@ SongTagInfo ReadSongTagInfo(const QString& path) {
         info.hasSyncedLyrics = !tag->frameList("SYLT").isEmpty();
     }
     return info;
-}
-
-std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows) {
-    std::vector<SyncedLine> lines;
-    for (const SheetRow& row : rows)
-        if (const std::optional<qint64> ms = RowTimeMs(row))
-            // The frame holds 32-bit milliseconds: about 49 days.
-            lines.push_back(
-                {std::min<qint64>(*ms, std::numeric_limits<quint32>::max()), row.lyric});
-    return lines;
 }
 
 std::vector<SyncedLine> ReadSyncedLyrics(const QString& path) {

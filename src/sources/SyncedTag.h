@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/SheetRow.h"
+#include "sources/SyncedLines.h"
 
 #include <QString>
 
@@ -27,14 +27,6 @@ struct LrcHeader;
 // The LRC header of the song: its title, artist, album and length, or none of them when its tag
 // cannot be read (the lines are what matters; the header is only a courtesy).
 LrcHeader LrcHeaderOf(const QString& song);
-
-struct SyncedLine {
-    qint64 ms = 0;
-    QString text;
-};
-
-// The marked rows in sheet order, at the times the exports use.
-std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows);
 
 // The lines of the SYLT frame this program writes (empty descriptor); none when there is none.
 std::vector<SyncedLine> ReadSyncedLyrics(const QString& path);

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/Failure.h"
+#include "sources/SyncedLines.h"
+#include "storage/Lrc.h"
+
 #include <QString>
+
+#include <vector>
 
 // The ID3v2 tag of one song file. A new instance per procedure: LoadTag names the file,
 // the frame is read or set, SaveTag writes it back. Failures throw VersettaError.
@@ -13,4 +19,14 @@ public:
     virtual void SaveTag(const QString& path) = 0;
     // What the user should know about a save that succeeded ("" for nothing).
     virtual QString SaveNote() const { return {}; }
+
+    // Whole-song work for the exports, beside the procedures above.
+    // The LRC header of the song: its title, artist, album and length, or none of them.
+    virtual LrcHeader LrcHeaderOf(const QString& /*song*/) { return {}; }
+    // Writes the lines into the song's tag as timed lyrics; a note for the user as SaveNote.
+    virtual QString SaveSyncedLyrics(const QString& song,
+                                     const std::vector<SyncedLine>& /*lines*/) {
+        throw VersettaError(
+            QStringLiteral("Timed lyrics cannot be written into the tag of %1 here.").arg(song));
+    }
 };

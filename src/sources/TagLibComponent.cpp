@@ -1,6 +1,7 @@
 #include "sources/TagLibComponent.h"
 
 #include "core/Failure.h"
+#include "sources/SyncedTag.h"
 #include "sources/TagSave.h"
 #include "storage/RegularFile.h"
 
@@ -153,4 +154,13 @@ void TagLibComponent::SaveTag(const QString& path) {
 
 QString TagLibComponent::SaveNote() const {
     return m_saveNote;
+}
+
+LrcHeader TagLibComponent::LrcHeaderOf(const QString& song) {
+    return ::LrcHeaderOf(song);
+}
+
+QString TagLibComponent::SaveSyncedLyrics(const QString& song,
+                                          const std::vector<SyncedLine>& lines) {
+    return ::SaveSyncedLyrics(song, lines);
 }

@@ -23,6 +23,8 @@ public:
     void SetFrameText(const QString& frameId, const QString& text) override;
     void SaveTag(const QString& path) override;
     QString SaveNote() const override;
+    LrcHeader LrcHeaderOf(const QString& song) override;
+    QString SaveSyncedLyrics(const QString& song, const std::vector<SyncedLine>& lines) override;
 
 private:
     struct Loaded;

@@ -1,7 +1,8 @@
 #include "window/frmSychLyrics.h"
 
 #include "core/PathRules.h"
-#include "sources/SyncedTag.h"
+#include "sources/SyncedLines.h"
+#include "sources/TagComponent.h"
 #include "sources/TextFile.h"
 #include "storage/AtomicFile.h"
 #include "storage/Lrc.h"
@@ -50,7 +51,11 @@ void frmSychLyrics::WriteLrcFile() {
     const QString song = songOfFileBar(QStringLiteral("writing an LRC file"));
     const QString path = LrcFileName(song);
     int marked = 0;
-    const QByteArray bytes = WriteLrc(LrcHeaderOf(song), m_sheet.rows(), &marked);
+    LrcHeader header;
+    if (m_platform.newTagComponent)
+        if (const std::unique_ptr<TagComponent> tag = m_platform.newTagComponent())
+            header = tag->LrcHeaderOf(song);
+    const QByteArray bytes = WriteLrc(header, m_sheet.rows(), &marked);
     if (marked == 0)
         throw VersettaError(
             QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
@@ -68,7 +73,11 @@ void frmSychLyrics::WriteSyncedLyricsToTag() {
         throw VersettaError(QStringLiteral("No line is marked yet, so the tag of %1 was not "
                                            "changed.")
                                 .arg(nameOf(song)));
-    const QString note = SaveSyncedLyrics(song, lines);
+    const std::unique_ptr<TagComponent> tag =
+        m_platform.newTagComponent ? m_platform.newTagComponent() : nullptr;
+    if (!tag)
+        throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
+    const QString note = tag->SaveSyncedLyrics(song, lines);
     showStatus(note.isEmpty() ? QStringLiteral("Wrote %1 timed lines into the tag of %2 (SYLT).")
                                     .arg(lines.size())
                                     .arg(nameOf(song))

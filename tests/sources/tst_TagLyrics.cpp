@@ -1,5 +1,7 @@
+#include "core/Failure.h"
 #include "sources/Id3v2Layout.h"
 #include "sources/TagLibComponent.h"
+#include "sources/TagModule.h"
 #include "support/TestWindow.h"
 
 #include "SongFiles.h"
@@ -69,6 +71,28 @@ private slots:
         TestWindow w;
         QTEST(w->CheckForLyrics(song), "hasLyrics");
         QTEST(w->GetLyrics(song), "lyrics");
+    }
+
+    // The program reads and writes tags through the module it loads with the first song; one
+    // that is not there is named in the failure.
+    void theProgramsTagModule() {
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song.mp3");
+        writeFile(song, tag(3, {lyricsFrame(3, Utf16, kNonLatin)}) + toneBytes());
+        const auto fromModule = TagComponentsFromModule(QStringLiteral(VELMORA_TAGS_MODULE_DIR));
+        const std::unique_ptr<TagComponent> component = fromModule();
+        component->LoadTag(song, true);
+        QCOMPARE(component->GetFrameText("USLT"), kNonLatin);
+        QCOMPARE(fromModule()->SaveSyncedLyrics(song, {{1500, "one"}}), QString());
+        QCOMPARE(readLyrics(song), kNonLatin);
+
+        const auto missing = TagComponentsFromModule(dir.path());
+        QVERIFY_THROWS_EXCEPTION(VersettaError, missing());
+        try {
+            missing();
+        } catch (const VersettaError& error) {
+            QVERIFY2(error.message().contains("velmora-tags"), qPrintable(error.message()));
+        }
     }
 
     // A save either writes the lyrics keeping the audio, every other frame, the tag's version
