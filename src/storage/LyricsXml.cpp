@@ -279,7 +279,10 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total, bool keep) {
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
-            if (keep)
+            // Most fields are one piece of text: taken at its size, not grown.
+            if (keep && text.isEmpty())
+                text = xml.text().toString();
+            else if (keep)
                 text += xml.text();
             length += xml.text().size();
             total += xml.text().size();
@@ -378,24 +381,33 @@ FieldKind kindOf(QStringView name) {
 // before; any other field name empties both.
 struct SheetRowsSink {
     std::vector<SheetRow>& rows;
-    QString time;  // T
-    QString lyric; // L
+    QString time;                     // T
+    QString lyric;                    // L
+    std::optional<std::int32_t> secs; // T as a number
     int n = 0;
     static FieldKind key(QStringView name) { return kindOf(name); }
     static bool keeps(FieldKind kind) { return kind != FieldKind::Other; }
     void field(FieldKind kind, QString text) {
         if (kind == FieldKind::Time) {
+            secs = WholeSeconds(text);
+            // A time as this program writes it takes the shared text of its number, so a long
+            // sheet does not hold one more allocation a row.
+            if (secs && text.size() <= 5) {
+                if (QString shared = WholeNumberText(*secs); shared == text)
+                    text = std::move(shared);
+            }
             time = std::move(text);
         } else if (kind == FieldKind::Lyric) {
             lyric = std::move(text);
         } else {
             time.clear();
             lyric.clear();
+            secs.reset();
         }
     }
     void endLine() {
-        SheetRow row{QString::number(++n), lyric, QString(), QString()};
-        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
+        SheetRow row{WholeNumberText(++n), lyric, QString(), QString()};
+        if (secs) {
             row.time = SecondsToTime(*secs);
             row.secs = time;
         }
@@ -480,7 +492,7 @@ LyricsContent ReadLyricsDocument(const QByteArray& bytes) {
 
 SheetRowsRead ReadSheetRows(QIODevice& device) {
     SheetRowsRead read;
-    SheetRowsSink sink{read.rows, {}, {}, 0};
+    SheetRowsSink sink{read.rows, {}, {}, {}, 0};
     walkLyrics(device, read, sink);
     return read;
 }
@@ -497,7 +509,7 @@ PreviewRowsRead ReadPreviewRows(QIODevice& device) {
 std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
     std::vector<SheetRow> rows;
     rows.reserve(lines.size());
-    SheetRowsSink sink{rows, {}, {}, 0};
+    SheetRowsSink sink{rows, {}, {}, {}, 0};
     for (const LyricsLineFields& line : lines) {
         for (const LyricsField& field : line)
             sink.field(kindOf(field.name), field.text);
