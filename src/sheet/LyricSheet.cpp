@@ -2,13 +2,16 @@
 
 #include "sheet/Amount.h"
 #include "sheet/TimeShift.h"
+#include "sheet/TimeText.h"
 
 #include <algorithm>
 #include <limits>
 
 // One change as undo sees it. Cells steps keep one row before and after, Insert and Remove the
 // row that came or went (the rows around it are renumbered both ways), and Replace steps keep
-// the whole sheet before and after: QStrings are shared, so a snapshot copies no text.
+// the whole sheet on the other side of the step: the one before it while it is done, the one
+// after it once undone. Taking the step swaps that sheet with the shown one, so neither a
+// change nor its undo copies a sheet.
 struct LyricSheet::Step {
     enum Kind { Cells, Insert, Remove, Replace };
     Step(Kind what, QString name, int at = 0) : kind(what), label(std::move(name)), position(at) {}
@@ -17,8 +20,7 @@ struct LyricSheet::Step {
     int position = 0;
     SheetRow before;
     SheetRow after;
-    std::vector<SheetRow> rowsBefore;
-    std::vector<SheetRow> rowsAfter;
+    std::vector<SheetRow> rows; // Replace: the sheet not shown
     Cursor cursorBefore;
     Cursor cursorAfter;
 };
@@ -74,11 +76,12 @@ void LyricSheet::removeRowAt(int position) {
     RenumberLines(position);
 }
 
-void LyricSheet::resetRows(std::vector<SheetRow> rows) {
+std::vector<SheetRow> LyricSheet::resetRows(std::vector<SheetRow> rows) {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows.swap(rows);
     endResetModel();
     m_numbered = isNumbered();
+    return rows;
 }
 
 // Rows above `from` already carry their numbers when the sheet was numbered before.
@@ -86,7 +89,7 @@ void LyricSheet::RenumberLines(int from) {
     if (!m_numbered)
         from = 1;
     for (int i = from; i <= count(); ++i)
-        m_rows[static_cast<std::size_t>(i - 1)].number = QString::number(i);
+        m_rows[static_cast<std::size_t>(i - 1)].number = WholeNumberText(i);
     m_numbered = true;
     if (from <= count())
         emit dataChanged(index(from - 1, ColNumber), index(count() - 1, ColNumber));
@@ -115,9 +118,7 @@ void LyricSheet::load(std::vector<SheetRow> rows, const QString& step) {
         rows.resize(kMaxRows);
     Step change{Step::Replace, step};
     change.cursorBefore = m_cursor;
-    change.rowsBefore = std::move(m_rows);
-    change.rowsAfter = rows;
-    resetRows(std::move(rows));
+    change.rows = resetRows(std::move(rows));
     m_cursor.selected = 0;
     change.cursorAfter = m_cursor;
     push(std::move(change));
@@ -128,16 +129,14 @@ bool LyricSheet::addLine() {
         return false;
     Step step{Step::Insert, QStringLiteral("Add Line To End"), count() + 1};
     step.cursorBefore = m_cursor;
-    if (!m_numbered)
-        step.rowsBefore = m_rows;
+    if (!m_numbered) {
+        step.kind = Step::Replace;
+        step.rows = m_rows;
+    }
     insertRowAt(step.position, {});
     m_cursor = step.cursorBefore;
     m_cursor.selected = count();
     step.after = m_rows.back();
-    if (!step.rowsBefore.empty()) {
-        step.kind = Step::Replace;
-        step.rowsAfter = m_rows;
-    }
     step.cursorAfter = m_cursor;
     push(std::move(step));
     return true;
@@ -149,9 +148,10 @@ bool LyricSheet::insertLine() {
         return false;
     Step step{Step::Insert, QStringLiteral("Insert Line"), p};
     step.cursorBefore = m_cursor;
-    const bool numbered = m_numbered;
-    if (!numbered)
-        step.rowsBefore = m_rows;
+    if (!m_numbered) {
+        step.kind = Step::Replace;
+        step.rows = m_rows;
+    }
     insertRowAt(p, {});
     step.after = m_rows[static_cast<std::size_t>(p - 1)];
     m_cursor = step.cursorBefore;
@@ -159,10 +159,6 @@ bool LyricSheet::insertLine() {
     // Positions never pass 32767, so an offset that high already points past every row.
     if (m_cursor.lineOffset < std::numeric_limits<std::int16_t>::max())
         ++m_cursor.lineOffset;
-    if (!numbered) {
-        step.kind = Step::Replace;
-        step.rowsAfter = m_rows;
-    }
     step.cursorAfter = m_cursor;
     push(std::move(step));
     return true;
@@ -175,16 +171,13 @@ bool LyricSheet::removeLine() {
     Step step{Step::Remove, QStringLiteral("Remove Line"), p};
     step.cursorBefore = m_cursor;
     step.before = m_rows[static_cast<std::size_t>(p - 1)];
-    const bool numbered = m_numbered;
-    if (!numbered)
-        step.rowsBefore = m_rows;
+    if (!m_numbered) {
+        step.kind = Step::Replace;
+        step.rows = m_rows;
+    }
     removeRowAt(p);
     m_cursor = step.cursorBefore;
     m_cursor.selected = p <= count() ? p : 0;
-    if (!numbered) {
-        step.kind = Step::Replace;
-        step.rowsAfter = m_rows;
-    }
     step.cursorAfter = m_cursor;
     push(std::move(step));
     return true;
@@ -247,13 +240,12 @@ void LyricSheet::clearMarks() {
         return;
     Step step{Step::Replace, QStringLiteral("Clear All Time Markings")};
     step.cursorBefore = step.cursorAfter = m_cursor;
-    step.rowsBefore = m_rows;
+    step.rows = m_rows;
     for (SheetRow& row : m_rows) {
         row.time.clear();
         row.secs.clear();
         row.markMs = -1;
     }
-    step.rowsAfter = m_rows;
     emit dataChanged(index(0, ColTime), index(count() - 1, ColSecs));
     push(std::move(step));
 }
@@ -303,13 +295,12 @@ bool LyricSheet::shiftRow(int position, const QString& amountText, ShiftReport& 
 LyricSheet::ShiftReport LyricSheet::shiftAll(const QString& amountText) {
     Step step{Step::Replace, QStringLiteral("Adjust All Lines")};
     step.cursorBefore = step.cursorAfter = m_cursor;
-    step.rowsBefore = m_rows;
+    step.rows = m_rows;
     ShiftReport report;
     bool moved = false;
     for (int i = 1; i <= count(); ++i)
         moved = shiftRow(i, amountText, report) || moved;
     if (moved) {
-        step.rowsAfter = m_rows;
         emit dataChanged(index(0, ColTime), index(count() - 1, ColSecs));
         push(std::move(step));
     }
@@ -364,12 +355,13 @@ bool LyricSheet::canRedo() const {
 void LyricSheet::push(Step step) {
     m_undone.clear();
     m_done.push_back(std::move(step));
-    // The oldest steps go once the history holds a few whole sheets: kept forever, every load
-    // would keep the sheets before it alive, and a long session would only grow.
-    constexpr std::size_t kHeldRows = std::size_t{4} * kMaxRows;
+    // The oldest steps go once the history holds two whole sheets besides the shown one:
+    // kept forever, every load would keep the sheets before it alive, and a long session
+    // would only grow.
+    constexpr std::size_t kHeldRows = std::size_t{2} * kMaxRows;
     std::size_t held = 0;
     for (auto kept = m_done.rbegin(); kept != m_done.rend(); ++kept) {
-        held += 1 + kept->rowsBefore.size() + kept->rowsAfter.size();
+        held += 1 + kept->rows.size();
         if (held > kHeldRows) {
             m_done.erase(m_done.begin(), kept.base());
             break;
@@ -377,7 +369,7 @@ void LyricSheet::push(Step step) {
     }
 }
 
-void LyricSheet::apply(const Step& step, bool forward) {
+void LyricSheet::apply(Step& step, bool forward) {
     switch (step.kind) {
     case Step::Cells:
         setRow(step.position, forward ? step.after : step.before);
@@ -389,7 +381,7 @@ void LyricSheet::apply(const Step& step, bool forward) {
         forward ? removeRowAt(step.position) : insertRowAt(step.position, step.before);
         break;
     case Step::Replace:
-        resetRows(forward ? step.rowsAfter : step.rowsBefore);
+        step.rows = resetRows(std::move(step.rows));
         break;
     }
     m_cursor = forward ? step.cursorAfter : step.cursorBefore;

@@ -101,13 +101,14 @@ private:
     void setRow(int position, const SheetRow& row);
     void insertRowAt(int position, const SheetRow& row);
     void removeRowAt(int position);
-    void resetRows(std::vector<SheetRow> rows);
+    // Answers the rows it replaced.
+    std::vector<SheetRow> resetRows(std::vector<SheetRow> rows);
     void RenumberLines(int from);
     bool isNumbered() const;
 
     bool shiftRow(int position, const QString& amountText, ShiftReport& report);
     void push(Step step);
-    void apply(const Step& step, bool forward);
+    void apply(Step& step, bool forward);
     QString travel(std::vector<Step>& from, std::vector<Step>& to, bool forward);
 
     std::vector<SheetRow> m_rows;

@@ -53,3 +53,34 @@ QString SecondsToTime(std::int32_t secs) {
     twoDigits(seconds);
     return QStringView(text, length).toString();
 }
+
+namespace {
+
+constexpr int kSharedNumbers = 32768;
+constexpr int kSlot = 5; // digits of the largest, right-aligned in its slot
+
+const char16_t* sharedDigits() {
+    static const char16_t* const table = [] {
+        static char16_t digits[kSharedNumbers * kSlot];
+        for (int n = 0; n < kSharedNumbers; ++n) {
+            char16_t* p = digits + (n + 1) * kSlot;
+            int rest = n;
+            do {
+                *--p = static_cast<char16_t>(u'0' + rest % 10);
+                rest /= 10;
+            } while (rest > 0);
+        }
+        return digits;
+    }();
+    return table;
+}
+
+} // namespace
+
+QString WholeNumberText(int n) {
+    if (n < 0 || n >= kSharedNumbers)
+        return QString::number(n);
+    const int length = n < 10 ? 1 : n < 100 ? 2 : n < 1000 ? 3 : n < 10000 ? 4 : 5;
+    const char16_t* end = sharedDigits() + (n + 1) * kSlot;
+    return QString::fromRawData(reinterpret_cast<const QChar*>(end - length), length);
+}

@@ -39,7 +39,30 @@ std::optional<double> NumericText(QStringView text) {
     return value;
 }
 
+// A sign and up to 18 digits, nothing else: what this program writes. Read without the
+// double a fraction needs, whose conversion took a quarter of a load.
+static std::optional<std::int64_t> plainInteger(QStringView text) {
+    const QStringView t = text.trimmed();
+    qsizetype i = t.startsWith(u'+') || t.startsWith(u'-') ? 1 : 0;
+    if (t.size() == i || t.size() - i > 18)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (qsizetype k = i; k < t.size(); ++k) {
+        const char16_t c = t[k].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return t[0] == u'-' ? -value : value;
+}
+
 template <class Whole> static std::optional<Whole> wholeNumber(QStringView text) {
+    if (const std::optional<std::int64_t> whole = plainInteger(text)) {
+        if (*whole < std::numeric_limits<Whole>::min() ||
+            *whole > std::numeric_limits<Whole>::max())
+            return std::nullopt;
+        return static_cast<Whole>(*whole);
+    }
     const std::optional<double> value = NumericText(text);
     if (!value)
         return std::nullopt;
@@ -256,7 +279,10 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total, bool keep) {
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
-            if (keep)
+            // Most fields are one piece of text: taken at its size, not grown.
+            if (keep && text.isEmpty())
+                text = xml.text().toString();
+            else if (keep)
                 text += xml.text();
             length += xml.text().size();
             total += xml.text().size();
@@ -355,24 +381,33 @@ FieldKind kindOf(QStringView name) {
 // before; any other field name empties both.
 struct SheetRowsSink {
     std::vector<SheetRow>& rows;
-    QString time;  // T
-    QString lyric; // L
+    QString time;                     // T
+    QString lyric;                    // L
+    std::optional<std::int32_t> secs; // T as a number
     int n = 0;
     static FieldKind key(QStringView name) { return kindOf(name); }
     static bool keeps(FieldKind kind) { return kind != FieldKind::Other; }
     void field(FieldKind kind, QString text) {
         if (kind == FieldKind::Time) {
+            secs = WholeSeconds(text);
+            // A time as this program writes it takes the shared text of its number, so a long
+            // sheet does not hold one more allocation a row.
+            if (secs && text.size() <= 5) {
+                if (QString shared = WholeNumberText(*secs); shared == text)
+                    text = std::move(shared);
+            }
             time = std::move(text);
         } else if (kind == FieldKind::Lyric) {
             lyric = std::move(text);
         } else {
             time.clear();
             lyric.clear();
+            secs.reset();
         }
     }
     void endLine() {
-        SheetRow row{QString::number(++n), lyric, QString(), QString()};
-        if (const std::optional<std::int32_t> secs = WholeSeconds(time)) {
+        SheetRow row{WholeNumberText(++n), lyric, QString(), QString()};
+        if (secs) {
             row.time = SecondsToTime(*secs);
             row.secs = time;
         }
@@ -457,7 +492,7 @@ LyricsContent ReadLyricsDocument(const QByteArray& bytes) {
 
 SheetRowsRead ReadSheetRows(QIODevice& device) {
     SheetRowsRead read;
-    SheetRowsSink sink{read.rows, {}, {}, 0};
+    SheetRowsSink sink{read.rows, {}, {}, {}, 0};
     walkLyrics(device, read, sink);
     return read;
 }
@@ -474,7 +509,7 @@ PreviewRowsRead ReadPreviewRows(QIODevice& device) {
 std::vector<SheetRow> SheetRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
     std::vector<SheetRow> rows;
     rows.reserve(lines.size());
-    SheetRowsSink sink{rows, {}, {}, 0};
+    SheetRowsSink sink{rows, {}, {}, {}, 0};
     for (const LyricsLineFields& line : lines) {
         for (const LyricsField& field : line)
             sink.field(kindOf(field.name), field.text);

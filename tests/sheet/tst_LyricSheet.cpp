@@ -158,6 +158,27 @@ private slots:
         QVERIFY(!sheet.canUndo() && !sheet.canRedo());
     }
 
+    void wholeSheetStepsGoBackAndForth() {
+        LyricSheet sheet;
+        QList<QStringList> states{stateOf(sheet)};
+        sheet.load(rowsOf(abc), QStringLiteral("Load"));
+        states << stateOf(sheet);
+        sheet.shiftAll(QStringLiteral("10"));
+        states << stateOf(sheet);
+        sheet.load(rowsOf({"1|new||"}), QStringLiteral("Load"));
+        states << stateOf(sheet);
+        for (int i = 2; i >= 0; --i) {
+            QVERIFY(!sheet.undo().isEmpty());
+            QCOMPARE(stateOf(sheet), states[i]);
+        }
+        // Forward and back again in turn: each step takes the other side of itself along.
+        for (const int i : {1, 2, 1, 2, 3}) {
+            const bool forward = i > states.indexOf(stateOf(sheet));
+            QVERIFY(!(forward ? sheet.redo() : sheet.undo()).isEmpty());
+            QCOMPARE(stateOf(sheet), states[i]);
+        }
+    }
+
     void shiftReportsTheRowsItLeaves_data() {
         QTest::addColumn<QString>("amount");
         QTest::addColumn<int>("skipped");
