@@ -77,7 +77,7 @@ void benchProcesses(BenchTargets& targets, const QString& song) {
     const std::string songPath = song.toStdString();
 
     // Alternated, so both see the same state of the machine and of the file cache.
-    constexpr int runs = 9;
+    constexpr int runs = 15;
     double bareShown = 1e300;
     double textShown = 1e300;
     double mpvShown = 1e300;
