@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -36,20 +35,18 @@ struct MpvPlayer::Api {
     // Nothing when the library or one of its functions is missing.
     static const Api* load() {
         static const Api api = [] {
-            static QLibrary library(QStringLiteral("mpv"), MPV_CLIENT_API_VERSION >> 16);
+            static LateLibrary library(QStringLiteral("mpv"), MPV_CLIENT_API_VERSION >> 16);
             Api loaded;
-            const auto get = [](auto& function, const char* name) {
-                return ResolveInto(library, function, name);
-            };
-            const bool all = library.load() && get(loaded.create, "mpv_create") &&
-                             get(loaded.setOptionString, "mpv_set_option_string") &&
-                             get(loaded.initialize, "mpv_initialize") &&
-                             get(loaded.terminateDestroy, "mpv_terminate_destroy") &&
-                             get(loaded.setWakeupCallback, "mpv_set_wakeup_callback") &&
-                             get(loaded.command, "mpv_command") &&
-                             get(loaded.setPropertyString, "mpv_set_property_string") &&
-                             get(loaded.getProperty, "mpv_get_property") &&
-                             get(loaded.waitEvent, "mpv_wait_event");
+            const bool all = library.get(loaded.create, "mpv_create")
+                                 .get(loaded.setOptionString, "mpv_set_option_string")
+                                 .get(loaded.initialize, "mpv_initialize")
+                                 .get(loaded.terminateDestroy, "mpv_terminate_destroy")
+                                 .get(loaded.setWakeupCallback, "mpv_set_wakeup_callback")
+                                 .get(loaded.command, "mpv_command")
+                                 .get(loaded.setPropertyString, "mpv_set_property_string")
+                                 .get(loaded.getProperty, "mpv_get_property")
+                                 .get(loaded.waitEvent, "mpv_wait_event")
+                                 .complete();
             if (!all)
                 loaded.create = nullptr;
             return loaded;

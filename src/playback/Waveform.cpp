@@ -104,19 +104,21 @@ struct Mpg123 {
     // Nothing when the library or one of its functions is missing; initialised once.
     static const Mpg123* load() {
         static const Mpg123 api = [] {
-            static QLibrary library(QStringLiteral("mpg123"), 0);
+            static LateLibrary library(QStringLiteral("mpg123"), 0);
             Mpg123 loaded;
-            const auto get = [](auto& function, const char* name) {
-                return ResolveInto(library, function, name);
-            };
-            const bool all =
-                library.load() && get(loaded.init, "mpg123_init") &&
-                get(loaded.create, "mpg123_new") && get(loaded.destroy, "mpg123_delete") &&
-                get(loaded.param, "mpg123_param") && get(loaded.formatNone, "mpg123_format_none") &&
-                get(loaded.rates, "mpg123_rates") && get(loaded.format, "mpg123_format") &&
-                get(loaded.openFd, "mpg123_open_fd") && get(loaded.close, "mpg123_close") &&
-                get(loaded.getFormat, "mpg123_getformat") && get(loaded.read, "mpg123_read") &&
-                loaded.init() == MPG123_OK;
+            const bool all = library.get(loaded.init, "mpg123_init")
+                                 .get(loaded.create, "mpg123_new")
+                                 .get(loaded.destroy, "mpg123_delete")
+                                 .get(loaded.param, "mpg123_param")
+                                 .get(loaded.formatNone, "mpg123_format_none")
+                                 .get(loaded.rates, "mpg123_rates")
+                                 .get(loaded.format, "mpg123_format")
+                                 .get(loaded.openFd, "mpg123_open_fd")
+                                 .get(loaded.close, "mpg123_close")
+                                 .get(loaded.getFormat, "mpg123_getformat")
+                                 .get(loaded.read, "mpg123_read")
+                                 .complete() &&
+                             loaded.init() == MPG123_OK;
             if (!all)
                 loaded.init = nullptr;
             return loaded;

@@ -1,7 +1,6 @@
 #include "sources/TagModule.h"
 
 #include "core/Failure.h"
-#include "core/LateLibrary.h"
 
 #include <QDir>
 #include <QLibrary>
@@ -19,7 +18,8 @@ std::function<std::unique_ptr<TagComponent>()> TagComponentsFromModule(const QSt
     return [module]() -> std::unique_ptr<TagComponent> {
         std::call_once(module->loading, [&module] {
             if (module->library.load())
-                ResolveInto(module->library, module->create, kNewTagComponentEntry);
+                module->create = reinterpret_cast<NewTagComponentFunction>(
+                    module->library.resolve(kNewTagComponentEntry));
         });
         if (!module->create)
             throw VersettaError(QStringLiteral("The tag module %1 could not be loaded (%2); "

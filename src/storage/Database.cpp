@@ -397,23 +397,23 @@ struct Sqlite {
 
 const Sqlite& sqlite() {
     static const Sqlite api = [] {
-        static QLibrary library(QStringLiteral("sqlite3"), 0);
+        static LateLibrary library(QStringLiteral("sqlite3"), 0);
         Sqlite loaded;
-        const auto get = [](auto& function, const char* name) {
-            return ResolveInto(library, function, name);
-        };
-        const bool all =
-            library.load() && get(loaded.exec, "sqlite3_exec") &&
-            get(loaded.errmsg, "sqlite3_errmsg") && get(loaded.errcode, "sqlite3_errcode") &&
-            get(loaded.extendedErrcode, "sqlite3_extended_errcode") &&
-            get(loaded.busyTimeout, "sqlite3_busy_timeout") &&
-            get(loaded.getAutocommit, "sqlite3_get_autocommit") &&
-            get(loaded.prepare, "sqlite3_prepare_v2") &&
-            get(loaded.prepare16, "sqlite3_prepare16_v2") &&
-            get(loaded.bindInt, "sqlite3_bind_int") &&
-            get(loaded.bindText16, "sqlite3_bind_text16") && get(loaded.step, "sqlite3_step") &&
-            get(loaded.columnInt, "sqlite3_column_int") && get(loaded.reset, "sqlite3_reset") &&
-            get(loaded.finalize, "sqlite3_finalize");
+        const bool all = library.get(loaded.exec, "sqlite3_exec")
+                             .get(loaded.errmsg, "sqlite3_errmsg")
+                             .get(loaded.errcode, "sqlite3_errcode")
+                             .get(loaded.extendedErrcode, "sqlite3_extended_errcode")
+                             .get(loaded.busyTimeout, "sqlite3_busy_timeout")
+                             .get(loaded.getAutocommit, "sqlite3_get_autocommit")
+                             .get(loaded.prepare, "sqlite3_prepare_v2")
+                             .get(loaded.prepare16, "sqlite3_prepare16_v2")
+                             .get(loaded.bindInt, "sqlite3_bind_int")
+                             .get(loaded.bindText16, "sqlite3_bind_text16")
+                             .get(loaded.step, "sqlite3_step")
+                             .get(loaded.columnInt, "sqlite3_column_int")
+                             .get(loaded.reset, "sqlite3_reset")
+                             .get(loaded.finalize, "sqlite3_finalize")
+                             .complete();
         if (!all)
             loaded.exec = nullptr;
         return loaded;
