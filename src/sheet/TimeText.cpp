@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 std::int64_t RoundHalfEven(double value) {
@@ -63,7 +64,7 @@ const char16_t* sharedDigits() {
     static const char16_t* const table = [] {
         static char16_t digits[kSharedNumbers * kSlot];
         for (int n = 0; n < kSharedNumbers; ++n) {
-            char16_t* p = digits + (n + 1) * kSlot;
+            char16_t* p = digits + std::ptrdiff_t{n + 1} * kSlot;
             int rest = n;
             do {
                 *--p = static_cast<char16_t>(u'0' + rest % 10);
@@ -81,6 +82,6 @@ QString WholeNumberText(int n) {
     if (n < 0 || n >= kSharedNumbers)
         return QString::number(n);
     const int length = n < 10 ? 1 : n < 100 ? 2 : n < 1000 ? 3 : n < 10000 ? 4 : 5;
-    const char16_t* end = sharedDigits() + (n + 1) * kSlot;
+    const char16_t* end = sharedDigits() + std::ptrdiff_t{n + 1} * kSlot;
     return QString::fromRawData(reinterpret_cast<const QChar*>(end - length), length);
 }
