@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   libmpv-dev libtag1-dev libmpg123-dev sqlite3 libsqlite3-dev
   fonts-liberation fonts-dejavu-core fonts-noto-cjk fonts-noto-color-emoji
-  lame xvfb xauth python3-mutagen
+  lame xvfb xauth xdotool python3-mutagen eyed3 kid3-cli sox ccache
   libbenchmark-dev clang clang-format clang-tidy libclang-rt-14-dev dpkg-dev
   desktop-file-utils appstream
 )
