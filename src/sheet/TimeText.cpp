@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 std::int64_t RoundHalfEven(double value) {
@@ -24,10 +25,11 @@ std::int64_t RoundHalfEven(double value) {
 QString SecondsToTime(std::int32_t secs) {
     if (secs <= 0)
         return {};
-    const auto twoDigits = [](int value) { return QString::number(value).rightJustified(2, u'0'); };
+    char text[24];
     const int hours = secs / 3600;
-    const QString rest = twoDigits(secs % 60);
-    if (hours == 0)
-        return QString::number(secs / 60) + u':' + rest;
-    return QString::number(hours) + u':' + twoDigits(secs % 3600 / 60) + u':' + rest;
+    const int length =
+        hours > 0
+            ? std::snprintf(text, sizeof text, "%d:%02d:%02d", hours, secs / 60 % 60, secs % 60)
+            : std::snprintf(text, sizeof text, "%d:%02d", secs / 60, secs % 60);
+    return QString::fromLatin1(text, length);
 }
