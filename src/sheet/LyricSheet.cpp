@@ -2,7 +2,6 @@
 
 #include "sheet/Amount.h"
 #include "sheet/TimeShift.h"
-#include "sheet/TimeText.h"
 
 #include <algorithm>
 #include <limits>
@@ -89,7 +88,7 @@ void LyricSheet::RenumberLines(int from) {
     if (!m_numbered)
         from = 1;
     for (int i = from; i <= count(); ++i)
-        m_rows[static_cast<std::size_t>(i - 1)].number = WholeNumberText(i);
+        m_rows[static_cast<std::size_t>(i - 1)].number = QString::number(i);
     m_numbered = true;
     if (from <= count())
         emit dataChanged(index(from - 1, ColNumber), index(count() - 1, ColNumber));

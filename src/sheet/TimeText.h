@@ -10,8 +10,3 @@ std::int64_t RoundHalfEven(double value);
 // Whole seconds as time text: "" for 0 and below, "M:SS" under an hour, "H:MM:SS" from an
 // hour on (3600 -> "1:00:00"), so long recordings never read like short ones.
 QString SecondsToTime(std::int32_t secs);
-
-// The decimal text of a whole number. From 0 to 32767 (every row number, and every second of
-// the first nine hours) the text points into one table built once, so the rows of a long
-// sheet share their numbers instead of allocating one each; other numbers get their own.
-QString WholeNumberText(int n);

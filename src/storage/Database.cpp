@@ -1,7 +1,6 @@
 #include "storage/Database.h"
 
 #include "core/Failure.h"
-#include "core/LateLibrary.h"
 #include "storage/RegularFile.h"
 
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -17,9 +15,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-#include <sqlite3.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -189,20 +184,21 @@ void requireRegularFile(const QString& path) {
                                 .arg(shown(path), kind, setupHint(path)));
 }
 
-// The database is shared and writable by every local user: nothing stored in it may run
-// inside this program. Functions the schema names stay off, and a Lyrics that is a view,
-// a virtual table or carries triggers is refused rather than written through.
-void requireTrustedSchema(QSqlDatabase& db, const QString& path) {
-    QSqlQuery query(db);
-    const QString pragma = QStringLiteral("PRAGMA trusted_schema=OFF");
-    if (!query.exec(pragma))
-        throw diagnose(path, query.lastError(), pragma);
-    const QString sql = QStringLiteral(
-        "SELECT type, name, sql LIKE 'CREATE VIRTUAL%' FROM sqlite_master WHERE "
-        "(type = 'trigger' AND tbl_name = 'Lyrics' COLLATE NOCASE) OR (name = 'Lyrics' "
-        "COLLATE NOCASE AND (type <> 'table' OR sql LIKE 'CREATE VIRTUAL%'))");
+void run(QSqlQuery& query, const QString& path, const QString& sql) {
     if (!query.exec(sql))
         throw diagnose(path, query.lastError(), sql);
+}
+
+// The database is shared and writable by every local user: nothing stored in it may run
+// inside this program. Functions the schema names stay off (see openConnection), and a Lyrics
+// that is a view, a virtual table or carries triggers is refused rather than written through.
+void requireTrustedSchema(QSqlDatabase& db, const QString& path) {
+    QSqlQuery query(db);
+    run(query, path,
+        QStringLiteral("SELECT type, name, sql LIKE 'CREATE VIRTUAL%' FROM sqlite_master WHERE "
+                       "(type = 'trigger' AND tbl_name = 'Lyrics' COLLATE NOCASE) OR (name = "
+                       "'Lyrics' COLLATE NOCASE AND (type <> 'table' OR sql LIKE 'CREATE "
+                       "VIRTUAL%'))"));
     if (!query.next())
         return;
     const QString type = query.value(0).toString();
@@ -229,11 +225,10 @@ QString uniqueConnectionName() {
     return QStringLiteral("velmora-db-%1").arg(++counter);
 }
 
-// Opens the connection named name on the database at path, checked as every connection is:
-// a regular file that exists, a schema that runs no code, and no waiting for the disk when
-// writing.
-QSqlDatabase openConnection(const QString& path, const QString& name, bool writing,
-                            int busyTimeoutMs) {
+// Opens the connection named name on the database at path, a regular file that exists, with
+// the functions its schema names kept off and no waiting for the disk. Its schema is checked
+// by the caller.
+QSqlDatabase openConnection(const QString& path, const QString& name, int busyTimeoutMs) {
     if (path.isEmpty())
         throw VersettaError(QStringLiteral(
             "No jukebox database is set yet; Save or Play sets it to the program's folder"));
@@ -250,219 +245,56 @@ QSqlDatabase openConnection(const QString& path, const QString& name, bool writi
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open())
         throw diagnose(path, db.lastError(), QString());
-    requireTrustedSchema(db, path);
-    if (writing) {
-        // The table is a scratch copy refilled at every Play: waiting for the disk on every
-        // row would make a refill take a noticeable fraction of a second.
-        const QString sql = QStringLiteral("PRAGMA synchronous=OFF");
-        QSqlQuery pragma(db);
-        if (!pragma.exec(sql))
-            throw diagnose(path, pragma.lastError(), sql);
-    }
+    QSqlQuery pragma(db);
+    run(pragma, path, QStringLiteral("PRAGMA trusted_schema=OFF"));
+    // The table is a scratch copy refilled at every Play: waiting for the disk on every row
+    // would make a refill take a noticeable fraction of a second.
+    run(pragma, path, QStringLiteral("PRAGMA synchronous=OFF"));
     return db;
 }
 
-// One connection for one call; the driver forgets it when the call ends.
-template <class Work>
-auto withConnection(const QString& path, bool writing, int busyTimeoutMs, Work&& work) {
-    const QString name = uniqueConnectionName();
-    struct Release {
-        QString name;
-        ~Release() { QSqlDatabase::removeDatabase(name); }
-    } release{name};
-    QSqlDatabase db = openConnection(path, name, writing, busyTimeoutMs);
-    auto result = work(db);
-    db.close();
-    return result;
-}
-
-template <class Work> auto withConnection(const QString& path, bool writing, Work&& work) {
-    return withConnection(path, writing, kBusyTimeoutMs, std::forward<Work>(work));
+// The fill's work inside its transaction, begun with the write lock so the schema cannot
+// change between its check and the rows.
+void fill(QSqlDatabase& db, const QString& path, const QString& songFile,
+          const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
+    QSqlQuery query(db);
+    run(query, path, QStringLiteral("BEGIN IMMEDIATE"));
+    requireTrustedSchema(db, path);
+    run(query, path, QStringLiteral("DELETE FROM Lyrics"));
+    const std::vector<PreviewRow> rows = rowsToInsert();
+    const QString sql =
+        QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) "
+                       "VALUES (?, ?, ?, ?)");
+    if (!rows.empty() && !query.prepare(sql))
+        throw diagnose(path, query.lastError(), sql);
+    for (const PreviewRow& row : rows) {
+        query.bindValue(0, row.lineNumber);
+        query.bindValue(1, songFile);
+        query.bindValue(2, row.timeMarker);
+        query.bindValue(3, row.lyric);
+        if (!query.exec())
+            throw diagnose(path, query.lastError(), sql);
+    }
+    query.finish();
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = query.lastError();
+        query.exec(QStringLiteral("ROLLBACK"));
+        throw diagnose(path, error, QStringLiteral("COMMIT"));
+    }
 }
 
 } // namespace
-
-QVariant Recordset::field(const QString& name) const {
-    if (eof())
-        return {};
-    return m_rows[m_position].value(name);
-}
-
-QString SQLClean(const QString& text) {
-    QString cleaned = text;
-    cleaned.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return cleaned;
-}
-
-QString TranslateJetStatement(const QString& statement) {
-    // Anchored at the start, so a quoted text that reads like this is never touched.
-    static const QRegularExpression deleteStar(
-        QStringLiteral("^(\\s*DELETE)\\s+(?:[A-Za-z_][A-Za-z0-9_]*\\.)?\\*\\s*(FROM\\b)"),
-        QRegularExpression::CaseInsensitiveOption);
-    QString translated = statement;
-    translated.replace(deleteStar, QStringLiteral("\\1 \\2"));
-    return translated;
-}
 
 QString DatabasePathIn(const QString& programFolder) {
     return programFolder + QLatin1Char('/') + QLatin1String(kDatabaseFileName);
 }
 
-Recordset QueryDatabase(const QString& databasePath, const QString& sql, int busyTimeoutMs) {
-    return withConnection(databasePath, false, busyTimeoutMs, [&](QSqlDatabase& db) {
-        std::vector<QSqlRecord> rows;
-        {
-            QSqlQuery query(db);
-            query.setForwardOnly(true);
-            if (!query.exec(TranslateJetStatement(sql)))
-                throw diagnose(databasePath, query.lastError(), sql);
-            while (query.next())
-                rows.push_back(query.record());
-        }
-        return Recordset(std::move(rows));
-    });
-}
-
-bool ExecuteOnDatabase(const QString& databasePath, const QString& sql, const QVariantList& args) {
-    return withConnection(databasePath, true, [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        bool ran = false;
-        if (args.isEmpty()) {
-            ran = query.exec(TranslateJetStatement(sql));
-        } else {
-            ran = query.prepare(TranslateJetStatement(sql));
-            for (qsizetype i = 0; ran && i < args.size(); ++i)
-                query.bindValue(static_cast<int>(i), args[i]);
-            ran = ran && query.exec();
-        }
-        if (!ran)
-            throw diagnose(databasePath, query.lastError(), sql);
-        return query.numRowsAffected() >= 0;
-    });
-}
-
-void ExecuteEachOnDatabase(const QString& databasePath, const QStringList& statements) {
-    withConnection(databasePath, true, [&](QSqlDatabase& db) {
-        // A transaction a statement would cost a journal write each: a 1 000-line preview
-        // took 0.4 s that way.
-        if (!db.transaction())
-            throw diagnose(databasePath, db.lastError(), QStringLiteral("BEGIN"));
-        QSqlQuery query(db);
-        for (const QString& sql : statements) {
-            if (query.exec(TranslateJetStatement(sql)))
-                continue;
-            const VersettaError failure = diagnose(databasePath, query.lastError(), sql);
-            query.finish();
-            db.commit();
-            throw failure;
-        }
-        query.finish();
-        if (!db.commit()) {
-            const QSqlError error = db.lastError();
-            db.rollback();
-            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
-        }
-        return true;
-    });
-}
-
-QString LyricsInsertStatement(std::int16_t lineNumber, const QString& songFile,
-                              std::int32_t timeMarker, const QString& lyric) {
-    return QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) ") +
-           QStringLiteral("VALUES (") + QString::number(lineNumber) + QStringLiteral(", '") +
-           SQLClean(songFile) + QStringLiteral("', ") + QString::number(timeMarker) +
-           QStringLiteral(", '") + SQLClean(lyric) + QStringLiteral("')");
-}
-
-namespace {
-
-// SQLite's own interface, from the library Qt's driver loads with the first connection:
-// linked in, it would be loaded by every start-up.
-struct Sqlite {
-    decltype(&::sqlite3_exec) exec = nullptr;
-    decltype(&::sqlite3_errmsg) errmsg = nullptr;
-    decltype(&::sqlite3_errcode) errcode = nullptr;
-    decltype(&::sqlite3_extended_errcode) extendedErrcode = nullptr;
-    decltype(&::sqlite3_busy_timeout) busyTimeout = nullptr;
-    decltype(&::sqlite3_get_autocommit) getAutocommit = nullptr;
-    decltype(&::sqlite3_prepare_v2) prepare = nullptr;
-    decltype(&::sqlite3_prepare16_v2) prepare16 = nullptr;
-    decltype(&::sqlite3_bind_int) bindInt = nullptr;
-    decltype(&::sqlite3_bind_text16) bindText16 = nullptr;
-    decltype(&::sqlite3_step) step = nullptr;
-    decltype(&::sqlite3_column_int) columnInt = nullptr;
-    decltype(&::sqlite3_reset) reset = nullptr;
-    decltype(&::sqlite3_finalize) finalize = nullptr;
-};
-
-const Sqlite& sqlite() {
-    static const Sqlite api = [] {
-        static LateLibrary library(QStringLiteral("sqlite3"), 0);
-        Sqlite loaded;
-        const bool all = library.get(loaded.exec, "sqlite3_exec")
-                             .get(loaded.errmsg, "sqlite3_errmsg")
-                             .get(loaded.errcode, "sqlite3_errcode")
-                             .get(loaded.extendedErrcode, "sqlite3_extended_errcode")
-                             .get(loaded.busyTimeout, "sqlite3_busy_timeout")
-                             .get(loaded.getAutocommit, "sqlite3_get_autocommit")
-                             .get(loaded.prepare, "sqlite3_prepare_v2")
-                             .get(loaded.prepare16, "sqlite3_prepare16_v2")
-                             .get(loaded.bindInt, "sqlite3_bind_int")
-                             .get(loaded.bindText16, "sqlite3_bind_text16")
-                             .get(loaded.step, "sqlite3_step")
-                             .get(loaded.columnInt, "sqlite3_column_int")
-                             .get(loaded.reset, "sqlite3_reset")
-                             .get(loaded.finalize, "sqlite3_finalize")
-                             .complete();
-        if (!all)
-            loaded.exec = nullptr;
-        return loaded;
-    }();
-    if (!api.exec)
-        throw VersettaError(QStringLiteral("SQLite's library (libsqlite3.so.0) could not be "
-                                           "loaded; install the package libsqlite3-0"));
-    return api;
-}
-
-// Runs one statement of no rows on SQLite's own interface; the engine's code, 0 when done.
-int runStatement(sqlite3* handle, const char* sql) {
-    return sqlite().exec(handle, sql, nullptr, nullptr, nullptr);
-}
-
-QSqlError engineError(sqlite3* handle, int code) {
-    return QSqlError(QString(), QString::fromUtf8(sqlite().errmsg(handle)),
-                     QSqlError::StatementError, QString::number(code));
-}
-
-} // namespace
-
-// The file at the path when last looked at. Another file there is opened afresh; the same
-// file written since has its schema checked again if that changed.
-struct PreviewTable::FileState {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    bool sameFile(const FileState& other) const {
-        return device == other.device && inode == other.inode;
-    }
-    bool operator==(const FileState& other) const {
-        return sameFile(other) && size == other.size && modified.tv_sec == other.modified.tv_sec &&
-               modified.tv_nsec == other.modified.tv_nsec;
-    }
-};
-
 struct PreviewTable::Open {
     QString path;
-    FileState file;
     QSqlDatabase db;
-    sqlite3* handle = nullptr;
-    // SQLite counts every change to a file's schema: a count that moved since the checks ran
-    // means a table, view or trigger may have come or gone, and they run again.
-    sqlite3_stmt* schemaVersionQuery = nullptr;
-    int checkedSchemaVersion = -1;
-    bool changedSinceSeen = true;
-    std::optional<QSqlQuery> query;
+    int busyTimeoutMs = 0;
+    bool schemaChecked = false;
+    std::optional<QSqlQuery> lookup; // declared after db: gone before it
 };
 
 PreviewTable::PreviewTable() = default;
@@ -474,157 +306,85 @@ PreviewTable::~PreviewTable() {
 void PreviewTable::close() {
     if (!m_open)
         return;
-    if (m_open->schemaVersionQuery)
-        sqlite().finalize(m_open->schemaVersionQuery);
     const QString name = m_open->db.connectionName();
     m_open.reset();
     QSqlDatabase::removeDatabase(name);
 }
 
-std::optional<PreviewTable::FileState> PreviewTable::stateOf(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    return FileState{status.st_dev, status.st_ino, status.st_size, status.st_mtim};
-}
-
 PreviewTable::Open& PreviewTable::connectTo(const QString& databasePath, int busyTimeoutMs) {
-    const std::optional<FileState> file = stateOf(databasePath);
-    if (!m_open || !file || m_open->path != databasePath || !m_open->file.sameFile(*file)) {
+    if (m_open && m_open->path != databasePath)
         close();
+    if (!m_open) {
         auto open = std::make_unique<Open>();
         open->path = databasePath;
+        open->busyTimeoutMs = busyTimeoutMs;
         const QString name = uniqueConnectionName();
         try {
-            open->db = openConnection(databasePath, name, true, busyTimeoutMs);
+            open->db = openConnection(databasePath, name, busyTimeoutMs);
         } catch (...) {
             open.reset();
             QSqlDatabase::removeDatabase(name);
             throw;
         }
-        open->handle = *static_cast<sqlite3* const*>(open->db.driver()->handle().constData());
         m_open = std::move(open);
     }
-    const Sqlite& lib = sqlite();
-    m_open->changedSinceSeen = !(m_open->file == file.value_or(FileState{}));
-    m_open->file = file.value_or(FileState{});
-    lib.busyTimeout(m_open->handle, busyTimeoutMs);
+    if (m_open->busyTimeoutMs != busyTimeoutMs) {
+        QSqlQuery pragma(m_open->db);
+        run(pragma, databasePath, QStringLiteral("PRAGMA busy_timeout=%1").arg(busyTimeoutMs));
+        m_open->busyTimeoutMs = busyTimeoutMs;
+    }
     return *m_open;
 }
 
-void PreviewTable::recheckChangedSchema(const QString& databasePath) {
-    Open& open = *m_open;
-    const Sqlite& lib = sqlite();
-    if (!open.schemaVersionQuery && lib.prepare(open.handle, "PRAGMA schema_version", -1,
-                                                &open.schemaVersionQuery, nullptr) != SQLITE_OK)
-        throw diagnose(databasePath, engineError(open.handle, lib.errcode(open.handle)),
-                       QStringLiteral("PRAGMA schema_version"));
-    int version = -1;
-    if (lib.step(open.schemaVersionQuery) == SQLITE_ROW)
-        version = lib.columnInt(open.schemaVersionQuery, 0);
-    const int code = lib.reset(open.schemaVersionQuery);
-    if (version < 0)
-        throw diagnose(databasePath, engineError(open.handle, code),
-                       QStringLiteral("PRAGMA schema_version"));
-    // A new connection was checked as it opened, but the count is read after: once more.
-    if (version != open.checkedSchemaVersion) {
-        requireTrustedSchema(open.db, databasePath);
-        open.checkedSchemaVersion = version;
-    }
-}
-
-Recordset PreviewTable::find(const QString& databasePath, const QString& songFile,
-                             std::int32_t second, int busyTimeoutMs) {
-    Open& open = connectTo(databasePath, busyTimeoutMs);
-    const QString sql =
-        QStringLiteral("SELECT * FROM Lyrics WHERE FileName = ? AND TimeMarker = ?");
+std::optional<PreviewRow> PreviewTable::find(const QString& databasePath, const QString& songFile,
+                                             std::int32_t second, int busyTimeoutMs) {
+    const QString sql = QStringLiteral(
+        "SELECT LineNumber, LyricLine FROM Lyrics WHERE FileName = ? AND TimeMarker = ? LIMIT 1");
     try {
-        // A file no one has written since the last look needs no new look at its schema.
-        if (open.changedSinceSeen)
-            recheckChangedSchema(databasePath);
-        if (!open.query) {
+        Open& open = connectTo(databasePath, busyTimeoutMs);
+        if (!open.lookup) {
+            // A connection the fill opened was checked under its write lock.
+            if (!open.schemaChecked)
+                requireTrustedSchema(open.db, databasePath);
+            open.schemaChecked = true;
             QSqlQuery query(open.db);
             query.setForwardOnly(true);
             if (!query.prepare(sql))
                 throw diagnose(databasePath, query.lastError(), sql);
-            open.query = std::move(query);
+            open.lookup = std::move(query);
         }
-        QSqlQuery& query = *open.query;
+        QSqlQuery& query = *open.lookup;
         query.bindValue(0, songFile);
         query.bindValue(1, second);
         if (!query.exec())
             throw diagnose(databasePath, query.lastError(), sql);
-        std::vector<QSqlRecord> rows;
-        while (query.next())
-            rows.push_back(query.record());
+        std::optional<PreviewRow> row;
+        if (query.next())
+            row = PreviewRow{static_cast<std::int16_t>(query.value(0).toInt()), second,
+                             query.value(1).toString()};
         // Reset, so no read lock is held between ticks: the jukebox and the next fill may
         // write.
         query.finish();
-        return Recordset(std::move(rows));
+        return row;
     } catch (...) {
-        close(); // the next tick opens and checks afresh
+        close(); // the next lookup opens and checks afresh
         throw;
     }
 }
 
 void PreviewTable::refill(const QString& databasePath, const QString& songFile,
                           const std::function<std::vector<PreviewRow>()>& rowsToInsert) {
-    sqlite3* handle = connectTo(databasePath, kBusyTimeoutMs).handle;
-    const Sqlite& lib = sqlite();
-    // The write lock first: the schema cannot change between its check and the rows.
-    if (const int code = runStatement(handle, "BEGIN IMMEDIATE"); code != SQLITE_OK) {
-        const VersettaError failure =
-            diagnose(databasePath, engineError(handle, code), QStringLiteral("BEGIN"));
-        close();
-        throw failure;
-    }
-    // After a failure, what was written stays if the engine still holds the transaction (a
-    // full disk ends it): the first failure is the one worth reporting.
-    const auto keepWhatWasWritten = [&] {
-        if (lib.getAutocommit(handle) == 0)
-            runStatement(handle, "COMMIT");
-    };
-    sqlite3_stmt* statement = nullptr;
+    // The file now at the path, whatever the lookups read before.
+    close();
+    Open& open = connectTo(databasePath, kBusyTimeoutMs);
     try {
-        recheckChangedSchema(databasePath);
-        if (const int code = runStatement(handle, "DELETE FROM Lyrics"); code != SQLITE_OK)
-            throw diagnose(databasePath, engineError(handle, code),
-                           QStringLiteral("DELETE * FROM Lyrics"));
-        const std::vector<PreviewRow> rows = rowsToInsert();
-        // Straight through SQLite's own interface: one row through QSqlQuery cost more than
-        // twice what SQLite takes to store it.
-        const QString sql =
-            QStringLiteral("INSERT INTO Lyrics(LineNumber, FileName, TimeMarker, LyricLine) "
-                           "VALUES (?, ?, ?, ?)");
-        const auto bytes = [](const QString& text) {
-            return static_cast<int>(text.size() * qsizetype{sizeof(char16_t)});
-        };
-        int result = rows.empty()
-                         ? SQLITE_OK
-                         : lib.prepare16(handle, sql.utf16(), bytes(sql), &statement, nullptr);
-        for (auto row = rows.begin(); result == SQLITE_OK && row != rows.end(); ++row) {
-            lib.bindInt(statement, 1, row->lineNumber);
-            lib.bindText16(statement, 2, songFile.utf16(), bytes(songFile), SQLITE_STATIC);
-            lib.bindInt(statement, 3, row->timeMarker);
-            lib.bindText16(statement, 4, row->lyric.utf16(), bytes(row->lyric), SQLITE_STATIC);
-            result = lib.step(statement) == SQLITE_DONE ? lib.reset(statement)
-                                                        : lib.extendedErrcode(handle);
-        }
-        if (result != SQLITE_OK)
-            throw diagnose(databasePath, engineError(handle, result), sql);
-        lib.finalize(statement);
-        statement = nullptr;
-        if (const int code = runStatement(handle, "COMMIT"); code != SQLITE_OK) {
-            const QSqlError error = engineError(handle, code);
-            runStatement(handle, "ROLLBACK");
-            throw diagnose(databasePath, error, QStringLiteral("COMMIT"));
-        }
-        // Our own write: the tick that follows need not look at the schema again.
-        m_open->file = stateOf(databasePath).value_or(FileState{});
+        fill(open.db, databasePath, songFile, rowsToInsert);
+        open.schemaChecked = true;
     } catch (...) {
-        lib.finalize(statement);
-        keepWhatWasWritten();
-        close(); // the next fill opens and checks afresh
+        // What was written stays if the engine still holds the transaction (a full disk ends
+        // it): the first failure is the one worth reporting.
+        QSqlQuery(open.db).exec(QStringLiteral("COMMIT"));
+        close(); // the next call opens and checks afresh
         throw;
     }
 }

@@ -390,12 +390,6 @@ struct SheetRowsSink {
     void field(FieldKind kind, QString text) {
         if (kind == FieldKind::Time) {
             secs = WholeSeconds(text);
-            // A time as this program writes it takes the shared text of its number, so a long
-            // sheet does not hold one more allocation a row.
-            if (secs && text.size() <= 5) {
-                if (QString shared = WholeNumberText(*secs); shared == text)
-                    text = std::move(shared);
-            }
             time = std::move(text);
         } else if (kind == FieldKind::Lyric) {
             lyric = std::move(text);
@@ -406,7 +400,7 @@ struct SheetRowsSink {
         }
     }
     void endLine() {
-        SheetRow row{WholeNumberText(++n), lyric, QString(), QString()};
+        SheetRow row{QString::number(++n), lyric, QString(), QString()};
         if (secs) {
             row.time = SecondsToTime(*secs);
             row.secs = time;

@@ -14,11 +14,10 @@ namespace {
 constexpr int kTickBusyTimeoutMs = 10;
 }
 
-std::optional<Recordset> frmSychLyrics::GetLyricAtTime(const QString& fileName,
-                                                       std::int16_t second) {
+std::optional<PreviewRow> frmSychLyrics::GetLyricAtTime(const QString& fileName,
+                                                        std::int16_t second) {
     // Ten times a second on the window's thread: another program's lock must not stall it.
-    // The tick reports the lock and tries again on the next one. The connection is kept
-    // between ticks: opening and checking one took several times the lookup itself.
+    // The tick reports the lock and tries again on the next one.
     return m_previewTable->find(state.databasePath, fileName, second, kTickBusyTimeoutMs);
 }
 
@@ -51,13 +50,11 @@ void frmSychLyrics::showPlayingPosition() {
     ui.lblTime->setText(SecondsToTime(position) + QStringLiteral(" / ") + SecondsToTime(total));
 
     const auto second = static_cast<std::int16_t>(std::min(position, kMaxMarkSeconds));
-    const std::optional<Recordset> found = GetLyricAtTime(state.songFile, second);
-    if (!found || found->bof() || found->eof() || m_replayHold)
+    const std::optional<PreviewRow> found = GetLyricAtTime(state.songFile, second);
+    if (!found || m_replayHold)
         return;
-    state.currentLyric = found->field(QStringLiteral("LyricLine")).toString();
-    m_sheet.setMarkCursor(
-        static_cast<std::int16_t>(found->field(QStringLiteral("LineNumber")).toInt()),
-        m_sheet.lineOffset());
+    state.currentLyric = found->lyric;
+    m_sheet.setMarkCursor(found->lineNumber, m_sheet.lineOffset());
     if (state.currentLyric.isEmpty())
         return;
 

@@ -21,7 +21,7 @@ class QPushButton;
 class QTimer;
 class QTreeView;
 class PreviewTable;
-class Recordset;
+struct PreviewRow;
 class SongSlider;
 class UpDown;
 class WaveformLoader;
@@ -54,7 +54,7 @@ public:
     void Timer1_Timer();
     // Decodes the song's waveform for sldSong in the background.
     void ShowSongWaveform(const QString& songPath);
-    std::optional<Recordset> GetLyricAtTime(const QString& fileName, std::int16_t second);
+    std::optional<PreviewRow> GetLyricAtTime(const QString& fileName, std::int16_t second);
     void showPlayingPosition();
     void StopOrEndSong();
     Mp3Player& player() const;
@@ -121,12 +121,6 @@ public:
     void cmdSave_Click();
     void ShowSynchLyrics(const QString& fileName);
     void WriteLyricsToTempDB();
-    // Each call opens its own connection to the jukebox database at databasePath and
-    // throws VersettaError when the database cannot do what was asked. Recordset is defined
-    // in storage/Database.h.
-    Recordset GetRecordset(const QString& sql) const;
-    bool ExecuteSQLCommand(const QString& statement, const QVariantList& args) const;
-    static QString SQLClean(const QString& text);
 
     // ---- exports: LRC beside the song, SYLT in its tag, LRC into the sheet ------------------
     void WriteLrcFile();           // Ctrl+E

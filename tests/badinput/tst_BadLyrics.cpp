@@ -3,8 +3,6 @@
 
 #include "badinput/BadInput.h"
 
-#include "storage/Database.h"
-
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,9 +63,7 @@ QByteArray entityFlood(int count, bool inOneLyric) {
 }
 
 int previewRows(const TestWindow& w) {
-    return QueryDatabase(w->state.databasePath, QStringLiteral("SELECT COUNT(*) AS n FROM Lyrics"))
-        .field(QStringLiteral("n"))
-        .toInt();
+    return static_cast<int>(lyricsTable(w->state.databasePath).size());
 }
 
 void verifyStatus(const TestWindow& w, const QString& expected) {
@@ -294,8 +290,7 @@ private slots:
         again->Form_Load();
         QCOMPARE(again.sheet(), QStringList{QStringLiteral("1|%1|0:02|2").arg(text)});
         again->ui.cmdPlay->click();
-        const Recordset row = again->GetRecordset(QStringLiteral("SELECT * FROM Lyrics"));
-        QCOMPARE(row.field(QStringLiteral("LyricLine")).toString(), text);
+        QCOMPARE(lyricsTable(again->state.databasePath).value(0).section(u'|', 3), text);
     }
 
     // Text from a file or the clipboard that no sheet row can hold is cleaned or refused.

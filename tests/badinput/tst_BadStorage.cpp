@@ -5,7 +5,7 @@
 #include "badinput/BadInput.h"
 
 #include "sources/SongFiles.h"
-#include "storage/Database.h"
+#include "support/Sql.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -156,28 +156,21 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(db).constData(), 0600), 0);
         } else if (kind != QLatin1String("missing")) {
             l.w.createDatabase();
-            if (kind == QLatin1String("no table"))
-                ExecuteOnDatabase(db, QStringLiteral("DROP TABLE Lyrics"), {});
-            // Planted by another local user: it would record every user's songs and lyrics.
-            if (kind == QLatin1String("trigger")) {
-                ExecuteOnDatabase(db, QStringLiteral("CREATE TABLE Spy (Path TEXT)"), {});
-                ExecuteOnDatabase(db,
-                                  QStringLiteral("CREATE TRIGGER spy AFTER INSERT ON Lyrics BEGIN "
-                                                 "INSERT INTO Spy VALUES (new.FileName); END"),
-                                  {});
-            }
-            if (kind == QLatin1String("view")) {
-                ExecuteOnDatabase(db, QStringLiteral("ALTER TABLE Lyrics RENAME TO Kept"), {});
-                ExecuteOnDatabase(db, QStringLiteral("CREATE VIEW Lyrics AS SELECT * FROM Kept"),
-                                  {});
-            }
-            if (kind == QLatin1String("no column")) {
-                ExecuteOnDatabase(db, QStringLiteral("DROP TABLE Lyrics"), {});
-                ExecuteOnDatabase(db,
-                                  QStringLiteral("CREATE TABLE Lyrics (LineNumber INTEGER, "
-                                                 "FileName TEXT, TimeMarker INTEGER)"),
-                                  {});
-            }
+            // Planted by another local user: a trigger would record every user's songs.
+            const QHash<QString, QStringList> changes{
+                {QStringLiteral("no table"), {QStringLiteral("DROP TABLE Lyrics")}},
+                {QStringLiteral("trigger"),
+                 {QStringLiteral("CREATE TABLE Spy (Path TEXT)"),
+                  QStringLiteral("CREATE TRIGGER spy AFTER INSERT ON Lyrics BEGIN INSERT INTO "
+                                 "Spy VALUES (new.FileName); END")}},
+                {QStringLiteral("view"),
+                 {QStringLiteral("ALTER TABLE Lyrics RENAME TO Kept"),
+                  QStringLiteral("CREATE VIEW Lyrics AS SELECT * FROM Kept")}},
+                {QStringLiteral("no column"),
+                 {QStringLiteral("DROP TABLE Lyrics"),
+                  QStringLiteral("CREATE TABLE Lyrics (LineNumber INTEGER, FileName TEXT, "
+                                 "TimeMarker INTEGER)")}}};
+            QCOMPARE(sqlRows(db, changes.value(kind)), QStringList());
         }
         const bool pipe = kind == QLatin1String("pipe"); // reading it would block
         const QByteArray dbBefore = pipe ? QByteArray() : readFile(db);
@@ -208,10 +201,8 @@ private slots:
         if (kind == QLatin1String("disk full") || kind == QLatin1String("no column")) {
             // Whatever part of the refill was written, the file is a sound database.
             limitFileSize(RLIM_INFINITY);
-            QCOMPARE(QueryDatabase(db, QStringLiteral("PRAGMA integrity_check"))
-                         .field(QStringLiteral("integrity_check"))
-                         .toString(),
-                     QStringLiteral("ok"));
+            QCOMPARE(sqlRows(db, {QStringLiteral("PRAGMA integrity_check")}),
+                     QStringList{QStringLiteral("ok")});
         } else {
             if (kind == QLatin1String("unreadable"))
                 QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);

@@ -2,6 +2,7 @@
 #include "storage/DatabaseSchema.h"
 #include "support/Files.h"
 #include "support/Rows.h"
+#include "support/Sql.h"
 #include "support/TestWindow.h"
 
 #include <QDir>
@@ -41,20 +42,7 @@ private slots:
         CreateJukeboxDatabase(db());
     }
 
-    void jetStatementsBecomeSQLite_data() {
-        textColumns({"jet", "sqlite"});
-        textRow("delete star", "DELETE * FROM Lyrics|DELETE FROM Lyrics");
-        textRow("lower case, blanks", "  delete   *from Lyrics|  delete from Lyrics");
-        textRow("table star", "DELETE Lyrics.* FROM Lyrics|DELETE FROM Lyrics");
-        textRow("select star", "SELECT * FROM Lyrics |SELECT * FROM Lyrics ");
-        textRow("inside a text", "INSERT INTO t VALUES ('DELETE * FROM x')|"
-                                 "INSERT INTO t VALUES ('DELETE * FROM x')");
-    }
-    void jetStatementsBecomeSQLite() {
-        QFETCH(QString, jet);
-        QTEST(TranslateJetStatement(jet), "sqlite");
-    }
-
+    // What the fill writes, the jukebox and the tick's lookup read back unchanged.
     void valuesComeBackExactly_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("lyric");
@@ -70,68 +58,66 @@ private slots:
         QFETCH(QString, lyric);
         QFETCH(int, line);
         QFETCH(int, time);
-        QVERIFY(ExecuteOnDatabase(db(), "DELETE * FROM Lyrics", {}));
-        QVERIFY(ExecuteOnDatabase(
-            db(), LyricsInsertStatement(std::int16_t(line), file, time, lyric), {}));
-        ExecuteOnDatabase(db(), "INSERT INTO Lyrics VALUES (?, ?, ?, ?)", {1, file, 7, "bound"});
-        // The display tick's own form of the lookup.
-        Recordset found = QueryDatabase(
-            db(), QString("SELECT * FROM Lyrics WHERE FileName = '%1' AND TimeMarker = %2 ")
-                      .arg(SQLClean(file))
-                      .arg(time));
-        QCOMPARE(found.recordCount(), 1u);
-        QStringList fields;
-        for (const char* name : {"LineNumber", "FileName", "TimeMarker", "LyricLine"})
-            fields << found.field(name).toString();
-        QCOMPARE(fields, QStringList({QString::number(line), file, QString::number(time), lyric}));
-        found.moveNext();
-        QVERIFY(found.eof() && !found.field("LyricLine").isValid());
-        QCOMPARE(QueryDatabase(db(), "SELECT * FROM Lyrics").recordCount(), 2u);
+        PreviewTable table;
+        const PreviewRow row{std::int16_t(line), time, lyric};
+        table.refill(db(), file, [&] { return std::vector<PreviewRow>{row, {1, 7, "other"}}; });
+        QCOMPARE(
+            lyricsTable(db()).value(0),
+            QStringList({QString::number(line), file, QString::number(time), lyric}).join(u'|'));
+        QCOMPARE(table.find(db(), file, time, kBusyTimeoutMs), std::optional<PreviewRow>(row));
+        QVERIFY(!table.find(db(), file + "x", time, kBusyTimeoutMs));
     }
 
-    void aBatchKeepsTheRowsBeforeARefusedStatement() {
-        ExecuteEachOnDatabase(db(), {QStringLiteral("DELETE * FROM Lyrics"),
-                                     LyricsInsertStatement(1, QStringLiteral("a"), 1, {}),
-                                     LyricsInsertStatement(2, QStringLiteral("a"), 2, {})});
-        QCOMPARE(QueryDatabase(db(), QStringLiteral("SELECT * FROM Lyrics")).recordCount(), 2u);
-        const QString message = failureOf([&] {
-            ExecuteEachOnDatabase(db(), {LyricsInsertStatement(3, QStringLiteral("b"), 3, {}),
-                                         QStringLiteral("INSERT INTO Nowhere VALUES (1)"),
-                                         LyricsInsertStatement(4, QStringLiteral("b"), 4, {})});
+    // A fill that fails part way keeps the emptied table and the rows before the failure.
+    void aFailedFillKeepsTheRowsBeforeIt_data() {
+        QTest::addColumn<bool>("rowsThrow");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("table");
+        QTest::newRow("a row refused")
+            << false << "refused \"INSERT INTO Lyrics" << QStringList{"1|s|1|kept"};
+        QTest::newRow("the rows not read") << true << "unreadable" << QStringList();
+    }
+    void aFailedFillKeepsTheRowsBeforeIt() {
+        QFETCH(bool, rowsThrow);
+        QCOMPARE(
+            sqlRows(db(), {"DROP TABLE Lyrics",
+                           "CREATE TABLE Lyrics (LineNumber INTEGER, FileName TEXT, TimeMarker "
+                           "INTEGER, LyricLine TEXT CHECK (LyricLine <> 'refused'))",
+                           "INSERT INTO Lyrics VALUES (9, 'earlier', 9, 'earlier song')"}),
+            QStringList());
+        PreviewTable table;
+        const QString failure = failureOf([&] {
+            table.refill(db(), "s", [&] {
+                if (rowsThrow)
+                    throw VersettaError("unreadable");
+                return std::vector<PreviewRow>{{1, 1, "kept"}, {2, 2, "refused"}, {3, 3, "no"}};
+            });
         });
-        QVERIFY2(message.contains(u"has no table Nowhere"), qPrintable(message));
-        const Recordset rows =
-            QueryDatabase(db(), QStringLiteral("SELECT * FROM Lyrics WHERE FileName = 'b'"));
-        QCOMPARE(rows.recordCount(), 1u);
-        QCOMPARE(rows.field(QStringLiteral("LineNumber")).toInt(), 3);
-        QVERIFY(failureOf([&] {
-                    ExecuteEachOnDatabase(dir.filePath(QStringLiteral("none.mdb")), {});
-                }).contains(u"not found"));
+        QFETCH(QString, message);
+        QVERIFY2(failure.contains(message), qPrintable(failure));
+        QTEST(lyricsTable(db()), "table");
     }
 
     void theTickLookupUsesTheIndex() {
-        const Recordset plan = QueryDatabase(db(), "EXPLAIN QUERY PLAN SELECT * FROM Lyrics WHERE "
-                                                   "FileName = 'x' AND TimeMarker = 42 ");
-        QVERIFY(plan.field("detail").toString().contains(u"LyricsByFileAndTime"));
+        QVERIFY(sqlRows(db(), {"EXPLAIN QUERY PLAN SELECT LineNumber, LyricLine FROM Lyrics "
+                               "WHERE FileName = 'x' AND TimeMarker = 42"})
+                    .join(u'\n')
+                    .contains(u"LyricsByFileAndTime"));
     }
 
-    // What Play meets is in the bad-input suite; these are the lookups' own failures.
-    void failuresSayWhatToDo_data() {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no column") << "SELECT * FROM Lyrics WHERE TimeMarker = 1 "
-                                   << "lacks the column TimeMarker";
-        QTest::newRow("rejected") << "SELEKT 1"
-                                  << "refused \"SELEKT 1\"";
+    // What Play meets is in the bad-input suite; these are the lookup's own failures.
+    void lookupFailuresSayWhatToDo_data() {
+        textColumns({"schema", "message"});
+        textRow("no table", "CREATE TABLE Other (x)|has no table Lyrics");
+        textRow("a column missing", "CREATE TABLE Lyrics (LineNumber, FileName)|lacks the column");
     }
-    void failuresSayWhatToDo() {
-        QFETCH(QString, sql);
+    void lookupFailuresSayWhatToDo() {
+        QFETCH(QString, schema);
         QFETCH(QString, message);
-        ExecuteOnDatabase(db(), "DROP TABLE Lyrics", {});
-        ExecuteOnDatabase(db(), "CREATE TABLE Lyrics (LineNumber, FileName)", {});
-        const QString onQuery = failureOf([&] { QueryDatabase(db(), sql); });
-        QVERIFY2(onQuery.contains(message) && onQuery.contains(db()), qPrintable(onQuery));
-        QVERIFY(failureOf([&] { ExecuteOnDatabase(db(), sql, {}); }).contains(message));
+        QCOMPARE(sqlRows(db(), {"DROP TABLE Lyrics", schema}), QStringList());
+        PreviewTable table;
+        const QString failure = failureOf([&] { table.find(db(), "x", 1, kBusyTimeoutMs); });
+        QVERIFY2(failure.contains(message) && failure.contains(db()), qPrintable(failure));
     }
 
     // Another program's write lock costs the display tick a few milliseconds, not the busy
@@ -212,8 +198,8 @@ private slots:
                   "</LyricLine></L><L><LineNumber>4</LineNumber><TimeMarker></TimeMarker>"
                   "<LyricLine>x</LyricLine></L><L><TimeMarker>8</TimeMarker></L><L><Other/>"
                   "<LineNumber>6</LineNumber></L></Y></S>");
-        ExecuteOnDatabase(DatabasePathIn(w->platform().programFolder),
-                          LyricsInsertStatement(9, {}, 9, QStringLiteral("earlier song")), {});
+        sqlRows(DatabasePathIn(w->platform().programFolder),
+                {"INSERT INTO Lyrics VALUES (9, '', 9, 'earlier song')"});
         w->WriteLyricsToTempDB();
         const QString song = path("h.mp3");
         QCOMPARE(lyricsTable(w->state.databasePath),

@@ -2,8 +2,8 @@
 
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
-#include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
+#include "support/Sql.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,15 +73,8 @@ void TestWindow::tickAt(int ms) {
 }
 
 QStringList lyricsTable(const QString& databasePath) {
-    QStringList rows;
-    for (Recordset rs = QueryDatabase(databasePath, "SELECT * FROM Lyrics ORDER BY rowid");
-         !rs.eof(); rs.moveNext()) {
-        QStringList fields;
-        for (const char* name : {"LineNumber", "FileName", "TimeMarker", "LyricLine"})
-            fields << rs.field(QString::fromLatin1(name)).toString();
-        rows << fields.join(u'|');
-    }
-    return rows;
+    return sqlRows(databasePath, {QStringLiteral("SELECT LineNumber, FileName, TimeMarker, "
+                                                 "LyricLine FROM Lyrics ORDER BY rowid")});
 }
 
 QString TestWindow::createDatabase() const {
