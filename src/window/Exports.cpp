@@ -120,7 +120,8 @@ void frmSychLyrics::ImportLrcBesideSong() {
         throw VersettaError(QStringLiteral("%1 has a lyrics file already (%2); drop %3 on the "
                                            "window to replace the sheet with it.")
                                 .arg(nameOf(song), nameOf(SynchLyricsFileName(song)), nameOf(lrc)));
-    if (!QFileInfo(lrc).isFile())
+    // A pipe, a folder or a dangling link there is named by the reading.
+    if (!QFileInfo::exists(lrc) && NonRegularKind(lrc).isEmpty())
         throw VersettaError(QStringLiteral("There is no %1 beside the song.").arg(nameOf(lrc)));
     readLrcIntoSheet(lrc);
 }

@@ -1,6 +1,7 @@
 #include "../sources/SongFiles.h"
 #include "support/TestWindow.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -186,6 +187,40 @@ private slots:
         press(w, Qt::Key_I);
         QCOMPARE(w->ui.lblStatus->text(), "Song.mp3 has a lyrics file already (Song.xml); drop "
                                           "Song.lrc on the window to replace the sheet with it.");
+    }
+
+    // Ctrl+I names what stands where the LRC file would be, as the command-line tool does.
+    void ctrlINamesWhatStandsInPlaceOfTheLrc_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("named pipe") << "pipe"
+                                    << "Cannot read %1: not a regular file (a named pipe)";
+        QTest::newRow("folder") << "folder"
+                                << "%1 is a folder, not a text file.";
+        QTest::newRow("dangling link") << "link"
+                                       << "Cannot read %1: not a regular file (a link to nothing)";
+        QTest::newRow("nothing") << ""
+                                 << "There is no Song.lrc beside the song.";
+    }
+    void ctrlINamesWhatStandsInPlaceOfTheLrc() {
+        QFETCH(QString, kind);
+        QFETCH(QString, status);
+        QTemporaryDir folder;
+        const QString lrc = folder.filePath("Song.lrc");
+        const QByteArray name = QFile::encodeName(lrc);
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir(folder.path()).mkdir("Song.lrc"));
+        else if (kind == "link")
+            QVERIFY(QFile::link(folder.filePath("gone.lrc"), lrc));
+        TestWindow w;
+        w.createDatabase();
+        w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
+        w.setSheet({"one|1"});
+        press(w, Qt::Key_I);
+        QCOMPARE(w->ui.lblStatus->text(), status.replace("%1", lrc));
+        QCOMPARE(w.sheet(), QStringList{"1|one|0:01|1"});
     }
 };
 
