@@ -1,12 +1,13 @@
 #include "storage/Lrc.h"
 
+#include "sheet/LyricSheet.h"
 #include "sheet/TimeText.h"
 #include "storage/LyricsXml.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
+
+static_assert(kMaxLrcLines == LyricSheet::kMaxRows);
 
 std::optional<qint64> RowTimeMs(const SheetRow& row) {
     if (row.hasExactMark())
@@ -19,12 +20,106 @@ std::optional<qint64> RowTimeMs(const SheetRow& row) {
 }
 
 QString LrcStamp(qint64 ms) {
-    const qint64 cs = std::max<qint64>(ms, 0) / 10;
+    // Cut off, a stamp would show its line up to 10 ms early. 59.995 s carries into the next
+    // minute through cs.
+    const qint64 cs = ms <= 0 ? 0 : ms / 10 + (ms % 10 >= 5 ? 1 : 0);
     return QStringLiteral("[%1:%2.%3]")
         .arg(cs / 6000, 2, 10, QLatin1Char('0'))
         .arg(cs / 100 % 60, 2, 10, QLatin1Char('0'))
         .arg(cs % 100, 2, 10, QLatin1Char('0'));
 }
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// A run of 1 to most ASCII digits at i, taken whole; nothing for none or more.
+std::optional<qint64> number(QStringView text, qsizetype& i, int most, int* count = nullptr) {
+    const qsizetype start = i;
+    qint64 value = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        if (i - start == most)
+            return std::nullopt;
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    if (count)
+        *count = static_cast<int>(i - start);
+    return i == start ? std::nullopt : std::optional(value);
+}
+
+// The stamp at from: "[12:34]", "[12:34.5]", "[12:34.56]", "[ 12:34.567 ]", also with ':'
+// before the fraction; a word stamp is the same between '<' and '>', without blanks. Answers
+// where it ends and puts its time in ms, or -1 when there is none.
+qsizetype readStamp(QStringView text, qsizetype from, bool word, qint64& ms) {
+    qsizetype i = from;
+    const auto at = [&](char16_t c) { return i < text.size() && text[i] == c; };
+    const auto skipBlanks = [&] {
+        while (!word && i < text.size() && text[i].isSpace())
+            ++i;
+    };
+    if (!at(word ? u'<' : u'['))
+        return -1;
+    ++i;
+    skipBlanks();
+    const std::optional<qint64> minutes = number(text, i, 4);
+    if (!minutes || !at(u':'))
+        return -1;
+    ++i;
+    const std::optional<qint64> seconds = number(text, i, 2);
+    if (!seconds)
+        return -1;
+    qint64 fraction = 0;
+    if (at(u'.') || at(u':')) {
+        ++i;
+        int digits = 0;
+        const std::optional<qint64> value = number(text, i, 3, &digits);
+        if (!value)
+            return -1;
+        fraction = *value * (digits == 1 ? 100 : digits == 2 ? 10 : 1);
+    }
+    skipBlanks();
+    if (!at(word ? u'>' : u']'))
+        return -1;
+    ms = (*minutes * 60 + *seconds) * 1000 + fraction;
+    return i + 1;
+}
+
+// Where the first word stamp in text from "from" on begins, or -1.
+qsizetype findWordStamp(QStringView text, qsizetype from, qsizetype& end) {
+    for (qsizetype i = text.indexOf(u'<', from); i >= 0; i = text.indexOf(u'<', i + 1)) {
+        qint64 ms = 0;
+        if ((end = readStamp(text, i, true, ms)) >= 0)
+            return i;
+    }
+    return -1;
+}
+
+QString withoutWordStamps(QStringView text) {
+    QString kept;
+    qsizetype copied = 0;
+    qsizetype end = 0;
+    for (qsizetype i = findWordStamp(text, 0, end); i >= 0; i = findWordStamp(text, end, end)) {
+        kept += text.sliced(copied, i - copied);
+        copied = end;
+    }
+    return kept += text.sliced(copied);
+}
+
+// Whether the reader would not give text back as it is written: it would take it for
+// stamps or a tag, trim it, skip it as a blank line, or drop a word stamp or a byte-order
+// mark from it.
+bool needsVerbatim(QStringView text, bool stamped) {
+    if (text.isEmpty())
+        return !stamped;
+    qsizetype end = 0;
+    const QChar first = text.front();
+    return first == u'[' || first == kLrcVerbatim || first == QChar(0xFEFF) || first.isSpace() ||
+           text.back().isSpace() || findWordStamp(text, 0, end) >= 0;
+}
+
+} // namespace
 
 QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, int* marked) {
     QString text;
@@ -49,11 +144,16 @@ QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, 
     int stamped = 0;
     for (const SheetRow& row : rows) {
         // One sheet line is one LRC line.
-        const QString lyric = QString(row.lyric).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (const std::optional<qint64> ms = RowTimeMs(row)) {
+        const QString lyric = QString(row.lyric)
+                                  .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                                  .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const std::optional<qint64> ms = RowTimeMs(row);
+        if (ms) {
             text += LrcStamp(*ms);
             ++stamped;
         }
+        if (needsVerbatim(lyric, ms.has_value()))
+            text += QChar(kLrcVerbatim);
         text += lyric + QLatin1Char('\n');
     }
     if (marked)
@@ -63,19 +163,40 @@ QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, 
 
 namespace {
 
-// "[12:34]", "[12:34.5]", "[12:34.56]", "[12:34.567]", also with ':' before the fraction.
-const QRegularExpression& stampPattern() {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\[\s*(\d{1,4}):(\d{1,2})(?:[.:](\d{1,3}))?\s*\])"));
-    return pattern;
+// The longest time a row holds (2^31 - 1 whole seconds): an offset past it moves every line
+// as far, and no sum of a stamp and an offset can overflow.
+constexpr qint64 kMaxOffsetMs = qint64{2147483647} * 1000;
+
+// "[offset:+500]" in milliseconds; no number is no offset.
+qint64 offsetMs(QStringView value) {
+    value = value.trimmed();
+    const bool negative = value.startsWith(u'-');
+    if (negative || value.startsWith(u'+'))
+        value = value.sliced(1);
+    if (value.isEmpty())
+        return 0;
+    qint64 ms = 0;
+    for (const QChar c : value) {
+        if (!isDigit(c))
+            return 0;
+        ms = std::min(ms * 10 + (c.unicode() - u'0'), kMaxOffsetMs);
+    }
+    return negative ? -ms : ms;
 }
 
-qint64 stampMs(const QRegularExpressionMatch& match) {
-    const QString fraction = match.captured(3);
-    qint64 ms = (match.captured(1).toLongLong() * 60 + match.captured(2).toLongLong()) * 1000;
-    if (!fraction.isEmpty())
-        ms += fraction.toLongLong() * (fraction.size() == 1 ? 100 : fraction.size() == 2 ? 10 : 1);
-    return ms;
+// "[ar:Someone]": a name of letters (or '#'), a colon, anything up to the closing bracket.
+bool isHeaderTag(QStringView line, QStringView& name, QStringView& value) {
+    if (line.size() < 4 || line.front() != u'[' || line.back() != u']')
+        return false;
+    qsizetype colon = 1;
+    while (colon < line.size() &&
+           (line[colon] == u'#' || (line[colon].unicode() < 0x80 && line[colon].isLetter())))
+        ++colon;
+    if (colon == 1 || colon >= line.size() - 1 || line[colon] != u':')
+        return false;
+    name = line.sliced(1, colon - 1);
+    value = line.sliced(colon + 1, line.size() - colon - 2);
+    return true;
 }
 
 struct Entry {
@@ -85,46 +206,67 @@ struct Entry {
 
 } // namespace
 
-std::vector<LrcLine> ReadLrc(const QString& text) {
-    static const QRegularExpression headerTag(QStringLiteral(R"(^\[([A-Za-z#]+):(.*)\]\s*$)"));
-    static const QRegularExpression wordStamp(
-        QStringLiteral(R"(<\d{1,4}:\d{1,2}(?:[.:]\d{1,3})?>)"));
+LrcContent ReadLrc(QStringView text) {
+    LrcContent content;
     std::vector<Entry> entries;
+    std::vector<qint64> stamps;
     qint64 offset = 0;
     qint64 lastMs = -1; // where a plain line sorts: after the stamped line before it
-    for (QStringView rawLine : QStringView(text).split(QLatin1Char('\n'))) {
-        QString line = rawLine.toString();
-        line.remove(QLatin1Char('\r'));
-        if (line.startsWith(QChar(0xFEFF)))
-            line.remove(0, 1);
-        std::vector<qint64> stamps;
-        // Most lines of a long file are lyrics: the patterns run only where they can match.
-        while (line.startsWith(QLatin1Char('['))) {
-            const QRegularExpressionMatch m = stampPattern().match(line);
-            if (!m.hasMatch())
-                break;
-            stamps.push_back(stampMs(m));
-            line.remove(0, m.capturedLength());
+    // One pass over the text; a line is taken apart by index, never cut down from its front.
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = text.sliced(start, end - start);
+        start = end + 1;
+        QString withoutReturns;
+        if (line.contains(u'\r')) {
+            withoutReturns = line.toString().remove(QLatin1Char('\r'));
+            line = withoutReturns;
         }
-        if (stamps.empty() && line.trimmed().startsWith(QLatin1Char('['))) {
-            if (const QRegularExpressionMatch tag = headerTag.match(line.trimmed());
-                tag.hasMatch()) {
-                if (tag.captured(1).compare(QLatin1String("offset"), Qt::CaseInsensitive) == 0)
-                    offset = tag.captured(2).trimmed().toLongLong();
-                continue;
+        if (line.startsWith(QChar(0xFEFF)))
+            line = line.sliced(1);
+        stamps.clear();
+        qsizetype at = 0;
+        for (qint64 ms = 0; at < line.size() && line[at] == u'[';) {
+            const qsizetype next = readStamp(line, at, false, ms);
+            if (next < 0)
+                break;
+            stamps.push_back(ms);
+            at = next;
+            if (entries.size() + stamps.size() > kMaxLrcLines) {
+                content.tooLong = true;
+                return content;
             }
         }
-        if (line.contains(QLatin1Char('<')))
-            line.remove(wordStamp);
-        line = line.trimmed();
-        if (stamps.empty()) {
+        const QStringView rest = line.sliced(at);
+        QString lyric;
+        if (rest.startsWith(kLrcVerbatim)) {
+            lyric = rest.sliced(1).toString();
+        } else {
+            QStringView name;
+            QStringView value;
+            if (stamps.empty() && isHeaderTag(rest.trimmed(), name, value)) {
+                if (name.compare(u"offset", Qt::CaseInsensitive) == 0)
+                    offset = offsetMs(value);
+                continue;
+            }
+            lyric = (rest.contains(u'<') ? withoutWordStamps(rest) : rest.toString()).trimmed();
             // Blank lines between sections carry nothing; other text is kept unmarked.
-            if (!line.isEmpty())
-                entries.push_back({lastMs, {-1, line}});
+            if (stamps.empty() && lyric.isEmpty())
+                continue;
+        }
+        if (stamps.empty()) {
+            if (entries.size() == kMaxLrcLines) {
+                content.tooLong = true;
+                return content;
+            }
+            entries.push_back({lastMs, {-1, lyric}});
             continue;
         }
         for (const qint64 ms : stamps)
-            entries.push_back({ms, {ms, line}});
+            entries.push_back({ms, {ms, lyric}});
+        content.stamped += stamps.size();
         lastMs = stamps.back();
     }
     // A positive offset shows the lines earlier.
@@ -136,11 +278,10 @@ std::vector<LrcLine> ReadLrc(const QString& text) {
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.sortMs < b.sortMs; });
-    std::vector<LrcLine> lines;
-    lines.reserve(entries.size());
+    content.lines.reserve(entries.size());
     for (Entry& entry : entries)
-        lines.push_back(std::move(entry.line));
-    return lines;
+        content.lines.push_back(std::move(entry.line));
+    return content;
 }
 
 std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines) {

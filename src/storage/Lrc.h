@@ -4,19 +4,31 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
 // LRC, the plain-text lyrics format other players read beside a song: "[mm:ss.xx]words" per
 // line, with "[ti:...]"-style header tags.
+//
+// A lyric that other readers, or this one, would take for a stamp or a tag ("[2:30] is when
+// she left", "[Intro: Someone]"), or whose blanks or word stamps they would drop, is written
+// with kLrcVerbatim before it (after the line's stamp when it has one). The word joiner shows
+// as nothing, and a line that starts with it matches no reader's stamp or tag; this reader
+// drops it and takes the rest of the line as it stands.
+inline constexpr char16_t kLrcVerbatim = 0x2060;
+
+// The most lines an LRC text may give: a sheet's rows (16-bit row numbers).
+inline constexpr std::size_t kMaxLrcLines = 32767;
 
 // The time a row is exported at, in milliseconds: the exact mark while Secs still holds the
 // second it was marked at, else Secs itself (a fraction after an adjustment); nothing for an
 // unmarked row or a Secs that is no number. Negative times are taken as 0.
 std::optional<qint64> RowTimeMs(const SheetRow& row);
 
-// "[mm:ss.xx]" for ms, centiseconds rounded down; from an hour on the minutes grow to three
+// "[mm:ss.xx]" for ms, to the nearest centisecond; from an hour on the minutes grow to three
 // digits ("[61:02.50]").
 QString LrcStamp(qint64 ms);
 
@@ -29,7 +41,8 @@ struct LrcHeader {
 };
 
 // The whole LRC file, UTF-8 without a byte-order mark, lines ended by LF: the header tags,
-// then one stamped line per marked row in sheet order and unmarked rows as plain lines.
+// then one stamped line per marked row in sheet order and unmarked rows as plain lines. A
+// line break inside a lyric becomes a blank; every other text reads back as it was.
 // marked, when given, receives how many rows were stamped.
 QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows,
                     int* marked = nullptr);
@@ -40,10 +53,20 @@ struct LrcLine {
     QString text;
 };
 
-// The lines of an LRC text: one per stamp (a line with three stamps gives three), in time
-// order, "[offset:]" applied, word stamps ("<00:12.30>") dropped, header tags skipped. A plain
-// line keeps its place after the stamped line before it, so an exported sheet reads back whole.
-std::vector<LrcLine> ReadLrc(const QString& text);
+// What an LRC text reads as.
+struct LrcContent {
+    // One per stamp (a line with three stamps gives three), in time order, "[offset:]"
+    // applied, word stamps ("<00:12.30>") dropped, blanks around the text and blank lines and
+    // header tags skipped. A plain line keeps its place after the stamped line before it, so
+    // an exported sheet reads back whole.
+    std::vector<LrcLine> lines;
+    std::size_t stamped = 0; // lines with a stamp
+    // More than kMaxLrcLines lines: the reading stopped there and lines is empty.
+    bool tooLong = false;
+};
+
+// Reads in one pass; a text of more than kMaxLrcLines lines is given up as soon as that shows.
+LrcContent ReadLrc(QStringView text);
 
 // Sheet rows as Mark Line would have left them: whole seconds rounded down in Secs, the Time
 // text from them, the exact time kept; numbered 1, 2, ...

@@ -93,23 +93,24 @@ void frmSychLyrics::readLrcIntoSheet(const QString& path) {
         throw VersettaError(QStringLiteral("Pause or stop the song before reading %1 into the "
                                            "sheet.")
                                 .arg(nameOf(path)));
-    const std::vector<LrcLine> lines = ReadLrc(ReadLyricsFile(path));
-    if (lines.empty())
+    const LrcContent content = ReadLrc(ReadLyricsFile(path));
+    if (content.tooLong)
+        throw VersettaError(QStringLiteral("%1 holds more lines than the sheet's %2; the sheet "
+                                           "was left as it was.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(kMaxRows));
+    if (content.lines.empty())
         throw VersettaError(
             QStringLiteral("%1 holds no lyrics lines; the sheet was left as it was.")
                 .arg(QDir::toNativeSeparators(path)));
-    m_sheet.load(SheetRowsFromLrc(lines), QStringLiteral("Read LRC File"));
+    m_sheet.load(SheetRowsFromLrc(content.lines), QStringLiteral("Read LRC File"));
 
     showLoadedSheet();
     showSheetSelection(false);
     ShowSaveButton();
-    const QString kept =
-        lines.size() > static_cast<std::size_t>(kMaxRows)
-            ? QStringLiteral(" (the first %1 of %2)").arg(kMaxRows).arg(lines.size())
-            : QString();
-    showStatus(QStringLiteral("Read %1 lines%2 from %3; Save writes them to the lyrics file.")
+    showStatus(QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
                    .arg(m_sheet.count())
-                   .arg(kept, nameOf(path)));
+                   .arg(nameOf(path)));
 }
 
 void frmSychLyrics::ImportLrcBesideSong() {
@@ -119,7 +120,8 @@ void frmSychLyrics::ImportLrcBesideSong() {
         throw VersettaError(QStringLiteral("%1 has a lyrics file already (%2); drop %3 on the "
                                            "window to replace the sheet with it.")
                                 .arg(nameOf(song), nameOf(SynchLyricsFileName(song)), nameOf(lrc)));
-    if (!QFileInfo(lrc).isFile())
+    // A pipe, a folder or a dangling link there is named by the reading.
+    if (!QFileInfo::exists(lrc) && NonRegularKind(lrc).isEmpty())
         throw VersettaError(QStringLiteral("There is no %1 beside the song.").arg(nameOf(lrc)));
     readLrcIntoSheet(lrc);
 }

@@ -1,6 +1,7 @@
 #include "sheet/LyricSheet.h"
 #include "storage/Lrc.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
@@ -34,12 +35,17 @@ private slots:
             << QStringList{"-1|Intro", "1000|B [x]", "-1|[Chorus]", "2000|A", "-1|between"};
         QTest::newRow("three-digit minutes") << "[100:00.00]Late" << QStringList{"6000000|Late"};
         QTest::newRow("headers only") << "[ti:x]\n[ar:y]\n" << QStringList{};
+        QTest::newRow("the lowest 64-bit offset is held like any larger one")
+            << "[offset:-9223372036854775808]\n[00:01.00]A\n[offset:-99999999999999999999]"
+            << QStringList{"2147483648000|A"};
+        QTest::newRow("an offset past every time")
+            << "[offset:99999999999999999999]\n[00:01.00]A" << QStringList{"0|A"};
     }
     void readsOneLinePerStampInTimeOrder() {
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
         QStringList lines;
-        for (const LrcLine& line : ReadLrc(text))
+        for (const LrcLine& line : ReadLrc(text).lines)
             lines << QStringLiteral("%1|%2").arg(line.ms).arg(line.text);
         QCOMPARE(lines, expected);
     }
@@ -55,7 +61,109 @@ private slots:
         QCOMPARE(marked, 5);
         QCOMPARE(lrc, "[ti:T]\n[al:Al]\n[length:03:05]\n[by:Velmora Versetta]\n"
                       "[00:01.23]precise\n[00:03.00]shifted since\nunmarked\n"
-                      "[00:12.50]fraction\n[00:00.00]negative\n[61:02.99]an hour on\n");
+                      "[00:12.50]fraction\n[00:00.00]negative\n[61:03.00]an hour on\n");
+    }
+
+    // To the nearest centisecond: cut off, a line would show up to 10 ms early.
+    void stampsRoundToTheNearestCentisecond_data() {
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("stamp");
+        for (const auto& [ms, stamp] :
+             std::initializer_list<std::pair<qint64, const char*>>{{-7, "[00:00.00]"},
+                                                                   {4, "[00:00.00]"},
+                                                                   {5, "[00:00.01]"},
+                                                                   {1234, "[00:01.23]"},
+                                                                   {1235, "[00:01.24]"},
+                                                                   {59994, "[00:59.99]"},
+                                                                   {59995, "[01:00.00]"},
+                                                                   {3599995, "[60:00.00]"},
+                                                                   {3662999, "[61:03.00]"}})
+            QTest::addRow("%lld ms", static_cast<long long>(ms)) << ms << QString(stamp);
+    }
+    void stampsRoundToTheNearestCentisecond() {
+        QFETCH(qint64, ms);
+        QFETCH(QString, stamp);
+        QCOMPARE(LrcStamp(ms), stamp);
+    }
+
+    // Every lyric reads back as the sheet held it, marked or not, whatever it looks like;
+    // written is the line of a row marked at 5 s, for other readers.
+    void roundTripKeepsEveryText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        const QString wj{QChar(kLrcVerbatim)};
+        const auto row = [&](const char* name, const QString& text, bool escaped) {
+            QTest::newRow(name) << text << "[00:05.00]" + (escaped ? wj : QString()) + text;
+        };
+        row("a section name that reads as a tag", "[Intro: Someone]", true);
+        row("a stamp in the words", "[2:30] is when she left", true);
+        row("a stamp-like start", "[0:10] timer song", true);
+        row("a canonical stamp", "[00:10.00][01:00.00] twice", true);
+        row("a header tag", "[ti:Title]", true);
+        row("an offset", "[offset:500]", true);
+        row("a word stamp", "<00:12.30>word", true);
+        row("a word stamp inside", "say <1:02.3>now", true);
+        row("empty brackets", "[]", true);
+        row("an open bracket", "[", true);
+        row("empty", "", false); // only the unmarked row needs the marker
+        row("spaces", "   ", true);
+        row("blanks around", "\tsoft  ", true);
+        row("the marker itself", wj + "x", true);
+        row("a byte-order mark", u"\uFEFFx"_qs, true);
+        row("brackets later on", u"naïve [x] <y> ☃ [00:01.00]"_qs, false);
+    }
+    void roundTripKeepsEveryText() {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        const std::vector<SheetRow> rows = {{"1", "first", "0:01", "1", 1000},
+                                            {"2", text, "", "", -1},
+                                            {"3", text, "0:05", "5", 5000},
+                                            {"4", text, "", "", -1}};
+        const QString lrc = QString::fromUtf8(WriteLrc({}, rows));
+        QVERIFY2(lrc.contains(u'\n' + written + u'\n'), qPrintable(lrc));
+        QCOMPARE(SheetRowsFromLrc(ReadLrc(lrc).lines), rows);
+    }
+
+    // The same for texts made of what stamps, tags and blanks are made of.
+    void roundTripKeepsRandomTexts() {
+        const QString alphabet = u"[]<>:.0123 \tof#a\u2060\uFEFF"_qs;
+        QRandomGenerator random(21);
+        std::vector<SheetRow> rows;
+        for (int i = 1; i <= 20000; ++i) {
+            QString text;
+            for (auto n = random.bounded(12); n > 0; --n)
+                text += alphabet.at(random.bounded(alphabet.size()));
+            const bool marked = random.bounded(2) == 1;
+            rows.push_back({QString::number(i), text, marked ? "0:00" : "", marked ? "0" : "",
+                            marked ? 0 : -1});
+        }
+        const std::vector<SheetRow> read =
+            SheetRowsFromLrc(ReadLrc(QString::fromUtf8(WriteLrc({}, rows))).lines);
+        QCOMPARE(read.size(), rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            QCOMPARE(read[i].lyric, rows[i].lyric);
+    }
+
+    // Taken apart in one pass and given up at the sheet's limit, however the lines come: the
+    // old way took minutes and gigabytes for these. The test runs under a short time limit.
+    void refusesMoreLinesThanASheetEarly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines"); // -1: refused
+        QTest::newRow("a million stamps on one line")
+            << "[0:01]" + QString("[0:00]").repeated(999999) + "x" << -1;
+        QTest::newRow("four million short lines") << QString("a\n").repeated(4000000) << -1;
+        QTest::newRow("four million blank lines") << QString("\n").repeated(4000000) << 0;
+        QTest::newRow("a sheet's lines")
+            << QString("[0:01]x\n").repeated(32766) + "[0:01]" + QString(99999, u'a') << 32767;
+        QTest::newRow("one more") << QString("[0:01]x\n").repeated(32767) + "plain" << -1;
+        QTest::newRow("one more stamp") << QString("[0:01]").repeated(32768) << -1;
+    }
+    void refusesMoreLinesThanASheetEarly() {
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        const LrcContent content = ReadLrc(text);
+        QCOMPARE(content.tooLong, lines < 0);
+        QCOMPARE(content.lines.size(), static_cast<std::size_t>(std::max(lines, 0)));
     }
 
     // The exact time of a mark goes with an edit, a shift or Clear All, and comes back on undo.

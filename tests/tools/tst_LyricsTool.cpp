@@ -14,9 +14,19 @@ struct Run {
     QStringList err;
 };
 
-Run lyricsTool(const QStringList& arguments) {
+// memoryLimit, when given, bounds the tool's address space (in MB) where a sanitizer does not
+// need terabytes of it.
+Run lyricsTool(const QStringList& arguments, int memoryLimit = 0) {
     QProcess process;
-    process.start(QStringLiteral(VELMORA_LYRICS_TOOL), arguments);
+#ifndef __SANITIZE_ADDRESS__
+    if (memoryLimit > 0)
+        process.start(QStringLiteral("prlimit"),
+                      QStringList{QStringLiteral("--as=%1").arg(memoryLimit * 1024 * 1024),
+                                  QStringLiteral(VELMORA_LYRICS_TOOL)} +
+                          arguments);
+    else
+#endif
+        process.start(QStringLiteral(VELMORA_LYRICS_TOOL), arguments);
     process.waitForFinished(-1);
     const auto lines = [](const QByteArray& bytes) {
         return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
@@ -99,6 +109,57 @@ private slots:
         QCOMPARE(readFile(xml), "mine");
         QCOMPARE(lyricsTool({"import-lrc", "--force", song}).exitCode, 0);
         QCOMPARE(readFile(xml), lyricsFile(song, {"0|a", "1|b", "2|a"}));
+    }
+
+    // Lyrics that look like stamps, tags or blanks come back from their LRC file as they were.
+    void lrcRoundTripKeepsTheLyrics() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        const QByteArray lyrics = lyricsFile(song, {"|[Intro: Someone]", "1|[0:10] timer song",
+                                                    "|[2:30] is when she left", "2|[ti:Title]",
+                                                    "|[offset:500]", "3|<00:12.30>word", "|", "|[]",
+                                                    "4|[", "|  spaces  ", u"5|naïve ☃"_qs});
+        const QString xml = writeFile(folder.filePath("Song.xml"), lyrics);
+        QCOMPARE(lyricsTool({"export-lrc", song}).exitCode, 0);
+        QCOMPARE(lyricsTool({"import-lrc", "--force", song}).exitCode, 0);
+        QCOMPARE(QString::fromUtf8(readFile(xml)), QString::fromUtf8(lyrics));
+    }
+
+    // Only a file with time stamps counts as LRC; one with more lines than a lyrics file is
+    // refused before it takes the machine's memory (the old reading took about 1 GB).
+    void checkAndImportJudgeTheLrcFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("timed") << QByteArray("[00:01.00]a\n") << "yes"
+                               << "";
+        QTest::newRow("words only") << QByteArray("just words\n[Chorus]\n") << "damaged"
+                                    << "Song.lrc holds no time stamps, so it is no LRC file";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x01\x02\xff\xfe[\x03") << "damaged"
+                                << "Song.lrc holds no time stamps, so it is no LRC file";
+        QTest::newRow("four million lines")
+            << QByteArray("a\n").repeated(4000000) << "damaged"
+            << "Song.lrc holds more lines than a lyrics file's 32767";
+        QTest::newRow("a million stamps on one line")
+            << QByteArray("[0:00]").repeated(1000000) << "damaged"
+            << "Song.lrc holds more lines than a lyrics file's 32767";
+    }
+    void checkAndImportJudgeTheLrcFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cell);
+        QFETCH(QString, fault);
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        writeFile(folder.filePath("Song.lrc"), bytes);
+        const Run check = lyricsTool({"check", song}, 256);
+        QCOMPARE(check.out.value(1), "-        -        -        " + cell.leftJustified(9) + song);
+        QCOMPARE(check.err.join('\n'), fault.isEmpty() ? fault : song + ": " + fault);
+        if (fault.contains("more lines")) {
+            const Run import = lyricsTool({"import-lrc", "--jobs", "1", song}, 256);
+            QCOMPARE(import.exitCode, 1);
+            QCOMPARE(import.err, QStringList{song + ": " + fault});
+            QVERIFY(!QFile::exists(folder.filePath("Song.xml")));
+        }
     }
 };
 

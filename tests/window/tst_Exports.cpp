@@ -1,6 +1,7 @@
 #include "../sources/SongFiles.h"
 #include "support/TestWindow.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,7 +84,9 @@ private slots:
         press(w, Qt::Key_E);
         QCOMPARE(w->ui.lblStatus->text(), "Wrote " + lrc + ": 2 timed lines of 4.");
         const QStringList header = {"ti=Title", "ar=Me", "length=00:03", "by=Velmora Versetta"};
-        const QStringList lines = {u"1230|naïve ☃"_qs, "plain|", "5670|three", "plain|four", ""};
+        // The blank line carries the word joiner that keeps it a line when read back.
+        const QStringList lines = {u"1230|naïve ☃"_qs, u"plain|\u2060"_qs, "5680|three",
+                                   "plain|four", ""};
         QCOMPARE(python(kLrcReader, lrc), header + lines);
 
         w->cmdSave_Click(); // adjusting waits for the first Save
@@ -137,6 +140,13 @@ private slots:
                                   << "%1 holds no lyrics lines; the sheet was left as it was.";
         QTest::newRow("named pipe")
             << QByteArray() << QStringList{} << "Cannot read %1: not a regular file (a named pipe)";
+        QTest::newRow("lyrics that look like stamps and tags, as exported")
+            << u"[00:01.00]\u2060[0:10] timer song\n\u2060[Intro: Someone]\n"_qs.toUtf8()
+            << QStringList{"1|[0:10] timer song|0:01|1", "2|[Intro: Someone]||"}
+            << "Read 2 lines from Song.lrc; Save writes them to the lyrics file.";
+        QTest::newRow("more lines than the sheet holds")
+            << QByteArray("[00:01.00]x\n").repeated(32768) << QStringList{}
+            << "%1 holds more lines than the sheet's 32767; the sheet was left as it was.";
     }
     void readsLrcFilesAsOneUndoableStep() {
         QFETCH(QByteArray, bytes);
@@ -177,6 +187,40 @@ private slots:
         press(w, Qt::Key_I);
         QCOMPARE(w->ui.lblStatus->text(), "Song.mp3 has a lyrics file already (Song.xml); drop "
                                           "Song.lrc on the window to replace the sheet with it.");
+    }
+
+    // Ctrl+I names what stands where the LRC file would be, as the command-line tool does.
+    void ctrlINamesWhatStandsInPlaceOfTheLrc_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("named pipe") << "pipe"
+                                    << "Cannot read %1: not a regular file (a named pipe)";
+        QTest::newRow("folder") << "folder"
+                                << "%1 is a folder, not a text file.";
+        QTest::newRow("dangling link") << "link"
+                                       << "Cannot read %1: not a regular file (a link to nothing)";
+        QTest::newRow("nothing") << ""
+                                 << "There is no Song.lrc beside the song.";
+    }
+    void ctrlINamesWhatStandsInPlaceOfTheLrc() {
+        QFETCH(QString, kind);
+        QFETCH(QString, status);
+        QTemporaryDir folder;
+        const QString lrc = folder.filePath("Song.lrc");
+        const QByteArray name = QFile::encodeName(lrc);
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir(folder.path()).mkdir("Song.lrc"));
+        else if (kind == "link")
+            QVERIFY(QFile::link(folder.filePath("gone.lrc"), lrc));
+        TestWindow w;
+        w.createDatabase();
+        w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
+        w.setSheet({"one|1"});
+        press(w, Qt::Key_I);
+        QCOMPARE(w->ui.lblStatus->text(), status.replace("%1", lrc));
+        QCOMPARE(w.sheet(), QStringList{"1|one|0:01|1"});
     }
 };
 

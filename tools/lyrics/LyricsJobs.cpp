@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kMaxRows = 32767; // the sheet's limit, which the lyrics file keeps too
-
 QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
@@ -44,6 +42,16 @@ std::vector<SheetRow> readLyricsFile(const QString& xml) {
                                 .arg(content.problemColumn)
                                 .arg(content.problem));
     return SheetRowsFromLyrics(content.lines);
+}
+
+// The lines of an LRC file; throws when it cannot be read or holds more than a lyrics file.
+LrcContent readLrcFile(const QString& lrc) {
+    LrcContent content = ReadLrc(ReadLyricsFile(lrc));
+    if (content.tooLong)
+        throw VersettaError(QStringLiteral("%1 holds more lines than a lyrics file's %2")
+                                .arg(nameOf(lrc))
+                                .arg(kMaxLrcLines));
+    return content;
 }
 
 JobResult exportLrc(const QString& song) {
@@ -82,15 +90,9 @@ JobResult importLrc(const QString& song, bool force) {
     const QString xml = SynchLyricsFileName(song);
     if (QFileInfo(xml).exists() && !force)
         return skipped(QStringLiteral("%1 exists (--force replaces it)").arg(nameOf(xml)));
-    const std::vector<LrcLine> lines = ReadLrc(ReadLyricsFile(lrc));
-    if (lines.empty())
+    const std::vector<SheetRow> rows = SheetRowsFromLrc(readLrcFile(lrc).lines);
+    if (rows.empty())
         throw VersettaError(QStringLiteral("%1 holds no lyrics lines").arg(nameOf(lrc)));
-    std::vector<SheetRow> rows = SheetRowsFromLrc(lines);
-    if (rows.size() > static_cast<std::size_t>(kMaxRows))
-        throw VersettaError(QStringLiteral("%1 holds %2 lines, more than a lyrics file's %3")
-                                .arg(nameOf(lrc))
-                                .arg(rows.size())
-                                .arg(kMaxRows));
     LyricsDocumentWriter writer(song);
     for (const SheetRow& row : rows)
         writer.addLine(row.number, row.secs, row.lyric);
@@ -125,8 +127,10 @@ JobResult check(const QString& song) {
     }
     const QString lrc = LrcFileName(song);
     result.checkRow << probe(lrc, result, [&] {
-        if (ReadLrc(ReadLyricsFile(lrc)).empty())
-            throw VersettaError(QStringLiteral("%1 holds no lyrics lines").arg(nameOf(lrc)));
+        // Lines without a stamp are no timed lyrics: text or bytes that only bear the name.
+        if (readLrcFile(lrc).stamped == 0)
+            throw VersettaError(
+                QStringLiteral("%1 holds no time stamps, so it is no LRC file").arg(nameOf(lrc)));
     });
     if (!result.faults.isEmpty()) {
         result.outcome = JobResult::Failed;
