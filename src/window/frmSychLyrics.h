@@ -221,6 +221,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // True for a press or release of a marking key on Mark Line that only repeats a held one.
+    bool isHeldMarkKey(QEvent* event);
     void keyPressEvent(QKeyEvent* event) override; // the undo keys
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -271,6 +273,11 @@ private:
     struct TapAlong;
     std::unique_ptr<TapAlong> m_tapAlong;
     KeyOverlay* m_keyOverlay = nullptr;
+    // The marking key down on Mark Line (0: none), and the last one to come up, with its time.
+    int m_markKeyDown = 0;
+    int m_markKeyUp = 0;
+    quint64 m_markKeyUpTime = 0;
+    bool m_sheetShownBeforeText = false; // picSynch's visibility when the text panel opened
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {
