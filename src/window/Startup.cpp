@@ -71,6 +71,10 @@ void frmSychLyrics::cmdClose_Click() {
 }
 
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    // The player would go on with the song before: Play would resume it and Mark Line would
+    // stamp this sheet with its positions. Stopped, the next Play loads this one.
+    if (state.isPlaying || m_tapAlong)
+        StopOrEndSong();
     ShowSongWaveform(songPath);
     // Another song starts a history of its own, whatever the loaders do; loading the song
     // that is shown again is a step that can be undone.
