@@ -39,6 +39,16 @@ void frmSychLyrics::Form_Load() {
         ui.mp3Player->StartupSetting(1);
     }
     setFullRowSelect(true);
+    // The first key must not edit the path: it goes to Play when a song is open, else to the
+    // button that opens one.
+    for (QWidget* first :
+         {static_cast<QWidget*>(ui.cmdPlay), static_cast<QWidget*>(ui.cmdAddLyrics),
+          static_cast<QWidget*>(ui.cmdOpen)})
+        if ((first == ui.cmdOpen || !argument.isEmpty()) && first->isVisibleTo(this) &&
+            first->isEnabled()) {
+            first->setFocus();
+            break;
+        }
 }
 
 void frmSychLyrics::cmdOpen_Click() {

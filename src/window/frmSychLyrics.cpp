@@ -61,6 +61,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     layOutControls();
     connectHandlers();
     installMarkingKeys();
+    installTextPanelKeys();
     installDropTargets();
     connectSongWaveform();
     ui.displayTimer->start();
@@ -98,6 +99,7 @@ void frmSychLyrics::buildControls() {
     ui.lvLyrics->header()->setSectionResizeMode(ColLyric, QHeaderView::Stretch);
     ui.lvLyrics->setColumnWidth(ColTime, 63);
     ui.lvLyrics->setColumnHidden(ColSecs, true);
+    showLinesInTheirDirection();
 
     ui.lblCurrentLyric = makeLabel("lblCurrentLyric", QString());
     ui.lblCurrentLyric->setFont(arialBold(9));

@@ -107,6 +107,7 @@ public:
     void ShowUnsynchLyrics(const QString& lyrics,
                            const QString& step = QStringLiteral("Load Tag Lyrics"));
     void cmdAddLyrics_Click();
+    void LeaveTextPanel(); // Escape: back to what AddLyrics left, the text kept
     void cmdPaste_Click();
     void cmdLyricsFromText_Click();
     void cmdClearUnsynch_Click();
@@ -248,6 +249,7 @@ private:
     // The two presentation options of the list that loading and start-up set.
     void setFullRowSelect(bool on);
     void setSortByHeader(bool on);
+    void showLinesInTheirDirection();
     // The synchronized panel shown with a sheet read from a file, adjustments allowed.
     void showLoadedSheet();
     // Undo (back) or redo one sheet change, with the selection, Save and the status line.
@@ -255,6 +257,7 @@ private:
     void setUnsynchText(const QString& text);
 
     void installMarkingKeys();
+    void installTextPanelKeys();
     void installDropTargets();
     bool takeTap();
     void finishTapAlong();
