@@ -90,12 +90,26 @@ private slots:
             }
         });
         stall.start(400);
+        int presses = 0; // flagged as repeats or not
+        struct Counter : QObject {
+            int& presses;
+            explicit Counter(int& count) : presses(count) {}
+            bool eventFilter(QObject*, QEvent* event) override {
+                presses += event->type() == QEvent::KeyPress;
+                return false;
+            }
+        } counter(presses);
+        w->ui.cmdMark->installEventFilter(&counter);
         {
             const BusyMachine busy;
             QVERIFY(xdotool(keys));
             QTest::qWait(300); // the last events reach the window
         }
         stall.stop();
+        w->ui.cmdMark->removeEventFilter(&counter);
+        // The server did repeat the held key (after 250 ms, every 30 ms).
+        QVERIFY2(keys[0] == QLatin1String("key") || presses > 20,
+                 qPrintable(QString::number(presses)));
         int marked = 0;
         for (int row = 1; row <= w->sheet().count(); ++row)
             marked += !w->sheet().cell(row, frmSychLyrics::ColSecs).isEmpty();
