@@ -1,6 +1,37 @@
 #include "playback/WaveformLoader.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
+
+#if defined(Q_OS_LINUX)
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Size, modification time and, where there is one, the file's number on its disk: a song
+// copied over the old one or renamed into its place differs in at least one of them.
+QString fileIdentity(const QString& path) {
+#if defined(Q_OS_LINUX)
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return QStringLiteral("%1:%2:%3:%4.%5")
+        .arg(status.st_dev)
+        .arg(status.st_ino)
+        .arg(status.st_size)
+        .arg(status.st_mtim.tv_sec)
+        .arg(status.st_mtim.tv_nsec);
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return QStringLiteral("%1:%2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+#endif
+}
+
+} // namespace
 
 WaveformLoader::WaveformLoader(QObject* parent) : QObject(parent) {
     // One decode at a time, below the window and the player: the machine may have few cores.
@@ -16,13 +47,15 @@ WaveformLoader::~WaveformLoader() {
 }
 
 void WaveformLoader::load(const QString& path) {
-    if (path == m_path && (m_busy || m_envelope))
+    const QString identity = fileIdentity(path);
+    if (path == m_path && identity == m_identity && !identity.isEmpty() && (m_busy || m_envelope))
         return;
     if (m_cancel)
         m_cancel->store(true);
     m_pool.clear(); // a song still queued behind the running one is not wanted either
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_path = path;
+    m_identity = identity;
     m_busy = true;
     const quint64 generation = ++m_generation;
     if (m_envelope) {

@@ -19,7 +19,8 @@ public:
     ~WaveformLoader() override;
 
     // Starts outlining path; until it is done there is no envelope. The song already being
-    // outlined, or already outlined, is not decoded again.
+    // outlined, or already outlined, is not decoded again, unless the file at its path was
+    // changed or replaced since.
     void load(const QString& path);
     // Null while decoding and for a song that could not be decoded.
     std::shared_ptr<const PeakEnvelope> envelope() const { return m_envelope; }
@@ -37,6 +38,7 @@ private:
     std::shared_ptr<std::atomic<bool>> m_cancel;
     quint64 m_generation = 0;
     QString m_path;
+    QString m_identity; // what tells the file at m_path from another one put there later
     std::shared_ptr<const PeakEnvelope> m_envelope;
     bool m_busy = false;
 };

@@ -53,6 +53,8 @@ const KeyOverlay::Keys& keyList() {
         {QStringLiteral("Ctrl+Shift+E"),
          QStringLiteral("write the marked lines into the song's tag (SYLT)")},
         {QStringLiteral("Ctrl+I"), QStringLiteral("read the Song.lrc beside the song")},
+        {QStringLiteral("Escape"),
+         QStringLiteral("in the text panel: back to the sheet, the text kept, nothing saved")},
         {QStringLiteral("F1"), QStringLiteral("this list, until the next key or click")},
     };
     return keys;

@@ -8,7 +8,29 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeView>
+
+namespace {
+
+// Each line reads in its own direction: an Arabic or Hebrew line from the right, a Latin one
+// from the left, whatever the window's direction.
+class LyricDirectionDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    }
+};
+
+} // namespace
+
+void frmSychLyrics::showLinesInTheirDirection() {
+    ui.lvLyrics->setItemDelegateForColumn(ColLyric, new LyricDirectionDelegate(ui.lvLyrics));
+}
 
 // ---- sheet access ---------------------------------------------------------------------------
 

@@ -3,8 +3,10 @@
 #include "playback/Waveform.h"
 #include "sheet/LyricSheet.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QSignalBlocker>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 
@@ -30,6 +32,27 @@ QPolygonF notch(double x, double edge, double size, bool pointsDown) {
 SongGroove::SongGroove(double unitsPerSecond, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), m_unitsPerSecond(unitsPerSecond) {
     setMinimumHeight(kHeight);
+}
+
+void SongGroove::mousePressEvent(QMouseEvent* event) {
+    // The plain slider pages toward a click. Here the handle first moves under the pointer,
+    // unseen by the slider's users, so the press takes hold of it: a drag goes on from there
+    // and the release seeks once, where the click was.
+    const Track t = track();
+    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton &&
+        maximum() > minimum() && t.width > 0) {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect handle =
+            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+        if (!handle.contains(event->position().toPoint())) {
+            const double share = std::clamp((event->position().x() - t.left) / t.width, 0.0, 1.0);
+            const QSignalBlocker quiet(this);
+            setSliderPosition(minimum() +
+                              static_cast<int>(std::lround(share * (maximum() - minimum()))));
+        }
+    }
+    QSlider::mousePressEvent(event);
 }
 
 void SongGroove::setEnvelope(std::shared_ptr<const PeakEnvelope> envelope) {

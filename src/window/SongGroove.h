@@ -13,8 +13,8 @@ struct PeakEnvelope;
 
 // The slider's groove drawn as the song: its waveform, the part already played tinted, a
 // thin tick at each marked line (the selected line's stands out) and the playhead as the
-// handle. Clicks, drags and keys are the plain slider's. Without a waveform or a mark it
-// looks like any slider.
+// handle. A click puts the playhead where it is, as on the waveform; drags and keys are the
+// plain slider's. Without a waveform or a mark it looks like any slider.
 class SongGroove final : public QSlider {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     struct Track {

@@ -39,6 +39,16 @@ void frmSychLyrics::Form_Load() {
         ui.mp3Player->StartupSetting(1);
     }
     setFullRowSelect(true);
+    // The first key must not edit the path: it goes to Play when a song is open, else to the
+    // button that opens one.
+    for (QWidget* first :
+         {static_cast<QWidget*>(ui.cmdPlay), static_cast<QWidget*>(ui.cmdAddLyrics),
+          static_cast<QWidget*>(ui.cmdOpen)})
+        if ((first == ui.cmdOpen || !argument.isEmpty()) && first->isVisibleTo(this) &&
+            first->isEnabled()) {
+            first->setFocus();
+            break;
+        }
 }
 
 void frmSychLyrics::cmdOpen_Click() {
@@ -71,6 +81,10 @@ void frmSychLyrics::cmdClose_Click() {
 }
 
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    // The player would go on with the song before: Play would resume it and Mark Line would
+    // stamp this sheet with its positions. Stopped, the next Play loads this one.
+    if (state.isPlaying || m_tapAlong)
+        StopOrEndSong();
     ShowSongWaveform(songPath);
     // Another song starts a history of its own, whatever the loaders do; loading the song
     // that is shown again is a step that can be undone.

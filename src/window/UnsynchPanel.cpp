@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -39,8 +41,29 @@ void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step
 }
 
 void frmSychLyrics::cmdAddLyrics_Click() {
+    if (ui.picUnsynch->isHidden())
+        m_sheetShownBeforeText = ui.picSynch->isVisibleTo(this);
     ui.picUnsynch->setVisible(true);
     ui.picSynch->setVisible(false);
+}
+
+void frmSychLyrics::installTextPanelKeys() {
+    // Escape leaves the text panel as AddLyrics found it, the text kept for the next time.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui.picUnsynch);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this,
+            [this] { guarded("Escape", [this] { LeaveTextPanel(); }); });
+}
+
+void frmSychLyrics::LeaveTextPanel() {
+    if (ui.picUnsynch->isHidden())
+        return;
+    ui.picUnsynch->setVisible(false);
+    ui.picSynch->setVisible(m_sheetShownBeforeText);
+    if (m_sheetShownBeforeText)
+        ui.lvLyrics->setFocus();
+    else
+        ui.cmdAddLyrics->setFocus();
 }
 
 void frmSychLyrics::cmdPaste_Click() {

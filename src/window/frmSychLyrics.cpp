@@ -61,6 +61,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     layOutControls();
     connectHandlers();
     installMarkingKeys();
+    installTextPanelKeys();
     installDropTargets();
     connectSongWaveform();
     ui.displayTimer->start();
@@ -98,6 +99,7 @@ void frmSychLyrics::buildControls() {
     ui.lvLyrics->header()->setSectionResizeMode(ColLyric, QHeaderView::Stretch);
     ui.lvLyrics->setColumnWidth(ColTime, 63);
     ui.lvLyrics->setColumnHidden(ColSecs, true);
+    showLinesInTheirDirection();
 
     ui.lblCurrentLyric = makeLabel("lblCurrentLyric", QString());
     ui.lblCurrentLyric->setFont(arialBold(9));
@@ -216,23 +218,47 @@ void frmSychLyrics::connectHandlers() {
 bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.txtAddLyrics->viewport() && event->type() == QEvent::MouseButtonRelease)
         guarded("Lyrics text", [this] { txtAddLyrics_Click(); });
-    // A held key marks one line: Return would click once per repeat, overwriting the marks of
-    // the lines after it.
-    if (watched == ui.cmdMark &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    if (watched == ui.cmdMark && isHeldMarkKey(event))
+        return true;
+    if (watched == ui.cmdMark && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat() && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
-                                    key->key() == Qt::Key_Enter))
-            return true;
         // The line is sung when Space goes down: a button clicks only when it comes up, a
         // tenth of a second or more later.
-        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Space &&
-            key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
             ui.cmdMark->click();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmSychLyrics::isHeldMarkKey(QEvent* event) {
+    // A held key marks one line: Return would click once per repeat, overwriting the marks of
+    // the lines after it. Qt flags a repeat only when the X server's release and press of it
+    // reach the window together, which a busy machine does not promise; the pair also carries
+    // one timestamp, and a key that has not come up cannot go down again.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        m_markKeyDown = 0; // its release may go to another control
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    if (key->isAutoRepeat())
+        return true;
+    // Events made by a program may carry no time at all.
+    const bool sameTime = key->timestamp() != 0 && key->timestamp() == m_markKeyUpTime;
+    if (event->type() == QEvent::KeyRelease) {
+        m_markKeyDown = 0;
+        m_markKeyUp = key->key();
+        m_markKeyUpTime = key->timestamp();
+        return false;
+    }
+    const bool repeat = key->key() == m_markKeyDown || (key->key() == m_markKeyUp && sameTime);
+    m_markKeyDown = key->key();
+    return repeat;
 }
 
 bool frmSychLyrics::focusNextPrevChild(bool next) {

@@ -107,6 +107,7 @@ public:
     void ShowUnsynchLyrics(const QString& lyrics,
                            const QString& step = QStringLiteral("Load Tag Lyrics"));
     void cmdAddLyrics_Click();
+    void LeaveTextPanel(); // Escape: back to what AddLyrics left, the text kept
     void cmdPaste_Click();
     void cmdLyricsFromText_Click();
     void cmdClearUnsynch_Click();
@@ -215,6 +216,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // True for a press or release of a marking key on Mark Line that only repeats a held one.
+    bool isHeldMarkKey(QEvent* event);
     void keyPressEvent(QKeyEvent* event) override; // the undo keys
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -240,6 +243,7 @@ private:
     // The two presentation options of the list that loading and start-up set.
     void setFullRowSelect(bool on);
     void setSortByHeader(bool on);
+    void showLinesInTheirDirection();
     // The synchronized panel shown with a sheet read from a file, adjustments allowed.
     void showLoadedSheet();
     // Undo (back) or redo one sheet change, with the selection, Save and the status line.
@@ -247,6 +251,7 @@ private:
     void setUnsynchText(const QString& text);
 
     void installMarkingKeys();
+    void installTextPanelKeys();
     void installDropTargets();
     bool takeTap();
     void finishTapAlong();
@@ -265,6 +270,11 @@ private:
     struct TapAlong;
     std::unique_ptr<TapAlong> m_tapAlong;
     KeyOverlay* m_keyOverlay = nullptr;
+    // The marking key down on Mark Line (0: none), and the last one to come up, with its time.
+    int m_markKeyDown = 0;
+    int m_markKeyUp = 0;
+    quint64 m_markKeyUpTime = 0;
+    bool m_sheetShownBeforeText = false; // picSynch's visibility when the text panel opened
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {

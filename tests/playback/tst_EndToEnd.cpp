@@ -141,6 +141,26 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return w.ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
     }
 
+    // Another song opened while one is paused: Play plays the new one, not the rest of the old.
+    void playAfterOpeningAnotherSongPlaysIt() {
+        QTemporaryDir program;
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("A.mp3")),
+                                           QStringLiteral("First"));
+        frmSychLyrics& w = *window;
+        const QByteArray tone = readFile(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
+        const QString half = writeFile(program.filePath(QStringLiteral("B.mp3")),
+                                       tone.left(tone.size() / 2)); // 1.5 s
+        w.ui.cmdPlay->click();
+        waitForSecond(w, 1);
+        w.ui.cmdPlay->click(); // paused
+        w.OpenSongFromDialog(half);
+        w.ui.cmdPlay->click();
+        // The old song's length may still be reported for a moment while the new one loads.
+        const auto length = [&] { return w.ui.mp3Player->GetSongLength(); };
+        QVERIFY2(QTest::qWaitFor([&] { return std::abs(length() - 1500) < 150; }, 8000),
+                 qPrintable(QString::number(length())));
+    }
+
     void synchronizesASong() {
         QTemporaryDir music;
         QTemporaryDir program;

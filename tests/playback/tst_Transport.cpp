@@ -1,5 +1,6 @@
 #include "support/TestWindow.h"
 
+#include "sheet/TimeText.h"
 #include "window/SongSlider.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+
+#include <cmath>
 
 // Play, pause, stop, the end of a song and seeking, on the fake player.
 class TransportTest : public QObject {
@@ -99,19 +102,60 @@ private slots:
                  QStringList({"SeekPosition 42", "SeekPosition 44", "SeekPosition 15"}));
     }
 
-    void openingAnotherSongWhilePausedKeepsThePlayerSong() {
+    // A click on the groove puts the playhead where the click is, as on the waveform drawn
+    // there, and seeks once; it does not page toward it.
+    void aClickOnTheSliderSeeksWhereItIs_data() {
+        QTest::addColumn<double>("share"); // of the groove's width, from its left end
+        QTest::addColumn<double>("second");
+        QTest::newRow("the middle") << 0.5 << 10.0;
+        QTest::newRow("three quarters") << 0.75 << 15.0;
+        QTest::newRow("the right end") << 1.0 << 20.0;
+    }
+    void aClickOnTheSliderSeeksWhereItIs() {
+        QFETCH(double, share);
+        QFETCH(double, second);
+        TestWindow w;
+        w.createDatabase();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        w->ui.sldSong->setMax(20);
+        auto* groove = w->ui.sldSong->findChild<QSlider*>();
+        const int x = std::min(int(share * groove->width()), groove->width() - 1);
+        QTest::mouseClick(groove, Qt::LeftButton, {}, QPoint(x, groove->height() / 2));
+        QVERIFY2(std::abs(w->ui.sldSong->Value() - second) < 0.6,
+                 qPrintable(QString::number(w->ui.sldSong->Value())));
+        QCOMPARE(w.player->calls,
+                 QStringList(
+                     {"SeekPosition " + QString::number(RoundHalfEven(w->ui.sldSong->Value()))}));
+    }
+
+    // The player never goes on with a song the sheet no longer shows: opening another one
+    // stops it, so Play loads the new song and Mark Line stamps its positions.
+    void openingAnotherSongStopsTheOneBefore_data() {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("paused") << true;
+        QTest::newRow("playing") << false;
+    }
+    void openingAnotherSongStopsTheOneBefore() {
+        QFETCH(bool, paused);
         TestWindow w;
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
         w->ui.cmdPlay->click();
-        w->ui.cmdPlay->click(); // paused
+        if (paused)
+            w->ui.cmdPlay->click();
+        w.player->positionMs = 42000;
         w.open(QStringLiteral("/music/b.mp3"));
-        w->ui.cmdPlay->click(); // resumes a.mp3, but the new path is the key from now on
-        QCOMPARE(w.player->loadedPath, QStringLiteral("/music/a.mp3"));
-        QCOMPARE(w->state.songFile, QStringLiteral("/music/b.mp3"));
-        w->ui.cmdStop->click();
+        QCOMPARE(w.player->count("StopSong"), 1);
+        QVERIFY(!w->state.isPlaying && !w->ui.cmdMark->isEnabled());
+        QCOMPARE(w->ui.cmdPlay->text(), QStringLiteral("Play"));
+        w.setSheet({"one", "two"});
+        w.player->positionMs = 0;
         w->ui.cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/b.mp3"));
+        w.player->positionMs = 3000;
+        w->ui.cmdMark->click();
+        QCOMPARE(w.sheet().first(), QStringLiteral("1|one|0:03|3"));
     }
 
     void keyboardMarksWithTheFocusedButtonOnly() {
@@ -132,6 +176,45 @@ private slots:
         w->ui.cmdPlay->click(); // paused: Mark Line is disabled and no key reaches it
         QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:05|5", "2|two|0:07|7", "3|three||"}));
+    }
+
+    // The X server repeats a held key as a release and a press with one timestamp; on a busy
+    // machine they reach the window apart and Qt does not flag them as a repeat. The key still
+    // marks one line, and taps a tenth of a second apart mark one each.
+    void aHeldKeyMarksOnceHoweverItsRepeatsArrive_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("pressAfterReleaseMs"); // 0: the repeat's press
+        QTest::addColumn<int>("marked");
+        QTest::newRow("Return held") << int(Qt::Key_Return) << 0 << 1;
+        QTest::newRow("Space held") << int(Qt::Key_Space) << 0 << 1;
+        QTest::newRow("Return tapped") << int(Qt::Key_Return) << 100 << 6;
+        QTest::newRow("Space tapped") << int(Qt::Key_Space) << 100 << 6;
+    }
+    void aHeldKeyMarksOnceHoweverItsRepeatsArrive() {
+        QFETCH(int, key);
+        QFETCH(int, pressAfterReleaseMs);
+        TestWindow w;
+        w.createDatabase();
+        w.setSheet(QStringList(8, QStringLiteral("line")));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+        const auto send = [&](QEvent::Type type, ulong time) {
+            QKeyEvent event(type, key, Qt::NoModifier,
+                            key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"));
+            event.setTimestamp(time);
+            QApplication::sendEvent(w->ui.cmdMark, &event);
+        };
+        send(QEvent::KeyPress, 1000);
+        for (ulong at = 1500; at < 2500; at += 200) {
+            send(QEvent::KeyRelease, at);
+            send(QEvent::KeyPress, at + ulong(pressAfterReleaseMs));
+        }
+        send(QEvent::KeyRelease, 2600);
+        int marked = 0;
+        for (int row = 1; row <= w->sheet().count(); ++row)
+            marked += !w->sheet().cell(row, frmSychLyrics::ColSecs).isEmpty();
+        QTEST(marked, "marked");
     }
 
     // A held key marks one line, and after the end of the song or Stop the focus is on Play:

@@ -245,6 +245,33 @@ private slots:
         QCOMPARE(w->ui.lblStatus->text(), noiseStatus);
     }
 
+    // A song replaced at its path, written over or renamed into place, is outlined again when
+    // it is opened again; the same file opened again is not decoded again.
+    void aSongReplacedAtItsPathIsOutlinedAgain() {
+        QTemporaryDir dir;
+        const QString song =
+            makeSong(dir, QStringLiteral("song.mp3"), 2, [](double t) { return tone(t, 0.5); });
+        const QString longer =
+            makeSong(dir, QStringLiteral("long.mp3"), 4, [](double t) { return tone(t, 0.5); });
+        QVERIFY(!song.isEmpty() && !longer.isEmpty());
+        const QByteArray shortBytes = readFile(song);
+        WaveformLoader loader;
+        const auto outline = [&] {
+            loader.load(song);
+            return QTest::qWaitFor([&] { return !loader.busy(); }, 20000) && loader.envelope()
+                       ? std::lround(loader.envelope()->seconds())
+                       : -1L;
+        };
+        QCOMPARE(outline(), 2L);
+        loader.load(song);
+        QVERIFY(!loader.busy() && loader.envelope()); // the outline it has is kept
+        QVERIFY(writeFile(song, readFile(longer)) == song);
+        QCOMPARE(outline(), 4L);
+        const QString renamed = writeFile(dir.filePath(QStringLiteral("new.mp3")), shortBytes);
+        QVERIFY(QFile::remove(song) && QFile::rename(renamed, song));
+        QCOMPARE(outline(), 2L);
+    }
+
     void marksFollowTheSheet_data() {
         QTest::addColumn<int>("index");
         for (std::size_t i = 0; i < markCases().size(); ++i)

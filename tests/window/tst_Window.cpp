@@ -3,13 +3,17 @@
 #include "core/Failure.h"
 #include "core/PathRules.h"
 #include "sheet/TimeText.h"
+#include "sources/TagLibComponent.h"
 #include "support/Rows.h"
 #include "window/UpDown.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QGlyphRun>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +133,99 @@ private slots:
             cells << w->ui.lvLyrics->viewport()->grab(cell).toImage();
         }
         QVERIFY(cells[0] != cells[1]); // four characters each
+    }
+
+    // Each line reads in its own direction on the list: the ink of a right-to-left line sits
+    // at the right end of its cell, a Latin one's at the left.
+    void linesReadInTheirOwnDirection() {
+        TestWindow w;
+        const QStringList lines = {QStringLiteral("مرحبا يا صديقي"), QStringLiteral("שלום עולם"),
+                                   QStringLiteral("Hello there")};
+        w.setSheet(lines);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        w->ui.lvLyrics->clearSelection();
+        w->ui.lvLyrics->setCurrentIndex({});
+        const QImage image = w->ui.lvLyrics->viewport()->grab().toImage();
+        QStringList sides;
+        for (int row = 0; row < lines.size(); ++row) {
+            const QRect cell =
+                w->ui.lvLyrics->visualRect(w->sheet().index(row, frmSychLyrics::ColLyric));
+            const QRgb paper = image.pixel(cell.topLeft() * image.devicePixelRatio());
+            int left = cell.right(), right = cell.left();
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                for (int y = cell.top(); y <= cell.bottom(); ++y)
+                    if (image.pixel(QPoint(x, y) * image.devicePixelRatio()) != paper) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            QVERIFY2(left < right, qPrintable(lines[row]));
+            sides << (left - cell.left() < cell.right() - right ? "left" : "right");
+        }
+        QCOMPARE(sides, QStringList({"right", "right", "left"}));
+        w.select(1);
+        w->lvLyrics_Click(); // the label under the list does the same
+        QCOMPARE(w->ui.lblCurrentLyric->text(), lines[0]);
+    }
+
+    // The first key never edits the path in the file box: it goes to Play when a song with
+    // lyrics is open, to AddLyrics for one without, and to the open button without a song.
+    void startsWithTheFocusWhereTheWorkIs_data() {
+        QTest::addColumn<QString>("lyrics"); // "-": no song on the command line
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("no song") << "-"
+                                 << "cmdOpen";
+        QTest::newRow("a song with lyrics") << "one\ntwo"
+                                            << "cmdPlay";
+        QTest::newRow("a song without") << ""
+                                        << "cmdAddLyrics";
+    }
+    void startsWithTheFocusWhereTheWorkIs() {
+        QFETCH(QString, lyrics);
+        QTemporaryDir dir;
+        QString song;
+        if (lyrics != QLatin1String("-")) {
+            song = dir.filePath(QStringLiteral("Song.mp3"));
+            QVERIFY(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song));
+            QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+            if (!lyrics.isEmpty()) {
+                TagLibComponent tag;
+                tag.LoadTag(song, true);
+                tag.SetFrameText(QStringLiteral("USLT"), lyrics);
+                tag.SaveTag(song);
+            }
+        }
+        TestWindow w(song);
+        w->Form_Load();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_X, Qt::NoModifier},
+                                             {Qt::Key_Left, Qt::ControlModifier},
+                                             {Qt::Key_Z, Qt::ControlModifier},
+                                             {Qt::Key_Backspace, Qt::NoModifier}})
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QCOMPARE(w->ui.txtFileName->text(), song);
+    }
+
+    // Escape leaves the text panel for the sheet without saving; AddLyrics shows the text again.
+    void escapeLeavesTheTextPanelAndKeepsItsText() {
+        TestWindow w;
+        w.setSheet({"one", "two"});
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        w->ui.cmdAddLyrics->show();
+        QTest::mouseClick(w->ui.cmdAddLyrics, Qt::LeftButton);
+        QVERIFY(w->ui.picUnsynch->isVisible() && w->ui.picSynch->isHidden());
+        w->ui.txtAddLyrics->setFocus();
+        QTest::keyClicks(w->ui.txtAddLyrics, QStringLiteral("new words"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(w->ui.picUnsynch->isHidden() && w->ui.picSynch->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->ui.lvLyrics);
+        QCOMPARE(w.sheet(), QStringList({"1|one||", "2|two||"}));
+        QTest::mouseClick(w->ui.cmdAddLyrics, Qt::LeftButton);
+        QCOMPARE(w->ui.txtAddLyrics->toPlainText(), QStringLiteral("new words"));
+        QVERIFY(w->ui.cmdSaveUnsynch->isEnabled());
     }
 
     void clickSetsTheMoveButtons() {

@@ -1,0 +1,121 @@
+#include "support/TestWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+// Mark Line under a real X server, its keys pressed with xdotool: the server repeats a held
+// key as a release and a press, and on a busy machine the two reach the window apart.
+class HeldKeyTest : public QObject {
+    Q_OBJECT
+
+    // Runs xdotool with args while the window goes on answering; false when it failed.
+    static bool xdotool(const QStringList& args) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), args);
+        return tool.waitForStarted() &&
+               QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, 30000) &&
+               tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    }
+
+    // Spins every core until stop, as the other programs of a busy machine do.
+    struct BusyMachine {
+        std::atomic<bool> stop = false;
+        std::vector<std::thread> threads;
+        BusyMachine() {
+            for (unsigned i = 0; i < 2 * std::max(1U, std::thread::hardware_concurrency()); ++i)
+                threads.emplace_back([this] {
+                    while (!stop.load(std::memory_order_relaxed)) {
+                    }
+                });
+        }
+        ~BusyMachine() {
+            stop = true;
+            for (std::thread& thread : threads)
+                thread.join();
+        }
+    };
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("Needs an X server: the test runs under xvfb-run.");
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed (scripts/install-deps.sh installs it).");
+    }
+
+    void marksOneLinePerPress_data() {
+        QTest::addColumn<QStringList>("keys"); // xdotool's commands
+        QTest::addColumn<int>("marked");
+        QTest::newRow("Return held 2 s")
+            << QStringList{"keydown", "Return", "sleep", "2", "keyup", "Return"} << 1;
+        QTest::newRow("Space held 2 s")
+            << QStringList{"keydown", "space", "sleep", "2", "keyup", "space"} << 1;
+        QTest::newRow("Return tapped twice, 100 ms apart")
+            << QStringList{"key", "--delay", "100", "Return", "Return"} << 2;
+        QTest::newRow("Space tapped twice, 100 ms apart")
+            << QStringList{"key", "--delay", "100", "space", "space"} << 2;
+    }
+    void marksOneLinePerPress() {
+        QFETCH(QStringList, keys);
+        TestWindow w;
+        w.createDatabase();
+        QStringList lines;
+        for (int i = 1; i <= 60; ++i)
+            lines << QStringLiteral("line %1").arg(i);
+        w.setSheet(lines);
+        w.player->lengthMs = 600000;
+        w.player->positionMs = 5000;
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
+
+        // Now and then the window itself is held up too, so repeats pile up behind it.
+        QTimer stall;
+        connect(&stall, &QTimer::timeout, [] {
+            QElapsedTimer busy;
+            busy.start();
+            while (busy.elapsed() < 150) {
+            }
+        });
+        stall.start(400);
+        int presses = 0; // flagged as repeats or not
+        struct Counter : QObject {
+            int& presses;
+            explicit Counter(int& count) : presses(count) {}
+            bool eventFilter(QObject*, QEvent* event) override {
+                presses += event->type() == QEvent::KeyPress;
+                return false;
+            }
+        } counter(presses);
+        w->ui.cmdMark->installEventFilter(&counter);
+        {
+            const BusyMachine busy;
+            QVERIFY(xdotool(keys));
+            QTest::qWait(300); // the last events reach the window
+        }
+        stall.stop();
+        w->ui.cmdMark->removeEventFilter(&counter);
+        // The server did repeat the held key (after 250 ms, every 30 ms).
+        QVERIFY2(keys[0] == QLatin1String("key") || presses > 20,
+                 qPrintable(QString::number(presses)));
+        int marked = 0;
+        for (int row = 1; row <= w->sheet().count(); ++row)
+            marked += !w->sheet().cell(row, frmSychLyrics::ColSecs).isEmpty();
+        QTEST(marked, "marked");
+    }
+};
+
+QTEST_MAIN(HeldKeyTest)
+#include "tst_HeldKey.moc"
