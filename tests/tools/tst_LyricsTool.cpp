@@ -3,7 +3,12 @@
 #include "storage/LyricsXml.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 // velmora-lyrics as a script runs it: in a pipe, over a folder with good and damaged files.
 namespace {
@@ -14,9 +19,17 @@ struct Run {
     QStringList err;
 };
 
-Run lyricsTool(const QStringList& arguments) {
+// in: the working folder. As root the tool runs as nobody, for whom permissions hold.
+Run lyricsTool(const QStringList& arguments, const QString& in = QString()) {
     QProcess process;
-    process.start(QStringLiteral(VELMORA_LYRICS_TOOL), arguments);
+    process.setWorkingDirectory(in);
+    if (!in.isEmpty() && ::getuid() == 0)
+        process.start(
+            QStringLiteral("setpriv"),
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VELMORA_LYRICS_TOOL} +
+                arguments);
+    else
+        process.start(QStringLiteral(VELMORA_LYRICS_TOOL), arguments);
     process.waitForFinished(-1);
     const auto lines = [](const QByteArray& bytes) {
         return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
@@ -88,6 +101,66 @@ private slots:
                               "yes      damaged  damaged  -        " + folder.filePath("Bad.mp3"),
                               "damaged  -        -        -        " + folder.filePath("Cut.mp3"),
                               "yes      yes      yes      yes      " + good}));
+    }
+
+    // Whatever keeps a song from being reached is named, and the run ends in 1; a lyrics file
+    // that would expand to gigabytes is refused before it is expanded.
+    void namesWhatItCannotReach_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error"); // a line on stderr holds it
+        QTest::addColumn<QString>("row");   // a line of the table matches it
+        QTest::newRow("folder that cannot be read")
+            << QStringList{"check", "locked-in"} << 1
+            << "locked-in/locked: the folder could not be read (Permission denied), so its songs "
+               "were skipped"
+            << "/locked-in/Good.mp3$";
+        QTest::newRow("name that is not UTF-8")
+            << QStringList{"check", "latin1"} << 1
+            << "latin1/Caf\\xE9.mp3: the name is not UTF-8, so the song was skipped"
+            << "/latin1/Good.mp3$";
+        QTest::newRow("empty folder") << QStringList{"check", "empty"} << 1
+                                      << "empty: no songs (*.mp3) in this folder" << QString();
+        QTest::newRow("paths after --") << QStringList{"check", "--", "-Dash.mp3", "--help"} << 1
+                                        << "--help: no such file or folder"
+                                        << "/-Dash.mp3$";
+        QTest::newRow("an entity referenced 200 000 times")
+            << QStringList{"check", "flood/Song.mp3"} << 1
+            << "(its document type declares entities, which a lyrics file never does)"
+            << "^damaged .*/flood/Song.mp3$";
+    }
+    void namesWhatItCannotReach() {
+        QTemporaryDir dir;
+        QDir folder(dir.path());
+        for (const char* sub : {"locked-in/locked", "latin1", "empty", "flood"})
+            QVERIFY(folder.mkpath(sub));
+        for (const char* song : {"locked-in/Good.mp3", "locked-in/locked/Song.mp3",
+                                 "latin1/Good.mp3", "-Dash.mp3", "flood/Song.mp3"})
+            writeFile(folder.filePath(song), songs::toneBytes());
+        const QByteArray latin1 = QFile::encodeName(folder.filePath("latin1")) + "/Caf\xE9.mp3";
+        const int file = ::open(latin1.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        QVERIFY(file >= 0 && ::close(file) == 0);
+        // 600 KB that a reader expanding every reference would turn into 800 M characters.
+        writeFile(folder.filePath("flood/Song.xml"),
+                  "<?xml version=\"1.0\"?><!DOCTYPE S [<!ENTITY e \"" + QByteArray(4000, 'x') +
+                      "\">]><S><L><LINE><LyricLine>" + QByteArray("&e;").repeated(200000) +
+                      "</LyricLine></LINE></L></S>");
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(dir.path(), all | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(folder.filePath("locked-in/locked"), {}));
+
+        QFETCH(QStringList, arguments);
+        const Run run = lyricsTool(arguments, dir.path());
+        QFile::setPermissions(folder.filePath("locked-in/locked"), all);
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QString, error);
+        QVERIFY2(run.err.filter(error).size() == 1, qPrintable(run.err.join(u'\n')));
+        QFETCH(QString, row);
+        QVERIFY2(row.isEmpty() || run.out.filter(QRegularExpression(row)).size() == 1,
+                 qPrintable(run.out.join(u'\n')));
+        rusage usage{};
+        QCOMPARE(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+        QVERIFY2(usage.ru_maxrss < 100 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
     }
 
     void importKeepsALyricsFileUnlessForced() {
