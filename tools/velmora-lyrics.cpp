@@ -1,6 +1,6 @@
 // velmora-lyrics: synchronized lyrics for whole music libraries, on the program's own rules.
-// Run with --help for the commands; exit codes: 0 every song fine, 1 some song failed,
-// 2 wrong usage.
+// Run with --help for the commands; exit codes: 0 every song fine, 1 some song failed or a
+// path named no song, 2 wrong usage.
 
 #include "lyrics/LyricsJobs.h"
 
@@ -22,7 +22,7 @@
 
 namespace {
 
-const char* const kUsage = R"(Usage: velmora-lyrics COMMAND [--force] [--jobs N] PATH...
+const char* const kUsage = R"(Usage: velmora-lyrics COMMAND [--force] [--jobs N] [--] PATH...
 
 Works on each song named, and on every *.mp3 in the folders named, at any depth.
 
@@ -39,9 +39,13 @@ Options:
   --force      import-lrc replaces existing lyrics files
   --jobs N     songs worked on at once (default: one per core)
   --help       this text
+  --           every argument after it is a path, even one that starts with "-"
 
-A song that fails is reported on stderr and the others go on.
-Exit status: 0 all songs fine, 1 some song failed, 2 wrong usage.
+A song that fails is reported on stderr and the others go on, as is a path that
+names no song: nothing there, a folder without songs or one that cannot be read, a
+name that is not UTF-8.
+Exit status: 0 all songs fine, 1 some song failed (or a path named no song), 2 wrong
+usage.
 )";
 
 void print(std::FILE* stream, const QString& text) {
@@ -60,14 +64,14 @@ struct Options {
     QString commandName;
     bool force = false;
     unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
-    QStringList paths;
+    QList<QByteArray> paths; // as given: a name need not be UTF-8
 };
 
 // Answers "" or what is wrong with the arguments.
-QString parse(const QStringList& args, Options& options) {
+QString parse(const QList<QByteArray>& args, Options& options) {
     if (args.isEmpty())
         return QStringLiteral("a command is missing.");
-    options.commandName = args.first();
+    options.commandName = ShownName(args.first());
     static const std::pair<const char*, Command> commands[] = {{"export-lrc", Command::ExportLrc},
                                                                {"embed-sylt", Command::EmbedSylt},
                                                                {"import-lrc", Command::ImportLrc},
@@ -78,18 +82,23 @@ QString parse(const QStringList& args, Options& options) {
     if (found == std::end(commands))
         return QStringLiteral("unknown command '%1'.").arg(options.commandName);
     options.command = found->second;
+    bool onlyPaths = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--force")) {
+        const QByteArray& arg = args.at(i);
+        if (onlyPaths) {
+            options.paths << arg;
+        } else if (arg == "--") {
+            onlyPaths = true;
+        } else if (arg == "--force") {
             options.force = true;
-        } else if (arg == QLatin1String("--jobs")) {
+        } else if (arg == "--jobs") {
             bool ok = false;
             const int jobs = i + 1 < args.size() ? args.at(++i).toInt(&ok) : 0;
             if (!ok || jobs < 1 || jobs > 256)
                 return QStringLiteral("--jobs takes a number from 1 to 256.");
             options.jobs = static_cast<unsigned>(jobs);
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("unknown option '%1'.").arg(arg);
+        } else if (arg.startsWith("--")) {
+            return QStringLiteral("unknown option '%1'.").arg(ShownName(arg));
         } else {
             options.paths << arg;
         }
@@ -136,10 +145,12 @@ void printCheckTable(const QStringList& songs, const std::vector<JobResult>& res
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QStringList args;
+    QList<QByteArray> args;
     for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        args << QByteArray(argv[i]);
+    const auto optionsEnd = std::find(args.cbegin(), args.cend(), "--");
+    if (std::find(args.cbegin(), optionsEnd, "--help") != optionsEnd ||
+        std::find(args.cbegin(), optionsEnd, "-h") != optionsEnd) {
         std::fputs(kUsage, stdout);
         return 0;
     }
@@ -147,10 +158,10 @@ int main(int argc, char* argv[]) {
     if (const QString why = parse(args, options); !why.isEmpty())
         return usage(why);
 
-    QStringList missing;
-    const QStringList songs = CollectSongs(options.paths, missing);
-    for (const QString& path : missing)
-        print(stderr, QStringLiteral("%1: no such file or folder").arg(path));
+    QStringList problems;
+    const QStringList songs = CollectSongs(options.paths, problems);
+    for (const QString& problem : problems)
+        print(stderr, problem);
 
     // Every song is independent: workers take the next one until none is left.
     std::vector<JobResult> results(static_cast<std::size_t>(songs.size()));
@@ -209,12 +220,16 @@ int main(int argc, char* argv[]) {
         printCheckTable(songs, results);
 
     const double seconds = static_cast<double>(clock.elapsed()) / 1000;
-    print(stdout, QStringLiteral("%1: %2 songs, %3 done, %4 skipped, %5 failed in %6 s")
+    // What was never reached is counted apart: it is no song that failed.
+    const QString unreached =
+        problems.isEmpty() ? QString() : QStringLiteral(", %1 not reached").arg(problems.size());
+    print(stdout, QStringLiteral("%1: %2 songs, %3 done, %4 skipped, %5 failed%6 in %7 s")
                       .arg(options.commandName)
                       .arg(songs.size())
                       .arg(counts[JobResult::Done])
                       .arg(counts[JobResult::Skipped])
-                      .arg(counts[JobResult::Failed] + missing.size())
+                      .arg(counts[JobResult::Failed])
+                      .arg(unreached)
                       .arg(seconds, 0, 'f', 2));
-    return counts[JobResult::Failed] > 0 || !missing.isEmpty() ? 1 : 0;
+    return counts[JobResult::Failed] > 0 || !problems.isEmpty() ? 1 : 0;
 }

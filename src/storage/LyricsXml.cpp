@@ -342,7 +342,15 @@ template <class Sink> void walkLyrics(QIODevice& device, LyricsReading& reading,
             else if (!xml.isWhitespace())
                 note(QStringLiteral("text between elements was skipped"));
             break;
-        default: // comments, processing instructions, the document type: nothing to read
+        case QXmlStreamReader::DTD:
+            // Every reference to an entity is expanded in full before it is handed over, so a
+            // few declared in a small file could fill gigabytes before any bound on the text
+            // acts. Lyrics files never declare any.
+            if (!xml.entityDeclarations().isEmpty())
+                xml.raiseError(QStringLiteral("its document type declares entities, which a "
+                                              "lyrics file never does"));
+            break;
+        default: // comments, processing instructions: nothing to read
             break;
         }
     }

@@ -65,8 +65,8 @@ using LyricsLineFields = std::vector<LyricsField>;
 // name. Comments and processing instructions are skipped. Stray text among the elements is
 // skipped and noted; a document that is not well-formed stops the reading at the fault, with
 // the lines read before it kept.
-// Bounds on what a document may expand to: a small file of entities referenced many times
-// would otherwise take minutes and gigabytes. Reading stops past them, as at a fault.
+// A document whose type declares entities stops at the declaration, before anything is
+// expanded. Bounds on the text: reading stops past them, as at a fault.
 inline constexpr qsizetype kMaxLyricChars = qsizetype{16} * 1024 * 1024;      // one field
 inline constexpr qsizetype kMaxLyricsTextChars = qsizetype{32} * 1024 * 1024; // the whole document
 

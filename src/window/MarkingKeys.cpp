@@ -2,13 +2,16 @@
 
 #include "sheet/Amount.h"
 #include "sheet/ReactionDelay.h"
+#include "storage/RegularFile.h"
 #include "window/KeyOverlay.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTreeView>
 
 #include <algorithm>
@@ -65,18 +68,62 @@ const KeyOverlay::Keys& keyList() {
 // ---- settings -------------------------------------------------------------------------------
 
 namespace {
-std::unique_ptr<QSettings> openSettings(const QString& file) {
-    if (file.isEmpty())
-        return std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Versetta"));
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+
+// The user's settings file, or why settings are not kept in it: then they last as long as the
+// window does.
+struct Settings {
+    std::unique_ptr<QSettings> file; // null when settings are not kept
+    QString notKept;                 // "the settings file ... is a named pipe"
+};
+
+Settings openSettings(const QString& given) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The platform's usual place named as a file, so that it can be looked at before it is
+    // opened; only the user's own file is read.
+    const QString path =
+        !given.isEmpty() ? given
+                         : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("/Velmora/Versetta.conf");
+#else
+    if (given.isEmpty()) // the registry or a property list
+        return {std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Versetta")),
+                {}};
+    const QString path = given;
+#endif
+    const QString shown = QDir::toNativeSeparators(path);
+    // QSettings opens the file blocking: a named pipe would keep the window from ever showing.
+    if (const QString kind = NonRegularKind(path); !kind.isEmpty())
+        return {nullptr, QStringLiteral("the settings file %1 is %2").arg(shown, kind)};
+    auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    file->allKeys(); // every section is parsed now, so a fault anywhere is found before a write
+    switch (file->status()) {
+    case QSettings::NoError:
+        return {std::move(file), {}};
+    case QSettings::FormatError: // written over, the file's contents would be lost
+        return {nullptr,
+                QStringLiteral("the settings file %1 cannot be read: it is not in the settings "
+                               "format, so it is left as it is")
+                    .arg(shown)};
+    case QSettings::AccessError:
+        break;
+    }
+    return {nullptr, QStringLiteral("the settings file %1 cannot be read").arg(shown)};
 }
+
 } // namespace
 
 // ---- the keys -------------------------------------------------------------------------------
 
 void frmSychLyrics::installMarkingKeys() {
-    const int stored = openSettings(m_platform.settingsFile)->value(kDelaySetting, 0).toInt();
+    const Settings settings = openSettings(m_platform.settingsFile);
+    const int stored = settings.file ? settings.file->value(kDelaySetting, 0).toInt() : 0;
     m_reactionDelayMs = std::clamp(stored, 0, kMaxReactionDelayMs);
+    m_settingsNotKept = settings.notKept;
+    if (!settings.notKept.isEmpty()) {
+        QString note = settings.notKept + QStringLiteral("; settings are not kept.");
+        note[0] = note[0].toUpper();
+        reportFailure(note);
+    }
     m_keyOverlay = new KeyOverlay(keyList(), this);
 
     const auto key = [this](const QKeySequence& keys, const char* name,
@@ -243,14 +290,26 @@ void frmSychLyrics::StepSpeed(int tenths) {
 
 void frmSychLyrics::StepReactionDelay(std::int32_t deltaMs) {
     m_reactionDelayMs = std::clamp(m_reactionDelayMs + deltaMs, 0, kMaxReactionDelayMs);
-    const auto settings = openSettings(m_platform.settingsFile);
-    settings->setValue(kDelaySetting, m_reactionDelayMs);
-    settings->sync();
+    // A file refused at start-up stays refused: QSettings keeps what it parsed, and opened again
+    // it would no longer see the fault and would write over the file.
+    const Settings settings = m_settingsNotKept.isEmpty() ? openSettings(m_platform.settingsFile)
+                                                          : Settings{nullptr, m_settingsNotKept};
+    QString notKept = settings.notKept;
+    if (settings.file) {
+        settings.file->setValue(kDelaySetting, m_reactionDelayMs);
+        settings.file->sync();
+        const QString shown = QDir::toNativeSeparators(settings.file->fileName());
+        if (settings.file->status() == QSettings::AccessError)
+            notKept = QStringLiteral("the settings file %1 is not writable").arg(shown);
+        else if (settings.file->status() == QSettings::FormatError)
+            notKept = QStringLiteral("the settings file %1 cannot be read: it is not in the "
+                                     "settings format")
+                          .arg(shown);
+    }
     const QString aids = markingAidsText();
     QString text =
         aids.isEmpty() ? QStringLiteral("No reaction delay: marks are taken at the press.") : aids;
-    if (settings->status() != QSettings::NoError)
-        text += QStringLiteral(" (it could not be kept for the next run: %1 is not writable)")
-                    .arg(settings->fileName());
+    if (!notKept.isEmpty())
+        text += QStringLiteral(" (it could not be kept for the next run: %1)").arg(notKept);
     showStatus(text);
 }

@@ -266,6 +266,7 @@ private:
     WaveformLoader* m_waveform = nullptr;
     int m_tickRow = 0; // the row the tick last selected; 0 after a seek, a resume or Stop
     std::int32_t m_reactionDelayMs = 0;
+    QString m_settingsNotKept; // why the settings file was not used at start-up, or ""
     bool m_replayHold = false; // a replayed line stays the mark cursor until Stop
     struct TapAlong;
     std::unique_ptr<TapAlong> m_tapAlong;

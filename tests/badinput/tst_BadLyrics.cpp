@@ -52,7 +52,8 @@ QByteArray entityBomb() {
 }
 
 // A small file whose one entity of 4 000 characters is referenced count times: in one lyric
-// (inOneLyric) or as blanks between the elements.
+// (inOneLyric) or as blanks between the elements. Expanded, 200 000 references took half a
+// minute and gigabytes.
 QByteArray entityFlood(int count, bool inOneLyric) {
     const QByteArray references = QByteArray("&e;").repeated(count);
     return "<?xml version=\"1.0\"?><!DOCTYPE S [<!ENTITY e \"" +
@@ -140,14 +141,14 @@ private slots:
         QTest::newRow("garbage after a good start")
             << document(two).left(200) + randomBytes(8, 4096) << 0 << "incorrectly encoded content"
             << 0 << "incorrectly encoded content" << true;
+        const QString entities = "(its document type declares entities, which a lyrics file "
+                                 "never does); no lines could be read";
         QTest::newRow("entity expansion bomb")
-            << entityBomb() << 0 << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("one entity expanding to 17 M characters in a lyric")
-            << entityFlood(4200, true) << 0 << "a lyric is longer than 16777216 characters" << 0
-            << "a lyric is longer than" << true;
-        QTest::newRow("one entity expanding to 34 M characters in all")
-            << entityFlood(8500, false) << 0 << "its text comes to more than 33554432 characters"
-            << 0 << "its text comes to more than" << true;
+            << entityBomb() << 0 << entities << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("one entity referenced 200 000 times in a lyric")
+            << entityFlood(200000, true) << 0 << entities << 0 << "Song.xml is damaged" << true;
+        QTest::newRow("one entity referenced 8 500 times between elements")
+            << entityFlood(8500, false) << 0 << entities << 0 << "Song.xml is damaged" << true;
         QTest::newRow("NUL byte") << document(lineElement(1, "1", QByteArray("a\0b", 3))) << 0
                                   << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
         QTest::newRow("NUL reference")

@@ -3,7 +3,12 @@
 #include "storage/LyricsXml.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 // velmora-lyrics as a script runs it: in a pipe, over a folder with good and damaged files.
 namespace {
@@ -14,19 +19,22 @@ struct Run {
     QStringList err;
 };
 
+// in: the working folder; as root the tool then runs as nobody, for whom permissions hold.
 // memoryLimit, when given, bounds the tool's address space (in MB) where a sanitizer does not
 // need terabytes of it.
-Run lyricsTool(const QStringList& arguments, int memoryLimit = 0) {
-    QProcess process;
+Run lyricsTool(const QStringList& arguments, const QString& in = QString(), int memoryLimit = 0) {
+    QStringList command{QStringLiteral(VELMORA_LYRICS_TOOL)};
 #ifndef __SANITIZE_ADDRESS__
     if (memoryLimit > 0)
-        process.start(QStringLiteral("prlimit"),
-                      QStringList{QStringLiteral("--as=%1").arg(memoryLimit * 1024 * 1024),
-                                  QStringLiteral(VELMORA_LYRICS_TOOL)} +
-                          arguments);
-    else
+        command = QStringList{"prlimit", QStringLiteral("--as=%1").arg(memoryLimit * 1024 * 1024)} +
+                  command;
 #endif
-        process.start(QStringLiteral(VELMORA_LYRICS_TOOL), arguments);
+    if (!in.isEmpty() && ::getuid() == 0)
+        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} +
+                  command;
+    QProcess process;
+    process.setWorkingDirectory(in);
+    process.start(command.first(), command.mid(1) + arguments);
     process.waitForFinished(-1);
     const auto lines = [](const QByteArray& bytes) {
         return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
@@ -100,6 +108,66 @@ private slots:
                               "yes      yes      yes      yes      " + good}));
     }
 
+    // Whatever keeps a song from being reached is named, and the run ends in 1; a lyrics file
+    // that would expand to gigabytes is refused before it is expanded.
+    void namesWhatItCannotReach_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error"); // a line on stderr holds it
+        QTest::addColumn<QString>("row");   // a line of the table matches it
+        QTest::newRow("folder that cannot be read")
+            << QStringList{"check", "locked-in"} << 1
+            << "locked-in/locked: the folder could not be read (Permission denied), so its songs "
+               "were skipped"
+            << "/locked-in/Good.mp3$";
+        QTest::newRow("name that is not UTF-8")
+            << QStringList{"check", "latin1"} << 1
+            << "latin1/Caf\\xE9.mp3: the name is not UTF-8, so the song was skipped"
+            << "/latin1/Good.mp3$";
+        QTest::newRow("empty folder") << QStringList{"check", "empty"} << 1
+                                      << "empty: no songs (*.mp3) in this folder" << QString();
+        QTest::newRow("paths after --") << QStringList{"check", "--", "-Dash.mp3", "--help"} << 1
+                                        << "--help: no such file or folder"
+                                        << "/-Dash.mp3$";
+        QTest::newRow("an entity referenced 200 000 times")
+            << QStringList{"check", "flood/Song.mp3"} << 1
+            << "(its document type declares entities, which a lyrics file never does)"
+            << "^damaged .*/flood/Song.mp3$";
+    }
+    void namesWhatItCannotReach() {
+        QTemporaryDir dir;
+        QDir folder(dir.path());
+        for (const char* sub : {"locked-in/locked", "latin1", "empty", "flood"})
+            QVERIFY(folder.mkpath(sub));
+        for (const char* song : {"locked-in/Good.mp3", "locked-in/locked/Song.mp3",
+                                 "latin1/Good.mp3", "-Dash.mp3", "flood/Song.mp3"})
+            writeFile(folder.filePath(song), songs::toneBytes());
+        const QByteArray latin1 = QFile::encodeName(folder.filePath("latin1")) + "/Caf\xE9.mp3";
+        const int file = ::open(latin1.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        QVERIFY(file >= 0 && ::close(file) == 0);
+        // 600 KB that a reader expanding every reference would turn into 800 M characters.
+        writeFile(folder.filePath("flood/Song.xml"),
+                  "<?xml version=\"1.0\"?><!DOCTYPE S [<!ENTITY e \"" + QByteArray(4000, 'x') +
+                      "\">]><S><L><LINE><LyricLine>" + QByteArray("&e;").repeated(200000) +
+                      "</LyricLine></LINE></L></S>");
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(dir.path(), all | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(folder.filePath("locked-in/locked"), {}));
+
+        QFETCH(QStringList, arguments);
+        const Run run = lyricsTool(arguments, dir.path());
+        QFile::setPermissions(folder.filePath("locked-in/locked"), all);
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QString, error);
+        QVERIFY2(run.err.filter(error).size() == 1, qPrintable(run.err.join(u'\n')));
+        QFETCH(QString, row);
+        QVERIFY2(row.isEmpty() || run.out.filter(QRegularExpression(row)).size() == 1,
+                 qPrintable(run.out.join(u'\n')));
+        rusage usage{};
+        QCOMPARE(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+        QVERIFY2(usage.ru_maxrss < 100 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
+    }
+
     void importKeepsALyricsFileUnlessForced() {
         QTemporaryDir folder;
         const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
@@ -151,11 +219,11 @@ private slots:
         QTemporaryDir folder;
         const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
         writeFile(folder.filePath("Song.lrc"), bytes);
-        const Run check = lyricsTool({"check", song}, 256);
+        const Run check = lyricsTool({"check", song}, {}, 256);
         QCOMPARE(check.out.value(1), "-        -        -        " + cell.leftJustified(9) + song);
         QCOMPARE(check.err.join('\n'), fault.isEmpty() ? fault : song + ": " + fault);
         if (fault.contains("more lines")) {
-            const Run import = lyricsTool({"import-lrc", "--jobs", "1", song}, 256);
+            const Run import = lyricsTool({"import-lrc", "--jobs", "1", song}, {}, 256);
             QCOMPARE(import.exitCode, 1);
             QCOMPARE(import.err, QStringList{song + ": " + fault});
             QVERIFY(!QFile::exists(folder.filePath("Song.xml")));

@@ -4,6 +4,7 @@
 #include "core/PathRules.h"
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
+#include "support/Files.h"
 #include "support/Rows.h"
 #include "window/UpDown.h"
 
@@ -20,6 +21,8 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QTreeView>
+
+#include <sys/stat.h>
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -273,6 +276,51 @@ private slots:
         QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Test failed: boom"));
         w.open(QStringLiteral("/m/b.mp3")); // the window keeps working
         QCOMPARE(w->ui.txtFileName->text(), QStringLiteral("/m/b.mp3"));
+    }
+
+    // A settings file that cannot hold settings is named, never waited on and never written
+    // over; the window runs on the defaults. %1 stands for the file.
+    void settingsFileThatCannotBeKept_data() {
+        QTest::addColumn<QByteArray>("contents"); // a null array: a named pipe
+        QTest::addColumn<QString>("file");        // under the folder
+        QTest::addColumn<QString>("atStart");
+        QTest::addColumn<QString>("notKept"); // why the next reaction delay is not kept
+        QTest::newRow("named pipe")
+            << QByteArray() << "settings.ini"
+            << "The settings file %1 is a named pipe; settings are not kept."
+            << "the settings file %1 is a named pipe";
+        const QString format = "the settings file %1 cannot be read: it is not in the settings "
+                               "format, so it is left as it is";
+        QTest::newRow("not in the settings format")
+            << QByteArray("[marking]\nreactionDelayMs=200\n[other]\n\0zz\n", 42) << "settings.ini"
+            << "T" + format.mid(1) + "; settings are not kept." << format;
+        QTest::newRow("in a folder that cannot be made")
+            << QByteArray("a file") << "file/settings.ini" << QString()
+            << "the settings file %1 is not writable";
+    }
+    void settingsFileThatCannotBeKept() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        const QString written = dir.filePath(file.section(u'/', 0, 0));
+        if (contents.isNull())
+            QCOMPARE(::mkfifo(QFile::encodeName(written).constData(), 0600), 0);
+        else
+            QVERIFY(!writeFile(written, contents).isNull());
+        Platform platform;
+        platform.settingsFile = path;
+        frmSychLyrics window(std::move(platform));
+        QFETCH(QString, atStart);
+        QCOMPARE(window.ui.lblStatus->text(), atStart.isEmpty() ? atStart : atStart.arg(path));
+        QCOMPARE(window.reactionDelayMs(), 0);
+        window.StepReactionDelay(50);
+        QFETCH(QString, notKept);
+        QCOMPARE(window.ui.lblStatus->text(),
+                 "Reaction delay 50 ms (it could not be kept for the next run: " +
+                     notKept.arg(path) + ")");
+        if (!contents.isNull())
+            QCOMPARE(readFile(written), contents);
     }
 
     void splitsAtTheLastSeparator_data() {

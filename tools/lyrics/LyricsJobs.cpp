@@ -9,11 +9,17 @@
 #include "storage/LyricsXml.h"
 #include "storage/RegularFile.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -161,24 +167,129 @@ JobResult RunJob(Command command, const QString& song, bool force) {
     return {JobResult::Failed, QStringLiteral("unknown command"), {}, {}};
 }
 
-QStringList CollectSongs(const QStringList& paths, QStringList& missing) {
+namespace {
+
+// The path as the program's QString paths carry it, or nothing when the bytes do not survive
+// the trip (a name in Latin-1 on a UTF-8 system).
+std::optional<QString> pathOf(const QByteArray& bytes) {
+    QString path = QFile::decodeName(bytes);
+    if (QFile::encodeName(path) != bytes)
+        return std::nullopt;
+    return path;
+}
+
+bool isSongName(QByteArrayView name) {
+    return name.size() > 4 && name.last(4).compare(".mp3", Qt::CaseInsensitive) == 0;
+}
+
+QString unreadableFolder(const QByteArray& folder, int error) {
+    return QStringLiteral("%1: the folder could not be read (%2), so its songs were skipped")
+        .arg(ShownName(folder), qt_error_string(error));
+}
+
+QString notUtf8(const QByteArray& path) {
+    return QStringLiteral("%1: the name is not UTF-8, so the song was skipped; rename it to "
+                          "work on it")
+        .arg(ShownName(path));
+}
+
+// Every *.mp3 file under folder, at any depth, read as bytes so that every name is seen. Hidden
+// entries are passed over and links to folders not followed (a link back up would never end),
+// as a file manager lists a folder.
+void collectFolder(const QByteArray& top, QStringList& songs, QStringList& problems) {
+    std::vector<QByteArray> folders{top};
+    while (!folders.empty()) {
+        const QByteArray folder = std::move(folders.back());
+        folders.pop_back();
+        DIR* dir = ::opendir(folder.constData());
+        if (!dir) {
+            problems << unreadableFolder(folder, errno);
+            continue;
+        }
+        const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir);
+            if (!entry) {
+                if (errno != 0)
+                    problems << unreadableFolder(folder, errno);
+                break;
+            }
+            const QByteArrayView name(entry->d_name);
+            if (name.startsWith('.'))
+                continue;
+            const QByteArray path = prefix + name.toByteArray();
+            struct stat status {};
+            if (::lstat(path.constData(), &status) != 0) { // a folder without search permission
+                problems << unreadableFolder(folder, errno);
+                break;
+            }
+            if (S_ISDIR(status.st_mode)) {
+                folders.push_back(path);
+            } else if (isSongName(name) && ::stat(path.constData(), &status) == 0 &&
+                       S_ISREG(status.st_mode)) {
+                if (const std::optional<QString> song = pathOf(path))
+                    songs << *song;
+                else
+                    problems << notUtf8(path);
+            }
+        }
+        ::closedir(dir);
+    }
+}
+
+} // namespace
+
+QStringList CollectSongs(const QList<QByteArray>& paths, QStringList& problems) {
     QStringList songs;
-    for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (info.isDir()) {
-            // Links to folders are not followed: a link back up would never end.
-            QDirIterator found(info.absoluteFilePath(), {QStringLiteral("*.mp3")}, QDir::Files,
-                               QDirIterator::Subdirectories);
+    for (const QByteArray& given : paths) {
+        const std::optional<QString> path = pathOf(given);
+        const QByteArray absolute =
+            path ? QFile::encodeName(QFileInfo(*path).absoluteFilePath())
+                 : (given.startsWith('/') ? given
+                                          : QFile::encodeName(QDir::currentPath()) + '/' + given);
+        struct stat status {};
+        const bool found = ::stat(absolute.constData(), &status) == 0;
+        const int error = errno;
+        if (found && S_ISDIR(status.st_mode)) {
             QStringList inFolder;
-            while (found.hasNext())
-                inFolder << found.next();
+            const qsizetype problemsBefore = problems.size();
+            collectFolder(absolute, inFolder, problems);
+            if (inFolder.isEmpty() && problems.size() == problemsBefore)
+                problems
+                    << QStringLiteral("%1: no songs (*.mp3) in this folder").arg(ShownName(given));
             inFolder.sort();
             songs << inFolder;
-        } else if (info.exists() || !NonRegularKind(path).isEmpty()) {
-            songs << info.absoluteFilePath();
-        } else {
-            missing << path;
+        } else if (!found && ::lstat(absolute.constData(), &status) != 0) {
+            problems << QStringLiteral("%1: %2").arg(
+                ShownName(given), error == ENOENT ? QStringLiteral("no such file or folder")
+                                                  : qt_error_string(error));
+        } else if (!path) {
+            problems << notUtf8(given);
+        } else { // a file, or what stands in one's place: the job names what it is
+            songs << QFile::decodeName(absolute);
         }
     }
     return songs;
+}
+
+QString ShownName(QByteArrayView name) {
+    QString shown;
+    for (qsizetype i = 0; i < name.size();) {
+        // One character at a time: its bytes stand as they are when they decode to it and
+        // encode back the same (an overlong form or a lone surrogate does not).
+        const auto lead = static_cast<uchar>(name[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const QByteArrayView piece = name.sliced(i, std::min(length, name.size() - i));
+        const QString character = QString::fromUtf8(piece);
+        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || character.toUtf8() != piece) {
+            shown += QStringLiteral("\\x") +
+                     QString::number(lead, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            ++i;
+        } else {
+            shown += character;
+            i += piece.size();
+        }
+    }
+    return shown;
 }

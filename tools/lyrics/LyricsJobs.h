@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,11 @@ struct JobResult {
 // Runs command on the song at path; never throws.
 JobResult RunJob(Command command, const QString& song, bool force);
 
-// The songs named by paths: a file as it is, a folder's *.mp3 files at any depth, sorted.
-// Paths that name nothing are put in missing.
-QStringList CollectSongs(const QStringList& paths, QStringList& missing);
+// The songs named by paths, as the bytes they were given in: a file as it is, a folder's *.mp3
+// files at any depth, sorted. Whatever keeps a song from being reached adds one line to
+// problems: a path that names nothing, a folder that cannot be read, a name that is not UTF-8
+// (which no path of the program's can carry), a folder without songs.
+QStringList CollectSongs(const QList<QByteArray>& paths, QStringList& problems);
+
+// A name given as bytes, readable whatever it holds: bytes outside UTF-8 are shown as \xNN.
+QString ShownName(QByteArrayView name);
