@@ -154,18 +154,24 @@ private slots:
     void fullDisk_data() {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("free"); // bytes left on a small tmpfs; -1: a file-size limit
+        // Bytes left on a small tmpfs; -1: a file-size limit on the tool; -2: that limit just
+        // past the old file's end, in a folder that takes no new file (written in place).
+        QTest::addColumn<int>("free");
         for (const QString& writer : kWriters)
             QTest::addRow("%s, full disk", qPrintable(writer)) << writer << kLines << 0;
         QTest::newRow("Save, room for part of the file") << "Save" << 400 << 8192;
         QTest::newRow("export-lrc, file-size limit") << "export-lrc" << kLines << -1;
         QTest::newRow("import-lrc --force, file-size limit")
             << "import-lrc --force" << kLines << -1;
+        QTest::newRow("import-lrc --force, in place, file-size limit")
+            << "import-lrc --force" << kLines << -2;
     }
     void fullDisk() {
         QFETCH(QString, writer);
         QFETCH(int, lines);
         QFETCH(int, free);
+        if (free == -2 && rerunUnprivileged())
+            return;
         SmallDisk disk;
         if (free >= 0 && !disk.mounted)
             QSKIP("this user cannot mount a small tmpfs");
@@ -174,9 +180,14 @@ private slots:
         const QStringList before = filesIn(folder);
         if (free >= 0)
             disk.fillUpTo(free);
+        if (free == -2 && (!QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner) ||
+                           writableBy(folder)))
+            QSKIP("this user writes into read-only folders");
         // A full disk as the tool meets it when its owner ignores the limit's signal.
-        const QStringList wrapper{"/bin/sh", "-c", "trap '' XFSZ; exec prlimit --fsize=512 \"$@\"",
-                                  "sh"};
+        const qint64 limit = free == -1 ? 512 : QFileInfo(targetOf(writer, folder)).size() + 8;
+        const QStringList wrapper{
+            "/bin/sh", "-c",
+            QStringLiteral("trap '' XFSZ; exec prlimit --fsize=%1 \"$@\"").arg(limit), "sh"};
         const Outcome outcome =
             runWriter(writer, folder, lines, free < 0 ? wrapper : QStringList{});
         const QString name = targetOf(writer, folder).section(u'/', -1);
@@ -186,6 +197,7 @@ private slots:
         QCOMPARE(readFile(folder + QStringLiteral("/Song.xml")), oldXml(lines));
         QCOMPARE(readFile(folder + QStringLiteral("/Song.lrc")), oldLrc(lines));
         QCOMPARE(filesIn(folder), before);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // As root: a read-only file is refused, a replaced file keeps its mode, owner and group,
