@@ -63,6 +63,8 @@ bool writeAt(int fd, QByteArrayView bytes, qint64 offset) {
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t n = ::pwrite(fd, bytes.data() + done,
                                    static_cast<size_t>(bytes.size() - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
             return false;
         done += n;
@@ -76,6 +78,8 @@ QByteArray readAll(int fd, qsizetype size) {
     while (done < bytes.size()) {
         const ssize_t n =
             ::pread(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
             break;
         done += n;
@@ -84,12 +88,13 @@ QByteArray readAll(int fd, qsizetype size) {
     return bytes;
 }
 
-QString writeError(int error) {
+} // namespace
+
+QString DiskWriteError(int error) {
+    // A file-size limit or a quota is a full disk as far as the person can tell.
     return error == ENOSPC || error == EFBIG || error == EDQUOT ? QStringLiteral("the disk is full")
                                                                 : qt_error_string(error);
 }
-
-} // namespace
 
 QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByteArray& now) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
@@ -103,23 +108,26 @@ QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByte
     const QByteArrayView whole(now);
     const qsizetype common = std::min(old.size(), now.size());
     QString failure;
-    if (!writeAt(fd, whole.sliced(common), common))
-        failure = writeError(errno) + QStringLiteral(", so the file was left as it was");
+    // Until the part past the old end is written and synced, no old byte has changed.
+    const bool grown = writeAt(fd, whole.sliced(common), common) && ::fsync(fd) == 0;
+    if (!grown)
+        failure = DiskWriteError(errno);
     else if (!writeAt(fd, whole.first(common), 0) || ::ftruncate(fd, now.size()) != 0 ||
              ::fsync(fd) != 0)
-        failure = writeError(errno);
+        failure = DiskWriteError(errno);
     else if (readAll(fd, now.size()) != now)
         failure = QStringLiteral("the file did not read back as written");
     if (failure.isEmpty()) {
         ::close(fd);
         return {};
     }
-    // The old contents fit where they were: put them back.
-    const bool restored = writeAt(fd, old, 0) && ::ftruncate(fd, old.size()) == 0 &&
+    // The old contents fit where they were: put them back (only the grown end to cut off when
+    // the failure came first).
+    const bool restored = (!grown || writeAt(fd, old, 0)) && ::ftruncate(fd, old.size()) == 0 &&
                           ::fsync(fd) == 0 && readAll(fd, old.size()) == old;
     ::close(fd);
-    if (!failure.endsWith(QLatin1String("as it was")))
-        failure += restored ? QStringLiteral(", so the old contents were put back")
-                            : QStringLiteral(", and the old contents could not be put back");
-    return failure;
+    if (!restored)
+        return failure + QStringLiteral(", and the old contents could not be put back");
+    return failure + (grown ? QStringLiteral(", so the old contents were put back")
+                            : QStringLiteral(", so the file was left as it was"));
 }

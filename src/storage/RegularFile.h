@@ -16,8 +16,12 @@ QString OpenRegularFile(QFile& file, const QString& path);
 // "a link to nothing", ...); "" when it is a regular file or nothing is there.
 QString NonRegularKind(const QString& path);
 
+// What a failed write's errno means to the person: "the disk is full" for a full disk, a
+// file-size limit or a quota, else the system's words.
+QString DiskWriteError(int error);
+
 // Writes now over the file at path, whose contents are old, without making any other file
 // (for a folder that takes none). The part past the old end is written first, so a full disk
-// is met before any old byte is overwritten; the result is read back, and on any failure the
-// old contents are put back. Answers "" on success, else why not.
+// is met before any old byte is overwritten; every write is checked and synced, the result is
+// read back, and on any failure the old contents are put back. Answers "" on success, else why not.
 QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByteArray& now);

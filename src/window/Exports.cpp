@@ -59,11 +59,12 @@ void frmSychLyrics::WriteLrcFile() {
     if (marked == 0)
         throw VersettaError(
             QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
-    ReplaceFileAtomically(path, bytes);
+    const QString note = SaveLyricsFile(path, bytes);
     showStatus(QStringLiteral("Wrote %1: %2 timed lines of %3.")
                    .arg(QDir::toNativeSeparators(path))
                    .arg(marked)
-                   .arg(m_sheet.count()));
+                   .arg(m_sheet.count()) +
+               (note.isEmpty() ? QString() : QStringLiteral(" ") + note));
 }
 
 void frmSychLyrics::WriteSyncedLyricsToTag() {

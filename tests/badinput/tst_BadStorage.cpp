@@ -221,16 +221,15 @@ private slots:
         QTest::addColumn<QString>("status");
         for (const bool tag : {false, true}) {
             const char* what = tag ? "tag: " : "sheet: ";
-            QTest::addRow("%sread-only folder and file", what)
-                << tag << "read-only folder"
-                << (tag ? "the file is read-only" : "/music is read-only");
+            QTest::addRow("%sread-only folder and file", what) << tag << "read-only folder"
+                                                               << "the file is read-only";
             QTest::addRow("%sfolder removed after opening", what)
                 << tag << "folder removed"
                 << (tag ? "Song.mp3: there is no such file" : "/music does not exist");
             QTest::addRow("%sdisk full", what)
                 << tag << "disk full"
                 << (tag ? "cannot write a temporary copy in its folder: the disk is full"
-                        : "the disk may be full");
+                        : "Song.xml: the disk is full");
         }
         QTest::newRow("tag: room for the copy, not the grown tag")
             << true << "disk full after the copy"

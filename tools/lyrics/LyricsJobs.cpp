@@ -70,8 +70,9 @@ JobResult exportLrc(const QString& song) {
     if (marked == 0)
         return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
     const QString lrc = LrcFileName(song);
-    ReplaceFileAtomically(lrc, bytes);
-    return done(QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc)).arg(marked));
+    const QString note = SaveLyricsFile(lrc, bytes);
+    return done(QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc)).arg(marked) +
+                (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
 }
 
 JobResult embedSylt(const QString& song) {
@@ -102,8 +103,9 @@ JobResult importLrc(const QString& song, bool force) {
     LyricsDocumentWriter writer(song);
     for (const SheetRow& row : rows)
         writer.addLine(row.number, row.secs, row.lyric);
-    ReplaceFileAtomically(xml, writer.finish());
-    return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()));
+    const QString note = SaveLyricsFile(xml, writer.finish());
+    return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()) +
+                (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
 }
 
 // One column of the check: "yes", "-" or "damaged", with the fault noted.

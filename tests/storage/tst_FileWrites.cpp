@@ -1,0 +1,306 @@
+// Every writer of the lyrics files (the window's Save and Ctrl+E, the tool's import-lrc and
+// export-lrc) on a full disk, over a protected file, through a link and into a folder that
+// takes no new file: one outcome and one message, and the old file whole when it is refused.
+
+#include "../sources/SongFiles.h"
+#include "badinput/BadInput.h"
+#include "storage/LyricsXml.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+using namespace badinput;
+
+namespace {
+
+// Lyrics as long as a song's: small enough to sit in a writer's buffer until it is flushed.
+constexpr int kLines = 20;
+
+QByteArray oldXml(int lines = kLines) {
+    LyricsDocumentWriter writer(QStringLiteral("Song.mp3"));
+    for (int n = 1; n <= lines; ++n)
+        writer.addLine(QString::number(n), QString::number(n),
+                       QStringLiteral("a line saved before, number %1").arg(n));
+    return writer.finish();
+}
+
+QByteArray oldLrc(int lines = kLines) {
+    QByteArray lrc;
+    for (int n = 1; n <= lines; ++n)
+        lrc += QStringLiteral("[%1:%2.00]a line saved before, number %3\n")
+                   .arg(n / 60, 2, 10, QLatin1Char('0'))
+                   .arg(n % 60, 2, 10, QLatin1Char('0'))
+                   .arg(n)
+                   .toUtf8();
+    return lrc;
+}
+
+// A song with both lyrics files in the folder music below root.
+QString library(const QString& root, int lines = kLines) {
+    const QString folder = root + QStringLiteral("/music");
+    QDir().mkpath(folder);
+    writeFile(folder + QStringLiteral("/Song.mp3"), songs::toneBytes());
+    writeFile(folder + QStringLiteral("/Song.xml"), oldXml(lines));
+    writeFile(folder + QStringLiteral("/Song.lrc"), oldLrc(lines));
+    return folder;
+}
+
+// The file a writer replaces: Save and import-lrc write Song.xml, Ctrl+E and export-lrc
+// Song.lrc.
+QString targetOf(const QString& writer, const QString& folder) {
+    return folder + (writer == u"Save" || writer.startsWith(u"import")
+                         ? QStringLiteral("/Song.xml")
+                         : QStringLiteral("/Song.lrc"));
+}
+
+struct Outcome {
+    bool saved = false;
+    QString message; // the status line, or what the tool printed
+};
+
+// Runs one writer on the song in folder (the window with a sheet of lines), the tool through
+// wrapper when one is given.
+Outcome runWriter(const QString& writer, const QString& folder, int lines = kLines,
+                  const QStringList& wrapper = {}) {
+    if (writer == u"Save" || writer == u"Ctrl+E") {
+        TestWindow w;
+        w.showSong(folder + QLatin1Char('/'), QStringLiteral("Song.mp3"));
+        QStringList rows;
+        for (int n = 1; n <= lines; ++n)
+            rows << QStringLiteral("a new line written now, number %1|%1").arg(n);
+        w.setSheet(rows);
+        w->ShowSaveButton();
+        if (writer == u"Save")
+            w->ui.cmdSave->click();
+        else
+            w->guarded("Writing the LRC file", [&] { w->WriteLrcFile(); });
+        const QString status = w->ui.lblStatus->text();
+        return {writer == u"Save" ? !w->ui.cmdSave->isEnabled() : status.startsWith(u"Wrote"),
+                status};
+    }
+    QStringList arguments = wrapper;
+    arguments << QStringLiteral(VELMORA_LYRICS_TOOL) << writer.split(u' ')
+              << folder + QStringLiteral("/Song.mp3");
+    QProcess tool;
+    tool.start(arguments.takeFirst(), arguments);
+    tool.waitForFinished(-1);
+    return {tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0,
+            QString::fromUtf8(tool.readAllStandardError() + tool.readAllStandardOutput())};
+}
+
+// A small file system of its own, for a disk that fills or that is mounted read-only.
+struct SmallDisk {
+    SmallDisk() {
+        mounted = ::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0,
+                          "size=256k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    // Fills the disk up to the last free bytes.
+    void fillUpTo(qint64 free) const {
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        QVERIFY(filler.resize(filler.size() - free));
+    }
+    bool remountReadOnly() const {
+        return ::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs",
+                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+    QTemporaryDir dir;
+    bool mounted = false;
+};
+
+struct Status {
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+    bool operator==(const Status&) const = default;
+};
+
+Status statusOf(const QString& path) {
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return {status.st_mode & 07777, status.st_uid, status.st_gid};
+}
+
+bool writableBy(const QString& folder) {
+    QFile probe(folder + QStringLiteral("/probe"));
+    const bool made = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return made;
+}
+
+const QStringList kWriters{"Save", "Ctrl+E", "import-lrc --force", "export-lrc"};
+
+} // namespace
+
+class FileWritesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A write that does not fit: the old file stays byte for byte, and the message says why.
+    void fullDisk_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<int>("lines");
+        // Bytes left on a small tmpfs; -1: a file-size limit on the tool; -2: that limit just
+        // past the old file's end, in a folder that takes no new file (written in place).
+        QTest::addColumn<int>("free");
+        for (const QString& writer : kWriters)
+            QTest::addRow("%s, full disk", qPrintable(writer)) << writer << kLines << 0;
+        QTest::newRow("Save, room for part of the file") << "Save" << 400 << 8192;
+        QTest::newRow("export-lrc, file-size limit") << "export-lrc" << kLines << -1;
+        QTest::newRow("import-lrc --force, file-size limit")
+            << "import-lrc --force" << kLines << -1;
+        QTest::newRow("import-lrc --force, in place, file-size limit")
+            << "import-lrc --force" << kLines << -2;
+    }
+    void fullDisk() {
+        QFETCH(QString, writer);
+        QFETCH(int, lines);
+        QFETCH(int, free);
+        if (free == -2 && rerunUnprivileged())
+            return;
+        SmallDisk disk;
+        if (free >= 0 && !disk.mounted)
+            QSKIP("this user cannot mount a small tmpfs");
+        QTemporaryDir scratch;
+        const QString folder = library(free < 0 ? scratch.path() : disk.dir.path(), lines);
+        const QStringList before = filesIn(folder);
+        if (free >= 0)
+            disk.fillUpTo(free);
+        if (free == -2 && (!QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner) ||
+                           writableBy(folder)))
+            QSKIP("this user writes into read-only folders");
+        // A full disk as the tool meets it when its owner ignores the limit's signal.
+        const qint64 limit = free == -1 ? 512 : QFileInfo(targetOf(writer, folder)).size() + 8;
+        const QStringList wrapper{
+            "/bin/sh", "-c",
+            QStringLiteral("trap '' XFSZ; exec prlimit --fsize=%1 \"$@\"").arg(limit), "sh"};
+        const Outcome outcome =
+            runWriter(writer, folder, lines, free < 0 ? wrapper : QStringList{});
+        const QString name = targetOf(writer, folder).section(u'/', -1);
+        QVERIFY2(!outcome.saved && outcome.message.contains(name + QStringLiteral(": the disk is "
+                                                                                  "full")),
+                 qPrintable(outcome.message));
+        QCOMPARE(readFile(folder + QStringLiteral("/Song.xml")), oldXml(lines));
+        QCOMPARE(readFile(folder + QStringLiteral("/Song.lrc")), oldLrc(lines));
+        QCOMPARE(filesIn(folder), before);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // As root: a read-only file is refused, a replaced file keeps its mode, owner and group,
+    // and a link into another user's files elsewhere is not written through.
+    void protection_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("status"); // "" when the save goes through
+        for (const QString& writer : kWriters) {
+            const QByteArray w = writer.toUtf8();
+            QTest::addRow("%s, 0444", w.constData()) << writer << "0444"
+                                                     << "the file is read-only";
+            QTest::addRow("%s, 0640 of nobody", w.constData()) << writer << "0640"
+                                                               << "";
+            QTest::addRow("%s, link to another's file", w.constData())
+                << writer << "link"
+                << "a file of another owner outside the song's folder";
+        }
+    }
+    void protection() {
+        QFETCH(QString, writer);
+        QFETCH(QString, file);
+        QFETCH(QString, status);
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QTemporaryDir root;
+        const QString target = targetOf(writer, library(root.path()));
+        const QString elsewhere = root.filePath(QStringLiteral("elsewhere"));
+        const QByteArray old = readFile(target);
+        const QByteArray name = QFile::encodeName(file == u"link" ? elsewhere : target);
+        if (file == u"link") {
+            QVERIFY(QFile::rename(target, elsewhere) && QFile::link(elsewhere, target));
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        } else if (file == u"0640") {
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        }
+        QCOMPARE(::chmod(name.constData(), file == u"0444" ? 0444 : 0640), 0);
+        const Status before = statusOf(QString::fromUtf8(name));
+
+        const Outcome outcome = runWriter(writer, root.filePath(QStringLiteral("music")));
+        QVERIFY2(status.isEmpty() ? outcome.saved : outcome.message.contains(status),
+                 qPrintable(outcome.message));
+        QCOMPARE(statusOf(QString::fromUtf8(name)), before);
+        QCOMPARE(readFile(QString::fromUtf8(name)) == old, !status.isEmpty());
+        QCOMPARE(QFileInfo(target).isSymLink(), file == u"link");
+    }
+
+    // A folder that takes no new file: the window and the tool write in place or refuse alike,
+    // with the same words.
+    void windowAndToolAgree_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("read-only folder, writable file")
+            << "read-only"
+            << "in place: its folder takes no temporary file, so the save was not "
+               "atomic";
+        QTest::newRow("read-only folder, no file there yet")
+            << "read-only, empty"
+            << "the folder <folder> is read-only; the file there before";
+        QTest::newRow("file system mounted read-only")
+            << "mounted read-only"
+            << "it lies on a file system mounted read-only; the file";
+    }
+    void windowAndToolAgree() {
+        QFETCH(QString, folder);
+        QFETCH(QString, status);
+        const bool mounted = folder == u"mounted read-only";
+        if (!mounted && rerunUnprivileged())
+            return;
+        const QStringList pairs{"Save", "import-lrc --force", "Ctrl+E", "export-lrc"};
+        QString windowSaid;
+        for (qsizetype i = 0; i < pairs.size(); ++i) {
+            SmallDisk disk;
+            if (mounted && !disk.mounted)
+                QSKIP("this user cannot mount a small tmpfs");
+            QTemporaryDir scratch;
+            const QString music = library(mounted ? disk.dir.path() : scratch.path());
+            const QString target = targetOf(pairs[i], music);
+            if (folder.endsWith(u"empty"))
+                QVERIFY(QFile::remove(target));
+            if (mounted)
+                QVERIFY(disk.remountReadOnly());
+            else
+                QVERIFY(QFile::setPermissions(music, QFile::ReadOwner | QFile::ExeOwner));
+            if (!mounted && writableBy(music))
+                QSKIP("this user writes into read-only folders");
+
+            const Outcome outcome = runWriter(pairs[i], music);
+            QFile::setPermissions(music, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            const QString message = QString(outcome.message).replace(music, "<folder>");
+            QVERIFY2(message.contains(status), qPrintable(message));
+            QCOMPARE(outcome.saved, folder == u"read-only");
+            const QByteArray old = folder.endsWith(u"empty") ? QByteArray("(unreadable)")
+                                   : target.endsWith(u"lrc") ? oldLrc()
+                                                             : oldXml();
+            QCOMPARE(readFile(target) == old, !outcome.saved);
+            if (i % 2 == 0) // the window's words, from where the message starts
+                windowSaid = message.mid(message.indexOf(QRegularExpression("Saved|Cannot")));
+            else
+                QVERIFY2(message.contains(windowSaid), qPrintable(message + "\n" + windowSaid));
+        }
+    }
+};
+
+QTEST_MAIN(FileWritesTest)
+#include "tst_FileWrites.moc"
