@@ -4,7 +4,7 @@
 // With a song: opens it as the command line would, presses Play, exits after two seconds.
 
 #include "playback/MpvPlayer.h"
-#include "sources/TagModule.h"
+#include "sources/TagLibComponent.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
 
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();
-    platform.newTagComponent = TagComponentsFromModule(QStringLiteral(VELMORA_TAGS_MODULE_DIR));
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.programFolder = QString::fromLocal8Bit(argv[1]);
     const bool playing = argc > 2;
     if (playing)

@@ -72,11 +72,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmora Versetta developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds every linked library: Qt and TagLib.
+# dpkg-shlibdeps finds every linked library: Qt, TagLib and libmpg123.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its SQLite driver as a plugin, and the program loads libmpv, libmpg123 (the
-# waveform) and SQLite's own interface when first needed, none of which dpkg-shlibdeps can see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libmpv2, libmpg123-0, libsqlite3-0")
+# What it cannot see: Qt loads its SQLite driver (and SQLite with it) as a plugin, and the
+# player loads libmpv when it starts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libmpv2")
 # Lyrics come in every script; without these, CJK lines and most emoji show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

@@ -1,5 +1,5 @@
 #include "playback/MpvPlayer.h"
-#include "sources/TagModule.h"
+#include "sources/TagLibComponent.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
 
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();
-    platform.newTagComponent = TagComponentsFromModule(QApplication::applicationDirPath());
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
     platform.openDialog = [](const QString& filter, const QString& folder,
                              const QString& fileName) {
         // "*.*" would hide files without a dot here, where "*" is what matches every file.

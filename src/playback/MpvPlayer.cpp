@@ -139,6 +139,11 @@ void MpvPlayer::start(const QByteArray& audioOutput, double speed) {
         m_startFailure = QStringLiteral("The audio player could not be initialised (libmpv).");
         return;
     }
+    // The wake-up callback has the window's thread read both members, and mpv may call it
+    // from inside the call that installs it: they are written first, and m_mpv's release
+    // publishes m_api with it.
+    m_api = api;
+    m_mpv.store(mpv, std::memory_order_release);
     api->setWakeupCallback(
         mpv,
         [](void* self) {
@@ -147,8 +152,6 @@ void MpvPlayer::start(const QByteArray& audioOutput, double speed) {
                 player, [player] { player->drainEvents(); }, Qt::QueuedConnection);
         },
         this);
-    m_api = api;
-    m_mpv = mpv;
 }
 
 bool MpvPlayer::ready() {
@@ -271,8 +274,8 @@ void MpvPlayer::SetSpeed(double speed) {
 }
 
 void MpvPlayer::drainEvents() {
-    while (m_mpv) {
-        mpv_event* event = m_api->waitEvent(m_mpv, 0);
+    while (mpv_handle* mpv = m_mpv.load(std::memory_order_acquire)) {
+        mpv_event* event = m_api->waitEvent(mpv, 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
         if (event->event_id == MPV_EVENT_FILE_LOADED)

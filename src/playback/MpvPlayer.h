@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <thread>
 
@@ -53,8 +54,10 @@ private:
     void command(std::initializer_list<const char*> args);
     void seekTo(double seconds);
 
+    // Written by m_starting; read on the window's thread after ready() has joined it, or by
+    // drainEvents, which the wake-up callback can queue before that.
     const Api* m_api = nullptr;
-    mpv_handle* m_mpv = nullptr;
+    std::atomic<mpv_handle*> m_mpv = nullptr;
     // libmpv starts on this thread, so the window shows without waiting for it.
     std::thread m_starting;
     bool m_startPending = false;

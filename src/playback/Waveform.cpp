@@ -1,6 +1,5 @@
 #include "playback/Waveform.h"
 
-#include "core/LateLibrary.h"
 #include "storage/RegularFile.h"
 
 #include <QFile>
@@ -87,68 +86,31 @@ PeakEnvelope PeakAccumulator::finish() {
 
 namespace {
 
-// libmpg123, loaded by the first outline rather than by every start-up.
-struct Mpg123 {
-    decltype(&::mpg123_init) init = nullptr;
-    decltype(&::mpg123_new) create = nullptr;
-    decltype(&::mpg123_delete) destroy = nullptr;
-    decltype(&::mpg123_param) param = nullptr;
-    decltype(&::mpg123_format_none) formatNone = nullptr;
-    decltype(&::mpg123_rates) rates = nullptr;
-    decltype(&::mpg123_format) format = nullptr;
-    decltype(&::mpg123_open_fd) openFd = nullptr;
-    decltype(&::mpg123_close) close = nullptr;
-    decltype(&::mpg123_getformat) getFormat = nullptr;
-    decltype(&::mpg123_read) read = nullptr;
-
-    // Nothing when the library or one of its functions is missing; initialised once.
-    static const Mpg123* load() {
-        static const Mpg123 api = [] {
-            static LateLibrary library(QStringLiteral("mpg123"), 0);
-            Mpg123 loaded;
-            const bool all = library.get(loaded.init, "mpg123_init")
-                                 .get(loaded.create, "mpg123_new")
-                                 .get(loaded.destroy, "mpg123_delete")
-                                 .get(loaded.param, "mpg123_param")
-                                 .get(loaded.formatNone, "mpg123_format_none")
-                                 .get(loaded.rates, "mpg123_rates")
-                                 .get(loaded.format, "mpg123_format")
-                                 .get(loaded.openFd, "mpg123_open_fd")
-                                 .get(loaded.close, "mpg123_close")
-                                 .get(loaded.getFormat, "mpg123_getformat")
-                                 .get(loaded.read, "mpg123_read")
-                                 .complete() &&
-                             loaded.init() == MPG123_OK;
-            if (!all)
-                loaded.init = nullptr;
-            return loaded;
-        }();
-        return api.init ? &api : nullptr;
-    }
-};
-
 struct HandleDeleter {
-    const Mpg123* api = nullptr;
     void operator()(mpg123_handle* handle) const {
-        api->close(handle);
-        api->destroy(handle);
+        mpg123_close(handle);
+        mpg123_delete(handle);
     }
 };
 using Handle = std::unique_ptr<mpg123_handle, HandleDeleter>;
 
 // 16-bit samples at the stream's own rate and channels: what the peaks need, no resampling.
-Handle newDecoder(const Mpg123& api) {
-    Handle decoder(api.create(nullptr, nullptr), HandleDeleter{&api});
+Handle newDecoder() {
+    // Once per run, before the first decoder; a static's start is thread-safe.
+    static const bool initialised = mpg123_init() == MPG123_OK;
+    if (!initialised)
+        return nullptr;
+    Handle decoder(mpg123_new(nullptr, nullptr));
     if (!decoder)
         return decoder;
     // A tag is skipped unread: it may claim hundreds of megabytes. And nothing on stderr.
-    api.param(decoder.get(), MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0.0);
-    api.formatNone(decoder.get());
+    mpg123_param(decoder.get(), MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0.0);
+    mpg123_format_none(decoder.get());
     const long* rates = nullptr;
     std::size_t rateCount = 0;
-    api.rates(&rates, &rateCount);
+    mpg123_rates(&rates, &rateCount);
     for (std::size_t i = 0; i < rateCount; ++i)
-        api.format(decoder.get(), rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+        mpg123_format(decoder.get(), rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
     return decoder;
 }
 
@@ -159,16 +121,13 @@ PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& ca
     QFile file;
     if (!OpenRegularFile(file, path).isEmpty())
         return {};
-    const Mpg123* api = Mpg123::load();
-    if (!api)
-        return {}; // no outline: the slider stays plain
-    const Handle decoder = newDecoder(*api);
-    if (!decoder || api->openFd(decoder.get(), file.handle()) != MPG123_OK)
+    const Handle decoder = newDecoder();
+    if (!decoder || mpg123_open_fd(decoder.get(), file.handle()) != MPG123_OK)
         return {};
     long rate = 0;
     int channels = 0;
     int encoding = 0;
-    if (api->getFormat(decoder.get(), &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
+    if (mpg123_getformat(decoder.get(), &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
         channels <= 0)
         return {};
 
@@ -180,14 +139,14 @@ PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& ca
             return {};
         std::size_t bytes = 0;
         const int result =
-            api->read(decoder.get(), buffer.data(), buffer.size() * sizeof(std::int16_t), &bytes);
+            mpg123_read(decoder.get(), buffer.data(), buffer.size() * sizeof(std::int16_t), &bytes);
         decoded = decoded || bytes > 0;
         if (!peaks.add(buffer.data(), bytes / sizeof(std::int16_t)) || result == MPG123_DONE)
             break;
         if (result == MPG123_NEW_FORMAT) {
             long newRate = 0;
             int newChannels = 0;
-            api->getFormat(decoder.get(), &newRate, &newChannels, &encoding);
+            mpg123_getformat(decoder.get(), &newRate, &newChannels, &encoding);
             if (newRate != rate || newChannels != channels)
                 break; // the blocks would change their length: the outline ends here
         } else if (result != MPG123_OK) {

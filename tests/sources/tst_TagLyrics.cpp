@@ -1,12 +1,13 @@
 #include "core/Failure.h"
 #include "sources/Id3v2Layout.h"
 #include "sources/TagLibComponent.h"
-#include "sources/TagModule.h"
 #include "support/TestWindow.h"
 
 #include "SongFiles.h"
 
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,26 +74,35 @@ private slots:
         QTEST(w->GetLyrics(song), "lyrics");
     }
 
-    // The program reads and writes tags through the module it loads with the first song; one
-    // that is not there is named in the failure.
-    void theProgramsTagModule() {
+    // The program copied alone to a folder of its own reads lyrics a real tool wrote into the
+    // tag: under a real X server, Play, a mark, Stop and Save write them beside the song.
+    void theProgramAloneReadsTheTag() {
+        const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+        const QString xdotool = QStandardPaths::findExecutable("xdotool");
+        if (xvfb.isEmpty() || xdotool.isEmpty())
+            QSKIP("xvfb-run or xdotool is not installed");
         QTemporaryDir dir;
-        const QString song = dir.filePath("song.mp3");
-        writeFile(song, tag(3, {lyricsFrame(3, Utf16, kNonLatin)}) + toneBytes());
-        const auto fromModule = TagComponentsFromModule(QStringLiteral(VELMORA_TAGS_MODULE_DIR));
-        const std::unique_ptr<TagComponent> component = fromModule();
-        component->LoadTag(song, true);
-        QCOMPARE(component->GetFrameText("USLT"), kNonLatin);
-        QCOMPARE(fromModule()->SaveSyncedLyrics(song, {{1500, "one"}}), QString());
-        QCOMPARE(readLyrics(song), kNonLatin);
-
-        const auto missing = TagComponentsFromModule(dir.path());
-        QVERIFY_THROWS_EXCEPTION(VersettaError, missing());
-        try {
-            missing();
-        } catch (const VersettaError& error) {
-            QVERIFY2(error.message().contains("velmora-tags"), qPrintable(error.message()));
-        }
+        const QString program = dir.filePath("velmora-versetta");
+        QVERIFY(QFile::copy(VELMORA_PROGRAM, program));
+        const QString song = writeFile(dir.filePath("song.mp3"), toneBytes());
+        if (runMid3v2({"--USLT", kNonLatin, song}).isNull())
+            QSKIP("mid3v2 (python3-mutagen) is not installed");
+        const QString xml = dir.filePath("song.xml");
+        // Waits for the saved file (at most 30 s), then ends the program.
+        const QString script = QStringLiteral(R"("$1" "$2" & pid=$!
+"$4" search --sync --onlyvisible --name '^Velmora Versetta$' windowfocus --sync key ctrl+p space ctrl+period ctrl+s
+for i in $(seq 300); do [ -s "$3" ] && break; sleep 0.1; done
+kill $pid; wait $pid)");
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("HOME", dir.path());
+        env.insert("XDG_CONFIG_HOME", dir.path());
+        run.setProcessEnvironment(env);
+        run.start(xvfb, {"-a", "sh", "-c", script, "sh", program, song, xml, xdotool});
+        QVERIFY(run.waitForFinished(60000));
+        QVERIFY2(QString::fromUtf8(readFile(xml)).contains("世界の歌"),
+                 run.readAllStandardError().constData());
     }
 
     // A save either writes the lyrics keeping the audio, every other frame, the tag's version
