@@ -1,8 +1,9 @@
 #include "sources/Id3v2Layout.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
-#include <utility>
+#include <algorithm>
 
 namespace {
 
@@ -71,35 +72,215 @@ QString laterName(const QString& id22) {
     return {};
 }
 
-// A text frame's strings, each decoded on its own (a UTF-16 string carries its own BOM),
-// joined by NUL, trailing terminators dropped: the same text however it was encoded.
-QByteArray decodedText(const QByteArray& data) {
-    if (data.isEmpty())
-        return data;
-    const int encoding = static_cast<int>(byteAt(data, 0));
-    const bool wide = encoding == 1 || encoding == 2;
-    QList<QByteArray> parts;
-    QByteArray part;
-    for (qsizetype i = 1; i < data.size(); i += wide ? 2 : 1) {
-        const QByteArray unit = data.mid(i, wide ? 2 : 1);
-        if (unit.count('\0') == unit.size() && unit.size() == (wide ? 2 : 1)) {
-            parts << std::exchange(part, QByteArray());
-        } else {
-            part += unit;
+// The names the ID3v1 genre numbers stand for, as readers show them.
+const QStringList& genreTable() {
+    static const QStringList names =
+        QString::fromLatin1(
+            "Blues|Classic Rock|Country|Dance|Disco|Funk|Grunge|Hip-Hop|Jazz|Metal|New Age|"
+            "Oldies|Other|Pop|R&B|Rap|Reggae|Rock|Techno|Industrial|Alternative|Ska|Death Metal|"
+            "Pranks|Soundtrack|Euro-Techno|Ambient|Trip-Hop|Vocal|Jazz+Funk|Fusion|Trance|"
+            "Classical|Instrumental|Acid|House|Game|Sound Clip|Gospel|Noise|Alt. Rock|Bass|Soul|"
+            "Punk|Space|Meditative|Instrumental Pop|Instrumental Rock|Ethnic|Gothic|Darkwave|"
+            "Techno-Industrial|Electronic|Pop-Folk|Eurodance|Dream|Southern Rock|Comedy|Cult|"
+            "Gangsta Rap|Top 40|Christian Rap|Pop/Funk|Jungle|Native American|Cabaret|New Wave|"
+            "Psychedelic|Rave|Showtunes|Trailer|Lo-Fi|Tribal|Acid Punk|Acid Jazz|Polka|Retro|"
+            "Musical|Rock & Roll|Hard Rock|Folk|Folk-Rock|National Folk|Swing|Fast-Fusion|Bebop|"
+            "Latin|Revival|Celtic|Bluegrass|Avantgarde|Gothic Rock|Progressive Rock|"
+            "Psychedelic Rock|Symphonic Rock|Slow Rock|Big Band|Chorus|Easy Listening|Acoustic|"
+            "Humour|Speech|Chanson|Opera|Chamber Music|Sonata|Symphony|Booty Bass|Primus|"
+            "Porn Groove|Satire|Slow Jam|Club|Tango|Samba|Folklore|Ballad|Power Ballad|"
+            "Rhythmic Soul|Freestyle|Duet|Punk Rock|Drum Solo|A Cappella|Euro-House|Dance Hall|"
+            "Goa|Drum & Bass|Club-House|Hardcore|Terror|Indie|BritPop|Afro-Punk|Polsk Punk|Beat|"
+            "Christian Gangsta Rap|Heavy Metal|Black Metal|Crossover|Contemporary Christian|"
+            "Christian Rock|Merengue|Salsa|Thrash Metal|Anime|JPop|Synthpop|Abstract|Art Rock|"
+            "Baroque|Bhangra|Big Beat|Breakbeat|Chillout|Downtempo|Dub|EBM|Eclectic|Electro|"
+            "Electroclash|Emo|Experimental|Garage|Global|IDM|Illbient|Industro-Goth|Jam Band|"
+            "Krautrock|Leftfield|Lounge|Math Rock|New Romantic|Nu-Breakz|Post-Punk|Post-Rock|"
+            "Psytrance|Shoegaze|Space Rock|Trop Rock|World Music|Neoclassical|Audiobook|"
+            "Audio Theatre|Neue Deutsche Welle|Podcast|Indie Rock|G-Funk|Dubstep|Garage Rock|"
+            "Psybient")
+            .split(QLatin1Char('|'));
+    return names;
+}
+
+QString genreCalled(const QString& code) {
+    if (code == QLatin1String("CR"))
+        return QStringLiteral("Cover");
+    if (code == QLatin1String("RX"))
+        return QStringLiteral("Remix");
+    bool number = false;
+    const uint index = code.toUInt(&number);
+    return number && index < static_cast<uint>(genreTable().size()) ? genreTable().at(index)
+                                                                    : QStringLiteral("Unknown");
+}
+
+bool digitsOnly(const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The genres a reader shows for a genre frame's values: "3" and "(3)" are Dance, "(3)(31)" and
+// "(3)Trance" are Dance and Trance, "(3)Dance" is Dance once, "((text" is "(text".
+QStringList genreNames(const QStringList& values) {
+    static const QRegularExpression codes(QStringLiteral("^((?:\\((?:[0-9]+|RX|CR)\\))*)(.*)$"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    QStringList genres;
+    for (const QString& value : values) {
+        if (value.isEmpty())
+            continue;
+        if (digitsOnly(value) || value == QLatin1String("CR") || value == QLatin1String("RX")) {
+            genres << genreCalled(value);
+            continue;
         }
+        const QRegularExpressionMatch match = codes.match(value);
+        QStringList named;
+        const QString refs = match.captured(1);
+        if (!refs.isEmpty())
+            for (const QString& code : refs.mid(1, refs.size() - 2).split(QStringLiteral(")(")))
+                named << genreCalled(code);
+        QString name = match.captured(2);
+        if (name.startsWith(QLatin1String("((")))
+            name.remove(0, 1);
+        if (!name.isEmpty() && !named.contains(name))
+            named << name;
+        genres << named;
     }
-    parts << part;
-    while (!parts.isEmpty() && parts.last().isEmpty())
-        parts.removeLast();
-    QStringList texts;
-    for (const QByteArray& bytes : parts) {
-        QStringDecoder decoder(encoding == 0   ? QStringConverter::Latin1
-                               : encoding == 1 ? QStringConverter::Utf16
-                               : encoding == 2 ? QStringConverter::Utf16BE
-                                               : QStringConverter::Utf8);
-        texts << decoder.decode(bytes);
+    return genres;
+}
+
+// Reads a frame's fields one after another. A string ends at its terminator or at the end of
+// the frame; a UTF-16 string without a byte-order mark takes the order of the frame's first
+// one, as the tag library reads it.
+class FieldReader {
+public:
+    explicit FieldReader(const QByteArray& data) : m_data(data) {}
+
+    bool atEnd() const { return m_at >= m_data.size(); }
+    bool failed() const { return m_failed; }
+
+    int byte() {
+        if (atEnd()) {
+            m_failed = true;
+            return 0;
+        }
+        return static_cast<int>(byteAt(m_data, m_at++));
     }
-    return "T:" + texts.join(QChar(0)).toUtf8();
+
+    QString latin1(qsizetype count) {
+        m_failed = m_failed || m_at + count > m_data.size();
+        const QString text = QString::fromLatin1(m_data.mid(m_at, count));
+        m_at += count;
+        return text;
+    }
+
+    quint32 number() {
+        m_failed = m_failed || m_at + 4 > m_data.size();
+        const quint32 value = m_failed ? 0 : bigEndian(m_data, m_at, 4);
+        m_at += 4;
+        return value;
+    }
+
+    QByteArray rest() {
+        const QByteArray bytes = m_data.mid(m_at);
+        m_at = m_data.size();
+        return bytes;
+    }
+
+    QString text(int encoding) {
+        const int unit = encoding == 1 || encoding == 2 ? 2 : 1;
+        qsizetype end = m_at;
+        while (end + unit <= m_data.size() &&
+               !(m_data.at(end) == '\0' && (unit == 1 || m_data.at(end + 1) == '\0')))
+            end += unit;
+        QByteArray bytes = m_data.mid(m_at, end - m_at);
+        m_at = end + unit;
+        if (encoding == 0)
+            return QString::fromLatin1(bytes);
+        if (encoding == 3)
+            return QString::fromUtf8(bytes);
+        bool bigEndianText = encoding == 2;
+        if (encoding == 1) {
+            if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+                bigEndianText = bytes.startsWith("\xFE\xFF");
+                if (!m_order)
+                    m_order = bigEndianText ? 2 : 1;
+                bytes.remove(0, 2);
+            } else {
+                bigEndianText = m_order == 2;
+            }
+        }
+        QStringDecoder decoder(bigEndianText ? QStringConverter::Utf16BE
+                                             : QStringConverter::Utf16LE);
+        return decoder.decode(bytes);
+    }
+
+    // The strings up to the end of the frame, trailing empty ones (terminators) dropped.
+    QStringList texts(int encoding) {
+        QStringList strings;
+        while (!atEnd())
+            strings << text(encoding);
+        while (!strings.isEmpty() && strings.last().isEmpty())
+            strings.removeLast();
+        return strings;
+    }
+
+private:
+    const QByteArray& m_data;
+    qsizetype m_at = 0;
+    int m_order = 0; // of the first byte-order mark: 1 little-endian, 2 big-endian
+    bool m_failed = false;
+};
+
+// Reads data, the frame's bytes, into frame's fields where its layout is known.
+void readFields(Id3v2Frame& frame, const QByteArray& data) {
+    const QString& id = frame.laterId;
+    FieldReader reader(data);
+    QStringList& fields = frame.fields;
+    const int encoding = data.isEmpty() ? 0 : static_cast<int>(byteAt(data, 0));
+    // Every layout but a plain link's starts with the encoding of its strings.
+    const bool knownEncoding =
+        encoding <= 3 || (id.startsWith(u'W') && id != QLatin1String("WXXX"));
+    if (id == QLatin1String("TXXX") || id == QLatin1String("WXXX")) {
+        reader.byte();
+        fields << reader.text(encoding) << reader.texts(id.startsWith(u'T') ? encoding : 0);
+    } else if (id.startsWith(u'T')) {
+        reader.byte();
+        fields = reader.texts(encoding);
+        if (id == QLatin1String("TCON"))
+            fields = genreNames(fields);
+        frame.blank = fields.isEmpty();
+    } else if (id.startsWith(u'W')) {
+        fields = reader.texts(0);
+    } else if (id == QLatin1String("COMM") || id == QLatin1String("USLT") ||
+               id == QLatin1String("USER")) {
+        reader.byte();
+        fields << reader.latin1(3);
+        if (id != QLatin1String("USER"))
+            fields << reader.text(encoding);
+        fields << reader.texts(encoding).join(QChar(0));
+    } else if (id == QLatin1String("SYLT")) {
+        reader.byte();
+        fields << reader.latin1(3) << QString::number(reader.byte())
+               << QString::number(reader.byte()) << reader.text(encoding);
+        while (!reader.atEnd() && !reader.failed())
+            fields << reader.text(encoding) << QString::number(reader.number());
+    } else if (id == QLatin1String("APIC") || id == QLatin1String("GEOB")) {
+        reader.byte();
+        fields << reader.text(0);
+        fields << (id == QLatin1String("APIC") ? QString::number(reader.byte())
+                                               : reader.text(encoding));
+        fields << reader.text(encoding);
+        frame.content = reader.rest();
+    } else {
+        frame.content = data;
+        return;
+    }
+    if (reader.failed() || !knownEncoding || data.isEmpty()) {
+        // Not what its name promises: compared as it stands.
+        frame.fields.clear();
+        frame.blank = false;
+        frame.content = data;
+    }
 }
 
 } // namespace
@@ -160,9 +341,7 @@ QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
             if (format & 0x08)
                 data = uncompressed(length + data);
         }
-        if (frame.laterId.startsWith(QLatin1Char('T')))
-            data = decodedText(data);
-        frame.content = data;
+        readFields(frame, data);
         frames << frame;
         at += headerWidth + static_cast<qsizetype>(size);
     }

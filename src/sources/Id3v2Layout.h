@@ -19,13 +19,22 @@ Id3v2Extent Id3v2ExtentOf(const QByteArray& head);
 // padding or at the first frame that does not fit.
 QStringList Id3v2FrameIds(const QByteArray& tag);
 
-// One frame as a reader sees it: its identifier (a 2.2 one under its 2.3/2.4 name, "" where
-// there is none) and its contents with the frame's own encoding undone (grouping and length
-// bytes dropped, unsynchronisation and compression undone; text frames as their text).
+// One frame as a reader sees it, whatever bytes its writer chose: its identifier (a 2.2 one
+// under its 2.3/2.4 name, "" where there is none) and its contents with the frame's own
+// encoding undone (grouping and length bytes dropped, unsynchronisation and compression undone).
+// The frames whose layout is known here (text, links, comments, lyrics, timed lyrics, pictures,
+// objects) are read into their fields: strings decoded, terminators and byte-order marks
+// dropped, a genre as the name a reader shows ("(3)Dance" is Dance); other frames are their
+// bytes.
 struct Id3v2Frame {
     QString id;      // as written in the tag
     QString laterId; // the 2.3/2.4 name; "" for a 2.2 frame that has none
-    QByteArray content;
+    // The decoded fields, in frame order: SYLT reads {language, timestamp format, content type,
+    // description, then text and time of each line}; COMM and USLT {language, description,
+    // text}; TXXX {description, values...}. Empty for a frame whose layout is not known here.
+    QStringList fields;
+    QByteArray content; // the fields with any binary part (a picture's data), else the bytes
+    bool blank = false; // a text frame a reader sees nothing in
     bool operator==(const Id3v2Frame&) const = default;
 };
 

@@ -19,11 +19,22 @@ namespace {
 
 using SyncedFrame = TagLib::ID3v2::SynchronizedLyricsFrame;
 
-// The frame this program owns: SYLT with an empty descriptor. Others are left alone.
+// The language of the program's own timed lyrics: the lyrics frame's, else "XXX", the tag
+// format's code for a language that is not known.
+TagLib::ByteVector ownLanguage(const TagLib::ID3v2::Tag& tag) {
+    const TagLib::ID3v2::UnsynchronizedLyricsFrame* lyrics = ExpectedLyrics(tag);
+    const TagLib::ByteVector language = lyrics ? lyrics->language() : TagLib::ByteVector("XXX");
+    return language.size() == 3 ? language : TagLib::ByteVector("XXX");
+}
+
+// The frame this program owns: SYLT of lyrics in its language, with an empty descriptor.
+// Others (a chord track, lyrics in another language, a described frame) are another tool's.
 SyncedFrame* ownSyncedFrame(const TagLib::ID3v2::Tag& tag) {
+    const TagLib::ByteVector language = ownLanguage(tag);
     for (TagLib::ID3v2::Frame* frame : tag.frameList("SYLT"))
         if (auto* synced = dynamic_cast<SyncedFrame*>(frame);
-            synced && synced->description().isEmpty())
+            synced && synced->type() == SyncedFrame::Lyrics && synced->description().isEmpty() &&
+            synced->language() == language)
             return synced;
     return nullptr;
 }
@@ -48,8 +59,7 @@ bool latin1Only(const std::vector<SyncedLine>& lines) {
 void matchLyricsFrame(SyncedFrame& frame, const TagLib::ID3v2::Tag& tag,
                       TagLib::String::Type versionEncoding, const std::vector<SyncedLine>& lines) {
     const TagLib::ID3v2::UnsynchronizedLyricsFrame* lyrics = ExpectedLyrics(tag);
-    const TagLib::ByteVector language = lyrics ? lyrics->language() : TagLib::ByteVector("XXX");
-    frame.setLanguage(language.size() == 3 ? language : TagLib::ByteVector("XXX"));
+    frame.setLanguage(ownLanguage(tag));
     TagLib::String::Type encoding = lyrics ? lyrics->textEncoding() : versionEncoding;
     const bool v23 = versionEncoding == TagLib::String::UTF16;
     if ((v23 && (encoding == TagLib::String::UTF8 || encoding == TagLib::String::UTF16BE)) ||
@@ -104,9 +114,18 @@ QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lin
     change.frameIds = {QStringLiteral("SYLT")};
     if (lyrics)
         change.frameIds << QStringLiteral("USLT");
+    QString language; // of the frame the change owns, known once the change is made
+    // Every other SYLT frame must come through as a reader saw it.
+    change.owns = [&language](const Id3v2Frame& frame) {
+        return frame.laterId != QLatin1String("SYLT") ||
+               (frame.fields.size() >= 4 && frame.fields.at(0) == language &&
+                frame.fields.at(2) == QLatin1String("1") && frame.fields.at(3).isEmpty());
+    };
     change.apply = [&](TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding) {
         if (lyrics)
             SetLyricsText(tag, *lyrics, encoding);
+        const TagLib::ByteVector own = ownLanguage(tag);
+        language = QString::fromLatin1(own.data(), static_cast<qsizetype>(own.size()));
         SyncedFrame* frame = ownSyncedFrame(tag);
         if (!frame) {
             auto created = std::make_unique<SyncedFrame>();

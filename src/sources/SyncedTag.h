@@ -28,12 +28,14 @@ struct LrcHeader;
 // cannot be read (the lines are what matters; the header is only a courtesy).
 LrcHeader LrcHeaderOf(const QString& song);
 
-// The lines of the SYLT frame this program writes (empty descriptor); none when there is none.
+// The lines of the SYLT frame this program writes (lyrics, in the language of the lyrics
+// frame, empty descriptor); none when there is none.
 std::vector<SyncedLine> ReadSyncedLyrics(const QString& path);
 
-// Writes lines into the song's SYLT frame with the empty descriptor, replacing that frame and
-// keeping SYLT frames with other descriptors; with lyrics given, the USLT frame too. The
-// language and text encoding follow the USLT frame's. Through the safe tag save: throws
-// VersettaError when it cannot, and answers a note for the user ("" for nothing).
+// Writes lines into the program's own SYLT frame, replacing that frame and keeping every other
+// SYLT frame as it was (a chord track, lyrics in another language, a described frame); with
+// lyrics given, the USLT frame too. The language and text encoding follow the USLT frame's.
+// Through the safe tag save: throws VersettaError when it cannot, and answers a note for the
+// user ("" for nothing).
 QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
                          const std::optional<QString>& lyrics = std::nullopt);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <id3v2header.h>
 #include <mpegfile.h>
 #include <tfilestream.h>
 
@@ -18,35 +19,148 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
 namespace {
 
-// The whole file; "" in why, else why it could not be read.
-QByteArray readWhole(const QString& path, QString& why) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
-        return {};
+// What a save reads, writes or compares at a time: the song's audio never sits in memory, so
+// a song of gigabytes costs what one of megabytes does.
+constexpr qint64 kPiece = qint64{1} << 20;
+
+QString diskError(int error) {
+    // A short write or a file-size limit is what a full disk looks like from here.
+    return error == ENOSPC || error == EFBIG || error == EDQUOT ? QStringLiteral("the disk is full")
+                                                                : qt_error_string(error);
+}
+
+// Closes the file it holds.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { reset(); }
+    void reset(int fd = -1) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        why = file.errorString();
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+qint64 sizeOf(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 ? static_cast<qint64>(status.st_size) : -1;
+}
+
+// Reads up to size bytes at offset at; fewer only at the end of the file, -1 on an error.
+qint64 readAt(int fd, char* into, qint64 size, qint64 at) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, into + done, static_cast<size_t>(size - done), at + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+QByteArray readBytes(int fd, qint64 size, qint64 at) {
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    bytes.resize(static_cast<qsizetype>(std::max<qint64>(readAt(fd, bytes.data(), size, at), 0)));
     return bytes;
 }
 
-// The frames a save does not own that did not come through as they were, compared
-// by their decoded contents (a 2.2 frame with its later counterpart); none when all did.
+// Writes all of bytes at offset at; false with errno set when it cannot.
+bool writeAt(int fd, const char* bytes, qint64 size, qint64 at) {
+    for (qint64 done = 0; done < size;) {
+        const ssize_t n = ::pwrite(fd, bytes + done, static_cast<size_t>(size - done), at + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// A copy of a range between two files, piece by piece.
+struct Transfer {
+    qint64 copied = 0;
+    int error = 0;        // errno of the failure, 0 for none
+    bool writing = false; // the failure was in writing (else in reading)
+};
+
+Transfer copyRange(int from, qint64 fromAt, int to, qint64 toAt, qint64 size) {
+    QByteArray piece(static_cast<qsizetype>(std::min(kPiece, std::max<qint64>(size, 1))),
+                     Qt::Uninitialized);
+    Transfer transfer;
+    while (transfer.copied < size) {
+        const qint64 want = std::min<qint64>(piece.size(), size - transfer.copied);
+        const qint64 got = readAt(from, piece.data(), want, fromAt + transfer.copied);
+        if (got <= 0) {
+            transfer.error = got < 0 ? errno : 0;
+            break;
+        }
+        if (!writeAt(to, piece.constData(), got, toAt + transfer.copied)) {
+            transfer.error = errno;
+            transfer.writing = true;
+            break;
+        }
+        transfer.copied += got;
+    }
+    return transfer;
+}
+
+// Whether a at aAt and b at bAt hold the same size bytes.
+bool sameBytes(int a, qint64 aAt, int b, qint64 bAt, qint64 size) {
+    QByteArray left(static_cast<qsizetype>(std::min(kPiece, std::max<qint64>(size, 1))),
+                    Qt::Uninitialized);
+    QByteArray right(left.size(), Qt::Uninitialized);
+    for (qint64 done = 0; done < size;) {
+        const qint64 want = std::min<qint64>(left.size(), size - done);
+        if (readAt(a, left.data(), want, aAt + done) != want ||
+            readAt(b, right.data(), want, bAt + done) != want ||
+            std::memcmp(left.constData(), right.constData(), static_cast<size_t>(want)) != 0)
+            return false;
+        done += want;
+    }
+    return true;
+}
+
+bool owned(const Id3v2Frame& frame, const TagChange& change) {
+    return change.frameIds.contains(frame.laterId) && (!change.owns || change.owns(frame));
+}
+
+// The frames a save does not own that a reader would not find as they were, compared by what
+// a reader sees (a 2.2 frame with its later counterpart; a text frame with nothing in it as
+// no frame); none when all came through.
 QStringList framesChanged(const QByteArray& before, const QByteArray& after,
-                          const QStringList& owned) {
+                          const TagChange& change) {
+    const auto kept = [&change](const Id3v2Frame& frame) {
+        return !frame.blank && !owned(frame, change);
+    };
     QList<Id3v2Frame> written = Id3v2Frames(after);
+    written.removeIf([&kept](const Id3v2Frame& frame) { return !kept(frame); });
     QStringList changed;
     for (const Id3v2Frame& frame : Id3v2Frames(before)) {
-        if (owned.contains(frame.laterId))
+        if (!kept(frame))
             continue;
         const auto same = std::find_if(written.begin(), written.end(), [&](const auto& other) {
-            return other.laterId == frame.laterId && other.content == frame.content;
+            return other.laterId == frame.laterId && other.fields == frame.fields &&
+                   other.content == frame.content;
         });
         if (same == written.end() || frame.laterId.isEmpty())
             changed << frame.id;
@@ -54,8 +168,7 @@ QStringList framesChanged(const QByteArray& before, const QByteArray& after,
             written.erase(same);
     }
     for (const Id3v2Frame& frame : written)
-        if (!owned.contains(frame.laterId))
-            changed << frame.id;
+        changed << frame.id;
     changed.removeDuplicates();
     return changed;
 }
@@ -99,39 +212,11 @@ public:
         return {};
     }
 
+    int fd() const { return m_fd; }
+
     // The name TagLib opens the copy by.
     QString path() const {
         return m_named.isEmpty() ? QStringLiteral("/proc/self/fd/%1").arg(m_fd) : m_named;
-    }
-
-    QString write(const QByteArray& bytes) {
-        for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t n = ::pwrite(m_fd, bytes.constData() + done,
-                                       static_cast<size_t>(bytes.size() - done), done);
-            if (n < 0)
-                return diskError(errno);
-            done += n;
-        }
-        return {};
-    }
-
-    // Claims room for the copy to grow to size by writing it, then gives it back.
-    bool hasRoomFor(qint64 size) {
-        struct stat status {};
-        if (::fstat(m_fd, &status) != 0)
-            return false;
-        if (size <= status.st_size)
-            return true;
-        const QByteArray zeros(static_cast<qsizetype>(size - status.st_size), '\0');
-        bool room = true;
-        for (qsizetype done = 0; room && done < zeros.size();) {
-            const ssize_t n =
-                ::pwrite(m_fd, zeros.constData() + done, static_cast<size_t>(zeros.size() - done),
-                         status.st_size + done);
-            room = n > 0;
-            done += std::max<ssize_t>(n, 0);
-        }
-        return ::ftruncate(m_fd, status.st_size) == 0 && room;
     }
 
     // Makes the copy durable and renames it over target; answers "" or why not.
@@ -180,13 +265,6 @@ private:
         return m_folder + QStringLiteral("/.") + m_songName + QLatin1Char('.') + suffix;
     }
 
-    static QString diskError(int error) {
-        // A short write or a file-size limit is what a full disk looks like from here.
-        return error == ENOSPC || error == EFBIG || error == EDQUOT
-                   ? QStringLiteral("the disk is full")
-                   : qt_error_string(error);
-    }
-
     QString m_folder;
     QString m_songName;
     QString m_named; // "" while the copy has no name
@@ -215,8 +293,8 @@ public:
     QString run() {
         checkTarget();
         readOriginal();
+        renderTag();
         makeCopy();
-        writeTag();
         checkCopy();
         return putInPlace();
     }
@@ -245,40 +323,35 @@ private:
         m_target = info.canonicalFilePath();
     }
 
-    // The song as it is, which the copy is checked against.
+    // The song's tag as it is, which the copy's is checked against; the audio stays on disk.
     void readOriginal() {
-        QString why;
-        m_original = readWhole(m_target, why);
-        if (!why.isEmpty())
-            throw fail(why);
-        m_before = Id3v2ExtentOf(m_original);
-        if (m_before.length > m_original.size() ||
+        m_song.reset(
+            ::open(QFile::encodeName(m_target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (m_song.get() < 0)
+            throw fail(qt_error_string(errno));
+        const qint64 size = sizeOf(m_song.get());
+        m_before = Id3v2ExtentOf(readBytes(m_song.get(), 10, 0));
+        if (m_before.length > size ||
             (m_before.length > 0 && (m_before.majorVersion < 2 || m_before.majorVersion > 4)))
             throw fail(QStringLiteral("its ID3v2 tag is damaged or of an unknown version."));
+        m_tagBefore = readBytes(m_song.get(), m_before.length, 0);
+        if (m_tagBefore.size() != m_before.length)
+            throw fail(qt_error_string(errno));
+    }
+
+    // The new tag, made by TagLib from the song's own, in memory.
+    void renderTag() {
         TagLib::FileStream stream(QFile::encodeName(m_target).constData(), true);
-        TagLib::MPEG::File probe(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-        if (!stream.isOpen() || !probe.isValid() || probe.firstFrameOffset() < 0)
+        TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        if (!stream.isOpen() || !file.isValid() || file.firstFrameOffset() < 0)
             throw fail(QStringLiteral("it is not an MP3 file."));
-    }
-
-    // The song is changed only by putting a checked copy in its place, so a failure at any
-    // step before that leaves it exactly as it was.
-    void makeCopy() {
-        const QFileInfo song(m_target);
-        removeStaleCopies(song);
-        QString why = m_copy.open(song.absolutePath(), song.fileName());
-        // A folder that takes no new file, holding a song the user may write: the copy is
-        // made and checked elsewhere, then written over the song.
-        m_inPlace = !why.isEmpty() && !QFileInfo(song.absolutePath()).isWritable();
-        if (m_inPlace)
-            why = m_copy.open(QDir::tempPath(), song.fileName());
-        if (why.isEmpty())
-            why = m_copy.write(m_original);
-        if (!why.isEmpty())
-            throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
-    }
-
-    void writeTag() {
+        // TagLib also finds a tag behind leading bytes that are not one, and would write the
+        // new one there.
+        if (file.hasID3v2Tag() != (m_before.length > 0) ||
+            (file.hasID3v2Tag() &&
+             file.ID3v2Tag()->header()->completeTagSize() != static_cast<quint64>(m_before.length)))
+            throw fail(QStringLiteral("its ID3v2 tag does not start the file, so the song was "
+                                      "left as it was."));
         // Keep the tag's own version; TagLib cannot write 2.2, and a new tag is 2.3, the
         // version most players read. Unicode text survives in both: UTF-16 in 2.3, UTF-8 in
         // 2.4.
@@ -287,10 +360,7 @@ private:
                                                                      : TagLib::ID3v2::v4;
         const TagLib::String::Type encoding =
             version == TagLib::ID3v2::v3 ? TagLib::String::UTF16 : TagLib::String::UTF8;
-        TagLib::MPEG::File file(QFile::encodeName(m_copy.path()).constData(), false);
         TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
-        if (!file.isValid() || file.readOnly() || !tag)
-            throw fail(QStringLiteral("the temporary copy cannot be written."));
         // TagLib writes every frame back with its flags cleared, so an encrypted frame would
         // come out as garbage under its old name (an encrypted USLT as lyrics of noise).
         for (const TagLib::ID3v2::Frame* frame : tag->frameList())
@@ -313,34 +383,63 @@ private:
                     FrameHeader::of(*frame).setTagAlterPreservation(false);
             }
         }
-        // TagLib does not check its writes: on a full disk it would leave a cut-short copy
-        // that only fails the checks below, under a misleading reason. Room for the grown
-        // tag is claimed first.
-        const qint64 grown =
-            m_original.size() - m_before.length + static_cast<qint64>(tag->render(version).size());
-        if (!m_copy.hasRoomFor(grown))
-            throw fail(QStringLiteral("the disk is full, so the song was left as it was."));
-        if (!file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, version,
-                       TagLib::File::DoNotDuplicate))
-            throw fail(QStringLiteral("the tag could not be written."));
+        // As TagLib's own save: an empty tag is none, and the padding is sized to the song.
+        if (!tag->isEmpty()) {
+            const TagLib::ByteVector rendered = tag->render(version);
+            m_tagAfter = QByteArray(rendered.data(), static_cast<qsizetype>(rendered.size()));
+        }
+    }
+
+    // The song is changed only by putting a checked copy in its place, so a failure at any
+    // step before that leaves it exactly as it was. The copy is the new tag followed by the
+    // song's audio as it stands.
+    void makeCopy() {
+        const QFileInfo song(m_target);
+        removeStaleCopies(song);
+        QString why = m_copy.open(song.absolutePath(), song.fileName());
+        // A folder that takes no new file, holding a song the user may write: the copy is
+        // made and checked elsewhere, then written over the song.
+        m_inPlace = !why.isEmpty() && !QFileInfo(song.absolutePath()).isWritable();
+        if (m_inPlace)
+            why = m_copy.open(QDir::tempPath(), song.fileName());
+        if (!why.isEmpty())
+            throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
+        const qint64 songSize = sizeOf(m_song.get());
+        Transfer transfer;
+        if (!writeAt(m_copy.fd(), m_tagAfter.constData(), m_tagAfter.size(), 0))
+            transfer = {0, errno, true};
+        else
+            transfer = copyRange(m_song.get(), m_before.length, m_copy.fd(), m_tagAfter.size(),
+                                 songSize - m_before.length);
+        if (transfer.error == 0)
+            return;
+        if (!transfer.writing)
+            throw fail(qt_error_string(transfer.error));
+        // Where even a copy of the song does not fit, nothing else was tried.
+        const qint64 reached = sizeOf(m_copy.fd()); // written in order from the start
+        throw fail(diskError(transfer.error) == QLatin1String("the disk is full") &&
+                           reached >= songSize
+                       ? QStringLiteral("the disk is full, so the song was left as it was.")
+                       : QStringLiteral("cannot write a temporary copy in its folder: ") +
+                             diskError(transfer.error));
     }
 
     void checkCopy() {
         if (m_change.readBack) {
-            TagLib::MPEG::File written(QFile::encodeName(m_copy.path()).constData(), false);
+            TagLib::FileStream stream(QFile::encodeName(m_copy.path()).constData(), true);
+            TagLib::MPEG::File written(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
             if (const QString why = m_change.readBack(written.ID3v2Tag(false)); !why.isEmpty())
                 throw fail(QStringLiteral("%1, so the song was left as it was.").arg(why));
         }
-        QString why;
-        m_saved = readWhole(m_copy.path(), why);
-        if (!why.isEmpty())
-            throw fail(why);
-        const Id3v2Extent after = Id3v2ExtentOf(m_saved);
-        if (m_saved.mid(after.length) != m_original.mid(m_before.length))
+        const int copy = m_copy.fd();
+        const Id3v2Extent after = Id3v2ExtentOf(readBytes(copy, 10, 0));
+        const qint64 audio = sizeOf(m_song.get()) - m_before.length;
+        if (sizeOf(copy) - after.length != audio ||
+            !sameBytes(m_song.get(), m_before.length, copy, after.length, audio))
             throw fail(
                 QStringLiteral("the audio would have changed, so the song was left as it was."));
-        if (const QStringList changed = framesChanged(
-                m_original.left(m_before.length), m_saved.left(after.length), m_change.frameIds);
+        if (const QStringList changed =
+                framesChanged(m_tagBefore, readBytes(copy, after.length, 0), m_change);
             !changed.isEmpty())
             throw fail(QStringLiteral("its tag holds frames that could not be kept as they are "
                                       "(%1), so the song was left as it was.")
@@ -349,7 +448,7 @@ private:
 
     QString putInPlace() {
         if (m_inPlace) {
-            if (const QString why = OverwriteInPlace(m_target, m_original, m_saved); !why.isEmpty())
+            if (const QString why = overwriteSong(); !why.isEmpty())
                 throw fail(why);
             QString saved = m_change.what;
             saved[0] = saved[0].toUpper();
@@ -362,15 +461,62 @@ private:
         return {};
     }
 
+    // Writes the checked copy over the song itself, for a folder that takes no new file. The
+    // part past the old end goes first, so a full disk is met before any old byte is
+    // overwritten; on a failure the old tag and audio are put back from memory and the copy.
+    QString overwriteSong() {
+        const Descriptor song(
+            ::open(QFile::encodeName(m_target).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+        struct stat status {};
+        if (song.get() < 0 || ::fstat(song.get(), &status) != 0 || !S_ISREG(status.st_mode))
+            return song.get() < 0 ? qt_error_string(errno) : QStringLiteral("not a regular file");
+        const int copy = m_copy.fd();
+        const qint64 oldSize = status.st_size;
+        const qint64 newSize = sizeOf(copy);
+        const qint64 common = std::min(oldSize, newSize);
+        if (const Transfer grown = copyRange(copy, common, song.get(), common, newSize - common);
+            grown.error != 0) {
+            const QString why = diskError(grown.error);
+            return ::ftruncate(song.get(), oldSize) == 0
+                       ? why + QStringLiteral(", so the song was left as it was.")
+                       : why + QStringLiteral(", and the song could not be put back as it was.");
+        }
+        // A tag of the old length leaves the audio where it stands.
+        const qint64 tagLength = m_tagAfter.size();
+        const qint64 changed = tagLength == m_before.length ? tagLength : common;
+        const Transfer head = copyRange(copy, 0, song.get(), 0, changed);
+        QString failure;
+        if (head.error != 0)
+            failure = diskError(head.error);
+        else if (::ftruncate(song.get(), newSize) != 0 || ::fsync(song.get()) != 0)
+            failure = diskError(errno);
+        else if (!sameBytes(song.get(), 0, copy, 0, newSize))
+            failure = QStringLiteral("the song did not read back as written");
+        if (failure.isEmpty())
+            return {};
+        const qint64 audio = newSize - tagLength;
+        const bool restored =
+            writeAt(song.get(), m_tagBefore.constData(), m_tagBefore.size(), 0) &&
+            (changed == tagLength ||
+             copyRange(copy, tagLength, song.get(), m_before.length, audio).error == 0) &&
+            ::ftruncate(song.get(), oldSize) == 0 && ::fsync(song.get()) == 0 &&
+            readBytes(song.get(), m_before.length, 0) == m_tagBefore &&
+            sameBytes(song.get(), m_before.length, copy, tagLength, audio);
+        return failure + (restored ? QStringLiteral(", so the old contents were put back.")
+                                   : QStringLiteral(", and the old contents could not be put "
+                                                    "back."));
+    }
+
     QString m_path;
     QString m_shown;
     const TagChange& m_change;
     QString m_target;
-    QByteArray m_original;
+    Descriptor m_song; // the song, read-only
     Id3v2Extent m_before;
+    QByteArray m_tagBefore;
+    QByteArray m_tagAfter;
     WorkingCopy m_copy;
     bool m_inPlace = false;
-    QByteArray m_saved;
 };
 
 } // namespace

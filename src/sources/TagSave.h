@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sources/Id3v2Layout.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,9 @@
 struct TagChange {
     QString what;         // "the lyrics": "Cannot save the lyrics into Song.mp3: ..."
     QStringList frameIds; // the frames the change may alter; all others must come through
+    // Of those frames, the ones the change may alter, as the raw check reads them (the
+    // program's own timed lyrics among other SYLT frames); all of them when not set.
+    std::function<bool(const Id3v2Frame& frame)> owns;
     // Changes the copy's tag; encoding is the text encoding the tag's version reads best.
     std::function<void(TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding)> apply;
     // "" when the written tag (null for none) holds what apply meant, else why not. Optional.
@@ -33,5 +38,6 @@ QString LyricsText(const TagLib::ID3v2::Tag& tag);
 void SetLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding);
 
 // Saves change into the song at path; throws VersettaError with the reason when it cannot.
-// Answers what the user should know about a save that worked ("" for nothing).
+// Answers what the user should know about a save that worked ("" for nothing). The song is
+// read and copied in pieces of a fixed size: memory holds its tag, never its audio.
 QString SaveTagChange(const QString& path, const TagChange& change);

@@ -78,7 +78,9 @@ void frmSychLyrics::WriteSyncedLyricsToTag() {
         m_platform.newTagComponent ? m_platform.newTagComponent() : nullptr;
     if (!tag)
         throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
-    const QString note = tag->SaveSyncedLyrics(song, lines);
+    const QString note =
+        saveIntoTag(song, QStringLiteral("the timed lyrics"),
+                    [&tag, &song, &lines] { return tag->SaveSyncedLyrics(song, lines); });
     showStatus(note.isEmpty() ? QStringLiteral("Wrote %1 timed lines into the tag of %2 (SYLT).")
                                     .arg(lines.size())
                                     .arg(nameOf(song))

@@ -249,6 +249,11 @@ private:
     // Undo (back) or redo one sheet change, with the selection, Save and the status line.
     void stepThroughHistory(bool back);
     void setUnsynchText(const QString& text);
+    // Runs save, which saves what into the tag of song, off the window's thread: the window
+    // keeps painting and running its timers, the status line says what is happening, and no
+    // drop, close or input is taken until it is over. Answers save's note or throws its failure.
+    QString saveIntoTag(const QString& song, const QString& what,
+                        const std::function<QString()>& save);
 
     void installMarkingKeys();
     void installTextPanelKeys();
