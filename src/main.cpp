@@ -6,8 +6,11 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <csignal>
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write should fail and be reported, not end the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora Versetta"));
     // Lets the desktop match the window with the installed launcher and its icon.

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <deque>
 #include <mutex>
@@ -145,6 +146,8 @@ void printCheckTable(const QStringList& songs, const std::vector<JobResult>& res
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write should fail and be reported, not end the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QList<QByteArray> args;
     for (int i = 1; i < argc; ++i)
         args << QByteArray(argv[i]);
