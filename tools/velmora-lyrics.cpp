@@ -86,7 +86,8 @@ QString parse(const QList<QByteArray>& args, Options& options) {
     bool onlyPaths = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QByteArray& arg = args.at(i);
-        if (onlyPaths) {
+        const bool option = !onlyPaths && arg.startsWith("--");
+        if (!option) {
             options.paths << arg;
         } else if (arg == "--") {
             onlyPaths = true;
@@ -98,10 +99,8 @@ QString parse(const QList<QByteArray>& args, Options& options) {
             if (!ok || jobs < 1 || jobs > 256)
                 return QStringLiteral("--jobs takes a number from 1 to 256.");
             options.jobs = static_cast<unsigned>(jobs);
-        } else if (arg.startsWith("--")) {
-            return QStringLiteral("unknown option '%1'.").arg(ShownName(arg));
         } else {
-            options.paths << arg;
+            return QStringLiteral("unknown option '%1'.").arg(ShownName(arg));
         }
     }
     if (options.paths.isEmpty())

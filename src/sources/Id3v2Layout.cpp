@@ -168,7 +168,7 @@ public:
 
     QString latin1(qsizetype count) {
         m_failed = m_failed || m_at + count > m_data.size();
-        const QString text = QString::fromLatin1(m_data.mid(m_at, count));
+        QString text = QString::fromLatin1(m_data.mid(m_at, count));
         m_at += count;
         return text;
     }
@@ -181,7 +181,7 @@ public:
     }
 
     QByteArray rest() {
-        const QByteArray bytes = m_data.mid(m_at);
+        QByteArray bytes = m_data.mid(m_at);
         m_at = m_data.size();
         return bytes;
     }

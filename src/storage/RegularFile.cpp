@@ -110,10 +110,8 @@ QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByte
     QString failure;
     // Until the part past the old end is written and synced, no old byte has changed.
     const bool grown = writeAt(fd, whole.sliced(common), common) && ::fsync(fd) == 0;
-    if (!grown)
-        failure = DiskWriteError(errno);
-    else if (!writeAt(fd, whole.first(common), 0) || ::ftruncate(fd, now.size()) != 0 ||
-             ::fsync(fd) != 0)
+    if (!grown || !writeAt(fd, whole.first(common), 0) || ::ftruncate(fd, now.size()) != 0 ||
+        ::fsync(fd) != 0)
         failure = DiskWriteError(errno);
     else if (readAll(fd, now.size()) != now)
         failure = QStringLiteral("the file did not read back as written");
