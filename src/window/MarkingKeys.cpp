@@ -261,8 +261,8 @@ void frmSychLyrics::ReplaySelectedLine() {
     player().SeekPositionMs(static_cast<std::int32_t>(std::lround(startMs)));
     // The line becomes the mark cursor; the preview of the saved times would move it away, so
     // the tick leaves it alone until Stop.
-    const std::int16_t offset = m_sheet.lineOffset();
-    m_sheet.setMarkCursor(static_cast<std::int16_t>(p - offset), offset);
+    const std::int16_t offset = sheet().lineOffset();
+    sheet().setMarkCursor(static_cast<std::int16_t>(p - offset), offset);
     selectRow(p, true);
     m_replayHold = true;
     m_tickRow = 0;

@@ -24,15 +24,12 @@ class DatabaseTest : public QObject {
         const QString database = DatabasePathIn(w->platform().programFolder);
         if (!QFile::exists(database))
             CreateJukeboxDatabase(database);
-        w->ui.songFolderBox->setText(songs.path() + QLatin1Char('/'));
-        w->ui.songFileBox->setText(song);
-        w->state.songFile.clear();
+        w.showSong(songs.path() + QLatin1Char('/'), song);
     }
     void save(TestWindow& w, const QString& song, const QStringList& rows) {
         open(w, song);
         w.setSheet(rows);
         w->cmdSave_Click();
-        w->state.songFile.clear();
     }
     QString path(const QString& song) const { return songs.filePath(song); }
 
