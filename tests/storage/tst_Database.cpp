@@ -173,19 +173,6 @@ private slots:
                  table.replaceInStrings(QStringLiteral("*"), path(song)));
     }
 
-    void theTableFollowsTheFileNotTheSheet() {
-        TestWindow w;
-        save(w, QStringLiteral("first.mp3"), {QStringLiteral("saved|4")});
-        w.setSheet({QStringLiteral("edited|8")});
-        w->WriteLyricsToTempDB();
-        QCOMPARE(lyricsTable(w->state.databasePath),
-                 QStringList{"1|" + path("first.mp3") + "|4|saved"});
-
-        open(w, QStringLiteral("never saved.mp3")); // the next song has no file
-        w->WriteLyricsToTempDB();
-        QCOMPARE(lyricsTable(w->state.databasePath), QStringList());
-    }
-
     // Values carry over from the line before; a new LineNumber starts a line afresh.
     void handWrittenFilesCarryValuesOver() {
         TestWindow w;

@@ -30,8 +30,8 @@ Run lyricsTool(const QStringList& arguments, const QString& in = QString(), int 
                   command;
 #endif
     if (!in.isEmpty() && ::getuid() == 0)
-        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} +
-                  command;
+        command =
+            QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
     QProcess process;
     process.setWorkingDirectory(in);
     process.start(command.first(), command.mid(1) + arguments);
