@@ -66,7 +66,6 @@ public:
 
     // ---- playback -------------------------------------------------------------------------------
     Mp3Player& player() const; // throws when there is none
-    Mp3Player* playerOrNull() const { return m_player; }
     // Fills the preview table from the song's lyrics file, as Play does.
     void fillPreview();
     // The preview line at second, for the display tick.
