@@ -249,13 +249,6 @@ private slots:
         QCOMPARE(again.sheet(), s.w.sheet());
         QCOMPARE(again->UnsynchText(), saved);
     }
-
-    void saveWithoutASongSaysSo() {
-        TestWindow w;
-        w->ui.txtAddLyrics->setPlainText("words");
-        w->ui.cmdSaveUnsynch->click();
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Open a song before saving its lyrics."));
-    }
 };
 
 QTEST_MAIN(UnsynchPanelTest)
