@@ -1,9 +1,15 @@
 #include "storage/LyricsXml.h"
 
 #include "core/Failure.h"
+#include "core/PathRules.h"
 #include "sheet/TimeText.h"
+#include "storage/AtomicFile.h"
+#include "storage/RegularFile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -531,4 +537,49 @@ PreviewRows PreviewRowsFromLyrics(const std::vector<LyricsLineFields>& lines) {
             break;
     }
     return result;
+}
+
+LyricsFileRows ReadLyricsFileRows(const QString& path) {
+    constexpr std::size_t kSheetRows = 32767; // row numbers are 16-bit
+    QFile file;
+    if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
+        throw VersettaError(QStringLiteral("Cannot read the lyrics file %1: %2")
+                                .arg(QDir::toNativeSeparators(path), why));
+    SheetRowsRead content = ReadSheetRows(file);
+    LyricsFileRows read;
+    read.rows = std::move(content.rows);
+    // What was readable is kept; the note says what was not.
+    const QString name = QFileInfo(path).fileName();
+    if (content.stoppedEarly) {
+        read.damage = QStringLiteral("%1 is damaged at line %2, column %3 (%4)")
+                          .arg(name)
+                          .arg(content.problemLine)
+                          .arg(content.problemColumn)
+                          .arg(content.problem);
+        read.note = read.damage + (read.rows.empty()
+                                       ? QStringLiteral("; no lines could be read from it")
+                                       : QStringLiteral("; the sheet shows the lines before that "
+                                                        "point, and saving would drop the rest"));
+    } else if (!content.problem.isEmpty()) {
+        read.note = QStringLiteral("%1, line %2, column %3: %4")
+                        .arg(name)
+                        .arg(content.problemLine)
+                        .arg(content.problemColumn)
+                        .arg(content.problem);
+    } else if (read.rows.size() > kSheetRows) {
+        read.note = QStringLiteral("%1 holds %2 lines; the sheet shows the first %3 and saving now "
+                                   "would drop the rest")
+                        .arg(name)
+                        .arg(read.rows.size())
+                        .arg(kSheetRows);
+    }
+    return read;
+}
+
+QString SaveSheetAsLyricsFile(const QString& song, const std::vector<SheetRow>& rows) {
+    // A refused character stops the save before any file is touched.
+    LyricsDocumentWriter writer(song);
+    for (const SheetRow& row : rows)
+        writer.addLine(row.number, row.secs, row.lyric);
+    return SaveLyricsFile(SynchLyricsFileName(song), writer.finish());
 }

@@ -123,3 +123,22 @@ struct PreviewRowsRead : LyricsReading {
 };
 
 PreviewRowsRead ReadPreviewRows(QIODevice& device);
+
+// ---- the song's lyrics file, for the window and the tool alike ---------------------------
+
+struct LyricsFileRows {
+    std::vector<SheetRow> rows; // every line read; the sheet keeps the first 32767
+    // "Song.xml is damaged at line 3, column 5 (...)" when the reading stopped early, or "".
+    QString damage;
+    // What the user must know about the rows read, for the status line: the damage and what
+    // it leaves, a line that was passed over, lines beyond the sheet's reach; "" for none.
+    QString note;
+};
+
+// Reads the lyrics file at path; throws VersettaError when it cannot be opened.
+LyricsFileRows ReadLyricsFileRows(const QString& path);
+
+// Writes rows as the lyrics file beside song, by the one save of every lyrics file; answers
+// its note (how it was saved), or "". Throws before touching the file when a text cannot be
+// written.
+QString SaveSheetAsLyricsFile(const QString& song, const std::vector<SheetRow>& rows);

@@ -1,7 +1,8 @@
 #include "window/frmSychLyrics.h"
 
+#include "session/SongSession.h"
 #include "sheet/TimeText.h"
-#include "storage/Database.h"
+#include "storage/LyricsXml.h"
 #include "window/SongSlider.h"
 
 #include <QLabel>
@@ -9,17 +10,6 @@
 
 #include <algorithm>
 #include <optional>
-
-namespace {
-constexpr int kTickBusyTimeoutMs = 10;
-}
-
-std::optional<PreviewRow> frmSychLyrics::GetLyricAtTime(const QString& fileName,
-                                                        std::int16_t second) {
-    // Ten times a second on the window's thread: another program's lock must not stall it.
-    // The tick reports the lock and tries again on the next one.
-    return m_previewTable->find(state.databasePath, fileName, second, kTickBusyTimeoutMs);
-}
 
 void frmSychLyrics::Timer1_Timer() {
     if (!state.isPlaying)
@@ -50,22 +40,22 @@ void frmSychLyrics::showPlayingPosition() {
     ui.lblTime->setText(SecondsToTime(position) + QStringLiteral(" / ") + SecondsToTime(total));
 
     const auto second = static_cast<std::int16_t>(std::min(position, kMaxMarkSeconds));
-    const std::optional<PreviewRow> found = GetLyricAtTime(state.songFile, second);
+    const std::optional<PreviewRow> found = m_session->lyricAt(second);
     if (!found || m_replayHold)
         return;
     state.currentLyric = found->lyric;
-    m_sheet.setMarkCursor(found->lineNumber, m_sheet.lineOffset());
+    sheet().setMarkCursor(found->lineNumber, sheet().lineOffset());
     if (state.currentLyric.isEmpty())
         return;
 
     // Rows blanked since the file was saved are stepped over, and remembered in lineOffset.
     // A walk that runs past the last row means the saved file no longer matches the sheet:
     // then nothing changes.
-    if (!m_sheet.stepOverBlankRows())
+    if (!sheet().stepOverBlankRows())
         return;
     // The line is shown when it changes; in between (a pause) the user's selection stays, so
     // the sheet can be edited on another line.
-    const int row = m_sheet.currentLine() + m_sheet.lineOffset();
+    const int row = sheet().currentLine() + sheet().lineOffset();
     if (row == m_tickRow)
         return;
     m_tickRow = row;

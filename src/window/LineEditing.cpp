@@ -16,7 +16,7 @@ int frmSychLyrics::RequireSelectedRow(const QString& action) {
 }
 
 bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
-    if (m_sheet.hasRoom())
+    if (sheet().hasRoom())
         return true;
     showStatus(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
                                        "can hold. Remove a line first.")
@@ -27,7 +27,7 @@ bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
 void frmSychLyrics::cmdAddLine_Click() {
     if (!SheetHasRoomFor(QStringLiteral("Add Line To End")))
         return;
-    m_sheet.addLine();
+    sheet().addLine();
     showSheetSelection(true);
     ShowSaveButton();
 }
@@ -36,7 +36,7 @@ void frmSychLyrics::cmdInsert_Click() {
     const int p = RequireSelectedRow(QStringLiteral("Insert Line"));
     if (p == 0 || !SheetHasRoomFor(QStringLiteral("Insert Line")))
         return;
-    m_sheet.insertLine();
+    sheet().insertLine();
     showSheetSelection(false);
     ShowSaveButton();
 }
@@ -47,7 +47,7 @@ void frmSychLyrics::cmdRemove_Click() {
         return;
     // After the last row there is nothing to move up into its place: no selection is left
     // rather than one the list picked on its own.
-    m_sheet.removeLine();
+    sheet().removeLine();
     showSheetSelection(false);
     ShowSaveButton();
 }
@@ -61,7 +61,7 @@ void frmSychLyrics::EditSelectedLyric() {
                                                QStringLiteral("Edit Selected Lyric"), old);
     // Cancel answers "" too, so a lyric cannot be emptied here; blank lines are added instead.
     if (!answer.isEmpty())
-        m_sheet.editLyric(answer);
+        sheet().editLyric(answer);
     ShowSaveButton();
 }
 

@@ -52,12 +52,12 @@ void frmSychLyrics::cmdMark_Click() {
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
     ui.lblCurrentLyric->setText(cell(stamped, ColLyric));
-    m_sheet.mark(secs, timeText, ms);
+    sheet().mark(secs, timeText, ms);
     showSheetSelection(true);
     ShowSaveButton();
 }
 
 void frmSychLyrics::cmdReset_Click() {
-    m_sheet.clearMarks();
+    sheet().clearMarks();
     ShowSaveButton();
 }

@@ -1,17 +1,14 @@
 #include "window/frmSychLyrics.h"
 
+#include "session/MarkingSettings.h"
 #include "sheet/Amount.h"
 #include "sheet/ReactionDelay.h"
-#include "storage/RegularFile.h"
 #include "window/KeyOverlay.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTreeView>
 
 #include <algorithm>
@@ -24,7 +21,6 @@ constexpr std::int32_t kSeekStepMs = 3000;
 constexpr std::int32_t kReplayLeadInMs = 2000;
 constexpr int kSlowestTenths = 5;
 constexpr int kFastestTenths = 15;
-const QString kDelaySetting = QStringLiteral("marking/reactionDelayMs");
 
 // Every key of the window, for F1 and for the README's table. Keys a text box uses for typing
 // (Ctrl+Left, Delete, ...) stay the box's while it has the focus.
@@ -65,62 +61,14 @@ const KeyOverlay::Keys& keyList() {
 
 } // namespace
 
-// ---- settings -------------------------------------------------------------------------------
-
-namespace {
-
-// The user's settings file, or why settings are not kept in it: then they last as long as the
-// window does.
-struct Settings {
-    std::unique_ptr<QSettings> file; // null when settings are not kept
-    QString notKept;                 // "the settings file ... is a named pipe"
-};
-
-Settings openSettings(const QString& given) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    // The platform's usual place named as a file, so that it can be looked at before it is
-    // opened; only the user's own file is read.
-    const QString path =
-        !given.isEmpty() ? given
-                         : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                               QStringLiteral("/Velmora/Versetta.conf");
-#else
-    if (given.isEmpty()) // the registry or a property list
-        return {std::make_unique<QSettings>(QStringLiteral("Velmora"), QStringLiteral("Versetta")),
-                {}};
-    const QString path = given;
-#endif
-    const QString shown = QDir::toNativeSeparators(path);
-    // QSettings opens the file blocking: a named pipe would keep the window from ever showing.
-    if (const QString kind = NonRegularKind(path); !kind.isEmpty())
-        return {nullptr, QStringLiteral("the settings file %1 is %2").arg(shown, kind)};
-    auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    file->allKeys(); // every section is parsed now, so a fault anywhere is found before a write
-    switch (file->status()) {
-    case QSettings::NoError:
-        return {std::move(file), {}};
-    case QSettings::FormatError: // written over, the file's contents would be lost
-        return {nullptr,
-                QStringLiteral("the settings file %1 cannot be read: it is not in the settings "
-                               "format, so it is left as it is")
-                    .arg(shown)};
-    case QSettings::AccessError:
-        break;
-    }
-    return {nullptr, QStringLiteral("the settings file %1 cannot be read").arg(shown)};
-}
-
-} // namespace
-
 // ---- the keys -------------------------------------------------------------------------------
 
 void frmSychLyrics::installMarkingKeys() {
-    const Settings settings = openSettings(m_platform.settingsFile);
-    const int stored = settings.file ? settings.file->value(kDelaySetting, 0).toInt() : 0;
-    m_reactionDelayMs = std::clamp(stored, 0, kMaxReactionDelayMs);
-    m_settingsNotKept = settings.notKept;
-    if (!settings.notKept.isEmpty()) {
-        QString note = settings.notKept + QStringLiteral("; settings are not kept.");
+    const StoredDelay stored = ReadReactionDelay(m_platform.settingsFile);
+    m_reactionDelayMs = stored.ms;
+    m_settingsNotKept = stored.notKept;
+    if (!stored.notKept.isEmpty()) {
+        QString note = stored.notKept + QStringLiteral("; settings are not kept.");
         note[0] = note[0].toUpper();
         reportFailure(note);
     }
@@ -261,8 +209,8 @@ void frmSychLyrics::ReplaySelectedLine() {
     player().SeekPositionMs(static_cast<std::int32_t>(std::lround(startMs)));
     // The line becomes the mark cursor; the preview of the saved times would move it away, so
     // the tick leaves it alone until Stop.
-    const std::int16_t offset = m_sheet.lineOffset();
-    m_sheet.setMarkCursor(static_cast<std::int16_t>(p - offset), offset);
+    const std::int16_t offset = sheet().lineOffset();
+    sheet().setMarkCursor(static_cast<std::int16_t>(p - offset), offset);
     selectRow(p, true);
     m_replayHold = true;
     m_tickRow = 0;
@@ -290,22 +238,8 @@ void frmSychLyrics::StepSpeed(int tenths) {
 
 void frmSychLyrics::StepReactionDelay(std::int32_t deltaMs) {
     m_reactionDelayMs = std::clamp(m_reactionDelayMs + deltaMs, 0, kMaxReactionDelayMs);
-    // A file refused at start-up stays refused: QSettings keeps what it parsed, and opened again
-    // it would no longer see the fault and would write over the file.
-    const Settings settings = m_settingsNotKept.isEmpty() ? openSettings(m_platform.settingsFile)
-                                                          : Settings{nullptr, m_settingsNotKept};
-    QString notKept = settings.notKept;
-    if (settings.file) {
-        settings.file->setValue(kDelaySetting, m_reactionDelayMs);
-        settings.file->sync();
-        const QString shown = QDir::toNativeSeparators(settings.file->fileName());
-        if (settings.file->status() == QSettings::AccessError)
-            notKept = QStringLiteral("the settings file %1 is not writable").arg(shown);
-        else if (settings.file->status() == QSettings::FormatError)
-            notKept = QStringLiteral("the settings file %1 cannot be read: it is not in the "
-                                     "settings format")
-                          .arg(shown);
-    }
+    const QString notKept =
+        KeepReactionDelay(m_platform.settingsFile, m_reactionDelayMs, m_settingsNotKept);
     const QString aids = markingAidsText();
     QString text =
         aids.isEmpty() ? QStringLiteral("No reaction delay: marks are taken at the press.") : aids;

@@ -35,21 +35,21 @@ void frmSychLyrics::showLinesInTheirDirection() {
 // ---- sheet access ---------------------------------------------------------------------------
 
 int frmSychLyrics::rowCount() const {
-    return m_sheet.count();
+    return sheet().count();
 }
 
 QString frmSychLyrics::cell(int position, Column column) const {
-    return m_sheet.cell(position, column);
+    return sheet().cell(position, column);
 }
 
 int frmSychLyrics::selectedRow() const {
-    return m_sheet.selected();
+    return sheet().selected();
 }
 
 void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
     if (position < 1 || position > rowCount())
         return;
-    const QModelIndex row = m_sheet.index(position - 1, ColNumber);
+    const QModelIndex row = sheet().index(position - 1, ColNumber);
     // Making a row current scrolls to it; callers that must not scroll say so.
     const bool autoScroll = ui.lvLyrics->hasAutoScroll();
     ui.lvLyrics->setAutoScroll(false);
@@ -60,14 +60,14 @@ void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
 }
 
 void frmSychLyrics::showSheetSelection(bool scrollIntoView) {
-    if (const int position = m_sheet.selected(); position > 0)
+    if (const int position = sheet().selected(); position > 0)
         selectRow(position, scrollIntoView);
     else
         ui.lvLyrics->clearSelection();
 }
 
 void frmSychLyrics::fillSheet(const std::vector<SheetRow>& rows) {
-    m_sheet.load(rows, QStringLiteral("Load Lyrics"));
+    sheet().load(rows, QStringLiteral("Load Lyrics"));
 }
 
 // ---- presentation options ----------------------------------------------------------------
@@ -148,7 +148,7 @@ void frmSychLyrics::RedoSheetChange() {
 void frmSychLyrics::stepThroughHistory(bool back) {
     if (ui.picSynch->isHidden())
         return; // a sheet out of sight is not changed behind the user's back
-    const QString step = back ? m_sheet.undo() : m_sheet.redo();
+    const QString step = back ? sheet().undo() : sheet().redo();
     if (step.isEmpty()) {
         showStatus(back ? QStringLiteral("Nothing to undo.") : QStringLiteral("Nothing to redo."));
         return;

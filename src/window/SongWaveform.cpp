@@ -10,7 +10,7 @@ void frmSychLyrics::connectSongWaveform() {
     m_waveform = new WaveformLoader(this);
     connect(m_waveform, &WaveformLoader::envelopeChanged, this,
             [this] { ui.sldSong->setEnvelope(m_waveform->envelope()); });
-    ui.sldSong->followSheet(&m_sheet);
+    ui.sldSong->followSheet(&sheet());
     // The selected line's mark is drawn apart from the others.
     connect(ui.lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, ui.sldSong,
             [this] { ui.sldSong->update(); });

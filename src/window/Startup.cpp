@@ -1,36 +1,15 @@
 #include "window/frmSychLyrics.h"
 
-#include "core/PathRules.h"
+#include "session/SongSession.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-QString frmSychLyrics::QualifyPath(const QString& path) const {
-    return ::QualifyPath(path, nativeSeparator());
-}
-
-QString frmSychLyrics::LyricsFileOfFileBar() const {
-    const QString name = ui.songFileBox->text();
-    return name.size() < 4 ? QString()
-                           : SynchLyricsFileName(QualifyPath(ui.songFolderBox->text()) + name);
-}
-
-bool frmSychLyrics::CheckForSynchLyricsFile(const QString& songPath) const {
-    const QString name = SynchLyricsFileName(songPath);
-    return !name.isEmpty() && FileExists(name);
-}
-
 void frmSychLyrics::Form_Load() {
     const QString argument = m_platform.commandLine;
     if (!argument.isEmpty()) {
-        const SongLocation location = SplitSongPath(argument, nativeSeparator());
-        state.songFolder = location.folder;
-        state.songFile = location.file;
-        ui.songFolderBox->setText(state.songFolder);
-        ui.songFileBox->setText(state.songFile);
-        ui.txtFileName->setText(ui.songFolderBox->text() + ui.songFileBox->text());
         // Whatever the song's lyrics do, the player below must still be set up.
         guarded("Opening the song", [this, &argument] { RunLyricSourceChain(argument); });
     }
@@ -53,27 +32,18 @@ void frmSychLyrics::Form_Load() {
 
 void frmSychLyrics::cmdOpen_Click() {
     const QString initialName = QStringLiteral("*.mp3");
-    const QString chosen =
-        m_platform.openDialog
-            ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"), state.songFolder, initialName)
-            : initialName;
+    const QString chosen = m_platform.openDialog
+                               ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"),
+                                                       m_session->songFolder(), initialName)
+                               : initialName;
     OpenSongFromDialog(chosen);
 }
 
-// What the Open dialog's answer does; a dropped song arrives here too.
+// What the Open dialog's answer does; a dropped song arrives here too. A cancelled dialog
+// reloads the song that is shown.
 void frmSychLyrics::OpenSongFromDialog(const QString& chosen) {
-    if (chosen != QLatin1String("*.mp3") && !chosen.isEmpty()) {
-        const SongLocation location = SplitSongPath(chosen, nativeSeparator());
-        state.songFolder = location.folder;
-        state.songFile = location.file;
-        ui.songFolderBox->setText(state.songFolder);
-        ui.songFileBox->setText(state.songFile);
-        ui.txtFileName->setText(ui.songFolderBox->text() + ui.songFileBox->text());
-    }
-    // Play and Save leave the full path in state.songFile; the bare name the file bar keeps in
-    // ui.songFileBox is what joins with the folder, so a cancelled dialog reloads the song that is
-    // shown.
-    RunLyricSourceChain(QualifyPath(state.songFolder) + ui.songFileBox->text());
+    RunLyricSourceChain(
+        chosen != QLatin1String("*.mp3") && !chosen.isEmpty() ? chosen : m_session->songPath());
 }
 
 void frmSychLyrics::cmdClose_Click() {
@@ -86,38 +56,30 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     if (state.isPlaying || m_tapAlong)
         StopOrEndSong();
     ShowSongWaveform(songPath);
-    // Another song starts a history of its own, whatever the loaders do; loading the song
-    // that is shown again is a step that can be undone.
-    struct ForgetHistory {
-        LyricSheet& sheet;
-        bool forget;
-        ~ForgetHistory() {
-            if (forget)
-                sheet.clearHistory();
-        }
-    } history{m_sheet, songPath != m_historySong};
-    m_historySong = songPath;
-    // Both loaders clear the status line themselves and leave there only what the user must
-    // know about the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
-    if (CheckForSynchLyricsFile(songPath)) {
-        ShowSynchLyrics(songPath);
-    } else if (CheckForLyrics(songPath)) {
-        const QString lyrics = GetLyrics(songPath);
-        ShowUnsynchLyrics(lyrics);
-        ui.cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
-        ui.cmdAddLyrics->setVisible(true);
+    // The loading clears the status line and leaves there only what the user must know about
+    // the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
+    const SongSession::Opened opened = m_session->open(songPath);
+    if (opened.source == SongSession::Source::LyricsFile) {
+        showLoadedSheet();
+        showStatus(QString());
+        if (!opened.note.isEmpty())
+            reportFailure(opened.note);
+    } else if (opened.source == SongSession::Source::TagLyrics) {
+        showUnsynchSheet(opened.note);
     } else {
-        m_sheet.load({{QString(), QStringLiteral("No Lyrics Found"), QString(), QString()}},
-                     QStringLiteral("Open Song Without Lyrics"));
         showStatus(QStringLiteral(" No Lyrics Found For  -  ") + ui.txtFileName->text());
         ui.cmdAddLyrics->setVisible(true);
         ui.picSynch->setVisible(false);
         ui.picUnsynch->setVisible(false);
     }
-    if (CheckForLyrics(songPath)) {
-        setUnsynchText(GetLyrics(songPath));
+    if (m_session->hasTagLyrics()) {
+        setUnsynchText(m_session->tagLyrics());
         ui.cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
         ui.cmdAddLyrics->setVisible(true);
     }
-    offerLrcBesideSong(songPath);
+    // An LRC file beside a song without a lyrics file is offered.
+    if (const QString offer = m_session->lrcOffer(); !offer.isEmpty()) {
+        const QString shown = ui.lblStatus->text().trimmed();
+        showStatus(shown.isEmpty() ? offer : shown + QStringLiteral("  ·  ") + offer);
+    }
 }

@@ -1,11 +1,11 @@
 #include "window/frmSychLyrics.h"
 
+#include "session/SongSession.h"
 #include "sources/TextCleaning.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,26 +14,6 @@
 #include <exception>
 
 namespace {
-
-// The "USLT" text of the song, or "" when anything on the way fails: a missing file, no
-// tag, no frame, a component that cannot be made.
-QString readLyricsFrame(const Platform& platform, const QString& fileName) noexcept {
-    try {
-        if (!platform.newTagComponent)
-            return {};
-        const std::unique_ptr<TagComponent> tag = platform.newTagComponent();
-        if (!tag)
-            return {};
-        try {
-            tag->LoadTag(fileName, true);
-        } catch (...) {
-            // A failed load is skipped like any other step; the frame read below answers "".
-        }
-        return tag->GetFrameText(QStringLiteral("USLT"));
-    } catch (...) {
-        return {};
-    }
-}
 
 // Turns away, while a tag save runs, what would open another song or end the window under
 // it: drops anywhere and the window's close. Keys and clicks wait in their queue until the
@@ -58,9 +38,8 @@ private:
 
 } // namespace
 
-QString frmSychLyrics::saveIntoTag(const QString& song, const QString& what,
-                                   const std::function<QString()>& save) {
-    showStatus(QStringLiteral("Saving %1 into %2\u2026").arg(what, QFileInfo(song).fileName()));
+QString frmSychLyrics::saveIntoTag(const QString& what, const std::function<QString()>& save) {
+    showStatus(QStringLiteral("Saving %1 into %2\u2026").arg(what, m_session->songName()));
     QString note;
     std::exception_ptr failure;
     const std::unique_ptr<QThread> worker(QThread::create([&save, &note, &failure] {
@@ -83,30 +62,10 @@ QString frmSychLyrics::saveIntoTag(const QString& song, const QString& what,
     return note;
 }
 
-bool frmSychLyrics::CheckForLyrics(const QString& fileName) const {
-    // Not trimmed: a frame of blanks only still counts as lyrics.
-    return !readLyricsFrame(m_platform, fileName).isEmpty();
-}
-
-QString frmSychLyrics::GetLyrics(const QString& fileName) const {
-    return TrimBlanks(readLyricsFrame(m_platform, fileName));
-}
-
 void frmSychLyrics::cmdSaveUnsynch_Click() {
-    if (!m_platform.newTagComponent)
-        throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
-    const std::unique_ptr<TagComponent> tag = m_platform.newTagComponent();
-    state.songFile = QualifyPath(ui.songFolderBox->text()) + ui.songFileBox->text();
-    if (ui.songFileBox->text().isEmpty())
-        throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
     const QString lyrics = TrimBlanks(UnsynchText());
-    const QString song = state.songFile;
-    const QString note = saveIntoTag(song, QStringLiteral("the lyrics"), [&tag, &song, &lyrics] {
-        tag->LoadTag(song, true);
-        tag->SetFrameText(QStringLiteral("USLT"), lyrics);
-        tag->SaveTag(song);
-        return tag->SaveNote();
-    });
+    const QString note =
+        saveIntoTag(QStringLiteral("the lyrics"), m_session->tagLyricsSave(lyrics));
     ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
     ui.picSynch->setVisible(true);
     ui.picUnsynch->setVisible(false);

@@ -26,7 +26,7 @@ QString skippedText(const QString& action, const LyricSheet::ShiftReport& skippe
 } // namespace
 
 void frmSychLyrics::cmdAdjustAll_Click() {
-    const LyricSheet::ShiftReport skipped = m_sheet.shiftAll(ui.txtAdjustAll->text());
+    const LyricSheet::ShiftReport skipped = sheet().shiftAll(ui.txtAdjustAll->text());
     ShowSaveButton();
     if (skipped.skipped > 0)
         showStatus(skippedText(QStringLiteral("Adjust All Lines"), skipped));
@@ -42,7 +42,7 @@ void frmSychLyrics::AdjustSelectedLineBy(const QString& amountText) {
     if (p == 0)
         return;
     const bool unmarked = cell(p, ColSecs).trimmed().isEmpty();
-    const LyricSheet::ShiftReport skipped = m_sheet.shiftSelected(amountText);
+    const LyricSheet::ShiftReport skipped = sheet().shiftSelected(amountText);
     ShowSaveButton();
     if (unmarked)
         showStatus(QStringLiteral("%1: line %2 has no time to move.").arg(action).arg(p));

@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "session/SongSession.h"
 #include "sheet/TimeText.h"
 #include "window/SongSlider.h"
 
@@ -11,9 +12,7 @@
 #include <limits>
 
 Mp3Player& frmSychLyrics::player() const {
-    if (!ui.mp3Player)
-        throw VersettaError(QStringLiteral("No audio player is available."));
-    return *ui.mp3Player;
+    return m_session->player();
 }
 
 std::int32_t frmSychLyrics::songLengthSeconds() const {
@@ -21,11 +20,10 @@ std::int32_t frmSychLyrics::songLengthSeconds() const {
 }
 
 void frmSychLyrics::cmdPlay_Click() {
-    state.songFile = ui.txtFileName->text();
     if (ui.cmdPlay->text() == QLatin1String("Play")) {
         WriteLyricsToTempDB();
         if (!state.isPlaying) {
-            player().LoadSong(state.songFile);
+            player().LoadSong(m_session->songPath());
             state.selectedLine = 1;
             if (rowCount() >= 1)
                 selectRow(state.selectedLine, true);
@@ -63,7 +61,7 @@ void frmSychLyrics::StopOrEndSong() {
     ui.lblCurrentLyric->setText(QString());
     if (rowCount() >= 1)
         selectRow(1, true);
-    m_sheet.setMarkCursor(0, 0);
+    sheet().setMarkCursor(0, 0);
     state.selectedLine = 0;
     m_tickRow = 0;
     SetPlayingControls(false);

@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "session/SongSession.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
 #include "window/UpDown.h"
@@ -12,18 +13,11 @@
 #include <QTextDocument>
 #include <QTreeView>
 
-#include <algorithm>
-
 void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step) {
-    const QStringList lines = LyricLines(lyrics);
-    // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
-    const qsizetype kept = std::min<qsizetype>(lines.size(), kMaxRows);
-    std::vector<SheetRow> rows;
-    rows.reserve(static_cast<std::size_t>(kept));
-    for (qsizetype n = 1; n <= kept; ++n)
-        rows.push_back({QString::number(n), lines.at(n - 1), QString(), QString()});
-    m_sheet.load(std::move(rows), step);
+    showUnsynchSheet(m_session->loadText(lyrics, step));
+}
 
+void frmSychLyrics::showUnsynchSheet(const QString& note) {
     setSortByHeader(false);
     ui.cmdAddLyrics->setVisible(false);
     ui.picSynch->setVisible(true);
@@ -32,12 +26,7 @@ void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step
              ui.cmdAdjustSingle, ui.cmdAdjustAll, ui.txtAdjustSingle, ui.txtAdjustAll,
              ui.spnAdjustSingle, ui.spnAdjustAll, ui.cmdSave})
         control->setEnabled(false);
-    showStatus(QString());
-    if (lines.size() > kept)
-        showStatus(QStringLiteral("The lyrics have %1 lines; only the first %2 are on "
-                                  "the sheet.")
-                       .arg(lines.size())
-                       .arg(kMaxRows));
+    showStatus(note);
 }
 
 void frmSychLyrics::cmdAddLyrics_Click() {
@@ -74,8 +63,8 @@ void frmSychLyrics::cmdLyricsFromText_Click() {
     const QString initialName = QStringLiteral("*.*");
     if (!m_platform.openDialog)
         return;
-    const QString chosen =
-        m_platform.openDialog(QStringLiteral("All Files (*.*)"), state.songFolder, initialName);
+    const QString chosen = m_platform.openDialog(QStringLiteral("All Files (*.*)"),
+                                                 m_session->songFolder(), initialName);
     if (chosen == initialName || chosen.isEmpty())
         return;
     // A file that cannot be read leaves the panel as it was; the guard reports why.

@@ -1,6 +1,6 @@
 #include "window/frmSychLyrics.h"
 
-#include "storage/Database.h"
+#include "session/SongSession.h"
 #include "window/SongSlider.h"
 #include "window/TapAlong.h"
 #include "window/UpDown.h"
@@ -51,9 +51,11 @@ QFont arialBold(int points) {
 
 frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)),
-      m_previewTable(std::make_unique<PreviewTable>()) {
+      m_session(new SongSession(m_platform.player.get(), m_platform.newTagComponent,
+                                m_platform.programFolder, this)) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
+    state.databasePath = m_session->databasePath();
     ui.mp3Player = m_platform.player.get();
     if (ui.mp3Player)
         ui.mp3Player->setObjectName(QStringLiteral("Amp3dj1"));
@@ -68,6 +70,23 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
 }
 
 frmSychLyrics::~frmSychLyrics() = default;
+
+LyricSheet& frmSychLyrics::sheet() {
+    return m_session->sheet();
+}
+
+const LyricSheet& frmSychLyrics::sheet() const {
+    return m_session->sheet();
+}
+
+void frmSychLyrics::showSongPath(const QString& path) {
+    state.songFolder = m_session->songFolder();
+    state.songFile = path;
+    state.synchLyricsPath = m_session->besideSong(SongSession::Beside::LyricsFile);
+    ui.songFolderBox->setText(state.songFolder);
+    ui.songFileBox->setText(m_session->songName());
+    ui.txtFileName->setText(path);
+}
 
 void frmSychLyrics::buildControls() {
     ui.cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
@@ -85,7 +104,7 @@ void frmSychLyrics::buildControls() {
     ui.picSynch->setObjectName(QStringLiteral("picSynch"));
     ui.lvLyrics = new QTreeView;
     ui.lvLyrics->setObjectName(QStringLiteral("lvLyrics"));
-    ui.lvLyrics->setModel(&m_sheet);
+    ui.lvLyrics->setModel(&m_session->sheet());
     ui.lvLyrics->setToolTip(QStringLiteral("Ctrl+Z undoes the last change to the sheet; "
                                            "Ctrl+Shift+Z or Ctrl+Y redoes it."));
     ui.lvLyrics->setRootIsDecorated(false);
@@ -193,8 +212,10 @@ void frmSychLyrics::connectHandlers() {
     // Whatever selects a row (a click, the arrow keys, a handler) is the sheet's selection.
     connect(ui.lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = ui.lvLyrics->selectionModel()->selectedRows();
-        m_sheet.setSelected(rows.isEmpty() ? 0 : rows.first().row() + 1);
+        sheet().setSelected(rows.isEmpty() ? 0 : rows.first().row() + 1);
     });
+    connect(m_session, &SongSession::songOpened, this, &frmSychLyrics::showSongPath);
+    connect(m_session, &SongSession::statusNote, this, &frmSychLyrics::reportFailure);
     connect(ui.txtAddLyrics, &QPlainTextEdit::textChanged, this,
             [this] { guarded("Lyrics text", [this] { txtAddLyrics_Change(); }); });
     ui.txtAddLyrics->viewport()->installEventFilter(this);

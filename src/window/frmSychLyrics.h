@@ -20,15 +20,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QTreeView;
-class PreviewTable;
-struct PreviewRow;
+class SongSession;
 class SongSlider;
 class UpDown;
 class WaveformLoader;
 
-// The one window. It owns the controls, the song's state and every handler; the handlers
-// are defined in the folder of their subsystem (window/, playback/, sheet/, sources/,
-// storage/). Handlers are public so tests can drive them the way a click would.
+// The one window. It owns the controls and binds them to the song session (session/), which
+// owns the song, its sheet and every file it touches. Handlers are public so tests can drive
+// them the way a click would.
 class frmSychLyrics final : public QWidget {
     Q_OBJECT
 public:
@@ -39,12 +38,7 @@ public:
     void Form_Load();
     void cmdOpen_Click();
     void cmdClose_Click();
-    bool CheckForSynchLyricsFile(const QString& songPath) const;
     void RunLyricSourceChain(const QString& songPath);
-    QString QualifyPath(const QString& path) const;
-    // The lyrics file beside the song the hidden file boxes name; "" for a file name too short
-    // to drop its extension.
-    QString LyricsFileOfFileBar() const;
 
     // ---- playback: transport and the display tick ------------------------------------------
     void cmdPlay_Click();
@@ -54,7 +48,6 @@ public:
     void Timer1_Timer();
     // Decodes the song's waveform for sldSong in the background.
     void ShowSongWaveform(const QString& songPath);
-    std::optional<PreviewRow> GetLyricAtTime(const QString& fileName, std::int16_t second);
     void showPlayingPosition();
     void StopOrEndSong();
     Mp3Player& player() const;
@@ -100,8 +93,6 @@ public:
     QString markingAidsText() const; // the speed and delay when not the usual, for lblStatus
 
     // ---- sources: tag lyrics and the unsynchronized panel ----------------------------------
-    bool CheckForLyrics(const QString& fileName) const;
-    QString GetLyrics(const QString& fileName) const;
     void cmdSaveUnsynch_Click();
     // step names the load for undo.
     void ShowUnsynchLyrics(const QString& lyrics,
@@ -130,8 +121,6 @@ public:
     // Replaces the sheet with the lines of an LRC file, as one undoable step; a file that
     // cannot be read leaves the sheet as it was and says why in the status line.
     void ImportLrcFile(const QString& path);
-    // Tells the user of an LRC file beside a song that has no lyrics file.
-    void offerLrcBesideSong(const QString& songPath);
 
     // ---- the sheet ---------------------------------------------------------------------------
     using Column = LyricSheet::Column;
@@ -142,10 +131,11 @@ public:
     static constexpr int kMaxRows = LyricSheet::kMaxRows;
     static constexpr std::int32_t kMaxMarkSeconds = 32767; // markers are 16-bit seconds
     // The rows, the mark cursor (currentLine, lineOffset) and the undo history.
-    LyricSheet& sheet() { return m_sheet; }
-    const LyricSheet& sheet() const { return m_sheet; }
+    LyricSheet& sheet();
+    const LyricSheet& sheet() const;
 
     // ---- the song's state (zero or empty at creation) ---------------------------------------
+    // The path fields show the session's song (written when it changes, never read back).
     struct SongState {
         QString songFolder;
         QString songFile;
@@ -229,9 +219,8 @@ private:
     QString cell(int position, Column column) const;
     int selectedRow() const;
     void selectRow(int position, bool scrollIntoView);
-    void fillSheet(const std::vector<SheetRow>& rows);  // one undo step, as any load
-    bool exportKeyPressed(QKeyEvent* event);            // Ctrl+E, Ctrl+Shift+E, Ctrl+I
-    QString songOfFileBar(const QString& action) const; // throws when no song is open
+    void fillSheet(const std::vector<SheetRow>& rows); // one undo step, as any load
+    bool exportKeyPressed(QKeyEvent* event);           // Ctrl+E, Ctrl+Shift+E, Ctrl+I
     void readLrcIntoSheet(const QString& path);
 
     void buildControls();
@@ -252,8 +241,11 @@ private:
     // Runs save, which saves what into the tag of song, off the window's thread: the window
     // keeps painting and running its timers, the status line says what is happening, and no
     // drop, close or input is taken until it is over. Answers save's note or throws its failure.
-    QString saveIntoTag(const QString& song, const QString& what,
-                        const std::function<QString()>& save);
+    QString saveIntoTag(const QString& what, const std::function<QString()>& save);
+    // Shows the session's song in the file bar, its hidden boxes and state.
+    void showSongPath(const QString& path);
+    // The sheet's panel after lyrics text was loaded into it, with what did not fit.
+    void showUnsynchSheet(const QString& note);
 
     void installMarkingKeys();
     void installTextPanelKeys();
@@ -262,10 +254,8 @@ private:
     void finishTapAlong();
 
     Platform m_platform;
-    LyricSheet m_sheet;
-    QString m_historySong; // the song whose sheet the undo history belongs to
-    QString m_tickFailure; // the last failure a tick reported, so it is shown once
-    std::unique_ptr<PreviewTable> m_previewTable;
+    SongSession* m_session; // the song, its sheet and every file it touches
+    QString m_tickFailure;  // the last failure a tick reported, so it is shown once
     std::optional<QString> m_unsynchOriginal; // the text set by the program, until an edit
     bool m_settingUnsynch = false;
     WaveformLoader* m_waveform = nullptr;

@@ -276,7 +276,7 @@ private slots:
         t.w->ui.cmdPaste->click();
         t.w->ui.cmdSaveUnsynch->click();
         QCOMPARE(t.w->ui.lblStatus->text(), QString());
-        QCOMPARE(t.w->GetLyrics(t.song), text);
+        QCOMPARE(tagLyrics(t.song), text);
         QCOMPARE(t.w->sheet().cell(1, frmSychLyrics::ColLyric), text);
 
         t.w->ui.cmdPlay->click();
@@ -350,7 +350,7 @@ private slots:
         QFETCH(QString, tagSave);
         verifyStatus(t.w, tagSave);
         if (tagSave.isEmpty())
-            QCOMPARE(t.w->GetLyrics(t.song), t.w->ui.txtAddLyrics->toPlainText());
+            QCOMPARE(tagLyrics(t.song), t.w->ui.txtAddLyrics->toPlainText());
         else
             QCOMPARE(readFile(t.song), songBefore);
         for (int i = 1; i <= t.w->sheet().count(); ++i)
@@ -375,7 +375,7 @@ private slots:
         QCOMPARE(t.w->sheet().count(), frmSychLyrics::kMaxRows);
         QCOMPARE(t.w->sheet().cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
                  QStringLiteral("line 32767"));
-        QCOMPARE(t.w->GetLyrics(t.song), text);
+        QCOMPARE(tagLyrics(t.song), text);
         t.w->ui.lblStatus->clear();
         t.w->RunLyricSourceChain(t.song); // opening the song again says the same
         QVERIFY2(t.w->ui.lblStatus->text().startsWith(u"The lyrics have 40000 lines"),

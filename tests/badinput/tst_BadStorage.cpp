@@ -375,7 +375,7 @@ private slots:
         if (there == QLatin1String("read-only folder") ||
             there == QLatin1String("link to a file")) {
             if (intoTag)
-                QCOMPARE(l.w->GetLyrics(written), QStringLiteral("new words"));
+                QCOMPARE(tagLyrics(written), QStringLiteral("new words"));
             else
                 QVERIFY(readFile(written).contains("number 3</LyricLine>"));
             QVERIFY(intoTag ? l.w->ui.picUnsynch->isHidden() : !l.w->ui.cmdSave->isEnabled());

@@ -25,7 +25,7 @@ void saveLyrics(const QString& path, const QString& lyrics) {
 }
 
 QString readLyrics(const QString& path) {
-    return TestWindow()->GetLyrics(path);
+    return tagLyrics(path);
 }
 
 // The frame ids of the tag at the start of bytes, with one USLT.
@@ -69,9 +69,8 @@ private slots:
         const QString song = dir.filePath("song.mp3");
         if (tagBytes != "missing")
             writeFile(song, tagBytes + toneBytes());
-        TestWindow w;
-        QTEST(w->CheckForLyrics(song), "hasLyrics");
-        QTEST(w->GetLyrics(song), "lyrics");
+        QTEST(hasTagLyrics(song), "hasLyrics");
+        QTEST(tagLyrics(song), "lyrics");
     }
 
     // The program copied alone to a folder of its own reads lyrics a real tool wrote into the

@@ -24,15 +24,12 @@ class DatabaseTest : public QObject {
         const QString database = DatabasePathIn(w->platform().programFolder);
         if (!QFile::exists(database))
             CreateJukeboxDatabase(database);
-        w->ui.songFolderBox->setText(songs.path() + QLatin1Char('/'));
-        w->ui.songFileBox->setText(song);
-        w->state.songFile.clear();
+        w.showSong(songs.path() + QLatin1Char('/'), song);
     }
     void save(TestWindow& w, const QString& song, const QStringList& rows) {
         open(w, song);
         w.setSheet(rows);
         w->cmdSave_Click();
-        w->state.songFile.clear();
     }
     QString path(const QString& song) const { return songs.filePath(song); }
 
@@ -174,19 +171,6 @@ private slots:
         QCOMPARE(w->state.songFile, path(song));
         QCOMPARE(lyricsTable(w->state.databasePath),
                  table.replaceInStrings(QStringLiteral("*"), path(song)));
-    }
-
-    void theTableFollowsTheFileNotTheSheet() {
-        TestWindow w;
-        save(w, QStringLiteral("first.mp3"), {QStringLiteral("saved|4")});
-        w.setSheet({QStringLiteral("edited|8")});
-        w->WriteLyricsToTempDB();
-        QCOMPARE(lyricsTable(w->state.databasePath),
-                 QStringList{"1|" + path("first.mp3") + "|4|saved"});
-
-        open(w, QStringLiteral("never saved.mp3")); // the next song has no file
-        w->WriteLyricsToTempDB();
-        QCOMPARE(lyricsTable(w->state.databasePath), QStringList());
     }
 
     // Values carry over from the line before; a new LineNumber starts a line afresh.

@@ -1,9 +1,10 @@
-// Every writer of the lyrics files (the window's Save and Ctrl+E, the tool's import-lrc and
+// Every writer of the lyrics files (Save and Ctrl+E of the song session, the tool's import-lrc and
 // export-lrc) on a full disk, over a protected file, through a link and into a folder that
 // takes no new file: one outcome and one message, and the old file whole when it is refused.
 
 #include "../sources/SongFiles.h"
 #include "badinput/BadInput.h"
+#include "session/SongSession.h"
 #include "storage/LyricsXml.h"
 
 #include <QLabel>
@@ -66,21 +67,21 @@ struct Outcome {
 // wrapper when one is given.
 Outcome runWriter(const QString& writer, const QString& folder, int lines = kLines,
                   const QStringList& wrapper = {}) {
-    if (writer == u"Save" || writer == u"Ctrl+E") {
-        TestWindow w;
-        w.showSong(folder + QLatin1Char('/'), QStringLiteral("Song.mp3"));
-        QStringList rows;
+    if (writer == u"Save" || writer == u"Ctrl+E") { // the window's, by its session
+        SongSession session(nullptr, nullptr, folder);
+        session.choose(folder + QStringLiteral("/Song.mp3"));
+        std::vector<SheetRow> rows;
         for (int n = 1; n <= lines; ++n)
-            rows << QStringLiteral("a new line written now, number %1|%1").arg(n);
-        w.setSheet(rows);
-        w->ShowSaveButton();
-        if (writer == u"Save")
-            w->ui.cmdSave->click();
-        else
-            w->guarded("Writing the LRC file", [&] { w->WriteLrcFile(); });
-        const QString status = w->ui.lblStatus->text();
-        return {writer == u"Save" ? !w->ui.cmdSave->isEnabled() : status.startsWith(u"Wrote"),
-                status};
+            rows.push_back({QString::number(n),
+                            QStringLiteral("a new line written now, number %1").arg(n), QString(),
+                            QString::number(n)});
+        session.sheet().load(rows, QStringLiteral("Load Lyrics"));
+        try {
+            const QString said = writer == u"Save" ? session.saveLyricsFile() : session.writeLrc();
+            return {true, said};
+        } catch (const VersettaError& error) {
+            return {false, error.message()};
+        }
     }
     QStringList arguments = wrapper;
     arguments << QStringLiteral(VELMORA_LYRICS_TOOL) << writer.split(u' ')

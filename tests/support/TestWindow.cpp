@@ -1,5 +1,6 @@
 #include "support/TestWindow.h"
 
+#include "session/SongSession.h"
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
 #include "storage/DatabaseSchema.h"
@@ -88,7 +89,29 @@ void TestWindow::select(int position) const {
 }
 
 void TestWindow::showSong(const QString& folder, const QString& name) const {
-    window->ui.songFolderBox->setText(folder);
-    window->ui.songFileBox->setText(name);
-    window->ui.txtFileName->setText(folder + name);
+    window->findChild<SongSession*>()->choose(folder + name);
+}
+
+namespace {
+SongSession::Opened openInSession(SongSession& session, const QString& song) {
+    try {
+        return session.open(song);
+    } catch (const VersettaError&) {
+        return {}; // a lyrics file that cannot be read: the tag was read before it
+    }
+}
+} // namespace
+
+QString tagLyrics(const QString& song) {
+    SongSession session(
+        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString());
+    openInSession(session, song);
+    return session.tagLyrics();
+}
+
+bool hasTagLyrics(const QString& song) {
+    SongSession session(
+        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString());
+    openInSession(session, song);
+    return session.hasTagLyrics();
 }

@@ -43,6 +43,11 @@ struct TestWindow {
     std::unique_ptr<frmSychLyrics> window;
 };
 
+// The tag's lyrics as a song session reads them when it opens song: trimmed, "" for none;
+// hasTagLyrics also counts a frame of blanks.
+QString tagLyrics(const QString& song);
+bool hasTagLyrics(const QString& song);
+
 // The platform of a TestWindow: the real tag component, fakes for everything else.
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine);
 

@@ -89,7 +89,7 @@ private slots:
         failures.sort();
         QCOMPARE(failures.size(), 2);
         QVERIFY2(failures[1].contains("Bad.mp3: it is not an MP3 file."), qPrintable(failures[1]));
-        QVERIFY2(failures[0].contains("Cut.mp3: Cut.xml: damaged at line 1"),
+        QVERIFY2(failures[0].contains("Cut.mp3: Cut.xml is damaged at line 1"),
                  qPrintable(failures[0]));
         QCOMPARE(embed.out.last(), "embed-sylt: 3 songs, 1 done, 0 skipped, 2 failed in " +
                                        embed.out.last().section(' ', -2));

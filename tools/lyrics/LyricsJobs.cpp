@@ -35,19 +35,13 @@ JobResult done(const QString& what) {
     return {JobResult::Done, what, {}, {}};
 }
 
-// The rows of the song's lyrics file; throws when it is damaged.
+// The rows of the song's lyrics file, read as the window reads it; throws when it cannot be
+// read or is damaged: what the window would show of it is not the whole file.
 std::vector<SheetRow> readLyricsFile(const QString& xml) {
-    QFile file;
-    if (const QString why = OpenRegularFile(file, xml); !why.isEmpty())
-        throw VersettaError(QStringLiteral("%1: %2").arg(nameOf(xml), why));
-    const LyricsContent content = ReadLyricsDocument(file);
-    if (content.stoppedEarly)
-        throw VersettaError(QStringLiteral("%1: damaged at line %2, column %3 (%4)")
-                                .arg(nameOf(xml))
-                                .arg(content.problemLine)
-                                .arg(content.problemColumn)
-                                .arg(content.problem));
-    return SheetRowsFromLyrics(content.lines);
+    LyricsFileRows read = ReadLyricsFileRows(xml);
+    if (!read.damage.isEmpty())
+        throw VersettaError(read.damage);
+    return std::move(read.rows);
 }
 
 // The lines of an LRC file; throws when it cannot be read or holds more than a lyrics file.
@@ -100,10 +94,7 @@ JobResult importLrc(const QString& song, bool force) {
     const std::vector<SheetRow> rows = SheetRowsFromLrc(readLrcFile(lrc).lines);
     if (rows.empty())
         throw VersettaError(QStringLiteral("%1 holds no lyrics lines").arg(nameOf(lrc)));
-    LyricsDocumentWriter writer(song);
-    for (const SheetRow& row : rows)
-        writer.addLine(row.number, row.secs, row.lyric);
-    const QString note = SaveLyricsFile(xml, writer.finish());
+    const QString note = SaveSheetAsLyricsFile(song, rows);
     return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()) +
                 (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
 }

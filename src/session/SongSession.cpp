@@ -1,0 +1,308 @@
+#include "session/SongSession.h"
+
+#include "core/PathRules.h"
+#include "playback/Mp3Player.h"
+#include "sources/SyncedLines.h"
+#include "sources/TextCleaning.h"
+#include "sources/TextFile.h"
+#include "storage/AtomicFile.h"
+#include "storage/Database.h"
+#include "storage/Lrc.h"
+#include "storage/LyricsXml.h"
+#include "storage/RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kTickBusyTimeoutMs = 10;
+
+QString nameOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+SongSession::SongSession(Mp3Player* player, TagFactory newTagComponent, QString programFolder,
+                         QObject* parent)
+    : QObject(parent), m_player(player), m_newTag(std::move(newTagComponent)),
+      m_programFolder(std::move(programFolder)), m_previewTable(std::make_unique<PreviewTable>()) {
+    setObjectName(QStringLiteral("session"));
+}
+
+SongSession::~SongSession() = default;
+
+QString SongSession::songFolder() const {
+    return SplitSongPath(m_path, nativeSeparator()).folder;
+}
+
+QString SongSession::songName() const {
+    return SplitSongPath(m_path, nativeSeparator()).file;
+}
+
+QString SongSession::besideSong(Beside kind) const {
+    // A name too short to drop its extension names nothing beside the song.
+    if (songName().size() < 4)
+        return {};
+    return kind == Beside::LyricsFile ? SynchLyricsFileName(m_path) : LrcFileName(m_path);
+}
+
+std::unique_ptr<TagComponent> SongSession::newTag() const {
+    return m_newTag ? m_newTag() : nullptr;
+}
+
+void SongSession::choose(const QString& path) {
+    m_path = path;
+    emit songOpened(m_path);
+}
+
+SongSession::Opened SongSession::open(const QString& path) {
+    choose(path);
+    // The "USLT" text, or "" when anything on the way fails: a missing file, no tag, no frame,
+    // a component that cannot be made. Read here once; later uses take what was kept.
+    m_tagLyrics.clear();
+    try {
+        if (const std::unique_ptr<TagComponent> tag = newTag()) {
+            try {
+                tag->LoadTag(path, true);
+            } catch (...) {
+                // A failed load is skipped like any other step; the frame read answers "".
+            }
+            m_tagLyrics = tag->GetFrameText(QStringLiteral("USLT"));
+        }
+    } catch (...) {
+        m_tagLyrics.clear();
+    }
+    const QString xml = SynchLyricsFileName(path);
+    const bool hasLyricsFile = !xml.isEmpty() && FileExists(xml);
+    const QString lrc = LrcFileName(path);
+    m_lrcBeside = !hasLyricsFile && !lrc.isEmpty() && NonRegularKind(lrc).isEmpty() &&
+                  QFileInfo(lrc).isFile();
+
+    // Another song starts a history of its own, whatever the loading does; loading the song
+    // that is shown again is a step that can be undone.
+    struct ForgetHistory {
+        LyricSheet& sheet;
+        bool forget;
+        ~ForgetHistory() {
+            if (forget)
+                sheet.clearHistory();
+        }
+    } history{m_sheet, path != m_historySong};
+    m_historySong = path;
+
+    Opened opened;
+    if (hasLyricsFile) {
+        opened.source = Source::LyricsFile;
+        opened.note = loadLyricsFile(path);
+    } else if (!m_tagLyrics.isEmpty()) { // not trimmed: a frame of blanks still counts
+        opened.source = Source::TagLyrics;
+        opened.note = loadText(tagLyrics(), QStringLiteral("Load Tag Lyrics"));
+    } else {
+        m_sheet.load({{QString(), QStringLiteral("No Lyrics Found"), QString(), QString()}},
+                     QStringLiteral("Open Song Without Lyrics"));
+    }
+    return opened;
+}
+
+QString SongSession::tagLyrics() const {
+    return TrimBlanks(m_tagLyrics);
+}
+
+QString SongSession::lrcOffer() const {
+    if (!m_lrcBeside)
+        return {};
+    return QStringLiteral("%1 lies beside the song: Ctrl+I reads it into the sheet.")
+        .arg(nameOf(LrcFileName(m_path)));
+}
+
+QString SongSession::loadLyricsFile(const QString& song) {
+    const QString path = SynchLyricsFileName(song);
+    const QString step = QStringLiteral("Load Lyrics File");
+    LyricsFileRows content;
+    try {
+        content = ReadLyricsFileRows(path);
+    } catch (const VersettaError&) {
+        m_sheet.load({}, step); // the old song's lines are not left to be saved as this one's
+        throw;
+    }
+    m_sheet.load(std::move(content.rows), step); // keeps the first kMaxRows
+    return content.note;
+}
+
+QString SongSession::loadText(const QString& lyrics, const QString& step) {
+    const QStringList lines = LyricLines(lyrics);
+    // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
+    const qsizetype kept = std::min<qsizetype>(lines.size(), LyricSheet::kMaxRows);
+    std::vector<SheetRow> rows;
+    rows.reserve(static_cast<std::size_t>(kept));
+    for (qsizetype n = 1; n <= kept; ++n)
+        rows.push_back({QString::number(n), lines.at(n - 1), QString(), QString()});
+    m_sheet.load(std::move(rows), step);
+    if (lines.size() <= kept)
+        return {};
+    return QStringLiteral("The lyrics have %1 lines; only the first %2 are on the sheet.")
+        .arg(lines.size())
+        .arg(LyricSheet::kMaxRows);
+}
+
+Mp3Player& SongSession::player() const {
+    if (!m_player)
+        throw VersettaError(QStringLiteral("No audio player is available."));
+    return *m_player;
+}
+
+QString SongSession::databasePath() const {
+    return DatabasePathIn(m_programFolder);
+}
+
+void SongSession::fillPreview() {
+    // A name too short to drop its extension names no lyrics file: the song plays without a
+    // preview, as one never saved does.
+    const QString xml = besideSong(Beside::LyricsFile);
+    // The table is emptied and filled from the file in one transaction, on the connection the
+    // tick reads through.
+    PreviewRows preview;
+    m_previewTable->refill(databasePath(), m_path, [this, &xml, &preview] {
+        if (xml.isEmpty())
+            return std::vector<PreviewRow>();
+        // No file, or one that does not load, leaves the table empty: the song plays
+        // unpreviewed. Only a file that is there but is no regular file is worth a word: a
+        // named pipe would otherwise have stopped the window here.
+        QFile file;
+        if (const QString why = OpenRegularFile(file, xml); !why.isEmpty()) {
+            if (!NonRegularKind(xml).isEmpty())
+                emit statusNote(QStringLiteral("Cannot read %1: %2; the song plays without a "
+                                               "preview")
+                                    .arg(shown(xml), why));
+            return std::vector<PreviewRow>();
+        }
+        PreviewRowsRead read = ReadPreviewRows(file);
+        if (read.stoppedEarly)
+            return std::vector<PreviewRow>();
+        preview = std::move(read.preview);
+        return std::move(preview.rows);
+    });
+    if (preview.badLineNumber)
+        throw VersettaError(QStringLiteral("%1, line element %2: the LineNumber \"%3\" is not a "
+                                           "whole number from -32768 to 32767; the preview holds "
+                                           "the lines before it")
+                                .arg(nameOf(xml))
+                                .arg(preview.badLine)
+                                .arg(*preview.badLineNumber));
+}
+
+std::optional<PreviewRow> SongSession::lyricAt(std::int16_t second) {
+    // Ten times a second on the window's thread: another program's lock must not stall it.
+    // The tick reports the lock and tries again on the next one.
+    return m_previewTable->find(databasePath(), m_path, second, kTickBusyTimeoutMs);
+}
+
+QString SongSession::requireSong(const QString& action) const {
+    if (songName().size() < 4)
+        throw VersettaError(QStringLiteral("Open a song before %1.").arg(action));
+    return m_path;
+}
+
+QString SongSession::saveLyricsFile() {
+    const QString name = songName();
+    if (name.size() < 4)
+        throw VersettaError(
+            name.isEmpty()
+                ? QStringLiteral("Open a song before saving its lyrics")
+                : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
+                                 "lyrics file beside it")
+                      .arg(name));
+    return SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+}
+
+std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
+    std::shared_ptr<TagComponent> tag = newTag();
+    if (!tag)
+        throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
+    if (songName().isEmpty())
+        throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
+    return [tag, song = m_path, lyrics] {
+        tag->LoadTag(song, true);
+        tag->SetFrameText(QStringLiteral("USLT"), lyrics);
+        tag->SaveTag(song);
+        return tag->SaveNote();
+    };
+}
+
+std::function<QString()> SongSession::syncedLyricsSave() {
+    const QString song = requireSong(QStringLiteral("writing timed lyrics into its tag"));
+    std::vector<SyncedLine> lines = SyncedLinesFromRows(m_sheet.rows());
+    if (lines.empty())
+        throw VersettaError(QStringLiteral("No line is marked yet, so the tag of %1 was not "
+                                           "changed.")
+                                .arg(nameOf(song)));
+    std::shared_ptr<TagComponent> tag = newTag();
+    if (!tag)
+        throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
+    return [tag, song, lines = std::move(lines)] {
+        const QString note = tag->SaveSyncedLyrics(song, lines);
+        return note.isEmpty() ? QStringLiteral("Wrote %1 timed lines into the tag of %2 (SYLT).")
+                                    .arg(lines.size())
+                                    .arg(nameOf(song))
+                              : note;
+    };
+}
+
+QString SongSession::writeLrc() {
+    const QString song = requireSong(QStringLiteral("writing an LRC file"));
+    const QString path = LrcFileName(song);
+    int marked = 0;
+    LrcHeader header;
+    if (const std::unique_ptr<TagComponent> tag = newTag())
+        header = tag->LrcHeaderOf(song);
+    const QByteArray bytes = WriteLrc(header, m_sheet.rows(), &marked);
+    if (marked == 0)
+        throw VersettaError(
+            QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
+    const QString note = SaveLyricsFile(path, bytes);
+    return QStringLiteral("Wrote %1: %2 timed lines of %3.")
+               .arg(shown(path))
+               .arg(marked)
+               .arg(m_sheet.count()) +
+           (note.isEmpty() ? QString() : QStringLiteral(" ") + note);
+}
+
+QString SongSession::lrcToRead() const {
+    const QString song = requireSong(QStringLiteral("reading its LRC file"));
+    const QString lrc = LrcFileName(song);
+    const QString xml = SynchLyricsFileName(song);
+    if (FileExists(xml))
+        throw VersettaError(QStringLiteral("%1 has a lyrics file already (%2); drop %3 on the "
+                                           "window to replace the sheet with it.")
+                                .arg(nameOf(song), nameOf(xml), nameOf(lrc)));
+    // A pipe, a folder or a dangling link there is named by the reading.
+    if (!QFileInfo::exists(lrc) && NonRegularKind(lrc).isEmpty())
+        throw VersettaError(QStringLiteral("There is no %1 beside the song.").arg(nameOf(lrc)));
+    return lrc;
+}
+
+QString SongSession::readLrc(const QString& path) {
+    const LrcContent content = ReadLrc(ReadLyricsFile(path));
+    if (content.tooLong)
+        throw VersettaError(QStringLiteral("%1 holds more lines than the sheet's %2; the sheet "
+                                           "was left as it was.")
+                                .arg(shown(path))
+                                .arg(LyricSheet::kMaxRows));
+    if (content.lines.empty())
+        throw VersettaError(
+            QStringLiteral("%1 holds no lyrics lines; the sheet was left as it was.")
+                .arg(shown(path)));
+    m_sheet.load(SheetRowsFromLrc(content.lines), QStringLiteral("Read LRC File"));
+    return QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
+        .arg(m_sheet.count())
+        .arg(nameOf(path));
+}

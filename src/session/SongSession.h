@@ -1,0 +1,110 @@
+#pragma once
+
+#include "sheet/LyricSheet.h"
+#include "sources/TagComponent.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Mp3Player;
+class PreviewTable;
+struct PreviewRow;
+
+// What a song is while it is open, without any control: its path, the lyric sources found
+// when it was opened, the sheet with its undo history, the player, the preview table, and
+// every save and export. The window shows what it says; failures throw VersettaError with
+// the text the user reads.
+class SongSession final : public QObject {
+    Q_OBJECT
+public:
+    using TagFactory = std::function<std::unique_ptr<TagComponent>()>;
+
+    SongSession(Mp3Player* player, TagFactory newTagComponent, QString programFolder,
+                QObject* parent = nullptr);
+    ~SongSession() override;
+
+    // ---- the song -----------------------------------------------------------------------------
+    // The song's path as the user gave it; "" before any.
+    const QString& songPath() const { return m_path; }
+    QString songFolder() const; // up to and including the last separator
+    QString songName() const;   // after it
+    enum class Beside { LyricsFile, Lrc };
+    // The file of that kind beside the song: Song.xml or Song.lrc; "" for a name too short.
+    QString besideSong(Beside kind) const;
+
+    enum class Source { LyricsFile, TagLyrics, Nothing };
+    struct Opened {
+        Source source = Source::Nothing;
+        QString note; // what the user must know about the lyrics file read, or ""
+    };
+    // Makes path the song, reads its sources once and loads the sheet from the first that
+    // holds lyrics. Another song starts a fresh undo history; the same song again is a load
+    // that can be undone. Throws when the lyrics file is there but cannot be read (the sheet
+    // is emptied then).
+    Opened open(const QString& path);
+    // Points the session at path without reading anything.
+    void choose(const QString& path);
+    // The tag's lyrics as read when the song was opened, trimmed; "" for none.
+    QString tagLyrics() const;
+    bool hasTagLyrics() const { return !m_tagLyrics.isEmpty(); }
+    // "Song.lrc lies beside the song: ..." when it did at the open and no lyrics file did.
+    QString lrcOffer() const;
+
+    // ---- the sheet ------------------------------------------------------------------------------
+    LyricSheet& sheet() { return m_sheet; }
+    const LyricSheet& sheet() const { return m_sheet; }
+    // Loads the lyrics file beside song (one undoable step); answers what the user must know
+    // about it, or "". Throws when it cannot be opened, the sheet emptied then.
+    QString loadLyricsFile(const QString& song);
+    // Loads lyrics text as unmarked lines; answers a note when some lines did not fit.
+    QString loadText(const QString& lyrics, const QString& step);
+
+    // ---- playback -------------------------------------------------------------------------------
+    Mp3Player& player() const; // throws when there is none
+    // Fills the preview table from the song's lyrics file, as Play does.
+    void fillPreview();
+    // The preview line at second, for the display tick.
+    std::optional<PreviewRow> lyricAt(std::int16_t second);
+    QString databasePath() const;
+
+    // ---- saves and exports --------------------------------------------------------------------
+    // Writes the sheet to Song.xml; answers a note about how it was saved, or "".
+    QString saveLyricsFile();
+    // The tag saves, checked now and returned as work that blocks (a copy of a large song):
+    // the caller runs it off its thread. USLT's work answers the component's note; SYLT's the
+    // status text.
+    std::function<QString()> tagLyricsSave(const QString& lyrics);
+    std::function<QString()> syncedLyricsSave();
+    // Ctrl+E: writes Song.lrc from the marked lines; answers the status text.
+    QString writeLrc();
+    // Ctrl+I: the Song.lrc to read into the sheet, checked that it may be.
+    QString lrcToRead() const;
+    // Replaces the sheet with the lines of an LRC file, as one undoable step; answers the
+    // status text.
+    QString readLrc(const QString& path);
+
+signals:
+    // The path changed: the window shows it.
+    void songOpened(const QString& path);
+    // A note the user should read that does not end what is under way.
+    void statusNote(const QString& text);
+
+private:
+    QString requireSong(const QString& action) const; // the path; throws when none is open
+    std::unique_ptr<TagComponent> newTag() const;
+
+    Mp3Player* m_player;
+    TagFactory m_newTag;
+    QString m_programFolder;
+    QString m_path;
+    QString m_historySong; // the song whose sheet the undo history belongs to
+    QString m_tagLyrics;   // as read at the open, untrimmed
+    bool m_lrcBeside = false;
+    LyricSheet m_sheet;
+    std::unique_ptr<PreviewTable> m_previewTable;
+};
