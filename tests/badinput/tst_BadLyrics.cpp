@@ -2,6 +2,7 @@
 // window: each ends in a status message or a defined sheet, and reading never changes a file.
 
 #include "badinput/BadInput.h"
+#include "support/Rows.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -99,67 +100,60 @@ private slots:
     void lyricsFilesOfEveryShape_data() {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("openStatus"); // "" when the status line must stay empty
         QTest::addColumn<int>("preview");
-        QTest::addColumn<QString>("playStatus");
-        QTest::addColumn<bool>("playing");
+        // "" when the status line must stay empty; the Play button's caption after Play.
+        textColumns({"openStatus", "playStatus", "button"});
         const QByteArray two = lineElement(1, "1", "one") + lineElement(2, "2", "two");
-        QTest::newRow("not well-formed")
-            << document(two + "<LINE><LyricLine>bad</LINE>") << 2 << "Song.xml is damaged at line"
-            << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("empty") << QByteArray() << 0 << "(no root element); no lines could be read"
-                               << 0 << "no root element" << true;
-        QTest::newRow("two roots") << document(two) + "<Another/>" << 2 << "Song.xml is damaged"
-                                   << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("stray text")
-            << QByteArray("<S>words<L>" + two + "more words</L>trailing</S>") << 2
-            << "Song.xml, line 1, column 9: text between elements was skipped" << 2
-            << "text between" << true;
-        QTest::newRow("text only")
-            << QByteArray("Just the words,\r\nno markup at all.\r\n") << 0
-            << "(Start tag expected.); no lines could be read" << 0 << "Start tag expected" << true;
+        const QString damaged = "Song.xml is damaged|Song.xml is damaged|Pause";
+        textRow("not well-formed", "Song.xml is damaged at line|Song.xml is damaged|Pause",
+                document(two + "<LINE><LyricLine>bad</LINE>"), 2, 0);
+        textRow("empty", "(no root element); no lines could be read|no root element|Pause",
+                QByteArray(), 0, 0);
+        textRow("two roots", damaged, document(two) + "<Another/>", 2, 0);
+        textRow("stray text",
+                "Song.xml, line 1, column 9: text between elements was skipped|text between|Pause",
+                QByteArray("<S>words<L>" + two + "more words</L>trailing</S>"), 2, 2);
+        textRow("text only",
+                "(Start tag expected.); no lines could be read|Start tag expected|Pause",
+                QByteArray("Just the words,\r\nno markup at all.\r\n"), 0, 0);
         // The preview stops at the first line number past 16 bits, before any marked line.
-        QTest::newRow("50 000 lines") << manyLines(50000) << frmSychLyrics::kMaxRows
-                                      << "holds 50000 lines; the sheet shows the first 32767" << 0
-                                      << "line element 32768: the LineNumber \"32768\"" << false;
-        QTest::newRow("10 MB in one lyric")
-            << document(lineElement(1, "5", QByteArray(10 * 1024 * 1024, 'w'))) << 1 << "" << 1
-            << "" << true;
-        QTest::newRow("nested 100 000 deep") << deeplyNested(100000) << 1 << "" << 1 << "" << true;
-        QTest::newRow("UTF-16 LE")
-            << utf16(QString::fromUtf8(document(two))
-                         .replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16")),
-                     QStringConverter::Utf16LE)
-            << 2 << "" << 2 << "" << true;
-        QTest::newRow("UTF-16 BE, no declaration")
-            << utf16(QStringLiteral("<S><L>") + QString::fromUtf8(two) + QStringLiteral("</L></S>"),
-                     QStringConverter::Utf16BE)
-            << 2 << "" << 2 << "" << true;
-        QTest::newRow("binary garbage")
-            << randomBytes(7, 65536) << 0 << "(Encountered incorrectly encoded content.)" << 0
-            << "no lines could be read" << true;
-        QTest::newRow("garbage after a good start")
-            << document(two).left(200) + randomBytes(8, 4096) << 0 << "incorrectly encoded content"
-            << 0 << "incorrectly encoded content" << true;
+        textRow("50 000 lines",
+                "holds 50000 lines; the sheet shows the first 32767|line element 32768: the "
+                "LineNumber \"32768\"|Play",
+                manyLines(50000), int(frmSychLyrics::kMaxRows), 0);
+        textRow("10 MB in one lyric", "||Pause",
+                document(lineElement(1, "5", QByteArray(10 * 1024 * 1024, 'w'))), 1, 1);
+        textRow("nested 100 000 deep", "||Pause", deeplyNested(100000), 1, 1);
+        textRow("UTF-16 LE", "||Pause",
+                utf16(QString::fromUtf8(document(two))
+                          .replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16")),
+                      QStringConverter::Utf16LE),
+                2, 2);
+        textRow(
+            "UTF-16 BE, no declaration", "||Pause",
+            utf16(QStringLiteral("<S><L>") + QString::fromUtf8(two) + QStringLiteral("</L></S>"),
+                  QStringConverter::Utf16BE),
+            2, 2);
+        textRow("binary garbage",
+                "(Encountered incorrectly encoded content.)|no lines could be read|Pause",
+                randomBytes(7, 65536), 0, 0);
+        textRow("garbage after a good start",
+                "incorrectly encoded content|incorrectly encoded content|Pause",
+                document(two).left(200) + randomBytes(8, 4096), 0, 0);
         const QString entities = "(its document type declares entities, which a lyrics file "
-                                 "never does); no lines could be read";
-        QTest::newRow("entity expansion bomb")
-            << entityBomb() << 0 << entities << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("one entity referenced 200 000 times in a lyric")
-            << entityFlood(200000, true) << 0 << entities << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("one entity referenced 8 500 times between elements")
-            << entityFlood(8500, false) << 0 << entities << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("NUL byte") << document(lineElement(1, "1", QByteArray("a\0b", 3))) << 0
-                                  << "Song.xml is damaged" << 0 << "Song.xml is damaged" << true;
-        QTest::newRow("NUL reference")
-            << document(lineElement(1, "1", "a&#0;b")) << 0 << "Song.xml is damaged" << 0
-            << "Song.xml is damaged" << true;
-        QTest::newRow("lone surrogate reference")
-            << document(lineElement(1, "1", "a&#xD800;b")) << 0 << "Song.xml is damaged" << 0
-            << "Song.xml is damaged" << true;
-        QTest::newRow("lone surrogate bytes")
-            << document(lineElement(1, "1", "a\xED\xA0\x80z")) << 0 << "incorrectly encoded content"
-            << 0 << "incorrectly encoded content" << true;
+                                 "never does); no lines could be read|Song.xml is damaged|Pause";
+        textRow("entity expansion bomb", entities, entityBomb(), 0, 0);
+        textRow("one entity referenced 200 000 times in a lyric", entities,
+                entityFlood(200000, true), 0, 0);
+        textRow("one entity referenced 8 500 times between elements", entities,
+                entityFlood(8500, false), 0, 0);
+        textRow("NUL byte", damaged, document(lineElement(1, "1", QByteArray("a\0b", 3))), 0, 0);
+        textRow("NUL reference", damaged, document(lineElement(1, "1", "a&#0;b")), 0, 0);
+        textRow("lone surrogate reference", damaged, document(lineElement(1, "1", "a&#xD800;b")), 0,
+                0);
+        textRow("lone surrogate bytes",
+                "incorrectly encoded content|incorrectly encoded content|Pause",
+                document(lineElement(1, "1", "a\xED\xA0\x80z")), 0, 0);
     }
     void lyricsFilesOfEveryShape() {
         QFETCH(QByteArray, xml);
@@ -179,7 +173,7 @@ private slots:
         w->ui.cmdPlay->click();
         QFETCH(QString, playStatus);
         verifyStatus(w, playStatus);
-        QTEST(w->ui.cmdPlay->text() == QLatin1String("Pause"), "playing");
+        QTEST(w->ui.cmdPlay->text(), "button");
         QTEST(previewRows(w), "preview");
         QCOMPARE(readFile(path), xml); // reading never writes
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Song.xml")});

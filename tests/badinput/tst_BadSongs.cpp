@@ -4,6 +4,7 @@
 #include "badinput/BadInput.h"
 
 #include "sources/SongFiles.h"
+#include "support/Rows.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -58,74 +59,50 @@ private slots:
     void initTestCase() { QVERIFY(!songs::toneBytes().isEmpty()); }
 
     void songsOfEveryShape_data() {
-        QTest::addColumn<QString>("kind"); // how Song.mp3 is made
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("lyricsRead");  // what opening finds in the tag
-        QTest::addColumn<QString>("saveRefusal"); // "" when the save must succeed
+        // How Song.mp3 is made, what opening finds in the tag, "" when the save must succeed.
+        textColumns({"kind", "lyricsRead", "saveRefusal"});
         const QByteArray tone = songs::toneBytes();
         const QByteArray lyrics = songs::lyricsFrame(3, songs::Latin1, "old words");
-        QTest::newRow("zero bytes")
-            << "file" << QByteArray() << QString() << "it is not an MP3 file";
-        QTest::newRow("a tag and nothing else") << "file" << songs::tag(3, {lyrics}) << "old words"
-                                                << "it is not an MP3 file";
-        QTest::newRow("truncated audio") << "file" << tone.left(tone.size() / 3) << QString() << "";
-        QTest::newRow("truncated in the tag") << "file" << taggedTone({lyrics}).left(30) << "old w"
-                                              << "its ID3v2 tag is damaged";
-        QTest::newRow("random bytes")
-            << "file" << randomBytes(3, 65536) << QString() << "it is not an MP3 file";
-        QTest::newRow("tag size past the end of the file")
-            << "file" << oversizedTag() << "old words"
-            << "its ID3v2 tag is damaged";
-        QTest::newRow("frame size past the end of the tag")
-            << "file" << frameLongerThanItsTag() << QString() << "";
-        QTest::newRow("frame of garbage id")
-            << "file" << taggedTone({songs::frame(3, "@#!?", "junk"), lyrics}) << QString()
-            << "frames that could not be kept as they are (@#!?)";
-        QTest::newRow("lyrics frame of unknown encoding")
-            << "file" << taggedTone({songs::frame(3, "USLT", "\x09engx\0words")}) << QString()
-            << "";
-        QTest::newRow("tag of version 5") << "file" << taggedTone({lyrics}, 5) << "old words"
-                                          << "unknown version";
-        QTest::newRow("random bytes after a good tag")
-            << "file" << songs::tag(3, {lyrics}) + randomBytes(4, 65536) << "old words"
-            << "it is not an MP3 file";
-        QTest::newRow("folder named like a song")
-            << "folder" << QByteArray() << QString() << "it is a folder, not a song";
-        QTest::newRow("link to nothing")
-            << "dangling" << QByteArray() << QString() << "there is no such file";
-        QTest::newRow("unreadable")
-            << "unreadable" << taggedTone({lyrics}) << QString() << "Cannot read the tag of";
-        QTest::newRow("read-only") << "read-only" << taggedTone({lyrics}) << "old words"
-                                   << "the file is read-only";
-        QTest::newRow("a named pipe")
-            << "pipe" << QByteArray() << QString() << "it is a named pipe, not a song";
+        const QByteArray tagged = taggedTone({lyrics});
+        textRow("zero bytes", "file||it is not an MP3 file", QByteArray());
+        textRow("a tag and nothing else", "file|old words|it is not an MP3 file",
+                songs::tag(3, {lyrics}));
+        textRow("truncated audio", "file||", tone.left(tone.size() / 3));
+        textRow("truncated in the tag", "file|old w|its ID3v2 tag is damaged", tagged.left(30));
+        textRow("random bytes", "file||it is not an MP3 file", randomBytes(3, 65536));
+        textRow("tag size past the end of the file", "file|old words|its ID3v2 tag is damaged",
+                oversizedTag());
+        textRow("frame size past the end of the tag", "file||", frameLongerThanItsTag());
+        textRow("frame of garbage id", "file||frames that could not be kept as they are (@#!?)",
+                taggedTone({songs::frame(3, "@#!?", "junk"), lyrics}));
+        textRow("lyrics frame of unknown encoding", "file||",
+                taggedTone({songs::frame(3, "USLT", "\x09engx\0words")}));
+        textRow("tag of version 5", "file|old words|unknown version", taggedTone({lyrics}, 5));
+        textRow("random bytes after a good tag", "file|old words|it is not an MP3 file",
+                songs::tag(3, {lyrics}) + randomBytes(4, 65536));
+        textRow("folder named like a song", "folder||it is a folder, not a song", QByteArray());
+        textRow("link to nothing", "dangling||there is no such file", QByteArray());
+        textRow("unreadable", "unreadable||Cannot read the tag of", tagged);
+        textRow("read-only", "read-only|old words|the file is read-only", tagged);
+        textRow("a named pipe", "pipe||it is a named pipe, not a song", QByteArray());
         // TagLib drops date, time and volume frames when it writes 2.2 as 2.4.
-        QTest::newRow("2.2 tag with date, time and volume frames")
-            << "file"
-            << songs::tag(2, {frame22("TT2", QByteArray("\0Title", 6)),
-                              frame22("TDA", QByteArray("\0"
-                                                        "0304",
-                                                        5)),
-                              frame22("TIM", QByteArray("\0"
-                                                        "1200",
-                                                        5)),
-                              frame22("RVA", QByteArray("\x03\x10\0\0\0\0", 6)),
-                              frame22("ULT", QByteArray("\0eng\0old words", 14))}) +
-                   tone
-            << "old words"
-            << "frames that could not be kept as they are (TDA, TIM, RVA)";
-        QTest::newRow("2.3 title with the grouping-identity flag")
-            << "file" << taggedTone({QByteArray("TIT2\0\0\0\x07\0\x20\x01\0Title", 17), lyrics})
-            << "old words"
-            << "frames that could not be kept as they are (TIT2)";
+        textRow("2.2 tag with date, time and volume frames",
+                "file|old words|frames that could not be kept as they are (TDA, TIM, RVA)",
+                songs::tag(2, {frame22("TT2", QByteArray("\0Title", 6)),
+                               frame22("TDA", QByteArray("\0000304", 5)),
+                               frame22("TIM", QByteArray("\0001200", 5)),
+                               frame22("RVA", QByteArray("\x03\x10\0\0\0\0", 6)),
+                               frame22("ULT", QByteArray("\0eng\0old words", 14))}) +
+                    tone);
+        textRow("2.3 title with the grouping-identity flag",
+                "file|old words|frames that could not be kept as they are (TIT2)",
+                taggedTone({QByteArray("TIT2\0\0\0\x07\0\x20\x01\0Title", 17), lyrics}));
         // TagLib writes it as "(3)(40)", which readers show as Dance and Alt. Rock.
-        QTest::newRow("2.3 genre the rewrite would rename")
-            << "file" << taggedTone({songs::textFrame(3, "TCON", "(3)Alternative Rock"), lyrics})
-            << "old words"
-            << "frames that could not be kept as they are (TCON)";
-        QTest::newRow("a copy left by a killed save")
-            << "stale copy" << taggedTone({lyrics}) << "old words"
-            << "";
+        textRow("2.3 genre the rewrite would rename",
+                "file|old words|frames that could not be kept as they are (TCON)",
+                taggedTone({songs::textFrame(3, "TCON", "(3)Alternative Rock"), lyrics}));
+        textRow("a copy left by a killed save", "stale copy|old words|", tagged);
     }
     void songsOfEveryShape() {
         QFETCH(QString, kind);

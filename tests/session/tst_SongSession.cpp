@@ -1,6 +1,7 @@
 #include "session/SongSession.h"
 #include "support/FakePlayer.h"
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include "storage/Database.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <sys/stat.h>
 
 // The song session without a window: what opening reads, what saving and the exports write,
 // and what they refuse, with a tag component that counts its reads.
@@ -135,44 +138,29 @@ private slots:
 
     // Each save and export refuses with the words the status line shows.
     void refusals_data() {
-        QTest::addColumn<QString>("song"); // "" for none open
-        QTest::addColumn<QString>("what");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("save, no song") << ""
-                                       << "save"
-                                       << "Open a song before saving its lyrics";
-        QTest::newRow("save, short name")
-            << "a.b"
-            << "save"
-            << "Cannot save: the song's name \"a.b\" is too short to name a lyrics file beside it";
-        QTest::newRow("LRC, no song") << ""
-                                      << "lrc"
-                                      << "Open a song before writing an LRC file.";
-        QTest::newRow("LRC, no marks") << "Song.mp3"
-                                       << "lrc"
-                                       << "No line is marked yet, so Song.lrc was not written.";
-        QTest::newRow("SYLT, no marks")
-            << "Song.mp3"
-            << "sylt"
-            << "No line is marked yet, so the tag of Song.mp3 was not changed.";
-        QTest::newRow("USLT, no song") << ""
-                                       << "uslt"
-                                       << "Open a song before saving its lyrics.";
-        QTest::newRow("Ctrl+I, no LRC") << "Song.mp3"
-                                        << "ctrl+i"
-                                        << "There is no Song.lrc beside the song.";
-        QTest::newRow("Ctrl+I, lyrics file")
-            << "Song.mp3"
-            << "ctrl+i, xml"
-            << "Song.mp3 has a lyrics file already (Song.xml); drop Song.lrc on the window to "
-               "replace the sheet with it.";
-        QTest::newRow("LRC in, no lines")
-            << "Song.mp3"
-            << "read"
-            << "%1 holds no lyrics lines; the sheet was left as it was.";
-        QTest::newRow("no player") << ""
-                                   << "play"
-                                   << "No audio player is available.";
+        textColumns({"song", "what", "message"}); // song "" for none open
+        textRow("save, no song", "|save|Open a song before saving its lyrics");
+        textRow("save, short name", "a.b|save|Cannot save: the song's name \"a.b\" is too short "
+                                    "to name a lyrics file beside it");
+        textRow("LRC, no song", "|lrc|Open a song before writing an LRC file.");
+        textRow("LRC, no marks",
+                "Song.mp3|lrc|No line is marked yet, so Song.lrc was not written.");
+        textRow("SYLT, no marks",
+                "Song.mp3|sylt|No line is marked yet, so the tag of Song.mp3 was not changed.");
+        textRow("USLT, no song", "|uslt|Open a song before saving its lyrics.");
+        textRow("Ctrl+I, no LRC", "Song.mp3|ctrl+i|There is no Song.lrc beside the song.");
+        textRow("Ctrl+I, lyrics file",
+                "Song.mp3|ctrl+i, xml|Song.mp3 has a lyrics file already (Song.xml); drop "
+                "Song.lrc on the window to replace the sheet with it.");
+        // What stands where the LRC file would be is named, as the command-line tool does.
+        textRow("Ctrl+I, pipe",
+                "Song.mp3|ctrl+i, pipe|Cannot read %2: not a regular file (a named pipe)");
+        textRow("Ctrl+I, folder", "Song.mp3|ctrl+i, folder|%2 is a folder, not a text file.");
+        textRow("Ctrl+I, dangling link",
+                "Song.mp3|ctrl+i, link|Cannot read %2: not a regular file (a link to nothing)");
+        textRow("LRC in, no lines",
+                "Song.mp3|read|%1 holds no lyrics lines; the sheet was left as it was.");
+        textRow("no player", "|play|No audio player is available.");
     }
     void refusals() {
         QFETCH(QString, song);
@@ -183,8 +171,15 @@ private slots:
         if (!song.isEmpty())
             s.session.choose(s.path(song));
         s.load({"unmarked|"});
+        const QString songLrc = s.path("Song.lrc");
         if (what.endsWith("xml"))
             writeFile(s.path("Song.xml"), "<S/>");
+        else if (what.endsWith("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(songLrc).constData(), 0600), 0);
+        else if (what.endsWith("folder"))
+            QVERIFY(QDir(s.dir.path()).mkdir("Song.lrc"));
+        else if (what.endsWith("link"))
+            QVERIFY(QFile::link(s.path("gone.lrc"), songLrc));
         const QString lrc = writeFile(s.path("Empty.lrc"), "[ar:nobody]\n");
         const QString failure = failureOf([&] {
             if (what == "save")
@@ -196,16 +191,16 @@ private slots:
             else if (what == "uslt")
                 s.session.tagLyricsSave("words");
             else if (what.startsWith("ctrl+i"))
-                s.session.lrcToRead();
+                s.session.readLrc(s.session.lrcToRead());
             else if (what == "read")
                 s.session.readLrc(lrc);
             else
                 noPlayer.player();
         });
-        QCOMPARE(failure, message.replace("%1", lrc));
+        QCOMPARE(failure, message.replace("%1", lrc).replace("%2", songLrc));
         QCOMPARE(rowsOf(s.session.sheet()), QStringList{"1|unmarked||"});
         QCOMPARE(s.tag.writes, QStringList());
-        QVERIFY(!QFile::exists(s.path("Song.lrc")));
+        QCOMPARE(QFile::exists(songLrc), what.endsWith("pipe") || what.endsWith("folder"));
     }
 
     // The exports write the marked lines; the tag's work is handed out to run elsewhere.

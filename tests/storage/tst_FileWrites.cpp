@@ -6,6 +6,7 @@
 #include "badinput/BadInput.h"
 #include "session/SongSession.h"
 #include "storage/LyricsXml.h"
+#include "support/Rows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -249,18 +250,14 @@ private slots:
     // A folder that takes no new file: the window and the tool write in place or refuse alike,
     // with the same words.
     void windowAndToolAgree_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("read-only folder, writable file")
-            << "read-only"
-            << "in place: its folder takes no temporary file, so the save was not "
-               "atomic";
-        QTest::newRow("read-only folder, no file there yet")
-            << "read-only, empty"
-            << "the folder <folder> is read-only; the file there before";
-        QTest::newRow("file system mounted read-only")
-            << "mounted read-only"
-            << "it lies on a file system mounted read-only; the file";
+        textColumns({"folder", "status"});
+        textRow(
+            "read-only folder, writable file",
+            "read-only|in place: its folder takes no temporary file, so the save was not atomic");
+        textRow("read-only folder, no file there yet",
+                "read-only, empty|the folder <folder> is read-only; the file there before");
+        textRow("file system mounted read-only",
+                "mounted read-only|it lies on a file system mounted read-only; the file");
     }
     void windowAndToolAgree() {
         QFETCH(QString, folder);

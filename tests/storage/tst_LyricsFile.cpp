@@ -69,39 +69,33 @@ private slots:
     void openingASongReadsItsFile_data() {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("status"); // what a damaged file reports
         QTest::newRow("one line, LineNumber ignored")
             << QByteArray("\xEF\xBB\xBF<S><LYRICS><LINE><LineNumber>7</LineNumber><TimeMarker>65"
                           "</TimeMarker><LyricLine>a</LyricLine></LINE><LINE><LineNumber>7"
                           "</LineNumber><TimeMarker>0</TimeMarker><LyricLine>b</LyricLine></LINE>"
                           "</LYRICS></S>")
-            << QStringList{"1|a|1:05|65", "2|b||0"} << QString();
+            << QStringList{"1|a|1:05|65", "2|b||0"};
         QTest::newRow("two LYRICS, any names")
             << QByteArray("<S>\r\n<LYRICS><LINE><LyricLine>a</LyricLine></LINE></LYRICS>\n<X><Y>"
                           "<LyricLine>b</LyricLine><TimeMarker>x</TimeMarker></Y></X></S>")
-            << QStringList{"1|a||", "2|b||"} << QString();
+            << QStringList{"1|a||", "2|b||"};
         QTest::newRow("only LyricLine, empty LINE")
             << QByteArray("<S><L><LINE><TimeMarker>9.5</TimeMarker><LyricLine>a</LyricLine></LINE>"
                           "<LINE><LyricLine>only</LyricLine></LINE><LINE/></L></S>")
-            << QStringList{"1|a|0:10|9.5", "2|only|0:10|9.5", "3|only|0:10|9.5"} << QString();
+            << QStringList{"1|a|0:10|9.5", "2|only|0:10|9.5", "3|only|0:10|9.5"};
         QTest::newRow("comments, nested text")
             << QByteArray("<S><!-- c --><L><LINE><?pi x?><LyricLine>a<b>b</b><!--c-->c"
                           "</LyricLine></LINE></L></S>")
-            << QStringList{"1|abc||"} << QString();
-        QTest::newRow("cut in a line") << QByteArray("<S><L><LINE><LyricLine>a</LyricLine>")
-                                       << QStringList{} << "line 1, column 36 (Premature end";
+            << QStringList{"1|abc||"};
     }
     void openingASongReadsItsFile() {
         QFETCH(QByteArray, xml);
-        QFETCH(QString, status);
         writeFile(folder() + QStringLiteral("Damaged.xml"), xml);
         TestWindow w(folder() + QStringLiteral("Damaged.mp3"));
         w->Form_Load();
-        QCoreApplication::processEvents(); // the note follows the handler
+        QCoreApplication::processEvents(); // a note would follow the handler
         QTEST(w.sheet(), "rows");
-        QVERIFY2(w->ui.lblStatus->text().contains(status) &&
-                     status.isEmpty() == w->ui.lblStatus->text().isEmpty(),
-                 qPrintable(w->ui.lblStatus->text()));
+        QCOMPARE(w->ui.lblStatus->text(), QString());
         QCOMPARE(w.player->count("InitPlayer"), 1); // start-up went on
     }
 

@@ -12,8 +12,11 @@ inline void textColumns(std::initializer_list<const char*> names) {
         QTest::addColumn<QString>(name);
 }
 
-inline void textRow(const char* name, const QString& cells) {
+// given fills the row's first columns as it is (bytes, numbers), the texts the ones after.
+template <class... Given>
+void textRow(const char* name, const QString& cells, const Given&... given) {
     QTestData& row = QTest::newRow(name);
+    ((row << given), ...);
     for (const QString& cell : cells.split(u'|'))
         row << cell;
 }

@@ -1,6 +1,7 @@
 #include "../sources/SongFiles.h"
 #include "sources/SyncedTag.h"
 #include "storage/LyricsXml.h"
+#include "support/Rows.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -197,20 +198,14 @@ private slots:
     // refused before it takes the machine's memory (the old reading took about 1 GB).
     void checkAndImportJudgeTheLrcFile_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("timed") << QByteArray("[00:01.00]a\n") << "yes"
-                               << "";
-        QTest::newRow("words only") << QByteArray("just words\n[Chorus]\n") << "damaged"
-                                    << "Song.lrc holds no time stamps, so it is no LRC file";
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x01\x02\xff\xfe[\x03") << "damaged"
-                                << "Song.lrc holds no time stamps, so it is no LRC file";
-        QTest::newRow("four million lines")
-            << QByteArray("a\n").repeated(4000000) << "damaged"
-            << "Song.lrc holds more lines than a lyrics file's 32767";
-        QTest::newRow("a million stamps on one line")
-            << QByteArray("[0:00]").repeated(1000000) << "damaged"
-            << "Song.lrc holds more lines than a lyrics file's 32767";
+        textColumns({"cell", "fault"});
+        const QString noStamps = "damaged|Song.lrc holds no time stamps, so it is no LRC file";
+        const QString tooLong = "damaged|Song.lrc holds more lines than a lyrics file's 32767";
+        textRow("timed", "yes|", QByteArray("[00:01.00]a\n"));
+        textRow("words only", noStamps, QByteArray("just words\n[Chorus]\n"));
+        textRow("binary", noStamps, QByteArray("\x89PNG\r\n\x1a\n\x01\x02\xff\xfe[\x03"));
+        textRow("four million lines", tooLong, QByteArray("a\n").repeated(4000000));
+        textRow("a million stamps on one line", tooLong, QByteArray("[0:00]").repeated(1000000));
     }
     void checkAndImportJudgeTheLrcFile() {
         QFETCH(QByteArray, bytes);

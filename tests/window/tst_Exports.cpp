@@ -1,14 +1,11 @@
 #include "../sources/SongFiles.h"
 #include "support/TestWindow.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
-
-#include <sys/stat.h>
 
 // LRC out, SYLT into the tag and LRC in, through the window's keys, checked by readers that
 // are not this program's: Python's standard library for LRC, mutagen for the tag.
@@ -136,14 +133,6 @@ private slots:
             << QByteArray("[ar:X]\r\n[00:01.50]One\r\n[01:05.99]Two\r\nplain\r\n")
             << QStringList{"1|One|0:01|1", "2|Two|1:05|65", "3|plain||"}
             << "Read 3 lines from Song.lrc; Save writes them to the lyrics file.";
-        QTest::newRow("no lines") << QByteArray("[ti:x]\n") << QStringList{}
-                                  << "%1 holds no lyrics lines; the sheet was left as it was.";
-        QTest::newRow("named pipe")
-            << QByteArray() << QStringList{} << "Cannot read %1: not a regular file (a named pipe)";
-        QTest::newRow("lyrics that look like stamps and tags, as exported")
-            << u"[00:01.00]\u2060[0:10] timer song\n\u2060[Intro: Someone]\n"_qs.toUtf8()
-            << QStringList{"1|[0:10] timer song|0:01|1", "2|[Intro: Someone]||"}
-            << "Read 2 lines from Song.lrc; Save writes them to the lyrics file.";
         QTest::newRow("more lines than the sheet holds")
             << QByteArray("[00:01.00]x\n").repeated(32768) << QStringList{}
             << "%1 holds more lines than the sheet's 32767; the sheet was left as it was.";
@@ -154,10 +143,7 @@ private slots:
         QFETCH(QString, status);
         QTemporaryDir folder;
         const QString lrc = folder.filePath("Song.lrc");
-        if (bytes.isEmpty())
-            QCOMPARE(::mkfifo(QFile::encodeName(lrc).constData(), 0600), 0);
-        else
-            writeFile(lrc, bytes);
+        writeFile(lrc, bytes);
         TestWindow w;
         markSong(w, writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
         const QStringList before = w.sheet();
@@ -183,44 +169,6 @@ private slots:
         w->ui.cmdOpen->setFocus(); // a key on a button reaches the window as well
         QTest::keyClick(w->ui.cmdOpen, Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(w.sheet(), QStringList({"1|One|0:01|1", "2|Two|0:02|2"}));
-        w->cmdSave_Click();
-        press(w, Qt::Key_I);
-        QCOMPARE(w->ui.lblStatus->text(), "Song.mp3 has a lyrics file already (Song.xml); drop "
-                                          "Song.lrc on the window to replace the sheet with it.");
-    }
-
-    // Ctrl+I names what stands where the LRC file would be, as the command-line tool does.
-    void ctrlINamesWhatStandsInPlaceOfTheLrc_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("named pipe") << "pipe"
-                                    << "Cannot read %1: not a regular file (a named pipe)";
-        QTest::newRow("folder") << "folder"
-                                << "%1 is a folder, not a text file.";
-        QTest::newRow("dangling link") << "link"
-                                       << "Cannot read %1: not a regular file (a link to nothing)";
-        QTest::newRow("nothing") << ""
-                                 << "There is no Song.lrc beside the song.";
-    }
-    void ctrlINamesWhatStandsInPlaceOfTheLrc() {
-        QFETCH(QString, kind);
-        QFETCH(QString, status);
-        QTemporaryDir folder;
-        const QString lrc = folder.filePath("Song.lrc");
-        const QByteArray name = QFile::encodeName(lrc);
-        if (kind == "pipe")
-            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        else if (kind == "folder")
-            QVERIFY(QDir(folder.path()).mkdir("Song.lrc"));
-        else if (kind == "link")
-            QVERIFY(QFile::link(folder.filePath("gone.lrc"), lrc));
-        TestWindow w;
-        w.createDatabase();
-        w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
-        w.setSheet({"one|1"});
-        press(w, Qt::Key_I);
-        QCOMPARE(w->ui.lblStatus->text(), status.replace("%1", lrc));
-        QCOMPARE(w.sheet(), QStringList{"1|one|0:01|1"});
     }
 };
 

@@ -1,4 +1,5 @@
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include "sources/TagLibComponent.h"
@@ -47,20 +48,15 @@ class MarkingKeysTest : public QObject {
 
 private slots:
     void seeksFromWhereverTheFocusIs_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("fromMs");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("toMs");
-        QTest::addColumn<QString>("time");
-        QTest::newRow("back on Mark Line")
-            << "cmdMark" << 10500 << int(Qt::Key_Left) << 7500 << "0:07 / 0:20";
-        QTest::newRow("forward on the list")
-            << "lvLyrics" << 10500 << int(Qt::Key_Right) << 13500 << "0:13 / 0:20";
-        QTest::newRow("not before the start") << "cmdMark" << 1000 << int(Qt::Key_Left) << 0 << "";
-        QTest::newRow("not past the end")
-            << "sldSong" << 19000 << int(Qt::Key_Right) << 20000 << "0:20 / 0:20";
-        QTest::newRow("a text box keeps it")
-            << "txtAdjustAll" << 10500 << int(Qt::Key_Left) << 10500 << "0:00 / 0:00";
+        for (const char* column : {"fromMs", "key", "toMs"})
+            QTest::addColumn<int>(column);
+        textColumns({"focus", "time"});
+        const int left = Qt::Key_Left, right = Qt::Key_Right;
+        textRow("back on Mark Line", "cmdMark|0:07 / 0:20", 10500, left, 7500);
+        textRow("forward on the list", "lvLyrics|0:13 / 0:20", 10500, right, 13500);
+        textRow("not before the start", "cmdMark|", 1000, left, 0);
+        textRow("not past the end", "sldSong|0:20 / 0:20", 19000, right, 20000);
+        textRow("a text box keeps it", "txtAdjustAll|0:00 / 0:00", 10500, left, 10500);
     }
     void seeksFromWhereverTheFocusIs() {
         QFETCH(QString, focus);
@@ -225,26 +221,12 @@ private slots:
     }
 
     void dropsOpenSongsAndLoadTexts_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("onto");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("panelText");
-        QTest::newRow("song on the sheet") << "a b.mp3"
-                                           << "lvLyrics" << true << "a b.mp3"
-                                           << "Sung\nwords";
-        QTest::newRow("song on the file name") << "Song.MP3"
-                                               << "txtFileName" << true << "Song.MP3"
-                                               << "Sung\nwords";
-        QTest::newRow("text on the panel") << "words.txt"
-                                           << "txtAddLyrics" << true << ""
-                                           << "La la";
-        QTest::newRow("text beside the panel") << "words.txt"
-                                               << "lvLyrics" << true << ""
-                                               << "";
-        QTest::newRow("LRC on the sheet") << "song.lrc"
-                                          << "lvLyrics" << true << ""
-                                          << "";
+        textColumns({"file", "onto", "fileName", "panelText"});
+        textRow("song on the sheet", "a b.mp3|lvLyrics|a b.mp3|Sung\nwords");
+        textRow("song on the file name", "Song.MP3|txtFileName|Song.MP3|Sung\nwords");
+        textRow("text on the panel", "words.txt|txtAddLyrics||La la");
+        textRow("text beside the panel", "words.txt|lvLyrics||");
+        textRow("LRC on the sheet", "song.lrc|lvLyrics||");
     }
     void dropsOpenSongsAndLoadTexts() {
         QFETCH(QString, file);
@@ -282,9 +264,7 @@ private slots:
         mime.setText(QUrl::fromLocalFile(path).toString());
         QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(under, &enter);
-        QTEST(enter.isAccepted(), "accepted");
-        if (!enter.isAccepted())
-            return;
+        QVERIFY(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(under, &drop);
         QVERIFY(drop.isAccepted());
