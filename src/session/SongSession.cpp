@@ -278,7 +278,7 @@ QString SongSession::writeLrc() {
 
 QString SongSession::lrcToRead() const {
     const QString song = requireSong(QStringLiteral("reading its LRC file"));
-    const QString lrc = LrcFileName(song);
+    QString lrc = LrcFileName(song);
     const QString xml = SynchLyricsFileName(song);
     if (FileExists(xml))
         throw VersettaError(QStringLiteral("%1 has a lyrics file already (%2); drop %3 on the "
