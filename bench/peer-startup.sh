@@ -3,11 +3,15 @@
 # command line to its first visible window, against kid3-qt opening the same song. Both run on
 # one Xvfb server, taking turns, and both are timed the same way (xdotool polled for a visible
 # window of the started process); prints the best of each and the ratio, met at 0.5x or less.
+# The program maps its window once the song's lines are in it; kid3-qt may map its own before
+# it has read the song, which can only favour kid3-qt.
 #
 # Usage: bench/peer-startup.sh PROGRAM [SONG [RUNS]]
 #   PROGRAM  the built program, e.g. build/src/velmora-versetta
 #   SONG     an MP3 with lyrics; without it, tests/data/tone-3s.mp3 with 40 lines in a USLT tag
 #   RUNS     runs of each, 7 if not given
+# PEER_STARTUP_LOG=FILE keeps what the programs write on stderr. A run that ends before it
+# shows a window reads "failed" and does not count.
 # What is missing of kid3-qt, Xvfb, xdotool (and mutagen, to write the song) is installed with
 # apt-get: they serve only this comparison, so they are not among the build's dependencies.
 set -euo pipefail
