@@ -21,6 +21,11 @@ bool report(const BenchTargets& all) {
         const bool met = t.measured >= 0 && value <= t.limit;
         allMet = allMet && met;
         const char* unit = t.unit.c_str();
+        if (t.measured < 0) {
+            std::printf("| %s | not measured | %s | | ≤ %g%s | not met |\n", t.figure.c_str(),
+                        t.baseName.c_str(), t.limit, isRatio ? "×" : (" " + t.unit).c_str());
+            continue;
+        }
         if (isRatio)
             std::printf("| %s | %.3g %s | %s %.3g %s | %.2f× | ≤ %g× | %s |\n", t.figure.c_str(),
                         t.measured, unit, t.baseName.c_str(), t.baseline, unit, value, t.limit,
