@@ -2,13 +2,13 @@
 
 #include "Bench.h"
 
+#include "session/SongSession.h"
 #include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
 #include "storage/LyricsXml.h"
 #include "window/frmSychLyrics.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -82,7 +82,6 @@ void benchLoad(frmSychLyrics& window, const QString& songPath, int lines, BenchT
 // Against the same rows sent through one open connection, one transaction and one prepared
 // statement, without waiting for the disk, as the program's fill does not wait either.
 void benchFill(frmSychLyrics& window, const QString& database, int lines, BenchTargets& targets) {
-    window.state.songFile.clear();
     window.WriteLyricsToTempDB();
     const QString songFile = window.state.songFile;
     std::vector<double> best;
@@ -92,10 +91,7 @@ void benchFill(frmSychLyrics& window, const QString& database, int lines, BenchT
         db.setDatabaseName(database);
         db.open();
         QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        const auto fill = [&] {
-            window.state.songFile.clear();
-            window.WriteLyricsToTempDB();
-        };
+        const auto fill = [&] { window.WriteLyricsToTempDB(); };
         const auto bare = [&] {
             QSqlQuery query(db);
             db.transaction();
@@ -129,9 +125,8 @@ void benchStorage(BenchTargets& targets) {
     frmSychLyrics window(std::move(platform));
     const QString database = DatabasePathIn(programFolder.path());
     CreateJukeboxDatabase(database);
-    window.ui.songFolderBox->setText(songs.path() + QLatin1Char('/'));
-    window.ui.songFileBox->setText(QStringLiteral("Song.mp3"));
     const QString songPath = songs.filePath(QStringLiteral("Song.mp3"));
+    window.findChild<SongSession*>()->choose(songPath);
 
     std::printf("\n== Save, load and preview fill (best of 7; of 3 above 1000 lines)\n");
     for (const int lines : {100, 1000, int{frmSychLyrics::kMaxRows}}) {

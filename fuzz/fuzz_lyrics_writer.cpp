@@ -30,7 +30,7 @@ std::vector<QString> textsOf(const std::uint8_t* data, std::size_t size) {
         if (data[i] == 0xFF) {
             texts.emplace_back();
         } else if (data[i] < 0x80) {
-            texts.back() += QChar(data[i]);
+            texts.back() += QChar(static_cast<char16_t>(data[i]));
         } else if (i + 2 < size) {
             texts.back() += QChar(static_cast<char16_t>(data[i + 1] << 8 | data[i + 2]));
             i += 2;
