@@ -254,10 +254,6 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
     m_bytes.resize(p - m_bytes.constData());
 }
 
-QByteArray LyricsDocumentWriter::takeBytes() {
-    return std::exchange(m_bytes, QByteArray());
-}
-
 QByteArray LyricsDocumentWriter::finish() {
     m_bytes += m_count == 0 ? "<LYRICS />\r\n" : "</LYRICS>\r\n";
     m_bytes += "</SynchronizedLyrics>\r\n";

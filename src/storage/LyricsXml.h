@@ -40,11 +40,7 @@ public:
     // VersettaError when a text holds a character that XML 1.0 cannot carry.
     explicit LyricsDocumentWriter(const QString& filename);
     void addLine(const QString& number, const QString& secs, const QString& lyric);
-    // The document written so far and not yet taken, for writing it out in parts.
-    qsizetype pendingBytes() const { return m_bytes.size(); }
-    QByteArray takeBytes();
-    // The finished document (the rest of it after takeBytes), UTF-8; the writer is spent
-    // afterwards.
+    // The finished document, UTF-8; the writer is spent afterwards.
     QByteArray finish();
 
 private:
