@@ -23,7 +23,8 @@ struct Run {
 // in: the working folder; as root the tool then runs as nobody, for whom permissions hold.
 // memoryLimit, when given, bounds the tool's address space (in MB) where a sanitizer does not
 // need terabytes of it.
-Run lyricsTool(const QStringList& arguments, const QString& in = QString(), int memoryLimit = 0) {
+Run lyricsTool(const QStringList& arguments, const QString& in = QString(),
+               [[maybe_unused]] int memoryLimit = 0) {
     QStringList command{QStringLiteral(VELMORA_LYRICS_TOOL)};
 #ifndef __SANITIZE_ADDRESS__
     if (memoryLimit > 0)
