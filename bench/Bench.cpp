@@ -55,12 +55,12 @@ QString benchLyric(int i) {
     return QStringLiteral("Line %1 of a song's <lyrics> & more").arg(i);
 }
 
-void fillBenchSheet(frmSychLyrics& window, int lines) {
+void fillBenchSheet(LyricSheet& sheet, int lines) {
     std::vector<SheetRow> rows;
     rows.reserve(static_cast<std::size_t>(lines));
     for (int i = 1; i <= lines; ++i)
         rows.push_back({QString::number(i), benchLyric(i), QString(), QString::number(i - 1)});
-    window.sheet().load(rows, QStringLiteral("Load Lyrics"));
+    sheet.load(rows, QStringLiteral("Load Lyrics"));
 }
 
 void writeBenchLyricsFile(const QString& songPath, int lines) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class frmSychLyrics;
+class LyricSheet;
 
 // Helpers shared by the parts of velmora-bench.
 
@@ -33,7 +33,7 @@ void writeAll(const QString& path, const QByteArray& bytes);
 QString benchLyric(int i);
 
 // Fills the window's sheet with that many numbered lines, line i at second i - 1.
-void fillBenchSheet(frmSychLyrics& window, int lines);
+void fillBenchSheet(LyricSheet& sheet, int lines);
 
 // Writes the lyrics file of songPath (its .xml beside it) with that many lines, as Save
 // would write them.

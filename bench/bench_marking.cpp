@@ -4,6 +4,8 @@
 #include "Bench.h"
 
 #include "playback/MpvPlayer.h"
+#include "session/SongPlayback.h"
+#include "session/SongSession.h"
 #include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
 #include "window/frmSychLyrics.h"
@@ -109,11 +111,13 @@ void benchMarking(BenchTargets& targets, const QString& song) {
     platform.commandLine = song;
     frmSychLyrics window(std::move(platform));
     window.Form_Load();
-    fillBenchSheet(window, 2000);
+    SongSession& session = *window.findChild<SongSession*>();
+    const WindowControls ui = FindControls(window);
+    fillBenchSheet(session.sheet(), 2000);
     window.show();
     PressWatch watch(player.inner());
     qApp->installEventFilter(&watch);
-    window.cmdPlay_Click();
+    ui.cmdPlay->click();
     // The player's clock starts with the first audio.
     const QDeadlineTimer deadline(5000);
     while (player.inner().doubleProperty("audio-pts") <= 0.05 && !deadline.hasExpired())
@@ -121,8 +125,8 @@ void benchMarking(BenchTargets& targets, const QString& song) {
 
     // (b) 100 presses spread over the song, one every 20 ms, the events flowing in between.
     std::vector<double> offsets;
-    for (int i = 0; i < 100 && window.state.isPlaying; ++i) {
-        press(window.ui.cmdMark, watch, player);
+    for (int i = 0; i < 100 && session.playback().isPlaying(); ++i) {
+        press(ui.cmdMark, watch, player);
         if (player.readAtNs >= 0)
             offsets.push_back(std::abs(player.readExact - watch.clockAtPress) * 1000);
         const QDeadlineTimer next(20);
@@ -131,13 +135,13 @@ void benchMarking(BenchTargets& targets, const QString& song) {
     }
     // (a) 1 000 presses in a row.
     std::vector<double> latencies;
-    for (int i = 0; i < 1000 && window.state.isPlaying; ++i) {
-        press(window.ui.cmdMark, watch, player);
+    for (int i = 0; i < 1000 && session.playback().isPlaying(); ++i) {
+        press(ui.cmdMark, watch, player);
         if (player.readAtNs >= 0)
             latencies.push_back(static_cast<double>(player.readAtNs - watch.pressedAtNs) / 1e6);
     }
     qApp->removeEventFilter(&watch);
-    window.cmdStop_Click();
+    ui.cmdStop->click();
 
     std::printf("\n== Marking (libmpv, audio output null)\n");
     if (latencies.empty() || offsets.empty()) {

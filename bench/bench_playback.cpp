@@ -3,9 +3,13 @@
 #include "Bench.h"
 
 #include "playback/MpvPlayer.h"
+#include "session/SongSession.h"
 #include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
 #include "window/frmSychLyrics.h"
+
+#include <QPushButton>
+#include <QTimer>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -39,11 +43,13 @@ QString benchSong(const QTemporaryDir& songs, const QString& song, int lines) {
 
 void benchPlayPress(const QString& programFolder, const QString& songPath, BenchTargets& targets) {
     auto window = openWindow(programFolder, songPath);
+    const WindowControls ui = FindControls(*window);
+    const SongSession& session = *window->findChild<SongSession*>();
     std::vector<double> presses;
     for (int i = 0; i < 11; ++i) {
-        presses.push_back(elapsedMs([&] { window->cmdPlay_Click(); }));
+        presses.push_back(elapsedMs([&] { ui.cmdPlay->click(); }));
         QCoreApplication::processEvents();
-        window->cmdStop_Click();
+        ui.cmdStop->click();
         QCoreApplication::processEvents();
     }
     const double first = presses.front();
@@ -51,7 +57,7 @@ void benchPlayPress(const QString& programFolder, const QString& songPath, Bench
     const double middle = median(presses);
     std::printf("Play press, %d-line song      first %7.2f ms, best %7.2f ms, median %7.2f ms: "
                 "%5.1f %% of 100 ms\n",
-                window->sheet().count(), first, best, middle, middle);
+                session.sheet().count(), first, best, middle, middle);
     targets.absolute("Play press, 100-line song (median of 11)", middle, 100);
 }
 
@@ -83,27 +89,30 @@ double bareLookupMs(const QString& database, const QString& songFile, int second
 
 void benchTick(const QString& programFolder, const QString& songPath, BenchTargets& targets) {
     auto window = openWindow(programFolder, songPath);
-    const double press = elapsedMs([&] { window->cmdPlay_Click(); });
+    const WindowControls ui = FindControls(*window);
+    SongSession& session = *window->findChild<SongSession*>();
+    const double press = elapsedMs([&] { ui.cmdPlay->click(); });
     std::printf("Play press, %d-line song    %9.2f ms (fills the preview table)\n",
-                window->sheet().count(), press);
+                session.sheet().count(), press);
     // The tick shows nothing before the first whole second: wait for it.
     const QDeadlineTimer deadline(5000);
-    while (window->player().GetPosition() < 1 && !deadline.hasExpired())
+    while (session.player().GetPosition() < 1 && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    const int second = window->player().GetPosition();
+    const int second = session.player().GetPosition();
 
     std::vector<double> ticks;
     for (int i = 0; i < 300; ++i)
-        ticks.push_back(elapsedMs([&] { window->Timer1_Timer(); }));
+        ticks.push_back(elapsedMs(
+            [&] { QMetaObject::invokeMethod(ui.displayTimer, "timeout", Qt::DirectConnection); }));
     const double best = *std::min_element(ticks.begin(), ticks.end());
     const double middle = median(ticks);
-    const double bare = bareLookupMs(window->state.databasePath, window->state.songFile, second);
+    const double bare = bareLookupMs(session.databasePath(), session.songPath(), second);
     std::printf("One tick at %d s, 32767 rows    best %6.3f ms, median %6.3f ms (%.2f %% of the "
                 "100 ms tick)   bare indexed lookup %6.3f ms: %6.1fx\n",
                 second, best, middle, middle, bare, middle / bare);
-    std::printf("    the tick found line %d: \"%s\"\n", window->sheet().currentLine(),
-                qPrintable(window->ui.lblCurrentLyric->text()));
-    window->cmdStop_Click();
+    std::printf("    the tick found line %d: \"%s\"\n", session.sheet().currentLine(),
+                qPrintable(ui.lblCurrentLyric->text()));
+    ui.cmdStop->click();
     targets.absolute("one tick, 32 767-row preview (median of 300)", middle, 0.5);
     targets.ratio("one tick, 32 767-row preview", middle, "bare indexed lookup", bare, 3);
 }
@@ -116,6 +125,6 @@ void benchPlayback(BenchTargets& targets, const QString& song) {
     CreateJukeboxDatabase(DatabasePathIn(programFolder.path()));
     std::printf("\n== Playing (libmpv, audio output null)\n");
     benchPlayPress(programFolder.path(), benchSong(songs, song, 100), targets);
-    benchTick(programFolder.path(), benchSong(songs, song, frmSychLyrics::kMaxRows), targets);
+    benchTick(programFolder.path(), benchSong(songs, song, LyricSheet::kMaxRows), targets);
     std::fflush(stdout);
 }

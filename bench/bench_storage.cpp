@@ -25,10 +25,10 @@ int runsFor(int lines) {
     return lines > 1000 ? 3 : 7;
 }
 
-void benchSave(frmSychLyrics& window, const QString& folder, int lines, BenchTargets& targets) {
-    fillBenchSheet(window, lines);
-    window.cmdSave_Click();
-    const QByteArray bytes = readAll(window.state.synchLyricsPath);
+void benchSave(SongSession& session, const QString& folder, int lines, BenchTargets& targets) {
+    fillBenchSheet(session.sheet(), lines);
+    session.saveLyricsFile();
+    const QByteArray bytes = readAll(session.besideSong(SongSession::Beside::LyricsFile));
     const auto plainWrite = [&](bool sync) {
         QFile file(folder + QStringLiteral("/plain.xml"));
         if (!file.open(QIODevice::WriteOnly))
@@ -40,28 +40,28 @@ void benchSave(frmSychLyrics& window, const QString& folder, int lines, BenchTar
     };
     // What Save does before writing: the sheet read into the document.
     const auto document = [&] {
-        LyricsDocumentWriter writer(window.state.songFile);
-        for (int i = 1; i <= window.sheet().count(); ++i)
-            writer.addLine(window.sheet().cell(i, frmSychLyrics::ColNumber),
-                           window.sheet().cell(i, frmSychLyrics::ColSecs),
-                           window.sheet().cell(i, frmSychLyrics::ColLyric));
+        LyricsDocumentWriter writer(session.songPath());
+        for (int i = 1; i <= session.sheet().count(); ++i)
+            writer.addLine(session.sheet().cell(i, LyricSheet::ColNumber),
+                           session.sheet().cell(i, LyricSheet::ColSecs),
+                           session.sheet().cell(i, LyricSheet::ColLyric));
         (void)writer.finish();
     };
     const std::vector<double> best =
-        bestOfEachMs(runsFor(lines), {[&] { window.cmdSave_Click(); }, document,
+        bestOfEachMs(runsFor(lines), {[&] { session.saveLyricsFile(); }, document,
                                       [&] { plainWrite(false); }, [&] { plainWrite(true); }});
     const double save = best[0];
     std::printf("Save %5d lines (%7lld bytes)  %9.2f ms (document %6.2f ms)   plain write %6.2f "
                 "ms: %6.2fx   with fsync %6.2f ms: %5.2fx\n",
                 lines, static_cast<long long>(bytes.size()), save, best[1], best[2], save / best[2],
                 best[3], save / best[3]);
-    if (lines == frmSychLyrics::kMaxRows) {
+    if (lines == LyricSheet::kMaxRows) {
         targets.absolute("Save, 32 767 lines", save, 1000);
         targets.ratio("Save, 32 767 lines", save, "write with fsync", best[3], 2.5);
     }
 }
 
-void benchLoad(frmSychLyrics& window, const QString& songPath, int lines, BenchTargets& targets) {
+void benchLoad(SongSession& session, const QString& songPath, int lines, BenchTargets& targets) {
     const QString xmlPath = songPath.left(songPath.size() - 4) + QStringLiteral(".xml");
     const auto bare = [&] {
         QFile file(xmlPath);
@@ -72,18 +72,18 @@ void benchLoad(frmSychLyrics& window, const QString& songPath, int lines, BenchT
             xml.readNext();
     };
     const std::vector<double> best =
-        bestOfEachMs(runsFor(lines), {[&] { window.ShowSynchLyrics(songPath); }, bare});
+        bestOfEachMs(runsFor(lines), {[&] { session.loadLyricsFile(songPath); }, bare});
     std::printf("Load %5d lines into the sheet %9.2f ms   bare XML pass %7.2f ms: %6.2fx\n",
-                window.sheet().count(), best[0], best[1], best[0] / best[1]);
-    if (lines == frmSychLyrics::kMaxRows)
+                session.sheet().count(), best[0], best[1], best[0] / best[1]);
+    if (lines == LyricSheet::kMaxRows)
         targets.ratio("load 32 767 lines into the sheet", best[0], "bare XML pass", best[1], 1.5);
 }
 
 // Against the same rows sent through one open connection, one transaction and one prepared
 // statement, without waiting for the disk, as the program's fill does not wait either.
-void benchFill(frmSychLyrics& window, const QString& database, int lines, BenchTargets& targets) {
-    window.WriteLyricsToTempDB();
-    const QString songFile = window.state.songFile;
+void benchFill(SongSession& session, const QString& database, int lines, BenchTargets& targets) {
+    session.fillPreview();
+    const QString songFile = session.songPath();
     std::vector<double> best;
     {
         QSqlDatabase db =
@@ -91,7 +91,7 @@ void benchFill(frmSychLyrics& window, const QString& database, int lines, BenchT
         db.setDatabaseName(database);
         db.open();
         QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        const auto fill = [&] { window.WriteLyricsToTempDB(); };
+        const auto fill = [&] { session.fillPreview(); };
         const auto bare = [&] {
             QSqlQuery query(db);
             db.transaction();
@@ -126,13 +126,14 @@ void benchStorage(BenchTargets& targets) {
     const QString database = DatabasePathIn(programFolder.path());
     CreateJukeboxDatabase(database);
     const QString songPath = songs.filePath(QStringLiteral("Song.mp3"));
-    window.findChild<SongSession*>()->choose(songPath);
+    SongSession& session = *window.findChild<SongSession*>();
+    session.choose(songPath);
 
     std::printf("\n== Save, load and preview fill (best of 7; of 3 above 1000 lines)\n");
-    for (const int lines : {100, 1000, int{frmSychLyrics::kMaxRows}}) {
-        benchSave(window, songs.path(), lines, targets);
-        benchLoad(window, songPath, lines, targets);
-        benchFill(window, database, lines, targets);
+    for (const int lines : {100, 1000, int{LyricSheet::kMaxRows}}) {
+        benchSave(session, songs.path(), lines, targets);
+        benchLoad(session, songPath, lines, targets);
+        benchFill(session, database, lines, targets);
         std::fflush(stdout);
     }
 }

@@ -3,9 +3,9 @@
 
 #include "Bench.h"
 
+#include "controls/SongSlider.h"
 #include "playback/Waveform.h"
 #include "sheet/LyricSheet.h"
-#include "window/SongSlider.h"
 
 #include <QFile>
 #include <QImage>

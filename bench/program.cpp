@@ -9,6 +9,8 @@
 #include "sources/TagLibComponent.h"
 #include "window/frmSychLyrics.h"
 
+#include <QPushButton>
+
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -70,7 +72,7 @@ int main(int argc, char* argv[]) {
     window.Form_Load();
     window.show();
     if (playing) {
-        window.cmdPlay_Click();
+        FindControls(window).cmdPlay->click();
         QTimer::singleShot(2000, &app, &QCoreApplication::quit);
     }
     return QApplication::exec();

@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     platform.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
 
     frmSychLyrics window(std::move(platform));
-    window.guarded("Start-up", [&window] { window.Form_Load(); });
+    window.Form_Load();
     window.show();
     return QApplication::exec();
 }

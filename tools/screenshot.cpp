@@ -5,10 +5,13 @@
 // presses Mark Line when playback reaches that second; --speed steps the speed by tenths
 // (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette.
 #include "playback/MpvPlayer.h"
+#include "session/SongPlayback.h"
+#include "session/SongSession.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -68,21 +71,22 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings; // the pictures never depend on the user's settings
     platform.settingsFile = settings.filePath(QStringLiteral("settings.ini"));
     frmSychLyrics window(std::move(platform));
-    window.guarded("Start-up", [&window] { window.Form_Load(); });
+    window.Form_Load();
     window.show();
 
+    const WindowControls ui = FindControls(window);
     if (playSeconds > 0) {
-        window.ui.cmdPlay->click();
+        ui.cmdPlay->click();
+        SongPlayback& playback = window.findChild<SongSession*>()->playback();
         for (int i = 0; i < std::abs(speedTenths); ++i)
-            window.guarded("Speed",
-                           [&window, speedTenths] { window.StepSpeed(speedTenths < 0 ? -1 : 1); });
+            ui.lblStatus->setText(playback.stepSpeed(speedTenths < 0 ? -1 : 1));
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < playSeconds * 1000) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!marks.isEmpty() && window.ui.mp3Player->GetPosition() >= marks.first()) {
+            if (!marks.isEmpty() && ui.mp3Player->GetPosition() >= marks.first()) {
                 marks.removeFirst();
-                window.ui.cmdMark->click();
+                ui.cmdMark->click();
             }
             QThread::msleep(10);
         }

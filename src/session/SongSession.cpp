@@ -2,6 +2,7 @@
 
 #include "core/PathRules.h"
 #include "playback/Mp3Player.h"
+#include "session/SongPlayback.h"
 #include "sources/SyncedLines.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
@@ -32,9 +33,10 @@ QString shown(const QString& path) {
 } // namespace
 
 SongSession::SongSession(Mp3Player* player, TagFactory newTagComponent, QString programFolder,
-                         QObject* parent)
+                         const QString& settingsFile, QObject* parent)
     : QObject(parent), m_player(player), m_newTag(std::move(newTagComponent)),
-      m_programFolder(std::move(programFolder)), m_previewTable(std::make_unique<PreviewTable>()) {
+      m_programFolder(std::move(programFolder)), m_previewTable(std::make_unique<PreviewTable>()),
+      m_playback(new SongPlayback(*this, settingsFile)) {
     setObjectName(QStringLiteral("session"));
 }
 

@@ -13,6 +13,7 @@
 
 class Mp3Player;
 class PreviewTable;
+class SongPlayback;
 struct PreviewRow;
 
 // What a song is while it is open, without any control: its path, the lyric sources found
@@ -24,8 +25,9 @@ class SongSession final : public QObject {
 public:
     using TagFactory = std::function<std::unique_ptr<TagComponent>()>;
 
+    // settingsFile keeps the user's marking settings ("" for the platform's usual place).
     SongSession(Mp3Player* player, TagFactory newTagComponent, QString programFolder,
-                QObject* parent = nullptr);
+                const QString& settingsFile, QObject* parent = nullptr);
     ~SongSession() override;
 
     // ---- the song -----------------------------------------------------------------------------
@@ -66,6 +68,8 @@ public:
 
     // ---- playback -------------------------------------------------------------------------------
     Mp3Player& player() const; // throws when there is none
+    bool hasPlayer() const { return m_player != nullptr; }
+    SongPlayback& playback() const { return *m_playback; }
     // Fills the preview table from the song's lyrics file, as Play does.
     void fillPreview();
     // The preview line at second, for the display tick.
@@ -107,4 +111,5 @@ private:
     bool m_lrcBeside = false;
     LyricSheet m_sheet;
     std::unique_ptr<PreviewTable> m_previewTable;
+    SongPlayback* m_playback; // a child
 };

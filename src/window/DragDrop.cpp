@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QUrl>
 
+#include <functional>
+
 namespace {
 
 // The one local file a drag carries, or "" for anything else (text, several files, a link
@@ -33,7 +35,8 @@ bool isSong(const QString& path) {
 // a song dropped on the file name opens rather than pasting its address.
 class FileDropFilter final : public QObject {
 public:
-    explicit FileDropFilter(frmSychLyrics* window) : QObject(window), m_window(window) {}
+    using Drop = std::function<void(const QString& path, QObject* on)>;
+    FileDropFilter(QObject* parent, Drop drop) : QObject(parent), m_drop(std::move(drop)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -49,23 +52,22 @@ protected:
         }
         // A file dropped here is the window's: the text panel's box takes text files.
         drop->acceptProposedAction();
-        const QString path = draggedFile(drop->mimeData());
-        const bool onTextPanel =
-            m_window->ui.picUnsynch->isAncestorOf(static_cast<QWidget*>(watched));
-        m_window->guarded("Drop",
-                          [this, &path, onTextPanel] { m_window->DropFile(path, onTextPanel); });
+        m_drop(draggedFile(drop->mimeData()), watched);
         return true;
     }
 
 private:
-    frmSychLyrics* m_window;
+    Drop m_drop;
 };
 
 } // namespace
 
 void frmSychLyrics::installDropTargets() {
     setAcceptDrops(true);
-    auto* filter = new FileDropFilter(this);
+    auto* filter = new FileDropFilter(this, [this](const QString& path, QObject* on) {
+        const bool onTextPanel = ui.picUnsynch->isAncestorOf(static_cast<QWidget*>(on));
+        guarded("Drop", [this, &path, onTextPanel] { DropFile(path, onTextPanel); });
+    });
     for (QWidget* box : std::initializer_list<QWidget*>{
              ui.txtFileName, ui.txtAdjustSingle, ui.txtAdjustAll, ui.txtAddLyrics->viewport()})
         box->installEventFilter(filter);
@@ -98,7 +100,7 @@ void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
         return;
     }
     if (hasSuffix(path, "lrc")) { // anywhere on the window: its lines replace the sheet
-        ImportLrcFile(path);
+        readLrcIntoSheet(path);
         return;
     }
     if (!onTextPanel) {

@@ -12,26 +12,17 @@ bool frmSychLyrics::exportKeyPressed(QKeyEvent* event) {
     if (modifiers != Qt::ControlModifier && !shift)
         return false;
     if (event->key() == Qt::Key_E && !shift)
-        guarded("Writing the LRC file", [this] { WriteLrcFile(); });
+        guarded("Writing the LRC file", [this] { showStatus(m_session->writeLrc()); });
     else if (event->key() == Qt::Key_E)
-        guarded("Writing the timed lyrics into the tag", [this] { WriteSyncedLyricsToTag(); });
+        guarded("Writing the timed lyrics into the tag", [this] {
+            showStatus(
+                saveIntoTag(QStringLiteral("the timed lyrics"), m_session->syncedLyricsSave()));
+        });
     else if (event->key() == Qt::Key_I && !shift)
-        guarded("Reading the LRC file", [this] { ImportLrcBesideSong(); });
+        guarded("Reading the LRC file", [this] { readLrcIntoSheet(m_session->lrcToRead()); });
     else
         return false;
     return true;
-}
-
-void frmSychLyrics::WriteLrcFile() {
-    showStatus(m_session->writeLrc());
-}
-
-void frmSychLyrics::WriteSyncedLyricsToTag() {
-    showStatus(saveIntoTag(QStringLiteral("the timed lyrics"), m_session->syncedLyricsSave()));
-}
-
-void frmSychLyrics::ImportLrcFile(const QString& path) {
-    guarded("Reading the LRC file", [this, &path] { readLrcIntoSheet(path); });
 }
 
 void frmSychLyrics::readLrcIntoSheet(const QString& path) {
@@ -44,8 +35,4 @@ void frmSychLyrics::readLrcIntoSheet(const QString& path) {
     showSheetSelection(false);
     ShowSaveButton();
     showStatus(read);
-}
-
-void frmSychLyrics::ImportLrcBesideSong() {
-    readLrcIntoSheet(m_session->lrcToRead());
 }

@@ -1,8 +1,8 @@
 #include "window/frmSychLyrics.h"
 
-#include "window/FlatButtonStyle.h"
-#include "window/SongSlider.h"
-#include "window/UpDown.h"
+#include "controls/FlatButtonStyle.h"
+#include "controls/SongSlider.h"
+#include "controls/UpDown.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -59,7 +59,7 @@ QFrame* makeLine(const char* name) {
     return line;
 }
 
-using Controls = frmSychLyrics::Controls;
+using Controls = WindowControls;
 
 void styleButtons(const Controls& ui) {
     sizeButtons({ui.cmdClose, ui.cmdAddLyrics, ui.cmdPlay, ui.cmdStop, ui.cmdMark, ui.cmdReset,

@@ -20,7 +20,7 @@ bool frmSychLyrics::SheetHasRoomFor(const QString& action) {
         return true;
     showStatus(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
                                        "can hold. Remove a line first.")
-                            .arg(kMaxRows));
+                            .arg(LyricSheet::kMaxRows));
     return false;
 }
 

@@ -1,7 +1,7 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/UpDown.h"
 #include "session/SongSession.h"
-#include "window/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,20 +16,6 @@ void frmSychLyrics::cmdSave_Click() {
     ui.cmdSave->setEnabled(false);
     if (!note.isEmpty())
         reportFailure(note);
-}
-
-void frmSychLyrics::ShowSynchLyrics(const QString& fileName) {
-    const QString note = m_session->loadLyricsFile(fileName);
-    showLoadedSheet();
-    showStatus(QString());
-    // What was readable is shown; the status line says what was not. A note, not a failure:
-    // thrown, it would end start-up before the player is set up.
-    if (!note.isEmpty())
-        reportFailure(note);
-}
-
-void frmSychLyrics::WriteLyricsToTempDB() {
-    m_session->fillPreview();
 }
 
 void frmSychLyrics::showLoadedSheet() {

@@ -1,9 +1,8 @@
 #include "window/frmSychLyrics.h"
 
-#include "session/MarkingSettings.h"
-#include "sheet/Amount.h"
+#include "controls/KeyOverlay.h"
+#include "session/SongPlayback.h"
 #include "sheet/ReactionDelay.h"
-#include "window/KeyOverlay.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,16 +10,11 @@
 #include <QShortcut>
 #include <QTreeView>
 
-#include <algorithm>
-#include <cmath>
 #include <functional>
 
 namespace {
 
 constexpr std::int32_t kSeekStepMs = 3000;
-constexpr std::int32_t kReplayLeadInMs = 2000;
-constexpr int kSlowestTenths = 5;
-constexpr int kFastestTenths = 15;
 
 // Every key of the window, for F1 and for the README's table. Keys a text box uses for typing
 // (Ctrl+Left, Delete, ...) stay the box's while it has the focus.
@@ -61,17 +55,9 @@ const KeyOverlay::Keys& keyList() {
 
 } // namespace
 
-// ---- the keys -------------------------------------------------------------------------------
-
 void frmSychLyrics::installMarkingKeys() {
-    const StoredDelay stored = ReadReactionDelay(m_platform.settingsFile);
-    m_reactionDelayMs = stored.ms;
-    m_settingsNotKept = stored.notKept;
-    if (!stored.notKept.isEmpty()) {
-        QString note = stored.notKept + QStringLiteral("; settings are not kept.");
-        note[0] = note[0].toUpper();
+    if (const QString note = playback().settingsNote(); !note.isEmpty())
         reportFailure(note);
-    }
     m_keyOverlay = new KeyOverlay(keyList(), this);
 
     const auto key = [this](const QKeySequence& keys, const char* name,
@@ -101,13 +87,15 @@ void frmSychLyrics::installMarkingKeys() {
     key(QKeySequence(Qt::CTRL | Qt::Key_Right), "Seek", [this] { SeekBy(kSeekStepMs); });
     key(
         QKeySequence(Qt::CTRL | Qt::Key_R), "Replay", [this] { ReplaySelectedLine(); }, false);
-    key(QKeySequence(Qt::CTRL | Qt::Key_Down), "Speed", [this] { StepSpeed(-1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Up), "Speed", [this] { StepSpeed(1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_0), "Speed", [this] { StepSpeed(0); });
+    const auto speed = [this](int tenths) { showStatus(playback().stepSpeed(tenths)); };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Down), "Speed", [speed] { speed(-1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Up), "Speed", [speed] { speed(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), "Speed", [speed] { speed(0); });
+    const auto delay = [this](int ms) { showStatus(playback().stepReactionDelay(ms)); };
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), "Reaction delay",
-        [this] { StepReactionDelay(kReactionDelayStepMs); });
+        [delay] { delay(kReactionDelayStepMs); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), "Reaction delay",
-        [this] { StepReactionDelay(-kReactionDelayStepMs); });
+        [delay] { delay(-kReactionDelayStepMs); });
     key(
         QKeySequence(Qt::CTRL | Qt::Key_T), "Reaction delay", [this] { StartTapAlong(); }, false);
     // The nudge is Adjust Selected Line by one second, wherever that button can be pressed.
@@ -160,90 +148,4 @@ void frmSychLyrics::installMarkingKeys() {
 
 void frmSychLyrics::ShowKeys() {
     m_keyOverlay->popUp();
-}
-
-QString frmSychLyrics::markingAidsText() const {
-    QStringList aids;
-    if (const double speed = ui.mp3Player ? ui.mp3Player->Speed() : 1.0; std::abs(speed - 1) > 1e-9)
-        aids << QStringLiteral("Speed %1×").arg(speed, 0, 'f', 1);
-    if (m_reactionDelayMs != 0)
-        aids << QStringLiteral("reaction delay %1 ms").arg(m_reactionDelayMs);
-    if (aids.isEmpty())
-        return {};
-    aids[0][0] = aids[0][0].toUpper();
-    return aids.join(QStringLiteral(" · "));
-}
-
-// ---- seeking and replay ----------------------------------------------------------------------
-
-void frmSychLyrics::SeekBy(std::int32_t deltaMs) {
-    if (m_tapAlong)
-        return;
-    if (!state.isPlaying) {
-        showStatus(QStringLiteral("Seeking works while a song is playing or paused."));
-        return;
-    }
-    const std::int32_t length = player().GetSongLength();
-    const std::int64_t target = static_cast<std::int64_t>(player().GetPositionMs()) + deltaMs;
-    player().SeekPositionMs(static_cast<std::int32_t>(std::clamp<std::int64_t>(target, 0, length)));
-    m_tickRow = 0;
-    Timer1_Timer(); // the slider and the time label follow at once
-}
-
-void frmSychLyrics::ReplaySelectedLine() {
-    const QString action = QStringLiteral("Replay");
-    if (m_tapAlong)
-        return;
-    const int p = RequireSelectedRow(action);
-    if (p == 0)
-        return;
-    const std::optional<double> secs = ReadSeconds(cell(p, ColSecs));
-    if (!secs) {
-        showStatus(
-            QStringLiteral("%1: line %2 has no time yet; mark it first.").arg(action).arg(p));
-        return;
-    }
-    if (ui.cmdPlay->text() == QLatin1String("Play"))
-        cmdPlay_Click(); // from Stop this loads the song, as a Play press does
-    const double startMs = std::clamp(*secs * 1000 - kReplayLeadInMs, 0.0, 2.0e9);
-    player().SeekPositionMs(static_cast<std::int32_t>(std::lround(startMs)));
-    // The line becomes the mark cursor; the preview of the saved times would move it away, so
-    // the tick leaves it alone until Stop.
-    const std::int16_t offset = sheet().lineOffset();
-    sheet().setMarkCursor(static_cast<std::int16_t>(p - offset), offset);
-    selectRow(p, true);
-    m_replayHold = true;
-    m_tickRow = 0;
-    ui.lblCurrentLyric->setText(cell(p, ColLyric));
-    ui.cmdMark->setFocus();
-    Timer1_Timer();
-    showStatus(QStringLiteral("Replaying line %1: Mark Line marks it again.").arg(p));
-}
-
-// ---- speed and reaction delay ---------------------------------------------------------------
-
-void frmSychLyrics::StepSpeed(int tenths) {
-    const int now = static_cast<int>(std::lround(player().Speed() * 10));
-    const int next = tenths == 0 ? 10 : std::clamp(now + tenths, kSlowestTenths, kFastestTenths);
-    if (next == now && tenths != 0) {
-        showStatus(QStringLiteral("Speed %1× is the %2.")
-                       .arg(next / 10.0, 0, 'f', 1)
-                       .arg(tenths < 0 ? QStringLiteral("slowest") : QStringLiteral("fastest")));
-        return;
-    }
-    player().SetSpeed(next / 10.0);
-    const QString aids = markingAidsText();
-    showStatus(aids.isEmpty() ? QStringLiteral("Normal speed.") : aids);
-}
-
-void frmSychLyrics::StepReactionDelay(std::int32_t deltaMs) {
-    m_reactionDelayMs = std::clamp(m_reactionDelayMs + deltaMs, 0, kMaxReactionDelayMs);
-    const QString notKept =
-        KeepReactionDelay(m_platform.settingsFile, m_reactionDelayMs, m_settingsNotKept);
-    const QString aids = markingAidsText();
-    QString text =
-        aids.isEmpty() ? QStringLiteral("No reaction delay: marks are taken at the press.") : aids;
-    if (!notKept.isEmpty())
-        text += QStringLiteral(" (it could not be kept for the next run: %1)").arg(notKept);
-    showStatus(text);
 }

@@ -1,7 +1,7 @@
 #include "window/frmSychLyrics.h"
 
-#include "window/SongSlider.h"
-#include "window/UpDown.h"
+#include "controls/SongSlider.h"
+#include "controls/UpDown.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,10 +66,6 @@ void frmSychLyrics::showSheetSelection(bool scrollIntoView) {
         ui.lvLyrics->clearSelection();
 }
 
-void frmSychLyrics::fillSheet(const std::vector<SheetRow>& rows) {
-    sheet().load(rows, QStringLiteral("Load Lyrics"));
-}
-
 // ---- presentation options ----------------------------------------------------------------
 
 void frmSychLyrics::setFullRowSelect(bool on) {
@@ -101,14 +97,14 @@ void frmSychLyrics::SetPlayingControls(bool playing) {
 
 void frmSychLyrics::lvLyrics_Click() {
     if (const int position = selectedRow(); position > 0) {
-        state.selectedLine = static_cast<std::int16_t>(position);
+        m_selectedLine = static_cast<std::int16_t>(position);
         ui.lblCurrentLyric->setText(cell(position, ColLyric));
     }
     const int n = rowCount();
-    if (state.selectedLine >= n) {
+    if (m_selectedLine >= n) {
         ui.cmdLineDown->setEnabled(false);
         ui.cmdLineUp->setEnabled(true);
-    } else if (state.selectedLine > 1) {
+    } else if (m_selectedLine > 1) {
         ui.cmdLineDown->setEnabled(true);
         ui.cmdLineUp->setEnabled(true);
     } else {
@@ -134,15 +130,7 @@ void frmSychLyrics::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    guarded(undo ? "Undo" : "Redo", [this, undo] { undo ? UndoSheetChange() : RedoSheetChange(); });
-}
-
-void frmSychLyrics::UndoSheetChange() {
-    stepThroughHistory(true);
-}
-
-void frmSychLyrics::RedoSheetChange() {
-    stepThroughHistory(false);
+    guarded(undo ? "Undo" : "Redo", [this, undo] { stepThroughHistory(undo); });
 }
 
 void frmSychLyrics::stepThroughHistory(bool back) {

@@ -1,5 +1,7 @@
 #include "window/frmSychLyrics.h"
 
+#include "playback/WaveformLoader.h"
+#include "session/SongPlayback.h"
 #include "session/SongSession.h"
 
 #include <QLabel>
@@ -13,10 +15,11 @@ void frmSychLyrics::Form_Load() {
         // Whatever the song's lyrics do, the player below must still be set up.
         guarded("Opening the song", [this, &argument] { RunLyricSourceChain(argument); });
     }
-    if (ui.mp3Player) {
-        ui.mp3Player->InitPlayer(1, static_cast<quintptr>(winId()));
-        ui.mp3Player->StartupSetting(1);
-    }
+    if (ui.mp3Player)
+        guarded("Start-up", [this] {
+            ui.mp3Player->InitPlayer(1, static_cast<quintptr>(winId()));
+            ui.mp3Player->StartupSetting(1);
+        });
     setFullRowSelect(true);
     // The first key must not edit the path: it goes to Play when a song is open, else to the
     // button that opens one.
@@ -53,9 +56,11 @@ void frmSychLyrics::cmdClose_Click() {
 void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     // The player would go on with the song before: Play would resume it and Mark Line would
     // stamp this sheet with its positions. Stopped, the next Play loads this one.
-    if (state.isPlaying || m_tapAlong)
+    if (playback().isPlaying() || playback().tapAlongRunning())
         StopOrEndSong();
-    ShowSongWaveform(songPath);
+    // A song that cannot be decoded simply has no waveform: the player and the lyric sources
+    // report what is wrong with it.
+    m_waveform->load(songPath);
     // The loading clears the status line and leaves there only what the user must know about
     // the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
     const SongSession::Opened opened = m_session->open(songPath);

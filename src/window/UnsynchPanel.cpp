@@ -1,9 +1,9 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/UpDown.h"
 #include "session/SongSession.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
-#include "window/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,8 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/SongSlider.h"
+#include "controls/UpDown.h"
 #include "session/SongSession.h"
-#include "window/SongSlider.h"
-#include "window/TapAlong.h"
-#include "window/UpDown.h"
 
 #include <QEvent>
 #include <QFont>
@@ -52,13 +51,15 @@ QFont arialBold(int points) {
 frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)),
       m_session(new SongSession(m_platform.player.get(), m_platform.newTagComponent,
-                                m_platform.programFolder, this)) {
+                                m_platform.programFolder, m_platform.settingsFile, this)) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
-    state.databasePath = m_session->databasePath();
     ui.mp3Player = m_platform.player.get();
-    if (ui.mp3Player)
+    if (ui.mp3Player) {
         ui.mp3Player->setObjectName(QStringLiteral("Amp3dj1"));
+        // Found by name among the window's controls; m_platform still deletes it first.
+        ui.mp3Player->setParent(this);
+    }
     buildControls();
     layOutControls();
     connectHandlers();
@@ -80,10 +81,7 @@ const LyricSheet& frmSychLyrics::sheet() const {
 }
 
 void frmSychLyrics::showSongPath(const QString& path) {
-    state.songFolder = m_session->songFolder();
-    state.songFile = path;
-    state.synchLyricsPath = m_session->besideSong(SongSession::Beside::LyricsFile);
-    ui.songFolderBox->setText(state.songFolder);
+    ui.songFolderBox->setText(m_session->songFolder());
     ui.songFileBox->setText(m_session->songName());
     ui.txtFileName->setText(path);
 }

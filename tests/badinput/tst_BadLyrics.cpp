@@ -65,11 +65,11 @@ QByteArray entityFlood(int count, bool inOneLyric) {
 }
 
 int previewRows(const TestWindow& w) {
-    return static_cast<int>(lyricsTable(w->state.databasePath).size());
+    return static_cast<int>(lyricsTable(w.session().databasePath()).size());
 }
 
 void verifyStatus(const TestWindow& w, const QString& expected) {
-    const QString status = w->ui.lblStatus->text();
+    const QString status = w.ui.lblStatus->text();
     if (expected.isEmpty())
         QVERIFY2(status.isEmpty(), qPrintable(status));
     else
@@ -84,7 +84,7 @@ struct OpenedTone {
         QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
         w.createDatabase();
         w.openAnswers << song;
-        w->ui.cmdOpen->click();
+        w.ui.cmdOpen->click();
     }
     QTemporaryDir dir;
     QString song;
@@ -120,7 +120,7 @@ private slots:
         textRow("50 000 lines",
                 "holds 50000 lines; the sheet shows the first 32767|line element 32768: the "
                 "LineNumber \"32768\"|Play",
-                manyLines(50000), int(frmSychLyrics::kMaxRows), 0);
+                manyLines(50000), int(LyricSheet::kMaxRows), 0);
         textRow("10 MB in one lyric", "||Pause",
                 document(lineElement(1, "5", QByteArray(10 * 1024 * 1024, 'w'))), 1, 1);
         textRow("nested 100 000 deep", "||Pause", deeplyNested(100000), 1, 1);
@@ -163,17 +163,17 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.openAnswers << dir.filePath(QStringLiteral("Song.mp3"));
-        w->ui.cmdOpen->click();
+        w.ui.cmdOpen->click();
         QCoreApplication::processEvents(); // the reader's note follows the handler
-        QTEST(w->sheet().count(), "rows");
+        QTEST(w.session().sheet().count(), "rows");
         QFETCH(QString, openStatus);
         verifyStatus(w, openStatus);
-        QVERIFY(!w->ui.picSynch->isHidden() || w->sheet().count() == 0);
+        QVERIFY(!w.ui.picSynch->isHidden() || w.session().sheet().count() == 0);
 
-        w->ui.cmdPlay->click();
+        w.ui.cmdPlay->click();
         QFETCH(QString, playStatus);
         verifyStatus(w, playStatus);
-        QTEST(w->ui.cmdPlay->text(), "button");
+        QTEST(w.ui.cmdPlay->text(), "button");
         QTEST(previewRows(w), "preview");
         QCOMPARE(readFile(path), xml); // reading never writes
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Song.xml")});
@@ -207,14 +207,14 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         const bool play = pipe.endsWith(QLatin1String(".xml"));
         if (play) {
-            t.w->ui.cmdPlay->click();
-            QCOMPARE(t.w->ui.cmdPlay->text(), QStringLiteral("Pause"));
+            t.w.ui.cmdPlay->click();
+            QCOMPARE(t.w.ui.cmdPlay->text(), QStringLiteral("Pause"));
         } else {
-            t.w->ui.cmdAddLyrics->click();
-            t.w->ui.txtAddLyrics->setPlainText(QStringLiteral("kept"));
+            t.w.ui.cmdAddLyrics->click();
+            t.w.ui.txtAddLyrics->setPlainText(QStringLiteral("kept"));
             t.w.openAnswers << path;
-            t.w->ui.cmdLyricsFromText->click();
-            QCOMPARE(t.w->ui.txtAddLyrics->toPlainText(), QStringLiteral("kept"));
+            t.w.ui.cmdLyricsFromText->click();
+            QCOMPARE(t.w.ui.txtAddLyrics->toPlainText(), QStringLiteral("kept"));
         }
         QFETCH(QString, status);
         verifyStatus(t.w, status);
@@ -242,14 +242,13 @@ private slots:
         w.setSheet({QStringLiteral("fine|1")});
         w.select(1);
         w.inputAnswers << lyric; // the lyric typed into the edit box
-        w->ui.cmdEditLyric->click();
-        QCOMPARE(w->sheet().cell(1, frmSychLyrics::ColLyric), lyric);
-        w->ShowSaveButton();
-        w->ui.cmdSave->click();
+        w.ui.cmdEditLyric->click();
+        QCOMPARE(w.session().sheet().cell(1, LyricSheet::ColLyric), lyric);
+        w.save();
         QFETCH(QString, status);
         verifyStatus(w, status);
         QCOMPARE(readFile(old), document(lineElement(1, "3", "before")));
-        QVERIFY(w->ui.cmdSave->isEnabled());
+        QVERIFY(w.ui.cmdSave->isEnabled());
     }
 
     // Texts of every kind go through the sheet's file, the tag and the preview unchanged.
@@ -265,27 +264,27 @@ private slots:
     void unusualTextSurvivesEverySave() {
         QFETCH(QString, text);
         OpenedTone t;
-        t.w->ui.cmdAddLyrics->click();
+        t.w.ui.cmdAddLyrics->click();
         t.w.clipboard = text;
-        t.w->ui.cmdPaste->click();
-        t.w->ui.cmdSaveUnsynch->click();
-        QCOMPARE(t.w->ui.lblStatus->text(), QString());
+        t.w.ui.cmdPaste->click();
+        t.w.ui.cmdSaveUnsynch->click();
+        QCOMPARE(t.w.ui.lblStatus->text(), QString());
         QCOMPARE(tagLyrics(t.song), text);
-        QCOMPARE(t.w->sheet().cell(1, frmSychLyrics::ColLyric), text);
+        QCOMPARE(t.w.session().sheet().cell(1, LyricSheet::ColLyric), text);
 
-        t.w->ui.cmdPlay->click();
+        t.w.ui.cmdPlay->click();
         t.w.player->positionMs = 2000;
-        t.w->ui.cmdMark->click();
-        t.w->ui.cmdStop->click();
-        t.w->ui.cmdSave->click();
-        QCOMPARE(t.w->ui.lblStatus->text(), QString());
+        t.w.ui.cmdMark->click();
+        t.w.ui.cmdStop->click();
+        t.w.ui.cmdSave->click();
+        QCOMPARE(t.w.ui.lblStatus->text(), QString());
 
         TestWindow again(t.song);
         again.createDatabase();
         again->Form_Load();
         QCOMPARE(again.sheet(), QStringList{QStringLiteral("1|%1|0:02|2").arg(text)});
-        again->ui.cmdPlay->click();
-        QCOMPARE(lyricsTable(again->state.databasePath).value(0).section(u'|', 3), text);
+        again.ui.cmdPlay->click();
+        QCOMPARE(lyricsTable(again.session().databasePath()).value(0).section(u'|', 3), text);
     }
 
     // Text from a file or the clipboard that no sheet row can hold is cleaned or refused.
@@ -322,33 +321,33 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, clipboard);
         OpenedTone t;
-        t.w->ui.cmdAddLyrics->click();
-        t.w->ui.txtAddLyrics->setPlainText(QStringLiteral("before"));
+        t.w.ui.cmdAddLyrics->click();
+        t.w.ui.txtAddLyrics->setPlainText(QStringLiteral("before"));
         if (!file.isEmpty()) {
             const QString path = t.dir.filePath(QStringLiteral("lyrics.txt"));
             QVERIFY(!writeFile(path, file).isNull());
             t.w.openAnswers << path;
-            t.w->ui.cmdLyricsFromText->click();
+            t.w.ui.cmdLyricsFromText->click();
         } else {
             t.w.clipboard = clipboard;
-            t.w->ui.cmdPaste->click();
+            t.w.ui.cmdPaste->click();
         }
-        QTEST(t.w->ui.txtAddLyrics->toPlainText(), "panel");
+        QTEST(t.w.ui.txtAddLyrics->toPlainText(), "panel");
         QFETCH(QString, status);
         verifyStatus(t.w, status);
         // Whatever the panel holds, saving it into the tag ends defined: saved as cleaned
         // text, or refused with the song unchanged.
         const QByteArray songBefore = readFile(t.song);
-        t.w->ui.lblStatus->clear();
-        t.w->ui.cmdSaveUnsynch->click();
+        t.w.ui.lblStatus->clear();
+        t.w.ui.cmdSaveUnsynch->click();
         QFETCH(QString, tagSave);
         verifyStatus(t.w, tagSave);
         if (tagSave.isEmpty())
-            QCOMPARE(tagLyrics(t.song), t.w->ui.txtAddLyrics->toPlainText());
+            QCOMPARE(tagLyrics(t.song), t.w.ui.txtAddLyrics->toPlainText());
         else
             QCOMPARE(readFile(t.song), songBefore);
-        for (int i = 1; i <= t.w->sheet().count(); ++i)
-            for (const QChar c : t.w->sheet().cell(i, frmSychLyrics::ColLyric))
+        for (int i = 1; i <= t.w.session().sheet().count(); ++i)
+            for (const QChar c : t.w.session().sheet().cell(i, LyricSheet::ColLyric))
                 QVERIFY(c.unicode() >= 0x20 && c != QChar(0x7F));
     }
 
@@ -359,21 +358,21 @@ private slots:
             lines << QStringLiteral("line %1").arg(n);
         const QString text = lines.join(QLatin1Char('\n'));
         OpenedTone t;
-        t.w->ui.cmdAddLyrics->click();
+        t.w.ui.cmdAddLyrics->click();
         t.w.clipboard = text;
-        t.w->ui.cmdPaste->click();
-        t.w->ui.cmdSaveUnsynch->click();
-        QCOMPARE(t.w->ui.lblStatus->text(),
+        t.w.ui.cmdPaste->click();
+        t.w.ui.cmdSaveUnsynch->click();
+        QCOMPARE(t.w.ui.lblStatus->text(),
                  QStringLiteral("The lyrics have 40000 lines; only the first 32767 are on the "
                                 "sheet."));
-        QCOMPARE(t.w->sheet().count(), frmSychLyrics::kMaxRows);
-        QCOMPARE(t.w->sheet().cell(frmSychLyrics::kMaxRows, frmSychLyrics::ColLyric),
+        QCOMPARE(t.w.session().sheet().count(), LyricSheet::kMaxRows);
+        QCOMPARE(t.w.session().sheet().cell(LyricSheet::kMaxRows, LyricSheet::ColLyric),
                  QStringLiteral("line 32767"));
         QCOMPARE(tagLyrics(t.song), text);
-        t.w->ui.lblStatus->clear();
-        t.w->RunLyricSourceChain(t.song); // opening the song again says the same
-        QVERIFY2(t.w->ui.lblStatus->text().startsWith(u"The lyrics have 40000 lines"),
-                 qPrintable(t.w->ui.lblStatus->text()));
+        t.w.ui.lblStatus->clear();
+        t.w.open(t.song); // opening the song again says the same
+        QVERIFY2(t.w.ui.lblStatus->text().startsWith(u"The lyrics have 40000 lines"),
+                 qPrintable(t.w.ui.lblStatus->text()));
     }
 };
 

@@ -132,30 +132,30 @@ private slots:
 
         TestWindow w;
         w.openAnswers << song;
-        w->ui.cmdOpen->click();
+        w.ui.cmdOpen->click();
         QFETCH(QString, lyricsRead);
         if (lyricsRead.isEmpty()) {
             QCOMPARE(w.sheet(), QStringList{QStringLiteral("|No Lyrics Found||")});
-            QCOMPARE(w->ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  ") + song);
+            QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  ") + song);
         } else {
-            QCOMPARE(w->ui.txtAddLyrics->toPlainText(), lyricsRead);
-            QCOMPARE(w->ui.lblStatus->text(), QString());
+            QCOMPARE(w.ui.txtAddLyrics->toPlainText(), lyricsRead);
+            QCOMPARE(w.ui.lblStatus->text(), QString());
         }
 
-        w->ui.cmdAddLyrics->click();
-        w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
-        w->ui.cmdSaveUnsynch->click();
+        w.ui.cmdAddLyrics->click();
+        w.ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
+        w.ui.cmdSaveUnsynch->click();
         QFETCH(QString, saveRefusal);
         if (saveRefusal.isEmpty()) {
-            QCOMPARE(w->ui.lblStatus->text(), QString());
+            QCOMPARE(w.ui.lblStatus->text(), QString());
             QCOMPARE(tagLyrics(song), QStringLiteral("new words"));
             // The audio after the tag is the audio before it.
             const QByteArray saved = readFile(song);
             QCOMPARE(saved.mid(songs::tagLength(saved)), bytes.mid(songs::tagLength(bytes)));
         } else {
-            const QString status = w->ui.lblStatus->text();
+            const QString status = w.ui.lblStatus->text();
             QVERIFY2(status.contains(song) && status.contains(saveRefusal), qPrintable(status));
-            QVERIFY(!w->ui.picUnsynch->isHidden()); // the panel stays for another try
+            QVERIFY(!w.ui.picUnsynch->isHidden()); // the panel stays for another try
             if (kind == QLatin1String("unreadable"))
                 QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
             if (kind != QLatin1String("folder") && kind != QLatin1String("dangling") &&
@@ -166,8 +166,8 @@ private slots:
 
         // The song still opens to a defined sheet after the attempt.
         w.openAnswers << song;
-        w->ui.cmdOpen->click();
-        QVERIFY(w->sheet().count() >= 1);
+        w.ui.cmdOpen->click();
+        QVERIFY(w.session().sheet().count() >= 1);
     }
 
     // A song of hundreds of megabytes is copied and checked piece by piece: the save holds its
@@ -189,27 +189,27 @@ private slots:
         file.close();
         TestWindow w;
         w.showSong(dir.path() + QLatin1Char('/'), QStringLiteral("Song.mp3"));
-        w->ui.cmdAddLyrics->click();
-        w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
+        w.ui.cmdAddLyrics->click();
+        w.ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
         QString during;
         bool dropTaken = true;
         QTimer::singleShot(0, &*w, [&] {
-            during = w->ui.lblStatus->text();
+            during = w.ui.lblStatus->text();
             QMimeData dragged;
             dragged.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("Other.mp3")))});
             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(w->ui.txtFileName, &drop);
+            QCoreApplication::sendEvent(w.ui.txtFileName, &drop);
             dropTaken = drop.isAccepted();
         });
-        w->ui.cmdSaveUnsynch->click();
+        w.ui.cmdSaveUnsynch->click();
         rusage usage{};
         QCOMPARE(::getrusage(RUSAGE_SELF, &usage), 0);
         const qint64 peakMb = usage.ru_maxrss / 1024;
         QVERIFY2(peakMb < kSize / 2 / (1 << 20) + 100, qPrintable(QString::number(peakMb)));
         QCOMPARE(during, QStringLiteral("Saving the lyrics into Song.mp3\u2026"));
         QVERIFY(!dropTaken);
-        QCOMPARE(w->ui.songFileBox->text(), QStringLiteral("Song.mp3"));
-        QCOMPARE(w->ui.lblStatus->text(), QString());
+        QCOMPARE(w.ui.songFileBox->text(), QStringLiteral("Song.mp3"));
+        QCOMPARE(w.ui.lblStatus->text(), QString());
         QCOMPARE(tagLyrics(song), QStringLiteral("new words"));
         QCOMPARE(QFileInfo(song).size() - songs::tagLength(readHead(song)),
                  kSize - songs::tagLength(tagged));

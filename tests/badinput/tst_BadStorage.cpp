@@ -44,7 +44,7 @@ struct Library {
         writeFile(lyrics, kOldLyrics);
         database = w.createDatabase();
         w.openAnswers << song;
-        w->ui.cmdOpen->click();
+        w.ui.cmdOpen->click();
     }
     QTemporaryDir holder;
     QString folder;
@@ -130,9 +130,8 @@ private slots:
         }
         Library l;
         l.w.setSheet(sheetOf(400));
-        l.w->ShowSaveButton();
-        l.w->ui.cmdSave->click();
-        QCOMPARE(l.w->ui.lblStatus->text(), QString());
+        l.w.save();
+        QCOMPARE(l.w.ui.lblStatus->text(), QString());
 
         const QString db = l.database;
         QFile::remove(db);
@@ -172,7 +171,7 @@ private slots:
         if ((kind == QLatin1String("read-only") || kind == QLatin1String("unreadable")) &&
             QFile(db).open(QIODevice::ReadWrite))
             QSKIP("this user opens files regardless of their permissions");
-        const QStringList programFiles = filesIn(l.w->platform().programFolder);
+        const QStringList programFiles = filesIn(l.w.programFolder.path());
 
         std::optional<LockHolder> lock;
         if (kind == QLatin1String("locked")) {
@@ -182,12 +181,12 @@ private slots:
         }
         if (kind == QLatin1String("disk full"))
             limitFileSize(static_cast<rlim_t>(QFileInfo(db).size()));
-        l.w->ui.cmdPlay->click();
+        l.w.ui.cmdPlay->click();
         lock.reset();
 
         QFETCH(QString, status);
-        QVERIFY2(l.w->ui.lblStatus->text().contains(status), qPrintable(l.w->ui.lblStatus->text()));
-        QCOMPARE(l.w->ui.cmdPlay->text(), QStringLiteral("Play"));
+        QVERIFY2(l.w.ui.lblStatus->text().contains(status), qPrintable(l.w.ui.lblStatus->text()));
+        QCOMPARE(l.w.ui.cmdPlay->text(), QStringLiteral("Play"));
         QVERIFY(!l.w.player->calls.contains(QStringLiteral("LoadSong ") + l.song));
         if (kind == QLatin1String("disk full") || kind == QLatin1String("no column")) {
             // Whatever part of the refill was written, the file is a sound database.
@@ -199,7 +198,7 @@ private slots:
                 QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
             if (!pipe)
                 QCOMPARE(readFile(db), dbBefore);
-            QCOMPARE(filesIn(l.w->platform().programFolder), programFiles);
+            QCOMPARE(filesIn(l.w.programFolder.path()), programFiles);
         }
         QCOMPARE(readFile(l.song), oldSong());
     }
@@ -242,11 +241,11 @@ private slots:
         Library l;
         QCOMPARE(l.w.sheet(), QStringList{QStringLiteral("1|saved before|0:01|1")});
         if (intoTag) {
-            l.w->ui.cmdAddLyrics->click();
-            l.w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words\n").repeated(2000));
+            l.w.ui.cmdAddLyrics->click();
+            l.w.ui.txtAddLyrics->setPlainText(QStringLiteral("new words\n").repeated(2000));
         } else {
             l.w.setSheet(sheetOf(400));
-            l.w->ShowSaveButton();
+            l.w.ui.cmdSave->setEnabled(true); // as after a change
         }
 
         if (trouble == QLatin1String("read-only folder")) {
@@ -270,19 +269,19 @@ private slots:
         if (trouble == QLatin1String("disk full after the copy"))
             limitFileSize(static_cast<rlim_t>(QFileInfo(l.song).size() + 512));
 
-        (intoTag ? l.w->ui.cmdSaveUnsynch : l.w->ui.cmdSave)->click();
+        (intoTag ? l.w.ui.cmdSaveUnsynch : l.w.ui.cmdSave)->click();
         if (trouble.startsWith(QLatin1String("disk full")))
             limitFileSize(RLIM_INFINITY);
         QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QFETCH(QString, status);
-        QVERIFY2(l.w->ui.lblStatus->text().contains(status), qPrintable(l.w->ui.lblStatus->text()));
+        QVERIFY2(l.w.ui.lblStatus->text().contains(status), qPrintable(l.w.ui.lblStatus->text()));
         if (!intoTag) {
-            QVERIFY2(l.w->ui.lblStatus->text().endsWith(u"the file there before is unchanged"),
-                     qPrintable(l.w->ui.lblStatus->text()));
-            QVERIFY(l.w->ui.cmdSave->isEnabled()); // still there to try again
+            QVERIFY2(l.w.ui.lblStatus->text().endsWith(u"the file there before is unchanged"),
+                     qPrintable(l.w.ui.lblStatus->text()));
+            QVERIFY(l.w.ui.cmdSave->isEnabled()); // still there to try again
         } else {
-            QVERIFY(!l.w->ui.picUnsynch->isHidden());
+            QVERIFY(!l.w.ui.picUnsynch->isHidden());
         }
         if (trouble == QLatin1String("folder removed")) {
             QVERIFY(!QFileInfo::exists(l.folder)); // nothing is made in its place
@@ -327,11 +326,11 @@ private slots:
             QSKIP("only root makes a device node");
         Library l;
         if (intoTag) {
-            l.w->ui.cmdAddLyrics->click();
-            l.w->ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
+            l.w.ui.cmdAddLyrics->click();
+            l.w.ui.txtAddLyrics->setPlainText(QStringLiteral("new words"));
         } else {
             l.w.setSheet(sheetOf(3));
-            l.w->ShowSaveButton();
+            l.w.ui.cmdSave->setEnabled(true); // as after a change
         }
         const QString file = intoTag ? l.song : l.lyrics;
         const QString real = l.holder.filePath(QStringLiteral("elsewhere"));
@@ -354,11 +353,11 @@ private slots:
             QVERIFY(QFile::link(real, file));
         const QStringList filesBefore = filesIn(l.folder);
 
-        (intoTag ? l.w->ui.cmdSaveUnsynch : l.w->ui.cmdSave)->click();
+        (intoTag ? l.w.ui.cmdSaveUnsynch : l.w.ui.cmdSave)->click();
         QFile::setPermissions(l.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QFETCH(QString, status);
-        const QString shown = l.w->ui.lblStatus->text();
+        const QString shown = l.w.ui.lblStatus->text();
         QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.contains(status), qPrintable(shown));
         QCOMPARE(filesIn(l.folder), filesBefore); // nothing left, nothing replaced
         QCOMPARE(QFileInfo(file).isSymLink(), there.startsWith(QLatin1String("link")));
@@ -369,7 +368,7 @@ private slots:
                 QCOMPARE(tagLyrics(written), QStringLiteral("new words"));
             else
                 QVERIFY(readFile(written).contains("number 3</LyricLine>"));
-            QVERIFY(intoTag ? l.w->ui.picUnsynch->isHidden() : !l.w->ui.cmdSave->isEnabled());
+            QVERIFY(intoTag ? l.w.ui.picUnsynch->isHidden() : !l.w.ui.cmdSave->isEnabled());
         } else {
             QVERIFY(!QFileInfo(written).isFile()); // the pipe or the device is still there
         }

@@ -2,7 +2,7 @@
 #include "support/Sql.h"
 #include "support/TestWindow.h"
 
-#include "window/SongSlider.h"
+#include "controls/SongSlider.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,24 +21,24 @@ class DisplayTickTest : public QObject {
         w.createDatabase();
         w.open(m_music.filePath(name));
         w.setSheet(rows);
-        w->ui.cmdSave->setEnabled(true);
-        w->ui.cmdSave->click();
+        w.ui.cmdSave->setEnabled(true);
+        w.ui.cmdSave->click();
         w.player->lengthMs = 216400;
-        w->ui.lblStatus->clear();
-        w->ui.cmdPlay->click();
-        QCOMPARE(w->ui.lblStatus->text(), QString());
+        w.ui.lblStatus->clear();
+        w.ui.cmdPlay->click();
+        QCOMPARE(w.ui.lblStatus->text(), QString());
     }
 
 private slots:
     void everyPlayPressRefillsThePreview() {
         TestWindow w;
         playSaved(w, {"one|1", "two", "three|3"});
-        QCOMPARE(lyricsTable(w->state.databasePath).size(), 2);
-        sqlRows(w->state.databasePath, {QStringLiteral("DELETE FROM Lyrics")});
-        w->ui.cmdPlay->click(); // pause: the table is not touched
-        QCOMPARE(lyricsTable(w->state.databasePath).size(), 0);
-        w->ui.cmdPlay->click(); // resume: filled again
-        QCOMPARE(lyricsTable(w->state.databasePath).size(), 2);
+        QCOMPARE(lyricsTable(w.session().databasePath()).size(), 2);
+        sqlRows(w.session().databasePath(), {QStringLiteral("DELETE FROM Lyrics")});
+        w.ui.cmdPlay->click(); // pause: the table is not touched
+        QCOMPARE(lyricsTable(w.session().databasePath()).size(), 0);
+        w.ui.cmdPlay->click(); // resume: filled again
+        QCOMPARE(lyricsTable(w.session().databasePath()).size(), 2);
     }
 
     // Play keeps its connection between presses, yet fills the file now at the path, and
@@ -46,25 +46,25 @@ private slots:
     void theNextPlayFillsTheFileNowAtThePath() {
         TestWindow w;
         playSaved(w, {"one|1", "two|2"});
-        const QString database = w->state.databasePath;
+        const QString database = w.session().databasePath();
         const QString old = database + QStringLiteral(".old");
-        w->ui.cmdStop->click();
+        w.ui.cmdStop->click();
         QVERIFY(QFile::rename(database, old));
         sqlRows(old, {QStringLiteral("DELETE FROM Lyrics")});
         w.createDatabase();
-        w->ui.cmdPlay->click();
-        QCOMPARE(w->ui.lblStatus->text(), QString());
+        w.ui.cmdPlay->click();
+        QCOMPARE(w.ui.lblStatus->text(), QString());
         QCOMPARE(lyricsTable(database).size(), 2);
         QCOMPARE(lyricsTable(old).size(), 0);
 
-        w->ui.cmdStop->click();
+        w.ui.cmdStop->click();
         sqlRows(database, {QStringLiteral("CREATE TABLE Spy (Path TEXT)"),
                            QStringLiteral("CREATE TRIGGER spy AFTER INSERT ON Lyrics BEGIN "
                                           "INSERT INTO Spy VALUES (new.FileName); END")});
         const QByteArray planted = readFile(database);
-        w->ui.cmdPlay->click();
-        QVERIFY2(w->ui.lblStatus->text().contains(u"has a trigger \"spy\""),
-                 qPrintable(w->ui.lblStatus->text()));
+        w.ui.cmdPlay->click();
+        QVERIFY2(w.ui.lblStatus->text().contains(u"has a trigger \"spy\""),
+                 qPrintable(w.ui.lblStatus->text()));
         QCOMPARE(readFile(database), planted);
     }
 
@@ -73,28 +73,28 @@ private slots:
         // The apostrophe must survive the lookup's quoting.
         playSaved(w, {"zero|0", "one|2", "|", "three|5", "four|5", "|6", "six|7"}, "Don't.mp3");
         w.tickAt(900);
-        QCOMPARE(w->ui.lblTime->text() + w->ui.lblCurrentLyric->text(),
+        QCOMPARE(w.ui.lblTime->text() + w.ui.lblCurrentLyric->text(),
                  QString()); // nothing in second 0
         w.tickAt(2500);
-        QCOMPARE(w->sheet().selected(), 2);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("one"));
+        QCOMPARE(w.session().sheet().selected(), 2);
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("one"));
         w.tickAt(3100); // nothing stamped at 3: the last line stays
-        QCOMPARE(w->sheet().selected(), 2);
+        QCOMPARE(w.session().sheet().selected(), 2);
         w.tickAt(5000); // two lines in one second: the first the database returns
-        QCOMPARE(w->sheet().selected(), 4);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("three"));
+        QCOMPARE(w.session().sheet().selected(), 4);
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("three"));
         w.tickAt(6000); // an empty lyric moves only the cursor
-        QCOMPARE(w->sheet().currentLine(), 6);
-        QCOMPARE(w->sheet().selected(), 4);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("three"));
+        QCOMPARE(w.session().sheet().currentLine(), 6);
+        QCOMPARE(w.session().sheet().selected(), 4);
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("three"));
 
-        w->ui.cmdPlay->click(); // paused at 7: the lookup repeats on every tick
+        w.ui.cmdPlay->click(); // paused at 7: the lookup repeats on every tick
         w.tickAt(7000);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("six"));
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("six"));
         w.tickAt(65300);
-        QCOMPARE(w->ui.lblTime->text(), QStringLiteral("1:05 / 3:36"));
-        QCOMPARE(w->ui.sldSong->Max(), 216.4);
-        QCOMPARE(w->ui.sldSong->Value(), 65.0);
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("1:05 / 3:36"));
+        QCOMPARE(w.ui.sldSong->Max(), 216.4);
+        QCOMPARE(w.ui.sldSong->Value(), 65.0);
     }
 
     // While paused the tick leaves the user's selection alone, so edits act on the clicked
@@ -105,41 +105,42 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
         playSaved(w, {"one|1", "two|2", "three|3"});
         w.tickAt(2000);
-        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // pause at 2
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // pause at 2
         const auto clickRow = [&](int row) {
-            QTest::mouseClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {},
-                              w->ui.lvLyrics->visualRect(w->sheet().index(row - 1, 1)).center());
+            QTest::mouseClick(
+                w.ui.lvLyrics->viewport(), Qt::LeftButton, {},
+                w.ui.lvLyrics->visualRect(w.session().sheet().index(row - 1, 1)).center());
         };
         clickRow(3);
         QTest::qWait(350); // the running timer ticks at 2 s
-        QCOMPARE(w->sheet().selected(), 3);
-        QTest::mouseClick(w->ui.cmdRemove, Qt::LeftButton);
+        QCOMPARE(w.session().sheet().selected(), 3);
+        QTest::mouseClick(w.ui.cmdRemove, Qt::LeftButton);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:01|1", "2|two|0:02|2"}));
-        w->ui.sldSong->simulateUserMove(1);
+        w.ui.sldSong->simulateUserMove(1);
         w.tickAt(1000);
-        QCOMPARE(w->sheet().selected(), 1);
+        QCOMPARE(w.session().sheet().selected(), 1);
         clickRow(2);
-        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // resume at 1
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // resume at 1
         w.tickAt(1000);
-        QCOMPARE(w->sheet().selected(), 1);
+        QCOMPARE(w.session().sheet().selected(), 1);
     }
 
     // Another program takes the table away while the song plays, and puts it back.
     void aFailingLookupIsReportedOnceAndRetried() {
         TestWindow w;
         playSaved(w, {"one|1"});
-        const QString database = w->state.databasePath;
+        const QString database = w.session().databasePath();
         QCOMPARE(sqlRows(database, {QStringLiteral("ALTER TABLE Lyrics RENAME TO Away")}),
                  QStringList());
         w.tickAt(1000);
-        QVERIFY2(w->ui.lblStatus->text().contains(u"has no table Lyrics"),
-                 qPrintable(w->ui.lblStatus->text()));
-        w->ui.lblStatus->setText(QStringLiteral("seen"));
+        QVERIFY2(w.ui.lblStatus->text().contains(u"has no table Lyrics"),
+                 qPrintable(w.ui.lblStatus->text()));
+        w.ui.lblStatus->setText(QStringLiteral("seen"));
         w.tickAt(1000);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("seen")); // not repeated every tick
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("seen")); // not repeated every tick
         sqlRows(database, {QStringLiteral("ALTER TABLE Away RENAME TO Lyrics")});
         w.tickAt(1000);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("one"));
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("one"));
     }
 };
 

@@ -19,7 +19,8 @@ class EndToEndTest : public QObject {
     Q_OBJECT
 
     static void waitForSecond(frmSychLyrics& w, int second) {
-        QVERIFY(QTest::qWaitFor([&] { return w.ui.mp3Player->GetPosition() >= second; }, 8000));
+        QVERIFY(QTest::qWaitFor([&] { return FindControls(w).mp3Player->GetPosition() >= second; },
+                                8000));
     }
 
     // The window on the real player and tag component, opened on a copy of the test tone at
@@ -110,24 +111,26 @@ private slots:
         const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
                                            QStringLiteral("First\nSecond"));
         frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ControlModifier);
-        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
+        QCOMPARE(ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
         waitForSecond(w, 1);
-        const std::int32_t at = w.ui.mp3Player->GetPosition();
+        const std::int32_t at = ui.mp3Player->GetPosition();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY2(clock.elapsed() >= 1500, "at half speed a second of the song takes two");
-        QCOMPARE(w.sheet().cell(1, frmSychLyrics::ColSecs), QString::number(at));
-        QCOMPARE(w.sheet().cell(1, frmSychLyrics::ColTime), QStringLiteral("0:01"));
-        w.ui.cmdStop->click();
-        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // loads the song again
-        QCOMPARE(w.ui.mp3Player->Speed(), 0.5);
-        QVERIFY(QTest::qWaitFor([&] { return w.ui.mp3Player->GetPositionMs() > 0; }, 5000));
-        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
+        QCOMPARE(session.sheet().cell(1, LyricSheet::ColSecs), QString::number(at));
+        QCOMPARE(session.sheet().cell(1, LyricSheet::ColTime), QStringLiteral("0:01"));
+        ui.cmdStop->click();
+        QTest::mouseClick(ui.cmdPlay, Qt::LeftButton); // loads the song again
+        QCOMPARE(ui.mp3Player->Speed(), 0.5);
+        QVERIFY(QTest::qWaitFor([&] { return ui.mp3Player->GetPositionMs() > 0; }, 5000));
+        QCOMPARE(ui.lblStatus->text(), QStringLiteral("Speed 0.5×"));
     }
 
     // libmpv starts beside the window: a Play click that comes first waits for it and plays.
@@ -136,9 +139,11 @@ private slots:
         const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
                                            QStringLiteral("First"));
         frmSychLyrics& w = *window;
-        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
-        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Pause"));
-        QVERIFY(QTest::qWaitFor([&] { return w.ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
+        QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
+        QCOMPARE(ui.cmdPlay->text(), QStringLiteral("Pause"));
+        QVERIFY(QTest::qWaitFor([&] { return ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
     }
 
     // Another song opened while one is paused: Play plays the new one, not the rest of the old.
@@ -147,16 +152,18 @@ private slots:
         const auto window = openRealWindow(program, program.filePath(QStringLiteral("A.mp3")),
                                            QStringLiteral("First"));
         frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
         const QByteArray tone = readFile(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
         const QString half = writeFile(program.filePath(QStringLiteral("B.mp3")),
                                        tone.left(tone.size() / 2)); // 1.5 s
-        w.ui.cmdPlay->click();
+        ui.cmdPlay->click();
         waitForSecond(w, 1);
-        w.ui.cmdPlay->click(); // paused
-        w.OpenSongFromDialog(half);
-        w.ui.cmdPlay->click();
+        ui.cmdPlay->click(); // paused
+        dropFile(w, half);
+        ui.cmdPlay->click();
         // The old song's length may still be reported for a moment while the new one loads.
-        const auto length = [&] { return w.ui.mp3Player->GetSongLength(); };
+        const auto length = [&] { return ui.mp3Player->GetSongLength(); };
         QVERIFY2(QTest::qWaitFor([&] { return std::abs(length() - 1500) < 150; }, 8000),
                  qPrintable(QString::number(length())));
     }
@@ -169,9 +176,11 @@ private slots:
         const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
                                            QStringLiteral("First"));
         frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
         QTest::qWait(1500); // the paint, then the start beside the window
-        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return w.ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
+        QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
     }
 
     void synchronizesASong() {
@@ -180,38 +189,40 @@ private slots:
         const auto window = openRealWindow(program, music.filePath(QStringLiteral("Tone Song.mp3")),
                                            QStringLiteral("First\r\n\r\nSecond\r\nThird"));
         frmSychLyrics& w = *window;
-        QCOMPARE(w.sheet().count(), 4); // three lines and the blank between the first two
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
+        QCOMPARE(session.sheet().count(), 4); // three lines and the blank between the first two
 
-        w.ui.cmdPlay->click();
-        w.ui.cmdMark->click(); // at 0:00
+        ui.cmdPlay->click();
+        ui.cmdMark->click(); // at 0:00
         waitForSecond(w, 1);
-        w.ui.cmdMark->click(); // the blank row is passed over: this stamps "Second"
+        ui.cmdMark->click(); // the blank row is passed over: this stamps "Second"
         waitForSecond(w, 2);
-        w.ui.cmdMark->click();
-        w.ui.cmdStop->click();
-        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:03"));
-        QCOMPARE(w.sheet().cell(1, frmSychLyrics::ColSecs), QStringLiteral("0"));
-        QCOMPARE(w.sheet().cell(3, frmSychLyrics::ColSecs) +
-                     w.sheet().cell(4, frmSychLyrics::ColTime),
+        ui.cmdMark->click();
+        ui.cmdStop->click();
+        QCOMPARE(ui.lblTime->text(), QStringLiteral("0:00 / 0:03"));
+        QCOMPARE(session.sheet().cell(1, LyricSheet::ColSecs), QStringLiteral("0"));
+        QCOMPARE(session.sheet().cell(3, LyricSheet::ColSecs) +
+                     session.sheet().cell(4, LyricSheet::ColTime),
                  QStringLiteral("10:02"));
 
-        w.ui.cmdSave->click();
-        QCOMPARE(w.ui.lblStatus->text(), QString());
+        ui.cmdSave->click();
+        QCOMPARE(ui.lblStatus->text(), QString());
         const QByteArray saved = readFile(music.filePath(QStringLiteral("Tone Song.xml")));
         QVERIFY(saved.contains("<TimeMarker>1</TimeMarker>\r\n    <LyricLine>Second</LyricLine>"));
 
         // Play again: the tick finds each stamped line at its second, through the database.
-        w.ui.cmdPlay->click();
-        QCOMPARE(lyricsTable(w.state.databasePath).size(), 3);
+        ui.cmdPlay->click();
+        QCOMPARE(lyricsTable(session.databasePath()).size(), 3);
         for (const auto& [row, lyric] : {std::pair{3, "Second"}, {4, "Third"}}) {
-            QVERIFY(QTest::qWaitFor([&] { return w.ui.lblCurrentLyric->text() == lyric; }, 8000));
-            QCOMPARE(w.sheet().selected(), row);
+            QVERIFY(QTest::qWaitFor([&] { return ui.lblCurrentLyric->text() == lyric; }, 8000));
+            QCOMPARE(session.sheet().selected(), row);
         }
         // The song ends by itself and the window goes back to idle.
-        QVERIFY(QTest::qWaitFor([&] { return !w.state.isPlaying; }, 8000));
-        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Play"));
-        QCOMPARE(w.sheet().selected(), 1);
-        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:03")); // as after Stop
+        QVERIFY(QTest::qWaitFor([&] { return !session.playback().isPlaying(); }, 8000));
+        QCOMPARE(ui.cmdPlay->text(), QStringLiteral("Play"));
+        QCOMPARE(session.sheet().selected(), 1);
+        QCOMPARE(ui.lblTime->text(), QStringLiteral("0:00 / 0:03")); // as after Stop
     }
 };
 

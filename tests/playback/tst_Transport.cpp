@@ -1,7 +1,7 @@
 #include "support/TestWindow.h"
 
+#include "controls/SongSlider.h"
 #include "sheet/TimeText.h"
-#include "window/SongSlider.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,18 +19,16 @@ class TransportTest : public QObject {
 
     // The window every Stop and every end of a song must leave.
     static void verifyIdle(TestWindow& w, const QString& time) {
-        QVERIFY(!w->state.isPlaying);
-        QCOMPARE(w->ui.cmdPlay->text(), QStringLiteral("Play"));
-        QCOMPARE(w->ui.lblTime->text(), time);
-        QCOMPARE(w->ui.sldSong->Value(), w->ui.sldSong->Min());
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QString());
-        QCOMPARE(w->sheet().selected(), w->sheet().count() > 0 ? 1 : 0);
-        QCOMPARE(
-            QList<int>({w->sheet().currentLine(), w->state.selectedLine, w->sheet().lineOffset()}),
-            QList<int>(3, 0));
-        QVERIFY(!w->ui.cmdMark->isEnabled() && !w->ui.cmdLineUp->isEnabled());
-        QVERIFY(w->ui.cmdInsert->isEnabled() && w->ui.cmdSave->isEnabled() &&
-                w->ui.txtAdjustAll->isEnabled());
+        QVERIFY(!w.playing());
+        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Play"));
+        QCOMPARE(w.ui.lblTime->text(), time);
+        QCOMPARE(w.ui.sldSong->Value(), w.ui.sldSong->Min());
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QString());
+        QCOMPARE(w.session().sheet().selected(), w.session().sheet().count() > 0 ? 1 : 0);
+        QCOMPARE(w.session().sheet().currentLine() + w.session().sheet().lineOffset(), 0);
+        QVERIFY(!w.ui.cmdMark->isEnabled() && !w.ui.cmdLineUp->isEnabled());
+        QVERIFY(w.ui.cmdInsert->isEnabled() && w.ui.cmdSave->isEnabled() &&
+                w.ui.txtAdjustAll->isEnabled());
     }
 
 private slots:
@@ -39,24 +37,23 @@ private slots:
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
         w.setSheet({"one", "two"});
-        w->ui.lblCurrentLyric->setText(QStringLiteral("old"));
-        w->ui.cmdPlay->click();
+        w.ui.lblCurrentLyric->setText(QStringLiteral("old"));
+        w.ui.cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/a.mp3"));
-        QCOMPARE(w->ui.cmdPlay->text() + w->ui.lblCurrentLyric->text(), QStringLiteral("Pause"));
-        QVERIFY(w->sheet().selected() == 1 && w->ui.cmdMark->isEnabled() &&
-                !w->ui.cmdInsert->isEnabled());
+        QCOMPARE(w.ui.cmdPlay->text() + w.ui.lblCurrentLyric->text(), QStringLiteral("Pause"));
+        QVERIFY(w.session().sheet().selected() == 1 && w.ui.cmdMark->isEnabled() &&
+                !w.ui.cmdInsert->isEnabled());
 
-        w->ui.lblCurrentLyric->setText(QStringLiteral("shown"));
-        w->ui.cmdPlay->click(); // pause keeps the label
-        QVERIFY(!w.player->playing && w->state.isPlaying);
-        QCOMPARE(w->ui.cmdPlay->text() + w->ui.lblCurrentLyric->text(),
-                 QStringLiteral("Playshown"));
-        QVERIFY(!w->ui.cmdMark->isEnabled() && w->ui.cmdInsert->isEnabled());
+        w.ui.lblCurrentLyric->setText(QStringLiteral("shown"));
+        w.ui.cmdPlay->click(); // pause keeps the label
+        QVERIFY(!w.player->playing && w.playing());
+        QCOMPARE(w.ui.cmdPlay->text() + w.ui.lblCurrentLyric->text(), QStringLiteral("Playshown"));
+        QVERIFY(!w.ui.cmdMark->isEnabled() && w.ui.cmdInsert->isEnabled());
 
-        w->ui.cmdPlay->click(); // resume: no second load
+        w.ui.cmdPlay->click(); // resume: no second load
         QCOMPARE(w.player->count("LoadSong"), 1);
         QCOMPARE(w.player->count("PlaySong"), 2);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QString());
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QString());
     }
 
     void stopAndEndOfSongLeaveTheSameWindow_data() {
@@ -76,28 +73,28 @@ private slots:
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
         w.setSheet({"one", "two", "three"});
-        w->ui.cmdPlay->click();
+        w.ui.cmdPlay->click();
         w.player->lengthMs = lengthMs;
-        w->ui.sldSong->setMax(lengthMs / 1000.0);
-        w->ui.sldSong->setValue(2);
+        w.ui.sldSong->setMax(lengthMs / 1000.0);
+        w.ui.sldSong->setValue(2);
         w.select(3);
-        w->sheet().setMarkCursor(2, 1);
-        w->ui.lblCurrentLyric->setText(QStringLiteral("three"));
-        natural ? w.player->endSong() : w->ui.cmdStop->click();
+        w.session().sheet().setMarkCursor(2, 1);
+        w.ui.lblCurrentLyric->setText(QStringLiteral("three"));
+        natural ? w.player->endSong() : w.ui.cmdStop->click();
         QCOMPARE(w.player->count("StopSong"), 1);
         verifyIdle(w, time);
-        w->ui.cmdPlay->click(); // the next Play loads the song again
+        w.ui.cmdPlay->click(); // the next Play loads the song again
         QCOMPARE(w.player->count("LoadSong"), 2);
     }
 
     void onlyTheUsersSliderMovesSeekEvenWhenIdle() {
         TestWindow w;
         w.createDatabase();
-        w->ui.sldSong->setMax(100);
-        w->ui.sldSong->simulateUserMove(42.5);
-        w->ui.sldSong->simulateUserMove(43.5);
-        w->ui.sldSong->setValue(10); // the program's own write seeks nothing
-        QTest::keyClick(w->ui.sldSong->findChild<QSlider*>(), Qt::Key_PageUp);
+        w.ui.sldSong->setMax(100);
+        w.ui.sldSong->simulateUserMove(42.5);
+        w.ui.sldSong->simulateUserMove(43.5);
+        w.ui.sldSong->setValue(10); // the program's own write seeks nothing
+        QTest::keyClick(w.ui.sldSong->findChild<QSlider*>(), Qt::Key_PageUp);
         QCOMPARE(w.player->calls,
                  QStringList({"SeekPosition 42", "SeekPosition 44", "SeekPosition 15"}));
     }
@@ -118,15 +115,15 @@ private slots:
         w.createDatabase();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        w->ui.sldSong->setMax(20);
-        auto* groove = w->ui.sldSong->findChild<QSlider*>();
+        w.ui.sldSong->setMax(20);
+        auto* groove = w.ui.sldSong->findChild<QSlider*>();
         const int x = std::min(int(share * groove->width()), groove->width() - 1);
         QTest::mouseClick(groove, Qt::LeftButton, {}, QPoint(x, groove->height() / 2));
-        QVERIFY2(std::abs(w->ui.sldSong->Value() - second) < 0.6,
-                 qPrintable(QString::number(w->ui.sldSong->Value())));
-        QCOMPARE(w.player->calls,
-                 QStringList(
-                     {"SeekPosition " + QString::number(RoundHalfEven(w->ui.sldSong->Value()))}));
+        QVERIFY2(std::abs(w.ui.sldSong->Value() - second) < 0.6,
+                 qPrintable(QString::number(w.ui.sldSong->Value())));
+        QCOMPARE(
+            w.player->calls,
+            QStringList({"SeekPosition " + QString::number(RoundHalfEven(w.ui.sldSong->Value()))}));
     }
 
     // The player never goes on with a song the sheet no longer shows: opening another one
@@ -141,20 +138,20 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
-        w->ui.cmdPlay->click();
+        w.ui.cmdPlay->click();
         if (paused)
-            w->ui.cmdPlay->click();
+            w.ui.cmdPlay->click();
         w.player->positionMs = 42000;
         w.open(QStringLiteral("/music/b.mp3"));
         QCOMPARE(w.player->count("StopSong"), 1);
-        QVERIFY(!w->state.isPlaying && !w->ui.cmdMark->isEnabled());
-        QCOMPARE(w->ui.cmdPlay->text(), QStringLiteral("Play"));
+        QVERIFY(!w.playing() && !w.ui.cmdMark->isEnabled());
+        QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Play"));
         w.setSheet({"one", "two"});
         w.player->positionMs = 0;
-        w->ui.cmdPlay->click();
+        w.ui.cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/b.mp3"));
         w.player->positionMs = 3000;
-        w->ui.cmdMark->click();
+        w.ui.cmdMark->click();
         QCOMPARE(w.sheet().first(), QStringLiteral("1|one|0:03|3"));
     }
 
@@ -164,17 +161,17 @@ private slots:
         w.setSheet({"one", "two", "three"});
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        w->ui.cmdPlay->click();
-        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
+        w.ui.cmdPlay->click();
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
         // The mark is taken as Space goes down, not as it comes up a moment later.
         w.player->positionMs = 5000;
-        QTest::keyPress(w->ui.cmdMark, Qt::Key_Space);
+        QTest::keyPress(w.ui.cmdMark, Qt::Key_Space);
         w.player->positionMs = 6000;
-        QTest::keyRelease(w->ui.cmdMark, Qt::Key_Space);
+        QTest::keyRelease(w.ui.cmdMark, Qt::Key_Space);
         w.player->positionMs = 7000;
-        QTest::keyClick(w->ui.cmdMark, Qt::Key_Return);
-        w->ui.cmdPlay->click(); // paused: Mark Line is disabled and no key reaches it
-        QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+        QTest::keyClick(w.ui.cmdMark, Qt::Key_Return);
+        w.ui.cmdPlay->click(); // paused: Mark Line is disabled and no key reaches it
+        QTest::keyClick(w.ui.cmdMark, Qt::Key_Space);
         QCOMPARE(w.sheet(), QStringList({"1|one|0:05|5", "2|two|0:07|7", "3|three||"}));
     }
 
@@ -198,12 +195,12 @@ private slots:
         w.setSheet(QStringList(8, QStringLiteral("line")));
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
         const auto send = [&](QEvent::Type type, ulong time) {
             QKeyEvent event(type, key, Qt::NoModifier,
                             key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"));
             event.setTimestamp(time);
-            QApplication::sendEvent(w->ui.cmdMark, &event);
+            QApplication::sendEvent(w.ui.cmdMark, &event);
         };
         send(QEvent::KeyPress, 1000);
         for (ulong at = 1500; at < 2500; at += 200) {
@@ -212,8 +209,8 @@ private slots:
         }
         send(QEvent::KeyRelease, 2600);
         int marked = 0;
-        for (int row = 1; row <= w->sheet().count(); ++row)
-            marked += !w->sheet().cell(row, frmSychLyrics::ColSecs).isEmpty();
+        for (int row = 1; row <= w.session().sheet().count(); ++row)
+            marked += !w.session().sheet().cell(row, LyricSheet::ColSecs).isEmpty();
         QTEST(marked, "marked");
     }
 
@@ -231,23 +228,23 @@ private slots:
         w.setSheet({"one", "two", "three", "four"});
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        w->ui.cmdPlay->setFocus();
-        QTest::keyClick(w->ui.cmdPlay, Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
+        w.ui.cmdPlay->setFocus();
+        QTest::keyClick(w.ui.cmdPlay, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
             w.player->positionMs += 2000;
-            QTest::keyPress(w->ui.cmdMark, key);
+            QTest::keyPress(w.ui.cmdMark, key);
             for (int i = 0; i < 5; ++i)
                 for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
                     QKeyEvent repeat(type, key, Qt::NoModifier, QString(), true);
-                    QApplication::sendEvent(w->ui.cmdMark, &repeat);
+                    QApplication::sendEvent(w.ui.cmdMark, &repeat);
                 }
-            QTest::keyRelease(w->ui.cmdMark, key);
+            QTest::keyRelease(w.ui.cmdMark, key);
         }
-        natural ? w.player->endSong() : QTest::mouseClick(w->ui.cmdStop, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), w->ui.cmdPlay);
+        natural ? w.player->endSong() : QTest::mouseClick(w.ui.cmdStop, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdPlay);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(w->state.isPlaying);
+        QVERIFY(w.playing());
         QCOMPARE(w.sheet(), QStringList({"1|one|0:02|2", "2|two|0:04|4", "3|three||", "4|four||"}));
     }
 };

@@ -1,8 +1,8 @@
+#include "controls/SongSlider.h"
 #include "playback/Waveform.h"
 #include "playback/WaveformLoader.h"
 #include "support/Files.h"
 #include "support/TestWindow.h"
-#include "window/SongSlider.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -89,7 +89,7 @@ struct MarkCase {
 
 void markAt(TestWindow& w, int seconds) {
     w.player->positionMs = seconds * 1000;
-    QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+    QTest::keyClick(w.ui.cmdMark, Qt::Key_Space);
 }
 
 const std::vector<MarkCase>& markCases() {
@@ -97,7 +97,7 @@ const std::vector<MarkCase>& markCases() {
         {"mark while playing",
          {"one", "", "three"},
          [](TestWindow& w) {
-             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+             QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
              markAt(w, 12);
              markAt(w, 14);
          },
@@ -105,42 +105,42 @@ const std::vector<MarkCase>& markCases() {
         {"an exact mark, until a shift",
          {"one", "two"},
          [](TestWindow& w) {
-             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+             QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
              w.player->positionMs = 12340;
-             QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+             QTest::keyClick(w.ui.cmdMark, Qt::Key_Space);
              w.player->positionMs = 14560;
-             QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
-             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // pause
+             QTest::keyClick(w.ui.cmdMark, Qt::Key_Space);
+             QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // pause
              w.select(2);
-             QTest::mouseClick(w->ui.cmdAdjustSingle, Qt::LeftButton);
+             QTest::mouseClick(w.ui.cmdAdjustSingle, Qt::LeftButton);
          },
          "1@12.34 2@15"},
         {"undo a mark",
          {"one", "two"},
          [](TestWindow& w) {
-             QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+             QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
              markAt(w, 12);
              markAt(w, 14);
-             QTest::keyClick(w->ui.cmdMark, Qt::Key_Z, Qt::ControlModifier);
+             QTest::keyClick(w.ui.cmdMark, Qt::Key_Z, Qt::ControlModifier);
          },
          "1@12"},
         {"shift all",
          {"one|5", "two", "three|7.5"},
          [](TestWindow& w) {
-             w->ui.txtAdjustAll->setText(QStringLiteral("-2"));
-             QTest::mouseClick(w->ui.cmdAdjustAll, Qt::LeftButton);
+             w.ui.txtAdjustAll->setText(QStringLiteral("-2"));
+             QTest::mouseClick(w.ui.cmdAdjustAll, Qt::LeftButton);
          },
          "1@3 3@5.5"},
         {"remove a line",
          {"one|5", "two|7", "three|9"},
          [](TestWindow& w) {
              w.select(2);
-             QTest::mouseClick(w->ui.cmdRemove, Qt::LeftButton);
+             QTest::mouseClick(w.ui.cmdRemove, Qt::LeftButton);
          },
          "1@5 2@9"},
         {"clear all",
          {"one|5", "two|7"},
-         [](TestWindow& w) { QTest::mouseClick(w->ui.cmdReset, Qt::LeftButton); },
+         [](TestWindow& w) { QTest::mouseClick(w.ui.cmdReset, Qt::LeftButton); },
          ""},
         {"a time that is no number", {"one|5", "two|abc"}, [](TestWindow&) {}, "1@5"},
     };
@@ -214,35 +214,35 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
         w.openAnswers << first << second;
-        QTest::mouseClick(w->ui.cmdOpen, Qt::LeftButton);
+        QTest::mouseClick(w.ui.cmdOpen, Qt::LeftButton);
         QTest::qWait(5); // the first song's decode under way
-        QTest::mouseClick(w->ui.cmdOpen, Qt::LeftButton);
+        QTest::mouseClick(w.ui.cmdOpen, Qt::LeftButton);
         // Opening did not wait for the decode.
-        QVERIFY(!w->ui.sldSong->envelope());
-        const QString status = w->ui.lblStatus->text();
+        QVERIFY(!w.ui.sldSong->envelope());
+        const QString status = w.ui.lblStatus->text();
         // Every outline the slider is given from now on.
         QList<double> shown;
         auto* loader = w->findChild<WaveformLoader*>();
         QVERIFY(loader);
         connect(loader, &WaveformLoader::envelopeChanged, this, [&] {
-            if (const auto envelope = w->ui.sldSong->envelope())
+            if (const auto envelope = w.ui.sldSong->envelope())
                 shown << envelope->seconds();
         });
         QTRY_VERIFY(!loader->busy());
         QTest::qWait(200); // room for a late outline of the first song
         QCOMPARE(shown.size(), 1);
         QVERIFY2(std::abs(shown.last() - 2) < 0.05, qPrintable(QString::number(shown.last())));
-        QCOMPARE(w->ui.lblStatus->text(), status);
+        QCOMPARE(w.ui.lblStatus->text(), status);
 
         // A damaged song opened now shows no waveform and says nothing more than before.
         const QString noise =
             writeFile(dir.filePath(QStringLiteral("noise.mp3")), QByteArray(50000, '\x55'));
         w.openAnswers << noise;
-        QTest::mouseClick(w->ui.cmdOpen, Qt::LeftButton);
-        const QString noiseStatus = w->ui.lblStatus->text();
+        QTest::mouseClick(w.ui.cmdOpen, Qt::LeftButton);
+        const QString noiseStatus = w.ui.lblStatus->text();
         QTRY_VERIFY(!loader->busy());
-        QVERIFY(!w->ui.sldSong->envelope());
-        QCOMPARE(w->ui.lblStatus->text(), noiseStatus);
+        QVERIFY(!w.ui.sldSong->envelope());
+        QCOMPARE(w.ui.lblStatus->text(), noiseStatus);
     }
 
     // A song replaced at its path, written over or renamed into place, is outlined again when
@@ -287,7 +287,7 @@ private slots:
         w.setSheet(c.sheet);
         w.select(1);
         c.act(w);
-        QCOMPARE(ticksOf(*w->ui.sldSong), c.ticks);
+        QCOMPARE(ticksOf(*w.ui.sldSong), c.ticks);
     }
 };
 

@@ -52,7 +52,8 @@ QStringList rowsOf(const LyricSheet& sheet) {
 struct Session {
     Session()
         : session(
-              &player, [this] { return std::make_unique<CountingTag>(tag); }, dir.path()) {}
+              &player, [this] { return std::make_unique<CountingTag>(tag); }, dir.path(),
+              dir.filePath("settings.ini")) {}
     QString path(const QString& name) const { return dir.filePath(name); }
     void load(const QStringList& lyricAndSecs) {
         std::vector<SheetRow> rows;
@@ -167,7 +168,7 @@ private slots:
         QFETCH(QString, what);
         QFETCH(QString, message);
         Session s;
-        SongSession noPlayer(nullptr, nullptr, s.dir.path());
+        SongSession noPlayer(nullptr, nullptr, s.dir.path(), QString());
         if (!song.isEmpty())
             s.session.choose(s.path(song));
         s.load({"unmarked|"});

@@ -56,14 +56,14 @@ private slots:
         QFETCH(QString, button);
         QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
         QTEST(w.sheet().mid(rows == 200 ? 199 : 0), "after");
-        QTEST(w->sheet().selected(), "selectedAfter");
-        if (const int shown = w->sheet().selected()) {
-            const QModelIndex row = w->sheet().index(shown - 1, 0);
-            QCOMPARE(w->ui.lvLyrics->currentIndex().row(), shown - 1);
-            QVERIFY(w->ui.lvLyrics->viewport()->rect().contains(w->ui.lvLyrics->visualRect(row)));
+        QTEST(w.session().sheet().selected(), "selectedAfter");
+        if (const int shown = w.session().sheet().selected()) {
+            const QModelIndex row = w.session().sheet().index(shown - 1, 0);
+            QCOMPARE(w.ui.lvLyrics->currentIndex().row(), shown - 1);
+            QVERIFY(w.ui.lvLyrics->viewport()->rect().contains(w.ui.lvLyrics->visualRect(row)));
         }
-        QVERIFY(!w->ui.cmdSave->isHidden() && w->ui.cmdSave->isEnabled());
-        QCOMPARE(w->ui.lblStatus->text(), QString());
+        QVERIFY(!w.ui.cmdSave->isHidden() && w.ui.cmdSave->isEnabled());
+        QCOMPARE(w.ui.lblStatus->text(), QString());
     }
 
     void aCancelledOrEmptyEditKeepsTheLyric() {
@@ -72,25 +72,25 @@ private slots:
             w.setSheet(abc);
             w.select(2);
             w.inputAnswers = answers;
-            w->ui.cmdEditLyric->click();
+            w.ui.cmdEditLyric->click();
             QCOMPARE(w.inputRequests, QStringList{"Edit Selected Lyric:|Edit Selected Lyric|b"});
             QCOMPARE(w.sheet(), QStringList({"1|" + a, "2|" + b, "3|" + c}));
-            QVERIFY(w->ui.cmdSave->isEnabled()); // offered after any edit, as before
+            QVERIFY(w.ui.cmdSave->isEnabled()); // offered after any edit, as before
         }
     }
 
     void fullSheetTakesNoMoreLines() {
         TestWindow w;
-        w->sheet().load(std::vector<SheetRow>(frmSychLyrics::kMaxRows),
-                        QStringLiteral("Load Lyrics"));
+        w.session().sheet().load(std::vector<SheetRow>(LyricSheet::kMaxRows),
+                                 QStringLiteral("Load Lyrics"));
         w.select(5);
-        for (QPushButton* button : {w->ui.cmdAddLine, w->ui.cmdInsert}) {
-            w->ui.lblStatus->clear();
+        for (QPushButton* button : {w.ui.cmdAddLine, w.ui.cmdInsert}) {
+            w.ui.lblStatus->clear();
             button->click();
-            QCOMPARE(w->sheet().count(), 32767);
-            QVERIFY(w->ui.lblStatus->text().contains(QStringLiteral("32767 lines")));
+            QCOMPARE(w.session().sheet().count(), 32767);
+            QVERIFY(w.ui.lblStatus->text().contains(QStringLiteral("32767 lines")));
         }
-        QVERIFY(!w->ui.cmdSave->isEnabled());
+        QVERIFY(!w.ui.cmdSave->isEnabled());
     }
 
     void needsASelectedLine() {
@@ -101,9 +101,9 @@ private slots:
                 w.setSheet(rows);
                 const QStringList before = w.sheet();
                 w->findChild<QPushButton*>(QLatin1String(button))->click();
-                QVERIFY2(w.sheet() == before && w->sheet().selected() == 0, button);
-                QVERIFY2(w.inputRequests.isEmpty() && !w->ui.cmdSave->isEnabled(), button);
-                QVERIFY2(!w->ui.lblStatus->text().isEmpty(), button);
+                QVERIFY2(w.sheet() == before && w.session().sheet().selected() == 0, button);
+                QVERIFY2(w.inputRequests.isEmpty() && !w.ui.cmdSave->isEnabled(), button);
+                QVERIFY2(!w.ui.lblStatus->text().isEmpty(), button);
             }
     }
 
@@ -112,13 +112,14 @@ private slots:
         w.setSheet(abc);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        w->state.isPlaying = true;
-        w->SetPlayingControls(true);
+        w.createDatabase();
+        w.ui.cmdPlay->click();
+        QVERIFY(w.playing() && w.ui.cmdMark->isEnabled());
         w.inputAnswers << QStringLiteral("sung");
-        const QPoint row = w->ui.lvLyrics->visualRect(w->sheet().index(1, 0)).center();
-        QTest::mouseClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {}, row);
-        QCOMPARE(w->state.selectedLine, 2); // the click reaches its handler too
-        QTest::mouseDClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        const QPoint row = w.ui.lvLyrics->visualRect(w.session().sheet().index(1, 0)).center();
+        QTest::mouseClick(w.ui.lvLyrics->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("b")); // the click's handler ran
+        QTest::mouseDClick(w.ui.lvLyrics->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(w.sheet().at(1), QStringLiteral("2|sung||"));
     }
 
@@ -143,10 +144,9 @@ private slots:
         const QStringList before = w.sheet();
         w.select(from);
         w->findChild<QPushButton*>(button)->click();
-        QCOMPARE(w->sheet().selected(), to);
-        QCOMPARE(w->state.selectedLine, to);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), w->sheet().cell(to, frmSychLyrics::ColLyric));
-        QCOMPARE(w->ui.cmdLineDown->isEnabled(), to < rows);
+        QCOMPARE(w.session().sheet().selected(), to);
+        QCOMPARE(w.ui.lblCurrentLyric->text(), w.session().sheet().cell(to, LyricSheet::ColLyric));
+        QCOMPARE(w.ui.cmdLineDown->isEnabled(), to < rows);
         QCOMPARE(w.sheet(), before);
     }
 };

@@ -35,28 +35,28 @@ private slots:
         w.createDatabase();
         w.setSheet(rows);
         QFETCH(int, offset);
-        w->sheet().setMarkCursor(0, std::int16_t(offset));
-        w->ui.cmdPlay->click();
+        w.session().sheet().setMarkCursor(0, std::int16_t(offset));
+        w.ui.cmdPlay->click();
         for (const int ms : marks) {
             w.player->positionMs = ms;
-            w->ui.cmdMark->click();
+            w.ui.cmdMark->click();
             if (ms > 32767000) // refused: nothing stamped, and said so
-                QVERIFY(w->sheet().cell(1, frmSychLyrics::ColSecs).isEmpty() &&
-                        !w->ui.lblStatus->text().isEmpty());
+                QVERIFY(w.session().sheet().cell(1, LyricSheet::ColSecs).isEmpty() &&
+                        !w.ui.lblStatus->text().isEmpty());
         }
         QTEST(w.sheet(), "sheet");
-        QTEST(w->sheet().selected(), "selected");
-        QTEST(int(w->sheet().currentLine()), "current");
+        QTEST(w.session().sheet().selected(), "selected");
+        QTEST(int(w.session().sheet().currentLine()), "current");
     }
 
     void clearAllRemovesEveryMarker() {
         TestWindow w;
         w.setSheet({"one|12", "|", "three|-2", "four|7.5"});
         w.select(3);
-        w->ui.cmdReset->click();
+        w.ui.cmdReset->click();
         QCOMPARE(w.sheet(), QStringList({"1|one||", "2|||", "3|three||", "4|four||"}));
-        QCOMPARE(w->sheet().selected(), 3);
-        QVERIFY(w->ui.cmdSave->isEnabled());
+        QCOMPARE(w.session().sheet().selected(), 3);
+        QVERIFY(w.ui.cmdSave->isEnabled());
     }
 };
 

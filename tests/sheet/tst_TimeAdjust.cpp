@@ -1,7 +1,7 @@
 #include "support/TestWindow.h"
 
+#include "controls/UpDown.h"
 #include "sheet/Amount.h"
-#include "window/UpDown.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,25 +44,25 @@ private slots:
             w.setSheet({"x|5", "sung|" + steps[0], "y"});
             w.select(2);
             for (int i = 1; i < steps.size(); i += 2) {
-                w->ui.txtAdjustSingle->setText(steps[i]);
-                w->ui.cmdAdjustSingle->click();
+                w.ui.txtAdjustSingle->setText(steps[i]);
+                w.ui.cmdAdjustSingle->click();
                 QCOMPARE(w.sheet(), QStringList({"1|x|0:05|5", "2|sung|" + steps[i + 1], "3|y||"}));
             }
-            QCOMPARE(w->ui.lblStatus->text(), QString());
-            QVERIFY(!w->ui.cmdSave->isHidden() && w->ui.cmdSave->isEnabled());
+            QCOMPARE(w.ui.lblStatus->text(), QString());
+            QVERIFY(!w.ui.cmdSave->isHidden() && w.ui.cmdSave->isEnabled());
         }
     }
 
     void adjustsAllMarkedLines() {
         TestWindow w;
-        w->ui.cmdAdjustAll->click(); // empty sheet
-        QVERIFY(w->ui.cmdSave->isEnabled());
+        w.ui.cmdAdjustAll->click(); // empty sheet
+        QVERIFY(w.ui.cmdSave->isEnabled());
         w.setSheet({"a|12.50", "", "b|3", "c|007", "d|abc", "e|2147483647"});
-        w->ui.txtAdjustAll->setText(QStringLiteral("2 apples"));
-        w->ui.cmdAdjustAll->click();
+        w.ui.txtAdjustAll->setText(QStringLiteral("2 apples"));
+        w.ui.cmdAdjustAll->click();
         QCOMPARE(w.sheet(), QStringList({"1|a|0:14|14.5", "2|||", "3|b|0:05|5", "4|c|0:09|9",
                                          "5|d||abc", "6|e|596523:14:07|2147483647"}));
-        QCOMPARE(w->ui.lblStatus->text(),
+        QCOMPARE(w.ui.lblStatus->text(),
                  QStringLiteral("Adjust All Lines: 2 lines were left unchanged; line 5 has the "
                                 "time \"abc\", which is not a number."));
     }
@@ -75,15 +75,15 @@ private slots:
             const QString text = step.section(u' ', 0, -3), stepped = step.section(u' ', -1);
             TestWindow w;
             for (auto [spinner, box, other] :
-                 {std::tuple{w->ui.spnAdjustAll, w->ui.txtAdjustAll, w->ui.txtAdjustSingle},
-                  std::tuple{w->ui.spnAdjustSingle, w->ui.txtAdjustSingle, w->ui.txtAdjustAll}}) {
+                 {std::tuple{w.ui.spnAdjustAll, w.ui.txtAdjustAll, w.ui.txtAdjustSingle},
+                  std::tuple{w.ui.spnAdjustSingle, w.ui.txtAdjustSingle, w.ui.txtAdjustAll}}) {
                 box->setText(text);
                 other->setText(QStringLiteral("7"));
                 spinner->findChild<QToolButton*>(step.section(u' ', -2, -2))->click();
                 QCOMPARE(box->text(), stepped);
                 QCOMPARE(other->text(), QStringLiteral("7"));
             }
-            QCOMPARE(w->ui.lblStatus->text().isEmpty(), text != "3600");
+            QCOMPARE(w.ui.lblStatus->text().isEmpty(), text != "3600");
         }
     }
 };

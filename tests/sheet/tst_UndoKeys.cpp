@@ -18,9 +18,9 @@ namespace {
 // The whole sheet, the selection and the mark cursor.
 QStringList stateOf(const TestWindow& w) {
     return w.sheet() << QStringLiteral("selected %1, line %2, offset %3")
-                            .arg(w->sheet().selected())
-                            .arg(w->sheet().currentLine())
-                            .arg(w->sheet().lineOffset());
+                            .arg(w.session().sheet().selected())
+                            .arg(w.session().sheet().currentLine())
+                            .arg(w.session().sheet().lineOffset());
 }
 
 struct Change {
@@ -32,11 +32,11 @@ struct Change {
 
 // Adjusting waits for the first Save.
 void save(TestWindow& w) {
-    w->cmdSave_Click();
+    w.save();
 }
 
 void reopen(TestWindow& w) {
-    w->ui.cmdOpen->click(); // a cancelled dialog loads the song shown again
+    w.ui.cmdOpen->click(); // a cancelled dialog loads the song shown again
 }
 
 const std::vector<Change>& changes() {
@@ -44,31 +44,31 @@ const std::vector<Change>& changes() {
         {"mark while playing",
          [](TestWindow& w) {
              w.player->positionMs = 12000;
-             QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+             QTest::keyClick(w.ui.cmdMark, Qt::Key_Space);
          },
-         "Mark Line at 0:12", [](TestWindow& w) { w->ui.cmdPlay->click(); }},
-        {"clear all", [](TestWindow& w) { w->ui.cmdReset->click(); }, "Clear All Time Markings"},
-        {"insert", [](TestWindow& w) { w->ui.cmdInsert->click(); }, "Insert Line"},
-        {"add to end", [](TestWindow& w) { w->ui.cmdAddLine->click(); }, "Add Line To End"},
-        {"remove", [](TestWindow& w) { w->ui.cmdRemove->click(); }, "Remove Line"},
+         "Mark Line at 0:12", [](TestWindow& w) { w.ui.cmdPlay->click(); }},
+        {"clear all", [](TestWindow& w) { w.ui.cmdReset->click(); }, "Clear All Time Markings"},
+        {"insert", [](TestWindow& w) { w.ui.cmdInsert->click(); }, "Insert Line"},
+        {"add to end", [](TestWindow& w) { w.ui.cmdAddLine->click(); }, "Add Line To End"},
+        {"remove", [](TestWindow& w) { w.ui.cmdRemove->click(); }, "Remove Line"},
         {"edit",
          [](TestWindow& w) {
              w.inputAnswers << QStringLiteral("THREE");
-             w->ui.cmdEditLyric->click();
+             w.ui.cmdEditLyric->click();
          },
          "Edit Selected Lyric"},
         {"shift one",
          [](TestWindow& w) {
-             w->ui.txtAdjustSingle->setText(QStringLiteral("2"));
-             w->ui.cmdAdjustSingle->click();
+             w.ui.txtAdjustSingle->setText(QStringLiteral("2"));
+             w.ui.cmdAdjustSingle->click();
          },
          "Adjust Selected Line", save},
-        {"shift all", [](TestWindow& w) { w->ui.cmdAdjustAll->click(); }, "Adjust All Lines", save},
+        {"shift all", [](TestWindow& w) { w.ui.cmdAdjustAll->click(); }, "Adjust All Lines", save},
         {"load from the file",
          [](TestWindow& w) {
-             LyricsDocumentWriter writer(w->ui.txtFileName->text());
+             LyricsDocumentWriter writer(w.ui.txtFileName->text());
              writer.addLine(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("from file"));
-             writeFile(w->ui.txtFileName->text().chopped(4) + QStringLiteral(".xml"),
+             writeFile(w.ui.txtFileName->text().chopped(4) + QStringLiteral(".xml"),
                        writer.finish());
              reopen(w);
          },
@@ -76,9 +76,9 @@ const std::vector<Change>& changes() {
         {"load from the tag", reopen, "Load Tag Lyrics"},
         {"load from the text panel",
          [](TestWindow& w) {
-             w->ui.cmdAddLyrics->click();
-             w->ui.txtAddLyrics->setPlainText(QStringLiteral("typed\nlines"));
-             w->ui.cmdSaveUnsynch->click();
+             w.ui.cmdAddLyrics->click();
+             w.ui.txtAddLyrics->setPlainText(QStringLiteral("typed\nlines"));
+             w.ui.cmdSaveUnsynch->click();
          },
          "Load Lyrics From Text"},
     };
@@ -100,7 +100,7 @@ void openAndShow(TestWindow& w, const QString& song) {
     QVERIFY(QTest::qWaitForWindowActive(&*w));
     w.setSheet({"one|1", "", "three|3", "four"});
     w.select(3);
-    w->sheet().setMarkCursor(2, 1);
+    w.session().sheet().setMarkCursor(2, 1);
 }
 
 void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -129,17 +129,17 @@ private slots:
         c.make(w);
         const QStringList after = stateOf(w);
         QVERIFY(after != before);
-        w->ui.cmdSave->setEnabled(false);
+        w.ui.cmdSave->setEnabled(false);
         // While the song plays the keyboard is on Mark Line; else on the list.
         QWidget* keys =
-            w->ui.cmdMark->isEnabled() ? static_cast<QWidget*>(w->ui.cmdMark) : w->ui.lvLyrics;
+            w.ui.cmdMark->isEnabled() ? static_cast<QWidget*>(w.ui.cmdMark) : w.ui.lvLyrics;
         press(keys, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stateOf(w), before);
-        QCOMPARE(w->ui.lblStatus->text(), "Undid: " + c.step);
-        QVERIFY(w->ui.cmdSave->isEnabled());
+        QCOMPARE(w.ui.lblStatus->text(), "Undid: " + c.step);
+        QVERIFY(w.ui.cmdSave->isEnabled());
         press(keys, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(stateOf(w), after);
-        QCOMPARE(w->ui.lblStatus->text(), "Redid: " + c.step);
+        QCOMPARE(w.ui.lblStatus->text(), "Redid: " + c.step);
         press(keys, Qt::Key_Z, Qt::ControlModifier);
         press(keys, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(stateOf(w), after);
@@ -149,20 +149,20 @@ private slots:
         QTemporaryDir folder;
         TestWindow w;
         openAndShow(w, taggedSong(folder, "Song.mp3"));
-        w->ui.cmdAddLine->click();
+        w.ui.cmdAddLine->click();
         const QStringList edited = stateOf(w);
-        w->ui.txtAdjustAll->setFocus();
-        QTest::keyClicks(w->ui.txtAdjustAll, "5");
-        press(w->ui.txtAdjustAll, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w->ui.txtAdjustAll->text(), QStringLiteral("1"));
-        press(w->ui.txtAdjustAll, Qt::Key_Y, Qt::ControlModifier);
+        w.ui.txtAdjustAll->setFocus();
+        QTest::keyClicks(w.ui.txtAdjustAll, "5");
+        press(w.ui.txtAdjustAll, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.ui.txtAdjustAll->text(), QStringLiteral("1"));
+        press(w.ui.txtAdjustAll, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(stateOf(w), edited);
 
         w.open(taggedSong(folder, "Other.mp3"));
         const QStringList opened = stateOf(w);
-        press(w->ui.lvLyrics, Qt::Key_Z, Qt::ControlModifier);
+        press(w.ui.lvLyrics, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stateOf(w), opened);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Nothing to undo."));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Nothing to undo."));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -21,7 +22,7 @@ class DatabaseTest : public QObject {
 
     // A window with the jukebox database in its program folder and a song in the file bar.
     void open(TestWindow& w, const QString& song) {
-        const QString database = DatabasePathIn(w->platform().programFolder);
+        const QString database = DatabasePathIn(w.programFolder.path());
         if (!QFile::exists(database))
             CreateJukeboxDatabase(database);
         w.showSong(songs.path() + QLatin1Char('/'), song);
@@ -29,7 +30,7 @@ class DatabaseTest : public QObject {
     void save(TestWindow& w, const QString& song, const QStringList& rows) {
         open(w, song);
         w.setSheet(rows);
-        w->cmdSave_Click();
+        w.save();
     }
     QString path(const QString& song) const { return songs.filePath(song); }
 
@@ -122,10 +123,10 @@ private slots:
     void aLockedDatabaseNeverStallsTheTick() {
         TestWindow w;
         save(w, QStringLiteral("t.mp3"), {QStringLiteral("one|1")});
-        w->cmdPlay_Click();
+        w.ui.cmdPlay->click();
         {
             QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "tick");
-            holder.setDatabaseName(w->state.databasePath);
+            holder.setDatabaseName(w.session().databasePath());
             QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
             for (int tick = 0; tick < 5; ++tick) {
                 QElapsedTimer clock;
@@ -133,13 +134,13 @@ private slots:
                 w.tickAt(1000);
                 QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
             }
-            QVERIFY2(w->ui.lblStatus->text().contains(u"is locked by another program"),
-                     qPrintable(w->ui.lblStatus->text()));
+            QVERIFY2(w.ui.lblStatus->text().contains(u"is locked by another program"),
+                     qPrintable(w.ui.lblStatus->text()));
             QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("tick"));
         w.tickAt(1000);
-        QCOMPARE(w->ui.lblCurrentLyric->text(), QStringLiteral("one"));
+        QCOMPARE(w.ui.lblCurrentLyric->text(), QStringLiteral("one"));
     }
 
     void setupNeverTouchesAnExistingFile() {
@@ -167,9 +168,9 @@ private slots:
         QFETCH(QStringList, table);
         TestWindow w;
         save(w, song, sheet);
-        w->WriteLyricsToTempDB();
-        QCOMPARE(w->state.songFile, path(song));
-        QCOMPARE(lyricsTable(w->state.databasePath),
+        w.session().fillPreview();
+        QCOMPARE(w.session().songPath(), path(song));
+        QCOMPARE(lyricsTable(w.session().databasePath()),
                  table.replaceInStrings(QStringLiteral("*"), path(song)));
     }
 
@@ -182,11 +183,11 @@ private slots:
                   "</LyricLine></L><L><LineNumber>4</LineNumber><TimeMarker></TimeMarker>"
                   "<LyricLine>x</LyricLine></L><L><TimeMarker>8</TimeMarker></L><L><Other/>"
                   "<LineNumber>6</LineNumber></L></Y></S>");
-        sqlRows(DatabasePathIn(w->platform().programFolder),
+        sqlRows(DatabasePathIn(w.programFolder.path()),
                 {"INSERT INTO Lyrics VALUES (9, '', 9, 'earlier song')"});
-        w->WriteLyricsToTempDB();
+        w.session().fillPreview();
         const QString song = path("h.mp3");
-        QCOMPARE(lyricsTable(w->state.databasePath),
+        QCOMPARE(lyricsTable(w.session().databasePath()),
                  QStringList({"1|" + song + "|3|a", "4|" + song + "|8|a", "6|" + song + "|0|"}));
     }
 };

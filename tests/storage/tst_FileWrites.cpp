@@ -69,7 +69,7 @@ struct Outcome {
 Outcome runWriter(const QString& writer, const QString& folder, int lines = kLines,
                   const QStringList& wrapper = {}) {
     if (writer == u"Save" || writer == u"Ctrl+E") { // the window's, by its session
-        SongSession session(nullptr, nullptr, folder);
+        SongSession session(nullptr, nullptr, folder, QString());
         session.choose(folder + QStringLiteral("/Song.mp3"));
         std::vector<SheetRow> rows;
         for (int n = 1; n <= lines; ++n)

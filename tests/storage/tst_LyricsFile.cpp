@@ -1,8 +1,8 @@
 #include "support/Files.h"
 #include "support/TestWindow.h"
 
+#include "controls/UpDown.h"
 #include "storage/LyricsXml.h"
-#include "window/UpDown.h"
 
 #include <QDir>
 #include <QLabel>
@@ -47,23 +47,22 @@ private slots:
         w.showSong(folder(), "Song.mp3");
         w.setSheet({"Hello|12", "Bye|"});
         const QStringList saved = w.sheet();
-        w->ui.cmdAdjustAll->setEnabled(false);
-        w->ShowSaveButton();
-        w->ui.cmdSave->click();
-        QCOMPARE(w->ui.lblStatus->text(), QString());
-        QVERIFY(!w->ui.cmdSave->isEnabled() && w->ui.cmdAdjustAll->isEnabled());
+        w.ui.cmdAdjustAll->setEnabled(false);
+        w.save();
+        QCOMPARE(w.ui.lblStatus->text(), QString());
+        QVERIFY(!w.ui.cmdSave->isEnabled() && w.ui.cmdAdjustAll->isEnabled());
 
         w.setSheet({QStringLiteral("something else|1")});
-        w->ui.cmdAdjustAll->setEnabled(false);
-        w->ui.cmdAddLyrics->show();
-        w->ui.picUnsynch->show();
-        w->ui.lvLyrics->setSortingEnabled(true); // rows read while sorting would be sorted
-        w->ui.lblStatus->setText(QStringLiteral("old"));
-        w->guarded("Open", [&] { w->ShowSynchLyrics(folder() + "Song.mp3"); });
+        w.ui.cmdAdjustAll->setEnabled(false);
+        w.ui.cmdAddLyrics->show();
+        w.ui.picUnsynch->show();
+        w.ui.lvLyrics->setSortingEnabled(true); // rows read while sorting would be sorted
+        w.ui.lblStatus->setText(QStringLiteral("old"));
+        w.open(folder() + "Song.mp3");
         QCOMPARE(w.sheet(), saved);
-        QVERIFY(w->ui.cmdAddLyrics->isHidden() && w->ui.picUnsynch->isHidden());
-        QVERIFY(!w->ui.lvLyrics->isSortingEnabled() && w->ui.cmdAdjustAll->isEnabled());
-        QCOMPARE(w->ui.lblStatus->text(), QString());
+        QVERIFY(w.ui.cmdAddLyrics->isHidden() && w.ui.picUnsynch->isHidden());
+        QVERIFY(!w.ui.lvLyrics->isSortingEnabled() && w.ui.cmdAdjustAll->isEnabled());
+        QCOMPARE(w.ui.lblStatus->text(), QString());
     }
 
     void openingASongReadsItsFile_data() {
@@ -95,7 +94,7 @@ private slots:
         w->Form_Load();
         QCoreApplication::processEvents(); // a note would follow the handler
         QTEST(w.sheet(), "rows");
-        QCOMPARE(w->ui.lblStatus->text(), QString());
+        QCOMPARE(w.ui.lblStatus->text(), QString());
         QCOMPARE(w.player->count("InitPlayer"), 1); // start-up went on
     }
 
@@ -107,12 +106,11 @@ private slots:
         TestWindow w;
         w.showSong(folder(), song);
         w.setSheet({QStringLiteral("new|3")});
-        w->ShowSaveButton();
-        w->ui.cmdSave->click();
+        w.save();
         QCOMPARE(readFile(old), QByteArray("the lines saved before"));
-        QVERIFY2(w->ui.lblStatus->text().contains(u"Cannot save the lyrics"),
-                 qPrintable(w->ui.lblStatus->text()));
-        QVERIFY(w->ui.cmdSave->isEnabled());
+        QVERIFY2(w.ui.lblStatus->text().contains(u"Cannot save the lyrics"),
+                 qPrintable(w.ui.lblStatus->text()));
+        QVERIFY(w.ui.cmdSave->isEnabled());
         QCOMPARE(QDir(songs.path()).entryList({song.left(20) + QLatin1Char('*')}, QDir::Files),
                  QStringList{old.section(u'/', -1)}); // no leftovers
     }

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 // A player whose clock the test sets. Every call is recorded by name ("LoadSong path",
 // "SeekPosition 42") so tests can check what the window asked for.
@@ -14,7 +16,11 @@ public:
     void InitPlayer(std::int16_t mode, quintptr) override { record("InitPlayer", mode); }
     void StartupSetting(std::int16_t value) override { record("StartupSetting", value); }
     void LoadSong(const QString& path) override { record("LoadSong", loadedPath = path); }
-    void PlaySong() override { record("PlaySong", playing = true); }
+    void PlaySong() override {
+        if (!failure.empty())
+            throw std::runtime_error(failure);
+        record("PlaySong", playing = true);
+    }
     void PauseSong() override { record("PauseSong", playing = false); }
     void StopSong() override { record("StopSong", playing = false); }
     std::int32_t GetSongLength() override { return lengthMs; }
@@ -46,6 +52,7 @@ public:
     QString loadedPath;
     bool playing = false;
     double speed = 1;
+    std::string failure; // PlaySong throws it, as a library might
 
 private:
     void record(const char* call, const QString& argument) { calls << call + (u' ' + argument); }

@@ -1,14 +1,20 @@
 #include "support/TestWindow.h"
 
+#include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
 #include "storage/DatabaseSchema.h"
 #include "support/Sql.h"
 
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QTreeView>
+#include <QUrl>
 
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     Platform platform;
@@ -35,15 +41,23 @@ Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
 }
 
 TestWindow::TestWindow(const QString& commandLine)
-    : window(std::make_unique<frmSychLyrics>(makeTestPlatform(*this, commandLine))) {}
+    : window(std::make_unique<frmSychLyrics>(makeTestPlatform(*this, commandLine))),
+      ui(FindControls(*window)) {}
+
+SongSession& TestWindow::session() const {
+    return *window->findChild<SongSession*>();
+}
+
+bool TestWindow::playing() const {
+    return session().playback().isPlaying();
+}
 
 QStringList TestWindow::sheet() const {
     QStringList rows;
-    for (int i = 1; i <= window->sheet().count(); ++i)
-        rows << QStringList{window->sheet().cell(i, frmSychLyrics::ColNumber),
-                            window->sheet().cell(i, frmSychLyrics::ColLyric),
-                            window->sheet().cell(i, frmSychLyrics::ColTime),
-                            window->sheet().cell(i, frmSychLyrics::ColSecs)}
+    const LyricSheet& s = session().sheet();
+    for (int i = 1; i <= s.count(); ++i)
+        rows << QStringList{s.cell(i, LyricSheet::ColNumber), s.cell(i, LyricSheet::ColLyric),
+                            s.cell(i, LyricSheet::ColTime), s.cell(i, LyricSheet::ColSecs)}
                     .join(QLatin1Char('|'));
     return rows;
 }
@@ -60,17 +74,33 @@ void TestWindow::setSheet(const QStringList& lyricAndSecs) {
                 : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
         rows.push_back({QString::number(++n), lyric, time, secs});
     }
-    window->sheet().load(rows, QStringLiteral("Load Lyrics"));
+    session().sheet().load(rows, QStringLiteral("Load Lyrics"));
+}
+
+void TestWindow::save() {
+    ui.cmdSave->setEnabled(true);
+    ui.cmdSave->click();
 }
 
 void TestWindow::open(const QString& path) {
     openAnswers << path;
-    window->ui.cmdOpen->click();
+    ui.cmdOpen->click();
 }
 
 void TestWindow::tickAt(int ms) {
     player->positionMs = ms;
-    window->Timer1_Timer();
+    // What the 100 ms timer does, without waiting for it.
+    QMetaObject::invokeMethod(ui.displayTimer, "timeout", Qt::DirectConnection);
+}
+
+void dropFile(QWidget& widget, const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    // A drop reaches only a widget that took the drag as it entered.
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&widget, &enter);
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&widget, &drop);
 }
 
 QStringList lyricsTable(const QString& databasePath) {
@@ -85,11 +115,21 @@ QString TestWindow::createDatabase() const {
 }
 
 void TestWindow::select(int position) const {
-    window->ui.lvLyrics->setCurrentIndex(window->sheet().index(position - 1, 0));
+    ui.lvLyrics->setCurrentIndex(session().sheet().index(position - 1, 0));
+}
+
+void TestWindow::clickRow(int position) const {
+    if (!window->isVisible()) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    const QModelIndex row = session().sheet().index(position - 1, LyricSheet::ColLyric);
+    QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {},
+                      ui.lvLyrics->visualRect(row).center());
 }
 
 void TestWindow::showSong(const QString& folder, const QString& name) const {
-    window->findChild<SongSession*>()->choose(folder + name);
+    session().choose(folder + name);
 }
 
 namespace {
@@ -104,14 +144,14 @@ SongSession::Opened openInSession(SongSession& session, const QString& song) {
 
 QString tagLyrics(const QString& song) {
     SongSession session(
-        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString());
+        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString(), QString());
     openInSession(session, song);
     return session.tagLyrics();
 }
 
 bool hasTagLyrics(const QString& song) {
     SongSession session(
-        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString());
+        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString(), QString());
     openInSession(session, song);
     return session.hasTagLyrics();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SongPlayback.h"
+#include "session/SongSession.h"
 #include "support/FakePlayer.h"
 #include "window/frmSychLyrics.h"
 
@@ -19,6 +21,8 @@ struct TestWindow {
 
     // Makes the jukebox database in the program folder, as the setup does; answers its path.
     QString createDatabase() const;
+    // Save, as after a change of the user's (the rows setSheet puts in stand for one).
+    void save();
     // Chooses path in the Open dialog.
     void open(const QString& path);
     // One display tick with the player's clock at ms.
@@ -27,6 +31,13 @@ struct TestWindow {
     void showSong(const QString& folder, const QString& name) const;
     // Makes the row at position (1-based) the list's current row, as a click on it does.
     void select(int position) const;
+    // Clicks the row at position with the mouse, the window shown.
+    void clickRow(int position) const;
+
+    // The song session under the window.
+    SongSession& session() const;
+    // Playing or paused, as the session has it.
+    bool playing() const;
 
     // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
     QStringList sheet() const;
@@ -41,7 +52,11 @@ struct TestWindow {
     QStringList inputRequests; // "prompt|title|default" per input box shown
     QString clipboard;
     std::unique_ptr<frmSychLyrics> window;
+    WindowControls ui; // found by objectName, as a user's tools find them
 };
+
+// Drops the file at path on widget, as a file manager's drag does.
+void dropFile(QWidget& widget, const QString& path);
 
 // The tag's lyrics as a song session reads them when it opens song: trimmed, "" for none;
 // hasTagLyrics also counts a frame of blanks.

@@ -50,17 +50,17 @@ void markSong(TestWindow& w, const QString& song) {
     QVERIFY(QTest::qWaitForWindowActive(&*w));
     w.setSheet({u"naïve ☃"_qs, "", "three", "four"});
     w.select(1);
-    w->ui.cmdPlay->click();
+    w.ui.cmdPlay->click();
     for (const int ms : {1234, 5678}) {
         w.player->positionMs = ms;
-        QTest::keyClick(w->ui.cmdMark, Qt::Key_Space);
+        QTest::keyClick(w.ui.cmdMark, Qt::Key_Space);
     }
-    w->ui.cmdStop->click();
-    w->ui.lvLyrics->setFocus();
+    w.ui.cmdStop->click();
+    w.ui.lvLyrics->setFocus();
 }
 
 void press(TestWindow& w, Qt::Key key, Qt::KeyboardModifiers more = {}) {
-    QTest::keyClick(w->ui.lvLyrics, key, Qt::ControlModifier | more);
+    QTest::keyClick(w.ui.lvLyrics, key, Qt::ControlModifier | more);
 }
 
 } // namespace
@@ -79,17 +79,17 @@ private slots:
         markSong(w, song);
         const QString lrc = folder.filePath("Song.lrc");
         press(w, Qt::Key_E);
-        QCOMPARE(w->ui.lblStatus->text(), "Wrote " + lrc + ": 2 timed lines of 4.");
+        QCOMPARE(w.ui.lblStatus->text(), "Wrote " + lrc + ": 2 timed lines of 4.");
         const QStringList header = {"ti=Title", "ar=Me", "length=00:03", "by=Velmora Versetta"};
         // The blank line carries the word joiner that keeps it a line when read back.
         const QStringList lines = {u"1230|naïve ☃"_qs, u"plain|\u2060"_qs, "5680|three",
                                    "plain|four", ""};
         QCOMPARE(python(kLrcReader, lrc), header + lines);
 
-        w->cmdSave_Click(); // adjusting waits for the first Save
+        w.save(); // adjusting waits for the first Save
         w.select(1);
-        w->ui.txtAdjustSingle->setText("1");
-        w->ui.cmdAdjustSingle->click();
+        w.ui.txtAdjustSingle->setText("1");
+        w.ui.cmdAdjustSingle->click();
         press(w, Qt::Key_E);
         QCOMPARE(python(kLrcReader, lrc).at(4), u"2000|naïve ☃"_qs);
         press(w, Qt::Key_Z);
@@ -117,7 +117,7 @@ private slots:
         TestWindow w;
         markSong(w, song);
         press(w, Qt::Key_E, Qt::ShiftModifier);
-        QCOMPARE(w->ui.lblStatus->text(), "Wrote 2 timed lines into the tag of Song.mp3 (SYLT).");
+        QCOMPARE(w.ui.lblStatus->text(), "Wrote 2 timed lines into the tag of Song.mp3 (SYLT).");
         QCOMPARE(python(kSyltReader, song),
                  QStringList({QString(u"|eng|%1|2|1|naïve ☃@1234;three@5678"_qs).arg(encoding),
                               "karaoke|eng|0|2|1|kept@20", ""}));
@@ -147,8 +147,8 @@ private slots:
         TestWindow w;
         markSong(w, writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
         const QStringList before = w.sheet();
-        w->ImportLrcFile(lrc);
-        QCOMPARE(w->ui.lblStatus->text(), status.replace("%1", lrc));
+        dropFile(*w, lrc);
+        QCOMPARE(w.ui.lblStatus->text(), status.replace("%1", lrc));
         QCOMPARE(w.sheet(), sheet.isEmpty() ? before : sheet);
         if (!sheet.isEmpty()) {
             press(w, Qt::Key_Z);
@@ -164,10 +164,10 @@ private slots:
         w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        QVERIFY(w->ui.lblStatus->text().endsWith(
+        QVERIFY(w.ui.lblStatus->text().endsWith(
             "Song.lrc lies beside the song: Ctrl+I reads it into the sheet."));
-        w->ui.cmdOpen->setFocus(); // a key on a button reaches the window as well
-        QTest::keyClick(w->ui.cmdOpen, Qt::Key_I, Qt::ControlModifier);
+        w.ui.cmdOpen->setFocus(); // a key on a button reaches the window as well
+        QTest::keyClick(w.ui.cmdOpen, Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(w.sheet(), QStringList({"1|One|0:01|1", "2|Two|0:02|2"}));
     }
 };

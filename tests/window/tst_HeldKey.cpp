@@ -78,8 +78,8 @@ private slots:
         w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
 
         // Now and then the window itself is held up too, so repeats pile up behind it.
         QTimer stall;
@@ -99,20 +99,20 @@ private slots:
                 return false;
             }
         } counter(presses);
-        w->ui.cmdMark->installEventFilter(&counter);
+        w.ui.cmdMark->installEventFilter(&counter);
         {
             const BusyMachine busy;
             QVERIFY(xdotool(keys));
             QTest::qWait(300); // the last events reach the window
         }
         stall.stop();
-        w->ui.cmdMark->removeEventFilter(&counter);
+        w.ui.cmdMark->removeEventFilter(&counter);
         // The server did repeat the held key (after 250 ms, every 30 ms).
         QVERIFY2(keys[0] == QLatin1String("key") || presses > 20,
                  qPrintable(QString::number(presses)));
         int marked = 0;
-        for (int row = 1; row <= w->sheet().count(); ++row)
-            marked += !w->sheet().cell(row, frmSychLyrics::ColSecs).isEmpty();
+        for (int row = 1; row <= w.session().sheet().count(); ++row)
+            marked += !w.session().sheet().cell(row, LyricSheet::ColSecs).isEmpty();
         QTEST(marked, "marked");
     }
 };

@@ -15,7 +15,7 @@
 #include <QTreeView>
 #include <QUrl>
 
-#include "window/SongSlider.h"
+#include "controls/SongSlider.h"
 
 // The marking keys, driven as a user presses them: a key to whatever control has the focus,
 // through the window's shortcuts, on the fake player.
@@ -38,12 +38,12 @@ class MarkingKeysTest : public QObject {
         w.setSheet({"One|5", "Two|10", "Three|15", "Four|"});
         w.player->lengthMs = 20000;
         show(w);
-        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
     }
     static void clickRow(TestWindow& w, int position) {
-        const QRect row = w->ui.lvLyrics->visualRect(w->sheet().index(position - 1, 1));
-        QTest::mouseClick(w->ui.lvLyrics->viewport(), Qt::LeftButton, {}, row.center());
+        const QRect row = w.ui.lvLyrics->visualRect(w.session().sheet().index(position - 1, 1));
+        QTest::mouseClick(w.ui.lvLyrics->viewport(), Qt::LeftButton, {}, row.center());
     }
 
 private slots:
@@ -65,14 +65,14 @@ private slots:
         TestWindow w;
         playing(w);
         if (focus == QLatin1String("txtAdjustAll"))
-            QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton); // paused: the box is enabled
+            QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // paused: the box is enabled
         w->findChild<QWidget*>(focus)->setFocus();
         w.player->positionMs = fromMs;
         press(key, Ctrl);
         QTEST(w.player->positionMs, "toMs");
-        QTEST(w->ui.lblTime->text(), "time");
+        QTEST(w.ui.lblTime->text(), "time");
         if (focus != QLatin1String("txtAdjustAll"))
-            QCOMPARE(w->ui.sldSong->Value(), w.player->positionMs / 1000);
+            QCOMPARE(w.ui.sldSong->Value(), w.player->positionMs / 1000);
     }
 
     void replayMakesTheSelectedLineTheCursor() {
@@ -80,28 +80,28 @@ private slots:
         playing(w);
         w.player->positionMs = 16000;
         clickRow(w, 2);
-        w->ui.cmdMark->setFocus();
+        w.ui.cmdMark->setFocus();
         press(Qt::Key_R, Ctrl);
         QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPositionMs 8000")); // 2 s lead-in
-        QCOMPARE(w->sheet().selected(), 2);
+        QCOMPARE(w.session().sheet().selected(), 2);
         w.player->positionMs = 9400;
         w.tickAt(9400);
         press(Qt::Key_Space); // re-marks line 2, and marking goes on with line 3
         QCOMPARE(w.sheet().mid(1, 2), QStringList({"2|Two|0:09|9", "3|Three|0:15|15"}));
-        QCOMPARE(w->sheet().selected(), 3);
+        QCOMPARE(w.session().sheet().selected(), 3);
         press(Qt::Key_Z, Ctrl);
         QCOMPARE(w.sheet()[1], QStringLiteral("2|Two|0:10|10"));
 
         // From Stop it plays the song first; an unmarked line has nothing to replay.
-        QTest::mouseClick(w->ui.cmdStop, Qt::LeftButton);
+        QTest::mouseClick(w.ui.cmdStop, Qt::LeftButton);
         clickRow(w, 1);
         press(Qt::Key_R, Ctrl);
         QCOMPARE(w.player->count("LoadSong"), 2);
         QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPositionMs 3000"));
         clickRow(w, 4);
         press(Qt::Key_R, Ctrl);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Replay: line 4 has no time yet; mark it "
-                                                         "first."));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Replay: line 4 has no time yet; mark it "
+                                                        "first."));
     }
 
     void speedStepsAndThePlayerKeepsIt() {
@@ -110,23 +110,23 @@ private slots:
         for (int i = 0; i < 6; ++i)
             press(Qt::Key_Down, Ctrl);
         QCOMPARE(w.player->speed, 0.5);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Speed 0.5× is the slowest."));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 0.5× is the slowest."));
         press(Qt::Key_0, Ctrl);
         QCOMPARE(w.player->speed, 1.0);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Normal speed."));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Normal speed."));
         for (int i = 0; i < 6; ++i)
             press(Qt::Key_Up, Ctrl);
         QCOMPARE(w.player->speed, 1.5);
         press(Qt::Key_Down, Ctrl);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Speed 1.4×"));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 1.4×"));
 
         // Stop and the next Play leave the speed to the player, and Play shows it again.
         const int setSpeed = w.player->count("SetSpeed");
-        QTest::mouseClick(w->ui.cmdStop, Qt::LeftButton);
-        w->showStatus(QString());
-        QTest::mouseClick(w->ui.cmdPlay, Qt::LeftButton);
+        QTest::mouseClick(w.ui.cmdStop, Qt::LeftButton);
+        w.ui.lblStatus->clear();
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
         QCOMPARE(w.player->count("SetSpeed"), setSpeed);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Speed 1.4×"));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Speed 1.4×"));
     }
 
     void reactionDelayShiftsMarks_data() {
@@ -151,12 +151,13 @@ private slots:
         QFETCH(int, atMs);
         w.player->positionMs = atMs;
         press(Qt::Key_Space);
-        QTEST(w.sheet().first() + u'@' + QString::number(w->sheet().rows().front().markMs),
+        QTEST(w.sheet().first() + u'@' + QString::number(w.session().sheet().rows().front().markMs),
               "marked"); // the exact mark for the exports has the delay taken off too
         // Kept for the next run.
         Platform next;
         next.settingsFile = w.programFolder.filePath(QStringLiteral("settings.ini"));
-        QCOMPARE(frmSychLyrics(std::move(next)).reactionDelayMs(), std::min(presses * 50, 1000));
+        QCOMPARE(frmSychLyrics(std::move(next)).findChild<SongPlayback*>()->reactionDelayMs(),
+                 std::min(presses * 50, 1000));
     }
 
     void tapAlongMeasuresThroughMarkLine_data() {
@@ -171,20 +172,20 @@ private slots:
         TestWindow w;
         w.setSheet({"One|5"});
         show(w);
-        w->ui.cmdPlay->setFocus();
+        w.ui.cmdPlay->setFocus();
         press(Qt::Key_T, Ctrl);
         QVERIFY(readFile(w.player->loadedPath).startsWith("RIFF"));
-        QCOMPARE(QApplication::focusWidget(), w->ui.cmdMark);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
         const int clicks[] = {1000, 2300, 3200, 4800, 5600, 7100, 8400, 9200};
         for (int i = 0; i < lateness.size(); ++i) {
             w.player->positionMs = clicks[i] + lateness[i];
             press(Qt::Key_Space);
         }
         w.player->endSong();
-        QTEST(w->reactionDelayMs(), "delay");
+        QTEST(w.session().playback().reactionDelayMs(), "delay");
         QCOMPARE(w.sheet(), QStringList({"1|One|0:05|5"})); // no line was marked
-        QVERIFY(!w->ui.cmdMark->isEnabled() && w->ui.cmdPlay->isEnabled());
-        QVERIFY(!w->ui.cmdSave->isEnabled());
+        QVERIFY(!w.ui.cmdMark->isEnabled() && w.ui.cmdPlay->isEnabled());
+        QVERIFY(!w.ui.cmdSave->isEnabled());
     }
 
     void nudgeIsAdjustSelectedByOne_data() {
@@ -207,16 +208,16 @@ private slots:
             clickRow(*w, 2);
         }
         press(key, CtrlShift);
-        byButton->ui.txtAdjustSingle->setText(amount);
-        QTest::mouseClick(byButton->ui.cmdAdjustSingle, Qt::LeftButton);
+        byButton.ui.txtAdjustSingle->setText(amount);
+        QTest::mouseClick(byButton.ui.cmdAdjustSingle, Qt::LeftButton);
         QCOMPARE(byKey.sheet(), byButton.sheet());
-        QCOMPARE(byKey->ui.lblStatus->text(), byButton->ui.lblStatus->text());
-        QVERIFY(byKey->ui.cmdSave->isEnabled());
+        QCOMPARE(byKey.ui.lblStatus->text(), byButton.ui.lblStatus->text());
+        QVERIFY(byKey.ui.cmdSave->isEnabled());
 
-        QTest::mouseClick(byKey->ui.cmdPlay, Qt::LeftButton); // not while the song plays
+        QTest::mouseClick(byKey.ui.cmdPlay, Qt::LeftButton); // not while the song plays
         press(key, CtrlShift);
         QCOMPARE(byKey.sheet(), byButton.sheet());
-        QCOMPARE(byKey->ui.lblStatus->text(),
+        QCOMPARE(byKey.ui.lblStatus->text(),
                  QStringLiteral("Adjust Selected Line is not available now."));
     }
 
@@ -246,8 +247,8 @@ private slots:
         TestWindow w;
         show(w);
         if (onto == QLatin1String("txtAddLyrics")) { // the text panel, as AddLyrics opens it
-            w->ui.cmdAddLyrics->show();
-            QTest::mouseClick(w->ui.cmdAddLyrics, Qt::LeftButton);
+            w.ui.cmdAddLyrics->show();
+            QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
         }
 
         // As the platform delivers a drag: to the first widget under the cursor that takes drops.
@@ -270,14 +271,14 @@ private slots:
         QVERIFY(drop.isAccepted());
         QFETCH(QString, fileName);
         if (!fileName.isEmpty()) {
-            QCOMPARE(w->ui.txtFileName->text(), path);
+            QCOMPARE(w.ui.txtFileName->text(), path);
             QCOMPARE(w.sheet(), QStringList({"1|Sung||", "2|words||"}));
         }
-        QTEST(w->ui.txtAddLyrics->toPlainText(), "panelText");
+        QTEST(w.ui.txtAddLyrics->toPlainText(), "panelText");
         if (file.endsWith(u"lrc"))
             QCOMPARE(w.sheet(), QStringList{"1|La la|0:01|1"});
         if (QTest::currentDataTag() == QLatin1String("text beside the panel"))
-            QVERIFY(w->ui.lblStatus->text().contains(QLatin1String("is not an MP3 song")));
+            QVERIFY(w.ui.lblStatus->text().contains(QLatin1String("is not an MP3 song")));
     }
 
     void keysAreNamedAndF1ListsThem() {
@@ -288,7 +289,7 @@ private slots:
             QVERIFY2(button->toolTip().contains(QRegularExpression(
                          QStringLiteral("Ctrl\\+|Space|F2|Insert|Delete|Up|Down"))),
                      qPrintable(button->objectName()));
-        QVERIFY(w->ui.lvLyrics->toolTip().contains(QLatin1String("F1")));
+        QVERIFY(w.ui.lvLyrics->toolTip().contains(QLatin1String("F1")));
 
         const auto windows = QApplication::topLevelWidgets().size();
         clickRow(w, 1);
@@ -298,11 +299,11 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), windows); // no dialog
         press(Qt::Key_Down); // gone, and the key still moves the selection
         QVERIFY(!overlay->isVisible());
-        QCOMPARE(w->sheet().selected(), 2);
+        QCOMPARE(w.session().sheet().selected(), 2);
         press(Qt::Key_F1);
         clickRow(w, 1);
         QVERIFY(!overlay->isVisible());
-        QCOMPARE(w->sheet().selected(), 1);
+        QCOMPARE(w.session().sheet().selected(), 1);
 
         // The buttons' own keys press them only where a click could.
         press(Qt::Key_Delete);
@@ -310,7 +311,7 @@ private slots:
         press(Qt::Key_P, Ctrl);
         QCOMPARE(w.player->count("PlaySong"), 1);
         press(Qt::Key_Delete);
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Remove Line is not available now."));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Remove Line is not available now."));
     }
 };
 

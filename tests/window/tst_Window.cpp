@@ -1,12 +1,12 @@
 #include "support/TestWindow.h"
 
+#include "controls/UpDown.h"
 #include "core/Failure.h"
 #include "core/PathRules.h"
 #include "sheet/TimeText.h"
 #include "sources/TagLibComponent.h"
 #include "support/Files.h"
 #include "support/Rows.h"
-#include "window/UpDown.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,25 +34,25 @@ private slots:
             QVERIFY2(button->isEnabled() != QStringList({"cmdMark", "cmdSave", "cmdSaveUnsynch"})
                                                 .contains(button->objectName()),
                      qPrintable(button->objectName()));
-        QCOMPARE(w->ui.txtAdjustSingle->text() + w->ui.txtAdjustAll->text(), QStringLiteral("11"));
-        QCOMPARE(w->ui.lblTime->text(), QStringLiteral("0:00 / 0:00"));
-        QVERIFY(w->ui.displayTimer->isActive() && w->ui.displayTimer->interval() == 100);
+        QCOMPARE(w.ui.txtAdjustSingle->text() + w.ui.txtAdjustAll->text(), QStringLiteral("11"));
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:00"));
+        QVERIFY(w.ui.displayTimer->isActive() && w.ui.displayTimer->interval() == 100);
         QStringList header;
         for (int column = 0; column < 4; ++column)
-            header << w->ui.lvLyrics->model()->headerData(column, Qt::Horizontal).toString();
+            header << w.ui.lvLyrics->model()->headerData(column, Qt::Horizontal).toString();
         QCOMPARE(header, QStringList({"#", "Lyric", "Time", "Secs"}));
-        QVERIFY(w->ui.lvLyrics->isColumnHidden(3));
+        QVERIFY(w.ui.lvLyrics->isColumnHidden(3));
         w->show();
-        QVERIFY(w->ui.cmdAddLyrics->isHidden() && w->ui.songFolderBox->isHidden() &&
-                w->ui.songFileBox->isHidden());
-        QVERIFY(w->ui.picSynch->isVisible() && !w->ui.picUnsynch->isVisible());
+        QVERIFY(w.ui.cmdAddLyrics->isHidden() && w.ui.songFolderBox->isHidden() &&
+                w.ui.songFileBox->isHidden());
+        QVERIFY(w.ui.picSynch->isVisible() && !w.ui.picUnsynch->isVisible());
         for (const char* name : {"Frame1", "Label1", "Label2", "Label3", "Label4", "Label5",
                                  "Line1", "Line2", "Line3", "Line4", "Text1", "Text2", "Timer1"})
             QVERIFY2(w->findChild<QObject*>(QLatin1String(name)), name);
 
         w->Form_Load(); // an empty command line opens nothing
-        QCOMPARE(w->ui.txtFileName->text() + w->ui.lblStatus->text(), QString());
-        QCOMPARE(w->sheet().count(), 0);
+        QCOMPARE(w.ui.txtFileName->text() + w.ui.lblStatus->text(), QString());
+        QCOMPARE(w.session().sheet().count(), 0);
         QCOMPARE(w.player->calls, QStringList({"InitPlayer 1", "StartupSetting 1"}));
     }
 
@@ -67,34 +67,33 @@ private slots:
         QFETCH(QString, commandLine);
         TestWindow w(commandLine);
         w->Form_Load();
-        QTEST(w->ui.songFolderBox->text(), "folder");
-        QTEST(w->ui.songFileBox->text(), "file");
-        QCOMPARE(w->ui.txtFileName->text(), commandLine);
+        QTEST(w.ui.songFolderBox->text(), "folder");
+        QTEST(w.ui.songFileBox->text(), "file");
+        QCOMPARE(w.ui.txtFileName->text(), commandLine);
         // None of these names a song with lyrics: the no-lyrics state, with the path as typed.
-        QCOMPARE(w->ui.lblStatus->text(), " No Lyrics Found For  -  " + commandLine);
+        QCOMPARE(w.ui.lblStatus->text(), " No Lyrics Found For  -  " + commandLine);
         QCOMPARE(w.sheet(), QStringList({"|No Lyrics Found||"}));
-        QVERIFY(!w->ui.cmdAddLyrics->isHidden() && w->ui.picSynch->isHidden() &&
-                w->ui.picUnsynch->isHidden());
+        QVERIFY(!w.ui.cmdAddLyrics->isHidden() && w.ui.picSynch->isHidden() &&
+                w.ui.picUnsynch->isHidden());
     }
 
     void opensASongThroughTheDialog() {
         TestWindow w;
         w->Form_Load();
-        w->ui.cmdOpen->click(); // cancelled before any song: probes the bare separator
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
+        w.ui.cmdOpen->click(); // cancelled before any song: probes the bare separator
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
         w.open(QStringLiteral("/music/a b.mp3"));
         QCOMPARE(w.openRequests, QStringList({"MP3s (*.mp3)||*.mp3", "MP3s (*.mp3)||*.mp3"}));
-        QCOMPARE(w->ui.songFolderBox->text() + u'|' + w->ui.songFileBox->text(),
+        QCOMPARE(w.ui.songFolderBox->text() + u'|' + w.ui.songFileBox->text(),
                  QStringLiteral("/music/|a b.mp3"));
-        QCOMPARE(w->ui.txtFileName->text(), QStringLiteral("/music/a b.mp3"));
+        QCOMPARE(w.ui.txtFileName->text(), QStringLiteral("/music/a b.mp3"));
 
         // Cancelled: the same song is probed again.
-        w->ui.lblStatus->clear();
-        w->ui.cmdOpen->click();
+        w.ui.lblStatus->clear();
+        w.ui.cmdOpen->click();
         QCOMPARE(w.openRequests.last(), QStringLiteral("MP3s (*.mp3)|/music/|*.mp3"));
-        QCOMPARE(w->ui.songFileBox->text(), QStringLiteral("a b.mp3"));
-        QCOMPARE(w->ui.lblStatus->text(),
-                 QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
+        QCOMPARE(w.ui.songFileBox->text(), QStringLiteral("a b.mp3"));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
         QCOMPARE(w.player->count("LoadSong"), 0);
     }
 
@@ -103,12 +102,12 @@ private slots:
         TestWindow w;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        const int bar = w->ui.fileBar->height(), status = w->ui.lblStatus->height();
-        w->RunLyricSourceChain(QStringLiteral("/no/such/song.mp3"));
-        QVERIFY(w->ui.picSynch->isHidden() && w->ui.picUnsynch->isHidden());
-        QTRY_COMPARE(w->ui.fileBar->height(), bar);
-        QCOMPARE(w->ui.lblStatus->height(), status);
-        QVERIFY(w->ui.fileBar->geometry().bottom() < w->height() / 4);
+        const int bar = w.ui.fileBar->height(), status = w.ui.lblStatus->height();
+        w.open(QStringLiteral("/no/such/song.mp3"));
+        QVERIFY(w.ui.picSynch->isHidden() && w.ui.picUnsynch->isHidden());
+        QTRY_COMPARE(w.ui.fileBar->height(), bar);
+        QCOMPARE(w.ui.lblStatus->height(), status);
+        QVERIFY(w.ui.fileBar->geometry().bottom() < w->height() / 4);
     }
 
     // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
@@ -120,11 +119,11 @@ private slots:
         w.setSheet({lines[0], lines[1], lines[2]});
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        w->ui.lvLyrics->clearSelection();
-        w->ui.lvLyrics->setCurrentIndex({});
+        w.ui.lvLyrics->clearSelection();
+        w.ui.lvLyrics->setCurrentIndex({});
         QList<QImage> cells;
         for (int row = 0; row < 3; ++row) {
-            QTextLayout layout(lines[row], w->ui.lvLyrics->font());
+            QTextLayout layout(lines[row], w.ui.lvLyrics->font());
             layout.beginLayout();
             layout.createLine();
             layout.endLayout();
@@ -132,8 +131,8 @@ private slots:
                 QVERIFY2(!run.glyphIndexes().contains(0u),
                          qPrintable(lines[row] + " in " + run.rawFont().familyName()));
             const QRect cell =
-                w->ui.lvLyrics->visualRect(w->sheet().index(row, frmSychLyrics::ColLyric));
-            cells << w->ui.lvLyrics->viewport()->grab(cell).toImage();
+                w.ui.lvLyrics->visualRect(w.session().sheet().index(row, LyricSheet::ColLyric));
+            cells << w.ui.lvLyrics->viewport()->grab(cell).toImage();
         }
         QVERIFY(cells[0] != cells[1]); // four characters each
     }
@@ -147,13 +146,13 @@ private slots:
         w.setSheet(lines);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*w));
-        w->ui.lvLyrics->clearSelection();
-        w->ui.lvLyrics->setCurrentIndex({});
-        const QImage image = w->ui.lvLyrics->viewport()->grab().toImage();
+        w.ui.lvLyrics->clearSelection();
+        w.ui.lvLyrics->setCurrentIndex({});
+        const QImage image = w.ui.lvLyrics->viewport()->grab().toImage();
         QStringList sides;
         for (int row = 0; row < lines.size(); ++row) {
             const QRect cell =
-                w->ui.lvLyrics->visualRect(w->sheet().index(row, frmSychLyrics::ColLyric));
+                w.ui.lvLyrics->visualRect(w.session().sheet().index(row, LyricSheet::ColLyric));
             const QRgb paper = image.pixel(cell.topLeft() * image.devicePixelRatio());
             int left = cell.right(), right = cell.left();
             for (int x = cell.left(); x <= cell.right(); ++x)
@@ -166,9 +165,8 @@ private slots:
             sides << (left - cell.left() < cell.right() - right ? "left" : "right");
         }
         QCOMPARE(sides, QStringList({"right", "right", "left"}));
-        w.select(1);
-        w->lvLyrics_Click(); // the label under the list does the same
-        QCOMPARE(w->ui.lblCurrentLyric->text(), lines[0]);
+        w.clickRow(1); // the label under the list does the same
+        QCOMPARE(w.ui.lblCurrentLyric->text(), lines[0]);
     }
 
     // The first key never edits the path in the file box: it goes to Play when a song with
@@ -208,7 +206,7 @@ private slots:
                                              {Qt::Key_Z, Qt::ControlModifier},
                                              {Qt::Key_Backspace, Qt::NoModifier}})
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        QCOMPARE(w->ui.txtFileName->text(), song);
+        QCOMPARE(w.ui.txtFileName->text(), song);
     }
 
     // Escape leaves the text panel for the sheet without saving; AddLyrics shows the text again.
@@ -217,65 +215,65 @@ private slots:
         w.setSheet({"one", "two"});
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(&*w));
-        w->ui.cmdAddLyrics->show();
-        QTest::mouseClick(w->ui.cmdAddLyrics, Qt::LeftButton);
-        QVERIFY(w->ui.picUnsynch->isVisible() && w->ui.picSynch->isHidden());
-        w->ui.txtAddLyrics->setFocus();
-        QTest::keyClicks(w->ui.txtAddLyrics, QStringLiteral("new words"));
+        w.ui.cmdAddLyrics->show();
+        QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
+        QVERIFY(w.ui.picUnsynch->isVisible() && w.ui.picSynch->isHidden());
+        w.ui.txtAddLyrics->setFocus();
+        QTest::keyClicks(w.ui.txtAddLyrics, QStringLiteral("new words"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(w->ui.picUnsynch->isHidden() && w->ui.picSynch->isVisible());
-        QCOMPARE(QApplication::focusWidget(), w->ui.lvLyrics);
+        QVERIFY(w.ui.picUnsynch->isHidden() && w.ui.picSynch->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w.ui.lvLyrics);
         QCOMPARE(w.sheet(), QStringList({"1|one||", "2|two||"}));
-        QTest::mouseClick(w->ui.cmdAddLyrics, Qt::LeftButton);
-        QCOMPARE(w->ui.txtAddLyrics->toPlainText(), QStringLiteral("new words"));
-        QVERIFY(w->ui.cmdSaveUnsynch->isEnabled());
+        QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
+        QCOMPARE(w.ui.txtAddLyrics->toPlainText(), QStringLiteral("new words"));
+        QVERIFY(w.ui.cmdSaveUnsynch->isEnabled());
     }
 
     void clickSetsTheMoveButtons() {
-        // rows on the sheet, row clicked (0: none), then Move Up and Move Down enabled
+        // rows on the sheet, row clicked, then Move Up and Move Down enabled
         for (const auto& [rows, row, up, down] : {std::tuple{1, 1, true, false},
                                                   {3, 1, false, true},
                                                   {3, 2, true, true},
-                                                  {3, 3, true, false},
-                                                  {4, 0, true, true}}) {
+                                                  {3, 3, true, false}}) {
             TestWindow w;
-            w.setSheet(QStringList{"one", "", "three", "four"}.mid(0, rows));
-            w.select(std::min(rows, 3));
-            w->lvLyrics_Click();
-            row ? w.select(row) : w->ui.lvLyrics->clearSelection();
-            w->lvLyrics_Click();
-            // No selection: the recorded line and label stay; the buttons follow selectedLine.
-            QCOMPARE(w->state.selectedLine, row ? row : 3);
-            QCOMPARE(w->ui.lblCurrentLyric->text(),
-                     w->sheet().cell(row ? row : 3, frmSychLyrics::ColLyric));
-            QCOMPARE(w->ui.cmdLineUp->isEnabled(), up);
-            QCOMPARE(w->ui.cmdLineDown->isEnabled(), down);
+            w.setSheet(QStringList{"one", "two", "three"}.mid(0, rows));
+            w.clickRow(row);
+            QCOMPARE(w.ui.lblCurrentLyric->text(),
+                     w.session().sheet().cell(row, LyricSheet::ColLyric));
+            QCOMPARE(w.ui.cmdLineUp->isEnabled(), up);
+            QCOMPARE(w.ui.cmdLineDown->isEnabled(), down);
         }
     }
 
     void playingControlsSwitchBothWays() {
         TestWindow w;
         const QList<QWidget*> editing = {
-            w->ui.cmdInsert,       w->ui.cmdRemove,    w->ui.cmdAddLine,      w->ui.cmdAdjustAll,
-            w->ui.cmdAdjustSingle, w->ui.txtAdjustAll, w->ui.txtAdjustSingle, w->ui.spnAdjustAll,
-            w->ui.spnAdjustSingle, w->ui.cmdReset,     w->ui.cmdEditLyric,    w->ui.cmdLineDown,
-            w->ui.cmdLineUp,       w->ui.cmdSave};
+            w.ui.cmdInsert,       w.ui.cmdRemove,    w.ui.cmdAddLine,      w.ui.cmdAdjustAll,
+            w.ui.cmdAdjustSingle, w.ui.txtAdjustAll, w.ui.txtAdjustSingle, w.ui.spnAdjustAll,
+            w.ui.spnAdjustSingle, w.ui.cmdReset,     w.ui.cmdEditLyric,    w.ui.cmdLineDown,
+            w.ui.cmdLineUp,       w.ui.cmdSave};
+        w.createDatabase();
         for (const bool playing : {true, false}) {
-            w->SetPlayingControls(playing);
+            w.ui.cmdPlay->click(); // Play, then Pause
             for (QWidget* control : editing)
                 QVERIFY2(control->isEnabled() != playing, qPrintable(control->objectName()));
-            QCOMPARE(w->ui.cmdMark->isEnabled(), playing);
+            QCOMPARE(w.ui.cmdMark->isEnabled(), playing);
         }
     }
 
     void failureInAHandlerReachesTheStatusLine() {
         TestWindow w;
-        w->guarded("Test", [] { throw VersettaError(QStringLiteral("Cannot write /m/a.xml")); });
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Cannot write /m/a.xml"));
-        w->guarded("Test", [] { throw std::runtime_error("boom"); });
-        QCOMPARE(w->ui.lblStatus->text(), QStringLiteral("Test failed: boom"));
+        w.showSong(QStringLiteral("/no/such/folder/"), QStringLiteral("a.mp3"));
+        w.setSheet({QStringLiteral("one|1")});
+        w.save();
+        QVERIFY2(w.ui.lblStatus->text().contains(u"/no/such/folder/a.xml"),
+                 qPrintable(w.ui.lblStatus->text()));
+        w.createDatabase();
+        w.player->failure = "boom"; // not one of the program's own failures
+        w.ui.cmdPlay->click();
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Play failed: boom"));
         w.open(QStringLiteral("/m/b.mp3")); // the window keeps working
-        QCOMPARE(w->ui.txtFileName->text(), QStringLiteral("/m/b.mp3"));
+        QCOMPARE(w.ui.txtFileName->text(), QStringLiteral("/m/b.mp3"));
     }
 
     // A settings file that cannot hold settings is named, never waited on and never written
@@ -311,12 +309,13 @@ private slots:
         Platform platform;
         platform.settingsFile = path;
         frmSychLyrics window(std::move(platform));
+        const WindowControls ui = FindControls(window);
+        SongPlayback& playback = window.findChild<SongSession*>()->playback();
         QFETCH(QString, atStart);
-        QCOMPARE(window.ui.lblStatus->text(), atStart.isEmpty() ? atStart : atStart.arg(path));
-        QCOMPARE(window.reactionDelayMs(), 0);
-        window.StepReactionDelay(50);
+        QCOMPARE(ui.lblStatus->text(), atStart.isEmpty() ? atStart : atStart.arg(path));
+        QCOMPARE(playback.reactionDelayMs(), 0);
         QFETCH(QString, notKept);
-        QCOMPARE(window.ui.lblStatus->text(),
+        QCOMPARE(playback.stepReactionDelay(50),
                  "Reaction delay 50 ms (it could not be kept for the next run: " +
                      notKept.arg(path) + ")");
         if (!contents.isNull())

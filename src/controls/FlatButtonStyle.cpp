@@ -1,4 +1,4 @@
-#include "window/FlatButtonStyle.h"
+#include "controls/FlatButtonStyle.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,4 +1,4 @@
-#include "window/KeyOverlay.h"
+#include "controls/KeyOverlay.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "window/UpDown.h"
+#include "controls/UpDown.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

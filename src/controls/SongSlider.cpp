@@ -1,7 +1,7 @@
-#include "window/SongSlider.h"
+#include "controls/SongSlider.h"
 
 #include "playback/Waveform.h"
-#include "window/SongGroove.h"
+#include "controls/SongGroove.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>

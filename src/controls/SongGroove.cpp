@@ -1,4 +1,4 @@
-#include "window/SongGroove.h"
+#include "controls/SongGroove.h"
 
 #include "playback/Waveform.h"
 #include "sheet/LyricSheet.h"
