@@ -10,9 +10,14 @@ clang-format --dry-run -Werror "${cxx[@]}"
 echo "clang-format: ${#cxx[@]} files clean"
 
 # The rules library reaches neither the window nor Widgets/Gui by a qualified include.
-rules=(src/core src/playback src/sheet src/sources src/storage)
-if git grep -nE '#include ["<](window/|QtWidgets/|QtGui/)' -- "${rules[@]}"; then
+rules=(src/core src/playback src/session src/sheet src/sources src/storage)
+if git grep -nE '#include ["<](window/|controls/|QtWidgets/|QtGui/)' -- "${rules[@]}"; then
   echo "layers: a rule file includes the window or Widgets (above)" >&2
+  exit 1
+fi
+# The controls know no song: neither the window nor the session.
+if git grep -nE '#include ["<](window|session)/' -- src/controls; then
+  echo "layers: a control includes the window or the session (above)" >&2
   exit 1
 fi
 

@@ -1,7 +1,7 @@
 #include "controls/SongSlider.h"
 
-#include "playback/Waveform.h"
 #include "controls/SongGroove.h"
+#include "playback/Waveform.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>
