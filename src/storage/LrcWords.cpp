@@ -1,0 +1,135 @@
+#include "storage/LrcWords.h"
+
+#include "storage/Lrc.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+bool startsStamp(QStringView text, qsizetype at) {
+    qint64 ms = 0;
+    return ReadLrcStamp(text, at, true, ms) >= 0;
+}
+
+struct Stamp {
+    qsizetype at; // in the lyric
+    qint64 ms;
+};
+
+// Splits the lyric's words where a stamp stands inside one (syllables).
+std::vector<WordTime> wordsSplitAt(const QString& lyric, const std::vector<Stamp>& stamps) {
+    std::vector<WordTime> words;
+    for (const WordTime& word : WordsOf(lyric)) {
+        qsizetype from = word.start;
+        for (const Stamp& stamp : stamps)
+            if (stamp.at > from && stamp.at < word.start + word.length) {
+                words.push_back({from, stamp.at - from, -1, -1});
+                from = stamp.at;
+            }
+        words.push_back({from, word.start + word.length - from, -1, -1});
+    }
+    return words;
+}
+
+} // namespace
+
+QString WordStampedText(const QString& lyric, const std::vector<WordTime>& words,
+                        bool milliseconds) {
+    // Stamps by where they stand; at one place an ending comes before a start.
+    std::multimap<qsizetype, qint64> stamps;
+    for (std::size_t k = 0; k < words.size(); ++k)
+        if (words[k].endMs >= 0)
+            stamps.emplace(words[k].start + words[k].length, words[k].endMs);
+    for (std::size_t k = 0; k < words.size(); ++k)
+        if (words[k].ms >= 0)
+            stamps.emplace(k == 0 ? 0 : words[k].start, words[k].ms);
+    const bool exact = !lyric.isEmpty() && (lyric.front().isSpace() || lyric.back().isSpace() ||
+                                            lyric.front() == QChar(kLrcVerbatim));
+    QString text;
+    text.reserve(lyric.size() + 12 * static_cast<qsizetype>(stamps.size()));
+    auto next = stamps.begin();
+    for (qsizetype i = 0; i <= lyric.size(); ++i) {
+        for (; next != stamps.end() && next->first == i; ++next) {
+            text += u'<' + LrcTime(next->second, milliseconds) + u'>';
+            if (i == 0 && exact && next == stamps.begin())
+                text += QChar(kLrcVerbatim);
+        }
+        if (i == lyric.size())
+            break;
+        text += lyric[i];
+        if (lyric[i] == u'<' && (startsStamp(lyric, i) ||
+                                 (i + 1 < lyric.size() && lyric[i + 1] == QChar(kLrcVerbatim))))
+            text += QChar(kLrcVerbatim);
+    }
+    return text;
+}
+
+std::optional<WordStampedLine> ReadWordStamps(QStringView text, qint64 lineMs) {
+    qint64 ms = 0;
+    qsizetype end = -1;
+    for (qsizetype i = text.indexOf(u'<'); i >= 0 && end < 0; i = text.indexOf(u'<', i + 1))
+        end = ReadLrcStamp(text, i, true, ms);
+    if (end < 0)
+        return std::nullopt;
+    const qsizetype first = ReadLrcStamp(text, 0, true, ms);
+    const bool exact = first > 0 && first < text.size() && text[first] == QChar(kLrcVerbatim);
+    QString lyric;
+    std::vector<Stamp> stamps;
+    bool milliseconds = false;
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i] == u'<') {
+            if (i + 1 < text.size() && text[i + 1] == QChar(kLrcVerbatim)) { // a '<' of the lyric
+                lyric += u'<';
+                i += 2;
+                continue;
+            }
+            int digits = 0;
+            if (const qsizetype after = ReadLrcStamp(text, i, true, ms, &digits); after >= 0) {
+                stamps.push_back({lyric.size(), ms});
+                milliseconds = milliseconds || digits == 3;
+                i = after;
+                if (exact && i == first)
+                    ++i;
+                else if (!exact && i < text.size() && text[i].isSpace() && !lyric.isEmpty() &&
+                         lyric.back().isSpace())
+                    ++i; // "a <00:01.00> b" is "a b"
+                continue;
+            }
+        }
+        lyric += text[i++];
+    }
+    if (!exact) {
+        qsizetype lead = 0;
+        while (lead < lyric.size() && lyric[lead].isSpace())
+            ++lead;
+        lyric = lyric.trimmed();
+        for (Stamp& stamp : stamps)
+            stamp.at = std::clamp<qsizetype>(stamp.at - lead, 0, lyric.size());
+    }
+    WordStampedLine line{lyric, wordsSplitAt(lyric, stamps), milliseconds};
+    std::vector<WordTime>& words = line.words;
+    for (std::size_t s = 0; s < stamps.size(); ++s) {
+        const qsizetype at = stamps[s].at;
+        const auto word = std::find_if(words.begin(), words.end(),
+                                       [at](const WordTime& w) { return w.start >= at; });
+        const bool anotherFirst =
+            s + 1 < stamps.size() && word != words.end() && stamps[s + 1].at <= word->start;
+        if (word != words.end() && !anotherFirst && word->ms < 0) {
+            word->ms = stamps[s].ms;
+            continue;
+        }
+        // Not followed by a word of its own: it ends the word before it.
+        const auto before = std::find_if(words.rbegin(), words.rend(), [at](const WordTime& w) {
+            return w.start + w.length <= at;
+        });
+        if (before != words.rend())
+            before->endMs = stamps[s].ms;
+    }
+    if (!AnyWordTimed(words) &&
+        std::none_of(words.begin(), words.end(), [](const WordTime& w) { return w.endMs >= 0; }))
+        words.clear();
+    else if (!words.empty() && words.front().ms < 0)
+        words.front().ms = lineMs;
+    return line;
+}
