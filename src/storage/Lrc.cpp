@@ -20,20 +20,37 @@ std::optional<qint64> RowTimeMs(const SheetRow& row) {
     return std::max<qint64>(0, std::llround(*secs * 1000));
 }
 
-QString LrcTime(qint64 ms, bool milliseconds) {
+void AppendLrcTime(QString& text, qint64 ms, bool milliseconds) {
     ms = std::max<qint64>(ms, 0);
-    if (milliseconds)
-        return QStringLiteral("%1:%2.%3")
-            .arg(ms / 60000, 2, 10, QLatin1Char('0'))
-            .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
-            .arg(ms % 1000, 3, 10, QLatin1Char('0'));
     // Cut off, a stamp would show its line up to 10 ms early. 59.995 s carries into the next
     // minute through cs.
-    const qint64 cs = ms / 10 + (ms % 10 >= 5 ? 1 : 0);
-    return QStringLiteral("%1:%2.%3")
-        .arg(cs / 6000, 2, 10, QLatin1Char('0'))
-        .arg(cs / 100 % 60, 2, 10, QLatin1Char('0'))
-        .arg(cs % 100, 2, 10, QLatin1Char('0'));
+    const qint64 units = milliseconds ? ms : ms / 10 + (ms % 10 >= 5 ? 1 : 0);
+    const qint64 perSecond = milliseconds ? 1000 : 100;
+    // Written by hand: a file of word stamps has hundreds of thousands of them.
+    char digits[32];
+    int n = 0;
+    const auto put = [&](qint64 value, int width) {
+        char reversed[20];
+        int count = 0;
+        do {
+            reversed[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0 || count < width);
+        while (count > 0)
+            digits[n++] = reversed[--count];
+    };
+    put(units / (60 * perSecond), 2);
+    digits[n++] = ':';
+    put(units / perSecond % 60, 2);
+    digits[n++] = '.';
+    put(units % perSecond, milliseconds ? 3 : 2);
+    text.append(QLatin1StringView(digits, n));
+}
+
+QString LrcTime(qint64 ms, bool milliseconds) {
+    QString text;
+    AppendLrcTime(text, ms, milliseconds);
+    return text;
 }
 
 QString LrcStamp(qint64 ms, bool milliseconds) {
@@ -146,19 +163,29 @@ QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, 
                           .arg(secs % 60, 2, 10, QLatin1Char('0')));
     }
     tag("by", QStringLiteral("Velmora Versetta"));
+    // Grown once: a file of word stamps runs to megabytes, and regrowing it would copy them over
+    // and over.
+    qsizetype size = text.size();
+    for (const SheetRow& row : rows)
+        size += row.lyric.size() + 16 * (1 + static_cast<qsizetype>(row.words.size()));
+    text.reserve(size);
     int stamped = 0;
     for (const SheetRow& row : rows) {
         // One sheet line is one LRC line.
-        const QString lyric = QString(row.lyric)
-                                  .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                                  .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QString lyric = row.lyric;
+        if (lyric.contains(u'\r') || lyric.contains(u'\n'))
+            lyric.replace(QLatin1Char('\r'), QLatin1Char(' '))
+                .replace(QLatin1Char('\n'), QLatin1Char(' '));
         const std::optional<qint64> ms = RowTimeMs(row);
         if (ms) {
-            text += LrcStamp(*ms, milliseconds);
+            text += u'[';
+            AppendLrcTime(text, *ms, milliseconds);
+            text += u']';
             ++stamped;
         }
         if (ms && !row.words.empty() && row.words.front().ms >= 0) {
-            text += WordStampedText(lyric, row.words, milliseconds) + QLatin1Char('\n');
+            AppendWordStampedText(text, lyric, row.words, milliseconds);
+            text += u'\n';
             continue;
         }
         if (needsVerbatim(lyric, ms.has_value()))

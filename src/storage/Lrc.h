@@ -31,6 +31,7 @@ std::optional<qint64> RowTimeMs(const SheetRow& row);
 // "mm:ss.xx" for ms, to the nearest centisecond, or "mm:ss.xxx" in milliseconds; from an hour
 // on the minutes grow to three digits ("61:02.50").
 QString LrcTime(qint64 ms, bool milliseconds = false);
+void AppendLrcTime(QString& text, qint64 ms, bool milliseconds);
 // The same as a line stamp: "[mm:ss.xx]".
 QString LrcStamp(qint64 ms, bool milliseconds = false);
 

@@ -3,7 +3,6 @@
 #include "storage/Lrc.h"
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -34,35 +33,45 @@ std::vector<WordTime> wordsSplitAt(const QString& lyric, const std::vector<Stamp
 
 } // namespace
 
-QString WordStampedText(const QString& lyric, const std::vector<WordTime>& words,
-                        bool milliseconds) {
-    // Stamps by where they stand; at one place an ending comes before a start.
-    std::multimap<qsizetype, qint64> stamps;
-    for (std::size_t k = 0; k < words.size(); ++k)
-        if (words[k].endMs >= 0)
-            stamps.emplace(words[k].start + words[k].length, words[k].endMs);
-    for (std::size_t k = 0; k < words.size(); ++k)
-        if (words[k].ms >= 0)
-            stamps.emplace(k == 0 ? 0 : words[k].start, words[k].ms);
+void AppendWordStampedText(QString& text, const QString& lyric, const std::vector<WordTime>& words,
+                           bool milliseconds) {
     const bool exact = !lyric.isEmpty() && (lyric.front().isSpace() || lyric.back().isSpace() ||
                                             lyric.front() == QChar(kLrcVerbatim));
-    QString text;
-    text.reserve(lyric.size() + 12 * static_cast<qsizetype>(stamps.size()));
-    auto next = stamps.begin();
-    for (qsizetype i = 0; i <= lyric.size(); ++i) {
-        for (; next != stamps.end() && next->first == i; ++next) {
-            text += u'<' + LrcTime(next->second, milliseconds) + u'>';
-            if (i == 0 && exact && next == stamps.begin())
+    qsizetype done = 0; // of the lyric, written
+    // The lyric up to `to`, each '<' that could be read as a stamp followed by the joiner.
+    const auto textTo = [&](qsizetype to) {
+        for (qsizetype at = lyric.indexOf(u'<', done); at >= 0 && at < to;
+             at = lyric.indexOf(u'<', at + 1)) {
+            if (!startsStamp(lyric, at) &&
+                !(at + 1 < lyric.size() && lyric[at + 1] == QChar(kLrcVerbatim)))
+                continue;
+            text.append(QStringView(lyric).sliced(done, at + 1 - done));
+            text += QChar(kLrcVerbatim);
+            done = at + 1;
+        }
+        text.append(QStringView(lyric).sliced(done, to - done));
+        done = to;
+    };
+    const auto stamp = [&](qsizetype at, qint64 ms) {
+        textTo(at);
+        text += u'<';
+        AppendLrcTime(text, ms, milliseconds);
+        text += u'>';
+    };
+    // In order of place: the end of the word before, then the start of the next; the first
+    // word's stamp begins the text.
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (k > 0 && words[k - 1].endMs >= 0)
+            stamp(words[k - 1].start + words[k - 1].length, words[k - 1].endMs);
+        if (words[k].ms >= 0) {
+            stamp(k == 0 ? 0 : words[k].start, words[k].ms);
+            if (k == 0 && exact)
                 text += QChar(kLrcVerbatim);
         }
-        if (i == lyric.size())
-            break;
-        text += lyric[i];
-        if (lyric[i] == u'<' && (startsStamp(lyric, i) ||
-                                 (i + 1 < lyric.size() && lyric[i + 1] == QChar(kLrcVerbatim))))
-            text += QChar(kLrcVerbatim);
     }
-    return text;
+    if (!words.empty() && words.back().endMs >= 0)
+        stamp(words.back().start + words.back().length, words.back().endMs);
+    textTo(lyric.size());
 }
 
 std::optional<WordStampedLine> ReadWordStamps(QStringView text, qint64 lineMs) {

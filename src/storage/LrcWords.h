@@ -19,8 +19,8 @@
 
 // The text of a line after its line stamp: the lyric with its word stamps. words[0] must be
 // timed. milliseconds: "mm:ss.xxx" stamps, else "mm:ss.xx".
-QString WordStampedText(const QString& lyric, const std::vector<WordTime>& words,
-                        bool milliseconds);
+void AppendWordStampedText(QString& text, const QString& lyric, const std::vector<WordTime>& words,
+                           bool milliseconds);
 
 struct WordStampedLine {
     QString lyric;
