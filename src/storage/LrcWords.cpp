@@ -16,17 +16,20 @@ struct Stamp {
     qint64 ms;
 };
 
-// Splits the lyric's words where a stamp stands inside one (syllables).
+// Splits the lyric's words where a stamp stands inside one (syllables). Stamps are in the
+// order of their places.
 std::vector<WordTime> wordsSplitAt(const QString& lyric, const std::vector<Stamp>& stamps) {
     std::vector<WordTime> words;
+    auto stamp = stamps.begin();
     for (const WordTime& word : WordsOf(lyric)) {
+        const qsizetype end = word.start + word.length;
         qsizetype from = word.start;
-        for (const Stamp& stamp : stamps)
-            if (stamp.at > from && stamp.at < word.start + word.length) {
-                words.push_back({from, stamp.at - from, -1, -1});
-                from = stamp.at;
+        for (; stamp != stamps.end() && stamp->at < end; ++stamp)
+            if (stamp->at > from) {
+                words.push_back({from, stamp->at - from, -1, -1});
+                from = stamp->at;
             }
-        words.push_back({from, word.start + word.length - from, -1, -1});
+        words.push_back({from, end - from, -1, -1});
     }
     return words;
 }
@@ -118,22 +121,21 @@ std::optional<WordStampedLine> ReadWordStamps(QStringView text, qint64 lineMs) {
     }
     WordStampedLine line{lyric, wordsSplitAt(lyric, stamps), milliseconds};
     std::vector<WordTime>& words = line.words;
+    // One pass over both, in the order of their places.
+    std::size_t next = 0; // the first word that starts at or after the stamp
     for (std::size_t s = 0; s < stamps.size(); ++s) {
         const qsizetype at = stamps[s].at;
-        const auto word = std::find_if(words.begin(), words.end(),
-                                       [at](const WordTime& w) { return w.start >= at; });
+        while (next < words.size() && words[next].start < at)
+            ++next;
         const bool anotherFirst =
-            s + 1 < stamps.size() && word != words.end() && stamps[s + 1].at <= word->start;
-        if (word != words.end() && !anotherFirst && word->ms < 0) {
-            word->ms = stamps[s].ms;
+            s + 1 < stamps.size() && next < words.size() && stamps[s + 1].at <= words[next].start;
+        if (next < words.size() && !anotherFirst && words[next].ms < 0) {
+            words[next].ms = stamps[s].ms;
             continue;
         }
         // Not followed by a word of its own: it ends the word before it.
-        const auto before = std::find_if(words.rbegin(), words.rend(), [at](const WordTime& w) {
-            return w.start + w.length <= at;
-        });
-        if (before != words.rend())
-            before->endMs = stamps[s].ms;
+        if (next > 0 && words[next - 1].start + words[next - 1].length <= at)
+            words[next - 1].endMs = stamps[s].ms;
     }
     if (!AnyWordTimed(words) &&
         std::none_of(words.begin(), words.end(), [](const WordTime& w) { return w.endMs >= 0; }))

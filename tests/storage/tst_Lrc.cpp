@@ -208,6 +208,8 @@ private slots:
         QTest::addColumn<int>("lines"); // -1: refused
         QTest::newRow("a million stamps on one line")
             << "[0:01]" + QString("[0:00]").repeated(999999) + "x" << -1;
+        QTest::newRow("a million word stamps on one line")
+            << "[0:01]" + QString("<0:01>a ").repeated(1000000) << 1;
         QTest::newRow("four million short lines") << QString("a\n").repeated(4000000) << -1;
         QTest::newRow("four million blank lines") << QString("\n").repeated(4000000) << 0;
         QTest::newRow("a sheet's lines")
