@@ -229,7 +229,7 @@ QString SongSession::saveLyricsFile() {
                 : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
                                  "lyrics file beside it")
                       .arg(name));
-    const QString note = SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+    QString note = SaveSheetAsLyricsFile(m_path, m_sheet.rows());
     if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows()))
         return note;
     // The precise times go beside it, once it is saved: Song.lrc is only trusted while it

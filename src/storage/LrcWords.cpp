@@ -101,11 +101,12 @@ std::optional<WordStampedLine> ReadWordStamps(QStringView text, qint64 lineMs) {
                 stamps.push_back({lyric.size(), ms});
                 milliseconds = milliseconds || digits == 3;
                 i = after;
-                if (exact && i == first)
+                // Past the joiner of an exact text; "a <00:01.00> b" is "a b" otherwise.
+                const bool skip = exact ? i == first
+                                        : i < text.size() && text[i].isSpace() &&
+                                              !lyric.isEmpty() && lyric.back().isSpace();
+                if (skip)
                     ++i;
-                else if (!exact && i < text.size() && text[i].isSpace() && !lyric.isEmpty() &&
-                         lyric.back().isSpace())
-                    ++i; // "a <00:01.00> b" is "a b"
                 continue;
             }
         }
