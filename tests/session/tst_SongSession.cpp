@@ -323,6 +323,14 @@ private slots:
         QCOMPARE(timesOf(again.sheet()), marked);
         QCOMPARE(again.writeLrc(), "Wrote " + s.path("Song.lrc") + ": 2 timed lines of 2.");
         QCOMPARE(readFile(s.path("Song.lrc")).count("<"), 3);
+        // A Song.lrc that cannot be written leaves the saved Song.xml and says so.
+        QVERIFY(QFile::setPermissions(s.path("Song.lrc"), QFile::ReadOwner));
+        QCOMPARE(failureOf([&] { again.saveLyricsFile(); }),
+                 "Saved Song.xml, but not its precise times: Cannot save the lyrics to " +
+                     s.path("Song.lrc") +
+                     ": the file is read-only; the file there before is "
+                     "unchanged");
+        QCOMPARE(readFile(s.path("Song.lrc")).count("<"), 3);
     }
 
     // A Song.lrc that does not go with Song.xml gives no times; the status line says why.
