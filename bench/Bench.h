@@ -68,3 +68,4 @@ void benchMarking(BenchTargets& targets, const QString& song);
 void benchProcesses(BenchTargets& targets, const QString& song);
 void benchLibrary(const QString& song);
 void benchWaveform(BenchTargets& targets);
+void benchWords(BenchTargets& targets);

@@ -52,11 +52,17 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     BenchTargets targets;
+    // "velmora-bench words" runs only the word timing figures.
+    if (argc > 1 && qstrcmp(argv[1], "words") == 0) {
+        benchWords(targets);
+        return report(targets) ? 0 : 1;
+    }
     benchProcesses(targets, song);
     benchStorage(targets);
     benchPlayback(targets, song);
     benchMarking(targets, song);
     benchWaveform(targets);
+    benchWords(targets);
     benchLibrary(song);
     report(targets);
     return 0;

@@ -13,6 +13,7 @@
 namespace {
 
 const QString kDelaySetting = QStringLiteral("marking/reactionDelayMs");
+const QString kPreciseSetting = QStringLiteral("marking/keepPreciseTimes");
 
 // The user's settings file, or why settings are not kept in it: then they last as long as the
 // window does.
@@ -63,15 +64,17 @@ StoredDelay ReadReactionDelay(const QString& settingsFile) {
     return {std::clamp(stored, 0, kMaxReactionDelayMs), settings.notKept};
 }
 
-QString KeepReactionDelay(const QString& settingsFile, std::int32_t ms,
-                          const QString& refusedAtStart) {
+namespace {
+
+QString keepValue(const QString& settingsFile, const QString& key, const QVariant& value,
+                  const QString& refusedAtStart) {
     // A file refused at start-up stays refused: QSettings keeps what it parsed, and opened again
     // it would no longer see the fault and would write over the file.
     const Settings settings =
         refusedAtStart.isEmpty() ? openSettings(settingsFile) : Settings{nullptr, refusedAtStart};
     if (!settings.file)
         return settings.notKept;
-    settings.file->setValue(kDelaySetting, ms);
+    settings.file->setValue(key, value);
     settings.file->sync();
     const QString shown = QDir::toNativeSeparators(settings.file->fileName());
     if (settings.file->status() == QSettings::AccessError)
@@ -81,4 +84,21 @@ QString KeepReactionDelay(const QString& settingsFile, std::int32_t ms,
                               "format")
             .arg(shown);
     return {};
+}
+
+} // namespace
+
+QString KeepReactionDelay(const QString& settingsFile, std::int32_t ms,
+                          const QString& refusedAtStart) {
+    return keepValue(settingsFile, kDelaySetting, ms, refusedAtStart);
+}
+
+StoredSwitch ReadKeepPreciseTimes(const QString& settingsFile) {
+    const Settings settings = openSettings(settingsFile);
+    return {settings.file && settings.file->value(kPreciseSetting, false).toBool(),
+            settings.notKept};
+}
+
+QString KeepPreciseTimes(const QString& settingsFile, bool on, const QString& refusedAtStart) {
+    return keepValue(settingsFile, kPreciseSetting, on, refusedAtStart);
 }

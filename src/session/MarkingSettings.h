@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-// The reaction delay kept in the user's settings file between runs. settingsFile "" means the
-// platform's usual place.
+// The reaction delay and the keeping of precise times, kept in the user's settings file
+// between runs. settingsFile "" means the platform's usual place.
 
 struct StoredDelay {
     std::int32_t ms = 0; // within 0 and kMaxReactionDelayMs
@@ -19,3 +19,12 @@ StoredDelay ReadReactionDelay(const QString& settingsFile);
 // delay could not be kept, or "".
 QString KeepReactionDelay(const QString& settingsFile, std::int32_t ms,
                           const QString& refusedAtStart);
+
+// Whether Save keeps precise times in Song.lrc beside Song.xml; off unless the user turned it on.
+struct StoredSwitch {
+    bool on = false;
+    QString notKept;
+};
+
+StoredSwitch ReadKeepPreciseTimes(const QString& settingsFile);
+QString KeepPreciseTimes(const QString& settingsFile, bool on, const QString& refusedAtStart);

@@ -175,7 +175,10 @@ QString SongPlayback::markSelected() {
             .arg(SecondsToTime(kMaxMarkSeconds));
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
-    m_session.sheet().mark(secs, timeText, ms);
+    if (m_session.wordMode())
+        m_session.sheet().markWord(ms);
+    else
+        m_session.sheet().mark(secs, timeText, ms);
     return {};
 }
 

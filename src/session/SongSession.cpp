@@ -2,7 +2,10 @@
 
 #include "core/PathRules.h"
 #include "playback/Mp3Player.h"
+#include "session/MarkingSettings.h"
+#include "session/PreciseTimes.h"
 #include "session/SongPlayback.h"
+#include "sheet/TimeText.h"
 #include "sources/SyncedLines.h"
 #include "sources/TextCleaning.h"
 #include "sources/TextFile.h"
@@ -17,6 +20,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -38,6 +42,8 @@ SongSession::SongSession(Mp3Player* player, TagFactory newTagComponent, QString 
       m_programFolder(std::move(programFolder)), m_previewTable(std::make_unique<PreviewTable>()),
       m_playback(new SongPlayback(*this, settingsFile)) {
     setObjectName(QStringLiteral("session"));
+    // A file refused here is named once, by the playback's note at start-up.
+    readSettings(settingsFile);
 }
 
 SongSession::~SongSession() = default;
@@ -136,7 +142,11 @@ QString SongSession::loadLyricsFile(const QString& song) {
         m_sheet.load({}, step); // the old song's lines are not left to be saved as this one's
         throw;
     }
+    // Song.lrc beside it supplies the precise times while it agrees with it.
+    const PreciseTimesTaken precise = TakePreciseTimes(content.rows, LrcFileName(song));
     m_sheet.load(std::move(content.rows), step); // keeps the first kMaxRows
+    if (!precise.note.isEmpty())
+        emit statusNote(precise.note);
     return content.note;
 }
 
@@ -223,7 +233,33 @@ QString SongSession::saveLyricsFile() {
                 : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
                                  "lyrics file beside it")
                       .arg(name));
-    return SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+    QString note = SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+    if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows()))
+        return note;
+    // The precise times go beside it, once it is saved: Song.lrc is only trusted while it
+    // agrees with Song.xml.
+    int marked = 0;
+    const QByteArray bytes = lrcBytes(true, marked);
+    if (marked == 0)
+        return note;
+    const QString lrc = LrcFileName(m_path);
+    QString lrcNote;
+    try {
+        lrcNote = SaveLyricsFile(lrc, bytes);
+    } catch (const VersettaError& error) {
+        throw VersettaError(QStringLiteral("Saved %1, but not its precise times: %2")
+                                .arg(nameOf(SynchLyricsFileName(m_path)), error.message()));
+    }
+    QStringList notes{note, lrcNote};
+    notes.removeAll(QString());
+    return notes.join(u' ');
+}
+
+QByteArray SongSession::lrcBytes(bool milliseconds, int& marked) const {
+    LrcHeader header;
+    if (const std::unique_ptr<TagComponent> tag = newTag())
+        header = tag->LrcHeaderOf(m_path);
+    return WriteLrc(header, m_sheet.rows(), &marked, milliseconds);
 }
 
 std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
@@ -250,12 +286,15 @@ std::function<QString()> SongSession::syncedLyricsSave() {
     std::shared_ptr<TagComponent> tag = newTag();
     if (!tag)
         throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
-    return [tag, song, lines = std::move(lines)] {
+    const bool words = HoldsWordTimes(m_sheet.rows());
+    return [tag, song, words, lines = std::move(lines)] {
         const QString note = tag->SaveSyncedLyrics(song, lines);
-        return note.isEmpty() ? QStringLiteral("Wrote %1 timed lines into the tag of %2 (SYLT).")
-                                    .arg(lines.size())
-                                    .arg(nameOf(song))
-                              : note;
+        return note.isEmpty()
+                   ? QStringLiteral("Wrote %1 timed %2 into the tag of %3 (SYLT).")
+                         .arg(lines.size())
+                         .arg(words ? QStringLiteral("lines and words") : QStringLiteral("lines"))
+                         .arg(nameOf(song))
+                   : note;
     };
 }
 
@@ -263,10 +302,7 @@ QString SongSession::writeLrc() {
     const QString song = requireSong(QStringLiteral("writing an LRC file"));
     const QString path = LrcFileName(song);
     int marked = 0;
-    LrcHeader header;
-    if (const std::unique_ptr<TagComponent> tag = newTag())
-        header = tag->LrcHeaderOf(song);
-    const QByteArray bytes = WriteLrc(header, m_sheet.rows(), &marked);
+    const QByteArray bytes = lrcBytes(m_keepPrecise, marked);
     if (marked == 0)
         throw VersettaError(
             QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
@@ -307,4 +343,100 @@ QString SongSession::readLrc(const QString& path) {
     return QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
         .arg(m_sheet.count())
         .arg(nameOf(path));
+}
+
+// ---- precise times and words ----------------------------------------------------------------
+
+QString SongSession::readSettings(const QString& settingsFile) {
+    m_settingsFile = settingsFile;
+    const StoredSwitch stored = ReadKeepPreciseTimes(settingsFile);
+    m_settingsRefused = stored.notKept;
+    if (stored.on != m_keepPrecise) {
+        m_keepPrecise = stored.on;
+        emit keepPreciseTimesChanged(m_keepPrecise);
+    }
+    return stored.notKept;
+}
+
+QString SongSession::setKeepPrecise(bool on) {
+    QString status = on ? QStringLiteral("Precise times are kept: Save also writes Song.lrc "
+                                         "beside Song.xml, in milliseconds.")
+                        : QStringLiteral("Precise times are not kept: Save writes Song.xml "
+                                         "alone, in whole seconds.");
+    if (on == m_keepPrecise)
+        return status;
+    m_keepPrecise = on;
+    emit keepPreciseTimesChanged(on);
+    if (const QString why = KeepPreciseTimes(m_settingsFile, on, m_settingsRefused); !why.isEmpty())
+        status += QStringLiteral(" It lasts until the window closes: %1.").arg(why);
+    return status;
+}
+
+QString SongSession::toggleKeepPreciseTimes() {
+    if (m_keepPrecise && m_wordMode)
+        return QStringLiteral("Word marking is on, and word times live only in Song.lrc: turn "
+                              "it off first.");
+    return setKeepPrecise(!m_keepPrecise);
+}
+
+QString SongSession::toggleWordMode() {
+    m_wordMode = !m_wordMode;
+    emit wordModeChanged(m_wordMode);
+    if (!m_wordMode)
+        return QStringLiteral("Word marking is off: Mark Line stamps the next line.");
+    const bool turnedOn = !m_keepPrecise;
+    const QString kept = setKeepPrecise(true);
+    return QStringLiteral("Word marking is on: Mark Line stamps the next word of the line.") +
+           (turnedOn ? u' ' + kept : QString());
+}
+
+bool SongSession::mark(qint64 ms) {
+    if (m_wordMode)
+        return m_sheet.markWord(ms);
+    const qint64 secs = std::max<qint64>(ms, 0) / 1000;
+    return m_sheet.mark(static_cast<std::int32_t>(secs),
+                        SecondsToTime(static_cast<std::int32_t>(secs)), ms);
+}
+
+SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int word,
+                                       qint64 deltaMs) {
+    const LyricSheet::NudgeReport report = m_sheet.nudge(positions, word, deltaMs);
+    Nudged nudged;
+    nudged.moved = report.moved > 0;
+    nudged.replayFromMs = std::max<qint64>(0, report.firstMs - kReplayLeadInMs);
+    const QString by = QStringLiteral("%1%2 s")
+                           .arg(deltaMs < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                           .arg(static_cast<double>(std::abs(deltaMs)) / 1000);
+    if (positions.empty())
+        nudged.status = QStringLiteral("Select a line to nudge.");
+    else if (!nudged.moved && report.untimed > 0)
+        nudged.status = word >= 0 ? QStringLiteral("That word has no time to nudge yet.")
+                                  : QStringLiteral("The selected lines have no time to nudge.");
+    else if (!nudged.moved)
+        nudged.status = QStringLiteral("The time cannot move before the song's start.");
+    else if (word >= 0)
+        nudged.status =
+            QStringLiteral("Word moved %1 to %2.").arg(by, PreciseTimeText(report.firstMs));
+    else
+        nudged.status =
+            QStringLiteral("%1 moved %2%3.")
+                .arg(report.moved == 1 ? QStringLiteral("Line")
+                                       : QStringLiteral("%1 lines").arg(report.moved))
+                .arg(by)
+                .arg(report.untimed > 0
+                         ? QStringLiteral("; %1 without a time stayed").arg(report.untimed)
+                         : QString());
+    return nudged;
+}
+
+QString SongSession::shift(const std::vector<int>& positions, const QString& amountText) {
+    const LyricSheet::ShiftReport report = m_sheet.shiftRows(positions, amountText);
+    if (report.skipped == 0)
+        return {};
+    if (report.skipped == 1)
+        return QStringLiteral("Adjust Selected Line: %1, so it was left unchanged.")
+            .arg(report.first);
+    return QStringLiteral("Adjust Selected Line: %1 lines were left unchanged; %2.")
+        .arg(report.skipped)
+        .arg(report.first);
 }

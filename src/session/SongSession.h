@@ -66,6 +66,35 @@ public:
     // Loads lyrics text as unmarked lines; answers a note when some lines did not fit.
     QString loadText(const QString& lyrics, const QString& step);
 
+    // ---- precise times and words ----------------------------------------------------------
+    // Reads the user's settings (settingsFile "" for the usual place); answers why they cannot
+    // be kept there, or "".
+    QString readSettings(const QString& settingsFile);
+    // On: Save also writes Song.lrc beside Song.xml, with the times in milliseconds and the
+    // word times; Ctrl+E writes milliseconds too. Save writes it whenever a word is timed.
+    bool keepsPreciseTimes() const { return m_keepPrecise; }
+    // Each answers the status text.
+    QString toggleKeepPreciseTimes();
+    // In word mode Mark Line stamps the next word of the line; turning it on keeps precise
+    // times, since word times live only in Song.lrc.
+    bool wordMode() const { return m_wordMode; }
+    QString toggleWordMode();
+    // Mark Line at the song's position ms: the selected line, or in word mode its next word.
+    // False when no line is selected.
+    bool mark(qint64 ms);
+    // A nudge moves the times of the rows at positions, or (word >= 0) that word of the first
+    // of them, by deltaMs as one undo step; replay from a short lead-in before the new time.
+    static constexpr qint64 kReplayLeadInMs = 1500;
+    struct Nudged {
+        bool moved = false;
+        qint64 replayFromMs = 0;
+        QString status; // what the status line says
+    };
+    Nudged nudge(const std::vector<int>& positions, int word, qint64 deltaMs);
+    // Adjust Selected Line on a selection of several rows: one undo step. Answers the status
+    // text, "" when every marked row moved.
+    QString shift(const std::vector<int>& positions, const QString& amountText);
+
     // ---- playback -------------------------------------------------------------------------------
     Mp3Player& player() const; // throws when there is none
     bool hasPlayer() const { return m_player != nullptr; }
@@ -97,10 +126,15 @@ signals:
     void songOpened(const QString& path);
     // A note the user should read that does not end what is under way.
     void statusNote(const QString& text);
+    void keepPreciseTimesChanged(bool on);
+    void wordModeChanged(bool on);
 
 private:
     QString requireSong(const QString& action) const; // the path; throws when none is open
     std::unique_ptr<TagComponent> newTag() const;
+    // Song.lrc for Save or Ctrl+E: the header and the lines; marked receives how many.
+    QByteArray lrcBytes(bool milliseconds, int& marked) const;
+    QString setKeepPrecise(bool on);
 
     Mp3Player* m_player;
     TagFactory m_newTag;
@@ -109,6 +143,10 @@ private:
     QString m_historySong; // the song whose sheet the undo history belongs to
     QString m_tagLyrics;   // as read at the open, untrimmed
     bool m_lrcBeside = false;
+    bool m_keepPrecise = false;
+    bool m_wordMode = false;
+    QString m_settingsFile;
+    QString m_settingsRefused; // why the settings file is not written, from the reading
     LyricSheet m_sheet;
     std::unique_ptr<PreviewTable> m_previewTable;
     SongPlayback* m_playback; // a child

@@ -1,28 +1,11 @@
 #include "sheet/LyricSheet.h"
 
 #include "sheet/Amount.h"
+#include "sheet/SheetStep.h"
 #include "sheet/TimeShift.h"
 
 #include <algorithm>
 #include <limits>
-
-// One change as undo sees it. Cells steps keep one row before and after, Insert and Remove the
-// row that came or went (the rows around it are renumbered both ways), and Replace steps keep
-// the whole sheet on the other side of the step: the one before it while it is done, the one
-// after it once undone. Taking the step swaps that sheet with the shown one, so neither a
-// change nor its undo copies a sheet.
-struct LyricSheet::Step {
-    enum Kind { Cells, Insert, Remove, Replace };
-    Step(Kind what, QString name, int at = 0) : kind(what), label(std::move(name)), position(at) {}
-    Kind kind;
-    QString label;
-    int position = 0;
-    SheetRow before;
-    SheetRow after;
-    std::vector<SheetRow> rows; // Replace: the sheet not shown
-    Cursor cursorBefore;
-    Cursor cursorAfter;
-};
 
 LyricSheet::LyricSheet(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -46,12 +29,16 @@ QString LyricSheet::cell(int position, Column column) const {
 }
 
 void LyricSheet::setSelected(int position) {
-    m_cursor.selected = position >= 1 && position <= count() ? position : 0;
+    const int selected = position >= 1 && position <= count() ? position : 0;
+    if (selected != m_cursor.selected)
+        m_cursor.word = 0;
+    m_cursor.selected = selected;
 }
 
 void LyricSheet::setMarkCursor(std::int16_t currentLine, std::int16_t lineOffset) {
     m_cursor.currentLine = currentLine;
     m_cursor.lineOffset = lineOffset;
+    m_cursor.word = 0; // marking starts the line again
 }
 
 // ---- raw changes ----------------------------------------------------------------------------
@@ -190,7 +177,7 @@ bool LyricSheet::editLyric(const QString& lyric) {
     step.before = m_rows[static_cast<std::size_t>(p - 1)];
     step.after = step.before;
     step.after.lyric = lyric;
-    step.after.markMs = -1;
+    step.after.words.clear(); // they were the old text's; the line's time still holds
     step.cursorBefore = step.cursorAfter = m_cursor;
     setRow(p, step.after);
     push(std::move(step));
@@ -210,10 +197,22 @@ bool LyricSheet::mark(std::int32_t secs, const QString& time, qint64 ms) {
     step.after.time = time;
     step.after.secs = QString::number(secs);
     step.after.markMs = ms;
+    // The words keep their places in the line; without a time to measure from they go.
+    if (step.before.hasExactMark() && ms >= 0)
+        ShiftWords(step.after.words, ms - step.before.markMs);
+    else
+        step.after.words.clear();
     setRow(stamped, step.after);
+    walkMarkCursor();
+    step.cursorAfter = m_cursor;
+    push(std::move(step));
+    return true;
+}
 
-    // On to the next line that has words; blank rows are pauses and are passed over.
+// On to the next line that has words; blank rows are pauses and are passed over.
+void LyricSheet::walkMarkCursor() {
     Cursor& c = m_cursor;
+    c.word = 0;
     if (c.currentLine == 0)
         c.currentLine = 1;
     while (c.currentLine < kMaxRows) {
@@ -226,9 +225,6 @@ bool LyricSheet::mark(std::int32_t secs, const QString& time, qint64 ms) {
         if (!cell(position, ColLyric).isEmpty())
             break;
     }
-    step.cursorAfter = m_cursor;
-    push(std::move(step));
-    return true;
 }
 
 void LyricSheet::clearMarks() {
@@ -244,6 +240,7 @@ void LyricSheet::clearMarks() {
         row.time.clear();
         row.secs.clear();
         row.markMs = -1;
+        row.words.clear();
     }
     emit dataChanged(index(0, ColTime), index(count() - 1, ColSecs));
     push(std::move(step));
@@ -285,9 +282,17 @@ bool LyricSheet::shiftRow(int position, const QString& amountText, ShiftReport& 
                         .arg(amountText.simplified()));
         return false;
     }
+    // The precise times move as far as Secs's own milliseconds did, so they stay in its second.
+    const std::optional<qint64> fromMs = SecsMs(row.secs);
+    const std::optional<qint64> toMs = SecsMs(shifted.secs);
+    const qint64 deltaMs = fromMs && toMs ? *toMs - *fromMs : 0;
+    if (row.hasExactMark())
+        row.markMs = std::max<qint64>(0, row.markMs + deltaMs);
+    else
+        row.markMs = -1;
+    ShiftWords(row.words, deltaMs);
     row.secs = shifted.secs;
     row.time = shifted.time;
-    row.markMs = -1;
     return true;
 }
 
@@ -307,18 +312,10 @@ LyricSheet::ShiftReport LyricSheet::shiftAll(const QString& amountText) {
 }
 
 LyricSheet::ShiftReport LyricSheet::shiftSelected(const QString& amountText) {
-    const int p = m_cursor.selected;
     ShiftReport report;
-    if (p < 1)
-        return report;
-    Step step{Step::Cells, QStringLiteral("Adjust Selected Line"), p};
-    step.cursorBefore = step.cursorAfter = m_cursor;
-    step.before = m_rows[static_cast<std::size_t>(p - 1)];
-    if (shiftRow(p, amountText, report)) {
-        step.after = m_rows[static_cast<std::size_t>(p - 1)];
-        emit dataChanged(index(p - 1, ColTime), index(p - 1, ColSecs));
-        push(std::move(step));
-    }
+    if (m_cursor.selected >= 1)
+        changeRows({m_cursor.selected}, QStringLiteral("Adjust Selected Line"),
+                   [&](SheetRow&, int p) { return shiftRow(p, amountText, report); });
     return report;
 }
 
@@ -372,6 +369,10 @@ void LyricSheet::apply(Step& step, bool forward) {
     switch (step.kind) {
     case Step::Cells:
         setRow(step.position, forward ? step.after : step.before);
+        break;
+    case Step::Rows:
+        for (std::size_t i = 0; i < step.positions.size(); ++i)
+            setRow(step.positions[i], forward ? step.afterRows[i] : step.rows[i]);
         break;
     case Step::Insert:
         forward ? insertRowAt(step.position, step.after) : removeRowAt(step.position);

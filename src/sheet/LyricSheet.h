@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The lyric sheet apart from any window: its rows, the cursor that marking and the display
@@ -18,11 +19,13 @@ public:
     static constexpr int kMaxRows = 32767; // row numbers are 16-bit
 
     // What undo restores along with the rows. selected is a 1-based position, 0 for none; the
-    // sheet position of the current line is currentLine + lineOffset.
+    // sheet position of the current line is currentLine + lineOffset; word is the selected
+    // line's word that word marking stamps next (0 on arriving at a line).
     struct Cursor {
         int selected = 0;
         std::int16_t currentLine = 0;
         std::int16_t lineOffset = 0;
+        std::int16_t word = 0;
         friend bool operator==(const Cursor&, const Cursor&) = default;
     };
 
@@ -30,6 +33,14 @@ public:
     struct ShiftReport {
         int skipped = 0;
         QString first; // "line 3 has the time ..., which is not a number"
+    };
+
+    // What a nudge moved: how many lines (or the one word), how many had no time to move, and
+    // the first moved time, to replay from.
+    struct NudgeReport {
+        int moved = 0;
+        int untimed = 0;
+        qint64 firstMs = -1;
     };
 
     explicit LyricSheet(QObject* parent = nullptr);
@@ -64,14 +75,24 @@ public:
     bool editLyric(const QString& lyric);
     // Stamps the selected row with secs (time is its Time text) and walks the mark cursor on
     // to the next row with words, selecting each row on the way: blank rows are pauses. ms is
-    // the exact position (-1 for none).
+    // the exact position (-1 for none); the row's word times move along with its time.
     bool mark(std::int32_t secs, const QString& time, qint64 ms = -1);
+    // Word marking: stamps the selected row's next word at ms. Its first word stamps the line
+    // too and starts its words afresh; after its last word the cursor walks on as mark() does.
+    // A row without words is marked as a line.
+    bool markWord(qint64 ms);
+    // Moves the times of the rows at positions (word < 0), or of that word of the one row, by
+    // deltaMs, never before 0: Secs follows in whole seconds, a line takes its words along,
+    // and a first word its line. One step.
+    NudgeReport nudge(const std::vector<int>& positions, int word, qint64 deltaMs);
     // Empties every Time and Secs cell.
     void clearMarks();
     // Moves the marked rows (or the selected one) by the amount typed in amountText; an
     // unmarked row is left alone without a complaint.
     ShiftReport shiftAll(const QString& amountText);
     ShiftReport shiftSelected(const QString& amountText);
+    // The same for the rows at positions (a selection of several), as one step.
+    ShiftReport shiftRows(const std::vector<int>& positions, const QString& amountText);
 
     // ---- the display tick ----------------------------------------------------------------
     // From row currentLine + lineOffset on, steps over rows whose lyric is all spaces and
@@ -107,6 +128,11 @@ private:
     bool isNumbered() const;
 
     bool shiftRow(int position, const QString& amountText, ShiftReport& report);
+    void walkMarkCursor();
+    // One step of the rows at positions (each once, in order), each changed in place by
+    // change, which answers whether it changed it; no step when none changed.
+    bool changeRows(std::vector<int> positions, const QString& label,
+                    const std::function<bool(SheetRow&, int)>& change);
     void push(Step step);
     void apply(Step& step, bool forward);
     QString travel(std::vector<Step>& from, std::vector<Step>& to, bool forward);

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "sheet/WordTimes.h"
+
 #include <QString>
 #include <QtGlobal>
 
-// One row of the lyric sheet as text, in column order: what the list shows, what the lyrics
-// file holds per line, and what every loader makes.
+#include <vector>
+
+// One row of the sheet: in column order the text the list shows and the lyrics file holds
+// per line, and beside it the precise times that live in Song.lrc.
 struct SheetRow {
     QString number;
     QString lyric;
     QString time;
     QString secs;
-    // The exact position of the last Mark Line press in milliseconds, -1 for none; kept apart
-    // from secs so the lyrics file stays in whole seconds. Edits and shifts drop it.
+    // The line's precise time in milliseconds, -1 for none: set by Mark Line, moved by nudges
+    // and shifts along with Secs, so the lyrics file can stay in whole seconds.
     qint64 markMs = -1;
+    // The lyric's words with their times once a word is marked; empty otherwise.
+    std::vector<WordTime> words = {};
 
-    // The exact mark still holds while Secs is the second it was marked at.
-    bool hasExactMark() const { return markMs >= 0 && secs == QString::number(markMs / 1000); }
+    // The precise time still belongs to Secs (it does unless Secs was changed apart from it).
+    bool hasExactMark() const { return markMs >= 0 && PreciseTimeFits(secs, markMs); }
+    bool hasWordTimes() const { return AnyWordTimed(words); }
 
     friend bool operator==(const SheetRow&, const SheetRow&) = default;
 };

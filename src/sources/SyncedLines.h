@@ -12,5 +12,6 @@ struct SyncedLine {
     QString text;
 };
 
-// The marked rows in sheet order, at the times the exports use.
+// The marked rows in sheet order, at the times the exports use; a row with word times gives one
+// line per timed word.
 std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows);

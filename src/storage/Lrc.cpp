@@ -2,6 +2,7 @@
 
 #include "sheet/LyricSheet.h"
 #include "sheet/TimeText.h"
+#include "storage/LrcWords.h"
 #include "storage/LyricsXml.h"
 
 #include <algorithm>
@@ -19,14 +20,41 @@ std::optional<qint64> RowTimeMs(const SheetRow& row) {
     return std::max<qint64>(0, std::llround(*secs * 1000));
 }
 
-QString LrcStamp(qint64 ms) {
+void AppendLrcTime(QString& text, qint64 ms, bool milliseconds) {
+    ms = std::max<qint64>(ms, 0);
     // Cut off, a stamp would show its line up to 10 ms early. 59.995 s carries into the next
     // minute through cs.
-    const qint64 cs = ms <= 0 ? 0 : ms / 10 + (ms % 10 >= 5 ? 1 : 0);
-    return QStringLiteral("[%1:%2.%3]")
-        .arg(cs / 6000, 2, 10, QLatin1Char('0'))
-        .arg(cs / 100 % 60, 2, 10, QLatin1Char('0'))
-        .arg(cs % 100, 2, 10, QLatin1Char('0'));
+    const qint64 units = milliseconds ? ms : ms / 10 + (ms % 10 >= 5 ? 1 : 0);
+    const qint64 perSecond = milliseconds ? 1000 : 100;
+    // Written by hand: a file of word stamps has hundreds of thousands of them.
+    char digits[32];
+    int n = 0;
+    const auto put = [&](qint64 value, int width) {
+        char reversed[20];
+        int count = 0;
+        do {
+            reversed[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0 || count < width);
+        while (count > 0)
+            digits[n++] = reversed[--count];
+    };
+    put(units / (60 * perSecond), 2);
+    digits[n++] = ':';
+    put(units / perSecond % 60, 2);
+    digits[n++] = '.';
+    put(units % perSecond, milliseconds ? 3 : 2);
+    text.append(QLatin1StringView(digits, n));
+}
+
+QString LrcTime(qint64 ms, bool milliseconds) {
+    QString text;
+    AppendLrcTime(text, ms, milliseconds);
+    return text;
+}
+
+QString LrcStamp(qint64 ms, bool milliseconds) {
+    return u'[' + LrcTime(ms, milliseconds) + u']';
 }
 
 namespace {
@@ -49,10 +77,10 @@ std::optional<qint64> number(QStringView text, qsizetype& i, int most, int* coun
     return i == start ? std::nullopt : std::optional(value);
 }
 
-// The stamp at from: "[12:34]", "[12:34.5]", "[12:34.56]", "[ 12:34.567 ]", also with ':'
-// before the fraction; a word stamp is the same between '<' and '>', without blanks. Answers
-// where it ends and puts its time in ms, or -1 when there is none.
-qsizetype readStamp(QStringView text, qsizetype from, bool word, qint64& ms) {
+} // namespace
+
+qsizetype ReadLrcStamp(QStringView text, qsizetype from, bool word, qint64& ms,
+                       int* fractionDigits) {
     qsizetype i = from;
     const auto at = [&](char16_t c) { return i < text.size() && text[i] == c; };
     const auto skipBlanks = [&] {
@@ -71,9 +99,9 @@ qsizetype readStamp(QStringView text, qsizetype from, bool word, qint64& ms) {
     if (!seconds)
         return -1;
     qint64 fraction = 0;
+    int digits = 0;
     if (at(u'.') || at(u':')) {
         ++i;
-        int digits = 0;
         const std::optional<qint64> value = number(text, i, 3, &digits);
         if (!value)
             return -1;
@@ -83,28 +111,21 @@ qsizetype readStamp(QStringView text, qsizetype from, bool word, qint64& ms) {
     if (!at(word ? u'>' : u']'))
         return -1;
     ms = (*minutes * 60 + *seconds) * 1000 + fraction;
+    if (fractionDigits)
+        *fractionDigits = digits;
     return i + 1;
 }
+
+namespace {
 
 // Where the first word stamp in text from "from" on begins, or -1.
 qsizetype findWordStamp(QStringView text, qsizetype from, qsizetype& end) {
     for (qsizetype i = text.indexOf(u'<', from); i >= 0; i = text.indexOf(u'<', i + 1)) {
         qint64 ms = 0;
-        if ((end = readStamp(text, i, true, ms)) >= 0)
+        if ((end = ReadLrcStamp(text, i, true, ms)) >= 0)
             return i;
     }
     return -1;
-}
-
-QString withoutWordStamps(QStringView text) {
-    QString kept;
-    qsizetype copied = 0;
-    qsizetype end = 0;
-    for (qsizetype i = findWordStamp(text, 0, end); i >= 0; i = findWordStamp(text, end, end)) {
-        kept += text.sliced(copied, i - copied);
-        copied = end;
-    }
-    return kept += text.sliced(copied);
 }
 
 // Whether the reader would not give text back as it is written: it would take it for
@@ -121,7 +142,8 @@ bool needsVerbatim(QStringView text, bool stamped) {
 
 } // namespace
 
-QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, int* marked) {
+QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, int* marked,
+                    bool milliseconds) {
     QString text;
     const auto tag = [&text](const char* name, const QString& value) {
         // A line break would end the tag and start a line of lyrics.
@@ -141,16 +163,30 @@ QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows, 
                           .arg(secs % 60, 2, 10, QLatin1Char('0')));
     }
     tag("by", QStringLiteral("Velmora Versetta"));
+    // Grown once: a file of word stamps runs to megabytes, and regrowing it would copy them over
+    // and over.
+    qsizetype size = text.size();
+    for (const SheetRow& row : rows)
+        size += row.lyric.size() + 16 * (1 + static_cast<qsizetype>(row.words.size()));
+    text.reserve(size);
     int stamped = 0;
     for (const SheetRow& row : rows) {
         // One sheet line is one LRC line.
-        const QString lyric = QString(row.lyric)
-                                  .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                                  .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QString lyric = row.lyric;
+        if (lyric.contains(u'\r') || lyric.contains(u'\n'))
+            lyric.replace(QLatin1Char('\r'), QLatin1Char(' '))
+                .replace(QLatin1Char('\n'), QLatin1Char(' '));
         const std::optional<qint64> ms = RowTimeMs(row);
         if (ms) {
-            text += LrcStamp(*ms);
+            text += u'[';
+            AppendLrcTime(text, *ms, milliseconds);
+            text += u']';
             ++stamped;
+        }
+        if (ms && !row.words.empty() && row.words.front().ms >= 0) {
+            AppendWordStampedText(text, lyric, row.words, milliseconds);
+            text += u'\n';
+            continue;
         }
         if (needsVerbatim(lyric, ms.has_value()))
             text += QChar(kLrcVerbatim);
@@ -206,7 +242,7 @@ struct Entry {
 
 } // namespace
 
-LrcContent ReadLrc(QStringView text) {
+LrcContent ReadLrc(QStringView text, bool inFileOrder) {
     LrcContent content;
     std::vector<Entry> entries;
     std::vector<qint64> stamps;
@@ -229,9 +265,11 @@ LrcContent ReadLrc(QStringView text) {
         stamps.clear();
         qsizetype at = 0;
         for (qint64 ms = 0; at < line.size() && line[at] == u'[';) {
-            const qsizetype next = readStamp(line, at, false, ms);
+            int digits = 0;
+            const qsizetype next = ReadLrcStamp(line, at, false, ms, &digits);
             if (next < 0)
                 break;
+            content.milliseconds = content.milliseconds || digits == 3;
             stamps.push_back(ms);
             at = next;
             if (entries.size() + stamps.size() > kMaxLrcLines) {
@@ -241,8 +279,21 @@ LrcContent ReadLrc(QStringView text) {
         }
         const QStringView rest = line.sliced(at);
         QString lyric;
+        std::vector<WordTime> words;
         if (rest.startsWith(kLrcVerbatim)) {
             lyric = rest.sliced(1).toString();
+        } else if (std::optional<WordStampedLine> timed;
+                   rest.contains(u'<') &&
+                   (timed = ReadWordStamps(rest, stamps.empty() ? -1 : stamps.front()))) {
+            lyric = std::move(timed->lyric);
+            words = std::move(timed->words);
+            if (stamps.empty() && !words.empty()) { // the line's time is its first word's
+                const auto first = std::find_if(words.begin(), words.end(),
+                                                [](const WordTime& w) { return w.ms >= 0; });
+                if (first != words.end())
+                    stamps.push_back(words.front().ms = first->ms);
+            }
+            content.milliseconds = content.milliseconds || timed->milliseconds;
         } else {
             QStringView name;
             QStringView value;
@@ -251,7 +302,7 @@ LrcContent ReadLrc(QStringView text) {
                     offset = offsetMs(value);
                 continue;
             }
-            lyric = (rest.contains(u'<') ? withoutWordStamps(rest) : rest.toString()).trimmed();
+            lyric = rest.trimmed().toString();
             // Blank lines between sections carry nothing; other text is kept unmarked.
             if (stamps.empty() && lyric.isEmpty())
                 continue;
@@ -264,8 +315,16 @@ LrcContent ReadLrc(QStringView text) {
             entries.push_back({lastMs, {-1, lyric}});
             continue;
         }
-        for (const qint64 ms : stamps)
-            entries.push_back({ms, {ms, lyric}});
+        if (entries.size() + stamps.size() > kMaxLrcLines) {
+            content.tooLong = true;
+            return content;
+        }
+        // Word stamps time the line where it is first sung; each repeat takes them along.
+        const qint64 first = *std::min_element(stamps.begin(), stamps.end());
+        for (const qint64 ms : stamps) {
+            entries.push_back({ms, {ms, lyric, words}});
+            ShiftWords(entries.back().line.words, ms - first);
+        }
         content.stamped += stamps.size();
         lastMs = stamps.back();
     }
@@ -275,9 +334,11 @@ LrcContent ReadLrc(QStringView text) {
             entry.sortMs = std::max<qint64>(0, entry.sortMs - offset);
         if (entry.line.ms >= 0)
             entry.line.ms = std::max<qint64>(0, entry.line.ms - offset);
+        ShiftWords(entry.line.words, -offset);
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.sortMs < b.sortMs; });
+    if (!inFileOrder)
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const Entry& a, const Entry& b) { return a.sortMs < b.sortMs; });
     content.lines.reserve(entries.size());
     for (Entry& entry : entries)
         content.lines.push_back(std::move(entry.line));
@@ -294,6 +355,7 @@ std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines) {
             row.secs = QString::number(secs);
             row.time = SecondsToTime(static_cast<std::int32_t>(secs));
             row.markMs = line.ms;
+            row.words = line.words;
         }
         rows.push_back(std::move(row));
     }

@@ -28,9 +28,19 @@ inline constexpr std::size_t kMaxLrcLines = 32767;
 // unmarked row or a Secs that is no number. Negative times are taken as 0.
 std::optional<qint64> RowTimeMs(const SheetRow& row);
 
-// "[mm:ss.xx]" for ms, to the nearest centisecond; from an hour on the minutes grow to three
-// digits ("[61:02.50]").
-QString LrcStamp(qint64 ms);
+// "mm:ss.xx" for ms, to the nearest centisecond, or "mm:ss.xxx" in milliseconds; from an hour
+// on the minutes grow to three digits ("61:02.50").
+QString LrcTime(qint64 ms, bool milliseconds = false);
+void AppendLrcTime(QString& text, qint64 ms, bool milliseconds);
+// The same as a line stamp: "[mm:ss.xx]".
+QString LrcStamp(qint64 ms, bool milliseconds = false);
+
+// The stamp at from: "[12:34]", "[12:34.5]", "[12:34.56]", "[ 12:34.567 ]", also with ':'
+// before the fraction; a word stamp (word) is the same between '<' and '>', without blanks.
+// Answers where it ends and puts its time in ms, or -1 when there is none. fractionDigits,
+// when given, receives how many digits its fraction has.
+qsizetype ReadLrcStamp(QStringView text, qsizetype from, bool word, qint64& ms,
+                       int* fractionDigits = nullptr);
 
 // The song the file is written for; empty texts and a negative length are left out.
 struct LrcHeader {
@@ -42,34 +52,40 @@ struct LrcHeader {
 
 // The whole LRC file, UTF-8 without a byte-order mark, lines ended by LF: the header tags,
 // then one stamped line per marked row in sheet order and unmarked rows as plain lines. A
-// line break inside a lyric becomes a blank; every other text reads back as it was.
-// marked, when given, receives how many rows were stamped.
+// line break inside a lyric becomes a blank; every other text reads back as it was. A row
+// with word times gets word stamps (see LrcWords.h). marked, when given, receives how many
+// rows were stamped; milliseconds writes stamps in milliseconds, else in centiseconds.
 QByteArray WriteLrc(const LrcHeader& header, const std::vector<SheetRow>& rows,
-                    int* marked = nullptr);
+                    int* marked = nullptr, bool milliseconds = false);
 
-// One sheet line read from an LRC file. ms is -1 for a plain line without a stamp.
+// One sheet line read from an LRC file. ms is -1 for a plain line without a stamp; words are
+// its word times when it has word stamps.
 struct LrcLine {
     qint64 ms = -1;
     QString text;
+    std::vector<WordTime> words = {};
 };
 
 // What an LRC text reads as.
 struct LrcContent {
-    // One per stamp (a line with three stamps gives three), in time order, "[offset:]"
-    // applied, word stamps ("<00:12.30>") dropped, blanks around the text and blank lines and
-    // header tags skipped. A plain line keeps its place after the stamped line before it, so
-    // an exported sheet reads back whole.
+    // One per stamp (a line with three stamps gives three, its word times moved along), in
+    // time order (or the file's, when asked), "[offset:]" applied, word stamps ("<00:12.30>")
+    // taken apart from the text, blanks around the text and blank lines and header tags
+    // skipped. A plain line keeps its place after the stamped line before it, so an exported
+    // sheet reads back whole. A line with word stamps and none of its own takes its first
+    // word's time.
     std::vector<LrcLine> lines;
-    std::size_t stamped = 0; // lines with a stamp
+    std::size_t stamped = 0;   // lines with a stamp
+    bool milliseconds = false; // some stamp has three digits after the point
     // More than kMaxLrcLines lines: the reading stopped there and lines is empty.
     bool tooLong = false;
 };
 
 // Reads in one pass; a text of more than kMaxLrcLines lines is given up as soon as that shows.
-LrcContent ReadLrc(QStringView text);
+LrcContent ReadLrc(QStringView text, bool inFileOrder = false);
 
 // Sheet rows as Mark Line would have left them: whole seconds rounded down in Secs, the Time
-// text from them, the exact time kept; numbered 1, 2, ...
+// text from them, the exact time and the word times kept; numbered 1, 2, ...
 std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines);
 
 // The LRC file of a song: its path without the last four characters, then ".lrc"; "" for

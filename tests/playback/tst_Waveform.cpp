@@ -102,7 +102,7 @@ const std::vector<MarkCase>& markCases() {
              markAt(w, 14);
          },
          "1@12 3@14"},
-        {"an exact mark, until a shift",
+        {"an exact mark, moved by a shift",
          {"one", "two"},
          [](TestWindow& w) {
              QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
@@ -114,7 +114,7 @@ const std::vector<MarkCase>& markCases() {
              w.select(2);
              QTest::mouseClick(w.ui.cmdAdjustSingle, Qt::LeftButton);
          },
-         "1@12.34 2@15"},
+         "1@12.34 2@15.56"},
         {"undo a mark",
          {"one", "two"},
          [](TestWindow& w) {

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 // The song session without a window: what opening reads, what saving and the exports write,
@@ -42,6 +44,19 @@ private:
     TagLog& m_log;
 };
 
+// Each row's Secs, precise time and timed words: "1|1234|one@1234,two@1500".
+QStringList timesOf(const LyricSheet& sheet) {
+    QStringList rows;
+    for (const SheetRow& row : sheet.rows()) {
+        QStringList words;
+        for (const WordTime& w : row.words)
+            if (w.ms >= 0)
+                words << row.lyric.mid(w.start, w.length) + u'@' + QString::number(w.ms);
+        rows << QStringList{row.secs, QString::number(row.markMs), words.join(u',')}.join(u'|');
+    }
+    return rows;
+}
+
 QStringList rowsOf(const LyricSheet& sheet) {
     QStringList rows;
     for (const SheetRow& row : sheet.rows())
@@ -55,6 +70,11 @@ struct Session {
               &player, [this] { return std::make_unique<CountingTag>(tag); }, dir.path(),
               dir.filePath("settings.ini")) {}
     QString path(const QString& name) const { return dir.filePath(name); }
+    SongSession& wordMarking() {
+        session.readSettings(path("settings.ini"));
+        session.toggleWordMode();
+        return session;
+    }
     void load(const QStringList& lyricAndSecs) {
         std::vector<SheetRow> rows;
         for (const QString& entry : lyricAndSecs) {
@@ -225,6 +245,135 @@ private slots:
                  "Read 3 lines from Song.lrc; Save writes them to the lyrics file.");
         QCOMPARE(rowsOf(s.session.sheet()),
                  QStringList({"1|one|0:01|1", "2|two||", "3|three|0:03|3"}));
+    }
+
+    // Word marks, nudges and a shift of a selection, each one step that undo and redo take
+    // back and do again with the times to the millisecond.
+    void wordMarksNudgesAndShiftsAreUndoSteps() {
+        Session s;
+        s.load({"one two|", "|", "three|", "four|9"});
+        SongSession& session = s.wordMarking();
+        QVERIFY(session.keepsPreciseTimes());
+        session.sheet().setSelected(1);
+        const std::vector<std::pair<std::function<void()>, QStringList>> steps = {
+            {[&] { session.mark(1234); }, {"1|1234|one@1234", "|-1|", "|-1|", "9|-1|"}},
+            {[&] { session.mark(1500); }, {"1|1234|one@1234,two@1500", "|-1|", "|-1|", "9|-1|"}},
+            {[&] { session.mark(2990); }, // the blank row is passed over
+             {"1|1234|one@1234,two@1500", "|-1|", "2|2990|three@2990", "9|-1|"}},
+            {[&] {
+                 QVERIFY(session.nudge({1, 3}, -1, 100).moved);
+             },
+             {"1|1334|one@1334,two@1600", "|-1|", "3|3090|three@3090", "9|-1|"}},
+            {[&] { QCOMPARE(session.nudge({1}, 1, -10).replayFromMs, 90); },
+             {"1|1334|one@1334,two@1590", "|-1|", "3|3090|three@3090", "9|-1|"}},
+            {[&] {
+                 QCOMPARE(session.nudge({1}, 0, -1400).status, "Word moved -1.4 s to 0:00.00.");
+             },
+             {"0|0|one@0,two@1590", "|-1|", "3|3090|three@3090", "9|-1|"}},
+            {[&] {
+                 QCOMPARE(session.shift({4, 3, 2}, "0.5"), QString());
+             },
+             {"0|0|one@0,two@1590", "|-1|", "3.5|3590|three@3590", "9.5|-1|"}},
+        };
+        std::vector<QStringList> states{timesOf(session.sheet())};
+        for (const auto& [step, after] : steps) {
+            step();
+            QCOMPARE(timesOf(session.sheet()), after);
+            states.push_back(after);
+        }
+        for (auto state = states.rbegin() + 1; state != states.rend(); ++state) {
+            QVERIFY(!session.sheet().undo().isEmpty());
+            QCOMPARE(timesOf(session.sheet()), *state);
+        }
+        while (!session.sheet().redo().isEmpty()) {
+        }
+        QCOMPARE(timesOf(session.sheet()), states.back());
+        QCOMPARE(session.nudge({2}, -1, 10).status, "The selected lines have no time to nudge.");
+        QCOMPARE(session.nudge({3}, 0, 10).status, "Word moved +0.01 s to 0:03.60.");
+    }
+
+    // Kept precise times and word times come back to the millisecond after Save and a reopen,
+    // while Song.xml holds what it held before, in whole seconds.
+    void preciseTimesSurviveSaveAndReopen() {
+        Session s;
+        const QString song = s.path("Song.mp3");
+        s.session.open(song);
+        s.load({"la la|", "end|"});
+        s.session.sheet().setSelected(1);
+        s.session.mark(12480);
+        s.session.mark(13020);
+        QCOMPARE(s.session.saveLyricsFile(), QString());
+        const QByteArray xml = readFile(s.path("Song.xml"));
+        QVERIFY(!QFile::exists(s.path("Song.lrc"))); // off, and no word: Song.xml alone
+        s.wordMarking().sheet().setMarkCursor(1, 0);
+        s.session.sheet().setSelected(1);
+        s.session.mark(12480);
+        s.session.mark(12991);
+        s.session.mark(13020);
+        const QStringList marked = timesOf(s.session.sheet());
+        QCOMPARE(s.session.saveLyricsFile(), QString());
+        QCOMPARE(readFile(s.path("Song.xml")), xml);
+        QCOMPARE(readFile(s.path("Song.lrc")), "[by:Velmora Versetta]\n"
+                                               "[00:12.480]<00:12.480>la <00:12.991>la\n"
+                                               "[00:13.020]<00:13.020>end\n");
+        s.session.open(s.path("Other.mp3"));
+        SongSession again(&s.player, nullptr, s.dir.path());
+        again.readSettings(s.path("settings.ini"));
+        QVERIFY(again.keepsPreciseTimes());
+        again.open(song);
+        QCOMPARE(timesOf(again.sheet()), marked);
+        QCOMPARE(again.writeLrc(), "Wrote " + s.path("Song.lrc") + ": 2 timed lines of 2.");
+        QCOMPARE(readFile(s.path("Song.lrc")).count("<"), 3);
+        // A Song.lrc that cannot be written leaves the saved Song.xml and says so.
+        QVERIFY(QFile::setPermissions(s.path("Song.lrc"), QFile::ReadOwner));
+        QCOMPARE(failureOf([&] { again.saveLyricsFile(); }),
+                 "Saved Song.xml, but not its precise times: Cannot save the lyrics to " +
+                     s.path("Song.lrc") +
+                     ": the file is read-only; the file there before is "
+                     "unchanged");
+        QCOMPARE(readFile(s.path("Song.lrc")).count("<"), 3);
+    }
+
+    // A Song.lrc that does not go with Song.xml gives no times; the status line says why.
+    void aDisagreeingLrcIsIgnoredWithANote_data() {
+        QTest::addColumn<QByteArray>("lrc");
+        QTest::addColumn<QString>("note"); // "" for taken
+        const QString not_ = "Song.lrc was not used for precise times: ";
+        QTest::newRow("agrees, with words")
+            << QByteArray("[00:01.23]<00:01.23>one <00:02.00>two\nthree") << "";
+        QTest::newRow("agrees, rounded up to the next second")
+            << QByteArray("[ti:x]\n[00:02.00]one two\nthree") << "";
+        QTest::newRow("other words")
+            << QByteArray("[00:01.50]one too\nthree")
+            << not_ + "it does not match the lyrics file (line 1 has other "
+                      "words).";
+        QTest::newRow("another second")
+            << QByteArray("[00:02.50]one two\nthree")
+            << not_ + "it does not match the lyrics file (line 1 is at 0:02.50, not in second 1 "
+                      "of the lyrics file).";
+        QTest::newRow("a line more") << QByteArray("[00:01.50]one two\nthree\nfour")
+                                     << not_ + "it does not match the lyrics file (it has 3 lines, "
+                                               "the lyrics file 2).";
+        QTest::newRow("a folder") << QByteArray() << not_ + "%1 is a folder, not a text file.";
+    }
+    void aDisagreeingLrcIsIgnoredWithANote() {
+        QFETCH(QByteArray, lrc);
+        QFETCH(QString, note);
+        Session s;
+        LyricsDocumentWriter xml(s.path("Song.mp3"));
+        xml.addLine("1", "1", "one two");
+        xml.addLine("2", "", "three");
+        writeFile(s.path("Song.xml"), xml.finish());
+        if (lrc.isEmpty())
+            QVERIFY(QDir(s.dir.path()).mkdir("Song.lrc"));
+        else
+            writeFile(s.path("Song.lrc"), lrc);
+        QStringList notes;
+        connect(&s.session, &SongSession::statusNote, this, [&](const QString& n) { notes << n; });
+        s.session.open(s.path("Song.mp3"));
+        QCOMPARE(notes.join(""), note.replace("%1", s.path("Song.lrc")));
+        const QString taken = lrc.contains("<") ? "1|1230|one@1230,two@2000" : "1|1999|";
+        QCOMPARE(timesOf(s.session.sheet()).first(), note.isEmpty() ? taken : "1|-1|");
     }
 
     // Play fills the preview from the saved file, not the sheet; the tick finds its lines.

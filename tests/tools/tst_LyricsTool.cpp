@@ -195,6 +195,33 @@ private slots:
         QCOMPARE(QString::fromUtf8(readFile(xml)), QString::fromUtf8(lyrics));
     }
 
+    // Word times travel: import-lrc leaves them in Song.lrc beside the lyrics file it writes,
+    // embed-sylt gives each timed word its own SYLT entry (as mutagen reads them), and
+    // export-lrc writes them again.
+    void carriesWordTimes() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        const QString lrc = writeFile(folder.filePath("Song.lrc"),
+                                      "[00:01.00] <00:01.00> Hel<00:01.25>lo world <00:02.00>\n"
+                                      "[00:02.50]plain\n");
+        QCOMPARE(lyricsTool({"import-lrc", song}).out.value(0),
+                 song + ": wrote Song.xml (2 lines); its word times stay in Song.lrc beside it");
+        QCOMPARE(lyricsTool({"embed-sylt", song}).out.value(0),
+                 song + ": wrote 3 timed lines and words into the tag");
+        QProcess mutagen;
+        mutagen.start("/usr/bin/python3", {"-c",
+                                           "import sys, mutagen.id3\n"
+                                           "for f in mutagen.id3.ID3(sys.argv[1]).getall('SYLT'):\n"
+                                           "    print(';'.join('%s@%d' % t for t in f.text))",
+                                           song});
+        QVERIFY(mutagen.waitForFinished(-1));
+        QCOMPARE(mutagen.readAllStandardOutput(), "Hel@1000;lo world@1250;plain@2500\n");
+        QCOMPARE(lyricsTool({"export-lrc", song}).exitCode, 0);
+        QCOMPARE(readFile(lrc), "[length:00:03]\n[by:Velmora Versetta]\n"
+                                "[00:01.00]<00:01.00>Hel<00:01.25>lo world<00:02.00>\n"
+                                "[00:02.50]plain\n");
+    }
+
     // Only a file with time stamps counts as LRC; one with more lines than a lyrics file is
     // refused before it takes the machine's memory (the old reading took about 1 GB).
     void checkAndImportJudgeTheLrcFile_data() {

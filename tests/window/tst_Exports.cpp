@@ -68,7 +68,7 @@ void press(TestWindow& w, Qt::Key key, Qt::KeyboardModifiers more = {}) {
 class ExportsTest : public QObject {
     Q_OBJECT
 private slots:
-    void lrcCarriesPreciseMarksUntilAShift() {
+    void lrcCarriesPreciseMarksThroughAShift() {
         QTemporaryDir folder;
         const QString song = writeFile(
             folder.filePath("Song.mp3"),
@@ -91,7 +91,7 @@ private slots:
         w.ui.txtAdjustSingle->setText("1");
         w.ui.cmdAdjustSingle->click();
         press(w, Qt::Key_E);
-        QCOMPARE(python(kLrcReader, lrc).at(4), u"2000|naïve ☃"_qs);
+        QCOMPARE(python(kLrcReader, lrc).at(4), u"2230|naïve ☃"_qs);
         press(w, Qt::Key_Z);
         press(w, Qt::Key_E);
         QCOMPARE(python(kLrcReader, lrc).at(4), u"1230|naïve ☃"_qs);

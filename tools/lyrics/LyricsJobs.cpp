@@ -2,6 +2,7 @@
 
 #include "core/Failure.h"
 #include "core/PathRules.h"
+#include "session/PreciseTimes.h"
 #include "sources/SyncedTag.h"
 #include "sources/TextFile.h"
 #include "storage/AtomicFile.h"
@@ -54,26 +55,42 @@ LrcContent readLrcFile(const QString& lrc) {
     return content;
 }
 
+// The lyrics file's rows with the precise times of the Song.lrc beside it, as the window opens
+// them; note receives why that Song.lrc was not used, or "".
+std::vector<SheetRow> readPreciseRows(const QString& song, PreciseTimesTaken& taken) {
+    std::vector<SheetRow> rows = readLyricsFile(SynchLyricsFileName(song));
+    taken = TakePreciseTimes(rows, LrcFileName(song));
+    return rows;
+}
+
+QString withNote(const QString& message, const QString& note) {
+    return note.isEmpty() ? message : message + QStringLiteral("; ") + note;
+}
+
 JobResult exportLrc(const QString& song) {
     const QString xml = SynchLyricsFileName(song);
     if (!QFileInfo(xml).exists())
         return skipped(QStringLiteral("no lyrics file"));
-    const std::vector<SheetRow> rows = readLyricsFile(xml);
+    PreciseTimesTaken precise;
+    const std::vector<SheetRow> rows = readPreciseRows(song, precise);
     int marked = 0;
-    const QByteArray bytes = WriteLrc(LrcHeaderOf(song), rows, &marked);
+    // Milliseconds stay milliseconds: the file it replaces may be where they are kept.
+    const QByteArray bytes = WriteLrc(LrcHeaderOf(song), rows, &marked, precise.milliseconds);
     if (marked == 0)
         return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
     const QString lrc = LrcFileName(song);
     const QString note = SaveLyricsFile(lrc, bytes);
-    return done(QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc)).arg(marked) +
-                (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
+    return done(withNote(QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc)).arg(marked) +
+                             (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
+                         precise.note));
 }
 
 JobResult embedSylt(const QString& song) {
     const QString xml = SynchLyricsFileName(song);
     if (!QFileInfo(xml).exists())
         return skipped(QStringLiteral("no lyrics file"));
-    const std::vector<SheetRow> rows = readLyricsFile(xml);
+    PreciseTimesTaken precise;
+    const std::vector<SheetRow> rows = readPreciseRows(song, precise);
     const std::vector<SyncedLine> lines = SyncedLinesFromRows(rows);
     if (lines.empty())
         return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
@@ -81,7 +98,11 @@ JobResult embedSylt(const QString& song) {
     for (const SheetRow& row : rows)
         text << row.lyric;
     SaveSyncedLyrics(song, lines, text.join(QLatin1Char('\n')));
-    return done(QStringLiteral("wrote %1 timed lines into the tag").arg(lines.size()));
+    return done(withNote(QStringLiteral("wrote %1 timed %2 into the tag")
+                             .arg(lines.size())
+                             .arg(HoldsWordTimes(rows) ? QStringLiteral("lines and words")
+                                                       : QStringLiteral("lines")),
+                         precise.note));
 }
 
 JobResult importLrc(const QString& song, bool force) {
@@ -95,7 +116,11 @@ JobResult importLrc(const QString& song, bool force) {
     if (rows.empty())
         throw VersettaError(QStringLiteral("%1 holds no lyrics lines").arg(nameOf(lrc)));
     const QString note = SaveSheetAsLyricsFile(song, rows);
+    // The word times stay in the LRC file, which agrees with the lyrics file just written.
     return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()) +
+                (HoldsWordTimes(rows)
+                     ? QStringLiteral("; its word times stay in %1 beside it").arg(nameOf(lrc))
+                     : QString()) +
                 (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
 }
 
