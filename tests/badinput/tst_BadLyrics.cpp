@@ -79,9 +79,7 @@ void verifyStatus(const TestWindow& w, const QString& expected) {
 // A copy of the test tone in its own folder, opened through the Open button.
 struct OpenedTone {
     OpenedTone() {
-        song = dir.filePath(QStringLiteral("Tone.mp3"));
-        QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song);
-        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+        song = toneSong(dir.filePath(QStringLiteral("Tone.mp3")));
         w.createDatabase();
         w.openAnswers << song;
         w.ui.cmdOpen->click();

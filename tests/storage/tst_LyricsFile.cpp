@@ -1,4 +1,5 @@
 #include "support/Files.h"
+#include "support/TestSession.h"
 #include "support/TestWindow.h"
 
 #include "controls/UpDown.h"
@@ -89,29 +90,23 @@ private slots:
     }
     void openingASongReadsItsFile() {
         QFETCH(QByteArray, xml);
-        writeFile(folder() + QStringLiteral("Damaged.xml"), xml);
-        TestWindow w(folder() + QStringLiteral("Damaged.mp3"));
-        w->Form_Load();
-        QCoreApplication::processEvents(); // a note would follow the handler
-        QTEST(w.sheet(), "rows");
-        QCOMPARE(w.ui.lblStatus->text(), QString());
-        QCOMPARE(w.player->count("InitPlayer"), 1); // start-up went on
+        TestSession s;
+        writeFile(s.path("Song.xml"), xml);
+        QCOMPARE(s.session.open(s.path("Song.mp3")).note, QString());
+        QTEST(sheetRows(s.sheet), "rows");
     }
 
     // The save's temporary file name outgrows the file system's limit; even root cannot help.
     void noRoomForATemporaryNameKeepsTheOldFile() {
-        const QString song = QString(250, u'n') + QStringLiteral(".mp3");
-        const QString old = songs.filePath(song.chopped(4) + QStringLiteral(".xml"));
-        writeFile(old, "the lines saved before");
-        TestWindow w;
-        w.showSong(folder(), song);
-        w.setSheet({QStringLiteral("new|3")});
-        w.save();
+        TestSession s;
+        const QString song = QString(250, u'n') + ".mp3";
+        const QString old = writeFile(s.path(song.chopped(4) + ".xml"), "the lines saved before");
+        s.session.choose(s.path(song));
+        loadSheet(s.sheet, {"new|3"});
+        const QString failure = failureOf([&] { s.session.saveLyricsFile(); });
+        QVERIFY2(failure.contains(u"Cannot save the lyrics"), qPrintable(failure));
         QCOMPARE(readFile(old), QByteArray("the lines saved before"));
-        QVERIFY2(w.ui.lblStatus->text().contains(u"Cannot save the lyrics"),
-                 qPrintable(w.ui.lblStatus->text()));
-        QVERIFY(w.ui.cmdSave->isEnabled());
-        QCOMPARE(QDir(songs.path()).entryList({song.left(20) + QLatin1Char('*')}, QDir::Files),
+        QCOMPARE(QDir(s.dir.path()).entryList({song.left(20) + '*'}, QDir::Files),
                  QStringList{old.section(u'/', -1)}); // no leftovers
     }
 };

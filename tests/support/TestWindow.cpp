@@ -7,6 +7,7 @@
 #include "storage/DatabaseSchema.h"
 #include "support/Sql.h"
 
+#include <QAbstractScrollArea>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -52,29 +53,33 @@ bool TestWindow::playing() const {
     return session().playback().isPlaying();
 }
 
-QStringList TestWindow::sheet() const {
+QStringList sheetRows(const LyricSheet& sheet) {
     QStringList rows;
-    const LyricSheet& s = session().sheet();
-    for (int i = 1; i <= s.count(); ++i)
-        rows << QStringList{s.cell(i, LyricSheet::ColNumber), s.cell(i, LyricSheet::ColLyric),
-                            s.cell(i, LyricSheet::ColTime), s.cell(i, LyricSheet::ColSecs)}
-                    .join(QLatin1Char('|'));
+    for (const SheetRow& row : sheet.rows())
+        rows << QStringList{row.number, row.lyric, row.time, row.secs}.join(QLatin1Char('|'));
     return rows;
 }
 
-void TestWindow::setSheet(const QStringList& lyricAndSecs) {
+void loadSheet(LyricSheet& sheet, const QStringList& lyricAndSecs) {
     std::vector<SheetRow> rows;
-    int n = 0;
     for (const QString& entry : lyricAndSecs) {
-        const QString lyric = entry.section(QLatin1Char('|'), 0, 0);
         const QString secs = entry.section(QLatin1Char('|'), 1, 1);
         const QString time =
             secs.isEmpty()
                 ? QString()
                 : SecondsToTime(static_cast<std::int32_t>(RoundHalfEven(secs.toDouble())));
-        rows.push_back({QString::number(++n), lyric, time, secs});
+        rows.push_back(
+            {QString::number(rows.size() + 1), entry.section(QLatin1Char('|'), 0, 0), time, secs});
     }
-    session().sheet().load(rows, QStringLiteral("Load Lyrics"));
+    sheet.load(rows, QStringLiteral("Load Lyrics"));
+}
+
+QStringList TestWindow::sheet() const {
+    return sheetRows(session().sheet());
+}
+
+void TestWindow::setSheet(const QStringList& lyricAndSecs) {
+    loadSheet(session().sheet(), lyricAndSecs);
 }
 
 void TestWindow::save() {
@@ -93,14 +98,38 @@ void TestWindow::tickAt(int ms) {
     QMetaObject::invokeMethod(ui.displayTimer, "timeout", Qt::DirectConnection);
 }
 
-void dropFile(QWidget& widget, const QString& path) {
+QString toneSong(const QString& path, const QString& lyrics) {
+    if (!QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), path) ||
+        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner))
+        return {};
+    if (!lyrics.isEmpty()) {
+        TagLibComponent tag;
+        tag.LoadTag(path, true);
+        tag.SetFrameText(QStringLiteral("USLT"), lyrics);
+        tag.SaveTag(path);
+    }
+    return path;
+}
+
+bool dropFile(QWidget& widget, const QString& path) {
+    // As the platform delivers a drag: to the first widget under the cursor that takes drops.
+    QWidget* under = &widget;
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(under))
+        under = view->viewport();
+    QPoint at = under->rect().center();
+    while (!under->acceptDrops() && !under->isWindow()) {
+        at = under->mapToParent(at);
+        under = under->parentWidget();
+    }
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path)});
+    mime.setText(QUrl::fromLocalFile(path).toString());
     // A drop reaches only a widget that took the drag as it entered.
-    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(&widget, &enter);
-    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(&widget, &drop);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(under, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(under, &drop);
+    return enter.isAccepted() && drop.isAccepted();
 }
 
 QStringList lyricsTable(const QString& databasePath) {
@@ -133,25 +162,23 @@ void TestWindow::showSong(const QString& folder, const QString& name) const {
 }
 
 namespace {
-SongSession::Opened openInSession(SongSession& session, const QString& song) {
+// The song's tag as a session reads it when it opens the song.
+std::unique_ptr<SongSession> sessionOn(const QString& song) {
+    auto session = std::make_unique<SongSession>(
+        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString(), QString());
     try {
-        return session.open(song);
+        session->open(song);
     } catch (const VersettaError&) {
-        return {}; // a lyrics file that cannot be read: the tag was read before it
+        // a lyrics file that cannot be read: the tag was read before it
     }
+    return session;
 }
 } // namespace
 
 QString tagLyrics(const QString& song) {
-    SongSession session(
-        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString(), QString());
-    openInSession(session, song);
-    return session.tagLyrics();
+    return sessionOn(song)->tagLyrics();
 }
 
 bool hasTagLyrics(const QString& song) {
-    SongSession session(
-        nullptr, [] { return std::make_unique<TagLibComponent>(); }, QString(), QString());
-    openInSession(session, song);
-    return session.hasTagLyrics();
+    return sessionOn(song)->hasTagLyrics();
 }

@@ -55,8 +55,18 @@ struct TestWindow {
     WindowControls ui; // found by objectName, as a user's tools find them
 };
 
-// Drops the file at path on widget, as a file manager's drag does.
-void dropFile(QWidget& widget, const QString& path);
+// A sheet as "number|lyric|time|secs" lines, and loaded from rows "lyric|secs" (numbered, Time
+// made from Secs) as one undoable step.
+QStringList sheetRows(const LyricSheet& sheet);
+void loadSheet(LyricSheet& sheet, const QStringList& lyricAndSecs);
+
+// Copies the test tone to path, writable, with lyrics in its USLT frame unless they are "";
+// answers path, or "" when that failed.
+QString toneSong(const QString& path, const QString& lyrics = QString());
+
+// Drops the file at path on widget, as a file manager's drag does; answers whether the drag and
+// the drop were taken.
+bool dropFile(QWidget& widget, const QString& path);
 
 // The tag's lyrics as a song session reads them when it opens song: trimmed, "" for none;
 // hasTagLyrics also counts a frame of blanks.

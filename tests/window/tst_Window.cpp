@@ -4,7 +4,6 @@
 #include "core/Failure.h"
 #include "core/PathRules.h"
 #include "sheet/TimeText.h"
-#include "sources/TagLibComponent.h"
 #include "support/Files.h"
 #include "support/Rows.h"
 
@@ -184,18 +183,7 @@ private slots:
     void startsWithTheFocusWhereTheWorkIs() {
         QFETCH(QString, lyrics);
         QTemporaryDir dir;
-        QString song;
-        if (lyrics != QLatin1String("-")) {
-            song = dir.filePath(QStringLiteral("Song.mp3"));
-            QVERIFY(QFile::copy(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"), song));
-            QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
-            if (!lyrics.isEmpty()) {
-                TagLibComponent tag;
-                tag.LoadTag(song, true);
-                tag.SetFrameText(QStringLiteral("USLT"), lyrics);
-                tag.SaveTag(song);
-            }
-        }
+        const QString song = lyrics == "-" ? QString() : toneSong(dir.filePath("Song.mp3"), lyrics);
         TestWindow w(song);
         w->Form_Load();
         w->show();
@@ -227,22 +215,6 @@ private slots:
         QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
         QCOMPARE(w.ui.txtAddLyrics->toPlainText(), QStringLiteral("new words"));
         QVERIFY(w.ui.cmdSaveUnsynch->isEnabled());
-    }
-
-    void clickSetsTheMoveButtons() {
-        // rows on the sheet, row clicked, then Move Up and Move Down enabled
-        for (const auto& [rows, row, up, down] : {std::tuple{1, 1, true, false},
-                                                  {3, 1, false, true},
-                                                  {3, 2, true, true},
-                                                  {3, 3, true, false}}) {
-            TestWindow w;
-            w.setSheet(QStringList{"one", "two", "three"}.mid(0, rows));
-            w.clickRow(row);
-            QCOMPARE(w.ui.lblCurrentLyric->text(),
-                     w.session().sheet().cell(row, LyricSheet::ColLyric));
-            QCOMPARE(w.ui.cmdLineUp->isEnabled(), up);
-            QCOMPARE(w.ui.cmdLineDown->isEnabled(), down);
-        }
     }
 
     void playingControlsSwitchBothWays() {
