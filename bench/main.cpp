@@ -52,6 +52,12 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     BenchTargets targets;
+    // "velmora-bench waveform" runs only the waveform and format figures.
+    if (argc > 1 && qstrcmp(argv[1], "waveform") == 0) {
+        benchWaveform(targets);
+        report(targets);
+        return 0;
+    }
     benchProcesses(targets, song);
     benchStorage(targets);
     benchPlayback(targets, song);

@@ -156,6 +156,8 @@ bool openDecoder(Decoder& d) {
     d.codec = avcodec_alloc_context3(codec);
     d.packet = av_packet_alloc();
     d.frame = av_frame_alloc();
+    if (d.codec) // what the peaks take; the decoders of lossless formats can give it as it is
+        d.codec->request_sample_fmt = AV_SAMPLE_FMT_S16;
     return d.codec && d.packet && d.frame &&
            avcodec_parameters_to_context(d.codec, d.format->streams[d.stream]->codecpar) >= 0 &&
            avcodec_open2(d.codec, codec, nullptr) >= 0 && d.codec->sample_rate > 0 &&
@@ -183,8 +185,15 @@ Fed drain(Decoder& d, PeakAccumulator& peaks, std::vector<std::int16_t>& samples
             d.frame->format != d.codec->sample_fmt)
             return Fed::Changed;
         const int channels = d.frame->ch_layout.nb_channels;
-        samples.resize(static_cast<std::size_t>(d.frame->nb_samples) *
-                       static_cast<std::size_t>(channels));
+        const auto count =
+            static_cast<std::size_t>(d.frame->nb_samples) * static_cast<std::size_t>(channels);
+        if (d.frame->format == AV_SAMPLE_FMT_S16) { // nothing to convert
+            decoded = decoded || count > 0;
+            if (!peaks.add(reinterpret_cast<const std::int16_t*>(d.frame->data[0]), count))
+                return Fed::Full;
+            continue;
+        }
+        samples.resize(count);
         auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
         const int frames = swr_convert(d.resampler, &out, d.frame->nb_samples,
                                        const_cast<const std::uint8_t**>(d.frame->extended_data),

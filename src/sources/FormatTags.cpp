@@ -57,11 +57,11 @@ OggCodec oggCodec(const QString& path) {
 class TagFile {
 public:
     // format is the song's, by its name: a working copy's path says nothing.
-    // The audio's properties are read only for a song opened read-only.
-    TagFile(const QString& path, AudioFormat format, bool writable = false)
+    // The audio's properties are read only for a song opened read-only, when asked for.
+    TagFile(const QString& path, AudioFormat format, bool writable = false, bool withLength = true)
         : m_format(format), m_codec(m_format == AudioFormat::Ogg ? oggCodec(path) : OggCodec::None),
           m_stream(QFile::encodeName(path).constData(), !writable) {
-        const bool readAudio = !writable;
+        const bool readAudio = !writable && withLength;
         const auto style = TagLib::AudioProperties::Fast;
         if (!m_stream.isOpen())
             return;
@@ -195,10 +195,10 @@ QString differingFields(const QStringList& before, const QStringList& after) {
 
 } // namespace
 
-FormatTag ReadFormatTag(const QString& path) {
+FormatTag ReadFormatTag(const QString& path, bool withLength) {
     if (const QString kind = NonRegularKind(path); !kind.isEmpty())
         throw VersettaError(QStringLiteral("%1 is %2, not a song.").arg(shown(path), kind));
-    TagFile song(path, AudioFormatOf(path));
+    TagFile song(path, AudioFormatOf(path), false, withLength);
     if (const QString fault = faultOf(song, path); !fault.isEmpty())
         throw VersettaError(QStringLiteral("%1: %2.").arg(shown(path), fault));
     FormatTag tag;

@@ -18,9 +18,10 @@ struct FormatTag {
     qint64 lengthMs = -1;
 };
 
-// Reads the tag of the song at path, a FLAC, Ogg, M4A or WAV file by its name. Throws
-// VersettaError with the reason when it is none ("Song.flac is not a FLAC file.").
-FormatTag ReadFormatTag(const QString& path);
+// Reads the tag of the song at path, a FLAC, Ogg, M4A or WAV file by its name, and its length
+// when asked (which costs a look at the audio). Throws VersettaError with the reason when it
+// is none ("Song.flac: it is not a FLAC file.").
+FormatTag ReadFormatTag(const QString& path, bool withLength = true);
 
 // Writes lyrics into the song's lyrics field through the safe whole-file save: every other
 // field and the audio are checked unchanged before the copy takes the song's place. what

@@ -106,7 +106,7 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
             QStringLiteral("Cannot read the tag of %1: there is no such file.").arg(shown));
     if (inOtherTag(path)) {
         try {
-            m_otherLyrics = ReadFormatTag(path).lyrics;
+            m_otherLyrics = ReadFormatTag(path, false).lyrics;
         } catch (const VersettaError& error) {
             throw VersettaError(QStringLiteral("Cannot read the tag of ") + error.message());
         }
