@@ -242,7 +242,7 @@ std::optional<Atom> atomAt(QFile& file, qint64 at, qint64 end) {
 
 std::optional<Atom> childOf(QFile& file, const Atom& parent, const char* type, qint64 skip = 0) {
     for (qint64 at = parent.start + skip; at < parent.start + parent.size;) {
-        const std::optional<Atom> atom = atomAt(file, at, parent.start + parent.size);
+        std::optional<Atom> atom = atomAt(file, at, parent.start + parent.size);
         if (!atom)
             return std::nullopt;
         if (atom->type == type)

@@ -249,6 +249,7 @@ QString SaveFormatLyrics(const QString& path, const QString& lyrics, const QStri
 
 QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines) {
     std::vector<LrcLine> timed;
+    timed.reserve(lines.size());
     for (const SyncedLine& line : lines)
         timed.push_back({line.ms, line.text});
     const QString text = QString::fromUtf8(WriteLrc({}, SheetRowsFromLrc(timed))).trimmed();
