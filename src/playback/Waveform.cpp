@@ -175,6 +175,23 @@ bool openResampler(Decoder& d) {
 
 enum class Fed { More, Full, Changed };
 
+// Interleaves the frame's float samples (planar or not) as 16-bit ones, clipped to full scale.
+void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = frame.format == AV_SAMPLE_FMT_FLTP;
+    const int planes = planar ? channels : 1;
+    const int stride = planar ? 1 : channels;
+    for (int plane = 0; plane < planes; ++plane) {
+        const auto* in = reinterpret_cast<const float*>(frame.extended_data[plane]);
+        std::int16_t* into = out.data() + plane;
+        const std::size_t values =
+            static_cast<std::size_t>(frame.nb_samples) * static_cast<std::size_t>(stride);
+        for (std::size_t i = 0; i < values; ++i)
+            into[i * static_cast<std::size_t>(planes)] =
+                static_cast<std::int16_t>(std::clamp(in[i], -1.0F, 1.0F) * 32767.0F);
+    }
+}
+
 // Folds every frame the decoder has ready into peaks.
 Fed drain(Decoder& d, PeakAccumulator& peaks, std::vector<std::int16_t>& samples, bool& decoded) {
     while (avcodec_receive_frame(d.codec, d.frame) >= 0) {
@@ -194,6 +211,15 @@ Fed drain(Decoder& d, PeakAccumulator& peaks, std::vector<std::int16_t>& samples
             continue;
         }
         samples.resize(count);
+        // Float samples, what the lossy decoders give, are scaled here: as exact as the
+        // resampler for an outline in 1/256ths, in a fraction of its time.
+        if (d.frame->format == AV_SAMPLE_FMT_FLTP || d.frame->format == AV_SAMPLE_FMT_FLT) {
+            toSixteenBits(*d.frame, samples);
+            decoded = decoded || count > 0;
+            if (!peaks.add(samples.data(), count))
+                return Fed::Full;
+            continue;
+        }
         auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
         const int frames = swr_convert(d.resampler, &out, d.frame->nb_samples,
                                        const_cast<const std::uint8_t**>(d.frame->extended_data),
