@@ -57,6 +57,12 @@ int main(int argc, char* argv[]) {
         benchWords(targets);
         return report(targets) ? 0 : 1;
     }
+    // "velmora-bench waveform" runs only the waveform and format figures.
+    if (argc > 1 && qstrcmp(argv[1], "waveform") == 0) {
+        benchWaveform(targets);
+        report(targets);
+        return 0;
+    }
     benchProcesses(targets, song);
     benchStorage(targets);
     benchPlayback(targets, song);

@@ -57,10 +57,12 @@ set(CPACK_PACKAGE_CONTACT "Velmora Versetta developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # One string: CPack keeps the line breaks, and a list would show its ";" separators.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Velmora Versetta stamps every lyric line of an MP3 song with the second at\n"
-    "which it is sung. It reads the lyrics from a synchronized lyrics file beside\n"
-    "the song, from the song's ID3v2 tag or from typed or pasted text, plays the\n"
-    "song, and writes the synchronized lyrics file beside it.\n"
+    "Velmora Versetta stamps every lyric line of a song with the second at which\n"
+    "it is sung. It opens MP3, FLAC, Ogg Vorbis, Opus, M4A (AAC and ALAC) and WAV\n"
+    "songs, reads the lyrics from a synchronized lyrics file beside the song, from\n"
+    "the song's own tag (ID3v2, Vorbis comments or the MP4 lyrics item) or from\n"
+    "typed or pasted text, plays the song, and writes the synchronized lyrics file\n"
+    "beside it.\n"
     "\n"
     "The jukebox database the program previews lyrics in is created in\n"
     "${VELMORA_DATABASE_DIR} when the package is installed.")
@@ -72,7 +74,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmora Versetta developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds every linked library: Qt, TagLib and libmpg123.
+# dpkg-shlibdeps finds every linked library: Qt, TagLib and FFmpeg's libavformat,
+# libavcodec and libswresample.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What it cannot see: Qt loads its SQLite driver (and SQLite with it) as a plugin, and the
 # player loads libmpv when it starts.

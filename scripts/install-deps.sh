@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkgconf file
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  libmpv-dev libtag1-dev libmpg123-dev sqlite3 libsqlite3-dev
+  libmpv-dev libtag1-dev sqlite3 libsqlite3-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   fonts-liberation fonts-dejavu-core fonts-noto-cjk fonts-noto-color-emoji
   lame xvfb xauth xdotool python3-mutagen eyed3 kid3-cli sox ccache
   libbenchmark-dev clang clang-format clang-tidy libclang-rt-14-dev dpkg-dev

@@ -93,7 +93,8 @@ check "the package lacks velmora-dbsetup (is tools/ building it?)" \
 check "the package lacks velmora-lyrics (is tools/ building it?)" \
   grep -q " \./usr/bin/velmora-lyrics$" <<<"$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6sql6-sqlite libmpv libmpg123 libtag libqt6widgets6; do
+for dependency in libqt6sql6-sqlite libmpv libavformat libavcodec libswresample libtag \
+  libqt6widgets6; do
   check "the package does not depend on $dependency" grep -q "$dependency" <<<"$depends"
 done
 

@@ -25,12 +25,14 @@ namespace {
 
 const char* const kUsage = R"(Usage: velmora-lyrics COMMAND [--force] [--jobs N] [--] PATH...
 
-Works on each song named, and on every *.mp3 in the folders named, at any depth.
+Works on each song named, and on every song (MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV)
+in the folders named, at any depth.
 
 Commands:
   export-lrc   writes Song.lrc beside each song from its lyrics file Song.xml
   embed-sylt   writes the lyrics file's lines into the song's ID3v2 tag: SYLT (timed
-               lines, milliseconds) and USLT (the text)
+               lines, milliseconds) and USLT (the text); into any other format's lyrics
+               field (LYRICS, the MP4 lyrics item) as LRC text
   import-lrc   writes Song.xml from Song.lrc: one line per time stamp in time order, whole
                seconds rounded down; an existing Song.xml is kept unless --force is given
   check        prints a table of every song: lyrics file, USLT, SYLT and LRC present,

@@ -4,7 +4,14 @@
 
 #include <QFile>
 
-#include <mpg123.h>
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswresample/swresample.h>
+}
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -86,32 +93,145 @@ PeakEnvelope PeakAccumulator::finish() {
 
 namespace {
 
-struct HandleDeleter {
-    void operator()(mpg123_handle* handle) const {
-        mpg123_close(handle);
-        mpg123_delete(handle);
-    }
-};
-using Handle = std::unique_ptr<mpg123_handle, HandleDeleter>;
+// The song is read through its own descriptor rather than by name: FFmpeg would take a name
+// such as "http:song.flac" for a place on the network.
+int readPacket(void* opaque, std::uint8_t* into, int size) {
+    const ssize_t got = ::read(*static_cast<int*>(opaque), into, static_cast<std::size_t>(size));
+    return got > 0 ? static_cast<int>(got) : got == 0 ? AVERROR_EOF : AVERROR(errno);
+}
 
-// 16-bit samples at the stream's own rate and channels: what the peaks need, no resampling.
-Handle newDecoder() {
-    // Once per run, before the first decoder; a static's start is thread-safe.
-    static const bool initialised = mpg123_init() == MPG123_OK;
-    if (!initialised)
-        return nullptr;
-    Handle decoder(mpg123_new(nullptr, nullptr));
-    if (!decoder)
-        return decoder;
-    // A tag is skipped unread: it may claim hundreds of megabytes. And nothing on stderr.
-    mpg123_param(decoder.get(), MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0.0);
-    mpg123_format_none(decoder.get());
-    const long* rates = nullptr;
-    std::size_t rateCount = 0;
-    mpg123_rates(&rates, &rateCount);
-    for (std::size_t i = 0; i < rateCount; ++i)
-        mpg123_format(decoder.get(), rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    return decoder;
+std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
+    const int fd = *static_cast<int*>(opaque);
+    if (whence == AVSEEK_SIZE) {
+        struct stat status {};
+        return ::fstat(fd, &status) == 0 ? static_cast<std::int64_t>(status.st_size) : -1;
+    }
+    return ::lseek(fd, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+}
+
+// Everything one decode holds, released in reverse.
+struct Decoder {
+    ~Decoder() {
+        swr_free(&resampler);
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        avcodec_free_context(&codec);
+        avformat_close_input(&format);
+        if (io)
+            av_freep(&io->buffer);
+        avio_context_free(&io);
+    }
+    int fd = -1;
+    AVIOContext* io = nullptr;
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;
+    SwrContext* resampler = nullptr;
+    int stream = -1;
+};
+
+// Opens the song's first audio stream; false when it holds none that decodes.
+bool openDecoder(Decoder& d) {
+    constexpr int kBuffer = 1 << 16;
+    auto* buffer = static_cast<std::uint8_t*>(av_malloc(kBuffer));
+    d.io = buffer ? avio_alloc_context(buffer, kBuffer, 0, &d.fd, readPacket, nullptr, seekTo)
+                  : nullptr;
+    if (!d.io) {
+        av_free(buffer);
+        return false;
+    }
+    d.format = avformat_alloc_context();
+    if (!d.format)
+        return false;
+    d.format->pb = d.io;
+    d.format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    if (avformat_open_input(&d.format, nullptr, nullptr, nullptr) < 0 ||
+        avformat_find_stream_info(d.format, nullptr) < 0)
+        return false;
+    const AVCodec* codec = nullptr;
+    d.stream = av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    if (d.stream < 0 || !codec)
+        return false;
+    d.codec = avcodec_alloc_context3(codec);
+    d.packet = av_packet_alloc();
+    d.frame = av_frame_alloc();
+    if (d.codec) // what the peaks take; the decoders of lossless formats can give it as it is
+        d.codec->request_sample_fmt = AV_SAMPLE_FMT_S16;
+    return d.codec && d.packet && d.frame &&
+           avcodec_parameters_to_context(d.codec, d.format->streams[d.stream]->codecpar) >= 0 &&
+           avcodec_open2(d.codec, codec, nullptr) >= 0 && d.codec->sample_rate > 0 &&
+           d.codec->ch_layout.nb_channels > 0;
+}
+
+// 16-bit samples at the stream's own rate and channels, whatever the decoder gives: what the
+// peaks need, and what every format is outlined from, so every slider looks alike.
+bool openResampler(Decoder& d) {
+    return swr_alloc_set_opts2(&d.resampler, &d.codec->ch_layout, AV_SAMPLE_FMT_S16,
+                               d.codec->sample_rate, &d.codec->ch_layout, d.codec->sample_fmt,
+                               d.codec->sample_rate, 0, nullptr) >= 0 &&
+           swr_init(d.resampler) >= 0;
+}
+
+enum class Fed { More, Full, Changed };
+
+// Interleaves the frame's float samples (planar or not) as 16-bit ones, clipped to full scale.
+void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = frame.format == AV_SAMPLE_FMT_FLTP;
+    const int planes = planar ? channels : 1;
+    const int stride = planar ? 1 : channels;
+    for (int plane = 0; plane < planes; ++plane) {
+        const auto* in = reinterpret_cast<const float*>(frame.extended_data[plane]);
+        std::int16_t* into = out.data() + plane;
+        const std::size_t values =
+            static_cast<std::size_t>(frame.nb_samples) * static_cast<std::size_t>(stride);
+        for (std::size_t i = 0; i < values; ++i)
+            into[i * static_cast<std::size_t>(planes)] =
+                static_cast<std::int16_t>(std::clamp(in[i], -1.0F, 1.0F) * 32767.0F);
+    }
+}
+
+// Folds every frame the decoder has ready into peaks.
+Fed drain(Decoder& d, PeakAccumulator& peaks, std::vector<std::int16_t>& samples, bool& decoded) {
+    while (avcodec_receive_frame(d.codec, d.frame) >= 0) {
+        // A stream that changes its rate or channels midway would change the blocks' length:
+        // the outline ends there.
+        if (d.frame->sample_rate != d.codec->sample_rate ||
+            d.frame->ch_layout.nb_channels != d.codec->ch_layout.nb_channels ||
+            d.frame->format != d.codec->sample_fmt)
+            return Fed::Changed;
+        const int channels = d.frame->ch_layout.nb_channels;
+        const auto count =
+            static_cast<std::size_t>(d.frame->nb_samples) * static_cast<std::size_t>(channels);
+        if (d.frame->format == AV_SAMPLE_FMT_S16) { // nothing to convert
+            decoded = decoded || count > 0;
+            if (!peaks.add(reinterpret_cast<const std::int16_t*>(d.frame->data[0]), count))
+                return Fed::Full;
+            continue;
+        }
+        samples.resize(count);
+        // Float samples, what the lossy decoders give, are scaled here: as exact as the
+        // resampler for an outline in 1/256ths, in a fraction of its time.
+        if (d.frame->format == AV_SAMPLE_FMT_FLTP || d.frame->format == AV_SAMPLE_FMT_FLT) {
+            toSixteenBits(*d.frame, samples);
+            decoded = decoded || count > 0;
+            if (!peaks.add(samples.data(), count))
+                return Fed::Full;
+            continue;
+        }
+        auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
+        const int frames = swr_convert(d.resampler, &out, d.frame->nb_samples,
+                                       const_cast<const std::uint8_t**>(d.frame->extended_data),
+                                       d.frame->nb_samples);
+        if (frames > 0) {
+            decoded = true;
+            if (!peaks.add(samples.data(),
+                           static_cast<std::size_t>(frames) * static_cast<std::size_t>(channels)))
+                return Fed::Full;
+        }
+    }
+    return Fed::More;
 }
 
 } // namespace
@@ -121,37 +241,28 @@ PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& ca
     QFile file;
     if (!OpenRegularFile(file, path).isEmpty())
         return {};
-    const Handle decoder = newDecoder();
-    if (!decoder || mpg123_open_fd(decoder.get(), file.handle()) != MPG123_OK)
+    av_log_set_level(AV_LOG_QUIET); // a damaged song is no news on stderr
+    Decoder d;
+    d.fd = file.handle();
+    if (!openDecoder(d) || !openResampler(d))
         return {};
-    long rate = 0;
-    int channels = 0;
-    int encoding = 0;
-    if (mpg123_getformat(decoder.get(), &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
-        channels <= 0)
-        return {};
-
-    PeakAccumulator peaks(static_cast<int>(rate), channels);
-    std::vector<std::int16_t> buffer(32768);
+    PeakAccumulator peaks(d.codec->sample_rate, d.codec->ch_layout.nb_channels);
+    std::vector<std::int16_t> samples;
     bool decoded = false;
-    for (;;) {
+    Fed fed = Fed::More;
+    while (fed == Fed::More) {
         if (cancel.load(std::memory_order_relaxed))
             return {};
-        std::size_t bytes = 0;
-        const int result =
-            mpg123_read(decoder.get(), buffer.data(), buffer.size() * sizeof(std::int16_t), &bytes);
-        decoded = decoded || bytes > 0;
-        if (!peaks.add(buffer.data(), bytes / sizeof(std::int16_t)) || result == MPG123_DONE)
+        const int read = av_read_frame(d.format, d.packet);
+        if (read < 0) {
+            avcodec_send_packet(d.codec, nullptr); // the decoder's last frames
+            fed = drain(d, peaks, samples, decoded);
             break;
-        if (result == MPG123_NEW_FORMAT) {
-            long newRate = 0;
-            int newChannels = 0;
-            mpg123_getformat(decoder.get(), &newRate, &newChannels, &encoding);
-            if (newRate != rate || newChannels != channels)
-                break; // the blocks would change their length: the outline ends here
-        } else if (result != MPG123_OK) {
-            break; // what was decoded before the fault is still the song's outline
         }
+        // A damaged packet is passed over: the rest is still the song's outline.
+        if (d.packet->stream_index == d.stream && avcodec_send_packet(d.codec, d.packet) >= 0)
+            fed = drain(d, peaks, samples, decoded);
+        av_packet_unref(d.packet);
     }
     return decoded ? peaks.finish() : PeakEnvelope{};
 }

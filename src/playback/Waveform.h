@@ -52,6 +52,7 @@ private:
     int m_high = 0;
 };
 
-// Decodes the MP3 at path. Empty when it is no regular file, holds no MPEG audio, or cancel
-// became true (looked at between reads). A damaged stretch inside a song is passed over.
+// Decodes the song at path, of any format FFmpeg reads. Empty when it is no regular file,
+// holds no audio, or cancel became true (looked at between reads). A damaged stretch inside a song
+// is passed over.
 PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& cancel);

@@ -1,6 +1,8 @@
 #include "sources/SyncedTag.h"
 
+#include "core/AudioFormats.h"
 #include "core/Failure.h"
+#include "sources/FormatTags.h"
 #include "sources/TagSave.h"
 #include "storage/Lrc.h"
 #include "storage/RegularFile.h"
@@ -68,9 +70,21 @@ void matchLyricsFrame(SyncedFrame& frame, const TagLib::ID3v2::Tag& tag,
     frame.setTextEncoding(encoding);
 }
 
+bool inOtherTag(const QString& path) {
+    const AudioFormat format = AudioFormatOf(path);
+    return format != AudioFormat::Mp3 && format != AudioFormat::Other;
+}
+
 } // namespace
 
 SongTagInfo ReadSongTagInfo(const QString& path) {
+    if (inOtherTag(path)) {
+        const FormatTag tag = ReadFormatTag(path);
+        // Timed lyrics there are LRC text in the lyrics field.
+        const bool timed = ReadLrc(tag.lyrics).stamped > 0;
+        return {tag.title, tag.artist, tag.album, tag.lengthMs, !tag.lyrics.trimmed().isEmpty(),
+                timed};
+    }
     const QString shown = QDir::toNativeSeparators(path);
     // TagLib would block for ever on a named pipe.
     if (const QString kind = NonRegularKind(path); !kind.isEmpty())
@@ -109,6 +123,9 @@ std::vector<SyncedLine> ReadSyncedLyrics(const QString& path) {
 
 QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
                          const std::optional<QString>& lyrics) {
+    // One lyrics field there: the timed lines take it as LRC text.
+    if (inOtherTag(path))
+        return SaveFormatSyncedLyrics(path, lines);
     TagChange change;
     change.what = QStringLiteral("the synchronized lyrics");
     change.frameIds = {QStringLiteral("SYLT")};

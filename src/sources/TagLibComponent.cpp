@@ -1,6 +1,8 @@
 #include "sources/TagLibComponent.h"
 
+#include "core/AudioFormats.h"
 #include "core/Failure.h"
+#include "sources/FormatTags.h"
 #include "sources/SyncedTag.h"
 #include "sources/TagSave.h"
 #include "storage/RegularFile.h"
@@ -24,6 +26,12 @@ const QString kLyricsId = QStringLiteral("USLT");
 void requireLyrics(const QString& id) {
     if (id != kLyricsId)
         throw VersettaError(QStringLiteral("The tag frame \"%1\" is not supported.").arg(id));
+}
+
+// The songs whose lyrics are not in an MP3's ID3v2 tag (sources/FormatTags.h).
+bool inOtherTag(const QString& path) {
+    const AudioFormat format = AudioFormatOf(path);
+    return format != AudioFormat::Mp3 && format != AudioFormat::Other;
 }
 
 } // namespace
@@ -82,6 +90,7 @@ TagLibComponent::~TagLibComponent() = default;
 
 void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     m_loaded.reset();
+    m_otherLyrics.reset();
     m_newLyrics.reset();
     const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo(path).isDir())
@@ -95,6 +104,14 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     if (!QFileInfo(path).isFile())
         throw VersettaError(
             QStringLiteral("Cannot read the tag of %1: there is no such file.").arg(shown));
+    if (inOtherTag(path)) {
+        try {
+            m_otherLyrics = ReadFormatTag(path, false).lyrics;
+        } catch (const VersettaError& error) {
+            throw VersettaError(QStringLiteral("Cannot read the tag of ") + error.message());
+        }
+        return;
+    }
     auto loaded = std::make_unique<Loaded>(path);
     if (!loaded->stream.isOpen() || !loaded->file.isValid())
         throw VersettaError(
@@ -106,6 +123,8 @@ QString TagLibComponent::GetFrameText(const QString& frameId) {
     requireLyrics(frameId);
     if (m_newLyrics)
         return *m_newLyrics;
+    if (m_otherLyrics)
+        return *m_otherLyrics;
     if (!m_loaded)
         return {};
     const TagLib::ID3v2::Tag* tag = m_loaded->file.ID3v2Tag(false);
@@ -133,6 +152,11 @@ void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) 
 
 void TagLibComponent::SaveTag(const QString& path) {
     m_saveNote.clear();
+    if (inOtherTag(path)) {
+        m_saveNote = SaveFormatLyrics(path, m_newLyrics.value_or(GetFrameText(kLyricsId)),
+                                      QStringLiteral("the lyrics"));
+        return;
+    }
     TagChange change;
     change.what = QStringLiteral("the lyrics");
     change.frameIds = {kLyricsId};

@@ -7,7 +7,8 @@
 #include <memory>
 #include <optional>
 
-// The tag component on TagLib. LoadTag reads the file's ID3v2 tag; SetFrameText only records
+// The tag component on TagLib. LoadTag reads the file's ID3v2 tag (or the lyrics field of a
+// FLAC, Ogg, M4A or WAV song: sources/FormatTags.h); SetFrameText only records
 // the new lyrics; SaveTag writes them into a copy of the song, checks that the
 // audio and the other frames came through unchanged and only then puts the copy in the
 // song's place. "USLT" is the one frame it handles.
@@ -29,6 +30,7 @@ public:
 private:
     struct Loaded;
     std::unique_ptr<Loaded> m_loaded;
+    std::optional<QString> m_otherLyrics; // of a song that is not MP3, as LoadTag read them
     std::optional<QString> m_newLyrics;
     QString m_saveNote;
 };

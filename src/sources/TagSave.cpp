@@ -284,6 +284,29 @@ bool hasWriteBit(QFileDevice::Permissions permissions) {
            (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
 }
 
+// Only a regular file the user may write is saved into: its canonical path, or "" and why not.
+QString writableTarget(const QString& path, QString& why) {
+    // A link is followed to a regular file only: a link to a device or a pipe must never
+    // have that replaced.
+    if (const QString kind = NonRegularKind(path); !kind.isEmpty()) {
+        why = kind == QLatin1String("a link to nothing")
+                  ? QStringLiteral("there is no such file.")
+                  : QStringLiteral("it is %1, not a regular file.").arg(kind);
+        return {};
+    }
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        why = QStringLiteral("there is no such file.");
+        return {};
+    }
+    // A read-only file is refused even where the user could override it, as the owner asked.
+    if (!info.isWritable() || !hasWriteBit(info.permissions())) {
+        why = QStringLiteral("the file is read-only.");
+        return {};
+    }
+    return info.canonicalFilePath();
+}
+
 // One save, step by step; every step throws when the song must be left alone.
 class TagSave {
 public:
@@ -305,22 +328,11 @@ private:
             QStringLiteral("Cannot save %1 into %2: %3").arg(m_change.what, m_shown, why));
     }
 
-    // Only a regular file the user may write is saved into.
     void checkTarget() {
-        // A link is followed to a regular file only: a link to a device or a pipe must never
-        // have that replaced.
-        if (const QString kind = NonRegularKind(m_path); !kind.isEmpty())
-            throw fail(kind == QLatin1String("a link to nothing")
-                           ? QStringLiteral("there is no such file.")
-                           : QStringLiteral("it is %1, not a regular file.").arg(kind));
-        const QFileInfo info(m_path);
-        if (!info.isFile())
-            throw fail(QStringLiteral("there is no such file."));
-        // A read-only file is refused even where the user could override it, as the owner
-        // asked.
-        if (!info.isWritable() || !hasWriteBit(info.permissions()))
-            throw fail(QStringLiteral("the file is read-only."));
-        m_target = info.canonicalFilePath();
+        QString why;
+        m_target = writableTarget(m_path, why);
+        if (m_target.isEmpty())
+            throw fail(why);
     }
 
     // The song's tag as it is, which the copy's is checked against; the audio stays on disk.
@@ -523,4 +535,45 @@ private:
 
 QString SaveTagChange(const QString& path, const TagChange& change) {
     return TagSave(path, change).run();
+}
+
+QString SaveFileChange(const QString& path, const FileChange& change) {
+    const auto fail = [&](const QString& why) {
+        return VersettaError(QStringLiteral("Cannot save %1 into %2: %3")
+                                 .arg(change.what, QDir::toNativeSeparators(path), why));
+    };
+    QString why;
+    const QString target = writableTarget(path, why);
+    if (target.isEmpty())
+        throw fail(why);
+    if (change.prepare)
+        if (why = change.prepare(target); !why.isEmpty())
+            throw fail(why);
+    const Descriptor song(
+        ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (song.get() < 0)
+        throw fail(qt_error_string(errno));
+    const QFileInfo info(target);
+    removeStaleCopies(info);
+    // The whole song is rewritten by the tag library, so only a copy beside it can take its
+    // place at once; a folder that takes no new file leaves it as it is.
+    WorkingCopy copy;
+    if (why = copy.open(info.absolutePath(), info.fileName()); !why.isEmpty())
+        throw fail(QStringLiteral("cannot write a temporary copy in its folder (%1), so the song "
+                                  "was left as it was.")
+                       .arg(why));
+    const qint64 size = sizeOf(song.get());
+    if (const Transfer transfer = copyRange(song.get(), 0, copy.fd(), 0, size);
+        transfer.error != 0 || transfer.copied != size)
+        throw fail(transfer.writing &&
+                           diskError(transfer.error) == QLatin1String("the disk is full")
+                       ? QStringLiteral("the disk is full, so the song was left as it was.")
+                       : QStringLiteral("cannot copy the song: ") + diskError(transfer.error));
+    if (why = change.apply(copy.path()); !why.isEmpty())
+        throw fail(why + QStringLiteral(", so the song was left as it was."));
+    if (why = change.check(copy.path()); !why.isEmpty())
+        throw fail(why + QStringLiteral(", so the song was left as it was."));
+    if (why = copy.install(target); !why.isEmpty())
+        throw fail(why);
+    return {};
 }

@@ -41,3 +41,20 @@ void SetLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String:
 // Answers what the user should know about a save that worked ("" for nothing). The song is
 // read and copied in pieces of a fixed size: memory holds its tag, never its audio.
 QString SaveTagChange(const QString& path, const TagChange& change);
+
+// A change the tag library makes to a whole copy of the song (FLAC, Ogg, M4A and WAV, whose
+// tags sit anywhere in the file). Each step answers "" or why the song must be left alone.
+struct FileChange {
+    QString what; // "the lyrics"
+    // Looks at the song before anything is copied (a file that is not of its format). Optional.
+    std::function<QString(const QString& song)> prepare;
+    // Changes the copy, which the tag library opens by this path.
+    std::function<QString(const QString& copy)> apply;
+    // "" when the copy holds what apply meant and every other part of the song unchanged.
+    std::function<QString(const QString& copy)> check;
+};
+
+// Copies the song, applies and checks the change on the copy, and only then puts the copy in
+// the song's place; throws VersettaError with the reason when it cannot. Answers a note for
+// the user ("" for nothing), as SaveTagChange.
+QString SaveFileChange(const QString& path, const FileChange& change);

@@ -1,5 +1,6 @@
 #include "storage/Lrc.h"
 
+#include "core/AudioFormats.h"
 #include "sheet/LyricSheet.h"
 #include "sheet/TimeText.h"
 #include "storage/LrcWords.h"
@@ -363,5 +364,9 @@ std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines) {
 }
 
 QString LrcFileName(const QString& songPath) {
+    // Players look for Song.lrc beside Song.flac as beside Song.mp3: a song's extension goes
+    // whole, whatever its length.
+    if (IsSongFile(songPath))
+        return songPath.left(songPath.lastIndexOf(u'.')) + QStringLiteral(".lrc");
     return songPath.size() < 4 ? QString() : songPath.chopped(4) + QStringLiteral(".lrc");
 }

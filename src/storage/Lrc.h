@@ -88,6 +88,7 @@ LrcContent ReadLrc(QStringView text, bool inFileOrder = false);
 // text from them, the exact time and the word times kept; numbered 1, 2, ...
 std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines);
 
-// The LRC file of a song: its path without the last four characters, then ".lrc"; "" for
-// paths shorter than four.
+// The LRC file of a song: its path without its extension, then ".lrc", for a song file of
+// any format (core/AudioFormats.h); else without the last four characters; "" for paths
+// shorter than four.
 QString LrcFileName(const QString& songPath);

@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "core/AudioFormats.h"
 #include "sources/TextFile.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ bool hasSuffix(const QString& path, const char* suffix) {
 }
 
 bool isSong(const QString& path) {
-    return hasSuffix(path, "mp3");
+    return IsSongFile(path);
 }
 
 // The text boxes take dropped text themselves; a dropped file goes to the window instead, so
@@ -104,7 +105,7 @@ void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
         return;
     }
     if (!onTextPanel) {
-        showStatus(QStringLiteral("%1 is not an MP3 song. Drop a song on the window, or a text "
+        showStatus(QStringLiteral("%1 is not a song. Drop a song on the window, or a text "
                                   "file of lyrics on the lyrics text panel.")
                        .arg(QDir::toNativeSeparators(path)));
         return;

@@ -138,7 +138,7 @@ void frmSychLyrics::installMarkingKeys() {
         QStringLiteral("Ctrl+Shift+Right, Ctrl+Shift+Left move the line 1 second later, earlier"));
     tip(ui.cmdLineUp, QStringLiteral("Up in the list"));
     tip(ui.cmdLineDown, QStringLiteral("Down in the list"));
-    tip(ui.cmdOpen, QStringLiteral("Ctrl+O, or drop an MP3 on the window"));
+    tip(ui.cmdOpen, QStringLiteral("Ctrl+O, or drop a song on the window"));
     tip(ui.cmdSave, QStringLiteral("Ctrl+S"));
     tip(ui.cmdSaveUnsynch, QStringLiteral("Ctrl+S"));
     tip(ui.cmdLyricsFromText,

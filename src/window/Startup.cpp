@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "core/AudioFormats.h"
 #include "playback/WaveformLoader.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
@@ -35,10 +36,10 @@ void frmSychLyrics::Form_Load() {
 
 void frmSychLyrics::cmdOpen_Click() {
     const QString initialName = QStringLiteral("*.mp3");
-    const QString chosen = m_platform.openDialog
-                               ? m_platform.openDialog(QStringLiteral("MP3s (*.mp3)"),
-                                                       m_session->songFolder(), initialName)
-                               : initialName;
+    const QString chosen =
+        m_platform.openDialog
+            ? m_platform.openDialog(SongFileFilters(), m_session->songFolder(), initialName)
+            : initialName;
     OpenSongFromDialog(chosen);
 }
 

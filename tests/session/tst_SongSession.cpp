@@ -317,7 +317,7 @@ private slots:
                                                "[00:12.480]<00:12.480>la <00:12.991>la\n"
                                                "[00:13.020]<00:13.020>end\n");
         s.session.open(s.path("Other.mp3"));
-        SongSession again(&s.player, nullptr, s.dir.path());
+        SongSession again(&s.player, nullptr, s.dir.path(), QString());
         again.readSettings(s.path("settings.ini"));
         QVERIFY(again.keepsPreciseTimes());
         again.open(song);

@@ -55,6 +55,52 @@ for path in sys.argv[1:]:
             print('raw', data[at + 10:at + 10 + n].hex())
         at += 10 + n)";
 
+// The other formats, tagged by mutagen: every field a reader shows, the lyrics under the
+// given Vorbis comment name (LYRICS or UNSYNCEDLYRICS).
+const char* const kFormatWriter = R"(import sys, base64
+import mutagen
+from mutagen.flac import Picture
+from mutagen.mp4 import MP4Cover
+from mutagen.id3 import TIT2, TPE1, TXXX, APIC, USLT
+path, key = sys.argv[1], sys.argv[2]
+f = mutagen.File(path)
+words = 'old words\nline two'
+pic = Picture(); pic.type = 3; pic.mime = 'image/png'; pic.data = b'\x89PNG' + bytes(300)
+if path.endswith('.m4a'):
+    f['\xa9nam'] = 'Título ☃'; f['\xa9ART'] = ['One', 'Two']; f['trkn'] = [(3, 12)]
+    f['tmpo'] = [120]; f['----:com.apple.iTunes:MOOD'] = [b'calm']
+    f['covr'] = [MP4Cover(pic.data, MP4Cover.FORMAT_PNG)]; f['\xa9lyr'] = words
+elif path.endswith('.wav'):
+    f.add_tags(); e = 1
+    for frame in (TIT2(encoding=e, text=['Título ☃']), TPE1(encoding=e, text=['One']),
+                  TXXX(encoding=e, desc='Mood', text=['calm']),
+                  APIC(encoding=e, mime='image/png', type=3, desc='Cover', data=pic.data),
+                  USLT(encoding=e, lang='eng', desc='', text=words)):
+        f.tags.add(frame)
+    f.save(v2_version=3); sys.exit()
+else:
+    f['TITLE'] = 'Título ☃'; f['ARTIST'] = ['One', 'Two']; f['MOOD'] = 'calm'; f[key] = words
+    if path.endswith('.flac'): f.add_picture(pic)
+    else: f['METADATA_BLOCK_PICTURE'] = base64.b64encode(pic.write()).decode()
+f.save())";
+
+// Per song: every field but the lyrics as mutagen reads it, its pictures, then its lyrics.
+const char* const kFormatReader = R"(import sys, mutagen
+for path in sys.argv[1:]:
+    f = mutagen.File(path)
+    print('--')
+    lyrics = None
+    for k, v in sorted(f.tags.items()) if not hasattr(f.tags, 'getall') else sorted((fr.HashKey, fr) for fr in f.tags.values()):
+        if k.upper() in ('LYRICS', '\xa9LYR') or k.startswith('USLT'):
+            lyrics = v
+            continue
+        if hasattr(v, 'FrameID'):
+            v = sorted((a, b) for a, b in vars(v).items() if a != 'encoding')
+        print(k, repr(v))
+    for p in getattr(f, 'pictures', []):
+        print('picture', p.type, p.mime, p.data.hex())
+    print('lyrics', repr(lyrics if not hasattr(lyrics, 'text') else lyrics.text)))";
+
 QString run(const QString& program, const QStringList& arguments, const QString& home = {}) {
     QProcess process;
     if (!home.isEmpty()) {
@@ -127,6 +173,22 @@ Dump readBack(const QStringList& songs) {
         dump[songs.at(i)] = lines;
     }
     return dump;
+}
+
+// A two-second tone as ffmpeg encodes it with codec into song; "" or what went wrong.
+QString makeSong(const QString& song, const QString& codec, const QTemporaryDir& dir) {
+    const QString wav = dir.filePath("tone.wav");
+    if (!QFile::exists(wav))
+        run("/usr/bin/sox", {"-n", "-r", "44100", "-c", "2", wav, "synth", "2", "sine", "440"});
+    const QString out =
+        run("/usr/bin/ffmpeg", {"-v", "error", "-y", "-i", wav, "-c:a", codec, song});
+    return out.startsWith("failed") ? out : QString();
+}
+
+// The audio packets' digest, as ffmpeg copies them out of the song.
+QString audioOf(const QString& song) {
+    return run("/usr/bin/ffmpeg",
+               {"-v", "error", "-i", song, "-map", "0:a", "-c", "copy", "-f", "md5", "-"});
 }
 
 } // namespace
@@ -204,6 +266,82 @@ private slots:
             }
             QCOMPARE(after, expected);
         }
+    }
+
+    // FLAC, Ogg and M4A keep their lyrics in their own tags, WAV in an ID3v2 chunk: the text
+    // panel's Save and the timed lyrics export (LRC text there) change those and nothing else.
+    void otherFormatsKeepWhatMutagenWrote_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<QString>("lyricsKey"); // of a Vorbis comment
+        QTest::newRow("FLAC") << "song.flac"
+                              << "flac"
+                              << "LYRICS";
+        QTest::newRow("FLAC, UNSYNCEDLYRICS") << "song.flac"
+                                              << "flac"
+                                              << "UNSYNCEDLYRICS";
+        QTest::newRow("Ogg Vorbis") << "song.ogg"
+                                    << "libvorbis"
+                                    << "LYRICS";
+        QTest::newRow("Opus, UNSYNCEDLYRICS") << "song.opus"
+                                              << "libopus"
+                                              << "UNSYNCEDLYRICS";
+        QTest::newRow("M4A, AAC") << "song.m4a"
+                                  << "aac"
+                                  << "";
+        QTest::newRow("M4A, ALAC") << "song.m4a"
+                                   << "alac"
+                                   << "";
+        QTest::newRow("WAV") << "song.wav"
+                             << "pcm_s16le"
+                             << "";
+    }
+    void otherFormatsKeepWhatMutagenWrote() {
+        QFETCH(QString, name);
+        QFETCH(QString, codec);
+        QFETCH(QString, lyricsKey);
+        QTemporaryDir dir;
+        const QString tagged = dir.filePath(name);
+        QCOMPARE(makeSong(tagged, codec, dir), QString());
+        QCOMPARE(run("/usr/bin/python3", {"-c", kFormatWriter, tagged, lyricsKey}), QString());
+        TagLibComponent reader;
+        reader.LoadTag(tagged, true);
+        QCOMPARE(reader.GetFrameText("USLT"), "old words\nline two");
+
+        const QString suffix = name.mid(name.indexOf('.'));
+        const QString lyrics = dir.filePath("lyrics" + suffix);
+        const QString timed = dir.filePath("timed" + suffix);
+        QVERIFY(QFile::copy(tagged, lyrics) && QFile::copy(tagged, timed));
+        const QString failure = failureOf([&] {
+            TagLibComponent component;
+            component.LoadTag(lyrics, true);
+            component.SetFrameText("USLT", "new words ☃\nzwei");
+            component.SaveTag(lyrics);
+            SaveSyncedLyrics(timed, {{1500, u"eins ☃"_qs}, {62500, "zwei"}});
+        });
+        QCOMPARE(failure, "(no failure)");
+
+        const QStringList out =
+            run("/usr/bin/python3", {"-c", kFormatReader, tagged, lyrics, timed})
+                .split("--\n", Qt::SkipEmptyParts);
+        QCOMPARE(out.size(), 3);
+        const auto withLyrics = [&out](qsizetype song, const QString& text) {
+            QStringList lines = out.at(song).split('\n', Qt::SkipEmptyParts);
+            lines.removeLast(); // the lyrics, checked alone
+            return lines << text;
+        };
+        const bool list = !name.endsWith(".wav");
+        const auto shown = [list](const QString& text) {
+            return "lyrics " + (list ? "['" + text + "']" : "'" + text + "'");
+        };
+        QCOMPARE(out.at(0).split('\n', Qt::SkipEmptyParts).last(),
+                 lyricsKey == "UNSYNCEDLYRICS" ? "lyrics None" : shown("old words\\nline two"));
+        QCOMPARE(out.at(1).split('\n', Qt::SkipEmptyParts),
+                 withLyrics(0, shown("new words ☃\\nzwei")));
+        QCOMPARE(out.at(2).split('\n', Qt::SkipEmptyParts),
+                 withLyrics(0, shown("[by:Velmora Versetta]\\n[00:01.50]eins ☃\\n[01:02.50]zwei")));
+        for (const QString& song : {lyrics, timed})
+            QCOMPARE(audioOf(song), audioOf(tagged));
     }
 };
 

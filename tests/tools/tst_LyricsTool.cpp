@@ -84,6 +84,14 @@ private slots:
         writeFile(folder.filePath("Bad.xml"), lyricsFile("Bad.mp3", {"1|one"}));
         writeFile(folder.filePath("Cut.mp3"), songs::toneBytes());
         writeFile(folder.filePath("Cut.xml"), "<SynchronizedLyrics><LYRICS><LINE>");
+        // Every other format, by its name: an MP3 named .flac is a damaged FLAC file.
+        writeFile(folder.filePath("Fake.flac"), songs::toneBytes());
+        for (const char* name : {"Flac.flac", "Song.m4a", "Song.ogg", "Song.opus", "Song.wav"})
+            QCOMPARE(QProcess::execute("ffmpeg",
+                                       {"-v", "error", "-i", good, folder.filePath("sub/") + name}),
+                     0);
+        const QString flac = folder.filePath("sub/Flac.flac");
+        writeFile(folder.filePath("sub/Flac..xml"), lyricsFile(flac, {"1|one", "2.5|two"}));
 
         const Run embed = lyricsTool({"embed-sylt", "--jobs", "2", folder.path()});
         QCOMPARE(embed.exitCode, 1);
@@ -93,7 +101,7 @@ private slots:
         QVERIFY2(failures[1].contains("Bad.mp3: it is not an MP3 file."), qPrintable(failures[1]));
         QVERIFY2(failures[0].contains("Cut.mp3: Cut.xml is damaged at line 1"),
                  qPrintable(failures[0]));
-        QCOMPARE(embed.out.last(), "embed-sylt: 3 songs, 1 done, 0 skipped, 2 failed in " +
+        QCOMPARE(embed.out.last(), "embed-sylt: 9 songs, 2 done, 5 skipped, 2 failed in " +
                                        embed.out.last().section(' ', -2));
         QCOMPARE(ReadSyncedLyrics(good).size(), 2u);
 
@@ -103,11 +111,20 @@ private slots:
 
         const Run check = lyricsTool({"check", folder.path()});
         QCOMPARE(check.exitCode, 1);
-        QCOMPARE(check.out.mid(0, 4),
+        const QString sub = folder.filePath("sub/");
+        QCOMPARE(check.out.mid(0, 10),
                  QStringList({"XML      USLT     SYLT     LRC      SONG",
                               "yes      damaged  damaged  -        " + folder.filePath("Bad.mp3"),
                               "damaged  -        -        -        " + folder.filePath("Cut.mp3"),
-                              "yes      yes      yes      yes      " + good}));
+                              "-        damaged  damaged  -        " + folder.filePath("Fake.flac"),
+                              "yes      yes      yes      -        " + flac,
+                              "yes      yes      yes      yes      " + good,
+                              "-        -        -        -        " + sub + "Song.m4a",
+                              "-        -        -        -        " + sub + "Song.ogg",
+                              "-        -        -        -        " + sub + "Song.opus",
+                              "-        -        -        -        " + sub + "Song.wav"}));
+        QVERIFY2(check.err.contains(folder.filePath("Fake.flac") + ": it is not a FLAC file."),
+                 qPrintable(check.err.join('\n')));
     }
 
     // Whatever keeps a song from being reached is named, and the run ends in 1; a lyrics file
@@ -126,8 +143,11 @@ private slots:
             << QStringList{"check", "latin1"} << 1
             << "latin1/Caf\\xE9.mp3: the name is not UTF-8, so the song was skipped"
             << "/latin1/Good.mp3$";
-        QTest::newRow("empty folder") << QStringList{"check", "empty"} << 1
-                                      << "empty: no songs (*.mp3) in this folder" << QString();
+        QTest::newRow("empty folder")
+            << QStringList{"check", "empty"} << 1
+            << "empty: no songs (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.wav *.wave) in this "
+               "folder"
+            << QString();
         QTest::newRow("paths after --") << QStringList{"check", "--", "-Dash.mp3", "--help"} << 1
                                         << "--help: no such file or folder"
                                         << "/-Dash.mp3$";

@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
 
 #include "controls/SongSlider.h"
+#include "sources/TagLibComponent.h"
 
 // The marking keys, driven as a user presses them: a key to whatever control has the focus,
 // through the window's shortcuts, on the fake player.
@@ -170,6 +172,7 @@ private slots:
         textColumns({"file", "onto", "fileName", "panelText"});
         textRow("song on the sheet", "a b.mp3|lvLyrics|a b.mp3|Sung\nwords");
         textRow("song on the file name", "Song.MP3|txtFileName|Song.MP3|Sung\nwords");
+        textRow("FLAC song on the sheet", "a b.flac|lvLyrics|a b.flac|Sung\nwords");
         textRow("text on the panel", "words.txt|txtAddLyrics||La la");
         textRow("text beside the panel", "words.txt|lvLyrics||");
         textRow("LRC on the sheet", "song.lrc|lvLyrics||");
@@ -179,7 +182,14 @@ private slots:
         QFETCH(QString, onto);
         QTemporaryDir music;
         const QString path = music.filePath(file);
-        if (file.endsWith(QLatin1String("mp3"), Qt::CaseInsensitive)) {
+        if (file.endsWith(QLatin1String("flac"))) { // the tone as FLAC, its lyrics in its tag
+            const QString tone = QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3");
+            QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", tone, path}), 0);
+            TagLibComponent tag;
+            tag.LoadTag(path, true);
+            tag.SetFrameText(QStringLiteral("USLT"), QStringLiteral("Sung\nwords"));
+            tag.SaveTag(path);
+        } else if (file.endsWith(QLatin1String("mp3"), Qt::CaseInsensitive)) {
             QCOMPARE(toneSong(path, "Sung\nwords"), path);
         } else {
             QVERIFY(!writeFile(path, file.endsWith(u"lrc") ? "[00:01.50]La la" : "La la").isNull());
@@ -201,7 +211,7 @@ private slots:
         if (file.endsWith(u"lrc"))
             QCOMPARE(w.sheet(), QStringList{"1|La la|0:01|1"});
         if (QTest::currentDataTag() == QLatin1String("text beside the panel"))
-            QVERIFY(w.ui.lblStatus->text().contains(QLatin1String("is not an MP3 song")));
+            QVERIFY(w.ui.lblStatus->text().contains(QLatin1String("is not a song")));
     }
 
     void keysAreNamedAndF1ListsThem() {

@@ -1,9 +1,12 @@
 #include "support/TestWindow.h"
 
 #include "controls/UpDown.h"
+#include "core/AudioFormats.h"
 #include "core/Failure.h"
 #include "core/PathRules.h"
 #include "sheet/TimeText.h"
+#include "sources/TagLibComponent.h"
+#include "storage/Lrc.h"
 #include "support/Files.h"
 #include "support/Rows.h"
 
@@ -82,7 +85,9 @@ private slots:
         w.ui.cmdOpen->click(); // cancelled before any song: probes the bare separator
         QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
         w.open(QStringLiteral("/music/a b.mp3"));
-        QCOMPARE(w.openRequests, QStringList({"MP3s (*.mp3)||*.mp3", "MP3s (*.mp3)||*.mp3"}));
+        const QString filters =
+            "MP3s (*.mp3);;Audio files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.wav *.wave)";
+        QCOMPARE(w.openRequests, QStringList({filters + "||*.mp3", filters + "||*.mp3"}));
         QCOMPARE(w.ui.songFolderBox->text() + u'|' + w.ui.songFileBox->text(),
                  QStringLiteral("/music/|a b.mp3"));
         QCOMPARE(w.ui.txtFileName->text(), QStringLiteral("/music/a b.mp3"));
@@ -90,7 +95,7 @@ private slots:
         // Cancelled: the same song is probed again.
         w.ui.lblStatus->clear();
         w.ui.cmdOpen->click();
-        QCOMPARE(w.openRequests.last(), QStringLiteral("MP3s (*.mp3)|/music/|*.mp3"));
+        QCOMPARE(w.openRequests.last(), filters + "|/music/|*.mp3");
         QCOMPARE(w.ui.songFileBox->text(), QStringLiteral("a b.mp3"));
         QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
         QCOMPARE(w.player->count("LoadSong"), 0);
@@ -323,6 +328,21 @@ private slots:
                                         {"a.mp", ".xml"},
                                         {"abc", ""}})
             QCOMPARE(SynchLyricsFileName(QString::fromLatin1(song)), QLatin1String(xml));
+    }
+
+    // Every format is a song by its name; the lyrics file keeps the four-character rule, the
+    // LRC file is named as players look for it.
+    void namesFilesBesideSongsOfEveryFormat() {
+        for (const QString& c :
+             QStringLiteral("/m/A.mp3=/m/A.xml=/m/A.lrc;/m/A.FLAC=/m/A..xml=/m/A.lrc;"
+                            "/m/A.ogg=/m/A.xml=/m/A.lrc;/m/A.opus=/m/A..xml=/m/A.lrc;"
+                            "/m/A.m4a=/m/A.xml=/m/A.lrc;/m/A.wav=/m/A.xml=/m/A.lrc;"
+                            "/m/A.mpeg=/m/A..xml=/m/A..lrc;/m/.mp3=/m/.xml=/m/.lrc")
+                 .split(u';')) {
+            const QString song = c.section(u'=', 0, 0);
+            QCOMPARE(IsSongFile(song), !song.endsWith("mpeg") && !song.endsWith("/.mp3"));
+            QCOMPARE(SynchLyricsFileName(song) + '=' + LrcFileName(song), c.section(u'=', 1));
+        }
     }
 
     void fileExistsOnlyForReadableFiles() {

@@ -1,5 +1,6 @@
 #include "lyrics/LyricsJobs.h"
 
+#include "core/AudioFormats.h"
 #include "core/Failure.h"
 #include "core/PathRules.h"
 #include "session/PreciseTimes.h"
@@ -197,7 +198,7 @@ std::optional<QString> pathOf(const QByteArray& bytes) {
 }
 
 bool isSongName(QByteArrayView name) {
-    return name.size() > 4 && name.last(4).compare(".mp3", Qt::CaseInsensitive) == 0;
+    return IsSongFile(QFile::decodeName(name.toByteArray()));
 }
 
 QString unreadableFolder(const QByteArray& folder, int error) {
@@ -211,9 +212,9 @@ QString notUtf8(const QByteArray& path) {
         .arg(ShownName(path));
 }
 
-// Every *.mp3 file under folder, at any depth, read as bytes so that every name is seen. Hidden
-// entries are passed over and links to folders not followed (a link back up would never end),
-// as a file manager lists a folder.
+// Every song file (core/AudioFormats.h) under folder, at any depth, read as bytes so that every
+// name is seen. Hidden entries are passed over and links to folders not followed (a link back up
+// would never end), as a file manager lists a folder.
 void collectFolder(const QByteArray& top, QStringList& songs, QStringList& problems) {
     std::vector<QByteArray> folders{top};
     while (!folders.empty()) {
@@ -274,8 +275,8 @@ QStringList CollectSongs(const QList<QByteArray>& paths, QStringList& problems) 
             const qsizetype problemsBefore = problems.size();
             collectFolder(absolute, inFolder, problems);
             if (inFolder.isEmpty() && problems.size() == problemsBefore)
-                problems
-                    << QStringLiteral("%1: no songs (*.mp3) in this folder").arg(ShownName(given));
+                problems << QStringLiteral("%1: no songs (%2) in this folder")
+                                .arg(ShownName(given), SongFilePatterns().join(QLatin1Char(' ')));
             inFolder.sort();
             songs << inFolder;
         } else if (!found && ::lstat(absolute.constData(), &status) != 0) {

@@ -20,10 +20,10 @@ struct JobResult {
 // Runs command on the song at path; never throws.
 JobResult RunJob(Command command, const QString& song, bool force);
 
-// The songs named by paths, as the bytes they were given in: a file as it is, a folder's *.mp3
-// files at any depth, sorted. Whatever keeps a song from being reached adds one line to
-// problems: a path that names nothing, a folder that cannot be read, a name that is not UTF-8
-// (which no path of the program's can carry), a folder without songs.
+// The songs named by paths, as the bytes they were given in: a file as it is, a folder's song
+// files (core/AudioFormats.h) at any depth, sorted. Whatever keeps a song from being reached adds
+// one line to problems: a path that names nothing, a folder that cannot be read, a name that is not
+// UTF-8 (which no path of the program's can carry), a folder without songs.
 QStringList CollectSongs(const QList<QByteArray>& paths, QStringList& problems);
 
 // A name given as bytes, readable whatever it holds: bytes outside UTF-8 are shown as \xNN.
