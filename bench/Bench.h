@@ -68,3 +68,5 @@ void benchMarking(BenchTargets& targets, const QString& song);
 void benchProcesses(BenchTargets& targets, const QString& song);
 void benchLibrary(const QString& song);
 void benchWaveform(BenchTargets& targets);
+// full: more seeds than the default run's few songs.
+void benchAlign(BenchTargets& targets, bool full);

@@ -70,6 +70,17 @@ QString LyricAligner::fallback() const {
 std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first, int last,
                                               const std::atomic<bool>& cancel,
                                               const std::function<void(double)>& progress) {
+    return suggestIn(anchors, first, last, fallback().isEmpty(), cancel, progress);
+}
+
+std::vector<Suggestion> LyricAligner::spread(const Anchors& anchors, int first, int last) {
+    const std::atomic<bool> never{false};
+    return suggestIn(anchors, first, last, false, never, {});
+}
+
+std::vector<Suggestion> LyricAligner::suggestIn(const Anchors& anchors, int first, int last,
+                                                bool aligning, const std::atomic<bool>& cancel,
+                                                const std::function<void(double)>& progress) {
     const int lines = static_cast<int>(m_words.size());
     first = std::max(first, 0);
     last = std::min(last, lines - 1);
@@ -101,7 +112,6 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
         if (s.first <= last && s.end - 1 >= first)
             total += s.toMs - s.fromMs;
     qint64 done = 0;
-    const bool aligning = fallback().isEmpty();
     for (const Stretch& s : stretches) {
         if (s.first > last || s.end - 1 < first || s.end - s.first < (s.fixedStart ? 2 : 1))
             continue;

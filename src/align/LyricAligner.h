@@ -54,8 +54,15 @@ public:
                                     const std::atomic<bool>& cancel,
                                     const std::function<void(double)>& progress = {});
 
+    // The fallback alone, whatever the voice: lines spread by text length between the anchors
+    // and snapped to vocal onsets. What the aligner is measured against.
+    std::vector<Suggestion> spread(const Anchors& anchors, int first, int last);
+
 private:
     struct Stretch;
+    std::vector<Suggestion> suggestIn(const Anchors& anchors, int first, int last, bool align,
+                                      const std::atomic<bool>& cancel,
+                                      const std::function<void(double)>& progress);
     void alignStretch(const Stretch& stretch, int depth, std::vector<Suggestion>& out,
                       const std::atomic<bool>& cancel, const std::function<void(double)>& progress);
     void splitStretch(const Stretch& stretch, int depth, std::vector<Suggestion>& out,

@@ -75,7 +75,8 @@ std::vector<PlacedWord> SpeechDecoder::align(const std::int16_t* samples, std::s
     }
     fsg_model_free(fsg); // the search holds its own reference
     std::vector<PlacedWord> placed;
-    if (ps_start_utt(m_ps) < 0)
+    // Times are counted from the start of a stream: each stretch is a stream of its own.
+    if (ps_start_stream(m_ps) < 0 || ps_start_utt(m_ps) < 0)
         return {};
     // Batch loudness normalisation needs the whole stretch at once; it is cut into pieces only
     // to look at cancel and report progress.
