@@ -298,11 +298,14 @@ void LyricAligner::splitStretch(const Stretch& s, int depth, std::vector<Suggest
 }
 
 QString TimingFlag::text() const {
+    QStringList parts;
+    if (offMs != 0)
+        parts << QStringLiteral("marked %1 s %2 than the voice suggests")
+                     .arg(static_cast<double>(std::abs(offMs)) / 1000.0, 0, 'f', 1)
+                     .arg(offMs > 0 ? QStringLiteral("later") : QStringLiteral("earlier"));
     if (noVoice)
-        return QStringLiteral("marked where no voice is heard");
-    return QStringLiteral("marked %1 s %2 than the voice suggests")
-        .arg(static_cast<double>(std::abs(offMs)) / 1000.0, 0, 'f', 1)
-        .arg(offMs > 0 ? QStringLiteral("later") : QStringLiteral("earlier"));
+        parts << QStringLiteral("marked where no voice is heard");
+    return parts.join(QStringLiteral("; "));
 }
 
 std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& free,
