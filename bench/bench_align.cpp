@@ -151,9 +151,11 @@ bool printSet(const char* title, const SetFigures& f) {
                                                                   : 0);
             const bool ok = a.within(0.3) >= want && a.within(0.3) >= 2 * s.within(0.3);
             met = met && ok;
-            std::printf(
-                "|  |  | target: ≥ %.0f %% within 0.3 s and twice the spread's | | | %s | | |\n",
-                100 * want, ok ? "met" : "not met");
+            const QByteArray share = want > 0 ? QByteArray("≥ ") + QByteArray::number(100 * want) +
+                                                    " % within 0.3 s and "
+                                              : QByteArray();
+            std::printf("|  |  | target: %stwice the spread's share within 0.3 s | | | %s | | |\n",
+                        share.constData(), ok ? "met" : "not met");
         }
     const double perMinute = f.seconds / std::max(1e-9, f.audioMinutes);
     std::printf(
