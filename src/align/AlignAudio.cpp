@@ -87,10 +87,14 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
             mpg123_read(decoder.get(), buffer.data(), buffer.size() * sizeof(std::int16_t), &bytes);
         audio.samples.insert(audio.samples.end(), buffer.begin(),
                              buffer.begin() + static_cast<std::ptrdiff_t>(bytes / 2));
-        // What was decoded before a fault is still the song. Three hours at most.
-        if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) ||
-            audio.samples.size() > std::size_t{3} * 3600 * kAlignRate)
+        // What was decoded before a fault is still the song.
+        if (result != MPG123_OK && result != MPG123_NEW_FORMAT)
             break;
+        if (audio.samples.size() > std::size_t{kLongestAlignedSeconds} * kAlignRate) {
+            audio.samples.resize(std::size_t{kLongestAlignedSeconds} * kAlignRate);
+            audio.cut = true;
+            break;
+        }
     }
     if (audio.samples.empty()) {
         problem = QStringLiteral("it holds no MP3 audio that could be decoded");

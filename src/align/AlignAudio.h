@@ -11,8 +11,12 @@ inline constexpr int kAlignRate = 16000;
 // The model's frames: 10 ms each.
 inline constexpr int kFrameSamples = kAlignRate / 100;
 
+// Longer audio is cut here: a song's samples stay under 60 MB whatever a file claims.
+inline constexpr int kLongestAlignedSeconds = 30 * 60;
+
 struct AlignAudio {
     std::vector<std::int16_t> samples;
+    bool cut = false; // the file went on past kLongestAlignedSeconds
     double seconds() const { return static_cast<double>(samples.size()) / kAlignRate; }
     qint64 milliseconds() const { return static_cast<qint64>(samples.size()) * 1000 / kAlignRate; }
 };

@@ -34,8 +34,8 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
         for (const QString& word : LyricWords(lines.at(i))) {
             ++m_allWords;
             m_lengths[static_cast<std::size_t>(i)] += static_cast<int>(word.size());
-            if (!m_decoder->ready())
-                continue;
+            if (!m_decoder->ready() || m_allWords > kMostWords)
+                continue; // a pasted book is not pronounced word by word
             bool known = m_decoder->knows(word);
             m_englishWords += known ? 1 : 0;
             // A word outside the dictionary is pronounced as espeak-ng would say it, or spelt.
@@ -58,6 +58,10 @@ QString LyricAligner::fallback() const {
         return m_decoder->problem() + QStringLiteral(": ") + spread;
     if (m_allWords == 0)
         return QStringLiteral("The lyrics hold no words to align: ") + spread;
+    if (m_allWords > kMostWords)
+        return QStringLiteral("The lyrics hold more than %1 words, too many to align: ")
+                   .arg(kMostWords) +
+               spread;
     if (m_englishWords * 2 < m_allWords)
         return QStringLiteral("The lyrics hold few English words, the only language the speech "
                               "model knows: ") +

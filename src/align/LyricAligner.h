@@ -27,6 +27,9 @@ struct Suggestion {
 // Confident enough to accept with the others at once and to judge a mark by.
 inline constexpr double kConfident = 0.6;
 
+// More words than any song holds: past this the lines are spread, not aligned.
+inline constexpr int kMostWords = 20000;
+
 // The person's marks: line index to milliseconds. They are never moved.
 using Anchors = std::map<int, qint64>;
 
@@ -75,7 +78,7 @@ private:
     VoiceMap m_voice;
     std::vector<QStringList> m_words; // per line, as the decoder knows them
     std::vector<int> m_lengths;       // per line, letters for the spread
-    int m_englishWords = 0;
+    int m_englishWords = 0;           // of the words looked at: at most kMostWords
     int m_allWords = 0;
 };
 

@@ -21,10 +21,15 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
         return result;
     }
     report(10);
+    const bool cut = audio.cut;
     if (!aligner.setSong(std::move(audio), lines, cancel))
         return {};
     report(20);
     result.status = aligner.fallback();
+    if (cut)
+        result.status += (result.status.isEmpty() ? QString() : QStringLiteral("; ")) +
+                         QStringLiteral("only the song's first %1 minutes are aligned")
+                             .arg(kLongestAlignedSeconds / 60);
     const int last = static_cast<int>(lines.size()) - 1;
     // The check needs what the voice says without the marks; with none, that is the answer.
     std::vector<Suggestion> free = aligner.suggest({}, 0, last, cancel, [&](double share) {

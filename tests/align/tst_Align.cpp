@@ -123,6 +123,9 @@ private slots:
             << m_song << QStringList{"...", "!!! ?", "--"} << QByteArray() << "hold no words" << 3;
         QTest::newRow("not English") << m_song << QStringList{"Schön über die Straße", "Größe"}
                                      << QByteArray() << "few English words" << 2;
+        QTest::newRow("too many words")
+            << m_song << QStringList{"la", QString("la ").repeated(20000)} << QByteArray()
+            << "too many to align" << 2;
         QTest::newRow("garbage file") << m_dir.filePath("garbage.mp3") << two << QByteArray()
                                       << "No suggested times: it holds no MP3 audio" << -1;
         QTest::newRow("no audio") << m_dir.filePath("missing.mp3") << two << QByteArray()
