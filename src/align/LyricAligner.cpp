@@ -137,6 +137,18 @@ std::vector<Suggestion> LyricAligner::suggestIn(const Anchors& anchors, int firs
         return g.line < first || g.line > last || anchors.contains(g.line);
     });
     std::sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.line < b.line; });
+    // Whatever a part found, a line starts neither before the line above it nor after the
+    // next mark below it (unless the marks themselves run backwards).
+    qint64 floor = 0;
+    auto mark = anchors.begin();
+    for (Suggestion& g : out) {
+        for (; mark != anchors.end() && mark->first < g.line; ++mark)
+            floor = std::max(floor, mark->second);
+        if (mark != anchors.end() && mark->second >= floor)
+            g.ms = std::min(g.ms, mark->second);
+        g.ms = std::max(g.ms, floor);
+        floor = g.ms;
+    }
     return out;
 }
 

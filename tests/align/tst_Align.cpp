@@ -123,6 +123,10 @@ private slots:
             << m_song << QStringList{"...", "!!! ?", "--"} << QByteArray() << "hold no words" << 3;
         QTest::newRow("not English") << m_song << QStringList{"Schön über die Straße", "Größe"}
                                      << QByteArray() << "few English words" << 2;
+        QTest::newRow("mark past the end")
+            << made("short", {"synth", "2", "sine", "440"})
+            << QString("Hold my hand tonight\n").repeated(5).split('\n', Qt::SkipEmptyParts)
+            << QByteArray() << "" << 5;
         QTest::newRow("too many words")
             << m_song << QStringList{"la", QString("la ").repeated(20000)} << QByteArray()
             << "too many to align" << 2;
