@@ -329,8 +329,8 @@ std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Sugg
     std::vector<TimingFlag> flags;
     for (const auto& [line, ms] : marks) {
         TimingFlag flag{line, ms, 0, false};
-        const auto found = std::find_if(free.begin(), free.end(),
-                                        [&](const Suggestion& g) { return g.line == line; });
+        const auto found = std::find_if(
+            free.begin(), free.end(), [&flag](const Suggestion& g) { return g.line == flag.line; });
         if (found != free.end() && found->kind == Suggestion::Aligned &&
             found->confidence >= kConfident && std::abs(ms - found->ms) > 1000)
             flag.offMs = ms - found->ms;
