@@ -40,7 +40,8 @@ Commands:
   suggest      aligns the lyrics file's lines to the song (English, offline) and prints
                one tab-separated row per lyric line: song, line number, seconds, and the
                confidence (0-1), "spread" when the lines were spread by text length, or 1
-               for a marked line; marks are kept as anchors
+               for a marked line; marks are kept as anchors. Its progress, notes
+               and summary go to stderr
 
 Options:
   --force      import-lrc replaces existing lyrics files
