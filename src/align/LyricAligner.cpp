@@ -28,9 +28,11 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
         return false;
     m_words.assign(static_cast<std::size_t>(lines.size()), {});
     m_lengths.assign(static_cast<std::size_t>(lines.size()), 0);
+    m_blank.assign(static_cast<std::size_t>(lines.size()), false);
     m_englishWords = 0;
     m_allWords = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        m_blank[static_cast<std::size_t>(i)] = lines.at(i).trimmed().isEmpty();
         for (const QString& word : LyricWords(lines.at(i))) {
             ++m_allWords;
             m_lengths[static_cast<std::size_t>(i)] += static_cast<int>(word.size());
@@ -134,7 +136,8 @@ std::vector<Suggestion> LyricAligner::suggestIn(const Anchors& anchors, int firs
         done += s.toMs - s.fromMs;
     }
     std::erase_if(out, [&](const Suggestion& g) {
-        return g.line < first || g.line > last || anchors.contains(g.line);
+        return g.line < first || g.line > last || anchors.contains(g.line) ||
+               m_blank[static_cast<std::size_t>(g.line)];
     });
     std::sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.line < b.line; });
     // Whatever a part found, a line starts neither before the line above it nor after the

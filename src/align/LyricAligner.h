@@ -51,8 +51,9 @@ public:
     const VoiceMap& voice() const { return m_voice; }
     qint64 songMs() const { return m_audio.milliseconds(); }
 
-    // Suggestions for every line in [first, last] that is not an anchor, in line order, from
-    // the stretches that hold them. progress gets 0 to 1. Empty when cancel became true.
+    // Suggestions for every line in [first, last] that is neither an anchor nor blank, in line
+    // order, from the stretches that hold them. progress gets 0 to 1. Empty when cancel became
+    // true.
     std::vector<Suggestion> suggest(const Anchors& anchors, int first, int last,
                                     const std::atomic<bool>& cancel,
                                     const std::function<void(double)>& progress = {});
@@ -78,6 +79,7 @@ private:
     VoiceMap m_voice;
     std::vector<QStringList> m_words; // per line, as the decoder knows them
     std::vector<int> m_lengths;       // per line, letters for the spread
+    std::vector<bool> m_blank;        // per line: a pause, which is never sung
     int m_englishWords = 0;           // of the words looked at: at most kMostWords
     int m_allWords = 0;
 };

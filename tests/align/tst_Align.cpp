@@ -119,6 +119,8 @@ private slots:
                                << QByteArray() << "No voice is heard" << 2;
         QTest::newRow("empty lyrics")
             << m_song << QStringList() << QByteArray() << "hold no words" << 0;
+        QTest::newRow("blank lines")
+            << m_song << QStringList{"", " \t", ""} << QByteArray() << "hold no words" << 1;
         QTest::newRow("punctuation only")
             << m_song << QStringList{"...", "!!! ?", "--"} << QByteArray() << "hold no words" << 3;
         QTest::newRow("not English") << m_song << QStringList{"Schön über die Straße", "Größe"}
