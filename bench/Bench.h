@@ -69,3 +69,5 @@ void benchProcesses(BenchTargets& targets, const QString& song);
 void benchLibrary(const QString& song);
 void benchWaveform(BenchTargets& targets);
 void benchWords(BenchTargets& targets);
+// full: more seeds than the default run's few songs.
+void benchAlign(BenchTargets& targets, bool full);

@@ -51,6 +51,12 @@ int main(int argc, char* argv[]) {
         benchLibrary(song);
         return 0;
     }
+    // "velmora-bench align [--full]" runs only the suggested times' figures.
+    if (argc > 1 && qstrcmp(argv[1], "align") == 0) {
+        BenchTargets targets;
+        benchAlign(targets, argc > 2 && qstrcmp(argv[2], "--full") == 0);
+        return report(targets) ? 0 : 1;
+    }
     BenchTargets targets;
     // "velmora-bench words" runs only the word timing figures.
     if (argc > 1 && qstrcmp(argv[1], "words") == 0) {
@@ -70,6 +76,7 @@ int main(int argc, char* argv[]) {
     benchWaveform(targets);
     benchWords(targets);
     benchLibrary(song);
+    benchAlign(targets, false);
     report(targets);
     return 0;
 }

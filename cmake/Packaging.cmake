@@ -79,7 +79,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What it cannot see: Qt loads its SQLite driver (and SQLite with it) as a plugin, and the
 # player loads libmpv when it starts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libmpv2")
+# The speech model and espeak-ng's voices are data files the aligner opens by name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libmpv2, pocketsphinx-en-us, espeak-ng-data")
 # Lyrics come in every script; without these, CJK lines and most emoji show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

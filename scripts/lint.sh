@@ -10,7 +10,7 @@ clang-format --dry-run -Werror "${cxx[@]}"
 echo "clang-format: ${#cxx[@]} files clean"
 
 # The rules library reaches neither the window nor Widgets/Gui by a qualified include.
-rules=(src/core src/playback src/session src/sheet src/sources src/storage)
+rules=(src/core src/playback src/session src/sheet src/sources src/storage src/align)
 if git grep -nE '#include ["<](window/|controls/|QtWidgets/|QtGui/)' -- "${rules[@]}"; then
   echo "layers: a rule file includes the window or Widgets (above)" >&2
   exit 1

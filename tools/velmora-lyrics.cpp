@@ -23,7 +23,8 @@
 
 namespace {
 
-const char* const kUsage = R"(Usage: velmora-lyrics COMMAND [--force] [--jobs N] [--] PATH...
+const char* const kUsage =
+    R"(Usage: velmora-lyrics COMMAND [--force] [--write] [--no-timing] [--jobs N] [--] PATH...
 
 Works on each song named, and on every song (MP3, FLAC, Ogg Vorbis, Opus, M4A, WAV)
 in the folders named, at any depth.
@@ -36,10 +37,19 @@ Commands:
   import-lrc   writes Song.xml from Song.lrc: one line per time stamp in time order, whole
                seconds rounded down; an existing Song.xml is kept unless --force is given
   check        prints a table of every song: lyrics file, USLT, SYLT and LRC present,
-               and names each damaged file with its fault
+               and names each damaged file with its fault; then every mark more than a
+               second away from where the voice suggests, or where no voice is heard
+  suggest      aligns the lyrics file's lines to the song (English, offline) and prints
+               one tab-separated row per lyric line: song, line number, seconds, and the
+               confidence (0-1), "spread" when the lines were spread by text length, or 1
+               for a marked line; marks are kept as anchors. Its progress, notes
+               and summary go to stderr
 
 Options:
   --force      import-lrc replaces existing lyrics files
+  --write      suggest writes its times into the unmarked lines of Song.xml (whole
+               seconds)
+  --no-timing  check leaves out the marks' timing (no audio is decoded)
   --jobs N     songs worked on at once (default: one per core)
   --help       this text
   --           every argument after it is a path, even one that starts with "-"
@@ -65,7 +75,7 @@ int usage(const QString& why) {
 struct Options {
     Command command = Command::Check;
     QString commandName;
-    bool force = false;
+    JobOptions job;
     unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
     QList<QByteArray> paths; // as given: a name need not be UTF-8
 };
@@ -78,7 +88,8 @@ QString parse(const QList<QByteArray>& args, Options& options) {
     static const std::pair<const char*, Command> commands[] = {{"export-lrc", Command::ExportLrc},
                                                                {"embed-sylt", Command::EmbedSylt},
                                                                {"import-lrc", Command::ImportLrc},
-                                                               {"check", Command::Check}};
+                                                               {"check", Command::Check},
+                                                               {"suggest", Command::Suggest}};
     const auto* found = std::find_if(std::begin(commands), std::end(commands), [&](auto& c) {
         return options.commandName == QLatin1String(c.first);
     });
@@ -94,7 +105,11 @@ QString parse(const QList<QByteArray>& args, Options& options) {
         } else if (arg == "--") {
             onlyPaths = true;
         } else if (arg == "--force") {
-            options.force = true;
+            options.job.force = true;
+        } else if (arg == "--write") {
+            options.job.write = true;
+        } else if (arg == "--no-timing") {
+            options.job.timing = false;
         } else if (arg == "--jobs") {
             bool ok = false;
             const int jobs = i + 1 < args.size() ? args.at(++i).toInt(&ok) : 0;
@@ -116,17 +131,17 @@ QString duration(double seconds) {
 }
 
 // The bar on a terminal: counts, failures and an estimate of the time left.
-void drawBar(qsizetype done, qsizetype total, int failed, double elapsed) {
+void drawBar(std::FILE* stream, qsizetype done, qsizetype total, int failed, double elapsed) {
     constexpr int kWidth = 30;
     const auto filled = static_cast<int>(total ? done * kWidth / total : kWidth);
     const QString left =
         done > 0 ? duration(elapsed / static_cast<double>(done) * static_cast<double>(total - done))
                  : QStringLiteral("?");
-    std::fprintf(stdout, "\r\033[K[%s%s] %lld/%lld  %d failed  %s left",
+    std::fprintf(stream, "\r\033[K[%s%s] %lld/%lld  %d failed  %s left",
                  QByteArray(filled, '#').constData(), QByteArray(kWidth - filled, '.').constData(),
                  static_cast<long long>(done), static_cast<long long>(total), failed,
                  left.toLocal8Bit().constData());
-    std::fflush(stdout);
+    std::fflush(stream);
 }
 
 void printCheckTable(const QStringList& songs, const std::vector<JobResult>& results) {
@@ -142,6 +157,9 @@ void printCheckTable(const QStringList& songs, const std::vector<JobResult>& res
             line += QStringLiteral("%1 ").arg(cell, -8);
         print(stdout, line + songs.at(i));
     }
+    for (const JobResult& result : results)
+        for (const QString& flagged : result.rows)
+            print(stdout, flagged);
 }
 
 } // namespace
@@ -175,7 +193,7 @@ int main(int argc, char* argv[]) {
     std::deque<qsizetype> reported;
     const auto work = [&] {
         for (qsizetype i = next++; i < songs.size(); i = next++) {
-            JobResult result = RunJob(options.command, songs.at(i), options.force);
+            JobResult result = RunJob(options.command, songs.at(i), options.job);
             const std::lock_guard lock(mutex);
             results[static_cast<std::size_t>(i)] = std::move(result);
             reported.push_back(i);
@@ -187,8 +205,11 @@ int main(int argc, char* argv[]) {
     for (qsizetype i = 0; i < count; ++i)
         workers.emplace_back(work);
 
-    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
     const bool check = options.command == Command::Check;
+    // suggest's rows are its output: the bar, the notes and the summary go beside them.
+    const bool suggest = options.command == Command::Suggest;
+    std::FILE* const info = suggest ? stderr : stdout;
+    const bool terminal = ::isatty(::fileno(info)) == 1;
     QElapsedTimer clock;
     clock.start();
     int counts[3] = {0, 0, 0};
@@ -203,23 +224,25 @@ int main(int argc, char* argv[]) {
             ++counts[result.outcome];
             ++seen;
             if (terminal)
-                std::fputs("\r\033[K", stdout);
+                std::fputs("\r\033[K", info);
+            for (const QString& row : suggest ? result.rows : QStringList())
+                print(stdout, row);
             // Most faults name the file already.
             if (result.outcome == JobResult::Failed)
                 print(stderr, result.message.contains(QFileInfo(songs.at(i)).fileName())
                                   ? result.message
                                   : QStringLiteral("%1: %2").arg(songs.at(i), result.message));
-            else if (!terminal && !check)
-                print(stdout, QStringLiteral("%1: %2").arg(songs.at(i), result.message));
+            else if ((!terminal || suggest) && !check && !result.message.isEmpty())
+                print(info, QStringLiteral("%1: %2").arg(songs.at(i), result.message));
         }
         if (terminal)
-            drawBar(seen, songs.size(), counts[JobResult::Failed],
+            drawBar(info, seen, songs.size(), counts[JobResult::Failed],
                     static_cast<double>(clock.elapsed()) / 1000);
     }
     for (std::thread& worker : workers)
         worker.join();
     if (terminal)
-        std::fputs("\r\033[K", stdout);
+        std::fputs("\r\033[K", info);
     if (check)
         printCheckTable(songs, results);
 
@@ -227,13 +250,13 @@ int main(int argc, char* argv[]) {
     // What was never reached is counted apart: it is no song that failed.
     const QString unreached =
         problems.isEmpty() ? QString() : QStringLiteral(", %1 not reached").arg(problems.size());
-    print(stdout, QStringLiteral("%1: %2 songs, %3 done, %4 skipped, %5 failed%6 in %7 s")
-                      .arg(options.commandName)
-                      .arg(songs.size())
-                      .arg(counts[JobResult::Done])
-                      .arg(counts[JobResult::Skipped])
-                      .arg(counts[JobResult::Failed])
-                      .arg(unreached)
-                      .arg(seconds, 0, 'f', 2));
+    print(info, QStringLiteral("%1: %2 songs, %3 done, %4 skipped, %5 failed%6 in %7 s")
+                    .arg(options.commandName)
+                    .arg(songs.size())
+                    .arg(counts[JobResult::Done])
+                    .arg(counts[JobResult::Skipped])
+                    .arg(counts[JobResult::Failed])
+                    .arg(unreached)
+                    .arg(seconds, 0, 'f', 2));
     return counts[JobResult::Failed] > 0 || !problems.isEmpty() ? 1 : 0;
 }

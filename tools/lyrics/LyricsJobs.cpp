@@ -1,5 +1,7 @@
 #include "lyrics/LyricsJobs.h"
 
+#include "lyrics/SuggestJobs.h"
+
 #include "core/AudioFormats.h"
 #include "core/Failure.h"
 #include "core/PathRules.h"
@@ -30,11 +32,11 @@ QString nameOf(const QString& path) {
 }
 
 JobResult skipped(const QString& why) {
-    return {JobResult::Skipped, why, {}, {}};
+    return {JobResult::Skipped, why, {}, {}, {}};
 }
 
 JobResult done(const QString& what) {
-    return {JobResult::Done, what, {}, {}};
+    return {JobResult::Done, what, {}, {}, {}};
 }
 
 // The rows of the song's lyrics file, read as the window reads it; throws when it cannot be
@@ -166,7 +168,7 @@ JobResult check(const QString& song) {
 
 } // namespace
 
-JobResult RunJob(Command command, const QString& song, bool force) {
+JobResult RunJob(Command command, const QString& song, const JobOptions& options) {
     try {
         switch (command) {
         case Command::ExportLrc:
@@ -174,16 +176,22 @@ JobResult RunJob(Command command, const QString& song, bool force) {
         case Command::EmbedSylt:
             return embedSylt(song);
         case Command::ImportLrc:
-            return importLrc(song, force);
-        case Command::Check:
-            return check(song);
+            return importLrc(song, options.force);
+        case Command::Check: {
+            JobResult result = check(song);
+            if (options.timing)
+                CheckTimingJob(song, result);
+            return result;
+        }
+        case Command::Suggest:
+            return SuggestJob(song, options.write);
         }
     } catch (const VersettaError& error) {
-        return {JobResult::Failed, error.message(), {}, {}};
+        return {JobResult::Failed, error.message(), {}, {}, {}};
     } catch (const std::exception& error) {
-        return {JobResult::Failed, QString::fromLocal8Bit(error.what()), {}, {}};
+        return {JobResult::Failed, QString::fromLocal8Bit(error.what()), {}, {}, {}};
     }
-    return {JobResult::Failed, QStringLiteral("unknown command"), {}, {}};
+    return {JobResult::Failed, QStringLiteral("unknown command"), {}, {}, {}};
 }
 
 namespace {

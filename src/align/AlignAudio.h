@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+// A song as the aligner hears it: one channel at 16 kHz, the rate of the speech model.
+inline constexpr int kAlignRate = 16000;
+// The model's frames: 10 ms each.
+inline constexpr int kFrameSamples = kAlignRate / 100;
+
+// Longer audio is cut here: a song's samples stay under 60 MB whatever a file claims.
+inline constexpr int kLongestAlignedSeconds = 30 * 60;
+
+struct AlignAudio {
+    std::vector<std::int16_t> samples;
+    bool cut = false; // the file went on past kLongestAlignedSeconds
+    double seconds() const { return static_cast<double>(samples.size()) / kAlignRate; }
+    qint64 milliseconds() const { return static_cast<qint64>(samples.size()) * 1000 / kAlignRate; }
+};
+
+// Decodes the MP3 at path to the mid channel (left and right mixed, where a sung voice sits)
+// at 16 kHz, with the lowest octaves (bass and kick drum) taken out. Empty with problem set
+// when it is no readable MPEG audio; empty and no problem when cancel became true.
+AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
+                              QString& problem);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Words and pronunciations for the aligner, in the speech model's phone set (CMU's 39 phones).
+
+// The words of a lyric line as the model spells them: lower case, letters, digits and inner
+// apostrophes; punctuation and symbols split words and are dropped.
+QStringList LyricWords(const QString& line);
+
+// The word's phones from espeak-ng's American English voice, mapped to the model's phones,
+// separated by blanks; "" when espeak-ng is not there or gives nothing usable.
+QString PhonesFromEspeak(const QString& word);
+
+// The word's phones from its spelling alone, by a few English rules: rough, but never empty
+// for a word with a Latin letter.
+QString PhonesFromSpelling(const QString& word);

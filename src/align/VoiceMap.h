@@ -1,0 +1,24 @@
+#pragma once
+
+#include "align/AlignAudio.h"
+
+#include <QtGlobal>
+
+#include <atomic>
+#include <vector>
+
+// Where a voice may be heard, from aubio: a voicing flag per 10 ms frame (a steady pitch in
+// the range of a singing voice) and the onsets that start a voiced stretch.
+struct VoiceMap {
+    std::vector<bool> voiced;
+    std::vector<qint64> onsetsMs; // ascending
+
+    bool empty() const { return voiced.empty(); }
+    // The share of voiced frames in [fromMs, toMs); 0 outside the song.
+    double voicedShare(qint64 fromMs, qint64 toMs) const;
+    // The onset nearest to ms within withinMs, or -1.
+    qint64 nearestOnset(qint64 ms, qint64 withinMs) const;
+};
+
+// Empty when cancel became true.
+VoiceMap MapVoice(const AlignAudio& audio, const std::atomic<bool>& cancel);

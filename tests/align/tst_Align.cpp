@@ -1,0 +1,191 @@
+#include "align/SongAnalysis.h"
+#include "storage/LyricsXml.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The aligner on songs made at test time: espeak-ng lines over a sox music bed with known
+// starts (bench/make-align-songs.py), silence, noise and files that are no song.
+class Align : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_song; // six lines at +6 dB voice to music
+    QStringList m_lines;
+    std::vector<qint64> m_starts;
+    const std::atomic<bool> m_never{false};
+
+    static void run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        QVERIFY2(process.waitForFinished(120000) && process.exitCode() == 0,
+                 qPrintable(program + ": " + process.readAllStandardError()));
+    }
+    QString made(const QString& name, const QStringList& soxEffects) {
+        const QString wav = m_dir.filePath(name + ".wav");
+        run("sox", QStringList{"-n", "-r", "22050", "-c", "1", wav} + soxEffects);
+        run("lame", {"--quiet", wav, m_dir.filePath(name + ".mp3")});
+        return m_dir.filePath(name + ".mp3");
+    }
+    std::pair<AnalysisResult, LyricAligner*> analyse(const QString& song, const QStringList& lines,
+                                                     const Anchors& marks = {}) {
+        static LyricAligner aligner;
+        return {AnalyseSong(aligner, song, lines, marks, m_never), &aligner};
+    }
+
+private slots:
+    void initTestCase() {
+        run("/usr/bin/python3",
+            {VELMORA_ALIGN_SONGS, m_dir.path(), "--seeds", "7", "--ratios", "6", "--lines", "6"});
+        m_song = m_dir.filePath("seed7_+6dB/Song.mp3");
+        for (const SheetRow& row : ReadLyricsFileRows(m_dir.filePath("seed7_+6dB/Song.xml")).rows)
+            m_lines << row.lyric;
+        QFile starts(m_dir.filePath("seed7_+6dB/Song.starts"));
+        QVERIFY(starts.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : starts.readAll().split('\n'))
+            if (!line.isEmpty())
+                m_starts.push_back(std::llround(line.toDouble() * 1000));
+        QCOMPARE(m_lines.size(), 6);
+    }
+
+    // A loose bound: a broken aligner is seconds off, a working one tens of milliseconds.
+    void linesLandNearTheirStarts() {
+        const auto [result, aligner] = analyse(m_song, m_lines);
+        QVERIFY2(result.status.isEmpty(), qPrintable(result.status));
+        QCOMPARE(result.suggestions.size(), std::size_t{6});
+        int near = 0;
+        for (const Suggestion& g : result.suggestions)
+            near += g.kind == Suggestion::Aligned && std::abs(g.ms - m_starts[g.line]) <= 500;
+        QVERIFY2(near >= 5, qPrintable(QString::number(near)));
+    }
+
+    // Marks are never moved, suggestions stay between them, and a mark 1.5 s late is flagged
+    // with how far and which way.
+    void marksAreAnchorsAndAreChecked() {
+        const Anchors marks{{0, m_starts[0]}, {3, m_starts[3] + 1500}};
+        const auto [result, aligner] = analyse(m_song, m_lines, marks);
+        QCOMPARE(result.suggestions.size(), std::size_t{4});
+        for (const Suggestion& g : result.suggestions) {
+            QVERIFY(!marks.contains(g.line));
+            if (g.line < 3)
+                QVERIFY(g.ms > marks.at(0) && g.ms < marks.at(3));
+        }
+        QCOMPARE(result.flags.size(), std::size_t{1});
+        QCOMPARE(result.flags[0].line, 3);
+        QVERIFY(result.flags[0].offMs > 1000 && result.flags[0].offMs < 2000);
+        QVERIFY(result.flags[0].text().contains("later"));
+        // The stretch after a new mark alone: lines 4 and 5 only.
+        const std::vector<Suggestion> again =
+            aligner->suggest({{0, m_starts[0]}, {3, m_starts[3]}, {4, m_starts[4]}}, 4, 5, m_never);
+        QCOMPARE(again.size(), std::size_t{1});
+        QCOMPARE(again[0].line, 5);
+        QVERIFY(std::abs(again[0].ms - m_starts[5]) <= 500);
+    }
+
+    void aCancelledAnalysisLeavesNothing() {
+        SongAnalysis analysis;
+        QSignalSpy finished(&analysis, &SongAnalysis::finished);
+        analysis.start(m_song, m_lines, {});
+        analysis.start(m_song, m_lines, {}); // a new open cancels the first
+        analysis.cancel();
+        analysis.start(m_song, m_lines.mid(0, 2), {});
+        QVERIFY(finished.wait(60000));
+        QTest::qWait(100); // a cancelled job that still ends would report now
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(analysis.result().suggestions.size(), std::size_t{2});
+        QVERIFY(!analysis.running());
+        QCOMPARE(analysis.realign({{0, m_starts[0]}}, 0, 1).size(), std::size_t{1});
+    }
+
+    void fallbacks_data() {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("spread"); // suggestions, all spread; -1: no audio, none at all
+        const QStringList two{"Hold my hand tonight", "Under the silver sky"};
+        QFile garbage(m_dir.filePath("garbage.mp3"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 4096; ++i)
+            garbage.write(QByteArray::number(i * 7919 % 251).repeated(3));
+        garbage.close();
+        QTest::newRow("model missing") << m_song << m_lines << QByteArray("/no/model")
+                                       << "the English speech model is not installed" << 6;
+        QTest::newRow("silence") << made("silence", {"trim", "0", "20"}) << two << QByteArray()
+                                 << "No voice is heard" << 2;
+        QTest::newRow("noise") << made("noise", {"synth", "20", "whitenoise", "vol", "0.3"}) << two
+                               << QByteArray() << "No voice is heard" << 2;
+        QTest::newRow("empty lyrics")
+            << m_song << QStringList() << QByteArray() << "hold no words" << 0;
+        QTest::newRow("blank lines")
+            << m_song << QStringList{"", " \t", ""} << QByteArray() << "hold no words" << 1;
+        QTest::newRow("punctuation only")
+            << m_song << QStringList{"...", "!!! ?", "--"} << QByteArray() << "hold no words" << 3;
+        QTest::newRow("not English") << m_song << QStringList{"Schön über die Straße", "Größe"}
+                                     << QByteArray() << "few English words" << 2;
+        QTest::newRow("mark past the end")
+            << made("short", {"synth", "2", "sine", "440"})
+            << QString("Hold my hand tonight\n").repeated(5).split('\n', Qt::SkipEmptyParts)
+            << QByteArray() << "" << 5;
+        QTest::newRow("too many words")
+            << m_song << QStringList{"la", QString("la ").repeated(20000)} << QByteArray()
+            << "too many to align" << 2;
+        QTest::newRow("garbage file") << m_dir.filePath("garbage.mp3") << two << QByteArray()
+                                      << "No suggested times: it holds no MP3 audio" << -1;
+        QTest::newRow("no audio") << m_dir.filePath("missing.mp3") << two << QByteArray()
+                                  << "No suggested times: " << -1;
+    }
+    void fallbacks() {
+        QFETCH(QString, song);
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, model);
+        QFETCH(QString, status);
+        QFETCH(int, spread);
+        if (!model.isEmpty())
+            qputenv("VELMORA_SPEECH_MODEL", model);
+        LyricAligner aligner; // the model is looked for as the aligner is made
+        qunsetenv("VELMORA_SPEECH_MODEL");
+        const AnalysisResult result = AnalyseSong(aligner, song, lines, {{0, 3000}}, m_never);
+        QVERIFY2(result.status.contains(status), qPrintable(result.status));
+        QCOMPARE(result.failed, spread < 0);
+        QCOMPARE(static_cast<int>(result.suggestions.size()), std::max(0, spread - 1));
+        for (const Suggestion& g : result.suggestions)
+            QVERIFY(g.kind == Suggestion::Spread && g.ms >= 3000);
+    }
+
+    // velmora-lyrics suggest: a row per line, the mark with confidence 1; --write fills the
+    // unmarked lines in whole seconds and leaves the mark; check names the late mark.
+    void theToolSuggestsWritesAndChecks() {
+        const QString xml = m_dir.filePath("seed7_+6dB/Song.xml");
+        std::vector<SheetRow> rows = ReadLyricsFileRows(xml).rows;
+        rows[2].secs = QString::number((m_starts[2] + 2500) / 1000);
+        SaveSheetAsLyricsFile(m_song, rows);
+        QProcess tool;
+        tool.start(VELMORA_LYRICS_TOOL, {"suggest", "--write", m_song});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QStringList out =
+            QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(out.size(), 6);
+        QCOMPARE(out[2],
+                 m_song + "\t3\t" + QString::number((m_starts[2] + 2500) / 1000) + ".000\t1");
+        QVERIFY(QRegularExpression("^\\S+\t1\t\\d+\\.\\d{3}\t(0\\.\\d\\d|1\\.00)$")
+                    .match(out[0])
+                    .hasMatch());
+        rows = ReadLyricsFileRows(xml).rows;
+        QCOMPARE(rows[2].secs, QString::number((m_starts[2] + 2500) / 1000));
+        QVERIFY(std::abs(rows[4].secs.toLongLong() * 1000 - m_starts[4]) < 1500);
+        // Rewritten whole seconds are marks too now; the late one on line 3 stands out.
+        tool.start(VELMORA_LYRICS_TOOL, {"check", m_song});
+        QVERIFY(tool.waitForFinished(120000));
+        const QString checked = QString::fromUtf8(tool.readAllStandardOutput());
+        QVERIFY2(checked.contains(m_song + ": line 3 at ") &&
+                     checked.contains("later than the voice"),
+                 qPrintable(checked));
+    }
+};
+
+QTEST_GUILESS_MAIN(Align)
+#include "tst_Align.moc"
