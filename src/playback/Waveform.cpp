@@ -1,5 +1,6 @@
 #include "playback/Waveform.h"
 
+#include "core/LateLibrary.h"
 #include "storage/RegularFile.h"
 
 #include <QFile>
@@ -17,6 +18,88 @@ extern "C" {
 #include <climits>
 #include <cmath>
 #include <memory>
+
+namespace {
+
+// FFmpeg, and the hundred codec libraries it brings, is loaded on the decoder's thread when the
+// first waveform is drawn: linked, it would all be loaded before the window could appear.
+struct FFmpeg {
+    decltype(&::av_malloc) av_malloc = nullptr;
+    decltype(&::av_free) av_free = nullptr;
+    decltype(&::av_freep) av_freep = nullptr;
+    decltype(&::av_frame_alloc) av_frame_alloc = nullptr;
+    decltype(&::av_frame_free) av_frame_free = nullptr;
+    decltype(&::av_log_set_level) av_log_set_level = nullptr;
+    decltype(&::avcodec_alloc_context3) avcodec_alloc_context3 = nullptr;
+    decltype(&::avcodec_free_context) avcodec_free_context = nullptr;
+    decltype(&::avcodec_parameters_to_context) avcodec_parameters_to_context = nullptr;
+    decltype(&::avcodec_open2) avcodec_open2 = nullptr;
+    decltype(&::avcodec_send_packet) avcodec_send_packet = nullptr;
+    decltype(&::avcodec_receive_frame) avcodec_receive_frame = nullptr;
+    decltype(&::av_packet_alloc) av_packet_alloc = nullptr;
+    decltype(&::av_packet_free) av_packet_free = nullptr;
+    decltype(&::av_packet_unref) av_packet_unref = nullptr;
+    decltype(&::avio_alloc_context) avio_alloc_context = nullptr;
+    decltype(&::avio_context_free) avio_context_free = nullptr;
+    decltype(&::avformat_alloc_context) avformat_alloc_context = nullptr;
+    decltype(&::avformat_open_input) avformat_open_input = nullptr;
+    decltype(&::avformat_find_stream_info) avformat_find_stream_info = nullptr;
+    decltype(&::avformat_close_input) avformat_close_input = nullptr;
+    decltype(&::av_find_best_stream) av_find_best_stream = nullptr;
+    decltype(&::av_read_frame) av_read_frame = nullptr;
+    decltype(&::swr_alloc_set_opts2) swr_alloc_set_opts2 = nullptr;
+    decltype(&::swr_init) swr_init = nullptr;
+    decltype(&::swr_convert) swr_convert = nullptr;
+    decltype(&::swr_free) swr_free = nullptr;
+    bool complete = true;
+};
+
+const FFmpeg& av() {
+    static const FFmpeg loaded = [] {
+        FFmpeg f;
+        static LateLibrary avutil(QStringLiteral("avutil"), LIBAVUTIL_VERSION_MAJOR);
+        f.complete = f.complete && avutil.get(f.av_malloc, "av_malloc")
+                                       .get(f.av_free, "av_free")
+                                       .get(f.av_freep, "av_freep")
+                                       .get(f.av_frame_alloc, "av_frame_alloc")
+                                       .get(f.av_frame_free, "av_frame_free")
+                                       .get(f.av_log_set_level, "av_log_set_level")
+                                       .complete();
+        static LateLibrary avcodec(QStringLiteral("avcodec"), LIBAVCODEC_VERSION_MAJOR);
+        f.complete =
+            f.complete && avcodec.get(f.avcodec_alloc_context3, "avcodec_alloc_context3")
+                              .get(f.avcodec_free_context, "avcodec_free_context")
+                              .get(f.avcodec_parameters_to_context, "avcodec_parameters_to_context")
+                              .get(f.avcodec_open2, "avcodec_open2")
+                              .get(f.avcodec_send_packet, "avcodec_send_packet")
+                              .get(f.avcodec_receive_frame, "avcodec_receive_frame")
+                              .get(f.av_packet_alloc, "av_packet_alloc")
+                              .get(f.av_packet_free, "av_packet_free")
+                              .get(f.av_packet_unref, "av_packet_unref")
+                              .complete();
+        static LateLibrary avformat(QStringLiteral("avformat"), LIBAVFORMAT_VERSION_MAJOR);
+        f.complete =
+            f.complete && avformat.get(f.avio_alloc_context, "avio_alloc_context")
+                              .get(f.avio_context_free, "avio_context_free")
+                              .get(f.avformat_alloc_context, "avformat_alloc_context")
+                              .get(f.avformat_open_input, "avformat_open_input")
+                              .get(f.avformat_find_stream_info, "avformat_find_stream_info")
+                              .get(f.avformat_close_input, "avformat_close_input")
+                              .get(f.av_find_best_stream, "av_find_best_stream")
+                              .get(f.av_read_frame, "av_read_frame")
+                              .complete();
+        static LateLibrary swresample(QStringLiteral("swresample"), LIBSWRESAMPLE_VERSION_MAJOR);
+        f.complete = f.complete && swresample.get(f.swr_alloc_set_opts2, "swr_alloc_set_opts2")
+                                       .get(f.swr_init, "swr_init")
+                                       .get(f.swr_convert, "swr_convert")
+                                       .get(f.swr_free, "swr_free")
+                                       .complete();
+        return f;
+    }();
+    return loaded;
+}
+
+} // namespace
 
 double PeakEnvelope::seconds() const {
     return sampleRate > 0 ? static_cast<double>(count()) * framesPerPeak / sampleRate : 0.0;
@@ -112,14 +195,14 @@ std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
 // Everything one decode holds, released in reverse.
 struct Decoder {
     ~Decoder() {
-        swr_free(&resampler);
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        avformat_close_input(&format);
+        av().swr_free(&resampler);
+        av().av_frame_free(&frame);
+        av().av_packet_free(&packet);
+        av().avcodec_free_context(&codec);
+        av().avformat_close_input(&format);
         if (io)
-            av_freep(&io->buffer);
-        avio_context_free(&io);
+            av().av_freep(&io->buffer);
+        av().avio_context_free(&io);
     }
     int fd = -1;
     AVIOContext* io = nullptr;
@@ -134,43 +217,44 @@ struct Decoder {
 // Opens the song's first audio stream; false when it holds none that decodes.
 bool openDecoder(Decoder& d) {
     constexpr int kBuffer = 1 << 16;
-    auto* buffer = static_cast<std::uint8_t*>(av_malloc(kBuffer));
-    d.io = buffer ? avio_alloc_context(buffer, kBuffer, 0, &d.fd, readPacket, nullptr, seekTo)
+    auto* buffer = static_cast<std::uint8_t*>(av().av_malloc(kBuffer));
+    d.io = buffer ? av().avio_alloc_context(buffer, kBuffer, 0, &d.fd, readPacket, nullptr, seekTo)
                   : nullptr;
     if (!d.io) {
-        av_free(buffer);
+        av().av_free(buffer);
         return false;
     }
-    d.format = avformat_alloc_context();
+    d.format = av().avformat_alloc_context();
     if (!d.format)
         return false;
     d.format->pb = d.io;
     d.format->flags |= AVFMT_FLAG_CUSTOM_IO;
-    if (avformat_open_input(&d.format, nullptr, nullptr, nullptr) < 0 ||
-        avformat_find_stream_info(d.format, nullptr) < 0)
+    if (av().avformat_open_input(&d.format, nullptr, nullptr, nullptr) < 0 ||
+        av().avformat_find_stream_info(d.format, nullptr) < 0)
         return false;
     const AVCodec* codec = nullptr;
-    d.stream = av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    d.stream = av().av_find_best_stream(d.format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
     if (d.stream < 0 || !codec)
         return false;
-    d.codec = avcodec_alloc_context3(codec);
-    d.packet = av_packet_alloc();
-    d.frame = av_frame_alloc();
+    d.codec = av().avcodec_alloc_context3(codec);
+    d.packet = av().av_packet_alloc();
+    d.frame = av().av_frame_alloc();
     if (d.codec) // what the peaks take; the decoders of lossless formats can give it as it is
         d.codec->request_sample_fmt = AV_SAMPLE_FMT_S16;
     return d.codec && d.packet && d.frame &&
-           avcodec_parameters_to_context(d.codec, d.format->streams[d.stream]->codecpar) >= 0 &&
-           avcodec_open2(d.codec, codec, nullptr) >= 0 && d.codec->sample_rate > 0 &&
+           av().avcodec_parameters_to_context(d.codec, d.format->streams[d.stream]->codecpar) >=
+               0 &&
+           av().avcodec_open2(d.codec, codec, nullptr) >= 0 && d.codec->sample_rate > 0 &&
            d.codec->ch_layout.nb_channels > 0;
 }
 
 // 16-bit samples at the stream's own rate and channels, whatever the decoder gives: what the
 // peaks need, and what every format is outlined from, so every slider looks alike.
 bool openResampler(Decoder& d) {
-    return swr_alloc_set_opts2(&d.resampler, &d.codec->ch_layout, AV_SAMPLE_FMT_S16,
-                               d.codec->sample_rate, &d.codec->ch_layout, d.codec->sample_fmt,
-                               d.codec->sample_rate, 0, nullptr) >= 0 &&
-           swr_init(d.resampler) >= 0;
+    return av().swr_alloc_set_opts2(&d.resampler, &d.codec->ch_layout, AV_SAMPLE_FMT_S16,
+                                    d.codec->sample_rate, &d.codec->ch_layout, d.codec->sample_fmt,
+                                    d.codec->sample_rate, 0, nullptr) >= 0 &&
+           av().swr_init(d.resampler) >= 0;
 }
 
 enum class Fed { More, Full, Changed };
@@ -194,7 +278,7 @@ void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
 
 // Folds every frame the decoder has ready into peaks.
 Fed drain(Decoder& d, PeakAccumulator& peaks, std::vector<std::int16_t>& samples, bool& decoded) {
-    while (avcodec_receive_frame(d.codec, d.frame) >= 0) {
+    while (av().avcodec_receive_frame(d.codec, d.frame) >= 0) {
         // A stream that changes its rate or channels midway would change the blocks' length:
         // the outline ends there.
         if (d.frame->sample_rate != d.codec->sample_rate ||
@@ -221,9 +305,9 @@ Fed drain(Decoder& d, PeakAccumulator& peaks, std::vector<std::int16_t>& samples
             continue;
         }
         auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
-        const int frames = swr_convert(d.resampler, &out, d.frame->nb_samples,
-                                       const_cast<const std::uint8_t**>(d.frame->extended_data),
-                                       d.frame->nb_samples);
+        const int frames = av().swr_convert(
+            d.resampler, &out, d.frame->nb_samples,
+            const_cast<const std::uint8_t**>(d.frame->extended_data), d.frame->nb_samples);
         if (frames > 0) {
             decoded = true;
             if (!peaks.add(samples.data(),
@@ -241,7 +325,9 @@ PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& ca
     QFile file;
     if (!OpenRegularFile(file, path).isEmpty())
         return {};
-    av_log_set_level(AV_LOG_QUIET); // a damaged song is no news on stderr
+    if (!av().complete)
+        return {};                       // without FFmpeg the slider simply shows no waveform
+    av().av_log_set_level(AV_LOG_QUIET); // a damaged song is no news on stderr
     Decoder d;
     d.fd = file.handle();
     if (!openDecoder(d) || !openResampler(d))
@@ -253,16 +339,16 @@ PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& ca
     while (fed == Fed::More) {
         if (cancel.load(std::memory_order_relaxed))
             return {};
-        const int read = av_read_frame(d.format, d.packet);
+        const int read = av().av_read_frame(d.format, d.packet);
         if (read < 0) {
-            avcodec_send_packet(d.codec, nullptr); // the decoder's last frames
+            av().avcodec_send_packet(d.codec, nullptr); // the decoder's last frames
             fed = drain(d, peaks, samples, decoded);
             break;
         }
         // A damaged packet is passed over: the rest is still the song's outline.
-        if (d.packet->stream_index == d.stream && avcodec_send_packet(d.codec, d.packet) >= 0)
+        if (d.packet->stream_index == d.stream && av().avcodec_send_packet(d.codec, d.packet) >= 0)
             fed = drain(d, peaks, samples, decoded);
-        av_packet_unref(d.packet);
+        av().av_packet_unref(d.packet);
     }
     return decoded ? peaks.finish() : PeakEnvelope{};
 }
