@@ -47,3 +47,7 @@ QString SongFileFilters() {
     return QStringLiteral("MP3s (*.mp3);;Audio files (%1)")
         .arg(SongFilePatterns().join(QLatin1Char(' ')));
 }
+
+bool IsLrcFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("lrc"), Qt::CaseInsensitive) == 0;
+}

@@ -14,6 +14,8 @@ AudioFormat AudioFormatOf(const QString& path);
 
 // True for a name of any format above, in any letter case.
 bool IsSongFile(const QString& path);
+// True for an LRC file's name (".lrc", any letter case).
+bool IsLrcFile(const QString& path);
 
 // The Open dialog's filters, ";;" between them: MP3s first, as it always was, then every
 // audio format.

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -22,14 +21,6 @@ QString draggedFile(const QMimeData* mime) {
     if (!mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().first().isLocalFile())
         return {};
     return mime->urls().first().toLocalFile();
-}
-
-bool hasSuffix(const QString& path, const char* suffix) {
-    return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
-}
-
-bool isSong(const QString& path) {
-    return IsSongFile(path);
 }
 
 // The text boxes take dropped text themselves; a dropped file goes to the window instead, so
@@ -96,11 +87,11 @@ void frmSychLyrics::dropEvent(QDropEvent* event) {
 }
 
 void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
-    if (isSong(path)) {
+    if (IsSongFile(path)) {
         OpenSongFromDialog(QDir::toNativeSeparators(path));
         return;
     }
-    if (hasSuffix(path, "lrc")) { // anywhere on the window: its lines replace the sheet
+    if (IsLrcFile(path)) { // anywhere on the window: its lines replace the sheet
         readLrcIntoSheet(path);
         return;
     }
