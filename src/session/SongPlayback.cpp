@@ -186,9 +186,11 @@ std::optional<double> SongPlayback::replayTime(int position) const {
     return ReadSeconds(m_session.sheet().cell(position, LyricSheet::ColSecs));
 }
 
-void SongPlayback::replay(int position) {
+void SongPlayback::replay(int position, std::optional<qint64> fromMs) {
     const double startMs =
-        std::clamp(replayTime(position).value_or(0) * 1000 - kReplayLeadInMs, 0.0, 2.0e9);
+        std::clamp(fromMs ? static_cast<double>(*fromMs)
+                          : replayTime(position).value_or(0) * 1000 - kReplayLeadInMs,
+                   0.0, 2.0e9);
     player().SeekPositionMs(static_cast<std::int32_t>(std::lround(startMs)));
     LyricSheet& sheet = m_session.sheet();
     const std::int16_t offset = sheet.lineOffset();
