@@ -218,7 +218,9 @@ SongPlayback::Shown SongPlayback::tick() {
     if (!found || m_replayHold)
         return shown;
     LyricSheet& sheet = m_session.sheet();
-    sheet.setMarkCursor(found->lineNumber, sheet.lineOffset());
+    // Setting the cursor starts the line's words again: only when the song reached another line.
+    if (found->lineNumber != sheet.currentLine())
+        sheet.setMarkCursor(found->lineNumber, sheet.lineOffset());
     // Rows blanked since the file was saved are stepped over, and remembered in lineOffset.
     // A walk that runs past the last row means the saved file no longer matches the sheet:
     // then nothing changes.

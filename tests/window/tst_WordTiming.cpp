@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -83,6 +84,26 @@ private slots:
         QCOMPARE(lastSeek(w), QStringLiteral("SeekPositionMs 800"));
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2200"));
+    }
+
+    // The tick follows the saved lines while the song plays; it must not start the line's
+    // words again between two presses.
+    void wordsOfASavedLineMarkedWhileTheTickRuns() {
+        QTemporaryDir folder;
+        TestWindow w;
+        w.setSheet({"One two three|1", "Four five|3"});
+        w.showSong(folder.path() + u'/', "Song.mp3");
+        show(w);
+        w.save();
+        w.ui.lvLyrics->setFocus();
+        press(Qt::Key_W, Qt::ControlModifier);
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        for (const int ms : {1000, 1200, 1500}) {
+            w.tickAt(ms);
+            press(Qt::Key_Space);
+            w.tickAt(ms + 100);
+        }
+        QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1200,1500"));
     }
 
     void nudgesMoveTheSelectedLinesAndReplay_data() {
