@@ -2,6 +2,7 @@
 # Makes the README's pictures of the real window from a demo song it generates:
 #   docs/window.png   an offscreen grab after opening the song
 #   docs/playing.png  a grab during playback in a real X window under Xvfb
+#   docs/word-timing.png  the second line being marked word by word, its words in the strip
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
@@ -43,4 +44,8 @@ lame --quiet -m m -b 32 "$demo/song.wav" "$song"
 QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/window.png "$song" 2>/dev/null
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/tools/velmora-screenshot docs/playing.png "$song" --play 9.5 --speed -2 2>/dev/null
-echo "wrote docs/window.png and docs/playing.png"
+timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
+  build/tools/velmora-screenshot docs/word-timing.png "$song" --words --play 4.3 \
+  --mark 1 --mark 1.3 --mark 1.65 --mark 1.9 --mark 2.2 --mark 2.6 \
+  --mark 3 --mark 3.35 --mark 3.7 --mark 3.95 2>/dev/null
+echo "wrote docs/window.png, docs/playing.png and docs/word-timing.png"

@@ -1,8 +1,9 @@
 // Grabs the window as a PNG for the documentation:
 //   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--speed TENTHS]
-//                      [--dark]
+//                      [--dark] [--words]
 // With --play the song plays (null audio output) that long before the grab; each --mark
-// presses Mark Line when playback reaches that second; --speed steps the speed by tenths
+// presses Mark Line when playback reaches that second (fractions allowed); --words turns word
+// marking on first, so the marks stamp words; --speed steps the speed by tenths
 // (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette.
 #include "playback/MpvPlayer.h"
 #include "session/SongPlayback.h"
@@ -42,12 +43,13 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
-                             "[--mark SECOND]... [--speed TENTHS] [--dark]\n");
+                             "[--mark SECOND]... [--speed TENTHS] [--dark] [--words]\n");
         return 2;
     }
     const QString out = args.takeFirst();
     double playSeconds = 0;
-    QList<int> marks;
+    QList<double> marks;
+    bool words = false;
     int speedTenths = 0;
     QString song;
     while (!args.isEmpty()) {
@@ -55,7 +57,9 @@ int main(int argc, char* argv[]) {
         if (arg == QLatin1String("--play") && !args.isEmpty())
             playSeconds = args.takeFirst().toDouble();
         else if (arg == QLatin1String("--mark") && !args.isEmpty())
-            marks << args.takeFirst().toInt();
+            marks << args.takeFirst().toDouble();
+        else if (arg == QLatin1String("--words"))
+            words = true;
         else if (arg == QLatin1String("--speed") && !args.isEmpty())
             speedTenths = args.takeFirst().toInt();
         else if (arg == QLatin1String("--dark"))
@@ -75,16 +79,19 @@ int main(int argc, char* argv[]) {
     window.show();
 
     const WindowControls ui = FindControls(window);
+    auto* session = window.findChild<SongSession*>();
+    if (words)
+        ui.lblStatus->setText(session->toggleWordMode());
     if (playSeconds > 0) {
         ui.cmdPlay->click();
-        SongPlayback& playback = window.findChild<SongSession*>()->playback();
+        SongPlayback& playback = session->playback();
         for (int i = 0; i < std::abs(speedTenths); ++i)
             ui.lblStatus->setText(playback.stepSpeed(speedTenths < 0 ? -1 : 1));
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < playSeconds * 1000) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (!marks.isEmpty() && ui.mp3Player->GetPosition() >= marks.first()) {
+            if (!marks.isEmpty() && ui.mp3Player->GetPositionMs() >= marks.first() * 1000) {
                 marks.removeFirst();
                 ui.cmdMark->click();
             }

@@ -186,9 +186,11 @@ std::optional<double> SongPlayback::replayTime(int position) const {
     return ReadSeconds(m_session.sheet().cell(position, LyricSheet::ColSecs));
 }
 
-void SongPlayback::replay(int position) {
+void SongPlayback::replay(int position, std::optional<qint64> fromMs) {
     const double startMs =
-        std::clamp(replayTime(position).value_or(0) * 1000 - kReplayLeadInMs, 0.0, 2.0e9);
+        std::clamp(fromMs ? static_cast<double>(*fromMs)
+                          : replayTime(position).value_or(0) * 1000 - kReplayLeadInMs,
+                   0.0, 2.0e9);
     player().SeekPositionMs(static_cast<std::int32_t>(std::lround(startMs)));
     LyricSheet& sheet = m_session.sheet();
     const std::int16_t offset = sheet.lineOffset();
@@ -216,7 +218,9 @@ SongPlayback::Shown SongPlayback::tick() {
     if (!found || m_replayHold)
         return shown;
     LyricSheet& sheet = m_session.sheet();
-    sheet.setMarkCursor(found->lineNumber, sheet.lineOffset());
+    // Setting the cursor starts the line's words again: only when the song reached another line.
+    if (found->lineNumber != sheet.currentLine())
+        sheet.setMarkCursor(found->lineNumber, sheet.lineOffset());
     // Rows blanked since the file was saved are stepped over, and remembered in lineOffset.
     // A walk that runs past the last row means the saved file no longer matches the sheet:
     // then nothing changes.

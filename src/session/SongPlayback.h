@@ -57,9 +57,9 @@ public:
     QString markSelected();
     // The line's time in seconds when it has one to replay from.
     std::optional<double> replayTime(int position) const;
-    // Plays from a little before the line at position and makes it the mark cursor, which the
-    // tick then leaves alone until Stop.
-    void replay(int position);
+    // Plays from a little before the line at position (or from fromMs) and makes it the mark
+    // cursor, which the tick then leaves alone until Stop.
+    void replay(int position, std::optional<qint64> fromMs = std::nullopt);
 
     // ---- the display tick -------------------------------------------------------------------
     struct Shown {

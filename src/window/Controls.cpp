@@ -2,6 +2,7 @@
 
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
+#include "controls/WordStrip.h"
 #include "playback/Mp3Player.h"
 
 #include <QFrame>
@@ -24,6 +25,7 @@ WindowControls FindControls(const QWidget& window) {
     found.songFileBox = window.findChild<QLineEdit*>(QStringLiteral("Text2"));
     found.picSynch = window.findChild<QWidget*>(QStringLiteral("picSynch"));
     found.lvLyrics = window.findChild<QTreeView*>(QStringLiteral("lvLyrics"));
+    found.wordStrip = window.findChild<WordStrip*>(QStringLiteral("wordStrip"));
     found.lblCurrentLyric = window.findChild<QLabel*>(QStringLiteral("lblCurrentLyric"));
     found.sldSong = window.findChild<SongSlider*>(QStringLiteral("sldSong"));
     found.lblTime = window.findChild<QLabel*>(QStringLiteral("lblTime"));

@@ -11,6 +11,7 @@ class QTreeView;
 class QWidget;
 class SongSlider;
 class UpDown;
+class WordStrip;
 
 // The window's controls. Each control's objectName is its design name; members whose design
 // name says nothing are named for what they hold (the objectName in the comment). Code outside
@@ -27,6 +28,7 @@ struct WindowControls {
 
     QWidget* picSynch = nullptr;
     QTreeView* lvLyrics = nullptr;
+    WordStrip* wordStrip = nullptr; // the selected line's words, shown while words are timed
     QLabel* lblCurrentLyric = nullptr;
     SongSlider* sldSong = nullptr;
     QLabel* lblTime = nullptr;

@@ -3,6 +3,7 @@
 #include "controls/FlatButtonStyle.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
+#include "controls/WordStrip.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -108,6 +109,8 @@ QLayout* sheetColumn(const Controls& ui) {
     sliderRow->addWidget(ui.lblTime);
     auto* left = new QVBoxLayout;
     left->addWidget(ui.lvLyrics, 1);
+    left->addWidget(ui.wordStrip);
+    ui.wordStrip->hide(); // until words are timed: the window looks as it always did
     left->addWidget(ui.lblCurrentLyric);
     left->addLayout(sliderRow);
     left->addLayout(row({ui.cmdPlay, ui.cmdStop}));

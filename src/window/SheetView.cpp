@@ -3,6 +3,7 @@
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +54,9 @@ void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
     // Making a row current scrolls to it; callers that must not scroll say so.
     const bool autoScroll = ui.lvLyrics->hasAutoScroll();
     ui.lvLyrics->setAutoScroll(false);
-    ui.lvLyrics->setCurrentIndex(row);
+    // One row, whatever modifier keys are down: the list takes several only from the user.
+    ui.lvLyrics->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
     ui.lvLyrics->setAutoScroll(autoScroll);
     if (scrollIntoView)
         ui.lvLyrics->scrollTo(row);

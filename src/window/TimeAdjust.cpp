@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "session/SongSession.h"
 #include "sheet/Amount.h"
 
 #include <QLabel>
@@ -38,6 +39,15 @@ void frmSychLyrics::cmdAdjustSingle_Click() {
 
 void frmSychLyrics::AdjustSelectedLineBy(const QString& amountText) {
     const QString action = QStringLiteral("Adjust Selected Line");
+    if (const std::vector<int> rows = selectedPositions(); rows.size() > 1) {
+        const QString skipped = m_session->shift(rows, amountText);
+        ShowSaveButton();
+        showStatus(
+            skipped.isEmpty()
+                ? QStringLiteral("%1: %2 selected lines adjusted.").arg(action).arg(rows.size())
+                : skipped);
+        return;
+    }
     const int p = RequireSelectedRow(action);
     if (p == 0)
         return;

@@ -2,6 +2,7 @@
 
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
+#include "controls/WordStrip.h"
 #include "session/SongSession.h"
 
 #include <QEvent>
@@ -67,6 +68,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     installTextPanelKeys();
     installDropTargets();
     connectSongWaveform();
+    installWordKeys(); // the strip draws the song's waveform too
     ui.displayTimer->start();
 }
 
@@ -107,7 +109,8 @@ void frmSychLyrics::buildControls() {
                                            "Ctrl+Shift+Z or Ctrl+Y redoes it."));
     ui.lvLyrics->setRootIsDecorated(false);
     ui.lvLyrics->setUniformRowHeights(true);
-    ui.lvLyrics->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows are selected to shift or nudge them together.
+    ui.lvLyrics->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ui.lvLyrics->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.lvLyrics->header()->setStretchLastSection(false);
     ui.lvLyrics->header()->setSectionsMovable(false);
@@ -117,6 +120,8 @@ void frmSychLyrics::buildControls() {
     ui.lvLyrics->setColumnWidth(ColTime, 63);
     ui.lvLyrics->setColumnHidden(ColSecs, true);
     showLinesInTheirDirection();
+    ui.wordStrip = new WordStrip;
+    ui.wordStrip->setObjectName(QStringLiteral("wordStrip"));
 
     ui.lblCurrentLyric = makeLabel("lblCurrentLyric", QString());
     ui.lblCurrentLyric->setFont(arialBold(9));
@@ -209,8 +214,14 @@ void frmSychLyrics::connectHandlers() {
             [this] { guarded("Edit Selected Lyric", [this] { lvLyrics_DblClick(); }); });
     // Whatever selects a row (a click, the arrow keys, a handler) is the sheet's selection.
     connect(ui.lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const QModelIndexList rows = ui.lvLyrics->selectionModel()->selectedRows();
-        sheet().setSelected(rows.isEmpty() ? 0 : rows.first().row() + 1);
+        // Of several, the current row is the one Insert, Remove and Edit act on.
+        const QItemSelectionModel* selection = ui.lvLyrics->selectionModel();
+        const QModelIndexList rows = selection->selectedRows();
+        int position = rows.isEmpty() ? 0 : rows.first().row() + 1;
+        for (const QModelIndex& row : rows)
+            if (row.row() == selection->currentIndex().row())
+                position = row.row() + 1;
+        sheet().setSelected(position);
     });
     connect(m_session, &SongSession::songOpened, this, &frmSychLyrics::showSongPath);
     connect(m_session, &SongSession::statusNote, this, &frmSychLyrics::reportFailure);

@@ -156,6 +156,14 @@ private:
     void connectSongWaveform();
     void connectClick(QPushButton* button, void (frmSychLyrics::*handler)(), const char* name);
     void installMarkingKeys();
+    // ---- word timing: its keys, the word strip, nudges, a range of lines (WordKeys.cpp) ----
+    void installWordKeys();
+    void showWordStrip();
+    void NudgeSelection(qint64 deltaMs);
+    // Plays from ms, the selected rows held as they are (a nudge's or the strip's replay).
+    void PlayFrom(qint64 ms);
+    std::vector<int> selectedPositions() const; // the list's selected rows, 1-based, in order
+    void selectPositions(const std::vector<int>& positions);
     void installTextPanelKeys();
     void installDropTargets();
 

@@ -9,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -144,7 +145,9 @@ QString TestWindow::createDatabase() const {
 }
 
 void TestWindow::select(int position) const {
-    ui.lvLyrics->setCurrentIndex(session().sheet().index(position - 1, 0));
+    ui.lvLyrics->selectionModel()->setCurrentIndex(session().sheet().index(position - 1, 0),
+                                                   QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
 }
 
 void TestWindow::clickRow(int position) const {

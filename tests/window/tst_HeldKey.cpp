@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <algorithm>
 #include <atomic>
@@ -114,6 +115,24 @@ private slots:
         for (int row = 1; row <= w.session().sheet().count(); ++row)
             marked += !w.session().sheet().cell(row, LyricSheet::ColSecs).isEmpty();
         QTEST(marked, "marked");
+    }
+
+    // Alt+Right with the focus on the list, as the server delivers it: the line moves 0.1 s and
+    // plays from just before it.
+    void nudgeKeyWithTheFocusOnTheList() {
+        TestWindow w;
+        w.createDatabase();
+        w.setSheet({"One|5", "Two|10"});
+        w.player->lengthMs = 20000;
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        w.clickRow(2);
+        QCOMPARE(QApplication::focusWidget(), w.ui.lvLyrics);
+        QVERIFY(xdotool({"key", "alt+Right"}));
+        QVERIFY(QTest::qWaitFor([&] { return w.session().sheet().rows()[1].markMs == 10100; }));
+        QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPositionMs 8600"));
+        QCOMPARE(w.session().sheet().selected(), 2);
     }
 };
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+struct PeakEnvelope;
+
+// One line's words over its own stretch of the waveform, drawn wide enough that each word's
+// start can be seen: each timed word at its time, the word being sung highlighted. A click
+// selects the word under it and asks to play from there.
+class WordStrip final : public QWidget {
+    Q_OBJECT
+public:
+    struct Word {
+        QString text;
+        qint64 ms = -1; // -1: not timed yet
+    };
+
+    explicit WordStrip(QWidget* parent = nullptr);
+
+    // The words and the stretch of the song [fromMs, toMs) they are drawn over; the selected
+    // word is dropped when the words are no longer the same.
+    void setWords(std::vector<Word> words, qint64 fromMs, qint64 toMs);
+    void setEnvelope(std::shared_ptr<const PeakEnvelope> envelope);
+    // The playing position (-1: not playing): the word sung then is highlighted.
+    void setPosition(qint64 ms);
+
+    const std::vector<Word>& words() const { return m_words; }
+    int currentWord() const; // -1 for none
+    int selectedWord() const { return m_selected; }
+    void selectWord(int index);
+    qint64 fromMs() const { return m_fromMs; }
+    qint64 toMs() const { return m_toMs; }
+    // Where the word at index starts, in the widget's coordinates.
+    int xOfWord(int index) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // A click at ms, on the word at index (-1 for none).
+    void clicked(qint64 ms, int word);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    double xOf(qint64 ms) const;
+    qint64 msAt(double x) const;
+
+    std::vector<Word> m_words;
+    qint64 m_fromMs = 0;
+    qint64 m_toMs = 1;
+    qint64 m_positionMs = -1;
+    int m_selected = -1;
+    std::shared_ptr<const PeakEnvelope> m_envelope;
+};

@@ -1,0 +1,156 @@
+#include "window/frmSychLyrics.h"
+
+#include "controls/WordStrip.h"
+#include "playback/Mp3Player.h"
+#include "playback/WaveformLoader.h"
+#include "session/SongPlayback.h"
+#include "session/SongSession.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+
+// Where the strip's stretch of song starts before the line, and how long it lasts at least.
+constexpr qint64 kStripLeadMs = 500;
+constexpr qint64 kStripShortestMs = 3000;
+
+std::optional<qint64> rowMs(const SheetRow& row) {
+    if (row.markMs >= 0)
+        return row.markMs;
+    return SecsMs(row.secs);
+}
+
+} // namespace
+
+void frmSychLyrics::installWordKeys() {
+    const auto key = [this](const QKeySequence& keys, const char* name,
+                            const std::function<void()>& action) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, name, action] { guarded(name, action); });
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_W), "Word marking",
+        [this] { showStatus(m_session->toggleWordMode()); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), "Keep precise times",
+        [this] { showStatus(m_session->toggleKeepPreciseTimes()); });
+    const std::pair<QKeyCombination, qint64> nudges[] = {
+        {Qt::ALT | Qt::Key_Left, -100},
+        {Qt::ALT | Qt::Key_Right, 100},
+        {Qt::ALT | Qt::SHIFT | Qt::Key_Left, -10},
+        {Qt::ALT | Qt::SHIFT | Qt::Key_Right, 10},
+    };
+    for (const auto& [keys, deltaMs] : nudges)
+        key(QKeySequence(keys), "Nudge", [this, delta = deltaMs] { NudgeSelection(delta); });
+
+    const auto refresh = [this] { guarded("Word strip", [this] { showWordStrip(); }); };
+    connect(ui.lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, this, refresh);
+    connect(&sheet(), &QAbstractItemModel::dataChanged, this, refresh);
+    connect(&sheet(), &QAbstractItemModel::modelReset, this, refresh);
+    connect(&sheet(), &QAbstractItemModel::rowsRemoved, this, refresh);
+    connect(m_session, &SongSession::wordModeChanged, this, refresh);
+    connect(m_waveform, &WaveformLoader::envelopeChanged, this, refresh);
+    // The word being sung, at the display tick's pace.
+    connect(ui.displayTimer, &QTimer::timeout, this, [this] {
+        guarded("Word strip", [this] {
+            const bool playing = playback().isPlaying() && !playback().tapAlongRunning();
+            ui.wordStrip->setPosition(playing ? m_session->player().GetPositionMs() : -1);
+        });
+    });
+    connect(ui.wordStrip, &WordStrip::clicked, this, [this](qint64 ms, int /*word*/) {
+        guarded("Play from the word strip", [this, ms] {
+            if (selectedRow() > 0)
+                PlayFrom(ms);
+        });
+    });
+}
+
+void frmSychLyrics::showWordStrip() {
+    const int p = selectedRow();
+    const std::vector<SheetRow>& rows = sheet().rows();
+    const SheetRow* row =
+        p > 0 && p <= rowCount() ? &rows[static_cast<std::size_t>(p - 1)] : nullptr;
+    if (!row || !(m_session->wordMode() || row->hasWordTimes())) {
+        ui.wordStrip->hide();
+        return;
+    }
+    const std::vector<WordTime> times = row->words.empty() ? WordsOf(row->lyric) : row->words;
+    std::vector<WordStrip::Word> words;
+    std::optional<qint64> first = rowMs(*row);
+    qint64 last = -1;
+    for (const WordTime& word : times) {
+        words.push_back({row->lyric.mid(word.start, word.length), word.ms});
+        if (word.ms >= 0) {
+            first = std::min(first.value_or(word.ms), word.ms);
+            last = std::max(last, word.ms);
+        }
+    }
+    // An unmarked line is drawn from the last time before it, where its words will fall.
+    for (int before = p - 1; !first && before >= 1; --before)
+        first = rowMs(rows[static_cast<std::size_t>(before - 1)]);
+    const qint64 from = std::max<qint64>(0, first.value_or(0) - kStripLeadMs);
+    qint64 to = std::max(from + kStripShortestMs, last + 1000);
+    for (int after = p + 1; after <= rowCount(); ++after)
+        if (const std::optional<qint64> next = rowMs(rows[static_cast<std::size_t>(after - 1)])) {
+            if (*next > last)
+                to = std::max(*next + kStripLeadMs, last + 1000);
+            break;
+        }
+    ui.wordStrip->setWords(std::move(words), from, to);
+    ui.wordStrip->setEnvelope(m_waveform->envelope());
+    ui.wordStrip->show();
+}
+
+std::vector<int> frmSychLyrics::selectedPositions() const {
+    std::vector<int> positions;
+    for (const QModelIndex& row : ui.lvLyrics->selectionModel()->selectedRows())
+        positions.push_back(row.row() + 1);
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+void frmSychLyrics::selectPositions(const std::vector<int>& positions) {
+    if (positions.empty())
+        return;
+    selectRow(positions.front(), true);
+    QItemSelectionModel* selection = ui.lvLyrics->selectionModel();
+    for (const int position : positions)
+        selection->select(sheet().index(position - 1, ColNumber),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void frmSychLyrics::NudgeSelection(qint64 deltaMs) {
+    if (ui.picSynch->isHidden() || playback().tapAlongRunning()) {
+        showStatus(QStringLiteral("Nudges move lines of the lyric sheet: show it first."));
+        return;
+    }
+    const std::vector<int> positions = selectedPositions();
+    const int word =
+        positions.size() == 1 && ui.wordStrip->isVisible() ? ui.wordStrip->selectedWord() : -1;
+    const SongSession::Nudged nudged = m_session->nudge(positions, word, deltaMs);
+    if (nudged.moved) {
+        ShowSaveButton();
+        PlayFrom(nudged.replayFromMs); // the correction is heard at once
+    }
+    showStatus(nudged.status);
+}
+
+void frmSychLyrics::PlayFrom(qint64 ms) {
+    const std::vector<int> positions = selectedPositions();
+    if (positions.empty() || playback().tapAlongRunning())
+        return;
+    const int word = ui.wordStrip->selectedWord();
+    if (ui.cmdPlay->text() == QLatin1String("Play"))
+        cmdPlay_Click(); // from Stop this loads the song, as a Play press does
+    playback().replay(positions.front(), ms);
+    selectPositions(positions);
+    ui.wordStrip->selectWord(word);
+    ui.lblCurrentLyric->setText(cell(positions.front(), ColLyric));
+    Timer1_Timer();
+}
