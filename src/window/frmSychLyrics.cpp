@@ -66,6 +66,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     installMarkingKeys();
     installTextPanelKeys();
     installDropTargets();
+    installSuggestions();
     connectSongWaveform();
     ui.displayTimer->start();
 }
