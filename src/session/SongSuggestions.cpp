@@ -1,5 +1,6 @@
 #include "session/SongSuggestions.h"
 
+#include "core/AudioFormats.h"
 #include "session/SongSession.h"
 #include "sheet/Amount.h"
 
@@ -55,14 +56,15 @@ void SongSuggestions::start() {
     m_session.sheet().setHints({});
     const bool words = std::any_of(m_lines.begin(), m_lines.end(),
                                    [](const QString& line) { return !line.trimmed().isEmpty(); });
-    if (m_session.songPath().isEmpty() || !words) {
+    // The aligner decodes MP3 only: other songs get no suggestions, and no word about it.
+    const bool mp3 = AudioFormatOf(m_session.songPath()) == AudioFormat::Mp3;
+    if (m_session.songPath().isEmpty() || !words || !mp3) {
         if (m_analysis->running())
             emit status(QString());
         m_analysis->cancel();
         return;
     }
     m_analysis->start(m_session.songPath(), m_lines, m_anchors);
-    emit status(QStringLiteral("Suggesting times\u2026 0 %"));
 }
 
 void SongSuggestions::show(const AnalysisResult& result) {

@@ -44,6 +44,8 @@ void frmSychLyrics::installSuggestions() {
             showStatus(text);
         else if (!text.isEmpty() && !text.startsWith(QStringLiteral("Suggesting times")))
             showStatus(shown + QStringLiteral("  \u00B7  ") + text);
+        else
+            return;
         m_suggestionStatus = ui.lblStatus->text();
     });
     const auto key = [this](const QKeySequence& keys, const char* name, bool confident) {

@@ -97,6 +97,28 @@ private slots:
         QCOMPARE(timeColumn(w.session().sheet()), before);
     }
 
+    // The analysis writes the status line only where it is empty or still shows the
+    // analysis's own words; a fallback is added to what another action said.
+    void statusLineTakesItsOwnWordsBack() {
+        TestWindow w;
+        auto* suggestions = w->findChild<SongSuggestions*>();
+        QVERIFY(suggestions);
+        QStringList shown;
+        const auto say = [&](const QString& text) {
+            emit suggestions->status(text);
+            shown << w.ui.lblStatus->text();
+        };
+        say("Suggesting times\u2026 40 %");
+        say("");
+        say("Suggesting times\u2026 10 %");
+        w.ui.lblStatus->setText("Saved.");
+        say("Suggesting times\u2026 60 %");
+        say("Suggested times: no voice");
+        QCOMPARE(shown,
+                 QStringList({"Suggesting times\u2026 40 %", "", "Suggesting times\u2026 10 %",
+                              "Saved.", "Saved.  \u00B7  Suggested times: no voice"}));
+    }
+
     void aNewSongCancelsTheAnalysis() {
         TestSession t;
         SongSuggestions suggestions(t.session);
