@@ -37,6 +37,7 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
     });
     if (cancel.load())
         return {};
+    result.free = free;
     if (marks.empty()) {
         result.suggestions = std::move(free);
     } else {
@@ -140,4 +141,13 @@ std::vector<Suggestion> SongAnalysis::realign(const Anchors& anchors, int firstL
         return {};
     const std::atomic<bool> never{false};
     return m_shared->aligner->suggest(anchors, firstLine, lastLine, never);
+}
+
+std::optional<std::vector<TimingFlag>> SongAnalysis::check(const Anchors& marks) {
+    if (m_running || m_result.failed)
+        return std::nullopt;
+    const std::unique_lock lock(m_shared->mutex, std::try_to_lock);
+    if (!lock.owns_lock() || !m_shared->aligner || m_shared->song != m_generation)
+        return std::nullopt;
+    return CheckTiming(marks, m_result.free, m_shared->aligner->voice());
 }

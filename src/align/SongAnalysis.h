@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct AnalysisResult {
     std::vector<TimingFlag> flags;       // marks that look wrong
     QString status;                      // the fallback in use, or why nothing could be done
     bool failed = false;                 // no audio to work on: suggestions is empty
+    std::vector<Suggestion> free;        // every line without the marks: what a check compares
 };
 
 // Decodes a song and aligns its lines, the marks kept as anchors. Synchronous; the tool runs
@@ -45,6 +47,9 @@ public:
     // Suggestions for the unmarked lines in [firstLine, lastLine] from the stretches that hold
     // them; empty while an analysis runs or before one finished.
     std::vector<Suggestion> realign(const Anchors& anchors, int firstLine, int lastLine);
+    // The timing check of marks made after the analysis, against its free suggestions; none
+    // while an analysis runs or before one finished.
+    std::optional<std::vector<TimingFlag>> check(const Anchors& marks);
 
 signals:
     void progress(int percent);

@@ -135,6 +135,13 @@ void SongGroove::buildLines(const Track& t, double ratio) {
         const double x = (std::floor(t.xOf(mark.seconds) * ratio) + 0.5) * step;
         m_tickLines.emplace_back(x, 2, x, height() - 2);
     }
+    // A suggested time of an unmarked line is a hollow tick at the foot of the groove.
+    m_hintPoints.clear();
+    for (int p = 1; m_sheet && p <= m_sheet->count(); ++p) {
+        const qint64 ms = m_sheet->suggestedMs(p);
+        if (ms >= 0 && ms / 1000.0 <= t.seconds)
+            m_hintPoints.emplace_back(t.xOf(ms / 1000.0), height() - 5.0);
+    }
     // Marks closer than a device pixel are one tick.
     std::sort(m_tickLines.begin(), m_tickLines.end(),
               [](const QLineF& a, const QLineF& b) { return a.x1() < b.x1(); });
@@ -142,7 +149,7 @@ void SongGroove::buildLines(const Track& t, double ratio) {
 }
 
 void SongGroove::paintEvent(QPaintEvent* event) {
-    if (!m_envelope && marks().empty()) {
+    if (!m_envelope && marks().empty() && (!m_sheet || m_sheet->hints().empty())) {
         QSlider::paintEvent(event);
         return;
     }
@@ -181,6 +188,10 @@ void SongGroove::paintEvent(QPaintEvent* event) {
     painter.drawLines(m_tickLines.data(), static_cast<int>(m_tickLines.size()));
 
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(withAlpha(markColor, 0.8), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPointF& point : m_hintPoints)
+        painter.drawEllipse(point, 2.5, 2.5);
     const int selected = m_sheet ? m_sheet->selected() : 0;
     const auto mark =
         std::lower_bound(marks().begin(), marks().end(), selected,

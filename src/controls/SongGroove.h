@@ -3,6 +3,7 @@
 #include "sheet/MarkTicks.h"
 
 #include <QLineF>
+#include <QPointF>
 #include <QSlider>
 
 #include <memory>
@@ -12,9 +13,10 @@ class LyricSheet;
 struct PeakEnvelope;
 
 // The slider's groove drawn as the song: its waveform, the part already played tinted, a
-// thin tick at each marked line (the selected line's stands out) and the playhead as the
-// handle. A click puts the playhead where it is, as on the waveform; drags and keys are the
-// plain slider's. Without a waveform or a mark it looks like any slider.
+// thin tick at each marked line (the selected line's stands out), a hollow one at each
+// suggested time and the playhead as the handle. A click puts the playhead where it is, as on
+// the waveform; drags and keys are the plain slider's. Without a waveform or a mark it looks
+// like any slider.
 class SongGroove final : public QSlider {
     Q_OBJECT
 public:
@@ -54,6 +56,7 @@ private:
     bool m_linesStale = true;
     Track m_builtTrack;
     double m_builtRatio = 0;
-    std::vector<QLineF> m_waveLines; // one per device pixel column, left to right
-    std::vector<QLineF> m_tickLines; // one per device pixel column that holds a mark
+    std::vector<QLineF> m_waveLines;   // one per device pixel column, left to right
+    std::vector<QLineF> m_tickLines;   // one per device pixel column that holds a mark
+    std::vector<QPointF> m_hintPoints; // one per suggested time of an unmarked line
 };

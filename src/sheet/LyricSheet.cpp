@@ -3,6 +3,7 @@
 #include "sheet/Amount.h"
 #include "sheet/SheetStep.h"
 #include "sheet/TimeShift.h"
+#include "sheet/TimeText.h"
 
 #include <algorithm>
 #include <limits>
@@ -52,6 +53,7 @@ void LyricSheet::insertRowAt(int position, const SheetRow& row) {
     beginInsertRows({}, position - 1, position - 1);
     m_rows.insert(m_rows.begin() + (position - 1), row);
     endInsertRows();
+    m_hints.clear();
     RenumberLines(position);
 }
 
@@ -59,12 +61,14 @@ void LyricSheet::removeRowAt(int position) {
     beginRemoveRows({}, position - 1, position - 1);
     m_rows.erase(m_rows.begin() + (position - 1));
     endRemoveRows();
+    m_hints.clear();
     RenumberLines(position);
 }
 
 std::vector<SheetRow> LyricSheet::resetRows(std::vector<SheetRow> rows) {
     beginResetModel();
     m_rows.swap(rows);
+    m_hints.clear();
     endResetModel();
     m_numbered = isNumbered();
     return rows;
@@ -421,9 +425,74 @@ int LyricSheet::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant LyricSheet::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return cell(index.row() + 1, static_cast<Column>(index.column()));
+    const int position = index.row() + 1;
+    if (index.column() == ColTime && role != Qt::DisplayRole) {
+        const auto at = static_cast<std::size_t>(index.row());
+        const bool flagged = cell(position, ColSecs).size() > 0 && at < m_hints.size() &&
+                             !m_hints[at].flag.isEmpty();
+        switch (role) {
+        case SuggestedRole:
+            return suggestedMs(position) >= 0;
+        case FlaggedRole:
+            return flagged;
+        case Qt::ToolTipRole:
+            if (flagged)
+                return m_hints[at].flag;
+            if (suggestedMs(position) >= 0)
+                return m_hints[at].confident ? QStringLiteral("Suggested time")
+                                             : QStringLiteral("Suggested time, a guess");
+            return {};
+        default:
+            return {};
+        }
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    if (index.column() == ColTime) {
+        if (const qint64 ms = suggestedMs(position); ms >= 0)
+            return SecondsToTime(static_cast<std::int32_t>(ms / 1000));
+    }
+    return cell(position, static_cast<Column>(index.column()));
+}
+
+// ---- suggested times ------------------------------------------------------------------------
+
+void LyricSheet::setHints(std::vector<Hint> hints) {
+    m_hints = std::move(hints);
+    if (count() > 0)
+        emit dataChanged(index(0, ColTime), index(count() - 1, ColTime));
+}
+
+qint64 LyricSheet::suggestedMs(int position) const {
+    const auto at = static_cast<std::size_t>(position - 1);
+    if (position < 1 || at >= m_hints.size() || at >= m_rows.size())
+        return -1;
+    const SheetRow& row = m_rows[at];
+    return row.time.isEmpty() && row.secs.isEmpty() ? m_hints[at].ms : -1;
+}
+
+int LyricSheet::acceptSuggestions(const std::vector<int>& positions, const QString& label) {
+    // Taken before the first row changes: whoever watches the rows may set new hints.
+    std::vector<qint64> shown;
+    for (const int position : positions)
+        shown.push_back(suggestedMs(position));
+    int accepted = 0;
+    changeRows(positions, label, [&](SheetRow& row, int position) {
+        const auto at = std::find(positions.begin(), positions.end(), position);
+        const qint64 ms = shown[static_cast<std::size_t>(at - positions.begin())];
+        if (ms < 0)
+            return false;
+        const auto secs = static_cast<std::int32_t>(ms / 1000);
+        row.time = SecondsToTime(secs);
+        row.secs = QString::number(secs);
+        row.markMs = ms;
+        row.words.clear();
+        ++accepted;
+        return true;
+    });
+    return accepted;
 }
 
 QVariant LyricSheet::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -115,6 +115,26 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // ---- suggested times and timing flags: shown beside the rows, never part of them --------
+    // Kept apart so no save and no undo step ever holds one.
+    struct Hint {
+        qint64 ms = -1; // the suggested start, -1 for none
+        bool confident = false;
+        QString flag; // why the row's mark looks wrong, "" when it does not
+    };
+    // The Time cell's roles: an unmarked row shows its suggestion (SuggestedRole true), a
+    // marked row its flag (FlaggedRole true, the tooltip saying why).
+    enum HintRole { SuggestedRole = Qt::UserRole + 1, FlaggedRole };
+    // One per row from the first; rows beyond have none. Inserting, removing or replacing
+    // rows drops them all, since they no longer belong to their rows.
+    void setHints(std::vector<Hint> hints);
+    const std::vector<Hint>& hints() const { return m_hints; }
+    // The suggestion an unmarked row shows, -1 for none.
+    qint64 suggestedMs(int position) const;
+    // Marks the rows at positions that show a suggestion with it, as one step named label;
+    // answers how many.
+    int acceptSuggestions(const std::vector<int>& positions, const QString& label);
+
 private:
     struct Step;
 
@@ -142,4 +162,5 @@ private:
     bool m_numbered = true; // every row carries the number of its position
     std::vector<Step> m_done;
     std::vector<Step> m_undone;
+    std::vector<Hint> m_hints;
 };

@@ -49,6 +49,8 @@ const KeyOverlay::Keys& keyList() {
         {QStringLiteral("Insert, Delete, Ctrl+L"),
          QStringLiteral("Insert Line, Remove Line, Add Line To End")},
         {QStringLiteral("F2"), QStringLiteral("Edit Selected Lyric")},
+        {QStringLiteral("Ctrl+G"), QStringLiteral("accept the selected line's suggested time")},
+        {QStringLiteral("Ctrl+Shift+G"), QStringLiteral("accept every confident suggested time")},
         {QStringLiteral("Up, Down"), QStringLiteral("previous, next line (in the list)")},
         {QStringLiteral("Ctrl+O, Ctrl+S"), QStringLiteral("open a song, Save")},
         {QStringLiteral("Ctrl+E"), QStringLiteral("write Song.lrc beside the song")},

@@ -67,6 +67,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     installMarkingKeys();
     installTextPanelKeys();
     installDropTargets();
+    installSuggestions();
     connectSongWaveform();
     installWordKeys(); // the strip draws the song's waveform too
     ui.displayTimer->start();

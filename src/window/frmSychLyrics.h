@@ -20,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class SongPlayback;
 class SongSession;
+class SongSuggestions;
 class WaveformLoader;
 
 // The one window. It builds the controls and binds them to the song session (session/),
@@ -166,6 +167,9 @@ private:
     void selectPositions(const std::vector<int>& positions);
     void installTextPanelKeys();
     void installDropTargets();
+    // Suggested times: the analysis, its status, the Time column's look and the accept keys.
+    void installSuggestions();
+    void acceptSuggestions(bool confident); // the selected line's, or every confident one
 
     Platform m_platform;
     WindowControls ui;
@@ -183,6 +187,8 @@ private:
     int m_markKeyUp = 0;
     quint64 m_markKeyUpTime = 0;
     bool m_sheetShownBeforeText = false; // picSynch's visibility when the text panel opened
+    SongSuggestions* m_suggestions = nullptr;
+    QString m_suggestionStatus; // what the analysis last put in the status line
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {
