@@ -1,4 +1,5 @@
 #include "align/Pronounce.h"
+#include "core/LateLibrary.h"
 
 #include <espeak-ng/speak_lib.h>
 
@@ -8,6 +9,32 @@
 #include <mutex>
 #include <string_view>
 #include <utility>
+
+namespace {
+
+// Loaded when the first song is analysed, on the analysis thread: linked, this library and
+// what it brings would be loaded before the window could appear.
+struct EspeakLibrary {
+    decltype(&::espeak_Initialize) espeak_Initialize = nullptr;
+    decltype(&::espeak_SetVoiceByName) espeak_SetVoiceByName = nullptr;
+    decltype(&::espeak_TextToPhonemes) espeak_TextToPhonemes = nullptr;
+    bool complete = true;
+};
+
+const EspeakLibrary& espeak() {
+    static const EspeakLibrary loaded = [] {
+        EspeakLibrary f;
+        static LateLibrary espeak_ng(QStringLiteral("espeak-ng"), 1);
+        f.complete = f.complete && espeak_ng.get(f.espeak_Initialize, "espeak_Initialize")
+                                       .get(f.espeak_SetVoiceByName, "espeak_SetVoiceByName")
+                                       .get(f.espeak_TextToPhonemes, "espeak_TextToPhonemes")
+                                       .complete();
+        return f;
+    }();
+    return loaded;
+}
+
+} // namespace
 
 QStringList LyricWords(const QString& line) {
     QStringList words;
@@ -83,9 +110,12 @@ std::mutex espeakMutex;
 bool espeakReady() {
     // espeak-ng keeps one global state: set up once, used under the mutex.
     static const bool ready = [] {
-        if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0)
+        if (!espeak().complete)
             return false;
-        return espeak_SetVoiceByName("en-us") == EE_OK;
+        if (espeak().espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                       espeakINITIALIZE_DONT_EXIT) < 0)
+            return false;
+        return espeak().espeak_SetVoiceByName("en-us") == EE_OK;
     }();
     return ready;
 }
@@ -100,8 +130,8 @@ QString PhonesFromEspeak(const QString& word) {
     const void* cursor = text.constData();
     QString ipa;
     while (cursor) {
-        const char* phonemes =
-            espeak_TextToPhonemes(&cursor, espeakCHARS_UTF8, espeakPHONEMES_IPA | (' ' << 8));
+        const char* phonemes = espeak().espeak_TextToPhonemes(&cursor, espeakCHARS_UTF8,
+                                                              espeakPHONEMES_IPA | (' ' << 8));
         if (!phonemes)
             break;
         ipa += QString::fromUtf8(phonemes) + u' ';

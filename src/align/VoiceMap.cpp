@@ -1,9 +1,53 @@
 #include "align/VoiceMap.h"
+#include "core/LateLibrary.h"
 
 #include <aubio/aubio.h>
 
 #include <algorithm>
 #include <memory>
+
+namespace {
+
+// Loaded when the first song is analysed, on the analysis thread: linked, this library and
+// what it brings would be loaded before the window could appear.
+struct AubioLibrary {
+    decltype(&::new_aubio_pitch) new_aubio_pitch = nullptr;
+    decltype(&::del_aubio_pitch) del_aubio_pitch = nullptr;
+    decltype(&::aubio_pitch_do) aubio_pitch_do = nullptr;
+    decltype(&::aubio_pitch_get_confidence) aubio_pitch_get_confidence = nullptr;
+    decltype(&::new_aubio_onset) new_aubio_onset = nullptr;
+    decltype(&::del_aubio_onset) del_aubio_onset = nullptr;
+    decltype(&::aubio_onset_do) aubio_onset_do = nullptr;
+    decltype(&::aubio_onset_get_last_ms) aubio_onset_get_last_ms = nullptr;
+    decltype(&::aubio_onset_set_minioi_ms) aubio_onset_set_minioi_ms = nullptr;
+    decltype(&::new_fvec) new_fvec = nullptr;
+    decltype(&::del_fvec) del_fvec = nullptr;
+    bool complete = true;
+};
+
+const AubioLibrary& aubio() {
+    static const AubioLibrary loaded = [] {
+        AubioLibrary f;
+        static LateLibrary aubio(QStringLiteral("aubio"), 5);
+        f.complete =
+            f.complete && aubio.get(f.new_aubio_pitch, "new_aubio_pitch")
+                              .get(f.del_aubio_pitch, "del_aubio_pitch")
+                              .get(f.aubio_pitch_do, "aubio_pitch_do")
+                              .get(f.aubio_pitch_get_confidence, "aubio_pitch_get_confidence")
+                              .get(f.new_aubio_onset, "new_aubio_onset")
+                              .get(f.del_aubio_onset, "del_aubio_onset")
+                              .get(f.aubio_onset_do, "aubio_onset_do")
+                              .get(f.aubio_onset_get_last_ms, "aubio_onset_get_last_ms")
+                              .get(f.aubio_onset_set_minioi_ms, "aubio_onset_set_minioi_ms")
+                              .get(f.new_fvec, "new_fvec")
+                              .get(f.del_fvec, "del_fvec")
+                              .complete();
+        return f;
+    }();
+    return loaded;
+}
+
+} // namespace
 
 double VoiceMap::voicedShare(qint64 fromMs, qint64 toMs) const {
     const auto first = static_cast<qsizetype>(std::max<qint64>(0, fromMs / 10));
@@ -29,20 +73,20 @@ qint64 VoiceMap::nearestOnset(qint64 ms, qint64 withinMs) const {
 namespace {
 
 struct Aubio {
-    fvec_t* in = new_fvec(kFrameSamples);
-    fvec_t* out = new_fvec(1);
-    aubio_pitch_t* pitch = new_aubio_pitch("yinfast", 1024, kFrameSamples, kAlignRate);
-    aubio_onset_t* onset = new_aubio_onset("specflux", 1024, kFrameSamples, kAlignRate);
+    fvec_t* in = aubio().new_fvec(kFrameSamples);
+    fvec_t* out = aubio().new_fvec(1);
+    aubio_pitch_t* pitch = aubio().new_aubio_pitch("yinfast", 1024, kFrameSamples, kAlignRate);
+    aubio_onset_t* onset = aubio().new_aubio_onset("specflux", 1024, kFrameSamples, kAlignRate);
     Aubio() = default;
     Aubio(const Aubio&) = delete;
     Aubio& operator=(const Aubio&) = delete;
     ~Aubio() {
         if (onset)
-            del_aubio_onset(onset);
+            aubio().del_aubio_onset(onset);
         if (pitch)
-            del_aubio_pitch(pitch);
-        del_fvec(out);
-        del_fvec(in);
+            aubio().del_aubio_pitch(pitch);
+        aubio().del_fvec(out);
+        aubio().del_fvec(in);
     }
 };
 
@@ -50,10 +94,12 @@ struct Aubio {
 
 VoiceMap MapVoice(const AlignAudio& audio, const std::atomic<bool>& cancel) {
     VoiceMap map;
+    if (!aubio().complete)
+        return map;
     Aubio a;
     if (!a.pitch || !a.onset)
         return map;
-    aubio_onset_set_minioi_ms(a.onset, 150);
+    aubio().aubio_onset_set_minioi_ms(a.onset, 150);
     std::vector<qint64> onsets;
     const std::size_t frames = audio.samples.size() / kFrameSamples;
     map.voiced.reserve(frames);
@@ -62,13 +108,14 @@ VoiceMap MapVoice(const AlignAudio& audio, const std::atomic<bool>& cancel) {
             return {};
         for (int i = 0; i < kFrameSamples; ++i)
             a.in->data[i] = static_cast<smpl_t>(audio.samples[f * kFrameSamples + i]) / 32768.0F;
-        aubio_pitch_do(a.pitch, a.in, a.out);
+        aubio().aubio_pitch_do(a.pitch, a.in, a.out);
         const smpl_t hz = a.out->data[0];
         // A sung or spoken voice: a clear pitch between a low male voice and a high soprano.
-        map.voiced.push_back(aubio_pitch_get_confidence(a.pitch) > 0.8F && hz > 70 && hz < 1100);
-        aubio_onset_do(a.onset, a.in, a.out);
+        map.voiced.push_back(aubio().aubio_pitch_get_confidence(a.pitch) > 0.8F && hz > 70 &&
+                             hz < 1100);
+        aubio().aubio_onset_do(a.onset, a.in, a.out);
         if (a.out->data[0] != 0)
-            onsets.push_back(static_cast<qint64>(aubio_onset_get_last_ms(a.onset)));
+            onsets.push_back(static_cast<qint64>(aubio().aubio_onset_get_last_ms(a.onset)));
     }
     // An onset counts as a voice's when most of the next 200 ms is voiced.
     for (const qint64 ms : onsets)
