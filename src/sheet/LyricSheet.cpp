@@ -476,6 +476,7 @@ qint64 LyricSheet::suggestedMs(int position) const {
 int LyricSheet::acceptSuggestions(const std::vector<int>& positions, const QString& label) {
     // Taken before the first row changes: whoever watches the rows may set new hints.
     std::vector<qint64> shown;
+    shown.reserve(positions.size());
     for (const int position : positions)
         shown.push_back(suggestedMs(position));
     int accepted = 0;
