@@ -5,6 +5,7 @@
 // is opened as the command line opens it, so that paint shows its lines.
 // With "play": opens the song, presses Play, exits after two seconds.
 
+#include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
 #include "window/frmSychLyrics.h"
@@ -65,6 +66,7 @@ int main(int argc, char* argv[]) {
         platform.commandLine = QString::fromLocal8Bit(argv[2]);
     const bool playing = argc > 3 && qstrcmp(argv[3], "play") == 0;
 
+    StartupGate::HoldUntilFirstPaint();
     frmSychLyrics window(std::move(platform));
     FirstPaint firstPaint;
     if (!playing)

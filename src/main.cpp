@@ -1,3 +1,4 @@
+#include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
 #include "window/frmSychLyrics.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     platform.programFolder = QApplication::applicationDirPath();
     platform.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
 
+    StartupGate::HoldUntilFirstPaint();
     frmSychLyrics window(std::move(platform));
     window.Form_Load();
     window.show();

@@ -2,13 +2,11 @@
 
 #include "core/Failure.h"
 #include "core/LateLibrary.h"
+#include "core/StartupGate.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLibrary>
 #include <QMetaObject>
-#include <QTimer>
 
 #include <mpv/client.h>
 
@@ -84,28 +82,14 @@ void MpvPlayer::InitPlayer(std::int16_t /*mode*/, quintptr /*windowHandle*/) {
     // mpv refuses to start unless numbers are formatted the C way.
     std::setlocale(LC_NUMERIC, "C");
     m_startPending = true;
-    // Loading libmpv takes a core and the dynamic loader's lock, which the window's first paint
-    // needs too: it starts once something has been painted (or after a second with nothing
-    // shown), and the first call that needs the player waits for it.
-    if (QCoreApplication* app = QCoreApplication::instance())
-        app->installEventFilter(this);
-    QTimer::singleShot(1000, this, [this] { launch(); });
-}
-
-bool MpvPlayer::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && m_startPending) {
-        QCoreApplication::instance()->removeEventFilter(this);
-        // Queued, so the rest of the window paints first.
-        QTimer::singleShot(0, this, [this] { launch(); });
-    }
-    return Mp3Player::eventFilter(watched, event);
+    // Loading libmpv takes a core and the dynamic loader's lock for a fifth of a second; the
+    // first call that needs the player waits for it.
+    StartupGate::WhenOpen(this, [this] { launch(); });
 }
 
 void MpvPlayer::launch() {
     if (!std::exchange(m_startPending, false))
         return;
-    if (QCoreApplication* app = QCoreApplication::instance())
-        app->removeEventFilter(this);
     const QByteArray ao = qgetenv("VELMORA_AUDIO_OUTPUT");
     m_starting = std::thread([this, ao, speed = m_speed] { start(ao, speed); });
 }

@@ -40,9 +40,6 @@ public:
     // One of mpv's number properties ("audio-pts"), 0 when it has none; for measurements.
     double doubleProperty(const char* name);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct Api;
     // Starts m_starting, which loads and starts libmpv.

@@ -1,5 +1,7 @@
 #include "playback/WaveformLoader.h"
 
+#include "core/StartupGate.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -62,12 +64,17 @@ void WaveformLoader::load(const QString& path) {
         m_envelope.reset();
         emit envelopeChanged();
     }
-    m_pool.start([this, path, cancel = m_cancel, generation] {
-        auto envelope = std::make_shared<const PeakEnvelope>(DecodePeakEnvelope(path, *cancel));
-        // Queued to the loader's thread; dropped by Qt if the loader is gone by then.
-        QMetaObject::invokeMethod(
-            this, [this, generation, envelope] { take(generation, envelope); },
-            Qt::QueuedConnection);
+    // The decoder's libraries load on first use: not before the window has appeared.
+    StartupGate::WhenOpen(this, [this, path, cancel = m_cancel, generation] {
+        if (generation != m_generation)
+            return; // another song was asked for while the gate was closed
+        m_pool.start([this, path, cancel, generation] {
+            auto envelope = std::make_shared<const PeakEnvelope>(DecodePeakEnvelope(path, *cancel));
+            // Queued to the loader's thread; dropped by Qt if the loader is gone by then.
+            QMetaObject::invokeMethod(
+                this, [this, generation, envelope] { take(generation, envelope); },
+                Qt::QueuedConnection);
+        });
     });
 }
 
