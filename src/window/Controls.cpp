@@ -1,5 +1,6 @@
 #include "window/Controls.h"
 
+#include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 #include "controls/WordStrip.h"
@@ -11,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeView>
 
 WindowControls FindControls(const QWidget& window) {
     WindowControls found;
@@ -24,7 +24,7 @@ WindowControls FindControls(const QWidget& window) {
     found.songFolderBox = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
     found.songFileBox = window.findChild<QLineEdit*>(QStringLiteral("Text2"));
     found.picSynch = window.findChild<QWidget*>(QStringLiteral("picSynch"));
-    found.lvLyrics = window.findChild<QTreeView*>(QStringLiteral("lvLyrics"));
+    found.lvLyrics = window.findChild<LyricList*>(QStringLiteral("lvLyrics"));
     found.wordStrip = window.findChild<WordStrip*>(QStringLiteral("wordStrip"));
     found.lblCurrentLyric = window.findChild<QLabel*>(QStringLiteral("lblCurrentLyric"));
     found.sldSong = window.findChild<SongSlider*>(QStringLiteral("sldSong"));

@@ -1,5 +1,8 @@
 #pragma once
 
+// The list is reached as the tree view it is, and through its own selection calls.
+#include "controls/LyricList.h"
+
 class Mp3Player;
 class QFrame;
 class QLabel;
@@ -7,7 +10,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-class QTreeView;
 class QWidget;
 class SongSlider;
 class UpDown;
@@ -27,7 +29,7 @@ struct WindowControls {
     QLineEdit* songFileBox = nullptr;   // Text2, hidden: songFile
 
     QWidget* picSynch = nullptr;
-    QTreeView* lvLyrics = nullptr;
+    LyricList* lvLyrics = nullptr;
     WordStrip* wordStrip = nullptr; // the selected line's words, shown while words are timed
     QLabel* lblCurrentLyric = nullptr;
     SongSlider* sldSong = nullptr;

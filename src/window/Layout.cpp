@@ -1,6 +1,7 @@
 #include "window/frmSychLyrics.h"
 
 #include "controls/FlatButtonStyle.h"
+#include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 #include "controls/WordStrip.h"

@@ -1,5 +1,7 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
+
 #include <QLabel>
 
 // A handler that needs a selected row gets its position here; with none it says why in the
@@ -78,7 +80,7 @@ void frmSychLyrics::cmdLineDown_Click() {
     if (p == 0)
         return;
     if (p < rowCount())
-        selectRow(p + 1, true);
+        ui.lvLyrics->selectPosition(p + 1, true);
     lvLyrics_Click();
 }
 
@@ -87,6 +89,6 @@ void frmSychLyrics::cmdLineUp_Click() {
     if (p == 0)
         return;
     if (p > 1)
-        selectRow(p - 1, true);
+        ui.lvLyrics->selectPosition(p - 1, true);
     lvLyrics_Click();
 }

@@ -1,6 +1,7 @@
 #include "window/frmSychLyrics.h"
 
 #include "controls/KeyOverlay.h"
+#include "controls/LyricList.h"
 #include "session/SongPlayback.h"
 #include "sheet/ReactionDelay.h"
 
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTreeView>
 
 #include <functional>
 

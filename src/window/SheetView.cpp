@@ -1,37 +1,14 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
-#include <QTreeView>
-
-namespace {
-
-// Each line reads in its own direction: an Arabic or Hebrew line from the right, a Latin one
-// from the left, whatever the window's direction.
-class LyricDirectionDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    }
-};
-
-} // namespace
-
-void frmSychLyrics::showLinesInTheirDirection() {
-    ui.lvLyrics->setItemDelegateForColumn(ColLyric, new LyricDirectionDelegate(ui.lvLyrics));
-}
 
 // ---- sheet access ---------------------------------------------------------------------------
 
@@ -47,24 +24,9 @@ int frmSychLyrics::selectedRow() const {
     return sheet().selected();
 }
 
-void frmSychLyrics::selectRow(int position, bool scrollIntoView) {
-    if (position < 1 || position > rowCount())
-        return;
-    const QModelIndex row = sheet().index(position - 1, ColNumber);
-    // Making a row current scrolls to it; callers that must not scroll say so.
-    const bool autoScroll = ui.lvLyrics->hasAutoScroll();
-    ui.lvLyrics->setAutoScroll(false);
-    // One row, whatever modifier keys are down: the list takes several only from the user.
-    ui.lvLyrics->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
-                                                            QItemSelectionModel::Rows);
-    ui.lvLyrics->setAutoScroll(autoScroll);
-    if (scrollIntoView)
-        ui.lvLyrics->scrollTo(row);
-}
-
 void frmSychLyrics::showSheetSelection(bool scrollIntoView) {
     if (const int position = sheet().selected(); position > 0)
-        selectRow(position, scrollIntoView);
+        ui.lvLyrics->selectPosition(position, scrollIntoView);
     else
         ui.lvLyrics->clearSelection();
 }

@@ -6,34 +6,9 @@
 
 #include <QLabel>
 #include <QShortcut>
-#include <QStyledItemDelegate>
 #include <QTreeView>
 
-namespace {
-
-// A suggested time reads grey, as a guess; a mark the timing check doubts reads in a warning
-// colour with a sign, its tooltip saying why.
-class TimeHintDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (index.data(LyricSheet::SuggestedRole).toBool()) {
-            option->palette.setColor(QPalette::Text,
-                                     option->palette.color(QPalette::PlaceholderText));
-        } else if (index.data(LyricSheet::FlaggedRole).toBool()) {
-            option->palette.setColor(QPalette::Text, QColor(200, 40, 0));
-            option->text += QStringLiteral(" \u26A0");
-        }
-    }
-};
-
-} // namespace
-
 void frmSychLyrics::installSuggestions() {
-    ui.lvLyrics->setItemDelegateForColumn(ColTime, new TimeHintDelegate(ui.lvLyrics));
     m_suggestions = new SongSuggestions(*m_session, this);
     // The analysis only adds to what the status line says about the song, and takes back
     // only its own words.

@@ -1,5 +1,7 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
+
 #include "session/SongSession.h"
 #include "sheet/Amount.h"
 
@@ -39,7 +41,7 @@ void frmSychLyrics::cmdAdjustSingle_Click() {
 
 void frmSychLyrics::AdjustSelectedLineBy(const QString& amountText) {
     const QString action = QStringLiteral("Adjust Selected Line");
-    if (const std::vector<int> rows = selectedPositions(); rows.size() > 1) {
+    if (const std::vector<int> rows = ui.lvLyrics->selectedPositions(); rows.size() > 1) {
         const QString skipped = m_session->shift(rows, amountText);
         ShowSaveButton();
         showStatus(

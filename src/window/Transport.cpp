@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 #include "playback/WaveformLoader.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeView>
 
 SongPlayback& frmSychLyrics::playback() const {
     return m_session->playback();
@@ -22,7 +22,7 @@ void frmSychLyrics::cmdPlay_Click() {
         if (playback().play()) {
             m_selectedLine = 1;
             if (rowCount() >= 1)
-                selectRow(m_selectedLine, true);
+                ui.lvLyrics->selectPosition(m_selectedLine, true);
         }
         ui.lblCurrentLyric->setText(QString());
         ui.cmdPlay->setText(QStringLiteral("Pause"));
@@ -54,7 +54,7 @@ void frmSychLyrics::StopOrEndSong() {
     ui.sldSong->setValue(ui.sldSong->Min());
     ui.lblCurrentLyric->setText(QString());
     if (rowCount() >= 1)
-        selectRow(1, true);
+        ui.lvLyrics->selectPosition(1, true);
     m_selectedLine = 0;
     SetPlayingControls(false);
     ui.cmdLineUp->setEnabled(false);
@@ -78,7 +78,7 @@ void frmSychLyrics::Timer1_Timer() {
         ui.sldSong->setValue(shown.second);
         ui.lblTime->setText(shown.timeText);
         if (shown.row > 0) {
-            selectRow(shown.row, true);
+            ui.lvLyrics->selectPosition(shown.row, true);
             ui.lblCurrentLyric->setText(shown.lyric);
         }
     } catch (const VersettaError& error) {

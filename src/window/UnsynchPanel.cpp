@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
 #include "controls/UpDown.h"
 #include "session/SongSession.h"
 #include "sources/TextCleaning.h"
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
-#include <QTreeView>
 
 void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step) {
     showUnsynchSheet(m_session->loadText(lyrics, step));

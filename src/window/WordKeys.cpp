@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
 #include "controls/WordStrip.h"
 #include "playback/Mp3Player.h"
 #include "playback/WaveformLoader.h"
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-#include <QTreeView>
 
 #include <algorithm>
 
@@ -107,30 +107,12 @@ void frmSychLyrics::showWordStrip() {
     ui.wordStrip->show();
 }
 
-std::vector<int> frmSychLyrics::selectedPositions() const {
-    std::vector<int> positions;
-    for (const QModelIndex& row : ui.lvLyrics->selectionModel()->selectedRows())
-        positions.push_back(row.row() + 1);
-    std::sort(positions.begin(), positions.end());
-    return positions;
-}
-
-void frmSychLyrics::selectPositions(const std::vector<int>& positions) {
-    if (positions.empty())
-        return;
-    selectRow(positions.front(), true);
-    QItemSelectionModel* selection = ui.lvLyrics->selectionModel();
-    for (const int position : positions)
-        selection->select(sheet().index(position - 1, ColNumber),
-                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
 void frmSychLyrics::NudgeSelection(qint64 deltaMs) {
     if (ui.picSynch->isHidden() || playback().tapAlongRunning()) {
         showStatus(QStringLiteral("Nudges move lines of the lyric sheet: show it first."));
         return;
     }
-    const std::vector<int> positions = selectedPositions();
+    const std::vector<int> positions = ui.lvLyrics->selectedPositions();
     const int word =
         positions.size() == 1 && ui.wordStrip->isVisible() ? ui.wordStrip->selectedWord() : -1;
     const SongSession::Nudged nudged = m_session->nudge(positions, word, deltaMs);
@@ -142,14 +124,14 @@ void frmSychLyrics::NudgeSelection(qint64 deltaMs) {
 }
 
 void frmSychLyrics::PlayFrom(qint64 ms) {
-    const std::vector<int> positions = selectedPositions();
+    const std::vector<int> positions = ui.lvLyrics->selectedPositions();
     if (positions.empty() || playback().tapAlongRunning())
         return;
     const int word = ui.wordStrip->selectedWord();
     if (ui.cmdPlay->text() == QLatin1String("Play"))
         cmdPlay_Click(); // from Stop this loads the song, as a Play press does
     playback().replay(positions.front(), ms);
-    selectPositions(positions);
+    ui.lvLyrics->selectPositions(positions);
     ui.wordStrip->selectWord(word);
     ui.lblCurrentLyric->setText(cell(positions.front(), ColLyric));
     Timer1_Timer();

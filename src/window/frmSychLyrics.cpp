@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 #include "controls/WordStrip.h"
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeView>
 
 #include <cstdio>
 
@@ -103,24 +103,10 @@ void frmSychLyrics::buildControls() {
 
     ui.picSynch = new QWidget;
     ui.picSynch->setObjectName(QStringLiteral("picSynch"));
-    ui.lvLyrics = new QTreeView;
+    ui.lvLyrics = new LyricList(m_session->sheet());
     ui.lvLyrics->setObjectName(QStringLiteral("lvLyrics"));
-    ui.lvLyrics->setModel(&m_session->sheet());
     ui.lvLyrics->setToolTip(QStringLiteral("Ctrl+Z undoes the last change to the sheet; "
                                            "Ctrl+Shift+Z or Ctrl+Y redoes it."));
-    ui.lvLyrics->setRootIsDecorated(false);
-    ui.lvLyrics->setUniformRowHeights(true);
-    // Several rows are selected to shift or nudge them together.
-    ui.lvLyrics->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ui.lvLyrics->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui.lvLyrics->header()->setStretchLastSection(false);
-    ui.lvLyrics->header()->setSectionsMovable(false);
-    ui.lvLyrics->setColumnWidth(ColNumber, 34);
-    ui.lvLyrics->setColumnWidth(ColLyric, 366);
-    ui.lvLyrics->header()->setSectionResizeMode(ColLyric, QHeaderView::Stretch);
-    ui.lvLyrics->setColumnWidth(ColTime, 63);
-    ui.lvLyrics->setColumnHidden(ColSecs, true);
-    showLinesInTheirDirection();
     ui.wordStrip = new WordStrip;
     ui.wordStrip->setObjectName(QStringLiteral("wordStrip"));
 

@@ -124,7 +124,6 @@ private:
     int rowCount() const;
     QString cell(int position, Column column) const;
     int selectedRow() const;
-    void selectRow(int position, bool scrollIntoView);
     // Shows the session's song in the file bar and its hidden boxes.
     void showSongPath(const QString& path);
     // The synchronized panel shown with a sheet read from a file, adjustments allowed.
@@ -133,7 +132,6 @@ private:
     void showUnsynchSheet(const QString& note);
     void setFullRowSelect(bool on);
     void setSortByHeader(bool on);
-    void showLinesInTheirDirection();
 
     // Runs a handler so that a failure ends it, shows its message in lblStatus and on stderr,
     // and leaves the program running.
@@ -163,8 +161,6 @@ private:
     void NudgeSelection(qint64 deltaMs);
     // Plays from ms, the selected rows held as they are (a nudge's or the strip's replay).
     void PlayFrom(qint64 ms);
-    std::vector<int> selectedPositions() const; // the list's selected rows, 1-based, in order
-    void selectPositions(const std::vector<int>& positions);
     void installTextPanelKeys();
     void installDropTargets();
     // Suggested times: the analysis, its status, the Time column's look and the accept keys.

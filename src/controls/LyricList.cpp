@@ -1,0 +1,94 @@
+#include "controls/LyricList.h"
+
+#include "sheet/LyricSheet.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+// Each line reads in its own direction: an Arabic or Hebrew line from the right, a Latin one
+// from the left, whatever the window's direction.
+class LyricDirectionDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    }
+};
+
+// A suggested time reads grey, as a guess; a mark the timing check doubts reads in a warning
+// colour with a sign, its tooltip saying why.
+class TimeHintDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(LyricSheet::SuggestedRole).toBool()) {
+            option->palette.setColor(QPalette::Text,
+                                     option->palette.color(QPalette::PlaceholderText));
+        } else if (index.data(LyricSheet::FlaggedRole).toBool()) {
+            option->palette.setColor(QPalette::Text, QColor(200, 40, 0));
+            option->text += QStringLiteral(" \u26A0");
+        }
+    }
+};
+
+} // namespace
+
+LyricList::LyricList(LyricSheet& sheet, QWidget* parent) : QTreeView(parent), m_sheet(sheet) {
+    setModel(&sheet);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    // Several rows are selected to shift or nudge them together.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setColumnWidth(LyricSheet::ColNumber, 34);
+    setColumnWidth(LyricSheet::ColLyric, 366);
+    header()->setSectionResizeMode(LyricSheet::ColLyric, QHeaderView::Stretch);
+    setColumnWidth(LyricSheet::ColTime, 63);
+    setColumnHidden(LyricSheet::ColSecs, true);
+    setItemDelegateForColumn(LyricSheet::ColLyric, new LyricDirectionDelegate(this));
+    setItemDelegateForColumn(LyricSheet::ColTime, new TimeHintDelegate(this));
+}
+
+void LyricList::selectPosition(int position, bool scrollIntoView) {
+    if (position < 1 || position > m_sheet.count())
+        return;
+    const QModelIndex row = m_sheet.index(position - 1, LyricSheet::ColNumber);
+    // Making a row current scrolls to it; callers that must not scroll say so.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+    setAutoScroll(scrolls);
+    if (scrollIntoView)
+        scrollTo(row);
+}
+
+std::vector<int> LyricList::selectedPositions() const {
+    std::vector<int> positions;
+    for (const QModelIndex& row : selectionModel()->selectedRows())
+        positions.push_back(row.row() + 1);
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+void LyricList::selectPositions(const std::vector<int>& positions) {
+    if (positions.empty())
+        return;
+    selectPosition(positions.front(), true);
+    for (const int position : positions)
+        selectionModel()->select(m_sheet.index(position - 1, LyricSheet::ColNumber),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}

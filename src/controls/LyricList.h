@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTreeView>
+
+#include <vector>
+
+class LyricSheet;
+
+// The sheet as a list: number, lyric and time, each lyric read in its own direction, a
+// suggested time grey and a doubted mark in a warning colour. Positions are 1-based, as the
+// sheet's are.
+class LyricList final : public QTreeView {
+    Q_OBJECT
+public:
+    explicit LyricList(LyricSheet& sheet, QWidget* parent = nullptr);
+
+    // Makes position the one selected row, whatever modifier keys are down; scrolls to it
+    // only when asked.
+    void selectPosition(int position, bool scrollIntoView);
+    // The selected rows, in order; several when the user picked them.
+    std::vector<int> selectedPositions() const;
+    void selectPositions(const std::vector<int>& positions);
+
+private:
+    LyricSheet& m_sheet;
+};
