@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <utility>
 #include <vector>
 
 // One row of the sheet: in column order the text the list shows and the lyrics file holds
@@ -26,3 +27,13 @@ struct SheetRow {
 
     friend bool operator==(const SheetRow&, const SheetRow&) = default;
 };
+
+// What the word strip shows for the row at 1-based position: its words with their times, over
+// the stretch of song from just before its first word (an unmarked row: the last time before
+// it) to just past the next row's time, or three seconds where no later time follows.
+struct WordSpan {
+    std::vector<std::pair<QString, qint64>> words; // text and time, -1 for none yet
+    qint64 fromMs = 0;
+    qint64 toMs = 0;
+};
+WordSpan WordSpanOf(const std::vector<SheetRow>& rows, int position);

@@ -1,6 +1,7 @@
 #include "sheet/WordTimes.h"
 
 #include "sheet/Amount.h"
+#include "sheet/SheetRow.h"
 #include "sheet/TimeText.h"
 
 #include <algorithm>
@@ -59,4 +60,46 @@ QString PreciseTimeText(qint64 ms) {
     return QStringLiteral("%1.%2")
         .arg(whole.isEmpty() ? QStringLiteral("0:00") : whole)
         .arg(clamped % 1000 / 10, 2, 10, QLatin1Char('0'));
+}
+
+namespace {
+
+// Where the strip's stretch of song starts before the line, and how long it lasts at least.
+constexpr qint64 kStripLeadMs = 500;
+constexpr qint64 kStripShortestMs = 3000;
+
+std::optional<qint64> rowMs(const SheetRow& row) {
+    if (row.markMs >= 0)
+        return row.markMs;
+    return SecsMs(row.secs);
+}
+
+} // namespace
+
+WordSpan WordSpanOf(const std::vector<SheetRow>& rows, int position) {
+    WordSpan span;
+    const int count = static_cast<int>(rows.size());
+    if (position < 1 || position > count)
+        return span;
+    const SheetRow& row = rows[static_cast<std::size_t>(position - 1)];
+    std::optional<qint64> first = rowMs(row);
+    qint64 last = -1;
+    for (const WordTime& word : row.words.empty() ? WordsOf(row.lyric) : row.words) {
+        span.words.emplace_back(row.lyric.mid(word.start, word.length), word.ms);
+        if (word.ms >= 0) {
+            first = std::min(first.value_or(word.ms), word.ms);
+            last = std::max(last, word.ms);
+        }
+    }
+    for (int before = position - 1; !first && before >= 1; --before)
+        first = rowMs(rows[static_cast<std::size_t>(before - 1)]);
+    span.fromMs = std::max<qint64>(0, first.value_or(0) - kStripLeadMs);
+    span.toMs = std::max(span.fromMs + kStripShortestMs, last + 1000);
+    for (int after = position + 1; after <= count; ++after)
+        if (const std::optional<qint64> next = rowMs(rows[static_cast<std::size_t>(after - 1)])) {
+            if (*next > last)
+                span.toMs = std::max(*next + kStripLeadMs, last + 1000);
+            break;
+        }
+    return span;
 }

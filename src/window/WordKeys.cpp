@@ -15,20 +15,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Where the strip's stretch of song starts before the line, and how long it lasts at least.
-constexpr qint64 kStripLeadMs = 500;
-constexpr qint64 kStripShortestMs = 3000;
-
-std::optional<qint64> rowMs(const SheetRow& row) {
-    if (row.markMs >= 0)
-        return row.markMs;
-    return SecsMs(row.secs);
-}
-
-} // namespace
-
 void frmSychLyrics::installWordKeys() {
     const auto key = [this](const QKeySequence& keys, const char* name,
                             const std::function<void()>& action) {
@@ -80,29 +66,11 @@ void frmSychLyrics::showWordStrip() {
         ui.wordStrip->hide();
         return;
     }
-    const std::vector<WordTime> times = row->words.empty() ? WordsOf(row->lyric) : row->words;
+    const WordSpan span = WordSpanOf(rows, p);
     std::vector<WordStrip::Word> words;
-    std::optional<qint64> first = rowMs(*row);
-    qint64 last = -1;
-    for (const WordTime& word : times) {
-        words.push_back({row->lyric.mid(word.start, word.length), word.ms});
-        if (word.ms >= 0) {
-            first = std::min(first.value_or(word.ms), word.ms);
-            last = std::max(last, word.ms);
-        }
-    }
-    // An unmarked line is drawn from the last time before it, where its words will fall.
-    for (int before = p - 1; !first && before >= 1; --before)
-        first = rowMs(rows[static_cast<std::size_t>(before - 1)]);
-    const qint64 from = std::max<qint64>(0, first.value_or(0) - kStripLeadMs);
-    qint64 to = std::max(from + kStripShortestMs, last + 1000);
-    for (int after = p + 1; after <= rowCount(); ++after)
-        if (const std::optional<qint64> next = rowMs(rows[static_cast<std::size_t>(after - 1)])) {
-            if (*next > last)
-                to = std::max(*next + kStripLeadMs, last + 1000);
-            break;
-        }
-    ui.wordStrip->setWords(std::move(words), from, to);
+    for (const auto& [text, ms] : span.words)
+        words.push_back({text, ms});
+    ui.wordStrip->setWords(std::move(words), span.fromMs, span.toMs);
     ui.wordStrip->setEnvelope(m_waveform->envelope());
     ui.wordStrip->show();
 }

@@ -235,6 +235,40 @@ private slots:
         QTEST(int(sheet.lineOffset()), "offsetAfter");
         QCOMPARE(int(sheet.currentLine()), line);
     }
+
+    // The word strip's stretch: rows are "lyric|secs|first word's ms"; the answer "from-to".
+    void wordSpanCoversTheLineAndReachesTheNext_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("span_");
+        QTest::newRow("a marked line up to the next")
+            << QStringList{"one two|10|", "three|20|"} << 1 << "9500-20500";
+        QTest::newRow("just past a close next line")
+            << QStringList{"one|10|", "two|11|"} << 1 << "9500-11500";
+        QTest::newRow("an unmarked line from the last time before it")
+            << QStringList{"one|10|", "two||", "three||"} << 3 << "9500-12500";
+        QTest::newRow("a word timed before the line's second")
+            << QStringList{"one two|10|9800", "three|20|"} << 1 << "9300-20500";
+        QTest::newRow("nothing marked at all") << QStringList{"one||", "two||"} << 2 << "0-3000";
+    }
+    void wordSpanCoversTheLineAndReachesTheNext() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, position);
+        std::vector<SheetRow> sheet;
+        for (const QString& text : rows) {
+            const QStringList cells = text.split(u'|');
+            SheetRow row{{}, cells[0], {}, cells[1]};
+            if (!cells[2].isEmpty()) {
+                row.words = WordsOf(row.lyric);
+                row.words.front().ms = row.markMs = cells[2].toLongLong();
+            }
+            sheet.push_back(row);
+        }
+        QFETCH(QString, span_);
+        const WordSpan span = WordSpanOf(sheet, position);
+        QCOMPARE(QStringLiteral("%1-%2").arg(span.fromMs).arg(span.toMs), span_);
+        QCOMPARE(span.words.size(), WordsOf(sheet[std::size_t(position - 1)].lyric).size());
+    }
 };
 
 QTEST_GUILESS_MAIN(LyricSheetTest)
