@@ -1,5 +1,6 @@
 #include "window/frmSychLyrics.h"
 
+#include "controls/KeyDownClick.h"
 #include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
@@ -215,7 +216,9 @@ void frmSychLyrics::connectHandlers() {
     connect(ui.txtAddLyrics, &QPlainTextEdit::textChanged, this,
             [this] { guarded("Lyrics text", [this] { txtAddLyrics_Change(); }); });
     ui.txtAddLyrics->viewport()->installEventFilter(this);
-    ui.cmdMark->installEventFilter(this);
+    // The line is sung when Space goes down, and a held key marks one line, not one per
+    // repeat over the marks of the lines after it.
+    new KeyDownClick(*ui.cmdMark);
     connect(ui.spnAdjustSingle, &UpDown::stepped, this, [this](int direction) {
         guarded("Adjust Selected Line", [this, direction] { spnAdjustSingle_Change(direction); });
     });
@@ -235,47 +238,7 @@ void frmSychLyrics::connectHandlers() {
 bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.txtAddLyrics->viewport() && event->type() == QEvent::MouseButtonRelease)
         guarded("Lyrics text", [this] { txtAddLyrics_Click(); });
-    if (watched == ui.cmdMark && isHeldMarkKey(event))
-        return true;
-    if (watched == ui.cmdMark && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // The line is sung when Space goes down: a button clicks only when it comes up, a
-        // tenth of a second or more later.
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            ui.cmdMark->click();
-            return true;
-        }
-    }
     return QWidget::eventFilter(watched, event);
-}
-
-bool frmSychLyrics::isHeldMarkKey(QEvent* event) {
-    // A held key marks one line: Return would click once per repeat, overwriting the marks of
-    // the lines after it. Qt flags a repeat only when the X server's release and press of it
-    // reach the window together, which a busy machine does not promise; the pair also carries
-    // one timestamp, and a key that has not come up cannot go down again.
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        m_markKeyDown = 0; // its release may go to another control
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-        return false;
-    if (key->isAutoRepeat())
-        return true;
-    // Events made by a program may carry no time at all.
-    const bool sameTime = key->timestamp() != 0 && key->timestamp() == m_markKeyUpTime;
-    if (event->type() == QEvent::KeyRelease) {
-        m_markKeyDown = 0;
-        m_markKeyUp = key->key();
-        m_markKeyUpTime = key->timestamp();
-        return false;
-    }
-    const bool repeat = key->key() == m_markKeyDown || (key->key() == m_markKeyUp && sameTime);
-    m_markKeyDown = key->key();
-    return repeat;
 }
 
 bool frmSychLyrics::focusNextPrevChild(bool next) {

@@ -142,8 +142,6 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    // True for a press or release of a marking key on Mark Line that only repeats a held one.
-    bool isHeldMarkKey(QEvent* event);
     void keyPressEvent(QKeyEvent* event) override; // the undo and export keys
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -178,10 +176,6 @@ private:
     KeyOverlay* m_keyOverlay = nullptr;
     // The controls' enabled states while a tap-along has them off.
     std::vector<std::pair<QWidget*, bool>> m_enabledBeforeTapAlong;
-    // The marking key down on Mark Line (0: none), and the last one to come up, with its time.
-    int m_markKeyDown = 0;
-    int m_markKeyUp = 0;
-    quint64 m_markKeyUpTime = 0;
     bool m_sheetShownBeforeText = false; // picSynch's visibility when the text panel opened
     SongSuggestions* m_suggestions = nullptr;
     QString m_suggestionStatus; // what the analysis last put in the status line
