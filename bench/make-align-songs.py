@@ -37,6 +37,11 @@ def run(*args):
     subprocess.run(args, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
+def sox(*args):
+    """sox with the same noise and dither at every run: a seed always makes the same song."""
+    run("sox", "-R", *args)
+
+
 def read_wav(path):
     with wave.open(path, "rb") as w:
         assert w.getframerate() == RATE and w.getnchannels() == 1 and w.getsampwidth() == 2
@@ -55,7 +60,7 @@ def write_wav(path, samples):
 
 def synth(tmp, name, *effects):
     path = os.path.join(tmp, name + ".wav")
-    run("sox", "-n", "-r", str(RATE), "-c", "1", "-b", "16", path, *effects)
+    sox("-n", "-r", str(RATE), "-c", "1", "-b", "16", path, *effects)
     return [s / 32768.0 for s in read_wav(path)]
 
 
@@ -117,7 +122,7 @@ def make_voice_lines(tmp, rnd, count):
         effects = ["silence", "1", "0.005", "0.5%"]  # the start is where the voice begins
         if rnd.random() < 0.4:  # sung-like: a slower, wavering line
             effects += ["tempo", "0.85", "tremolo", "5.5", "40"]
-        run("sox", raw, "-r", str(RATE), "-c", "1", "-b", "16", cooked, *effects)
+        sox(raw, "-r", str(RATE), "-c", "1", "-b", "16", cooked, *effects)
         lines.append(text)
         sounds.append([s / 32768.0 for s in read_wav(cooked)])
     return lines, sounds
@@ -136,7 +141,7 @@ def make_song(folder, seed, ratio_db, count, tmp):
         add_into(voice, sound, start)
     if seed % 2 == 1:  # reverb on odd seeds
         write_wav(os.path.join(tmp, "dry.wav"), [int(max(-1, min(1, s)) * 32767) for s in voice])
-        run("sox", os.path.join(tmp, "dry.wav"), os.path.join(tmp, "wet.wav"), "reverb", "40",
+        sox(os.path.join(tmp, "dry.wav"), os.path.join(tmp, "wet.wav"), "reverb", "40",
             "trim", "0", "%ds" % total)
         voice = [s / 32768.0 for s in read_wav(os.path.join(tmp, "wet.wav"))]
         voice += [0.0] * (total - len(voice))

@@ -81,6 +81,11 @@ const std::vector<MarkTick>& SongGroove::marks() const {
     return m_marks;
 }
 
+double SongGroove::xOfSecond(double second) const {
+    const Track t = track();
+    return t.seconds > 0 ? t.xOf(second) : t.left;
+}
+
 void SongGroove::invalidate() {
     m_linesStale = true;
     update();

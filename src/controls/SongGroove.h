@@ -28,6 +28,8 @@ public:
     // The marks come from this sheet, read again after any change to its rows.
     void followSheet(const LyricSheet* sheet);
     const std::vector<MarkTick>& marks() const;
+    // Where the groove draws the song's second, in the widget's coordinates.
+    double xOfSecond(double second) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

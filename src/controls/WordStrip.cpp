@@ -45,9 +45,16 @@ void WordStrip::setPosition(qint64 ms) {
     if (ms == m_positionMs)
         return;
     const int before = currentWord();
+    const int column = playheadColumn(m_positionMs);
     m_positionMs = ms;
-    if (currentWord() != before || ms < 0)
+    // The playhead follows the song pixel by pixel; a frame costs little, the waveform being
+    // drawn already.
+    if (currentWord() != before || playheadColumn(ms) != column)
         update();
+}
+
+int WordStrip::playheadColumn(qint64 ms) const {
+    return ms >= m_fromMs && ms < m_toMs ? static_cast<int>(xOf(ms)) : -1;
 }
 
 int WordStrip::currentWord() const {
@@ -90,19 +97,39 @@ int WordStrip::xOfWord(int index) const {
     return static_cast<int>(x);
 }
 
-void WordStrip::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
+const QPixmap& WordStrip::background() {
+    Drawn now{.size = size(),
+              .ratio = devicePixelRatioF(),
+              .fromMs = m_fromMs,
+              .toMs = m_toMs,
+              .envelope = m_envelope,
+              .base = palette().base().color().rgba()};
+    if (now == m_drawn && !m_background.isNull())
+        return m_background;
+    m_drawn = std::move(now);
+    m_background = QPixmap(QSize(std::max(1, width()), std::max(1, height())) * m_drawn.ratio);
+    m_background.setDevicePixelRatio(m_drawn.ratio);
+    QPainter painter(&m_background);
     painter.fillRect(rect(), palette().base());
-    const double middle = height() * 0.62;
     if (m_envelope && !m_envelope->empty()) {
+        const double middle = height() * 0.62;
         const double reach = height() * 0.36;
-        painter.setPen(QColor(0xa0, 0xb4, 0xcc));
+        std::vector<QLineF> lines;
+        lines.reserve(static_cast<std::size_t>(std::max(0, width() - 2 * kMargin)));
         for (int x = kMargin; x < width() - kMargin; ++x) {
             const auto [low, high] = m_envelope->range(static_cast<double>(msAt(x)) / 1000,
                                                        static_cast<double>(msAt(x + 1)) / 1000);
-            painter.drawLine(QPointF(x, middle - high * reach), QPointF(x, middle - low * reach));
+            lines.emplace_back(x, middle - high * reach, x, middle - low * reach);
         }
+        painter.setPen(QColor(0xa0, 0xb4, 0xcc));
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     }
+    return m_background;
+}
+
+void WordStrip::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background());
     if (m_positionMs >= m_fromMs && m_positionMs < m_toMs) {
         painter.setPen(QColor(0xd0, 0x30, 0x30));
         const double x = xOf(m_positionMs);

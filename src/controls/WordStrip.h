@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPixmap>
+#include <QRgb>
 #include <QString>
 #include <QWidget>
 
@@ -25,7 +27,8 @@ public:
     // word is dropped when the words are no longer the same.
     void setWords(std::vector<Word> words, qint64 fromMs, qint64 toMs);
     void setEnvelope(std::shared_ptr<const PeakEnvelope> envelope);
-    // The playing position (-1: not playing): the word sung then is highlighted.
+    // The playing position (-1: not playing): the playhead is drawn there and the word sung
+    // then is highlighted.
     void setPosition(qint64 ms);
 
     const std::vector<Word>& words() const { return m_words; }
@@ -50,6 +53,10 @@ protected:
 private:
     double xOf(qint64 ms) const;
     qint64 msAt(double x) const;
+    // The pixel column of the playhead at ms, -1 where none is drawn.
+    int playheadColumn(qint64 ms) const;
+    // The base and the waveform, drawn again only when what they show changed.
+    const QPixmap& background();
 
     std::vector<Word> m_words;
     qint64 m_fromMs = 0;
@@ -57,4 +64,18 @@ private:
     qint64 m_positionMs = -1;
     int m_selected = -1;
     std::shared_ptr<const PeakEnvelope> m_envelope;
+
+    // What the background was drawn for; the envelope is held, so that no other one can take
+    // its address.
+    struct Drawn {
+        QSize size;
+        qreal ratio = 0;
+        qint64 fromMs = 0;
+        qint64 toMs = 0;
+        std::shared_ptr<const PeakEnvelope> envelope;
+        QRgb base = 0;
+        friend bool operator==(const Drawn&, const Drawn&) = default;
+    };
+    Drawn m_drawn;
+    QPixmap m_background;
 };

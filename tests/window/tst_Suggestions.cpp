@@ -1,17 +1,27 @@
+#include "controls/SongGroove.h"
+#include "controls/SongSlider.h"
 #include "session/SongSuggestions.h"
+#include "storage/LyricsXml.h"
 #include "support/Files.h"
 #include "support/TestSession.h"
 #include "support/TestWindow.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeView>
 
-// Suggested times in the sheet: shown apart from the rows, accepted by key as one undo step,
-// marks the check doubts flagged, and an analysis that a new song cancels. The analyses are
-// injected, so no speech decoder runs except in the cancel case.
+#include <cmath>
+
+// Suggested times in the sheet and the slider: shown apart from the rows, accepted by key as
+// one undo step, marks the check doubts flagged, a new mark realigning only the lines beside
+// it, and an analysis that a new song cancels. The analyses are injected, so no speech decoder
+// runs except on the songs made here.
 namespace {
 
 Suggestion aligned(int line, qint64 ms, double confidence) {
@@ -40,6 +50,61 @@ QStringList timeColumn(const LyricSheet& sheet) {
 }
 
 const QStringList kRows{"One|", "Two|", "Three|", "Four|9"};
+
+// Whether the groove shows a hollow tick at each second: a ring in the mark colour on both
+// sides of x, where a mark's tick (one pixel wide, or the selected one's 2.5) never reaches.
+QList<bool> hollowTicks(SongGroove& groove, const QList<double>& seconds) {
+    const QImage image = groove.grab().toImage();
+    const auto orange = [&](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return c.red() - c.blue() > 60 && c.red() > c.green();
+    };
+    QList<bool> shown;
+    for (const double second : seconds) {
+        const int x = static_cast<int>(groove.xOfSecond(second));
+        bool left = false;
+        bool right = false;
+        for (int y = image.height() - 8; y <= image.height() - 3; ++y) {
+            left = left || orange(x - 3, y) || orange(x - 2, y);
+            right = right || orange(x + 2, y) || orange(x + 3, y);
+        }
+        shown << (left && right);
+    }
+    return shown;
+}
+
+// The colour of the text drawn in a cell of the list: the pixel farthest from the cell's
+// background.
+QColor inkOf(QTreeView& list, const QModelIndex& cell) {
+    const QImage image = list.viewport()->grab().toImage();
+    const QRect rect = list.visualRect(cell);
+    const QColor paper = image.pixelColor(rect.topLeft());
+    QColor ink = paper;
+    int farthest = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int d = std::abs(c.red() - paper.red()) + std::abs(c.green() - paper.green()) +
+                          std::abs(c.blue() - paper.blue());
+            if (d > farthest) {
+                farthest = d;
+                ink = c;
+            }
+        }
+    return ink;
+}
+
+// Each line's hint as "suggested ms" or "flag text", "" for neither.
+QStringList hintColumn(const LyricSheet& sheet) {
+    QStringList shown;
+    for (int p = 1; p <= sheet.count(); ++p) {
+        const std::size_t at = static_cast<std::size_t>(p) - 1;
+        shown << (sheet.suggestedMs(p) >= 0   ? QString::number(sheet.suggestedMs(p))
+                  : at < sheet.hints().size() ? sheet.hints()[at].flag
+                                              : QString());
+    }
+    return shown;
+}
 
 } // namespace
 
@@ -97,6 +162,49 @@ private slots:
         QCOMPARE(timeColumn(w.session().sheet()), before);
     }
 
+    // The groove's hollow ticks at the suggested seconds, gone from a line that takes its
+    // suggestion; in the list a suggestion is grey beside a mark's black, and the doubted mark
+    // is in its warning colour, its tooltip saying why.
+    void grooveAndListDrawTheHints() {
+        TestWindow w;
+        w.setSheet(kRows);
+        w.ui.picSynch->show();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        w.ui.sldSong->setMax(10);
+        auto* groove = w->findChild<SongGroove*>("sldSongGroove");
+        auto* suggestions = w->findChild<SongSuggestions*>();
+        QVERIFY(groove && suggestions);
+        const QList<double> seconds{1.2, 3.4, 6.5, 9};
+        QCOMPARE(hollowTicks(*groove, seconds), QList<bool>({false, false, false, false}));
+        suggestions->show(injected());
+        QCOMPARE(hollowTicks(*groove, seconds), QList<bool>({true, true, true, false}));
+        w.select(2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(hollowTicks(*groove, seconds), QList<bool>({true, false, true, false}));
+        w.select(3);
+        QCOMPARE(hollowTicks(*groove, seconds), QList<bool>({true, false, true, false}));
+
+        const LyricSheet& sheet = w.session().sheet();
+        const QColor suggested = inkOf(*w.ui.lvLyrics, sheet.index(0, LyricSheet::ColTime));
+        const QColor marked = inkOf(*w.ui.lvLyrics, sheet.index(1, LyricSheet::ColTime));
+        const QColor flagged = inkOf(*w.ui.lvLyrics, sheet.index(3, LyricSheet::ColTime));
+        const auto neutral = [](const QColor& c) {
+            return std::abs(c.red() - c.green()) < 16 && std::abs(c.green() - c.blue()) < 16;
+        };
+        QVERIFY2(neutral(suggested) && neutral(marked) &&
+                     suggested.lightness() > marked.lightness() + 40,
+                 qPrintable(suggested.name() + " beside " + marked.name()));
+        QVERIFY2(flagged.red() > flagged.green() + 80 && flagged.red() > flagged.blue() + 80,
+                 qPrintable(flagged.name()));
+        const QRect cell = w.ui.lvLyrics->visualRect(sheet.index(3, LyricSheet::ColTime));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        w.ui.lvLyrics->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(w.ui.lvLyrics->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(),
+                     QStringLiteral("marked 2.4 s later than the voice suggests"));
+    }
+
     // The analysis writes the status line only where it is empty or still shows the
     // analysis's own words; a fallback is added to what another action said.
     void statusLineTakesItsOwnWordsBack() {
@@ -117,6 +225,55 @@ private slots:
         QCOMPARE(shown,
                  QStringList({"Suggesting times\u2026 40 %", "", "Suggesting times\u2026 10 %",
                               "Saved.", "Saved.  \u00B7  Suggested times: no voice"}));
+    }
+
+    // On a song whose lines start at known times, marked on lines 2 and 5: a mark on line 3
+    // far later than its voice realigns line 4 between it and line 5, and nothing else; the
+    // analysis is not run again. Undo brings the suggestions and flags back as they were.
+    void aMarkRealignsOnlyTheStretchBesideIt() {
+        QTemporaryDir songs;
+        QProcess make;
+        make.start("/usr/bin/python3", {VELMORA_ALIGN_SONGS, songs.path(), "--seeds", "7",
+                                        "--ratios", "6", "--lines", "6"});
+        QVERIFY2(make.waitForFinished(120000) && make.exitCode() == 0,
+                 make.readAllStandardError().constData());
+        const QString folder = songs.filePath("seed7_+6dB/");
+        std::vector<qint64> starts;
+        for (const QByteArray& line : readFile(folder + "Song.starts").split('\n'))
+            if (!line.isEmpty())
+                starts.push_back(std::llround(line.toDouble() * 1000));
+        QCOMPARE(starts.size(), std::size_t{6});
+
+        std::vector<SheetRow> rows = ReadLyricsFileRows(folder + "Song.xml").rows;
+        for (const std::size_t marked : {1, 4})
+            rows[marked].secs = QString::number(starts[marked] / 1000);
+        SaveSheetAsLyricsFile(folder + "Song.mp3", rows);
+
+        TestSession t;
+        SongSuggestions suggestions(t.session);
+        t.session.open(folder + "Song.mp3");
+        QTRY_VERIFY_WITH_TIMEOUT(!suggestions.running(), 120000);
+        const QStringList before = hintColumn(t.sheet);
+        QVERIFY2(before[1].isEmpty() && before[4].isEmpty() && !before[3].isEmpty() &&
+                     before[3].toLongLong() < starts[4] - 3000,
+                 qPrintable(before.join(", ")));
+
+        const qint64 late = (starts[3] + starts[4]) / 2;
+        t.sheet.setSelected(3);
+        QVERIFY(t.session.mark(late));
+        QVERIFY(!suggestions.running());
+        QTRY_VERIFY(hintColumn(t.sheet)[3] != before[3]);
+        const QStringList after = hintColumn(t.sheet);
+        QCOMPARE(t.sheet.rows()[2].markMs, late);
+        QCOMPARE(t.sheet.rows()[2].secs, QString::number(late / 1000));
+        QVERIFY2(after[3].toLongLong() > late && after[3].toLongLong() < starts[4] / 1000 * 1000,
+                 qPrintable(after.join(", ")));
+        QCOMPARE(after[0], before[0]);
+        QCOMPARE(after[5], before[5]);
+        QVERIFY2(after[2].contains("later than the voice"), qPrintable(after[2]));
+
+        QVERIFY(t.sheet.undo().startsWith("Mark Line"));
+        QTRY_COMPARE(hintColumn(t.sheet), before);
     }
 
     void aNewSongCancelsTheAnalysis() {

@@ -10,6 +10,17 @@
 #include <QTreeView>
 
 #include "controls/WordStrip.h"
+#include "playback/Waveform.h"
+
+// Paint events a widget receives.
+struct PaintCount final : QObject {
+    explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
 
 // Word marking, nudges and a range of lines, driven by keys and clicks where a user has the
 // focus, on the fake player.
@@ -74,6 +85,13 @@ private slots:
         const QImage shown = strip.grab().toImage();
         QCOMPARE(shown.pixelColor(strip.xOfWord(1) + 1, 3), QColor(0xff, 0xd8, 0x40));
         QVERIFY(shown.pixelColor(strip.xOfWord(0) + 1, 3) != QColor(0xff, 0xd8, 0x40));
+        // The playhead is drawn again as it moves within a word, not only at the next word.
+        PaintCount painted(strip);
+        QCoreApplication::processEvents();
+        painted.count = 0;
+        w.tickAt(1700);
+        QCOMPARE(strip.currentWord(), 1);
+        QTRY_VERIFY(painted.count > 0);
 
         QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(strip.xOfWord(2) + 3, 30));
         QCOMPARE(strip.selectedWord(), 2);
@@ -84,6 +102,36 @@ private slots:
         QCOMPARE(lastSeek(w), QStringLiteral("SeekPositionMs 800"));
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2200"));
+    }
+
+    // The strip keeps its waveform drawn from frame to frame; after a change of span, song or
+    // size it shows what a strip made afresh shows.
+    void stripDrawnAgainShowsWhatANewOneShows() {
+        struct State {
+            int width;
+            int period; // of the song's outline, in peaks
+            qint64 fromMs;
+        };
+        const auto apply = [](WordStrip& strip, const State& state) {
+            PeakEnvelope song{8000, 40, {}, {}}; // 200 peaks a second, 10 s
+            for (int i = 0; i < 2000; ++i) {
+                song.maxs.push_back(
+                    static_cast<std::int8_t>(i % state.period * 120 / state.period));
+                song.mins.push_back(static_cast<std::int8_t>(-song.maxs.back()));
+            }
+            strip.resize(state.width, 56);
+            strip.setEnvelope(std::make_shared<const PeakEnvelope>(std::move(song)));
+            strip.setWords({{"One", state.fromMs + 500}, {"two", state.fromMs + 1500}},
+                           state.fromMs, state.fromMs + 3000);
+        };
+        WordStrip kept;
+        for (const State& state :
+             {State{300, 23, 0}, State{300, 23, 2000}, State{300, 7, 2000}, State{260, 7, 2000}}) {
+            apply(kept, state);
+            WordStrip fresh;
+            apply(fresh, state);
+            QCOMPARE(kept.grab().toImage(), fresh.grab().toImage());
+        }
     }
 
     // The tick follows the saved lines while the song plays; it must not start the line's
