@@ -272,8 +272,19 @@ private slots:
         QCOMPARE(after[5], before[5]);
         QVERIFY2(after[2].contains("later than the voice"), qPrintable(after[2]));
 
+        // A stretch aligned on its own may land a decoder frame (10 ms) from the whole song's.
         QVERIFY(t.sheet.undo().startsWith("Mark Line"));
-        QTRY_COMPARE(hintColumn(t.sheet), before);
+        const auto nearBefore = [&] {
+            const QStringList now = hintColumn(t.sheet);
+            for (int i = 0; i < now.size(); ++i) {
+                bool number = false;
+                const qint64 ms = now[i].toLongLong(&number);
+                if (number ? std::abs(ms - before[i].toLongLong()) > 10 : now[i] != before[i])
+                    return false;
+            }
+            return now.size() == before.size();
+        };
+        QTRY_VERIFY2(nearBefore(), qPrintable(hintColumn(t.sheet).join(", ")));
     }
 
     void aNewSongCancelsTheAnalysis() {
