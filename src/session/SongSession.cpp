@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 
 namespace {
 
@@ -233,13 +234,16 @@ QString SongSession::saveLyricsFile() {
                 : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
                                  "lyrics file beside it")
                       .arg(name));
-    QString note = SaveSheetAsLyricsFile(m_path, m_sheet.rows());
     if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows()))
-        return note;
+        return SaveSheetAsLyricsFile(m_path, m_sheet.rows());
     // The precise times go beside it, once it is saved: Song.lrc is only trusted while it
-    // agrees with Song.xml.
+    // agrees with Song.xml. Their text, megabytes for a long sheet of word stamps, is made
+    // while Song.xml goes to the disk; the sheet is not changed before both are done.
     int marked = 0;
-    const QByteArray bytes = lrcBytes(true, marked);
+    std::future<QByteArray> lrcText =
+        std::async(std::launch::async, [this, &marked] { return lrcBytes(true, marked); });
+    QString note = SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+    const QByteArray bytes = lrcText.get();
     if (marked == 0)
         return note;
     const QString lrc = LrcFileName(m_path);
