@@ -8,6 +8,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
@@ -28,6 +29,7 @@ struct FFmpeg {
     decltype(&::av_frame_alloc) av_frame_alloc = nullptr;
     decltype(&::av_frame_free) av_frame_free = nullptr;
     decltype(&::av_log_set_level) av_log_set_level = nullptr;
+    decltype(&::av_opt_set_int) av_opt_set_int = nullptr;
     decltype(&::av_channel_layout_copy) av_channel_layout_copy = nullptr;
     decltype(&::av_channel_layout_uninit) av_channel_layout_uninit = nullptr;
     decltype(&::avcodec_alloc_context3) avcodec_alloc_context3 = nullptr;
@@ -65,6 +67,7 @@ const FFmpeg& av() {
                                        .get(f.av_frame_alloc, "av_frame_alloc")
                                        .get(f.av_frame_free, "av_frame_free")
                                        .get(f.av_log_set_level, "av_log_set_level")
+                                       .get(f.av_opt_set_int, "av_opt_set_int")
                                        .get(f.av_channel_layout_copy, "av_channel_layout_copy")
                                        .get(f.av_channel_layout_uninit, "av_channel_layout_uninit")
                                        .complete();
@@ -173,6 +176,7 @@ struct AudioDecoder::Song {
     // What is handed over.
     int rate = 0;
     AVChannelLayout layout{};
+    bool nearest = false; // Resampling::NearestSample
     // Made for the frames' shape when they are not handed over as they come.
     SwrContext* resampler = nullptr;
     int fromRate = 0, fromChannels = 0, fromFormat = -1;
@@ -248,6 +252,8 @@ bool AudioDecoder::Song::resample(AVFrame& in, const Sink& sink) {
         if (av().swr_alloc_set_opts2(&resampler, &layout, AV_SAMPLE_FMT_S16, rate, &in.ch_layout,
                                      static_cast<AVSampleFormat>(in.format), in.sample_rate, 0,
                                      nullptr) < 0 ||
+            (nearest && (av().av_opt_set_int(resampler, "filter_size", 0, 0) < 0 ||
+                         av().av_opt_set_int(resampler, "phase_shift", 0, 0) < 0)) ||
             av().swr_init(resampler) < 0) {
             av().swr_free(&resampler);
             return true; // frames of a shape nothing converts are passed over
@@ -304,10 +310,11 @@ QString AudioDecoder::open(const QString& path) {
     return {};
 }
 
-void AudioDecoder::convertTo(int rate, bool mono) {
+void AudioDecoder::convertTo(int rate, bool mono, Resampling resampling) {
     if (!m_song)
         return;
     m_song->rate = rate;
+    m_song->nearest = resampling == Resampling::NearestSample;
     if (mono) {
         av().av_channel_layout_uninit(&m_song->layout);
         m_song->layout = AV_CHANNEL_LAYOUT_MASK(1, AV_CH_LAYOUT_MONO);

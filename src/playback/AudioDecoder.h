@@ -22,9 +22,12 @@ public:
     // in words a person can act on.
     QString open(const QString& path);
 
+    // How another rate is reached: through a low-pass, or sample by sample (the nearest one),
+    // which folds what lies above the new rate's band into it.
+    enum class Resampling { BandLimited, NearestSample };
     // The samples decode() hands over: at rate, every channel mixed into one when mono. Without
     // a call, the stream's own rate and channels.
-    void convertTo(int rate, bool mono);
+    void convertTo(int rate, bool mono, Resampling resampling = Resampling::BandLimited);
     // The rate and channels of the samples decode() hands over, once open.
     int rate() const;
     int channels() const;
