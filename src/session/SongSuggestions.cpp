@@ -55,7 +55,7 @@ void SongSuggestions::start() {
     m_session.sheet().setHints({});
     const bool words = std::any_of(m_lines.begin(), m_lines.end(),
                                    [](const QString& line) { return !line.trimmed().isEmpty(); });
-    if (m_session.songPath().isEmpty() || !words) {
+    if (m_session.songPath().isEmpty() || !words || m_session.showsNoLyrics()) {
         if (m_analysis->running())
             emit status(QString());
         m_analysis->cancel();

@@ -107,8 +107,8 @@ private slots:
     }
 
     // Opening a FLAC song with its lyrics file starts the analysis, and its suggestions reach
-    // the sheet.
-    void aSessionSuggestsForAFlacSong() {
+    // the sheet; a song without lyrics, whose sheet shows only a caption, has none to align.
+    void aSessionSuggestsForSongsWithLyrics() {
         TestSession t;
         std::vector<SheetRow> rows;
         for (const QString& line : m_lines)
@@ -124,6 +124,10 @@ private slots:
         for (int line = 0; line < 6; ++line) // the sheet numbers its rows from 1
             near += std::abs(t.sheet.suggestedMs(line + 1) - m_starts[line]) <= 500;
         QVERIFY2(near >= 5, qPrintable(QString::number(near)));
+        QVERIFY(QFile::copy(m_song, t.path("Bare.mp3")));
+        t.session.open(t.path("Bare.mp3"));
+        QCOMPARE(t.sheet.rows()[0].lyric, "No Lyrics Found");
+        QVERIFY(!suggestions.running());
     }
 
     void aCancelledAnalysisLeavesNothing() {
