@@ -296,7 +296,7 @@ QString AudioDecoder::open(const QString& path) {
     m_song.reset();
     auto song = std::make_unique<Song>();
     // A named pipe or a device would block the decoding thread for ever.
-    if (const QString why = OpenRegularFile(song->file, path); !why.isEmpty())
+    if (QString why = OpenRegularFile(song->file, path); !why.isEmpty())
         return why;
     if (!av().complete)
         return QStringLiteral("the audio decoder (FFmpeg) could not be loaded");
