@@ -12,7 +12,7 @@ packages=(
   lame xvfb xauth xdotool python3-mutagen eyed3 kid3-cli sox ccache
   libbenchmark-dev clang clang-format clang-tidy libclang-rt-14-dev dpkg-dev
   desktop-file-utils appstream
-  libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us libespeak-ng-dev espeak-ng libaubio-dev libmpg123-dev
+  libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us libespeak-ng-dev espeak-ng libaubio-dev
 )
 
 missing=()

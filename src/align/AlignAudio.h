@@ -21,8 +21,9 @@ struct AlignAudio {
     qint64 milliseconds() const { return static_cast<qint64>(samples.size()) * 1000 / kAlignRate; }
 };
 
-// Decodes the MP3 at path to the mid channel (left and right mixed, where a sung voice sits)
-// at 16 kHz, with the lowest octaves (bass and kick drum) taken out. Empty with problem set
-// when it is no readable MPEG audio; empty and no problem when cancel became true.
+// Decodes the song at path, of any format FFmpeg reads, to the mid channel (left and right
+// mixed, where a sung voice sits) at 16 kHz, with the lowest octaves (bass and kick drum) taken
+// out. Empty with problem set when it holds no audio that decodes; empty and no problem when
+// cancel became true.
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem);

@@ -26,6 +26,8 @@
 namespace {
 
 constexpr int kTickBusyTimeoutMs = 10;
+// What the sheet shows for a song without lyrics, in its one unnumbered row.
+constexpr QLatin1String kNoLyrics("No Lyrics Found");
 
 QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
@@ -116,10 +118,16 @@ SongSession::Opened SongSession::open(const QString& path) {
         opened.source = Source::TagLyrics;
         opened.note = loadText(tagLyrics(), QStringLiteral("Load Tag Lyrics"));
     } else {
-        m_sheet.load({{QString(), QStringLiteral("No Lyrics Found"), QString(), QString()}},
+        m_sheet.load({{QString(), kNoLyrics, QString(), QString()}},
                      QStringLiteral("Open Song Without Lyrics"));
     }
     return opened;
+}
+
+bool SongSession::showsNoLyrics() const {
+    const std::vector<SheetRow>& rows = m_sheet.rows();
+    return rows.size() == 1 && rows[0].number.isEmpty() && rows[0].lyric == kNoLyrics &&
+           rows[0].secs.isEmpty();
 }
 
 QString SongSession::tagLyrics() const {

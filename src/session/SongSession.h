@@ -51,6 +51,8 @@ public:
     Opened open(const QString& path);
     // Points the session at path without reading anything.
     void choose(const QString& path);
+    // The sheet holds only the caption of a song without lyrics, no lyric.
+    bool showsNoLyrics() const;
     // The tag's lyrics as read when the song was opened, trimmed; "" for none.
     QString tagLyrics() const;
     bool hasTagLyrics() const { return !m_tagLyrics.isEmpty(); }

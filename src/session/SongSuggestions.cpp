@@ -1,6 +1,5 @@
 #include "session/SongSuggestions.h"
 
-#include "core/AudioFormats.h"
 #include "session/SongSession.h"
 #include "sheet/Amount.h"
 
@@ -56,9 +55,7 @@ void SongSuggestions::start() {
     m_session.sheet().setHints({});
     const bool words = std::any_of(m_lines.begin(), m_lines.end(),
                                    [](const QString& line) { return !line.trimmed().isEmpty(); });
-    // The aligner decodes MP3 only: other songs get no suggestions, and no word about it.
-    const bool mp3 = AudioFormatOf(m_session.songPath()) == AudioFormat::Mp3;
-    if (m_session.songPath().isEmpty() || !words || !mp3) {
+    if (m_session.songPath().isEmpty() || !words || m_session.showsNoLyrics()) {
         if (m_analysis->running())
             emit status(QString());
         m_analysis->cancel();

@@ -1,5 +1,8 @@
 #include "align/SongAnalysis.h"
+#include "session/SongSuggestions.h"
 #include "storage/LyricsXml.h"
+#include "support/Files.h"
+#include "support/TestSession.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -7,7 +10,7 @@
 #include <QTest>
 
 // The aligner on songs made at test time: espeak-ng lines over a sox music bed with known
-// starts (bench/make-align-songs.py), silence, noise and files that are no song.
+// starts (bench/make-align-songs.py) in four formats, silence, noise and files that are no song.
 class Align : public QObject {
     Q_OBJECT
 
@@ -28,6 +31,11 @@ class Align : public QObject {
         run("sox", QStringList{"-n", "-r", "22050", "-c", "1", wav} + soxEffects);
         run("lame", {"--quiet", wav, m_dir.filePath(name + ".mp3")});
         return m_dir.filePath(name + ".mp3");
+    }
+    // The song re-encoded by ffmpeg with the output options given.
+    QString converted(const QString& path, const QStringList& options) {
+        run("ffmpeg", QStringList{"-v", "error", "-y", "-i", m_song} + options + QStringList{path});
+        return path;
     }
     std::pair<AnalysisResult, LyricAligner*> analyse(const QString& song, const QStringList& lines,
                                                      const Anchors& marks = {}) {
@@ -50,9 +58,23 @@ private slots:
         QCOMPARE(m_lines.size(), 6);
     }
 
+    void linesLandNearTheirStarts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("options"); // ffmpeg's; none: the MP3 as made
+        QTest::newRow("MP3, mono 22.05 kHz") << "" << QStringList();
+        // The voice in the right channel only: the left alone would hold none of it.
+        QTest::newRow("FLAC, stereo 44.1 kHz")
+            << "song.flac" << QStringList{"-af", "pan=stereo|c1=c0", "-ar", "44100"};
+        QTest::newRow("Opus, stereo 48 kHz")
+            << "song.opus" << QStringList{"-ac", "2", "-c:a", "libopus", "-b:a", "96k"};
+        QTest::newRow("M4A AAC, mono") << "song.m4a" << QStringList{"-c:a", "aac"};
+    }
     // A loose bound: a broken aligner is seconds off, a working one tens of milliseconds.
     void linesLandNearTheirStarts() {
-        const auto [result, aligner] = analyse(m_song, m_lines);
+        QFETCH(QString, name);
+        QFETCH(QStringList, options);
+        const QString song = name.isEmpty() ? m_song : converted(m_dir.filePath(name), options);
+        const auto [result, aligner] = analyse(song, m_lines);
         QVERIFY2(result.status.isEmpty(), qPrintable(result.status));
         QCOMPARE(result.suggestions.size(), std::size_t{6});
         int near = 0;
@@ -82,6 +104,30 @@ private slots:
         QCOMPARE(again.size(), std::size_t{1});
         QCOMPARE(again[0].line, 5);
         QVERIFY(std::abs(again[0].ms - m_starts[5]) <= 500);
+    }
+
+    // Opening a FLAC song with its lyrics file starts the analysis, and its suggestions reach
+    // the sheet; a song without lyrics, whose sheet shows only a caption, has none to align.
+    void aSessionSuggestsForSongsWithLyrics() {
+        TestSession t;
+        std::vector<SheetRow> rows;
+        for (const QString& line : m_lines)
+            rows.push_back({QString::number(rows.size() + 1), line, "", ""});
+        const QString song = converted(t.path("Song.flac"), {});
+        SaveSheetAsLyricsFile(song, rows);
+        SongSuggestions suggestions(t.session);
+        t.session.open(song);
+        QCOMPARE(t.sheet.count(), 6);
+        QVERIFY(suggestions.running());
+        QTRY_VERIFY_WITH_TIMEOUT(!suggestions.running(), 120000);
+        int near = 0;
+        for (int line = 0; line < 6; ++line) // the sheet numbers its rows from 1
+            near += std::abs(t.sheet.suggestedMs(line + 1) - m_starts[line]) <= 500;
+        QVERIFY2(near >= 5, qPrintable(QString::number(near)));
+        QVERIFY(QFile::copy(m_song, t.path("Bare.mp3")));
+        t.session.open(t.path("Bare.mp3"));
+        QCOMPARE(t.sheet.rows()[0].lyric, "No Lyrics Found");
+        QVERIFY(!suggestions.running());
     }
 
     void aCancelledAnalysisLeavesNothing() {
@@ -132,8 +178,18 @@ private slots:
         QTest::newRow("too many words")
             << m_song << QStringList{"la", QString("la ").repeated(20000)} << QByteArray()
             << "too many to align" << 2;
-        QTest::newRow("garbage file") << m_dir.filePath("garbage.mp3") << two << QByteArray()
-                                      << "No suggested times: it holds no MP3 audio" << -1;
+        const QString undecodable = "No suggested times: it holds no audio that could be decoded";
+        QTest::newRow("garbage file")
+            << m_dir.filePath("garbage.mp3") << two << QByteArray() << undecodable << -1;
+        // A FLAC header claiming the largest stream there can be, then noise.
+        QTest::newRow("noise behind a FLAC header")
+            << writeFile(m_dir.filePath("hostile.flac"),
+                         QByteArray("fLaC\x80\0\0\x22", 8) + QByteArray(34, '\xFF') +
+                             readFile(m_dir.filePath("garbage.mp3")))
+            << two << QByteArray() << undecodable << -1;
+        QTest::newRow("lyrics text named .flac")
+            << writeFile(m_dir.filePath("text.flac"), m_lines.join('\n').toUtf8().repeated(50))
+            << two << QByteArray() << undecodable << -1;
         QTest::newRow("no audio") << m_dir.filePath("missing.mp3") << two << QByteArray()
                                   << "No suggested times: " << -1;
     }

@@ -1,0 +1,350 @@
+#include "playback/AudioDecoder.h"
+
+#include "core/LateLibrary.h"
+#include "storage/RegularFile.h"
+
+#include <QFile>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// FFmpeg, and the hundred codec libraries it brings, is loaded on the decoding thread when the
+// first song is opened: linked, it would all be loaded before the window could appear.
+struct FFmpeg {
+    decltype(&::av_malloc) av_malloc = nullptr;
+    decltype(&::av_free) av_free = nullptr;
+    decltype(&::av_freep) av_freep = nullptr;
+    decltype(&::av_frame_alloc) av_frame_alloc = nullptr;
+    decltype(&::av_frame_free) av_frame_free = nullptr;
+    decltype(&::av_log_set_level) av_log_set_level = nullptr;
+    decltype(&::av_opt_set_int) av_opt_set_int = nullptr;
+    decltype(&::av_channel_layout_copy) av_channel_layout_copy = nullptr;
+    decltype(&::av_channel_layout_uninit) av_channel_layout_uninit = nullptr;
+    decltype(&::avcodec_alloc_context3) avcodec_alloc_context3 = nullptr;
+    decltype(&::avcodec_free_context) avcodec_free_context = nullptr;
+    decltype(&::avcodec_parameters_to_context) avcodec_parameters_to_context = nullptr;
+    decltype(&::avcodec_open2) avcodec_open2 = nullptr;
+    decltype(&::avcodec_send_packet) avcodec_send_packet = nullptr;
+    decltype(&::avcodec_receive_frame) avcodec_receive_frame = nullptr;
+    decltype(&::av_packet_alloc) av_packet_alloc = nullptr;
+    decltype(&::av_packet_free) av_packet_free = nullptr;
+    decltype(&::av_packet_unref) av_packet_unref = nullptr;
+    decltype(&::avio_alloc_context) avio_alloc_context = nullptr;
+    decltype(&::avio_context_free) avio_context_free = nullptr;
+    decltype(&::avformat_alloc_context) avformat_alloc_context = nullptr;
+    decltype(&::avformat_open_input) avformat_open_input = nullptr;
+    decltype(&::avformat_find_stream_info) avformat_find_stream_info = nullptr;
+    decltype(&::avformat_close_input) avformat_close_input = nullptr;
+    decltype(&::av_find_best_stream) av_find_best_stream = nullptr;
+    decltype(&::av_read_frame) av_read_frame = nullptr;
+    decltype(&::swr_alloc_set_opts2) swr_alloc_set_opts2 = nullptr;
+    decltype(&::swr_init) swr_init = nullptr;
+    decltype(&::swr_get_out_samples) swr_get_out_samples = nullptr;
+    decltype(&::swr_convert) swr_convert = nullptr;
+    decltype(&::swr_free) swr_free = nullptr;
+    bool complete = true;
+};
+
+const FFmpeg& av() {
+    static const FFmpeg loaded = [] {
+        FFmpeg f;
+        static LateLibrary avutil(QStringLiteral("avutil"), LIBAVUTIL_VERSION_MAJOR);
+        f.complete = f.complete && avutil.get(f.av_malloc, "av_malloc")
+                                       .get(f.av_free, "av_free")
+                                       .get(f.av_freep, "av_freep")
+                                       .get(f.av_frame_alloc, "av_frame_alloc")
+                                       .get(f.av_frame_free, "av_frame_free")
+                                       .get(f.av_log_set_level, "av_log_set_level")
+                                       .get(f.av_opt_set_int, "av_opt_set_int")
+                                       .get(f.av_channel_layout_copy, "av_channel_layout_copy")
+                                       .get(f.av_channel_layout_uninit, "av_channel_layout_uninit")
+                                       .complete();
+        static LateLibrary avcodec(QStringLiteral("avcodec"), LIBAVCODEC_VERSION_MAJOR);
+        f.complete =
+            f.complete && avcodec.get(f.avcodec_alloc_context3, "avcodec_alloc_context3")
+                              .get(f.avcodec_free_context, "avcodec_free_context")
+                              .get(f.avcodec_parameters_to_context, "avcodec_parameters_to_context")
+                              .get(f.avcodec_open2, "avcodec_open2")
+                              .get(f.avcodec_send_packet, "avcodec_send_packet")
+                              .get(f.avcodec_receive_frame, "avcodec_receive_frame")
+                              .get(f.av_packet_alloc, "av_packet_alloc")
+                              .get(f.av_packet_free, "av_packet_free")
+                              .get(f.av_packet_unref, "av_packet_unref")
+                              .complete();
+        static LateLibrary avformat(QStringLiteral("avformat"), LIBAVFORMAT_VERSION_MAJOR);
+        f.complete =
+            f.complete && avformat.get(f.avio_alloc_context, "avio_alloc_context")
+                              .get(f.avio_context_free, "avio_context_free")
+                              .get(f.avformat_alloc_context, "avformat_alloc_context")
+                              .get(f.avformat_open_input, "avformat_open_input")
+                              .get(f.avformat_find_stream_info, "avformat_find_stream_info")
+                              .get(f.avformat_close_input, "avformat_close_input")
+                              .get(f.av_find_best_stream, "av_find_best_stream")
+                              .get(f.av_read_frame, "av_read_frame")
+                              .complete();
+        static LateLibrary swresample(QStringLiteral("swresample"), LIBSWRESAMPLE_VERSION_MAJOR);
+        f.complete = f.complete && swresample.get(f.swr_alloc_set_opts2, "swr_alloc_set_opts2")
+                                       .get(f.swr_init, "swr_init")
+                                       .get(f.swr_get_out_samples, "swr_get_out_samples")
+                                       .get(f.swr_convert, "swr_convert")
+                                       .get(f.swr_free, "swr_free")
+                                       .complete();
+        return f;
+    }();
+    return loaded;
+}
+
+// The song is read through its own descriptor rather than by name: FFmpeg would take a name
+// such as "http:song.flac" for a place on the network.
+int readPacket(void* opaque, std::uint8_t* into, int size) {
+    const ssize_t got = ::read(*static_cast<int*>(opaque), into, static_cast<std::size_t>(size));
+    return got > 0 ? static_cast<int>(got) : got == 0 ? AVERROR_EOF : AVERROR(errno);
+}
+
+std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
+    const int fd = *static_cast<int*>(opaque);
+    if (whence == AVSEEK_SIZE) {
+        struct stat status {};
+        return ::fstat(fd, &status) == 0 ? static_cast<std::int64_t>(status.st_size) : -1;
+    }
+    return ::lseek(fd, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+}
+
+// Interleaves the frame's float samples (planar or not) as 16-bit ones, clipped to full scale.
+void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = frame.format == AV_SAMPLE_FMT_FLTP;
+    const int planes = planar ? channels : 1;
+    const int stride = planar ? 1 : channels;
+    for (int plane = 0; plane < planes; ++plane) {
+        const auto* in = reinterpret_cast<const float*>(frame.extended_data[plane]);
+        std::int16_t* into = out.data() + plane;
+        const std::size_t values =
+            static_cast<std::size_t>(frame.nb_samples) * static_cast<std::size_t>(stride);
+        for (std::size_t i = 0; i < values; ++i)
+            into[i * static_cast<std::size_t>(planes)] =
+                static_cast<std::int16_t>(std::clamp(in[i], -1.0F, 1.0F) * 32767.0F);
+    }
+}
+
+} // namespace
+
+// Everything one decode holds, released in reverse.
+struct AudioDecoder::Song {
+    ~Song() {
+        if (!loaded)
+            return;
+        av().swr_free(&resampler);
+        av().av_channel_layout_uninit(&layout);
+        av().av_frame_free(&frame);
+        av().av_packet_free(&packet);
+        av().avcodec_free_context(&codec);
+        av().avformat_close_input(&format);
+        if (io)
+            av().av_freep(&io->buffer);
+        av().avio_context_free(&io);
+    }
+
+    bool openStream();
+    bool drain(const Sink& sink);
+    bool hand(AVFrame& in, const Sink& sink);
+    bool resample(AVFrame& in, const Sink& sink);
+    bool convert(const AVFrame* in, const Sink& sink);
+    bool flush(const Sink& sink);
+
+    QFile file;
+    bool loaded = false; // FFmpeg: nothing of it is held before
+    int fd = -1;
+    AVIOContext* io = nullptr;
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;
+    int stream = -1;
+    // What is handed over.
+    int rate = 0;
+    AVChannelLayout layout{};
+    bool nearest = false; // Resampling::NearestSample
+    // Made for the frames' shape when they are not handed over as they come.
+    SwrContext* resampler = nullptr;
+    int fromRate = 0, fromChannels = 0, fromFormat = -1;
+    std::vector<std::int16_t> samples;
+};
+
+// The song's first audio stream; false when it holds none that decodes.
+bool AudioDecoder::Song::openStream() {
+    constexpr int kBuffer = 1 << 16;
+    auto* buffer = static_cast<std::uint8_t*>(av().av_malloc(kBuffer));
+    io = buffer ? av().avio_alloc_context(buffer, kBuffer, 0, &fd, readPacket, nullptr, seekTo)
+                : nullptr;
+    if (!io) {
+        av().av_free(buffer);
+        return false;
+    }
+    format = av().avformat_alloc_context();
+    if (!format)
+        return false;
+    format->pb = io;
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    if (av().avformat_open_input(&format, nullptr, nullptr, nullptr) < 0 ||
+        av().avformat_find_stream_info(format, nullptr) < 0)
+        return false;
+    const AVCodec* decoder = nullptr;
+    stream = av().av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (stream < 0 || !decoder)
+        return false;
+    codec = av().avcodec_alloc_context3(decoder);
+    packet = av().av_packet_alloc();
+    frame = av().av_frame_alloc();
+    if (codec) // what is handed over; the decoders of lossless formats can give it as it is
+        codec->request_sample_fmt = AV_SAMPLE_FMT_S16;
+    return codec && packet && frame &&
+           av().avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) >= 0 &&
+           av().avcodec_open2(codec, decoder, nullptr) >= 0 && codec->sample_rate > 0 &&
+           codec->ch_layout.nb_channels > 0 &&
+           av().av_channel_layout_copy(&layout, &codec->ch_layout) >= 0;
+}
+
+// Converts in, or without it what the resampler still holds, and hands it over.
+bool AudioDecoder::Song::convert(const AVFrame* in, const Sink& sink) {
+    const int inFrames = in ? in->nb_samples : 0;
+    const int room = av().swr_get_out_samples(resampler, inFrames);
+    if (room <= 0)
+        return true;
+    const auto channels = static_cast<std::size_t>(layout.nb_channels);
+    samples.resize(static_cast<std::size_t>(room) * channels);
+    auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
+    const int frames = av().swr_convert(
+        resampler, &out, room, in ? const_cast<const std::uint8_t**>(in->extended_data) : nullptr,
+        inFrames);
+    return frames <= 0 || sink(samples.data(), static_cast<std::size_t>(frames) * channels);
+}
+
+// Hands over what the resampler still holds, and lets it go.
+bool AudioDecoder::Song::flush(const Sink& sink) {
+    const bool more = !resampler || convert(nullptr, sink);
+    av().swr_free(&resampler);
+    return more;
+}
+
+// A resampler is made for the shape of the frames as they come: a stream may change its rate
+// or channels midway, and what is handed over stays as it began.
+bool AudioDecoder::Song::resample(AVFrame& in, const Sink& sink) {
+    if (!resampler || in.sample_rate != fromRate || in.ch_layout.nb_channels != fromChannels ||
+        in.format != fromFormat) {
+        if (!flush(sink))
+            return false;
+        fromRate = in.sample_rate;
+        fromChannels = in.ch_layout.nb_channels;
+        fromFormat = in.format;
+        if (av().swr_alloc_set_opts2(&resampler, &layout, AV_SAMPLE_FMT_S16, rate, &in.ch_layout,
+                                     static_cast<AVSampleFormat>(in.format), in.sample_rate, 0,
+                                     nullptr) < 0 ||
+            (nearest && (av().av_opt_set_int(resampler, "filter_size", 0, 0) < 0 ||
+                         av().av_opt_set_int(resampler, "phase_shift", 0, 0) < 0)) ||
+            av().swr_init(resampler) < 0) {
+            av().swr_free(&resampler);
+            return true; // frames of a shape nothing converts are passed over
+        }
+    }
+    return convert(&in, sink);
+}
+
+// Hands a decoded frame over, converted where it must be.
+bool AudioDecoder::Song::hand(AVFrame& in, const Sink& sink) {
+    const auto count =
+        static_cast<std::size_t>(in.nb_samples) * static_cast<std::size_t>(layout.nb_channels);
+    const bool shaped = in.sample_rate == rate && in.ch_layout.nb_channels == layout.nb_channels;
+    if (shaped && in.format == AV_SAMPLE_FMT_S16) // nothing to convert
+        return flush(sink) && sink(reinterpret_cast<const std::int16_t*>(in.data[0]), count);
+    // Float samples, what the lossy decoders give, are scaled here: as exact as the resampler,
+    // in a fraction of its time.
+    if (shaped && (in.format == AV_SAMPLE_FMT_FLTP || in.format == AV_SAMPLE_FMT_FLT)) {
+        if (!flush(sink))
+            return false;
+        samples.resize(count);
+        toSixteenBits(in, samples);
+        return sink(samples.data(), count);
+    }
+    return resample(in, sink);
+}
+
+// Hands over every frame the decoder has ready; false once the sink wants no more.
+bool AudioDecoder::Song::drain(const Sink& sink) {
+    while (av().avcodec_receive_frame(codec, frame) >= 0)
+        if (!hand(*frame, sink))
+            return false;
+    return true;
+}
+
+AudioDecoder::AudioDecoder() = default;
+AudioDecoder::~AudioDecoder() = default;
+
+QString AudioDecoder::open(const QString& path) {
+    m_song.reset();
+    auto song = std::make_unique<Song>();
+    // A named pipe or a device would block the decoding thread for ever.
+    if (QString why = OpenRegularFile(song->file, path); !why.isEmpty())
+        return why;
+    if (!av().complete)
+        return QStringLiteral("the audio decoder (FFmpeg) could not be loaded");
+    song->loaded = true;
+    av().av_log_set_level(AV_LOG_QUIET); // a damaged song is no news on stderr
+    song->fd = song->file.handle();
+    if (!song->openStream())
+        return QStringLiteral("it holds no audio that could be decoded");
+    song->rate = song->codec->sample_rate;
+    m_song = std::move(song);
+    return {};
+}
+
+void AudioDecoder::convertTo(int rate, bool mono, Resampling resampling) {
+    if (!m_song)
+        return;
+    m_song->rate = rate;
+    m_song->nearest = resampling == Resampling::NearestSample;
+    if (mono) {
+        av().av_channel_layout_uninit(&m_song->layout);
+        m_song->layout = AV_CHANNEL_LAYOUT_MASK(1, AV_CH_LAYOUT_MONO);
+    }
+}
+
+int AudioDecoder::rate() const {
+    return m_song ? m_song->rate : 0;
+}
+
+int AudioDecoder::channels() const {
+    return m_song ? m_song->layout.nb_channels : 0;
+}
+
+AudioDecoder::Ended AudioDecoder::decode(const std::atomic<bool>& cancel, const Sink& sink) {
+    if (!m_song)
+        return Ended::AtEnd;
+    Song& s = *m_song;
+    for (;;) {
+        if (cancel.load(std::memory_order_relaxed))
+            return Ended::Cancelled;
+        if (av().av_read_frame(s.format, s.packet) < 0) {
+            av().avcodec_send_packet(s.codec, nullptr); // the decoder's last frames
+            return s.drain(sink) && s.flush(sink) ? Ended::AtEnd : Ended::BySink;
+        }
+        // A damaged packet is passed over: the rest is still the song.
+        const bool more = s.packet->stream_index != s.stream ||
+                          av().avcodec_send_packet(s.codec, s.packet) < 0 || s.drain(sink);
+        av().av_packet_unref(s.packet);
+        if (!more)
+            return Ended::BySink;
+    }
+}
