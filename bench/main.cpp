@@ -58,6 +58,11 @@ int main(int argc, char* argv[]) {
         return report(targets) ? 0 : 1;
     }
     BenchTargets targets;
+    // "velmora-bench storage" runs only Save, load and the preview fill.
+    if (argc > 1 && qstrcmp(argv[1], "storage") == 0) {
+        benchStorage(targets);
+        return report(targets) ? 0 : 1;
+    }
     // "velmora-bench words" runs only the word timing figures.
     if (argc > 1 && qstrcmp(argv[1], "words") == 0) {
         benchWords(targets);

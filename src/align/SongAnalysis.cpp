@@ -95,47 +95,49 @@ void SongAnalysis::start(const QString& song, const QStringList& lines, const An
     m_running = true;
     const quint64 generation = m_generation;
     // The aligner's libraries load on first use: not before the window has appeared.
-    StartupGate::WhenOpen(this, [this, song, lines, marks, generation] {
+    StartupGate::WhenOpen(this, [this, song, lines, marks, generation]() mutable {
         if (generation != m_generation)
             return; // cancelled, or another song asked for, while the gate was closed
         auto job = std::make_unique<Job>();
         Job* raw = job.get();
         QPointer<SongAnalysis> self(this);
-        raw->thread = std::thread([=, shared = m_shared] {
-            AnalysisResult result;
-            {
-                const std::lock_guard lock(shared->mutex);
-                if (!raw->cancel) {
-                    if (!shared->aligner)
-                        shared->aligner = std::make_unique<LyricAligner>();
-                    shared->song = generation;
-                    result = AnalyseSong(*shared->aligner, song, lines, marks, raw->cancel,
-                                         [&](int percent) {
-                                             QMetaObject::invokeMethod(
-                                                 self,
-                                                 [self, generation, percent] {
-                                                     if (self && self->m_generation == generation)
-                                                         emit self->progress(percent);
-                                                 },
-                                                 Qt::QueuedConnection);
-                                         });
+        // Moved, not copied: a long sheet's marks are a tree of thousands of nodes.
+        raw->thread =
+            std::thread([=, lines = std::move(lines), marks = std::move(marks), shared = m_shared] {
+                AnalysisResult result;
+                {
+                    const std::lock_guard lock(shared->mutex);
+                    if (!raw->cancel) {
+                        if (!shared->aligner)
+                            shared->aligner = std::make_unique<LyricAligner>();
+                        shared->song = generation;
+                        result = AnalyseSong(
+                            *shared->aligner, song, lines, marks, raw->cancel, [&](int percent) {
+                                QMetaObject::invokeMethod(
+                                    self,
+                                    [self, generation, percent] {
+                                        if (self && self->m_generation == generation)
+                                            emit self->progress(percent);
+                                    },
+                                    Qt::QueuedConnection);
+                            });
+                    }
                 }
-            }
-            const bool cancelled = raw->cancel.load();
-            raw->done = true;
-            if (cancelled)
-                return;
-            QMetaObject::invokeMethod(
-                self,
-                [self, generation, result = std::move(result)] {
-                    if (!self || self->m_generation != generation)
-                        return;
-                    self->m_running = false;
-                    self->m_result = result;
-                    emit self->finished(self->m_result);
-                },
-                Qt::QueuedConnection);
-        });
+                const bool cancelled = raw->cancel.load();
+                raw->done = true;
+                if (cancelled)
+                    return;
+                QMetaObject::invokeMethod(
+                    self,
+                    [self, generation, result = std::move(result)] {
+                        if (!self || self->m_generation != generation)
+                            return;
+                        self->m_running = false;
+                        self->m_result = result;
+                        emit self->finished(self->m_result);
+                    },
+                    Qt::QueuedConnection);
+            });
         m_jobs.push_back(std::move(job));
     });
 }

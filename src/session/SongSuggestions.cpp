@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
     : QObject(parent), m_session(session), m_analysis(new SongAnalysis(this)) {
@@ -16,8 +17,9 @@ SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
     connect(sheet, &LyricSheet::rowsInserted, this, &SongSuggestions::start);
     connect(sheet, &LyricSheet::rowsRemoved, this, &SongSuggestions::start);
     connect(sheet, &LyricSheet::dataChanged, this,
-            [this](const QModelIndex& top, const QModelIndex& bottom) {
-                sheetChanged(top.row(), bottom.row());
+            [this](const QModelIndex& top, const QModelIndex& bottom, const QList<int>& roles) {
+                if (!roles.contains(LyricSheet::SuggestedRole)) // its own hints are no change
+                    sheetChanged(top.row(), bottom.row());
             });
     connect(m_analysis, &SongAnalysis::progress, this, [this](int percent) {
         emit status(QStringLiteral("Suggesting times\u2026 %1 %").arg(percent));
@@ -47,20 +49,31 @@ Anchors SongSuggestions::anchors() const {
 }
 
 void SongSuggestions::start() {
-    m_lines = lines();
-    m_anchors = anchors();
     m_suggestions.clear();
     m_flags.clear();
     m_moved.clear();
     m_session.sheet().setHints({});
+    m_statusShown = m_statusShown || m_analysis->running();
+    m_analysis->cancel();
+    if (std::exchange(m_startQueued, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_startQueued = false;
+        startNow();
+    });
+}
+
+void SongSuggestions::startNow() {
+    m_lines = lines();
+    m_anchors = anchors();
     const bool words = std::any_of(m_lines.begin(), m_lines.end(),
                                    [](const QString& line) { return !line.trimmed().isEmpty(); });
     if (m_session.songPath().isEmpty() || !words || m_session.showsNoLyrics()) {
-        if (m_analysis->running())
+        if (std::exchange(m_statusShown, false))
             emit status(QString());
-        m_analysis->cancel();
         return;
     }
+    m_statusShown = false; // the new analysis's progress takes its place
     m_analysis->start(m_session.songPath(), m_lines, m_anchors);
 }
 
@@ -88,6 +101,11 @@ void SongSuggestions::updateHints() {
     for (const TimingFlag& flag : m_flags)
         if (flag.line >= 0 && static_cast<std::size_t>(flag.line) < hints.size())
             hints[static_cast<std::size_t>(flag.line)].flag = flag.text();
+    // None at all is no hints: a long sheet is then not redrawn for nothing.
+    if (std::none_of(hints.begin(), hints.end(), [](const LyricSheet::Hint& hint) {
+            return hint.ms >= 0 || !hint.flag.isEmpty();
+        }))
+        hints.clear();
     m_session.sheet().setHints(std::move(hints));
 }
 

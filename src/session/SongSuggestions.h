@@ -18,10 +18,11 @@ class SongSuggestions final : public QObject {
 public:
     explicit SongSuggestions(SongSession& session, QObject* parent = nullptr);
 
-    // Starts the analysis of the song's lines as they are now; the one before is cancelled
-    // and the sheet's hints go. A song without lyric lines gets none.
+    // Starts the analysis of the song's lines once the sheet's change is over (a load, an
+    // insert and its renumbering are one); the one before is cancelled and the sheet's hints
+    // go at once. A song without lyric lines gets none.
     void start();
-    bool running() const { return m_analysis->running(); }
+    bool running() const { return m_startQueued || m_analysis->running(); }
     // Shows a finished analysis in the sheet: SongAnalysis's, or a test's.
     void show(const AnalysisResult& result);
 
@@ -40,6 +41,7 @@ signals:
 private:
     QStringList lines() const;
     Anchors anchors() const;
+    void startNow();
     void sheetChanged(int firstRow, int lastRow);
     void realignAround(const std::vector<int>& lines);
     void updateHints();
@@ -50,6 +52,8 @@ private:
     Anchors m_anchors;
     std::vector<Suggestion> m_suggestions; // by line, ms -1 for none
     std::vector<TimingFlag> m_flags;
+    bool m_startQueued = false;
+    bool m_statusShown = false; // the cancelled analysis's progress is in the status line
     bool m_realignQueued = false;
     std::vector<int> m_moved; // lines whose mark came, went or moved since the last realign
 };

@@ -460,9 +460,13 @@ QVariant LyricSheet::data(const QModelIndex& index, int role) const {
 // ---- suggested times ------------------------------------------------------------------------
 
 void LyricSheet::setHints(std::vector<Hint> hints) {
+    if (hints.empty() && m_hints.empty())
+        return;
     m_hints = std::move(hints);
+    // Named by their roles, so whoever watches the rows can tell hints from a change of them.
     if (count() > 0)
-        emit dataChanged(index(0, ColTime), index(count() - 1, ColTime));
+        emit dataChanged(index(0, ColTime), index(count() - 1, ColTime),
+                         {Qt::DisplayRole, Qt::ToolTipRole, SuggestedRole, FlaggedRole});
 }
 
 qint64 LyricSheet::suggestedMs(int position) const {
