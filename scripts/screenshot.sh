@@ -3,6 +3,8 @@
 #   docs/window.png   an offscreen grab after opening the song
 #   docs/playing.png  a grab during playback in a real X window under Xvfb
 #   docs/word-timing.png  the second line being marked word by word, its words in the strip
+#   docs/suggestions.png  a generated sung song's suggested times, its first line marked and
+#                         one line marked two seconds late
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
@@ -48,4 +50,22 @@ timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/tools/velmora-screenshot docs/word-timing.png "$song" --words --play 4.3 \
   --mark 1 --mark 1.3 --mark 1.65 --mark 1.9 --mark 2.2 --mark 2.6 \
   --mark 3 --mark 3.35 --mark 3.7 --mark 3.95 2>/dev/null
-echo "wrote docs/window.png, docs/playing.png and docs/word-timing.png"
+
+voiced="$demo/voiced"
+python3 bench/make-align-songs.py "$voiced" --seeds 11 --ratios 6 --lines 8 >/dev/null
+voiced="$voiced/seed11_+6dB"
+python3 - "$voiced" <<'PY'
+import re, sys
+folder = sys.argv[1]
+starts = [float(s) for s in open(f"{folder}/Song.starts").read().split()]
+xml = open(f"{folder}/Song.xml", encoding="utf-8").read()
+marks = {1: int(starts[0]), 5: int(starts[4]) + 2}  # the fifth line tapped late
+def mark(m):
+    n = int(m.group(2))
+    return m.group(0) if n not in marks else f"{m.group(1)}{marks[n]}</TimeMarker>"
+xml = re.sub(r"(<LineNumber>(\d+)</LineNumber>\s*<TimeMarker>)</TimeMarker>", mark, xml)
+open(f"{folder}/Song.xml", "w", encoding="utf-8").write(xml)
+PY
+QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/suggestions.png \
+  "$voiced/Song.mp3" --suggestions 2>/dev/null
+echo "wrote docs/window.png, docs/playing.png, docs/word-timing.png and docs/suggestions.png"

@@ -1,6 +1,6 @@
 // Grabs the window as a PNG for the documentation:
 //   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--speed TENTHS]
-//                      [--dark] [--words]
+//                      [--dark] [--words] [--suggestions]
 // With --play the song plays (null audio output) that long before the grab; each --mark
 // presses Mark Line when playback reaches that second (fractions allowed); --words turns word
 // marking on first, so the marks stamp words; --speed steps the speed by tenths
@@ -8,6 +8,7 @@
 #include "playback/MpvPlayer.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
+#include "session/SongSuggestions.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
@@ -43,13 +44,15 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
-                             "[--mark SECOND]... [--speed TENTHS] [--dark] [--words]\n");
+                             "[--mark SECOND]... [--speed TENTHS] [--dark] [--words] "
+                             "[--suggestions]\n");
         return 2;
     }
     const QString out = args.takeFirst();
     double playSeconds = 0;
     QList<double> marks;
     bool words = false;
+    bool suggestions = false;
     int speedTenths = 0;
     QString song;
     while (!args.isEmpty()) {
@@ -60,6 +63,8 @@ int main(int argc, char* argv[]) {
             marks << args.takeFirst().toDouble();
         else if (arg == QLatin1String("--words"))
             words = true;
+        else if (arg == QLatin1String("--suggestions"))
+            suggestions = true;
         else if (arg == QLatin1String("--speed") && !args.isEmpty())
             speedTenths = args.takeFirst().toInt();
         else if (arg == QLatin1String("--dark"))
@@ -97,6 +102,15 @@ int main(int argc, char* argv[]) {
             }
             QThread::msleep(10);
         }
+    }
+    // The song's analysis ends before the grab, so its suggestions are in the picture.
+    if (const auto* analysis = window.findChild<SongSuggestions*>(); suggestions && analysis) {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(20);
+        } while (analysis->running() && clock.elapsed() < 120000);
     }
     for (int i = 0; i < 20; ++i) {
         QApplication::processEvents();
