@@ -95,7 +95,9 @@ void SongAnalysis::start(const QString& song, const QStringList& lines, const An
     m_running = true;
     const quint64 generation = m_generation;
     // The aligner's libraries load on first use: not before the window has appeared.
-    StartupGate::WhenOpen(this, [this, song, lines, marks, generation]() mutable {
+    // Copied once here (a copy of a const reference would stay const and could not be moved).
+    StartupGate::WhenOpen(this, [this, song, lines = QStringList(lines), marks = Anchors(marks),
+                                 generation]() mutable {
         if (generation != m_generation)
             return; // cancelled, or another song asked for, while the gate was closed
         auto job = std::make_unique<Job>();
