@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QShortcut>
-#include <QTreeView>
 
 void frmSychLyrics::installSuggestions() {
     m_suggestions = new SongSuggestions(*m_session, this);

@@ -10,8 +10,6 @@
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
