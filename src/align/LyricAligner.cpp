@@ -20,8 +20,18 @@ LyricAligner::LyricAligner() : m_decoder(std::make_unique<SpeechDecoder>()) {}
 
 LyricAligner::~LyricAligner() = default;
 
+void LyricAligner::forget() {
+    m_audio = {};
+    m_voice = {};
+    m_words.clear();
+    m_lengths.clear();
+    m_blank.clear();
+}
+
 bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
-                           const std::atomic<bool>& cancel) {
+                           const std::atomic<bool>& cancel,
+                           const std::function<void(double)>& progress) {
+    (void)progress;
     m_audio = std::move(audio);
     m_voice = MapVoice(m_audio, cancel);
     if (cancel.load())
@@ -77,6 +87,11 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
                                               const std::atomic<bool>& cancel,
                                               const std::function<void(double)>& progress) {
     return suggestIn(anchors, first, last, fallback().isEmpty(), cancel, progress);
+}
+
+std::vector<Suggestion> LyricAligner::suggestFree(const std::atomic<bool>& cancel,
+                                                  const std::function<void(double)>& progress) {
+    return suggest({}, 0, static_cast<int>(m_words.size()) - 1, cancel, progress);
 }
 
 std::vector<Suggestion> LyricAligner::spread(const Anchors& anchors, int first, int last) {
@@ -314,34 +329,4 @@ void LyricAligner::splitStretch(const Stretch& s, int depth, std::vector<Suggest
     alignStretch(head, depth + 1, out, cancel, {});
     if (!cancel.load())
         alignStretch(tail, depth + 1, out, cancel, {});
-}
-
-QString TimingFlag::text() const {
-    QStringList parts;
-    if (offMs != 0)
-        parts << QStringLiteral("marked %1 s %2 than the voice suggests")
-                     .arg(static_cast<double>(std::abs(offMs)) / 1000.0, 0, 'f', 1)
-                     .arg(offMs > 0 ? QStringLiteral("later") : QStringLiteral("earlier"));
-    if (noVoice)
-        parts << QStringLiteral("marked where no voice is heard");
-    return parts.join(QStringLiteral("; "));
-}
-
-std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& free,
-                                    const VoiceMap& voice) {
-    std::vector<TimingFlag> flags;
-    for (const auto& [line, ms] : marks) {
-        TimingFlag flag{line, ms, 0, false};
-        const auto found = std::find_if(
-            free.begin(), free.end(), [&flag](const Suggestion& g) { return g.line == flag.line; });
-        if (found != free.end() && found->kind == Suggestion::Aligned &&
-            found->confidence >= kConfident && std::abs(ms - found->ms) > 1000)
-            flag.offMs = ms - found->ms;
-        // A line is sung within two seconds of its mark, or the mark is in an instrumental.
-        flag.noVoice = !voice.empty() && ms < static_cast<qint64>(voice.voiced.size()) * 10 &&
-                       voice.voicedShare(ms, ms + 2000) < 0.05;
-        if (flag.offMs != 0 || flag.noVoice)
-            flags.push_back(flag);
-    }
-    return flags;
 }

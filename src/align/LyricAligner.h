@@ -1,6 +1,7 @@
 #pragma once
 
 #include "align/AlignAudio.h"
+#include "align/Timing.h"
 #include "align/VoiceMap.h"
 
 #include <QString>
@@ -14,24 +15,8 @@
 
 class SpeechDecoder;
 
-// A proposed start for one lyric line.
-struct Suggestion {
-    enum Kind { Aligned, Spread };
-    int line = -1; // index in the lyric lines
-    qint64 ms = 0;
-    double confidence = 0; // 0 to 1; a spread line has none of its own
-    Kind kind = Spread;
-    friend bool operator==(const Suggestion&, const Suggestion&) = default;
-};
-
-// Confident enough to accept with the others at once and to judge a mark by.
-inline constexpr double kConfident = 0.6;
-
 // More words than any song holds: past this the lines are spread, not aligned.
 inline constexpr int kMostWords = 20000;
-
-// The person's marks: line index to milliseconds. They are never moved.
-using Anchors = std::map<int, qint64>;
 
 // Aligns a song's lyric lines to its audio. The lines between two marks (or the song's ends)
 // form a stretch: its words are decoded as one grammar in its stretch of audio; a stretch the
@@ -44,8 +29,12 @@ public:
     LyricAligner(const LyricAligner&) = delete;
     LyricAligner& operator=(const LyricAligner&) = delete;
 
-    // The song to align; false when cancel became true.
-    bool setSong(AlignAudio audio, const QStringList& lines, const std::atomic<bool>& cancel);
+    // The song to align; false when cancel became true. progress gets 0 to 1.
+    bool setSong(AlignAudio audio, const QStringList& lines, const std::atomic<bool>& cancel,
+                 const std::function<void(double)>& progress = {});
+    // Lets go of the song: nothing to align until the next setSong.
+    void forget();
+    bool holdsSong() const { return !m_audio.samples.empty(); }
     // "" while lines are aligned to the voice, otherwise the fallback in use and why.
     QString fallback() const;
     const VoiceMap& voice() const { return m_voice; }
@@ -57,6 +46,10 @@ public:
     std::vector<Suggestion> suggest(const Anchors& anchors, int first, int last,
                                     const std::atomic<bool>& cancel,
                                     const std::function<void(double)>& progress = {});
+
+    // Suggestions for every line from the voice alone, kept to bound later re-alignments.
+    std::vector<Suggestion> suggestFree(const std::atomic<bool>& cancel,
+                                        const std::function<void(double)>& progress = {});
 
     // The fallback alone, whatever the voice: lines spread by text length between the anchors
     // and snapped to vocal onsets. What the aligner is measured against.
@@ -83,16 +76,3 @@ private:
     int m_englishWords = 0;           // of the words looked at: at most kMostWords
     int m_allWords = 0;
 };
-
-// A mark that looks wrong: far from a confident suggestion, or where no voice is heard.
-struct TimingFlag {
-    int line = -1;
-    qint64 markMs = 0;
-    qint64 offMs = 0;     // mark minus suggestion: positive when the mark is late; 0 for none
-    bool noVoice = false; // no voice in the two seconds from the mark
-    QString text() const; // "marked 2.4 s late", "marked where no voice is heard"
-};
-
-// Checks marks against suggestions made without them (free suggestions for every line).
-std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& free,
-                                    const VoiceMap& voice);

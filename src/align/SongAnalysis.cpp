@@ -4,15 +4,24 @@
 
 #include <QPointer>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <condition_variable>
+#include <deque>
 #include <mutex>
+#include <thread>
 
 AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QStringList& lines,
                            const Anchors& marks, const std::atomic<bool>& cancel,
                            const std::function<void(int)>& progress) {
     AnalysisResult result;
+    result.marks = marks;
+    aligner.forget();
+    int shown = -1;
     const auto report = [&](int percent) {
-        if (progress)
-            progress(percent);
+        if (progress && percent > shown)
+            progress(shown = percent);
     };
     QString problem;
     AlignAudio audio = DecodeForAlignment(song, cancel, problem);
@@ -22,11 +31,12 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
             cancel.load() ? QString() : QStringLiteral("No suggested times: %1").arg(problem);
         return result;
     }
-    report(10);
+    report(5);
     const bool cut = audio.cut;
-    if (!aligner.setSong(std::move(audio), lines, cancel))
+    if (!aligner.setSong(std::move(audio), lines, cancel,
+                         [&](double share) { report(5 + static_cast<int>(share * 10)); }))
         return {};
-    report(20);
+    report(15);
     result.status = aligner.fallback();
     if (cut)
         result.status += (result.status.isEmpty() ? QString() : QStringLiteral("; ")) +
@@ -34,50 +44,121 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
                              .arg(kLongestAlignedSeconds / 60);
     const int last = static_cast<int>(lines.size()) - 1;
     // The check needs what the voice says without the marks; with none, that is the answer.
-    std::vector<Suggestion> free = aligner.suggest({}, 0, last, cancel, [&](double share) {
-        report(20 + static_cast<int>(share * (marks.empty() ? 80 : 40)));
+    std::vector<Suggestion> free = aligner.suggestFree(cancel, [&](double share) {
+        report(15 + static_cast<int>(share * (marks.empty() ? 85 : 60)));
     });
     if (cancel.load())
         return {};
     result.free = free;
-    if (marks.empty()) {
+    result.voice = aligner.voice();
+    result.flags = CheckTiming(marks, free, aligner.voice());
+    result.anchors = TrustedAnchors(marks, result.flags);
+    if (result.anchors.empty()) {
         result.suggestions = std::move(free);
+        std::erase_if(result.suggestions,
+                      [&](const Suggestion& g) { return marks.contains(g.line); });
     } else {
-        result.flags = CheckTiming(marks, free, aligner.voice());
-        result.suggestions = aligner.suggest(marks, 0, last, cancel, [&](double share) {
-            report(60 + static_cast<int>(share * 40));
+        result.suggestions = aligner.suggest(result.anchors, 0, last, cancel, [&](double share) {
+            report(75 + static_cast<int>(share * 25));
         });
+        std::erase_if(result.suggestions,
+                      [&](const Suggestion& g) { return marks.contains(g.line); });
     }
+    if (cancel.load())
+        return {};
     report(100);
     return result;
 }
 
-// The aligner outlives a cancelled job: the model is loaded once and shared by every song.
-struct SongAnalysis::Shared {
-    std::mutex mutex;
-    std::unique_ptr<LyricAligner> aligner;
-    quint64 song = 0; // the generation whose song the aligner holds
-};
+namespace {
 
-struct SongAnalysis::Job {
-    std::atomic<bool> cancel{false};
-    std::atomic<bool> done{false};
+// The analysis shares the machine with the player and the window: it takes what they leave.
+void lowerThisThreadsPriority() {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+}
+
+} // namespace
+
+// One thread, one aligner (the speech model is loaded once and serves every song), and the
+// work asked for in order. Each task carries the cancel flag of the generation that asked.
+struct SongAnalysis::Worker {
+    struct Task {
+        std::shared_ptr<std::atomic<bool>> cancel;
+        std::function<void(LyricAligner&, const std::atomic<bool>&)> run;
+    };
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<Task> tasks;
+    bool stopping = false;
+    std::shared_ptr<std::atomic<bool>> cancel = std::make_shared<std::atomic<bool>>(false);
     std::thread thread;
+
+    void post(Task task) {
+        {
+            const std::lock_guard lock(mutex);
+            tasks.push_back(std::move(task));
+        }
+        wake.notify_one();
+        if (!thread.joinable())
+            thread = std::thread([this] { loop(); });
+    }
+
+    void loop() {
+        lowerThisThreadsPriority();
+        std::unique_ptr<LyricAligner> aligner;
+        for (;;) {
+            Task task;
+            {
+                std::unique_lock lock(mutex);
+                wake.wait(lock, [this] { return stopping || !tasks.empty(); });
+                if (stopping)
+                    return;
+                task = std::move(tasks.front());
+                tasks.pop_front();
+            }
+            if (task.cancel->load())
+                continue;
+            if (!aligner)
+                aligner = std::make_unique<LyricAligner>();
+            task.run(*aligner, *task.cancel);
+        }
+    }
+
+    // Every task asked so far is dropped, and the one running ends at its next look.
+    std::shared_ptr<std::atomic<bool>> renew() {
+        const std::lock_guard lock(mutex);
+        cancel->store(true);
+        tasks.clear();
+        cancel = std::make_shared<std::atomic<bool>>(false);
+        return cancel;
+    }
+
+    std::shared_ptr<std::atomic<bool>> current() {
+        const std::lock_guard lock(mutex);
+        return cancel;
+    }
+
+    void stop() {
+        {
+            const std::lock_guard lock(mutex);
+            stopping = true;
+            cancel->store(true);
+        }
+        wake.notify_one();
+        if (thread.joinable())
+            thread.join();
+    }
 };
 
 SongAnalysis::SongAnalysis(QObject* parent)
-    : QObject(parent), m_shared(std::make_shared<Shared>()) {}
+    : QObject(parent), m_worker(std::make_shared<Worker>()) {}
 
 SongAnalysis::~SongAnalysis() {
-    for (auto& job : m_jobs)
-        job->cancel = true;
-    for (auto& job : m_jobs)
-        job->thread.join();
+    m_worker->stop();
 }
 
 void SongAnalysis::cancel() {
-    for (auto& job : m_jobs)
-        job->cancel = true;
+    m_worker->renew();
     ++m_generation;
     m_running = false;
     m_result = {};
@@ -85,80 +166,60 @@ void SongAnalysis::cancel() {
 
 void SongAnalysis::start(const QString& song, const QStringList& lines, const Anchors& marks) {
     cancel();
-    // Jobs that ended are joined at once; a cancelled one still running ends on its own.
-    std::erase_if(m_jobs, [](std::unique_ptr<Job>& job) {
-        if (!job->done)
-            return false;
-        job->thread.join();
-        return true;
-    });
     m_running = true;
     const quint64 generation = m_generation;
     // The aligner's libraries load on first use: not before the window has appeared.
-    // Copied once here (a copy of a const reference would stay const and could not be moved).
-    StartupGate::WhenOpen(this, [this, song, lines = QStringList(lines), marks = Anchors(marks),
-                                 generation]() mutable {
+    StartupGate::WhenOpen(this, [this, song, lines, marks, generation] {
         if (generation != m_generation)
             return; // cancelled, or another song asked for, while the gate was closed
-        auto job = std::make_unique<Job>();
-        Job* raw = job.get();
         QPointer<SongAnalysis> self(this);
-        // Moved, not copied: a long sheet's marks are a tree of thousands of nodes.
-        raw->thread =
-            std::thread([=, lines = std::move(lines), marks = std::move(marks), shared = m_shared] {
-                AnalysisResult result;
-                {
-                    const std::lock_guard lock(shared->mutex);
-                    if (!raw->cancel) {
-                        if (!shared->aligner)
-                            shared->aligner = std::make_unique<LyricAligner>();
-                        shared->song = generation;
-                        result = AnalyseSong(
-                            *shared->aligner, song, lines, marks, raw->cancel, [&](int percent) {
-                                QMetaObject::invokeMethod(
-                                    self,
-                                    [self, generation, percent] {
-                                        if (self && self->m_generation == generation)
-                                            emit self->progress(percent);
-                                    },
-                                    Qt::QueuedConnection);
-                            });
-                    }
-                }
-                const bool cancelled = raw->cancel.load();
-                raw->done = true;
-                if (cancelled)
-                    return;
-                QMetaObject::invokeMethod(
-                    self,
-                    [self, generation, result = std::move(result)] {
-                        if (!self || self->m_generation != generation)
-                            return;
-                        self->m_running = false;
-                        self->m_result = result;
-                        emit self->finished(self->m_result);
-                    },
-                    Qt::QueuedConnection);
-            });
-        m_jobs.push_back(std::move(job));
+        m_worker->post(
+            {m_worker->current(), [=](LyricAligner& aligner, const std::atomic<bool>& cancel) {
+                 const auto tell = [&](auto&& call) {
+                     QMetaObject::invokeMethod(
+                         self,
+                         [self, generation, call = std::move(call)] {
+                             if (self && self->m_generation == generation)
+                                 call(*self);
+                         },
+                         Qt::QueuedConnection);
+                 };
+                 AnalysisResult result =
+                     AnalyseSong(aligner, song, lines, marks, cancel, [&](int percent) {
+                         tell([percent](SongAnalysis& a) { emit a.progress(percent); });
+                     });
+                 if (cancel.load())
+                     return;
+                 tell([result = std::move(result)](SongAnalysis& a) {
+                     a.m_running = false;
+                     a.m_result = result;
+                     emit a.finished(a.m_result);
+                 });
+             }});
     });
 }
 
-std::vector<Suggestion> SongAnalysis::realign(const Anchors& anchors, int firstLine, int lastLine) {
-    if (m_running || m_result.failed)
-        return {};
-    const std::unique_lock lock(m_shared->mutex, std::try_to_lock);
-    if (!lock.owns_lock() || !m_shared->aligner || m_shared->song != m_generation)
-        return {};
-    const std::atomic<bool> never{false};
-    return m_shared->aligner->suggest(anchors, firstLine, lastLine, never);
-}
-
-std::optional<std::vector<TimingFlag>> SongAnalysis::check(const Anchors& marks) {
-    if (m_running || m_result.failed)
-        return std::nullopt;
-    const std::unique_lock lock(m_shared->mutex, std::try_to_lock);
-    if (!lock.owns_lock() || !m_shared->aligner || m_shared->song != m_generation)
-        return std::nullopt;
-    return CheckTiming(marks, m_result.free, m_shared->aligner->voice());
+void SongAnalysis::realign(quint64 ticket, const Anchors& anchors, int firstLine, int lastLine) {
+    const quint64 generation = m_generation;
+    QPointer<SongAnalysis> self(this);
+    // Queued behind the analysis: the aligner then holds this song.
+    StartupGate::WhenOpen(this, [=, this] {
+        if (generation != m_generation)
+            return;
+        m_worker->post(
+            {m_worker->current(), [=](LyricAligner& aligner, const std::atomic<bool>& cancel) {
+                 std::vector<Suggestion> found;
+                 if (aligner.holdsSong())
+                     found = aligner.suggest(anchors, firstLine, lastLine, cancel);
+                 if (cancel.load())
+                     return;
+                 QMetaObject::invokeMethod(
+                     self,
+                     [self, generation, ticket, found = std::move(found)] {
+                         if (self && self->m_generation == generation)
+                             emit self->realigned(ticket, found);
+                     },
+                     Qt::QueuedConnection);
+             }});
+    });
 }

@@ -9,28 +9,30 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <thread>
 #include <vector>
 
 // What one analysis of a song gives.
 struct AnalysisResult {
-    std::vector<Suggestion> suggestions; // every unmarked line, with the marks as anchors
+    std::vector<Suggestion> suggestions; // every unmarked line, with the anchors
     std::vector<TimingFlag> flags;       // marks that look wrong
     QString status;                      // the fallback in use, or why nothing could be done
     bool failed = false;                 // no audio to work on: suggestions is empty
     std::vector<Suggestion> free;        // every line without the marks: what a check compares
+    VoiceMap voice;                      // so that later marks can be checked anywhere
+    Anchors marks;                       // the marks it was given and checked
+    Anchors anchors;                     // the marks that passed: what suggestions keep to
 };
 
-// Decodes a song and aligns its lines, the marks kept as anchors. Synchronous; the tool runs
-// one per worker thread, the window through SongAnalysis. progress gets 0 to 100.
+// Decodes a song and aligns its lines. The marks are checked against the voice, and those that
+// pass anchor the suggestions. Synchronous; the tool runs one per worker thread, the window
+// through SongAnalysis. progress gets 0 to 100 and covers every part of the work.
 AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QStringList& lines,
                            const Anchors& marks, const std::atomic<bool>& cancel,
                            const std::function<void(int)>& progress = {});
 
-// The analysis of the open song on a worker thread: start() cancels the one before, progress
-// and finished arrive on the object's thread. After finished, realign() answers for the
-// stretch next to a new mark from the song kept in memory, well under a second.
+// The analysis of the open song and every re-alignment after it, on one worker thread of low
+// priority, in the order asked. start() ends the work before it within a fraction of a second
+// (the cancel reaches inside every decoding loop); results arrive on the object's thread.
 class SongAnalysis : public QObject {
     Q_OBJECT
 
@@ -44,22 +46,19 @@ public:
     // The last finished analysis; empty while one runs or after a cancel.
     const AnalysisResult& result() const { return m_result; }
 
-    // Suggestions for the unmarked lines in [firstLine, lastLine] from the stretches that hold
-    // them; empty while an analysis runs or before one finished.
-    std::vector<Suggestion> realign(const Anchors& anchors, int firstLine, int lastLine);
-    // The timing check of marks made after the analysis, against its free suggestions; none
-    // while an analysis runs or before one finished.
-    std::optional<std::vector<TimingFlag>> check(const Anchors& marks);
+    // Asks for the suggestions of the unanchored lines in [firstLine, lastLine] with these
+    // anchors, once the analysis is done; realigned() brings them with the ticket. Asked
+    // before any analysis finished, or for a failed one, it answers nothing.
+    void realign(quint64 ticket, const Anchors& anchors, int firstLine, int lastLine);
 
 signals:
     void progress(int percent);
     void finished(const AnalysisResult& result);
+    void realigned(quint64 ticket, const std::vector<Suggestion>& suggestions);
 
 private:
-    struct Shared;
-    struct Job;
-    std::shared_ptr<Shared> m_shared;
-    std::vector<std::unique_ptr<Job>> m_jobs;
+    struct Worker;
+    std::shared_ptr<Worker> m_worker;
     AnalysisResult m_result;
     bool m_running = false;
     quint64 m_generation = 0;

@@ -16,6 +16,11 @@ struct VoiceMap {
     bool empty() const { return voiced.empty(); }
     // The share of voiced frames in [fromMs, toMs); 0 outside the song.
     double voicedShare(qint64 fromMs, qint64 toMs) const;
+    // Whether [fromMs, toMs) surely holds no voice: hardly a voiced frame in it.
+    bool surelySilent(qint64 fromMs, qint64 toMs) const {
+        return !empty() && fromMs < static_cast<qint64>(voiced.size()) * 10 &&
+               voicedShare(fromMs, toMs) < 0.05;
+    }
     // The onset nearest to ms within withinMs, or -1.
     qint64 nearestOnset(qint64 ms, qint64 withinMs) const;
 };

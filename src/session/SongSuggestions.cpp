@@ -1,13 +1,34 @@
 #include "session/SongSuggestions.h"
 
 #include "session/SongSession.h"
-#include "sheet/Amount.h"
 
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
 #include <utility>
+
+namespace {
+
+// A new mark realigns this many lines on each side of it at most: the first marks of a fresh
+// song stay cheap, and lines farther away keep what the analysis found for them.
+constexpr int kReach = 8;
+// Undo and redo find these many states as they were shown.
+constexpr std::size_t kStatesKept = 32;
+
+// The anchors on both sides of a line, not counting one on the line itself.
+std::pair<std::optional<std::pair<int, qint64>>, std::optional<std::pair<int, qint64>>>
+neighbours(const Anchors& anchors, int line) {
+    std::optional<std::pair<int, qint64>> before;
+    std::optional<std::pair<int, qint64>> after;
+    if (auto below = anchors.lower_bound(line); below != anchors.begin())
+        before = *std::prev(below);
+    if (auto above = anchors.upper_bound(line); above != anchors.end())
+        after = *above;
+    return {before, after};
+}
+
+} // namespace
 
 SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
     : QObject(parent), m_session(session), m_analysis(new SongAnalysis(this)) {
@@ -17,14 +38,19 @@ SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
     connect(sheet, &LyricSheet::rowsInserted, this, &SongSuggestions::start);
     connect(sheet, &LyricSheet::rowsRemoved, this, &SongSuggestions::start);
     connect(sheet, &LyricSheet::dataChanged, this,
-            [this](const QModelIndex& top, const QModelIndex& bottom, const QList<int>& roles) {
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
                 if (!roles.contains(LyricSheet::SuggestedRole)) // its own hints are no change
-                    sheetChanged(top.row(), bottom.row());
+                    sheetChanged();
             });
     connect(m_analysis, &SongAnalysis::progress, this, [this](int percent) {
         emit status(QStringLiteral("Suggesting times\u2026 %1 %").arg(percent));
     });
     connect(m_analysis, &SongAnalysis::finished, this, &SongSuggestions::show);
+    connect(m_analysis, &SongAnalysis::realigned, this, &SongSuggestions::realigned);
+}
+
+bool SongSuggestions::running() const {
+    return m_startQueued || m_analysis->running() || !m_asked.empty();
 }
 
 QStringList SongSuggestions::lines() const {
@@ -34,24 +60,21 @@ QStringList SongSuggestions::lines() const {
     return lines;
 }
 
-Anchors SongSuggestions::anchors() const {
-    Anchors marks;
-    const std::vector<SheetRow>& rows = m_session.sheet().rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].hasExactMark()) {
-            marks[static_cast<int>(i)] = rows[i].markMs;
-        } else if (const std::optional<double> secs = ReadSeconds(rows[i].secs);
-                   secs && std::isfinite(*secs) && *secs >= 0 && *secs < 1e9) {
-            marks[static_cast<int>(i)] = static_cast<qint64>(*secs * 1000);
-        }
-    }
-    return marks;
+Anchors SongSuggestions::marks() const {
+    return MarksOf(m_session.sheet().rows());
+}
+
+Anchors SongSuggestions::anchorsNow() const {
+    return TrustedAnchors(m_marks, m_flags);
 }
 
 void SongSuggestions::start() {
     m_suggestions.clear();
     m_flags.clear();
-    m_moved.clear();
+    m_asked.clear();
+    m_seen.clear();
+    m_confirmed.clear();
+    m_shownResult = false;
     m_session.sheet().setHints({});
     m_statusShown = m_statusShown || m_analysis->running();
     m_analysis->cancel();
@@ -65,7 +88,7 @@ void SongSuggestions::start() {
 
 void SongSuggestions::startNow() {
     m_lines = lines();
-    m_anchors = anchors();
+    m_marks = marks();
     const bool words = std::any_of(m_lines.begin(), m_lines.end(),
                                    [](const QString& line) { return !line.trimmed().isEmpty(); });
     if (m_session.songPath().isEmpty() || !words || m_session.showsNoLyrics()) {
@@ -74,28 +97,152 @@ void SongSuggestions::startNow() {
         return;
     }
     m_statusShown = false; // the new analysis's progress takes its place
-    m_analysis->start(m_session.songPath(), m_lines, m_anchors);
+    m_analysis->start(m_session.songPath(), m_lines, m_marks);
 }
 
 void SongSuggestions::show(const AnalysisResult& result) {
+    m_shownResult = true;
+    m_seen.clear();
+    m_asked.clear();
     m_suggestions.assign(static_cast<std::size_t>(m_lines.size()), Suggestion{});
     for (Suggestion& s : m_suggestions)
         s.ms = -1;
     for (const Suggestion& s : result.suggestions)
         if (s.line >= 0 && s.line < m_lines.size())
             m_suggestions[static_cast<std::size_t>(s.line)] = s;
+    m_free = result.free;
+    m_voice = result.voice;
     m_flags = result.flags;
+    std::erase_if(m_flags, [this](const TimingFlag& f) {
+        return m_confirmed.contains({f.line, f.markMs});
+    });
+    m_anchors = result.anchors;
+    // Marks made while the analysis ran are checked now, and realign the lines beside them.
+    m_marks = result.marks;
+    marksChanged();
+    if (m_asked.empty())
+        remember();
     updateHints();
     emit status(result.status.isEmpty() || result.failed
                     ? result.status
                     : QStringLiteral("Suggested times: %1").arg(result.status));
 }
 
+// A change of the rows' text makes the suggestions someone else's; a change of their marks
+// only moves the lines next to them.
+void SongSuggestions::sheetChanged() {
+    if (m_startQueued)
+        return;
+    if (lines() != m_lines) {
+        if (!m_suggestions.empty() || m_analysis->running())
+            start();
+        return;
+    }
+    marksChanged();
+}
+
+void SongSuggestions::marksChanged() {
+    if (!m_shownResult)
+        return; // the analysis under way takes the marks as they are when it ends
+    const Anchors now = marks();
+    if (now != m_marks) {
+        // Only a mark that came or moved is checked again; the others keep their flags.
+        Anchors changed;
+        for (const auto& [line, ms] : now)
+            if (const auto was = m_marks.find(line); was == m_marks.end() || was->second != ms)
+                changed[line] = ms;
+        std::erase_if(m_flags, [&](const TimingFlag& f) {
+            return !now.contains(f.line) || changed.contains(f.line);
+        });
+        for (const TimingFlag& flag : CheckTiming(changed, m_free, m_voice))
+            if (!m_confirmed.contains({flag.line, flag.markMs}))
+                m_flags.push_back(flag);
+        std::sort(m_flags.begin(), m_flags.end(),
+                  [](const TimingFlag& a, const TimingFlag& b) { return a.line < b.line; });
+        m_marks = now;
+    }
+    const Anchors before = m_anchors;
+    m_anchors = anchorsNow();
+    if (m_anchors == before) {
+        updateHints();
+        return;
+    }
+    // An undo or a redo: the state seen before comes back as it was shown.
+    const auto seen = std::find_if(m_seen.begin(), m_seen.end(),
+                                   [this](const Shown& s) { return s.anchors == m_anchors; });
+    if (seen != m_seen.end()) {
+        m_suggestions = seen->suggestions;
+        m_asked.clear();
+        updateHints();
+        return;
+    }
+    realignChanged(before);
+    updateHints();
+}
+
+// Asks for the lines beside every anchor that came, went or moved, a few on each side.
+void SongSuggestions::realignChanged(const Anchors& before) {
+    std::set<int> changed;
+    for (const auto& [line, ms] : m_anchors)
+        if (const auto was = before.find(line); was == before.end() || was->second != ms)
+            changed.insert(line);
+    for (const auto& [line, ms] : before)
+        if (!m_anchors.contains(line))
+            changed.insert(line);
+    const int last = static_cast<int>(m_lines.size()) - 1;
+    std::vector<std::pair<int, int>> ranges;
+    for (const int line : changed) {
+        const auto [below, above] = neighbours(m_anchors, line);
+        const int from = std::max(below ? below->first + 1 : 0, line - kReach);
+        const int to = std::min(above ? above->first - 1 : last, line + kReach);
+        if (from > to)
+            continue;
+        if (!ranges.empty() && from <= ranges.back().second + 1)
+            ranges.back().second = std::max(ranges.back().second, to);
+        else
+            ranges.emplace_back(from, to);
+    }
+    for (const auto& [from, to] : ranges) {
+        const quint64 ticket = m_nextTicket++;
+        m_asked[ticket] = {m_anchors, from, to};
+        m_analysis->realign(ticket, m_anchors, from, to);
+    }
+    if (m_asked.empty())
+        remember();
+}
+
+void SongSuggestions::realigned(quint64 ticket, const std::vector<Suggestion>& found) {
+    const auto asked = m_asked.find(ticket);
+    if (asked == m_asked.end())
+        return; // asked for a state the sheet has left
+    const Asked what = asked->second;
+    m_asked.erase(asked);
+    // A line takes the answer only while the anchors around it are still those it was made
+    // with; otherwise a later request covers it.
+    for (const Suggestion& g : found) {
+        if (g.line < what.first || g.line > what.last ||
+            static_cast<std::size_t>(g.line) >= m_suggestions.size() ||
+            neighbours(what.anchors, g.line) != neighbours(m_anchors, g.line))
+            continue;
+        m_suggestions[static_cast<std::size_t>(g.line)] = g;
+    }
+    if (m_asked.empty())
+        remember();
+    updateHints();
+}
+
+void SongSuggestions::remember() {
+    std::erase_if(m_seen, [this](const Shown& s) { return s.anchors == m_anchors; });
+    m_seen.push_back({m_anchors, m_suggestions});
+    if (m_seen.size() > kStatesKept)
+        m_seen.pop_front();
+}
+
 void SongSuggestions::updateHints() {
     std::vector<LyricSheet::Hint> hints(m_suggestions.size());
     for (std::size_t i = 0; i < hints.size(); ++i) {
         hints[i].ms = m_suggestions[i].ms;
-        hints[i].confident = m_suggestions[i].kind == Suggestion::Aligned &&
+        hints[i].confident = m_suggestions[i].kind != Suggestion::Spread &&
                              m_suggestions[i].confidence >= kConfident;
     }
     for (const TimingFlag& flag : m_flags)
@@ -109,57 +256,17 @@ void SongSuggestions::updateHints() {
     m_session.sheet().setHints(std::move(hints));
 }
 
-// A change of the rows' text makes the suggestions someone else's; a change of their marks
-// only moves the stretches next to them, realigned once the change is over.
-void SongSuggestions::sheetChanged(int firstRow, int lastRow) {
-    if (m_suggestions.empty() && !m_analysis->running())
-        return;
-    const QStringList now = lines();
-    if (now != m_lines) {
-        start();
-        return;
-    }
-    const Anchors marks = anchors();
-    if (marks == m_anchors)
-        return;
-    if (m_analysis->running()) {
-        start();
-        return;
-    }
-    for (int line = std::max(firstRow, 0); line <= lastRow; ++line) {
-        const auto before = m_anchors.find(line);
-        const auto after = marks.find(line);
-        if ((before == m_anchors.end()) != (after == marks.end()) ||
-            (before != m_anchors.end() && before->second != after->second))
-            m_moved.push_back(line);
-    }
-    m_anchors = marks;
-    if (!m_realignQueued) {
-        m_realignQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_realignQueued = false;
-            realignAround(std::exchange(m_moved, {}));
-        });
-    }
-}
-
-void SongSuggestions::realignAround(const std::vector<int>& moved) {
-    if (m_suggestions.empty())
-        return;
-    const int last = static_cast<int>(m_suggestions.size()) - 1;
-    for (const int line : moved) {
-        // The stretch reaches from the anchor before the line to the one after it.
-        const auto next = m_anchors.upper_bound(line);
-        auto previous = m_anchors.lower_bound(line);
-        const int from = previous == m_anchors.begin() ? 0 : std::prev(previous)->first + 1;
-        const int to = next == m_anchors.end() ? last : next->first - 1;
-        for (const Suggestion& s : m_analysis->realign(m_anchors, from, to))
-            if (s.line >= from && s.line <= to)
-                m_suggestions[static_cast<std::size_t>(s.line)] = s;
-    }
-    if (std::optional<std::vector<TimingFlag>> flags = m_analysis->check(m_anchors))
-        m_flags = std::move(*flags);
-    updateHints();
+void SongSuggestions::confirm(const std::vector<int>& lines) {
+    bool any = false;
+    for (const int line : lines)
+        if (const auto mark = m_marks.find(line); mark != m_marks.end()) {
+            m_confirmed.insert({line, mark->second});
+            any = std::erase_if(m_flags, [line](const TimingFlag& f) { return f.line == line; }) >
+                      0 ||
+                  any;
+        }
+    if (any)
+        marksChanged();
 }
 
 SongSuggestions::Accepted SongSuggestions::acceptSelected() {
@@ -167,6 +274,12 @@ SongSuggestions::Accepted SongSuggestions::acceptSelected() {
     const int p = sheet.selected();
     if (p < 1)
         return {0, QStringLiteral("Accept Suggested Time: select a line first.")};
+    const bool doubted = std::any_of(m_flags.begin(), m_flags.end(),
+                                     [p](const TimingFlag& f) { return f.line == p - 1; });
+    if (doubted) {
+        confirm({p - 1});
+        return {0, QStringLiteral("Line %1 keeps its mark.").arg(p)};
+    }
     if (sheet.suggestedMs(p) < 0)
         return {0, QStringLiteral("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
     const int accepted = sheet.acceptSuggestions({p}, QStringLiteral("Accept Suggested Time"));

@@ -6,13 +6,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
+#include <map>
+#include <set>
 #include <vector>
 
 class SongSession;
 
-// Suggested times for the session's song: the analysis runs in the background whenever the
-// song or its lines change, the person's marks as anchors, and its suggestions and flags go
-// into the sheet's hints. A new or moved mark realigns only the stretch around it.
+// Suggested times for the session's song: the analysis runs in the background when the song or
+// its lines change, and its suggestions and flags go into the sheet's hints. Marks made while it
+// runs do not restart it; afterwards a new, moved or undone mark realigns only the lines beside
+// it, on the analysis's thread. States seen before (an undo) come back as they were shown.
 class SongSuggestions final : public QObject {
     Q_OBJECT
 public:
@@ -22,38 +26,61 @@ public:
     // insert and its renumbering are one); the one before is cancelled and the sheet's hints
     // go at once. A song without lyric lines gets none.
     void start();
-    bool running() const { return m_startQueued || m_analysis->running(); }
+    // The analysis, or a re-alignment after it, is still under way.
+    bool running() const;
     // Shows a finished analysis in the sheet: SongAnalysis's, or a test's.
     void show(const AnalysisResult& result);
 
-    // Each accept is one undo step.
+    // Each accept is one undo step; accepting on a doubted mark keeps it instead.
     struct Accepted {
         int lines = 0;
         QString status; // what the status line says
     };
     Accepted acceptSelected();
     Accepted acceptConfident();
+    // The person stands by these lines' marks (a nudge, an accept): no longer doubted, they
+    // anchor the lines beside them.
+    void confirm(const std::vector<int>& lines);
 
 signals:
     // "Suggesting times… 40 %", then the fallback in use; "" when the analysis ended well.
     void status(const QString& text);
 
 private:
+    struct Shown {
+        Anchors anchors;
+        std::vector<Suggestion> suggestions;
+    };
     QStringList lines() const;
-    Anchors anchors() const;
+    Anchors marks() const;
+    Anchors anchorsNow() const;
     void startNow();
-    void sheetChanged(int firstRow, int lastRow);
-    void realignAround(const std::vector<int>& lines);
+    void sheetChanged();
+    void marksChanged();
+    void realignChanged(const Anchors& before);
+    void realigned(quint64 ticket, const std::vector<Suggestion>& found);
+    void remember();
     void updateHints();
 
     SongSession& m_session;
-    SongAnalysis* m_analysis; // a child
-    QStringList m_lines;      // what the suggestions were made for
-    Anchors m_anchors;
-    std::vector<Suggestion> m_suggestions; // by line, ms -1 for none
+    SongAnalysis* m_analysis;                     // a child
+    QStringList m_lines;                          // what the suggestions were made for
+    Anchors m_marks;                              // the sheet's marks the flags were made for
+    Anchors m_anchors;                            // what the shown suggestions were made with
+    std::set<std::pair<int, qint64>> m_confirmed; // line and mark the person stands by
+    std::vector<Suggestion> m_suggestions;        // by line, ms -1 for none
     std::vector<TimingFlag> m_flags;
+    std::vector<Suggestion> m_free; // what later marks are checked against
+    VoiceMap m_voice;
+    bool m_shownResult = false; // an analysis finished for these lines
     bool m_startQueued = false;
     bool m_statusShown = false; // the cancelled analysis's progress is in the status line
-    bool m_realignQueued = false;
-    std::vector<int> m_moved; // lines whose mark came, went or moved since the last realign
+    quint64 m_nextTicket = 1;
+    struct Asked {
+        Anchors anchors;
+        int first = 0;
+        int last = 0;
+    };
+    std::map<quint64, Asked> m_asked; // re-alignments under way
+    std::deque<Shown> m_seen;         // recent complete states, newest last
 };

@@ -6,6 +6,7 @@
 #include "playback/WaveformLoader.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
+#include "session/SongSuggestions.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -86,6 +87,10 @@ void frmSychLyrics::NudgeSelection(qint64 deltaMs) {
     const SongSession::Nudged nudged = m_session->nudge(positions, word, deltaMs);
     if (nudged.moved) {
         ShowSaveButton();
+        std::vector<int> lines; // a nudged mark is one the person has looked at: trusted
+        for (const int p : positions)
+            lines.push_back(p - 1);
+        m_suggestions->confirm(lines);
         PlayFrom(nudged.replayFromMs); // the correction is heard at once
     }
     showStatus(nudged.status);

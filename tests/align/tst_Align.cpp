@@ -143,7 +143,11 @@ private slots:
         QCOMPARE(finished.size(), 1);
         QCOMPARE(analysis.result().suggestions.size(), std::size_t{2});
         QVERIFY(!analysis.running());
-        QCOMPARE(analysis.realign({{0, m_starts[0]}}, 0, 1).size(), std::size_t{1});
+        QSignalSpy realigned(&analysis, &SongAnalysis::realigned);
+        analysis.realign(7, {{0, m_starts[0]}}, 0, 1);
+        QVERIFY(realigned.wait(60000));
+        QCOMPARE(realigned[0][0].toULongLong(), 7U);
+        QCOMPARE(realigned[0][1].value<std::vector<Suggestion>>().size(), std::size_t{1});
     }
 
     void fallbacks_data() {

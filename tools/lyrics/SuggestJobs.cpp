@@ -31,13 +31,9 @@ SongLines readSong(const QString& song) {
         throw VersettaError(read.damage);
     SongLines song_;
     song_.rows = std::move(read.rows);
-    for (std::size_t i = 0; i < song_.rows.size(); ++i) {
-        const SheetRow& row = song_.rows[i];
+    for (const SheetRow& row : song_.rows)
         song_.lines << row.lyric;
-        if (const std::optional<double> secs = NumericText(row.secs))
-            song_.marks[static_cast<int>(i)] =
-                row.hasExactMark() ? row.markMs : static_cast<qint64>(*secs * 1000);
-    }
+    song_.marks = MarksOf(song_.rows);
     return song_;
 }
 

@@ -1,0 +1,72 @@
+#include "align/Timing.h"
+
+#include "sheet/Amount.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+Anchors MarksOf(const std::vector<SheetRow>& rows) {
+    Anchors marks;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].hasExactMark()) {
+            marks[static_cast<int>(i)] = rows[i].markMs;
+        } else if (const std::optional<double> secs = ReadSeconds(rows[i].secs);
+                   secs && std::isfinite(*secs) && *secs >= 0 && *secs < 1e9) {
+            marks[static_cast<int>(i)] = std::llround(*secs * 1000);
+        }
+    }
+    return marks;
+}
+
+QString TimingFlag::text() const {
+    QStringList parts;
+    if (offMs != 0)
+        parts << QStringLiteral("marked %1 s %2 than the voice suggests")
+                     .arg(static_cast<double>(std::abs(offMs)) / 1000.0, 0, 'f', 1)
+                     .arg(offMs > 0 ? QStringLiteral("later") : QStringLiteral("earlier"));
+    if (noVoice)
+        parts << QStringLiteral("marked where no voice is heard");
+    return parts.join(QStringLiteral("; "));
+}
+
+namespace {
+
+// How far a likely suggestion may lie outside the stretch a mark stands for before the mark
+// is doubted: about the error of a likely suggestion and a late press together.
+constexpr qint64 kSlackMs = 800;
+
+} // namespace
+
+std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& free,
+                                    const VoiceMap& voice) {
+    std::vector<TimingFlag> flags;
+    for (const auto& [line, ms] : marks) {
+        TimingFlag flag{line, ms, 0, false};
+        const auto found = std::find_if(
+            free.begin(), free.end(), [&flag](const Suggestion& g) { return g.line == flag.line; });
+        if (found != free.end() && found->kind != Suggestion::Spread &&
+            found->confidence >= kConfident) {
+            // A mark in whole seconds stands for the whole second after it.
+            const qint64 end = ms % 1000 == 0 ? ms + 999 : ms;
+            const qint64 outside =
+                found->ms < ms ? ms - found->ms : std::max<qint64>(0, found->ms - end);
+            if (outside > kSlackMs)
+                flag.offMs = ms - found->ms;
+        }
+        flag.noVoice = voice.surelySilent(ms, ms + 2000);
+        if (flag.offMs != 0 || flag.noVoice)
+            flags.push_back(flag);
+    }
+    return flags;
+}
+
+Anchors TrustedAnchors(const Anchors& marks, const std::vector<TimingFlag>& doubted) {
+    Anchors trusted = marks;
+    for (const TimingFlag& flag : doubted)
+        if (const auto at = trusted.find(flag.line);
+            at != trusted.end() && at->second == flag.markMs)
+            trusted.erase(at);
+    return trusted;
+}
