@@ -30,7 +30,8 @@ import time
 from concurrent.futures import ThreadPoolExecutor
 
 CONDITIONS = ["none", "first", "third"]
-TITLES = {"none": "no marks", "first": "first line marked", "third": "every third line marked"}
+TITLES = {"none": "no marks", "first": "first line marked", "third": "every third line marked",
+          "marked": "first or every third line marked, together"}
 CONFIDENT = 0.6  # what Ctrl+Shift+G accepts in one go
 
 
@@ -166,7 +167,7 @@ class Tally:
         self.errors.append(error)
         self.spread_errors.append(base_error)
         self.fallback += kind == "spread"
-        if kind not in ("spread", "1") and float(kind) >= CONFIDENT:
+        if kind not in ("spread", "missing") and float(kind) >= CONFIDENT:
             self.confident += 1
             self.confident_wrong += error > 1.0
         self.early_in_break += early_in_break
@@ -209,6 +210,17 @@ def groups_of(song, line):
     return out
 
 
+def group_order(group):
+    """All lines first, then the song's synthesizer, voice, production, ratio and format, then
+    the kinds of line."""
+    kinds = ["all", "synth ", "female", "male", "dry", "reverb", "doubled", "ratio ", "mp3",
+             "flac", "line "]
+    rank = next(i for i, k in enumerate(kinds) if group.startswith(k))
+    if group.startswith("ratio "):
+        return rank, -int(group.split()[1]), group
+    return rank, 0, group
+
+
 def tally(songs):
     """Per condition: group -> Tally; and the rows of lines.csv."""
     table, rows = {}, []
@@ -227,8 +239,9 @@ def tally(songs):
                 first = flags["repeat_of"] >= 0 and \
                     abs(secs - song.starts[flags["repeat_of"]]) <= 1.0
                 for group in groups_of(song, line):
-                    table.setdefault(condition, {}).setdefault(group, Tally()).add(
-                        error, kind, abs(base[line] - truth), early, first)
+                    for name in [condition] + (["marked"] if condition != "none" else []):
+                        table.setdefault(name, {}).setdefault(group, Tally()).add(
+                            error, kind, abs(base[line] - truth), early, first)
                 rows.append([song.name, condition, line + 1, "%.3f" % truth, "%.3f" % secs, kind,
                              "%.3f" % error, "%.3f" % base[line], flags["after_break"],
                              flags["repeat_of"], flags["beat_aligned"], flags["style"],
@@ -258,15 +271,29 @@ def check_figures(songs):
             "no_voice_flags": no_voice, "per_song": per_song}
 
 
+def fell_back(song, condition):
+    """Whether most of the song's unmarked lines were spread."""
+    result = song.results[condition]
+    kinds = [result["answers"].get(i, (0, "missing"))[1] for i in range(len(song.starts))
+             if i not in result["marks"]]
+    return kinds.count("spread") > len(kinds) / 2
+
+
 def cpu_figures(songs):
+    """CPU seconds per minute of audio: mean, worst, and the means over the songs that mostly
+    aligned and over those that mostly fell back."""
     out = {}
+    mean = lambda values: round(sum(values) / len(values), 2) if values else None
     for condition in CONDITIONS + ["check"]:
-        per_minute = []
+        per_minute, aligned, spread_ = [], [], []
         for song in songs:
             cpu = song.check["cpu"] if condition == "check" else song.results[condition]["cpu"]
-            per_minute.append(cpu / (song.c["length_s"] / 60.0))
-        out[condition] = {"mean": round(sum(per_minute) / len(per_minute), 2),
-                          "worst": round(max(per_minute), 2)}
+            value = cpu / (song.c["length_s"] / 60.0)
+            per_minute.append(value)
+            if condition != "check":
+                (spread_ if fell_back(song, condition) else aligned).append(value)
+        out[condition] = {"mean": mean(per_minute), "worst": round(max(per_minute), 2),
+                          "aligned_songs": mean(aligned), "fallback_songs": mean(spread_)}
     return out
 
 
@@ -299,7 +326,7 @@ def percent(value):
 def print_report(report, out):
     print("Songs: %d, lines: %d, audio: %.1f min" % (
         report["songs"], report["lines"], report["minutes"]), file=out)
-    for condition in CONDITIONS:
+    for condition in CONDITIONS + ["marked"]:
         print("\n== %s ==" % TITLES[condition], file=out)
         print("%-22s %5s %7s %7s %6s %7s %9s %8s | spread: %7s %7s %6s" % (
             "group", "lines", "<=0.3s", "<=1s", "mean", "fallbk", "conf>1s", "(n conf)",
@@ -324,9 +351,12 @@ def print_report(report, out):
           "(%d flags say no voice)" % (percent(check["moved_flagged"]), check["moved_marks"],
                                        percent(check["correct_flagged"]), check["correct_marks"],
                                        check["no_voice_flags"]), file=out)
-    print("\nCPU seconds per minute of audio (one core, --jobs 1): " + ", ".join(
-        "%s mean %.2f worst %.2f" % (c, v["mean"], v["worst"]) for c, v in report["cpu"].items()),
-        file=out)
+    print("\nCPU seconds per minute of audio (one core, --jobs 1):", file=out)
+    for condition, v in report["cpu"].items():
+        print("  %-24s mean %5.2f  worst %5.2f%s" % (
+            TITLES.get(condition, "check"), v["mean"], v["worst"],
+            "" if condition == "check" else "  (songs that aligned %s, that fell back %s)" % (
+                v["aligned_songs"], v["fallback_songs"])), file=out)
     print("\n%-8s %-9s %-22s %-7s %5s %4s %6s  %s" % (
         "song", "synth", "voice", "prod", "ratio", "fmt", "length",
         "  ".join("%-22s" % TITLES[c][:22] for c in CONDITIONS)), file=out)
@@ -374,7 +404,8 @@ def main():
         "songs": len(songs), "lines": sum(len(s.starts) for s in songs),
         "minutes": round(sum(s.c["length_s"] for s in songs) / 60.0, 1),
         "suggest": {c: {g: t.figures() for g, t in sorted(
-            table[c].items(), key=lambda kv: (kv[0] != "all", kv[0]))} for c in CONDITIONS},
+            table[c].items(), key=lambda kv: group_order(kv[0]))}
+            for c in CONDITIONS + ["marked"]},
         "songs_all_fallback": {c: sum(all(s.results[c]["answers"].get(i, (0, "spread"))[1] ==
                                           "spread" for i in range(len(s.starts))
                                           if i not in s.results[c]["marks"]) for s in songs)

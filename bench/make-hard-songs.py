@@ -67,7 +67,8 @@ PLURALS = "eyes stars tears hands dreams lights roads rivers flowers shadows".sp
 ADJS = """golden silver blue wild free young old gentle sweet bitter empty hollow lonely
 broken little open wide burning falling""".split()
 VERBS = "hold feel know remember whisper wonder dance sing call wait stay leave open close".split()
-GERUNDS = "falling rising burning running walking waiting staying leaving coming going calling".split()
+GERUNDS = """falling rising burning running walking waiting staying leaving coming going
+calling""".split()
 ADVERBS = "slowly tonight forever again away together yesterday tomorrow".split()
 PREPS = "under over into across through beyond".split()
 # Words no dictionary holds, so that the letter-to-sound path is exercised.
@@ -282,10 +283,10 @@ class Line:
 
 def plan_sections(rnd):
     """The form of the song: sections with their line counts; repeats name the first one."""
-    verse = [rnd.randint(4, 6) for _ in range(3)]
+    verse = [rnd.randint(4, 5) for _ in range(3)]
     pre = 2 if rnd.random() < 0.4 else 0
-    chorus = rnd.randint(4, 5)
-    bridge = rnd.randint(2, 4)
+    chorus = 4
+    bridge = rnd.randint(2, 3)
     form = [("verse", "V1", verse[0])]
     if pre:
         form.append(("pre", "P", pre))
@@ -294,7 +295,7 @@ def plan_sections(rnd):
         form.append(("pre", "P", pre))
     form.append(("chorus", "C", chorus))
     total = sum(n for _, _, n in form) + bridge + chorus
-    if total < 26:
+    if total < 25:
         form += [("verse", "V3", verse[2]), ("chorus", "C", chorus)]
     form += [("bridge", "B", bridge), ("chorus", "C", chorus)]
     return form
@@ -429,7 +430,8 @@ def drum_kit(rng):
     hat_noise = rng.standard_normal(int(0.08 * RATE))
     hat = fft_filter(hat_noise, RATE, high=7000) * np.exp(-np.arange(len(hat_noise)) / RATE / 0.02)
     crash_noise = rng.standard_normal(int(1.5 * RATE))
-    crash = fft_filter(crash_noise, RATE, high=4500) * np.exp(-np.arange(len(crash_noise)) / RATE / 0.5)
+    crash = fft_filter(crash_noise, RATE, high=4500) * \
+        np.exp(-np.arange(len(crash_noise)) / RATE / 0.5)
     return {"kick": kick, "snare": snare, "hat": hat * 0.25, "crash": crash * 0.25}
 
 
@@ -549,7 +551,8 @@ class Band:
                     velocity * 0.18, at)
             elif instrument == "lead":
                 m = int(dur * RATE)
-                env = envelope(m, 0.01, 0.06, RATE) * (0.75 + 0.25 * np.exp(-np.arange(m) / RATE / 0.1))
+                env = envelope(m, 0.01, 0.06, RATE) * \
+                    (0.75 + 0.25 * np.exp(-np.arange(m) / RATE / 0.1))
                 add(stems["lead"], oscillator(self.lead_kind, freq, m, RATE, vibrato=0.006) *
                     env * velocity * 0.35, at)
         stems["pad_l"] = fft_filter(stems["pad_l"], RATE, low=1800, pocket_db=6)
@@ -577,9 +580,9 @@ def make_song(folder, seed, tmp, ratio=None):
     rng = np.random.default_rng(seed)
     synth, voice, female = VOICES[seed % len(VOICES)]
     production = PRODUCTIONS[(seed // len(VOICES) + 2 * seed) % 3]
-    ratio_db = RATIOS[(seed // 3 + seed) % len(RATIOS)] if ratio is None else ratio
+    ratio_db = RATIOS[(seed + seed // 4) % len(RATIOS)] if ratio is None else ratio
     song_format = "mp3" if rnd.random() < 0.5 else "flac"
-    bpm = rnd.randint(78, 126)
+    bpm = rnd.randint(84, 128)
     beat, bar = 60.0 / bpm, 240.0 / bpm
     tonic = rnd.randrange(12)
     scale = MAJOR if rnd.random() < 0.6 else MINOR
