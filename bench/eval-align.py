@@ -160,11 +160,13 @@ class Tally:
 
     def __init__(self):
         self.errors, self.spread_errors = [], []
+        self.early = 0  # answers more than 1 s before the voice
         self.fallback = self.confident = self.confident_wrong = 0
         self.early_in_break = self.at_first_occurrence = 0
 
-    def add(self, error, kind, base_error, early_in_break=False, at_first=False):
+    def add(self, error, kind, base_error, early_in_break=False, at_first=False, early=False):
         self.errors.append(error)
+        self.early += early
         self.spread_errors.append(base_error)
         self.fallback += kind == "spread"
         if kind not in ("spread", "missing") and float(kind) >= CONFIDENT:
@@ -184,6 +186,7 @@ class Tally:
             "fallback": share(self.fallback),
             "confident": self.confident,
             "confident_over_1s": share(self.confident_wrong, self.confident),
+            "early_over_1s": share(self.early),
             "early_in_break": share(self.early_in_break),
             "at_first_occurrence": share(self.at_first_occurrence),
             "spread_within_0.3s": share(sum(e <= 0.3 for e in self.spread_errors)),
@@ -241,7 +244,8 @@ def tally(songs):
                 for group in groups_of(song, line):
                     for name in [condition] + (["marked"] if condition != "none" else []):
                         table.setdefault(name, {}).setdefault(group, Tally()).add(
-                            error, kind, abs(base[line] - truth), early, first)
+                            error, kind, abs(base[line] - truth), early, first,
+                            secs < truth - 1.0)
                 rows.append([song.name, condition, line + 1, "%.3f" % truth, "%.3f" % secs, kind,
                              "%.3f" % error, "%.3f" % base[line], flags["after_break"],
                              flags["repeat_of"], flags["beat_aligned"], flags["style"],
@@ -341,8 +345,9 @@ def print_report(report, out):
                 print("%-22s %s of these placed inside the break, > 0.3 s early" % (
                     "", percent(f["early_in_break"])), file=out)
             if group == "line repeated":
-                print("%-22s %s of these placed within 1 s of the first occurrence" % (
-                    "", percent(f["at_first_occurrence"])), file=out)
+                print("%-22s %s of these placed within 1 s of the first occurrence, %s more "
+                      "than 1 s early" % ("", percent(f["at_first_occurrence"]),
+                                          percent(f["early_over_1s"])), file=out)
     whole = report["songs_all_fallback"]
     print("\nSongs whose every unmarked line fell back: " + ", ".join(
         "%s %d/%d" % (TITLES[c], whole[c], report["songs"]) for c in CONDITIONS), file=out)
