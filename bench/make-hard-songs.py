@@ -350,15 +350,15 @@ def make_line_sound(singer, rnd, text, beat, scale, tonic, high, style):
     legato = rnd.uniform(0.8, 0.95)
     for (at, value), pitch, sound in zip(notes, pitches, sounds):
         natural = f0_median(sound, rate) or singer.centre
-        shift = float(np.clip(12 * math.log2(midi_hz(pitch) / natural), -8, 8))
-        stretch = float(np.clip(value * beat * legato / (len(sound) / rate), 0.8, 2.2))
+        shift = float(np.clip(12 * math.log2(midi_hz(pitch) / natural), -6, 6))
+        stretch = float(np.clip(value * beat * legato / (len(sound) / rate), 0.8, 2.0))
         y = singer.shape(sound, stretch, shift)
         t = np.arange(len(y)) / rate
         cents = np.zeros(len(y))
         if rnd.random() < 0.35:  # a scoop up into the note
             cents += -rnd.uniform(60, 150) * np.clip(1 - t / 0.09, 0, 1)
         if len(y) / rate > 0.35:  # vibrato on held notes, growing after the attack
-            depth = rnd.uniform(25, 55) * np.clip((t - 0.15) / 0.3, 0, 1)
+            depth = rnd.uniform(20, 45) * np.clip((t - 0.15) / 0.3, 0, 1)
             cents += depth * np.sin(2 * math.pi * rnd.uniform(4.8, 6.2) * t)
         y = warp_pitch(y, rate, cents) * 10 ** (rnd.uniform(-2, 2) / 20)
         start = int(at * beat * rate)
@@ -517,7 +517,7 @@ class Band:
                 ev.append((at, "lead", pitch, value, 1.0))
         else:  # fills where the voice rests, quieter
             for start, end in gaps:
-                if end - start >= 1.5 and rnd.random() < 0.45:
+                if end - start >= 1.5 and rnd.random() < 0.35:
                     for at, pitch, value in self.lead_line(rnd, end - start - 0.5, chords, False):
                         ev.append((start + at + 0.25, "lead", pitch, value, 0.4))
         return ev
@@ -555,11 +555,11 @@ class Band:
                     (0.75 + 0.25 * np.exp(-np.arange(m) / RATE / 0.1))
                 add(stems["lead"], oscillator(self.lead_kind, freq, m, RATE, vibrato=0.006) *
                     env * velocity * 0.35, at)
-        stems["pad_l"] = fft_filter(stems["pad_l"], RATE, low=1800, pocket_db=6)
-        stems["pad_r"] = fft_filter(stems["pad_r"], RATE, low=1800, pocket_db=6)
+        stems["pad_l"] = fft_filter(stems["pad_l"], RATE, low=1800, pocket_db=8)
+        stems["pad_r"] = fft_filter(stems["pad_r"], RATE, low=1800, pocket_db=8)
         stems["bass"] = fft_filter(stems["bass"], RATE, low=450, order=3)
-        stems["lead"] = fft_filter(stems["lead"], RATE, low=4000, pocket_db=4)
-        stems["keys"] = fft_filter(stems["keys"], RATE, pocket_db=4)
+        stems["lead"] = fft_filter(stems["lead"], RATE, low=4000, pocket_db=6)
+        stems["keys"] = fft_filter(stems["keys"], RATE, pocket_db=6)
         mix = np.zeros((n, 2))
         for name, stem in stems.items():
             angle = (pans.get(name, 0.0) + 1) * math.pi / 4  # equal power
