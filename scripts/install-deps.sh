@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev clang clang-format clang-tidy libclang-rt-14-dev dpkg-dev
   desktop-file-utils appstream
   libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us libespeak-ng-dev espeak-ng libaubio-dev
+  python3-numpy flite festival festvox-us-slt-hts rubberband-cli flac
 )
 
 missing=()
