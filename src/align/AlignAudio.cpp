@@ -38,10 +38,9 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
         problem = why;
         return {};
     }
-    // Sample by sample: the consonants above the model's 8 kHz fold into its band and keep
-    // marking the words' edges in a loud mix. Through a low-pass, two songs in ten of the
-    // alignment bench at -6 dB voice to music lose their way after a line.
-    decoder.convertTo(kAlignRate, true, AudioDecoder::Resampling::NearestSample);
+    // Through a low-pass: what folds down from above 8 kHz (cymbals, the band's air) would
+    // land in the voice's band and on the words.
+    decoder.convertTo(kAlignRate, true, AudioDecoder::Resampling::BandLimited);
     AlignAudio audio;
     constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
     const AudioDecoder::Ended ended =

@@ -2,9 +2,34 @@
 
 #include "align/Pronounce.h"
 #include "align/SpeechDecoder.h"
+#include "align/VoiceEmphasis.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Words of a line further apart than this are not sung in one breath: the ones apart from
+// most of the line were put on something else (a lead instrument in a break, the line before).
+constexpr int kApartFrames = 80;
+// A word of a sung line, on average: what the words before the line's core are counted at.
+constexpr qint64 kWordMs = 350;
+// Syllables' worth of time between two lines in the spread: a breath.
+constexpr int kBreathSyllables = 3;
+
+} // namespace
+
+double ConfidenceOf(const LineEvidence& e) {
+    if (e.words == 0 || e.placed == 0)
+        return 0;
+    const double together = static_cast<double>(e.together) / e.words;
+    double c = 0.15 + 0.55 * together + (e.nextFound ? 0.15 : 0) + 0.15 * e.voiced;
+    if (e.firstWordSeconds > 1.5)
+        c *= 0.6;
+    if (e.before > 0)
+        c *= 0.8;
+    return std::clamp(c, 0.0, 1.0);
+}
 
 struct LyricAligner::Stretch {
     int first = 0; // its first line; fixed at startMs when fixedStart
@@ -13,7 +38,8 @@ struct LyricAligner::Stretch {
     qint64 toMs = 0;
     bool fixedStart = false;
     qint64 startMs = 0;
-    bool fixedEnd = false; // toMs is the next line's mark
+    bool fixedEnd = false; // line end is marked at endMs
+    qint64 endMs = 0;
 };
 
 LyricAligner::LyricAligner() : m_decoder(std::make_unique<SpeechDecoder>()) {}
@@ -24,47 +50,63 @@ void LyricAligner::forget() {
     m_audio = {};
     m_voice = {};
     m_words.clear();
-    m_lengths.clear();
+    m_syllables.clear();
     m_blank.clear();
+    m_free.clear();
+    m_evidence.clear();
 }
 
 bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
                            const std::atomic<bool>& cancel,
                            const std::function<void(double)>& progress) {
-    (void)progress;
+    forget();
+    const auto report = [&](double share) {
+        if (progress)
+            progress(share);
+    };
+    audio.samples = EmphasiseVoice(audio.samples, cancel);
+    if (cancel.load())
+        return false;
+    report(0.4);
     m_audio = std::move(audio);
     m_voice = MapVoice(m_audio, cancel);
     if (cancel.load())
         return false;
-    m_words.assign(static_cast<std::size_t>(lines.size()), {});
-    m_lengths.assign(static_cast<std::size_t>(lines.size()), 0);
-    m_blank.assign(static_cast<std::size_t>(lines.size()), false);
+    report(0.7);
+    const auto count = static_cast<std::size_t>(lines.size());
+    m_words.assign(count, {});
+    m_syllables.assign(count, 0);
+    m_blank.assign(count, false);
+    m_free.assign(count, Suggestion{-1, -1, 0, Suggestion::Spread});
     m_englishWords = 0;
     m_allWords = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        m_blank[static_cast<std::size_t>(i)] = lines.at(i).trimmed().isEmpty();
-        for (const QString& word : LyricWords(lines.at(i))) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i % 64 == 0 && cancel.load(std::memory_order_relaxed))
+            return false;
+        m_blank[i] = lines.at(static_cast<qsizetype>(i)).trimmed().isEmpty();
+        for (const QString& word : LyricWords(lines.at(static_cast<qsizetype>(i)))) {
             ++m_allWords;
-            m_lengths[static_cast<std::size_t>(i)] += static_cast<int>(word.size());
+            m_syllables[i] += Syllables(word);
             if (!m_decoder->ready() || m_allWords > kMostWords)
                 continue; // a pasted book is not pronounced word by word
             bool known = m_decoder->knows(word);
             m_englishWords += known ? 1 : 0;
             // A word outside the dictionary is pronounced as espeak-ng would say it, or spelt.
-            if (!known) {
-                QString phones = PhonesFromEspeak(word);
-                known = m_decoder->addWord(word, phones) ||
+            if (!known)
+                known = m_decoder->addWord(word, PhonesFromEspeak(word)) ||
                         m_decoder->addWord(word, PhonesFromSpelling(word));
-            }
             if (known)
-                m_words[static_cast<std::size_t>(i)] << word;
+                m_words[i] << word;
         }
+        if (i % 16 == 0)
+            report(0.7 + 0.3 * static_cast<double>(i) / static_cast<double>(count));
     }
+    report(1);
     return true;
 }
 
 QString LyricAligner::fallback() const {
-    const QString spread = QStringLiteral("lines are spread by text length between marks and "
+    const QString spread = QStringLiteral("lines are spread by syllables between marks and "
                                           "snapped to where a voice starts");
     if (!m_decoder->ready())
         return m_decoder->problem() + QStringLiteral(": ") + spread;
@@ -83,59 +125,28 @@ QString LyricAligner::fallback() const {
     return {};
 }
 
+std::vector<Suggestion> LyricAligner::suggestFree(const std::atomic<bool>& cancel,
+                                                  const std::function<void(double)>& progress) {
+    const int last = static_cast<int>(m_words.size()) - 1;
+    m_free.assign(m_words.size(), Suggestion{-1, -1, 0, Suggestion::Spread});
+    std::vector<Suggestion> found = suggest({}, 0, last, cancel, progress);
+    for (const Suggestion& g : found)
+        m_free[static_cast<std::size_t>(g.line)] = g;
+    return found;
+}
+
 std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first, int last,
                                               const std::atomic<bool>& cancel,
                                               const std::function<void(double)>& progress) {
-    return suggestIn(anchors, first, last, fallback().isEmpty(), cancel, progress);
-}
-
-std::vector<Suggestion> LyricAligner::suggestFree(const std::atomic<bool>& cancel,
-                                                  const std::function<void(double)>& progress) {
-    return suggest({}, 0, static_cast<int>(m_words.size()) - 1, cancel, progress);
-}
-
-std::vector<Suggestion> LyricAligner::spread(const Anchors& anchors, int first, int last) {
-    const std::atomic<bool> never{false};
-    return suggestIn(anchors, first, last, false, never, {});
-}
-
-std::vector<Suggestion> LyricAligner::suggestIn(const Anchors& anchors, int first, int last,
-                                                bool aligning, const std::atomic<bool>& cancel,
-                                                const std::function<void(double)>& progress) {
-    const int lines = static_cast<int>(m_words.size());
-    first = std::max(first, 0);
-    last = std::min(last, lines - 1);
-    std::vector<Stretch> stretches;
-    const qint64 song = songMs();
-    auto next = anchors.lower_bound(0);
-    auto stretchFrom = [&](int line, bool fixed, qint64 ms) {
-        next = anchors.upper_bound(line);
-        while (next != anchors.end() && next->first < lines && next->second < ms)
-            ++next; // a mark earlier than the one before it bounds nothing
-        const bool fixedEnd = next != anchors.end() && next->first < lines;
-        Stretch s{line,
-                  fixedEnd ? next->first : lines,
-                  fixed ? std::max<qint64>(0, ms - 300) : 0,
-                  fixedEnd ? std::min(song, next->second + 200) : song,
-                  fixed,
-                  ms,
-                  fixedEnd};
-        stretches.push_back(s);
-    };
-    if (anchors.empty() || anchors.begin()->first > 0)
-        stretchFrom(0, false, 0);
-    for (const auto& [line, ms] : anchors)
-        if (line >= 0 && line < lines)
-            stretchFrom(line, true, std::clamp<qint64>(ms, 0, song));
-    std::vector<Suggestion> out;
+    const bool aligning = fallback().isEmpty();
+    const std::vector<Stretch> stretches = stretchesFor(anchors, first, last);
+    m_evidence.assign(m_words.size(), LineEvidence{});
     qint64 total = 0;
     for (const Stretch& s : stretches)
-        if (s.first <= last && s.end - 1 >= first)
-            total += s.toMs - s.fromMs;
+        total += s.toMs - s.fromMs;
     qint64 done = 0;
+    std::vector<Suggestion> out;
     for (const Stretch& s : stretches) {
-        if (s.first > last || s.end - 1 < first || s.end - s.first < (s.fixedStart ? 2 : 1))
-            continue;
         const auto part = [&](double share) {
             if (progress && total > 0)
                 progress(
@@ -143,18 +154,84 @@ std::vector<Suggestion> LyricAligner::suggestIn(const Anchors& anchors, int firs
                     static_cast<double>(total));
         };
         if (aligning)
-            alignStretch(s, 0, out, cancel, part);
+            alignStretch(s, out, cancel, part);
         else
             spreadStretch(s, out);
         if (cancel.load())
             return {};
         done += s.toMs - s.fromMs;
     }
+    return ordered(std::move(out), anchors, first, last);
+}
+
+std::vector<Suggestion> LyricAligner::spread(const Anchors& anchors, int first, int last) {
+    std::vector<Suggestion> out;
+    for (const Stretch& s : stretchesFor(anchors, first, last))
+        spreadStretch(s, out);
+    return ordered(std::move(out), anchors, first, last);
+}
+
+std::vector<LyricAligner::Stretch> LyricAligner::stretchesFor(const Anchors& anchors, int first,
+                                                              int last) const {
+    const int lines = static_cast<int>(m_words.size());
+    first = std::max(first, 0);
+    last = std::min(last, lines - 1);
+    const qint64 song = songMs();
+    std::vector<Stretch> stretches;
+    const auto stretchFrom = [&](int line, bool fixed, qint64 ms) {
+        auto next = anchors.upper_bound(line);
+        while (next != anchors.end() && next->first < lines && next->second < ms)
+            ++next; // a mark earlier than the one before it bounds nothing
+        Stretch s;
+        s.first = line;
+        s.fixedStart = fixed;
+        s.startMs = ms;
+        s.fromMs = fixed ? std::max<qint64>(0, ms - 300) : 0;
+        s.fixedEnd = next != anchors.end() && next->first < lines;
+        s.end = s.fixedEnd ? next->first : lines;
+        s.endMs = s.fixedEnd ? std::min(song, next->second) : song;
+        // The next line's first words close the stretch: a mark in whole seconds may stand
+        // for any moment of its second.
+        s.toMs =
+            s.fixedEnd ? std::min(song, s.endMs + (s.endMs % 1000 == 0 ? 1000 : 0) + 1500) : song;
+        if (s.first > last || s.end - 1 < first || s.end - s.first < (fixed ? 2 : 1))
+            return;
+        // With the song's free alignment known, only the audio near the lines asked for is
+        // decoded again: a few lines on either side of them.
+        const auto known = [&](int at) {
+            return at >= 0 && at < lines && m_free[static_cast<std::size_t>(at)].ms >= 0;
+        };
+        if (s.end - 1 > last + 3 && known(last + 3)) {
+            s.end = last + 3;
+            s.fixedEnd = false;
+            s.toMs = std::min(song, m_free[static_cast<std::size_t>(last + 3)].ms + 2000);
+        }
+        if (first - s.first > 3 && known(first - 2)) {
+            s.first = first - 2;
+            s.fixedStart = false;
+            s.fromMs = std::max(s.fromMs, m_free[static_cast<std::size_t>(first - 2)].ms - 1500);
+        }
+        if (s.toMs > s.fromMs)
+            stretches.push_back(s);
+    };
+    if (anchors.empty() || anchors.begin()->first > 0)
+        stretchFrom(0, false, 0);
+    for (const auto& [line, ms] : anchors)
+        if (line >= 0 && line < lines)
+            stretchFrom(line, true, std::clamp<qint64>(ms, 0, song));
+    return stretches;
+}
+
+std::vector<Suggestion> LyricAligner::ordered(std::vector<Suggestion> out, const Anchors& anchors,
+                                              int first, int last) const {
     std::erase_if(out, [&](const Suggestion& g) {
         return g.line < first || g.line > last || anchors.contains(g.line) ||
                m_blank[static_cast<std::size_t>(g.line)];
     });
     std::sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.line < b.line; });
+    out.erase(
+        std::unique(out.begin(), out.end(), [](auto& a, auto& b) { return a.line == b.line; }),
+        out.end());
     // Whatever a part found, a line starts neither before the line above it nor after the
     // next mark below it (unless the marks themselves run backwards).
     qint64 floor = 0;
@@ -178,8 +255,8 @@ qint64 LyricAligner::firstVoiceMs(qint64 fromMs, qint64 toMs) const {
 }
 
 void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out) const {
-    qint64 start = s.fixedStart ? s.startMs : firstVoiceMs(s.fromMs, s.toMs);
-    qint64 end = s.toMs;
+    const qint64 start = s.fixedStart ? s.startMs : firstVoiceMs(s.fromMs, s.toMs);
+    qint64 end = s.fixedEnd ? s.endMs : s.toMs;
     if (!s.fixedEnd) { // the song's end: where the last voice fades
         for (qint64 ms = s.toMs; ms > start; ms -= 100)
             if (m_voice.voicedShare(ms - 1000, ms) > 0.3) {
@@ -188,18 +265,17 @@ void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out)
             }
     }
     end = std::max(end, start);
-    // A line's share of the time: its letters, and a little for the breath before the next.
-    constexpr int kGap = 10;
+    // A line's share of the time: its syllables, and a breath before the next.
     double weights = 0;
     for (int k = s.first; k < s.end; ++k)
-        weights += m_lengths[static_cast<std::size_t>(k)] + kGap;
+        weights += m_syllables[static_cast<std::size_t>(k)] + kBreathSyllables;
     double before = 0;
     qint64 previous = start;
     for (int k = s.first; k < s.end; ++k) {
         auto ms = static_cast<qint64>(
             std::llround(static_cast<double>(start) +
                          static_cast<double>(end - start) * before / std::max(1.0, weights)));
-        before += m_lengths[static_cast<std::size_t>(k)] + kGap;
+        before += m_syllables[static_cast<std::size_t>(k)] + kBreathSyllables;
         if (k == s.first && s.fixedStart)
             continue;
         if (const qint64 onset = m_voice.nearestOnset(ms, 400); onset >= 0)
@@ -210,123 +286,90 @@ void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out)
     }
 }
 
-void LyricAligner::alignStretch(const Stretch& s, int depth, std::vector<Suggestion>& out,
+void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
                                 const std::atomic<bool>& cancel,
                                 const std::function<void(double)>& progress) {
     QStringList words;
     std::vector<int> lineOf;
-    for (int k = s.first; k < s.end; ++k)
-        for (const QString& word : m_words[static_cast<std::size_t>(k)]) {
-            words << word;
+    std::vector<int> firstWordOf(static_cast<std::size_t>(s.end - s.first) + 1, 0);
+    const int closing = s.fixedEnd ? s.end + 1 : s.end; // the mark's line closes the grammar
+    for (int k = s.first; k < closing; ++k) {
+        if (k < s.end)
+            firstWordOf[static_cast<std::size_t>(k - s.first)] = static_cast<int>(words.size());
+        const QStringList& own = m_words[static_cast<std::size_t>(k)];
+        for (qsizetype w = 0; w < own.size() && (k < s.end || w < 2); ++w) {
+            words << own.at(w);
             lineOf.push_back(k);
         }
+    }
     const auto from = static_cast<std::size_t>(s.fromMs) * kAlignRate / 1000;
     const auto to =
         std::min(m_audio.samples.size(), static_cast<std::size_t>(s.toMs) * kAlignRate / 1000);
-    const std::vector<PlacedWord> placed =
+    const SpeechDecoder::Decoded decoded =
         from < to
             ? m_decoder->align(m_audio.samples.data() + from, to - from, words, cancel, progress)
-            : std::vector<PlacedWord>{};
+            : SpeechDecoder::Decoded{};
     if (cancel.load())
         return;
-    if (placed.empty()) {
-        if (depth < 3 && s.end - s.first >= 4) {
-            splitStretch(s, depth, out, cancel);
-        } else {
-            spreadStretch(s, out);
-        }
-        return;
+    // Each line's placed words, in order.
+    std::vector<std::vector<const PlacedWord*>> placed(static_cast<std::size_t>(s.end - s.first));
+    int lastLine = -1;
+    for (const PlacedWord& w : decoded.words) {
+        const int line = lineOf[static_cast<std::size_t>(w.word)];
+        lastLine = std::max(lastLine, line);
+        if (line < s.end)
+            placed[static_cast<std::size_t>(line - s.first)].push_back(&w);
     }
-    // The first placed word of each line starts it.
-    const std::size_t before = out.size();
-    std::vector<const PlacedWord*> firstOf(static_cast<std::size_t>(s.end - s.first), nullptr);
-    std::vector<const PlacedWord*> lastOf(firstOf.size(), nullptr);
-    std::vector<int> placedCount(firstOf.size(), 0);
-    for (const PlacedWord& w : placed) {
-        const auto k = static_cast<std::size_t>(lineOf[static_cast<std::size_t>(w.word)] - s.first);
-        if (!firstOf[k])
-            firstOf[k] = &w;
-        lastOf[k] = &w;
-        ++placedCount[k];
-    }
+    std::vector<Suggestion> found;
     for (int k = s.first; k < s.end; ++k) {
-        const auto i = static_cast<std::size_t>(k - s.first);
-        if ((k == s.first && s.fixedStart) || !firstOf[i])
+        const auto& mine = placed[static_cast<std::size_t>(k - s.first)];
+        if ((k == s.first && s.fixedStart) || mine.empty())
             continue;
-        const qint64 ms = s.fromMs + qint64{firstOf[i]->startFrame} * 10;
-        const qint64 firstWordMs = qint64{firstOf[i]->endFrame - firstOf[i]->startFrame + 1} * 10;
-        const qint64 lineMs = qint64{lastOf[i]->endFrame - firstOf[i]->startFrame + 1} * 10;
-        const int wordsInLine = static_cast<int>(m_words[static_cast<std::size_t>(k)].size());
-        const double placedShare = static_cast<double>(placedCount[i]) / std::max(1, wordsInLine);
-        const double perWord = static_cast<double>(lineMs) / std::max(1, placedCount[i]);
-        double confidence = 0.45 + 0.35 * m_voice.voicedShare(ms, ms + 400) + 0.2 * placedShare;
-        // A word drawn out over seconds is the decoder filling music with it.
-        if (firstWordMs > 1200 || perWord > 1500 || perWord < 80)
-            confidence *= 0.5;
-        out.push_back({k, ms, std::clamp(confidence, 0.0, 1.0), Suggestion::Aligned});
+        // The line as sung: the largest group of its words close together.
+        std::size_t best = 0;
+        std::size_t bestSize = 0;
+        for (std::size_t from_ = 0, i = 1; i <= mine.size(); ++i)
+            if (i == mine.size() || mine[i]->startFrame - mine[i - 1]->endFrame > kApartFrames) {
+                if (i - from_ > bestSize) {
+                    bestSize = i - from_;
+                    best = from_;
+                }
+                from_ = i;
+            }
+        const PlacedWord& core = *mine[best];
+        const int before = core.word - firstWordOf[static_cast<std::size_t>(k - s.first)];
+        const qint64 ms = s.fromMs + qint64{core.startFrame} * 10 - before * kWordMs;
+        LineEvidence e;
+        e.words = static_cast<int>(m_words[static_cast<std::size_t>(k)].size());
+        e.placed = static_cast<int>(mine.size());
+        e.together = static_cast<int>(bestSize);
+        e.before = static_cast<int>(best);
+        e.nextFound = lastLine > k;
+        e.firstWordSeconds = static_cast<double>(core.endFrame - core.startFrame + 1) / 100.0;
+        e.voiced = m_voice.voicedShare(ms, ms + 500);
+        m_evidence[static_cast<std::size_t>(k)] = e;
+        found.push_back({k, std::max<qint64>(ms, 0), ConfidenceOf(e), Suggestion::Aligned});
     }
+    out.insert(out.end(), found.begin(), found.end());
     // Lines the decoder placed no word of are spread between their placed neighbours.
-    std::vector<Suggestion> found(out.begin() + static_cast<std::ptrdiff_t>(before), out.end());
     for (int k = s.first; k < s.end; ++k) {
-        const auto i = static_cast<std::size_t>(k - s.first);
-        if ((k == s.first && s.fixedStart) || firstOf[i])
+        if ((k == s.first && s.fixedStart) ||
+            !placed[static_cast<std::size_t>(k - s.first)].empty())
             continue;
         Stretch gap = s;
         auto prev = std::find_if(found.rbegin(), found.rend(), [&](auto& g) { return g.line < k; });
-        auto nextFound =
-            std::find_if(found.begin(), found.end(), [&](auto& g) { return g.line > k; });
+        auto next = std::find_if(found.begin(), found.end(), [&](auto& g) { return g.line > k; });
         gap.first = prev != found.rend() ? prev->line : s.first;
         gap.fixedStart = prev != found.rend() || s.fixedStart;
         gap.startMs = prev != found.rend() ? prev->ms : s.startMs;
-        gap.end = nextFound != found.end() ? nextFound->line : s.end;
-        gap.fixedEnd = nextFound != found.end() || s.fixedEnd;
-        gap.toMs = nextFound != found.end() ? nextFound->ms : s.toMs;
+        gap.end = next != found.end() ? next->line : s.end;
+        gap.fixedEnd = next != found.end() || s.fixedEnd;
+        gap.endMs = next != found.end() ? next->ms : s.endMs;
+        gap.toMs = gap.fixedEnd ? gap.endMs : s.toMs;
         std::vector<Suggestion> spread;
         spreadStretch(gap, spread);
         for (const Suggestion& g : spread)
             if (g.line == k)
                 out.push_back(g);
     }
-}
-
-void LyricAligner::splitStretch(const Stretch& s, int depth, std::vector<Suggestion>& out,
-                                const std::atomic<bool>& cancel) {
-    // Where the middle line would start by its text, moved to the end of the longest unvoiced
-    // gap near it: the breath before a line.
-    const int middle = (s.first + s.end + 1) / 2;
-    std::vector<Suggestion> spread;
-    spreadStretch(s, spread);
-    qint64 at = (s.fromMs + s.toMs) / 2;
-    for (const Suggestion& g : spread)
-        if (g.line == middle)
-            at = g.ms;
-    qint64 gapEnd = -1;
-    qint64 longest = 0;
-    qint64 runStart = -1;
-    for (qint64 ms = std::max(s.fromMs, at - 4000); ms < std::min(s.toMs, at + 2000); ms += 10) {
-        const bool voiced = m_voice.voicedShare(ms, ms + 10) > 0;
-        if (!voiced && runStart < 0)
-            runStart = ms;
-        if (voiced && runStart >= 0) {
-            if (ms - runStart > longest) {
-                longest = ms - runStart;
-                gapEnd = ms;
-            }
-            runStart = -1;
-        }
-    }
-    if (longest >= 300)
-        at = gapEnd;
-    // The parts overlap: a line near the cut may start on either side of it.
-    Stretch head = s;
-    head.end = middle;
-    head.toMs = std::min(s.toMs, at + 1500);
-    head.fixedEnd = false;
-    Stretch tail = s;
-    tail.first = middle;
-    tail.fromMs = std::max(s.fromMs, at - 1500);
-    tail.fixedStart = false;
-    alignStretch(head, depth + 1, out, cancel, {});
-    if (!cancel.load())
-        alignStretch(tail, depth + 1, out, cancel, {});
 }

@@ -9,7 +9,6 @@
 
 #include <atomic>
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -18,10 +17,26 @@ class SpeechDecoder;
 // More words than any song holds: past this the lines are spread, not aligned.
 inline constexpr int kMostWords = 20000;
 
-// Aligns a song's lyric lines to its audio. The lines between two marks (or the song's ends)
-// form a stretch: its words are decoded as one grammar in its stretch of audio; a stretch the
-// decoder cannot follow is split at an unvoiced gap and its parts aligned; what still fails is
-// spread by text length and snapped to a vocal onset. Not thread-safe.
+// What the decoder showed of one line: what its confidence is made from.
+struct LineEvidence {
+    int words = 0;          // the line's words the model knows
+    int placed = 0;         // of them, placed in the audio
+    int together = 0;       // of them, placed close together: the line as sung
+    int before = 0;         // the line's words placed before those, apart from them
+    bool nextFound = false; // the decoder went on to the next line
+    double firstWordSeconds = 0;
+    double voiced = 0; // voiced share of the half second from the start
+};
+
+// The likelihood that a start with this evidence is within a second of the truth.
+double ConfidenceOf(const LineEvidence& evidence);
+
+// Aligns a song's lyric lines to its audio. The voice is brought forward first (the steady
+// band taken out). The lines between two marks (or the song's ends) form a stretch: its words
+// are decoded as one grammar in its stretch of audio, one monotonic path in singing order; a
+// line starts where most of its words are found together. Lines without words found are
+// spread by syllables between their neighbours and snapped to where a voice starts. Not
+// thread-safe.
 class LyricAligner {
 public:
     LyricAligner();
@@ -40,39 +55,43 @@ public:
     const VoiceMap& voice() const { return m_voice; }
     qint64 songMs() const { return m_audio.milliseconds(); }
 
-    // Suggestions for every line in [first, last] that is neither an anchor nor blank, in line
-    // order, from the stretches that hold them. progress gets 0 to 1. Empty when cancel became
-    // true.
-    std::vector<Suggestion> suggest(const Anchors& anchors, int first, int last,
-                                    const std::atomic<bool>& cancel,
-                                    const std::function<void(double)>& progress = {});
-
     // Suggestions for every line from the voice alone, kept to bound later re-alignments.
     std::vector<Suggestion> suggestFree(const std::atomic<bool>& cancel,
                                         const std::function<void(double)>& progress = {});
 
-    // The fallback alone, whatever the voice: lines spread by text length between the anchors
-    // and snapped to vocal onsets. What the aligner is measured against.
+    // Suggestions for every line in [first, last] that is neither an anchor nor blank, in line
+    // order. Once suggestFree ran, only the audio near those lines is decoded, so a mark in a
+    // long unmarked song costs a few lines' worth. progress gets 0 to 1. Empty when cancel
+    // became true.
+    std::vector<Suggestion> suggest(const Anchors& anchors, int first, int last,
+                                    const std::atomic<bool>& cancel,
+                                    const std::function<void(double)>& progress = {});
+
+    // The fallback alone, whatever the voice: lines spread by syllables between the anchors
+    // and snapped to vocal onsets.
     std::vector<Suggestion> spread(const Anchors& anchors, int first, int last);
+
+    // The evidence behind the last suggestions, by line (for measuring the confidence).
+    const std::vector<LineEvidence>& evidence() const { return m_evidence; }
 
 private:
     struct Stretch;
-    std::vector<Suggestion> suggestIn(const Anchors& anchors, int first, int last, bool align,
-                                      const std::atomic<bool>& cancel,
-                                      const std::function<void(double)>& progress);
-    void alignStretch(const Stretch& stretch, int depth, std::vector<Suggestion>& out,
+    std::vector<Stretch> stretchesFor(const Anchors& anchors, int first, int last) const;
+    void alignStretch(const Stretch& stretch, std::vector<Suggestion>& out,
                       const std::atomic<bool>& cancel, const std::function<void(double)>& progress);
-    void splitStretch(const Stretch& stretch, int depth, std::vector<Suggestion>& out,
-                      const std::atomic<bool>& cancel);
     void spreadStretch(const Stretch& stretch, std::vector<Suggestion>& out) const;
     qint64 firstVoiceMs(qint64 fromMs, qint64 toMs) const;
+    std::vector<Suggestion> ordered(std::vector<Suggestion> out, const Anchors& anchors, int first,
+                                    int last) const;
 
     std::unique_ptr<SpeechDecoder> m_decoder;
-    AlignAudio m_audio;
+    AlignAudio m_audio; // the voice brought forward
     VoiceMap m_voice;
     std::vector<QStringList> m_words; // per line, as the decoder knows them
-    std::vector<int> m_lengths;       // per line, letters for the spread
+    std::vector<int> m_syllables;     // per line, for the spread
     std::vector<bool> m_blank;        // per line: a pause, which is never sung
-    int m_englishWords = 0;           // of the words looked at: at most kMostWords
+    std::vector<Suggestion> m_free;   // by line, from suggestFree; ms -1 for none
+    std::vector<LineEvidence> m_evidence;
+    int m_englishWords = 0; // of the words looked at: at most kMostWords
     int m_allWords = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <string_view>
@@ -56,6 +57,34 @@ QStringList LyricWords(const QString& line) {
     }
     close();
     return words;
+}
+
+int Syllables(const QString& word) {
+    static const QString vowels = QStringLiteral("aeiouyàáâãäåæèéêëìíîïòóôõöøùúûüýÿœ");
+    int groups = 0;
+    int letters = 0;
+    bool inVowel = false;
+    for (const QChar c : word.toLower()) {
+        const QChar::Script script = c.script();
+        if (script == QChar::Script_Han || script == QChar::Script_Hiragana ||
+            script == QChar::Script_Katakana || script == QChar::Script_Hangul ||
+            script == QChar::Script_Thai) {
+            ++groups;
+            inVowel = false;
+            continue;
+        }
+        if (!c.isLetter())
+            continue;
+        ++letters;
+        const bool vowel = vowels.contains(c);
+        groups += vowel && !inVowel ? 1 : 0;
+        inVowel = vowel;
+    }
+    // "love", "time": a final e after a consonant is seldom a syllable of its own.
+    if (groups > 1 && word.size() > 2 && word.endsWith(u'e') &&
+        !vowels.contains(word.at(word.size() - 2)))
+        --groups;
+    return std::max(groups, letters > 0 || groups > 0 ? 1 : 0);
 }
 
 namespace {

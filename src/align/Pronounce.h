@@ -9,6 +9,11 @@
 // apostrophes; punctuation and symbols split words and are dropped.
 QStringList LyricWords(const QString& line);
 
+// How many syllables a word has, for sharing time out by what is sung: vowel groups in a Latin
+// word (a silent final "e" aside), one per character in scripts written without vowels
+// between blanks (Chinese, Japanese), at least one.
+int Syllables(const QString& word);
+
 // The word's phones from espeak-ng's American English voice, mapped to the model's phones,
 // separated by blanks; "" when espeak-ng is not there or gives nothing usable.
 QString PhonesFromEspeak(const QString& word);

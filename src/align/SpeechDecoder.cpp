@@ -30,6 +30,9 @@ struct SphinxLibrary {
     decltype(&::ps_seg_next) ps_seg_next = nullptr;
     decltype(&::ps_seg_word) ps_seg_word = nullptr;
     decltype(&::ps_seg_frames) ps_seg_frames = nullptr;
+    decltype(&::ps_seg_prob) ps_seg_prob = nullptr;
+    decltype(&::ps_seg_free) ps_seg_free = nullptr;
+    decltype(&::ps_get_hyp) ps_get_hyp = nullptr;
     decltype(&::cmd_ln_init) cmd_ln_init = nullptr;
     decltype(&::ckd_free) ckd_free = nullptr;
     decltype(&::cmd_ln_free_r) cmd_ln_free_r = nullptr;
@@ -60,6 +63,9 @@ const SphinxLibrary& sphinx() {
                                        .get(f.ps_seg_next, "ps_seg_next")
                                        .get(f.ps_seg_word, "ps_seg_word")
                                        .get(f.ps_seg_frames, "ps_seg_frames")
+                                       .get(f.ps_seg_prob, "ps_seg_prob")
+                                       .get(f.ps_seg_free, "ps_seg_free")
+                                       .get(f.ps_get_hyp, "ps_get_hyp")
                                        .complete();
         static LateLibrary sphinxbase(QStringLiteral("sphinxbase"), 3);
         f.complete = f.complete && sphinxbase.get(f.cmd_ln_init, "cmd_ln_init")
@@ -95,11 +101,13 @@ SpeechDecoder::SpeechDecoder() {
         m_problem = QStringLiteral("the speech recogniser (pocketsphinx) could not be loaded");
         return;
     }
-    // Silence removal off: it drops frames and shifts every later time. 10 ms frames.
-    cmd_ln_t* config =
-        sphinx().cmd_ln_init(nullptr, sphinx().ps_args(), TRUE, "-hmm", hmm.constData(), "-dict",
-                             dict.constData(), "-remove_silence", "no", "-frate", "100", "-logfn",
-                             "/dev/null", "-bestpath", "no", nullptr);
+    // Silence removal off: it drops frames and shifts every later time. 10 ms frames. Beams far
+    // wider than for speech: under a band the right path scores far below some wrong one for
+    // seconds at a time, and the grammar holds so few words that keeping every path is cheap.
+    cmd_ln_t* config = sphinx().cmd_ln_init(
+        nullptr, sphinx().ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
+        "-remove_silence", "no", "-frate", "100", "-logfn", "/dev/null", "-bestpath", "no", "-beam",
+        "1e-150", "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
     if (config)
         m_ps = sphinx().ps_init(config);
     sphinx().cmd_ln_free_r(config); // the decoder keeps its own reference
@@ -127,10 +135,10 @@ bool SpeechDecoder::addWord(const QString& word, const QString& phones) {
                                 FALSE) >= 0;
 }
 
-std::vector<PlacedWord> SpeechDecoder::align(const std::int16_t* samples, std::size_t count,
-                                             const QStringList& words,
-                                             const std::atomic<bool>& cancel,
-                                             const std::function<void(double)>& progress) {
+SpeechDecoder::Decoded SpeechDecoder::align(const std::int16_t* samples, std::size_t count,
+                                            const QStringList& words,
+                                            const std::atomic<bool>& cancel,
+                                            const std::function<void(double)>& progress) {
     if (!m_ps || words.isEmpty() || count < static_cast<std::size_t>(kFrameSamples) * 10)
         return {};
     // A straight line of states, one word per step; fillers (silence, noise) are added at
@@ -151,7 +159,6 @@ std::vector<PlacedWord> SpeechDecoder::align(const std::int16_t* samples, std::s
         return {};
     }
     sphinx().fsg_model_free(fsg); // the search holds its own reference
-    std::vector<PlacedWord> placed;
     // Times are counted from the start of a stream: each stretch is a stream of its own.
     if (sphinx().ps_start_stream(m_ps) < 0 || sphinx().ps_start_utt(m_ps) < 0)
         return {};
@@ -169,9 +176,14 @@ std::vector<PlacedWord> SpeechDecoder::align(const std::int16_t* samples, std::s
         if (progress)
             progress(static_cast<double>(at + n) / static_cast<double>(count));
     }
-    sphinx().ps_end_utt(m_ps);
-    if (cancelled)
+    if (cancelled) {
+        sphinx().ps_end_utt(m_ps);
         return {};
+    }
+    // Read before the utterance ends: the best path to the last frame, wherever it stands in
+    // the grammar. After the end only a path through every word would count, and one word the
+    // singer leaves out would lose the whole stretch.
+    Decoded decoded;
     int wordIndex = 0;
     for (ps_seg_t* seg = sphinx().ps_seg_iter(m_ps); seg; seg = sphinx().ps_seg_next(seg)) {
         const char* text = sphinx().ps_seg_word(seg);
@@ -180,15 +192,24 @@ std::vector<PlacedWord> SpeechDecoder::align(const std::int16_t* samples, std::s
         int start = 0;
         int end = 0;
         sphinx().ps_seg_frames(seg, &start, &end);
+        int32 ascr = 0;
+        int32 lscr = 0;
+        int32 lback = 0;
+        sphinx().ps_seg_prob(seg, &ascr, &lscr, &lback);
         // A word with more than one pronunciation comes back as "word(2)".
         QString found = QString::fromUtf8(text);
         if (const qsizetype paren = found.indexOf(u'('); paren > 0)
             found.truncate(paren);
         while (wordIndex < words.size() && words.at(wordIndex) != found)
             ++wordIndex;
-        if (wordIndex == words.size())
+        if (wordIndex == words.size()) {
+            sphinx().ps_seg_free(seg);
             break;
-        placed.push_back({wordIndex++, start, end});
+        }
+        decoded.words.push_back({wordIndex++, start, end, ascr});
     }
-    return placed;
+    sphinx().ps_end_utt(m_ps);
+    int32 score = 0;
+    decoded.complete = sphinx().ps_get_hyp(m_ps, &score) != nullptr;
+    return decoded;
 }

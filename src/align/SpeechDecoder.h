@@ -20,6 +20,7 @@ struct PlacedWord {
     int word = 0; // its index in the words given
     int startFrame = 0;
     int endFrame = 0;
+    int score = 0; // the acoustic score of its frames, in the decoder's log units
 };
 
 // pocketsphinx with its English model, decoding against a grammar that is exactly the given
@@ -41,11 +42,16 @@ public:
     // Adds a pronunciation (model phones, blank-separated); false when a phone is unknown.
     bool addWord(const QString& word, const QString& phones);
 
-    // Places words (each known or added) in samples (16 kHz). Empty when no path through the
-    // grammar was found or cancel became true. progress gets the share of samples decoded.
-    std::vector<PlacedWord> align(const std::int16_t* samples, std::size_t count,
-                                  const QStringList& words, const std::atomic<bool>& cancel,
-                                  const std::function<void(double)>& progress = {});
+    struct Decoded {
+        std::vector<PlacedWord> words; // in order; the grammar's words up to where it got
+        bool complete = false;         // every word of the grammar found
+    };
+    // Places words (each known or added) in samples (16 kHz): the best path to the end of the
+    // samples, which may stop short of the last words. Nothing when cancel became true.
+    // progress gets the share of samples decoded.
+    Decoded align(const std::int16_t* samples, std::size_t count, const QStringList& words,
+                  const std::atomic<bool>& cancel,
+                  const std::function<void(double)>& progress = {});
 
 private:
     ps_decoder_s* m_ps = nullptr;

@@ -1,0 +1,32 @@
+// velmora-align-eval FOLDER...: the suggested times measured on the generated songs under
+// each folder (make-align-songs.py, make-hard-songs.py), tables on stdout, a line per song on
+// stderr. For tuning by hand; the bench runs the same measurement on its own seeds.
+
+#include "AlignEval.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList folders = app.arguments().mid(1);
+    if (folders.isEmpty()) {
+        std::fputs("Usage: velmora-align-eval [--easy] FOLDER...\n", stderr);
+        return 2;
+    }
+    bool hard = true;
+    std::vector<AlignCase> cases;
+    for (const QString& folder : folders) {
+        if (folder == "--easy") {
+            hard = false;
+            continue;
+        }
+        for (AlignCase& c : LoadAlignCases(folder))
+            cases.push_back(std::move(c));
+    }
+    const AlignFigures f = MeasureAlignment(cases, true);
+    const bool met = PrintAlignFigures(qPrintable(folders.join(", ")), f, hard);
+    std::printf("\ntargets: %s\n", met ? "all met" : "not all met");
+    return 0;
+}
