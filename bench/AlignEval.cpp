@@ -197,11 +197,11 @@ AlignFigures MeasureAlignment(const std::vector<AlignCase>& cases, bool progress
                         const LineEvidence& e = aligner.evidence()[std::size_t(g.line)];
                         std::fprintf(stderr,
                                      "LINE\t%s\t%d\t%d\t%.3f\t%.3f\t%.2f\t%d\t%d\t%d\t%d\t%d\t%d\t%"
-                                     ".2f\t%.2f\n",
+                                     ".2f\t%.2f\t%.2f\t%.3f\n",
                                      qPrintable(c.song), cond.every, g.line, double(g.ms) / 1000,
                                      c.starts[std::size_t(g.line)], g.confidence, int(g.kind),
                                      e.words, e.placed, e.together, e.before, int(e.nextFound),
-                                     e.firstWordSeconds, e.voiced);
+                                     e.firstWordSeconds, e.voiced, e.around, e.pace);
                     }
             }
             const std::vector<Suggestion> base = textLengthSpread(c.lines, marks, aligner.songMs());

@@ -71,3 +71,4 @@ void benchWaveform(BenchTargets& targets);
 void benchWords(BenchTargets& targets);
 // full: more seeds than the default run's few songs.
 void benchAlign(BenchTargets& targets, bool full);
+void benchAnalysisWindow(BenchTargets& targets);

@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
     // "velmora-bench align [--full]" runs only the suggested times' figures.
     if (argc > 1 && qstrcmp(argv[1], "align") == 0) {
         BenchTargets targets;
+        benchAnalysisWindow(targets);
         benchAlign(targets, argc > 2 && qstrcmp(argv[2], "--full") == 0);
         return report(targets) ? 0 : 1;
     }
@@ -78,6 +79,7 @@ int main(int argc, char* argv[]) {
     benchStorage(targets);
     benchPlayback(targets, song);
     benchMarking(targets, song);
+    benchAnalysisWindow(targets);
     benchWaveform(targets);
     benchWords(targets);
     benchLibrary(song);

@@ -22,13 +22,8 @@ constexpr int kBreathSyllables = 3;
 double ConfidenceOf(const LineEvidence& e) {
     if (e.words == 0 || e.placed == 0)
         return 0;
-    const double together = static_cast<double>(e.together) / e.words;
-    double c = 0.15 + 0.55 * together + (e.nextFound ? 0.15 : 0) + 0.15 * e.voiced;
-    if (e.firstWordSeconds > 1.5)
-        c *= 0.6;
-    if (e.before > 0)
-        c *= 0.8;
-    return std::clamp(c, 0.0, 1.0);
+    const double line = e.clean() ? 0.55 : e.whole() ? 0.45 : 0.2 * e.together / e.words;
+    return std::clamp(line + 0.4 * std::clamp((e.around - 0.3) / 0.4, 0.0, 1.0), 0.0, 1.0);
 }
 
 struct LyricAligner::Stretch {
@@ -52,8 +47,11 @@ void LyricAligner::forget() {
     m_words.clear();
     m_syllables.clear();
     m_blank.clear();
-    m_free.clear();
+    m_repeatOf.clear();
+    m_harmony = {};
+    m_guide.clear();
     m_evidence.clear();
+    m_usualAround = -1;
 }
 
 bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
@@ -64,6 +62,9 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
         if (progress)
             progress(share);
     };
+    if (!m_harmony.compute(audio.samples, cancel))
+        return false;
+    report(0.1);
     audio.samples = EmphasiseVoice(audio.samples, cancel);
     if (cancel.load())
         return false;
@@ -77,7 +78,8 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     m_words.assign(count, {});
     m_syllables.assign(count, 0);
     m_blank.assign(count, false);
-    m_free.assign(count, Suggestion{-1, -1, 0, Suggestion::Spread});
+    m_guide.assign(count, Suggestion{-1, -1, 0, Suggestion::Spread});
+    m_repeatOf.assign(count, -1);
     m_englishWords = 0;
     m_allWords = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -100,6 +102,16 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
         }
         if (i % 16 == 0)
             report(0.7 + 0.3 * static_cast<double>(i) / static_cast<double>(count));
+    }
+    // A line sung again: the same words, in the same order, as an earlier one.
+    std::vector<QStringList> said(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        said[i] = LyricWords(lines.at(static_cast<qsizetype>(i)));
+        for (std::size_t p = 0; p < i && !said[i].isEmpty(); ++p)
+            if (said[p] == said[i]) {
+                m_repeatOf[i] = static_cast<int>(p);
+                break;
+            }
     }
     report(1);
     return true;
@@ -128,11 +140,17 @@ QString LyricAligner::fallback() const {
 std::vector<Suggestion> LyricAligner::suggestFree(const std::atomic<bool>& cancel,
                                                   const std::function<void(double)>& progress) {
     const int last = static_cast<int>(m_words.size()) - 1;
-    m_free.assign(m_words.size(), Suggestion{-1, -1, 0, Suggestion::Spread});
+    m_guide.assign(m_words.size(), Suggestion{-1, -1, 0, Suggestion::Spread});
     std::vector<Suggestion> found = suggest({}, 0, last, cancel, progress);
-    for (const Suggestion& g : found)
-        m_free[static_cast<std::size_t>(g.line)] = g;
+    guide(found);
     return found;
+}
+
+void LyricAligner::guide(const std::vector<Suggestion>& suggestions) {
+    m_guide.assign(m_words.size(), Suggestion{-1, -1, 0, Suggestion::Spread});
+    for (const Suggestion& g : suggestions)
+        if (g.line >= 0 && static_cast<std::size_t>(g.line) < m_guide.size())
+            m_guide[static_cast<std::size_t>(g.line)] = g;
 }
 
 std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first, int last,
@@ -161,7 +179,68 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
             return {};
         done += s.toMs - s.fromMs;
     }
+    if (aligning) {
+        rate(out);
+        applyRepeats(anchors, out);
+    }
     return ordered(std::move(out), anchors, first, last);
+}
+
+// Confidence needs the lines around a line: a short request leans on the free alignment's.
+void LyricAligner::rate(std::vector<Suggestion>& out) {
+    int aligned = 0;
+    int clean = 0;
+    for (const Suggestion& g : out)
+        if (g.kind == Suggestion::Aligned) {
+            ++aligned;
+            clean += m_evidence[static_cast<std::size_t>(g.line)].clean() ? 1 : 0;
+        }
+    constexpr int kEnough = 8;
+    const double own = aligned > 0 ? static_cast<double>(clean) / aligned : 0;
+    const double around = aligned >= kEnough || m_usualAround < 0 ? own : m_usualAround;
+    if (aligned >= kEnough)
+        m_usualAround = own;
+    for (Suggestion& g : out)
+        if (g.kind == Suggestion::Aligned) {
+            LineEvidence& e = m_evidence[static_cast<std::size_t>(g.line)];
+            e.around = around;
+            g.confidence = ConfidenceOf(e);
+        }
+}
+
+// A line whose words repeat a marked line's is where the audio of that marked line comes back
+// between its neighbouring marks: a chorus sounds alike the second time however hard its words
+// are to hear. Where the words were found there too, they give the moment within the second.
+void LyricAligner::applyRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const {
+    constexpr qint64 kLeadMs = 500;
+    constexpr qint64 kPassageMs = 4000;
+    for (Suggestion& g : out) {
+        const int source = m_repeatOf[static_cast<std::size_t>(g.line)];
+        const auto mark = anchors.find(source);
+        if (source < 0 || mark == anchors.end())
+            continue;
+        const auto above = anchors.upper_bound(g.line);
+        const auto below = anchors.lower_bound(g.line);
+        const qint64 from = below == anchors.begin() ? 0 : std::prev(below)->second + 1000;
+        const qint64 to = above == anchors.end() ? songMs() : above->second;
+        const Harmony::Match match =
+            m_harmony.findRepeat(mark->second - kLeadMs, kPassageMs, from - kLeadMs, to);
+        if (match.ms < 0 || match.similarity < 0.85 || match.margin < 0.03)
+            continue;
+        // A mark in whole seconds: the line may start anywhere in the second after it.
+        const bool whole = mark->second % 1000 == 0;
+        const qint64 expected = match.ms + kLeadMs;
+        const qint64 latest = expected + (whole ? 1000 : 0);
+        if (g.kind == Suggestion::Aligned && g.ms >= expected - 300 && g.ms <= latest + 300) {
+            g.confidence = std::max(g.confidence, 0.9);
+            continue;
+        }
+        const Suggestion& freeSource = m_guide[static_cast<std::size_t>(source)];
+        const qint64 within = freeSource.ms >= mark->second && freeSource.ms < mark->second + 1000
+                                  ? freeSource.ms - mark->second
+                                  : (whole ? 300 : 0);
+        g = {g.line, expected + within, 0.75, Suggestion::Repeated};
+    }
 }
 
 std::vector<Suggestion> LyricAligner::spread(const Anchors& anchors, int first, int last) {
@@ -199,17 +278,17 @@ std::vector<LyricAligner::Stretch> LyricAligner::stretchesFor(const Anchors& anc
         // With the song's free alignment known, only the audio near the lines asked for is
         // decoded again: a few lines on either side of them.
         const auto known = [&](int at) {
-            return at >= 0 && at < lines && m_free[static_cast<std::size_t>(at)].ms >= 0;
+            return at >= 0 && at < lines && m_guide[static_cast<std::size_t>(at)].ms >= 0;
         };
         if (s.end - 1 > last + 3 && known(last + 3)) {
             s.end = last + 3;
             s.fixedEnd = false;
-            s.toMs = std::min(song, m_free[static_cast<std::size_t>(last + 3)].ms + 2000);
+            s.toMs = std::min(song, m_guide[static_cast<std::size_t>(last + 3)].ms + 2000);
         }
         if (first - s.first > 3 && known(first - 2)) {
             s.first = first - 2;
             s.fixedStart = false;
-            s.fromMs = std::max(s.fromMs, m_free[static_cast<std::size_t>(first - 2)].ms - 1500);
+            s.fromMs = std::max(s.fromMs, m_guide[static_cast<std::size_t>(first - 2)].ms - 1500);
         }
         if (s.toMs > s.fromMs)
             stretches.push_back(s);
@@ -347,8 +426,13 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         e.nextFound = lastLine > k;
         e.firstWordSeconds = static_cast<double>(core.endFrame - core.startFrame + 1) / 100.0;
         e.voiced = m_voice.voicedShare(ms, ms + 500);
+        int syllables = 0;
+        for (std::size_t i = best; i < best + bestSize; ++i)
+            syllables += Syllables(words.at(mine[i]->word));
+        e.pace = static_cast<double>(mine[best + bestSize - 1]->endFrame - core.startFrame + 1) /
+                 100.0 / std::max(1, syllables);
         m_evidence[static_cast<std::size_t>(k)] = e;
-        found.push_back({k, std::max<qint64>(ms, 0), ConfidenceOf(e), Suggestion::Aligned});
+        found.push_back({k, std::max<qint64>(ms, 0), 0.0, Suggestion::Aligned});
     }
     out.insert(out.end(), found.begin(), found.end());
     // Lines the decoder placed no word of are spread between their placed neighbours.

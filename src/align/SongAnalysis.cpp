@@ -43,24 +43,42 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
                          QStringLiteral("only the song's first %1 minutes are aligned")
                              .arg(kLongestAlignedSeconds / 60);
     const int last = static_cast<int>(lines.size()) - 1;
-    // The check needs what the voice says without the marks; with none, that is the answer.
-    std::vector<Suggestion> free = aligner.suggestFree(cancel, [&](double share) {
-        report(15 + static_cast<int>(share * (marks.empty() ? 85 : 60)));
-    });
-    if (cancel.load())
-        return {};
-    result.free = free;
     result.voice = aligner.voice();
-    result.flags = CheckTiming(marks, free, aligner.voice());
-    result.anchors = TrustedAnchors(marks, result.flags);
-    if (result.anchors.empty()) {
-        result.suggestions = std::move(free);
-        std::erase_if(result.suggestions,
-                      [&](const Suggestion& g) { return marks.contains(g.line); });
+    if (marks.empty()) {
+        result.suggestions = aligner.suggestFree(
+            cancel, [&](double share) { report(15 + static_cast<int>(share * 85)); });
+        result.free = result.suggestions;
     } else {
-        result.suggestions = aligner.suggest(result.anchors, 0, last, cancel, [&](double share) {
-            report(75 + static_cast<int>(share * 25));
-        });
+        // Where the voice alone puts a line and its mark disagree, either may be wrong: the
+        // lines are aligned again with the marks that agree as anchors, which places a line
+        // between its neighbours' marks far more surely, and only a mark that still disagrees
+        // is doubted.
+        result.free = aligner.suggestFree(
+            cancel, [&](double share) { report(15 + static_cast<int>(share * 50)); });
+        if (cancel.load())
+            return {};
+        const std::vector<TimingFlag> disagreeing =
+            CheckTiming(marks, result.free, aligner.voice(), 0);
+        const Anchors agreeing = TrustedAnchors(marks, disagreeing);
+        std::vector<Suggestion> between =
+            aligner.suggest(agreeing, 0, last, cancel,
+                            [&](double share) { report(65 + static_cast<int>(share * 35)); });
+        if (cancel.load())
+            return {};
+        Anchors doubted;
+        for (const TimingFlag& flag : disagreeing)
+            doubted[flag.line] = flag.markMs;
+        // The second look is asked only where it is fairly sure: a wrong doubt costs the person
+        // more than a missed one.
+        result.flags = CheckTiming(doubted, between, aligner.voice(), kSecondLookConfidence);
+        result.anchors = TrustedAnchors(marks, result.flags);
+        // A doubted line's second opinion is what later marks of it are judged by.
+        for (const Suggestion& g : between)
+            if (doubted.contains(g.line))
+                for (Suggestion& f : result.free)
+                    if (f.line == g.line)
+                        f = g;
+        result.suggestions = std::move(between);
         std::erase_if(result.suggestions,
                       [&](const Suggestion& g) { return marks.contains(g.line); });
     }

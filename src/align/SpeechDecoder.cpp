@@ -4,6 +4,8 @@
 #include "align/AlignAudio.h"
 
 #include <pocketsphinx.h>
+#include <sphinxbase/cmn.h>
+#include <sphinxbase/feat.h>
 
 #include <QFileInfo>
 
@@ -33,6 +35,9 @@ struct SphinxLibrary {
     decltype(&::ps_seg_prob) ps_seg_prob = nullptr;
     decltype(&::ps_seg_free) ps_seg_free = nullptr;
     decltype(&::ps_get_hyp) ps_get_hyp = nullptr;
+    decltype(&::ps_get_feat) ps_get_feat = nullptr;
+    decltype(&::cmn_live_get) cmn_live_get = nullptr;
+    decltype(&::cmn_live_set) cmn_live_set = nullptr;
     decltype(&::cmd_ln_init) cmd_ln_init = nullptr;
     decltype(&::ckd_free) ckd_free = nullptr;
     decltype(&::cmd_ln_free_r) cmd_ln_free_r = nullptr;
@@ -66,6 +71,7 @@ const SphinxLibrary& sphinx() {
                                        .get(f.ps_seg_prob, "ps_seg_prob")
                                        .get(f.ps_seg_free, "ps_seg_free")
                                        .get(f.ps_get_hyp, "ps_get_hyp")
+                                       .get(f.ps_get_feat, "ps_get_feat")
                                        .complete();
         static LateLibrary sphinxbase(QStringLiteral("sphinxbase"), 3);
         f.complete = f.complete && sphinxbase.get(f.cmd_ln_init, "cmd_ln_init")
@@ -75,6 +81,8 @@ const SphinxLibrary& sphinx() {
                                        .get(f.fsg_model_free, "fsg_model_free")
                                        .get(f.fsg_model_trans_add, "fsg_model_trans_add")
                                        .get(f.fsg_model_word_add, "fsg_model_word_add")
+                                       .get(f.cmn_live_get, "cmn_live_get")
+                                       .get(f.cmn_live_set, "cmn_live_set")
                                        .complete();
         return f;
     }();
@@ -111,8 +119,15 @@ SpeechDecoder::SpeechDecoder() {
     if (config)
         m_ps = sphinx().ps_init(config);
     sphinx().cmd_ln_free_r(config); // the decoder keeps its own reference
-    if (!m_ps)
+    if (!m_ps) {
         m_problem = QStringLiteral("the English speech model could not be loaded (%1)").arg(folder);
+        return;
+    }
+    // The loudness normalisation learns as it goes and would carry one stretch into the next:
+    // every stretch starts from the model's own, so the same audio always aligns the same way.
+    const cmn_t* cmn = sphinx().ps_get_feat(m_ps)->cmn_struct;
+    m_initialMean.resize(static_cast<std::size_t>(cmn->veclen));
+    sphinx().cmn_live_get(sphinx().ps_get_feat(m_ps)->cmn_struct, m_initialMean.data());
 }
 
 SpeechDecoder::~SpeechDecoder() {
@@ -160,6 +175,7 @@ SpeechDecoder::Decoded SpeechDecoder::align(const std::int16_t* samples, std::si
     }
     sphinx().fsg_model_free(fsg); // the search holds its own reference
     // Times are counted from the start of a stream: each stretch is a stream of its own.
+    sphinx().cmn_live_set(sphinx().ps_get_feat(m_ps)->cmn_struct, m_initialMean.data());
     if (sphinx().ps_start_stream(m_ps) < 0 || sphinx().ps_start_utt(m_ps) < 0)
         return {};
     // Batch loudness normalisation needs the whole stretch at once; it is cut into pieces only

@@ -56,4 +56,5 @@ public:
 private:
     ps_decoder_s* m_ps = nullptr;
     QString m_problem;
+    std::vector<float> m_initialMean; // the loudness normalisation as the model starts it
 };

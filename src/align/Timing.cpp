@@ -39,15 +39,16 @@ constexpr qint64 kSlackMs = 800;
 
 } // namespace
 
-std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& free,
-                                    const VoiceMap& voice) {
+std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& without,
+                                    const VoiceMap& voice, double confidence) {
     std::vector<TimingFlag> flags;
     for (const auto& [line, ms] : marks) {
         TimingFlag flag{line, ms, 0, false};
-        const auto found = std::find_if(
-            free.begin(), free.end(), [&flag](const Suggestion& g) { return g.line == flag.line; });
-        if (found != free.end() && found->kind != Suggestion::Spread &&
-            found->confidence >= kConfident) {
+        const auto found =
+            std::find_if(without.begin(), without.end(),
+                         [&flag](const Suggestion& g) { return g.line == flag.line; });
+        if (found != without.end() && found->kind != Suggestion::Spread &&
+            found->confidence >= confidence) {
             // A mark in whole seconds stands for the whole second after it.
             const qint64 end = ms % 1000 == 0 ? ms + 999 : ms;
             const qint64 outside =

@@ -25,6 +25,9 @@ struct Suggestion {
 
 // Likely enough to accept with the others at once and to judge a mark by.
 inline constexpr double kConfident = 0.6;
+// A mark that disagrees with the voice alone is doubted when an alignment between the other
+// marks still disagrees with at least this confidence.
+inline constexpr double kSecondLookConfidence = 0.5;
 
 // The person's marks: line index to milliseconds. A time on a whole second may be a mark
 // taken in whole seconds, so the line may start anywhere in that second.
@@ -44,9 +47,11 @@ struct TimingFlag {
     friend bool operator==(const TimingFlag&, const TimingFlag&) = default;
 };
 
-// Checks marks against suggestions made without them.
-std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& free,
-                                    const VoiceMap& voice);
+// Checks marks against suggestions made without them: a mark is doubted where a suggestion of
+// at least that confidence lies well outside the stretch the mark stands for, or where surely
+// no voice is heard.
+std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& without,
+                                    const VoiceMap& voice, double confidence = kConfident);
 
 // The marks that anchor suggestions: all but those the check doubts, until the person
 // stands by them.

@@ -16,10 +16,11 @@ struct VoiceMap {
     bool empty() const { return voiced.empty(); }
     // The share of voiced frames in [fromMs, toMs); 0 outside the song.
     double voicedShare(qint64 fromMs, qint64 toMs) const;
-    // Whether [fromMs, toMs) surely holds no voice: hardly a voiced frame in it.
+    // Whether [fromMs, toMs) surely holds no voice: not a voiced frame in it, and hardly one
+    // for a second on either side, since the map misses soft and breathy voices for moments.
     bool surelySilent(qint64 fromMs, qint64 toMs) const {
         return !empty() && fromMs < static_cast<qint64>(voiced.size()) * 10 &&
-               voicedShare(fromMs, toMs) < 0.05;
+               voicedShare(fromMs, toMs) == 0 && voicedShare(fromMs - 1000, toMs + 1000) < 0.02;
     }
     // The onset nearest to ms within withinMs, or -1.
     qint64 nearestOnset(qint64 ms, qint64 withinMs) const;

@@ -12,7 +12,7 @@ namespace {
 
 // A new mark realigns this many lines on each side of it at most: the first marks of a fresh
 // song stay cheap, and lines farther away keep what the analysis found for them.
-constexpr int kReach = 8;
+constexpr int kReach = 4;
 // Undo and redo find these many states as they were shown.
 constexpr std::size_t kStatesKept = 32;
 
@@ -154,7 +154,20 @@ void SongSuggestions::marksChanged() {
         std::erase_if(m_flags, [&](const TimingFlag& f) {
             return !now.contains(f.line) || changed.contains(f.line);
         });
-        for (const TimingFlag& flag : CheckTiming(changed, m_free, m_voice))
+        // A new mark is judged by what was suggested for its line just before: made with the
+        // marks around it, or from the voice alone.
+        std::vector<Suggestion> before;
+        for (const auto& [line, ms] : changed) {
+            const auto at = static_cast<std::size_t>(line);
+            if (at < m_suggestions.size() && m_suggestions[at].ms >= 0)
+                before.push_back(m_suggestions[at]);
+            else if (const auto free =
+                         std::find_if(m_free.begin(), m_free.end(),
+                                      [&](const Suggestion& g) { return g.line == line; });
+                     free != m_free.end())
+                before.push_back(*free);
+        }
+        for (const TimingFlag& flag : CheckTiming(changed, before, m_voice))
             if (!m_confirmed.contains({flag.line, flag.markMs}))
                 m_flags.push_back(flag);
         std::sort(m_flags.begin(), m_flags.end(),

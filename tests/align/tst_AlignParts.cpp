@@ -1,0 +1,202 @@
+#include "align/LyricAligner.h"
+#include "align/Pronounce.h"
+#include "align/Repetition.h"
+#include "align/Timing.h"
+#include "align/VoiceEmphasis.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+// The parts the aligner is made of, on sounds made here: the voice brought forward, a passage
+// found where it comes back, syllables, the marks' rule, the check and the confidence.
+namespace {
+
+constexpr int kRate = 16000;
+
+std::vector<std::int16_t> tone(double seconds, const std::function<double(double)>& hzAt,
+                               double amplitude = 8000) {
+    std::vector<std::int16_t> out(static_cast<std::size_t>(seconds * kRate));
+    double phase = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        phase += 2 * std::numbers::pi * hzAt(static_cast<double>(i) / kRate) / kRate;
+        out[i] = static_cast<std::int16_t>(amplitude * std::sin(phase));
+    }
+    return out;
+}
+
+double rms(const std::vector<std::int16_t>& x, std::size_t from, std::size_t to) {
+    double sum = 0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += double(x[i]) * x[i];
+    return std::sqrt(sum / double(to - from));
+}
+
+// A chord (root, third, fifth, octave) held for a second, plucked-ish.
+void addChord(std::vector<std::int16_t>& out, double atSeconds, double rootHz, bool minor) {
+    const double steps[] = {0, minor ? 3.0 : 4.0, 7, 12};
+    const auto from = static_cast<std::size_t>(atSeconds * kRate);
+    for (std::size_t i = 0; i < kRate && from + i < out.size(); ++i) {
+        const double t = double(i) / kRate;
+        double v = 0;
+        for (const double step : steps)
+            v += std::sin(2 * std::numbers::pi * rootHz * std::pow(2, step / 12) * t);
+        out[from + i] = static_cast<std::int16_t>(out[from + i] + 3000 * v * std::exp(-2 * t));
+    }
+}
+
+Suggestion aligned(int line, qint64 ms, double confidence) {
+    return {line, ms, confidence, Suggestion::Aligned};
+}
+
+} // namespace
+
+class AlignParts : public QObject {
+    Q_OBJECT
+
+    const std::atomic<bool> m_never{false};
+
+private slots:
+    // A held note is the band's; a note that wavers, like a sung vowel, is the voice's.
+    void emphasisKeepsWhatMovesAndDropsWhatHolds() {
+        const auto steady = tone(10, [](double) { return 440.0; });
+        const auto sung = tone(10, [](double t) {
+            return 660.0 * std::pow(2, std::sin(2 * std::numbers::pi * 5.5 * t) / 12);
+        });
+        const auto keptSteady = EmphasiseVoice(steady, m_never);
+        const auto keptSung = EmphasiseVoice(sung, m_never);
+        QCOMPARE(keptSteady.size(), steady.size());
+        // Away from the edges, where the medians have their neighbours.
+        const std::size_t from = 3 * kRate, to = 7 * kRate;
+        const double steadyKept = rms(keptSteady, from, to) / rms(steady, from, to);
+        const double sungKept = rms(keptSung, from, to) / rms(sung, from, to);
+        QVERIFY2(steadyKept < 0.1 && sungKept > 0.3,
+                 qPrintable(QString("steady %1, sung %2").arg(steadyKept).arg(sungKept)));
+        std::atomic<bool> cancelled{true};
+        QVERIFY(EmphasiseVoice(sung, cancelled).empty());
+    }
+
+    // Four chords at 2 s, other chords after them, and the four again at 20 s.
+    void aPassageIsFoundWhereItComesBack() {
+        std::vector<std::int16_t> song(30 * kRate, 0);
+        const double passage[][2] = {{261.6, 0}, {349.2, 0}, {392.0, 0}, {220.0, 1}};
+        const double other[][2] = {{293.7, 1}, {329.6, 1}, {246.9, 1}, {466.2, 0}};
+        for (int i = 0; i < 4; ++i) {
+            addChord(song, 2 + i, passage[i][0], passage[i][1] != 0);
+            addChord(song, 20 + i, passage[i][0], passage[i][1] != 0);
+        }
+        for (int i = 0; i < 12; ++i)
+            addChord(song, 7 + i, other[i % 4][0], other[i % 4][1] != 0);
+        Harmony harmony;
+        QVERIFY(harmony.compute(song, m_never));
+        const Harmony::Match match = harmony.findRepeat(1900, 4000, 6000, 26000);
+        QVERIFY2(std::abs(match.ms - 19900) <= 100, qPrintable(QString::number(match.ms)));
+        QVERIFY(match.similarity > 0.9 && match.margin > 0.05);
+        // Where it does not come back, nothing stands out.
+        const Harmony::Match none = harmony.findRepeat(1900, 4000, 6000, 18000);
+        QVERIFY2(none.similarity < match.similarity - 0.05,
+                 qPrintable(QString::number(none.similarity)));
+        QCOMPARE(harmony.findRepeat(1900, 4000, 26000, 20000).ms, -1); // no room for it
+    }
+
+    void syllables_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("count");
+        QTest::newRow("one") << "love" << 1;
+        QTest::newRow("silent e") << "time" << 1;
+        QTest::newRow("two") << "heaven" << 2;
+        QTest::newRow("three") << "beautiful" << 3;
+        QTest::newRow("y as a vowel") << "rhythm" << 1;
+        QTest::newRow("accented") << "café" << 2;
+        QTest::newRow("no vowel") << "hmm" << 1;
+        QTest::newRow("kanji") << "日本語" << 3;
+        QTest::newRow("kana") << "ありがとう" << 5;
+        QTest::newRow("digits only") << "42" << 0;
+    }
+    void syllables() {
+        QFETCH(QString, word);
+        QFETCH(int, count);
+        QCOMPARE(Syllables(word), count);
+    }
+
+    // The precise time while it holds, else the seconds; unmarked, text and negative rows none.
+    void marksOfRows() {
+        std::vector<SheetRow> rows(6);
+        rows[0].secs = "12";
+        rows[1].secs = "12";
+        rows[1].markMs = 12345;
+        rows[2].secs = "abc";
+        rows[3].secs = "-1";
+        rows[4].secs = "7.5";
+        const Anchors marks = MarksOf(rows);
+        QCOMPARE(marks, (Anchors{{0, 12000}, {1, 12345}, {4, 7500}}));
+    }
+
+    // A mark in whole seconds stands for the second after it; a precise one for its moment.
+    void checkJudgesMarksByTheStretchTheyStandFor_data() {
+        QTest::addColumn<qint64>("markMs");
+        QTest::addColumn<qint64>("suggestedMs");
+        QTest::addColumn<double>("confidence");
+        QTest::addColumn<qint64>("offMs"); // 0: not doubted
+        QTest::newRow("inside its second") << qint64(10000) << qint64(10900) << 0.9 << qint64(0);
+        QTest::newRow("just after its second")
+            << qint64(10000) << qint64(11700) << 0.9 << qint64(0);
+        QTest::newRow("late by 2.5 s") << qint64(12000) << qint64(9500) << 0.9 << qint64(2500);
+        QTest::newRow("early by 2 s") << qint64(8000) << qint64(11000) << 0.9 << qint64(-3000);
+        QTest::newRow("precise, 0.9 s off")
+            << qint64(10250) << qint64(11150) << 0.9 << qint64(-900);
+        QTest::newRow("a guess judges nothing")
+            << qint64(12000) << qint64(9000) << 0.3 << qint64(0);
+    }
+    void checkJudgesMarksByTheStretchTheyStandFor() {
+        QFETCH(qint64, markMs);
+        QFETCH(qint64, suggestedMs);
+        QFETCH(double, confidence);
+        QFETCH(qint64, offMs);
+        const Anchors marks{{3, markMs}};
+        const std::vector<TimingFlag> flags =
+            CheckTiming(marks, {aligned(3, suggestedMs, confidence)}, VoiceMap{});
+        QCOMPARE(flags.empty() ? qint64(0) : flags[0].offMs, offMs);
+        QCOMPARE(TrustedAnchors(marks, flags).empty(), offMs != 0);
+    }
+
+    // Where the voice map is sure no voice sounds, the mark is doubted, however it stands.
+    void aMarkInSilenceIsDoubted() {
+        VoiceMap voice;
+        voice.voiced.assign(1000, true);
+        std::fill(voice.voiced.begin() + 400, voice.voiced.begin() + 900, false);
+        // At 4.2 s the voice stops only a moment after the mark: not sure enough.
+        const auto flags = CheckTiming({{0, 1000}, {1, 5500}, {2, 4200}}, {}, voice);
+        QCOMPARE(flags.size(), std::size_t{1});
+        QCOMPARE(flags[0].line, 1);
+        QVERIFY(flags[0].noVoice && flags[0].text().contains("no voice"));
+    }
+
+    // A line found whole is likely where most lines around it were found whole, a guess where
+    // few were; a line missing words is never as likely as one found whole.
+    void confidenceFollowsTheEvidence() {
+        LineEvidence whole;
+        whole.words = whole.placed = whole.together = 5;
+        whole.nextFound = true;
+        whole.firstWordSeconds = 0.4;
+        whole.pace = 0.35;
+        whole.around = 0.9;
+        QVERIFY(ConfidenceOf(whole) >= kConfident);
+        LineEvidence lost = whole;
+        lost.around = 0.2;
+        QVERIFY(ConfidenceOf(lost) < kConfident);
+        LineEvidence broken = whole;
+        broken.together = 2;
+        broken.before = 3;
+        QVERIFY(ConfidenceOf(broken) < ConfidenceOf(whole));
+        LineEvidence drawnOut = whole;
+        drawnOut.firstWordSeconds = 2.5;
+        QVERIFY(ConfidenceOf(drawnOut) < ConfidenceOf(whole));
+        QCOMPARE(ConfidenceOf(LineEvidence{}), 0.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(AlignParts)
+#include "tst_AlignParts.moc"
