@@ -219,6 +219,16 @@ public:
         return m_named.isEmpty() ? QStringLiteral("/proc/self/fd/%1").arg(m_fd) : m_named;
     }
 
+    // Gives the copy the owner and group of the song at target, so a save by root or by a
+    // member of the song's group leaves it whose it was; false when that is not allowed.
+    bool takeOwner(const QString& target) const {
+        struct stat song {};
+        if (::stat(QFile::encodeName(target).constData(), &song) != 0 ||
+            (song.st_uid == ::geteuid() && song.st_gid == ::getegid()))
+            return true;
+        return ::fchown(m_fd, song.st_uid, song.st_gid) == 0;
+    }
+
     // Makes the copy durable and renames it over target; answers "" or why not.
     QString install(const QString& target) {
         // The song keeps its permissions.
@@ -297,6 +307,10 @@ QString writableTarget(const QString& path, QString& why) {
     const QFileInfo info(path);
     if (!info.isFile()) {
         why = QStringLiteral("there is no such file.");
+        return {};
+    }
+    if (const QString out = LinkOutOfFolder(path); !out.isEmpty()) {
+        why = out + QLatin1Char('.');
         return {};
     }
     // A read-only file is refused even where the user could override it, as the owner asked.
@@ -412,8 +426,10 @@ private:
         // A folder that takes no new file, holding a song the user may write: the copy is
         // made and checked elsewhere, then written over the song.
         m_inPlace = !why.isEmpty() && !QFileInfo(song.absolutePath()).isWritable();
-        if (m_inPlace)
+        if (m_inPlace) {
+            m_inPlaceBecause = QStringLiteral("its folder takes no temporary file");
             why = m_copy.open(QDir::tempPath(), song.fileName());
+        }
         if (!why.isEmpty())
             throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
         const qint64 songSize = sizeOf(m_song.get());
@@ -459,14 +475,19 @@ private:
     }
 
     QString putInPlace() {
+        // Another user's song that this one may write: written over, it stays theirs.
+        if (!m_inPlace && !m_copy.takeOwner(m_target)) {
+            m_inPlace = true;
+            m_inPlaceBecause = QStringLiteral("a new file could not be given its owner");
+        }
         if (m_inPlace) {
             if (const QString why = overwriteSong(); !why.isEmpty())
                 throw fail(why);
             QString saved = m_change.what;
             saved[0] = saved[0].toUpper();
-            return QStringLiteral("%1 were saved into %2 in place: its folder takes no "
-                                  "temporary file, so the save was not atomic.")
-                .arg(saved, m_shown);
+            return QStringLiteral("%1 were saved into %2 in place: %3, so the save was not "
+                                  "atomic.")
+                .arg(saved, m_shown, m_inPlaceBecause);
         }
         if (const QString why = m_copy.install(m_target); !why.isEmpty())
             throw fail(why);
@@ -529,6 +550,7 @@ private:
     QByteArray m_tagAfter;
     WorkingCopy m_copy;
     bool m_inPlace = false;
+    QString m_inPlaceBecause;
 };
 
 } // namespace
@@ -573,6 +595,9 @@ QString SaveFileChange(const QString& path, const FileChange& change) {
         throw fail(why + QStringLiteral(", so the song was left as it was."));
     if (why = change.check(copy.path()); !why.isEmpty())
         throw fail(why + QStringLiteral(", so the song was left as it was."));
+    if (!copy.takeOwner(target))
+        throw fail(QStringLiteral("it belongs to another user, and the new copy cannot be made "
+                                  "theirs, so the song was left as it was."));
     if (why = copy.install(target); !why.isEmpty())
         throw fail(why);
     return {};

@@ -296,7 +296,7 @@ private slots:
     }
 
     // Whatever stands at the file's name: a link is written through to the regular file it
-    // names and stays a link; a pipe or a device is refused, never replaced; a writable file
+    // names (the folder owner's; as root no link leads out) and stays a link; a pipe or a device is refused, never replaced; a writable file
     // in a read-only folder is written in place, and the status line says so.
     void savesThroughWhatIsThere_data() {
         QTest::addColumn<bool>("intoTag");
@@ -320,7 +320,9 @@ private slots:
     void savesThroughWhatIsThere() {
         QFETCH(bool, intoTag);
         QFETCH(QString, there);
-        if (there == QLatin1String("read-only folder") && rerunUnprivileged())
+        if ((there == QLatin1String("read-only folder") ||
+             there == QLatin1String("link to a file")) &&
+            rerunUnprivileged())
             return;
         if (there == QLatin1String("link to a device") && ::geteuid() != 0)
             QSKIP("only root makes a device node");
