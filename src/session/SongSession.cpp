@@ -1,5 +1,6 @@
 #include "session/SongSession.h"
 
+#include "core/AudioFormats.h"
 #include "core/PathRules.h"
 #include "playback/Mp3Player.h"
 #include "session/MarkingSettings.h"
@@ -267,6 +268,21 @@ QString SongSession::saveLyricsFile() {
     return notes.join(u' ');
 }
 
+QString SongSession::savedSummary() const {
+    const std::vector<SheetRow>& rows = m_sheet.rows();
+    const auto marked = std::count_if(rows.begin(), rows.end(), [](const SheetRow& row) {
+        return !row.secs.trimmed().isEmpty();
+    });
+    QString summary = QStringLiteral("Saved %1: %2, %3 marked")
+                          .arg(nameOf(SynchLyricsFileName(m_path)),
+                               rows.size() == 1 ? QStringLiteral("1 line")
+                                                : QStringLiteral("%1 lines").arg(rows.size()))
+                          .arg(marked);
+    if ((m_keepPrecise || HoldsWordTimes(rows)) && marked > 0)
+        summary += QStringLiteral("; the precise times in %1").arg(nameOf(LrcFileName(m_path)));
+    return summary;
+}
+
 QByteArray SongSession::lrcBytes(bool milliseconds, int& marked) const {
     LrcHeader header;
     if (const std::unique_ptr<TagComponent> tag = newTag())
@@ -284,7 +300,15 @@ std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
         tag->LoadTag(song, true);
         tag->SetFrameText(QStringLiteral("USLT"), lyrics);
         tag->SaveTag(song);
-        return tag->SaveNote();
+        if (QString note = tag->SaveNote(); !note.isEmpty())
+            return note;
+        if (lyrics.isEmpty())
+            return QStringLiteral("Saved empty lyrics into %1 of %2.")
+                .arg(LyricsPlaceOf(song), nameOf(song));
+        const qsizetype lines = LyricLines(lyrics).size();
+        return QStringLiteral("Saved %1 of lyrics into %2 of %3.")
+            .arg(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines),
+                 LyricsPlaceOf(song), nameOf(song));
     };
 }
 
@@ -351,6 +375,10 @@ QString SongSession::readLrc(const QString& path) {
         throw VersettaError(
             QStringLiteral("%1 holds no lyrics lines; the sheet was left as it was.")
                 .arg(shown(path)));
+    if (content.stamped == 0)
+        throw VersettaError(QStringLiteral("%1 holds no time stamps, so it is no LRC file; the "
+                                           "sheet was left as it was.")
+                                .arg(shown(path)));
     m_sheet.load(SheetRowsFromLrc(content.lines), QStringLiteral("Read LRC File"));
     return QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
         .arg(m_sheet.count())

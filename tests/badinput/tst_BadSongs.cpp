@@ -166,7 +166,10 @@ private slots:
         w.ui.cmdSaveUnsynch->click();
         QFETCH(QString, saveRefusal);
         if (saveRefusal.isEmpty()) {
-            QCOMPARE(w.ui.lblStatus->text(), QString());
+            const QString status = w.ui.lblStatus->text();
+            QVERIFY2(status.startsWith("Saved 1 line of lyrics into the ") &&
+                         status.endsWith(" of " + QFileInfo(song).fileName() + "."),
+                     qPrintable(status));
             QCOMPARE(tagLyrics(song), QStringLiteral("new words"));
             // The audio after the tag is the audio before it.
             const QByteArray saved = readFile(song);
@@ -233,7 +236,8 @@ private slots:
         QCOMPARE(during, QStringLiteral("Saving the lyrics into Song.mp3\u2026"));
         QVERIFY(!dropTaken);
         QCOMPARE(w.ui.songFileBox->text(), QStringLiteral("Song.mp3"));
-        QCOMPARE(w.ui.lblStatus->text(), QString());
+        QCOMPARE(w.ui.lblStatus->text(),
+                 "Saved 1 line of lyrics into the ID3v2 tag (USLT) of Song.mp3.");
         QCOMPARE(tagLyrics(song), QStringLiteral("new words"));
         QCOMPARE(QFileInfo(song).size() - songs::tagLength(readHead(song)),
                  kSize - songs::tagLength(tagged));
