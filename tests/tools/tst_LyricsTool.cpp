@@ -270,12 +270,15 @@ private slots:
         const Run check = lyricsTool({"check", song}, {}, 512);
         QCOMPARE(check.out.value(1), "-        -        -        " + cell.leftJustified(9) + song);
         QCOMPARE(check.err.join('\n'), fault.isEmpty() ? fault : song + ": " + fault);
-        if (fault.contains("more lines")) {
-            const Run import = lyricsTool({"import-lrc", "--jobs", "1", song}, {}, 512);
-            QCOMPARE(import.exitCode, 1);
-            QCOMPARE(import.err, QStringList{song + ": " + fault});
-            QVERIFY(!QFile::exists(folder.filePath("Song.xml")));
-        }
+        if (fault.isEmpty())
+            return;
+        // import-lrc reads no lines out of what check calls damaged, even over a lyrics file.
+        const QByteArray xml = "<?xml version=\"1.0\"?><LYRICS/>";
+        writeFile(folder.filePath("Song.xml"), xml);
+        const Run import = lyricsTool({"import-lrc", "--force", "--jobs", "1", song}, {}, 512);
+        QCOMPARE(import.exitCode, 1);
+        QCOMPARE(import.err, QStringList{song + ": " + fault});
+        QCOMPARE(readFile(folder.filePath("Song.xml")), xml);
     }
 };
 

@@ -115,9 +115,13 @@ JobResult importLrc(const QString& song, bool force) {
     const QString xml = SynchLyricsFileName(song);
     if (QFileInfo(xml).exists() && !force)
         return skipped(QStringLiteral("%1 exists (--force replaces it)").arg(nameOf(xml)));
-    const std::vector<SheetRow> rows = SheetRowsFromLrc(readLrcFile(lrc).lines);
-    if (rows.empty())
-        throw VersettaError(QStringLiteral("%1 holds no lyrics lines").arg(nameOf(lrc)));
+    const LrcContent content = readLrcFile(lrc);
+    // What check calls damaged is no source of lines either: text or bytes that only bear the
+    // name.
+    if (content.stamped == 0)
+        throw VersettaError(
+            QStringLiteral("%1 holds no time stamps, so it is no LRC file").arg(nameOf(lrc)));
+    const std::vector<SheetRow> rows = SheetRowsFromLrc(content.lines);
     const QString note = SaveSheetAsLyricsFile(song, rows);
     // The word times stay in the LRC file, which agrees with the lyrics file just written.
     return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()) +
