@@ -2,6 +2,7 @@
 #include "core/LateLibrary.h"
 
 #include "align/AlignAudio.h"
+#include "align/ModelCheck.h"
 
 #include <pocketsphinx.h>
 
@@ -95,14 +96,21 @@ SpeechDecoder::SpeechDecoder() {
         m_problem = QStringLiteral("the speech recogniser (pocketsphinx) could not be loaded");
         return;
     }
-    // Silence removal off: it drops frames and shifts every later time. 10 ms frames.
-    cmd_ln_t* config =
-        sphinx().cmd_ln_init(nullptr, sphinx().ps_args(), TRUE, "-hmm", hmm.constData(), "-dict",
-                             dict.constData(), "-remove_silence", "no", "-frate", "100", "-logfn",
-                             "/dev/null", "-bestpath", "no", nullptr);
-    if (config)
-        m_ps = sphinx().ps_init(config);
-    sphinx().cmd_ln_free_r(config); // the decoder keeps its own reference
+    const auto load = [&hmm, &dict] {
+        // Silence removal off: it drops frames and shifts every later time. 10 ms frames.
+        cmd_ln_t* config =
+            sphinx().cmd_ln_init(nullptr, sphinx().ps_args(), TRUE, "-hmm", hmm.constData(),
+                                 "-dict", dict.constData(), "-remove_silence", "no", "-frate",
+                                 "100", "-logfn", "/dev/null", "-bestpath", "no", nullptr);
+        ps_decoder_t* ps = config ? sphinx().ps_init(config) : nullptr;
+        sphinx().cmd_ln_free_r(config); // the decoder keeps its own reference
+        return ps;
+    };
+    // A damaged model would end the process in there.
+    m_problem = SpeechModelProblem(folder, [&load] { return load() != nullptr; });
+    if (!m_problem.isEmpty())
+        return;
+    m_ps = load();
     if (!m_ps)
         m_problem = QStringLiteral("the English speech model could not be loaded (%1)").arg(folder);
 }
