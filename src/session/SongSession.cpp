@@ -116,8 +116,7 @@ SongSession::Opened SongSession::open(const QString& path) {
         opened.source = Source::LyricsFile;
         opened.note = loadLyricsFile(path);
     } else if (!m_tagLyrics.isEmpty()) { // not trimmed: a frame of blanks still counts
-        opened.source = Source::TagLyrics;
-        opened.note = loadText(tagLyrics(), QStringLiteral("Load Tag Lyrics"));
+        opened = loadTagLyrics();
     } else {
         m_sheet.load({{QString(), kNoLyrics, QString(), QString()}},
                      QStringLiteral("Open Song Without Lyrics"));
@@ -158,6 +157,20 @@ QString SongSession::loadLyricsFile(const QString& song) {
     if (!precise.note.isEmpty())
         emit statusNote(precise.note);
     return content.note;
+}
+
+SongSession::Opened SongSession::loadTagLyrics() {
+    const QString step = QStringLiteral("Load Tag Lyrics");
+    // Timed lyrics that other formats keep in their lyrics field: the stamps are marks, and
+    // the header tags no lyrics.
+    if (IsLrcText(m_tagLyrics)) {
+        const LrcContent content = ReadLrc(m_tagLyrics);
+        if (!content.tooLong && !content.lines.empty()) {
+            m_sheet.load(SheetRowsFromLrc(content.lines), step);
+            return {Source::TimedTagLyrics, {}};
+        }
+    }
+    return {Source::TagLyrics, loadText(tagLyrics(), step)};
 }
 
 QString SongSession::loadText(const QString& lyrics, const QString& step) {
@@ -314,23 +327,16 @@ std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
 
 std::function<QString()> SongSession::syncedLyricsSave() {
     const QString song = requireSong(QStringLiteral("writing timed lyrics into its tag"));
-    std::vector<SyncedLine> lines = SyncedLinesFromRows(m_sheet.rows());
-    if (lines.empty())
+    std::vector<SheetRow> rows = m_sheet.rows();
+    if (SyncedLinesFromRows(rows).empty())
         throw VersettaError(QStringLiteral("No line is marked yet, so the tag of %1 was not "
                                            "changed.")
                                 .arg(nameOf(song)));
     std::shared_ptr<TagComponent> tag = newTag();
     if (!tag)
         throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
-    const bool words = HoldsWordTimes(m_sheet.rows());
-    return [tag, song, words, lines = std::move(lines)] {
-        const QString note = tag->SaveSyncedLyrics(song, lines);
-        return note.isEmpty()
-                   ? QStringLiteral("Wrote %1 timed %2 into the tag of %3 (SYLT).")
-                         .arg(lines.size())
-                         .arg(words ? QStringLiteral("lines and words") : QStringLiteral("lines"))
-                         .arg(nameOf(song))
-                   : note;
+    return [tag, song, rows = std::move(rows), milliseconds = m_keepPrecise] {
+        return tag->SaveTimedLyrics(song, rows, milliseconds);
     };
 }
 

@@ -39,7 +39,8 @@ public:
     // The file of that kind beside the song: Song.xml or Song.lrc; "" for a name too short.
     QString besideSong(Beside kind) const;
 
-    enum class Source { LyricsFile, TagLyrics, Nothing };
+    // TimedTagLyrics: LRC text in the tag's lyrics field, read as marked lines.
+    enum class Source { LyricsFile, TagLyrics, Nothing, TimedTagLyrics };
     struct Opened {
         Source source = Source::Nothing;
         QString note; // what the user must know about the lyrics file read, or ""
@@ -67,6 +68,9 @@ public:
     QString loadLyricsFile(const QString& song);
     // Loads lyrics text as unmarked lines; answers a note when some lines did not fit.
     QString loadText(const QString& lyrics, const QString& step);
+    // Loads the tag's lyrics read at the open: LRC text as timed lines, else as loadText;
+    // answers where they came from and a note when some lines did not fit.
+    Opened loadTagLyrics();
 
     // ---- precise times and words ----------------------------------------------------------
     // Reads the user's settings (settingsFile "" for the usual place); answers why they cannot

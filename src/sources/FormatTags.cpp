@@ -247,16 +247,17 @@ QString SaveFormatLyrics(const QString& path, const QString& lyrics, const QStri
     return SaveFileChange(path, change);
 }
 
-QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines) {
-    std::vector<LrcLine> timed;
-    timed.reserve(lines.size());
-    for (const SyncedLine& line : lines)
-        timed.push_back({line.ms, line.text});
-    const QString text = QString::fromUtf8(WriteLrc({}, SheetRowsFromLrc(timed))).trimmed();
+QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SheetRow>& rows,
+                               bool milliseconds) {
+    int marked = 0;
+    // Without the trailing line feed, which a reader of the field would take for a line.
+    QString text = QString::fromUtf8(WriteLrc({}, rows, &marked, milliseconds));
+    text.chop(text.endsWith(u'\n') ? 1 : 0);
     const QString note = SaveFormatLyrics(path, text, QStringLiteral("the synchronized lyrics"));
-    return note.isEmpty() ? QStringLiteral("Wrote %1 timed lines into the lyrics of %2's tag as "
+    return note.isEmpty() ? QStringLiteral("Wrote %1 lines, %2 of them timed, into %3 of %4 as "
                                            "LRC text.")
-                                .arg(lines.size())
-                                .arg(QFileInfo(path).fileName())
+                                .arg(rows.size())
+                                .arg(marked)
+                                .arg(LyricsPlaceOf(path), QFileInfo(path).fileName())
                           : note;
 }

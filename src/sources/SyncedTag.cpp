@@ -118,14 +118,37 @@ std::vector<SyncedLine> ReadSyncedLyrics(const QString& path) {
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
     const TagLib::ID3v2::Tag* tag = file.isValid() ? file.ID3v2Tag(false) : nullptr;
     const SyncedFrame* frame = tag ? ownSyncedFrame(*tag) : nullptr;
-    return frame ? linesOf(*frame) : std::vector<SyncedLine>{};
+    return frame ? LinesOfEntries(linesOf(*frame)) : std::vector<SyncedLine>{};
+}
+
+QString SaveTimedLyrics(const QString& path, const std::vector<SheetRow>& rows, bool withText,
+                        bool milliseconds) {
+    // One lyrics field there: the lines take it as LRC text.
+    if (inOtherTag(path))
+        return SaveFormatSyncedLyrics(path, rows, milliseconds);
+    const std::vector<SyncedLine> entries = SyncedLinesFromRows(rows);
+    QStringList text;
+    for (const SheetRow& row : rows)
+        text << row.lyric;
+    const QString note = SaveSyncedLyrics(
+        path, entries, withText ? std::optional(text.join(QLatin1Char('\n'))) : std::nullopt);
+    if (!note.isEmpty())
+        return note;
+    return QStringLiteral("Wrote %1 timed %2 into the tag of %3 (SYLT).")
+        .arg(LinesOfEntries(entries).size())
+        .arg(std::any_of(rows.begin(), rows.end(),
+                         [](const SheetRow& row) { return row.hasWordTimes(); })
+                 ? QStringLiteral("lines and words")
+                 : QStringLiteral("lines"),
+             QFileInfo(path).fileName());
 }
 
 QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
                          const std::optional<QString>& lyrics) {
-    // One lyrics field there: the timed lines take it as LRC text.
     if (inOtherTag(path))
-        return SaveFormatSyncedLyrics(path, lines);
+        throw VersettaError(QStringLiteral("Cannot save the synchronized lyrics into %1: its "
+                                           "format has no SYLT frame.")
+                                .arg(QDir::toNativeSeparators(path)));
     TagChange change;
     change.what = QStringLiteral("the synchronized lyrics");
     change.frameIds = {QStringLiteral("SYLT")};

@@ -184,7 +184,7 @@ LrcHeader TagLibComponent::LrcHeaderOf(const QString& song) {
     return ::LrcHeaderOf(song);
 }
 
-QString TagLibComponent::SaveSyncedLyrics(const QString& song,
-                                          const std::vector<SyncedLine>& lines) {
-    return ::SaveSyncedLyrics(song, lines);
+QString TagLibComponent::SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& rows,
+                                         bool milliseconds) {
+    return ::SaveTimedLyrics(song, rows, false, milliseconds);
 }

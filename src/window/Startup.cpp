@@ -72,6 +72,11 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
             reportFailure(opened.note);
     } else if (opened.source == SongSession::Source::TagLyrics) {
         showUnsynchSheet(opened.note);
+    } else if (opened.source == SongSession::Source::TimedTagLyrics) {
+        // Marked lines that no lyrics file holds yet: as Ctrl+I leaves them, ready to save.
+        showLoadedSheet();
+        ShowSaveButton();
+        showStatus(QString());
     } else {
         showStatus(QStringLiteral(" No Lyrics Found For  -  ") + ui.txtFileName->text());
         ui.cmdAddLyrics->setVisible(true);

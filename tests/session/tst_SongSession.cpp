@@ -35,9 +35,11 @@ public:
         m_log.writes << id + u' ' + text;
     }
     void SaveTag(const QString&) override {}
-    QString SaveSyncedLyrics(const QString&, const std::vector<SyncedLine>& lines) override {
-        m_log.writes << QStringLiteral("SYLT %1 lines").arg(lines.size());
-        return {};
+    QString SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& rows,
+                            bool milliseconds) override {
+        m_log.writes
+            << QStringLiteral("SYLT %1 rows%2").arg(rows.size()).arg(milliseconds ? ", ms" : "");
+        return "Wrote the rows into " + QFileInfo(song).fileName();
     }
 
 private:
@@ -238,9 +240,9 @@ private slots:
         const auto sylt = s.session.syncedLyricsSave();
         const auto uslt = s.session.tagLyricsSave("words");
         QCOMPARE(s.tag.writes, QStringList());
-        QCOMPARE(sylt(), "Wrote 2 timed lines into the tag of Song.mp3 (SYLT).");
+        QCOMPARE(sylt(), "Wrote the rows into Song.mp3");
         QCOMPARE(uslt(), "Saved 1 line of lyrics into the ID3v2 tag (USLT) of Song.mp3.");
-        QCOMPARE(s.tag.writes, QStringList({"SYLT 2 lines", "USLT words"}));
+        QCOMPARE(s.tag.writes, QStringList({"SYLT 3 rows", "USLT words"}));
 
         QCOMPARE(s.session.lrcToRead(), s.path("Song.lrc"));
         s.load({});
