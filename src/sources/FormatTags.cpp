@@ -176,10 +176,11 @@ QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SheetRow>&
     QString text = QString::fromUtf8(WriteLrc({}, rows, &marked, milliseconds));
     text.chop(text.endsWith(u'\n') ? 1 : 0);
     const QString note = SaveFormatLyrics(path, text, QStringLiteral("the synchronized lyrics"));
-    return note.isEmpty() ? QStringLiteral("Wrote %1 lines, %2 of them timed, into %3 of %4 as "
-                                           "LRC text.")
-                                .arg(rows.size())
-                                .arg(marked)
-                                .arg(LyricsPlaceOf(path), QFileInfo(path).fileName())
-                          : note;
+    if (!note.isEmpty())
+        return note;
+    return QStringLiteral("Wrote %1, %2 of them timed, into %3 of %4 as LRC text.")
+        .arg(rows.size() == 1 ? QStringLiteral("1 line")
+                              : QStringLiteral("%1 lines").arg(rows.size()))
+        .arg(marked)
+        .arg(LyricsPlaceOf(path), QFileInfo(path).fileName());
 }

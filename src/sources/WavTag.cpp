@@ -179,15 +179,15 @@ SongPlan PlanWavLyrics(const SongBytes& song, const QString& lyrics) {
                                               : QByteArray("ID3 ")) +
                               LittleEndianBytes(size, 4);
     const qint64 chunkSize = 8 + size + (size & 1);
-    // The new chunk takes the old one's place; a new one goes after the last chunk, or before
-    // the audio of a stream, whose audio runs on to the end.
-    qint64 from = shape.listEnd;
-    qint64 to = shape.listEnd;
+    // The new chunk takes the old one's place; a new one goes before the audio, where every
+    // reader looks: after it, readers take it for audio where the audio has no length (a
+    // stream), do not look where it has a 64-bit one (RF64), and miss it after an odd-sized
+    // chunk that lacks its pad byte.
+    qint64 from = shape.chunks[static_cast<std::size_t>(shape.data)].at;
+    qint64 to = from;
     if (shape.tag >= 0) {
         from = shape.chunks[static_cast<std::size_t>(shape.tag)].at;
         to = shape.chunks[static_cast<std::size_t>(shape.tag)].end;
-    } else if (shape.dataToEnd) {
-        from = to = shape.chunks[static_cast<std::size_t>(shape.data)].at;
     }
     const qint64 listEnd = shape.listEnd + chunkSize - (to - from);
     SongPlan plan;
