@@ -57,6 +57,12 @@ size = len(frames) + 64
 tag = b'ID3\3\0\0' + bytes((size >> s) & 0x7F for s in (21, 14, 7, 0)) + frames + bytes(64)
 write('junk year frame.mp3', tag + bytes_of('junk year frame.mp3'))
 
+# Only an ID3v1 tag, which readers stop reading once there is an ID3v2 tag.
+made('only an id3v1 tag.mp3', '-c:a', 'libmp3lame', '-id3v2_version', '0')
+v1 = b'TAG' + b'Old Title'.ljust(30, b'\0') + b'Old Artist'.ljust(30, b'\0') + \
+     b'Old Album'.ljust(30, b'\0') + b'1999' + bytes(28) + b'\0\x07' + b'\x11'
+write('only an id3v1 tag.mp3', bytes_of('only an id3v1 tag.mp3') + v1)
+
 # An ID3v2.2 tag with a picture and volume adjustment.
 made('version 2.2 picture.mp3', '-c:a', 'libmp3lame', '-id3v2_version', '0')
 def f22(name, data): return name + len(data).to_bytes(3, 'big') + data
@@ -174,6 +180,8 @@ private slots:
                "information is damaged, so it was left as it was.";
         QTest::newRow("MP3, junk year frame") << "junk year frame.mp3"
                                               << "written";
+        QTest::newRow("MP3, an ID3v1 tag alone") << "only an id3v1 tag.mp3"
+                                                << "written";
         QTest::newRow("MP3, ID3v2.2 with a picture and volume") << "version 2.2 picture.mp3"
                                                                 << "written";
         QTest::newRow("M4A, numeric genre") << "numeric genre.m4a"
