@@ -120,7 +120,7 @@ QString SpeechModelProblem(const QString& folder, const std::function<bool()>& l
     if (const auto known = answers.constFind(folder); known != answers.constEnd())
         return *known;
     const std::optional<QString> packaged = checkAgainstPackage(folder);
-    const QString problem = packaged ? *packaged : loadInChild(folder, load);
+    QString problem = packaged ? *packaged : loadInChild(folder, load);
     answers.insert(folder, problem);
     return problem;
 }

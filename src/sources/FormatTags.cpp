@@ -175,7 +175,7 @@ QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SheetRow>&
     // Without the trailing line feed, which a reader of the field would take for a line.
     QString text = QString::fromUtf8(WriteLrc({}, rows, &marked, milliseconds));
     text.chop(text.endsWith(u'\n') ? 1 : 0);
-    const QString note = SaveFormatLyrics(path, text, QStringLiteral("the synchronized lyrics"));
+    QString note = SaveFormatLyrics(path, text, QStringLiteral("the synchronized lyrics"));
     if (!note.isEmpty())
         return note;
     return QStringLiteral("Wrote %1, %2 of them timed, into %3 of %4 as LRC text.")

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -264,8 +265,10 @@ SongPlan PlanOggLyrics(const SongBytes& song, const QString& lyrics) {
     }
     // Every header packet but the first, which has a page of its own, goes on pages again.
     std::vector<QByteArray> packets;
+    packets.reserve(shape.headers.size());
     for (std::size_t i = 1; i < shape.headers.size(); ++i)
-        packets.push_back(i == comments ? std::move(packet) : packetBytes(song, shape.headers[i]));
+        packets.push_back(i == comments ? std::exchange(packet, QByteArray())
+                                        : packetBytes(song, shape.headers[i]));
     QByteArray lacing;
     for (const QByteArray& p : packets) {
         lacing.append(p.size() / 255, '\xFF');
@@ -325,6 +328,7 @@ SongPlan PlanOggLyrics(const SongBytes& song, const QString& lyrics) {
         header.replace(18, 4, LittleEndianBytes(sequence + n, 4));
         header[26] = static_cast<char>(pageLacing.size());
         std::vector<QByteArrayView> views;
+        views.reserve(parts.size());
         for (const SongPiece& p : parts)
             views.push_back(QByteArrayView(p.bytes).sliced(p.offset, p.size));
         header.replace(22, 4, LittleEndianBytes(checksum(header, views), 4));

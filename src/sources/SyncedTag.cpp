@@ -109,7 +109,7 @@ QString SaveTimedLyrics(const QString& path, const std::vector<SheetRow>& rows, 
     QStringList text;
     for (const SheetRow& row : rows)
         text << row.lyric;
-    const QString note = SaveSyncedLyrics(
+    QString note = SaveSyncedLyrics(
         path, entries, withText ? std::optional(text.join(QLatin1Char('\n'))) : std::nullopt);
     if (!note.isEmpty())
         return note;
