@@ -181,7 +181,7 @@ private slots:
         QTest::newRow("MP3, junk year frame") << "junk year frame.mp3"
                                               << "written";
         QTest::newRow("MP3, an ID3v1 tag alone") << "only an id3v1 tag.mp3"
-                                                << "written";
+                                                 << "written";
         QTest::newRow("MP3, ID3v2.2 with a picture and volume") << "version 2.2 picture.mp3"
                                                                 << "written";
         QTest::newRow("M4A, numeric genre") << "numeric genre.m4a"
