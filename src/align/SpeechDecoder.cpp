@@ -2,6 +2,7 @@
 #include "core/LateLibrary.h"
 
 #include "align/AlignAudio.h"
+#include "align/ModelCheck.h"
 
 #include <pocketsphinx.h>
 #include <sphinxbase/cmn.h>
@@ -109,16 +110,24 @@ SpeechDecoder::SpeechDecoder() {
         m_problem = QStringLiteral("the speech recogniser (pocketsphinx) could not be loaded");
         return;
     }
-    // Silence removal off: it drops frames and shifts every later time. 10 ms frames. Beams far
-    // wider than for speech: under a band the right path scores far below some wrong one for
-    // seconds at a time, and the grammar holds so few words that keeping every path is cheap.
-    cmd_ln_t* config = sphinx().cmd_ln_init(
-        nullptr, sphinx().ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
-        "-remove_silence", "no", "-frate", "100", "-logfn", "/dev/null", "-bestpath", "no", "-beam",
-        "1e-150", "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
-    if (config)
-        m_ps = sphinx().ps_init(config);
-    sphinx().cmd_ln_free_r(config); // the decoder keeps its own reference
+    const auto load = [&hmm, &dict] {
+        // Silence removal off: it drops frames and shifts every later time. 10 ms frames. Beams
+        // far wider than for speech: under a band the right path scores far below some wrong
+        // one for seconds at a time, and the grammar holds so few words that keeping every path
+        // is cheap.
+        cmd_ln_t* config = sphinx().cmd_ln_init(
+            nullptr, sphinx().ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
+            "-remove_silence", "no", "-frate", "100", "-logfn", "/dev/null", "-bestpath", "no",
+            "-beam", "1e-150", "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
+        ps_decoder_t* ps = config ? sphinx().ps_init(config) : nullptr;
+        sphinx().cmd_ln_free_r(config); // the decoder keeps its own reference
+        return ps;
+    };
+    // A damaged model would end the process in there.
+    m_problem = SpeechModelProblem(folder, [&load] { return load() != nullptr; });
+    if (!m_problem.isEmpty())
+        return;
+    m_ps = load();
     if (!m_ps) {
         m_problem = QStringLiteral("the English speech model could not be loaded (%1)").arg(folder);
         return;

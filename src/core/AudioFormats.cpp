@@ -32,6 +32,18 @@ AudioFormat AudioFormatOf(const QString& path) {
     return AudioFormat::Other;
 }
 
+QString LyricsPlaceOf(const QString& path) {
+    switch (AudioFormatOf(path)) {
+    case AudioFormat::Flac:
+    case AudioFormat::Ogg:
+        return QStringLiteral("the Vorbis comment LYRICS");
+    case AudioFormat::M4a:
+        return QStringLiteral("the MP4 lyrics item (\u00A9lyr)");
+    default:
+        return QStringLiteral("the ID3v2 tag (USLT)");
+    }
+}
+
 bool IsSongFile(const QString& path) {
     return AudioFormatOf(path) != AudioFormat::Other;
 }

@@ -21,5 +21,9 @@ bool IsLrcFile(const QString& path);
 // audio format.
 QString SongFileFilters();
 
+// Where the song at path keeps its lyrics, as the status line names it: "the ID3v2 tag
+// (USLT)", "the Vorbis comment LYRICS", "the MP4 lyrics item (©lyr)".
+QString LyricsPlaceOf(const QString& path);
+
 // "*.mp3", "*.flac", ...: the patterns of every format.
 QStringList SongFilePatterns();

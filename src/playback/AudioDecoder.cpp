@@ -1,6 +1,7 @@
 #include "playback/AudioDecoder.h"
 
 #include "core/LateLibrary.h"
+#include "playback/HiddenMetadata.h"
 #include "storage/RegularFile.h"
 
 #include <QFile>
@@ -107,19 +108,43 @@ const FFmpeg& av() {
 }
 
 // The song is read through its own descriptor rather than by name: FFmpeg would take a name
-// such as "http:song.flac" for a place on the network.
+// such as "http:song.flac" for a place on the network. Its tags are hidden on the way
+// (playback/HiddenMetadata.h).
+struct Source {
+    int fd = -1;
+    std::int64_t at = 0;
+    std::vector<BytePatch> hidden;
+};
+
 int readPacket(void* opaque, std::uint8_t* into, int size) {
-    const ssize_t got = ::read(*static_cast<int*>(opaque), into, static_cast<std::size_t>(size));
-    return got > 0 ? static_cast<int>(got) : got == 0 ? AVERROR_EOF : AVERROR(errno);
+    auto& source = *static_cast<Source*>(opaque);
+    ssize_t got = -1;
+    do
+        got = ::pread(source.fd, into, static_cast<std::size_t>(size), source.at);
+    while (got < 0 && errno == EINTR);
+    if (got <= 0)
+        return got == 0 ? AVERROR_EOF : AVERROR(errno);
+    ApplyPatches(source.hidden, source.at, into, got);
+    source.at += got;
+    return static_cast<int>(got);
 }
 
 std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
-    const int fd = *static_cast<int*>(opaque);
-    if (whence == AVSEEK_SIZE) {
-        struct stat status {};
-        return ::fstat(fd, &status) == 0 ? static_cast<std::int64_t>(status.st_size) : -1;
-    }
-    return ::lseek(fd, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+    auto& source = *static_cast<Source*>(opaque);
+    struct stat status {};
+    if (whence == AVSEEK_SIZE)
+        return ::fstat(source.fd, &status) == 0 ? static_cast<std::int64_t>(status.st_size) : -1;
+    whence &= ~AVSEEK_FORCE;
+    std::int64_t base = 0;
+    if (whence == SEEK_CUR)
+        base = source.at;
+    else if (whence == SEEK_END)
+        base = ::fstat(source.fd, &status) == 0 ? status.st_size : -1;
+    else if (whence != SEEK_SET)
+        return -1;
+    if (base < 0 || base + offset < 0)
+        return -1;
+    return source.at = base + offset;
 }
 
 // Interleaves the frame's float samples (planar or not) as 16-bit ones, clipped to full scale.
@@ -166,7 +191,7 @@ struct AudioDecoder::Song {
 
     QFile file;
     bool loaded = false; // FFmpeg: nothing of it is held before
-    int fd = -1;
+    Source source;
     AVIOContext* io = nullptr;
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
@@ -187,7 +212,7 @@ struct AudioDecoder::Song {
 bool AudioDecoder::Song::openStream() {
     constexpr int kBuffer = 1 << 16;
     auto* buffer = static_cast<std::uint8_t*>(av().av_malloc(kBuffer));
-    io = buffer ? av().avio_alloc_context(buffer, kBuffer, 0, &fd, readPacket, nullptr, seekTo)
+    io = buffer ? av().avio_alloc_context(buffer, kBuffer, 0, &source, readPacket, nullptr, seekTo)
                 : nullptr;
     if (!io) {
         av().av_free(buffer);
@@ -302,7 +327,8 @@ QString AudioDecoder::open(const QString& path) {
         return QStringLiteral("the audio decoder (FFmpeg) could not be loaded");
     song->loaded = true;
     av().av_log_set_level(AV_LOG_QUIET); // a damaged song is no news on stderr
-    song->fd = song->file.handle();
+    song->source.fd = song->file.handle();
+    song->source.hidden = HideMetadata(song->source.fd);
     if (!song->openStream())
         return QStringLiteral("it holds no audio that could be decoded");
     song->rate = song->codec->sample_rate;

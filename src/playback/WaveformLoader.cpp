@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QThreadPool>
+
+#include <mutex>
 
 #if defined(Q_OS_LINUX)
 #include <sys/stat.h>
@@ -33,19 +36,36 @@ QString fileIdentity(const QString& path) {
 #endif
 }
 
+// One decode at a time, below the window and the player: the machine may have few cores. The
+// pool outlives every loader, so no loader waits for a decode to end.
+QThreadPool& decodeThreads() {
+    static QThreadPool* const pool = [] {
+        auto* threads = new QThreadPool;
+        threads->setMaxThreadCount(1);
+        threads->setThreadPriority(QThread::LowPriority);
+        return threads;
+    }();
+    return *pool;
+}
+
 } // namespace
 
-WaveformLoader::WaveformLoader(QObject* parent) : QObject(parent) {
-    // One decode at a time, below the window and the player: the machine may have few cores.
-    m_pool.setMaxThreadCount(1);
-    m_pool.setThreadPriority(QThread::LowPriority);
+// A decode hands its outline over through here; the loader's end closes it.
+struct WaveformLoader::Delivery {
+    std::mutex mutex;
+    WaveformLoader* loader = nullptr;
+};
+
+WaveformLoader::WaveformLoader(QObject* parent)
+    : QObject(parent), m_delivery(std::make_shared<Delivery>()) {
+    m_delivery->loader = this;
 }
 
 WaveformLoader::~WaveformLoader() {
     if (m_cancel)
-        m_cancel->store(true);
-    m_pool.clear();
-    m_pool.waitForDone(); // a cancelled decode stops after its current read
+        m_cancel->store(true); // a queued decode never starts; a running one stops soon
+    const std::lock_guard lock(m_delivery->mutex);
+    m_delivery->loader = nullptr;
 }
 
 void WaveformLoader::load(const QString& path) {
@@ -53,8 +73,7 @@ void WaveformLoader::load(const QString& path) {
     if (path == m_path && identity == m_identity && !identity.isEmpty() && (m_busy || m_envelope))
         return;
     if (m_cancel)
-        m_cancel->store(true);
-    m_pool.clear(); // a song still queued behind the running one is not wanted either
+        m_cancel->store(true); // nor is a song still queued behind the running one
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_path = path;
     m_identity = identity;
@@ -68,12 +87,17 @@ void WaveformLoader::load(const QString& path) {
     StartupGate::WhenOpen(this, [this, path, cancel = m_cancel, generation] {
         if (generation != m_generation)
             return; // another song was asked for while the gate was closed
-        m_pool.start([this, path, cancel, generation] {
+        decodeThreads().start([delivery = m_delivery, path, cancel, generation] {
+            if (cancel->load())
+                return;
             auto envelope = std::make_shared<const PeakEnvelope>(DecodePeakEnvelope(path, *cancel));
-            // Queued to the loader's thread; dropped by Qt if the loader is gone by then.
-            QMetaObject::invokeMethod(
-                this, [this, generation, envelope] { take(generation, envelope); },
-                Qt::QueuedConnection);
+            // Queued to the loader's thread while the loader is there; a loader that goes
+            // drops what was queued to it.
+            const std::lock_guard lock(delivery->mutex);
+            if (WaveformLoader* loader = delivery->loader)
+                QMetaObject::invokeMethod(
+                    loader, [loader, generation, envelope] { loader->take(generation, envelope); },
+                    Qt::QueuedConnection);
         });
     });
 }

@@ -4,14 +4,14 @@
 
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
 
 // Outlines the opened song on a worker thread, so opening, playing and marking never wait
 // for the decode. Opening another song cancels the one before, and only the outline of the
-// song opened last is ever taken.
+// song opened last is ever taken. The loader never waits for a decode: one that does not
+// stop when cancelled (stuck in a damaged file) ends with the program, not before it.
 class WaveformLoader final : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +34,8 @@ signals:
 private:
     void take(quint64 generation, std::shared_ptr<const PeakEnvelope> envelope);
 
-    QThreadPool m_pool;
+    struct Delivery;
+    std::shared_ptr<Delivery> m_delivery; // how a decode reaches the loader while it lives
     std::shared_ptr<std::atomic<bool>> m_cancel;
     quint64 m_generation = 0;
     QString m_path;

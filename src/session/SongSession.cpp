@@ -1,5 +1,6 @@
 #include "session/SongSession.h"
 
+#include "core/AudioFormats.h"
 #include "core/PathRules.h"
 #include "playback/Mp3Player.h"
 #include "session/MarkingSettings.h"
@@ -115,8 +116,7 @@ SongSession::Opened SongSession::open(const QString& path) {
         opened.source = Source::LyricsFile;
         opened.note = loadLyricsFile(path);
     } else if (!m_tagLyrics.isEmpty()) { // not trimmed: a frame of blanks still counts
-        opened.source = Source::TagLyrics;
-        opened.note = loadText(tagLyrics(), QStringLiteral("Load Tag Lyrics"));
+        opened = loadTagLyrics();
     } else {
         m_sheet.load({{QString(), kNoLyrics, QString(), QString()}},
                      QStringLiteral("Open Song Without Lyrics"));
@@ -157,6 +157,20 @@ QString SongSession::loadLyricsFile(const QString& song) {
     if (!precise.note.isEmpty())
         emit statusNote(precise.note);
     return content.note;
+}
+
+SongSession::Opened SongSession::loadTagLyrics() {
+    const QString step = QStringLiteral("Load Tag Lyrics");
+    // Timed lyrics that other formats keep in their lyrics field: the stamps are marks, and
+    // the header tags no lyrics.
+    if (IsLrcText(m_tagLyrics)) {
+        const LrcContent content = ReadLrc(m_tagLyrics);
+        if (!content.tooLong && !content.lines.empty()) {
+            m_sheet.load(SheetRowsFromLrc(content.lines), step);
+            return {Source::TimedTagLyrics, {}};
+        }
+    }
+    return {Source::TagLyrics, loadText(tagLyrics(), step)};
 }
 
 QString SongSession::loadText(const QString& lyrics, const QString& step) {
@@ -267,6 +281,21 @@ QString SongSession::saveLyricsFile() {
     return notes.join(u' ');
 }
 
+QString SongSession::savedSummary() const {
+    const std::vector<SheetRow>& rows = m_sheet.rows();
+    const auto marked = std::count_if(rows.begin(), rows.end(), [](const SheetRow& row) {
+        return !row.secs.trimmed().isEmpty();
+    });
+    QString summary = QStringLiteral("Saved %1: %2, %3 marked")
+                          .arg(nameOf(SynchLyricsFileName(m_path)),
+                               rows.size() == 1 ? QStringLiteral("1 line")
+                                                : QStringLiteral("%1 lines").arg(rows.size()))
+                          .arg(marked);
+    if ((m_keepPrecise || HoldsWordTimes(rows)) && marked > 0)
+        summary += QStringLiteral("; the precise times in %1").arg(nameOf(LrcFileName(m_path)));
+    return summary;
+}
+
 QByteArray SongSession::lrcBytes(bool milliseconds, int& marked) const {
     LrcHeader header;
     if (const std::unique_ptr<TagComponent> tag = newTag())
@@ -284,29 +313,30 @@ std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
         tag->LoadTag(song, true);
         tag->SetFrameText(QStringLiteral("USLT"), lyrics);
         tag->SaveTag(song);
-        return tag->SaveNote();
+        if (QString note = tag->SaveNote(); !note.isEmpty())
+            return note;
+        if (lyrics.isEmpty())
+            return QStringLiteral("Saved empty lyrics into %1 of %2.")
+                .arg(LyricsPlaceOf(song), nameOf(song));
+        const qsizetype lines = LyricLines(lyrics).size();
+        return QStringLiteral("Saved %1 of lyrics into %2 of %3.")
+            .arg(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines),
+                 LyricsPlaceOf(song), nameOf(song));
     };
 }
 
 std::function<QString()> SongSession::syncedLyricsSave() {
     const QString song = requireSong(QStringLiteral("writing timed lyrics into its tag"));
-    std::vector<SyncedLine> lines = SyncedLinesFromRows(m_sheet.rows());
-    if (lines.empty())
+    std::vector<SheetRow> rows = m_sheet.rows();
+    if (SyncedLinesFromRows(rows).empty())
         throw VersettaError(QStringLiteral("No line is marked yet, so the tag of %1 was not "
                                            "changed.")
                                 .arg(nameOf(song)));
     std::shared_ptr<TagComponent> tag = newTag();
     if (!tag)
         throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
-    const bool words = HoldsWordTimes(m_sheet.rows());
-    return [tag, song, words, lines = std::move(lines)] {
-        const QString note = tag->SaveSyncedLyrics(song, lines);
-        return note.isEmpty()
-                   ? QStringLiteral("Wrote %1 timed %2 into the tag of %3 (SYLT).")
-                         .arg(lines.size())
-                         .arg(words ? QStringLiteral("lines and words") : QStringLiteral("lines"))
-                         .arg(nameOf(song))
-                   : note;
+    return [tag, song, rows = std::move(rows), milliseconds = m_keepPrecise] {
+        return tag->SaveTimedLyrics(song, rows, milliseconds);
     };
 }
 
@@ -351,6 +381,10 @@ QString SongSession::readLrc(const QString& path) {
         throw VersettaError(
             QStringLiteral("%1 holds no lyrics lines; the sheet was left as it was.")
                 .arg(shown(path)));
+    if (content.stamped == 0)
+        throw VersettaError(QStringLiteral("%1 holds no time stamps, so it is no LRC file; the "
+                                           "sheet was left as it was.")
+                                .arg(shown(path)));
     m_sheet.load(SheetRowsFromLrc(content.lines), QStringLiteral("Read LRC File"));
     return QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
         .arg(m_sheet.count())

@@ -39,7 +39,8 @@ public:
     // The file of that kind beside the song: Song.xml or Song.lrc; "" for a name too short.
     QString besideSong(Beside kind) const;
 
-    enum class Source { LyricsFile, TagLyrics, Nothing };
+    // TimedTagLyrics: LRC text in the tag's lyrics field, read as marked lines.
+    enum class Source { LyricsFile, TagLyrics, Nothing, TimedTagLyrics };
     struct Opened {
         Source source = Source::Nothing;
         QString note; // what the user must know about the lyrics file read, or ""
@@ -67,6 +68,9 @@ public:
     QString loadLyricsFile(const QString& song);
     // Loads lyrics text as unmarked lines; answers a note when some lines did not fit.
     QString loadText(const QString& lyrics, const QString& step);
+    // Loads the tag's lyrics read at the open: LRC text as timed lines, else as loadText;
+    // answers where they came from and a note when some lines did not fit.
+    Opened loadTagLyrics();
 
     // ---- precise times and words ----------------------------------------------------------
     // Reads the user's settings (settingsFile "" for the usual place); answers why they cannot
@@ -110,9 +114,11 @@ public:
     // ---- saves and exports --------------------------------------------------------------------
     // Writes the sheet to Song.xml; answers a note about how it was saved, or "".
     QString saveLyricsFile();
+    // What Save wrote, for the status line: "Saved Song.xml: 40 lines, 12 marked".
+    QString savedSummary() const;
     // The tag saves, checked now and returned as work that blocks (a copy of a large song):
-    // the caller runs it off its thread. USLT's work answers the component's note; SYLT's the
-    // status text.
+    // the caller runs it off its thread. Each answers the status text: what was written where,
+    // or the component's note about how.
     std::function<QString()> tagLyricsSave(const QString& lyrics);
     std::function<QString()> syncedLyricsSave();
     // Ctrl+E: writes Song.lrc from the marked lines; answers the status text.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sources/SyncedLines.h"
+#include "sheet/SheetRow.h"
 
 #include <QString>
 
@@ -28,6 +28,8 @@ FormatTag ReadFormatTag(const QString& path, bool withLength = true);
 // names the change in a failure ("the lyrics"). Answers a note for the user ("" for nothing).
 QString SaveFormatLyrics(const QString& path, const QString& lyrics, const QString& what);
 
-// The timed lines as LRC text in the song's lyrics field, which players that show timed
-// lyrics read there. Answers the status text.
-QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines);
+// The sheet's rows as LRC text in the song's lyrics field, which players that show timed lyrics
+// read there: every line, the marked ones stamped (storage/Lrc.h's WriteLrc, without the
+// header of the song's own tags). Answers the status text.
+QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SheetRow>& rows,
+                               bool milliseconds);

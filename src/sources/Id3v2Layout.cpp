@@ -1,5 +1,6 @@
 #include "sources/Id3v2Layout.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -7,16 +8,16 @@
 
 namespace {
 
-quint32 byteAt(const QByteArray& bytes, qsizetype i) {
+quint32 byteAt(QByteArrayView bytes, qsizetype i) {
     return static_cast<unsigned char>(bytes.at(i));
 }
 
-quint32 synchsafe(const QByteArray& bytes, qsizetype at) {
+quint32 synchsafe(QByteArrayView bytes, qsizetype at) {
     return (byteAt(bytes, at) & 0x7F) << 21 | (byteAt(bytes, at + 1) & 0x7F) << 14 |
            (byteAt(bytes, at + 2) & 0x7F) << 7 | (byteAt(bytes, at + 3) & 0x7F);
 }
 
-quint32 bigEndian(const QByteArray& bytes, qsizetype at, int width) {
+quint32 bigEndian(QByteArrayView bytes, qsizetype at, int width) {
     quint32 value = 0;
     for (int i = 0; i < width; ++i)
         value = value << 8 | byteAt(bytes, at + i);
@@ -51,7 +52,7 @@ QByteArray uncompressed(const QByteArray& sizedStream) {
     return qUncompress(sizedStream);
 }
 
-// The 2.2 frames that have a later counterpart of the same layout.
+// The 2.2 frames that have a 2.3 counterpart of the same layout (a picture's format aside).
 QString laterName(const QString& id22) {
     static constexpr std::pair<const char*, const char*> names[] = {
         {"BUF", "RBUF"}, {"CNT", "PCNT"}, {"COM", "COMM"}, {"CRA", "AENC"}, {"ETC", "ETCO"},
@@ -63,9 +64,12 @@ QString laterName(const QString& id22) {
         {"TP1", "TPE1"}, {"TP2", "TPE2"}, {"TP3", "TPE3"}, {"TP4", "TPE4"}, {"TPA", "TPOS"},
         {"TPB", "TPUB"}, {"TRC", "TSRC"}, {"TRK", "TRCK"}, {"TS2", "TSO2"}, {"TSA", "TSOA"},
         {"TSC", "TSOC"}, {"TSP", "TSOP"}, {"TSS", "TSSE"}, {"TST", "TSOT"}, {"TT1", "TIT1"},
-        {"TT2", "TIT2"}, {"TT3", "TIT3"}, {"TXT", "TEXT"}, {"TXX", "TXXX"}, {"TYE", "TDRC"},
-        {"UFI", "UFID"}, {"ULT", "USLT"}, {"WAF", "WOAF"}, {"WAR", "WOAR"}, {"WAS", "WOAS"},
-        {"WCM", "WCOM"}, {"WCP", "WCOP"}, {"WPB", "WPUB"}, {"WXX", "WXXX"}};
+        {"TT2", "TIT2"}, {"TT3", "TIT3"}, {"TXT", "TEXT"}, {"TXX", "TXXX"}, {"TYE", "TYER"},
+        {"TDA", "TDAT"}, {"TIM", "TIME"}, {"TRD", "TRDA"}, {"TSI", "TSIZ"}, {"TOR", "TORY"},
+        {"RVA", "RVAD"}, {"EQU", "EQUA"}, {"PIC", "APIC"}, {"PCS", "PCST"}, {"TCT", "TCAT"},
+        {"TDR", "TDRL"}, {"TDS", "TDES"}, {"TID", "TGID"}, {"WFD", "WFED"}, {"UFI", "UFID"},
+        {"ULT", "USLT"}, {"WAF", "WOAF"}, {"WAR", "WOAR"}, {"WAS", "WOAS"}, {"WCM", "WCOM"},
+        {"WCP", "WCOP"}, {"WPB", "WPUB"}, {"WXX", "WXXX"}};
     for (const auto& [older, later] : names)
         if (id22 == QLatin1String(older))
             return QLatin1String(later);
@@ -153,7 +157,7 @@ QStringList genreNames(const QStringList& values) {
 // one, as the tag library reads it.
 class FieldReader {
 public:
-    explicit FieldReader(const QByteArray& data) : m_data(data) {}
+    explicit FieldReader(QByteArrayView data) : m_data(data) {}
 
     bool atEnd() const { return m_at >= m_data.size(); }
     bool failed() const { return m_failed; }
@@ -168,7 +172,9 @@ public:
 
     QString latin1(qsizetype count) {
         m_failed = m_failed || m_at + count > m_data.size();
-        QString text = QString::fromLatin1(m_data.mid(m_at, count));
+        const qsizetype from = std::min(m_at, m_data.size());
+        QString text =
+            QString::fromLatin1(m_data.sliced(from, std::min(count, m_data.size() - from)));
         m_at += count;
         return text;
     }
@@ -180,8 +186,8 @@ public:
         return value;
     }
 
-    QByteArray rest() {
-        QByteArray bytes = m_data.mid(m_at);
+    QByteArrayView rest() {
+        const QByteArrayView bytes = m_data.sliced(std::min(m_at, m_data.size()));
         m_at = m_data.size();
         return bytes;
     }
@@ -192,7 +198,7 @@ public:
         while (end + unit <= m_data.size() &&
                !(m_data.at(end) == '\0' && (unit == 1 || m_data.at(end + 1) == '\0')))
             end += unit;
-        QByteArray bytes = m_data.mid(m_at, end - m_at);
+        QByteArray bytes = m_data.sliced(m_at, end - m_at).toByteArray();
         m_at = end + unit;
         if (encoding == 0)
             return QString::fromLatin1(bytes);
@@ -225,14 +231,23 @@ public:
     }
 
 private:
-    const QByteArray& m_data;
+    QByteArrayView m_data;
     qsizetype m_at = 0;
     int m_order = 0; // of the first byte-order mark: 1 little-endian, 2 big-endian
     bool m_failed = false;
 };
 
+// A frame's binary part as the check compares it: large ones (a picture) by their digest, so
+// a tag of a hundred megabytes is not held twice more.
+QByteArray contentOf(QByteArrayView data) {
+    constexpr qsizetype kLarge = qsizetype{64} << 10;
+    return data.size() <= kLarge
+               ? data.toByteArray()
+               : "sha1:" + QCryptographicHash::hash(data, QCryptographicHash::Sha1);
+}
+
 // Reads data, the frame's bytes, into frame's fields where its layout is known.
-void readFields(Id3v2Frame& frame, const QByteArray& data) {
+void readFields(Id3v2Frame& frame, QByteArrayView data) {
     const QString& id = frame.laterId;
     FieldReader reader(data);
     QStringList& fields = frame.fields;
@@ -266,20 +281,21 @@ void readFields(Id3v2Frame& frame, const QByteArray& data) {
             fields << reader.text(encoding) << QString::number(reader.number());
     } else if (id == QLatin1String("APIC") || id == QLatin1String("GEOB")) {
         reader.byte();
-        fields << reader.text(0);
+        // A 2.2 picture names its format in three letters, a later one as a string.
+        fields << (frame.id == QLatin1String("PIC") ? reader.latin1(3) : reader.text(0));
         fields << (id == QLatin1String("APIC") ? QString::number(reader.byte())
                                                : reader.text(encoding));
         fields << reader.text(encoding);
-        frame.content = reader.rest();
+        frame.content = contentOf(reader.rest());
     } else {
-        frame.content = data;
+        frame.content = contentOf(data);
         return;
     }
     if (reader.failed() || !knownEncoding || data.isEmpty()) {
         // Not what its name promises: compared as it stands.
         frame.fields.clear();
         frame.blank = false;
-        frame.content = data;
+        frame.content = contentOf(data);
     }
 }
 
@@ -293,40 +309,48 @@ Id3v2Extent Id3v2ExtentOf(const QByteArray& head) {
     return {major, 10 + static_cast<qint64>(synchsafe(head, 6)) + (footer ? 10 : 0)};
 }
 
-QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
+Id3v2Body Id3v2RawFrames(const QByteArray& tag) {
     const Id3v2Extent extent = Id3v2ExtentOf(tag);
     if (extent.majorVersion < 2 || extent.majorVersion > 4)
         return {};
     const int major = extent.majorVersion;
     const quint32 flags = byteAt(tag, 5);
-    QByteArray body = tag.mid(10, static_cast<qsizetype>(synchsafe(tag, 6)));
-    if (major < 4 && (flags & 0x80))
-        body = resynchronised(body);
-    qsizetype at = 0;
-    if (major >= 3 && (flags & 0x40) && body.size() >= 4)
-        at = major == 3 ? 4 + bigEndian(body, 0, 4) : synchsafe(body, 0);
+    // The frames are read where they stand in the tag, unless it must be resynchronised first.
+    Id3v2Body body{tag, {}};
+    qsizetype at = 10;
+    qsizetype end = std::min<qsizetype>(tag.size(), 10 + synchsafe(tag, 6));
+    if (major < 4 && (flags & 0x80)) {
+        body.bytes = resynchronised(tag.mid(10, end - 10));
+        at = 0;
+        end = body.bytes.size();
+    }
+    const QByteArray& bytes = body.bytes;
+    if (major >= 3 && (flags & 0x40) && end - at >= 4)
+        at += major == 3 ? 4 + bigEndian(bytes, at, 4) : synchsafe(bytes, at);
     const int idWidth = major == 2 ? 3 : 4;
     const int headerWidth = major == 2 ? 6 : 10;
-    QList<Id3v2Frame> frames;
-    while (at + headerWidth <= body.size() && body.at(at) != '\0') {
-        const quint32 size = major == 2   ? bigEndian(body, at + 3, 3)
-                             : major == 3 ? bigEndian(body, at + 4, 4)
-                                          : synchsafe(body, at + 4);
-        if (at + headerWidth + static_cast<qsizetype>(size) > body.size())
+    while (at + headerWidth <= end && bytes.at(at) != '\0') {
+        const quint32 size = major == 2   ? bigEndian(bytes, at + 3, 3)
+                             : major == 3 ? bigEndian(bytes, at + 4, 4)
+                                          : synchsafe(bytes, at + 4);
+        if (at + headerWidth + static_cast<qsizetype>(size) > end)
             break;
         Id3v2Frame frame;
-        frame.id = QString::fromLatin1(body.mid(at, idWidth));
+        frame.id = QString::fromLatin1(bytes.mid(at, idWidth));
         frame.laterId = major == 2 ? laterName(frame.id) : frame.id;
-        QByteArray data = body.mid(at + headerWidth, static_cast<qsizetype>(size));
-        const quint32 format = major == 2 ? 0 : byteAt(body, at + 9);
+        QByteArrayView data(bytes.constData() + at + headerWidth, static_cast<qsizetype>(size));
+        QByteArray undone; // the data, where the frame's own encoding must be undone first
+        const quint32 format = major == 2 ? 0 : byteAt(bytes, at + 9);
         if (major == 3) {
             // Extra bytes after the header: decompressed size, encryption method, group.
             const bool compressed = format & 0x80;
             const qsizetype extra = (format & 0x40 ? 1 : 0) + (format & 0x20 ? 1 : 0);
             if (compressed)
-                data = uncompressed(data.left(4) + data.mid(4 + extra));
+                data = undone =
+                    uncompressed(data.first(std::min<qsizetype>(4, data.size())).toByteArray() +
+                                 data.sliced(std::min(4 + extra, data.size())).toByteArray());
             else
-                data = data.mid(extra);
+                data = data.sliced(std::min(extra, data.size()));
         } else if (major == 4) {
             // Group, encryption method, data length; then unsynchronisation, compression.
             const qsizetype skip = (format & 0x40 ? 1 : 0) + (format & 0x04 ? 1 : 0);
@@ -335,16 +359,66 @@ QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
                 const quint32 n = synchsafe(data, skip);
                 length = QByteArray(1, char(n >> 24)) + char(n >> 16) + char(n >> 8) + char(n);
             }
-            data = data.mid(skip + (format & 0x01 ? 4 : 0));
+            data = data.sliced(std::min(skip + (format & 0x01 ? 4 : 0), data.size()));
             if ((format & 0x02) || (flags & 0x80))
-                data = resynchronised(data);
+                data = undone = resynchronised(data.toByteArray());
             if (format & 0x08)
-                data = uncompressed(length + data);
+                data = undone = uncompressed(length + data.toByteArray());
         }
-        readFields(frame, data);
-        frames << frame;
+        // An encrypted frame is its bytes to every reader but its writer.
+        const bool encrypted = (major == 3 && (format & 0x40)) || (major == 4 && (format & 0x04));
+        if (encrypted)
+            frame.content = contentOf(QByteArrayView(bytes).sliced(at + headerWidth, size));
+        else
+            readFields(frame, data);
+        body.frames << Id3v2RawFrame{at, headerWidth + static_cast<qsizetype>(size), frame};
         at += headerWidth + static_cast<qsizetype>(size);
     }
+    return body;
+}
+
+QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag) {
+    QList<Id3v2Frame> frames;
+    for (Id3v2RawFrame& raw : Id3v2RawFrames(tag).frames)
+        frames << std::move(raw.frame);
+    return frames;
+}
+
+Id3v2Body Id3v1AsFrames(const QByteArray& last128) {
+    if (last128.size() != 128 || !last128.startsWith("TAG"))
+        return {};
+    // Each field up to its first NUL, blanks around it dropped.
+    const auto field = [&last128](int at, int size) {
+        return QString::fromLatin1(last128.mid(at, size).split('\0').first()).trimmed();
+    };
+    QList<std::pair<const char*, QString>> texts{{"TIT2", field(3, 30)},
+                                                 {"TPE1", field(33, 30)},
+                                                 {"TALB", field(63, 30)},
+                                                 {"TYER", field(93, 4)}};
+    // A zero before the comment's last byte makes that byte the track (ID3v1.1).
+    const bool track = last128.at(125) == '\0' && last128.at(126) != '\0';
+    const QString comment = field(97, track ? 28 : 30);
+    if (track)
+        texts.append({"TRCK", QString::number(byteAt(last128, 126))});
+    if (byteAt(last128, 127) < static_cast<quint32>(genreTable().size()))
+        texts.append({"TCON", genreTable().at(byteAt(last128, 127))});
+    Id3v2Body frames;
+    const auto add = [&frames](const char* id, const QByteArray& data) {
+        QByteArray bytes = QByteArray(id) + QByteArray(4, '\0') + QByteArray(2, '\0') + data;
+        for (int i = 0; i < 4; ++i)
+            bytes[4 + i] = static_cast<char>(data.size() >> (24 - 8 * i));
+        Id3v2RawFrame raw{frames.bytes.size(), bytes.size(), {}};
+        raw.frame.id = raw.frame.laterId = QString::fromLatin1(id);
+        readFields(raw.frame, data);
+        frames.bytes += bytes;
+        frames.frames << raw;
+    };
+    for (const auto& [id, text] : texts)
+        if (!text.isEmpty())
+            add(id, '\0' + text.toLatin1());
+    // As readers name it: in English, described as what it is.
+    if (!comment.isEmpty())
+        add("COMM", QByteArray("\0eng") + "ID3v1 Comment" + '\0' + comment.toLatin1());
     return frames;
 }
 

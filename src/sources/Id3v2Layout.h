@@ -33,10 +33,32 @@ struct Id3v2Frame {
     // description, then text and time of each line}; COMM and USLT {language, description,
     // text}; TXXX {description, values...}. Empty for a frame whose layout is not known here.
     QStringList fields;
-    QByteArray content; // the fields with any binary part (a picture's data), else the bytes
+    // The binary part (a picture's data), else the bytes of a frame whose layout is not known
+    // here; past 64 KiB its SHA-1 digest instead.
+    QByteArray content;
     bool blank = false; // a text frame a reader sees nothing in
     bool operator==(const Id3v2Frame&) const = default;
 };
 
 // Every frame of a whole ID3v2 tag, in tag order, read as Id3v2FrameIds reads them.
 QList<Id3v2Frame> Id3v2Frames(const QByteArray& tag);
+
+// A frame where it stands among its tag's bytes (header and data), with what a reader sees of
+// it.
+struct Id3v2RawFrame {
+    qsizetype at = 0;
+    qsizetype size = 0;
+    Id3v2Frame frame;
+};
+// A tag's bytes (the tag itself, or its frames with the tag-wide unsynchronisation of a 2.2 or
+// 2.3 tag undone) and every frame in them. A picture's frame is not copied on the way.
+struct Id3v2Body {
+    QByteArray bytes;
+    QList<Id3v2RawFrame> frames;
+};
+Id3v2Body Id3v2RawFrames(const QByteArray& tag);
+
+// The ID3v1 tag at the end of a file (its last 128 bytes) as the ID3v2.3 frames a reader
+// takes it for (title, artist, album, year, comment, track, genre by name), Latin-1 text;
+// none without a tag.
+Id3v2Body Id3v1AsFrames(const QByteArray& last128);

@@ -30,7 +30,8 @@ void addWords(std::vector<SyncedLine>& lines, const SheetRow& row) {
     };
     for (std::size_t j = 0; j < timed.size(); ++j)
         lines.push_back(
-            {frameMs(row.words[timed[j]].ms), row.lyric.mid(from(j), from(j + 1) - from(j))});
+            {frameMs(row.words[timed[j]].ms), (j == 0 ? QStringLiteral("\n") : QString()) +
+                                                  row.lyric.mid(from(j), from(j + 1) - from(j))});
 }
 
 } // namespace
@@ -44,7 +45,19 @@ std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows) {
         if (row.hasWordTimes() && row.words.front().ms >= 0)
             addWords(lines, row);
         else
-            lines.push_back({frameMs(*ms), row.lyric});
+            lines.push_back({frameMs(*ms), QLatin1Char('\n') + row.lyric});
+    }
+    return lines;
+}
+
+std::vector<SyncedLine> LinesOfEntries(const std::vector<SyncedLine>& entries) {
+    const bool marked = !entries.empty() && entries.front().text.startsWith(u'\n');
+    std::vector<SyncedLine> lines;
+    for (const SyncedLine& entry : entries) {
+        if (!marked || entry.text.startsWith(u'\n') || lines.empty())
+            lines.push_back({entry.ms, marked ? entry.text.mid(1) : entry.text});
+        else
+            lines.back().text += entry.text;
     }
     return lines;
 }

@@ -49,27 +49,6 @@ std::vector<SyncedLine> linesOf(const SyncedFrame& frame) {
     return lines;
 }
 
-bool latin1Only(const std::vector<SyncedLine>& lines) {
-    return std::all_of(lines.begin(), lines.end(), [](const SyncedLine& line) {
-        return std::all_of(line.text.begin(), line.text.end(),
-                           [](QChar c) { return c.unicode() < 0x100 && !c.isNull(); });
-    });
-}
-
-// The language and encoding of the lyrics frame, where the tag's version can carry the text in
-// it: 2.3 knows only Latin-1 and UTF-16.
-void matchLyricsFrame(SyncedFrame& frame, const TagLib::ID3v2::Tag& tag,
-                      TagLib::String::Type versionEncoding, const std::vector<SyncedLine>& lines) {
-    const TagLib::ID3v2::UnsynchronizedLyricsFrame* lyrics = ExpectedLyrics(tag);
-    frame.setLanguage(ownLanguage(tag));
-    TagLib::String::Type encoding = lyrics ? lyrics->textEncoding() : versionEncoding;
-    const bool v23 = versionEncoding == TagLib::String::UTF16;
-    if ((v23 && (encoding == TagLib::String::UTF8 || encoding == TagLib::String::UTF16BE)) ||
-        (encoding == TagLib::String::Latin1 && !latin1Only(lines)))
-        encoding = versionEncoding;
-    frame.setTextEncoding(encoding);
-}
-
 bool inOtherTag(const QString& path) {
     const AudioFormat format = AudioFormatOf(path);
     return format != AudioFormat::Mp3 && format != AudioFormat::Other;
@@ -118,57 +97,51 @@ std::vector<SyncedLine> ReadSyncedLyrics(const QString& path) {
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
     const TagLib::ID3v2::Tag* tag = file.isValid() ? file.ID3v2Tag(false) : nullptr;
     const SyncedFrame* frame = tag ? ownSyncedFrame(*tag) : nullptr;
-    return frame ? linesOf(*frame) : std::vector<SyncedLine>{};
+    return frame ? LinesOfEntries(linesOf(*frame)) : std::vector<SyncedLine>{};
+}
+
+QString SaveTimedLyrics(const QString& path, const std::vector<SheetRow>& rows, bool withText,
+                        bool milliseconds) {
+    // One lyrics field there: the lines take it as LRC text.
+    if (inOtherTag(path))
+        return SaveFormatSyncedLyrics(path, rows, milliseconds);
+    const std::vector<SyncedLine> entries = SyncedLinesFromRows(rows);
+    QStringList text;
+    for (const SheetRow& row : rows)
+        text << row.lyric;
+    QString note = SaveSyncedLyrics(
+        path, entries, withText ? std::optional(text.join(QLatin1Char('\n'))) : std::nullopt);
+    if (!note.isEmpty())
+        return note;
+    const std::size_t lines = LinesOfEntries(entries).size();
+    const bool words = std::any_of(rows.begin(), rows.end(),
+                                   [](const SheetRow& row) { return row.hasWordTimes(); });
+    return QStringLiteral("Wrote %1 timed %2%3 into the tag of %4 (SYLT).")
+        .arg(lines)
+        .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
+             words ? QStringLiteral(" and words") : QString(), QFileInfo(path).fileName());
 }
 
 QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
                          const std::optional<QString>& lyrics) {
-    // One lyrics field there: the timed lines take it as LRC text.
     if (inOtherTag(path))
-        return SaveFormatSyncedLyrics(path, lines);
-    TagChange change;
-    change.what = QStringLiteral("the synchronized lyrics");
-    change.frameIds = {QStringLiteral("SYLT")};
-    if (lyrics)
-        change.frameIds << QStringLiteral("USLT");
-    QString language; // of the frame the change owns, known once the change is made
-    // Every other SYLT frame must come through as a reader saw it.
-    change.owns = [&language](const Id3v2Frame& frame) {
-        return frame.laterId != QLatin1String("SYLT") ||
-               (frame.fields.size() >= 4 && frame.fields.at(0) == language &&
-                frame.fields.at(2) == QLatin1String("1") && frame.fields.at(3).isEmpty());
-    };
-    change.apply = [&](TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding) {
-        if (lyrics)
-            SetLyricsText(tag, *lyrics, encoding);
-        const TagLib::ByteVector own = ownLanguage(tag);
-        language = QString::fromLatin1(own.data(), static_cast<qsizetype>(own.size()));
-        SyncedFrame* frame = ownSyncedFrame(tag);
-        if (!frame) {
-            auto created = std::make_unique<SyncedFrame>();
-            frame = created.get();
-            tag.addFrame(created.release());
-        }
-        matchLyricsFrame(*frame, tag, encoding, lines);
-        frame->setTimestampFormat(SyncedFrame::AbsoluteMilliseconds);
-        frame->setType(SyncedFrame::Lyrics);
-        SyncedFrame::SynchedTextList texts;
-        for (const SyncedLine& line : lines)
-            texts.append({static_cast<unsigned int>(line.ms), ToTagLib(line.text)});
-        frame->setSynchedText(texts);
-    };
-    change.readBack = [&](const TagLib::ID3v2::Tag* written) {
+        throw VersettaError(QStringLiteral("Cannot save the synchronized lyrics into %1: its "
+                                           "format has no SYLT frame.")
+                                .arg(QDir::toNativeSeparators(path)));
+    LyricsFramesChange change;
+    change.lyrics = lyrics;
+    change.synced = lines;
+    // The tag library reads the frame back as the program's own, with every line as written.
+    const auto readBack = [&lines](const TagLib::ID3v2::Tag* written) {
         const SyncedFrame* frame = written ? ownSyncedFrame(*written) : nullptr;
         const std::vector<SyncedLine> back = frame ? linesOf(*frame) : std::vector<SyncedLine>{};
         const bool same = std::equal(back.begin(), back.end(), lines.begin(), lines.end(),
                                      [](const SyncedLine& a, const SyncedLine& b) {
                                          return a.ms == b.ms && a.text == b.text;
                                      });
-        if (!same || (lyrics && LyricsText(*written) != *lyrics))
-            return QStringLiteral("the lines would not read back as written");
-        return QString();
+        return same ? QString() : QStringLiteral("the lines would not read back as written");
     };
-    return SaveTagChange(path, change);
+    return SaveTagChange(path, QStringLiteral("the synchronized lyrics"), change, readBack);
 }
 
 LrcHeader LrcHeaderOf(const QString& song) {

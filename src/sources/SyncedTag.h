@@ -29,7 +29,8 @@ struct LrcHeader;
 LrcHeader LrcHeaderOf(const QString& song);
 
 // The lines of the SYLT frame this program writes (lyrics, in the language of the lyrics
-// frame, empty descriptor); none when there is none.
+// frame, empty descriptor), read as sources/SyncedLines.h's LinesOfEntries reads them; none
+// when there is none.
 std::vector<SyncedLine> ReadSyncedLyrics(const QString& path);
 
 // Writes lines into the program's own SYLT frame, replacing that frame and keeping every other
@@ -39,3 +40,11 @@ std::vector<SyncedLine> ReadSyncedLyrics(const QString& path);
 // user ("" for nothing).
 QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
                          const std::optional<QString>& lyrics = std::nullopt);
+
+// The timed lyrics of the sheet's rows in the song's tag: an MP3's SYLT frame (the entries of
+// SyncedLinesFromRows) and, with withText, its USLT frame with every line; for the other
+// formats, whose one lyrics field takes them, the whole sheet as the LRC text Ctrl+E writes
+// (unmarked lines plain, word stamps where words are timed; milliseconds or centiseconds).
+// Answers the status text.
+QString SaveTimedLyrics(const QString& path, const std::vector<SheetRow>& rows, bool withText,
+                        bool milliseconds);

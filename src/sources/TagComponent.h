@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Failure.h"
-#include "sources/SyncedLines.h"
+#include "sheet/SheetRow.h"
 #include "storage/Lrc.h"
 
 #include <QString>
@@ -23,9 +23,10 @@ public:
     // Whole-song work for the exports, beside the procedures above.
     // The LRC header of the song: its title, artist, album and length, or none of them.
     virtual LrcHeader LrcHeaderOf(const QString& /*song*/) { return {}; }
-    // Writes the lines into the song's tag as timed lyrics; a note for the user as SaveNote.
-    virtual QString SaveSyncedLyrics(const QString& song,
-                                     const std::vector<SyncedLine>& /*lines*/) {
+    // Writes the sheet's rows into the song's tag as timed lyrics (sources/SyncedTag.h's
+    // SaveTimedLyrics); answers the status text.
+    virtual QString SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& /*rows*/,
+                                    bool /*milliseconds*/) {
         throw VersettaError(
             QStringLiteral("Timed lyrics cannot be written into the tag of %1 here.").arg(song));
     }

@@ -64,19 +64,6 @@ QString LyricsText(const TagLib::ID3v2::Tag& tag) {
     return lyrics ? FromTagLib(lyrics->text()) : QString();
 }
 
-void SetLyricsText(TagLib::ID3v2::Tag& tag, const QString& text, TagLib::String::Type encoding) {
-    LyricsFrame* lyrics = ExpectedLyrics(tag);
-    if (!lyrics) {
-        auto created = std::make_unique<LyricsFrame>(encoding);
-        // "XXX" is the tag format's code for a language that is not known.
-        created->setLanguage("XXX");
-        lyrics = created.get();
-        tag.addFrame(created.release());
-    }
-    lyrics->setTextEncoding(encoding);
-    lyrics->setText(ToTagLib(text));
-}
-
 struct TagLibComponent::Loaded {
     explicit Loaded(const QString& path)
         : stream(QFile::encodeName(path).constData(), true),
@@ -157,23 +144,9 @@ void TagLibComponent::SaveTag(const QString& path) {
                                       QStringLiteral("the lyrics"));
         return;
     }
-    TagChange change;
-    change.what = QStringLiteral("the lyrics");
-    change.frameIds = {kLyricsId};
-    if (m_newLyrics) {
-        change.apply = [this](TagLib::ID3v2::Tag& tag, TagLib::String::Type encoding) {
-            SetLyricsText(tag, *m_newLyrics, encoding);
-        };
-        // TagLib does not read back every frame it writes as it was (a described lyrics frame
-        // with no text loses its description), so the lyrics themselves are checked too: a
-        // frame that would now come first must not hide the new ones.
-        change.readBack = [this](const TagLib::ID3v2::Tag* written) {
-            return written && LyricsText(*written) == *m_newLyrics
-                       ? QString()
-                       : QStringLiteral("the lyrics would not read back as written");
-        };
-    }
-    m_saveNote = SaveTagChange(path, change);
+    LyricsFramesChange change;
+    change.lyrics = m_newLyrics;
+    m_saveNote = SaveTagChange(path, QStringLiteral("the lyrics"), change);
 }
 
 QString TagLibComponent::SaveNote() const {
@@ -184,7 +157,7 @@ LrcHeader TagLibComponent::LrcHeaderOf(const QString& song) {
     return ::LrcHeaderOf(song);
 }
 
-QString TagLibComponent::SaveSyncedLyrics(const QString& song,
-                                          const std::vector<SyncedLine>& lines) {
-    return ::SaveSyncedLyrics(song, lines);
+QString TagLibComponent::SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& rows,
+                                         bool milliseconds) {
+    return ::SaveTimedLyrics(song, rows, false, milliseconds);
 }

@@ -25,7 +25,8 @@ public:
     void SaveTag(const QString& path) override;
     QString SaveNote() const override;
     LrcHeader LrcHeaderOf(const QString& song) override;
-    QString SaveSyncedLyrics(const QString& song, const std::vector<SyncedLine>& lines) override;
+    QString SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& rows,
+                            bool milliseconds) override;
 
 private:
     struct Loaded;

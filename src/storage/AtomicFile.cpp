@@ -54,21 +54,9 @@ private:
         // A device or a pipe at the name is refused, never replaced.
         if (const QString kind = NonRegularKind(m_path); !kind.isEmpty())
             throw refuse(QStringLiteral("it is %1, not a regular file").arg(kind));
-        m_target = m_path;
-        struct stat link {};
-        if (::lstat(encoded(m_path).constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-            m_target = QFileInfo(m_path).canonicalFilePath();
-            struct stat named {};
-            // Someone else's link must not turn a save into a write over a file of theirs or
-            // of the user's elsewhere.
-            const bool beside = QFileInfo(m_target).absolutePath() ==
-                                QFileInfo(QFileInfo(m_path).absolutePath()).canonicalFilePath();
-            if (::stat(encoded(m_target).constData(), &named) != 0 ||
-                (!beside && (named.st_uid != link.st_uid || named.st_uid != ::geteuid())))
-                throw refuse(QStringLiteral("it is a link to %1, a file of another owner outside "
-                                            "the song's folder")
-                                 .arg(shown(m_target)));
-        }
+        if (const QString why = LinkOutOfFolder(m_path); !why.isEmpty())
+            throw refuse(why);
+        m_target = QFileInfo(m_path).isSymLink() ? QFileInfo(m_path).canonicalFilePath() : m_path;
         m_folder = QFileInfo(m_target).absolutePath();
         if (!QFileInfo(m_folder).isDir())
             throw refuse(QStringLiteral("the folder %1 does not exist").arg(shown(m_folder)));

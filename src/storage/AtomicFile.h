@@ -11,6 +11,7 @@
 // has a writable file there overwritten in place instead, and the answer is a note saying
 // so; otherwise the answer is "". A file nobody may write is refused, even where the user
 // could override that. Through a link, the file it names is replaced and the link stays; a
-// link to a file of another owner outside the folder is refused. Throws VersettaError naming
+// link out of the folder is refused unless it names a file of the folder's owner, and
+// always for root (storage/RegularFile.h). Throws VersettaError naming
 // the file and why ("the disk is full"); the file there before is then whole and unchanged.
 QString SaveLyricsFile(const QString& path, const QByteArray& bytes);

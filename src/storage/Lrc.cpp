@@ -346,6 +346,25 @@ LrcContent ReadLrc(QStringView text, bool inFileOrder) {
     return content;
 }
 
+bool IsLrcText(QStringView text) {
+    QStringView first;
+    for (qsizetype start = 0; start < text.size() && first.isEmpty();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        first = text.sliced(start, end - start).trimmed();
+        start = end + 1;
+    }
+    if (first.startsWith(QChar(0xFEFF)))
+        first = first.sliced(1);
+    qint64 ms = 0;
+    QStringView name;
+    QStringView value;
+    const bool opensLikeLrc =
+        ReadLrcStamp(first, 0, false, ms) >= 0 || isHeaderTag(first, name, value);
+    return opensLikeLrc && ReadLrc(text).stamped > 0;
+}
+
 std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines) {
     std::vector<SheetRow> rows;
     rows.reserve(lines.size());

@@ -84,6 +84,11 @@ struct LrcContent {
 // Reads in one pass; a text of more than kMaxLrcLines lines is given up as soon as that shows.
 LrcContent ReadLrc(QStringView text, bool inFileOrder = false);
 
+// Whether lyrics text (a tag's lyrics field) is LRC rather than plain lyrics: its first line
+// that is not blank is a time stamp or a header tag ("[ar:Someone]"), and some line has a
+// stamp. Plain lyrics that open with "[Chorus]" are not taken for it.
+bool IsLrcText(QStringView text);
+
 // Sheet rows as Mark Line would have left them: whole seconds rounded down in Secs, the Time
 // text from them, the exact time and the word times kept; numbered 1, 2, ...
 std::vector<SheetRow> SheetRowsFromLrc(const std::vector<LrcLine>& lines);

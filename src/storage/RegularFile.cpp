@@ -1,6 +1,8 @@
 #include "storage/RegularFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -31,6 +33,31 @@ QString NonRegularKind(const QString& path) {
         return S_ISREG(status.st_mode) ? QString() : kindOf(status.st_mode);
     if (::lstat(name.constData(), &status) == 0 && S_ISLNK(status.st_mode))
         return QStringLiteral("a link to nothing");
+    return {};
+}
+
+QString LinkOutOfFolder(const QString& path) {
+    struct stat link {};
+    if (::lstat(QFile::encodeName(path).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return {};
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    if (!target.isEmpty() && QFileInfo(target).absolutePath() == folder)
+        return {};
+    const QString shown = QDir::toNativeSeparators(target.isEmpty() ? path : target);
+    struct stat named {};
+    struct stat home {};
+    if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &named) != 0 ||
+        ::stat(QFile::encodeName(folder).constData(), &home) != 0)
+        return QStringLiteral("it is a link to %1, which cannot be looked at").arg(shown);
+    if (::geteuid() == 0)
+        return QStringLiteral("it is a link to %1 outside the song's folder, which a save as "
+                              "root never follows")
+            .arg(shown);
+    if (named.st_uid != home.st_uid)
+        return QStringLiteral("it is a link to %1, a file of another owner outside the song's "
+                              "folder")
+            .arg(shown);
     return {};
 }
 

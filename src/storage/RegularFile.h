@@ -16,6 +16,13 @@ QString OpenRegularFile(QFile& file, const QString& path);
 // "a link to nothing", ...); "" when it is a regular file or nothing is there.
 QString NonRegularKind(const QString& path);
 
+// Whether a save may write through path when it is a link: "" when path is no link, or one
+// to a file in the link's own folder, or one to a file elsewhere owned by the owner of the
+// link's folder; else why not ("it is a link to /etc/passwd outside the song's folder, ...").
+// Whoever may plant a link in a folder must not turn a save there into a write over a file
+// of someone else's, or of the user's, elsewhere; as root, a link never leads out.
+QString LinkOutOfFolder(const QString& path);
+
 // What a failed write's errno means to the person: "the disk is full" for a full disk, a
 // file-size limit or a quota, else the system's words.
 QString DiskWriteError(int error);

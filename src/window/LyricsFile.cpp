@@ -16,6 +16,8 @@ void frmSychLyrics::cmdSave_Click() {
     ui.cmdSave->setEnabled(false);
     if (!note.isEmpty())
         reportFailure(note);
+    else
+        showStatus(m_session->savedSummary());
 }
 
 void frmSychLyrics::showLoadedSheet() {

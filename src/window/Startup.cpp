@@ -44,10 +44,10 @@ void frmSychLyrics::cmdOpen_Click() {
 }
 
 // What the Open dialog's answer does; a dropped song arrives here too. A cancelled dialog
-// reloads the song that is shown.
+// leaves the song and its sheet as they are: reloading them would drop an unsaved edit.
 void frmSychLyrics::OpenSongFromDialog(const QString& chosen) {
-    RunLyricSourceChain(
-        chosen != QLatin1String("*.mp3") && !chosen.isEmpty() ? chosen : m_session->songPath());
+    if (chosen != QLatin1String("*.mp3") && !chosen.isEmpty())
+        RunLyricSourceChain(chosen);
 }
 
 void frmSychLyrics::cmdClose_Click() {
@@ -72,6 +72,11 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
             reportFailure(opened.note);
     } else if (opened.source == SongSession::Source::TagLyrics) {
         showUnsynchSheet(opened.note);
+    } else if (opened.source == SongSession::Source::TimedTagLyrics) {
+        // Marked lines that no lyrics file holds yet: as Ctrl+I leaves them, ready to save.
+        showLoadedSheet();
+        ShowSaveButton();
+        showStatus(QString());
     } else {
         showStatus(QStringLiteral(" No Lyrics Found For  -  ") + ui.txtFileName->text());
         ui.cmdAddLyrics->setVisible(true);
@@ -80,7 +85,12 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     }
     if (m_session->hasTagLyrics()) {
         setUnsynchText(m_session->tagLyrics());
-        ui.cmdAddLyrics->setText(QStringLiteral("Show Unsynched Lyrics"));
+        // The tooltip names the caption before its keys: it follows the caption.
+        const QString caption = QStringLiteral("Show Unsynched Lyrics");
+        const QString tip = ui.cmdAddLyrics->toolTip();
+        const qsizetype keys = tip.indexOf(QStringLiteral(" \u2014 "));
+        ui.cmdAddLyrics->setToolTip(keys < 0 ? caption : caption + tip.mid(keys));
+        ui.cmdAddLyrics->setText(caption);
         ui.cmdAddLyrics->setVisible(true);
     }
     // An LRC file beside a song without a lyrics file is offered.

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,12 +65,13 @@ QString frmSychLyrics::saveIntoTag(const QString& what, const std::function<QStr
 
 void frmSychLyrics::cmdSaveUnsynch_Click() {
     const QString lyrics = TrimBlanks(UnsynchText());
-    const QString note =
+    const QString saved =
         saveIntoTag(QStringLiteral("the lyrics"), m_session->tagLyricsSave(lyrics));
     ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
     ui.picSynch->setVisible(true);
     ui.picUnsynch->setVisible(false);
     ui.cmdAddLyrics->setVisible(false);
-    if (!note.isEmpty())
-        reportFailure(note);
+    // What did not fit on the sheet, if anything, follows what was written.
+    const QString loaded = ui.lblStatus->text();
+    showStatus(loaded.isEmpty() ? saved : saved + QStringLiteral("  \u00B7  ") + loaded);
 }

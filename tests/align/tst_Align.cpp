@@ -1,9 +1,13 @@
+#include "align/ModelCheck.h"
 #include "align/SongAnalysis.h"
+#include "align/SpeechDecoder.h"
 #include "session/SongSuggestions.h"
 #include "storage/LyricsXml.h"
 #include "support/Files.h"
 #include "support/TestSession.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -227,6 +231,73 @@ private slots:
         QCOMPARE(static_cast<int>(result.suggestions.size()), std::max(0, spread - 1));
         for (const Suggestion& g : result.suggestions)
             QVERIFY(g.kind == Suggestion::Spread && g.ms >= 3000);
+    }
+
+    // A damaged speech model, which the recogniser meets by crashing or by ending the process:
+    // the fallback, and a status that says why, from the aligner and from the tool.
+    void aDamagedModelIsAFallback_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("mdef cut to a third") << "cut"
+                                             << "loading it crashed the recogniser";
+        QTest::newRow("garbage in mdef") << "garbage"
+                                         << "the recogniser could not read it";
+        QTest::newRow("the package's model, a byte changed")
+            << "packaged"
+            << "en-us/mdef is not as its package installed it";
+    }
+    void aDamagedModelIsAFallback() {
+        QFETCH(QString, damage);
+        QFETCH(QString, status);
+        const QString installed = SpeechModelFolder();
+        if (!QFile::exists(installed + "/en-us/mdef"))
+            QSKIP("the speech model is not installed");
+        const QString model = m_dir.filePath("model-" + damage);
+        QVERIFY(QDir().mkpath(model + "/en-us"));
+        QByteArray sums;
+        for (const QString& name : QDir(installed + "/en-us").entryList(QDir::Files))
+            QVERIFY(QFile::copy(installed + "/en-us/" + name, model + "/en-us/" + name));
+        QVERIFY(QFile::copy(installed + "/cmudict-en-us.dict", model + "/cmudict-en-us.dict"));
+        const QString mdef = model + "/en-us/mdef";
+        QByteArray bytes = readFile(mdef);
+        // As the package's list would name the copy's files, with the sums of the originals.
+        sums += QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex() + "  " +
+                mdef.mid(1).toUtf8() + "\n";
+        if (damage == "cut")
+            bytes.truncate(bytes.size() / 3);
+        else if (damage == "garbage")
+            bytes = QByteArray("garbage\n").repeated(bytes.size() / 8);
+        else
+            bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 1);
+        QVERIFY(QFile::setPermissions(mdef, QFile::ReadOwner | QFile::WriteOwner));
+        writeFile(mdef, bytes);
+        if (damage == "packaged")
+            SetPackageSumsFile(writeFile(m_dir.filePath("model.md5sums"), sums));
+
+        qputenv("VELMORA_SPEECH_MODEL", model.toUtf8());
+        LyricAligner aligner;
+        qunsetenv("VELMORA_SPEECH_MODEL");
+        SetPackageSumsFile(QString());
+        const AnalysisResult result = AnalyseSong(aligner, m_song, m_lines, {{0, 3000}}, m_never);
+        QVERIFY2(result.status.startsWith("the English speech model in " + model + " is damaged") &&
+                     result.status.contains(status) && result.status.contains("spread by text"),
+                 qPrintable(result.status));
+        QCOMPARE(static_cast<int>(result.suggestions.size()), 5);
+        if (damage == "packaged")
+            return; // the tool reads the real package's list
+        // The tool, for suggest and for check's timing, which load the model too.
+        for (const char* command : {"suggest", "check"}) {
+            QProcess tool;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("VELMORA_SPEECH_MODEL", model);
+            tool.setProcessEnvironment(environment);
+            tool.start(VELMORA_LYRICS_TOOL, {command, m_song});
+            QVERIFY(tool.waitForFinished(120000));
+            const QString said = QString::fromUtf8(tool.readAllStandardError());
+            QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0 &&
+                         (command == QByteArray("check") || said.contains(status)),
+                     qPrintable(QString(command) + ": " + said));
+        }
     }
 
     // velmora-lyrics suggest: a row per line, the mark with confidence 1; --write fills the

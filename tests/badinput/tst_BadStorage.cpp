@@ -131,7 +131,7 @@ private slots:
         Library l;
         l.w.setSheet(sheetOf(400));
         l.w.save();
-        QCOMPARE(l.w.ui.lblStatus->text(), QString());
+        QCOMPARE(l.w.ui.lblStatus->text(), "Saved Song.xml: 400 lines, 400 marked");
 
         const QString db = l.database;
         QFile::remove(db);
@@ -296,19 +296,22 @@ private slots:
     }
 
     // Whatever stands at the file's name: a link is written through to the regular file it
-    // names and stays a link; a pipe or a device is refused, never replaced; a writable file
-    // in a read-only folder is written in place, and the status line says so.
+    // names (the folder owner's; as root no link leads out) and stays a link; a pipe or a device is
+    // refused, never replaced; a writable file in a read-only folder is written in place, and the
+    // status line says so.
     void savesThroughWhatIsThere_data() {
         QTest::addColumn<bool>("intoTag");
         QTest::addColumn<QString>("there");
-        QTest::addColumn<QString>("status"); // "" when the save goes through without a word
+        QTest::addColumn<QString>("status"); // what the status line says
         for (const bool tag : {false, true}) {
             const char* what = tag ? "tag: " : "sheet: ";
             QTest::addRow("%sread-only folder, writable file", what)
                 << tag << "read-only folder"
                 << "so the save was not atomic";
-            QTest::addRow("%slink to a regular file", what) << tag << "link to a file"
-                                                            << "";
+            QTest::addRow("%slink to a regular file", what)
+                << tag << "link to a file"
+                << (tag ? "Saved 1 line of lyrics into the ID3v2 tag (USLT) of Song.mp3."
+                        : "Saved Song.xml: 3 lines");
             QTest::addRow("%slink to a named pipe", what) << tag << "link to a pipe"
                                                           << "it is a named pipe, not a";
             QTest::addRow("%slink to a device", what) << tag << "link to a device"
@@ -320,7 +323,9 @@ private slots:
     void savesThroughWhatIsThere() {
         QFETCH(bool, intoTag);
         QFETCH(QString, there);
-        if (there == QLatin1String("read-only folder") && rerunUnprivileged())
+        if ((there == QLatin1String("read-only folder") ||
+             there == QLatin1String("link to a file")) &&
+            rerunUnprivileged())
             return;
         if (there == QLatin1String("link to a device") && ::geteuid() != 0)
             QSKIP("only root makes a device node");
@@ -358,7 +363,7 @@ private slots:
 
         QFETCH(QString, status);
         const QString shown = l.w.ui.lblStatus->text();
-        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.contains(status), qPrintable(shown));
+        QVERIFY2(shown.contains(status), qPrintable(shown));
         QCOMPARE(filesIn(l.folder), filesBefore); // nothing left, nothing replaced
         QCOMPARE(QFileInfo(file).isSymLink(), there.startsWith(QLatin1String("link")));
         const QString written = there == QLatin1String("link to a file") ? real : file;

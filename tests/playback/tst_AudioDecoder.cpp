@@ -1,10 +1,42 @@
 #include "align/AlignAudio.h"
+#include "playback/AudioDecoder.h"
 #include "playback/Waveform.h"
 #include "support/Files.h"
+#include "support/ManyFields.h"
 
+#include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+struct Decoded {
+    QString problem;
+    QByteArray digest; // of every sample handed over
+    qint64 ms = 0;     // from the open to the last sample
+};
+
+Decoded decode(const QString& song) {
+    QElapsedTimer clock;
+    clock.start();
+    AudioDecoder decoder;
+    Decoded decoded;
+    decoded.problem = decoder.open(song);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const std::atomic<bool> never{false};
+    decoder.decode(never, [&hash](const std::int16_t* samples, std::size_t count) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(samples),
+                                    static_cast<qsizetype>(count * sizeof(std::int16_t))));
+        return true;
+    });
+    decoded.digest = hash.result();
+    decoded.ms = clock.elapsed();
+    return decoded;
+}
+
+} // namespace
 
 // The decoder the waveform and the aligner share, on songs ffmpeg makes in the run.
 class AudioDecoderTest : public QObject {
@@ -34,6 +66,45 @@ private slots:
         const AlignAudio audio = DecodeForAlignment(song, never, problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY2(std::abs(audio.seconds() - 4) < 0.1, qPrintable(QString::number(audio.seconds())));
+    }
+
+    // A song with 100 000 tag fields and a picture: FFmpeg parses such fields in time that
+    // grows with the square of their number (minutes for these). The decoder reads past them
+    // at once, and hands over the samples of the same song without them.
+    void manyTagFieldsAreNoHang_data() {
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("FLAC") << "flac"
+                              << "flac";
+        QTest::newRow("Ogg Vorbis") << "libvorbis"
+                                    << "ogg";
+        QTest::newRow("Opus") << "libopus"
+                              << "opus";
+        QTest::newRow("MP3") << "libmp3lame"
+                             << "mp3";
+        QTest::newRow("M4A") << "aac"
+                             << "m4a";
+        QTest::newRow("WAV") << "pcm_s16le"
+                             << "wav";
+    }
+    void manyTagFieldsAreNoHang() {
+        QFETCH(QString, codec);
+        QFETCH(QString, extension);
+        if (!QFile::exists("/usr/bin/python3"))
+            QSKIP("mutagen writes the fields");
+        QTemporaryDir dir;
+        const QString plain = dir.filePath("plain." + extension);
+        const QString crowded = dir.filePath("crowded." + extension);
+        QCOMPARE(
+            QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                         "sine=frequency=440:duration=2", "-c:a", codec, plain}),
+            0);
+        QVERIFY(withManyFields(plain, crowded, 100000));
+        const Decoded clean = decode(plain);
+        const Decoded hostile = decode(crowded);
+        QCOMPARE(hostile.problem, QString());
+        QVERIFY2(hostile.ms < 10000, qPrintable(QString::number(hostile.ms)));
+        QCOMPARE(hostile.digest, clean.digest);
     }
 };
 

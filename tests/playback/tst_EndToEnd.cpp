@@ -221,7 +221,8 @@ private slots:
                  QStringLiteral("10:02"));
 
         ui.cmdSave->click();
-        QCOMPARE(ui.lblStatus->text(), QString());
+        QCOMPARE(ui.lblStatus->text(),
+                 QStringLiteral("Saved %1: 4 lines, 3 marked").arg(lyricsFile));
         const QByteArray saved = readFile(music.filePath(lyricsFile));
         QVERIFY(saved.contains("<TimeMarker>1</TimeMarker>\r\n    <LyricLine>Second</LyricLine>"));
 

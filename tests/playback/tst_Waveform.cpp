@@ -2,8 +2,10 @@
 #include "playback/Waveform.h"
 #include "playback/WaveformLoader.h"
 #include "support/Files.h"
+#include "support/ManyFields.h"
 #include "support/TestWindow.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -266,6 +268,27 @@ private slots:
 
     // A song replaced at its path, written over or renamed into place, is outlined again when
     // it is opened again; the same file opened again is not decoded again.
+    // A window closed while its song is outlined is gone at once, whatever the song holds:
+    // here 100 000 comment fields, which kept FFmpeg busy for a minute, and with it the
+    // window's end.
+    void closingTheWindowWaitsForNoDecode() {
+        QTemporaryDir dir;
+        const QString plain = makeSong(
+            dir, "plain.flac", 3, [](double t) { return tone(t, 0.5); }, "flac");
+        const QString song = dir.filePath("Song.flac");
+        QVERIFY(withManyFields(plain, song, 100000));
+        writeFile(dir.filePath("Song..xml"),
+                  "<S><LYRICS><LINE><LineNumber>1</LineNumber><TimeMarker></TimeMarker>"
+                  "<LyricLine>over the water</LyricLine></LINE></LYRICS></S>");
+        auto w = std::make_unique<TestWindow>(song);
+        (*w)->Form_Load();
+        QTest::qWait(300); // the outline and the analysis are under way
+        QElapsedTimer closing;
+        closing.start();
+        w.reset();
+        QVERIFY2(closing.elapsed() < 2000, qPrintable(QString::number(closing.elapsed())));
+    }
+
     void aSongReplacedAtItsPathIsOutlinedAgain() {
         QTemporaryDir dir;
         const QString song =

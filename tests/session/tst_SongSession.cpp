@@ -35,9 +35,11 @@ public:
         m_log.writes << id + u' ' + text;
     }
     void SaveTag(const QString&) override {}
-    QString SaveSyncedLyrics(const QString&, const std::vector<SyncedLine>& lines) override {
-        m_log.writes << QStringLiteral("SYLT %1 lines").arg(lines.size());
-        return {};
+    QString SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& rows,
+                            bool milliseconds) override {
+        m_log.writes
+            << QStringLiteral("SYLT %1 rows%2").arg(rows.size()).arg(milliseconds ? ", ms" : "");
+        return "Wrote the rows into " + QFileInfo(song).fileName();
     }
 
 private:
@@ -181,6 +183,8 @@ private slots:
                 "Song.mp3|ctrl+i, link|Cannot read %2: not a regular file (a link to nothing)");
         textRow("LRC in, no lines",
                 "Song.mp3|read|%1 holds no lyrics lines; the sheet was left as it was.");
+        textRow("LRC in, no stamps", "Song.mp3|read, words|%1 holds no time stamps, so it is no "
+                                     "LRC file; the sheet was left as it was.");
         textRow("no player", "|play|No audio player is available.");
     }
     void refusals() {
@@ -201,7 +205,8 @@ private slots:
             QVERIFY(QDir(s.dir.path()).mkdir("Song.lrc"));
         else if (what.endsWith("link"))
             QVERIFY(QFile::link(s.path("gone.lrc"), songLrc));
-        const QString lrc = writeFile(s.path("Empty.lrc"), "[ar:nobody]\n");
+        const QString lrc = writeFile(s.path("Empty.lrc"),
+                                      what.endsWith("words") ? "just words\n" : "[ar:nobody]\n");
         const QString failure = failureOf([&] {
             if (what == "save")
                 s.session.saveLyricsFile();
@@ -213,7 +218,7 @@ private slots:
                 s.session.tagLyricsSave("words");
             else if (what.startsWith("ctrl+i"))
                 s.session.readLrc(s.session.lrcToRead());
-            else if (what == "read")
+            else if (what.startsWith("read"))
                 s.session.readLrc(lrc);
             else
                 noPlayer.player();
@@ -235,9 +240,9 @@ private slots:
         const auto sylt = s.session.syncedLyricsSave();
         const auto uslt = s.session.tagLyricsSave("words");
         QCOMPARE(s.tag.writes, QStringList());
-        QCOMPARE(sylt(), "Wrote 2 timed lines into the tag of Song.mp3 (SYLT).");
-        QCOMPARE(uslt(), QString());
-        QCOMPARE(s.tag.writes, QStringList({"SYLT 2 lines", "USLT words"}));
+        QCOMPARE(sylt(), "Wrote the rows into Song.mp3");
+        QCOMPARE(uslt(), "Saved 1 line of lyrics into the ID3v2 tag (USLT) of Song.mp3.");
+        QCOMPARE(s.tag.writes, QStringList({"SYLT 3 rows", "USLT words"}));
 
         QCOMPARE(s.session.lrcToRead(), s.path("Song.lrc"));
         s.load({});

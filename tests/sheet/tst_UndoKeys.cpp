@@ -31,7 +31,7 @@ struct Change {
 };
 
 void reopen(TestWindow& w) {
-    w.ui.cmdOpen->click(); // a cancelled dialog loads the song shown again
+    w.open(w.session().songPath()); // the song shown, chosen again in the Open dialog
 }
 
 const std::vector<Change>& changes() {

@@ -63,6 +63,22 @@ inline qsizetype tagLength(const QByteArray& bytes) {
     return bytes.startsWith("ID3") ? 10 + size : 0;
 }
 
+// Two seconds of a tone in the format path's extension names (.mp3 .flac .ogg .opus .m4a
+// .wav), as lame's test tone or as ffmpeg encodes it; answers path, or "" when that failed.
+inline QString formatSong(const QString& path) {
+    if (path.endsWith(QLatin1String(".mp3")))
+        return writeFile(path, toneBytes());
+    const QString codec = path.endsWith(QLatin1String(".ogg"))    ? QStringLiteral("libvorbis")
+                          : path.endsWith(QLatin1String(".opus")) ? QStringLiteral("libopus")
+                          : path.endsWith(QLatin1String(".m4a"))  ? QStringLiteral("aac")
+                          : path.endsWith(QLatin1String(".flac")) ? QStringLiteral("flac")
+                                                                  : QStringLiteral("pcm_s16le");
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                            "sine=d=2:f=440", "-ac", "2", "-c:a", codec, path});
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
+}
+
 // mid3v2's standard output, or a null string when it failed or is not installed.
 inline QString runMid3v2(const QStringList& arguments) {
     QProcess process;

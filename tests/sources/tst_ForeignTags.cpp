@@ -4,6 +4,7 @@
 
 #include "sources/SyncedTag.h"
 #include "sources/TagLibComponent.h"
+#include "storage/Lrc.h"
 #include "support/Files.h"
 
 #include "SongFiles.h"
@@ -317,7 +318,10 @@ private slots:
             component.LoadTag(lyrics, true);
             component.SetFrameText("USLT", "new words ☃\nzwei");
             component.SaveTag(lyrics);
-            SaveSyncedLyrics(timed, {{1500, u"eins ☃"_qs}, {62500, "zwei"}});
+            // The unmarked line between the marked ones stays, as Ctrl+E writes it.
+            SaveTimedLyrics(
+                timed, SheetRowsFromLrc(ReadLrc(u"[00:01.50]eins ☃\nund\n[01:02.50]zwei"_qs).lines),
+                false, false);
         });
         QCOMPARE(failure, "(no failure)");
 
@@ -339,7 +343,8 @@ private slots:
         QCOMPARE(out.at(1).split('\n', Qt::SkipEmptyParts),
                  withLyrics(0, shown("new words ☃\\nzwei")));
         QCOMPARE(out.at(2).split('\n', Qt::SkipEmptyParts),
-                 withLyrics(0, shown("[by:Velmora Versetta]\\n[00:01.50]eins ☃\\n[01:02.50]zwei")));
+                 withLyrics(
+                     0, shown("[by:Velmora Versetta]\\n[00:01.50]eins ☃\\nund\\n[01:02.50]zwei")));
         for (const QString& song : {lyrics, timed})
             QCOMPARE(audioOf(song), audioOf(tagged));
     }

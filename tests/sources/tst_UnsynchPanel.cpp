@@ -171,7 +171,8 @@ private slots:
         s.w.ui.cmdPaste->click(); // replaces the text; the box shows line feeds
         QCOMPARE(s.w.ui.txtAddLyrics->toPlainText(), QStringLiteral("  Верх\tний \n\nlast  "));
         s.w.ui.cmdSaveUnsynch->click();
-        QCOMPARE(s.w.ui.lblStatus->text(), QString());
+        QCOMPARE(s.w.ui.lblStatus->text(),
+                 "Saved 3 lines of lyrics into the ID3v2 tag (USLT) of song.mp3.");
         QCOMPARE(s.w.sheet(),
                  unmarkedRows({"Верхний ", "", "last"})); // the blank before CR LF stays
         QVERIFY(!s.w.ui.picSynch->isHidden() && s.w.ui.picUnsynch->isHidden());
@@ -188,6 +189,8 @@ private slots:
         again.ui.cmdClearUnsynch->click();
         again.ui.cmdSaveUnsynch->click();
         QCOMPARE(again.sheet(), QStringList{"1|||"}); // Clear then Save
+        QCOMPARE(again.ui.lblStatus->text(),
+                 "Saved empty lyrics into the ID3v2 tag (USLT) of song.mp3.");
         QVERIFY(!hasTagLyrics(s.song));
     }
 
@@ -227,7 +230,9 @@ private slots:
         }
         QVERIFY(s.w.ui.cmdSaveUnsynch->isEnabled());
         s.w.ui.cmdSaveUnsynch->click();
-        QCOMPARE(s.w.ui.lblStatus->text(), QString());
+        QVERIFY2(s.w.ui.lblStatus->text().startsWith("Saved ") &&
+                     s.w.ui.lblStatus->text().endsWith(" into the ID3v2 tag (USLT) of song.mp3."),
+                 qPrintable(s.w.ui.lblStatus->text()));
         TagLibComponent tag;
         tag.LoadTag(s.song, true);
         QCOMPARE(tag.GetFrameText(QStringLiteral("USLT")), saved);

@@ -203,6 +203,26 @@ private slots:
 
     // Taken apart in one pass and given up at the sheet's limit, however the lines come: the
     // old way took minutes and gigabytes for these. The test runs under a short time limit.
+    // A tag's lyrics field holds plain lyrics or LRC text; only text that opens as LRC does and
+    // has a stamp is read as timed lines.
+    void tellsLrcTextFromPlainLyrics_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("lrc");
+        QTest::newRow("as written into a tag") << "[by:X]\n[00:01.28]a\nb\n[00:03.00]c" << true;
+        QTest::newRow("stamps only") << "[00:01.28]a\n[00:03.00]c" << true;
+        QTest::newRow("blank lines and a mark first") << "\n \n\uFEFF[01:00]a" << true;
+        QTest::newRow("plain, a stamp-like line later")
+            << "We met\n[2:30] is when she left" << false;
+        QTest::newRow("a section name first") << "[Chorus]\n[00:01.00]sung" << false;
+        QTest::newRow("header tags, no stamp") << "[ar:Someone]\nwords" << false;
+        QTest::newRow("plain") << "Over the water\nunder the hill" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void tellsLrcTextFromPlainLyrics() {
+        QFETCH(QString, text);
+        QTEST(IsLrcText(text), "lrc");
+    }
+
     void refusesMoreLinesThanASheetEarly_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("lines"); // -1: refused

@@ -220,7 +220,8 @@ private slots:
     }
 
     // Word times travel: import-lrc leaves them in Song.lrc beside the lyrics file it writes,
-    // embed-sylt gives each timed word its own SYLT entry (as mutagen reads them), and
+    // embed-sylt gives each timed word its own SYLT entry (as mutagen reads them; a line feed
+    // starts each line), and
     // export-lrc writes them again.
     void carriesWordTimes() {
         QTemporaryDir folder;
@@ -231,7 +232,7 @@ private slots:
         QCOMPARE(lyricsTool({"import-lrc", song}).out.value(0),
                  song + ": wrote Song.xml (2 lines); its word times stay in Song.lrc beside it");
         QCOMPARE(lyricsTool({"embed-sylt", song}).out.value(0),
-                 song + ": wrote 3 timed lines and words into the tag");
+                 song + ": wrote 2 timed lines and words into the tag of Song.mp3 (SYLT)");
         QProcess mutagen;
         mutagen.start("/usr/bin/python3", {"-c",
                                            "import sys, mutagen.id3\n"
@@ -239,7 +240,7 @@ private slots:
                                            "    print(';'.join('%s@%d' % t for t in f.text))",
                                            song});
         QVERIFY(mutagen.waitForFinished(-1));
-        QCOMPARE(mutagen.readAllStandardOutput(), "Hel@1000;lo world@1250;plain@2500\n");
+        QCOMPARE(mutagen.readAllStandardOutput(), "\nHel@1000;lo world@1250;\nplain@2500\n");
         QCOMPARE(lyricsTool({"export-lrc", song}).exitCode, 0);
         QCOMPARE(readFile(lrc), "[length:00:03]\n[by:Velmora Versetta]\n"
                                 "[00:01.00]<00:01.00>Hel<00:01.25>lo world<00:02.00>\n"
@@ -270,12 +271,15 @@ private slots:
         const Run check = lyricsTool({"check", song}, {}, 512);
         QCOMPARE(check.out.value(1), "-        -        -        " + cell.leftJustified(9) + song);
         QCOMPARE(check.err.join('\n'), fault.isEmpty() ? fault : song + ": " + fault);
-        if (fault.contains("more lines")) {
-            const Run import = lyricsTool({"import-lrc", "--jobs", "1", song}, {}, 512);
-            QCOMPARE(import.exitCode, 1);
-            QCOMPARE(import.err, QStringList{song + ": " + fault});
-            QVERIFY(!QFile::exists(folder.filePath("Song.xml")));
-        }
+        if (fault.isEmpty())
+            return;
+        // import-lrc reads no lines out of what check calls damaged, even over a lyrics file.
+        const QByteArray xml = "<?xml version=\"1.0\"?><LYRICS/>";
+        writeFile(folder.filePath("Song.xml"), xml);
+        const Run import = lyricsTool({"import-lrc", "--force", "--jobs", "1", song}, {}, 512);
+        QCOMPARE(import.exitCode, 1);
+        QCOMPARE(import.err, QStringList{song + ": " + fault});
+        QCOMPARE(readFile(folder.filePath("Song.xml")), xml);
     }
 };
 

@@ -32,7 +32,7 @@ for line in data.decode('utf-8').splitlines():
 const char* const kSyltReader = R"(import sys, mutagen.id3
 for f in sorted(mutagen.id3.ID3(sys.argv[1]).getall('SYLT'), key=lambda f: f.desc):
     print('%s|%s|%d|%d|%d|%s' % (f.desc, f.lang, f.encoding, f.format, f.type,
-          ';'.join('%s@%d' % t for t in f.text))))";
+          ';'.join('%s@%d' % (s.replace('\n', '/'), t) for s, t in f.text))))";
 
 QByteArray syltFrame(int major, const QString& description, const QString& text, quint32 ms) {
     return songs::frame(
@@ -119,7 +119,7 @@ private slots:
         press(w, Qt::Key_E, Qt::ShiftModifier);
         QCOMPARE(w.ui.lblStatus->text(), "Wrote 2 timed lines into the tag of Song.mp3 (SYLT).");
         QCOMPARE(python(kSyltReader, song),
-                 QStringList({QString(u"|eng|%1|2|1|naïve ☃@1234;three@5678"_qs).arg(encoding),
+                 QStringList({QString(u"|eng|%1|2|1|/naïve ☃@1234;/three@5678"_qs).arg(encoding),
                               "karaoke|eng|0|2|1|kept@20", ""}));
         const QByteArray saved = readFile(song);
         QCOMPARE(saved.mid(songs::tagLength(saved)), audio);

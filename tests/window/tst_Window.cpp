@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,8 +83,9 @@ private slots:
     void opensASongThroughTheDialog() {
         TestWindow w;
         w->Form_Load();
-        w.ui.cmdOpen->click(); // cancelled before any song: probes the bare separator
-        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  "));
+        w.ui.cmdOpen->click(); // cancelled before any song: nothing to open
+        QCOMPARE(w.ui.lblStatus->text(), QString());
+        QCOMPARE(w.ui.txtFileName->text(), QString());
         w.open(QStringLiteral("/music/a b.mp3"));
         const QString filters =
             "MP3s (*.mp3);;Audio files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.wav *.wave)";
@@ -92,13 +94,81 @@ private slots:
                  QStringLiteral("/music/|a b.mp3"));
         QCOMPARE(w.ui.txtFileName->text(), QStringLiteral("/music/a b.mp3"));
 
-        // Cancelled: the same song is probed again.
+        // Cancelled: the song stays as it is, not read again.
         w.ui.lblStatus->clear();
         w.ui.cmdOpen->click();
         QCOMPARE(w.openRequests.last(), filters + "|/music/|*.mp3");
         QCOMPARE(w.ui.songFileBox->text(), QStringLiteral("a b.mp3"));
-        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral(" No Lyrics Found For  -  /music/a b.mp3"));
+        QCOMPARE(w.ui.lblStatus->text(), QString());
         QCOMPARE(w.player->count("LoadSong"), 0);
+    }
+
+    // Ctrl+O then Escape: an edit not yet saved is still on the sheet, still to be saved.
+    void aCancelledOpenKeepsAnUnsavedEdit() {
+        QTemporaryDir dir;
+        const QString song = toneSong(dir.filePath("Song.mp3"));
+        writeFile(dir.filePath("Song.xml"),
+                  "<S><LYRICS><LINE><LineNumber>1</LineNumber><TimeMarker>4</TimeMarker>"
+                  "<LyricLine>saved line</LyricLine></LINE></LYRICS></S>");
+        TestWindow w(song);
+        w->Form_Load();
+        w.inputAnswers << "edited line";
+        w.select(1);
+        w.ui.cmdEditLyric->click();
+        QCOMPARE(w.sheet(), QStringList{"1|edited line|0:04|4"});
+        QVERIFY(w.ui.cmdSave->isEnabled());
+
+        w.ui.cmdOpen->click(); // the dialog answers as Escape does
+        QCOMPARE(w.sheet(), QStringList{"1|edited line|0:04|4"});
+        QVERIFY(w.ui.cmdSave->isEnabled());
+        QVERIFY(w.session().sheet().canUndo());
+    }
+
+    // The button that shows a song's tag lyrics is named so in its tooltip too.
+    void theButtonForTagLyricsHasItsOwnTooltip() {
+        QTemporaryDir dir;
+        TestWindow w(toneSong(dir.filePath("Song.mp3"), "tag words"));
+        QVERIFY(w.ui.cmdAddLyrics->toolTip().startsWith("AddLyrics \u2014 "));
+        w->Form_Load();
+        QCOMPARE(w.ui.cmdAddLyrics->text(), "Show Unsynched Lyrics");
+        QVERIFY2(w.ui.cmdAddLyrics->toolTip().startsWith("Show Unsynched Lyrics \u2014 Space"),
+                 qPrintable(w.ui.cmdAddLyrics->toolTip()));
+        w.open(w.session().songPath()); // again: the tooltip names it once
+        QVERIFY(!w.ui.cmdAddLyrics->toolTip().contains("AddLyrics"));
+    }
+
+    // Save and the text panel's Save say what they wrote, and where.
+    void savesSayWhatTheyWrote_data() {
+        textColumns({"song", "said"});
+        textRow("sheet", "Song.mp3|Saved Song.xml: 3 lines, 2 marked");
+        textRow("text panel, MP3",
+                "Song.mp3|Saved 2 lines of lyrics into the ID3v2 tag (USLT) of Song.mp3.");
+        textRow("text panel, FLAC",
+                "Song.flac|Saved 2 lines of lyrics into the Vorbis comment LYRICS of Song.flac.");
+        textRow(
+            "text panel, M4A",
+            u"Song.m4a|Saved 2 lines of lyrics into the MP4 lyrics item (©lyr) of Song.m4a."_qs);
+    }
+    void savesSayWhatTheyWrote() {
+        QFETCH(QString, song);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(song);
+        QVERIFY(song.endsWith(".mp3") ? !toneSong(path).isEmpty()
+                                      : QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi",
+                                                                     "-i", "sine=d=1", path}) == 0);
+        TestWindow w(path);
+        w->Form_Load();
+        if (QTest::currentDataTag() == QByteArray("sheet")) {
+            w.setSheet({"one|1", "two|", "three|5"});
+            w.save();
+        } else {
+            w.ui.cmdAddLyrics->click();
+            w.clipboard = "one\ntwo";
+            w.ui.cmdPaste->click();
+            w.ui.cmdSaveUnsynch->click();
+        }
+        QCOMPARE(w.ui.lblStatus->text(), said);
     }
 
     // The file bar and the status line keep their heights; free space stays empty below.

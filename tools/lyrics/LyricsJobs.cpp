@@ -94,18 +94,13 @@ JobResult embedSylt(const QString& song) {
         return skipped(QStringLiteral("no lyrics file"));
     PreciseTimesTaken precise;
     const std::vector<SheetRow> rows = readPreciseRows(song, precise);
-    const std::vector<SyncedLine> lines = SyncedLinesFromRows(rows);
-    if (lines.empty())
+    if (SyncedLinesFromRows(rows).empty())
         return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
-    QStringList text;
-    for (const SheetRow& row : rows)
-        text << row.lyric;
-    SaveSyncedLyrics(song, lines, text.join(QLatin1Char('\n')));
-    return done(withNote(QStringLiteral("wrote %1 timed %2 into the tag")
-                             .arg(lines.size())
-                             .arg(HoldsWordTimes(rows) ? QStringLiteral("lines and words")
-                                                       : QStringLiteral("lines")),
-                         precise.note));
+    // The window's status text, in the tool's words: "wrote 2 timed lines into the tag of ...".
+    QString wrote = SaveTimedLyrics(song, rows, true, precise.milliseconds);
+    wrote[0] = wrote[0].toLower();
+    wrote.chop(wrote.endsWith(u'.') ? 1 : 0);
+    return done(withNote(wrote, precise.note));
 }
 
 JobResult importLrc(const QString& song, bool force) {
@@ -115,9 +110,13 @@ JobResult importLrc(const QString& song, bool force) {
     const QString xml = SynchLyricsFileName(song);
     if (QFileInfo(xml).exists() && !force)
         return skipped(QStringLiteral("%1 exists (--force replaces it)").arg(nameOf(xml)));
-    const std::vector<SheetRow> rows = SheetRowsFromLrc(readLrcFile(lrc).lines);
-    if (rows.empty())
-        throw VersettaError(QStringLiteral("%1 holds no lyrics lines").arg(nameOf(lrc)));
+    const LrcContent content = readLrcFile(lrc);
+    // What check calls damaged is no source of lines either: text or bytes that only bear the
+    // name.
+    if (content.stamped == 0)
+        throw VersettaError(
+            QStringLiteral("%1 holds no time stamps, so it is no LRC file").arg(nameOf(lrc)));
+    const std::vector<SheetRow> rows = SheetRowsFromLrc(content.lines);
     const QString note = SaveSheetAsLyricsFile(song, rows);
     // The word times stay in the LRC file, which agrees with the lyrics file just written.
     return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()) +
