@@ -286,7 +286,9 @@ private slots:
         QElapsedTimer closing;
         closing.start();
         w.reset();
-        QVERIFY2(closing.elapsed() < 2000, qPrintable(QString::number(closing.elapsed())));
+        // Loose: loading the speech model cannot be cut short, and on a busy machine it takes
+        // seconds; the fault this guards against held the window for a minute.
+        QVERIFY2(closing.elapsed() < 8000, qPrintable(QString::number(closing.elapsed())));
     }
 
     void aSongReplacedAtItsPathIsOutlinedAgain() {

@@ -116,7 +116,7 @@ private slots:
         QVERIFY2(presses.front().analysing, "the analysis ended before the first press");
 
         // Marks made after the analysis ended, which realign the lines beside them.
-        QTRY_VERIFY_WITH_TIMEOUT(!suggestions->running(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(!suggestions->running(), 400000);
         const QStringList before = hints(*w);
         const std::vector<Press> after = pressSpace(*w, {300, 1800});
         presses.insert(presses.end(), after.begin(), after.end());
@@ -155,7 +155,7 @@ private slots:
         auto w = openWindow(folder);
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         auto* suggestions = w->findChild<SongSuggestions*>();
-        QTRY_VERIFY_WITH_TIMEOUT(!suggestions->running(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(!suggestions->running(), 400000);
         const QStringList before = hints(*w);
         const WindowControls ui = FindControls(*w);
         QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
