@@ -1,6 +1,7 @@
 // Subtitles for a video, read back by ffmpeg's own SubRip, WebVTT and ASS demuxers and decoders:
 // the times each line shows, its text, the karaoke tags; the tool's commands and their counts.
 
+#include "session/SongSession.h"
 #include "storage/LyricsXml.h"
 #include "storage/Subtitles.h"
 #include "support/Files.h"
@@ -292,6 +293,31 @@ private slots:
         QCOMPARE(SubtitleFileName("/m/Song.flac", SubtitleFormat::Vtt), "/m/Song.vtt");
         QCOMPARE(SubtitleFileName("/m/a.b.opus", SubtitleFormat::Ass), "/m/a.b.ass");
         QCOMPARE(SubtitleFileName("abc", SubtitleFormat::Ass), QString());
+    }
+
+    // The session writes all three; one that cannot be written names what was.
+    void sessionWritesAllThree() {
+        QTemporaryDir folder;
+        SongSession session(nullptr, nullptr, folder.path(), QString());
+        session.choose(folder.filePath("Song.flac"));
+        session.sheet().load({marked(1000, "one"), unmarked("two"), unmarked("three")}, "Load");
+        QCOMPARE(session.writeSubtitles(),
+                 "Wrote Song.srt, Song.vtt and Song.ass beside the song: 1 line; 2 lines without "
+                 "a time left out (mark them to include them).");
+        for (const SubtitleFormat format : kSubtitleFormats)
+            QCOMPARE(readBack(folder.filePath("Song." + SubtitleSuffix(format))),
+                     (std::vector<Cue>{{1000, 1000 + kMaxSubtitleMs, "one"}}));
+
+        const QString vtt = folder.filePath("Song.vtt");
+        QVERIFY(QFile::setPermissions(vtt, QFile::ReadOwner));
+        session.sheet().load({marked(2000, "changed")}, "Load");
+        const QString failure = failureOf([&] { session.writeSubtitles(); });
+        QVERIFY2(failure.startsWith("Wrote Song.srt, but not the rest: Cannot save the lyrics to " +
+                                    vtt + ": the file is read-only"),
+                 qPrintable(failure));
+        QCOMPARE(readBack(folder.filePath("Song.srt")),
+                 (std::vector<Cue>{{2000, 2000 + kMaxSubtitleMs, "changed"}}));
+        QCOMPARE(readBack(vtt), (std::vector<Cue>{{1000, 1000 + kMaxSubtitleMs, "one"}}));
     }
 
     // The tool: one file per command, with the precise and word times of Song.lrc, counts of
