@@ -31,6 +31,12 @@ in the folders named, at any depth.
 
 Commands:
   export-lrc   writes Song.lrc beside each song from its lyrics file Song.xml
+  export-srt, export-vtt, export-ass
+               write subtitles for a video beside each song from Song.xml: SubRip
+               (Song.srt), WebVTT (Song.vtt) or ASS (Song.ass, karaoke tags where words
+               are timed); each line shows until the next begins, at most 7 s (longer
+               while its timed words last), or until the song ends; lines without a
+               time are left out and counted
   embed-sylt   writes the lyrics file's lines into the song's ID3v2 tag: SYLT (timed
                lines, milliseconds) and USLT (the text); into any other format's lyrics
                field (LYRICS, the MP4 lyrics item) as LRC text
@@ -85,11 +91,11 @@ QString parse(const QList<QByteArray>& args, Options& options) {
     if (args.isEmpty())
         return QStringLiteral("a command is missing.");
     options.commandName = ShownName(args.first());
-    static const std::pair<const char*, Command> commands[] = {{"export-lrc", Command::ExportLrc},
-                                                               {"embed-sylt", Command::EmbedSylt},
-                                                               {"import-lrc", Command::ImportLrc},
-                                                               {"check", Command::Check},
-                                                               {"suggest", Command::Suggest}};
+    static const std::pair<const char*, Command> commands[] = {
+        {"export-lrc", Command::ExportLrc}, {"export-srt", Command::ExportSrt},
+        {"export-vtt", Command::ExportVtt}, {"export-ass", Command::ExportAss},
+        {"embed-sylt", Command::EmbedSylt}, {"import-lrc", Command::ImportLrc},
+        {"check", Command::Check},          {"suggest", Command::Suggest}};
     const auto* found = std::find_if(std::begin(commands), std::end(commands), [&](auto& c) {
         return options.commandName == QLatin1String(c.first);
     });

@@ -15,6 +15,7 @@
 #include "storage/Lrc.h"
 #include "storage/LyricsXml.h"
 #include "storage/RegularFile.h"
+#include "storage/Subtitles.h"
 
 #include <QDir>
 #include <QFile>
@@ -354,6 +355,52 @@ QString SongSession::writeLrc() {
                .arg(marked)
                .arg(m_sheet.count()) +
            (note.isEmpty() ? QString() : QStringLiteral(" ") + note);
+}
+
+QString SongSession::writeSubtitles() {
+    const QString song = requireSong(QStringLiteral("writing subtitles"));
+    LrcHeader header;
+    if (const std::unique_ptr<TagComponent> tag = newTag())
+        header = tag->LrcHeaderOf(song);
+    const SubtitleCues cues = SubtitleCuesOf(m_sheet.rows(), header.lengthMs);
+    QStringList names;
+    for (const SubtitleFormat format : kSubtitleFormats)
+        names << nameOf(SubtitleFileName(song, format));
+    const QString all =
+        QStringLiteral("%1 and %2")
+            .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
+    if (cues.cues.empty())
+        throw VersettaError(
+            QStringLiteral("No line is marked yet, so %1 were not written: mark lines first.")
+                .arg(all));
+    const QString title =
+        header.title.trimmed().isEmpty() ? QFileInfo(song).completeBaseName() : header.title;
+    QStringList notes;
+    qsizetype written = 0;
+    for (const SubtitleFormat format : kSubtitleFormats) {
+        try {
+            notes << SaveLyricsFile(SubtitleFileName(song, format),
+                                    WriteSubtitles(format, cues, title));
+        } catch (const VersettaError& error) {
+            if (written == 0)
+                throw;
+            throw VersettaError(
+                QStringLiteral("Wrote %1, but not the rest: %2")
+                    .arg(names.mid(0, written).join(QStringLiteral(", ")), error.message()));
+        }
+        ++written;
+    }
+    notes.removeAll(QString());
+    const auto lines = static_cast<qsizetype>(cues.cues.size());
+    QString status = QStringLiteral("Wrote %1 beside the song: %2")
+                         .arg(all, lines == 1 ? QStringLiteral("1 line")
+                                              : QStringLiteral("%1 lines").arg(lines));
+    if (cues.unmarked > 0)
+        status += QStringLiteral("; %1 without a time left out (mark them to include them)")
+                      .arg(cues.unmarked == 1 ? QStringLiteral("1 line")
+                                              : QStringLiteral("%1 lines").arg(cues.unmarked));
+    status += u'.';
+    return notes.isEmpty() ? status : status + u' ' + notes.join(u' ');
 }
 
 QString SongSession::lrcToRead() const {

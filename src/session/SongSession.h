@@ -123,6 +123,9 @@ public:
     std::function<QString()> syncedLyricsSave();
     // Ctrl+E: writes Song.lrc from the marked lines; answers the status text.
     QString writeLrc();
+    // Ctrl+Shift+T: writes Song.srt, Song.vtt and Song.ass from the marked lines; answers the
+    // status text, which counts the lines left out for want of a time.
+    QString writeSubtitles();
     // Ctrl+I: the Song.lrc to read into the sheet, checked that it may be.
     QString lrcToRead() const;
     // Replaces the sheet with the lines of an LRC file, as one undoable step; answers the

@@ -18,6 +18,8 @@ bool frmSychLyrics::exportKeyPressed(QKeyEvent* event) {
             showStatus(
                 saveIntoTag(QStringLiteral("the timed lyrics"), m_session->syncedLyricsSave()));
         });
+    else if (event->key() == Qt::Key_T && shift)
+        guarded("Writing the subtitles", [this] { showStatus(m_session->writeSubtitles()); });
     else if (event->key() == Qt::Key_I && !shift)
         guarded("Reading the LRC file", [this] { readLrcIntoSheet(m_session->lrcToRead()); });
     else

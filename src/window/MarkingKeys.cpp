@@ -56,6 +56,8 @@ const KeyOverlay::Keys& keyList() {
         {QStringLiteral("Ctrl+E"), QStringLiteral("write Song.lrc beside the song")},
         {QStringLiteral("Ctrl+Shift+E"),
          QStringLiteral("write the marked lines into the song's tag (SYLT)")},
+        {QStringLiteral("Ctrl+Shift+T"),
+         QStringLiteral("write subtitles for a video: Song.srt, Song.vtt and Song.ass")},
         {QStringLiteral("Ctrl+I"), QStringLiteral("read the Song.lrc beside the song")},
         {QStringLiteral("Escape"),
          QStringLiteral("in the text panel: back to the sheet, the text kept, nothing saved")},

@@ -1,6 +1,7 @@
-// Every writer of the lyrics files (Save and Ctrl+E of the song session, the tool's import-lrc and
-// export-lrc) on a full disk, over a protected file, through a link and into a folder that
-// takes no new file: one outcome and one message, and the old file whole when it is refused.
+// Every writer of the lyrics files (Save, Ctrl+E and Ctrl+Shift+T of the song session, the tool's
+// import-lrc, export-lrc and the subtitle exports) on a full disk, over a protected file, through a
+// link and into a folder that takes no new file: one outcome and one message, and the old file
+// whole when it is refused.
 
 #include "../sources/SongFiles.h"
 #include "badinput/BadInput.h"
@@ -41,19 +42,31 @@ QByteArray oldLrc(int lines = kLines) {
     return lrc;
 }
 
-// A song with both lyrics files in the folder music below root.
+QByteArray oldSubtitles(const QString& suffix) {
+    return "subtitles saved before, in " + suffix.toUtf8() + "\n";
+}
+
+const QStringList kSubtitleSuffixes{"srt", "vtt", "ass"};
+
+// A song with both lyrics files and its subtitles in the folder music below root.
 QString library(const QString& root, int lines = kLines) {
     const QString folder = root + QStringLiteral("/music");
     QDir().mkpath(folder);
     writeFile(folder + QStringLiteral("/Song.mp3"), songs::toneBytes());
     writeFile(folder + QStringLiteral("/Song.xml"), oldXml(lines));
     writeFile(folder + QStringLiteral("/Song.lrc"), oldLrc(lines));
+    for (const QString& suffix : kSubtitleSuffixes)
+        writeFile(folder + QStringLiteral("/Song.") + suffix, oldSubtitles(suffix));
     return folder;
 }
 
 // The file a writer replaces: Save and import-lrc write Song.xml, Ctrl+E and export-lrc
-// Song.lrc.
+// Song.lrc, Ctrl+Shift+T Song.srt first, export-srt, export-vtt and export-ass their own.
 QString targetOf(const QString& writer, const QString& folder) {
+    if (writer == u"Ctrl+Shift+T")
+        return folder + QStringLiteral("/Song.srt");
+    if (writer.startsWith(u"export-") && writer != u"export-lrc")
+        return folder + QStringLiteral("/Song.") + writer.right(3);
     return folder + (writer == u"Save" || writer.startsWith(u"import")
                          ? QStringLiteral("/Song.xml")
                          : QStringLiteral("/Song.lrc"));
@@ -68,7 +81,7 @@ struct Outcome {
 // wrapper when one is given.
 Outcome runWriter(const QString& writer, const QString& folder, int lines = kLines,
                   const QStringList& wrapper = {}) {
-    if (writer == u"Save" || writer == u"Ctrl+E") { // the window's, by its session
+    if (writer == u"Save" || writer.startsWith(u"Ctrl+")) { // the window's, by its session
         SongSession session(nullptr, nullptr, folder, QString());
         session.choose(folder + QStringLiteral("/Song.mp3"));
         std::vector<SheetRow> rows;
@@ -78,7 +91,9 @@ Outcome runWriter(const QString& writer, const QString& folder, int lines = kLin
                             QString::number(n)});
         session.sheet().load(rows, QStringLiteral("Load Lyrics"));
         try {
-            const QString said = writer == u"Save" ? session.saveLyricsFile() : session.writeLrc();
+            const QString said = writer == u"Save"     ? session.saveLyricsFile()
+                                 : writer == u"Ctrl+E" ? session.writeLrc()
+                                                       : session.writeSubtitles();
             return {true, said};
         } catch (const VersettaError& error) {
             return {false, error.message()};
@@ -145,7 +160,8 @@ bool writableBy(const QString& folder) {
     return made;
 }
 
-const QStringList kWriters{"Save", "Ctrl+E", "import-lrc --force", "export-lrc"};
+const QStringList kWriters{"Save",         "Ctrl+E",     "import-lrc --force", "export-lrc",
+                           "Ctrl+Shift+T", "export-srt", "export-vtt",         "export-ass"};
 
 } // namespace
 
@@ -163,6 +179,7 @@ private slots:
             QTest::addRow("%s, full disk", qPrintable(writer)) << writer << kLines << 0;
         QTest::newRow("Save, room for part of the file") << "Save" << 400 << 8192;
         QTest::newRow("export-lrc, file-size limit") << "export-lrc" << kLines << -1;
+        QTest::newRow("export-ass, file-size limit") << "export-ass" << kLines << -1;
         QTest::newRow("import-lrc --force, file-size limit")
             << "import-lrc --force" << kLines << -1;
         QTest::newRow("import-lrc --force, in place, file-size limit")
@@ -198,6 +215,8 @@ private slots:
                  qPrintable(outcome.message));
         QCOMPARE(readFile(folder + QStringLiteral("/Song.xml")), oldXml(lines));
         QCOMPARE(readFile(folder + QStringLiteral("/Song.lrc")), oldLrc(lines));
+        for (const QString& suffix : kSubtitleSuffixes)
+            QCOMPARE(readFile(folder + QStringLiteral("/Song.") + suffix), oldSubtitles(suffix));
         QCOMPARE(filesIn(folder), before);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }

@@ -1,9 +1,11 @@
 #include "../sources/SongFiles.h"
 #include "support/TestWindow.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeView>
 
@@ -153,6 +155,47 @@ private slots:
         if (!sheet.isEmpty()) {
             press(w, Qt::Key_Z);
             QCOMPARE(w.sheet(), before);
+        }
+    }
+
+    // Ctrl+Shift+T writes the three subtitle files at once and counts the lines left out.
+    void subtitlesKey() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        {
+            TestWindow w;
+            w.createDatabase();
+            w.open(song);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowActive(&*w));
+            w.ui.lvLyrics->setFocus();
+            press(w, Qt::Key_T, Qt::ShiftModifier);
+            QCOMPARE(w.ui.lblStatus->text(), "No line is marked yet, so Song.srt, Song.vtt and "
+                                             "Song.ass were not written: mark lines first.");
+            QCOMPARE(QDir(folder.path()).entryList({"Song.srt", "Song.vtt", "Song.ass"}),
+                     QStringList());
+        }
+        TestWindow w;
+        markSong(w, song);
+        press(w, Qt::Key_T, Qt::ShiftModifier);
+        QCOMPARE(w.ui.lblStatus->text(),
+                 "Wrote Song.srt, Song.vtt and Song.ass beside the song: 2 lines; 1 line without "
+                 "a time left out (mark them to include them).");
+        for (const char* name : {"Song.srt", "Song.vtt", "Song.ass"}) {
+            QProcess ffmpeg;
+            ffmpeg.start("ffmpeg", {"-v", "error", "-nostdin", "-i", folder.filePath(name), "-f",
+                                    "srt", "-"});
+            ffmpeg.waitForFinished(-1);
+            const QString read = QString::fromUtf8(ffmpeg.readAllStandardOutput())
+                                     .remove(u'\r')
+                                     .remove(QRegularExpression("</?font[^>]*>"));
+            // ASS keeps centiseconds; the song (3 s) is over before the last line starts.
+            const bool ass = QByteArray(name).endsWith("ass");
+            QVERIFY2(read.contains(QString(u"00:00:01,%1 --> 00:00:05,%2\nnaïve ☃"_qs)
+                                       .arg(ass ? "230" : "234", ass ? "680" : "678")) &&
+                         read.contains(QStringLiteral("00:00:05,%1 --> 00:00:12,%1\nthree")
+                                           .arg(ass ? "680" : "678")),
+                     qPrintable(name + (": " + read)));
         }
     }
 

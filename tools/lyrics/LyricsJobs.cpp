@@ -12,6 +12,7 @@
 #include "storage/Lrc.h"
 #include "storage/LyricsXml.h"
 #include "storage/RegularFile.h"
+#include "storage/Subtitles.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,30 @@ JobResult exportLrc(const QString& song) {
     return done(withNote(QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc)).arg(marked) +
                              (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
                          precise.note));
+}
+
+JobResult exportSubtitles(const QString& song, SubtitleFormat format) {
+    const QString xml = SynchLyricsFileName(song);
+    if (!QFileInfo(xml).exists())
+        return skipped(QStringLiteral("no lyrics file"));
+    PreciseTimesTaken precise;
+    const std::vector<SheetRow> rows = readPreciseRows(song, precise);
+    const LrcHeader header = LrcHeaderOf(song);
+    const SubtitleCues cues = SubtitleCuesOf(rows, header.lengthMs);
+    if (cues.cues.empty())
+        return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
+    const QString path = SubtitleFileName(song, format);
+    const QString note = SaveLyricsFile(
+        path, WriteSubtitles(format, cues,
+                             header.title.trimmed().isEmpty() ? QFileInfo(song).completeBaseName()
+                                                              : header.title));
+    const QString left = cues.unmarked > 0
+                             ? QStringLiteral(", %1 without a time left out").arg(cues.unmarked)
+                             : QString();
+    return done(withNote(
+        QStringLiteral("wrote %1 (%2 lines%3)").arg(nameOf(path)).arg(cues.cues.size()).arg(left) +
+            (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
+        precise.note));
 }
 
 JobResult embedSylt(const QString& song) {
@@ -172,6 +197,12 @@ JobResult RunJob(Command command, const QString& song, const JobOptions& options
         switch (command) {
         case Command::ExportLrc:
             return exportLrc(song);
+        case Command::ExportSrt:
+            return exportSubtitles(song, SubtitleFormat::Srt);
+        case Command::ExportVtt:
+            return exportSubtitles(song, SubtitleFormat::Vtt);
+        case Command::ExportAss:
+            return exportSubtitles(song, SubtitleFormat::Ass);
         case Command::EmbedSylt:
             return embedSylt(song);
         case Command::ImportLrc:

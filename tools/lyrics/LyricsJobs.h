@@ -8,7 +8,16 @@
 // The work of velmora-lyrics on one song, on the program's own rules library: the same
 // lyrics file reader and writer, LRC rules and tag save as the window.
 
-enum class Command { ExportLrc, EmbedSylt, ImportLrc, Check, Suggest };
+enum class Command {
+    ExportLrc,
+    ExportSrt,
+    ExportVtt,
+    ExportAss,
+    EmbedSylt,
+    ImportLrc,
+    Check,
+    Suggest
+};
 
 struct JobOptions {
     bool force = false; // import-lrc replaces lyrics files
