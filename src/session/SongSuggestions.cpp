@@ -157,13 +157,14 @@ void SongSuggestions::marksChanged() {
         // A new mark is judged by what was suggested for its line just before: made with the
         // marks around it, or from the voice alone.
         std::vector<Suggestion> before;
-        for (const auto& [line, ms] : changed) {
+        for (const auto& entry : changed) {
+            const int line = entry.first;
             const auto at = static_cast<std::size_t>(line);
             if (at < m_suggestions.size() && m_suggestions[at].ms >= 0)
                 before.push_back(m_suggestions[at]);
             else if (const auto free =
                          std::find_if(m_free.begin(), m_free.end(),
-                                      [&](const Suggestion& g) { return g.line == line; });
+                                      [line](const Suggestion& g) { return g.line == line; });
                      free != m_free.end())
                 before.push_back(*free);
         }
