@@ -8,10 +8,9 @@
 #include <QShortcut>
 
 void frmSychLyrics::installSuggestions() {
-    m_suggestions = new SongSuggestions(*m_session, this);
     // The analysis only adds to what the status line says about the song, and takes back
     // only its own words.
-    connect(m_suggestions, &SongSuggestions::status, this, [this](const QString& text) {
+    connect(&m_session->suggestions(), &SongSuggestions::status, this, [this](const QString& text) {
         const QString shown = ui.lblStatus->text();
         const bool own = shown.trimmed().isEmpty() || shown == m_suggestionStatus;
         if (own)
@@ -39,8 +38,9 @@ void frmSychLyrics::acceptSuggestions(bool confident) {
                                   "is stopped."));
         return;
     }
-    const SongSuggestions::Accepted accepted =
-        confident ? m_suggestions->acceptConfident() : m_suggestions->acceptSelected();
+    const SongSuggestions::Accepted accepted = confident
+                                                   ? m_session->suggestions().acceptConfident()
+                                                   : m_session->suggestions().acceptSelected();
     if (accepted.lines > 0)
         ShowSaveButton();
     showSheetSelection(false);

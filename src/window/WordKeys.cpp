@@ -90,7 +90,7 @@ void frmSychLyrics::NudgeSelection(qint64 deltaMs) {
         std::vector<int> lines; // a nudged mark is one the person has looked at: trusted
         for (const int p : positions)
             lines.push_back(p - 1);
-        m_suggestions->confirm(lines);
+        m_session->suggestions().confirm(lines);
         PlayFrom(nudged.replayFromMs); // the correction is heard at once
     }
     showStatus(nudged.status);

@@ -177,8 +177,7 @@ private:
     // The controls' enabled states while a tap-along has them off.
     std::vector<std::pair<QWidget*, bool>> m_enabledBeforeTapAlong;
     bool m_sheetShownBeforeText = false; // picSynch's visibility when the text panel opened
-    SongSuggestions* m_suggestions = nullptr;
-    QString m_suggestionStatus; // what the analysis last put in the status line
+    QString m_suggestionStatus;          // what the analysis last put in the status line
 };
 
 template <class Handler> void frmSychLyrics::guarded(const char* name, Handler&& handler) noexcept {

@@ -132,7 +132,7 @@ private slots:
             rows.push_back({QString::number(rows.size() + 1), line, "", ""});
         const QString song = converted(t.path("Song.flac"), {});
         SaveSheetAsLyricsFile(song, rows);
-        SongSuggestions suggestions(t.session);
+        SongSuggestions& suggestions = t.session.suggestions();
         t.session.open(song);
         QCOMPARE(t.sheet.count(), 6);
         QVERIFY(suggestions.running());
@@ -280,7 +280,8 @@ private slots:
         SetPackageSumsFile(QString());
         const AnalysisResult result = AnalyseSong(aligner, m_song, m_lines, {{0, 3000}}, m_never);
         QVERIFY2(result.status.startsWith("the English speech model in " + model + " is damaged") &&
-                     result.status.contains(status) && result.status.contains("spread by syllables"),
+                     result.status.contains(status) &&
+                     result.status.contains("spread by syllables"),
                  qPrintable(result.status));
         QCOMPARE(static_cast<int>(result.suggestions.size()), 5);
         if (damage == "packaged")
