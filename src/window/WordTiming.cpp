@@ -105,6 +105,7 @@ void WordTiming::NudgeSelection(qint64 deltaMs) {
     if (nudged.moved) {
         m_sheet.ShowSaveButton();
         std::vector<int> lines; // a nudged mark is one the person has looked at: trusted
+        lines.reserve(positions.size());
         for (const int p : positions)
             lines.push_back(p - 1);
         m_session.suggestions().confirm(lines);
