@@ -1,5 +1,6 @@
 #include "Bench.h"
 
+#include "sheet/LyricSheet.h"
 #include "storage/LyricsXml.h"
 #include "window/frmSychLyrics.h"
 

@@ -9,6 +9,7 @@
 #include "session/SongSession.h"
 #include "session/SongSuggestions.h"
 #include "storage/DatabaseSchema.h"
+#include "window/Controls.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>

@@ -8,6 +8,7 @@
 #include "session/SongSession.h"
 #include "storage/Database.h"
 #include "storage/DatabaseSchema.h"
+#include "window/Controls.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>

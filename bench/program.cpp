@@ -8,6 +8,7 @@
 #include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
+#include "window/Controls.h"
 #include "window/frmSychLyrics.h"
 
 #include <QPushButton>

@@ -9,6 +9,7 @@
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "session/SongSuggestions.h"
+#include "window/Controls.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>

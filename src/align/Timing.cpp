@@ -20,6 +20,20 @@ Anchors MarksOf(const std::vector<SheetRow>& rows) {
     return marks;
 }
 
+SheetToAlign SheetToAlignOf(const std::vector<SheetRow>& rows) {
+    SheetToAlign sheet;
+    sheet.lines.reserve(static_cast<qsizetype>(rows.size()));
+    for (const SheetRow& row : rows)
+        sheet.lines << row.lyric;
+    sheet.marks = MarksOf(rows);
+    return sheet;
+}
+
+bool SheetToAlign::hasWords() const {
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString& line) { return !line.trimmed().isEmpty(); });
+}
+
 QString TimingFlag::text() const {
     QStringList parts;
     if (offMs != 0)

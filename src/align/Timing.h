@@ -4,6 +4,7 @@
 #include "sheet/SheetRow.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <map>
@@ -36,6 +37,16 @@ using Anchors = std::map<int, qint64>;
 // The marks of the sheet's rows: the precise time while it holds, else the row's seconds when
 // they are a number of seconds at or after the start.
 Anchors MarksOf(const std::vector<SheetRow>& rows);
+
+// What an analysis of a sheet is given, the same for the window's song and the tool's: every
+// row's lyric (a blank one is a pause the aligner steps over) and the marks that anchor them.
+struct SheetToAlign {
+    QStringList lines;
+    Anchors marks;
+    // Some line has words to sing; a sheet of blank lines has nothing to align.
+    bool hasWords() const;
+};
+SheetToAlign SheetToAlignOf(const std::vector<SheetRow>& rows);
 
 // A mark that looks wrong: far from a likely suggestion, or where surely no voice is heard.
 struct TimingFlag {

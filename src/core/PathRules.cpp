@@ -8,6 +8,10 @@ QChar nativeSeparator() {
     return QDir::separator();
 }
 
+QString ShownPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
 SongLocation SplitSongPath(const QString& path, QChar separator) {
     const qsizetype k = path.lastIndexOf(separator) + 1; // 0 when there is no separator
     return {path.left(k), path.mid(k)};

@@ -13,6 +13,9 @@ struct SongLocation {
 
 QChar nativeSeparator();
 
+// A path as messages show it to the user: with the platform's own separators.
+QString ShownPath(const QString& path);
+
 SongLocation SplitSongPath(const QString& path, QChar separator);
 
 // Appends the separator unless the path already ends with it; "" gives the separator.

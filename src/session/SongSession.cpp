@@ -6,6 +6,7 @@
 #include "session/MarkingSettings.h"
 #include "session/PreciseTimes.h"
 #include "session/SongPlayback.h"
+#include "session/SongSuggestions.h"
 #include "sheet/TimeText.h"
 #include "sources/SyncedLines.h"
 #include "sources/TextCleaning.h"
@@ -17,7 +18,6 @@
 #include "storage/RegularFile.h"
 #include "storage/Subtitles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -35,23 +35,23 @@ QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 } // namespace
 
 SongSession::SongSession(Mp3Player* player, TagFactory newTagComponent, QString programFolder,
                          const QString& settingsFile, QObject* parent)
     : QObject(parent), m_player(player), m_newTag(std::move(newTagComponent)),
       m_programFolder(std::move(programFolder)), m_previewTable(std::make_unique<PreviewTable>()),
-      m_playback(new SongPlayback(*this, settingsFile)) {
+      m_playback(new SongPlayback(*this, settingsFile)),
+      m_suggestions(new SongSuggestions(*this, this)) {
     setObjectName(QStringLiteral("session"));
     // A file refused here is named once, by the playback's note at start-up.
     readSettings(settingsFile);
 }
 
-SongSession::~SongSession() = default;
+SongSession::~SongSession() {
+    // Its analysis reads the sheet, which members' destruction ends before the children's.
+    delete m_suggestions;
+}
 
 QString SongSession::songFolder() const {
     return SplitSongPath(m_path, nativeSeparator()).folder;
@@ -218,7 +218,7 @@ void SongSession::fillPreview() {
             if (!NonRegularKind(xml).isEmpty())
                 emit statusNote(QStringLiteral("Cannot read %1: %2; the song plays without a "
                                                "preview")
-                                    .arg(shown(xml), why));
+                                    .arg(ShownPath(xml), why));
             return std::vector<PreviewRow>();
         }
         PreviewRowsRead read = ReadPreviewRows(file);
@@ -351,7 +351,7 @@ QString SongSession::writeLrc() {
             QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
     const QString note = SaveLyricsFile(path, bytes);
     return QStringLiteral("Wrote %1: %2 timed lines of %3.")
-               .arg(shown(path))
+               .arg(ShownPath(path))
                .arg(marked)
                .arg(m_sheet.count()) +
            (note.isEmpty() ? QString() : QStringLiteral(" ") + note);
@@ -422,16 +422,16 @@ QString SongSession::readLrc(const QString& path) {
     if (content.tooLong)
         throw VersettaError(QStringLiteral("%1 holds more lines than the sheet's %2; the sheet "
                                            "was left as it was.")
-                                .arg(shown(path))
+                                .arg(ShownPath(path))
                                 .arg(LyricSheet::kMaxRows));
     if (content.lines.empty())
         throw VersettaError(
             QStringLiteral("%1 holds no lyrics lines; the sheet was left as it was.")
-                .arg(shown(path)));
+                .arg(ShownPath(path)));
     if (content.stamped == 0)
         throw VersettaError(QStringLiteral("%1 holds no time stamps, so it is no LRC file; the "
                                            "sheet was left as it was.")
-                                .arg(shown(path)));
+                                .arg(ShownPath(path)));
     m_sheet.load(SheetRowsFromLrc(content.lines), QStringLiteral("Read LRC File"));
     return QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
         .arg(m_sheet.count())
@@ -481,14 +481,6 @@ QString SongSession::toggleWordMode() {
     const QString kept = setKeepPrecise(true);
     return QStringLiteral("Word marking is on: Mark Line stamps the next word of the line.") +
            (turnedOn ? u' ' + kept : QString());
-}
-
-bool SongSession::mark(qint64 ms) {
-    if (m_wordMode)
-        return m_sheet.markWord(ms);
-    const qint64 secs = std::max<qint64>(ms, 0) / 1000;
-    return m_sheet.mark(static_cast<std::int32_t>(secs),
-                        SecondsToTime(static_cast<std::int32_t>(secs)), ms);
 }
 
 SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int word,

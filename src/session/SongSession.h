@@ -14,12 +14,13 @@
 class Mp3Player;
 class PreviewTable;
 class SongPlayback;
+class SongSuggestions;
 struct PreviewRow;
 
 // What a song is while it is open, without any control: its path, the lyric sources found
-// when it was opened, the sheet with its undo history, the player, the preview table, and
-// every save and export. The window shows what it says; failures throw VersettaError with
-// the text the user reads.
+// when it was opened, the sheet with its undo history, its playback, its suggested times, its
+// precise and word times, the preview table, and every save and export. The window shows what it
+// says; failures throw VersettaError with the text the user reads.
 class SongSession final : public QObject {
     Q_OBJECT
 public:
@@ -85,9 +86,6 @@ public:
     // times, since word times live only in Song.lrc.
     bool wordMode() const { return m_wordMode; }
     QString toggleWordMode();
-    // Mark Line at the song's position ms: the selected line, or in word mode its next word.
-    // False when no line is selected.
-    bool mark(qint64 ms);
     // A nudge moves the times of the rows at positions, or (word >= 0) that word of the first
     // of them, by deltaMs as one undo step; replay from a short lead-in before the new time.
     static constexpr qint64 kReplayLeadInMs = 1500;
@@ -105,6 +103,8 @@ public:
     Mp3Player& player() const; // throws when there is none
     bool hasPlayer() const { return m_player != nullptr; }
     SongPlayback& playback() const { return *m_playback; }
+    // The song's suggested times, made again as its lines change.
+    SongSuggestions& suggestions() const { return *m_suggestions; }
     // Fills the preview table from the song's lyrics file, as Play does.
     void fillPreview();
     // The preview line at second, for the display tick.
@@ -160,5 +160,6 @@ private:
     QString m_settingsRefused; // why the settings file is not written, from the reading
     LyricSheet m_sheet;
     std::unique_ptr<PreviewTable> m_previewTable;
-    SongPlayback* m_playback; // a child
+    SongPlayback* m_playback;       // a child
+    SongSuggestions* m_suggestions; // a child; it follows m_sheet, so it goes before it
 };

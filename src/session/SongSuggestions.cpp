@@ -54,10 +54,7 @@ bool SongSuggestions::running() const {
 }
 
 QStringList SongSuggestions::lines() const {
-    QStringList lines;
-    for (const SheetRow& row : m_session.sheet().rows())
-        lines << row.lyric;
-    return lines;
+    return SheetToAlignOf(m_session.sheet().rows()).lines;
 }
 
 Anchors SongSuggestions::marks() const {
@@ -87,10 +84,10 @@ void SongSuggestions::start() {
 }
 
 void SongSuggestions::startNow() {
-    m_lines = lines();
-    m_marks = marks();
-    const bool words = std::any_of(m_lines.begin(), m_lines.end(),
-                                   [](const QString& line) { return !line.trimmed().isEmpty(); });
+    SheetToAlign sheet = SheetToAlignOf(m_session.sheet().rows());
+    const bool words = sheet.hasWords();
+    m_lines = std::move(sheet.lines);
+    m_marks = std::move(sheet.marks);
     if (m_session.songPath().isEmpty() || !words || m_session.showsNoLyrics()) {
         if (std::exchange(m_statusShown, false))
             emit status(QString());

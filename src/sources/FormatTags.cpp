@@ -2,12 +2,12 @@
 
 #include "core/AudioFormats.h"
 #include "core/Failure.h"
+#include "core/PathRules.h"
 #include "sources/AudioLayout.h"
 #include "sources/TagSave.h"
 #include "storage/Lrc.h"
 #include "storage/RegularFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -97,10 +97,6 @@ private:
     std::unique_ptr<TagLib::File> m_file;
 };
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 // The names of the fields in one sorted list and not in the other.
 QString differingFields(const QStringList& before, const QStringList& after) {
     QStringList differing;
@@ -117,11 +113,11 @@ QString differingFields(const QStringList& before, const QStringList& after) {
 
 FormatTag ReadFormatTag(const QString& path, bool withLength) {
     if (const QString kind = NonRegularKind(path); !kind.isEmpty())
-        throw VersettaError(QStringLiteral("%1 is %2, not a song.").arg(shown(path), kind));
+        throw VersettaError(QStringLiteral("%1 is %2, not a song.").arg(ShownPath(path), kind));
     const AudioFormat format = AudioFormatOf(path);
     const AudioLayout layout = ReadAudioLayout(path, format, false);
     if (!layout.fault.isEmpty())
-        throw VersettaError(QStringLiteral("%1: %2.").arg(shown(path), layout.fault));
+        throw VersettaError(QStringLiteral("%1: %2.").arg(ShownPath(path), layout.fault));
     FormatTag tag;
     tag.lyrics = layout.lyrics.value_or(layout.unsyncedLyrics.value_or(QString()));
     tag.title = layout.title;

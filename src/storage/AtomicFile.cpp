@@ -1,9 +1,9 @@
 #include "storage/AtomicFile.h"
 
 #include "core/Failure.h"
+#include "core/PathRules.h"
 #include "storage/RegularFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -14,10 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
 
 QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
@@ -46,7 +42,7 @@ private:
     VersettaError refuse(const QString& why) const {
         return VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
                                             "before is unchanged")
-                                 .arg(shown(m_path), why));
+                                 .arg(ShownPath(m_path), why));
     }
 
     // What the save replaces: the file at the name, or the one a link there names.
@@ -59,7 +55,7 @@ private:
         m_target = QFileInfo(m_path).isSymLink() ? QFileInfo(m_path).canonicalFilePath() : m_path;
         m_folder = QFileInfo(m_target).absolutePath();
         if (!QFileInfo(m_folder).isDir())
-            throw refuse(QStringLiteral("the folder %1 does not exist").arg(shown(m_folder)));
+            throw refuse(QStringLiteral("the folder %1 does not exist").arg(ShownPath(m_folder)));
         m_exists = ::stat(encoded(m_target).constData(), &m_old) == 0;
         if (!m_exists)
             return;
@@ -95,7 +91,7 @@ private:
         if (error != EACCES && error != EPERM && error != EROFS)
             throw refuse(DiskWriteError(error));
         if (!m_exists)
-            throw refuse(QStringLiteral("the folder %1 is read-only").arg(shown(m_folder)));
+            throw refuse(QStringLiteral("the folder %1 is read-only").arg(ShownPath(m_folder)));
         return QStringLiteral("its folder takes no temporary file");
     }
 
@@ -163,9 +159,9 @@ private:
         current.close();
         if (const QString why = OverwriteInPlace(m_target, before, m_bytes); !why.isEmpty())
             throw VersettaError(
-                QStringLiteral("Cannot save the lyrics to %1: %2").arg(shown(m_path), why));
+                QStringLiteral("Cannot save the lyrics to %1: %2").arg(ShownPath(m_path), why));
         return QStringLiteral("Saved %1 in place: %2, so the save was not atomic")
-            .arg(shown(m_path), because);
+            .arg(ShownPath(m_path), because);
     }
 
     QString newName() const {

@@ -1,9 +1,9 @@
 #include "storage/Database.h"
 
 #include "core/Failure.h"
+#include "core/PathRules.h"
 #include "storage/RegularFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,13 +18,9 @@
 
 namespace {
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 QString setupHint(const QString& databasePath) {
     return QStringLiteral("create it with: velmora-dbsetup \"%1\"")
-        .arg(shown(QFileInfo(databasePath).absolutePath()));
+        .arg(ShownPath(QFileInfo(databasePath).absolutePath()));
 }
 
 QString briefly(const QString& sql) {
@@ -109,7 +105,7 @@ Diagnosis faultOfError(const QSqlError& error) {
 
 // Step 3: the message that names the file and the way out.
 QString faultMessage(const QString& path, const Diagnosis& diagnosis, const QString& sql) {
-    const QString where = shown(path);
+    const QString where = ShownPath(path);
     const QString& detail = diagnosis.detail;
     switch (diagnosis.fault) {
     case DatabaseFault::Missing:
@@ -181,7 +177,7 @@ void requireRegularFile(const QString& path) {
     if (!kind.isEmpty() && kind != QLatin1String("a folder") &&
         kind != QLatin1String("a link to nothing"))
         throw VersettaError(QStringLiteral("%1 is not a regular file (%2); move it aside and %3")
-                                .arg(shown(path), kind, setupHint(path)));
+                                .arg(ShownPath(path), kind, setupHint(path)));
 }
 
 void run(QSqlQuery& query, const QString& path, const QString& sql) {
@@ -203,7 +199,7 @@ void requireTrustedSchema(QSqlDatabase& db, const QString& path) {
         return;
     const QString type = query.value(0).toString();
     const QString name = query.value(1).toString();
-    const QString where = shown(path);
+    const QString where = ShownPath(path);
     if (type == QLatin1String("trigger"))
         throw VersettaError(
             QStringLiteral("The jukebox database %1 has a trigger \"%2\" on its Lyrics table, "

@@ -1,69 +1,136 @@
-#include "window/frmSychLyrics.h"
+#include "window/Transport.h"
 
+#include "controls/KeyDownClick.h"
 #include "controls/LyricList.h"
 #include "controls/SongSlider.h"
-#include "controls/UpDown.h"
+#include "playback/Mp3Player.h"
 #include "playback/WaveformLoader.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
+#include "window/Controls.h"
+#include "window/SheetPanel.h"
+#include "window/StatusLine.h"
+#include "window/WindowLook.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
-SongPlayback& frmSychLyrics::playback() const {
-    return m_session->playback();
+Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet, QWidget& window)
+    : QObject(&window), m_session(session), m_status(status), m_sheet(sheet), m_window(window),
+      m_slider(new SongSlider), m_time(MakeLabel("lblTime", QStringLiteral("0:00 / 0:00"))),
+      m_play(MakeButton("cmdPlay", QStringLiteral("Play"))),
+      m_stop(MakeButton("cmdStop", QStringLiteral("Stop"))),
+      m_mark(MakeButton("cmdMark", QStringLiteral("Mark Line"), false)), m_timer(new QTimer(this)),
+      m_waveform(new WaveformLoader(this)) {
+    m_slider->setObjectName(QStringLiteral("sldSong"));
+    m_time->setFont(ArialBold(12));
+    QPalette white = m_time->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_time->setPalette(white);
+    m_time->setAutoFillBackground(true);
+    m_time->setAlignment(Qt::AlignCenter);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(100);
+
+    status.onClick(m_play, "Play", [this] { cmdPlay_Click(); });
+    status.onClick(m_stop, "Stop", [this] { cmdStop_Click(); });
+    status.onClick(m_mark, "Mark Line", [this] { cmdMark_Click(); });
+    // The line is sung when Space goes down, and a held key marks one line, not one per
+    // repeat over the marks of the lines after it.
+    new KeyDownClick(*m_mark);
+    connect(m_slider, &SongSlider::userMoved, this,
+            [this] { m_status.guard("Seek", [this] { sldSong_Scroll(); }); });
+    connect(m_timer, &QTimer::timeout, this,
+            [this] { m_status.guard("Timer", [this] { Timer1_Timer(); }); });
+    if (session.hasPlayer())
+        connect(&session.player(), &Mp3Player::SongEnded, this, [this](int reason) {
+            m_status.guard("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });
+        });
+    connect(m_waveform, &WaveformLoader::envelopeChanged, this,
+            [this] { m_slider->setEnvelope(m_waveform->envelope()); });
+    m_slider->followSheet(&session.sheet());
+    // The selected line's mark is drawn apart from the others.
+    connect(sheet.list()->selectionModel(), &QItemSelectionModel::selectionChanged, m_slider,
+            [this] { m_slider->update(); });
 }
 
-void frmSychLyrics::cmdPlay_Click() {
-    if (ui.cmdPlay->text() == QLatin1String("Play")) {
+void Transport::place(WindowControls& ui) const {
+    ui.sldSong = m_slider;
+    ui.lblTime = m_time;
+    ui.cmdPlay = m_play;
+    ui.cmdStop = m_stop;
+    ui.cmdMark = m_mark;
+    ui.displayTimer = m_timer;
+}
+
+SongPlayback& Transport::playback() const {
+    return m_session.playback();
+}
+
+bool Transport::showsPlay() const {
+    return m_play->text() == QLatin1String("Play");
+}
+
+void Transport::loadWaveform(const QString& path) {
+    m_waveform->load(path);
+}
+
+void Transport::SetPlayingControls(bool playing) {
+    m_sheet.setEditing(!playing);
+    m_mark->setEnabled(playing);
+}
+
+void Transport::cmdPlay_Click() {
+    if (showsPlay()) {
         if (playback().play()) {
-            m_selectedLine = 1;
-            if (rowCount() >= 1)
-                ui.lvLyrics->selectPosition(m_selectedLine, true);
+            m_sheet.setMoveStart(1);
+            if (m_session.sheet().count() >= 1)
+                m_sheet.selectLine(1, true);
         }
-        ui.lblCurrentLyric->setText(QString());
-        ui.cmdPlay->setText(QStringLiteral("Pause"));
+        m_sheet.showCurrentLyric(QString());
+        m_play->setText(QStringLiteral("Pause"));
         SetPlayingControls(true);
         // Marking is what the keyboard is for while the song plays.
-        ui.cmdMark->setFocus();
+        m_mark->setFocus();
         if (const QString aids = playback().markingAidsText(); !aids.isEmpty())
-            showStatus(aids);
+            m_status.show(aids);
     } else {
         playback().pause();
-        ui.cmdPlay->setText(QStringLiteral("Play"));
+        m_play->setText(QStringLiteral("Play"));
         SetPlayingControls(false);
     }
 }
 
-void frmSychLyrics::StopOrEndSong() {
+void Transport::StopOrEndSong() {
     if (playback().tapAlongRunning()) {
-        showStatus(playback().stop());
-        for (const auto& [control, enabled] : m_enabledBeforeTapAlong)
-            control->setEnabled(enabled);
-        m_enabledBeforeTapAlong.clear();
-        ui.cmdPlay->setFocus();
+        m_status.show(playback().stop());
+        m_sheet.releaseAfterTapAlong();
+        m_mark->setEnabled(m_markEnabledBeforeTapAlong);
+        m_play->setEnabled(m_playEnabledBeforeTapAlong);
+        m_play->setFocus();
         return;
     }
     const std::int32_t length = playback().songLengthSeconds();
     playback().stop();
-    ui.cmdPlay->setText(QStringLiteral("Play"));
-    ui.lblTime->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
-    ui.sldSong->setValue(ui.sldSong->Min());
-    ui.lblCurrentLyric->setText(QString());
-    if (rowCount() >= 1)
-        ui.lvLyrics->selectPosition(1, true);
-    m_selectedLine = 0;
+    m_play->setText(QStringLiteral("Play"));
+    m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
+    m_slider->setValue(m_slider->Min());
+    m_sheet.showCurrentLyric(QString());
+    if (m_session.sheet().count() >= 1)
+        m_sheet.selectLine(1, true);
+    m_sheet.setMoveStart(0);
     SetPlayingControls(false);
-    ui.cmdLineUp->setEnabled(false);
+    m_sheet.disableLineUp();
     // Space on Play starts marking again; only a text box being typed in keeps the focus.
-    if (!qobject_cast<QLineEdit*>(focusWidget()))
-        ui.cmdPlay->setFocus();
+    if (!qobject_cast<QLineEdit*>(m_window.focusWidget()))
+        m_play->setFocus();
 }
 
-void frmSychLyrics::Timer1_Timer() {
+void Transport::Timer1_Timer() {
     if (!playback().isPlaying())
         return;
     // A failing lookup or player would repeat ten times a second: say it once, keep trying.
@@ -71,112 +138,102 @@ void frmSychLyrics::Timer1_Timer() {
         const SongPlayback::Shown shown = playback().tick();
         m_tickFailure.clear();
         if (shown.atStart) {
-            ui.lblTime->setText(QString());
+            m_time->setText(QString());
             return;
         }
-        ui.sldSong->setMax(shown.lengthSeconds);
-        ui.sldSong->setValue(shown.second);
-        ui.lblTime->setText(shown.timeText);
+        m_slider->setMax(shown.lengthSeconds);
+        m_slider->setValue(shown.second);
+        m_time->setText(shown.timeText);
         if (shown.row > 0) {
-            ui.lvLyrics->selectPosition(shown.row, true);
-            ui.lblCurrentLyric->setText(shown.lyric);
+            m_sheet.selectLine(shown.row, true);
+            m_sheet.showCurrentLyric(shown.lyric);
         }
     } catch (const VersettaError& error) {
         if (error.message() != m_tickFailure)
-            reportFailure(error.message());
+            m_status.report(error.message());
         m_tickFailure = error.message();
     }
 }
 
-void frmSychLyrics::cmdMark_Click() {
+void Transport::cmdMark_Click() {
     if (playback().tapAlongRunning()) {
-        showStatus(playback().takeTap()); // the tap-along measures the press instead
+        m_status.show(playback().takeTap()); // the tap-along measures the press instead
         return;
     }
-    const int stamped = selectedRow();
+    const int stamped = m_session.sheet().selected();
     if (stamped == 0)
         return; // nothing selected: nothing to stamp
     if (const QString refused = playback().markSelected(); !refused.isEmpty()) {
-        showStatus(refused);
+        m_status.show(refused);
         return;
     }
-    ui.lblCurrentLyric->setText(cell(stamped, ColLyric));
-    showSheetSelection(true);
-    ShowSaveButton();
+    m_sheet.showCurrentLyric(m_session.sheet().cell(stamped, LyricSheet::ColLyric));
+    m_sheet.showSheetSelection(true);
+    m_sheet.ShowSaveButton();
 }
 
-void frmSychLyrics::cmdReset_Click() {
-    sheet().clearMarks();
-    ShowSaveButton();
-}
-
-void frmSychLyrics::ReplaySelectedLine() {
+void Transport::ReplaySelectedLine() {
     if (playback().tapAlongRunning())
         return;
-    const int p = RequireSelectedRow(QStringLiteral("Replay"));
+    const int p = m_sheet.RequireSelectedRow(QStringLiteral("Replay"));
     if (p == 0)
         return;
     if (!playback().replayTime(p)) {
-        showStatus(QStringLiteral("Replay: line %1 has no time yet; mark it first.").arg(p));
+        m_status.show(QStringLiteral("Replay: line %1 has no time yet; mark it first.").arg(p));
         return;
     }
-    if (ui.cmdPlay->text() == QLatin1String("Play"))
+    if (showsPlay())
         cmdPlay_Click(); // from Stop this loads the song, as a Play press does
     playback().replay(p);
-    showSheetSelection(true);
-    ui.lblCurrentLyric->setText(cell(p, ColLyric));
-    ui.cmdMark->setFocus();
+    m_sheet.showSheetSelection(true);
+    m_sheet.showCurrentLyric(m_session.sheet().cell(p, LyricSheet::ColLyric));
+    m_mark->setFocus();
     Timer1_Timer();
-    showStatus(QStringLiteral("Replaying line %1: Mark Line marks it again.").arg(p));
+    m_status.show(QStringLiteral("Replaying line %1: Mark Line marks it again.").arg(p));
 }
 
-void frmSychLyrics::StartTapAlong() {
+void Transport::PlayFrom(qint64 ms, const std::vector<int>& positions) {
+    if (showsPlay())
+        cmdPlay_Click(); // from Stop this loads the song, as a Play press does
+    playback().replay(positions.front(), ms);
+    m_sheet.list()->selectPositions(positions);
+}
+
+void Transport::StartTapAlong() {
     if (playback().tapAlongRunning())
         return;
-    if (playback().isPlaying() || ui.picSynch->isHidden()) {
-        showStatus(QStringLiteral("Stop the song (with the lyric sheet shown) to measure the "
-                                  "reaction delay."));
+    if (playback().isPlaying() || m_sheet.widget()->isHidden()) {
+        m_status.show(QStringLiteral("Stop the song (with the lyric sheet shown) to measure the "
+                                     "reaction delay."));
         return;
     }
     const QString started = playback().startTapAlong();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             ui.cmdInsert, ui.cmdRemove, ui.cmdAddLine, ui.cmdAdjustAll, ui.cmdAdjustSingle,
-             ui.txtAdjustAll, ui.txtAdjustSingle, ui.spnAdjustAll, ui.spnAdjustSingle, ui.cmdReset,
-             ui.cmdEditLyric, ui.cmdLineDown, ui.cmdLineUp, ui.cmdSave, ui.cmdMark, ui.cmdPlay})
-        m_enabledBeforeTapAlong.emplace_back(control, control->isEnabled());
+    m_sheet.holdForTapAlong();
+    m_markEnabledBeforeTapAlong = m_mark->isEnabled();
+    m_playEnabledBeforeTapAlong = m_play->isEnabled();
     SetPlayingControls(true);
-    ui.cmdPlay->setEnabled(false);
-    ui.cmdMark->setFocus();
-    showStatus(started);
+    m_play->setEnabled(false);
+    m_mark->setFocus();
+    m_status.show(started);
 }
 
-void frmSychLyrics::cmdStop_Click() {
+void Transport::cmdStop_Click() {
     StopOrEndSong();
 }
 
-void frmSychLyrics::Amp3dj1_SongEnded(int /*reason*/) {
+void Transport::Amp3dj1_SongEnded(int /*reason*/) {
     StopOrEndSong();
 }
 
-void frmSychLyrics::sldSong_Scroll() {
-    playback().seekTo(ui.sldSong->Value());
+void Transport::sldSong_Scroll() {
+    playback().seekTo(m_slider->Value());
 }
 
-void frmSychLyrics::SeekBy(std::int32_t deltaMs) {
+void Transport::SeekBy(std::int32_t deltaMs) {
     if (playback().tapAlongRunning())
         return;
     if (const QString refused = playback().seekBy(deltaMs); !refused.isEmpty())
-        showStatus(refused);
+        m_status.show(refused);
     else
         Timer1_Timer(); // the slider and the time label follow at once
-}
-
-void frmSychLyrics::connectSongWaveform() {
-    m_waveform = new WaveformLoader(this);
-    connect(m_waveform, &WaveformLoader::envelopeChanged, this,
-            [this] { ui.sldSong->setEnvelope(m_waveform->envelope()); });
-    ui.sldSong->followSheet(&sheet());
-    // The selected line's mark is drawn apart from the others.
-    connect(ui.lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, ui.sldSong,
-            [this] { ui.sldSong->update(); });
 }

@@ -1,243 +1,246 @@
 #include "window/frmSychLyrics.h"
 
-#include "controls/KeyDownClick.h"
 #include "controls/LyricList.h"
-#include "controls/SongSlider.h"
-#include "controls/UpDown.h"
-#include "controls/WordStrip.h"
+#include "core/AudioFormats.h"
+#include "session/SongPlayback.h"
 #include "session/SongSession.h"
+#include "session/SongSuggestions.h"
+#include "sources/TextFile.h"
+#include "window/Controls.h"
+#include "window/FileBar.h"
+#include "window/FileDrops.h"
+#include "window/SheetPanel.h"
+#include "window/StatusLine.h"
+#include "window/TagSaveRun.h"
+#include "window/TextPanel.h"
+#include "window/Transport.h"
+#include "window/WindowKeys.h"
+#include "window/WindowLayout.h"
+#include "window/WordTiming.h"
 
-#include <QEvent>
-#include <QFont>
-#include <QFrame>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
-#include <cstdio>
-
-namespace {
-
-QPushButton* makeButton(const char* name, const QString& caption, bool enabled = true) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setEnabled(enabled);
-    button->setAutoDefault(true); // Enter presses the focused button, as Space does
-    return button;
-}
-
-QLabel* makeLabel(const char* name, const QString& caption) {
-    auto* label = new QLabel(caption);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLineEdit* makeTextBox(const char* name, const QString& text) {
-    auto* box = new QLineEdit(text);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-QFont arialBold(int points) {
-    QFont font(QStringLiteral("Arial"), points, QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-} // namespace
-
 frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
-    : QWidget(parent), m_platform(std::move(platform)),
+    : QWidget(parent), m_platform(std::move(platform)), m_status(new StatusLine(this)),
       m_session(new SongSession(m_platform.player.get(), m_platform.newTagComponent,
-                                m_platform.programFolder, m_platform.settingsFile, this)) {
+                                m_platform.programFolder, m_platform.settingsFile, this)),
+      m_fileBar(new FileBar(this)),
+      m_text(new TextPanel(*m_session, *m_status, m_platform.clipboardText, m_platform.openDialog,
+                           *this)),
+      m_sheet(new SheetPanel(*m_session, *m_status, m_platform.inputBox, this)),
+      m_transport(new Transport(*m_session, *m_status, *m_sheet, *this)) {
     setObjectName(QStringLiteral("frmSychLyrics"));
     setWindowTitle(QStringLiteral("Velmora Versetta"));
+    WindowControls ui;
     ui.mp3Player = m_platform.player.get();
     if (ui.mp3Player) {
         ui.mp3Player->setObjectName(QStringLiteral("Amp3dj1"));
         // Found by name among the window's controls; m_platform still deletes it first.
         ui.mp3Player->setParent(this);
     }
-    buildControls();
-    layOutControls();
-    connectHandlers();
-    installMarkingKeys();
-    installTextPanelKeys();
-    installDropTargets();
-    installSuggestions();
-    connectSongWaveform();
-    installWordKeys(); // the strip draws the song's waveform too
-    ui.displayTimer->start();
+    auto* words = new WordTiming(*m_session, *m_status, *m_sheet, *m_transport, *this);
+    m_fileBar->place(ui);
+    m_text->place(ui);
+    m_sheet->place(ui);
+    m_transport->place(ui);
+    words->place(ui);
+    ui.lblStatus = m_status->label();
+    LayOutWindow(*this, ui);
+    connectParts();
+    if (const QString note = m_session->playback().settingsNote(); !note.isEmpty())
+        m_status->report(note);
+    new WindowKeys(*this, *m_session, *m_status, *m_transport, *m_sheet);
+    m_drops = new FileDrops(
+        *this, *m_text->widget(),
+        {ui.txtFileName, ui.txtAdjustSingle, ui.txtAdjustAll, ui.txtAddLyrics->viewport()});
+    connect(m_drops, &FileDrops::dropped, this, [this](const QString& path, bool onTextPanel) {
+        m_status->guard("Drop", [this, &path, onTextPanel] { DropFile(path, onTextPanel); });
+    });
+    m_transport->tick()->start();
 }
 
 frmSychLyrics::~frmSychLyrics() = default;
 
-LyricSheet& frmSychLyrics::sheet() {
-    return m_session->sheet();
+void frmSychLyrics::connectParts() {
+    m_status->onClick(m_fileBar->openButton(), "Open", [this] { cmdOpen_Click(); });
+    m_status->onClick(m_fileBar->closeButton(), "Close", [this] { cmdClose_Click(); });
+    m_status->onClick(m_fileBar->addLyricsButton(), "AddLyrics", [this] { cmdAddLyrics_Click(); });
+    connect(m_session, &SongSession::songOpened, this, &frmSychLyrics::showSongPath);
+    connect(m_session, &SongSession::statusNote, m_status, &StatusLine::report);
+    // The analysis only adds to what the status line says about the song.
+    connect(&m_session->suggestions(), &SongSuggestions::status, m_status,
+            &StatusLine::showAnalysis);
+    connect(m_text, &TextPanel::savedIntoTag, this,
+            [this](const QString& lyrics, const QString& saved) {
+                m_status->guard("Save lyrics to the tag",
+                                [&] { showLyricsSavedIntoTag(lyrics, saved); });
+            });
+    connect(m_text, &TextPanel::leaveRequested, this,
+            [this] { m_status->guard("Escape", [this] { LeaveTextPanel(); }); });
 }
 
-const LyricSheet& frmSychLyrics::sheet() const {
-    return m_session->sheet();
+void frmSychLyrics::Form_Load() {
+    const QString argument = m_platform.commandLine;
+    if (!argument.isEmpty()) {
+        // Whatever the song's lyrics do, the player below must still be set up.
+        m_status->guard("Opening the song", [this, &argument] { RunLyricSourceChain(argument); });
+    }
+    if (Mp3Player* player = m_platform.player.get())
+        m_status->guard("Start-up", [this, player] {
+            player->InitPlayer(1, static_cast<quintptr>(winId()));
+            player->StartupSetting(1);
+        });
+    m_sheet->setFullRowSelect(true);
+    // The first key must not edit the path: it goes to Play when a song is open, else to the
+    // button that opens one.
+    QWidget* open = m_fileBar->openButton();
+    for (QWidget* first : {static_cast<QWidget*>(m_transport->playButton()),
+                           static_cast<QWidget*>(m_fileBar->addLyricsButton()), open})
+        if ((first == open || !argument.isEmpty()) && first->isVisibleTo(this) &&
+            first->isEnabled()) {
+            first->setFocus();
+            break;
+        }
+}
+
+// ---- opening a song ---------------------------------------------------------------------------
+
+void frmSychLyrics::cmdOpen_Click() {
+    const QString initialName = QStringLiteral("*.mp3");
+    const QString chosen =
+        m_platform.openDialog
+            ? m_platform.openDialog(SongFileFilters(), m_session->songFolder(), initialName)
+            : initialName;
+    OpenSongFromDialog(chosen);
+}
+
+// What the Open dialog's answer does; a dropped song arrives here too. A cancelled dialog
+// leaves the song and its sheet as they are: reloading them would drop an unsaved edit.
+void frmSychLyrics::OpenSongFromDialog(const QString& chosen) {
+    if (chosen != QLatin1String("*.mp3") && !chosen.isEmpty())
+        RunLyricSourceChain(chosen);
+}
+
+void frmSychLyrics::cmdClose_Click() {
+    close();
 }
 
 void frmSychLyrics::showSongPath(const QString& path) {
-    ui.songFolderBox->setText(m_session->songFolder());
-    ui.songFileBox->setText(m_session->songName());
-    ui.txtFileName->setText(path);
+    m_fileBar->showSong(m_session->songFolder(), m_session->songName(), path);
 }
 
-void frmSychLyrics::buildControls() {
-    ui.cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
-    ui.fileBar = new QFrame;
-    ui.fileBar->setObjectName(QStringLiteral("Frame1"));
-    ui.fileBar->setFrameShape(QFrame::StyledPanel);
-    ui.fileNameLabel = makeLabel("Label5", QStringLiteral("File Name:"));
-    ui.txtFileName = makeTextBox("txtFileName", QString());
-    ui.cmdOpen = makeButton("cmdOpen", QStringLiteral("..."));
-    ui.cmdAddLyrics = makeButton("cmdAddLyrics", QStringLiteral("AddLyrics"));
-    ui.songFolderBox = makeTextBox("Text1", QString());
-    ui.songFileBox = makeTextBox("Text2", QString());
-
-    ui.picSynch = new QWidget;
-    ui.picSynch->setObjectName(QStringLiteral("picSynch"));
-    ui.lvLyrics = new LyricList(m_session->sheet());
-    ui.lvLyrics->setObjectName(QStringLiteral("lvLyrics"));
-    ui.lvLyrics->setToolTip(QStringLiteral("Ctrl+Z undoes the last change to the sheet; "
-                                           "Ctrl+Shift+Z or Ctrl+Y redoes it."));
-    ui.wordStrip = new WordStrip;
-    ui.wordStrip->setObjectName(QStringLiteral("wordStrip"));
-
-    ui.lblCurrentLyric = makeLabel("lblCurrentLyric", QString());
-    ui.lblCurrentLyric->setFont(arialBold(9));
-    ui.lblCurrentLyric->setAlignment(Qt::AlignCenter);
-    QPalette navy = ui.lblCurrentLyric->palette();
-    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    ui.lblCurrentLyric->setPalette(navy);
-    ui.sldSong = new SongSlider;
-    ui.sldSong->setObjectName(QStringLiteral("sldSong"));
-    ui.lblTime = makeLabel("lblTime", QStringLiteral("0:00 / 0:00"));
-    ui.lblTime->setFont(arialBold(12));
-    QPalette white = ui.lblTime->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    ui.lblTime->setPalette(white);
-    ui.lblTime->setAutoFillBackground(true);
-    ui.lblTime->setAlignment(Qt::AlignCenter);
-    ui.cmdPlay = makeButton("cmdPlay", QStringLiteral("Play"));
-    ui.cmdStop = makeButton("cmdStop", QStringLiteral("Stop"));
-    ui.cmdMark = makeButton("cmdMark", QStringLiteral("Mark Line"), false);
-    ui.cmdReset = makeButton("cmdReset", QStringLiteral("Clear All Time Markings"));
-    ui.cmdInsert = makeButton("cmdInsert", QStringLiteral("Insert Line"));
-    ui.cmdAddLine = makeButton("cmdAddLine", QStringLiteral("Add Line To End"));
-    ui.cmdRemove = makeButton("cmdRemove", QStringLiteral("Remove Line"));
-    ui.cmdAdjustSingle = makeButton("cmdAdjustSingle", QStringLiteral("Adjust Selected Line"));
-    ui.txtAdjustSingle = makeTextBox("txtAdjustSingle", QStringLiteral("1"));
-    ui.spnAdjustSingle = new UpDown;
-    ui.spnAdjustSingle->setObjectName(QStringLiteral("spnAdjustSingle"));
-    ui.cmdAdjustAll = makeButton("cmdAdjustAll", QStringLiteral("Adjust All Lines"));
-    ui.txtAdjustAll = makeTextBox("txtAdjustAll", QStringLiteral("1"));
-    ui.spnAdjustAll = new UpDown;
-    ui.spnAdjustAll->setObjectName(QStringLiteral("spnAdjustAll"));
-    ui.cmdEditLyric = makeButton("cmdEditLyric", QStringLiteral("Edit Selected Lyric"));
-    ui.cmdLineUp = makeButton("cmdLineUp", QStringLiteral("Move Up 1 Line"));
-    ui.cmdLineDown = makeButton("cmdLineDown", QStringLiteral("Move Down 1 Line"));
-    ui.cmdSave = makeButton("cmdSave", QStringLiteral("Save"), false);
-
-    ui.picUnsynch = new QWidget;
-    ui.picUnsynch->setObjectName(QStringLiteral("picUnsynch"));
-    ui.txtAddLyrics = new QPlainTextEdit;
-    ui.txtAddLyrics->setObjectName(QStringLiteral("txtAddLyrics"));
-    ui.txtAddLyrics->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ui.txtAddLyrics->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ui.cmdPaste = makeButton("cmdPaste", QStringLiteral("Paste From Clipboard"));
-    ui.cmdLyricsFromText =
-        makeButton("cmdLyricsFromText", QStringLiteral("Get Lyrics From Text File"));
-    ui.cmdClearUnsynch = makeButton("cmdClearUnsynch", QStringLiteral("Clear"));
-    ui.cmdSaveUnsynch = makeButton("cmdSaveUnsynch", QStringLiteral("Save"), false);
-
-    ui.lblStatus = makeLabel("lblStatus", QString());
-    ui.lblStatus->setFont(arialBold(9));
-    ui.lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    ui.displayTimer = new QTimer(this);
-    ui.displayTimer->setObjectName(QStringLiteral("Timer1"));
-    ui.displayTimer->setInterval(100);
+void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
+    // The player would go on with the song before: Play would resume it and Mark Line would
+    // stamp this sheet with its positions. Stopped, the next Play loads this one.
+    const SongPlayback& playback = m_session->playback();
+    if (playback.isPlaying() || playback.tapAlongRunning())
+        m_transport->StopOrEndSong();
+    // A song that cannot be decoded simply has no waveform: the player and the lyric sources
+    // report what is wrong with it.
+    m_transport->loadWaveform(songPath);
+    // The loading clears the status line and leaves there only what the user must know about
+    // the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
+    const SongSession::Opened opened = m_session->open(songPath);
+    if (opened.source == SongSession::Source::LyricsFile) {
+        showLoadedSheet();
+        m_status->show(QString());
+        if (!opened.note.isEmpty())
+            m_status->report(opened.note);
+    } else if (opened.source == SongSession::Source::TagLyrics) {
+        showUnsynchSheet(opened.note);
+    } else if (opened.source == SongSession::Source::TimedTagLyrics) {
+        // Marked lines that no lyrics file holds yet: as Ctrl+I leaves them, ready to save.
+        showLoadedSheet();
+        m_sheet->ShowSaveButton();
+        m_status->show(QString());
+    } else {
+        m_status->show(QStringLiteral(" No Lyrics Found For  -  ") + m_fileBar->fileName());
+        m_fileBar->showAddLyrics(true);
+        m_sheet->widget()->setVisible(false);
+        m_text->widget()->setVisible(false);
+    }
+    if (m_session->hasTagLyrics()) {
+        m_text->setUnsynchText(m_session->tagLyrics());
+        m_fileBar->offerTagLyrics();
+    }
+    // An LRC file beside a song without a lyrics file is offered.
+    if (const QString offer = m_session->lrcOffer(); !offer.isEmpty())
+        m_status->add(offer);
 }
 
-void frmSychLyrics::connectClick(QPushButton* button, void (frmSychLyrics::*handler)(),
-                                 const char* name) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler, name] { guarded(name, [this, handler] { (this->*handler)(); }); });
+// ---- which panel is shown ---------------------------------------------------------------------
+
+void frmSychLyrics::showLoadedSheet() {
+    m_sheet->setSortByHeader(false);
+    m_fileBar->showAddLyrics(false);
+    m_sheet->showLoaded();
+    m_text->widget()->setVisible(false);
+    m_sheet->widget()->setVisible(true);
 }
 
-void frmSychLyrics::connectHandlers() {
-    connectClick(ui.cmdOpen, &frmSychLyrics::cmdOpen_Click, "Open");
-    connectClick(ui.cmdClose, &frmSychLyrics::cmdClose_Click, "Close");
-    connectClick(ui.cmdAddLyrics, &frmSychLyrics::cmdAddLyrics_Click, "AddLyrics");
-    connectClick(ui.cmdPlay, &frmSychLyrics::cmdPlay_Click, "Play");
-    connectClick(ui.cmdStop, &frmSychLyrics::cmdStop_Click, "Stop");
-    connectClick(ui.cmdMark, &frmSychLyrics::cmdMark_Click, "Mark Line");
-    connectClick(ui.cmdReset, &frmSychLyrics::cmdReset_Click, "Clear All Time Markings");
-    connectClick(ui.cmdInsert, &frmSychLyrics::cmdInsert_Click, "Insert Line");
-    connectClick(ui.cmdAddLine, &frmSychLyrics::cmdAddLine_Click, "Add Line To End");
-    connectClick(ui.cmdRemove, &frmSychLyrics::cmdRemove_Click, "Remove Line");
-    connectClick(ui.cmdAdjustSingle, &frmSychLyrics::cmdAdjustSingle_Click, "Adjust Selected Line");
-    connectClick(ui.cmdAdjustAll, &frmSychLyrics::cmdAdjustAll_Click, "Adjust All Lines");
-    connectClick(ui.cmdEditLyric, &frmSychLyrics::cmdEditLyric_Click, "Edit Selected Lyric");
-    connectClick(ui.cmdLineUp, &frmSychLyrics::cmdLineUp_Click, "Move Up 1 Line");
-    connectClick(ui.cmdLineDown, &frmSychLyrics::cmdLineDown_Click, "Move Down 1 Line");
-    connectClick(ui.cmdSave, &frmSychLyrics::cmdSave_Click, "Save");
-    connectClick(ui.cmdPaste, &frmSychLyrics::cmdPaste_Click, "Paste From Clipboard");
-    connectClick(ui.cmdLyricsFromText, &frmSychLyrics::cmdLyricsFromText_Click,
-                 "Get Lyrics From Text File");
-    connectClick(ui.cmdClearUnsynch, &frmSychLyrics::cmdClearUnsynch_Click, "Clear");
-    connectClick(ui.cmdSaveUnsynch, &frmSychLyrics::cmdSaveUnsynch_Click, "Save lyrics to the tag");
-
-    connect(ui.lvLyrics, &QTreeView::clicked, this,
-            [this] { guarded("Select line", [this] { lvLyrics_Click(); }); });
-    connect(ui.lvLyrics, &QTreeView::doubleClicked, this,
-            [this] { guarded("Edit Selected Lyric", [this] { lvLyrics_DblClick(); }); });
-    // Whatever selects a row (a click, the arrow keys, a handler) is the sheet's selection.
-    connect(ui.lvLyrics->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        // Of several, the current row is the one Insert, Remove and Edit act on.
-        const QItemSelectionModel* selection = ui.lvLyrics->selectionModel();
-        const QModelIndexList rows = selection->selectedRows();
-        int position = rows.isEmpty() ? 0 : rows.first().row() + 1;
-        for (const QModelIndex& row : rows)
-            if (row.row() == selection->currentIndex().row())
-                position = row.row() + 1;
-        sheet().setSelected(position);
-    });
-    connect(m_session, &SongSession::songOpened, this, &frmSychLyrics::showSongPath);
-    connect(m_session, &SongSession::statusNote, this, &frmSychLyrics::reportFailure);
-    connect(ui.txtAddLyrics, &QPlainTextEdit::textChanged, this,
-            [this] { guarded("Lyrics text", [this] { txtAddLyrics_Change(); }); });
-    ui.txtAddLyrics->viewport()->installEventFilter(this);
-    // The line is sung when Space goes down, and a held key marks one line, not one per
-    // repeat over the marks of the lines after it.
-    new KeyDownClick(*ui.cmdMark);
-    connect(ui.spnAdjustSingle, &UpDown::stepped, this, [this](int direction) {
-        guarded("Adjust Selected Line", [this, direction] { spnAdjustSingle_Change(direction); });
-    });
-    connect(ui.spnAdjustAll, &UpDown::stepped, this, [this](int direction) {
-        guarded("Adjust All Lines", [this, direction] { spnAdjustAll_Change(direction); });
-    });
-    connect(ui.sldSong, &SongSlider::userMoved, this,
-            [this] { guarded("Seek", [this] { sldSong_Scroll(); }); });
-    connect(ui.displayTimer, &QTimer::timeout, this,
-            [this] { guarded("Timer", [this] { Timer1_Timer(); }); });
-    if (ui.mp3Player)
-        connect(ui.mp3Player, &Mp3Player::SongEnded, this, [this](int reason) {
-            guarded("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });
-        });
+void frmSychLyrics::showUnsynchSheet(const QString& note) {
+    m_sheet->setSortByHeader(false);
+    m_fileBar->showAddLyrics(false);
+    m_sheet->widget()->setVisible(true);
+    m_text->widget()->setVisible(false);
+    m_sheet->showUnsaved();
+    m_status->show(note);
 }
 
-bool frmSychLyrics::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui.txtAddLyrics->viewport() && event->type() == QEvent::MouseButtonRelease)
-        guarded("Lyrics text", [this] { txtAddLyrics_Click(); });
-    return QWidget::eventFilter(watched, event);
+void frmSychLyrics::ShowUnsynchLyrics(const QString& lyrics, const QString& step) {
+    showUnsynchSheet(m_session->loadText(lyrics, step));
 }
+
+void frmSychLyrics::cmdAddLyrics_Click() {
+    if (m_text->widget()->isHidden())
+        m_sheetShownBeforeText = m_sheet->widget()->isVisibleTo(this);
+    m_text->widget()->setVisible(true);
+    m_sheet->widget()->setVisible(false);
+}
+
+void frmSychLyrics::LeaveTextPanel() {
+    if (m_text->widget()->isHidden())
+        return;
+    m_text->widget()->setVisible(false);
+    m_sheet->widget()->setVisible(m_sheetShownBeforeText);
+    if (m_sheetShownBeforeText)
+        m_sheet->list()->setFocus();
+    else
+        m_fileBar->addLyricsButton()->setFocus();
+}
+
+void frmSychLyrics::showLyricsSavedIntoTag(const QString& lyrics, const QString& saved) {
+    ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
+    m_sheet->widget()->setVisible(true);
+    m_text->widget()->setVisible(false);
+    m_fileBar->showAddLyrics(false);
+    // What did not fit on the sheet, if anything, follows what was written.
+    const QString loaded = m_status->text();
+    m_status->show(loaded.isEmpty() ? saved : saved + QStringLiteral("  \u00B7  ") + loaded);
+}
+
+void frmSychLyrics::readLrcIntoSheet(const QString& path) {
+    if (m_transport->markButton()->isEnabled())
+        throw VersettaError(QStringLiteral("Pause or stop the song before reading %1 into the "
+                                           "sheet.")
+                                .arg(QFileInfo(path).fileName()));
+    const QString read = m_session->readLrc(path);
+    showLoadedSheet();
+    m_sheet->showSheetSelection(false);
+    m_sheet->ShowSaveButton();
+    m_status->show(read);
+}
+
+// ---- keys, focus and drops --------------------------------------------------------------------
 
 bool frmSychLyrics::focusNextPrevChild(bool next) {
     // Besides Tab, a control that is disabled or hidden while it has the focus passes it on
@@ -246,8 +249,9 @@ bool frmSychLyrics::focusNextPrevChild(bool next) {
     const QWidget* focused = focusWidget();
     if (!focused || (focused->isEnabled() && focused->isVisibleTo(this)))
         return QWidget::focusNextPrevChild(next);
-    for (QWidget* harmless : {static_cast<QWidget*>(ui.cmdMark), static_cast<QWidget*>(ui.cmdPlay),
-                              static_cast<QWidget*>(ui.txtFileName)})
+    for (QWidget* harmless : {static_cast<QWidget*>(m_transport->markButton()),
+                              static_cast<QWidget*>(m_transport->playButton()),
+                              static_cast<QWidget*>(m_fileBar->fileNameBox())})
         if (harmless->isEnabled() && harmless->isVisibleTo(this)) {
             harmless->setFocus(Qt::OtherFocusReason);
             return true;
@@ -255,15 +259,78 @@ bool frmSychLyrics::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
-void frmSychLyrics::showStatus(const QString& text) {
-    ui.lblStatus->setText(text);
+void frmSychLyrics::keyPressEvent(QKeyEvent* event) {
+    if (exportKeyPressed(event))
+        return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool undo = modifiers == Qt::ControlModifier && event->key() == Qt::Key_Z;
+    const bool redo =
+        (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z) ||
+        (modifiers == Qt::ControlModifier && event->key() == Qt::Key_Y);
+    // A text box keeps its own undo, even for a key it did not take itself.
+    QWidget* focus = focusWidget();
+    if (!(undo || redo) || qobject_cast<QLineEdit*>(focus) ||
+        qobject_cast<QPlainTextEdit*>(focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_status->guard(undo ? "Undo" : "Redo", [this, undo] { m_sheet->stepThroughHistory(undo); });
 }
 
-void frmSychLyrics::reportFailure(const QString& message) noexcept {
-    try {
-        showStatus(message);
-        std::fprintf(stderr, "velmora-versetta: %s\n", message.toLocal8Bit().constData());
-    } catch (...) {
-        // Nothing sensible is left to do when even the report fails.
+bool frmSychLyrics::exportKeyPressed(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (modifiers != Qt::ControlModifier && !shift)
+        return false;
+    if (event->key() == Qt::Key_E && !shift)
+        m_status->guard("Writing the LRC file", [this] { m_status->show(m_session->writeLrc()); });
+    else if (event->key() == Qt::Key_E)
+        m_status->guard("Writing the timed lyrics into the tag", [this] {
+            m_status->show(RunTagSave(*this, *m_status, m_session->songName(),
+                                      QStringLiteral("the timed lyrics"),
+                                      m_session->syncedLyricsSave()));
+        });
+    else if (event->key() == Qt::Key_T && shift)
+        m_status->guard("Writing the subtitles",
+                        [this] { m_status->show(m_session->writeSubtitles()); });
+    else if (event->key() == Qt::Key_I && !shift)
+        m_status->guard("Reading the LRC file",
+                        [this] { readLrcIntoSheet(m_session->lrcToRead()); });
+    else
+        return false;
+    return true;
+}
+
+void frmSychLyrics::dragEnterEvent(QDragEnterEvent* event) {
+    if (!FileDrops::draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmSychLyrics::dragMoveEvent(QDragMoveEvent* event) {
+    if (!FileDrops::draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmSychLyrics::dropEvent(QDropEvent* event) {
+    m_drops->dropOnWindow(event);
+}
+
+void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
+    if (IsSongFile(path)) {
+        OpenSongFromDialog(QDir::toNativeSeparators(path));
+        return;
     }
+    if (IsLrcFile(path)) { // anywhere on the window: its lines replace the sheet
+        readLrcIntoSheet(path);
+        return;
+    }
+    if (!onTextPanel) {
+        m_status->show(QStringLiteral("%1 is not a song. Drop a song on the window, or a text "
+                                      "file of lyrics on the lyrics text panel.")
+                           .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    // As "Get Lyrics From Text File" does: a file that cannot be read changes nothing and the
+    // guard says why.
+    m_text->setUnsynchText(ReadLyricsFile(path));
 }

@@ -132,7 +132,7 @@ private slots:
             rows.push_back({QString::number(rows.size() + 1), line, "", ""});
         const QString song = converted(t.path("Song.flac"), {});
         SaveSheetAsLyricsFile(song, rows);
-        SongSuggestions suggestions(t.session);
+        SongSuggestions& suggestions = t.session.suggestions();
         t.session.open(song);
         QCOMPARE(t.sheet.count(), 6);
         QVERIFY(suggestions.running());

@@ -134,6 +134,28 @@ private slots:
         QCOMPARE(marks, (Anchors{{0, 12000}, {1, 12345}, {4, 7500}}));
     }
 
+    // What the window's session and the tool both give an analysis: every row's lyric, blank
+    // ones kept in their place so the marks' line numbers still name them, and the marks.
+    void aSheetToAlign() {
+        std::vector<SheetRow> rows(4);
+        rows[0].lyric = "one";
+        rows[0].secs = "3";
+        rows[1].lyric = "  ";
+        rows[1].secs = "5";
+        rows[2].lyric = "three";
+        rows[2].secs = "9";
+        rows[2].markMs = 9250;
+        rows[3].lyric = "four";
+        const SheetToAlign sheet = SheetToAlignOf(rows);
+        QCOMPARE(sheet.lines, QStringList({"one", "  ", "three", "four"}));
+        QCOMPARE(sheet.marks, (Anchors{{0, 3000}, {1, 5000}, {2, 9250}}));
+        QVERIFY(sheet.hasWords());
+        rows = {SheetRow{}, SheetRow{}};
+        rows[1].lyric = " \t";
+        QVERIFY(!SheetToAlignOf(rows).hasWords());
+        QVERIFY(!SheetToAlignOf({}).hasWords());
+    }
+
     // A mark in whole seconds stands for the second after it; a precise one for its moment.
     void checkJudgesMarksByTheStretchTheyStandFor_data() {
         QTest::addColumn<qint64>("markMs");

@@ -2,6 +2,7 @@
 #include "support/FakePlayer.h"
 #include "support/Files.h"
 #include "support/Rows.h"
+#include "support/TestSession.h"
 #include "support/TestWindow.h"
 
 #include "storage/Database.h"
@@ -261,9 +262,13 @@ private slots:
         QVERIFY(session.keepsPreciseTimes());
         session.sheet().setSelected(1);
         const std::vector<std::pair<std::function<void()>, QStringList>> steps = {
-            {[&] { session.mark(1234); }, {"1|1234|one@1234", "|-1|", "|-1|", "9|-1|"}},
-            {[&] { session.mark(1500); }, {"1|1234|one@1234,two@1500", "|-1|", "|-1|", "9|-1|"}},
-            {[&] { session.mark(2990); }, // the blank row is passed over
+            {[&] { QCOMPARE(markAt(session, s.player, 1234), QString()); },
+             {"1|1234|one@1234", "|-1|", "|-1|", "9|-1|"}},
+            {[&] { QCOMPARE(markAt(session, s.player, 1500), QString()); },
+             {"1|1234|one@1234,two@1500", "|-1|", "|-1|", "9|-1|"}},
+            {[&] {
+                 QCOMPARE(markAt(session, s.player, 2990), QString());
+             }, // the blank row is passed over
              {"1|1234|one@1234,two@1500", "|-1|", "2|2990|three@2990", "9|-1|"}},
             {[&] {
                  QVERIFY(session.nudge({1, 3}, -1, 100).moved);
@@ -305,16 +310,16 @@ private slots:
         s.session.open(song);
         s.load({"la la|", "end|"});
         s.session.sheet().setSelected(1);
-        s.session.mark(12480);
-        s.session.mark(13020);
+        QCOMPARE(markAt(s.session, s.player, 12480), QString());
+        QCOMPARE(markAt(s.session, s.player, 13020), QString());
         QCOMPARE(s.session.saveLyricsFile(), QString());
         const QByteArray xml = readFile(s.path("Song.xml"));
         QVERIFY(!QFile::exists(s.path("Song.lrc"))); // off, and no word: Song.xml alone
         s.wordMarking().sheet().setMarkCursor(1, 0);
         s.session.sheet().setSelected(1);
-        s.session.mark(12480);
-        s.session.mark(12991);
-        s.session.mark(13020);
+        QCOMPARE(markAt(s.session, s.player, 12480), QString());
+        QCOMPARE(markAt(s.session, s.player, 12991), QString());
+        QCOMPARE(markAt(s.session, s.player, 13020), QString());
         const QStringList marked = timesOf(s.session.sheet());
         QCOMPARE(s.session.saveLyricsFile(), QString());
         QCOMPARE(readFile(s.path("Song.xml")), xml);

@@ -19,3 +19,10 @@ struct TestSession {
     SongPlayback& playback = session.playback();
     LyricSheet& sheet = session.sheet();
 };
+
+// Mark Line at the song's position ms, by the program's own path: the player's clock set
+// there and the playback's stamp. Answers why nothing was stamped, or "".
+inline QString markAt(SongSession& session, FakePlayer& player, qint64 ms) {
+    player.positionMs = static_cast<std::int32_t>(ms);
+    return session.playback().markSelected();
+}

@@ -3,6 +3,7 @@
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "support/FakePlayer.h"
+#include "window/Controls.h"
 #include "window/frmSychLyrics.h"
 
 #include <QStringList>

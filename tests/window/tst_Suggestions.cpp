@@ -115,7 +115,7 @@ class SuggestionsTest : public QObject {
 private slots:
     void shownGreyNeverSaved() {
         TestSession t;
-        SongSuggestions suggestions(t.session);
+        SongSuggestions& suggestions = t.session.suggestions();
         t.session.choose(t.path("Song.mp3")); // no audio: its analysis fails at once
         loadSheet(t.sheet, kRows);
         QTRY_VERIFY(!suggestions.running());
@@ -252,7 +252,7 @@ private slots:
         SaveSheetAsLyricsFile(folder + "Song.mp3", rows);
 
         TestSession t;
-        SongSuggestions suggestions(t.session);
+        SongSuggestions& suggestions = t.session.suggestions();
         t.session.open(folder + "Song.mp3");
         QTRY_VERIFY_WITH_TIMEOUT(!suggestions.running(), 120000);
         const QStringList before = hintColumn(t.sheet);
@@ -262,7 +262,7 @@ private slots:
 
         const qint64 late = (starts[3] + starts[4]) / 2;
         t.sheet.setSelected(3);
-        QVERIFY(t.session.mark(late));
+        QCOMPARE(markAt(t.session, t.player, late), QString());
         QVERIFY(!suggestions.running()); // nothing to realign: the mark is doubted
         QStringList after = hintColumn(t.sheet);
         QVERIFY2(after[2].contains("later than the voice"), qPrintable(after[2]));
@@ -284,7 +284,7 @@ private slots:
         QVERIFY(!suggestions.running());
 
         t.sheet.setSelected(3);
-        QVERIFY(t.session.mark(starts[2]));
+        QCOMPARE(markAt(t.session, t.player, starts[2]), QString());
         QVERIFY(suggestions.running()); // on the analysis's thread, never the window's
         QTRY_VERIFY_WITH_TIMEOUT(!suggestions.running(), 60000);
         after = hintColumn(t.sheet);
@@ -296,7 +296,7 @@ private slots:
 
     void aNewSongCancelsTheAnalysis() {
         TestSession t;
-        SongSuggestions suggestions(t.session);
+        SongSuggestions& suggestions = t.session.suggestions();
         QSignalSpy said(&suggestions, &SongSuggestions::status);
         const QString first = toneSong(t.path("First.mp3"));
         const QString second = toneSong(t.path("Second.mp3"));

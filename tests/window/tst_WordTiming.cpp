@@ -104,36 +104,6 @@ private slots:
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2200"));
     }
 
-    // The strip keeps its waveform drawn from frame to frame; after a change of span, song or
-    // size it shows what a strip made afresh shows.
-    void stripDrawnAgainShowsWhatANewOneShows() {
-        struct State {
-            int width;
-            int period; // of the song's outline, in peaks
-            qint64 fromMs;
-        };
-        const auto apply = [](WordStrip& strip, const State& state) {
-            PeakEnvelope song{8000, 40, {}, {}}; // 200 peaks a second, 10 s
-            for (int i = 0; i < 2000; ++i) {
-                song.maxs.push_back(
-                    static_cast<std::int8_t>(i % state.period * 120 / state.period));
-                song.mins.push_back(static_cast<std::int8_t>(-song.maxs.back()));
-            }
-            strip.resize(state.width, 56);
-            strip.setEnvelope(std::make_shared<const PeakEnvelope>(std::move(song)));
-            strip.setWords({{"One", state.fromMs + 500}, {"two", state.fromMs + 1500}},
-                           state.fromMs, state.fromMs + 3000);
-        };
-        WordStrip kept;
-        for (const State& state :
-             {State{300, 23, 0}, State{300, 23, 2000}, State{300, 7, 2000}, State{260, 7, 2000}}) {
-            apply(kept, state);
-            WordStrip fresh;
-            apply(fresh, state);
-            QCOMPARE(kept.grab().toImage(), fresh.grab().toImage());
-        }
-    }
-
     // The tick follows the saved lines while the song plays; it must not start the line's
     // words again between two presses.
     void wordsOfASavedLineMarkedWhileTheTickRuns() {

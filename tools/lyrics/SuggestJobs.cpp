@@ -19,8 +19,7 @@ LyricAligner& threadAligner() {
 
 struct SongLines {
     std::vector<SheetRow> rows;
-    QStringList lines;
-    Anchors marks;
+    SheetToAlign aligned; // as the window's session gives its song to the analysis
 };
 
 // The rows of the song's lyrics file with their marks; throws when it is damaged.
@@ -31,9 +30,7 @@ SongLines readSong(const QString& song) {
         throw VersettaError(read.damage);
     SongLines song_;
     song_.rows = std::move(read.rows);
-    for (const SheetRow& row : song_.rows)
-        song_.lines << row.lyric;
-    song_.marks = MarksOf(song_.rows);
+    song_.aligned = SheetToAlignOf(song_.rows);
     return song_;
 }
 
@@ -50,7 +47,7 @@ JobResult SuggestJob(const QString& song, bool write) {
     SongLines read = readSong(song);
     const std::atomic<bool> never{false};
     const AnalysisResult analysis =
-        AnalyseSong(threadAligner(), song, read.lines, read.marks, never);
+        AnalyseSong(threadAligner(), song, read.aligned.lines, read.aligned.marks, never);
     if (analysis.failed)
         throw VersettaError(analysis.status);
     JobResult result;
@@ -66,7 +63,8 @@ JobResult SuggestJob(const QString& song, bool write) {
         if (row.lyric.trimmed().isEmpty())
             continue; // a blank line is a pause, not a line to sing
         const QString prefix = song + u'\t' + QString::number(i + 1) + u'\t';
-        if (const auto mark = read.marks.find(static_cast<int>(i)); mark != read.marks.end()) {
+        if (const auto mark = read.aligned.marks.find(static_cast<int>(i));
+            mark != read.aligned.marks.end()) {
             result.rows << prefix + seconds(mark->second) + QStringLiteral("\t1");
         } else if (const Suggestion* g = suggestionOf(static_cast<int>(i))) {
             result.rows << prefix + seconds(g->ms) + u'\t' +
@@ -102,11 +100,11 @@ void CheckTimingJob(const QString& song, JobResult& result) {
     } catch (const VersettaError&) {
         return; // the check's table names the damage already
     }
-    if (read.marks.empty())
+    if (read.aligned.marks.empty())
         return;
     const std::atomic<bool> never{false};
     const AnalysisResult analysis =
-        AnalyseSong(threadAligner(), song, read.lines, read.marks, never);
+        AnalyseSong(threadAligner(), song, read.aligned.lines, read.aligned.marks, never);
     for (const TimingFlag& flag : analysis.flags)
         result.rows << QStringLiteral("%1: line %2 at %3 %4")
                            .arg(song)

@@ -1,18 +1,15 @@
-#include "window/frmSychLyrics.h"
+#include "window/TagSaveRun.h"
 
-#include "session/SongSession.h"
-#include "sources/TextCleaning.h"
+#include "window/StatusLine.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QThread>
+#include <QWidget>
 
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -39,8 +36,9 @@ private:
 
 } // namespace
 
-QString frmSychLyrics::saveIntoTag(const QString& what, const std::function<QString()>& save) {
-    showStatus(QStringLiteral("Saving %1 into %2\u2026").arg(what, m_session->songName()));
+QString RunTagSave(QWidget& window, StatusLine& status, const QString& songName,
+                   const QString& what, const std::function<QString()>& save) {
+    status.show(QStringLiteral("Saving %1 into %2\u2026").arg(what, songName));
     QString note;
     std::exception_ptr failure;
     const std::unique_ptr<QThread> worker(QThread::create([&save, &note, &failure] {
@@ -51,27 +49,14 @@ QString frmSychLyrics::saveIntoTag(const QString& what, const std::function<QStr
         }
     }));
     QEventLoop loop;
-    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    HoldBackDuringSave holdBack(this);
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    HoldBackDuringSave holdBack(&window);
     QCoreApplication::instance()->installEventFilter(&holdBack);
     worker->start();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker->wait();
-    showStatus(QString());
+    status.show(QString());
     if (failure)
         std::rethrow_exception(failure);
     return note;
-}
-
-void frmSychLyrics::cmdSaveUnsynch_Click() {
-    const QString lyrics = TrimBlanks(UnsynchText());
-    const QString saved =
-        saveIntoTag(QStringLiteral("the lyrics"), m_session->tagLyricsSave(lyrics));
-    ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
-    ui.picSynch->setVisible(true);
-    ui.picUnsynch->setVisible(false);
-    ui.cmdAddLyrics->setVisible(false);
-    // What did not fit on the sheet, if anything, follows what was written.
-    const QString loaded = ui.lblStatus->text();
-    showStatus(loaded.isEmpty() ? saved : saved + QStringLiteral("  \u00B7  ") + loaded);
 }

@@ -1,10 +1,12 @@
-#include "window/frmSychLyrics.h"
+#include "window/WindowLayout.h"
 
 #include "controls/FlatButtonStyle.h"
 #include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "controls/UpDown.h"
 #include "controls/WordStrip.h"
+#include "window/Controls.h"
+#include "window/WindowLook.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -13,20 +15,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 // Sizes follow the original arrangement at 15 twips a pixel: buttons 100 by 33, the sheet
 // 485 by 289, the window 749 by 481. Layouts let everything grow with the window.
 namespace {
-
-constexpr int kButtonWidth = 100;
-constexpr int kButtonHeight = 33;
-
-void sizeButtons(std::initializer_list<QPushButton*> buttons) {
-    for (QPushButton* button : buttons)
-        button->setMinimumSize(kButtonWidth, kButtonHeight);
-}
 
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true) {
     auto* layout = new QHBoxLayout;
@@ -64,7 +57,7 @@ QFrame* makeLine(const char* name) {
 using Controls = WindowControls;
 
 void styleButtons(const Controls& ui) {
-    sizeButtons({ui.cmdClose, ui.cmdAddLyrics, ui.cmdPlay, ui.cmdStop, ui.cmdMark, ui.cmdReset,
+    SizeButtons({ui.cmdClose, ui.cmdAddLyrics, ui.cmdPlay, ui.cmdStop, ui.cmdMark, ui.cmdReset,
                  ui.cmdInsert, ui.cmdAddLine, ui.cmdRemove, ui.cmdAdjustSingle, ui.cmdAdjustAll,
                  ui.cmdEditLyric, ui.cmdLineUp, ui.cmdLineDown, ui.cmdSave, ui.cmdPaste,
                  ui.cmdLyricsFromText, ui.cmdClearUnsynch, ui.cmdSaveUnsynch});
@@ -72,7 +65,7 @@ void styleButtons(const Controls& ui) {
     for (QPushButton* button :
          {ui.cmdMark, ui.cmdReset, ui.cmdInsert, ui.cmdAddLine, ui.cmdRemove, ui.cmdAdjustSingle,
           ui.cmdAdjustAll, ui.cmdEditLyric, ui.cmdLineUp, ui.cmdLineDown, ui.cmdSave})
-        button->setFixedWidth(164);
+        button->setFixedWidth(kEditingButtonWidth);
     ui.cmdLyricsFromText->setMinimumWidth(150);
     ui.cmdOpen->setFixedSize(24, 24);
     ui.cmdOpen->setToolTip(QStringLiteral("Open a song"));
@@ -161,16 +154,9 @@ void layOutUnsynchPanel(const Controls& ui) {
     unsynch->addLayout(unsynchButtons);
 }
 
-void styleStatusLine(QLabel* status) {
-    status->setMinimumHeight(19);
-    status->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    status->setFrameShape(QFrame::Panel);
-    status->setFrameShadow(QFrame::Sunken);
-}
-
 } // namespace
 
-void frmSychLyrics::layOutControls() {
+void LayOutWindow(QWidget& window, const WindowControls& ui) {
     styleButtons(ui);
     layOutSynchPanel(ui);
     layOutUnsynchPanel(ui);
@@ -179,18 +165,17 @@ void frmSychLyrics::layOutControls() {
     panels->addWidget(ui.picSynch, 0, 0);
     panels->addWidget(ui.picUnsynch, 0, 0);
     ui.picUnsynch->hide();
-    styleStatusLine(ui.lblStatus);
 
-    auto* window = new QVBoxLayout(this);
-    window->setContentsMargins(12, 4, 8, 0);
-    window->addLayout(fileBarRow(ui));
-    window->addLayout(panels, 1);
+    auto* column = new QVBoxLayout(&window);
+    column->setContentsMargins(12, 4, 8, 0);
+    column->addLayout(fileBarRow(ui));
+    column->addLayout(panels, 1);
     // With both panels hidden the free space lands here, not in the file bar or status line.
-    window->addStretch(0);
-    window->addWidget(ui.lblStatus);
+    column->addStretch(0);
+    column->addWidget(ui.lblStatus);
     auto* buttonStyle = new FlatButtonStyle;
-    buttonStyle->setParent(this);
-    for (QPushButton* button : findChildren<QPushButton*>())
+    buttonStyle->setParent(&window);
+    for (QPushButton* button : window.findChildren<QPushButton*>())
         button->setStyle(buttonStyle);
-    resize(880, 560);
+    window.resize(880, 560);
 }

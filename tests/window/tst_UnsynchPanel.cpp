@@ -4,7 +4,7 @@
 #include "sources/TextFile.h"
 #include "support/TestWindow.h"
 
-#include "SongFiles.h"
+#include "sources/SongFiles.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,12 +1,16 @@
-#include "window/frmSychLyrics.h"
+#include "window/WindowKeys.h"
 
 #include "controls/KeyOverlay.h"
 #include "controls/LyricList.h"
 #include "session/SongPlayback.h"
+#include "session/SongSession.h"
 #include "sheet/ReactionDelay.h"
+#include "window/AdjustControls.h"
+#include "window/Controls.h"
+#include "window/SheetPanel.h"
+#include "window/StatusLine.h"
+#include "window/Transport.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -68,55 +72,63 @@ const KeyOverlay::Keys& keyList() {
 
 } // namespace
 
-void frmSychLyrics::installMarkingKeys() {
-    if (const QString note = playback().settingsNote(); !note.isEmpty())
-        reportFailure(note);
-    m_keyOverlay = new KeyOverlay(keyList(), this);
-
-    const auto key = [this](const QKeySequence& keys, const char* name,
-                            const std::function<void()>& action, bool repeat = true) {
-        auto* shortcut = new QShortcut(keys, this);
+WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status,
+                       Transport& transport, SheetPanel& sheet)
+    : QObject(&window), m_window(window), m_keyOverlay(new KeyOverlay(keyList(), &window)) {
+    const auto key = [this, &status](const QKeySequence& keys, const char* name,
+                                     const std::function<void()>& action, bool repeat = true) {
+        auto* shortcut = new QShortcut(keys, &m_window);
         shortcut->setAutoRepeat(repeat);
         connect(shortcut, &QShortcut::activated, this,
-                [this, name, action] { guarded(name, action); });
+                [&status, name, action] { status.guard(name, action); });
     };
     // A button's key clicks it when a user could: shown and enabled.
-    const auto button = [this, &key](const QKeySequence& keys, QPushButton* target,
-                                     QList<QPushButton*> alternatives = {}) {
+    const auto button = [this, &key, &status](const QKeySequence& keys, QPushButton* target,
+                                              QList<QPushButton*> alternatives = {}) {
         alternatives.prepend(target);
         key(
             keys, "Key",
-            [this, alternatives] {
+            [this, &status, alternatives] {
                 for (QPushButton* candidate : alternatives)
-                    if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+                    if (candidate->isVisibleTo(&m_window) && candidate->isEnabled()) {
                         candidate->click();
                         return;
                     }
-                showStatus(QStringLiteral("%1 is not available now.").arg(alternatives[0]->text()));
+                status.show(
+                    QStringLiteral("%1 is not available now.").arg(alternatives[0]->text()));
             },
             false);
     };
-    key(QKeySequence(Qt::CTRL | Qt::Key_Left), "Seek", [this] { SeekBy(-kSeekStepMs); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Right), "Seek", [this] { SeekBy(kSeekStepMs); });
+    Transport* play = &transport;
+    key(QKeySequence(Qt::CTRL | Qt::Key_Left), "Seek", [play] { play->SeekBy(-kSeekStepMs); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Right), "Seek", [play] { play->SeekBy(kSeekStepMs); });
     key(
-        QKeySequence(Qt::CTRL | Qt::Key_R), "Replay", [this] { ReplaySelectedLine(); }, false);
-    const auto speed = [this](int tenths) { showStatus(playback().stepSpeed(tenths)); };
+        QKeySequence(Qt::CTRL | Qt::Key_R), "Replay", [play] { play->ReplaySelectedLine(); },
+        false);
+    SongPlayback* playback = &session.playback();
+    const auto speed = [&status, playback](int tenths) {
+        status.show(playback->stepSpeed(tenths));
+    };
     key(QKeySequence(Qt::CTRL | Qt::Key_Down), "Speed", [speed] { speed(-1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Up), "Speed", [speed] { speed(1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), "Speed", [speed] { speed(0); });
-    const auto delay = [this](int ms) { showStatus(playback().stepReactionDelay(ms)); };
+    const auto delay = [&status, playback](int ms) {
+        status.show(playback->stepReactionDelay(ms));
+    };
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), "Reaction delay",
         [delay] { delay(kReactionDelayStepMs); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down), "Reaction delay",
         [delay] { delay(-kReactionDelayStepMs); });
     key(
-        QKeySequence(Qt::CTRL | Qt::Key_T), "Reaction delay", [this] { StartTapAlong(); }, false);
+        QKeySequence(Qt::CTRL | Qt::Key_T), "Reaction delay", [play] { play->StartTapAlong(); },
+        false);
     // The nudge is Adjust Selected Line by one second, wherever that button can be pressed.
-    const auto nudge = [this](const QString& amount) {
-        if (ui.cmdAdjustSingle->isVisibleTo(this) && ui.cmdAdjustSingle->isEnabled())
-            AdjustSelectedLineBy(amount);
+    AdjustControls* adjust = &sheet.adjust();
+    const auto nudge = [&status, adjust](const QString& amount) {
+        if (adjust->canAdjustSelected())
+            adjust->AdjustSelectedLineBy(amount);
         else
-            showStatus(QStringLiteral("Adjust Selected Line is not available now."));
+            status.show(QStringLiteral("Adjust Selected Line is not available now."));
     };
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left), "Adjust Selected Line",
         [nudge] { nudge(QStringLiteral("-1")); });
@@ -124,6 +136,14 @@ void frmSychLyrics::installMarkingKeys() {
         [nudge] { nudge(QStringLiteral("1")); });
     key(
         QKeySequence(Qt::Key_F1), "Keys", [this] { ShowKeys(); }, false);
+    SheetPanel* panel = &sheet;
+    key(
+        QKeySequence(Qt::CTRL | Qt::Key_G), "Accept Suggested Time",
+        [panel] { panel->acceptSuggestions(false); }, false);
+    key(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), "Accept Suggested Times",
+        [panel] { panel->acceptSuggestions(true); }, false);
+    const WindowControls ui = FindControls(window);
     button(QKeySequence(Qt::CTRL | Qt::Key_P), ui.cmdPlay);
     button(QKeySequence(Qt::CTRL | Qt::Key_Period), ui.cmdStop);
     button(QKeySequence(Qt::Key_Insert), ui.cmdInsert);
@@ -132,13 +152,17 @@ void frmSychLyrics::installMarkingKeys() {
     button(QKeySequence(Qt::Key_F2), ui.cmdEditLyric);
     button(QKeySequence(Qt::CTRL | Qt::Key_O), ui.cmdOpen);
     button(QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch});
+    installButtonTips();
+}
 
+void WindowKeys::installButtonTips() {
     const QString focused = QStringLiteral("Space or Enter when it has the focus (Tab moves it)");
-    for (QPushButton* b : findChildren<QPushButton*>())
+    for (QPushButton* b : m_window.findChildren<QPushButton*>())
         b->setToolTip(b->text() + QStringLiteral(" — ") + focused);
     const auto tip = [](QPushButton* b, const QString& keys) {
         b->setToolTip(b->text() + QStringLiteral(" — ") + keys);
     };
+    const WindowControls ui = FindControls(m_window);
     tip(ui.cmdPlay, QStringLiteral("Ctrl+P plays and pauses"));
     tip(ui.cmdStop, QStringLiteral("Ctrl+."));
     tip(ui.cmdMark, QStringLiteral("Space: Play puts the focus here. Ctrl+R replays the selected "
@@ -159,6 +183,6 @@ void frmSychLyrics::installMarkingKeys() {
     ui.lvLyrics->setToolTip(ui.lvLyrics->toolTip() + QStringLiteral(" F1 lists every key."));
 }
 
-void frmSychLyrics::ShowKeys() {
+void WindowKeys::ShowKeys() {
     m_keyOverlay->popUp();
 }

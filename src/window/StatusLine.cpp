@@ -1,0 +1,58 @@
+#include "window/StatusLine.h"
+
+#include "window/WindowLook.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstdio>
+
+StatusLine::StatusLine(QObject* parent) : QObject(parent), m_label(new QLabel) {
+    m_label->setObjectName(QStringLiteral("lblStatus"));
+    m_label->setFont(ArialBold(9));
+    m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_label->setMinimumHeight(19);
+    m_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_label->setFrameShape(QFrame::Panel);
+    m_label->setFrameShadow(QFrame::Sunken);
+}
+
+QString StatusLine::text() const {
+    return m_label->text();
+}
+
+void StatusLine::show(const QString& text) {
+    m_label->setText(text);
+}
+
+void StatusLine::add(const QString& text) {
+    const QString shown = m_label->text().trimmed();
+    show(shown.isEmpty() ? text : shown + QStringLiteral("  \u00B7  ") + text);
+}
+
+void StatusLine::report(const QString& message) noexcept {
+    try {
+        show(message);
+        std::fprintf(stderr, "velmora-versetta: %s\n", message.toLocal8Bit().constData());
+    } catch (...) {
+        // Nothing sensible is left to do when even the report fails.
+    }
+}
+
+void StatusLine::showAnalysis(const QString& text) {
+    const QString shown = m_label->text();
+    if (shown.trimmed().isEmpty() || shown == m_analysisText)
+        show(text);
+    else if (!text.isEmpty() && !text.startsWith(QStringLiteral("Suggesting times")))
+        show(shown + QStringLiteral("  \u00B7  ") + text);
+    else
+        return;
+    m_analysisText = m_label->text();
+}
+
+void StatusLine::onClick(QPushButton* button, const char* name, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this,
+            [this, name, handler = std::move(handler)] { guard(name, handler); });
+}

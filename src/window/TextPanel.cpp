@@ -1,0 +1,113 @@
+#include "window/TextPanel.h"
+
+#include "session/SongSession.h"
+#include "sources/TextCleaning.h"
+#include "sources/TextFile.h"
+#include "window/Controls.h"
+#include "window/StatusLine.h"
+#include "window/TagSaveRun.h"
+#include "window/WindowLook.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextDocument>
+
+TextPanel::TextPanel(SongSession& session, StatusLine& status,
+                     std::function<QString()> clipboardText, OpenDialog openDialog, QWidget& window)
+    : QObject(&window), m_session(session), m_status(status),
+      m_clipboardText(std::move(clipboardText)), m_openDialog(std::move(openDialog)),
+      m_window(window), m_panel(new QWidget), m_text(new QPlainTextEdit),
+      m_paste(MakeButton("cmdPaste", QStringLiteral("Paste From Clipboard"))),
+      m_fromTextFile(MakeButton("cmdLyricsFromText", QStringLiteral("Get Lyrics From Text File"))),
+      m_clear(MakeButton("cmdClearUnsynch", QStringLiteral("Clear"))),
+      m_save(MakeButton("cmdSaveUnsynch", QStringLiteral("Save"), false)) {
+    m_panel->setObjectName(QStringLiteral("picUnsynch"));
+    m_text->setObjectName(QStringLiteral("txtAddLyrics"));
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    status.onClick(m_paste, "Paste From Clipboard", [this] { cmdPaste_Click(); });
+    status.onClick(m_fromTextFile, "Get Lyrics From Text File",
+                   [this] { cmdLyricsFromText_Click(); });
+    status.onClick(m_clear, "Clear", [this] { cmdClearUnsynch_Click(); });
+    status.onClick(m_save, "Save lyrics to the tag", [this] { cmdSaveUnsynch_Click(); });
+    connect(m_text, &QPlainTextEdit::textChanged, this,
+            [this] { m_status.guard("Lyrics text", [this] { txtAddLyrics_Change(); }); });
+    m_text->viewport()->installEventFilter(this);
+    // Escape leaves the text panel as AddLyrics found it, the text kept for the next time.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_panel);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &TextPanel::leaveRequested);
+}
+
+void TextPanel::place(WindowControls& ui) const {
+    ui.picUnsynch = m_panel;
+    ui.txtAddLyrics = m_text;
+    ui.cmdPaste = m_paste;
+    ui.cmdLyricsFromText = m_fromTextFile;
+    ui.cmdClearUnsynch = m_clear;
+    ui.cmdSaveUnsynch = m_save;
+}
+
+bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_text->viewport() && event->type() == QEvent::MouseButtonRelease)
+        m_status.guard("Lyrics text", [this] { txtAddLyrics_Click(); });
+    return QObject::eventFilter(watched, event);
+}
+
+void TextPanel::cmdPaste_Click() {
+    setUnsynchText(m_clipboardText ? m_clipboardText() : QString());
+}
+
+void TextPanel::cmdLyricsFromText_Click() {
+    const QString initialName = QStringLiteral("*.*");
+    if (!m_openDialog)
+        return;
+    const QString chosen =
+        m_openDialog(QStringLiteral("All Files (*.*)"), m_session.songFolder(), initialName);
+    if (chosen == initialName || chosen.isEmpty())
+        return;
+    // A file that cannot be read leaves the panel as it was; the guard reports why.
+    setUnsynchText(ReadLyricsFile(chosen));
+}
+
+void TextPanel::cmdClearUnsynch_Click() {
+    setUnsynchText(QString());
+    // Saving an empty text is how lyrics are removed from a song's tag.
+    m_save->setEnabled(true);
+}
+
+void TextPanel::setUnsynchText(const QString& text) {
+    m_setting = true;
+    m_original = text;
+    m_text->setPlainText(text);
+    m_setting = false;
+}
+
+QString TextPanel::UnsynchText() const {
+    if (m_original)
+        return *m_original;
+    QString text = m_text->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n')); // Shift+Return
+    return text;
+}
+
+void TextPanel::txtAddLyrics_Change() {
+    if (!m_setting)
+        m_original.reset(); // edited: the box's text is the text now
+    txtAddLyrics_Click();
+}
+
+void TextPanel::txtAddLyrics_Click() {
+    m_save->setEnabled(!TrimBlanks(UnsynchText()).isEmpty());
+}
+
+void TextPanel::cmdSaveUnsynch_Click() {
+    const QString lyrics = TrimBlanks(UnsynchText());
+    const QString saved = RunTagSave(m_window, m_status, m_session.songName(),
+                                     QStringLiteral("the lyrics"), m_session.tagLyricsSave(lyrics));
+    emit savedIntoTag(lyrics, saved);
+}

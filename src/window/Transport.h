@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class Mp3Player;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QWidget;
+class SheetPanel;
+class SongPlayback;
+class SongSession;
+class SongSlider;
+class StatusLine;
+class WaveformLoader;
+struct WindowControls;
+
+// The transport: Play (Pause while the song plays), Stop, Mark Line, the slider with the song's
+// waveform, the time label and the display tick. It drives the sheet panel's list as the song
+// reaches its lines.
+class Transport final : public QObject {
+    Q_OBJECT
+public:
+    Transport(SongSession& session, StatusLine& status, SheetPanel& sheet, QWidget& window);
+    void place(WindowControls& ui) const;
+
+    QPushButton* playButton() const { return m_play; }
+    QPushButton* markButton() const { return m_mark; }
+    QTimer* tick() const { return m_timer; }
+    const WaveformLoader& waveform() const { return *m_waveform; }
+    // Starts drawing path's waveform; the decode before it is dropped.
+    void loadWaveform(const QString& path);
+
+    void StopOrEndSong();
+    void SeekBy(std::int32_t deltaMs);
+    void ReplaySelectedLine();
+    void StartTapAlong();
+    // Plays from ms, the rows at positions selected and held as they are (a nudge's replay).
+    void PlayFrom(qint64 ms, const std::vector<int>& positions);
+    void Timer1_Timer();
+
+private:
+    void cmdPlay_Click();
+    void cmdStop_Click();
+    void cmdMark_Click();
+    void Amp3dj1_SongEnded(int reason);
+    void sldSong_Scroll();
+    void SetPlayingControls(bool playing);
+    SongPlayback& playback() const;
+    bool showsPlay() const; // the Play button's caption is "Play", not "Pause"
+
+    SongSession& m_session;
+    StatusLine& m_status;
+    SheetPanel& m_sheet;
+    QWidget& m_window;
+    SongSlider* m_slider; // sldSong
+    QLabel* m_time;       // lblTime
+    QPushButton* m_play;  // cmdPlay
+    QPushButton* m_stop;  // cmdStop
+    QPushButton* m_mark;  // cmdMark
+    QTimer* m_timer;      // Timer1, the 100 ms tick
+    WaveformLoader* m_waveform;
+    QString m_tickFailure; // the last failure a tick reported, so it is shown once
+    bool m_markEnabledBeforeTapAlong = false;
+    bool m_playEnabledBeforeTapAlong = false;
+};
