@@ -1,5 +1,6 @@
 #include "align/WordAligner.h"
 
+#include "align/Fft.h"
 #include "align/Pronounce.h"
 #include "align/SpeechDecoder.h"
 
@@ -7,6 +8,7 @@
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace {
 
@@ -26,6 +28,10 @@ constexpr double kHeldSyllables = 1.0;
 constexpr double kOnsetLikeness = 0.4;
 constexpr double kAnywhereLikeness = -0.3;
 constexpr double kLengthWeight = 1.0;
+// A dip in the voice's band between two louder moments (two syllables' vowels): as likely a
+// word start as a pause when it is this deep, and not at all when under the least.
+constexpr double kFullDipDb = 6.0;
+constexpr double kLeastDipDb = 2.0;
 
 } // namespace
 
@@ -104,6 +110,63 @@ qint64 WordAligner::voiceComingBack(qint64 afterMs, qint64 foundMs) const {
             m_voice.voicedShare(ms, foundMs) * static_cast<double>(foundMs - ms) >= kHeardMs)
             return ms;
     return foundMs;
+}
+
+std::vector<std::pair<qint64, double>> WordAligner::dips(qint64 fromMs, qint64 toMs) const {
+    // The level of the voice's band (300 Hz to 3 kHz) every 10 ms, over 32 ms, smoothed.
+    constexpr std::size_t kSize = 512;
+    constexpr std::size_t kLowBin = 300 * kSize / kAlignRate;
+    constexpr std::size_t kHighBin = 3000 * kSize / kAlignRate;
+    static const Fft fft(kSize);
+    std::vector<double> level;
+    std::vector<std::complex<float>> values(kSize);
+    const qint64 song = m_audio.milliseconds();
+    for (qint64 ms = fromMs; ms < toMs && ms + 32 < song; ms += 10) {
+        const auto first = static_cast<std::size_t>(ms) * kAlignRate / 1000;
+        for (std::size_t i = 0; i < kSize; ++i) {
+            const double hann =
+                0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / kSize);
+            values[i] = {static_cast<float>(hann * m_audio.samples[first + i]), 0.0F};
+        }
+        fft.run(values, false);
+        double energy = 1;
+        for (std::size_t b = kLowBin; b < kHighBin; ++b)
+            energy += std::norm(values[b]);
+        level.push_back(10 * std::log10(energy));
+    }
+    const std::size_t n = level.size();
+    std::vector<double> smooth(n, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        double sum = 0;
+        std::size_t count = 0;
+        for (std::size_t j = i >= 2 ? i - 2 : 0; j < std::min(n, i + 3); ++j, ++count)
+            sum += level[j];
+        smooth[i] = sum / static_cast<double>(count);
+    }
+    // The loudest moments 160 ms apart at least; between two, the quietest, and how much
+    // quieter it is than the softer of them.
+    std::vector<std::size_t> peaks;
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        bool top = true;
+        for (std::size_t j = i >= 8 ? i - 8 : 0; j < std::min(n, i + 9) && top; ++j)
+            top = smooth[j] <= smooth[i];
+        // A syllable's vowel is voiced: a loud moment without voice is the band's.
+        const qint64 ms = fromMs + static_cast<qint64>(i) * 10 + 16;
+        if (top && (peaks.empty() || i - peaks.back() > 3) &&
+            m_voice.voicedShare(ms - 30, ms + 30) > 0)
+            peaks.push_back(i);
+    }
+    std::vector<std::pair<qint64, double>> out;
+    for (std::size_t p = 0; p + 1 < peaks.size(); ++p) {
+        std::size_t low = peaks[p];
+        for (std::size_t i = peaks[p]; i < peaks[p + 1]; ++i)
+            if (smooth[i] < smooth[low])
+                low = i;
+        const double depth = std::min(smooth[peaks[p]], smooth[peaks[p + 1]]) - smooth[low];
+        // The middle of the frame.
+        out.emplace_back(fromMs + static_cast<qint64>(low) * 10 + 16, depth);
+    }
+    return out;
 }
 
 bool WordAligner::english(const std::vector<QStringList>& modelWords) const {
@@ -287,6 +350,9 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
     for (qint64 ms = fromMs + 50; ms < endMs - kShortestWordMs; ms += 10)
         if (m_voice.voicedShare(ms, ms + 10) > 0 && m_voice.voicedShare(ms - 40, ms) == 0)
             places.push_back({ms, 1.0});
+    for (const auto& [ms, depth] : dips(fromMs, endMs))
+        if (ms > fromMs + kShortestWordMs && ms < endMs - kShortestWordMs && depth >= kLeastDipDb)
+            places.push_back({ms, std::min(1.5, depth / kFullDipDb)});
     for (const qint64 onset : m_voice.onsetsMs)
         if (onset > fromMs + kShortestWordMs && onset < endMs - kShortestWordMs &&
             std::none_of(places.begin(), places.end(),

@@ -66,6 +66,8 @@ private:
     void hear(qint64 fromMs, qint64 toMs); // maps the voice around the line
     qint64 lastVoiceBefore(qint64 fromMs, qint64 toMs) const;
     qint64 voiceComingBack(qint64 afterMs, qint64 foundMs) const;
+    // Dips of loudness between syllables: where and how deep (dB).
+    std::vector<std::pair<qint64, double>> dips(qint64 fromMs, qint64 toMs) const;
 
     SpeechDecoder* m_decoder;
     const AlignAudio& m_audio;
