@@ -225,6 +225,10 @@ std::vector<WordSuggestion> WordAligner::suggest(const QString& line, qint64 sta
         else
             spread(syllables, from, to, fromMs, toMs, out);
     }
+    // A mark by hand stays as marked, even before the one above it.
+    for (const auto& [index, ms] : given)
+        if (index > 0 && index < n)
+            out[static_cast<std::size_t>(index)] = {ms, 1.0, WordSuggestion::Given};
     // Whatever each part found, words follow one another.
     for (int i = 1; i < n; ++i) {
         WordSuggestion& w = out[static_cast<std::size_t>(i)];

@@ -181,6 +181,12 @@ private slots:
         for (const std::size_t i : {1, 3, 4})
             QVERIFY2(std::abs(got[i].ms - truth[i]) <= 150,
                      qPrintable(QString("word %1: %2 ms off").arg(i).arg(got[i].ms - truth[i])));
+        // Marks out of order stay as they were marked.
+        const std::vector<WordSuggestion> crossed = aligner.suggest(
+            m_text, truth.front(), m_english.endMs + 600, {{1, truth[3]}, {3, truth[1]}});
+        QCOMPARE(crossed[1].ms, truth[3]);
+        QCOMPARE(crossed[3].ms, truth[1]);
+        QCOMPARE(crossed[3].kind, WordSuggestion::Given);
         // A mark on the first word moves the line's start with it.
         const std::vector<WordSuggestion> first =
             aligner.suggest(m_text, truth.front() - 400, m_english.endMs + 600, {{0, truth[0]}});
