@@ -170,7 +170,10 @@ void PrintWordFigures(const char* title, const WordFigures& f) {
     std::vector<double> ms = f.lineMs;
     if (!ms.empty()) {
         std::sort(ms.begin(), ms.end());
-        std::printf("CPU time a line: median %.1f ms, slowest %.1f ms\n", ms[ms.size() / 2],
-                    ms.back());
+        const auto quick = std::count_if(ms.begin(), ms.end(), [](double t) { return t <= 100; });
+        std::printf("CPU time a line: median %.1f ms, slowest %.1f ms, %.0f %% of lines within "
+                    "100 ms\n",
+                    ms[ms.size() / 2], ms.back(),
+                    100.0 * static_cast<double>(quick) / static_cast<double>(ms.size()));
     }
 }
