@@ -27,10 +27,10 @@ struct WordSuggestion {
     enum Kind {
         Given,   // marked by hand: kept as it is
         Aligned, // found in the audio by the speech model
-        Spread,  // shared out by syllables and snapped to where a voice starts
+        Spread,  // shared out by syllables onto where the voice starts or dips: a guess
     };
     qint64 ms = 0;
-    double confidence = 0; // how likely the time is within 0.1 s of the truth; 1 for Given
+    double confidence = 0; // roughly how likely within 0.1 s of the truth; 1 for Given
     Kind kind = Spread;
     friend bool operator==(const WordSuggestion&, const WordSuggestion&) = default;
 };
@@ -38,11 +38,12 @@ struct WordSuggestion {
 // Word marks by hand: word index (in LineWords) to milliseconds.
 using WordMarks = std::map<int, qint64>;
 
-// Times for the words of one line whose start and end are known. English lines are
-// aligned by the speech model in the line's window; other lines (or without the model) are
-// spread by syllables over the voiced time and snapped to voice onsets. Marks by hand stay
-// and split the line into stretches aligned on their own. endMs < 0: the end of the voice
-// after the start. Returns one suggestion per LineWords(line), in order and never decreasing.
+// Times for the words of one line whose start and end are known. English lines are aligned by
+// the speech model in the line's window; other lines (or without the model) are spread by
+// syllables over the voiced time onto where the voice starts or dips. Marks by hand stay and
+// split the line into stretches aligned on their own. endMs < 0: the end of the voice after
+// the start. Returns one suggestion per LineWords(line), rising (but for marks by hand that
+// do not). Not thread-safe, as the decoder is not.
 class WordAligner {
 public:
     // audio: the song at 16 kHz as decoded, the band and all (the speech model places words
