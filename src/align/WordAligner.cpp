@@ -104,7 +104,7 @@ qint64 WordAligner::lastVoiceBefore(qint64 fromMs, qint64 toMs) const {
 
 qint64 WordAligner::voiceComingBack(qint64 afterMs, qint64 foundMs) const {
     constexpr qint64 kPauseMs = 50;
-    constexpr qint64 kHeardMs = 150;
+    constexpr qint64 kHeardMs = 300; // a held note, not a consonant's voiced tail
     for (qint64 ms = afterMs + 30; ms + kHeardMs < foundMs; ms += 10)
         if (m_voice.voicedShare(ms, ms + 10) > 0 && m_voice.voicedShare(ms - kPauseMs, ms) == 0 &&
             m_voice.voicedShare(ms, foundMs) * static_cast<double>(foundMs - ms) >= kHeardMs)
