@@ -1,7 +1,8 @@
 // Word suggestions inside lines whose ends are known, on generated songs with known word starts
 // (make-word-songs.py: English, German and Chinese sung word by word over the easy set's bed),
 // beside the text-length spread inside the line in the same run. Seeds 1-3 are the ones the
-// word aligner was tuned on; 101-104 were held back and give the targets.
+// word aligner was tuned on (English also on 4-7, made apart); 101-104 were held back and give
+// the targets.
 
 #include "Bench.h"
 #include "WordEval.h"
