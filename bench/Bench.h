@@ -69,6 +69,7 @@ void benchProcesses(BenchTargets& targets, const QString& song);
 void benchLibrary(const QString& song);
 void benchWaveform(BenchTargets& targets);
 void benchWords(BenchTargets& targets);
+void benchWordSuggestions(BenchTargets& targets);
 // full: more seeds than the default run's few songs.
 void benchAlign(BenchTargets& targets, bool full);
 void benchAnalysisWindow(BenchTargets& targets);

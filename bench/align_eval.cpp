@@ -1,8 +1,11 @@
 // velmora-align-eval FOLDER...: the suggested times measured on the generated songs under
 // each folder (make-align-songs.py, make-hard-songs.py), tables on stdout, a line per song on
 // stderr. For tuning by hand; the bench runs the same measurement on its own seeds.
+// velmora-align-eval --words FOLDER...: the word suggestions on make-word-songs.py's songs
+// (VELMORA_WORDS_DEBUG=1: every word of every line on stderr).
 
 #include "AlignEval.h"
+#include "WordEval.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +15,13 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList folders = app.arguments().mid(1);
     if (folders.isEmpty()) {
-        std::fputs("Usage: velmora-align-eval [--easy] FOLDER...\n", stderr);
+        std::fputs("Usage: velmora-align-eval [--easy | --words] FOLDER...\n", stderr);
         return 2;
+    }
+    if (folders.first() == "--words") {
+        for (const QString& folder : folders.mid(1))
+            PrintWordFigures(qPrintable(folder), MeasureWords(folder, true));
+        return 0;
     }
     bool hard = true;
     std::vector<AlignCase> cases;

@@ -64,9 +64,10 @@ int main(int argc, char* argv[]) {
         benchStorage(targets);
         return report(targets) ? 0 : 1;
     }
-    // "velmora-bench words" runs only the word timing figures.
+    // "velmora-bench words" runs only the word timing figures and the word suggestions'.
     if (argc > 1 && qstrcmp(argv[1], "words") == 0) {
         benchWords(targets);
+        benchWordSuggestions(targets);
         return report(targets) ? 0 : 1;
     }
     // "velmora-bench waveform" runs only the waveform and format figures.
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
     benchAnalysisWindow(targets);
     benchWaveform(targets);
     benchWords(targets);
+    benchWordSuggestions(targets);
     benchLibrary(song);
     benchAlign(targets, false);
     report(targets);

@@ -43,6 +43,7 @@ LyricAligner::~LyricAligner() = default;
 
 void LyricAligner::forget() {
     m_audio = {};
+    m_plain = {};
     m_voice = {};
     m_words.clear();
     m_syllables.clear();
@@ -65,11 +66,13 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     if (!m_harmony.compute(audio.samples, cancel))
         return false;
     report(0.1);
+    AlignAudio plain = audio;
     audio.samples = EmphasiseVoice(audio.samples, cancel);
     if (cancel.load())
         return false;
     report(0.4);
     m_audio = std::move(audio);
+    m_plain = std::move(plain);
     m_voice = MapVoice(m_audio, cancel);
     if (cancel.load())
         return false;
@@ -456,4 +459,10 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
             if (g.line == k)
                 out.push_back(g);
     }
+}
+
+std::vector<WordSuggestion> LyricAligner::suggestWords(const QString& line, qint64 startMs,
+                                                       qint64 endMs, const WordMarks& given) {
+    const double english = m_allWords > 0 ? static_cast<double>(m_englishWords) / m_allWords : -1.0;
+    return WordAligner(m_decoder.get(), m_plain, english).suggest(line, startMs, endMs, given);
 }

@@ -4,6 +4,7 @@
 #include "align/Repetition.h"
 #include "align/Timing.h"
 #include "align/VoiceMap.h"
+#include "align/WordAligner.h"
 
 #include <QString>
 #include <QStringList>
@@ -82,6 +83,12 @@ public:
     // and snapped to vocal onsets.
     std::vector<Suggestion> spread(const Anchors& anchors, int first, int last);
 
+    // Times for the words of a line once its start is known and its end (the next line's
+    // start; < 0: where the voice after it stops): the marks by hand in given stay, the rest
+    // are aligned between them. Cheap: the line's window alone is decoded.
+    std::vector<WordSuggestion> suggestWords(const QString& line, qint64 startMs, qint64 endMs,
+                                             const WordMarks& given = {});
+
     // The evidence behind the last suggestions, by line (for measuring the confidence).
     const std::vector<LineEvidence>& evidence() const { return m_evidence; }
 
@@ -99,6 +106,7 @@ private:
 
     std::unique_ptr<SpeechDecoder> m_decoder;
     AlignAudio m_audio; // the voice brought forward
+    AlignAudio m_plain; // as decoded: where words are placed
     VoiceMap m_voice;
     Harmony m_harmony;                // of the song as it is, band and all
     std::vector<int> m_repeatOf;      // per line, the first earlier line with its words; -1
