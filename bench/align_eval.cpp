@@ -3,6 +3,7 @@
 // stderr. For tuning by hand; the bench runs the same measurement on its own seeds.
 
 #include "AlignEval.h"
+#include "media/LinkedMedia.h"
 
 #include <QCoreApplication>
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    UseMediaSource(OpenLinkedMedia);
     const QStringList folders = app.arguments().mid(1);
     if (folders.isEmpty()) {
         std::fputs("Usage: velmora-align-eval [--easy] FOLDER...\n", stderr);

@@ -1,6 +1,6 @@
-#include "align/ModelCheck.h"
 #include "align/SongAnalysis.h"
-#include "align/SpeechDecoder.h"
+#include "media/ModelCheck.h"
+#include "media/SphinxRecogniser.h"
 #include "session/SongSuggestions.h"
 #include "storage/LyricsXml.h"
 #include "support/Files.h"
@@ -280,7 +280,8 @@ private slots:
         SetPackageSumsFile(QString());
         const AnalysisResult result = AnalyseSong(aligner, m_song, m_lines, {{0, 3000}}, m_never);
         QVERIFY2(result.status.startsWith("the English speech model in " + model + " is damaged") &&
-                     result.status.contains(status) && result.status.contains("spread by syllables"),
+                     result.status.contains(status) &&
+                     result.status.contains("spread by syllables"),
                  qPrintable(result.status));
         QCOMPARE(static_cast<int>(result.suggestions.size()), 5);
         if (damage == "packaged")
