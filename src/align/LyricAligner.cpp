@@ -287,7 +287,7 @@ std::vector<LyricAligner::Stretch> LyricAligner::stretchesFor(const Anchors& anc
         if (s.end - 1 > last + 3 && known(last + 3)) {
             s.end = last + 3;
             s.fixedEnd = false;
-            s.toMs = std::min(song, m_guide[static_cast<std::size_t>(last + 3)].ms + 2000);
+            s.toMs = std::min(song, m_guide[static_cast<std::size_t>(last) + 3].ms + 2000);
         }
         if (first - s.first > 3 && known(first - 2)) {
             s.first = first - 2;
