@@ -89,6 +89,26 @@ private slots:
         QVERIFY(std::count(frames.voiced.begin(), frames.voiced.end(), true) > 0);
     }
 
+    // The media libraries come with the module alone: linked into the program, they would load
+    // before its first paint.
+    void onlyTheModuleLinksTheMediaLibraries() {
+        const auto needed = [](const QString& file) {
+            QProcess readelf;
+            readelf.start("readelf", {"-d", file});
+            readelf.waitForFinished();
+            return QString::fromUtf8(readelf.readAllStandardOutput());
+        };
+        const QString module = needed(VELMORA_MEDIA_MODULE);
+        const QString program = needed(VELMORA_PROGRAM);
+        QVERIFY2(program.contains("[libtag.so"), qPrintable(program));
+        for (const char* library :
+             {"libmpv.so", "libavformat.so", "libavcodec.so", "libswresample.so",
+              "libpocketsphinx.so", "libsphinxbase.so", "libespeak-ng.so", "libaubio.so"}) {
+            QVERIFY2(module.contains(QString("[") + library), library);
+            QVERIFY2(!program.contains(QString("[") + library), library);
+        }
+    }
+
     // Hidden from the program, the module is named once on stderr and the window goes on.
     void theProgramWithoutItsModuleSaysSoOnce() {
         QTemporaryDir empty;
