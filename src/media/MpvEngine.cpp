@@ -3,12 +3,15 @@
 #include <mpv/client.h>
 
 #include <clocale>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 MpvEngine::MpvEngine(const QByteArray& audioOutput, double speed) {
-    // mpv refuses to start unless numbers are formatted the C way.
-    std::setlocale(LC_NUMERIC, "C");
+    // mpv refuses to start unless numbers are formatted the C way. The program's player sets it
+    // on its own thread first; changing it here would race with that thread.
+    if (std::strcmp(std::setlocale(LC_NUMERIC, nullptr), "C") != 0)
+        std::setlocale(LC_NUMERIC, "C");
     m_mpv = mpv_create();
     if (!m_mpv) {
         m_problem = QStringLiteral("the audio player could not be started (libmpv)");

@@ -8,6 +8,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <utility>
 
@@ -33,6 +34,9 @@ MpvPlayer::~MpvPlayer() {
 void MpvPlayer::InitPlayer(std::int16_t /*mode*/, quintptr /*windowHandle*/) {
     if (m_live || m_startPending || m_starting.joinable())
         return;
+    // mpv refuses to start unless numbers are formatted the C way; set here, on the window's
+    // thread, before any other thread could be reading the locale.
+    std::setlocale(LC_NUMERIC, "C");
     m_startPending = true;
     // Loading the media module and libmpv takes a core and the dynamic loader's lock for a fifth of
     // a second; the first call that needs the player waits for it.
