@@ -6,6 +6,7 @@
 
 #include "AlignEval.h"
 #include "WordEval.h"
+#include "media/LinkedMedia.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    UseMediaSource(OpenLinkedMedia);
     const QStringList folders = app.arguments().mid(1);
     if (folders.isEmpty()) {
         std::fputs("Usage: velmora-align-eval [--easy | --words] FOLDER...\n", stderr);

@@ -2,6 +2,7 @@
 // the same run, and a table of the targets. Run with: cmake --build build --target bench
 
 #include "Bench.h"
+#include "media/LinkedMedia.h"
 
 #include <QApplication>
 
@@ -42,6 +43,7 @@ bool report(const BenchTargets& all) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    UseMediaSource(OpenLinkedMedia);
     const QString song = QStringLiteral(VELMORA_BENCH_SONG);
     // The children play without a sound card; the in-process player does too.
     qputenv("VELMORA_AUDIO_OUTPUT", "null");

@@ -5,6 +5,7 @@
 // is opened as the command line opens it, so that paint shows its lines.
 // With "play": opens the song, presses Play, exits after two seconds.
 
+#include "core/MediaModule.h"
 #include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
@@ -58,6 +59,10 @@ int main(int argc, char* argv[]) {
         return 2;
     QApplication::setApplicationName(QStringLiteral("Velmora Versetta"));
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Versetta"));
+    // The module as the program loads it, from the build tree.
+    if (qEnvironmentVariableIsEmpty("VELMORA_MEDIA_MODULE_DIR"))
+        qputenv("VELMORA_MEDIA_MODULE_DIR", VELMORA_BENCH_MEDIA_MODULE_DIR);
+    UseMediaSource(OpenMediaModule);
 
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();

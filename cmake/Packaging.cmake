@@ -74,16 +74,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmora Versetta developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds every linked library: Qt and TagLib.
+# dpkg-shlibdeps finds every linked library, in the program, the tools and the media module
+# (velmora-media.so: libmpv, FFmpeg, pocketsphinx, sphinxbase, espeak-ng, aubio).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What it cannot see: Qt loads its SQLite driver (and SQLite with it) as a plugin; the player
-# loads libmpv when it starts, the waveform and the aligner FFmpeg when they first decode a
-# song, and the aligner its other libraries when it first analyses one. The speech model and espeak-ng's voices are data
-# files the aligner opens by name.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libmpv2, libavformat59, libavcodec59, libswresample4, libavutil57, \
-libpocketsphinx3, libsphinxbase3, libespeak-ng1, libaubio5, pocketsphinx-en-us, \
-espeak-ng-data")
+# What it cannot see: Qt loads its SQLite driver (and SQLite with it) as a plugin; the speech
+# model and espeak-ng's voices are data files the module opens by name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, pocketsphinx-en-us, espeak-ng-data")
 # Lyrics come in every script; without these, CJK lines and most emoji show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

@@ -1,5 +1,6 @@
 // The waveform decoder on arbitrary bytes named .mp3: it never crashes, and what it gives is
 // a whole envelope within its bounds whose every span reads back between -1 and 1.
+#include "media/LinkedMedia.h"
 #include "playback/Waveform.h"
 
 #include <QDir>
@@ -29,6 +30,11 @@ const QString& scratchSong() {
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    UseMediaSource(OpenLinkedMedia);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QFile file(scratchSong());

@@ -93,8 +93,10 @@ check "the package lacks velmora-dbsetup (is tools/ building it?)" \
 check "the package lacks velmora-lyrics (is tools/ building it?)" \
   grep -q " \./usr/bin/velmora-lyrics$" <<<"$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
+# Computed from the binaries and the media module, except the first and the data packages.
 for dependency in libqt6sql6-sqlite libmpv libavformat libavcodec libswresample libtag \
-  libqt6widgets6; do
+  libqt6widgets6 libpocketsphinx libsphinxbase libespeak-ng libaubio pocketsphinx-en-us \
+  espeak-ng-data; do
   check "the package does not depend on $dependency" grep -q "$dependency" <<<"$depends"
 done
 
@@ -115,6 +117,13 @@ check "$prefix/bin/velmora-versetta is not a relative symlink to the program" \
 check "$prefix/bin/velmora-versetta does not lead to the program" \
   test "$(readlink -f "$prefix/bin/velmora-versetta")" = "$program_dir/velmora-versetta"
 check "$prefix/bin/velmora-dbsetup is not an executable" test -x "$prefix/bin/velmora-dbsetup"
+module=$(dpkg -L velmora-versetta | grep '/velmora-versetta/velmora-media\.so$' || true)
+check "the package holds no media module velmora-media.so" test -n "$module"
+for library in libmpv libavcodec libpocketsphinx libespeak-ng libaubio; do
+  check "$module does not link $library" grep -q "NEEDED.*\[$library" <<<"$(readelf -d "$module")"
+done
+check "$program_dir/velmora-versetta links libmpv; it should come with the module" \
+  sh -c "! readelf -d '$program_dir/velmora-versetta' | grep -q libmpv"
 check "$prefix/bin/velmora-lyrics --help does not run" "$prefix/bin/velmora-lyrics" --help >/dev/null
 check "$program_dir/Velmora81.mdb is not a symlink to $db" \
   test "$(readlink "$program_dir/Velmora81.mdb")" = "$db"
@@ -172,6 +181,11 @@ set -e
 if [ "$status" -ne 124 ]; then
   cat "$tmp/program.log" >&2
   fail "the installed program ended with status $status instead of running until stopped"
+fi
+checks=$((checks + 1))
+if grep -q "media module" "$tmp/program.log"; then
+  cat "$tmp/program.log" >&2
+  fail "the installed program did not find its media module"
 fi
 checks=$((checks + 1))
 

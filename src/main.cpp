@@ -1,3 +1,4 @@
+#include "core/MediaModule.h"
 #include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
@@ -16,6 +17,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velmora Versetta"));
     // Lets the desktop match the window with the installed launcher and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Versetta"));
+
+    // libmpv and the rest come with the media module, loaded by the first service asked for:
+    // the player's start or the first song's decode, both after the first paint.
+    UseMediaSource(OpenMediaModule);
 
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();

@@ -5,6 +5,7 @@
 // presses Mark Line when playback reaches that second (fractions allowed); --words turns word
 // marking on first, so the marks stamp words; --speed steps the speed by tenths
 // (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette.
+#include "media/LinkedMedia.h"
 #include "playback/MpvPlayer.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
                                         ? QByteArray("null")
                                         : qgetenv("VELMORA_AUDIO_OUTPUT"));
     QApplication app(argc, argv);
+    UseMediaSource(OpenLinkedMedia);
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "

@@ -3,6 +3,7 @@
 // path named no song, 2 wrong usage.
 
 #include "lyrics/LyricsJobs.h"
+#include "media/LinkedMedia.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -173,6 +174,7 @@ void printCheckTable(const QStringList& songs, const std::vector<JobResult>& res
 int main(int argc, char* argv[]) {
     // Past a file-size limit a write should fail and be reported, not end the process.
     std::signal(SIGXFSZ, SIG_IGN);
+    UseMediaSource(OpenLinkedMedia);
     QList<QByteArray> args;
     for (int i = 1; i < argc; ++i)
         args << QByteArray(argv[i]);

@@ -1,5 +1,4 @@
 #include "align/AlignAudio.h"
-#include "playback/AudioDecoder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,18 +32,18 @@ void highPass(std::vector<std::int16_t>& samples) {
 
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem) {
-    AudioDecoder decoder;
-    if (const QString why = decoder.open(path); !why.isEmpty()) {
+    const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
+    if (const QString why = decoder->open(path); !why.isEmpty()) {
         problem = why;
         return {};
     }
     // Through a low-pass: what folds down from above 8 kHz (cymbals, the band's air) would
     // land in the voice's band and on the words.
-    decoder.convertTo(kAlignRate, true, AudioDecoder::Resampling::BandLimited);
+    decoder->convertTo(kAlignRate, true, AudioDecoder::Resampling::BandLimited);
     AlignAudio audio;
     constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
     const AudioDecoder::Ended ended =
-        decoder.decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
+        decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
             const std::size_t take = std::min(count, kLongest - audio.samples.size());
             audio.samples.insert(audio.samples.end(), samples, samples + take);
             audio.cut = take < count;

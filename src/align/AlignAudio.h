@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MediaServices.h"
+
 #include <QString>
 
 #include <atomic>
@@ -7,9 +9,9 @@
 #include <vector>
 
 // A song as the aligner hears it: one channel at 16 kHz, the rate of the speech model.
-inline constexpr int kAlignRate = 16000;
+inline constexpr int kAlignRate = kSpeechRate;
 // The model's frames: 10 ms each.
-inline constexpr int kFrameSamples = kAlignRate / 100;
+inline constexpr int kFrameSamples = kSpeechFrameSamples;
 
 // Longer audio is cut here: a song's samples stay under 60 MB whatever a file claims.
 inline constexpr int kLongestAlignedSeconds = 30 * 60;
@@ -21,9 +23,9 @@ struct AlignAudio {
     qint64 milliseconds() const { return static_cast<qint64>(samples.size()) * 1000 / kAlignRate; }
 };
 
-// Decodes the song at path, of any format FFmpeg reads, to the mid channel (left and right
-// mixed, where a sung voice sits) at 16 kHz, with the lowest octaves (bass and kick drum) taken
-// out. Empty with problem set when it holds no audio that decodes; empty and no problem when
+// Decodes the song at path, of any format the audio decoder reads, to the mid channel (left and
+// right mixed, where a sung voice sits) at 16 kHz, with the lowest octaves (bass and kick drum)
+// taken out. Empty with problem set when it holds no audio that decodes; empty and no problem when
 // cancel became true.
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem);

@@ -1,7 +1,6 @@
 #include "align/LyricAligner.h"
 
 #include "align/Pronounce.h"
-#include "align/SpeechDecoder.h"
 #include "align/VoiceEmphasis.h"
 
 #include <algorithm>
@@ -37,7 +36,9 @@ struct LyricAligner::Stretch {
     qint64 endMs = 0;
 };
 
-LyricAligner::LyricAligner() : m_decoder(std::make_unique<SpeechDecoder>()) {}
+LyricAligner::LyricAligner(const MediaServices& media)
+    : m_decoder(media.speechRecogniser()), m_phonemizer(media.phonemizer()),
+      m_voiceDetector(media.voiceDetector()) {}
 
 LyricAligner::~LyricAligner() = default;
 
@@ -73,7 +74,7 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     report(0.4);
     m_audio = std::move(audio);
     m_plain = std::move(plain);
-    m_voice = MapVoice(m_audio, cancel);
+    m_voice = MapVoice(*m_voiceDetector, m_audio, cancel);
     if (cancel.load())
         return false;
     report(0.7);
@@ -98,7 +99,7 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
             m_englishWords += known ? 1 : 0;
             // A word outside the dictionary is pronounced as espeak-ng would say it, or spelt.
             if (!known)
-                known = m_decoder->addWord(word, PhonesFromEspeak(word)) ||
+                known = m_decoder->addWord(word, PhonesFromIpa(m_phonemizer->ipa(word))) ||
                         m_decoder->addWord(word, PhonesFromSpelling(word));
             if (known)
                 m_words[i] << word;
@@ -125,6 +126,9 @@ QString LyricAligner::fallback() const {
                                           "snapped to where a voice starts");
     if (!m_decoder->ready())
         return m_decoder->problem() + QStringLiteral(": ") + spread;
+    // Without the detector no voice is heard, whatever the song holds.
+    if (const QString missing = m_voiceDetector->problem(); !missing.isEmpty())
+        return missing + QStringLiteral(": ") + spread;
     if (m_allWords == 0)
         return QStringLiteral("The lyrics hold no words to align: ") + spread;
     if (m_allWords > kMostWords)
@@ -286,7 +290,7 @@ std::vector<LyricAligner::Stretch> LyricAligner::stretchesFor(const Anchors& anc
         if (s.end - 1 > last + 3 && known(last + 3)) {
             s.end = last + 3;
             s.fixedEnd = false;
-            s.toMs = std::min(song, m_guide[static_cast<std::size_t>(last + 3)].ms + 2000);
+            s.toMs = std::min(song, m_guide[static_cast<std::size_t>(last) + 3].ms + 2000);
         }
         if (first - s.first > 3 && known(first - 2)) {
             s.first = first - 2;
@@ -387,10 +391,10 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
     const auto from = static_cast<std::size_t>(s.fromMs) * kAlignRate / 1000;
     const auto to =
         std::min(m_audio.samples.size(), static_cast<std::size_t>(s.toMs) * kAlignRate / 1000);
-    const SpeechDecoder::Decoded decoded =
+    const SpeechRecogniser::Decoded decoded =
         from < to
             ? m_decoder->align(m_audio.samples.data() + from, to - from, words, cancel, progress)
-            : SpeechDecoder::Decoded{};
+            : SpeechRecogniser::Decoded{};
     if (cancel.load())
         return;
     // Each line's placed words, in order.
@@ -464,5 +468,6 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
 std::vector<WordSuggestion> LyricAligner::suggestWords(const QString& line, qint64 startMs,
                                                        qint64 endMs, const WordMarks& given) {
     const double english = m_allWords > 0 ? static_cast<double>(m_englishWords) / m_allWords : -1.0;
-    return WordAligner(m_decoder.get(), m_plain, english).suggest(line, startMs, endMs, given);
+    return WordAligner(m_decoder.get(), m_phonemizer.get(), *m_voiceDetector, m_plain, english)
+        .suggest(line, startMs, endMs, given);
 }

@@ -5,6 +5,7 @@
 #include "align/Timing.h"
 #include "align/VoiceMap.h"
 #include "align/WordAligner.h"
+#include "core/MediaServices.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,8 +14,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-class SpeechDecoder;
 
 // More words than any song holds: past this the lines are spread, not aligned.
 inline constexpr int kMostWords = 20000;
@@ -49,7 +48,8 @@ double ConfidenceOf(const LineEvidence& evidence);
 // thread-safe.
 class LyricAligner {
 public:
-    LyricAligner();
+    // With the media's recogniser, pronouncer and voice detector.
+    explicit LyricAligner(const MediaServices& media = Media());
     ~LyricAligner();
     LyricAligner(const LyricAligner&) = delete;
     LyricAligner& operator=(const LyricAligner&) = delete;
@@ -104,7 +104,9 @@ private:
     std::vector<Suggestion> ordered(std::vector<Suggestion> out, const Anchors& anchors, int first,
                                     int last) const;
 
-    std::unique_ptr<SpeechDecoder> m_decoder;
+    std::unique_ptr<SpeechRecogniser> m_decoder;
+    std::unique_ptr<Phonemizer> m_phonemizer;
+    std::unique_ptr<VoiceDetector> m_voiceDetector;
     AlignAudio m_audio; // the voice brought forward
     AlignAudio m_plain; // as decoded: where words are placed
     VoiceMap m_voice;

@@ -1,41 +1,11 @@
 #include "align/Pronounce.h"
-#include "core/LateLibrary.h"
-
-#include <espeak-ng/speak_lib.h>
 
 #include <QHash>
 
 #include <algorithm>
 #include <array>
-#include <mutex>
 #include <string_view>
 #include <utility>
-
-namespace {
-
-// Loaded when the first song is analysed, on the analysis thread: linked, this library and
-// what it brings would be loaded before the window could appear.
-struct EspeakLibrary {
-    decltype(&::espeak_Initialize) espeak_Initialize = nullptr;
-    decltype(&::espeak_SetVoiceByName) espeak_SetVoiceByName = nullptr;
-    decltype(&::espeak_TextToPhonemes) espeak_TextToPhonemes = nullptr;
-    bool complete = true;
-};
-
-const EspeakLibrary& espeak() {
-    static const EspeakLibrary loaded = [] {
-        EspeakLibrary f;
-        static LateLibrary espeak_ng(QStringLiteral("espeak-ng"), 1);
-        f.complete = f.complete && espeak_ng.get(f.espeak_Initialize, "espeak_Initialize")
-                                       .get(f.espeak_SetVoiceByName, "espeak_SetVoiceByName")
-                                       .get(f.espeak_TextToPhonemes, "espeak_TextToPhonemes")
-                                       .complete();
-        return f;
-    }();
-    return loaded;
-}
-
-} // namespace
 
 QStringList LyricWords(const QString& line) {
     QStringList words;
@@ -134,37 +104,9 @@ QString mapIpa(const QString& ipa) {
     return phones.join(u' ');
 }
 
-std::mutex espeakMutex;
-
-bool espeakReady() {
-    // espeak-ng keeps one global state: set up once, used under the mutex.
-    static const bool ready = [] {
-        if (!espeak().complete)
-            return false;
-        if (espeak().espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
-                                       espeakINITIALIZE_DONT_EXIT) < 0)
-            return false;
-        return espeak().espeak_SetVoiceByName("en-us") == EE_OK;
-    }();
-    return ready;
-}
-
 } // namespace
 
-QString PhonesFromEspeak(const QString& word) {
-    const std::lock_guard lock(espeakMutex);
-    if (!espeakReady())
-        return {};
-    const QByteArray text = word.toUtf8();
-    const void* cursor = text.constData();
-    QString ipa;
-    while (cursor) {
-        const char* phonemes = espeak().espeak_TextToPhonemes(&cursor, espeakCHARS_UTF8,
-                                                              espeakPHONEMES_IPA | (' ' << 8));
-        if (!phonemes)
-            break;
-        ipa += QString::fromUtf8(phonemes) + u' ';
-    }
+QString PhonesFromIpa(const QString& ipa) {
     return mapIpa(ipa);
 }
 

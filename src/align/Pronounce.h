@@ -14,9 +14,9 @@ QStringList LyricWords(const QString& line);
 // between blanks (Chinese, Japanese), at least one.
 int Syllables(const QString& word);
 
-// The word's phones from espeak-ng's American English voice, mapped to the model's phones,
-// separated by blanks; "" when espeak-ng is not there or gives nothing usable.
-QString PhonesFromEspeak(const QString& word);
+// A pronunciation in the International Phonetic Alphabet (a Phonemizer's) in the model's
+// phones, separated by blanks; "" when it gives nothing usable.
+QString PhonesFromIpa(const QString& ipa);
 
 // The word's phones from its spelling alone, by a few English rules: rough, but never empty
 // for a word with a Latin letter.

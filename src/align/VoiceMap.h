@@ -1,14 +1,15 @@
 #pragma once
 
 #include "align/AlignAudio.h"
+#include "core/MediaServices.h"
 
 #include <QtGlobal>
 
 #include <atomic>
 #include <vector>
 
-// Where a voice may be heard, from aubio: a voicing flag per 10 ms frame (a steady pitch in
-// the range of a singing voice) and the onsets that start a voiced stretch.
+// Where a voice may be heard: a voicing flag per 10 ms frame (a steady pitch in the range of a
+// singing voice) and the onsets that start a voiced stretch.
 struct VoiceMap {
     std::vector<bool> voiced;
     std::vector<qint64> onsetsMs; // ascending
@@ -26,5 +27,7 @@ struct VoiceMap {
     qint64 nearestOnset(qint64 ms, qint64 withinMs) const;
 };
 
-// Empty when cancel became true.
-VoiceMap MapVoice(const AlignAudio& audio, const std::atomic<bool>& cancel);
+// The detector's frames, with the onsets a voice starts at; empty when cancel became true or the
+// detector is missing (its problem() says why).
+VoiceMap MapVoice(VoiceDetector& detector, const AlignAudio& audio,
+                  const std::atomic<bool>& cancel);

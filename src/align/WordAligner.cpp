@@ -2,7 +2,7 @@
 
 #include "align/Fft.h"
 #include "align/Pronounce.h"
-#include "align/SpeechDecoder.h"
+#include "core/MediaServices.h"
 
 #include <algorithm>
 #include <atomic>
@@ -60,8 +60,10 @@ std::vector<LineWord> LineWords(const QString& line) {
     return words;
 }
 
-WordAligner::WordAligner(SpeechDecoder* decoder, const AlignAudio& audio, double englishShare)
-    : m_decoder(decoder), m_audio(audio), m_englishShare(englishShare) {}
+WordAligner::WordAligner(SpeechRecogniser* decoder, Phonemizer* phonemizer, VoiceDetector& detector,
+                         const AlignAudio& audio, double englishShare)
+    : m_decoder(decoder), m_phonemizer(phonemizer), m_detector(detector), m_audio(audio),
+      m_englishShare(englishShare) {}
 
 void WordAligner::hear(qint64 fromMs, qint64 toMs) {
     // A margin on either side: the pitch and onset trackers settle in it.
@@ -74,7 +76,7 @@ void WordAligner::hear(qint64 fromMs, qint64 toMs) {
         m_audio.samples.begin() + static_cast<std::ptrdiff_t>(first * kAlignRate / 1000),
         m_audio.samples.begin() + static_cast<std::ptrdiff_t>(last * kAlignRate / 1000));
     static const std::atomic<bool> never{false};
-    const VoiceMap heard = MapVoice(window, never);
+    const VoiceMap heard = MapVoice(m_detector, window, never);
     m_voice = {};
     m_voice.voiced.assign(static_cast<std::size_t>(first / 10), false);
     m_voice.voiced.insert(m_voice.voiced.end(), heard.voiced.begin(), heard.voiced.end());
@@ -248,8 +250,10 @@ void WordAligner::align(const std::vector<QStringList>& modelWords,
     std::vector<int> ownerOf;
     for (int i = from; i < to; ++i)
         for (const QString& word : modelWords[static_cast<std::size_t>(i)]) {
-            // A word outside the dictionary is pronounced as espeak-ng would say it, or spelt.
-            if (!m_decoder->knows(word) && !m_decoder->addWord(word, PhonesFromEspeak(word)) &&
+            // A word outside the dictionary is pronounced as the phonemizer says it, or spelt.
+            if (!m_decoder->knows(word) &&
+                !(m_phonemizer &&
+                  m_decoder->addWord(word, PhonesFromIpa(m_phonemizer->ipa(word)))) &&
                 !m_decoder->addWord(word, PhonesFromSpelling(word)))
                 continue;
             grammar << word;
@@ -265,10 +269,10 @@ void WordAligner::align(const std::vector<QStringList>& modelWords,
     const auto last =
         std::min(m_audio.samples.size(), static_cast<std::size_t>(heardToMs) * kAlignRate / 1000);
     static const std::atomic<bool> never{false};
-    const SpeechDecoder::Decoded decoded =
+    const SpeechRecogniser::Decoded decoded =
         first < last && !grammar.isEmpty()
-            ? m_decoder->align(m_audio.samples.data() + first, last - first, grammar, never)
-            : SpeechDecoder::Decoded{};
+            ? m_decoder->align(m_audio.samples.data() + first, last - first, grammar, never, {})
+            : SpeechRecogniser::Decoded{};
     // Each word starts with its first piece the decoder placed, in order and inside the
     // stretch; the rest are spread between their placed neighbours.
     std::vector<bool> placed(out.size(), false);

@@ -9,7 +9,9 @@
 #include <map>
 #include <vector>
 
-class SpeechDecoder;
+class Phonemizer;
+class SpeechRecogniser;
+class VoiceDetector;
 
 // One word of a line as word suggestions count them: a run of characters between blanks, or
 // one character of a script written without blanks (Chinese, Japanese kana), with the marks
@@ -50,7 +52,10 @@ public:
     // better in it than in the voice brought forward). decoder may be null or without its
     // model: then every line is spread. englishShare: of the song's words, those the model
     // knows; below three quarters the song is taken for another language (-1: unknown).
-    WordAligner(SpeechDecoder* decoder, const AlignAudio& audio, double englishShare = -1);
+    // Without a recogniser (or without a phonemizer for words the model lacks), the words are
+    // spread by syllables.
+    WordAligner(SpeechRecogniser* decoder, Phonemizer* phonemizer, VoiceDetector& detector,
+                const AlignAudio& audio, double englishShare = -1);
 
     std::vector<WordSuggestion> suggest(const QString& line, qint64 startMs, qint64 endMs,
                                         const WordMarks& given = {});
@@ -70,7 +75,9 @@ private:
     // Dips of loudness between syllables: where and how deep (dB).
     std::vector<std::pair<qint64, double>> dips(qint64 fromMs, qint64 toMs) const;
 
-    SpeechDecoder* m_decoder;
+    SpeechRecogniser* m_decoder;
+    Phonemizer* m_phonemizer;
+    VoiceDetector& m_detector;
     const AlignAudio& m_audio;
     double m_englishShare;
     VoiceMap m_voice; // around the line at hand

@@ -6,14 +6,16 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <thread>
 
-struct mpv_handle;
+class PlayerEngine;
 
-// The player on libmpv. Events are drained on the GUI thread; mpv's own thread only queues
-// a wake-up. The audio output comes from VELMORA_AUDIO_OUTPUT when set ("null" on machines
-// without sound), otherwise the usual outputs are tried in turn.
+// The player on the media module's engine (libmpv), started on a thread of its own once the
+// window has been painted. Events are drained on the GUI thread; the engine's thread only
+// queues a wake-up. The audio output comes from VELMORA_AUDIO_OUTPUT when set ("null" on
+// machines without sound), otherwise the usual outputs are tried in turn.
 class MpvPlayer final : public Mp3Player {
     Q_OBJECT
 public:
@@ -41,21 +43,20 @@ public:
     double doubleProperty(const char* name);
 
 private:
-    struct Api;
-    // Starts m_starting, which loads and starts libmpv.
+    // Starts m_starting, which loads the media module and starts the engine.
     void launch();
     void start(const QByteArray& audioOutput, double speed);
-    // Waits for libmpv to finish starting; false, with the reason thrown once, when it failed.
+    // Waits for the engine to finish starting; false, with the reason thrown once, when it
+    // failed.
     bool ready();
     void drainEvents();
-    void command(std::initializer_list<const char*> args);
     void seekTo(double seconds);
 
-    // Written by m_starting; read on the window's thread after ready() has joined it, or by
-    // drainEvents, which the wake-up callback can queue before that.
-    const Api* m_api = nullptr;
-    std::atomic<mpv_handle*> m_mpv = nullptr;
-    // libmpv starts on this thread, so the window shows without waiting for it.
+    // Set by m_starting; read on the window's thread after ready() has joined it, or by
+    // drainEvents, which the wake-up can queue before that.
+    std::unique_ptr<PlayerEngine> m_engine;
+    std::atomic<PlayerEngine*> m_live = nullptr;
+    // The engine starts on this thread, so the window shows without waiting for it.
     std::thread m_starting;
     bool m_startPending = false;
     QString m_startFailure;

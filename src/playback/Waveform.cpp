@@ -1,6 +1,6 @@
 #include "playback/Waveform.h"
 
-#include "playback/AudioDecoder.h"
+#include "core/MediaServices.h"
 
 #include <algorithm>
 #include <climits>
@@ -80,13 +80,13 @@ PeakEnvelope PeakAccumulator::finish() {
 }
 
 PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& cancel) {
-    AudioDecoder decoder;
-    if (!decoder.open(path).isEmpty())
+    const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
+    if (!decoder->open(path).isEmpty())
         return {}; // the slider simply shows no waveform
-    PeakAccumulator peaks(decoder.rate(), decoder.channels());
+    PeakAccumulator peaks(decoder->rate(), decoder->channels());
     bool decoded = false;
     const AudioDecoder::Ended ended =
-        decoder.decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
+        decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
             decoded = decoded || count > 0;
             return peaks.add(samples, count);
         });

@@ -1,6 +1,6 @@
-#include "align/ModelCheck.h"
 #include "align/SongAnalysis.h"
-#include "align/SpeechDecoder.h"
+#include "media/ModelCheck.h"
+#include "media/SphinxRecogniser.h"
 #include "session/SongSuggestions.h"
 #include "storage/LyricsXml.h"
 #include "support/Files.h"

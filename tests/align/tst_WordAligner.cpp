@@ -1,6 +1,6 @@
 #include "align/LyricAligner.h"
-#include "align/SpeechDecoder.h"
 #include "align/WordAligner.h"
+#include "core/MediaServices.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -114,6 +114,10 @@ bool ordered(const std::vector<WordSuggestion>& words) {
 class WordAlignerTest : public QObject {
     Q_OBJECT
 
+    const std::unique_ptr<SpeechRecogniser> m_decoder = Media().speechRecogniser();
+    const std::unique_ptr<Phonemizer> m_phonemizer = Media().phonemizer();
+    const std::unique_ptr<VoiceDetector> m_detector = Media().voiceDetector();
+
     QTemporaryDir m_dir;
     const std::atomic<bool> m_never{false};
     const QString m_text = "Golden rivers whisper slowly tonight";
@@ -150,13 +154,13 @@ private slots:
 
     // Through the speech model: every word within 0.1 s, where the spread by length misses.
     void englishWordsLandOnTheirStarts() {
-        SpeechDecoder decoder;
+        SpeechRecogniser& decoder = *m_decoder;
         if (!decoder.ready())
             QSKIP("the speech model is not installed");
         const qint64 end = m_english.endMs + 600; // the next line's start
         const std::vector<qint64>& truth = m_english.starts;
         QVERIFY(worstOff(byLength(m_text, truth.front(), end), truth) > 300);
-        WordAligner aligner(&decoder, m_english.audio);
+        WordAligner aligner(&decoder, m_phonemizer.get(), *m_detector, m_english.audio);
         const std::vector<WordSuggestion> got = aligner.suggest(m_text, truth.front(), end);
         QCOMPARE(got.size(), truth.size());
         QVERIFY2(worstOff(times(got), truth) <= 100,
@@ -169,8 +173,9 @@ private slots:
     // A word marked by hand stays where it was marked, even off the voice; the others are
     // aligned on either side of it.
     void handMarksStayAndTheRestIsRealigned() {
-        SpeechDecoder decoder;
-        WordAligner aligner(decoder.ready() ? &decoder : nullptr, m_english.audio);
+        SpeechRecogniser& decoder = *m_decoder;
+        WordAligner aligner(decoder.ready() ? &decoder : nullptr, m_phonemizer.get(), *m_detector,
+                            m_english.audio);
         const std::vector<qint64>& truth = m_english.starts;
         const qint64 marked = truth[2] + 120;
         const std::vector<WordSuggestion> got =
@@ -196,7 +201,7 @@ private slots:
     // Without the model, the words are spread by syllables over the voice and snapped to where
     // it starts: never a crash, each word inside the line.
     void withoutTheModelWordsAreSpreadBySyllables() {
-        WordAligner aligner(nullptr, m_english.audio);
+        WordAligner aligner(nullptr, m_phonemizer.get(), *m_detector, m_english.audio);
         const std::vector<qint64>& truth = m_english.starts;
         const std::vector<WordSuggestion> got =
             aligner.suggest(m_text, truth.front(), m_english.endMs + 600);
@@ -233,8 +238,9 @@ private slots:
             characters << QString(c);
         const Made made = line(m_dir.path(), "cmn", characters, {0, 250, 40, 600, 120, 60});
         QVERIFY(!made.audio.samples.empty());
-        SpeechDecoder decoder;
-        WordAligner aligner(decoder.ready() ? &decoder : nullptr, made.audio);
+        SpeechRecogniser& decoder = *m_decoder;
+        WordAligner aligner(decoder.ready() ? &decoder : nullptr, m_phonemizer.get(), *m_detector,
+                            made.audio);
         const std::vector<WordSuggestion> got =
             aligner.suggest(text, made.starts.front(), made.endMs + 800);
         QCOMPARE(got.size(), std::size_t(6));
@@ -254,7 +260,7 @@ private slots:
 
     // The last line: no next line, its end is where the voice stops.
     void theEndOfTheVoiceEndsTheLastLine() {
-        WordAligner aligner(nullptr, m_english.audio);
+        WordAligner aligner(nullptr, m_phonemizer.get(), *m_detector, m_english.audio);
         const qint64 end = aligner.voiceEndAfter(m_english.starts.front());
         QVERIFY2(std::abs(end - m_english.endMs) <= 200,
                  qPrintable(QString("%1 against %2").arg(end).arg(m_english.endMs)));

@@ -73,8 +73,9 @@ private slots:
         QTEST(tagLyrics(song), "lyrics");
     }
 
-    // The program copied alone to a folder of its own reads lyrics a real tool wrote into the
-    // tag: under a real X server, Play, a mark, Stop and Save write them beside the song.
+    // The program copied alone (with its media module, for Play) to a folder of its own reads
+    // lyrics a real tool wrote into the tag: under a real X server, Play, a mark, Stop and Save
+    // write them beside the song.
     void theProgramAloneReadsTheTag() {
         const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
         const QString xdotool = QStandardPaths::findExecutable("xdotool");
@@ -83,6 +84,7 @@ private slots:
         QTemporaryDir dir;
         const QString program = dir.filePath("velmora-versetta");
         QVERIFY(QFile::copy(VELMORA_PROGRAM, program));
+        QVERIFY(QFile::copy(VELMORA_MEDIA_MODULE, dir.filePath("velmora-media.so")));
         const QString song = writeFile(dir.filePath("song.mp3"), toneBytes());
         if (runMid3v2({"--USLT", kNonLatin, song}).isNull())
             QSKIP("mid3v2 (python3-mutagen) is not installed");

@@ -1,5 +1,5 @@
 #include "align/AlignAudio.h"
-#include "playback/AudioDecoder.h"
+#include "media/FfmpegDecoder.h"
 #include "playback/Waveform.h"
 #include "support/Files.h"
 #include "support/ManyFields.h"
@@ -21,7 +21,7 @@ struct Decoded {
 Decoded decode(const QString& song) {
     QElapsedTimer clock;
     clock.start();
-    AudioDecoder decoder;
+    FfmpegDecoder decoder;
     Decoded decoded;
     decoded.problem = decoder.open(song);
     QCryptographicHash hash(QCryptographicHash::Sha1);

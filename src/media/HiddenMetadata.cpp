@@ -1,4 +1,4 @@
-#include "playback/HiddenMetadata.h"
+#include "media/HiddenMetadata.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "align/ModelCheck.h"
+#include "media/ModelCheck.h"
 
 #include <QCryptographicHash>
 #include <QDir>

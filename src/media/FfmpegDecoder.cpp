@@ -1,0 +1,283 @@
+#include "media/FfmpegDecoder.h"
+
+#include "media/HiddenMetadata.h"
+#include "storage/RegularFile.h"
+
+#include <QFile>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The song is read through its own descriptor rather than by name: FFmpeg would take a name
+// such as "http:song.flac" for a place on the network. Its tags are hidden on the way
+// (media/HiddenMetadata.h).
+struct Source {
+    int fd = -1;
+    std::int64_t at = 0;
+    std::vector<BytePatch> hidden;
+};
+
+int readPacket(void* opaque, std::uint8_t* into, int size) {
+    auto& source = *static_cast<Source*>(opaque);
+    ssize_t got = -1;
+    do
+        got = ::pread(source.fd, into, static_cast<std::size_t>(size), source.at);
+    while (got < 0 && errno == EINTR);
+    if (got <= 0)
+        return got == 0 ? AVERROR_EOF : AVERROR(errno);
+    ApplyPatches(source.hidden, source.at, into, got);
+    source.at += got;
+    return static_cast<int>(got);
+}
+
+std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
+    auto& source = *static_cast<Source*>(opaque);
+    struct stat status {};
+    if (whence == AVSEEK_SIZE)
+        return ::fstat(source.fd, &status) == 0 ? static_cast<std::int64_t>(status.st_size) : -1;
+    whence &= ~AVSEEK_FORCE;
+    std::int64_t base = 0;
+    if (whence == SEEK_CUR)
+        base = source.at;
+    else if (whence == SEEK_END)
+        base = ::fstat(source.fd, &status) == 0 ? status.st_size : -1;
+    else if (whence != SEEK_SET)
+        return -1;
+    if (base < 0 || base + offset < 0)
+        return -1;
+    return source.at = base + offset;
+}
+
+// Interleaves the frame's float samples (planar or not) as 16-bit ones, clipped to full scale.
+void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = frame.format == AV_SAMPLE_FMT_FLTP;
+    const int planes = planar ? channels : 1;
+    const int stride = planar ? 1 : channels;
+    for (int plane = 0; plane < planes; ++plane) {
+        const auto* in = reinterpret_cast<const float*>(frame.extended_data[plane]);
+        std::int16_t* into = out.data() + plane;
+        const std::size_t values =
+            static_cast<std::size_t>(frame.nb_samples) * static_cast<std::size_t>(stride);
+        for (std::size_t i = 0; i < values; ++i)
+            into[i * static_cast<std::size_t>(planes)] =
+                static_cast<std::int16_t>(std::clamp(in[i], -1.0F, 1.0F) * 32767.0F);
+    }
+}
+
+} // namespace
+
+// Everything one decode holds, released in reverse.
+struct FfmpegDecoder::Song {
+    ~Song() {
+        ::swr_free(&resampler);
+        ::av_channel_layout_uninit(&layout);
+        ::av_frame_free(&frame);
+        ::av_packet_free(&packet);
+        ::avcodec_free_context(&codec);
+        ::avformat_close_input(&format);
+        if (io)
+            ::av_freep(&io->buffer);
+        ::avio_context_free(&io);
+    }
+
+    bool openStream();
+    bool drain(const Sink& sink);
+    bool hand(AVFrame& in, const Sink& sink);
+    bool resample(AVFrame& in, const Sink& sink);
+    bool convert(const AVFrame* in, const Sink& sink);
+    bool flush(const Sink& sink);
+
+    QFile file;
+    Source source;
+    AVIOContext* io = nullptr;
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;
+    int stream = -1;
+    // What is handed over.
+    int rate = 0;
+    AVChannelLayout layout{};
+    bool nearest = false; // Resampling::NearestSample
+    // Made for the frames' shape when they are not handed over as they come.
+    SwrContext* resampler = nullptr;
+    int fromRate = 0, fromChannels = 0, fromFormat = -1;
+    std::vector<std::int16_t> samples;
+};
+
+// The song's first audio stream; false when it holds none that decodes.
+bool FfmpegDecoder::Song::openStream() {
+    constexpr int kBuffer = 1 << 16;
+    auto* buffer = static_cast<std::uint8_t*>(::av_malloc(kBuffer));
+    io = buffer ? ::avio_alloc_context(buffer, kBuffer, 0, &source, readPacket, nullptr, seekTo)
+                : nullptr;
+    if (!io) {
+        ::av_free(buffer);
+        return false;
+    }
+    format = ::avformat_alloc_context();
+    if (!format)
+        return false;
+    format->pb = io;
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    if (::avformat_open_input(&format, nullptr, nullptr, nullptr) < 0 ||
+        ::avformat_find_stream_info(format, nullptr) < 0)
+        return false;
+    const AVCodec* decoder = nullptr;
+    stream = ::av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (stream < 0 || !decoder)
+        return false;
+    codec = ::avcodec_alloc_context3(decoder);
+    packet = ::av_packet_alloc();
+    frame = ::av_frame_alloc();
+    if (codec) // what is handed over; the decoders of lossless formats can give it as it is
+        codec->request_sample_fmt = AV_SAMPLE_FMT_S16;
+    return codec && packet && frame &&
+           ::avcodec_parameters_to_context(codec, format->streams[stream]->codecpar) >= 0 &&
+           ::avcodec_open2(codec, decoder, nullptr) >= 0 && codec->sample_rate > 0 &&
+           codec->ch_layout.nb_channels > 0 &&
+           ::av_channel_layout_copy(&layout, &codec->ch_layout) >= 0;
+}
+
+// Converts in, or without it what the resampler still holds, and hands it over.
+bool FfmpegDecoder::Song::convert(const AVFrame* in, const Sink& sink) {
+    const int inFrames = in ? in->nb_samples : 0;
+    const int room = ::swr_get_out_samples(resampler, inFrames);
+    if (room <= 0)
+        return true;
+    const auto channels = static_cast<std::size_t>(layout.nb_channels);
+    samples.resize(static_cast<std::size_t>(room) * channels);
+    auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
+    const int frames =
+        ::swr_convert(resampler, &out, room,
+                      in ? const_cast<const std::uint8_t**>(in->extended_data) : nullptr, inFrames);
+    return frames <= 0 || sink(samples.data(), static_cast<std::size_t>(frames) * channels);
+}
+
+// Hands over what the resampler still holds, and lets it go.
+bool FfmpegDecoder::Song::flush(const Sink& sink) {
+    const bool more = !resampler || convert(nullptr, sink);
+    ::swr_free(&resampler);
+    return more;
+}
+
+// A resampler is made for the shape of the frames as they come: a stream may change its rate
+// or channels midway, and what is handed over stays as it began.
+bool FfmpegDecoder::Song::resample(AVFrame& in, const Sink& sink) {
+    if (!resampler || in.sample_rate != fromRate || in.ch_layout.nb_channels != fromChannels ||
+        in.format != fromFormat) {
+        if (!flush(sink))
+            return false;
+        fromRate = in.sample_rate;
+        fromChannels = in.ch_layout.nb_channels;
+        fromFormat = in.format;
+        if (::swr_alloc_set_opts2(&resampler, &layout, AV_SAMPLE_FMT_S16, rate, &in.ch_layout,
+                                  static_cast<AVSampleFormat>(in.format), in.sample_rate, 0,
+                                  nullptr) < 0 ||
+            (nearest && (::av_opt_set_int(resampler, "filter_size", 0, 0) < 0 ||
+                         ::av_opt_set_int(resampler, "phase_shift", 0, 0) < 0)) ||
+            ::swr_init(resampler) < 0) {
+            ::swr_free(&resampler);
+            return true; // frames of a shape nothing converts are passed over
+        }
+    }
+    return convert(&in, sink);
+}
+
+// Hands a decoded frame over, converted where it must be.
+bool FfmpegDecoder::Song::hand(AVFrame& in, const Sink& sink) {
+    const auto count =
+        static_cast<std::size_t>(in.nb_samples) * static_cast<std::size_t>(layout.nb_channels);
+    const bool shaped = in.sample_rate == rate && in.ch_layout.nb_channels == layout.nb_channels;
+    if (shaped && in.format == AV_SAMPLE_FMT_S16) // nothing to convert
+        return flush(sink) && sink(reinterpret_cast<const std::int16_t*>(in.data[0]), count);
+    // Float samples, what the lossy decoders give, are scaled here: as exact as the resampler,
+    // in a fraction of its time.
+    if (shaped && (in.format == AV_SAMPLE_FMT_FLTP || in.format == AV_SAMPLE_FMT_FLT)) {
+        if (!flush(sink))
+            return false;
+        samples.resize(count);
+        toSixteenBits(in, samples);
+        return sink(samples.data(), count);
+    }
+    return resample(in, sink);
+}
+
+// Hands over every frame the decoder has ready; false once the sink wants no more.
+bool FfmpegDecoder::Song::drain(const Sink& sink) {
+    while (::avcodec_receive_frame(codec, frame) >= 0)
+        if (!hand(*frame, sink))
+            return false;
+    return true;
+}
+
+FfmpegDecoder::FfmpegDecoder() = default;
+FfmpegDecoder::~FfmpegDecoder() = default;
+
+QString FfmpegDecoder::open(const QString& path) {
+    m_song.reset();
+    auto song = std::make_unique<Song>();
+    // A named pipe or a device would block the decoding thread for ever.
+    if (QString why = OpenRegularFile(song->file, path); !why.isEmpty())
+        return why;
+    ::av_log_set_level(AV_LOG_QUIET); // a damaged song is no news on stderr
+    song->source.fd = song->file.handle();
+    song->source.hidden = HideMetadata(song->source.fd);
+    if (!song->openStream())
+        return QStringLiteral("it holds no audio that could be decoded");
+    song->rate = song->codec->sample_rate;
+    m_song = std::move(song);
+    return {};
+}
+
+void FfmpegDecoder::convertTo(int rate, bool mono, Resampling resampling) {
+    if (!m_song)
+        return;
+    m_song->rate = rate;
+    m_song->nearest = resampling == Resampling::NearestSample;
+    if (mono) {
+        ::av_channel_layout_uninit(&m_song->layout);
+        m_song->layout = AV_CHANNEL_LAYOUT_MASK(1, AV_CH_LAYOUT_MONO);
+    }
+}
+
+int FfmpegDecoder::rate() const {
+    return m_song ? m_song->rate : 0;
+}
+
+int FfmpegDecoder::channels() const {
+    return m_song ? m_song->layout.nb_channels : 0;
+}
+
+AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const Sink& sink) {
+    if (!m_song)
+        return Ended::AtEnd;
+    Song& s = *m_song;
+    for (;;) {
+        if (cancel.load(std::memory_order_relaxed))
+            return Ended::Cancelled;
+        if (::av_read_frame(s.format, s.packet) < 0) {
+            ::avcodec_send_packet(s.codec, nullptr); // the decoder's last frames
+            return s.drain(sink) && s.flush(sink) ? Ended::AtEnd : Ended::BySink;
+        }
+        // A damaged packet is passed over: the rest is still the song.
+        const bool more = s.packet->stream_index != s.stream ||
+                          ::avcodec_send_packet(s.codec, s.packet) < 0 || s.drain(sink);
+        ::av_packet_unref(s.packet);
+        if (!more)
+            return Ended::BySink;
+    }
+}

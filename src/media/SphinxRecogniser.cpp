@@ -1,0 +1,152 @@
+#include "media/SphinxRecogniser.h"
+
+#include "media/ModelCheck.h"
+
+#include <pocketsphinx.h>
+#include <sphinxbase/cmn.h>
+#include <sphinxbase/feat.h>
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+QString SpeechModelFolder() {
+    const QString given = qEnvironmentVariable("VELMORA_SPEECH_MODEL");
+    return given.isEmpty() ? QStringLiteral("/usr/share/pocketsphinx/model/en-us") : given;
+}
+
+SphinxRecogniser::SphinxRecogniser() {
+    const QString folder = SpeechModelFolder();
+    const QByteArray hmm = (folder + QStringLiteral("/en-us")).toLocal8Bit();
+    const QByteArray dict = (folder + QStringLiteral("/cmudict-en-us.dict")).toLocal8Bit();
+    if (!QFileInfo(QString::fromLocal8Bit(hmm) + QStringLiteral("/mdef")).isFile() ||
+        !QFileInfo(QString::fromLocal8Bit(dict)).isFile()) {
+        m_problem = QStringLiteral("the English speech model is not installed (%1)").arg(folder);
+        return;
+    }
+    const auto load = [&hmm, &dict] {
+        // Silence removal off: it drops frames and shifts every later time. 10 ms frames. Beams
+        // far wider than for speech: under a band the right path scores far below some wrong
+        // one for seconds at a time, and the grammar holds so few words that keeping every path
+        // is cheap.
+        cmd_ln_t* config = ::cmd_ln_init(
+            nullptr, ::ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
+            "-remove_silence", "no", "-frate", "100", "-logfn", "/dev/null", "-bestpath", "no",
+            "-beam", "1e-150", "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
+        ps_decoder_t* ps = config ? ::ps_init(config) : nullptr;
+        ::cmd_ln_free_r(config); // the decoder keeps its own reference
+        return ps;
+    };
+    // A damaged model would end the process in there.
+    m_problem = SpeechModelProblem(folder, [&load] { return load() != nullptr; });
+    if (!m_problem.isEmpty())
+        return;
+    m_ps = load();
+    if (!m_ps) {
+        m_problem = QStringLiteral("the English speech model could not be loaded (%1)").arg(folder);
+        return;
+    }
+    // The loudness normalisation learns as it goes and would carry one stretch into the next:
+    // every stretch starts from the model's own, so the same audio always aligns the same way.
+    const cmn_t* cmn = ::ps_get_feat(m_ps)->cmn_struct;
+    m_initialMean.resize(static_cast<std::size_t>(cmn->veclen));
+    ::cmn_live_get(::ps_get_feat(m_ps)->cmn_struct, m_initialMean.data());
+}
+
+SphinxRecogniser::~SphinxRecogniser() {
+    if (m_ps)
+        ::ps_free(m_ps);
+}
+
+bool SphinxRecogniser::knows(const QString& word) const {
+    if (!m_ps)
+        return false;
+    char* phones = ::ps_lookup_word(m_ps, word.toUtf8().constData());
+    const bool found = phones != nullptr;
+    ::ckd_free(phones);
+    return found;
+}
+
+bool SphinxRecogniser::addWord(const QString& word, const QString& phones) {
+    return m_ps && !phones.isEmpty() &&
+           ::ps_add_word(m_ps, word.toUtf8().constData(), phones.toLatin1().constData(), FALSE) >=
+               0;
+}
+
+SpeechRecogniser::Decoded SphinxRecogniser::align(const std::int16_t* samples, std::size_t count,
+                                                  const QStringList& words,
+                                                  const std::atomic<bool>& cancel,
+                                                  const std::function<void(double)>& progress) {
+    if (!m_ps || words.isEmpty() || count < static_cast<std::size_t>(kSpeechFrameSamples) * 10)
+        return {};
+    // A straight line of states, one word per step; fillers (silence, noise) are added at
+    // every state by the decoder.
+    const auto states = static_cast<int32>(words.size() + 1);
+    fsg_model_t* fsg = ::fsg_model_init("lyrics", ::ps_get_logmath(m_ps), 1.0F, states);
+    fsg->start_state = 0;
+    fsg->final_state = states - 1;
+    for (int32 i = 0; i + 1 < states; ++i) {
+        const int wid = ::fsg_model_word_add(fsg, words.at(i).toUtf8().constData());
+        ::fsg_model_trans_add(fsg, i, i + 1, 0, wid);
+    }
+    // One name: a new grammar replaces the last one's search.
+    if (::ps_set_fsg(m_ps, "lyrics", fsg) < 0 || ::ps_set_search(m_ps, "lyrics") < 0) {
+        ::fsg_model_free(fsg);
+        return {};
+    }
+    ::fsg_model_free(fsg); // the search holds its own reference
+    // Times are counted from the start of a stream: each stretch is a stream of its own.
+    ::cmn_live_set(::ps_get_feat(m_ps)->cmn_struct, m_initialMean.data());
+    if (::ps_start_stream(m_ps) < 0 || ::ps_start_utt(m_ps) < 0)
+        return {};
+    // Batch loudness normalisation needs the whole stretch at once; it is cut into pieces only
+    // to look at cancel and report progress.
+    constexpr std::size_t kPiece = std::size_t{kSpeechRate} * 4;
+    bool cancelled = false;
+    for (std::size_t at = 0; at < count; at += kPiece) {
+        if (cancel.load(std::memory_order_relaxed)) {
+            cancelled = true;
+            break;
+        }
+        const std::size_t n = std::min(kPiece, count - at);
+        ::ps_process_raw(m_ps, samples + at, n, FALSE, FALSE);
+        if (progress)
+            progress(static_cast<double>(at + n) / static_cast<double>(count));
+    }
+    if (cancelled) {
+        ::ps_end_utt(m_ps);
+        return {};
+    }
+    // Read before the utterance ends: the best path to the last frame, wherever it stands in
+    // the grammar. After the end only a path through every word would count, and one word the
+    // singer leaves out would lose the whole stretch.
+    Decoded decoded;
+    int wordIndex = 0;
+    for (ps_seg_t* seg = ::ps_seg_iter(m_ps); seg; seg = ::ps_seg_next(seg)) {
+        const char* text = ::ps_seg_word(seg);
+        if (!text || text[0] == '<' || text[0] == '[')
+            continue; // silence and noise
+        int start = 0;
+        int end = 0;
+        ::ps_seg_frames(seg, &start, &end);
+        int32 ascr = 0;
+        int32 lscr = 0;
+        int32 lback = 0;
+        ::ps_seg_prob(seg, &ascr, &lscr, &lback);
+        // A word with more than one pronunciation comes back as "word(2)".
+        QString found = QString::fromUtf8(text);
+        if (const qsizetype paren = found.indexOf(u'('); paren > 0)
+            found.truncate(paren);
+        while (wordIndex < words.size() && words.at(wordIndex) != found)
+            ++wordIndex;
+        if (wordIndex == words.size()) {
+            ::ps_seg_free(seg);
+            break;
+        }
+        decoded.words.push_back({wordIndex++, start, end, ascr});
+    }
+    ::ps_end_utt(m_ps);
+    int32 score = 0;
+    decoded.complete = ::ps_get_hyp(m_ps, &score) != nullptr;
+    return decoded;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/MediaServices.h"
+
+#include <QString>
+
+#include <vector>
+
+struct ps_decoder_s;
+
+// Where the speech model lives: VELMORA_SPEECH_MODEL when set (a folder holding the acoustic
+// model folder en-us/ and cmudict-en-us.dict), otherwise the one the model's package installs.
+QString SpeechModelFolder();
+
+// The speech recogniser on pocketsphinx with its English model.
+class SphinxRecogniser final : public SpeechRecogniser {
+public:
+    SphinxRecogniser();
+    ~SphinxRecogniser() override;
+    SphinxRecogniser(const SphinxRecogniser&) = delete;
+    SphinxRecogniser& operator=(const SphinxRecogniser&) = delete;
+
+    QString problem() const override { return m_problem; }
+    bool knows(const QString& word) const override;
+    bool addWord(const QString& word, const QString& phones) override;
+    Decoded align(const std::int16_t* samples, std::size_t count, const QStringList& words,
+                  const std::atomic<bool>& cancel,
+                  const std::function<void(double)>& progress) override;
+
+private:
+    ps_decoder_s* m_ps = nullptr;
+    QString m_problem;
+    std::vector<float> m_initialMean; // the loudness normalisation as the model starts it
+};
