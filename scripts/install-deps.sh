@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream
   libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us libespeak-ng-dev espeak-ng libaubio-dev
   python3-numpy flite festival festvox-us-slt-hts rubberband-cli flac
+  at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()

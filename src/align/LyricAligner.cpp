@@ -122,25 +122,32 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
 }
 
 QString LyricAligner::fallback() const {
-    const QString spread = QStringLiteral("lines are spread by syllables between marks and "
-                                          "snapped to where a voice starts");
+    // Said to someone who knows nothing of speech models: what went wrong, what it means for
+    // the grey times, and what helps.
+    const QString rough = QStringLiteral(": suggestions are rough, lines spread by syllables "
+                                         "between marks. Mark a few lines and they improve.");
+    const auto told = [&rough](QString problem) {
+        if (!problem.isEmpty())
+            problem[0] = problem[0].toUpper();
+        return problem + rough;
+    };
     if (!m_decoder->ready())
-        return m_decoder->problem() + QStringLiteral(": ") + spread;
+        return told(m_decoder->problem());
     // Without the detector no voice is heard, whatever the song holds.
     if (const QString missing = m_voiceDetector->problem(); !missing.isEmpty())
-        return missing + QStringLiteral(": ") + spread;
+        return told(missing);
     if (m_allWords == 0)
-        return QStringLiteral("The lyrics hold no words to align: ") + spread;
+        return QStringLiteral("The lyrics hold no words to listen for") + rough;
     if (m_allWords > kMostWords)
-        return QStringLiteral("The lyrics hold more than %1 words, too many to align: ")
+        return QStringLiteral("The lyrics hold more than %1 words, too many to listen for")
                    .arg(kMostWords) +
-               spread;
+               rough;
     if (m_englishWords * 2 < m_allWords)
-        return QStringLiteral("The lyrics hold few English words, the only language the speech "
-                              "model knows: ") +
-               spread;
+        return QStringLiteral("The lyrics are mostly not English, and only English words can be "
+                              "heard") +
+               rough;
     if (m_voice.voicedShare(0, songMs()) < 0.02)
-        return QStringLiteral("No voice is heard in the song: ") + spread;
+        return QStringLiteral("Could not hear a voice clearly") + rough;
     return {};
 }
 

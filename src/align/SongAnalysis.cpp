@@ -28,7 +28,10 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
     if (audio.samples.empty()) {
         result.failed = true;
         result.status =
-            cancel.load() ? QString() : QStringLiteral("No suggested times: %1").arg(problem);
+            cancel.load()
+                ? QString()
+                : QStringLiteral("No suggested times: %1. Mark the lines as the song plays.")
+                      .arg(problem);
         return result;
     }
     report(5);
@@ -39,8 +42,8 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
     report(15);
     result.status = aligner.fallback();
     if (cut)
-        result.status += (result.status.isEmpty() ? QString() : QStringLiteral("; ")) +
-                         QStringLiteral("only the song's first %1 minutes are aligned")
+        result.status += (result.status.isEmpty() ? QString() : QStringLiteral(" ")) +
+                         QStringLiteral("Only the song's first %1 minutes get suggested times.")
                              .arg(kLongestAlignedSeconds / 60);
     const int last = static_cast<int>(lines.size()) - 1;
     result.voice = aligner.voice();
@@ -193,7 +196,7 @@ void SongAnalysis::start(const QString& song, const QStringList& lines, const An
         QPointer<SongAnalysis> self(this);
         m_worker->post(
             {m_worker->current(), [=](LyricAligner& aligner, const std::atomic<bool>& cancel) {
-                 const auto tell = [&](auto&& call) {
+                 const auto tell = [&](auto call) {
                      QMetaObject::invokeMethod(
                          self,
                          [self, generation, call = std::move(call)] {

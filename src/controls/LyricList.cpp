@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -91,4 +92,19 @@ void LyricList::selectPositions(const std::vector<int>& positions) {
     for (const int position : positions)
         selectionModel()->select(m_sheet.index(position - 1, LyricSheet::ColNumber),
                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void LyricList::setEmptyHint(const QString& hint) {
+    m_emptyHint = hint;
+    viewport()->update();
+}
+
+void LyricList::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    if (m_sheet.count() > 0 || m_emptyHint.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
+                     Qt::AlignCenter | Qt::TextWordWrap, m_emptyHint);
 }

@@ -20,7 +20,14 @@ public:
     // The selected rows, in order; several when the user picked them.
     std::vector<int> selectedPositions() const;
     void selectPositions(const std::vector<int>& positions);
+    // Drawn in the list while it has no rows, so an empty window says what to do.
+    void setEmptyHint(const QString& hint);
+    QString emptyHint() const { return m_emptyHint; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     LyricSheet& m_sheet;
+    QString m_emptyHint;
 };

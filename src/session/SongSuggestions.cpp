@@ -120,9 +120,7 @@ void SongSuggestions::show(const AnalysisResult& result) {
     if (m_asked.empty())
         remember();
     updateHints();
-    emit status(result.status.isEmpty() || result.failed
-                    ? result.status
-                    : QStringLiteral("Suggested times: %1").arg(result.status));
+    emit status(result.status);
 }
 
 // A change of the rows' text makes the suggestions someone else's; a change of their marks

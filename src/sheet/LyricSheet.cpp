@@ -438,11 +438,27 @@ QVariant LyricSheet::data(const QModelIndex& index, int role) const {
         case FlaggedRole:
             return flagged;
         case Qt::ToolTipRole:
+            // What the grey time or the sign is, and the key that settles it.
             if (flagged)
-                return m_hints[at].flag;
+                return QStringLiteral("\u26A0 Doubtful mark: %1. Ctrl+R replays the line to "
+                                      "mark it again, Alt+Left or Alt+Right moves it by 0.1 s, "
+                                      "Ctrl+G keeps it as it is.")
+                    .arg(m_hints[at].flag);
             if (suggestedMs(position) >= 0)
-                return m_hints[at].confident ? QStringLiteral("Suggested time")
-                                             : QStringLiteral("Suggested time, a guess");
+                return QStringLiteral("Suggested time (grey): %1, not saved until accepted. "
+                                      "Ctrl+G accepts it; Ctrl+Shift+G accepts every confident "
+                                      "one.")
+                    .arg(m_hints[at].confident ? QStringLiteral("heard in the song")
+                                               : QStringLiteral("a rough guess"));
+            return {};
+        case Qt::AccessibleTextRole:
+            // A screen reader cannot see grey or the sign: it is told what the time is.
+            if (const qint64 ms = suggestedMs(position); ms >= 0)
+                return QStringLiteral("suggested %1")
+                    .arg(SecondsToTime(static_cast<std::int32_t>(ms / 1000)));
+            if (flagged)
+                return QStringLiteral("%1, doubtful: %2")
+                    .arg(cell(position, ColTime), m_hints[at].flag);
             return {};
         default:
             return {};
@@ -465,8 +481,9 @@ void LyricSheet::setHints(std::vector<Hint> hints) {
     m_hints = std::move(hints);
     // Named by their roles, so whoever watches the rows can tell hints from a change of them.
     if (count() > 0)
-        emit dataChanged(index(0, ColTime), index(count() - 1, ColTime),
-                         {Qt::DisplayRole, Qt::ToolTipRole, SuggestedRole, FlaggedRole});
+        emit dataChanged(
+            index(0, ColTime), index(count() - 1, ColTime),
+            {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole, SuggestedRole, FlaggedRole});
 }
 
 qint64 LyricSheet::suggestedMs(int position) const {

@@ -35,6 +35,9 @@ SheetPanel::SheetPanel(SongSession& session, StatusLine& status, InputBox inputB
     QPalette navy = m_currentLyric->palette();
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     m_currentLyric->setPalette(navy);
+    showCurrentLyric(QString());
+    m_currentLyric->setAccessibleDescription(
+        QStringLiteral("The line being sung, or the one selected"));
 
     status.onClick(m_reset, "Clear All Time Markings", [this] { cmdReset_Click(); });
     status.onClick(m_insert, "Insert Line", [this] { cmdInsert_Click(); });
@@ -111,6 +114,10 @@ void SheetPanel::releaseAfterTapAlong() {
 
 void SheetPanel::showCurrentLyric(const QString& lyric) {
     m_currentLyric->setText(lyric);
+    // Its new name announces the line being sung to a screen reader.
+    const QString name = lyric.trimmed().isEmpty() ? QStringLiteral("Current line") : lyric;
+    if (m_currentLyric->accessibleName() != name)
+        m_currentLyric->setAccessibleName(name);
 }
 
 void SheetPanel::setMoveStart(int position) {
@@ -181,7 +188,7 @@ void SheetPanel::lvLyrics_Click() {
     const LyricSheet& sheet = m_session.sheet();
     if (const int position = sheet.selected(); position > 0) {
         m_selectedLine = static_cast<std::int16_t>(position);
-        m_currentLyric->setText(sheet.cell(position, LyricSheet::ColLyric));
+        showCurrentLyric(sheet.cell(position, LyricSheet::ColLyric));
     }
     const int n = sheet.count();
     if (m_selectedLine >= n) {

@@ -17,6 +17,9 @@ StatusLine::StatusLine(QObject* parent) : QObject(parent), m_label(new QLabel) {
     m_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_label->setFrameShape(QFrame::Panel);
     m_label->setFrameShadow(QFrame::Sunken);
+    m_label->setAccessibleName(QStringLiteral("Status"));
+    m_label->setAccessibleDescription(
+        QStringLiteral("What the last action did and what to do next"));
 }
 
 QString StatusLine::text() const {
@@ -25,6 +28,10 @@ QString StatusLine::text() const {
 
 void StatusLine::show(const QString& text) {
     m_label->setText(text);
+    // A changed name is what a screen reader hears of a label it is not reading.
+    const QString name = text.isEmpty() ? QStringLiteral("Status") : text;
+    if (m_label->accessibleName() != name)
+        m_label->setAccessibleName(name);
 }
 
 void StatusLine::add(const QString& text) {

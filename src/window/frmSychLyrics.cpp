@@ -14,6 +14,7 @@
 #include "window/TagSaveRun.h"
 #include "window/TextPanel.h"
 #include "window/Transport.h"
+#include "window/WindowHelp.h"
 #include "window/WindowKeys.h"
 #include "window/WindowLayout.h"
 #include "window/WordTiming.h"
@@ -59,6 +60,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     if (const QString note = m_session->playback().settingsNote(); !note.isEmpty())
         m_status->report(note);
     new WindowKeys(*this, *m_session, *m_status, *m_transport, *m_sheet);
+    new WindowHelp(*this, *m_session, *m_sheet); // after the keys: it names them
     m_drops = new FileDrops(
         *this, *m_text->widget(),
         {ui.txtFileName, ui.txtAdjustSingle, ui.txtAdjustAll, ui.txtAddLyrics->viewport()});

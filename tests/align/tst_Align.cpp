@@ -180,11 +180,11 @@ private slots:
             garbage.write(QByteArray::number(i * 7919 % 251).repeated(3));
         garbage.close();
         QTest::newRow("model missing") << m_song << m_lines << QByteArray("/no/model")
-                                       << "the English speech model is not installed" << 6;
+                                       << "The English speech model is not installed" << 6;
         QTest::newRow("silence") << made("silence", {"trim", "0", "20"}) << two << QByteArray()
-                                 << "No voice is heard" << 2;
+                                 << "Could not hear a voice clearly" << 2;
         QTest::newRow("noise") << made("noise", {"synth", "20", "whitenoise", "vol", "0.3"}) << two
-                               << QByteArray() << "No voice is heard" << 2;
+                               << QByteArray() << "Could not hear a voice clearly" << 2;
         QTest::newRow("empty lyrics")
             << m_song << QStringList() << QByteArray() << "hold no words" << 0;
         QTest::newRow("blank lines")
@@ -192,14 +192,14 @@ private slots:
         QTest::newRow("punctuation only")
             << m_song << QStringList{"...", "!!! ?", "--"} << QByteArray() << "hold no words" << 3;
         QTest::newRow("not English") << m_song << QStringList{"Schön über die Straße", "Größe"}
-                                     << QByteArray() << "few English words" << 2;
+                                     << QByteArray() << "mostly not English" << 2;
         QTest::newRow("mark past the end")
             << made("short", {"synth", "2", "sine", "440"})
             << QString("Hold my hand tonight\n").repeated(5).split('\n', Qt::SkipEmptyParts)
             << QByteArray() << "" << 5;
         QTest::newRow("too many words")
             << m_song << QStringList{"la", QString("la ").repeated(20000)} << QByteArray()
-            << "too many to align" << 2;
+            << "too many to listen for" << 2;
         const QString undecodable = "No suggested times: it holds no audio that could be decoded";
         QTest::newRow("garbage file")
             << m_dir.filePath("garbage.mp3") << two << QByteArray() << undecodable << -1;
@@ -279,7 +279,7 @@ private slots:
         qunsetenv("VELMORA_SPEECH_MODEL");
         SetPackageSumsFile(QString());
         const AnalysisResult result = AnalyseSong(aligner, m_song, m_lines, {{0, 3000}}, m_never);
-        QVERIFY2(result.status.startsWith("the English speech model in " + model + " is damaged") &&
+        QVERIFY2(result.status.startsWith("The English speech model in " + model + " is damaged") &&
                      result.status.contains(status) &&
                      result.status.contains("spread by syllables"),
                  qPrintable(result.status));

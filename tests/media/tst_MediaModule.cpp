@@ -176,8 +176,9 @@ private slots:
         const NoVoiceDetectorMedia deaf;
         LyricAligner aligner(deaf);
         QVERIFY(aligner.setSong(voice, lines, never));
-        QVERIFY2(aligner.fallback().startsWith("the voice detector could not be loaded: "
-                                               "libaubio.so.5 is not installed: lines are spread"),
+        QVERIFY2(aligner.fallback().startsWith("The voice detector could not be loaded: "
+                                               "libaubio.so.5 is not installed: suggestions are "
+                                               "rough"),
                  qPrintable(aligner.fallback()));
     }
 };

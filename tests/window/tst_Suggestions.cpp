@@ -121,8 +121,19 @@ private slots:
         QTRY_VERIFY(!suggestions.running());
         suggestions.show(injected());
         QCOMPARE(timeColumn(t.sheet), QStringList({"0:01~", "0:03~", "0:06~", "0:09!"}));
-        QCOMPARE(t.sheet.index(3, LyricSheet::ColTime).data(Qt::ToolTipRole).toString(),
-                 QStringLiteral("marked 2.4 s later than the voice suggests"));
+        const QModelIndex flagged = t.sheet.index(3, LyricSheet::ColTime);
+        QVERIFY(flagged.data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith("\u26A0 Doubtful mark: marked 2.4 s later than the voice "
+                                "suggests. Ctrl+R replays"));
+        QCOMPARE(flagged.data(Qt::AccessibleTextRole).toString(),
+                 "0:09, doubtful: marked 2.4 s later than the voice suggests");
+        QCOMPARE(t.sheet.index(0, LyricSheet::ColTime).data(Qt::AccessibleTextRole).toString(),
+                 "suggested 0:01");
+        QVERIFY(t.sheet.index(0, LyricSheet::ColTime)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains("Ctrl+G accepts it"));
         t.session.saveLyricsFile();
         const QByteArray saved = readFile(t.path("Song.xml"));
         QCOMPARE(saved.count("<TimeMarker></TimeMarker>"), 3);
@@ -203,7 +214,9 @@ private slots:
                         w.ui.lvLyrics->viewport()->mapToGlobal(cell.center()));
         QApplication::sendEvent(w.ui.lvLyrics->viewport(), &help);
         QTRY_COMPARE(QToolTip::text(),
-                     QStringLiteral("marked 2.4 s later than the voice suggests"));
+                     QStringLiteral("\u26A0 Doubtful mark: marked 2.4 s later than the voice "
+                                    "suggests. Ctrl+R replays the line to mark it again, Alt+Left "
+                                    "or Alt+Right moves it by 0.1 s, Ctrl+G keeps it as it is."));
     }
 
     // The analysis writes the status line only where it is empty or still shows the
@@ -312,7 +325,7 @@ private slots:
         QCOMPARE(t.sheet.hints().size(), std::size_t{2});
         QVERIFY(t.sheet.suggestedMs(1) >= 0);
         QVERIFY(said.last().at(0).toString().isEmpty() ||
-                said.last().at(0).toString().startsWith("Suggested times: "));
+                said.last().at(0).toString().endsWith("Mark a few lines and they improve."));
     }
 };
 

@@ -1,0 +1,214 @@
+#include "window/WindowHelp.h"
+
+#include "controls/LyricList.h"
+#include "controls/SongSlider.h"
+#include "controls/UpDown.h"
+#include "controls/WordStrip.h"
+#include "controls/WordStripAccessible.h"
+#include "session/SongSession.h"
+#include "sheet/LyricSheet.h"
+#include "window/Controls.h"
+#include "window/SheetPanel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace {
+
+const QString kNoSongHint = QStringLiteral("Open a song (Ctrl+O) or drop one here");
+const QString kNoLinesHint =
+    QStringLiteral("No lines. Ctrl+L adds one; Ctrl+O opens another song.");
+
+void describe(QWidget* control, const QString& name, const QString& description) {
+    if (!control)
+        return;
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
+} // namespace
+
+WindowHelp::WindowHelp(QWidget& window, SongSession& session, SheetPanel& sheet)
+    : QObject(&window), m_window(window), m_session(session), m_sheet(sheet) {
+    InstallWordStripAccessible();
+    const WindowControls ui = FindControls(window);
+    ui.sldSong->setToolTip(
+        QStringLiteral("The song: a click or a drag plays from there. A thin tick is a marked "
+                       "line, a hollow tick at the foot a suggested time (Ctrl+G accepts the "
+                       "selected line's, Ctrl+Shift+G every confident one)."));
+    nameControls();
+    ui.lvLyrics->setEmptyHint(kNoSongHint);
+    connect(&session, &SongSession::songOpened, this, [list = ui.lvLyrics](const QString& path) {
+        list->setEmptyHint(path.isEmpty() ? kNoSongHint : kNoLinesHint);
+    });
+    ui.lvLyrics->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.lvLyrics, &QWidget::customContextMenuRequested, this,
+            [this, list = ui.lvLyrics](const QPoint& at) {
+                popUp(listEntries(), list->viewport(), at);
+            });
+    ui.wordStrip->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.wordStrip, &QWidget::customContextMenuRequested, this,
+            [this, strip = ui.wordStrip](const QPoint& at) { popUp(wordEntries(), strip, at); });
+}
+
+// A screen reader reads the name, then the description; a button's name is its caption.
+void WindowHelp::nameControls() {
+    const WindowControls ui = FindControls(m_window);
+    m_window.setAccessibleDescription(
+        QStringLiteral("Mark when each lyric line is sung: Play, then Space at each line."));
+    // A button's name stays its caption, which changes (Play, Pause).
+    for (QPushButton* button : m_window.findChildren<QPushButton*>())
+        button->setAccessibleDescription(button->toolTip());
+    describe(ui.cmdOpen, QStringLiteral("Open a song"), ui.cmdOpen->toolTip());
+    describe(ui.fileBar, QStringLiteral("Song file"), QStringLiteral("The song that is open"));
+    describe(ui.fileNameLabel, QStringLiteral("File Name:"), QString());
+    describe(ui.txtFileName, QStringLiteral("File name"),
+             QStringLiteral("The open song's folder and file name"));
+    describe(ui.songFolderBox, QStringLiteral("Song folder"), QString());
+    describe(ui.songFileBox, QStringLiteral("Song file name"), QString());
+    describe(ui.picSynch, QStringLiteral("Lyric sheet"),
+             QStringLiteral("The lines with their times, the player and the editing buttons"));
+    describe(ui.lvLyrics, QStringLiteral("Lyric lines"),
+             QStringLiteral("Each line's number, lyric and time. A suggested time is read as "
+                            "suggested; Ctrl+G accepts it. The Menu key lists what can be done "
+                            "with the selected line. Empty until a song is opened (Ctrl+O)."));
+    describe(ui.wordStrip, QStringLiteral("Words of the selected line"),
+             QStringLiteral("Each word with its time. Alt+Left and Alt+Right move the selected "
+                            "word by 0.1 s; Ctrl+W turns word marking on and off."));
+    describe(ui.sldSong, QStringLiteral("Song position"), ui.sldSong->toolTip());
+    for (QWidget* groove : ui.sldSong->findChildren<QWidget*>())
+        describe(groove, QStringLiteral("Song position"), ui.sldSong->toolTip());
+    if (auto* keys = m_window.findChild<QWidget*>(QStringLiteral("keyOverlay")))
+        describe(keys, QStringLiteral("Keys"),
+                 QStringLiteral("Every key of the window; any key or click closes it"));
+    describe(ui.lblTime, QStringLiteral("Song time"),
+             QStringLiteral("Where the song is, of how long"));
+    describe(ui.txtAdjustSingle, QStringLiteral("Seconds to adjust the selected line by"),
+             QStringLiteral("Fractions and negative numbers are allowed; \".\" is the decimal "
+                            "point"));
+    describe(ui.txtAdjustAll, QStringLiteral("Seconds to adjust all lines by"),
+             ui.txtAdjustSingle->accessibleDescription());
+    for (UpDown* spinner : {ui.spnAdjustSingle, ui.spnAdjustAll}) {
+        const bool single = spinner == ui.spnAdjustSingle;
+        const QString which =
+            single ? QStringLiteral("selected line") : QStringLiteral("all lines");
+        describe(spinner, QStringLiteral("Step the seconds for %1").arg(which),
+                 QStringLiteral("1 second up or down"));
+        for (QToolButton* arrow : spinner->findChildren<QToolButton*>()) {
+            const bool up = arrow->objectName() == QLatin1String("up");
+            describe(arrow,
+                     QStringLiteral("%1 second for %2")
+                         .arg(up ? QStringLiteral("One more") : QStringLiteral("One less"), which),
+                     QString());
+        }
+    }
+    for (QFrame* line : m_window.findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Line"))))
+        describe(line, QStringLiteral("Separator"), QString());
+    describe(ui.picUnsynch, QStringLiteral("Lyrics text"),
+             QStringLiteral("Type, paste or load the lyrics; Save writes them into the song's "
+                            "tag and turns them into lines. Escape goes back without saving."));
+    describe(ui.txtAddLyrics, QStringLiteral("Lyrics"), ui.picUnsynch->accessibleDescription());
+}
+
+WindowHelp::Entry WindowHelp::keyEntry(const QString& label, const QKeySequence& keys) {
+    const auto shortcut = [this, keys]() -> QShortcut* {
+        for (QShortcut* candidate : m_window.findChildren<QShortcut*>())
+            if (candidate->key() == keys && candidate->isEnabled())
+                return candidate;
+        return nullptr;
+    };
+    return {label, keys,
+            [shortcut] {
+                if (QShortcut* found = shortcut())
+                    emit found->activated();
+            },
+            [shortcut] { return shortcut() != nullptr; }};
+}
+
+WindowHelp::Entry WindowHelp::buttonEntry(const char* objectName, const QKeySequence& keys) {
+    QPushButton* button = m_window.findChild<QPushButton*>(QString::fromLatin1(objectName));
+    QPointer<QWidget> window = &m_window;
+    return {button->text(), keys, [button] { button->click(); },
+            [button, window] { return button->isVisibleTo(window) && button->isEnabled(); }};
+}
+
+std::vector<WindowHelp::Entry> WindowHelp::listEntries() {
+    const LyricSheet* sheet = &m_session.sheet();
+    SheetPanel* panel = &m_sheet;
+    return {
+        buttonEntry("cmdInsert", QKeySequence(Qt::Key_Insert)),
+        buttonEntry("cmdRemove", QKeySequence(Qt::Key_Delete)),
+        buttonEntry("cmdAddLine", QKeySequence(Qt::CTRL | Qt::Key_L)),
+        buttonEntry("cmdEditLyric", QKeySequence(Qt::Key_F2)),
+        {},
+        keyEntry(QStringLiteral("Accept the suggested time"), QKeySequence(Qt::CTRL | Qt::Key_G)),
+        keyEntry(QStringLiteral("Accept every confident suggested time"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)),
+        keyEntry(QStringLiteral("Replay the line to mark it again"),
+                 QKeySequence(Qt::CTRL | Qt::Key_R)),
+        keyEntry(QStringLiteral("0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
+        keyEntry(QStringLiteral("0.1 s later"), QKeySequence(Qt::ALT | Qt::Key_Right)),
+        keyEntry(QStringLiteral("1 second earlier"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left)),
+        keyEntry(QStringLiteral("1 second later"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right)),
+        buttonEntry("cmdReset", QKeySequence()),
+        {},
+        {QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+         [panel] { panel->stepThroughHistory(true); }, [sheet] { return sheet->canUndo(); }},
+        {QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+         [panel] { panel->stepThroughHistory(false); }, [sheet] { return sheet->canRedo(); }},
+        {},
+        buttonEntry("cmdSave", QKeySequence(Qt::CTRL | Qt::Key_S)),
+        keyEntry(QStringLiteral("Open a song"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+        keyEntry(QStringLiteral("Every key"), QKeySequence(Qt::Key_F1)),
+    };
+}
+
+std::vector<WindowHelp::Entry> WindowHelp::wordEntries() {
+    return {
+        keyEntry(QStringLiteral("Word marking on or off"), QKeySequence(Qt::CTRL | Qt::Key_W)),
+        keyEntry(QStringLiteral("The selected word 0.1 s earlier"),
+                 QKeySequence(Qt::ALT | Qt::Key_Left)),
+        keyEntry(QStringLiteral("The selected word 0.1 s later"),
+                 QKeySequence(Qt::ALT | Qt::Key_Right)),
+        keyEntry(QStringLiteral("The selected word 0.01 s earlier"),
+                 QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left)),
+        keyEntry(QStringLiteral("The selected word 0.01 s later"),
+                 QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right)),
+        keyEntry(QStringLiteral("Keep precise times on or off"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
+        {},
+        keyEntry(QStringLiteral("Every key"), QKeySequence(Qt::Key_F1)),
+    };
+}
+
+void WindowHelp::popUp(const std::vector<Entry>& entries, QWidget* over, const QPoint& at) {
+    if (m_menu)
+        m_menu->close();
+    auto* menu = new QMenu(&m_window);
+    menu->setObjectName(QStringLiteral("contextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const Entry& entry : entries) {
+        if (entry.label.isEmpty()) {
+            menu->addSeparator();
+            continue;
+        }
+        // The key is shown in the menu's key column; the window's shortcut stays the one
+        // that answers it, so the menu adds no second binding.
+        const QString keys = entry.keys.toString(QKeySequence::NativeText);
+        QAction* action =
+            menu->addAction(keys.isEmpty() ? entry.label : entry.label + QLatin1Char('\t') + keys);
+        action->setEnabled(!entry.available || entry.available());
+        connect(action, &QAction::triggered, this, entry.run);
+    }
+    m_menu = menu;
+    menu->popup(over->mapToGlobal(at));
+}

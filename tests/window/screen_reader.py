@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""Reads a running program's window over AT-SPI, as a screen reader does.
+
+Usage: screen_reader.py PID EXPECTED_CELL...
+Fails (exit 1) when a control that is shown has no name, or when a table cell named
+EXPECTED_CELL is missing. Prints what it read.
+"""
+import sys
+import time
+
+import pyatspi
+
+# Roles a person reaches or reads; each must say what it is.
+NAMED = {
+    "push button", "text", "entry", "password text", "slider", "spin button", "tree table",
+    "table", "tree", "list", "list item", "label", "check box", "combo box", "frame",
+    "menu item", "scroll bar",
+}
+
+
+def find_app(pid, seconds=30):
+    end = time.time() + seconds
+    while time.time() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            try:
+                if app is not None and app.get_process_id() == pid:
+                    return app
+            except Exception:  # an application going away while listed
+                continue
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, path, seen, depth=0):
+    if node is None or depth > 40:
+        return
+    try:
+        role = node.getRoleName()
+        name = node.name or ""
+        showing = node.getState().contains(pyatspi.STATE_SHOWING)
+        description = node.description or ""
+    except Exception as error:  # a node that vanished while read
+        print(f"unreadable node under {path}: {error}", file=sys.stderr)
+        return
+    seen.append((role, name, description, showing, path))
+    for i in range(node.childCount):
+        walk(node.getChildAtIndex(i), f"{path}/{role}:{name}", seen, depth + 1)
+
+
+def main():
+    pid = int(sys.argv[1])
+    expected = sys.argv[2:]
+    app = find_app(pid)
+    if app is None:
+        print(f"no application with process {pid} on the accessibility bus", file=sys.stderr)
+        return 1
+    seen = []
+    walk(app, app.name or "app", seen)
+    faults = []
+    for role, name, description, showing, path in seen:
+        print(f"{role}\t{name}\t{description}\t{'shown' if showing else 'hidden'}")
+        if showing and role in NAMED and not name.strip():
+            faults.append(f"a {role} without a name under {path}")
+    cells = {name for role, name, _, _, _ in seen if role in ("table cell", "tree item")}
+    for cell in expected:
+        if cell not in cells:
+            faults.append(f"no cell reads \"{cell}\"; cells: {sorted(cells)}")
+    if sum(1 for role, _, _, showing, _ in seen if role == "push button" and showing) < 5:
+        faults.append("fewer than five buttons read: the window was not read")
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
