@@ -120,7 +120,9 @@ void Transport::StopOrEndSong() {
     m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
     m_slider->setValue(m_slider->Min());
     m_sheet.showCurrentLyric(QString());
-    if (m_session.sheet().count() >= 1)
+    // The line heard last stays selected, so a nudge or a replay after Stop acts on it; with
+    // none selected, the first.
+    if (m_session.sheet().count() >= 1 && m_sheet.list()->selectedPositions().empty())
         m_sheet.selectLine(1, true);
     m_sheet.setMoveStart(0);
     SetPlayingControls(false);
