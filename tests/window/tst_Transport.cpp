@@ -4,12 +4,14 @@
 #include "sheet/TimeText.h"
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTreeView>
 
 #include <cmath>
 
@@ -17,14 +19,16 @@
 class TransportTest : public QObject {
     Q_OBJECT
 
-    // The window every Stop and every end of a song must leave.
-    static void verifyIdle(TestWindow& w, const QString& time) {
+    // The window every Stop and every end of a song must leave, with the line selected before
+    // still selected (the first when none was).
+    static void verifyIdle(TestWindow& w, const QString& time, int selected) {
         QVERIFY(!w.playing());
         QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Play"));
         QCOMPARE(w.ui.lblTime->text(), time);
         QCOMPARE(w.ui.sldSong->Value(), w.ui.sldSong->Min());
         QCOMPARE(w.ui.lblCurrentLyric->text(), QString());
-        QCOMPARE(w.session().sheet().selected(), w.session().sheet().count() > 0 ? 1 : 0);
+        QCOMPARE(w.session().sheet().selected(), selected);
+        QCOMPARE(w.ui.lvLyrics->selectionModel()->selectedRows().size(), selected > 0 ? 1 : 0);
         QCOMPARE(w.session().sheet().currentLine() + w.session().sheet().lineOffset(), 0);
         QVERIFY(!w.ui.cmdMark->isEnabled() && !w.ui.cmdLineUp->isEnabled());
         QVERIFY(w.ui.cmdInsert->isEnabled() && w.ui.cmdSave->isEnabled() &&
@@ -53,14 +57,17 @@ private slots:
         QTest::addColumn<bool>("natural");
         QTest::addColumn<int>("lengthMs");
         QTest::addColumn<QString>("time");
-        QTest::newRow("stop, 3500 ms is 4 s") << false << 3500 << "0:00 / 0:04";
-        QTest::newRow("end, 3500 ms is 4 s") << true << 3500 << "0:00 / 0:04";
-        QTest::newRow("end, over an hour") << true << 3725400 << "0:00 / 1:02:05";
+        QTest::addColumn<int>("selected"); // before the end; 0 for none
+        QTest::newRow("stop, 3500 ms is 4 s") << false << 3500 << "0:00 / 0:04" << 3;
+        QTest::newRow("end, 3500 ms is 4 s") << true << 3500 << "0:00 / 0:04" << 3;
+        QTest::newRow("end, over an hour") << true << 3725400 << "0:00 / 1:02:05" << 2;
+        QTest::newRow("stop, nothing selected") << false << 3500 << "0:00 / 0:04" << 0;
     }
     void stopAndEndOfSongLeaveTheSameWindow() {
         QFETCH(bool, natural);
         QFETCH(int, lengthMs);
         QFETCH(QString, time);
+        QFETCH(int, selected);
         TestWindow w;
         w.createDatabase();
         w.open(QStringLiteral("/music/a.mp3"));
@@ -69,12 +76,15 @@ private slots:
         w.player->lengthMs = lengthMs;
         w.ui.sldSong->setMax(lengthMs / 1000.0);
         w.ui.sldSong->setValue(2);
-        w.select(3);
+        if (selected > 0)
+            w.select(selected);
+        else
+            w.ui.lvLyrics->clearSelection();
         w.session().sheet().setMarkCursor(2, 1);
         w.ui.lblCurrentLyric->setText(QStringLiteral("three"));
         natural ? w.player->endSong() : w.ui.cmdStop->click();
         QCOMPARE(w.player->count("StopSong"), 1);
-        verifyIdle(w, time);
+        verifyIdle(w, time, selected > 0 ? selected : 1);
         w.ui.cmdPlay->click(); // the next Play loads the song again
         QCOMPARE(w.player->count("LoadSong"), 2);
     }
