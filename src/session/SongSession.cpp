@@ -512,6 +512,7 @@ SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int wo
                                               : nullptr;
     };
     std::vector<SheetRow> before;
+    before.reserve(positions.size());
     for (const int p : positions)
         before.push_back(rowAt(p) ? *rowAt(p) : SheetRow{});
     const LyricSheet::NudgeReport report = m_sheet.nudge(positions, word, deltaMs);

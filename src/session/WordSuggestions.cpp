@@ -79,7 +79,8 @@ std::map<int, WordSuggestions::Request> WordSuggestions::wanted() const {
 void WordSuggestions::update() {
     m_wanted = wanted();
     std::vector<const Request*> toAsk;
-    for (const auto& [line, request] : m_wanted) {
+    for (const auto& wanted : m_wanted) {
+        const Request& request = wanted.second;
         const bool asked = std::any_of(m_asked.begin(), m_asked.end(),
                                        [&](const auto& a) { return a.second == request; });
         if (!asked && !m_answers.contains(request))
