@@ -1,16 +1,23 @@
 #include "controls/WordStrip.h"
 
 #include "playback/Waveform.h"
+#include "sheet/WordTimes.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int kMargin = 4;
 constexpr int kHeight = 56;
+const QColor kTickInk(0x20, 0x60, 0xc0);
+// Suggested, as the sheet's Time column shows a suggestion.
+const QColor kSuggestedInk(0x80, 0x80, 0x80);
 } // namespace
 
 WordStrip::WordStrip(QWidget* parent) : QWidget(parent) {
@@ -147,14 +154,76 @@ void WordStrip::paintEvent(QPaintEvent* /*event*/) {
             painter.setPen(palette().highlight().color());
             painter.drawRect(box.adjusted(0, 0, -1, -1));
         }
-        painter.setPen(word.ms >= 0 ? palette().text().color()
-                                    : palette().placeholderText().color());
+        painter.setPen(word.ms < 0      ? palette().placeholderText().color()
+                       : word.suggested ? kSuggestedInk
+                                        : palette().text().color());
         painter.drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, word.text);
-        if (word.ms >= 0) {
-            painter.setPen(QColor(0x20, 0x60, 0xc0));
-            painter.drawLine(QPointF(xOf(word.ms), box.bottom()), QPointF(xOf(word.ms), height()));
+        if (word.ms < 0)
+            continue;
+        const double tick = xOf(word.ms);
+        if (word.suggested) { // hollow: the outline of a mark's tick, as the slider draws them
+            painter.setPen(kTickInk);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(tick - 1.5, box.bottom() + 1, 3, height() - box.bottom() - 2));
+        } else {
+            painter.setPen(kTickInk);
+            painter.drawLine(QPointF(tick, box.bottom()), QPointF(tick, height()));
+        }
+        drawTime(painter, i);
+    }
+}
+
+void WordStrip::drawTime(QPainter& painter, int index) const {
+    const Word& word = m_words[static_cast<std::size_t>(index)];
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
+    const QFontMetrics metrics(small);
+    const QString text = PreciseTimeText(word.ms);
+    const int x = static_cast<int>(xOf(word.ms)) + 3;
+    int room = width() - kMargin - x;
+    for (int j = index + 1; j < static_cast<int>(m_words.size()); ++j)
+        if (m_words[static_cast<std::size_t>(j)].ms >= 0) {
+            room = static_cast<int>(xOf(m_words[static_cast<std::size_t>(j)].ms)) - x - 2;
+            break;
+        }
+    if (metrics.horizontalAdvance(text) > room)
+        return;
+    painter.setFont(small);
+    painter.setPen(word.suggested ? kSuggestedInk : palette().text().color());
+    painter.drawText(QPoint(x, height() - metrics.descent() - 1), text);
+    painter.setFont(font());
+}
+
+int WordStrip::suggestedTickAt(int x) const {
+    int nearest = -1;
+    double distance = 4;
+    for (int i = 0; i < static_cast<int>(m_words.size()); ++i) {
+        const Word& word = m_words[static_cast<std::size_t>(i)];
+        if (!word.suggested || word.ms < 0)
+            continue;
+        if (const double d = std::abs(xOf(word.ms) - x); d <= distance) {
+            distance = d;
+            nearest = i;
         }
     }
+    return nearest;
+}
+
+bool WordStrip::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const int i = suggestedTickAt(help->pos().x()); i >= 0) {
+            const Word& word = m_words[static_cast<std::size_t>(i)];
+            QToolTip::showText(help->globalPos(),
+                               QStringLiteral("Hollow tick: \u201C%1\u201D suggested at %2, not "
+                                              "saved until accepted. %3")
+                                   .arg(word.text, PreciseTimeText(word.ms), m_suggestionTip)
+                                   .trimmed(),
+                               this);
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void WordStrip::mousePressEvent(QMouseEvent* event) {

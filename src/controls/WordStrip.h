@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
 struct PeakEnvelope;
 
 // One line's words over its own stretch of the waveform, drawn wide enough that each word's
@@ -18,7 +19,8 @@ class WordStrip final : public QWidget {
 public:
     struct Word {
         QString text;
-        qint64 ms = -1; // -1: not timed yet
+        qint64 ms = -1;         // -1: not timed yet
+        bool suggested = false; // ms is a suggestion (a hollow tick, grey), not a mark
     };
 
     explicit WordStrip(QWidget* parent = nullptr);
@@ -30,6 +32,10 @@ public:
     // The playing position (-1: not playing): the playhead is drawn there and the word sung
     // then is highlighted.
     void setPosition(qint64 ms);
+    // What a hollow tick's tooltip adds after the word and its time: which key accepts it.
+    void setSuggestionTip(const QString& tip) { m_suggestionTip = tip; }
+    // The suggested word whose tick is at x, -1 for none.
+    int suggestedTickAt(int x) const;
 
     const std::vector<Word>& words() const { return m_words; }
     int currentWord() const; // -1 for none
@@ -47,10 +53,13 @@ signals:
     void clicked(qint64 ms, int word);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // A word's time at the foot of its tick, where it fits before the next word's.
+    void drawTime(QPainter& painter, int index) const;
     double xOf(qint64 ms) const;
     qint64 msAt(double x) const;
     // The pixel column of the playhead at ms, -1 where none is drawn.
@@ -63,6 +72,7 @@ private:
     qint64 m_toMs = 1;
     qint64 m_positionMs = -1;
     int m_selected = -1;
+    QString m_suggestionTip;
     std::shared_ptr<const PeakEnvelope> m_envelope;
 
     // What the background was drawn for; the envelope is held, so that no other one can take

@@ -98,8 +98,10 @@ QString WordItem::text(QAccessible::Text t) const {
     if (!isValid() || t != QAccessible::Name)
         return {};
     const WordStrip::Word& word = strip()->words()[static_cast<std::size_t>(m_index)];
-    return word.ms >= 0 ? QStringLiteral("%1, %2").arg(word.text, PreciseTimeText(word.ms))
-                        : QStringLiteral("%1, not marked yet").arg(word.text);
+    if (word.ms < 0)
+        return QStringLiteral("%1, not marked yet").arg(word.text);
+    return (word.suggested ? QStringLiteral("%1, suggested %2") : QStringLiteral("%1, %2"))
+        .arg(word.text, PreciseTimeText(word.ms));
 }
 
 QRect WordItem::rect() const {

@@ -83,8 +83,10 @@ void MpvPlayer::LoadSong(const QString& path) {
         return;
     // Loaded paused: playback begins with PlaySong, as the window expects.
     m_pausedSeekTarget.reset();
+    m_seekOnLoad.reset();
     m_lengthMs = 0;
     m_stopped = false;
+    m_loading = true;
     m_engine->load(path);
 }
 
@@ -101,6 +103,8 @@ void MpvPlayer::PauseSong() {
 
 void MpvPlayer::StopSong() {
     m_pausedSeekTarget.reset();
+    m_seekOnLoad.reset();
+    m_loading = false;
     m_lengthMs = 0;
     m_stopped = true;
     if (ready())
@@ -161,7 +165,13 @@ void MpvPlayer::SeekPositionMs(std::int32_t ms) {
 }
 
 void MpvPlayer::seekTo(double seconds) {
-    if (!ready() || doubleProperty("duration") <= 0)
+    if (!ready())
+        return;
+    if (m_loading) {
+        m_seekOnLoad = std::max(0.0, seconds);
+        return;
+    }
+    if (doubleProperty("duration") <= 0)
         return;
     m_engine->seek(seconds);
     if (m_engine->paused())
@@ -180,8 +190,12 @@ void MpvPlayer::drainEvents() {
         return;
     for (PlayerEngine::Event event = engine->nextEvent(); event != PlayerEngine::Event::None;
          event = engine->nextEvent()) {
-        if (event == PlayerEngine::Event::Loaded)
+        if (event == PlayerEngine::Event::Loaded) {
+            m_loading = false;
             GetSongLength(); // known from here on, even if nobody asks before the end
+            if (const std::optional<double> target = std::exchange(m_seekOnLoad, std::nullopt))
+                seekTo(*target);
+        }
         if (event == PlayerEngine::Event::EndOfFile)
             emit SongEnded(0);
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -154,4 +155,67 @@ LyricSheet::ShiftReport LyricSheet::shiftRows(const std::vector<int>& positions,
                                     : QStringLiteral("Adjust Selected Line"),
                [&](SheetRow&, int p) { return shiftRow(p, amountText, report); });
     return report;
+}
+
+std::vector<LyricSheet::WordHint> LyricSheet::wordHints(int position) const {
+    const auto at = static_cast<std::size_t>(position - 1);
+    if (position < 1 || at >= m_hints.size() || at >= m_rows.size())
+        return {};
+    const SheetRow& row = m_rows[at];
+    std::vector<WordHint> words = m_hints[at].words;
+    const std::size_t count = row.words.empty() ? WordsOf(row.lyric).size() : row.words.size();
+    if (words.size() != count || !timeOf(row))
+        return {};
+    // A word marked by hand shows its mark, never a suggestion.
+    for (std::size_t k = 0; k < row.words.size(); ++k)
+        if (row.words[k].ms >= 0)
+            words[k] = {};
+    return words;
+}
+
+LyricSheet::AcceptedHints LyricSheet::acceptHints(const std::vector<int>& lines,
+                                                  const std::vector<int>& words,
+                                                  bool confidentWords, const QString& label) {
+    // Taken before the first row changes: whoever watches the rows may set new hints.
+    std::map<int, qint64> lineMs;
+    for (const int position : lines)
+        lineMs[position] = suggestedMs(position);
+    std::map<int, std::vector<WordHint>> wordMs;
+    for (const int position : words)
+        wordMs[position] = wordHints(position);
+    std::vector<int> positions = lines;
+    positions.insert(positions.end(), words.begin(), words.end());
+    AcceptedHints accepted;
+    changeRows(positions, label, [&](SheetRow& row, int position) {
+        if (const auto line = lineMs.find(position); line != lineMs.end() && line->second >= 0) {
+            stamp(row, line->second);
+            row.words.clear();
+            ++accepted.lines;
+            return true;
+        }
+        const auto hinted = wordMs.find(position);
+        if (hinted == wordMs.end())
+            return false;
+        std::vector<WordTime> timed = row.words.empty() ? WordsOf(row.lyric) : row.words;
+        const std::optional<qint64> start = timeOf(row);
+        if (timed.size() != hinted->second.size() || !start)
+            return false;
+        int taken = 0;
+        for (std::size_t k = 0; k < timed.size(); ++k) {
+            const WordHint& hint = hinted->second[k];
+            if (timed[k].ms >= 0 || hint.ms < 0 || (confidentWords && !hint.confident))
+                continue;
+            timed[k].ms = hint.ms;
+            ++taken;
+        }
+        if (taken == 0)
+            return false;
+        if (timed.front().ms < 0) // the line starts with its first word
+            timed.front().ms = *start;
+        row.words = std::move(timed);
+        ++accepted.wordLines;
+        accepted.words += taken;
+        return true;
+    });
+    return accepted;
 }

@@ -151,6 +151,8 @@ std::vector<WindowHelp::Entry> WindowHelp::listEntries() {
         keyEntry(QStringLiteral("Accept the suggested time"), QKeySequence(Qt::CTRL | Qt::Key_G)),
         keyEntry(QStringLiteral("Accept every confident suggested time"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)),
+        keyEntry(QStringLiteral("Accept the suggested word times"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)),
         keyEntry(QStringLiteral("Replay the line to mark it again"),
                  QKeySequence(Qt::CTRL | Qt::Key_R)),
         keyEntry(QStringLiteral("0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
@@ -175,6 +177,8 @@ std::vector<WindowHelp::Entry> WindowHelp::listEntries() {
 std::vector<WindowHelp::Entry> WindowHelp::wordEntries() {
     return {
         keyEntry(QStringLiteral("Word marking on or off"), QKeySequence(Qt::CTRL | Qt::Key_W)),
+        keyEntry(QStringLiteral("Accept the suggested word times"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)),
         keyEntry(QStringLiteral("The selected word 0.1 s earlier"),
                  QKeySequence(Qt::ALT | Qt::Key_Left)),
         keyEntry(QStringLiteral("The selected word 0.1 s later"),

@@ -54,7 +54,10 @@ const KeyOverlay::Keys& keyList() {
          QStringLiteral("Insert Line, Remove Line, Add Line To End")},
         {QStringLiteral("F2"), QStringLiteral("Edit Selected Lyric")},
         {QStringLiteral("Ctrl+G"), QStringLiteral("accept the selected line's suggested time")},
-        {QStringLiteral("Ctrl+Shift+G"), QStringLiteral("accept every confident suggested time")},
+        {QStringLiteral("Ctrl+Shift+G"),
+         QStringLiteral("accept every confident suggested time (word marking on: and word time)")},
+        {QStringLiteral("Ctrl+Shift+W"),
+         QStringLiteral("accept the selected line's suggested word times (hollow ticks)")},
         {QStringLiteral("Up, Down"), QStringLiteral("previous, next line (in the list)")},
         {QStringLiteral("Ctrl+O, Ctrl+S"), QStringLiteral("open a song, Save")},
         {QStringLiteral("Ctrl+E"), QStringLiteral("write Song.lrc beside the song")},
@@ -137,12 +140,16 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
     key(
         QKeySequence(Qt::Key_F1), "Keys", [this] { ShowKeys(); }, false);
     SheetPanel* panel = &sheet;
+    using Accept = SheetPanel::Accept;
     key(
         QKeySequence(Qt::CTRL | Qt::Key_G), "Accept Suggested Time",
-        [panel] { panel->acceptSuggestions(false); }, false);
+        [panel] { panel->acceptSuggestions(Accept::Line); }, false);
     key(
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), "Accept Suggested Times",
-        [panel] { panel->acceptSuggestions(true); }, false);
+        [panel] { panel->acceptSuggestions(Accept::Confident); }, false);
+    key(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), "Accept Word Times",
+        [panel] { panel->acceptSuggestions(Accept::Words); }, false);
     const WindowControls ui = FindControls(window);
     button(QKeySequence(Qt::CTRL | Qt::Key_P), ui.cmdPlay);
     button(QKeySequence(Qt::CTRL | Qt::Key_Period), ui.cmdStop);

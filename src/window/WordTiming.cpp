@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 WordTiming::WordTiming(SongSession& session, StatusLine& status, SheetPanel& sheet,
@@ -22,6 +23,9 @@ WordTiming::WordTiming(SongSession& session, StatusLine& status, SheetPanel& she
     : QObject(&window), m_session(session), m_status(status), m_sheet(sheet),
       m_transport(transport), m_window(window), m_strip(new WordStrip) {
     m_strip->setObjectName(QStringLiteral("wordStrip"));
+    m_strip->setSuggestionTip(QStringLiteral("Ctrl+Shift+W accepts the line's suggested word "
+                                             "times; a word you mark stays and the rest follow "
+                                             "it."));
     installWordKeys();
 }
 
@@ -85,10 +89,17 @@ void WordTiming::showWordStrip() {
         return;
     }
     const WordSpan span = WordSpanOf(rows, p);
+    // Words not marked by hand show their suggestions, hollow and grey.
+    const std::vector<LyricSheet::WordHint> hints = m_session.sheet().wordHints(p);
     std::vector<WordStrip::Word> words;
-    for (const auto& [text, ms] : span.words)
-        words.push_back({text, ms});
-    m_strip->setWords(std::move(words), span.fromMs, span.toMs);
+    qint64 toMs = span.toMs;
+    for (std::size_t k = 0; k < span.words.size(); ++k) {
+        const auto& [text, ms] = span.words[k];
+        const qint64 hinted = ms < 0 && k < hints.size() ? hints[k].ms : -1;
+        words.push_back({text, hinted >= 0 ? hinted : ms, hinted >= 0});
+        toMs = std::max(toMs, hinted + 1000);
+    }
+    m_strip->setWords(std::move(words), span.fromMs, toMs);
     m_strip->setEnvelope(m_session.waveform());
     m_strip->show();
 }

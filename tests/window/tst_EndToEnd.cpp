@@ -185,6 +185,33 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
     }
 
+    // From Stop, a nudge plays the line from 1.5 s before its new time, not from the song's
+    // start: the seek sent while the song loads is kept until it has loaded.
+    void aNudgeFromStopReplaysFromBeforeTheLine() {
+        QTemporaryDir program;
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
+                                           QStringLiteral("First"));
+        frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
+        loadSheet(session.sheet(), {"First|0", "Second|2.9"});
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QRect second = ui.lvLyrics->visualRect(session.sheet().index(1, 1));
+        QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(session.sheet().selected(), 2);
+        QElapsedTimer sincePress;
+        sincePress.start();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(ui.lblStatus->text(), QStringLiteral("Line 2 moved +0.1 s to 0:03.00."));
+        // Played from 0:00 the song could never be further in than the time since the press.
+        const auto position = [&] { return ui.mp3Player->GetPositionMs(); };
+        QVERIFY(QTest::qWaitFor([&] { return position() > 300; }, 8000));
+        QVERIFY2(position() - sincePress.elapsed() > 500,
+                 qPrintable(QStringLiteral("at %1 ms, %2 ms after the press")
+                                .arg(position())
+                                .arg(sincePress.elapsed())));
+    }
+
     void synchronizesASong_data() {
         QTest::addColumn<QString>("song");
         QTest::addColumn<QString>("lyricsFile"); // the song's name without four characters
