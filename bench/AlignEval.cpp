@@ -255,10 +255,9 @@ AlignFigures measureCase(LyricAligner& aligner, const AlignCase& c, std::size_t 
         marks[line] = qint64(std::floor(std::max(0.0, at))) * 1000;
     }
     const AnalysisResult checked = AnalyseSong(aligner, c.song, c.lines, marks, never);
-    for (const auto& mark : marks) {
-        const int line = mark.first;
+    for (const auto& [line, ms] : marks) {
         const bool flagged = std::any_of(checked.flags.begin(), checked.flags.end(),
-                                         [line](const TimingFlag& g) { return g.line == line; });
+                                         [&](const TimingFlag& g) { return g.line == line; });
         if (moved[std::size_t(line)]) {
             ++f.moved;
             f.movedFlagged += flagged ? 1 : 0;

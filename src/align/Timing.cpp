@@ -54,20 +54,20 @@ constexpr qint64 kSlackMs = 800;
 } // namespace
 
 std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& without,
-                                    const VoiceMap& voice, double confidence, qint64 farMs) {
+                                    const VoiceMap& voice, double confidence) {
     std::vector<TimingFlag> flags;
     for (const auto& [line, ms] : marks) {
         TimingFlag flag{line, ms, 0, false};
         const auto found =
             std::find_if(without.begin(), without.end(),
                          [&flag](const Suggestion& g) { return g.line == flag.line; });
-        if (found != without.end() && found->kind != Suggestion::Spread) {
+        if (found != without.end() && found->kind != Suggestion::Spread &&
+            found->confidence >= confidence) {
             // A mark in whole seconds stands for the whole second after it.
             const qint64 end = ms % 1000 == 0 ? ms + 999 : ms;
             const qint64 outside =
                 found->ms < ms ? ms - found->ms : std::max<qint64>(0, found->ms - end);
-            if ((found->confidence >= confidence && outside > kSlackMs) ||
-                (farMs > 0 && outside > farMs))
+            if (outside > kSlackMs)
                 flag.offMs = ms - found->ms;
         }
         flag.noVoice = voice.surelySilent(ms, ms + 2000);

@@ -29,9 +29,6 @@ inline constexpr double kConfident = 0.6;
 // A mark that disagrees with the voice alone is doubted when an alignment between the other
 // marks still disagrees with at least this confidence.
 inline constexpr double kSecondLookConfidence = 0.5;
-// Between two marks that agree with the voice there is little room to go wrong: the second look
-// doubts a mark its line's words were found this far outside of, whatever their confidence.
-inline constexpr qint64 kSecondLookFarMs = 2000;
 
 // The person's marks: line index to milliseconds. A time on a whole second may be a mark
 // taken in whole seconds, so the line may start anywhere in that second.
@@ -62,12 +59,10 @@ struct TimingFlag {
 };
 
 // Checks marks against suggestions made without them: a mark is doubted where a suggestion of
-// at least that confidence lies well outside the stretch the mark stands for, or where any
-// found (not spread) suggestion lies more than farMs outside it (0: no such rule), or where
-// surely no voice is heard.
+// at least that confidence lies well outside the stretch the mark stands for, or where surely
+// no voice is heard.
 std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& without,
-                                    const VoiceMap& voice, double confidence = kConfident,
-                                    qint64 farMs = 0);
+                                    const VoiceMap& voice, double confidence = kConfident);
 
 // The marks that anchor suggestions: all but those the check doubts, until the person
 // stands by them.

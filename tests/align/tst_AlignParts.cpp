@@ -69,7 +69,7 @@ private slots:
         const auto keptSung = EmphasiseVoice(sung, m_never);
         QCOMPARE(keptSteady.size(), steady.size());
         // Away from the edges, where the medians have their neighbours.
-        const std::size_t from = std::size_t{3} * kRate, to = std::size_t{7} * kRate;
+        const std::size_t from = 3 * kRate, to = 7 * kRate;
         const double steadyKept = rms(keptSteady, from, to) / rms(steady, from, to);
         const double sungKept = rms(keptSung, from, to) / rms(sung, from, to);
         QVERIFY2(steadyKept < 0.1 && sungKept > 0.3,
@@ -80,7 +80,7 @@ private slots:
 
     // Four chords at 2 s, other chords after them, and the four again at 20 s.
     void aPassageIsFoundWhereItComesBack() {
-        std::vector<std::int16_t> song(std::size_t{30} * kRate, 0);
+        std::vector<std::int16_t> song(30 * kRate, 0);
         const double passage[][2] = {{261.6, 0}, {349.2, 0}, {392.0, 0}, {220.0, 1}};
         const double other[][2] = {{293.7, 1}, {329.6, 1}, {246.9, 1}, {466.2, 0}};
         for (int i = 0; i < 4; ++i) {
@@ -182,24 +182,6 @@ private slots:
             CheckTiming(marks, {aligned(3, suggestedMs, confidence)}, VoiceMap{});
         QCOMPARE(flags.empty() ? qint64(0) : flags[0].offMs, offMs);
         QCOMPARE(TrustedAnchors(marks, flags).empty(), offMs != 0);
-    }
-
-    // The second look also doubts a mark whose line's words were found far outside its second,
-    // however unsure the line; nearer than that, only a likely line doubts it, and a spread
-    // line never does.
-    void secondLookDoubtsMarksFarFromTheWordsFound() {
-        const auto off = [](qint64 markMs, Suggestion g) {
-            const auto flags = CheckTiming({{3, markMs}}, {g}, VoiceMap{}, kSecondLookConfidence,
-                                           kSecondLookFarMs);
-            return flags.empty() ? qint64(0) : flags[0].offMs;
-        };
-        QCOMPARE(off(12000, aligned(3, 9500, 0.2)), qint64(2500));
-        QCOMPARE(off(9000, aligned(3, 12200, 0.2)), qint64(-3200));
-        QCOMPARE(off(12000, aligned(3, 10500, 0.2)), qint64(0));
-        QCOMPARE(off(12000, aligned(3, 10500, 0.9)), qint64(1500));
-        QCOMPARE(off(12000, Suggestion{3, 9000, 0, Suggestion::Spread}), qint64(0));
-        // Without the far rule an unsure line judges nothing.
-        QVERIFY(CheckTiming({{3, 12000}}, {aligned(3, 9000, 0.2)}, VoiceMap{}, 0.5).empty());
     }
 
     // Where the voice map is sure no voice sounds, the mark is doubted, however it stands.
