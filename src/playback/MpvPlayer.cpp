@@ -83,8 +83,10 @@ void MpvPlayer::LoadSong(const QString& path) {
         return;
     // Loaded paused: playback begins with PlaySong, as the window expects.
     m_pausedSeekTarget.reset();
+    m_loadSeekTarget.reset();
     m_lengthMs = 0;
     m_stopped = false;
+    m_loading = true;
     m_engine->load(path);
 }
 
@@ -101,6 +103,8 @@ void MpvPlayer::PauseSong() {
 
 void MpvPlayer::StopSong() {
     m_pausedSeekTarget.reset();
+    m_loadSeekTarget.reset();
+    m_loading = false;
     m_lengthMs = 0;
     m_stopped = true;
     if (ready())
@@ -161,8 +165,15 @@ void MpvPlayer::SeekPositionMs(std::int32_t ms) {
 }
 
 void MpvPlayer::seekTo(double seconds) {
-    if (!ready() || doubleProperty("duration") <= 0)
+    if (!ready())
         return;
+    if (doubleProperty("duration") <= 0) {
+        // Play from Stop seeks right after the load, before mpv knows the song: the seek
+        // waits for it, or playback would start from 0:00.
+        if (m_loading)
+            m_loadSeekTarget = std::max(0.0, seconds);
+        return;
+    }
     m_engine->seek(seconds);
     if (m_engine->paused())
         m_pausedSeekTarget = std::clamp(seconds, 0.0, doubleProperty("duration"));
@@ -180,8 +191,12 @@ void MpvPlayer::drainEvents() {
         return;
     for (PlayerEngine::Event event = engine->nextEvent(); event != PlayerEngine::Event::None;
          event = engine->nextEvent()) {
-        if (event == PlayerEngine::Event::Loaded)
+        if (event == PlayerEngine::Event::Loaded) {
+            m_loading = false;
             GetSongLength(); // known from here on, even if nobody asks before the end
+            if (const std::optional<double> target = std::exchange(m_loadSeekTarget, {}))
+                seekTo(*target);
+        }
         if (event == PlayerEngine::Event::EndOfFile)
             emit SongEnded(0);
     }
