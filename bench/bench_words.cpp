@@ -136,6 +136,7 @@ Frames wordStripFrames(int frames) {
         if (position >= lineFrom + kLineMs) {
             lineFrom = position - position % kLineMs;
             std::vector<WordStrip::Word> words;
+            words.reserve(static_cast<std::size_t>(text.size()));
             for (int i = 0; i < text.size(); ++i)
                 words.push_back({text[i], lineFrom + i * kLineMs / (text.size() + 1)});
             strip.setWords(std::move(words), lineFrom - 500, lineFrom + kLineMs + 500);
@@ -160,7 +161,8 @@ Frames stripEditFrames(bool zoom, int frames) {
                                             "the highway")
                                  .split(u' ');
     std::vector<WordStrip::Word> words;
-    for (int i = 0; i < text.size(); ++i)
+    words.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i)
         words.push_back({text[i], 60000 + i * 4200 / (text.size() + 1), false});
     strip.setWords(std::move(words), 59500, 64700);
     std::vector<qint64> onsets;
