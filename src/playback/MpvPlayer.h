@@ -63,6 +63,8 @@ private:
     std::optional<double> m_pausedSeekTarget;
     // A seek asked for while the song was loading, made once it has loaded.
     std::optional<double> m_loadSeekTarget;
+    // That seek once made, until mpv reports a position that has reached it.
+    std::optional<double> m_seekAfterLoad;
     bool m_loading = false;
     // mpv unloads a song at its end; its length is still the loaded song's until the next
     // LoadSong or StopSong.
