@@ -61,11 +61,11 @@ private:
     bool m_startPending = false;
     QString m_startFailure;
     std::optional<double> m_pausedSeekTarget;
-    // A seek asked while the song loads (Play from Stop, then a replay's seek): mpv would drop
-    // it, so it is made once the song is loaded. A song that never loads keeps it until the
-    // next LoadSong or StopSong.
+    // A seek asked for while the song was loading, made once it has loaded.
+    std::optional<double> m_loadSeekTarget;
+    // That seek once made, until mpv reports a position that has reached it.
+    std::optional<double> m_seekAfterLoad;
     bool m_loading = false;
-    std::optional<double> m_seekOnLoad;
     // mpv unloads a song at its end; its length is still the loaded song's until the next
     // LoadSong or StopSong.
     std::int32_t m_lengthMs = 0;

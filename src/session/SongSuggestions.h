@@ -45,6 +45,8 @@ public:
     // The person stands by these lines' marks (a nudge, an accept): no longer doubted, they
     // anchor the lines beside them.
     void confirm(const std::vector<int>& lines);
+    // Where the voice starts in the song, as the last analysis heard it; empty before one.
+    const VoiceMap& voice() const { return m_voice; }
 
 signals:
     // "Suggesting times… 40 %", then the fallback in use; "" when the analysis ended well.

@@ -85,6 +85,17 @@ public:
     // deltaMs, never before 0: Secs follows in whole seconds, a line takes its words along,
     // and a first word its line. One step.
     NudgeReport nudge(const std::vector<int>& positions, int word, qint64 deltaMs);
+    // Sets the start of the timed word (or syllable) at index word of the row at position to
+    // ms, as a drag in the word strip does; a first word takes its line along. One step.
+    bool moveWord(int position, int word, qint64 ms);
+    // Splits the timed word at index word of the row at position into syllables: each of
+    // starts is a character inside the word where a syllable starts and its time, both rising
+    // and after the word's own start. One step.
+    struct Syllable {
+        qsizetype at = 0;
+        qint64 ms = 0;
+    };
+    bool splitWord(int position, int word, const std::vector<Syllable>& starts);
     // Empties every Time and Secs cell.
     void clearMarks();
     // Moves the marked rows (or the selected one) by the amount typed in amountText; an

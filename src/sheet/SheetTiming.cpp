@@ -5,6 +5,8 @@
 
 #include "sheet/TimeText.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -218,4 +220,61 @@ LyricSheet::AcceptedHints LyricSheet::acceptHints(const std::vector<int>& lines,
         return true;
     });
     return accepted;
+}
+
+bool LyricSheet::moveWord(int position, int word, qint64 ms) {
+    if (position < 1 || position > count() || word < 0)
+        return false;
+    const SheetRow& now = m_rows[static_cast<std::size_t>(position - 1)];
+    const auto w = static_cast<std::size_t>(word);
+    if (w >= now.words.size() || now.words[w].ms < 0)
+        return false;
+    const qint64 to = std::clamp<qint64>(ms, 0, kLatestMs);
+    const QString text = now.lyric.mid(now.words[w].start, now.words[w].length);
+    return changeRows({position},
+                      QStringLiteral("Move Word \"%1\" to %2").arg(text, PreciseTimeText(to)),
+                      [&](SheetRow& row, int) {
+                          const qint64 from = row.words[w].ms;
+                          if (to == from)
+                              return false;
+                          row.words[w].ms = to;
+                          if (row.words[w].endMs >= 0)
+                              row.words[w].endMs = std::max(row.words[w].endMs, to);
+                          if (const std::optional<qint64> line = timeOf(row); w == 0 && line)
+                              stamp(row, std::clamp<qint64>(*line + (to - from), 0, kLatestMs));
+                          return true;
+                      });
+}
+
+bool LyricSheet::splitWord(int position, int word, const std::vector<Syllable>& starts) {
+    if (position < 1 || position > count() || word < 0 || starts.empty())
+        return false;
+    const SheetRow& now = m_rows[static_cast<std::size_t>(position - 1)];
+    const auto w = static_cast<std::size_t>(word);
+    if (w >= now.words.size() || now.words[w].ms < 0)
+        return false;
+    const WordTime piece = now.words[w];
+    const qsizetype end = piece.start + piece.length;
+    std::vector<WordTime> parts{{piece.start, 0, piece.ms, -1}};
+    for (const Syllable& s : starts) {
+        WordTime& before = parts.back();
+        if (s.at <= before.start || s.at >= end || s.ms <= before.ms)
+            return false;
+        before.length = s.at - before.start;
+        parts.push_back({s.at, 0, s.ms, -1});
+    }
+    parts.back().length = end - parts.back().start;
+    parts.back().endMs = piece.endMs;
+    QStringList shown;
+    for (const WordTime& part : parts)
+        shown << now.lyric.mid(part.start, part.length);
+    const QString label =
+        QStringLiteral("Split \"%1\" into \"%2\"")
+            .arg(now.lyric.mid(piece.start, piece.length), shown.join(QLatin1Char('-')));
+    return changeRows({position}, label, [&](SheetRow& row, int) {
+        row.words.erase(row.words.begin() + static_cast<std::ptrdiff_t>(w));
+        row.words.insert(row.words.begin() + static_cast<std::ptrdiff_t>(w), parts.begin(),
+                         parts.end());
+        return true;
+    });
 }

@@ -81,7 +81,8 @@ void WindowHelp::nameControls() {
                             "with the selected line. Empty until a song is opened (Ctrl+O)."));
     describe(ui.wordStrip, QStringLiteral("Words of the selected line"),
              QStringLiteral("Each word with its time. Alt+Left and Alt+Right move the selected "
-                            "word by 0.1 s; Ctrl+W turns word marking on and off."));
+                            "word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R "
+                            "loops the word; Ctrl+Shift+H splits it at the pointer."));
     describe(ui.sldSong, QStringLiteral("Song position"), ui.sldSong->toolTip());
     for (QWidget* groove : ui.sldSong->findChildren<QWidget*>())
         describe(groove, QStringLiteral("Song position"), ui.sldSong->toolTip());
@@ -187,6 +188,12 @@ std::vector<WindowHelp::Entry> WindowHelp::wordEntries() {
                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left)),
         keyEntry(QStringLiteral("The selected word 0.01 s later"),
                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right)),
+        keyEntry(QStringLiteral("Loop the selected word or line on or off"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)),
+        keyEntry(QStringLiteral("Split the word into syllables here"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)),
+        keyEntry(QStringLiteral("Split the selected word into its syllables"),
+                 QKeySequence(Qt::CTRL | Qt::Key_H)),
         keyEntry(QStringLiteral("Keep precise times on or off"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
         {},

@@ -1,3 +1,4 @@
+#include "controls/WordStrip.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
 #include "storage/DatabaseSchema.h"
@@ -210,6 +211,32 @@ private slots:
                  qPrintable(QStringLiteral("at %1 ms, %2 ms after the press")
                                 .arg(position())
                                 .arg(sincePress.elapsed())));
+    }
+
+    // From Stop, a click in the word strip plays from the time under it, not from 0:00: the
+    // seek right after the load is made once the song has loaded.
+    void aClickInTheWordStripFromStopPlaysFromThere() {
+        QTemporaryDir program;
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
+                                           QStringLiteral("First word\nSecond"));
+        frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        SheetRow first{"1", "First word", "0:00", "0", 200, WordsOf("First word")};
+        first.words[0].ms = 200;
+        first.words[1].ms = 2000;
+        session.sheet().load({first, {"2", "Second", "", ""}}, "Load Lyrics");
+        const QModelIndex row = session.sheet().index(0, LyricSheet::ColLyric);
+        QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {},
+                          ui.lvLyrics->visualRect(row).center());
+        QVERIFY(ui.wordStrip->isVisible());
+        QCOMPARE(ui.cmdPlay->text(), QStringLiteral("Play"));
+        QTest::mouseClick(ui.wordStrip, Qt::LeftButton, {},
+                          QPoint(ui.wordStrip->xOfWord(1) + 1, 45));
+        QVERIFY(QTest::qWaitFor([&] { return ui.mp3Player->GetPositionMs() > 0; }, 8000));
+        QVERIFY2(ui.mp3Player->GetPositionMs() >= 1900,
+                 qPrintable(QString::number(ui.mp3Player->GetPositionMs())));
     }
 
     void synchronizesASong_data() {
