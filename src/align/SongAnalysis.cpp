@@ -337,18 +337,18 @@ void SongAnalysis::suggestWords(quint64 ticket, const QString& line, qint64 star
     StartupGate::WhenOpen(this, [=, this] {
         if (generation != m_generation)
             return;
-        m_worker->post(
-            {m_worker->current(),
-             [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
-                 std::vector<WordSuggestion> found;
-                 if (LyricAligner* held = aligner.made(); held && held->holdsSong())
-                     found = held->suggestWords(line, startMs, endMs, given);
-                 if (cancel.load())
-                     return;
-                 tell(self, generation, [ticket, found = std::move(found)](SongAnalysis& a) {
-                     emit a.wordsSuggested(ticket, found);
-                 });
-             }},
-            true);
+        m_worker->post({m_worker->current(),
+                        [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+                            std::vector<WordSuggestion> found;
+                            if (LyricAligner* held = aligner.made(); held && held->holdsSong())
+                                found = held->suggestWords(line, startMs, endMs, given);
+                            if (cancel.load())
+                                return;
+                            tell(self, generation,
+                                 [ticket, found = std::move(found)](SongAnalysis& a) {
+                                     emit a.wordsSuggested(ticket, found);
+                                 });
+                        }},
+                       true);
     });
 }

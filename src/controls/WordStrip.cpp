@@ -368,8 +368,7 @@ int WordStrip::wordToDrag(QPointF point) const {
     };
     const std::vector<Label>& shown = labels();
     for (int i = static_cast<int>(shown.size()) - 1; i >= 0; --i)
-        if (marked(i) &&
-            shown[static_cast<std::size_t>(i)].box.contains(point.toPoint()))
+        if (marked(i) && shown[static_cast<std::size_t>(i)].box.contains(point.toPoint()))
             return i;
     int nearest = -1;
     double distance = 4; // pixels either side of a tick
