@@ -1,5 +1,6 @@
 #include "align/AlignAudio.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -52,7 +53,8 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
     if (ended == AudioDecoder::Ended::Cancelled)
         return {};
     if (audio.samples.empty()) {
-        problem = QStringLiteral("it holds no audio that could be decoded");
+        problem =
+            QCoreApplication::translate("AlignAudio", "it holds no audio that could be decoded");
         return {};
     }
     highPass(audio.samples);

@@ -2,6 +2,7 @@
 
 #include "core/StartupGate.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <sys/resource.h>
@@ -30,7 +31,8 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
         result.status =
             cancel.load()
                 ? QString()
-                : QStringLiteral("No suggested times: %1. Mark the lines as the song plays.")
+                : QCoreApplication::translate(
+                      "SongAnalysis", "No suggested times: %1. Mark the lines as the song plays.")
                       .arg(problem);
         return result;
     }
@@ -42,9 +44,11 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
     report(15);
     result.status = aligner.fallback();
     if (cut)
-        result.status += (result.status.isEmpty() ? QString() : QStringLiteral(" ")) +
-                         QStringLiteral("Only the song's first %1 minutes get suggested times.")
-                             .arg(kLongestAlignedSeconds / 60);
+        result.status +=
+            (result.status.isEmpty() ? QString() : QStringLiteral(" ")) +
+            QCoreApplication::translate("SongAnalysis",
+                                        "Only the song's first %1 minutes get suggested times.")
+                .arg(kLongestAlignedSeconds / 60);
     const int last = static_cast<int>(lines.size()) - 1;
     result.voice = aligner.voice();
     if (marks.empty()) {

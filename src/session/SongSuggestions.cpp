@@ -42,9 +42,8 @@ SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
                 if (!roles.contains(LyricSheet::SuggestedRole)) // its own hints are no change
                     sheetChanged();
             });
-    connect(m_analysis, &SongAnalysis::progress, this, [this](int percent) {
-        emit status(QStringLiteral("Suggesting times\u2026 %1 %").arg(percent));
-    });
+    connect(m_analysis, &SongAnalysis::progress, this,
+            [this](int percent) { emit status(progressText(percent)); });
     connect(m_analysis, &SongAnalysis::finished, this, &SongSuggestions::show);
     connect(m_analysis, &SongAnalysis::realigned, this, &SongSuggestions::realigned);
 }
@@ -63,6 +62,16 @@ Anchors SongSuggestions::marks() const {
 
 Anchors SongSuggestions::anchorsNow() const {
     return TrustedAnchors(m_marks, m_flags);
+}
+
+QString SongSuggestions::progressText(int percent) {
+    return tr("Suggesting times… %1 %").arg(percent);
+}
+
+bool SongSuggestions::isProgressText(const QString& text) {
+    const QStringList around = tr("Suggesting times… %1 %").split(QStringLiteral("%1"));
+    return around.size() == 2 && text.size() > around[0].size() + around[1].size() &&
+           text.startsWith(around[0]) && text.endsWith(around[1]);
 }
 
 void SongSuggestions::start() {
@@ -282,17 +291,17 @@ SongSuggestions::Accepted SongSuggestions::acceptSelected() {
     LyricSheet& sheet = m_session.sheet();
     const int p = sheet.selected();
     if (p < 1)
-        return {0, QStringLiteral("Accept Suggested Time: select a line first.")};
+        return {0, tr("Accept Suggested Time: select a line first.")};
     const bool doubted = std::any_of(m_flags.begin(), m_flags.end(),
                                      [p](const TimingFlag& f) { return f.line == p - 1; });
     if (doubted) {
         confirm({p - 1});
-        return {0, QStringLiteral("Line %1 keeps its mark.").arg(p)};
+        return {0, tr("Line %1 keeps its mark.").arg(p)};
     }
     if (sheet.suggestedMs(p) < 0)
-        return {0, QStringLiteral("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
-    const int accepted = sheet.acceptSuggestions({p}, QStringLiteral("Accept Suggested Time"));
-    return {accepted, QStringLiteral("Line %1 takes its suggested time.").arg(p)};
+        return {0, tr("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
+    const int accepted = sheet.acceptSuggestions({p}, tr("Accept Suggested Time"));
+    return {accepted, tr("Line %1 takes its suggested time.").arg(p)};
 }
 
 SongSuggestions::Accepted SongSuggestions::acceptConfident() {
@@ -303,11 +312,9 @@ SongSuggestions::Accepted SongSuggestions::acceptConfident() {
         if (hints[i].confident && sheet.suggestedMs(static_cast<int>(i) + 1) >= 0)
             positions.push_back(static_cast<int>(i) + 1);
     if (positions.empty())
-        return {0,
-                m_analysis->running()
-                    ? QStringLiteral("Accept Suggested Times: the suggestions are not ready yet.")
-                    : QStringLiteral("Accept Suggested Times: no confident suggestion to accept.")};
-    const int accepted =
-        sheet.acceptSuggestions(positions, QStringLiteral("Accept Suggested Times"));
-    return {accepted, QStringLiteral("%1 lines take their suggested times.").arg(accepted)};
+        return {0, m_analysis->running()
+                       ? tr("Accept Suggested Times: the suggestions are not ready yet.")
+                       : tr("Accept Suggested Times: no confident suggestion to accept.")};
+    const int accepted = sheet.acceptSuggestions(positions, tr("Accept Suggested Times"));
+    return {accepted, tr("%n lines take their suggested times.", nullptr, accepted)};
 }

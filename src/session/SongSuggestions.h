@@ -42,6 +42,11 @@ public:
     // anchor the lines beside them.
     void confirm(const std::vector<int>& lines);
 
+    // The progress the analysis reports, in the window's language, and whether a status text
+    // is one: the status line lets progress replace only its own words.
+    static QString progressText(int percent);
+    static bool isProgressText(const QString& text);
+
 signals:
     // "Suggesting times… 40 %", then the fallback in use; "" when the analysis ended well.
     void status(const QString& text);

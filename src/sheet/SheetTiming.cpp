@@ -5,6 +5,7 @@
 
 #include "sheet/TimeText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
@@ -13,7 +14,7 @@ namespace {
 constexpr qint64 kLatestMs = qint64{2147483647} * 1000;
 
 QString secondsText(qint64 deltaMs) {
-    return QStringLiteral("%1%2 s")
+    return QCoreApplication::translate("LyricSheet", "%1%2 s")
         .arg(deltaMs < 0 ? QStringLiteral("-") : QStringLiteral("+"))
         .arg(static_cast<double>(std::abs(deltaMs)) / 1000);
 }
@@ -83,7 +84,7 @@ bool LyricSheet::markWord(qint64 ms) {
     if (k >= words.size())
         k = 0; // every word is stamped: the line starts again
     Step step{Step::Cells,
-              QStringLiteral("Mark Word \"%1\" at %2")
+              QCoreApplication::translate("LyricSheet", "Mark Word \"%1\" at %2")
                   .arg(row.lyric.mid(words[k].start, words[k].length), PreciseTimeText(ms)),
               p};
     step.cursorBefore = m_cursor;
@@ -136,13 +137,13 @@ LyricSheet::NudgeReport LyricSheet::nudge(const std::vector<int>& positions, int
             report.firstMs = to;
         return true;
     };
-    const QString what = word >= 0              ? QStringLiteral("Word")
-                         : positions.size() > 1 ? QStringLiteral("Lines")
-                                                : QStringLiteral("Line");
+    const char* what = word >= 0              ? QT_TRANSLATE_NOOP("LyricSheet", "Nudge Word by %1")
+                       : positions.size() > 1 ? QT_TRANSLATE_NOOP("LyricSheet", "Nudge Lines by %1")
+                                              : QT_TRANSLATE_NOOP("LyricSheet", "Nudge Line by %1");
     if (positions.empty())
         return report;
     changeRows(word >= 0 ? std::vector<int>{positions.front()} : positions,
-               QStringLiteral("Nudge %1 by %2").arg(what, secondsText(deltaMs)), move);
+               QCoreApplication::translate("LyricSheet", what).arg(secondsText(deltaMs)), move);
     return report;
 }
 
@@ -150,8 +151,9 @@ LyricSheet::ShiftReport LyricSheet::shiftRows(const std::vector<int>& positions,
                                               const QString& amountText) {
     ShiftReport report;
     changeRows(positions,
-               positions.size() > 1 ? QStringLiteral("Adjust Selected Lines")
-                                    : QStringLiteral("Adjust Selected Line"),
+               positions.size() > 1
+                   ? QCoreApplication::translate("LyricSheet", "Adjust Selected Lines")
+                   : QCoreApplication::translate("LyricSheet", "Adjust Selected Line"),
                [&](SheetRow&, int p) { return shiftRow(p, amountText, report); });
     return report;
 }

@@ -96,7 +96,7 @@ void WordTiming::showWordStrip() {
 
 void WordTiming::NudgeSelection(qint64 deltaMs) {
     if (m_sheet.widget()->isHidden() || m_session.playback().tapAlongRunning()) {
-        m_status.show(QStringLiteral("Nudges move lines of the lyric sheet: show it first."));
+        m_status.show(tr("Nudges move lines of the lyric sheet: show it first."));
         return;
     }
     const std::vector<int> positions = m_sheet.list()->selectedPositions();
