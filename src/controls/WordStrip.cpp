@@ -16,8 +16,8 @@ constexpr int kHeight = 56;
 WordStrip::WordStrip(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(kHeight);
-    setToolTip(QStringLiteral("The selected line's words at their times. A click selects the word "
-                              "and plays from there; Alt+Left, Alt+Right then nudge that word."));
+    setToolTip(tr("The selected line's words at their times. A click selects the word "
+                  "and plays from there; Alt+Left, Alt+Right then nudge that word."));
 }
 
 QSize WordStrip::sizeHint() const {
@@ -72,14 +72,18 @@ void WordStrip::selectWord(int index) {
     update();
 }
 
+// Time runs the way the window reads: from the right in a right-to-left window.
 double WordStrip::xOf(qint64 ms) const {
     const double width = std::max(1, this->width() - 2 * kMargin);
-    return kMargin +
-           width * static_cast<double>(ms - m_fromMs) / static_cast<double>(m_toMs - m_fromMs);
+    const double x = kMargin + width * static_cast<double>(ms - m_fromMs) /
+                                   static_cast<double>(m_toMs - m_fromMs);
+    return isRightToLeft() ? this->width() - x : x;
 }
 
 qint64 WordStrip::msAt(double x) const {
     const double width = std::max(1, this->width() - 2 * kMargin);
+    if (isRightToLeft())
+        x = this->width() - x;
     const double ms = static_cast<double>(m_fromMs) +
                       (x - kMargin) / width * static_cast<double>(m_toMs - m_fromMs);
     return std::clamp<qint64>(std::llround(ms), m_fromMs, m_toMs - 1);
@@ -88,10 +92,12 @@ qint64 WordStrip::msAt(double x) const {
 int WordStrip::xOfWord(int index) const {
     // An untimed word follows the one before it by that word's width.
     const QFontMetrics metrics(font());
-    double x = kMargin;
+    const double start = isRightToLeft() ? width() - kMargin : kMargin;
+    const double ahead = isRightToLeft() ? -1 : 1;
+    double x = start;
     for (int i = 0; i <= index && i < static_cast<int>(m_words.size()); ++i) {
         const double after =
-            i == 0 ? kMargin : x + metrics.horizontalAdvance(m_words[i - 1].text) + 6;
+            i == 0 ? start : x + ahead * (metrics.horizontalAdvance(m_words[i - 1].text) + 6);
         x = m_words[i].ms >= 0 ? xOf(m_words[i].ms) : after;
     }
     return static_cast<int>(x);
@@ -117,8 +123,9 @@ const QPixmap& WordStrip::background() {
         std::vector<QLineF> lines;
         lines.reserve(static_cast<std::size_t>(std::max(0, width() - 2 * kMargin)));
         for (int x = kMargin; x < width() - kMargin; ++x) {
-            const auto [low, high] = m_envelope->range(static_cast<double>(msAt(x)) / 1000,
-                                                       static_cast<double>(msAt(x + 1)) / 1000);
+            const auto [from, to] = std::minmax(msAt(x), msAt(x + 1));
+            const auto [low, high] =
+                m_envelope->range(static_cast<double>(from) / 1000, static_cast<double>(to) / 1000);
             lines.emplace_back(x, middle - high * reach, x, middle - low * reach);
         }
         painter.setPen(QColor(0xa0, 0xb4, 0xcc));
@@ -140,7 +147,9 @@ void WordStrip::paintEvent(QPaintEvent* /*event*/) {
     for (int i = 0; i < static_cast<int>(m_words.size()); ++i) {
         const Word& word = m_words[i];
         const int x = xOfWord(i);
-        const QRect box(x, 2, metrics.horizontalAdvance(word.text) + 4, metrics.height() + 2);
+        // A word starts at its time and reads on from there, leftward from the right.
+        const int boxWidth = metrics.horizontalAdvance(word.text) + 4;
+        const QRect box(isRightToLeft() ? x - boxWidth : x, 2, boxWidth, metrics.height() + 2);
         if (i == current)
             painter.fillRect(box, QColor(0xff, 0xd8, 0x40));
         if (i == m_selected) {
@@ -163,7 +172,7 @@ void WordStrip::mousePressEvent(QMouseEvent* event) {
     const double x = event->position().x();
     int word = -1;
     for (int i = 0; i < static_cast<int>(m_words.size()); ++i)
-        if (xOfWord(i) <= x)
+        if (isRightToLeft() ? xOfWord(i) >= x : xOfWord(i) <= x)
             word = i;
     selectWord(word);
     emit clicked(msAt(x), word);

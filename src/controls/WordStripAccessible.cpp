@@ -4,6 +4,7 @@
 #include "sheet/WordTimes.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <vector>
@@ -98,18 +99,21 @@ QString WordItem::text(QAccessible::Text t) const {
     if (!isValid() || t != QAccessible::Name)
         return {};
     const WordStrip::Word& word = strip()->words()[static_cast<std::size_t>(m_index)];
-    return word.ms >= 0 ? QStringLiteral("%1, %2").arg(word.text, PreciseTimeText(word.ms))
-                        : QStringLiteral("%1, not marked yet").arg(word.text);
+    return word.ms >= 0
+               ? QStringLiteral("%1, %2").arg(word.text, PreciseTimeText(word.ms))
+               : QCoreApplication::translate("WordStrip", "%1, not marked yet").arg(word.text);
 }
 
 QRect WordItem::rect() const {
     if (!isValid())
         return {};
     const WordStrip* s = strip();
-    const int left = s->xOfWord(m_index);
-    const int right = m_index + 1 < static_cast<int>(s->words().size())
-                          ? std::max(left + 1, s->xOfWord(m_index + 1))
-                          : s->width();
+    // A word reaches from its start to the next word's, on the side the window reads toward.
+    const int start = s->xOfWord(m_index);
+    const bool last = m_index + 1 >= static_cast<int>(s->words().size());
+    const int end = last ? (s->isRightToLeft() ? 0 : s->width()) : s->xOfWord(m_index + 1);
+    const int left = s->isRightToLeft() ? std::min(start - 1, end) : start;
+    const int right = s->isRightToLeft() ? start : std::max(start + 1, end);
     return {s->mapToGlobal(QPoint(left, 0)), QSize(right - left, s->height())};
 }
 
