@@ -45,7 +45,7 @@ QString InstallLanguage(const QLocale& locale) {
     if (!own->load(locale, QStringLiteral("velmora"), QStringLiteral("_"),
                    QStringLiteral(":/i18n")))
         return {};
-    const QString language = own->language();
+    QString language = own->language();
     // Qt's own texts (a dialog's buttons, a text box's menu) when the system has them.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
