@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -32,26 +33,36 @@ void highPass(std::vector<std::int16_t>& samples) {
 } // namespace
 
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
-                              QString& problem) {
+                              QString& problem, const Outlined& outlined) {
+    static_assert(kAlignRate == kOutlineRate, "one decode serves the outline and the aligner");
     const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
     if (const QString why = decoder->open(path); !why.isEmpty()) {
+        if (outlined && !cancel.load())
+            outlined({});
         problem = why;
         return {};
     }
-    // Through a low-pass: what folds down from above 8 kHz (cymbals, the band's air) would
-    // land in the voice's band and on the words.
-    decoder->convertTo(kAlignRate, true, AudioDecoder::Resampling::BandLimited);
+    ConvertForOutline(*decoder);
     AlignAudio audio;
+    std::optional<PeakAccumulator> peaks;
+    if (outlined)
+        peaks.emplace(decoder->rate(), decoder->channels());
+    bool outlining = static_cast<bool>(outlined);
     constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
     const AudioDecoder::Ended ended =
         decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
+            // The outline is taken before the high-pass: the slider shows the song's bass too.
+            outlining = outlining && peaks->add(samples, count);
             const std::size_t take = std::min(count, kLongest - audio.samples.size());
             audio.samples.insert(audio.samples.end(), samples, samples + take);
-            audio.cut = take < count;
-            return !audio.cut;
+            audio.cut = audio.cut || take < count;
+            // A song longer than the aligner takes is still outlined to its end.
+            return !audio.cut || outlining;
         });
     if (ended == AudioDecoder::Ended::Cancelled)
         return {};
+    if (outlined)
+        outlined(audio.samples.empty() ? PeakEnvelope{} : peaks->finish());
     if (audio.samples.empty()) {
         problem =
             QCoreApplication::translate("AlignAudio", "it holds no audio that could be decoded");

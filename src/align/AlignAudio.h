@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/MediaServices.h"
+#include "playback/Waveform.h"
 
 #include <QString>
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // A song as the aligner hears it: one channel at 16 kHz, the rate of the speech model.
@@ -26,6 +28,10 @@ struct AlignAudio {
 // Decodes the song at path, of any format the audio decoder reads, to the mid channel (left and
 // right mixed, where a sung voice sits) at 16 kHz, with the lowest octaves (bass and kick drum)
 // taken out. Empty with problem set when it holds no audio that decodes; empty and no problem when
-// cancel became true.
+// cancel became true. With outlined, the same decode also outlines the whole song for the slider
+// (the outline DecodePeakEnvelope makes), past kLongestAlignedSeconds too, and hands it over as
+// soon as the decode ends, before the samples are filtered; empty for a song that does not
+// decode, and not at all when cancel became true.
+using Outlined = std::function<void(PeakEnvelope)>;
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
-                              QString& problem);
+                              QString& problem, const Outlined& outlined = {});

@@ -8,14 +8,26 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <future>
 #include <mutex>
 #include <thread>
 
 AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QStringList& lines,
                            const Anchors& marks, const std::atomic<bool>& cancel,
                            const std::function<void(int)>& progress) {
+    aligner.forget(); // the song before goes before this one is decoded
+    QString problem;
+    AlignAudio audio = DecodeForAlignment(song, cancel, problem);
+    return AnalyseAudio(aligner, std::move(audio), problem, lines, marks, cancel, progress);
+}
+
+AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QString& problem,
+                            const QStringList& lines, const Anchors& marks,
+                            const std::atomic<bool>& cancel,
+                            const std::function<void(int)>& progress) {
     AnalysisResult result;
     result.marks = marks;
     aligner.forget();
@@ -24,8 +36,6 @@ AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QSt
         if (progress && percent > shown)
             progress(shown = percent);
     };
-    QString problem;
-    AlignAudio audio = DecodeForAlignment(song, cancel, problem);
     if (audio.samples.empty()) {
         result.failed = true;
         result.status =
@@ -102,14 +112,49 @@ void lowerThisThreadsPriority() {
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
 }
 
+// The worker's one aligner (the speech model is loaded once and serves every song). It is made
+// on a thread of its own while the first song to analyse is decoded, so the model loads
+// meanwhile, and a song opened during the load is decoded at once, not after it.
+class AlignerSlot {
+public:
+    // The aligner, without waiting; null until it is made.
+    LyricAligner* made() {
+        if (!m_aligner && m_making.valid() &&
+            m_making.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+            m_aligner = m_making.get();
+        return m_aligner.get();
+    }
+    void prepare() {
+        if (!m_aligner && !m_making.valid())
+            m_making = std::async(std::launch::async, [] {
+                lowerThisThreadsPriority();
+                return std::make_unique<LyricAligner>();
+            });
+    }
+    // The aligner, waited for while cancel stays false; null once it became true.
+    LyricAligner* await(const std::atomic<bool>& cancel) {
+        prepare();
+        while (!made()) {
+            if (cancel.load())
+                return nullptr;
+            m_making.wait_for(std::chrono::milliseconds(20));
+        }
+        return m_aligner.get();
+    }
+
+private:
+    std::unique_ptr<LyricAligner> m_aligner;
+    std::future<std::unique_ptr<LyricAligner>> m_making;
+};
+
 } // namespace
 
-// One thread, one aligner (the speech model is loaded once and serves every song), and the
-// work asked for in order. Each task carries the cancel flag of the generation that asked.
+// One thread, one aligner, and the work asked for in order. Each task carries the cancel flag
+// of the generation that asked.
 struct SongAnalysis::Worker {
     struct Task {
         std::shared_ptr<std::atomic<bool>> cancel;
-        std::function<void(LyricAligner&, const std::atomic<bool>&)> run;
+        std::function<void(AlignerSlot&, const std::atomic<bool>&)> run;
     };
     std::mutex mutex;
     std::condition_variable wake;
@@ -130,7 +175,7 @@ struct SongAnalysis::Worker {
 
     void loop() {
         lowerThisThreadsPriority();
-        std::unique_ptr<LyricAligner> aligner;
+        AlignerSlot aligner;
         for (;;) {
             Task task;
             {
@@ -143,9 +188,7 @@ struct SongAnalysis::Worker {
             }
             if (task.cancel->load())
                 continue;
-            if (!aligner)
-                aligner = std::make_unique<LyricAligner>();
-            task.run(*aligner, *task.cancel);
+            task.run(aligner, *task.cancel);
         }
     }
 
@@ -189,37 +232,79 @@ void SongAnalysis::cancel() {
     m_result = {};
 }
 
-void SongAnalysis::start(const QString& song, const QStringList& lines, const Anchors& marks) {
+// Runs call on the object's thread if the generation that asked is still the current one.
+template <typename Call>
+void SongAnalysis::tell(QPointer<SongAnalysis> self, quint64 generation, Call call) {
+    QMetaObject::invokeMethod(
+        self,
+        [self, generation, call = std::move(call)] {
+            if (self && self->m_generation == generation)
+                call(*self);
+        },
+        Qt::QueuedConnection);
+}
+
+void SongAnalysis::start(const QString& song, const QStringList& lines, const Anchors& marks,
+                         bool outline) {
     cancel();
     m_running = true;
     const quint64 generation = m_generation;
     // The aligner's libraries load on first use: not before the window has appeared.
-    StartupGate::WhenOpen(this, [this, song, lines, marks, generation] {
+    StartupGate::WhenOpen(this, [this, song, lines, marks, outline, generation] {
         if (generation != m_generation)
             return; // cancelled, or another song asked for, while the gate was closed
         QPointer<SongAnalysis> self(this);
         m_worker->post(
-            {m_worker->current(), [=](LyricAligner& aligner, const std::atomic<bool>& cancel) {
-                 const auto tell = [&](auto call) {
-                     QMetaObject::invokeMethod(
-                         self,
-                         [self, generation, call = std::move(call)] {
-                             if (self && self->m_generation == generation)
-                                 call(*self);
-                         },
-                         Qt::QueuedConnection);
-                 };
-                 AnalysisResult result =
-                     AnalyseSong(aligner, song, lines, marks, cancel, [&](int percent) {
-                         tell([percent](SongAnalysis& a) { emit a.progress(percent); });
+            {m_worker->current(), [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+                 if (LyricAligner* held = aligner.made())
+                     held->forget(); // the song before goes before this one comes
+                 aligner.prepare();
+                 Outlined outlined;
+                 if (outline)
+                     outlined = [&](PeakEnvelope envelope) {
+                         tell(self, generation,
+                              [shared = std::make_shared<const PeakEnvelope>(std::move(envelope))](
+                                  SongAnalysis& a) { emit a.outlined(shared); });
+                     };
+                 QString problem;
+                 AlignAudio audio = DecodeForAlignment(song, cancel, problem, outlined);
+                 if (cancel.load())
+                     return;
+                 LyricAligner* const made = aligner.await(cancel);
+                 if (!made)
+                     return;
+                 AnalysisResult result = AnalyseAudio(
+                     *made, std::move(audio), problem, lines, marks, cancel, [&](int percent) {
+                         tell(self, generation,
+                              [percent](SongAnalysis& a) { emit a.progress(percent); });
                      });
                  if (cancel.load())
                      return;
-                 tell([result = std::move(result)](SongAnalysis& a) {
+                 tell(self, generation, [result = std::move(result)](SongAnalysis& a) {
                      a.m_running = false;
                      a.m_result = result;
                      emit a.finished(a.m_result);
                  });
+             }});
+    });
+}
+
+void SongAnalysis::outline(const QString& song) {
+    cancel();
+    const quint64 generation = m_generation;
+    StartupGate::WhenOpen(this, [this, song, generation] {
+        if (generation != m_generation)
+            return;
+        QPointer<SongAnalysis> self(this);
+        m_worker->post(
+            {m_worker->current(), [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+                 if (LyricAligner* held = aligner.made())
+                     held->forget(); // it held another song
+                 auto envelope =
+                     std::make_shared<const PeakEnvelope>(DecodePeakEnvelope(song, cancel));
+                 if (cancel.load())
+                     return;
+                 tell(self, generation, [envelope](SongAnalysis& a) { emit a.outlined(envelope); });
              }});
     });
 }
@@ -232,19 +317,15 @@ void SongAnalysis::realign(quint64 ticket, const Anchors& anchors, int firstLine
         if (generation != m_generation)
             return;
         m_worker->post(
-            {m_worker->current(), [=](LyricAligner& aligner, const std::atomic<bool>& cancel) {
+            {m_worker->current(), [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
                  std::vector<Suggestion> found;
-                 if (aligner.holdsSong())
-                     found = aligner.suggest(anchors, firstLine, lastLine, cancel);
+                 if (LyricAligner* held = aligner.made(); held && held->holdsSong())
+                     found = held->suggest(anchors, firstLine, lastLine, cancel);
                  if (cancel.load())
                      return;
-                 QMetaObject::invokeMethod(
-                     self,
-                     [self, generation, ticket, found = std::move(found)] {
-                         if (self && self->m_generation == generation)
-                             emit self->realigned(ticket, found);
-                     },
-                     Qt::QueuedConnection);
+                 tell(self, generation, [ticket, found = std::move(found)](SongAnalysis& a) {
+                     emit a.realigned(ticket, found);
+                 });
              }});
     });
 }

@@ -3,6 +3,7 @@
 #include "align/LyricAligner.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -29,10 +30,18 @@ struct AnalysisResult {
 AnalysisResult AnalyseSong(LyricAligner& aligner, const QString& song, const QStringList& lines,
                            const Anchors& marks, const std::atomic<bool>& cancel,
                            const std::function<void(int)>& progress = {});
+// The same on a song decoded already: DecodeForAlignment's audio and problem.
+AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QString& problem,
+                            const QStringList& lines, const Anchors& marks,
+                            const std::atomic<bool>& cancel,
+                            const std::function<void(int)>& progress = {});
 
-// The analysis of the open song and every re-alignment after it, on one worker thread of low
-// priority, in the order asked. start() ends the work before it within a fraction of a second
-// (the cancel reaches inside every decoding loop); results arrive on the object's thread.
+// The open song's one decode, its analysis and every re-alignment after it, on one worker thread
+// of low priority, in the order asked. The decode that gives the aligner its samples outlines
+// the song for the slider too, and the outline is handed over as the decode ends, before the
+// aligner's work, without waiting for the speech model's first load. start() and outline() end
+// the work before them within a fraction of a second (the cancel reaches inside every decoding
+// loop); results arrive on the object's thread.
 class SongAnalysis : public QObject {
     Q_OBJECT
 
@@ -40,7 +49,11 @@ public:
     explicit SongAnalysis(QObject* parent = nullptr);
     ~SongAnalysis() override; // cancels and waits for the worker
 
-    void start(const QString& song, const QStringList& lines, const Anchors& marks);
+    // Decodes and analyses the song; with outline, outlined() brings the outline of that decode.
+    void start(const QString& song, const QStringList& lines, const Anchors& marks,
+               bool outline = false);
+    // Decodes the song for its outline alone: a song with no lines to align.
+    void outline(const QString& song);
     void cancel();
     bool running() const { return m_running; }
     // The last finished analysis; empty while one runs or after a cancel.
@@ -52,12 +65,17 @@ public:
     void realign(quint64 ticket, const Anchors& anchors, int firstLine, int lastLine);
 
 signals:
+    // The song's outline, empty when it does not decode.
+    void outlined(std::shared_ptr<const PeakEnvelope> envelope);
     void progress(int percent);
     void finished(const AnalysisResult& result);
     void realigned(quint64 ticket, const std::vector<Suggestion>& suggestions);
 
 private:
     struct Worker;
+    template <typename Call>
+    static void tell(QPointer<SongAnalysis> self, quint64 generation, Call call);
+
     std::shared_ptr<Worker> m_worker;
     AnalysisResult m_result;
     bool m_running = false;

@@ -79,10 +79,17 @@ PeakEnvelope PeakAccumulator::finish() {
     return std::move(m_envelope);
 }
 
+void ConvertForOutline(AudioDecoder& decoder) {
+    // Through a low-pass: the aligner's samples are these, and what folds down from above
+    // 8 kHz would land on the words.
+    decoder.convertTo(kOutlineRate, true, AudioDecoder::Resampling::BandLimited);
+}
+
 PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& cancel) {
     const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
     if (!decoder->open(path).isEmpty())
         return {}; // the slider simply shows no waveform
+    ConvertForOutline(*decoder);
     PeakAccumulator peaks(decoder->rate(), decoder->channels());
     bool decoded = false;
     const AudioDecoder::Ended ended =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MediaServices.h"
+
 #include <QString>
 
 #include <atomic>
@@ -51,6 +53,13 @@ private:
     int m_low = 0;
     int m_high = 0;
 };
+
+// Songs are outlined as the aligner hears them, every channel mixed into one at the speech
+// model's rate through a low-pass: one decode of a song then serves the slider and the
+// aligner, and the slider looks the same whether or not the song has lyrics.
+inline constexpr int kOutlineRate = kSpeechRate;
+// Sets an opened decoder to hand over what an outline is made of.
+void ConvertForOutline(AudioDecoder& decoder);
 
 // Decodes the song at path, of any format FFmpeg reads. Empty when it is no regular file,
 // holds no audio, or cancel became true (looked at between reads). A damaged stretch inside a song

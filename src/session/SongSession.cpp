@@ -53,6 +53,12 @@ SongSession::SongSession(Mp3Player* player, TagFactory newTagComponent, QString 
       m_playback(new SongPlayback(*this, settingsFile)),
       m_suggestions(new SongSuggestions(*this, this)) {
     setObjectName(QStringLiteral("session"));
+    connect(m_suggestions, &SongSuggestions::outlined, this,
+            [this](const std::shared_ptr<const PeakEnvelope>& envelope) {
+                m_outlined = true;
+                m_waveform = envelope->empty() ? nullptr : envelope;
+                emit waveformChanged();
+            });
     // A file refused here is named once, by the playback's note at start-up.
     readSettings(settingsFile);
 }
@@ -83,6 +89,9 @@ std::unique_ptr<TagComponent> SongSession::newTag() const {
 
 void SongSession::choose(const QString& path) {
     m_path = path;
+    m_outlined = false;
+    if (std::exchange(m_waveform, nullptr))
+        emit waveformChanged();
     emit songOpened(m_path);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/Waveform.h"
 #include "sheet/LyricSheet.h"
 #include "sources/TagComponent.h"
 
@@ -53,6 +54,14 @@ public:
     Opened open(const QString& path);
     // Points the session at path without reading anything.
     void choose(const QString& path);
+    // The song's outline for the slider, from the one decode that also gives the aligner its
+    // samples (see SongSuggestions); null while it is decoded and for a song that does not
+    // decode.
+    std::shared_ptr<const PeakEnvelope> waveform() const { return m_waveform; }
+    // The song's outline has not come yet.
+    bool waveformPending() const { return !m_path.isEmpty() && !m_outlined; }
+    // An outline came, with or without a waveform.
+    bool outlined() const { return m_outlined; }
     // The sheet holds only the caption of a song without lyrics, no lyric.
     bool showsNoLyrics() const;
     // The tag's lyrics as read when the song was opened, trimmed; "" for none.
@@ -135,6 +144,8 @@ public:
 signals:
     // The path changed: the window shows it.
     void songOpened(const QString& path);
+    // The outline came, or went with its song.
+    void waveformChanged();
     // A note the user should read that does not end what is under way.
     void statusNote(const QString& text);
     void keepPreciseTimesChanged(bool on);
@@ -151,8 +162,10 @@ private:
     TagFactory m_newTag;
     QString m_programFolder;
     QString m_path;
-    QString m_historySong; // the song whose sheet the undo history belongs to
-    QString m_tagLyrics;   // as read at the open, untrimmed
+    std::shared_ptr<const PeakEnvelope> m_waveform;
+    bool m_outlined = false; // the outline of m_path came, m_waveform or none
+    QString m_historySong;   // the song whose sheet the undo history belongs to
+    QString m_tagLyrics;     // as read at the open, untrimmed
     bool m_lrcBeside = false;
     bool m_keepPrecise = false;
     bool m_wordMode = false;

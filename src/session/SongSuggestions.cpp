@@ -45,6 +45,7 @@ SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
     connect(m_analysis, &SongAnalysis::progress, this,
             [this](int percent) { emit status(progressText(percent)); });
     connect(m_analysis, &SongAnalysis::finished, this, &SongSuggestions::show);
+    connect(m_analysis, &SongAnalysis::outlined, this, &SongSuggestions::outlined);
     connect(m_analysis, &SongAnalysis::realigned, this, &SongSuggestions::realigned);
 }
 
@@ -97,13 +98,18 @@ void SongSuggestions::startNow() {
     const bool words = sheet.hasWords();
     m_lines = std::move(sheet.lines);
     m_marks = std::move(sheet.marks);
+    // Until the song's outline has come, whatever runs now decodes for it too (a change of the
+    // lines cancelled the decode that was to bring it).
+    const bool outline = !m_session.outlined();
     if (m_session.songPath().isEmpty() || !words || m_session.showsNoLyrics()) {
         if (std::exchange(m_statusShown, false))
             emit status(QString());
+        if (outline && !m_session.songPath().isEmpty())
+            m_analysis->outline(m_session.songPath());
         return;
     }
     m_statusShown = false; // the new analysis's progress takes its place
-    m_analysis->start(m_session.songPath(), m_lines, m_marks);
+    m_analysis->start(m_session.songPath(), m_lines, m_marks, outline);
 }
 
 void SongSuggestions::show(const AnalysisResult& result) {

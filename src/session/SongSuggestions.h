@@ -50,6 +50,9 @@ public:
 signals:
     // "Suggesting times… 40 %", then the fallback in use; "" when the analysis ended well.
     void status(const QString& text);
+    // The outline of the session's song, from the decode that gives the aligner its samples:
+    // every song opened is decoded once, whether or not it has lines to align.
+    void outlined(std::shared_ptr<const PeakEnvelope> envelope);
 
 private:
     struct Shown {

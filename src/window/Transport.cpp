@@ -4,7 +4,6 @@
 #include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "playback/Mp3Player.h"
-#include "playback/WaveformLoader.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
@@ -23,8 +22,7 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
     : QObject(&window), m_session(session), m_status(status), m_sheet(sheet), m_window(window),
       m_slider(new SongSlider), m_time(MakeLabel("lblTime", QStringLiteral("0:00 / 0:00"))),
       m_play(MakeButton("cmdPlay", tr("Play"))), m_stop(MakeButton("cmdStop", tr("Stop"))),
-      m_mark(MakeButton("cmdMark", tr("Mark Line"), false)), m_timer(new QTimer(this)),
-      m_waveform(new WaveformLoader(this)) {
+      m_mark(MakeButton("cmdMark", tr("Mark Line"), false)), m_timer(new QTimer(this)) {
     m_slider->setObjectName(QStringLiteral("sldSong"));
     m_time->setFont(ArialBold(12));
     QPalette white = m_time->palette();
@@ -49,8 +47,9 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
         connect(&session.player(), &Mp3Player::SongEnded, this, [this](int reason) {
             m_status.guard("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });
         });
-    connect(m_waveform, &WaveformLoader::envelopeChanged, this,
-            [this] { m_slider->setEnvelope(m_waveform->envelope()); });
+    // The session's one decode of the song brings its outline.
+    connect(&session, &SongSession::waveformChanged, this,
+            [this] { m_slider->setEnvelope(m_session.waveform()); });
     m_slider->followSheet(&session.sheet());
     // The selected line's mark is drawn apart from the others.
     connect(sheet.list()->selectionModel(), &QItemSelectionModel::selectionChanged, m_slider,
@@ -72,10 +71,6 @@ SongPlayback& Transport::playback() const {
 
 bool Transport::showsPlay() const {
     return m_play->text() == tr("Play");
-}
-
-void Transport::loadWaveform(const QString& path) {
-    m_waveform->load(path);
 }
 
 void Transport::SetPlayingControls(bool playing) {

@@ -16,7 +16,6 @@ class SongPlayback;
 class SongSession;
 class SongSlider;
 class StatusLine;
-class WaveformLoader;
 struct WindowControls;
 
 // The transport: Play (Pause while the song plays), Stop, Mark Line, the slider with the song's
@@ -31,9 +30,6 @@ public:
     QPushButton* playButton() const { return m_play; }
     QPushButton* markButton() const { return m_mark; }
     QTimer* tick() const { return m_timer; }
-    const WaveformLoader& waveform() const { return *m_waveform; }
-    // Starts drawing path's waveform; the decode before it is dropped.
-    void loadWaveform(const QString& path);
 
     void StopOrEndSong();
     void SeekBy(std::int32_t deltaMs);
@@ -57,13 +53,12 @@ private:
     StatusLine& m_status;
     SheetPanel& m_sheet;
     QWidget& m_window;
-    SongSlider* m_slider; // sldSong
-    QLabel* m_time;       // lblTime
-    QPushButton* m_play;  // cmdPlay
-    QPushButton* m_stop;  // cmdStop
-    QPushButton* m_mark;  // cmdMark
-    QTimer* m_timer;      // Timer1, the 100 ms tick
-    WaveformLoader* m_waveform;
+    SongSlider* m_slider;  // sldSong
+    QLabel* m_time;        // lblTime
+    QPushButton* m_play;   // cmdPlay
+    QPushButton* m_stop;   // cmdStop
+    QPushButton* m_mark;   // cmdMark
+    QTimer* m_timer;       // Timer1, the 100 ms tick
     QString m_tickFailure; // the last failure a tick reported, so it is shown once
     bool m_markEnabledBeforeTapAlong = false;
     bool m_playEnabledBeforeTapAlong = false;

@@ -3,7 +3,6 @@
 #include "controls/LyricList.h"
 #include "controls/WordStrip.h"
 #include "playback/Mp3Player.h"
-#include "playback/WaveformLoader.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "session/SongSuggestions.h"
@@ -58,7 +57,7 @@ void WordTiming::installWordKeys() {
     connect(sheet, &QAbstractItemModel::modelReset, this, refresh);
     connect(sheet, &QAbstractItemModel::rowsRemoved, this, refresh);
     connect(&m_session, &SongSession::wordModeChanged, this, refresh);
-    connect(&m_transport.waveform(), &WaveformLoader::envelopeChanged, this, refresh);
+    connect(&m_session, &SongSession::waveformChanged, this, refresh);
     // The word being sung, at the display tick's pace.
     connect(m_transport.tick(), &QTimer::timeout, this, [this] {
         m_status.guard("Word strip", [this] {
@@ -90,7 +89,7 @@ void WordTiming::showWordStrip() {
     for (const auto& [text, ms] : span.words)
         words.push_back({text, ms});
     m_strip->setWords(std::move(words), span.fromMs, span.toMs);
-    m_strip->setEnvelope(m_transport.waveform().envelope());
+    m_strip->setEnvelope(m_session.waveform());
     m_strip->show();
 }
 

@@ -146,9 +146,6 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     const SongPlayback& playback = m_session->playback();
     if (playback.isPlaying() || playback.tapAlongRunning())
         m_transport->StopOrEndSong();
-    // A song that cannot be decoded simply has no waveform: the player and the lyric sources
-    // report what is wrong with it.
-    m_transport->loadWaveform(songPath);
     // The loading clears the status line and leaves there only what the user must know about
     // the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
     const SongSession::Opened opened = m_session->open(songPath);

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
 namespace {
 
 struct Decoded {
@@ -57,15 +61,103 @@ private slots:
             joined += readFile(part);
         }
         const QString song = writeFile(dir.filePath("joined.mp3"), joined);
+        FfmpegDecoder decoder;
+        QCOMPARE(decoder.open(song), QString());
+        QCOMPARE(decoder.rate(), 22050);
+        QCOMPARE(decoder.channels(), 1);
+        std::size_t values = 0;
         const std::atomic<bool> never{false};
+        QCOMPARE(decoder.decode(never,
+                                [&](const std::int16_t*, std::size_t count) {
+                                    values += count;
+                                    return true;
+                                }),
+                 AudioDecoder::Ended::AtEnd);
+        QVERIFY2(std::abs(double(values) / 22050 - 4) < 0.1, qPrintable(QString::number(values)));
         const PeakEnvelope envelope = DecodePeakEnvelope(song, never);
-        QCOMPARE(envelope.sampleRate, 22050);
+        QCOMPARE(envelope.sampleRate, kOutlineRate);
         QVERIFY2(std::abs(envelope.seconds() - 4) < 0.1,
                  qPrintable(QString::number(envelope.seconds())));
         QString problem;
         const AlignAudio audio = DecodeForAlignment(song, never, problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY2(std::abs(audio.seconds() - 4) < 0.1, qPrintable(QString::number(audio.seconds())));
+    }
+
+    // The one decode of an opened song gives the aligner its samples and the slider the same
+    // outline the outline's own decode gives; past the aligner's longest song, the outline
+    // goes on to the song's end.
+    void oneDecodeServesTheOutlineAndTheAligner_data() {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("an MP3 of a few seconds") << 5 << "libmp3lame"
+                                                 << "mp3";
+        QTest::newRow("a FLAC longer than the aligner takes")
+            << kLongestAlignedSeconds + 60 << "flac"
+            << "flac";
+    }
+    void oneDecodeServesTheOutlineAndTheAligner() {
+        QFETCH(int, seconds);
+        QFETCH(QString, codec);
+        QFETCH(QString, extension);
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song." + extension);
+        // Louder by turns, so the outline has something to tell.
+        QCOMPARE(QProcess::execute(
+                     "ffmpeg",
+                     {"-v", "error", "-f", "lavfi", "-i",
+                      QString("aevalsrc=0.8*sin(2*PI*220*t)*abs(sin(t)):s=8000:d=%1").arg(seconds),
+                      "-c:a", codec, song}),
+                 0);
+        const std::atomic<bool> never{false};
+        QString problem;
+        PeakEnvelope outline;
+        int outlines = 0;
+        const AlignAudio audio = DecodeForAlignment(song, never, problem, [&](PeakEnvelope e) {
+            outline = std::move(e);
+            ++outlines;
+        });
+        QCOMPARE(outlines, 1);
+        QCOMPARE(problem, QString());
+        const int aligned = std::min(seconds, kLongestAlignedSeconds);
+        QCOMPARE(audio.cut, seconds > kLongestAlignedSeconds);
+        QVERIFY2(std::abs(audio.seconds() - aligned) < 0.1,
+                 qPrintable(QString::number(audio.seconds())));
+        QVERIFY2(std::abs(outline.seconds() - seconds) < 0.1,
+                 qPrintable(QString::number(outline.seconds())));
+        const PeakEnvelope alone = DecodePeakEnvelope(song, never);
+        QCOMPARE(outline.sampleRate, alone.sampleRate);
+        QCOMPARE(outline.maxs, alone.maxs);
+        QCOMPARE(outline.mins, alone.mins);
+        QVERIFY(*std::max_element(outline.maxs.begin(), outline.maxs.end()) > 64);
+    }
+
+    // A cancel reaches inside the one decode: it ends at once, with neither samples nor outline.
+    void aCancelledDecodeGivesNothing() {
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song.flac");
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                              "sine=frequency=440:duration=600:sample_rate=44100",
+                                              "-c:a", "flac", song}),
+                 0);
+        std::atomic<bool> cancel{false};
+        QString problem;
+        bool outlined = false;
+        AlignAudio audio;
+        std::thread decoding([&] {
+            audio =
+                DecodeForAlignment(song, cancel, problem, [&](PeakEnvelope) { outlined = true; });
+        });
+        QTest::qWait(100);
+        QElapsedTimer cancelled;
+        cancelled.start();
+        cancel = true;
+        decoding.join();
+        QVERIFY2(cancelled.elapsed() < 500, qPrintable(QString::number(cancelled.elapsed())));
+        QVERIFY(audio.samples.empty());
+        QVERIFY(!outlined);
+        QCOMPARE(problem, QString());
     }
 
     // A song with 100 000 tag fields and a picture: FFmpeg parses such fields in time that

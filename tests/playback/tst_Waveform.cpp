@@ -1,6 +1,5 @@
 #include "controls/SongSlider.h"
 #include "playback/Waveform.h"
-#include "playback/WaveformLoader.h"
 #include "support/Files.h"
 #include "support/ManyFields.h"
 #include "support/TestWindow.h"
@@ -243,13 +242,12 @@ private slots:
         const QString status = w.ui.lblStatus->text();
         // Every outline the slider is given from now on.
         QList<double> shown;
-        auto* loader = w->findChild<WaveformLoader*>();
-        QVERIFY(loader);
-        connect(loader, &WaveformLoader::envelopeChanged, this, [&] {
+        const SongSession& session = w.session();
+        connect(&session, &SongSession::waveformChanged, this, [&] {
             if (const auto envelope = w.ui.sldSong->envelope())
                 shown << envelope->seconds();
         });
-        QTRY_VERIFY(!loader->busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!session.waveformPending(), 20000);
         QTest::qWait(200); // room for a late outline of the first song
         QCOMPARE(shown.size(), 1);
         QVERIFY2(std::abs(shown.last() - 2) < 0.05, qPrintable(QString::number(shown.last())));
@@ -261,13 +259,11 @@ private slots:
         w.openAnswers << noise;
         QTest::mouseClick(w.ui.cmdOpen, Qt::LeftButton);
         const QString noiseStatus = w.ui.lblStatus->text();
-        QTRY_VERIFY(!loader->busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!session.waveformPending(), 20000);
         QVERIFY(!w.ui.sldSong->envelope());
         QCOMPARE(w.ui.lblStatus->text(), noiseStatus);
     }
 
-    // A song replaced at its path, written over or renamed into place, is outlined again when
-    // it is opened again; the same file opened again is not decoded again.
     // A window closed while its song is outlined is gone at once, whatever the song holds:
     // here 100 000 comment fields, which kept FFmpeg busy for a minute, and with it the
     // window's end.
@@ -291,6 +287,8 @@ private slots:
         QVERIFY2(closing.elapsed() < 8000, qPrintable(QString::number(closing.elapsed())));
     }
 
+    // A song replaced at its path, written over or renamed into place, is outlined again when
+    // it is opened again.
     void aSongReplacedAtItsPathIsOutlinedAgain() {
         QTemporaryDir dir;
         const QString song =
@@ -299,16 +297,16 @@ private slots:
             makeSong(dir, QStringLiteral("long.mp3"), 4, [](double t) { return tone(t, 0.5); });
         QVERIFY(!song.isEmpty() && !longer.isEmpty());
         const QByteArray shortBytes = readFile(song);
-        WaveformLoader loader;
+        TestWindow w;
         const auto outline = [&] {
-            loader.load(song);
-            return QTest::qWaitFor([&] { return !loader.busy(); }, 20000) && loader.envelope()
-                       ? std::lround(loader.envelope()->seconds())
+            w.open(song);
+            const SongSession& session = w.session();
+            return QTest::qWaitFor([&] { return !session.waveformPending(); }, 20000) &&
+                           w.ui.sldSong->envelope()
+                       ? std::lround(w.ui.sldSong->envelope()->seconds())
                        : -1L;
         };
         QCOMPARE(outline(), 2L);
-        loader.load(song);
-        QVERIFY(!loader.busy() && loader.envelope()); // the outline it has is kept
         QVERIFY(writeFile(song, readFile(longer)) == song);
         QCOMPARE(outline(), 4L);
         const QString renamed = writeFile(dir.filePath(QStringLiteral("new.mp3")), shortBytes);

@@ -4,6 +4,10 @@
 Usage: screen_reader.py PID EXPECTED_CELL...
 Fails (exit 1) when a control that is shown has no name, or when a table cell named
 EXPECTED_CELL is missing. Prints what it read.
+
+Usage: screen_reader.py --listen PID EXPECTED_NAME...
+Prints "listening" once it hears the program's events, then every name change it is told
+of; fails unless each EXPECTED_NAME is announced within a minute.
 """
 import sys
 import time
@@ -48,7 +52,40 @@ def walk(node, path, seen, depth=0):
         walk(node.getChildAtIndex(i), f"{path}/{role}:{name}", seen, depth + 1)
 
 
+def listen(pid, expected):
+    from gi.repository import GLib
+
+    if find_app(pid) is None:
+        print(f"no application with process {pid} on the accessibility bus", file=sys.stderr)
+        return 1
+    heard = []
+
+    def on_name(event):
+        try:
+            if event.host_application.get_process_id() != pid:
+                return
+            name = event.any_data if isinstance(event.any_data, str) else event.source.name
+            role = event.source.getRoleName()
+        except Exception:  # a source gone before it was read
+            return
+        heard.append(name)
+        print(f"name changed\t{role}\t{name}", flush=True)
+        if all(e in heard for e in expected):
+            pyatspi.Registry.stop()
+
+    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    GLib.timeout_add(60000, lambda: pyatspi.Registry.stop())
+    GLib.idle_add(lambda: print("listening", flush=True) and False)
+    pyatspi.Registry.start()
+    missing = [e for e in expected if e not in heard]
+    for name in missing:
+        print(f"never announced: \"{name}\"", file=sys.stderr)
+    return 1 if missing else 0
+
+
 def main():
+    if sys.argv[1] == "--listen":
+        return listen(int(sys.argv[2]), sys.argv[3:])
     pid = int(sys.argv[1])
     expected = sys.argv[2:]
     app = find_app(pid)

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The window read over the desktop's accessibility bus by a script, as a screen reader reads
@@ -36,6 +38,41 @@ private slots:
         QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
                  (faults + "\n--- read:\n" + read).constData());
         QVERIFY2(read.contains("push button\tOpen a song"), read.constData());
+    }
+
+    // What changes while the person listens elsewhere is announced: the status line's news
+    // and the line being sung reach the reader as events, not only when it reads the window.
+    void aScreenReaderHearsTheStatusAndTheCurrentLine() {
+        if (qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON").isEmpty())
+            QSKIP("needs the accessibility bus (run through CTest)");
+        TestWindow w;
+        const QTemporaryDir music;
+        w.createDatabase();
+        w.open(music.filePath("Song.mp3"));
+        w.setSheet({"first line|1", "second line|4"});
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QProcess reader;
+        reader.setProcessChannelMode(QProcess::SeparateChannels);
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral(VELMORA_SCREEN_READER), "--listen",
+                      QString::number(QCoreApplication::applicationPid()),
+                      "Saved Song.xml: 2 lines, 2 marked", "second line"});
+        QVERIFY(reader.waitForStarted());
+        QByteArray read;
+        QTRY_VERIFY_WITH_TIMEOUT((read += reader.readAllStandardOutput()).contains("listening") ||
+                                     reader.state() == QProcess::NotRunning,
+                                 60000);
+        QVERIFY2(read.contains("listening"), reader.readAllStandardError().constData());
+        w.ui.cmdSave->setEnabled(true);
+        w.ui.cmdSave->click();
+        w.player->lengthMs = 60000;
+        w.ui.cmdPlay->click();
+        w.tickAt(4200);
+        QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 90000);
+        read += reader.readAllStandardOutput();
+        QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
+                 (reader.readAllStandardError() + "\n--- heard:\n" + read).constData());
     }
 };
 
