@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <ctime>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -153,116 +154,180 @@ std::vector<AlignCase> LoadAlignCases(const QString& folder) {
     return cases;
 }
 
-AlignFigures MeasureAlignment(const std::vector<AlignCase>& cases, bool progress) {
+namespace {
+
+void addGroup(AlignFigures& f, const std::string& name) {
+    if (std::find(f.groups.begin(), f.groups.end(), name) == f.groups.end())
+        f.groups.push_back(name);
+}
+
+// One song: the analysis as the window runs it, each condition, then the check. Its own random
+// draws (from its index), so that songs measured side by side give what they give alone.
+AlignFigures measureCase(LyricAligner& aligner, const AlignCase& c, std::size_t index,
+                         double before, bool progress) {
     AlignFigures f;
-    const double before = residentMiB();
-    LyricAligner aligner;
     const std::atomic<bool> never{false};
-    std::mt19937 random(7);
-    const auto group = [&](const std::string& name) {
-        if (std::find(f.groups.begin(), f.groups.end(), name) == f.groups.end())
-            f.groups.push_back(name);
-    };
+    std::mt19937 random(static_cast<unsigned>(7 + index));
+    const auto group = [&](const std::string& name) { addGroup(f, name); };
     group("all");
-    for (const AlignCase& c : cases) {
-        const int last = int(c.lines.size()) - 1;
-        // The analysis as the window runs it on a fresh song: decode, voice, alignment.
-        double cpu = threadCpuSeconds();
-        const AnalysisResult fresh = AnalyseSong(aligner, c.song, c.lines, {}, never);
-        cpu = threadCpuSeconds() - cpu;
-        const double minutes = double(aligner.songMs()) / 60000.0;
-        f.cpuSeconds += cpu;
-        f.audioMinutes += minutes;
-        f.worstCpuPerMinute = std::max(f.worstCpuPerMinute, cpu / std::max(1e-9, minutes));
-        f.extraMiB = std::max(f.extraMiB, residentMiB() - before);
-        std::string perSong;
-        for (const Condition& cond : kConditions) {
-            Anchors marks;
-            for (int line = 0; line <= last; line += cond.every > 0 ? cond.every : last + 1)
-                marks[line] = qint64(std::floor(c.starts[std::size_t(line)])) * 1000;
-            const std::vector<Suggestion> got = aligner.suggest(marks, 0, last, never);
-            if (progress) {
-                int near = 0, all = 0;
-                for (const Suggestion& g : got) {
-                    ++all;
-                    near += std::abs(double(g.ms) / 1000 - c.starts[std::size_t(g.line)]) <= 0.3;
-                }
-                perSong += QString(" %1: %2/%3")
-                               .arg(cond.every ? "third" : "first")
-                               .arg(near)
-                               .arg(all)
-                               .toStdString();
-                if (qEnvironmentVariableIsSet("VELMORA_EVAL_LINES"))
-                    for (const Suggestion& g : got) {
-                        const LineEvidence& e = aligner.evidence()[std::size_t(g.line)];
-                        std::fprintf(stderr,
-                                     "LINE\t%s\t%d\t%d\t%.3f\t%.3f\t%.2f\t%d\t%d\t%d\t%d\t%d\t%d\t%"
-                                     ".2f\t%.2f\t%.2f\t%.3f\n",
-                                     qPrintable(c.song), cond.every, g.line, double(g.ms) / 1000,
-                                     c.starts[std::size_t(g.line)], g.confidence, int(g.kind),
-                                     e.words, e.placed, e.together, e.before, int(e.nextFound),
-                                     e.firstWordSeconds, e.voiced, e.around, e.pace);
-                    }
-            }
-            const std::vector<Suggestion> base = textLengthSpread(c.lines, marks, aligner.songMs());
-            for (int line = 0; line <= last; ++line) {
-                if (marks.contains(line) || c.lines.at(line).trimmed().isEmpty())
-                    continue;
-                std::vector<std::string> groups{"all"};
-                groups.insert(groups.end(), c.tags.begin(), c.tags.end());
-                groups.insert(groups.end(), c.lineTags[std::size_t(line)].begin(),
-                              c.lineTags[std::size_t(line)].end());
-                const double start = c.starts[std::size_t(line)];
-                const Suggestion missing{line, 0, 0, Suggestion::Spread};
-                const Suggestion* a = find(got, line);
-                const Suggestion* s = find(base, line);
-                for (const std::string& g : groups) {
-                    group(g);
-                    f.aligned[cond.name][g].add(a ? *a : missing, start);
-                    f.spread[cond.name][g].add(s ? *s : missing, start);
-                }
-            }
-            if (cond.every > 0 && last >= 5) { // a new mark on line 4: its stretch again
-                marks[4] = qint64(std::floor(c.starts[4])) * 1000;
-                const double t = threadCpuSeconds();
-                aligner.suggest(marks, 3, 4 + 8, never);
-                f.worstRealignMs = std::max(f.worstRealignMs, (threadCpuSeconds() - t) * 1000);
-            }
-        }
-        if (progress)
-            std::fprintf(stderr, "%s: %.1f s of CPU for %.1f min;%s%s%s\n", qPrintable(c.song), cpu,
-                         minutes, perSong.c_str(), fresh.status.isEmpty() ? "" : "; ",
-                         qPrintable(fresh.status));
-        if (qEnvironmentVariableIsSet("VELMORA_EVAL_NO_CHECK"))
-            continue;
-        // The check: every line marked in whole seconds, a third of them moved 2 to 4 s.
+    const int last = int(c.lines.size()) - 1;
+    // The analysis as the window runs it on a fresh song: decode, voice, alignment.
+    double cpu = threadCpuSeconds();
+    const AnalysisResult fresh = AnalyseSong(aligner, c.song, c.lines, {}, never);
+    cpu = threadCpuSeconds() - cpu;
+    const double minutes = double(aligner.songMs()) / 60000.0;
+    f.cpuSeconds += cpu;
+    f.audioMinutes += minutes;
+    f.worstCpuPerMinute = std::max(f.worstCpuPerMinute, cpu / std::max(1e-9, minutes));
+    f.extraMiB = std::max(f.extraMiB, residentMiB() - before);
+    std::string perSong;
+    for (const Condition& cond : kConditions) {
         Anchors marks;
-        std::vector<bool> moved(c.starts.size(), false);
-        std::uniform_real_distribution<double> by(2.0, 4.0);
-        for (int line = 0; line <= last; ++line) {
-            if (c.lines.at(line).trimmed().isEmpty())
-                continue;
-            double at = c.starts[std::size_t(line)];
-            if (random() % 3 == 0) {
-                moved[std::size_t(line)] = true;
-                at += (random() % 2 ? 1 : -1) * by(random);
+        for (int line = 0; line <= last; line += cond.every > 0 ? cond.every : last + 1)
+            marks[line] = qint64(std::floor(c.starts[std::size_t(line)])) * 1000;
+        const std::vector<Suggestion> got = aligner.suggest(marks, 0, last, never);
+        if (progress) {
+            int near = 0, all = 0;
+            for (const Suggestion& g : got) {
+                ++all;
+                near += std::abs(double(g.ms) / 1000 - c.starts[std::size_t(g.line)]) <= 0.3;
             }
-            marks[line] = qint64(std::floor(std::max(0.0, at))) * 1000;
+            perSong += QString(" %1: %2/%3")
+                           .arg(cond.every ? "third" : "first")
+                           .arg(near)
+                           .arg(all)
+                           .toStdString();
+            if (qEnvironmentVariableIsSet("VELMORA_EVAL_LINES"))
+                for (const Suggestion& g : got) {
+                    const LineEvidence& e = aligner.evidence()[std::size_t(g.line)];
+                    std::fprintf(stderr,
+                                 "LINE\t%s\t%d\t%d\t%.3f\t%.3f\t%.2f\t%d\t%d\t%d\t%d\t%d\t%d\t%"
+                                 ".2f\t%.2f\t%.2f\t%.3f\n",
+                                 qPrintable(c.song), cond.every, g.line, double(g.ms) / 1000,
+                                 c.starts[std::size_t(g.line)], g.confidence, int(g.kind), e.words,
+                                 e.placed, e.together, e.before, int(e.nextFound),
+                                 e.firstWordSeconds, e.voiced, e.around, e.pace);
+                }
         }
-        const AnalysisResult checked = AnalyseSong(aligner, c.song, c.lines, marks, never);
-        for (const auto& [line, ms] : marks) {
-            const bool flagged = std::any_of(checked.flags.begin(), checked.flags.end(),
-                                             [&](const TimingFlag& g) { return g.line == line; });
-            if (moved[std::size_t(line)]) {
-                ++f.moved;
-                f.movedFlagged += flagged ? 1 : 0;
-            } else {
-                ++f.correct;
-                f.correctFlagged += flagged ? 1 : 0;
+        const std::vector<Suggestion> base = textLengthSpread(c.lines, marks, aligner.songMs());
+        for (int line = 0; line <= last; ++line) {
+            if (marks.contains(line) || c.lines.at(line).trimmed().isEmpty())
+                continue;
+            std::vector<std::string> groups{"all"};
+            groups.insert(groups.end(), c.tags.begin(), c.tags.end());
+            groups.insert(groups.end(), c.lineTags[std::size_t(line)].begin(),
+                          c.lineTags[std::size_t(line)].end());
+            const double start = c.starts[std::size_t(line)];
+            const Suggestion missing{line, 0, 0, Suggestion::Spread};
+            const Suggestion* a = find(got, line);
+            const Suggestion* s = find(base, line);
+            for (const std::string& g : groups) {
+                group(g);
+                f.aligned[cond.name][g].add(a ? *a : missing, start);
+                f.spread[cond.name][g].add(s ? *s : missing, start);
             }
+        }
+        if (cond.every > 0 && last >= 5) { // a new mark on line 4: its stretch again
+            marks[4] = qint64(std::floor(c.starts[4])) * 1000;
+            const double t = threadCpuSeconds();
+            aligner.suggest(marks, 3, 4 + 8, never);
+            f.worstRealignMs = std::max(f.worstRealignMs, (threadCpuSeconds() - t) * 1000);
+        }
+    }
+    if (progress)
+        std::fprintf(stderr, "%s: %.1f s of CPU for %.1f min;%s%s%s\n", qPrintable(c.song), cpu,
+                     minutes, perSong.c_str(), fresh.status.isEmpty() ? "" : "; ",
+                     qPrintable(fresh.status));
+    if (qEnvironmentVariableIsSet("VELMORA_EVAL_NO_CHECK"))
+        return f;
+    // The check: every line marked in whole seconds, a third of them moved 2 to 4 s.
+    Anchors marks;
+    std::vector<bool> moved(c.starts.size(), false);
+    std::uniform_real_distribution<double> by(2.0, 4.0);
+    for (int line = 0; line <= last; ++line) {
+        if (c.lines.at(line).trimmed().isEmpty())
+            continue;
+        double at = c.starts[std::size_t(line)];
+        if (random() % 3 == 0) {
+            moved[std::size_t(line)] = true;
+            at += (random() % 2 ? 1 : -1) * by(random);
+        }
+        marks[line] = qint64(std::floor(std::max(0.0, at))) * 1000;
+    }
+    const AnalysisResult checked = AnalyseSong(aligner, c.song, c.lines, marks, never);
+    for (const auto& [line, ms] : marks) {
+        const bool flagged = std::any_of(checked.flags.begin(), checked.flags.end(),
+                                         [&](const TimingFlag& g) { return g.line == line; });
+        if (moved[std::size_t(line)]) {
+            ++f.moved;
+            f.movedFlagged += flagged ? 1 : 0;
+        } else {
+            ++f.correct;
+            f.correctFlagged += flagged ? 1 : 0;
         }
     }
     return f;
+}
+
+void merge(AlignFigures& into, const AlignFigures& f) {
+    for (const std::string& g : f.groups)
+        addGroup(into, g);
+    const auto add = [](auto& to, const auto& from) {
+        for (const auto& [condition, groups] : from)
+            for (const auto& [name, t] : groups) {
+                AlignTally& sum = to[condition][name];
+                sum.seconds.insert(sum.seconds.end(), t.seconds.begin(), t.seconds.end());
+                sum.spread += t.spread;
+                sum.confident += t.confident;
+                sum.confidentWrong += t.confidentWrong;
+            }
+    };
+    add(into.aligned, f.aligned);
+    add(into.spread, f.spread);
+    into.moved += f.moved;
+    into.movedFlagged += f.movedFlagged;
+    into.correct += f.correct;
+    into.correctFlagged += f.correctFlagged;
+    into.cpuSeconds += f.cpuSeconds;
+    into.audioMinutes += f.audioMinutes;
+    into.worstCpuPerMinute = std::max(into.worstCpuPerMinute, f.worstCpuPerMinute);
+    into.extraMiB = std::max(into.extraMiB, f.extraMiB);
+    into.worstRealignMs = std::max(into.worstRealignMs, f.worstRealignMs);
+}
+
+} // namespace
+
+std::vector<AlignFigures> MeasureAlignmentSets(const std::vector<std::vector<AlignCase>>& sets,
+                                               bool progress, int jobs) {
+    const double before = residentMiB();
+    std::vector<std::pair<std::size_t, std::size_t>> order; // set, case
+    for (std::size_t set = 0; set < sets.size(); ++set)
+        for (std::size_t i = 0; i < sets[set].size(); ++i)
+            order.emplace_back(set, i);
+    std::vector<AlignFigures> each(order.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        LyricAligner aligner;
+        for (std::size_t k = next++; k < order.size(); k = next++)
+            each[k] = measureCase(aligner, sets[order[k].first][order[k].second], order[k].second,
+                                  before, progress);
+    };
+    std::vector<std::thread> threads;
+    for (int j = 1; j < std::max(1, jobs); ++j)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads)
+        t.join();
+    std::vector<AlignFigures> figures(sets.size());
+    for (AlignFigures& f : figures)
+        addGroup(f, "all");
+    for (std::size_t k = 0; k < order.size(); ++k)
+        merge(figures[order[k].first], each[k]);
+    return figures;
+}
+
+AlignFigures MeasureAlignment(const std::vector<AlignCase>& cases, bool progress, int jobs) {
+    return MeasureAlignmentSets({cases}, progress, jobs).front();
 }
 
 bool PrintAlignFigures(const char* title, const AlignFigures& f, bool hard) {

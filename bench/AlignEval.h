@@ -50,8 +50,13 @@ struct AlignFigures {
 
 // Runs every case: the analysis as the window runs it (timed on the thread's CPU clock), then
 // each condition with marks in whole seconds (the floor of the true start), and the check.
-// progress: one line per song on stderr when true.
-AlignFigures MeasureAlignment(const std::vector<AlignCase>& cases, bool progress);
+// progress: one line per song on stderr when true. jobs: songs measured at once, each on a
+// thread of its own with its own aligner (the CPU figures are per thread; the extra memory is
+// for all of them together).
+AlignFigures MeasureAlignment(const std::vector<AlignCase>& cases, bool progress, int jobs = 1);
+// The same for several sets at once, the songs of all of them shared out among the threads.
+std::vector<AlignFigures> MeasureAlignmentSets(const std::vector<std::vector<AlignCase>>& sets,
+                                               bool progress, int jobs);
 
 // Prints the tables; answers whether the hard set's targets are met when hard is true,
 // else the easy set's.

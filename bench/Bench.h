@@ -71,5 +71,5 @@ void benchWaveform(BenchTargets& targets);
 void benchWords(BenchTargets& targets);
 void benchWordSuggestions(BenchTargets& targets);
 // full: more seeds than the default run's few songs.
-void benchAlign(BenchTargets& targets, bool full);
+void benchAlign(BenchTargets& targets, bool full, int jobs = 1);
 void benchAnalysisWindow(BenchTargets& targets);

@@ -1,8 +1,8 @@
 // velmora-align-eval FOLDER...: the suggested times measured on the generated songs under
 // each folder (make-align-songs.py, make-hard-songs.py), tables on stdout, a line per song on
-// stderr. For tuning by hand; the bench runs the same measurement on its own seeds.
-// velmora-align-eval --words FOLDER...: the word suggestions on make-word-songs.py's songs
-// (VELMORA_WORDS_DEBUG=1: every word of every line on stderr).
+// stderr (--jobs N: N songs at once). For tuning by hand; the bench runs the same measurement on
+// its own seeds. velmora-align-eval --words FOLDER...: the word suggestions on make-word-songs.py's
+// songs (VELMORA_WORDS_DEBUG=1: every word of every line on stderr).
 
 #include "AlignEval.h"
 #include "WordEval.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     UseMediaSource(OpenLinkedMedia);
     const QStringList folders = app.arguments().mid(1);
     if (folders.isEmpty()) {
-        std::fputs("Usage: velmora-align-eval [--easy | --words] FOLDER...\n", stderr);
+        std::fputs("Usage: velmora-align-eval [--easy | --words] [--jobs N] FOLDER...\n", stderr);
         return 2;
     }
     if (folders.first() == "--words") {
@@ -26,16 +26,22 @@ int main(int argc, char** argv) {
         return 0;
     }
     bool hard = true;
+    int jobs = 1;
     std::vector<AlignCase> cases;
-    for (const QString& folder : folders) {
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QString& folder = folders.at(i);
         if (folder == "--easy") {
             hard = false;
+            continue;
+        }
+        if (folder == "--jobs" && i + 1 < folders.size()) {
+            jobs = std::max(1, folders.at(++i).toInt());
             continue;
         }
         for (AlignCase& c : LoadAlignCases(folder))
             cases.push_back(std::move(c));
     }
-    const AlignFigures f = MeasureAlignment(cases, true);
+    const AlignFigures f = MeasureAlignment(cases, true, jobs);
     const bool met = PrintAlignFigures(qPrintable(folders.join(", ")), f, hard);
     std::printf("\ntargets: %s\n", met ? "all met" : "not all met");
     return 0;

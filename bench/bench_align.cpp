@@ -28,7 +28,7 @@ double offShare(const AlignFigures& f, const char* condition) {
 
 } // namespace
 
-void benchAlign(BenchTargets& targets, bool full) {
+void benchAlign(BenchTargets& targets, bool full, int jobs) {
     std::printf("\n== Suggested line times (generated songs with known line starts)\n");
     const QString folder = QDir::currentPath() + "/align-songs";
     const QString easySeeds = full ? "11,12,13,14,15,16" : "11,12";
@@ -36,11 +36,17 @@ void benchAlign(BenchTargets& targets, bool full) {
     make(VELMORA_BENCH_HARD_SONGS, {folder + "/hard-tuned", "--seeds", "201-210", "--jobs", "2"});
     make(VELMORA_BENCH_HARD_SONGS, {folder + "/hard-held", "--seeds", "301-310", "--jobs", "2"});
 
-    const AlignFigures easy = MeasureAlignment(LoadAlignCases(folder + "/easy"), false);
+    // The three sets' songs share the threads, so that one run gives all of them together.
+    const std::vector<AlignFigures> sets = MeasureAlignmentSets(
+        {LoadAlignCases(folder + "/easy"), LoadAlignCases(folder + "/hard-tuned"),
+         LoadAlignCases(folder + "/hard-held")},
+        false, jobs);
+    const AlignFigures& easy = sets[0];
+    const AlignFigures& tuned = sets[1];
+    const AlignFigures& held = sets[2];
+    std::printf("(%d songs at once, each on a thread of its own)\n", std::max(1, jobs));
     PrintAlignFigures(qPrintable("easy set, seeds " + easySeeds), easy, false);
-    const AlignFigures tuned = MeasureAlignment(LoadAlignCases(folder + "/hard-tuned"), false);
     PrintAlignFigures("hard set, seeds 201-210 (tuned on)", tuned, true);
-    const AlignFigures held = MeasureAlignment(LoadAlignCases(folder + "/hard-held"), false);
     const bool met = PrintAlignFigures("hard set, seeds 301-310 (never tuned on)", held, true);
     std::printf("\nhard set targets on the seeds never tuned on: %s\n",
                 met ? "all met" : "not all met");

@@ -53,11 +53,20 @@ int main(int argc, char* argv[]) {
         benchLibrary(song);
         return 0;
     }
-    // "velmora-bench align [--full]" runs only the suggested times' figures.
+    // "velmora-bench align [--full] [--jobs N]" runs only the suggested times' figures, N songs
+    // at once.
     if (argc > 1 && qstrcmp(argv[1], "align") == 0) {
+        bool full = false;
+        int jobs = 1;
+        for (int i = 2; i < argc; ++i) {
+            if (qstrcmp(argv[i], "--full") == 0)
+                full = true;
+            else if (qstrcmp(argv[i], "--jobs") == 0 && i + 1 < argc)
+                jobs = std::max(1, QByteArray(argv[++i]).toInt());
+        }
         BenchTargets targets;
         benchAnalysisWindow(targets);
-        benchAlign(targets, argc > 2 && qstrcmp(argv[2], "--full") == 0);
+        benchAlign(targets, full, jobs);
         return report(targets) ? 0 : 1;
     }
     BenchTargets targets;

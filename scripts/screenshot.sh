@@ -6,6 +6,8 @@
 #   docs/word-timing.png  the second line being marked word by word, its words in the strip
 #   docs/suggestions.png  a generated sung song's suggested times, its first line marked and
 #                         one line marked two seconds late
+#   docs/word-suggestions.png  a song sung word by word, three line starts marked, the second
+#                         line's words suggested in the strip
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
@@ -74,4 +76,14 @@ open(f"{folder}/Song.xml", "w", encoding="utf-8").write(xml)
 PY
 QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/suggestions.png \
   "$voiced/Song.mp3" --suggestions 2>/dev/null
-echo "wrote docs/window.png, docs/window-{de,ja,ar}.png, docs/playing.png, docs/word-timing.png and docs/suggestions.png"
+
+words="$demo/words"
+python3 bench/make-word-songs.py "$words" --seeds 101 --langs en --lines 4 >/dev/null
+words="$words/seed101_en"
+ffmpeg -v error -i "$words/Song.flac" "$words/Song.mp3"
+mapfile -t starts <"$words/Song.starts"
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 build/tools/velmora-screenshot docs/word-suggestions.png \
+  "$words/Song.mp3" --play 16 --mark "${starts[0]}" --mark "${starts[1]}" \
+  --mark "${starts[2]}" --strip 2 2>/dev/null
+echo "wrote docs/window.png, docs/window-{de,ja,ar}.png, docs/playing.png, docs/word-timing.png," \
+  "docs/suggestions.png and docs/word-suggestions.png"

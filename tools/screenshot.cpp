@@ -1,11 +1,14 @@
 // Grabs the window as a PNG for the documentation:
 //   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--speed TENTHS]
-//                      [--dark] [--words] [--suggestions] [--language LOCALE]
+//                      [--dark] [--words] [--suggestions] [--strip LINE] [--language LOCALE]
 // With --play the song plays (null audio output) that long before the grab; each --mark
 // presses Mark Line when playback reaches that second (fractions allowed); --words turns word
 // marking on first, so the marks stamp words; --speed steps the speed by tenths
-// (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette; --language
-// shows the window in that locale's translation (de, ja_JP, ar) instead of English.
+// (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette. --strip
+// stops the song, turns word marking on, waits for the word suggestions and grabs the sheet
+// and the word strip with that line selected; --language shows the window in that locale's
+// translation (de, ja_JP, ar) instead of English.
+#include "controls/WordStrip.h"
 #include "media/LinkedMedia.h"
 #include "playback/MpvPlayer.h"
 #include "session/SongPlayback.h"
@@ -18,12 +21,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTreeView>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,7 +56,7 @@ int main(int argc, char* argv[]) {
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
                              "[--mark SECOND]... [--speed TENTHS] [--dark] [--words] "
-                             "[--suggestions] [--language LOCALE]\n");
+                             "[--suggestions] [--strip LINE] [--language LOCALE]\n");
         return 2;
     }
     const QString out = args.takeFirst();
@@ -59,6 +65,7 @@ int main(int argc, char* argv[]) {
     bool words = false;
     bool suggestions = false;
     int speedTenths = 0;
+    int stripLine = 0;
     QString song;
     QLocale language(QLocale::English); // the README's pictures, whatever the system speaks
     while (!args.isEmpty()) {
@@ -71,6 +78,8 @@ int main(int argc, char* argv[]) {
             words = true;
         else if (arg == QLatin1String("--suggestions"))
             suggestions = true;
+        else if (arg == QLatin1String("--strip") && !args.isEmpty())
+            stripLine = args.takeFirst().toInt();
         else if (arg == QLatin1String("--speed") && !args.isEmpty())
             speedTenths = args.takeFirst().toInt();
         else if (arg == QLatin1String("--language") && !args.isEmpty())
@@ -112,6 +121,13 @@ int main(int argc, char* argv[]) {
             QThread::msleep(10);
         }
     }
+    if (stripLine > 0) {
+        ui.cmdStop->click();
+        if (!session->wordMode())
+            ui.lblStatus->setText(session->toggleWordMode());
+        ui.lvLyrics->setCurrentIndex(session->sheet().index(stripLine - 1, LyricSheet::ColLyric));
+        suggestions = true;
+    }
     // The song's analysis ends before the grab, so its suggestions are in the picture.
     if (const auto* analysis = window.findChild<SongSuggestions*>(); suggestions && analysis) {
         QElapsedTimer clock;
@@ -125,7 +141,27 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         QThread::msleep(10);
     }
-    if (!window.grab().save(out)) {
+    QPixmap picture = window.grab();
+    if (stripLine > 0) {
+        // The sheet's lines above the word strip, without the empty list between them.
+        const QRect strip(ui.wordStrip->mapTo(&window, QPoint(0, 0)), ui.wordStrip->size());
+        QRect sheet(ui.lvLyrics->mapTo(&window, QPoint(0, 0)), ui.lvLyrics->size());
+        const int rows = session->sheet().count();
+        const QRect last = ui.lvLyrics->visualRect(session->sheet().index(rows - 1, 0));
+        sheet.setHeight(ui.lvLyrics->viewport()->mapTo(ui.lvLyrics, last.bottomLeft()).y() + 6);
+        const QPixmap top = window.grab(sheet);
+        const QPixmap bottom = window.grab(strip.adjusted(0, -4, 0, 4));
+        const qreal ratio = top.devicePixelRatio();
+        QPixmap both(QSize(std::max(top.width(), bottom.width()), top.height() + bottom.height()));
+        both.setDevicePixelRatio(ratio);
+        both.fill(window.palette().window().color());
+        QPainter painter(&both);
+        painter.drawPixmap(QPointF(0, 0), top);
+        painter.drawPixmap(QPointF(0, top.height() / ratio), bottom);
+        painter.end();
+        picture = both;
+    }
+    if (!picture.save(out)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
         return 1;
     }

@@ -228,6 +228,14 @@
         <source>Adjust Selected Lines</source>
         <translation>ضبط الأسطر المحددة</translation>
     </message>
+    <message>
+        <source>Move Word &quot;%1&quot; to %2</source>
+        <translation>نقل الكلمة «%1» إلى %2</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2&quot;</source>
+        <translation>تقسيم «%1» إلى «%2»</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>
@@ -729,25 +737,6 @@
         <source>The time cannot move before the song&apos;s start.</source>
         <translation>لا يمكن تحريك الوقت إلى ما قبل بداية الأغنية.</translation>
     </message>
-    <message>
-        <source>Word moved %1 to %2.</source>
-        <translation>حُرِّكت الكلمة %1 إلى %2.</translation>
-    </message>
-    <message>
-        <source>Line moved %1%2.</source>
-        <translation>حُرِّك السطر %1%2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines moved %1%2.</source>
-        <translation>
-            <numerusform>لم يُحرَّك أي سطر %1%2.</numerusform>
-            <numerusform>حُرِّك سطر واحد %1%2.</numerusform>
-            <numerusform>حُرِّك سطران %1%2.</numerusform>
-            <numerusform>حُرِّكت %n أسطر %1%2.</numerusform>
-            <numerusform>حُرِّك %n سطرًا %1%2.</numerusform>
-            <numerusform>حُرِّك %n سطر %1%2.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>; %n without a time stayed</source>
         <translation>
@@ -784,6 +773,34 @@
             <numerusform>%n سطرًا</numerusform>
             <numerusform>%n سطر</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>السطر %1</translation>
+    </message>
+    <message>
+        <source>Lines %1–%2</source>
+        <translation>الأسطر %1–%2</translation>
+    </message>
+    <message>
+        <source>%1 lines from line %2</source>
+        <translation>%1 من الأسطر بدءًا من السطر %2</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2</source>
+        <translation>الأسطر %1 و%2</translation>
+    </message>
+    <message>
+        <source>Word “%1” of line %2 moved %3 to %4.</source>
+        <translation>تحرّكت الكلمة «%1» في السطر %2 بمقدار %3 إلى %4.</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3.</source>
+        <translation>تحرّك %1 بمقدار %2%3.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 إلى %2</translation>
     </message>
 </context>
 <context>
@@ -834,6 +851,38 @@
             <numerusform>أخذ %n سطرًا أوقاتها المقترحة.</numerusform>
             <numerusform>أخذ %n سطر أوقاتها المقترحة.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 words in %2 lines take their suggested times.</source>
+        <translation>أخذت %1 من الكلمات في %2 من الأسطر أوقاتها المقترحة.</translation>
+    </message>
+    <message>
+        <source>%1 lines take their suggested times; %2 words in %3 lines take theirs.</source>
+        <translation>أخذت %1 من الأسطر أوقاتها المقترحة، وأخذت %2 من الكلمات في %3 من الأسطر أوقاتها.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: select a line first.</source>
+        <translation>قبول أوقات الكلمات: حدّد سطرًا أولًا.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1&apos;s words are not ready yet.</source>
+        <translation>قبول أوقات الكلمات: كلمات السطر %1 لم تجهز بعد.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no suggested word times; the next line needs its time first.</source>
+        <translation>قبول أوقات الكلمات: ليس للسطر %1 أوقات كلمات مقترحة؛ يحتاج السطر التالي إلى وقته أولًا.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no time yet; mark it first.</source>
+        <translation>قبول أوقات الكلمات: ليس للسطر %1 وقت بعد؛ علّمه أولًا.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times</source>
+        <translation>قبول أوقات الكلمات</translation>
+    </message>
+    <message>
+        <source>Line %1 takes %2 suggested word times.</source>
+        <translation>أخذ السطر %1 عدد %2 من أوقات الكلمات المقترحة.</translation>
     </message>
 </context>
 <context>
@@ -1011,10 +1060,6 @@
         <translation>كلمات السطر المحدد</translation>
     </message>
     <message>
-        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off.</source>
-        <translation>كل كلمة ووقتها. يحرّك Alt+Left وAlt+Right الكلمة المحددة بمقدار 0.1 s؛ ويشغّل Ctrl+W تعليم الكلمات ويوقفه.</translation>
-    </message>
-    <message>
         <source>Song position</source>
         <translation>موضع الأغنية</translation>
     </message>
@@ -1149,6 +1194,26 @@
     <message>
         <source>Keep precise times on or off</source>
         <translation>حفظ الأوقات الدقيقة أو عدمه</translation>
+    </message>
+    <message>
+        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R loops the word; Ctrl+Shift+H splits it at the pointer.</source>
+        <translation>كل كلمة مع وقتها. يحرّك Alt+Left وAlt+Right الكلمة المحددة بمقدار 0.1 s؛ ويشغّل Ctrl+W تعليم الكلمات ويوقفه؛ ويكرّر Ctrl+Shift+R الكلمة في حلقة؛ ويقسمها Ctrl+Shift+H عند المؤشر.</translation>
+    </message>
+    <message>
+        <source>Accept the suggested word times</source>
+        <translation>قبول أوقات الكلمات المقترحة</translation>
+    </message>
+    <message>
+        <source>Loop the selected word or line on or off</source>
+        <translation>تشغيل تكرار الكلمة أو السطر المحدد أو إيقافه</translation>
+    </message>
+    <message>
+        <source>Split the word into syllables here</source>
+        <translation>تقسيم الكلمة إلى مقاطع هنا</translation>
+    </message>
+    <message>
+        <source>Split the selected word into its syllables</source>
+        <translation>تقسيم الكلمة المحددة إلى مقاطعها</translation>
     </message>
 </context>
 <context>
@@ -1310,10 +1375,6 @@
         <translation>Ctrl+Shift+G</translation>
     </message>
     <message>
-        <source>accept every confident suggested time</source>
-        <translation>قبول كل وقت مقترح موثوق</translation>
-    </message>
-    <message>
         <source>Up, Down</source>
         <translation>Up, Down</translation>
     </message>
@@ -1445,6 +1506,58 @@
         <source>%1 F1 lists every key.</source>
         <translation>%1 يعرض F1 كل المفاتيح.</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+R</source>
+        <translation>Ctrl+Shift+R</translation>
+    </message>
+    <message>
+        <source>loop the selected line (or the strip&apos;s word) until pressed again</source>
+        <translation>تكرار السطر المحدد (أو كلمة الشريط) في حلقة حتى الضغط مرة أخرى</translation>
+    </message>
+    <message>
+        <source>drag in the word strip</source>
+        <translation>السحب في شريط الكلمات</translation>
+    </message>
+    <message>
+        <source>move a word&apos;s start (onto the voice&apos;s onset; Shift: freely)</source>
+        <translation>تحريك بداية الكلمة (إلى بداية الصوت؛ Shift: بحرية)</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel in the word strip</source>
+        <translation>Ctrl+العجلة في شريط الكلمات</translation>
+    </message>
+    <message>
+        <source>zoom around the pointer; the wheel then scrolls</source>
+        <translation>التكبير حول المؤشر؛ ثم تمرّر العجلة</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+H</source>
+        <translation>Ctrl+Shift+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s word into syllables at the pointer</source>
+        <translation>تقسيم كلمة الشريط إلى مقاطع عند المؤشر</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s selected word into all its syllables</source>
+        <translation>تقسيم الكلمة المحددة في الشريط إلى كل مقاطعها</translation>
+    </message>
+    <message>
+        <source>accept every confident suggested time (word marking on: and word time)</source>
+        <translation>قبول كل وقت مقترح موثوق (مع تعليم الكلمات: وأوقات الكلمات أيضًا)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
+        <translation>قبول أوقات الكلمات المقترحة للسطر المحدد (العلامات المجوّفة)</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -1462,14 +1575,81 @@
     </message>
 </context>
 <context>
-    <name>WordStrip</name>
+    <name>WordEdits</name>
     <message>
-        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; Alt+Left, Alt+Right then nudge that word.</source>
-        <translation>كلمات السطر المحدد في أوقاتها. نقرة تحدد الكلمة وتشغّل من عندها؛ ثم يحرّك Alt+Left وAlt+Right تلك الكلمة.</translation>
+        <source>That word has no time yet: mark it first (Ctrl+W).</source>
+        <translation>ليس لهذه الكلمة وقت بعد: علّمها أولًا (Ctrl+W).</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stayed at its time.</source>
+        <translation>بقيت «%1» عند وقتها.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now starts at %2%3; Ctrl+Z puts it back.</source>
+        <translation>تبدأ «%1» الآن عند %2%3؛ ويعيدها Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>, and line %1 with it</source>
+        <translation>، ومعها السطر %1</translation>
+    </message>
+    <message>
+        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
+        <translation>علّم كلمات السطر أولًا (Ctrl+W)، ثم قسّم إحداها.</translation>
+    </message>
+    <message>
+        <source>Point inside a timed word in the strip to split it there.</source>
+        <translation>أشر داخل كلمة لها وقت في الشريط لتقسيمها هناك.</translation>
+    </message>
+    <message>
+        <source>Point further inside &quot;%1&quot; to split it.</source>
+        <translation>أشر إلى داخل «%1» أكثر لتقسيمها.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too short to split.</source>
+        <translation>«%1» أقصر من أن تُقسَّم.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be split there.</source>
+        <translation>تعذّر تقسيم «%1» هناك.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2-%3&quot;%4 at %5; Ctrl+Z joins it again.</source>
+        <translation>قُسّمت «%1» إلى «%2-%3»%4 عند %5؛ ويعيد Ctrl+Z وصلها.</translation>
+    </message>
+    <message>
+        <source> (one syllable: split at the pointer)</source>
+        <translation> (مقطع واحد: قُسّمت عند المؤشر)</translation>
+    </message>
+    <message>
+        <source>That word has one syllable, or no time yet.</source>
+        <translation>لهذه الكلمة مقطع واحد، أو ليس لها وقت بعد.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is sung too briefly to split into syllables.</source>
+        <translation>تُغنّى «%1» بسرعة لا تسمح بتقسيمها إلى مقاطع.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
+        <translation>قُسّمت «%1» إلى %2؛ اسحب كل مقطع إلى بدايته.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStrip</name>
     <message>
         <source>%1, not marked yet</source>
         <translation>%1، لم يُعلَّم بعد</translation>
+    </message>
+    <message>
+        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; drag a word to move its start (Shift: not onto the voice&apos;s onsets); Ctrl+wheel zooms. Alt+Left, Alt+Right nudge the selected word.</source>
+        <translation>كلمات السطر المحدد عند أوقاتها. تحدّد النقرة الكلمة وتشغّل من هناك؛ واسحب كلمة لتحريك بدايتها (Shift: دون الالتصاق ببدايات الصوت)؛ ويكبّر Ctrl+العجلة. ويحرّك Alt+Left وAlt+Right الكلمة المحددة.</translation>
+    </message>
+    <message>
+        <source>Hollow tick: “%1” suggested at %2, not saved until accepted. %3</source>
+        <translation>علامة مجوّفة: «%1» مقترحة عند %2، ولا تُحفظ حتى تُقبل. %3</translation>
+    </message>
+    <message>
+        <source>%1, suggested %2</source>
+        <translation>%1، مقترحة %2</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1657,54 @@
     <message>
         <source>Nudges move lines of the lyric sheet: show it first.</source>
         <translation>التحريكات الصغيرة تنقل أسطر ورقة الكلمات: اعرضها أولًا.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W accepts the line&apos;s suggested word times; a word you mark stays and the rest follow it.</source>
+        <translation>يقبل Ctrl+Shift+W أوقات الكلمات المقترحة للسطر؛ وتبقى الكلمة التي تعلّمها ويتبعها الباقي.</translation>
+    </message>
+    <message>
+        <source>Loop ended; the song plays on.</source>
+        <translation>انتهت الحلقة؛ تستمر الأغنية.</translation>
+    </message>
+    <message>
+        <source>Select a marked line to loop it.</source>
+        <translation>حدّد سطرًا معلَّمًا لتكراره في حلقة.</translation>
+    </message>
+    <message>
+        <source>That word has no time to loop yet.</source>
+        <translation>ليس لهذه الكلمة وقت لتكرارها بعد.</translation>
+    </message>
+    <message>
+        <source>Line %1 has no time to loop yet.</source>
+        <translation>ليس للسطر %1 وقت لتكراره بعد.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>السطر %1</translation>
+    </message>
+    <message>
+        <source>Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R ends the loop.</source>
+        <translation>تكرار %1 (من %2 إلى %3): اسحب أو حرّك أثناء التشغيل؛ وينهي Ctrl+Shift+R الحلقة.</translation>
+    </message>
+    <message>
+        <source>Loop ended: what it played has no time any more.</source>
+        <translation>انتهت الحلقة: لم يعد لما كانت تشغّله وقت.</translation>
+    </message>
+    <message>
+        <source>Split a word in the word strip: select a line whose words are timed (Ctrl+W marks them).</source>
+        <translation>تقسيم كلمة في شريط الكلمات: حدّد سطرًا لكلماته أوقات (يعلّمها Ctrl+W).</translation>
+    </message>
+    <message>
+        <source>Point in the word strip where the syllable starts, then press Ctrl+Shift+H.</source>
+        <translation>أشر في شريط الكلمات إلى حيث يبدأ المقطع، ثم اضغط Ctrl+Shift+H.</translation>
+    </message>
+    <message>
+        <source>Select a word in the word strip to split it into its syllables.</source>
+        <translation>حدّد كلمة في شريط الكلمات لتقسيمها إلى مقاطعها.</translation>
     </message>
 </context>
 <context>

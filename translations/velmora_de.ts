@@ -220,6 +220,14 @@
         <source>Adjust Selected Lines</source>
         <translation>Ausgewählte Zeilen verschieben</translation>
     </message>
+    <message>
+        <source>Move Word &quot;%1&quot; to %2</source>
+        <translation>Wort „%1“ auf %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2&quot;</source>
+        <translation>„%1“ in „%2“ teilen</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>
@@ -717,21 +725,6 @@
         <source>The time cannot move before the song&apos;s start.</source>
         <translation>Die Zeit kann nicht vor den Liedanfang rücken.</translation>
     </message>
-    <message>
-        <source>Word moved %1 to %2.</source>
-        <translation>Wort um %1 auf %2 verschoben.</translation>
-    </message>
-    <message>
-        <source>Line moved %1%2.</source>
-        <translation>Zeile um %1 verschoben%2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines moved %1%2.</source>
-        <translation>
-            <numerusform>%n Zeile um %1 verschoben%2.</numerusform>
-            <numerusform>%n Zeilen um %1 verschoben%2.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>; %n without a time stayed</source>
         <translation>
@@ -756,6 +749,34 @@
             <numerusform>%n Zeile</numerusform>
             <numerusform>%n Zeilen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Lines %1–%2</source>
+        <translation>Zeilen %1–%2</translation>
+    </message>
+    <message>
+        <source>%1 lines from line %2</source>
+        <translation>%1 Zeilen ab Zeile %2</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2</source>
+        <translation>Zeilen %1 und %2</translation>
+    </message>
+    <message>
+        <source>Word “%1” of line %2 moved %3 to %4.</source>
+        <translation>Wort „%1“ in Zeile %2 um %3 auf %4 verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3.</source>
+        <translation>%1 um %2 verschoben%3.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 auf %2</translation>
     </message>
 </context>
 <context>
@@ -802,6 +823,38 @@
             <numerusform>%n Zeile übernimmt ihre vorgeschlagene Zeit.</numerusform>
             <numerusform>%n Zeilen übernehmen ihre vorgeschlagenen Zeiten.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 words in %2 lines take their suggested times.</source>
+        <translation>%1 Wörter in %2 Zeilen übernehmen ihre vorgeschlagenen Zeiten.</translation>
+    </message>
+    <message>
+        <source>%1 lines take their suggested times; %2 words in %3 lines take theirs.</source>
+        <translation>%1 Zeilen übernehmen ihre vorgeschlagenen Zeiten; %2 Wörter in %3 Zeilen ihre.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: select a line first.</source>
+        <translation>Wortzeiten übernehmen: zuerst eine Zeile auswählen.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1&apos;s words are not ready yet.</source>
+        <translation>Wortzeiten übernehmen: die Wörter von Zeile %1 sind noch nicht fertig.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no suggested word times; the next line needs its time first.</source>
+        <translation>Wortzeiten übernehmen: Zeile %1 hat keine vorgeschlagenen Wortzeiten; zuerst braucht die nächste Zeile ihre Zeit.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no time yet; mark it first.</source>
+        <translation>Wortzeiten übernehmen: Zeile %1 hat noch keine Zeit; zuerst markieren.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times</source>
+        <translation>Wortzeiten übernehmen</translation>
+    </message>
+    <message>
+        <source>Line %1 takes %2 suggested word times.</source>
+        <translation>Zeile %1 übernimmt %2 vorgeschlagene Wortzeiten.</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1032,6 @@
         <translation>Wörter der ausgewählten Zeile</translation>
     </message>
     <message>
-        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off.</source>
-        <translation>Jedes Wort mit seiner Zeit. Alt+Left und Alt+Right verschieben das ausgewählte Wort um 0.1 s; Ctrl+W schaltet die Wortmarkierung ein und aus.</translation>
-    </message>
-    <message>
         <source>Song position</source>
         <translation>Liedposition</translation>
     </message>
@@ -1117,6 +1166,26 @@
     <message>
         <source>Keep precise times on or off</source>
         <translation>Genaue Zeiten behalten ein oder aus</translation>
+    </message>
+    <message>
+        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R loops the word; Ctrl+Shift+H splits it at the pointer.</source>
+        <translation>Jedes Wort mit seiner Zeit. Alt+Left und Alt+Right verschieben das ausgewählte Wort um 0.1 s; Ctrl+W schaltet die Wortmarkierung ein und aus; Ctrl+Shift+R spielt das Wort in Schleife; Ctrl+Shift+H teilt es am Zeiger.</translation>
+    </message>
+    <message>
+        <source>Accept the suggested word times</source>
+        <translation>Vorgeschlagene Wortzeiten übernehmen</translation>
+    </message>
+    <message>
+        <source>Loop the selected word or line on or off</source>
+        <translation>Schleife über ausgewähltes Wort oder Zeile ein oder aus</translation>
+    </message>
+    <message>
+        <source>Split the word into syllables here</source>
+        <translation>Wort hier in Silben teilen</translation>
+    </message>
+    <message>
+        <source>Split the selected word into its syllables</source>
+        <translation>Ausgewähltes Wort in seine Silben teilen</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1347,6 @@
         <translation>Ctrl+Shift+G</translation>
     </message>
     <message>
-        <source>accept every confident suggested time</source>
-        <translation>alle sicheren Vorschläge übernehmen</translation>
-    </message>
-    <message>
         <source>Up, Down</source>
         <translation>Up, Down</translation>
     </message>
@@ -1413,6 +1478,58 @@
         <source>%1 F1 lists every key.</source>
         <translation>%1 F1 zeigt alle Tasten.</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+R</source>
+        <translation>Ctrl+Shift+R</translation>
+    </message>
+    <message>
+        <source>loop the selected line (or the strip&apos;s word) until pressed again</source>
+        <translation>die ausgewählte Zeile (oder das Wort der Leiste) in Schleife spielen, bis erneut gedrückt</translation>
+    </message>
+    <message>
+        <source>drag in the word strip</source>
+        <translation>Ziehen in der Wortleiste</translation>
+    </message>
+    <message>
+        <source>move a word&apos;s start (onto the voice&apos;s onset; Shift: freely)</source>
+        <translation>den Anfang eines Wortes verschieben (auf den Einsatz der Stimme; Shift: frei)</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel in the word strip</source>
+        <translation>Ctrl+Mausrad in der Wortleiste</translation>
+    </message>
+    <message>
+        <source>zoom around the pointer; the wheel then scrolls</source>
+        <translation>um den Zeiger zoomen; das Mausrad blättert dann</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+H</source>
+        <translation>Ctrl+Shift+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s word into syllables at the pointer</source>
+        <translation>das Wort der Leiste am Zeiger in Silben teilen</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s selected word into all its syllables</source>
+        <translation>das ausgewählte Wort der Leiste in all seine Silben teilen</translation>
+    </message>
+    <message>
+        <source>accept every confident suggested time (word marking on: and word time)</source>
+        <translation>alle sicheren Vorschläge übernehmen (Wortmarkierung an: auch Wortzeiten)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
+        <translation>vorgeschlagene Wortzeiten der ausgewählten Zeile übernehmen (hohle Striche)</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -1430,14 +1547,81 @@
     </message>
 </context>
 <context>
-    <name>WordStrip</name>
+    <name>WordEdits</name>
     <message>
-        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; Alt+Left, Alt+Right then nudge that word.</source>
-        <translation>Die Wörter der ausgewählten Zeile an ihren Zeiten. Ein Klick wählt das Wort und spielt ab dort; Alt+Left, Alt+Right verschieben dann dieses Wort.</translation>
+        <source>That word has no time yet: mark it first (Ctrl+W).</source>
+        <translation>Dieses Wort hat noch keine Zeit: zuerst markieren (Ctrl+W).</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stayed at its time.</source>
+        <translation>„%1“ blieb bei seiner Zeit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now starts at %2%3; Ctrl+Z puts it back.</source>
+        <translation>„%1“ beginnt jetzt bei %2%3; Ctrl+Z setzt es zurück.</translation>
+    </message>
+    <message>
+        <source>, and line %1 with it</source>
+        <translation>, und Zeile %1 mit ihm</translation>
+    </message>
+    <message>
+        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
+        <translation>Zuerst die Wörter der Zeile markieren (Ctrl+W), dann eines teilen.</translation>
+    </message>
+    <message>
+        <source>Point inside a timed word in the strip to split it there.</source>
+        <translation>In der Leiste in ein Wort mit Zeit zeigen, um es dort zu teilen.</translation>
+    </message>
+    <message>
+        <source>Point further inside &quot;%1&quot; to split it.</source>
+        <translation>Weiter in „%1“ hinein zeigen, um es zu teilen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too short to split.</source>
+        <translation>„%1“ ist zu kurz zum Teilen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be split there.</source>
+        <translation>„%1“ ließ sich dort nicht teilen.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2-%3&quot;%4 at %5; Ctrl+Z joins it again.</source>
+        <translation>„%1“ bei %5 in „%2-%3“ geteilt%4; Ctrl+Z fügt es wieder zusammen.</translation>
+    </message>
+    <message>
+        <source> (one syllable: split at the pointer)</source>
+        <translation> (eine Silbe: am Zeiger geteilt)</translation>
+    </message>
+    <message>
+        <source>That word has one syllable, or no time yet.</source>
+        <translation>Dieses Wort hat nur eine Silbe oder noch keine Zeit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is sung too briefly to split into syllables.</source>
+        <translation>„%1“ wird zu kurz gesungen, um es in Silben zu teilen.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
+        <translation>„%1“ in %2 geteilt; jede Silbe an ihren Anfang ziehen.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStrip</name>
     <message>
         <source>%1, not marked yet</source>
         <translation>%1, noch nicht markiert</translation>
+    </message>
+    <message>
+        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; drag a word to move its start (Shift: not onto the voice&apos;s onsets); Ctrl+wheel zooms. Alt+Left, Alt+Right nudge the selected word.</source>
+        <translation>Die Wörter der ausgewählten Zeile an ihren Zeiten. Ein Klick wählt das Wort und spielt ab dort; ein Wort ziehen verschiebt seinen Anfang (Shift: nicht auf die Einsätze der Stimme); Ctrl+Mausrad zoomt. Alt+Left, Alt+Right verschieben das ausgewählte Wort.</translation>
+    </message>
+    <message>
+        <source>Hollow tick: “%1” suggested at %2, not saved until accepted. %3</source>
+        <translation>Hohler Strich: „%1“ vorgeschlagen bei %2, erst nach dem Übernehmen gespeichert. %3</translation>
+    </message>
+    <message>
+        <source>%1, suggested %2</source>
+        <translation>%1, vorgeschlagen %2</translation>
     </message>
 </context>
 <context>
@@ -1445,6 +1629,54 @@
     <message>
         <source>Nudges move lines of the lyric sheet: show it first.</source>
         <translation>Feinschritte verschieben Zeilen des Textblatts: zuerst das Blatt zeigen.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W accepts the line&apos;s suggested word times; a word you mark stays and the rest follow it.</source>
+        <translation>Ctrl+Shift+W übernimmt die vorgeschlagenen Wortzeiten der Zeile; ein von Ihnen markiertes Wort bleibt, die übrigen folgen ihm.</translation>
+    </message>
+    <message>
+        <source>Loop ended; the song plays on.</source>
+        <translation>Schleife beendet; das Lied spielt weiter.</translation>
+    </message>
+    <message>
+        <source>Select a marked line to loop it.</source>
+        <translation>Eine markierte Zeile auswählen, um sie in Schleife zu spielen.</translation>
+    </message>
+    <message>
+        <source>That word has no time to loop yet.</source>
+        <translation>Dieses Wort hat noch keine Zeit für eine Schleife.</translation>
+    </message>
+    <message>
+        <source>Line %1 has no time to loop yet.</source>
+        <translation>Zeile %1 hat noch keine Zeit für eine Schleife.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R ends the loop.</source>
+        <translation>Schleife über %1 (%2 bis %3): während des Abspielens ziehen oder verschieben; Ctrl+Shift+R beendet die Schleife.</translation>
+    </message>
+    <message>
+        <source>Loop ended: what it played has no time any more.</source>
+        <translation>Schleife beendet: was sie spielte, hat keine Zeit mehr.</translation>
+    </message>
+    <message>
+        <source>Split a word in the word strip: select a line whose words are timed (Ctrl+W marks them).</source>
+        <translation>Ein Wort in der Wortleiste teilen: eine Zeile mit Wortzeiten auswählen (Ctrl+W markiert sie).</translation>
+    </message>
+    <message>
+        <source>Point in the word strip where the syllable starts, then press Ctrl+Shift+H.</source>
+        <translation>In der Wortleiste auf den Anfang der Silbe zeigen, dann Ctrl+Shift+H drücken.</translation>
+    </message>
+    <message>
+        <source>Select a word in the word strip to split it into its syllables.</source>
+        <translation>Ein Wort in der Wortleiste auswählen, um es in seine Silben zu teilen.</translation>
     </message>
 </context>
 <context>

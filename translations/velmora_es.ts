@@ -220,6 +220,14 @@
         <source>Adjust Selected Lines</source>
         <translation>Ajustar líneas elegidas</translation>
     </message>
+    <message>
+        <source>Move Word &quot;%1&quot; to %2</source>
+        <translation>Mover palabra «%1» a %2</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2&quot;</source>
+        <translation>Dividir «%1» en «%2»</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>
@@ -717,21 +725,6 @@
         <source>The time cannot move before the song&apos;s start.</source>
         <translation>El tiempo no puede ir antes del inicio de la canción.</translation>
     </message>
-    <message>
-        <source>Word moved %1 to %2.</source>
-        <translation>Palabra movida %1 a %2.</translation>
-    </message>
-    <message>
-        <source>Line moved %1%2.</source>
-        <translation>Línea movida %1%2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines moved %1%2.</source>
-        <translation>
-            <numerusform>%n línea movida %1%2.</numerusform>
-            <numerusform>%n líneas movidas %1%2.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>; %n without a time stayed</source>
         <translation>
@@ -756,6 +749,34 @@
             <numerusform>%n línea</numerusform>
             <numerusform>%n líneas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>Lines %1–%2</source>
+        <translation>Líneas %1–%2</translation>
+    </message>
+    <message>
+        <source>%1 lines from line %2</source>
+        <translation>%1 líneas desde la línea %2</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2</source>
+        <translation>Líneas %1 y %2</translation>
+    </message>
+    <message>
+        <source>Word “%1” of line %2 moved %3 to %4.</source>
+        <translation>La palabra «%1» de la línea %2 se movió %3 hasta %4.</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3.</source>
+        <translation>%1: desplazamiento de %2%3.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 hasta %2</translation>
     </message>
 </context>
 <context>
@@ -802,6 +823,38 @@
             <numerusform>%n línea toma su tiempo sugerido.</numerusform>
             <numerusform>%n líneas toman sus tiempos sugeridos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 words in %2 lines take their suggested times.</source>
+        <translation>%1 palabras en %2 líneas toman sus tiempos sugeridos.</translation>
+    </message>
+    <message>
+        <source>%1 lines take their suggested times; %2 words in %3 lines take theirs.</source>
+        <translation>%1 líneas toman sus tiempos sugeridos; %2 palabras en %3 líneas, los suyos.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: select a line first.</source>
+        <translation>Aceptar tiempos de palabras: seleccione primero una línea.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1&apos;s words are not ready yet.</source>
+        <translation>Aceptar tiempos de palabras: las palabras de la línea %1 aún no están listas.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no suggested word times; the next line needs its time first.</source>
+        <translation>Aceptar tiempos de palabras: la línea %1 no tiene tiempos de palabras sugeridos; primero la línea siguiente necesita su tiempo.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no time yet; mark it first.</source>
+        <translation>Aceptar tiempos de palabras: la línea %1 aún no tiene tiempo; márquela primero.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times</source>
+        <translation>Aceptar tiempos de palabras</translation>
+    </message>
+    <message>
+        <source>Line %1 takes %2 suggested word times.</source>
+        <translation>La línea %1 toma %2 tiempos de palabras sugeridos.</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1032,6 @@
         <translation>Palabras de la línea elegida</translation>
     </message>
     <message>
-        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off.</source>
-        <translation>Cada palabra con su tiempo. Alt+Left y Alt+Right mueven la palabra elegida 0.1 s; Ctrl+W activa y desactiva el marcado de palabras.</translation>
-    </message>
-    <message>
         <source>Song position</source>
         <translation>Posición en la canción</translation>
     </message>
@@ -1117,6 +1166,26 @@
     <message>
         <source>Keep precise times on or off</source>
         <translation>Conservar tiempos precisos sí o no</translation>
+    </message>
+    <message>
+        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R loops the word; Ctrl+Shift+H splits it at the pointer.</source>
+        <translation>Cada palabra con su tiempo. Alt+Left y Alt+Right mueven la palabra elegida 0.1 s; Ctrl+W activa y desactiva el marcado de palabras; Ctrl+Shift+R repite la palabra en bucle; Ctrl+Shift+H la divide en el puntero.</translation>
+    </message>
+    <message>
+        <source>Accept the suggested word times</source>
+        <translation>Aceptar los tiempos de palabras sugeridos</translation>
+    </message>
+    <message>
+        <source>Loop the selected word or line on or off</source>
+        <translation>Bucle de la palabra o línea elegida sí o no</translation>
+    </message>
+    <message>
+        <source>Split the word into syllables here</source>
+        <translation>Dividir la palabra en sílabas aquí</translation>
+    </message>
+    <message>
+        <source>Split the selected word into its syllables</source>
+        <translation>Dividir la palabra elegida en sus sílabas</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1347,6 @@
         <translation>Ctrl+Shift+G</translation>
     </message>
     <message>
-        <source>accept every confident suggested time</source>
-        <translation>aceptar todos los tiempos sugeridos seguros</translation>
-    </message>
-    <message>
         <source>Up, Down</source>
         <translation>Up, Down</translation>
     </message>
@@ -1413,6 +1478,58 @@
         <source>%1 F1 lists every key.</source>
         <translation>%1 F1 muestra todas las teclas.</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+R</source>
+        <translation>Ctrl+Shift+R</translation>
+    </message>
+    <message>
+        <source>loop the selected line (or the strip&apos;s word) until pressed again</source>
+        <translation>repetir en bucle la línea elegida (o la palabra de la tira) hasta pulsarla de nuevo</translation>
+    </message>
+    <message>
+        <source>drag in the word strip</source>
+        <translation>arrastrar en la tira de palabras</translation>
+    </message>
+    <message>
+        <source>move a word&apos;s start (onto the voice&apos;s onset; Shift: freely)</source>
+        <translation>mover el inicio de una palabra (al ataque de la voz; Shift: libremente)</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel in the word strip</source>
+        <translation>Ctrl+rueda en la tira de palabras</translation>
+    </message>
+    <message>
+        <source>zoom around the pointer; the wheel then scrolls</source>
+        <translation>ampliar alrededor del puntero; luego la rueda desplaza</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+H</source>
+        <translation>Ctrl+Shift+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s word into syllables at the pointer</source>
+        <translation>dividir la palabra de la tira en sílabas en el puntero</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s selected word into all its syllables</source>
+        <translation>dividir la palabra elegida de la tira en todas sus sílabas</translation>
+    </message>
+    <message>
+        <source>accept every confident suggested time (word marking on: and word time)</source>
+        <translation>aceptar todos los tiempos sugeridos seguros (marcado de palabras sí: y de palabras)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
+        <translation>aceptar los tiempos de palabras sugeridos de la línea elegida (marcas huecas)</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -1430,14 +1547,81 @@
     </message>
 </context>
 <context>
-    <name>WordStrip</name>
+    <name>WordEdits</name>
     <message>
-        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; Alt+Left, Alt+Right then nudge that word.</source>
-        <translation>Las palabras de la línea elegida en sus tiempos. Un clic elige la palabra y reproduce desde ahí; Alt+Left, Alt+Right mueven luego esa palabra.</translation>
+        <source>That word has no time yet: mark it first (Ctrl+W).</source>
+        <translation>Esa palabra aún no tiene tiempo: márquela primero (Ctrl+W).</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stayed at its time.</source>
+        <translation>«%1» se quedó en su tiempo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now starts at %2%3; Ctrl+Z puts it back.</source>
+        <translation>«%1» ahora empieza en %2%3; Ctrl+Z lo devuelve.</translation>
+    </message>
+    <message>
+        <source>, and line %1 with it</source>
+        <translation>, y la línea %1 con ella</translation>
+    </message>
+    <message>
+        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
+        <translation>Marque primero las palabras de la línea (Ctrl+W) y luego divida una.</translation>
+    </message>
+    <message>
+        <source>Point inside a timed word in the strip to split it there.</source>
+        <translation>Apunte dentro de una palabra con tiempo en la tira para dividirla ahí.</translation>
+    </message>
+    <message>
+        <source>Point further inside &quot;%1&quot; to split it.</source>
+        <translation>Apunte más adentro de «%1» para dividirla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too short to split.</source>
+        <translation>«%1» es demasiado corta para dividirla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be split there.</source>
+        <translation>«%1» no se pudo dividir ahí.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2-%3&quot;%4 at %5; Ctrl+Z joins it again.</source>
+        <translation>«%1» dividida en «%2-%3»%4 en %5; Ctrl+Z la vuelve a unir.</translation>
+    </message>
+    <message>
+        <source> (one syllable: split at the pointer)</source>
+        <translation> (una sílaba: dividida en el puntero)</translation>
+    </message>
+    <message>
+        <source>That word has one syllable, or no time yet.</source>
+        <translation>Esa palabra tiene una sola sílaba o aún no tiene tiempo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is sung too briefly to split into syllables.</source>
+        <translation>«%1» se canta demasiado breve para dividirla en sílabas.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
+        <translation>«%1» dividida en %2; arrastre cada sílaba a su inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStrip</name>
     <message>
         <source>%1, not marked yet</source>
         <translation>%1, aún sin marcar</translation>
+    </message>
+    <message>
+        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; drag a word to move its start (Shift: not onto the voice&apos;s onsets); Ctrl+wheel zooms. Alt+Left, Alt+Right nudge the selected word.</source>
+        <translation>Las palabras de la línea elegida en sus tiempos. Un clic elige la palabra y reproduce desde ahí; arrastre una palabra para mover su inicio (Shift: sin ajustarse a los ataques de la voz); Ctrl+rueda amplía. Alt+Left, Alt+Right mueven la palabra elegida.</translation>
+    </message>
+    <message>
+        <source>Hollow tick: “%1” suggested at %2, not saved until accepted. %3</source>
+        <translation>Marca hueca: «%1» sugerida en %2; no se guarda hasta aceptarla. %3</translation>
+    </message>
+    <message>
+        <source>%1, suggested %2</source>
+        <translation>%1, sugerida %2</translation>
     </message>
 </context>
 <context>
@@ -1445,6 +1629,54 @@
     <message>
         <source>Nudges move lines of the lyric sheet: show it first.</source>
         <translation>Los pequeños ajustes mueven líneas de la hoja de letra: muéstrela primero.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W accepts the line&apos;s suggested word times; a word you mark stays and the rest follow it.</source>
+        <translation>Ctrl+Shift+W acepta los tiempos de palabras sugeridos de la línea; una palabra que usted marque se queda y las demás la siguen.</translation>
+    </message>
+    <message>
+        <source>Loop ended; the song plays on.</source>
+        <translation>Bucle terminado; la canción sigue sonando.</translation>
+    </message>
+    <message>
+        <source>Select a marked line to loop it.</source>
+        <translation>Seleccione una línea marcada para repetirla en bucle.</translation>
+    </message>
+    <message>
+        <source>That word has no time to loop yet.</source>
+        <translation>Esa palabra aún no tiene tiempo para repetirla en bucle.</translation>
+    </message>
+    <message>
+        <source>Line %1 has no time to loop yet.</source>
+        <translation>La línea %1 aún no tiene tiempo para repetirla en bucle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la línea %1</translation>
+    </message>
+    <message>
+        <source>Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R ends the loop.</source>
+        <translation>Bucle de %1 (%2 a %3): arrastre o mueva mientras suena; Ctrl+Shift+R termina el bucle.</translation>
+    </message>
+    <message>
+        <source>Loop ended: what it played has no time any more.</source>
+        <translation>Bucle terminado: lo que repetía ya no tiene tiempo.</translation>
+    </message>
+    <message>
+        <source>Split a word in the word strip: select a line whose words are timed (Ctrl+W marks them).</source>
+        <translation>Dividir una palabra en la tira de palabras: seleccione una línea con tiempos de palabras (Ctrl+W las marca).</translation>
+    </message>
+    <message>
+        <source>Point in the word strip where the syllable starts, then press Ctrl+Shift+H.</source>
+        <translation>Apunte en la tira de palabras donde empieza la sílaba y pulse Ctrl+Shift+H.</translation>
+    </message>
+    <message>
+        <source>Select a word in the word strip to split it into its syllables.</source>
+        <translation>Seleccione una palabra en la tira de palabras para dividirla en sus sílabas.</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,14 @@
         <source>Adjust Selected Lines</source>
         <translation>選択行を調整</translation>
     </message>
+    <message>
+        <source>Move Word &quot;%1&quot; to %2</source>
+        <translation>単語「%1」を %2 へ移動</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2&quot;</source>
+        <translation>「%1」を「%2」に分割</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>
@@ -714,20 +722,6 @@
         <source>The time cannot move before the song&apos;s start.</source>
         <translation>時刻を曲の先頭より前には動かせません。</translation>
     </message>
-    <message>
-        <source>Word moved %1 to %2.</source>
-        <translation>単語を %1 動かして %2 にしました。</translation>
-    </message>
-    <message>
-        <source>Line moved %1%2.</source>
-        <translation>行を %1 動かしました%2。</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines moved %1%2.</source>
-        <translation>
-            <numerusform>%n 行を %1 動かしました%2。</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>; %n without a time stayed</source>
         <translation>
@@ -749,6 +743,34 @@
         <translation>
             <numerusform>%n 行</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>Lines %1–%2</source>
+        <translation>%1–%2 行目</translation>
+    </message>
+    <message>
+        <source>%1 lines from line %2</source>
+        <translation>%2 行目からの %1 行</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2</source>
+        <translation>%1、%2 行目</translation>
+    </message>
+    <message>
+        <source>Word “%1” of line %2 moved %3 to %4.</source>
+        <translation>%2 行目の単語「%1」を %3 動かして %4 にしました。</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3.</source>
+        <translation>%1 を %2 動かしました%3。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 (%2 へ)</translation>
     </message>
 </context>
 <context>
@@ -794,6 +816,38 @@
         <translation>
             <numerusform>%n 行に提案された時刻を採用しました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 words in %2 lines take their suggested times.</source>
+        <translation>%2 行の %1 語に提案された時刻を採用しました。</translation>
+    </message>
+    <message>
+        <source>%1 lines take their suggested times; %2 words in %3 lines take theirs.</source>
+        <translation>%1 行に提案された時刻を採用し、%3 行の %2 語にも採用しました。</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: select a line first.</source>
+        <translation>単語の時刻を採用: まず行を選択してください。</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1&apos;s words are not ready yet.</source>
+        <translation>単語の時刻を採用: %1 行目の単語はまだ準備ができていません。</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no suggested word times; the next line needs its time first.</source>
+        <translation>単語の時刻を採用: %1 行目には提案された単語の時刻がありません。先に次の行に時刻が必要です。</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no time yet; mark it first.</source>
+        <translation>単語の時刻を採用: %1 行目にはまだ時刻がありません。先にマークしてください。</translation>
+    </message>
+    <message>
+        <source>Accept Word Times</source>
+        <translation>単語の時刻を採用</translation>
+    </message>
+    <message>
+        <source>Line %1 takes %2 suggested word times.</source>
+        <translation>%1 行目に提案された単語の時刻を %2 個採用しました。</translation>
     </message>
 </context>
 <context>
@@ -971,10 +1025,6 @@
         <translation>選択行の単語</translation>
     </message>
     <message>
-        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off.</source>
-        <translation>各単語とその時刻。Alt+Left と Alt+Right で選択した単語を 0.1 s 動かし、Ctrl+W で単語マークをオン／オフします。</translation>
-    </message>
-    <message>
         <source>Song position</source>
         <translation>曲の再生位置</translation>
     </message>
@@ -1109,6 +1159,26 @@
     <message>
         <source>Keep precise times on or off</source>
         <translation>精密な時刻の保持をオン／オフ</translation>
+    </message>
+    <message>
+        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R loops the word; Ctrl+Shift+H splits it at the pointer.</source>
+        <translation>各単語とその時刻。Alt+Left と Alt+Right で選択した単語を 0.1 s 動かします。Ctrl+W で単語マークをオン／オフ、Ctrl+Shift+R で単語をループ、Ctrl+Shift+H でポインターの位置で分割します。</translation>
+    </message>
+    <message>
+        <source>Accept the suggested word times</source>
+        <translation>提案された単語の時刻を採用</translation>
+    </message>
+    <message>
+        <source>Loop the selected word or line on or off</source>
+        <translation>選択した単語または行のループをオン／オフ</translation>
+    </message>
+    <message>
+        <source>Split the word into syllables here</source>
+        <translation>ここで単語を音節に分割</translation>
+    </message>
+    <message>
+        <source>Split the selected word into its syllables</source>
+        <translation>選択した単語を音節に分割</translation>
     </message>
 </context>
 <context>
@@ -1270,10 +1340,6 @@
         <translation>Ctrl+Shift+G</translation>
     </message>
     <message>
-        <source>accept every confident suggested time</source>
-        <translation>確実な提案をすべて採用</translation>
-    </message>
-    <message>
         <source>Up, Down</source>
         <translation>Up, Down</translation>
     </message>
@@ -1405,6 +1471,58 @@
         <source>%1 F1 lists every key.</source>
         <translation>%1 F1 ですべてのキーを表示します。</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+R</source>
+        <translation>Ctrl+Shift+R</translation>
+    </message>
+    <message>
+        <source>loop the selected line (or the strip&apos;s word) until pressed again</source>
+        <translation>選択行 (または単語帯の単語) をもう一度押すまでループ再生</translation>
+    </message>
+    <message>
+        <source>drag in the word strip</source>
+        <translation>単語帯でドラッグ</translation>
+    </message>
+    <message>
+        <source>move a word&apos;s start (onto the voice&apos;s onset; Shift: freely)</source>
+        <translation>単語の開始位置を動かす (声の立ち上がりに合わせる。Shift: 自由に)</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel in the word strip</source>
+        <translation>単語帯で Ctrl+ホイール</translation>
+    </message>
+    <message>
+        <source>zoom around the pointer; the wheel then scrolls</source>
+        <translation>ポインターを中心にズーム。その後ホイールでスクロール</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+H</source>
+        <translation>Ctrl+Shift+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s word into syllables at the pointer</source>
+        <translation>単語帯の単語をポインターの位置で音節に分割</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s selected word into all its syllables</source>
+        <translation>単語帯で選択した単語をすべての音節に分割</translation>
+    </message>
+    <message>
+        <source>accept every confident suggested time (word marking on: and word time)</source>
+        <translation>確実な提案をすべて採用 (単語マークがオンなら単語の時刻も)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
+        <translation>選択行の提案された単語の時刻を採用 (中空の目盛り)</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -1422,14 +1540,81 @@
     </message>
 </context>
 <context>
-    <name>WordStrip</name>
+    <name>WordEdits</name>
     <message>
-        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; Alt+Left, Alt+Right then nudge that word.</source>
-        <translation>選択行の単語をその時刻の位置に表示します。クリックで単語を選び、そこから再生します。その後 Alt+Left、Alt+Right でその単語を微調整します。</translation>
+        <source>That word has no time yet: mark it first (Ctrl+W).</source>
+        <translation>その単語にはまだ時刻がありません。先にマークしてください (Ctrl+W)。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stayed at its time.</source>
+        <translation>「%1」の時刻はそのままです。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now starts at %2%3; Ctrl+Z puts it back.</source>
+        <translation>「%1」は %2 に始まるようになりました%3。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>, and line %1 with it</source>
+        <translation> (%1 行目も一緒に)</translation>
+    </message>
+    <message>
+        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
+        <translation>先に行の単語をマークしてから (Ctrl+W)、分割してください。</translation>
+    </message>
+    <message>
+        <source>Point inside a timed word in the strip to split it there.</source>
+        <translation>単語帯で時刻のある単語の中をポイントすると、そこで分割します。</translation>
+    </message>
+    <message>
+        <source>Point further inside &quot;%1&quot; to split it.</source>
+        <translation>分割するには「%1」のもっと内側をポイントしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too short to split.</source>
+        <translation>「%1」は短すぎて分割できません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be split there.</source>
+        <translation>「%1」をそこで分割できませんでした。</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2-%3&quot;%4 at %5; Ctrl+Z joins it again.</source>
+        <translation>「%1」を %5 で「%2-%3」に分割しました%4。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source> (one syllable: split at the pointer)</source>
+        <translation> (1 音節のためポインターの位置で分割)</translation>
+    </message>
+    <message>
+        <source>That word has one syllable, or no time yet.</source>
+        <translation>その単語は 1 音節か、まだ時刻がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is sung too briefly to split into syllables.</source>
+        <translation>「%1」は歌われる時間が短すぎて音節に分割できません。</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
+        <translation>「%1」を %2 に分割しました。各音節を開始位置までドラッグしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>WordStrip</name>
     <message>
         <source>%1, not marked yet</source>
         <translation>%1、未マーク</translation>
+    </message>
+    <message>
+        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; drag a word to move its start (Shift: not onto the voice&apos;s onsets); Ctrl+wheel zooms. Alt+Left, Alt+Right nudge the selected word.</source>
+        <translation>選択行の単語をその時刻に表示します。クリックで単語を選択してそこから再生、単語をドラッグで開始位置を移動 (Shift: 声の立ち上がりに合わせない)、Ctrl+ホイールでズーム。Alt+Left、Alt+Right で選択した単語を動かします。</translation>
+    </message>
+    <message>
+        <source>Hollow tick: “%1” suggested at %2, not saved until accepted. %3</source>
+        <translation>中空の目盛り: 「%1」は %2 に提案されています。採用するまで保存されません。%3</translation>
+    </message>
+    <message>
+        <source>%1, suggested %2</source>
+        <translation>%1、提案 %2</translation>
     </message>
 </context>
 <context>
@@ -1437,6 +1622,54 @@
     <message>
         <source>Nudges move lines of the lyric sheet: show it first.</source>
         <translation>微調整は歌詞シートの行を動かします。先にシートを表示してください。</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W accepts the line&apos;s suggested word times; a word you mark stays and the rest follow it.</source>
+        <translation>Ctrl+Shift+W で行の提案された単語の時刻を採用します。自分でマークした単語はそのままで、残りはそれに従います。</translation>
+    </message>
+    <message>
+        <source>Loop ended; the song plays on.</source>
+        <translation>ループを終了しました。曲はそのまま再生されます。</translation>
+    </message>
+    <message>
+        <source>Select a marked line to loop it.</source>
+        <translation>ループするには、マーク済みの行を選択してください。</translation>
+    </message>
+    <message>
+        <source>That word has no time to loop yet.</source>
+        <translation>その単語にはまだループする時刻がありません。</translation>
+    </message>
+    <message>
+        <source>Line %1 has no time to loop yet.</source>
+        <translation>%1 行目にはまだループする時刻がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R ends the loop.</source>
+        <translation>%1 をループ中 (%2 から %3): 再生中にドラッグや微調整ができます。Ctrl+Shift+R でループを終了します。</translation>
+    </message>
+    <message>
+        <source>Loop ended: what it played has no time any more.</source>
+        <translation>ループを終了しました: 再生していた部分の時刻がなくなりました。</translation>
+    </message>
+    <message>
+        <source>Split a word in the word strip: select a line whose words are timed (Ctrl+W marks them).</source>
+        <translation>単語帯で単語を分割: 単語に時刻のある行を選択してください (Ctrl+W でマーク)。</translation>
+    </message>
+    <message>
+        <source>Point in the word strip where the syllable starts, then press Ctrl+Shift+H.</source>
+        <translation>単語帯で音節の始まる位置をポイントしてから Ctrl+Shift+H を押してください。</translation>
+    </message>
+    <message>
+        <source>Select a word in the word strip to split it into its syllables.</source>
+        <translation>音節に分割するには、単語帯で単語を選択してください。</translation>
     </message>
 </context>
 <context>

@@ -159,14 +159,16 @@ struct SongAnalysis::Worker {
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<Task> tasks;
+    // Short work a person waits for (a line's words): taken before the queue.
+    std::deque<Task> urgent;
     bool stopping = false;
     std::shared_ptr<std::atomic<bool>> cancel = std::make_shared<std::atomic<bool>>(false);
     std::thread thread;
 
-    void post(Task task) {
+    void post(Task task, bool first = false) {
         {
             const std::lock_guard lock(mutex);
-            tasks.push_back(std::move(task));
+            (first ? urgent : tasks).push_back(std::move(task));
         }
         wake.notify_one();
         if (!thread.joinable())
@@ -180,11 +182,12 @@ struct SongAnalysis::Worker {
             Task task;
             {
                 std::unique_lock lock(mutex);
-                wake.wait(lock, [this] { return stopping || !tasks.empty(); });
+                wake.wait(lock, [this] { return stopping || !tasks.empty() || !urgent.empty(); });
                 if (stopping)
                     return;
-                task = std::move(tasks.front());
-                tasks.pop_front();
+                std::deque<Task>& from = urgent.empty() ? tasks : urgent;
+                task = std::move(from.front());
+                from.pop_front();
             }
             if (task.cancel->load())
                 continue;
@@ -197,6 +200,7 @@ struct SongAnalysis::Worker {
         const std::lock_guard lock(mutex);
         cancel->store(true);
         tasks.clear();
+        urgent.clear();
         cancel = std::make_shared<std::atomic<bool>>(false);
         return cancel;
     }
@@ -327,5 +331,28 @@ void SongAnalysis::realign(quint64 ticket, const Anchors& anchors, int firstLine
                      emit a.realigned(ticket, found);
                  });
              }});
+    });
+}
+
+void SongAnalysis::suggestWords(quint64 ticket, const QString& line, qint64 startMs, qint64 endMs,
+                                const WordMarks& given) {
+    const quint64 generation = m_generation;
+    QPointer<SongAnalysis> self(this);
+    StartupGate::WhenOpen(this, [=, this] {
+        if (generation != m_generation)
+            return;
+        m_worker->post(
+            {m_worker->current(),
+             [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+                 std::vector<WordSuggestion> found;
+                 if (LyricAligner* held = aligner.made(); held && held->holdsSong())
+                     found = held->suggestWords(line, startMs, endMs, given);
+                 if (cancel.load())
+                     return;
+                 tell(self, generation, [ticket, found = std::move(found)](SongAnalysis& a) {
+                     emit a.wordsSuggested(ticket, found);
+                 });
+             }},
+            true);
     });
 }

@@ -63,6 +63,12 @@ public:
     // anchors, once the analysis is done; realigned() brings them with the ticket. Asked
     // before any analysis finished, or for a failed one, it answers nothing.
     void realign(quint64 ticket, const Anchors& anchors, int firstLine, int lastLine);
+    // Asks for the times of a line's words between its start and its end (< 0: where the voice
+    // after it stops), the marks by hand in given kept; wordsSuggested() brings them with the
+    // ticket, nothing when no analysis holds the song. Taken before the re-alignments asked:
+    // it is short, and a person is looking at the line.
+    void suggestWords(quint64 ticket, const QString& line, qint64 startMs, qint64 endMs,
+                      const WordMarks& given);
 
 signals:
     // The song's outline, empty when it does not decode.
@@ -70,6 +76,7 @@ signals:
     void progress(int percent);
     void finished(const AnalysisResult& result);
     void realigned(quint64 ticket, const std::vector<Suggestion>& suggestions);
+    void wordsSuggested(quint64 ticket, const std::vector<WordSuggestion>& words);
 
 private:
     struct Worker;

@@ -3,6 +3,7 @@
 #include "align/Fft.h"
 #include "align/Pronounce.h"
 #include "core/MediaServices.h"
+#include "sheet/WordTimes.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,13 +12,6 @@
 #include <numbers>
 
 namespace {
-
-// Scripts written without blanks between words: each character is sung on a note of its own.
-bool unspaced(QChar c) {
-    const QChar::Script script = c.script();
-    return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
-           script == QChar::Script_Katakana;
-}
 
 // Two word starts closer than this are one sound: the later is moved on.
 constexpr qint64 kShortestWordMs = 40;
@@ -37,26 +31,8 @@ constexpr double kLeastDipDb = 2.0;
 
 std::vector<LineWord> LineWords(const QString& line) {
     std::vector<LineWord> words;
-    bool open = false;    // a word is being read
-    bool lastCjk = false; // the word being read is one character without blanks
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (c.isSpace()) {
-            open = false;
-            continue;
-        }
-        const bool cjk = unspaced(c);
-        // A character without blanks, or a letter after one, begins a word; marks after a
-        // word stay with it.
-        const bool begins = !open || cjk || (lastCjk && c.isLetterOrNumber());
-        if (begins) {
-            words.push_back({i, 1});
-            open = true;
-            lastCjk = cjk;
-        } else {
-            ++words.back().length;
-        }
-    }
+    for (const WordTime& word : WordsOf(line))
+        words.push_back({word.start, word.length});
     return words;
 }
 

@@ -13,7 +13,7 @@ class Phonemizer;
 class SpeechRecogniser;
 class VoiceDetector;
 
-// One word of a line as word suggestions count them: a run of characters between blanks, or
+// One word of a line as the sheet counts them (WordsOf): a run of characters between blanks, or
 // one character of a script written without blanks (Chinese, Japanese kana), with the marks
 // after it.
 struct LineWord {

@@ -99,9 +99,11 @@ QString WordItem::text(QAccessible::Text t) const {
     if (!isValid() || t != QAccessible::Name)
         return {};
     const WordStrip::Word& word = strip()->words()[static_cast<std::size_t>(m_index)];
-    return word.ms >= 0
-               ? QStringLiteral("%1, %2").arg(word.text, PreciseTimeText(word.ms))
-               : QCoreApplication::translate("WordStrip", "%1, not marked yet").arg(word.text);
+    if (word.ms < 0)
+        return QCoreApplication::translate("WordStrip", "%1, not marked yet").arg(word.text);
+    return (word.suggested ? QCoreApplication::translate("WordStrip", "%1, suggested %2")
+                           : QStringLiteral("%1, %2"))
+        .arg(word.text, PreciseTimeText(word.ms));
 }
 
 QRect WordItem::rect() const {

@@ -83,8 +83,11 @@ void MpvPlayer::LoadSong(const QString& path) {
         return;
     // Loaded paused: playback begins with PlaySong, as the window expects.
     m_pausedSeekTarget.reset();
+    m_loadSeekTarget.reset();
+    m_seekAfterLoad.reset();
     m_lengthMs = 0;
     m_stopped = false;
+    m_loading = true;
     m_engine->load(path);
 }
 
@@ -101,6 +104,9 @@ void MpvPlayer::PauseSong() {
 
 void MpvPlayer::StopSong() {
     m_pausedSeekTarget.reset();
+    m_loadSeekTarget.reset();
+    m_seekAfterLoad.reset();
+    m_loading = false;
     m_lengthMs = 0;
     m_stopped = true;
     if (ready())
@@ -127,12 +133,20 @@ double MpvPlayer::positionSeconds() {
     // (1.81 for 2); playback resumes at the target, so that is the position to show.
     if (m_pausedSeekTarget)
         return *m_pausedSeekTarget;
+    // The song may have loaded and started from 0:00 before its wake-up reached this thread:
+    // the seek waiting for the load is made first.
+    if (m_loadSeekTarget && m_live)
+        drainEvents();
     // What is being heard: time-pos moves in steps of the audio mpv decodes ahead, and was
     // measured up to 50 ms away from it.
     double heard = 0;
-    if (ready() && m_engine->number("audio-pts", heard))
-        return heard;
-    return doubleProperty("time-pos");
+    if (!(ready() && m_engine->number("audio-pts", heard)))
+        heard = doubleProperty("time-pos");
+    // Until the seek after the load has landed, mpv may still report the start.
+    if (m_seekAfterLoad && heard < *m_seekAfterLoad - 0.1)
+        return *m_seekAfterLoad;
+    m_seekAfterLoad.reset();
+    return heard;
 }
 
 std::int32_t MpvPlayer::GetPosition() {
@@ -161,8 +175,16 @@ void MpvPlayer::SeekPositionMs(std::int32_t ms) {
 }
 
 void MpvPlayer::seekTo(double seconds) {
-    if (!ready() || doubleProperty("duration") <= 0)
+    if (!ready())
         return;
+    m_seekAfterLoad.reset(); // a later seek is the one that counts
+    if (doubleProperty("duration") <= 0) {
+        // Play from Stop seeks right after the load, before mpv knows the song: the seek
+        // waits for it, or playback would start from 0:00.
+        if (m_loading)
+            m_loadSeekTarget = std::max(0.0, seconds);
+        return;
+    }
     m_engine->seek(seconds);
     if (m_engine->paused())
         m_pausedSeekTarget = std::clamp(seconds, 0.0, doubleProperty("duration"));
@@ -180,8 +202,14 @@ void MpvPlayer::drainEvents() {
         return;
     for (PlayerEngine::Event event = engine->nextEvent(); event != PlayerEngine::Event::None;
          event = engine->nextEvent()) {
-        if (event == PlayerEngine::Event::Loaded)
+        if (event == PlayerEngine::Event::Loaded) {
+            m_loading = false;
             GetSongLength(); // known from here on, even if nobody asks before the end
+            if (const std::optional<double> target = std::exchange(m_loadSeekTarget, {})) {
+                seekTo(*target);
+                m_seekAfterLoad = target;
+            }
+        }
         if (event == PlayerEngine::Event::EndOfFile)
             emit SongEnded(0);
     }

@@ -61,6 +61,11 @@ private:
     bool m_startPending = false;
     QString m_startFailure;
     std::optional<double> m_pausedSeekTarget;
+    // A seek asked for while the song was loading, made once it has loaded.
+    std::optional<double> m_loadSeekTarget;
+    // That seek once made, until mpv reports a position that has reached it.
+    std::optional<double> m_seekAfterLoad;
+    bool m_loading = false;
     // mpv unloads a song at its end; its length is still the loaded song's until the next
     // LoadSong or StopSong.
     std::int32_t m_lengthMs = 0;

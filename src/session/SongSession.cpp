@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdlib>
@@ -489,9 +490,49 @@ QString SongSession::toggleWordMode() {
            (turnedOn ? u' ' + kept : QString());
 }
 
+namespace {
+
+// The lines a status names: "Line 3", "Lines 3 and 4", "Lines 3–7", "Lines 1, 2 and 5",
+// "12 lines from line 3".
+QString linesNamed(const std::vector<int>& positions) {
+    if (positions.size() == 1)
+        return QCoreApplication::translate("SongSession", "Line %1").arg(positions.front());
+    const bool run = positions.back() - positions.front() + 1 == static_cast<int>(positions.size());
+    if (run && positions.size() > 2)
+        return QCoreApplication::translate("SongSession", "Lines %1–%2")
+            .arg(positions.front())
+            .arg(positions.back());
+    if (positions.size() > 4)
+        return QCoreApplication::translate("SongSession", "%1 lines from line %2")
+            .arg(positions.size())
+            .arg(positions.front());
+    QStringList numbers;
+    for (const int p : positions)
+        numbers << QString::number(p);
+    const QString last = numbers.takeLast();
+    return QCoreApplication::translate("SongSession", "Lines %1 and %2")
+        .arg(numbers.join(QStringLiteral(", ")), last);
+}
+
+} // namespace
+
 SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int word,
                                        qint64 deltaMs) {
+    const auto rowAt = [this](int p) -> const SheetRow* {
+        return p >= 1 && p <= m_sheet.count() ? &m_sheet.rows()[static_cast<std::size_t>(p - 1)]
+                                              : nullptr;
+    };
+    std::vector<SheetRow> before;
+    before.reserve(positions.size());
+    for (const int p : positions)
+        before.push_back(rowAt(p) ? *rowAt(p) : SheetRow{});
     const LyricSheet::NudgeReport report = m_sheet.nudge(positions, word, deltaMs);
+    std::vector<int> moved; // the lines whose time changed, in sheet order
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        if (const SheetRow* row = rowAt(positions[i]); row && !(*row == before[i]))
+            moved.push_back(positions[i]);
+    std::sort(moved.begin(), moved.end());
+    moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
     Nudged nudged;
     nudged.moved = report.moved > 0;
     nudged.replayFromMs = std::max<qint64>(0, report.firstMs - kReplayLeadInMs);
@@ -503,16 +544,26 @@ SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int wo
     else if (!nudged.moved && report.untimed > 0)
         nudged.status = word >= 0 ? tr("That word has no time to nudge yet.")
                                   : tr("The selected lines have no time to nudge.");
-    else if (!nudged.moved)
+    else if (!nudged.moved || moved.empty())
         nudged.status = tr("The time cannot move before the song's start.");
-    else if (word >= 0)
-        nudged.status = tr("Word moved %1 to %2.").arg(by, PreciseTimeText(report.firstMs));
-    else
-        nudged.status = (report.moved == 1 ? tr("Line moved %1%2.")
-                                           : tr("%n lines moved %1%2.", nullptr, report.moved))
-                            .arg(by, report.untimed > 0
-                                         ? tr("; %n without a time stayed", nullptr, report.untimed)
-                                         : QString());
+    else if (word >= 0) {
+        const SheetRow& row = *rowAt(moved.front());
+        const auto w = static_cast<std::size_t>(word);
+        const QString text = w < row.words.size()
+                                 ? row.lyric.mid(row.words[w].start, row.words[w].length)
+                                 : QString();
+        nudged.status = tr("Word “%1” of line %2 moved %3 to %4.")
+                            .arg(text)
+                            .arg(moved.front())
+                            .arg(by, PreciseTimeText(report.firstMs));
+    } else
+        nudged.status =
+            tr("%1 moved %2%3.")
+                .arg(linesNamed(moved),
+                     moved.size() == 1 ? tr("%1 to %2").arg(by, PreciseTimeText(report.firstMs))
+                                       : by,
+                     report.untimed > 0 ? tr("; %n without a time stayed", nullptr, report.untimed)
+                                        : QString());
     return nudged;
 }
 

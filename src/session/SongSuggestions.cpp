@@ -1,6 +1,7 @@
 #include "session/SongSuggestions.h"
 
 #include "session/SongSession.h"
+#include "session/WordSuggestions.h"
 
 #include <QTimer>
 
@@ -31,7 +32,8 @@ neighbours(const Anchors& anchors, int line) {
 } // namespace
 
 SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
-    : QObject(parent), m_session(session), m_analysis(new SongAnalysis(this)) {
+    : QObject(parent), m_session(session), m_analysis(new SongAnalysis(this)),
+      m_words(new WordSuggestions(session, *m_analysis, this)) {
     LyricSheet* sheet = &session.sheet();
     connect(&session, &SongSession::songOpened, this, &SongSuggestions::start);
     connect(sheet, &LyricSheet::modelReset, this, &SongSuggestions::start);
@@ -47,10 +49,15 @@ SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
     connect(m_analysis, &SongAnalysis::finished, this, &SongSuggestions::show);
     connect(m_analysis, &SongAnalysis::outlined, this, &SongSuggestions::outlined);
     connect(m_analysis, &SongAnalysis::realigned, this, &SongSuggestions::realigned);
+    connect(m_words, &WordSuggestions::arrived, this, &SongSuggestions::updateHints);
+    connect(&session, &SongSession::wordModeChanged, this, [this] {
+        if (m_shownResult)
+            updateHints();
+    });
 }
 
 bool SongSuggestions::running() const {
-    return m_startQueued || m_analysis->running() || !m_asked.empty();
+    return m_startQueued || m_analysis->running() || !m_asked.empty() || m_words->running();
 }
 
 QStringList SongSuggestions::lines() const {
@@ -82,6 +89,7 @@ void SongSuggestions::start() {
     m_seen.clear();
     m_confirmed.clear();
     m_shownResult = false;
+    m_words->clear();
     m_session.sheet().setHints({});
     m_statusShown = m_statusShown || m_analysis->running();
     m_analysis->cancel();
@@ -153,7 +161,8 @@ void SongSuggestions::sheetChanged() {
 
 void SongSuggestions::marksChanged() {
     if (!m_shownResult)
-        return; // the analysis under way takes the marks as they are when it ends
+        return;        // the analysis under way takes the marks as they are when it ends
+    m_words->update(); // before the re-alignments: a line's words are short work
     const Anchors now = marks();
     if (now != m_marks) {
         // Only a mark that came or moved is checked again; the others keep their flags.
@@ -263,18 +272,23 @@ void SongSuggestions::remember() {
 }
 
 void SongSuggestions::updateHints() {
-    std::vector<LyricSheet::Hint> hints(m_suggestions.size());
-    for (std::size_t i = 0; i < hints.size(); ++i) {
+    if (m_shownResult)
+        m_words->update(); // the analysis holds the song from here on
+    std::vector<LyricSheet::Hint> hints(
+        std::max(m_suggestions.size(), m_session.sheet().rows().size()));
+    for (std::size_t i = 0; i < m_suggestions.size(); ++i) {
         hints[i].ms = m_suggestions[i].ms;
         hints[i].confident = m_suggestions[i].kind != Suggestion::Spread &&
                              m_suggestions[i].confidence >= kConfident;
     }
+    for (std::size_t i = 0; m_shownResult && i < hints.size(); ++i)
+        hints[i].words = m_words->hintsOf(static_cast<int>(i));
     for (const TimingFlag& flag : m_flags)
         if (flag.line >= 0 && static_cast<std::size_t>(flag.line) < hints.size())
             hints[static_cast<std::size_t>(flag.line)].flag = flag.text();
     // None at all is no hints: a long sheet is then not redrawn for nothing.
     if (std::none_of(hints.begin(), hints.end(), [](const LyricSheet::Hint& hint) {
-            return hint.ms >= 0 || !hint.flag.isEmpty();
+            return hint.ms >= 0 || !hint.flag.isEmpty() || !hint.words.empty();
         }))
         hints.clear();
     m_session.sheet().setHints(std::move(hints));
@@ -313,14 +327,58 @@ SongSuggestions::Accepted SongSuggestions::acceptSelected() {
 SongSuggestions::Accepted SongSuggestions::acceptConfident() {
     LyricSheet& sheet = m_session.sheet();
     std::vector<int> positions;
+    std::vector<int> wordLines;
     const std::vector<LyricSheet::Hint>& hints = sheet.hints();
-    for (std::size_t i = 0; i < hints.size(); ++i)
-        if (hints[i].confident && sheet.suggestedMs(static_cast<int>(i) + 1) >= 0)
-            positions.push_back(static_cast<int>(i) + 1);
-    if (positions.empty())
-        return {0, m_analysis->running()
-                       ? tr("Accept Suggested Times: the suggestions are not ready yet.")
-                       : tr("Accept Suggested Times: no confident suggestion to accept.")};
-    const int accepted = sheet.acceptSuggestions(positions, tr("Accept Suggested Times"));
-    return {accepted, tr("%n lines take their suggested times.", nullptr, accepted)};
+    for (std::size_t i = 0; i < hints.size(); ++i) {
+        const int p = static_cast<int>(i) + 1;
+        if (hints[i].confident && sheet.suggestedMs(p) >= 0)
+            positions.push_back(p);
+        const std::vector<LyricSheet::WordHint> words = sheet.wordHints(p);
+        if (m_session.wordMode() &&
+            std::any_of(words.begin(), words.end(),
+                        [](const LyricSheet::WordHint& w) { return w.ms >= 0 && w.confident; }))
+            wordLines.push_back(p);
+    }
+    if (positions.empty() && wordLines.empty())
+        return {0, running() ? tr("Accept Suggested Times: the suggestions are not ready yet.")
+                             : tr("Accept Suggested Times: no confident suggestion to accept.")};
+    const LyricSheet::AcceptedHints accepted =
+        sheet.acceptHints(positions, wordLines, true, tr("Accept Suggested Times"));
+    // Whole sentences, so that a language can say them in its own order.
+    const QString status =
+        accepted.wordLines == 0
+            ? tr("%n lines take their suggested times.", nullptr, accepted.lines)
+        : accepted.lines == 0
+            ? tr("%1 words in %2 lines take their suggested times.")
+                  .arg(accepted.words)
+                  .arg(accepted.wordLines)
+            : tr("%1 lines take their suggested times; %2 words in %3 lines take theirs.")
+                  .arg(accepted.lines)
+                  .arg(accepted.words)
+                  .arg(accepted.wordLines);
+    return {accepted.lines + accepted.wordLines, status};
+}
+
+SongSuggestions::Accepted SongSuggestions::acceptWords() {
+    LyricSheet& sheet = m_session.sheet();
+    const int p = sheet.selected();
+    if (p < 1)
+        return {0, tr("Accept Word Times: select a line first.")};
+    const std::vector<LyricSheet::WordHint> words = sheet.wordHints(p);
+    if (std::none_of(words.begin(), words.end(),
+                     [](const LyricSheet::WordHint& w) { return w.ms >= 0; })) {
+        const bool timed = !sheet.cell(p, LyricSheet::ColSecs).trimmed().isEmpty();
+        return {0, m_words->running()
+                       ? tr("Accept Word Times: line %1's words are not ready yet.").arg(p)
+                   : timed ? tr("Accept Word Times: line %1 has no suggested word "
+                                "times; the next line needs its time first.")
+                                 .arg(p)
+                           : tr("Accept Word Times: line %1 has no time yet; mark "
+                                "it first.")
+                                 .arg(p)};
+    }
+    const LyricSheet::AcceptedHints accepted =
+        sheet.acceptHints({}, {p}, false, tr("Accept Word Times"));
+    return {accepted.wordLines,
+            tr("Line %1 takes %2 suggested word times.").arg(p).arg(accepted.words)};
 }

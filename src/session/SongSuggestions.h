@@ -12,6 +12,7 @@
 #include <vector>
 
 class SongSession;
+class WordSuggestions;
 
 // Suggested times for the session's song: the analysis runs in the background when the song or
 // its lines change, and its suggestions and flags go into the sheet's hints. Marks made while it
@@ -26,7 +27,7 @@ public:
     // insert and its renumbering are one); the one before is cancelled and the sheet's hints
     // go at once. A song without lyric lines gets none.
     void start();
-    // The analysis, or a re-alignment after it, is still under way.
+    // The analysis, or a re-alignment or word suggestions after it, is still under way.
     bool running() const;
     // Shows a finished analysis in the sheet: SongAnalysis's, or a test's.
     void show(const AnalysisResult& result);
@@ -37,10 +38,15 @@ public:
         QString status; // what the status line says
     };
     Accepted acceptSelected();
+    // With word marking on, also the confident word times inside marked lines, in one step.
     Accepted acceptConfident();
+    // The selected line's suggested word times, one step.
+    Accepted acceptWords();
     // The person stands by these lines' marks (a nudge, an accept): no longer doubted, they
     // anchor the lines beside them.
     void confirm(const std::vector<int>& lines);
+    // Where the voice starts in the song, as the last analysis heard it; empty before one.
+    const VoiceMap& voice() const { return m_voice; }
 
     // The progress the analysis reports, in the window's language, and whether a status text
     // is one: the status line lets progress replace only its own words.
@@ -72,6 +78,7 @@ private:
 
     SongSession& m_session;
     SongAnalysis* m_analysis;                     // a child
+    WordSuggestions* m_words;                     // a child
     QStringList m_lines;                          // what the suggestions were made for
     Anchors m_marks;                              // the sheet's marks the flags were made for
     Anchors m_anchors;                            // what the shown suggestions were made with

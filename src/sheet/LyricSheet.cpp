@@ -508,26 +508,7 @@ qint64 LyricSheet::suggestedMs(int position) const {
 }
 
 int LyricSheet::acceptSuggestions(const std::vector<int>& positions, const QString& label) {
-    // Taken before the first row changes: whoever watches the rows may set new hints.
-    std::vector<qint64> shown;
-    shown.reserve(positions.size());
-    for (const int position : positions)
-        shown.push_back(suggestedMs(position));
-    int accepted = 0;
-    changeRows(positions, label, [&](SheetRow& row, int position) {
-        const auto at = std::find(positions.begin(), positions.end(), position);
-        const qint64 ms = shown[static_cast<std::size_t>(at - positions.begin())];
-        if (ms < 0)
-            return false;
-        const auto secs = static_cast<std::int32_t>(ms / 1000);
-        row.time = SecondsToTime(secs);
-        row.secs = QString::number(secs);
-        row.markMs = ms;
-        row.words.clear();
-        ++accepted;
-        return true;
-    });
-    return accepted;
+    return acceptHints(positions, {}, false, label).lines;
 }
 
 QVariant LyricSheet::headerData(int section, Qt::Orientation orientation, int role) const {

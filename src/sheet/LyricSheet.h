@@ -85,6 +85,17 @@ public:
     // deltaMs, never before 0: Secs follows in whole seconds, a line takes its words along,
     // and a first word its line. One step.
     NudgeReport nudge(const std::vector<int>& positions, int word, qint64 deltaMs);
+    // Sets the start of the timed word (or syllable) at index word of the row at position to
+    // ms, as a drag in the word strip does; a first word takes its line along. One step.
+    bool moveWord(int position, int word, qint64 ms);
+    // Splits the timed word at index word of the row at position into syllables: each of
+    // starts is a character inside the word where a syllable starts and its time, both rising
+    // and after the word's own start. One step.
+    struct Syllable {
+        qsizetype at = 0;
+        qint64 ms = 0;
+    };
+    bool splitWord(int position, int word, const std::vector<Syllable>& starts);
     // Empties every Time and Secs cell.
     void clearMarks();
     // Moves the marked rows (or the selected one) by the amount typed in amountText; an
@@ -117,10 +128,18 @@ public:
 
     // ---- suggested times and timing flags: shown beside the rows, never part of them --------
     // Kept apart so no save and no undo step ever holds one.
+    struct WordHint {
+        qint64 ms = -1; // the suggested start, -1 for none (a word marked by hand has none)
+        bool confident = false;
+        friend bool operator==(const WordHint&, const WordHint&) = default;
+    };
     struct Hint {
         qint64 ms = -1; // the suggested start, -1 for none
         bool confident = false;
         QString flag; // why the row's mark looks wrong, "" when it does not
+        // A marked row's words (as the row counts them: its words, else WordsOf its lyric)
+        // suggested inside it; empty for none.
+        std::vector<WordHint> words = {};
     };
     // The Time cell's roles: an unmarked row shows its suggestion (SuggestedRole true), a
     // marked row its flag (FlaggedRole true, the tooltip saying why).
@@ -134,6 +153,18 @@ public:
     // Marks the rows at positions that show a suggestion with it, as one step named label;
     // answers how many.
     int acceptSuggestions(const std::vector<int>& positions, const QString& label);
+    // The words a row at position shows suggested, -1 for none, one per word of the row.
+    std::vector<WordHint> wordHints(int position) const;
+    // Marks the rows at lines with their suggestions and the untimed words of the rows at
+    // words with theirs (only the confident ones when confidentWords), all in one step named
+    // label. A row whose words were not timed yet takes its line's time as its first word's.
+    struct AcceptedHints {
+        int lines = 0;
+        int wordLines = 0; // rows that took word times
+        int words = 0;
+    };
+    AcceptedHints acceptHints(const std::vector<int>& lines, const std::vector<int>& words,
+                              bool confidentWords, const QString& label);
 
 private:
     struct Step;

@@ -6,8 +6,11 @@
 #include "sheet/TimeText.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -156,4 +159,125 @@ LyricSheet::ShiftReport LyricSheet::shiftRows(const std::vector<int>& positions,
                    : QCoreApplication::translate("LyricSheet", "Adjust Selected Line"),
                [&](SheetRow&, int p) { return shiftRow(p, amountText, report); });
     return report;
+}
+
+std::vector<LyricSheet::WordHint> LyricSheet::wordHints(int position) const {
+    const auto at = static_cast<std::size_t>(position - 1);
+    if (position < 1 || at >= m_hints.size() || at >= m_rows.size())
+        return {};
+    const SheetRow& row = m_rows[at];
+    std::vector<WordHint> words = m_hints[at].words;
+    const std::size_t count = row.words.empty() ? WordsOf(row.lyric).size() : row.words.size();
+    if (words.size() != count || !timeOf(row))
+        return {};
+    // A word marked by hand shows its mark, never a suggestion.
+    for (std::size_t k = 0; k < row.words.size(); ++k)
+        if (row.words[k].ms >= 0)
+            words[k] = {};
+    return words;
+}
+
+LyricSheet::AcceptedHints LyricSheet::acceptHints(const std::vector<int>& lines,
+                                                  const std::vector<int>& words,
+                                                  bool confidentWords, const QString& label) {
+    // Taken before the first row changes: whoever watches the rows may set new hints.
+    std::map<int, qint64> lineMs;
+    for (const int position : lines)
+        lineMs[position] = suggestedMs(position);
+    std::map<int, std::vector<WordHint>> wordMs;
+    for (const int position : words)
+        wordMs[position] = wordHints(position);
+    std::vector<int> positions = lines;
+    positions.insert(positions.end(), words.begin(), words.end());
+    AcceptedHints accepted;
+    changeRows(positions, label, [&](SheetRow& row, int position) {
+        if (const auto line = lineMs.find(position); line != lineMs.end() && line->second >= 0) {
+            stamp(row, line->second);
+            row.words.clear();
+            ++accepted.lines;
+            return true;
+        }
+        const auto hinted = wordMs.find(position);
+        if (hinted == wordMs.end())
+            return false;
+        std::vector<WordTime> timed = row.words.empty() ? WordsOf(row.lyric) : row.words;
+        const std::optional<qint64> start = timeOf(row);
+        if (timed.size() != hinted->second.size() || !start)
+            return false;
+        int taken = 0;
+        for (std::size_t k = 0; k < timed.size(); ++k) {
+            const WordHint& hint = hinted->second[k];
+            if (timed[k].ms >= 0 || hint.ms < 0 || (confidentWords && !hint.confident))
+                continue;
+            timed[k].ms = hint.ms;
+            ++taken;
+        }
+        if (taken == 0)
+            return false;
+        if (timed.front().ms < 0) // the line starts with its first word
+            timed.front().ms = *start;
+        row.words = std::move(timed);
+        ++accepted.wordLines;
+        accepted.words += taken;
+        return true;
+    });
+    return accepted;
+}
+
+bool LyricSheet::moveWord(int position, int word, qint64 ms) {
+    if (position < 1 || position > count() || word < 0)
+        return false;
+    const SheetRow& now = m_rows[static_cast<std::size_t>(position - 1)];
+    const auto w = static_cast<std::size_t>(word);
+    if (w >= now.words.size() || now.words[w].ms < 0)
+        return false;
+    const qint64 to = std::clamp<qint64>(ms, 0, kLatestMs);
+    const QString text = now.lyric.mid(now.words[w].start, now.words[w].length);
+    return changeRows({position},
+                      QCoreApplication::translate("LyricSheet", "Move Word \"%1\" to %2")
+                          .arg(text, PreciseTimeText(to)),
+                      [&](SheetRow& row, int) {
+                          const qint64 from = row.words[w].ms;
+                          if (to == from)
+                              return false;
+                          row.words[w].ms = to;
+                          if (row.words[w].endMs >= 0)
+                              row.words[w].endMs = std::max(row.words[w].endMs, to);
+                          if (const std::optional<qint64> line = timeOf(row); w == 0 && line)
+                              stamp(row, std::clamp<qint64>(*line + (to - from), 0, kLatestMs));
+                          return true;
+                      });
+}
+
+bool LyricSheet::splitWord(int position, int word, const std::vector<Syllable>& starts) {
+    if (position < 1 || position > count() || word < 0 || starts.empty())
+        return false;
+    const SheetRow& now = m_rows[static_cast<std::size_t>(position - 1)];
+    const auto w = static_cast<std::size_t>(word);
+    if (w >= now.words.size() || now.words[w].ms < 0)
+        return false;
+    const WordTime piece = now.words[w];
+    const qsizetype end = piece.start + piece.length;
+    std::vector<WordTime> parts{{piece.start, 0, piece.ms, -1}};
+    for (const Syllable& s : starts) {
+        WordTime& before = parts.back();
+        if (s.at <= before.start || s.at >= end || s.ms <= before.ms)
+            return false;
+        before.length = s.at - before.start;
+        parts.push_back({s.at, 0, s.ms, -1});
+    }
+    parts.back().length = end - parts.back().start;
+    parts.back().endMs = piece.endMs;
+    QStringList shown;
+    for (const WordTime& part : parts)
+        shown << now.lyric.mid(part.start, part.length);
+    const QString label =
+        QCoreApplication::translate("LyricSheet", "Split \"%1\" into \"%2\"")
+            .arg(now.lyric.mid(piece.start, piece.length), shown.join(QLatin1Char('-')));
+    return changeRows({position}, label, [&](SheetRow& row, int) {
+        row.words.erase(row.words.begin() + static_cast<std::ptrdiff_t>(w));
+        row.words.insert(row.words.begin() + static_cast<std::ptrdiff_t>(w), parts.begin(),
+                         parts.end());
+        return true;
+    });
 }

@@ -11,17 +11,37 @@ namespace {
 constexpr qint64 kLatestPreciseMs = qint64{2147483647} * 1000;
 } // namespace
 
+namespace {
+
+// Scripts written without blanks between words: each character is sung on a note of its own.
+bool unspaced(QChar c) {
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
+           script == QChar::Script_Katakana;
+}
+
+} // namespace
+
 std::vector<WordTime> WordsOf(const QString& lyric) {
     std::vector<WordTime> words;
-    for (qsizetype i = 0; i < lyric.size();) {
-        if (lyric[i].isSpace()) {
-            ++i;
+    bool open = false;      // a word is being read
+    bool lastAlone = false; // the word being read is one character of such a script
+    for (qsizetype i = 0; i < lyric.size(); ++i) {
+        const QChar c = lyric.at(i);
+        if (c.isSpace()) {
+            open = false;
             continue;
         }
-        const qsizetype start = i;
-        while (i < lyric.size() && !lyric[i].isSpace())
-            ++i;
-        words.push_back({start, i - start, -1, -1});
+        const bool alone = unspaced(c);
+        // A character without blanks, or a letter after one, begins a word; marks after a
+        // word stay with it.
+        if (!open || alone || (lastAlone && c.isLetterOrNumber())) {
+            words.push_back({i, 1, -1, -1});
+            open = true;
+            lastAlone = alone;
+        } else {
+            ++words.back().length;
+        }
     }
     return words;
 }

@@ -20,7 +20,9 @@ struct WordTime {
     friend bool operator==(const WordTime&, const WordTime&) = default;
 };
 
-// The words of a lyric: its runs of characters between blanks, none of them timed.
+// The words of a lyric, none of them timed: its runs of characters between blanks, and in
+// scripts written without blanks (Chinese, Japanese kana) each character, with the marks
+// after it.
 std::vector<WordTime> WordsOf(const QString& lyric);
 
 bool AnyWordTimed(const std::vector<WordTime>& words);

@@ -53,11 +53,44 @@ std::vector<SyncedLine> SyncedLinesFromRows(const std::vector<SheetRow>& rows) {
 std::vector<SyncedLine> LinesOfEntries(const std::vector<SyncedLine>& entries) {
     const bool marked = !entries.empty() && entries.front().text.startsWith(u'\n');
     std::vector<SyncedLine> lines;
+    // Per line, where each of its entries' words starts in its text, and when.
+    std::vector<std::vector<std::pair<qsizetype, qint64>>> starts;
     for (const SyncedLine& entry : entries) {
-        if (!marked || entry.text.startsWith(u'\n') || lines.empty())
+        const bool first = !marked || entry.text.startsWith(u'\n') || lines.empty();
+        if (first) {
             lines.push_back({entry.ms, marked ? entry.text.mid(1) : entry.text});
-        else
-            lines.back().text += entry.text;
+            starts.emplace_back();
+        }
+        SyncedLine& line = lines.back();
+        const qsizetype from = first ? 0 : line.text.size();
+        if (!first)
+            line.text += entry.text;
+        qsizetype word = from; // the entry's first word, past the blank before it
+        while (word < line.text.size() && line.text[word].isSpace())
+            ++word;
+        if (word < line.text.size())
+            starts.back().emplace_back(word, entry.ms);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (starts[i].size() < 2)
+            continue;
+        auto stamp = starts[i].begin();
+        for (const WordTime& word : WordsOf(lines[i].text)) {
+            const qsizetype end = word.start + word.length;
+            // Where its parts start and when: an entry inside the word starts a syllable.
+            std::vector<std::pair<qsizetype, qint64>> parts{{word.start, -1}};
+            for (; stamp != starts[i].end() && stamp->first < end; ++stamp) {
+                if (stamp->first <= word.start)
+                    parts.front().second = stamp->second;
+                else if (stamp->first > parts.back().first)
+                    parts.emplace_back(*stamp);
+            }
+            for (std::size_t k = 0; k < parts.size(); ++k)
+                lines[i].words.push_back(
+                    {parts[k].first,
+                     (k + 1 < parts.size() ? parts[k + 1].first : end) - parts[k].first,
+                     parts[k].second, -1});
+        }
     }
     return lines;
 }

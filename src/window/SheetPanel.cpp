@@ -300,7 +300,7 @@ void SheetPanel::stepThroughHistory(bool back) {
     m_status.show((back ? tr("Undid: %1") : tr("Redid: %1")).arg(step));
 }
 
-void SheetPanel::acceptSuggestions(bool confident) {
+void SheetPanel::acceptSuggestions(Accept what) {
     if (m_panel->isHidden() || m_session.playback().isPlaying()) {
         m_status.show(tr("Suggested times can be accepted in the sheet while the "
                          "song is stopped."));
@@ -308,7 +308,9 @@ void SheetPanel::acceptSuggestions(bool confident) {
     }
     SongSuggestions& suggestions = m_session.suggestions();
     const SongSuggestions::Accepted accepted =
-        confident ? suggestions.acceptConfident() : suggestions.acceptSelected();
+        what == Accept::Confident ? suggestions.acceptConfident()
+        : what == Accept::Words   ? suggestions.acceptWords()
+                                  : suggestions.acceptSelected();
     if (accepted.lines > 0)
         ShowSaveButton();
     showSheetSelection(false);

@@ -55,8 +55,11 @@ public:
     void showUnsaved();
     // Undo (back) or redo one sheet change, with the selection, Save and the status line.
     void stepThroughHistory(bool back);
-    // Ctrl+G and Ctrl+Shift+G: the selected line's suggested time, or every confident one.
-    void acceptSuggestions(bool confident);
+    // Ctrl+G, Ctrl+Shift+G and Ctrl+Shift+W: the selected line's suggested time, every
+    // confident one (and confident word times with word marking on), or the selected line's
+    // suggested word times.
+    enum class Accept { Line, Confident, Words };
+    void acceptSuggestions(Accept what);
 
 private:
     void lvLyrics_Click();

@@ -114,6 +114,7 @@ void Transport::StopOrEndSong() {
     m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
     m_slider->setValue(m_slider->Min());
     m_sheet.showCurrentLyric(QString());
+    // The first row, as after every Stop; a nudge after it names the line it moves.
     if (m_session.sheet().count() >= 1)
         m_sheet.selectLine(1, true);
     m_sheet.setMoveStart(0);

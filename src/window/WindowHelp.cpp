@@ -86,7 +86,8 @@ void WindowHelp::nameControls() {
                 "with the selected line. Empty until a song is opened (Ctrl+O)."));
     describe(ui.wordStrip, tr("Words of the selected line"),
              tr("Each word with its time. Alt+Left and Alt+Right move the selected "
-                "word by 0.1 s; Ctrl+W turns word marking on and off."));
+                "word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R "
+                "loops the word; Ctrl+Shift+H splits it at the pointer."));
     describe(ui.sldSong, tr("Song position"), ui.sldSong->toolTip());
     for (QWidget* groove : ui.sldSong->findChildren<QWidget*>())
         describe(groove, tr("Song position"), ui.sldSong->toolTip());
@@ -151,6 +152,8 @@ std::vector<WindowHelp::Entry> WindowHelp::listEntries() {
         keyEntry(tr("Accept the suggested time"), QKeySequence(Qt::CTRL | Qt::Key_G)),
         keyEntry(tr("Accept every confident suggested time"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)),
+        keyEntry(tr("Accept the suggested word times"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)),
         keyEntry(tr("Replay the line to mark it again"), QKeySequence(Qt::CTRL | Qt::Key_R)),
         keyEntry(tr("0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
         keyEntry(tr("0.1 s later"), QKeySequence(Qt::ALT | Qt::Key_Right)),
@@ -172,12 +175,20 @@ std::vector<WindowHelp::Entry> WindowHelp::listEntries() {
 std::vector<WindowHelp::Entry> WindowHelp::wordEntries() {
     return {
         keyEntry(tr("Word marking on or off"), QKeySequence(Qt::CTRL | Qt::Key_W)),
+        keyEntry(tr("Accept the suggested word times"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)),
         keyEntry(tr("The selected word 0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
         keyEntry(tr("The selected word 0.1 s later"), QKeySequence(Qt::ALT | Qt::Key_Right)),
         keyEntry(tr("The selected word 0.01 s earlier"),
                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left)),
         keyEntry(tr("The selected word 0.01 s later"),
                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right)),
+        keyEntry(tr("Loop the selected word or line on or off"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)),
+        keyEntry(tr("Split the word into syllables here"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)),
+        keyEntry(tr("Split the selected word into its syllables"),
+                 QKeySequence(Qt::CTRL | Qt::Key_H)),
         keyEntry(tr("Keep precise times on or off"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
         {},

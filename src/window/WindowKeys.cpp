@@ -58,6 +58,18 @@ constexpr KeyText kKeys[] = {
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+W"),
      QT_TRANSLATE_NOOP("WindowKeys",
                        "word marking on / off: Mark Line stamps the line's next word")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+R"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "loop the selected line (or the strip's word) until pressed again")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "drag in the word strip"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "move a word's start (onto the voice's onset; Shift: freely)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+wheel in the word strip"),
+     QT_TRANSLATE_NOOP("WindowKeys", "zoom around the pointer; the wheel then scrolls")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+H"),
+     QT_TRANSLATE_NOOP("WindowKeys", "split the strip's word into syllables at the pointer")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+H"),
+     QT_TRANSLATE_NOOP("WindowKeys", "split the strip's selected word into all its syllables")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+K"),
      QT_TRANSLATE_NOOP("WindowKeys", "keep precise times on / off: Save also writes Song.lrc")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"),
@@ -68,7 +80,11 @@ constexpr KeyText kKeys[] = {
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+G"),
      QT_TRANSLATE_NOOP("WindowKeys", "accept the selected line's suggested time")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+G"),
-     QT_TRANSLATE_NOOP("WindowKeys", "accept every confident suggested time")},
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "accept every confident suggested time (word marking on: and word time)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+W"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "accept the selected line's suggested word times (hollow ticks)")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Up, Down"),
      QT_TRANSLATE_NOOP("WindowKeys", "previous, next line (in the list)")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+O, Ctrl+S"),
@@ -163,12 +179,16 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
     key(
         QKeySequence(Qt::Key_F1), "Keys", [this] { ShowKeys(); }, false);
     SheetPanel* panel = &sheet;
+    using Accept = SheetPanel::Accept;
     key(
         QKeySequence(Qt::CTRL | Qt::Key_G), "Accept Suggested Time",
-        [panel] { panel->acceptSuggestions(false); }, false);
+        [panel] { panel->acceptSuggestions(Accept::Line); }, false);
     key(
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), "Accept Suggested Times",
-        [panel] { panel->acceptSuggestions(true); }, false);
+        [panel] { panel->acceptSuggestions(Accept::Confident); }, false);
+    key(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), "Accept Word Times",
+        [panel] { panel->acceptSuggestions(Accept::Words); }, false);
     const WindowControls ui = FindControls(window);
     button(QKeySequence(Qt::CTRL | Qt::Key_P), ui.cmdPlay);
     button(QKeySequence(Qt::CTRL | Qt::Key_Period), ui.cmdStop);

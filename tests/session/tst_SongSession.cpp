@@ -277,7 +277,8 @@ private slots:
             {[&] { QCOMPARE(session.nudge({1}, 1, -10).replayFromMs, 90); },
              {"1|1334|one@1334,two@1590", "|-1|", "3|3090|three@3090", "9|-1|"}},
             {[&] {
-                 QCOMPARE(session.nudge({1}, 0, -1400).status, "Word moved -1.4 s to 0:00.00.");
+                 QCOMPARE(session.nudge({1}, 0, -1400).status,
+                          "Word \u201Cone\u201D of line 1 moved -1.4 s to 0:00.00.");
              },
              {"0|0|one@0,two@1590", "|-1|", "3|3090|three@3090", "9|-1|"}},
             {[&] {
@@ -299,7 +300,10 @@ private slots:
         }
         QCOMPARE(timesOf(session.sheet()), states.back());
         QCOMPARE(session.nudge({2}, -1, 10).status, "The selected lines have no time to nudge.");
-        QCOMPARE(session.nudge({3}, 0, 10).status, "Word moved +0.01 s to 0:03.60.");
+        QCOMPARE(session.nudge({3}, 0, 10).status,
+                 "Word \u201Cthree\u201D of line 3 moved +0.01 s to 0:03.60.");
+        QCOMPARE(session.nudge({1, 3}, -1, 10).status, "Lines 1 and 3 moved +0.01 s.");
+        QCOMPARE(session.nudge({3}, -1, -10).status, "Line 3 moved -0.01 s to 0:03.60.");
     }
 
     // Kept precise times and word times come back to the millisecond after Save and a reopen,

@@ -130,6 +130,30 @@ private slots:
         QCOMPARE(lines, QStringList({"1280|Over the water", "3000|far away"}));
     }
 
+    // Syllables of a word are SYLT entries of their own, without a blank before them: mutagen
+    // reads them so, and the frame reads back with the same word and syllable times.
+    void syllablesAreEntriesOfTheirOwn() {
+        QTemporaryDir dir;
+        const QString song = songs::formatSong(dir.filePath("Song.mp3"));
+        const std::vector<SheetRow> rows =
+            rowsOf("[00:01.28]<00:01.28>O<00:01.40>ver <00:01.60>the <00:02.00>wa<00:02.30>ter\n"
+                   "[00:03.00]far away\n");
+        QCOMPARE(rows[0].words.size(), 5u);
+        {
+            const auto session = sessionOn(song);
+            session->sheet().load(rows, "Load Lyrics");
+            QCOMPARE(session->syncedLyricsSave()(),
+                     "Wrote 2 timed lines and words into the tag of Song.mp3 (SYLT).");
+        }
+        QCOMPARE(run("/usr/bin/python3", {"-c", kMutagenSylt, song}),
+                 "1280|\\nO\n1400|ver\n1600| the\n2000| wa\n2300|ter\n3000|\\nfar away\n");
+        const std::vector<SyncedLine> read = ReadSyncedLyrics(song);
+        QCOMPARE(read.size(), 2u);
+        QCOMPARE(read[0].text, "Over the water");
+        QCOMPARE(read[0].words, rows[0].words);
+        QVERIFY(read[1].words.empty());
+    }
+
     // A SYLT frame of one entry per line, as other writers leave it: each entry a line.
     void syltWithoutLineFeedsIsALineAnEntry() {
         QTemporaryDir dir;

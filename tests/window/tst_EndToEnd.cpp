@@ -1,3 +1,4 @@
+#include "controls/WordStrip.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
 #include "storage/DatabaseSchema.h"
@@ -183,6 +184,59 @@ private slots:
         QTest::qWait(1500); // the paint, then the start beside the window
         QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
+    }
+
+    // From Stop, a nudge plays the line from 1.5 s before its new time, not from the song's
+    // start: the seek sent while the song loads is kept until it has loaded.
+    void aNudgeFromStopReplaysFromBeforeTheLine() {
+        QTemporaryDir program;
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
+                                           QStringLiteral("First"));
+        frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
+        loadSheet(session.sheet(), {"First|0", "Second|2.9"});
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QRect second = ui.lvLyrics->visualRect(session.sheet().index(1, 1));
+        QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(session.sheet().selected(), 2);
+        QElapsedTimer sincePress;
+        sincePress.start();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(ui.lblStatus->text(), QStringLiteral("Line 2 moved +0.1 s to 0:03.00."));
+        // Played from 0:00 the song could never be further in than the time since the press.
+        const auto position = [&] { return ui.mp3Player->GetPositionMs(); };
+        QVERIFY(QTest::qWaitFor([&] { return position() > 300; }, 8000));
+        QVERIFY2(position() - sincePress.elapsed() > 500,
+                 qPrintable(QStringLiteral("at %1 ms, %2 ms after the press")
+                                .arg(position())
+                                .arg(sincePress.elapsed())));
+    }
+
+    // From Stop, a click in the word strip plays from the time under it, not from 0:00: the
+    // seek right after the load is made once the song has loaded.
+    void aClickInTheWordStripFromStopPlaysFromThere() {
+        QTemporaryDir program;
+        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
+                                           QStringLiteral("First word\nSecond"));
+        frmSychLyrics& w = *window;
+        const WindowControls ui = FindControls(w);
+        SongSession& session = *w.findChild<SongSession*>();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        SheetRow first{"1", "First word", "0:00", "0", 200, WordsOf("First word")};
+        first.words[0].ms = 200;
+        first.words[1].ms = 2000;
+        session.sheet().load({first, {"2", "Second", "", ""}}, "Load Lyrics");
+        const QModelIndex row = session.sheet().index(0, LyricSheet::ColLyric);
+        QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {},
+                          ui.lvLyrics->visualRect(row).center());
+        QVERIFY(ui.wordStrip->isVisible());
+        QCOMPARE(ui.cmdPlay->text(), QStringLiteral("Play"));
+        QTest::mouseClick(ui.wordStrip, Qt::LeftButton, {},
+                          QPoint(ui.wordStrip->xOfWord(1) + 1, 45));
+        QVERIFY(QTest::qWaitFor([&] { return ui.mp3Player->GetPositionMs() > 0; }, 8000));
+        QVERIFY2(ui.mp3Player->GetPositionMs() >= 1900,
+                 qPrintable(QString::number(ui.mp3Player->GetPositionMs())));
     }
 
     void synchronizesASong_data() {

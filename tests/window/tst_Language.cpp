@@ -243,7 +243,6 @@ private slots:
             w.player->lengthMs = 60000;
             fillWindow(w, song);
             w.ui.sldSong->setMax(60);
-            w.ui.wordStrip->setWords({{"one", 1000}, {"two", 2000}, {"three", -1}}, 0, 4000);
             w.window->show();
             return QTest::qWaitForWindowExposed(w.window.get());
         };
@@ -308,6 +307,9 @@ private slots:
 
         WordStrip* ltrStrip = leftToRight.ui.wordStrip;
         WordStrip* rtlStrip = rightToLeft.ui.wordStrip;
+        // Given after the slider's moves, which fill the strip from the sheet's selected line.
+        for (WordStrip* strip : {ltrStrip, rtlStrip})
+            strip->setWords({{"one", 1000}, {"two", 2000}, {"three", -1}}, 0, 4000);
         QVERIFY(ltrStrip->xOfWord(0) < ltrStrip->xOfWord(1));
         QVERIFY(rtlStrip->xOfWord(0) > rtlStrip->xOfWord(1));
         QVERIFY(rtlStrip->xOfWord(2) < rtlStrip->xOfWord(1)); // untimed: read on leftward

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -98,7 +99,8 @@ private slots:
         QVERIFY(w.player->positionMs >= 2200 && w.player->positionMs < 2400);
         press(Qt::Key_Right, Qt::AltModifier);
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2300"));
-        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Word moved +0.1 s to 0:02.30."));
+        QCOMPARE(w.ui.lblStatus->text(),
+                 QStringLiteral("Word \u201Cthree\u201D of line 1 moved +0.1 s to 0:02.30."));
         QCOMPARE(lastSeek(w), QStringLiteral("SeekPositionMs 800"));
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2200"));
@@ -130,15 +132,18 @@ private slots:
         textColumns({"line1", "line2", "line3", "seek", "status"});
         const int left = Qt::Key_Left, right = Qt::Key_Right, alt = Qt::AltModifier,
                   altShift = Qt::AltModifier | Qt::ShiftModifier;
-        textRow("one line 0.1 s later", "-1|10100|-1|SeekPositionMs 8600|Line moved +0.1 s.", 2, 0,
-                right, alt);
-        textRow("one line 0.01 s earlier", "-1|9990|-1|SeekPositionMs 8490|Line moved -0.01 s.", 2,
-                0, left, altShift);
-        textRow("two lines, Shift+Down", "5100|10100|-1|SeekPositionMs 3600|2 lines moved +0.1 s.",
-                1, 1, right, alt);
-        textRow("three lines, one unmarked",
-                "4900|9900|-1|SeekPositionMs 3400|2 lines moved -0.1 s; 1 without a time stayed.",
-                1, 2, left, alt);
+        textRow("one line 0.1 s later",
+                "-1|10100|-1|SeekPositionMs 8600|Line 2 moved +0.1 s to 0:10.10.", 2, 0, right,
+                alt);
+        textRow("one line 0.01 s earlier",
+                "-1|9990|-1|SeekPositionMs 8490|Line 2 moved -0.01 s to 0:09.99.", 2, 0, left,
+                altShift);
+        textRow("two lines, Shift+Down",
+                "5100|10100|-1|SeekPositionMs 3600|Lines 1 and 2 moved +0.1 s.", 1, 1, right, alt);
+        textRow(
+            "three lines, one unmarked",
+            "4900|9900|-1|SeekPositionMs 3400|Lines 1 and 2 moved -0.1 s; 1 without a time stayed.",
+            1, 2, left, alt);
         textRow("unmarked line", "-1|-1|-1||The selected lines have no time to nudge.", 3, 0, right,
                 alt);
     }
@@ -168,6 +173,32 @@ private slots:
             press(Qt::Key_Z, Qt::ControlModifier); // one step for every line moved
             QCOMPARE(times(w), before);
         }
+    }
+
+    // After Stop the first row is selected again, whatever line the song reached: the nudge
+    // after it says which line it moved, and replays it from 1.5 s before its new time.
+    void aNudgeAfterStopNamesTheLineItMoves() {
+        QTemporaryDir folder;
+        TestWindow w;
+        w.setSheet({"One|5", "Two|10", "Three|15"});
+        w.showSong(folder.path() + u'/', "Song.mp3");
+        show(w);
+        w.save();
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        w.tickAt(10500);
+        QCOMPARE(w.session().sheet().selected(), 2);
+        press(Qt::Key_Period, Qt::ControlModifier);
+        QVERIFY(!w.playing());
+        QCOMPARE(w.session().sheet().selected(), 1);
+        w.player->calls.clear();
+        press(Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(times(w), QStringList({"5100", "-1", "-1"}));
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Line 1 moved +0.1 s to 0:05.10."));
+        // From Stop: the song is loaded and played, then sent to the lead-in.
+        QCOMPARE(w.player->calls.filter(QRegularExpression("^(LoadSong|PlaySong|SeekPos)"))
+                     .replaceInStrings(QRegularExpression(" .*/"), " "),
+                 QStringList({"LoadSong Song.mp3", "PlaySong", "SeekPositionMs 3600"}));
+        QVERIFY(w.playing());
     }
 
     void adjustSelectedLineShiftsTheRange_data() {
