@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkgconf file
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   libmpv-dev libtag1-dev sqlite3 libsqlite3-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   fonts-liberation fonts-dejavu-core fonts-noto-cjk fonts-noto-color-emoji

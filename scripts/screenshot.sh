@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures of the real window from a demo song it generates:
 #   docs/window.png   an offscreen grab after opening the song
+#   docs/window-de.png, window-ja.png, window-ar.png   the same in German, Japanese, Arabic
 #   docs/playing.png  a grab during playback in a real X window under Xvfb
 #   docs/word-timing.png  the second line being marked word by word, its words in the strip
 #   docs/suggestions.png  a generated sung song's suggested times, its first line marked and
@@ -46,6 +47,11 @@ PY
 lame --quiet -m m -b 32 "$demo/song.wav" "$song"
 
 QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/window.png "$song" 2>/dev/null
+# The same window in other languages; Arabic is laid out right to left.
+for language in de ja ar; do
+  QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot "docs/window-$language.png" "$song" \
+    --language "$language" 2>/dev/null
+done
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/tools/velmora-screenshot docs/playing.png "$song" --play 9.5 --speed -2 2>/dev/null
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
@@ -79,5 +85,5 @@ mapfile -t starts <"$words/Song.starts"
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 build/tools/velmora-screenshot docs/word-suggestions.png \
   "$words/Song.mp3" --play 16 --mark "${starts[0]}" --mark "${starts[1]}" \
   --mark "${starts[2]}" --strip 2 2>/dev/null
-echo "wrote docs/window.png, docs/playing.png, docs/word-timing.png, docs/suggestions.png and" \
-  "docs/word-suggestions.png"
+echo "wrote docs/window.png, docs/window-{de,ja,ar}.png, docs/playing.png, docs/word-timing.png," \
+  "docs/suggestions.png and docs/word-suggestions.png"

@@ -2,6 +2,7 @@
 #include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
+#include "window/Language.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velmora Versetta"));
     // Lets the desktop match the window with the installed launcher and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Versetta"));
+    // The system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any text is made.
+    InstallLanguage(QLocale::system());
 
     // libmpv and the rest come with the media module, loaded by the first service asked for:
     // the player's start or the first song's decode, both after the first paint.

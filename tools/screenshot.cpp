@@ -1,12 +1,13 @@
 // Grabs the window as a PNG for the documentation:
 //   velmora-screenshot OUT.png [SONG] [--play SECONDS] [--mark SECOND]... [--speed TENTHS]
-//                      [--dark] [--words] [--suggestions] [--strip LINE]
+//                      [--dark] [--words] [--suggestions] [--strip LINE] [--language LOCALE]
 // With --play the song plays (null audio output) that long before the grab; each --mark
 // presses Mark Line when playback reaches that second (fractions allowed); --words turns word
 // marking on first, so the marks stamp words; --speed steps the speed by tenths
 // (-2 plays at 0.8×) once playback has begun; --dark grabs it in a dark palette. --strip
 // stops the song, turns word marking on, waits for the word suggestions and grabs the sheet
-// and the word strip with that line selected.
+// and the word strip with that line selected; --language shows the window in that locale's
+// translation (de, ja_JP, ar) instead of English.
 #include "controls/WordStrip.h"
 #include "media/LinkedMedia.h"
 #include "playback/MpvPlayer.h"
@@ -14,6 +15,7 @@
 #include "session/SongSession.h"
 #include "session/SongSuggestions.h"
 #include "window/Controls.h"
+#include "window/Language.h"
 #include "window/frmSychLyrics.h"
 
 #include <QApplication>
@@ -54,7 +56,7 @@ int main(int argc, char* argv[]) {
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: velmora-screenshot OUT.png [SONG] [--play SECONDS] "
                              "[--mark SECOND]... [--speed TENTHS] [--dark] [--words] "
-                             "[--suggestions] [--strip LINE]\n");
+                             "[--suggestions] [--strip LINE] [--language LOCALE]\n");
         return 2;
     }
     const QString out = args.takeFirst();
@@ -65,6 +67,7 @@ int main(int argc, char* argv[]) {
     int speedTenths = 0;
     int stripLine = 0;
     QString song;
+    QLocale language(QLocale::English); // the README's pictures, whatever the system speaks
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--play") && !args.isEmpty())
@@ -79,12 +82,15 @@ int main(int argc, char* argv[]) {
             stripLine = args.takeFirst().toInt();
         else if (arg == QLatin1String("--speed") && !args.isEmpty())
             speedTenths = args.takeFirst().toInt();
+        else if (arg == QLatin1String("--language") && !args.isEmpty())
+            language = QLocale(args.takeFirst());
         else if (arg == QLatin1String("--dark"))
             QApplication::setPalette(darkPalette());
         else
             song = arg;
     }
 
+    InstallLanguage(language);
     Platform platform;
     platform.player = std::make_unique<MpvPlayer>();
     platform.programFolder = QApplication::applicationDirPath();

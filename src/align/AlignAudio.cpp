@@ -1,5 +1,6 @@
 #include "align/AlignAudio.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -63,7 +64,8 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
     if (outlined)
         outlined(audio.samples.empty() ? PeakEnvelope{} : peaks->finish());
     if (audio.samples.empty()) {
-        problem = QStringLiteral("it holds no audio that could be decoded");
+        problem =
+            QCoreApplication::translate("AlignAudio", "it holds no audio that could be decoded");
         return {};
     }
     highPass(audio.samples);

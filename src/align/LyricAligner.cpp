@@ -3,6 +3,7 @@
 #include "align/Pronounce.h"
 #include "align/VoiceEmphasis.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -124,12 +125,16 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
 QString LyricAligner::fallback() const {
     // Said to someone who knows nothing of speech models: what went wrong, what it means for
     // the grey times, and what helps.
-    const QString rough = QStringLiteral(": suggestions are rough, lines spread by syllables "
-                                         "between marks. Mark a few lines and they improve.");
+    const auto rough = [](const QString& problem) {
+        return QCoreApplication::translate("LyricAligner",
+                                           "%1: suggestions are rough, lines spread by syllables "
+                                           "between marks. Mark a few lines and they improve.")
+            .arg(problem);
+    };
     const auto told = [&rough](QString problem) {
         if (!problem.isEmpty())
             problem[0] = problem[0].toUpper();
-        return problem + rough;
+        return rough(problem);
     };
     if (!m_decoder->ready())
         return told(m_decoder->problem());
@@ -137,17 +142,19 @@ QString LyricAligner::fallback() const {
     if (const QString missing = m_voiceDetector->problem(); !missing.isEmpty())
         return told(missing);
     if (m_allWords == 0)
-        return QStringLiteral("The lyrics hold no words to listen for") + rough;
+        return rough(
+            QCoreApplication::translate("LyricAligner", "The lyrics hold no words to listen for"));
     if (m_allWords > kMostWords)
-        return QStringLiteral("The lyrics hold more than %1 words, too many to listen for")
-                   .arg(kMostWords) +
-               rough;
+        return rough(
+            QCoreApplication::translate(
+                "LyricAligner", "The lyrics hold more than %1 words, too many to listen for")
+                .arg(kMostWords));
     if (m_englishWords * 2 < m_allWords)
-        return QStringLiteral("The lyrics are mostly not English, and only English words can be "
-                              "heard") +
-               rough;
+        return rough(QCoreApplication::translate("LyricAligner",
+                                                 "The lyrics are mostly not English, and only "
+                                                 "English words can be heard"));
     if (m_voice.voicedShare(0, songMs()) < 0.02)
-        return QStringLiteral("Could not hear a voice clearly") + rough;
+        return rough(QCoreApplication::translate("LyricAligner", "Could not hear a voice clearly"));
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/StartupGate.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <sys/resource.h>
@@ -40,7 +41,8 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
         result.status =
             cancel.load()
                 ? QString()
-                : QStringLiteral("No suggested times: %1. Mark the lines as the song plays.")
+                : QCoreApplication::translate(
+                      "SongAnalysis", "No suggested times: %1. Mark the lines as the song plays.")
                       .arg(problem);
         return result;
     }
@@ -52,9 +54,11 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
     report(15);
     result.status = aligner.fallback();
     if (cut)
-        result.status += (result.status.isEmpty() ? QString() : QStringLiteral(" ")) +
-                         QStringLiteral("Only the song's first %1 minutes get suggested times.")
-                             .arg(kLongestAlignedSeconds / 60);
+        result.status +=
+            (result.status.isEmpty() ? QString() : QStringLiteral(" ")) +
+            QCoreApplication::translate("SongAnalysis",
+                                        "Only the song's first %1 minutes get suggested times.")
+                .arg(kLongestAlignedSeconds / 60);
     const int last = static_cast<int>(lines.size()) - 1;
     result.voice = aligner.voice();
     if (marks.empty()) {

@@ -2,6 +2,7 @@
 
 #include "sheet/Amount.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -37,12 +38,14 @@ bool SheetToAlign::hasWords() const {
 QString TimingFlag::text() const {
     QStringList parts;
     if (offMs != 0)
-        parts << QStringLiteral("marked %1 s %2 than the voice suggests")
-                     .arg(static_cast<double>(std::abs(offMs)) / 1000.0, 0, 'f', 1)
-                     .arg(offMs > 0 ? QStringLiteral("later") : QStringLiteral("earlier"));
+        parts << (offMs > 0 ? QCoreApplication::translate(
+                                  "TimingFlag", "marked %1 s later than the voice suggests")
+                            : QCoreApplication::translate(
+                                  "TimingFlag", "marked %1 s earlier than the voice suggests"))
+                     .arg(static_cast<double>(std::abs(offMs)) / 1000.0, 0, 'f', 1);
     if (noVoice)
-        parts << QStringLiteral("marked where no voice is heard");
-    return parts.join(QStringLiteral("; "));
+        parts << QCoreApplication::translate("TimingFlag", "marked where no voice is heard");
+    return parts.join(QCoreApplication::translate("TimingFlag", "; "));
 }
 
 namespace {

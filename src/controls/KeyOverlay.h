@@ -15,6 +15,7 @@ public:
     KeyOverlay(Keys keys, QWidget* window);
 
     void popUp();
+    const Keys& keys() const { return m_keys; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -41,12 +41,11 @@ void SongGroove::mousePressEvent(QMouseEvent* event) {
     const Track t = track();
     if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton &&
         maximum() > minimum() && t.width > 0) {
-        QStyleOptionSlider option;
-        initStyleOption(&option);
-        const QRect handle =
-            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-        if (!handle.contains(event->position().toPoint())) {
-            const double share = std::clamp((event->position().x() - t.left) / t.width, 0.0, 1.0);
+        const QPoint at(static_cast<int>(logicalX(event->position().x())),
+                        static_cast<int>(event->position().y()));
+        if (!logicalRect(QStyle::SC_SliderHandle).contains(at)) {
+            const double share =
+                std::clamp((logicalX(event->position().x()) - t.left) / t.width, 0.0, 1.0);
             const QSignalBlocker quiet(this);
             setSliderPosition(minimum() +
                               static_cast<int>(std::lround(share * (maximum() - minimum()))));
@@ -83,7 +82,19 @@ const std::vector<MarkTick>& SongGroove::marks() const {
 
 double SongGroove::xOfSecond(double second) const {
     const Track t = track();
-    return t.seconds > 0 ? t.xOf(second) : t.left;
+    return logicalX(t.seconds > 0 ? t.xOf(second) : t.left);
+}
+
+double SongGroove::logicalX(double x) const {
+    return isRightToLeft() ? width() - x : x;
+}
+
+QRect SongGroove::logicalRect(QStyle::SubControl part) const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.direction = Qt::LeftToRight;
+    option.upsideDown = invertedAppearance();
+    return style()->subControlRect(QStyle::CC_Slider, &option, part, this);
 }
 
 void SongGroove::invalidate() {
@@ -92,12 +103,8 @@ void SongGroove::invalidate() {
 }
 
 SongGroove::Track SongGroove::track() const {
-    QStyleOptionSlider option;
-    initStyleOption(&option);
-    const QRect groove =
-        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
-    const QRect handle =
-        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const QRect groove = logicalRect(QStyle::SC_SliderGroove);
+    const QRect handle = logicalRect(QStyle::SC_SliderHandle);
     // The handle's centre travels from half a handle in to half a handle before the end;
     // second s sits where the handle's centre is at value s.
     Track t;
@@ -163,16 +170,16 @@ void SongGroove::paintEvent(QPaintEvent* event) {
     if (m_linesStale || !(t == m_builtTrack) || ratio != m_builtRatio)
         buildLines(t, ratio);
 
-    QStyleOptionSlider option;
-    initStyleOption(&option);
-    const QRect handle =
-        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    // Drawn with time running left to right, and mirrored as a whole in a right-to-left window.
+    const QRect handle = logicalRect(QStyle::SC_SliderHandle);
     const double playhead = handle.left() + handle.width() / 2.0;
     const QPalette& colors = palette();
     const bool dark = colors.color(QPalette::Base).lightness() < 128;
     const QColor markColor = dark ? QColor(255, 176, 64) : QColor(200, 90, 0);
 
     QPainter painter(this);
+    if (isRightToLeft())
+        painter.setTransform(QTransform(-1, 0, 0, 1, width(), 0));
     const QRectF band = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(colors.color(QPalette::Mid));
     painter.setBrush(colors.color(QPalette::Base));
@@ -220,6 +227,7 @@ void SongGroove::paintEvent(QPaintEvent* event) {
     painter.drawPolygon(notch(playhead, band.top(), 5, true));
 
     if (hasFocus()) {
+        painter.resetTransform();
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(1, 1, -1, -1);

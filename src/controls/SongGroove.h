@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QSlider>
+#include <QStyle>
 
 #include <memory>
 #include <vector>
@@ -28,7 +29,8 @@ public:
     // The marks come from this sheet, read again after any change to its rows.
     void followSheet(const LyricSheet* sheet);
     const std::vector<MarkTick>& marks() const;
-    // Where the groove draws the song's second, in the widget's coordinates.
+    // Where the groove draws the song's second, in the widget's coordinates (from the right
+    // in a right-to-left window).
     double xOfSecond(double second) const;
 
 protected:
@@ -44,6 +46,11 @@ private:
         friend bool operator==(const Track&, const Track&) = default;
     };
     Track track() const;
+    // x across the groove with time running left to right: the widget's own x, or its mirror
+    // in a right-to-left window, where the song starts at the right.
+    double logicalX(double x) const;
+    // A part of the slider where the style puts it in a left-to-right window.
+    QRect logicalRect(QStyle::SubControl part) const;
     void invalidate();
     void buildLines(const Track& track, double ratio);
 

@@ -36,10 +36,9 @@ WordStrip::WordStrip(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(kHeight);
     setMouseTracking(true); // the pointer is where a syllable split goes
-    setToolTip(QStringLiteral(
-        "The selected line's words at their times. A click selects the word and plays from "
-        "there; drag a word to move its start (Shift: not onto the voice's onsets); Ctrl+wheel "
-        "zooms. Alt+Left, Alt+Right nudge the selected word."));
+    setToolTip(tr("The selected line's words at their times. A click selects the word and plays "
+                  "from there; drag a word to move its start (Shift: not onto the voice's "
+                  "onsets); Ctrl+wheel zooms. Alt+Left, Alt+Right nudge the selected word."));
 }
 
 QSize WordStrip::sizeHint() const {
@@ -127,14 +126,23 @@ void WordStrip::setView(double fromMs, double toMs) {
     update();
 }
 
+// Time runs the way the window reads: from the right in a right-to-left window.
 double WordStrip::xOf(qint64 ms) const {
+    return reading(readingX(static_cast<double>(ms)));
+}
+
+double WordStrip::readingX(double ms) const {
     const double width = std::max(1, this->width() - 2 * kMargin);
-    return kMargin + width * (static_cast<double>(ms) - m_viewFrom) / (m_viewTo - m_viewFrom);
+    return kMargin + width * (ms - m_viewFrom) / (m_viewTo - m_viewFrom);
+}
+
+double WordStrip::reading(double x) const {
+    return isRightToLeft() ? width() - x : x;
 }
 
 qint64 WordStrip::msAt(double x) const {
     const double width = std::max(1, this->width() - 2 * kMargin);
-    const double ms = m_viewFrom + (x - kMargin) / width * (m_viewTo - m_viewFrom);
+    const double ms = m_viewFrom + (reading(x) - kMargin) / width * (m_viewTo - m_viewFrom);
     return std::clamp<qint64>(std::llround(ms), m_fromMs, m_toMs - 1);
 }
 
@@ -155,11 +163,14 @@ const std::vector<WordStrip::Label>& WordStrip::labels() const {
         return word.goesOn ? word.text + QLatin1Char('-') : word.text;
     };
     m_labels.assign(m_words.size(), {});
+    // Laid out as read, left to right, and turned round at the end for a right-to-left window.
     // Each label starts at its word's time; an untimed word follows the one before it.
     double x = kMargin;
     for (int i = 0; i < count; ++i) {
         const double after = i == 0 ? kMargin : x + metrics.horizontalAdvance(full(i - 1)) + 6;
-        x = m_words[static_cast<std::size_t>(i)].ms >= 0 ? xOf(msOfWord(i)) : after;
+        x = m_words[static_cast<std::size_t>(i)].ms >= 0
+                ? readingX(static_cast<double>(msOfWord(i)))
+                : after;
         m_labels[static_cast<std::size_t>(i)].box =
             QRect(static_cast<int>(x), 2, metrics.horizontalAdvance(full(i)) + 4, rowHeight);
     }
@@ -192,6 +203,9 @@ const std::vector<WordStrip::Label>& WordStrip::labels() const {
             break;
         }
     }
+    if (isRightToLeft())
+        for (Label& label : m_labels)
+            label.box.moveLeft(width() - label.box.left() - label.box.width());
     m_labelsValid = true;
     return m_labels;
 }
@@ -199,7 +213,8 @@ const std::vector<WordStrip::Label>& WordStrip::labels() const {
 int WordStrip::xOfWord(int index) const {
     if (index < 0 || index >= static_cast<int>(m_words.size()))
         return kMargin;
-    return labels()[static_cast<std::size_t>(index)].box.left();
+    const QRect& box = labels()[static_cast<std::size_t>(index)].box;
+    return isRightToLeft() ? box.left() + box.width() : box.left(); // where the word starts
 }
 
 QRect WordStrip::labelRect(int index) const {
@@ -235,7 +250,7 @@ const QPixmap& WordStrip::background() {
         std::vector<QLineF> lines;
         lines.reserve(static_cast<std::size_t>(std::max(0, width() - 2 * kMargin)));
         for (int x = kMargin; x < width() - kMargin; ++x) {
-            const double from = m_viewFrom + (x - kMargin) * msPerPx;
+            const double from = m_viewFrom + (reading(x + 0.5) - 0.5 - kMargin) * msPerPx;
             const auto [low, high] = m_envelope->range(from / 1000, (from + msPerPx) / 1000);
             lines.emplace_back(x, middle - high * reach, x, middle - low * reach);
         }
@@ -299,18 +314,24 @@ void WordStrip::drawTime(QPainter& painter, int index) const {
     small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
     const QFontMetrics metrics(small);
     const QString text = PreciseTimeText(word.ms);
-    const int x = static_cast<int>(xOf(word.ms)) + 3;
+    // Read on from the tick toward the next word's, as the window reads.
+    const int x = static_cast<int>(readingX(static_cast<double>(word.ms))) + 3;
     int room = width() - kMargin - x;
     for (int j = index + 1; j < static_cast<int>(m_words.size()); ++j)
         if (m_words[static_cast<std::size_t>(j)].ms >= 0) {
-            room = static_cast<int>(xOf(m_words[static_cast<std::size_t>(j)].ms)) - x - 2;
+            room = static_cast<int>(
+                       readingX(static_cast<double>(m_words[static_cast<std::size_t>(j)].ms))) -
+                   x - 2;
             break;
         }
-    if (metrics.horizontalAdvance(text) > room)
+    const int textWidth = metrics.horizontalAdvance(text);
+    if (textWidth > room)
         return;
     painter.setFont(small);
     painter.setPen(word.suggested ? kSuggestedInk : palette().text().color());
-    painter.drawText(QPoint(x, height() - metrics.descent() - 1), text);
+    painter.drawText(
+        QPoint(isRightToLeft() ? width() - x - textWidth : x, height() - metrics.descent() - 1),
+        text);
     painter.setFont(font());
 }
 
@@ -335,8 +356,8 @@ bool WordStrip::event(QEvent* event) {
         if (const int i = suggestedTickAt(help->pos().x()); i >= 0) {
             const Word& word = m_words[static_cast<std::size_t>(i)];
             QToolTip::showText(help->globalPos(),
-                               QStringLiteral("Hollow tick: \u201C%1\u201D suggested at %2, not "
-                                              "saved until accepted. %3")
+                               tr("Hollow tick: “%1” suggested at %2, not saved until "
+                                  "accepted. %3")
                                    .arg(word.text, PreciseTimeText(word.ms), m_suggestionTip)
                                    .trimmed(),
                                this);
@@ -418,9 +439,9 @@ void WordStrip::mousePressEvent(QMouseEvent* event) {
         return;
     m_drag = {wordToDrag(event->position()), x, false, -1};
     int word = m_drag.word;
-    if (word < 0) // the word under the click: the last one starting before it
+    if (word < 0) // the word under the click: the last one starting before it, as read
         for (int i = 0; i < static_cast<int>(m_words.size()); ++i)
-            if (xOfWord(i) <= x)
+            if (isRightToLeft() ? xOfWord(i) >= x : xOfWord(i) <= x)
                 word = i;
     selectWord(word);
 }
@@ -464,7 +485,7 @@ void WordStrip::wheelEvent(QWheelEvent* event) {
     const bool zoomed = width < static_cast<double>(m_toMs - m_fromMs);
     if (event->modifiers() & Qt::ControlModifier) {
         // The time under the pointer stays under it.
-        const double x = event->position().x();
+        const double x = reading(event->position().x());
         const double share =
             std::clamp((x - kMargin) / std::max(1, this->width() - 2 * kMargin), 0.0, 1.0);
         const double anchor = m_viewFrom + share * width;

@@ -88,6 +88,10 @@ private:
         QString shown;
     };
     double xOf(qint64 ms) const;
+    // Where a time is as read (left to right whatever the direction), and a reading x turned
+    // into the widget's x (the same function undoes itself).
+    double readingX(double ms) const;
+    double reading(double x) const;
     // The pixel column of the playhead at ms, -1 where none is drawn.
     int playheadColumn(qint64 ms) const;
     // The base and the waveform, drawn again only when what they show changed.

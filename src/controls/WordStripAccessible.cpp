@@ -4,6 +4,7 @@
 #include "sheet/WordTimes.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <vector>
@@ -99,8 +100,9 @@ QString WordItem::text(QAccessible::Text t) const {
         return {};
     const WordStrip::Word& word = strip()->words()[static_cast<std::size_t>(m_index)];
     if (word.ms < 0)
-        return QStringLiteral("%1, not marked yet").arg(word.text);
-    return (word.suggested ? QStringLiteral("%1, suggested %2") : QStringLiteral("%1, %2"))
+        return QCoreApplication::translate("WordStrip", "%1, not marked yet").arg(word.text);
+    return (word.suggested ? QCoreApplication::translate("WordStrip", "%1, suggested %2")
+                           : QStringLiteral("%1, %2"))
         .arg(word.text, PreciseTimeText(word.ms));
 }
 
@@ -108,10 +110,12 @@ QRect WordItem::rect() const {
     if (!isValid())
         return {};
     const WordStrip* s = strip();
-    const int left = s->xOfWord(m_index);
-    const int right = m_index + 1 < static_cast<int>(s->words().size())
-                          ? std::max(left + 1, s->xOfWord(m_index + 1))
-                          : s->width();
+    // A word reaches from its start to the next word's, on the side the window reads toward.
+    const int start = s->xOfWord(m_index);
+    const bool last = m_index + 1 >= static_cast<int>(s->words().size());
+    const int end = last ? (s->isRightToLeft() ? 0 : s->width()) : s->xOfWord(m_index + 1);
+    const int left = s->isRightToLeft() ? std::min(start - 1, end) : start;
+    const int right = s->isRightToLeft() ? start : std::max(start + 1, end);
     return {s->mapToGlobal(QPoint(left, 0)), QSize(right - left, s->height())};
 }
 

@@ -1,5 +1,6 @@
 #include "core/AudioFormats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
@@ -36,11 +37,11 @@ QString LyricsPlaceOf(const QString& path) {
     switch (AudioFormatOf(path)) {
     case AudioFormat::Flac:
     case AudioFormat::Ogg:
-        return QStringLiteral("the Vorbis comment LYRICS");
+        return QCoreApplication::translate("AudioFormats", "the Vorbis comment LYRICS");
     case AudioFormat::M4a:
-        return QStringLiteral("the MP4 lyrics item (\u00A9lyr)");
+        return QCoreApplication::translate("AudioFormats", "the MP4 lyrics item (©lyr)");
     default:
-        return QStringLiteral("the ID3v2 tag (USLT)");
+        return QCoreApplication::translate("AudioFormats", "the ID3v2 tag (USLT)");
     }
 }
 
@@ -56,7 +57,7 @@ QStringList SongFilePatterns() {
 }
 
 QString SongFileFilters() {
-    return QStringLiteral("MP3s (*.mp3);;Audio files (%1)")
+    return QCoreApplication::translate("AudioFormats", "MP3s (*.mp3);;Audio files (%1)")
         .arg(SongFilePatterns().join(QLatin1Char(' ')));
 }
 

@@ -59,7 +59,8 @@ std::unique_ptr<MediaServices> OpenMediaModule() {
         auto* loader = new QPluginLoader(file);
         if (auto* services = qobject_cast<MediaServices*>(loader->instance()))
             return std::make_unique<LoadedModule>(*services);
-        why = QStringLiteral("the media module %1 could not be loaded (%2)")
+        why = QCoreApplication::translate("MediaModule",
+                                          "the media module %1 could not be loaded (%2)")
                   .arg(QDir::toNativeSeparators(file), loader->errorString());
         delete loader;
         break;
@@ -68,8 +69,8 @@ std::unique_ptr<MediaServices> OpenMediaModule() {
         QStringList shown;
         for (const QString& folder : folders)
             shown << QDir::toNativeSeparators(folder);
-        why = QStringLiteral("the media module %1 is not in %2")
-                  .arg(kModuleFile, shown.join(QStringLiteral(" or ")));
+        why = QCoreApplication::translate("MediaModule", "the media module %1 is not in %2")
+                  .arg(kModuleFile, shown.join(QCoreApplication::translate("MediaModule", " or ")));
     }
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                  qUtf8Printable(why));

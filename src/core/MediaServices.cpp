@@ -2,6 +2,7 @@
 
 #include "core/MissingMedia.h"
 
+#include <QCoreApplication>
 #include <atomic>
 
 namespace {
@@ -19,8 +20,8 @@ const MediaServices& Media() {
         const MediaSource source = chosenSource.load();
         std::unique_ptr<MediaServices> opened = source ? source() : nullptr;
         return opened ? std::move(opened)
-                      : std::make_unique<MissingMedia>(
-                            QStringLiteral("this program was built without its media module"));
+                      : std::make_unique<MissingMedia>(QCoreApplication::translate(
+                            "MediaServices", "this program was built without its media module"));
     }();
     return *services;
 }

@@ -1,9 +1,12 @@
 #include "core/MissingMedia.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString because(const char* service, const QString& why) {
-    return QLatin1String(service) + QStringLiteral(" could not be loaded: ") + why;
+    return QCoreApplication::translate("MissingMedia", "%1 could not be loaded: %2")
+        .arg(QCoreApplication::translate("MissingMedia", service), why);
 }
 
 class NoPlayer final : public PlayerEngine {
@@ -77,23 +80,28 @@ private:
 } // namespace
 
 std::unique_ptr<PlayerEngine> MissingMedia::missingPlayer(const QString& why) {
-    return std::make_unique<NoPlayer>(because("the audio player", why));
+    return std::make_unique<NoPlayer>(
+        because(QT_TRANSLATE_NOOP("MissingMedia", "the audio player"), why));
 }
 
 std::unique_ptr<AudioDecoder> MissingMedia::missingAudioDecoder(const QString& why) {
-    return std::make_unique<NoDecoder>(because("the audio decoder", why));
+    return std::make_unique<NoDecoder>(
+        because(QT_TRANSLATE_NOOP("MissingMedia", "the audio decoder"), why));
 }
 
 std::unique_ptr<SpeechRecogniser> MissingMedia::missingSpeechRecogniser(const QString& why) {
-    return std::make_unique<NoRecogniser>(because("the speech recogniser", why));
+    return std::make_unique<NoRecogniser>(
+        because(QT_TRANSLATE_NOOP("MissingMedia", "the speech recogniser"), why));
 }
 
 std::unique_ptr<Phonemizer> MissingMedia::missingPhonemizer(const QString& why) {
-    return std::make_unique<NoPhonemizer>(because("the word pronouncer", why));
+    return std::make_unique<NoPhonemizer>(
+        because(QT_TRANSLATE_NOOP("MissingMedia", "the word pronouncer"), why));
 }
 
 std::unique_ptr<VoiceDetector> MissingMedia::missingVoiceDetector(const QString& why) {
-    return std::make_unique<NoVoiceDetector>(because("the voice detector", why));
+    return std::make_unique<NoVoiceDetector>(
+        because(QT_TRANSLATE_NOOP("MissingMedia", "the voice detector"), why));
 }
 
 std::unique_ptr<PlayerEngine> MissingMedia::player(const QByteArray&, double) const {

@@ -3,6 +3,7 @@
 #include "sheet/ReactionDelay.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -39,21 +40,26 @@ Settings openSettings(const QString& given) {
     const QString shown = QDir::toNativeSeparators(path);
     // QSettings opens the file blocking: a named pipe would keep the window from ever showing.
     if (const QString kind = NonRegularKind(path); !kind.isEmpty())
-        return {nullptr, QStringLiteral("the settings file %1 is %2").arg(shown, kind)};
+        return {nullptr,
+                QCoreApplication::translate("MarkingSettings", "the settings file %1 is %2")
+                    .arg(shown, kind)};
     auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
     file->allKeys(); // every section is parsed now, so a fault anywhere is found before a write
     switch (file->status()) {
     case QSettings::NoError:
         return {std::move(file), {}};
     case QSettings::FormatError: // written over, the file's contents would be lost
-        return {nullptr,
-                QStringLiteral("the settings file %1 cannot be read: it is not in the settings "
-                               "format, so it is left as it is")
-                    .arg(shown)};
+        return {nullptr, QCoreApplication::translate(
+                             "MarkingSettings",
+                             "the settings file %1 cannot be read: it is not in the settings "
+                             "format, so it is left as it is")
+                             .arg(shown)};
     case QSettings::AccessError:
         break;
     }
-    return {nullptr, QStringLiteral("the settings file %1 cannot be read").arg(shown)};
+    return {nullptr,
+            QCoreApplication::translate("MarkingSettings", "the settings file %1 cannot be read")
+                .arg(shown)};
 }
 
 } // namespace
@@ -78,10 +84,14 @@ QString keepValue(const QString& settingsFile, const QString& key, const QVarian
     settings.file->sync();
     const QString shown = QDir::toNativeSeparators(settings.file->fileName());
     if (settings.file->status() == QSettings::AccessError)
-        return QStringLiteral("the settings file %1 is not writable").arg(shown);
+        return QCoreApplication::translate("MarkingSettings",
+                                           "the settings file %1 is not writable")
+            .arg(shown);
     if (settings.file->status() == QSettings::FormatError)
-        return QStringLiteral("the settings file %1 cannot be read: it is not in the settings "
-                              "format")
+        return QCoreApplication::translate(
+                   "MarkingSettings",
+                   "the settings file %1 cannot be read: it is not in the settings "
+                   "format")
             .arg(shown);
     return {};
 }

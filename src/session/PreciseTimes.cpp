@@ -5,6 +5,7 @@
 #include "sources/TextFile.h"
 #include "storage/Lrc.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -22,23 +23,28 @@ QString oneLine(QString lyric) {
 // Why lines do not agree with rows, or "" when they do.
 QString disagreement(const std::vector<SheetRow>& rows, const std::vector<LrcLine>& lines) {
     if (rows.size() != lines.size())
-        return QStringLiteral("it has %1 lines, the lyrics file %2")
+        return QCoreApplication::translate("PreciseTimes", "it has %1 lines, the lyrics file %2")
             .arg(lines.size())
             .arg(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const QString where = QStringLiteral("line %1").arg(i + 1);
+        const QString where = QCoreApplication::translate("PreciseTimes", "line %1").arg(i + 1);
         if (oneLine(rows[i].lyric) != lines[i].text)
-            return where + QStringLiteral(" has other words");
+            return QCoreApplication::translate("PreciseTimes", "%1 has other words").arg(where);
         const std::optional<qint64> secs =
             rows[i].secs.trimmed().isEmpty() ? std::nullopt : SecsMs(rows[i].secs);
         const qint64 ms = lines[i].ms;
         if (secs.has_value() != (ms >= 0))
-            return where + (ms >= 0 ? QStringLiteral(" is not marked in the lyrics file")
-                                    : QStringLiteral(" is marked only in the lyrics file"));
+            return (ms >= 0 ? QCoreApplication::translate("PreciseTimes",
+                                                          "%1 is not marked in the lyrics file")
+                            : QCoreApplication::translate("PreciseTimes",
+                                                          "%1 is marked only in the lyrics file"))
+                .arg(where);
         if (secs && !(*secs - kStampSlackMs <= ms && ms < *secs + 1000 + kStampSlackMs) &&
             !(*secs < 0 && ms == 0))
-            return where + QStringLiteral(" is at %1, not in second %2 of the lyrics file")
-                               .arg(PreciseTimeText(ms), rows[i].secs);
+            return QCoreApplication::translate("PreciseTimes",
+                                               "%1 is at %2, not in second %3 of the lyrics file")
+                .arg(where)
+                .arg(PreciseTimeText(ms), rows[i].secs);
     }
     return {};
 }
@@ -51,7 +57,9 @@ PreciseTimesTaken TakePreciseTimes(std::vector<SheetRow>& rows, const QString& l
         return {};
     PreciseTimesTaken taken;
     const auto refuse = [&](const QString& why) {
-        taken.note = QStringLiteral("%1 was not used for precise times: %2.").arg(name, why);
+        taken.note =
+            QCoreApplication::translate("PreciseTimes", "%1 was not used for precise times: %2.")
+                .arg(name, why);
         return taken;
     };
     QString text;
@@ -65,13 +73,16 @@ PreciseTimesTaken TakePreciseTimes(std::vector<SheetRow>& rows, const QString& l
     }
     LrcContent content = ReadLrc(text, true);
     if (content.tooLong)
-        return refuse(QStringLiteral("it holds more lines than a lyrics file"));
+        return refuse(
+            QCoreApplication::translate("PreciseTimes", "it holds more lines than a lyrics file"));
     // The program writes the sheet's order; another tool's file was read into it in time order.
     QString why = disagreement(rows, content.lines);
     if (!why.isEmpty()) {
         LrcContent sorted = ReadLrc(text);
         if (!disagreement(rows, sorted.lines).isEmpty())
-            return refuse(QStringLiteral("it does not match the lyrics file (%1)").arg(why));
+            return refuse(QCoreApplication::translate("PreciseTimes",
+                                                      "it does not match the lyrics file (%1)")
+                              .arg(why));
         content = std::move(sorted);
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {

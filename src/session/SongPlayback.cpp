@@ -68,7 +68,7 @@ SongPlayback::~SongPlayback() = default;
 QString SongPlayback::settingsNote() const {
     if (m_settingsNotKept.isEmpty())
         return {};
-    QString note = m_settingsNotKept + QStringLiteral("; settings are not kept.");
+    QString note = tr("%1; settings are not kept.").arg(m_settingsNotKept);
     note[0] = note[0].toUpper();
     return note;
 }
@@ -113,20 +113,20 @@ QString SongPlayback::markingAidsText() const {
     QStringList aids;
     const double speed = m_session.hasPlayer() ? player().Speed() : 1.0;
     if (std::abs(speed - 1) > 1e-9)
-        aids << QStringLiteral("Speed %1×").arg(speed, 0, 'f', 1);
+        aids << tr("Speed %1×").arg(speed, 0, 'f', 1);
     if (m_reactionDelayMs != 0)
-        aids << QStringLiteral("reaction delay %1 ms").arg(m_reactionDelayMs);
+        aids << tr("reaction delay %1 ms").arg(m_reactionDelayMs);
     if (aids.isEmpty())
         return {};
     aids[0][0] = aids[0][0].toUpper();
-    return aids.join(QStringLiteral(" · "));
+    return aids.join(tr(" · "));
 }
 
 // ---- seeking and speed ------------------------------------------------------------------------
 
 QString SongPlayback::seekBy(std::int32_t deltaMs) {
     if (!m_playing)
-        return QStringLiteral("Seeking works while a song is playing or paused.");
+        return tr("Seeking works while a song is playing or paused.");
     const std::int32_t length = player().GetSongLength();
     const std::int64_t target = static_cast<std::int64_t>(player().GetPositionMs()) + deltaMs;
     player().SeekPositionMs(static_cast<std::int32_t>(std::clamp<std::int64_t>(target, 0, length)));
@@ -145,12 +145,11 @@ QString SongPlayback::stepSpeed(int tenths) {
     const int now = static_cast<int>(std::lround(player().Speed() * 10));
     const int next = tenths == 0 ? 10 : std::clamp(now + tenths, kSlowestTenths, kFastestTenths);
     if (next == now && tenths != 0)
-        return QStringLiteral("Speed %1× is the %2.")
-            .arg(next / 10.0, 0, 'f', 1)
-            .arg(tenths < 0 ? QStringLiteral("slowest") : QStringLiteral("fastest"));
+        return (tenths < 0 ? tr("Speed %1× is the slowest.") : tr("Speed %1× is the fastest."))
+            .arg(next / 10.0, 0, 'f', 1);
     player().SetSpeed(next / 10.0);
     const QString aids = markingAidsText();
-    return aids.isEmpty() ? QStringLiteral("Normal speed.") : aids;
+    return aids.isEmpty() ? tr("Normal speed.") : aids;
 }
 
 // ---- marking ------------------------------------------------------------------------------------
@@ -159,10 +158,9 @@ QString SongPlayback::stepReactionDelay(std::int32_t deltaMs) {
     m_reactionDelayMs = std::clamp(m_reactionDelayMs + deltaMs, 0, kMaxReactionDelayMs);
     const QString notKept = KeepReactionDelay(m_settingsFile, m_reactionDelayMs, m_settingsNotKept);
     const QString aids = markingAidsText();
-    QString text =
-        aids.isEmpty() ? QStringLiteral("No reaction delay: marks are taken at the press.") : aids;
+    QString text = aids.isEmpty() ? tr("No reaction delay: marks are taken at the press.") : aids;
     if (!notKept.isEmpty())
-        text += QStringLiteral(" (it could not be kept for the next run: %1)").arg(notKept);
+        text += tr(" (it could not be kept for the next run: %1)").arg(notKept);
     return text;
 }
 
@@ -171,8 +169,7 @@ QString SongPlayback::markSelected() {
         return {}; // nothing selected: nothing to stamp
     const auto [secs, minutes, seconds, ms] = markPosition(player(), m_reactionDelayMs);
     if (secs > kMaxMarkSeconds)
-        return QStringLiteral("Lines can be marked up to %1 into a song.")
-            .arg(SecondsToTime(kMaxMarkSeconds));
+        return tr("Lines can be marked up to %1 into a song.").arg(SecondsToTime(kMaxMarkSeconds));
     const QString timeText =
         minutes > 0 || seconds > 0 ? SecondsToTime(minutes * 60 + seconds) : QString();
     if (m_session.wordMode())
@@ -248,8 +245,8 @@ QString SongPlayback::startTapAlong() {
     QFile file(clicks);
     if (!tap->folder.isValid() || !file.open(QIODevice::WriteOnly) ||
         file.write(ClickTrackWav()) < 0 || !file.flush())
-        throw VersettaError(QStringLiteral("The clicks for measuring the reaction delay could "
-                                           "not be written to a temporary folder."));
+        throw VersettaError(tr("The clicks for measuring the reaction delay could "
+                               "not be written to a temporary folder."));
     file.close();
     tap->clickTaken.assign(kClickTimesMs.size(), false);
     tap->speed = player().Speed();
@@ -257,8 +254,8 @@ QString SongPlayback::startTapAlong() {
     player().SetSpeed(1); // the delay is a matter of real time
     player().LoadSong(clicks);
     player().PlaySong();
-    return QStringLiteral("Reaction delay: press Mark Line at each of the %1 clicks (Stop ends "
-                          "it).")
+    return tr("Reaction delay: press Mark Line at each of the %1 clicks (Stop ends "
+              "it).")
         .arg(kClickTimesMs.size());
 }
 
@@ -273,7 +270,7 @@ QString SongPlayback::takeTap() {
         m_tapAlong->clickTaken[index] = true;
         m_tapAlong->latenessMs.push_back(lateness);
     }
-    return QStringLiteral("Reaction delay: %1 of %2 clicks taken.")
+    return tr("Reaction delay: %1 of %2 clicks taken.")
         .arg(m_tapAlong->latenessMs.size())
         .arg(kClickTimesMs.size());
 }
@@ -284,8 +281,8 @@ QString SongPlayback::finishTapAlong() {
     player().SetSpeed(tap->speed);
     const std::size_t taken = tap->latenessMs.size();
     if (taken < kFewestTaps)
-        return QStringLiteral("Reaction delay unchanged (%1 ms): only %2 of %3 clicks were "
-                              "taken; Ctrl+T tries again.")
+        return tr("Reaction delay unchanged (%1 ms): only %2 of %3 clicks were "
+                  "taken; Ctrl+T tries again.")
             .arg(m_reactionDelayMs)
             .arg(taken)
             .arg(kClickTimesMs.size());

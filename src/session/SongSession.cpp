@@ -18,6 +18,7 @@
 #include "storage/RegularFile.h"
 #include "storage/Subtitles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -34,6 +35,14 @@ constexpr QLatin1String kNoLyrics("No Lyrics Found");
 
 QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
+}
+
+// "1 line" keeps its figure in English; other languages have plural forms of their own.
+QString linesText(qsizetype lines) {
+    const int n = static_cast<int>(lines);
+    if (n == 1)
+        return QCoreApplication::translate("SongSession", "1 line");
+    return QCoreApplication::translate("SongSession", "%n lines", nullptr, n);
 }
 
 } // namespace
@@ -130,7 +139,7 @@ SongSession::Opened SongSession::open(const QString& path) {
         opened = loadTagLyrics();
     } else {
         m_sheet.load({{QString(), kNoLyrics, QString(), QString()}},
-                     QStringLiteral("Open Song Without Lyrics"));
+                     tr("Open Song Without Lyrics"));
     }
     return opened;
 }
@@ -148,13 +157,13 @@ QString SongSession::tagLyrics() const {
 QString SongSession::lrcOffer() const {
     if (!m_lrcBeside)
         return {};
-    return QStringLiteral("%1 lies beside the song: Ctrl+I reads it into the sheet.")
+    return tr("%1 lies beside the song: Ctrl+I reads it into the sheet.")
         .arg(nameOf(LrcFileName(m_path)));
 }
 
 QString SongSession::loadLyricsFile(const QString& song) {
     const QString path = SynchLyricsFileName(song);
-    const QString step = QStringLiteral("Load Lyrics File");
+    const QString step = tr("Load Lyrics File");
     LyricsFileRows content;
     try {
         content = ReadLyricsFileRows(path);
@@ -171,7 +180,7 @@ QString SongSession::loadLyricsFile(const QString& song) {
 }
 
 SongSession::Opened SongSession::loadTagLyrics() {
-    const QString step = QStringLiteral("Load Tag Lyrics");
+    const QString step = tr("Load Tag Lyrics");
     // Timed lyrics that other formats keep in their lyrics field: the stamps are marks, and
     // the header tags no lyrics.
     if (IsLrcText(m_tagLyrics)) {
@@ -195,14 +204,14 @@ QString SongSession::loadText(const QString& lyrics, const QString& step) {
     m_sheet.load(std::move(rows), step);
     if (lines.size() <= kept)
         return {};
-    return QStringLiteral("The lyrics have %1 lines; only the first %2 are on the sheet.")
+    return tr("The lyrics have %1 lines; only the first %2 are on the sheet.")
         .arg(lines.size())
         .arg(LyricSheet::kMaxRows);
 }
 
 Mp3Player& SongSession::player() const {
     if (!m_player)
-        throw VersettaError(QStringLiteral("No audio player is available."));
+        throw VersettaError(tr("No audio player is available."));
     return *m_player;
 }
 
@@ -226,8 +235,8 @@ void SongSession::fillPreview() {
         QFile file;
         if (const QString why = OpenRegularFile(file, xml); !why.isEmpty()) {
             if (!NonRegularKind(xml).isEmpty())
-                emit statusNote(QStringLiteral("Cannot read %1: %2; the song plays without a "
-                                               "preview")
+                emit statusNote(tr("Cannot read %1: %2; the song plays without a "
+                                   "preview")
                                     .arg(ShownPath(xml), why));
             return std::vector<PreviewRow>();
         }
@@ -238,9 +247,9 @@ void SongSession::fillPreview() {
         return std::move(preview.rows);
     });
     if (preview.badLineNumber)
-        throw VersettaError(QStringLiteral("%1, line element %2: the LineNumber \"%3\" is not a "
-                                           "whole number from -32768 to 32767; the preview holds "
-                                           "the lines before it")
+        throw VersettaError(tr("%1, line element %2: the LineNumber \"%3\" is not a "
+                               "whole number from -32768 to 32767; the preview holds "
+                               "the lines before it")
                                 .arg(nameOf(xml))
                                 .arg(preview.badLine)
                                 .arg(*preview.badLineNumber));
@@ -254,19 +263,18 @@ std::optional<PreviewRow> SongSession::lyricAt(std::int16_t second) {
 
 QString SongSession::requireSong(const QString& action) const {
     if (songName().size() < 4)
-        throw VersettaError(QStringLiteral("Open a song before %1.").arg(action));
+        throw VersettaError(tr("Open a song before %1.").arg(action));
     return m_path;
 }
 
 QString SongSession::saveLyricsFile() {
     const QString name = songName();
     if (name.size() < 4)
-        throw VersettaError(
-            name.isEmpty()
-                ? QStringLiteral("Open a song before saving its lyrics")
-                : QStringLiteral("Cannot save: the song's name \"%1\" is too short to name a "
-                                 "lyrics file beside it")
-                      .arg(name));
+        throw VersettaError(name.isEmpty()
+                                ? tr("Open a song before saving its lyrics")
+                                : tr("Cannot save: the song's name \"%1\" is too short to name a "
+                                     "lyrics file beside it")
+                                      .arg(name));
     if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows()))
         return SaveSheetAsLyricsFile(m_path, m_sheet.rows());
     // The precise times go beside it, once it is saved: Song.lrc is only trusted while it
@@ -284,7 +292,7 @@ QString SongSession::saveLyricsFile() {
     try {
         lrcNote = SaveLyricsFile(lrc, bytes);
     } catch (const VersettaError& error) {
-        throw VersettaError(QStringLiteral("Saved %1, but not its precise times: %2")
+        throw VersettaError(tr("Saved %1, but not its precise times: %2")
                                 .arg(nameOf(SynchLyricsFileName(m_path)), error.message()));
     }
     QStringList notes{note, lrcNote};
@@ -297,13 +305,12 @@ QString SongSession::savedSummary() const {
     const auto marked = std::count_if(rows.begin(), rows.end(), [](const SheetRow& row) {
         return !row.secs.trimmed().isEmpty();
     });
-    QString summary = QStringLiteral("Saved %1: %2, %3 marked")
+    QString summary = tr("Saved %1: %2, %3 marked")
                           .arg(nameOf(SynchLyricsFileName(m_path)),
-                               rows.size() == 1 ? QStringLiteral("1 line")
-                                                : QStringLiteral("%1 lines").arg(rows.size()))
+                               linesText(static_cast<qsizetype>(rows.size())))
                           .arg(marked);
     if ((m_keepPrecise || HoldsWordTimes(rows)) && marked > 0)
-        summary += QStringLiteral("; the precise times in %1").arg(nameOf(LrcFileName(m_path)));
+        summary += tr("; the precise times in %1").arg(nameOf(LrcFileName(m_path)));
     return summary;
 }
 
@@ -317,9 +324,9 @@ QByteArray SongSession::lrcBytes(bool milliseconds, int& marked) const {
 std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
     std::shared_ptr<TagComponent> tag = newTag();
     if (!tag)
-        throw VersettaError(QStringLiteral("Cannot save the lyrics: no tag component."));
+        throw VersettaError(tr("Cannot save the lyrics: no tag component."));
     if (songName().isEmpty())
-        throw VersettaError(QStringLiteral("Open a song before saving its lyrics."));
+        throw VersettaError(tr("Open a song before saving its lyrics."));
     return [tag, song = m_path, lyrics] {
         tag->LoadTag(song, true);
         tag->SetFrameText(QStringLiteral("USLT"), lyrics);
@@ -327,48 +334,45 @@ std::function<QString()> SongSession::tagLyricsSave(const QString& lyrics) {
         if (QString note = tag->SaveNote(); !note.isEmpty())
             return note;
         if (lyrics.isEmpty())
-            return QStringLiteral("Saved empty lyrics into %1 of %2.")
-                .arg(LyricsPlaceOf(song), nameOf(song));
+            return tr("Saved empty lyrics into %1 of %2.").arg(LyricsPlaceOf(song), nameOf(song));
         const qsizetype lines = LyricLines(lyrics).size();
-        return QStringLiteral("Saved %1 of lyrics into %2 of %3.")
-            .arg(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines),
-                 LyricsPlaceOf(song), nameOf(song));
+        return tr("Saved %1 of lyrics into %2 of %3.")
+            .arg(linesText(lines), LyricsPlaceOf(song), nameOf(song));
     };
 }
 
 std::function<QString()> SongSession::syncedLyricsSave() {
-    const QString song = requireSong(QStringLiteral("writing timed lyrics into its tag"));
+    const QString song = requireSong(tr("writing timed lyrics into its tag"));
     std::vector<SheetRow> rows = m_sheet.rows();
     if (SyncedLinesFromRows(rows).empty())
-        throw VersettaError(QStringLiteral("No line is marked yet, so the tag of %1 was not "
-                                           "changed.")
+        throw VersettaError(tr("No line is marked yet, so the tag of %1 was not "
+                               "changed.")
                                 .arg(nameOf(song)));
     std::shared_ptr<TagComponent> tag = newTag();
     if (!tag)
-        throw VersettaError(QStringLiteral("Cannot write timed lyrics: no tag component."));
+        throw VersettaError(tr("Cannot write timed lyrics: no tag component."));
     return [tag, song, rows = std::move(rows), milliseconds = m_keepPrecise] {
         return tag->SaveTimedLyrics(song, rows, milliseconds);
     };
 }
 
 QString SongSession::writeLrc() {
-    const QString song = requireSong(QStringLiteral("writing an LRC file"));
+    const QString song = requireSong(tr("writing an LRC file"));
     const QString path = LrcFileName(song);
     int marked = 0;
     const QByteArray bytes = lrcBytes(m_keepPrecise, marked);
     if (marked == 0)
-        throw VersettaError(
-            QStringLiteral("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
+        throw VersettaError(tr("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
     const QString note = SaveLyricsFile(path, bytes);
-    return QStringLiteral("Wrote %1: %2 timed lines of %3.")
+    return tr("Wrote %1: %2 timed lines of %3.")
                .arg(ShownPath(path))
                .arg(marked)
                .arg(m_sheet.count()) +
-           (note.isEmpty() ? QString() : QStringLiteral(" ") + note);
+           (note.isEmpty() ? QString() : tr(" ") + note);
 }
 
 QString SongSession::writeSubtitles() {
-    const QString song = requireSong(QStringLiteral("writing subtitles"));
+    const QString song = requireSong(tr("writing subtitles"));
     LrcHeader header;
     if (const std::unique_ptr<TagComponent> tag = newTag())
         header = tag->LrcHeaderOf(song);
@@ -377,12 +381,10 @@ QString SongSession::writeSubtitles() {
     for (const SubtitleFormat format : kSubtitleFormats)
         names << nameOf(SubtitleFileName(song, format));
     const QString all =
-        QStringLiteral("%1 and %2")
-            .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
+        tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(tr(", ")), names.last());
     if (cues.cues.empty())
         throw VersettaError(
-            QStringLiteral("No line is marked yet, so %1 were not written: mark lines first.")
-                .arg(all));
+            tr("No line is marked yet, so %1 were not written: mark lines first.").arg(all));
     const QString title =
         header.title.trimmed().isEmpty() ? QFileInfo(song).completeBaseName() : header.title;
     QStringList notes;
@@ -394,57 +396,52 @@ QString SongSession::writeSubtitles() {
         } catch (const VersettaError& error) {
             if (written == 0)
                 throw;
-            throw VersettaError(
-                QStringLiteral("Wrote %1, but not the rest: %2")
-                    .arg(names.mid(0, written).join(QStringLiteral(", ")), error.message()));
+            throw VersettaError(tr("Wrote %1, but not the rest: %2")
+                                    .arg(names.mid(0, written).join(tr(", ")), error.message()));
         }
         ++written;
     }
     notes.removeAll(QString());
     const auto lines = static_cast<qsizetype>(cues.cues.size());
-    QString status = QStringLiteral("Wrote %1 beside the song: %2")
-                         .arg(all, lines == 1 ? QStringLiteral("1 line")
-                                              : QStringLiteral("%1 lines").arg(lines));
+    QString status = tr("Wrote %1 beside the song: %2").arg(all, linesText(lines));
     if (cues.unmarked > 0)
-        status += QStringLiteral("; %1 without a time left out (mark them to include them)")
-                      .arg(cues.unmarked == 1 ? QStringLiteral("1 line")
-                                              : QStringLiteral("%1 lines").arg(cues.unmarked));
+        status += tr("; %1 without a time left out (mark them to include them)")
+                      .arg(linesText(cues.unmarked));
     status += u'.';
     return notes.isEmpty() ? status : status + u' ' + notes.join(u' ');
 }
 
 QString SongSession::lrcToRead() const {
-    const QString song = requireSong(QStringLiteral("reading its LRC file"));
+    const QString song = requireSong(tr("reading its LRC file"));
     QString lrc = LrcFileName(song);
     const QString xml = SynchLyricsFileName(song);
     if (FileExists(xml))
-        throw VersettaError(QStringLiteral("%1 has a lyrics file already (%2); drop %3 on the "
-                                           "window to replace the sheet with it.")
+        throw VersettaError(tr("%1 has a lyrics file already (%2); drop %3 on the "
+                               "window to replace the sheet with it.")
                                 .arg(nameOf(song), nameOf(xml), nameOf(lrc)));
     // A pipe, a folder or a dangling link there is named by the reading.
     if (!QFileInfo::exists(lrc) && NonRegularKind(lrc).isEmpty())
-        throw VersettaError(QStringLiteral("There is no %1 beside the song.").arg(nameOf(lrc)));
+        throw VersettaError(tr("There is no %1 beside the song.").arg(nameOf(lrc)));
     return lrc;
 }
 
 QString SongSession::readLrc(const QString& path) {
     const LrcContent content = ReadLrc(ReadLyricsFile(path));
     if (content.tooLong)
-        throw VersettaError(QStringLiteral("%1 holds more lines than the sheet's %2; the sheet "
-                                           "was left as it was.")
+        throw VersettaError(tr("%1 holds more lines than the sheet's %2; the sheet "
+                               "was left as it was.")
                                 .arg(ShownPath(path))
                                 .arg(LyricSheet::kMaxRows));
     if (content.lines.empty())
         throw VersettaError(
-            QStringLiteral("%1 holds no lyrics lines; the sheet was left as it was.")
-                .arg(ShownPath(path)));
+            tr("%1 holds no lyrics lines; the sheet was left as it was.").arg(ShownPath(path)));
     if (content.stamped == 0)
-        throw VersettaError(QStringLiteral("%1 holds no time stamps, so it is no LRC file; the "
-                                           "sheet was left as it was.")
+        throw VersettaError(tr("%1 holds no time stamps, so it is no LRC file; the "
+                               "sheet was left as it was.")
                                 .arg(ShownPath(path)));
-    m_sheet.load(SheetRowsFromLrc(content.lines), QStringLiteral("Read LRC File"));
-    return QStringLiteral("Read %1 lines from %2; Save writes them to the lyrics file.")
-        .arg(m_sheet.count())
+    m_sheet.load(SheetRowsFromLrc(content.lines), tr("Read LRC File"));
+    return tr("Read %n lines from %1; Save writes them to the lyrics file.", nullptr,
+              m_sheet.count())
         .arg(nameOf(path));
 }
 
@@ -462,23 +459,23 @@ QString SongSession::readSettings(const QString& settingsFile) {
 }
 
 QString SongSession::setKeepPrecise(bool on) {
-    QString status = on ? QStringLiteral("Precise times are kept: Save also writes Song.lrc "
-                                         "beside Song.xml, in milliseconds.")
-                        : QStringLiteral("Precise times are not kept: Save writes Song.xml "
-                                         "alone, in whole seconds.");
+    QString status = on ? tr("Precise times are kept: Save also writes Song.lrc "
+                             "beside Song.xml, in milliseconds.")
+                        : tr("Precise times are not kept: Save writes Song.xml "
+                             "alone, in whole seconds.");
     if (on == m_keepPrecise)
         return status;
     m_keepPrecise = on;
     emit keepPreciseTimesChanged(on);
     if (const QString why = KeepPreciseTimes(m_settingsFile, on, m_settingsRefused); !why.isEmpty())
-        status += QStringLiteral(" It lasts until the window closes: %1.").arg(why);
+        status += tr(" It lasts until the window closes: %1.").arg(why);
     return status;
 }
 
 QString SongSession::toggleKeepPreciseTimes() {
     if (m_keepPrecise && m_wordMode)
-        return QStringLiteral("Word marking is on, and word times live only in Song.lrc: turn "
-                              "it off first.");
+        return tr("Word marking is on, and word times live only in Song.lrc: turn "
+                  "it off first.");
     return setKeepPrecise(!m_keepPrecise);
 }
 
@@ -486,10 +483,10 @@ QString SongSession::toggleWordMode() {
     m_wordMode = !m_wordMode;
     emit wordModeChanged(m_wordMode);
     if (!m_wordMode)
-        return QStringLiteral("Word marking is off: Mark Line stamps the next line.");
+        return tr("Word marking is off: Mark Line stamps the next line.");
     const bool turnedOn = !m_keepPrecise;
     const QString kept = setKeepPrecise(true);
-    return QStringLiteral("Word marking is on: Mark Line stamps the next word of the line.") +
+    return tr("Word marking is on: Mark Line stamps the next word of the line.") +
            (turnedOn ? u' ' + kept : QString());
 }
 
@@ -499,17 +496,22 @@ namespace {
 // "12 lines from line 3".
 QString linesNamed(const std::vector<int>& positions) {
     if (positions.size() == 1)
-        return QStringLiteral("Line %1").arg(positions.front());
+        return QCoreApplication::translate("SongSession", "Line %1").arg(positions.front());
     const bool run = positions.back() - positions.front() + 1 == static_cast<int>(positions.size());
     if (run && positions.size() > 2)
-        return QStringLiteral("Lines %1\u2013%2").arg(positions.front()).arg(positions.back());
+        return QCoreApplication::translate("SongSession", "Lines %1–%2")
+            .arg(positions.front())
+            .arg(positions.back());
     if (positions.size() > 4)
-        return QStringLiteral("%1 lines from line %2").arg(positions.size()).arg(positions.front());
+        return QCoreApplication::translate("SongSession", "%1 lines from line %2")
+            .arg(positions.size())
+            .arg(positions.front());
     QStringList numbers;
     for (const int p : positions)
         numbers << QString::number(p);
     const QString last = numbers.takeLast();
-    return QStringLiteral("Lines %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+    return QCoreApplication::translate("SongSession", "Lines %1 and %2")
+        .arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 } // namespace
@@ -534,36 +536,34 @@ SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int wo
     Nudged nudged;
     nudged.moved = report.moved > 0;
     nudged.replayFromMs = std::max<qint64>(0, report.firstMs - kReplayLeadInMs);
-    const QString by = QStringLiteral("%1%2 s")
+    const QString by = tr("%1%2 s")
                            .arg(deltaMs < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                            .arg(static_cast<double>(std::abs(deltaMs)) / 1000);
     if (positions.empty())
-        nudged.status = QStringLiteral("Select a line to nudge.");
+        nudged.status = tr("Select a line to nudge.");
     else if (!nudged.moved && report.untimed > 0)
-        nudged.status = word >= 0 ? QStringLiteral("That word has no time to nudge yet.")
-                                  : QStringLiteral("The selected lines have no time to nudge.");
+        nudged.status = word >= 0 ? tr("That word has no time to nudge yet.")
+                                  : tr("The selected lines have no time to nudge.");
     else if (!nudged.moved || moved.empty())
-        nudged.status = QStringLiteral("The time cannot move before the song's start.");
+        nudged.status = tr("The time cannot move before the song's start.");
     else if (word >= 0) {
         const SheetRow& row = *rowAt(moved.front());
         const auto w = static_cast<std::size_t>(word);
         const QString text = w < row.words.size()
                                  ? row.lyric.mid(row.words[w].start, row.words[w].length)
                                  : QString();
-        nudged.status = QStringLiteral("Word \u201C%1\u201D of line %2 moved %3 to %4.")
+        nudged.status = tr("Word “%1” of line %2 moved %3 to %4.")
                             .arg(text)
                             .arg(moved.front())
                             .arg(by, PreciseTimeText(report.firstMs));
     } else
         nudged.status =
-            QStringLiteral("%1 moved %2%3.")
+            tr("%1 moved %2%3.")
                 .arg(linesNamed(moved),
-                     moved.size() == 1
-                         ? QStringLiteral("%1 to %2").arg(by, PreciseTimeText(report.firstMs))
-                         : by,
-                     report.untimed > 0
-                         ? QStringLiteral("; %1 without a time stayed").arg(report.untimed)
-                         : QString());
+                     moved.size() == 1 ? tr("%1 to %2").arg(by, PreciseTimeText(report.firstMs))
+                                       : by,
+                     report.untimed > 0 ? tr("; %n without a time stayed", nullptr, report.untimed)
+                                        : QString());
     return nudged;
 }
 
@@ -572,9 +572,7 @@ QString SongSession::shift(const std::vector<int>& positions, const QString& amo
     if (report.skipped == 0)
         return {};
     if (report.skipped == 1)
-        return QStringLiteral("Adjust Selected Line: %1, so it was left unchanged.")
-            .arg(report.first);
-    return QStringLiteral("Adjust Selected Line: %1 lines were left unchanged; %2.")
-        .arg(report.skipped)
+        return tr("Adjust Selected Line: %1, so it was left unchanged.").arg(report.first);
+    return tr("Adjust Selected Line: %n lines were left unchanged; %1.", nullptr, report.skipped)
         .arg(report.first);
 }

@@ -44,9 +44,8 @@ SongSuggestions::SongSuggestions(SongSession& session, QObject* parent)
                 if (!roles.contains(LyricSheet::SuggestedRole)) // its own hints are no change
                     sheetChanged();
             });
-    connect(m_analysis, &SongAnalysis::progress, this, [this](int percent) {
-        emit status(QStringLiteral("Suggesting times\u2026 %1 %").arg(percent));
-    });
+    connect(m_analysis, &SongAnalysis::progress, this,
+            [this](int percent) { emit status(progressText(percent)); });
     connect(m_analysis, &SongAnalysis::finished, this, &SongSuggestions::show);
     connect(m_analysis, &SongAnalysis::outlined, this, &SongSuggestions::outlined);
     connect(m_analysis, &SongAnalysis::realigned, this, &SongSuggestions::realigned);
@@ -71,6 +70,16 @@ Anchors SongSuggestions::marks() const {
 
 Anchors SongSuggestions::anchorsNow() const {
     return TrustedAnchors(m_marks, m_flags);
+}
+
+QString SongSuggestions::progressText(int percent) {
+    return tr("Suggesting times… %1 %").arg(percent);
+}
+
+bool SongSuggestions::isProgressText(const QString& text) {
+    const QStringList around = tr("Suggesting times… %1 %").split(QStringLiteral("%1"));
+    return around.size() == 2 && text.size() > around[0].size() + around[1].size() &&
+           text.startsWith(around[0]) && text.endsWith(around[1]);
 }
 
 void SongSuggestions::start() {
@@ -302,17 +311,17 @@ SongSuggestions::Accepted SongSuggestions::acceptSelected() {
     LyricSheet& sheet = m_session.sheet();
     const int p = sheet.selected();
     if (p < 1)
-        return {0, QStringLiteral("Accept Suggested Time: select a line first.")};
+        return {0, tr("Accept Suggested Time: select a line first.")};
     const bool doubted = std::any_of(m_flags.begin(), m_flags.end(),
                                      [p](const TimingFlag& f) { return f.line == p - 1; });
     if (doubted) {
         confirm({p - 1});
-        return {0, QStringLiteral("Line %1 keeps its mark.").arg(p)};
+        return {0, tr("Line %1 keeps its mark.").arg(p)};
     }
     if (sheet.suggestedMs(p) < 0)
-        return {0, QStringLiteral("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
-    const int accepted = sheet.acceptSuggestions({p}, QStringLiteral("Accept Suggested Time"));
-    return {accepted, QStringLiteral("Line %1 takes its suggested time.").arg(p)};
+        return {0, tr("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
+    const int accepted = sheet.acceptSuggestions({p}, tr("Accept Suggested Time"));
+    return {accepted, tr("Line %1 takes its suggested time.").arg(p)};
 }
 
 SongSuggestions::Accepted SongSuggestions::acceptConfident() {
@@ -331,20 +340,22 @@ SongSuggestions::Accepted SongSuggestions::acceptConfident() {
             wordLines.push_back(p);
     }
     if (positions.empty() && wordLines.empty())
-        return {0,
-                running()
-                    ? QStringLiteral("Accept Suggested Times: the suggestions are not ready yet.")
-                    : QStringLiteral("Accept Suggested Times: no confident suggestion to accept.")};
+        return {0, running() ? tr("Accept Suggested Times: the suggestions are not ready yet.")
+                             : tr("Accept Suggested Times: no confident suggestion to accept.")};
     const LyricSheet::AcceptedHints accepted =
-        sheet.acceptHints(positions, wordLines, true, QStringLiteral("Accept Suggested Times"));
-    const QString lines = QStringLiteral("%1 lines").arg(accepted.lines);
-    const QString words =
-        QStringLiteral("%1 words in %2 lines").arg(accepted.words).arg(accepted.wordLines);
+        sheet.acceptHints(positions, wordLines, true, tr("Accept Suggested Times"));
+    // Whole sentences, so that a language can say them in its own order.
     const QString status =
-        accepted.wordLines == 0 ? lines + QStringLiteral(" take their suggested times.")
+        accepted.wordLines == 0
+            ? tr("%n lines take their suggested times.", nullptr, accepted.lines)
         : accepted.lines == 0
-            ? words + QStringLiteral(" take their suggested times.")
-            : QStringLiteral("%1 take their suggested times; %2 take theirs.").arg(lines, words);
+            ? tr("%1 words in %2 lines take their suggested times.")
+                  .arg(accepted.words)
+                  .arg(accepted.wordLines)
+            : tr("%1 lines take their suggested times; %2 words in %3 lines take theirs.")
+                  .arg(accepted.lines)
+                  .arg(accepted.words)
+                  .arg(accepted.wordLines);
     return {accepted.lines + accepted.wordLines, status};
 }
 
@@ -352,23 +363,22 @@ SongSuggestions::Accepted SongSuggestions::acceptWords() {
     LyricSheet& sheet = m_session.sheet();
     const int p = sheet.selected();
     if (p < 1)
-        return {0, QStringLiteral("Accept Word Times: select a line first.")};
+        return {0, tr("Accept Word Times: select a line first.")};
     const std::vector<LyricSheet::WordHint> words = sheet.wordHints(p);
     if (std::none_of(words.begin(), words.end(),
                      [](const LyricSheet::WordHint& w) { return w.ms >= 0; })) {
         const bool timed = !sheet.cell(p, LyricSheet::ColSecs).trimmed().isEmpty();
-        return {0,
-                m_words->running()
-                    ? QStringLiteral("Accept Word Times: line %1's words are not ready yet.").arg(p)
-                : timed ? QStringLiteral("Accept Word Times: line %1 has no suggested word "
-                                         "times; the next line needs its time first.")
-                              .arg(p)
-                        : QStringLiteral("Accept Word Times: line %1 has no time yet; mark "
-                                         "it first.")
-                              .arg(p)};
+        return {0, m_words->running()
+                       ? tr("Accept Word Times: line %1's words are not ready yet.").arg(p)
+                   : timed ? tr("Accept Word Times: line %1 has no suggested word "
+                                "times; the next line needs its time first.")
+                                 .arg(p)
+                           : tr("Accept Word Times: line %1 has no time yet; mark "
+                                "it first.")
+                                 .arg(p)};
     }
     const LyricSheet::AcceptedHints accepted =
-        sheet.acceptHints({}, {p}, false, QStringLiteral("Accept Word Times"));
+        sheet.acceptHints({}, {p}, false, tr("Accept Word Times"));
     return {accepted.wordLines,
-            QStringLiteral("Line %1 takes %2 suggested word times.").arg(p).arg(accepted.words)};
+            tr("Line %1 takes %2 suggested word times.").arg(p).arg(accepted.words)};
 }

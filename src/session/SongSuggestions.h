@@ -48,6 +48,11 @@ public:
     // Where the voice starts in the song, as the last analysis heard it; empty before one.
     const VoiceMap& voice() const { return m_voice; }
 
+    // The progress the analysis reports, in the window's language, and whether a status text
+    // is one: the status line lets progress replace only its own words.
+    static QString progressText(int percent);
+    static bool isProgressText(const QString& text);
+
 signals:
     // "Suggesting times… 40 %", then the fallback in use; "" when the analysis ended well.
     void status(const QString& text);

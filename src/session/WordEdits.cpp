@@ -3,6 +3,7 @@
 #include "align/Hyphenation.h"
 #include "storage/Lrc.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -65,20 +66,25 @@ QString MoveWordStart(LyricSheet& sheet, int position, int word, qint64 ms) {
     const SheetRow* row = rowAt(sheet.rows(), position);
     if (!row || word < 0 || word >= static_cast<int>(row->words.size()) ||
         row->words[static_cast<std::size_t>(word)].ms < 0)
-        return QStringLiteral("That word has no time yet: mark it first (Ctrl+W).");
+        return QCoreApplication::translate("WordEdits",
+                                           "That word has no time yet: mark it first (Ctrl+W).");
     const QString text = wordText(*row, row->words[static_cast<std::size_t>(word)]);
     if (!sheet.moveWord(position, word, ms))
-        return QStringLiteral("\"%1\" stayed at its time.").arg(text);
-    return QStringLiteral("\"%1\" now starts at %2%3; Ctrl+Z puts it back.")
+        return QCoreApplication::translate("WordEdits", "\"%1\" stayed at its time.").arg(text);
+    return QCoreApplication::translate("WordEdits",
+                                       "\"%1\" now starts at %2%3; Ctrl+Z puts it back.")
         .arg(text, PreciseTimeText(std::max<qint64>(0, ms)),
-             word == 0 ? QStringLiteral(", and line %1 with it").arg(position) : QString());
+             word == 0
+                 ? QCoreApplication::translate("WordEdits", ", and line %1 with it").arg(position)
+                 : QString());
 }
 
 QString SplitWordAt(LyricSheet& sheet, int position, int word, qint64 ms) {
     const std::vector<SheetRow>& rows = sheet.rows();
     const SheetRow* row = rowAt(rows, position);
     if (!row || !row->hasWordTimes())
-        return QStringLiteral("Mark the line's words first (Ctrl+W), then split one.");
+        return QCoreApplication::translate("WordEdits",
+                                           "Mark the line's words first (Ctrl+W), then split one.");
     // The word being sung at ms: the one given if ms falls in it, else the last started.
     int at = -1;
     for (int k = 0; k < static_cast<int>(row->words.size()); ++k) {
@@ -92,13 +98,15 @@ QString SplitWordAt(LyricSheet& sheet, int position, int word, qint64 ms) {
             at = word;
     }
     if (at < 0)
-        return QStringLiteral("Point inside a timed word in the strip to split it there.");
+        return QCoreApplication::translate(
+            "WordEdits", "Point inside a timed word in the strip to split it there.");
     const auto w = static_cast<std::size_t>(at);
     const WordTime piece = row->words[w];
     const QString text = wordText(*row, piece);
     const qint64 end = wordEndMs(rows, position, w);
     if (ms - piece.ms < kShortestMs || end - ms < kShortestMs)
-        return QStringLiteral("Point further inside \"%1\" to split it.").arg(text);
+        return QCoreApplication::translate("WordEdits", "Point further inside \"%1\" to split it.")
+            .arg(text);
     const double share = static_cast<double>(ms - piece.ms) / static_cast<double>(end - piece.ms);
     const auto target =
         static_cast<qsizetype>(std::lround(share * static_cast<double>(text.size())));
@@ -111,12 +119,16 @@ QString SplitWordAt(LyricSheet& sheet, int position, int word, qint64 ms) {
     if (!hyphenated)
         cut = characterBoundary(text, target);
     if (cut <= 0)
-        return QStringLiteral("\"%1\" is too short to split.").arg(text);
+        return QCoreApplication::translate("WordEdits", "\"%1\" is too short to split.").arg(text);
     if (!sheet.splitWord(position, at, {{piece.start + cut, ms}}))
-        return QStringLiteral("\"%1\" could not be split there.").arg(text);
-    return QStringLiteral("Split \"%1\" into \"%2-%3\"%4 at %5; Ctrl+Z joins it again.")
+        return QCoreApplication::translate("WordEdits", "\"%1\" could not be split there.")
+            .arg(text);
+    return QCoreApplication::translate(
+               "WordEdits", "Split \"%1\" into \"%2-%3\"%4 at %5; Ctrl+Z joins it again.")
         .arg(text, text.left(cut), text.mid(cut),
-             hyphenated ? QString() : QStringLiteral(" (one syllable: split at the pointer)"),
+             hyphenated ? QString()
+                        : QCoreApplication::translate("WordEdits",
+                                                      " (one syllable: split at the pointer)"),
              PreciseTimeText(ms));
 }
 
@@ -140,7 +152,8 @@ QString SplitIntoSyllables(LyricSheet& sheet, int position, int word,
     const std::vector<SheetRow>& rows = sheet.rows();
     const QString shown = SyllablesShown(sheet, position, word);
     if (shown.isEmpty())
-        return QStringLiteral("That word has one syllable, or no time yet.");
+        return QCoreApplication::translate("WordEdits",
+                                           "That word has one syllable, or no time yet.");
     const auto w = static_cast<std::size_t>(word);
     const WordTime piece = rows[static_cast<std::size_t>(position - 1)].words[w];
     const QString text = wordText(rows[static_cast<std::size_t>(position - 1)], piece);
@@ -160,8 +173,11 @@ QString SplitIntoSyllables(LyricSheet& sheet, int position, int word,
         last = ms;
     }
     if (last >= end || !sheet.splitWord(position, word, starts))
-        return QStringLiteral("\"%1\" is sung too briefly to split into syllables.").arg(text);
-    return QStringLiteral("Split \"%1\" into %2; drag each syllable to its start.")
+        return QCoreApplication::translate("WordEdits",
+                                           "\"%1\" is sung too briefly to split into syllables.")
+            .arg(text);
+    return QCoreApplication::translate("WordEdits",
+                                       "Split \"%1\" into %2; drag each syllable to its start.")
         .arg(text, shown);
 }
 

@@ -5,6 +5,7 @@
 #include "sheet/TimeShift.h"
 #include "sheet/TimeText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -117,7 +118,8 @@ void LyricSheet::load(std::vector<SheetRow> rows, const QString& step) {
 bool LyricSheet::addLine() {
     if (!hasRoom())
         return false;
-    Step step{Step::Insert, QStringLiteral("Add Line To End"), count() + 1};
+    Step step{Step::Insert, QCoreApplication::translate("LyricSheet", "Add Line To End"),
+              count() + 1};
     step.cursorBefore = m_cursor;
     if (!m_numbered) {
         step.kind = Step::Replace;
@@ -136,7 +138,7 @@ bool LyricSheet::insertLine() {
     const int p = m_cursor.selected;
     if (p < 1 || !hasRoom())
         return false;
-    Step step{Step::Insert, QStringLiteral("Insert Line"), p};
+    Step step{Step::Insert, QCoreApplication::translate("LyricSheet", "Insert Line"), p};
     step.cursorBefore = m_cursor;
     if (!m_numbered) {
         step.kind = Step::Replace;
@@ -158,7 +160,7 @@ bool LyricSheet::removeLine() {
     const int p = m_cursor.selected;
     if (p < 1)
         return false;
-    Step step{Step::Remove, QStringLiteral("Remove Line"), p};
+    Step step{Step::Remove, QCoreApplication::translate("LyricSheet", "Remove Line"), p};
     step.cursorBefore = m_cursor;
     step.before = m_rows[static_cast<std::size_t>(p - 1)];
     if (!m_numbered) {
@@ -177,7 +179,7 @@ bool LyricSheet::editLyric(const QString& lyric) {
     const int p = m_cursor.selected;
     if (p < 1 || cell(p, ColLyric) == lyric)
         return false;
-    Step step{Step::Cells, QStringLiteral("Edit Selected Lyric"), p};
+    Step step{Step::Cells, QCoreApplication::translate("LyricSheet", "Edit Selected Lyric"), p};
     step.before = m_rows[static_cast<std::size_t>(p - 1)];
     step.after = step.before;
     step.after.lyric = lyric;
@@ -193,7 +195,8 @@ bool LyricSheet::mark(std::int32_t secs, const QString& time, qint64 ms) {
     if (stamped < 1)
         return false;
     Step step{Step::Cells,
-              QStringLiteral("Mark Line at %1").arg(time.isEmpty() ? QStringLiteral("0:00") : time),
+              QCoreApplication::translate("LyricSheet", "Mark Line at %1")
+                  .arg(time.isEmpty() ? QStringLiteral("0:00") : time),
               stamped};
     step.cursorBefore = m_cursor;
     step.before = m_rows[static_cast<std::size_t>(stamped - 1)];
@@ -237,7 +240,7 @@ void LyricSheet::clearMarks() {
     });
     if (!marked)
         return;
-    Step step{Step::Replace, QStringLiteral("Clear All Time Markings")};
+    Step step{Step::Replace, QCoreApplication::translate("LyricSheet", "Clear All Time Markings")};
     step.cursorBefore = step.cursorAfter = m_cursor;
     step.rows = m_rows;
     for (SheetRow& row : m_rows) {
@@ -256,7 +259,8 @@ namespace {
 
 void noteSkipped(LyricSheet::ShiftReport& report, int position, const QString& why) {
     if (report.skipped++ == 0)
-        report.first = QStringLiteral("line %1 %2").arg(position).arg(why);
+        report.first =
+            QCoreApplication::translate("LyricSheet", "line %1 %2").arg(position).arg(why);
 }
 
 } // namespace
@@ -270,20 +274,25 @@ bool LyricSheet::shiftRow(int position, const QString& amountText, ShiftReport& 
     case ShiftedTime::Unmarked:
         return false;
     case ShiftedTime::NotANumber:
-        noteSkipped(report, position,
-                    QStringLiteral("has the time \"%1\", which is not a number").arg(row.secs));
+        noteSkipped(
+            report, position,
+            QCoreApplication::translate("LyricSheet", "has the time \"%1\", which is not a number")
+                .arg(row.secs));
         return false;
     case ShiftedTime::OutOfRange:
-        noteSkipped(report, position,
-                    QStringLiteral("would move outside -%1 to %1 seconds").arg(2147483647));
+        noteSkipped(
+            report, position,
+            QCoreApplication::translate("LyricSheet", "would move outside -%1 to %1 seconds")
+                .arg(2147483647));
         return false;
     case ShiftedTime::Shifted:
         break;
     }
     if (!amount) {
-        noteSkipped(report, position,
-                    QStringLiteral("cannot move by \"%1\", which is too large")
-                        .arg(amountText.simplified()));
+        noteSkipped(
+            report, position,
+            QCoreApplication::translate("LyricSheet", "cannot move by \"%1\", which is too large")
+                .arg(amountText.simplified()));
         return false;
     }
     // The precise times move as far as Secs's own milliseconds did, so they stay in its second.
@@ -301,7 +310,7 @@ bool LyricSheet::shiftRow(int position, const QString& amountText, ShiftReport& 
 }
 
 LyricSheet::ShiftReport LyricSheet::shiftAll(const QString& amountText) {
-    Step step{Step::Replace, QStringLiteral("Adjust All Lines")};
+    Step step{Step::Replace, QCoreApplication::translate("LyricSheet", "Adjust All Lines")};
     step.cursorBefore = step.cursorAfter = m_cursor;
     step.rows = m_rows;
     ShiftReport report;
@@ -318,7 +327,8 @@ LyricSheet::ShiftReport LyricSheet::shiftAll(const QString& amountText) {
 LyricSheet::ShiftReport LyricSheet::shiftSelected(const QString& amountText) {
     ShiftReport report;
     if (m_cursor.selected >= 1)
-        changeRows({m_cursor.selected}, QStringLiteral("Adjust Selected Line"),
+        changeRows({m_cursor.selected},
+                   QCoreApplication::translate("LyricSheet", "Adjust Selected Line"),
                    [&](SheetRow&, int p) { return shiftRow(p, amountText, report); });
     return report;
 }
@@ -440,24 +450,27 @@ QVariant LyricSheet::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             // What the grey time or the sign is, and the key that settles it.
             if (flagged)
-                return QStringLiteral("\u26A0 Doubtful mark: %1. Ctrl+R replays the line to "
-                                      "mark it again, Alt+Left or Alt+Right moves it by 0.1 s, "
-                                      "Ctrl+G keeps it as it is.")
+                return QCoreApplication::translate(
+                           "LyricSheet", "⚠ Doubtful mark: %1. Ctrl+R replays the line to "
+                                         "mark it again, Alt+Left or Alt+Right moves it by 0.1 s, "
+                                         "Ctrl+G keeps it as it is.")
                     .arg(m_hints[at].flag);
             if (suggestedMs(position) >= 0)
-                return QStringLiteral("Suggested time (grey): %1, not saved until accepted. "
-                                      "Ctrl+G accepts it; Ctrl+Shift+G accepts every confident "
-                                      "one.")
-                    .arg(m_hints[at].confident ? QStringLiteral("heard in the song")
-                                               : QStringLiteral("a rough guess"));
+                return QCoreApplication::translate(
+                           "LyricSheet", "Suggested time (grey): %1, not saved until accepted. "
+                                         "Ctrl+G accepts it; Ctrl+Shift+G accepts every confident "
+                                         "one.")
+                    .arg(m_hints[at].confident
+                             ? QCoreApplication::translate("LyricSheet", "heard in the song")
+                             : QCoreApplication::translate("LyricSheet", "a rough guess"));
             return {};
         case Qt::AccessibleTextRole:
             // A screen reader cannot see grey or the sign: it is told what the time is.
             if (const qint64 ms = suggestedMs(position); ms >= 0)
-                return QStringLiteral("suggested %1")
+                return QCoreApplication::translate("LyricSheet", "suggested %1")
                     .arg(SecondsToTime(static_cast<std::int32_t>(ms / 1000)));
             if (flagged)
-                return QStringLiteral("%1, doubtful: %2")
+                return QCoreApplication::translate("LyricSheet", "%1, doubtful: %2")
                     .arg(cell(position, ColTime), m_hints[at].flag);
             return {};
         default:
@@ -501,6 +514,8 @@ int LyricSheet::acceptSuggestions(const std::vector<int>& positions, const QStri
 QVariant LyricSheet::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
         return {};
-    static const char* const captions[] = {"#", "Lyric", "Time", "Secs"};
-    return QString::fromLatin1(captions[section]);
+    static const char* const captions[] = {"#", QT_TRANSLATE_NOOP("LyricSheet", "Lyric"),
+                                           QT_TRANSLATE_NOOP("LyricSheet", "Time"),
+                                           QT_TRANSLATE_NOOP("LyricSheet", "Secs")};
+    return QCoreApplication::translate("LyricSheet", captions[section]);
 }

@@ -5,6 +5,7 @@
 
 #include "sheet/TimeText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -16,7 +17,7 @@ namespace {
 constexpr qint64 kLatestMs = qint64{2147483647} * 1000;
 
 QString secondsText(qint64 deltaMs) {
-    return QStringLiteral("%1%2 s")
+    return QCoreApplication::translate("LyricSheet", "%1%2 s")
         .arg(deltaMs < 0 ? QStringLiteral("-") : QStringLiteral("+"))
         .arg(static_cast<double>(std::abs(deltaMs)) / 1000);
 }
@@ -86,7 +87,7 @@ bool LyricSheet::markWord(qint64 ms) {
     if (k >= words.size())
         k = 0; // every word is stamped: the line starts again
     Step step{Step::Cells,
-              QStringLiteral("Mark Word \"%1\" at %2")
+              QCoreApplication::translate("LyricSheet", "Mark Word \"%1\" at %2")
                   .arg(row.lyric.mid(words[k].start, words[k].length), PreciseTimeText(ms)),
               p};
     step.cursorBefore = m_cursor;
@@ -139,13 +140,13 @@ LyricSheet::NudgeReport LyricSheet::nudge(const std::vector<int>& positions, int
             report.firstMs = to;
         return true;
     };
-    const QString what = word >= 0              ? QStringLiteral("Word")
-                         : positions.size() > 1 ? QStringLiteral("Lines")
-                                                : QStringLiteral("Line");
+    const char* what = word >= 0              ? QT_TRANSLATE_NOOP("LyricSheet", "Nudge Word by %1")
+                       : positions.size() > 1 ? QT_TRANSLATE_NOOP("LyricSheet", "Nudge Lines by %1")
+                                              : QT_TRANSLATE_NOOP("LyricSheet", "Nudge Line by %1");
     if (positions.empty())
         return report;
     changeRows(word >= 0 ? std::vector<int>{positions.front()} : positions,
-               QStringLiteral("Nudge %1 by %2").arg(what, secondsText(deltaMs)), move);
+               QCoreApplication::translate("LyricSheet", what).arg(secondsText(deltaMs)), move);
     return report;
 }
 
@@ -153,8 +154,9 @@ LyricSheet::ShiftReport LyricSheet::shiftRows(const std::vector<int>& positions,
                                               const QString& amountText) {
     ShiftReport report;
     changeRows(positions,
-               positions.size() > 1 ? QStringLiteral("Adjust Selected Lines")
-                                    : QStringLiteral("Adjust Selected Line"),
+               positions.size() > 1
+                   ? QCoreApplication::translate("LyricSheet", "Adjust Selected Lines")
+                   : QCoreApplication::translate("LyricSheet", "Adjust Selected Line"),
                [&](SheetRow&, int p) { return shiftRow(p, amountText, report); });
     return report;
 }
@@ -232,7 +234,8 @@ bool LyricSheet::moveWord(int position, int word, qint64 ms) {
     const qint64 to = std::clamp<qint64>(ms, 0, kLatestMs);
     const QString text = now.lyric.mid(now.words[w].start, now.words[w].length);
     return changeRows({position},
-                      QStringLiteral("Move Word \"%1\" to %2").arg(text, PreciseTimeText(to)),
+                      QCoreApplication::translate("LyricSheet", "Move Word \"%1\" to %2")
+                          .arg(text, PreciseTimeText(to)),
                       [&](SheetRow& row, int) {
                           const qint64 from = row.words[w].ms;
                           if (to == from)
@@ -269,7 +272,7 @@ bool LyricSheet::splitWord(int position, int word, const std::vector<Syllable>& 
     for (const WordTime& part : parts)
         shown << now.lyric.mid(part.start, part.length);
     const QString label =
-        QStringLiteral("Split \"%1\" into \"%2\"")
+        QCoreApplication::translate("LyricSheet", "Split \"%1\" into \"%2\"")
             .arg(now.lyric.mid(piece.start, piece.length), shown.join(QLatin1Char('-')));
     return changeRows({position}, label, [&](SheetRow& row, int) {
         row.words.erase(row.words.begin() + static_cast<std::ptrdiff_t>(w));

@@ -9,6 +9,7 @@
 #include "window/StatusLine.h"
 #include "window/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -23,11 +24,11 @@ constexpr double kSpinRange = 3600;
 
 QString skippedText(const QString& action, const LyricSheet::ShiftReport& skipped) {
     if (skipped.skipped == 1)
-        return QStringLiteral("%1: %2, so it was left unchanged.").arg(action, skipped.first);
-    return QStringLiteral("%1: %2 lines were left unchanged; %3.")
-        .arg(action)
-        .arg(skipped.skipped)
-        .arg(skipped.first);
+        return QCoreApplication::translate("AdjustControls", "%1: %2, so it was left unchanged.")
+            .arg(action, skipped.first);
+    return QCoreApplication::translate("AdjustControls", "%1: %n lines were left unchanged; %2.",
+                                       nullptr, skipped.skipped)
+        .arg(action, skipped.first);
 }
 
 UpDown* makeSpinner(const char* name) {
@@ -40,10 +41,10 @@ UpDown* makeSpinner(const char* name) {
 
 AdjustControls::AdjustControls(SongSession& session, StatusLine& status, SheetPanel& sheet)
     : QObject(&sheet), m_session(session), m_status(status), m_sheet(sheet),
-      m_adjustSingle(MakeButton("cmdAdjustSingle", QStringLiteral("Adjust Selected Line"))),
+      m_adjustSingle(MakeButton("cmdAdjustSingle", tr("Adjust Selected Line"))),
       m_singleAmount(MakeTextBox("txtAdjustSingle", QStringLiteral("1"))),
       m_singleSpinner(makeSpinner("spnAdjustSingle")),
-      m_adjustAll(MakeButton("cmdAdjustAll", QStringLiteral("Adjust All Lines"))),
+      m_adjustAll(MakeButton("cmdAdjustAll", tr("Adjust All Lines"))),
       m_allAmount(MakeTextBox("txtAdjustAll", QStringLiteral("1"))),
       m_allSpinner(makeSpinner("spnAdjustAll")) {
     status.onClick(m_adjustSingle, "Adjust Selected Line", [this] { cmdAdjustSingle_Click(); });
@@ -87,7 +88,7 @@ void AdjustControls::cmdAdjustAll_Click() {
     const LyricSheet::ShiftReport skipped = m_session.sheet().shiftAll(m_allAmount->text());
     m_sheet.ShowSaveButton();
     if (skipped.skipped > 0)
-        m_status.show(skippedText(QStringLiteral("Adjust All Lines"), skipped));
+        m_status.show(skippedText(tr("Adjust All Lines"), skipped));
 }
 
 void AdjustControls::cmdAdjustSingle_Click() {
@@ -95,13 +96,13 @@ void AdjustControls::cmdAdjustSingle_Click() {
 }
 
 void AdjustControls::AdjustSelectedLineBy(const QString& amountText) {
-    const QString action = QStringLiteral("Adjust Selected Line");
+    const QString action = tr("Adjust Selected Line");
     if (const std::vector<int> rows = m_sheet.list()->selectedPositions(); rows.size() > 1) {
         const QString skipped = m_session.shift(rows, amountText);
         m_sheet.ShowSaveButton();
         m_status.show(
             skipped.isEmpty()
-                ? QStringLiteral("%1: %2 selected lines adjusted.").arg(action).arg(rows.size())
+                ? tr("%1: %n selected lines adjusted.", nullptr, int(rows.size())).arg(action)
                 : skipped);
         return;
     }
@@ -113,7 +114,7 @@ void AdjustControls::AdjustSelectedLineBy(const QString& amountText) {
     const LyricSheet::ShiftReport skipped = sheet.shiftSelected(amountText);
     m_sheet.ShowSaveButton();
     if (unmarked)
-        m_status.show(QStringLiteral("%1: line %2 has no time to move.").arg(action).arg(p));
+        m_status.show(tr("%1: line %2 has no time to move.").arg(action).arg(p));
     else if (skipped.skipped > 0)
         m_status.show(skippedText(action, skipped));
 }
@@ -121,13 +122,13 @@ void AdjustControls::AdjustSelectedLineBy(const QString& amountText) {
 void AdjustControls::StepAmount(QLineEdit* box, int direction, const QString& action) {
     const std::optional<double> amount = ReadAmount(box->text());
     if (!amount) {
-        m_status.show(QStringLiteral("%1: the amount is too large to step.").arg(action));
+        m_status.show(tr("%1: the amount is too large to step.").arg(action));
         return;
     }
     const double bound = direction > 0 ? kSpinRange : -kSpinRange;
     // A typed amount beyond the range is kept; stepping only moves it back toward the range.
     if (direction > 0 ? *amount >= bound : *amount <= bound) {
-        m_status.show(QStringLiteral("%1: the spinner stops at %2 seconds; type a larger amount.")
+        m_status.show(tr("%1: the spinner stops at %2 seconds; type a larger amount.")
                           .arg(action, NumberText(bound)));
         return;
     }
@@ -136,9 +137,9 @@ void AdjustControls::StepAmount(QLineEdit* box, int direction, const QString& ac
 }
 
 void AdjustControls::spnAdjustAll_Change(int direction) {
-    StepAmount(m_allAmount, direction, QStringLiteral("Adjust All Lines"));
+    StepAmount(m_allAmount, direction, tr("Adjust All Lines"));
 }
 
 void AdjustControls::spnAdjustSingle_Change(int direction) {
-    StepAmount(m_singleAmount, direction, QStringLiteral("Adjust Selected Line"));
+    StepAmount(m_singleAmount, direction, tr("Adjust Selected Line"));
 }

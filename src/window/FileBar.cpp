@@ -9,11 +9,11 @@
 #include <QPushButton>
 
 FileBar::FileBar(QObject* parent)
-    : QObject(parent), m_close(MakeButton("cmdClose", QStringLiteral("Close"))),
-      m_frame(new QFrame), m_fileNameLabel(MakeLabel("Label5", QStringLiteral("File Name:"))),
+    : QObject(parent), m_close(MakeButton("cmdClose", tr("Close"))), m_frame(new QFrame),
+      m_fileNameLabel(MakeLabel("Label5", tr("File Name:"))),
       m_fileName(MakeTextBox("txtFileName", QString())),
       m_open(MakeButton("cmdOpen", QStringLiteral("..."))),
-      m_addLyrics(MakeButton("cmdAddLyrics", QStringLiteral("AddLyrics"))),
+      m_addLyrics(MakeButton("cmdAddLyrics", tr("AddLyrics"))),
       m_songFolder(MakeTextBox("Text1", QString())), m_songFile(MakeTextBox("Text2", QString())) {
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::StyledPanel);
@@ -42,7 +42,7 @@ QString FileBar::fileName() const {
 
 void FileBar::offerTagLyrics() {
     // The tooltip names the caption before its keys: it follows the caption.
-    const QString caption = QStringLiteral("Show Unsynched Lyrics");
+    const QString caption = tr("Show Unsynched Lyrics");
     const QString tip = m_addLyrics->toolTip();
     const qsizetype keys = tip.indexOf(QStringLiteral(" \u2014 "));
     m_addLyrics->setToolTip(keys < 0 ? caption : caption + tip.mid(keys));

@@ -17,27 +17,26 @@ SheetPanel::SheetPanel(SongSession& session, StatusLine& status, InputBox inputB
     : QObject(parent), m_session(session), m_status(status), m_inputBox(std::move(inputBox)),
       m_panel(new QWidget), m_list(new LyricList(session.sheet())),
       m_currentLyric(MakeLabel("lblCurrentLyric", QString())),
-      m_reset(MakeButton("cmdReset", QStringLiteral("Clear All Time Markings"))),
-      m_insert(MakeButton("cmdInsert", QStringLiteral("Insert Line"))),
-      m_addLine(MakeButton("cmdAddLine", QStringLiteral("Add Line To End"))),
-      m_remove(MakeButton("cmdRemove", QStringLiteral("Remove Line"))),
-      m_editLyric(MakeButton("cmdEditLyric", QStringLiteral("Edit Selected Lyric"))),
-      m_lineUp(MakeButton("cmdLineUp", QStringLiteral("Move Up 1 Line"))),
-      m_lineDown(MakeButton("cmdLineDown", QStringLiteral("Move Down 1 Line"))),
-      m_save(MakeButton("cmdSave", QStringLiteral("Save"), false)),
+      m_reset(MakeButton("cmdReset", tr("Clear All Time Markings"))),
+      m_insert(MakeButton("cmdInsert", tr("Insert Line"))),
+      m_addLine(MakeButton("cmdAddLine", tr("Add Line To End"))),
+      m_remove(MakeButton("cmdRemove", tr("Remove Line"))),
+      m_editLyric(MakeButton("cmdEditLyric", tr("Edit Selected Lyric"))),
+      m_lineUp(MakeButton("cmdLineUp", tr("Move Up 1 Line"))),
+      m_lineDown(MakeButton("cmdLineDown", tr("Move Down 1 Line"))),
+      m_save(MakeButton("cmdSave", tr("Save"), false)),
       m_adjust(new AdjustControls(session, status, *this)) {
     m_panel->setObjectName(QStringLiteral("picSynch"));
     m_list->setObjectName(QStringLiteral("lvLyrics"));
-    m_list->setToolTip(QStringLiteral("Ctrl+Z undoes the last change to the sheet; "
-                                      "Ctrl+Shift+Z or Ctrl+Y redoes it."));
+    m_list->setToolTip(tr("Ctrl+Z undoes the last change to the sheet; "
+                          "Ctrl+Shift+Z or Ctrl+Y redoes it."));
     m_currentLyric->setFont(ArialBold(9));
     m_currentLyric->setAlignment(Qt::AlignCenter);
     QPalette navy = m_currentLyric->palette();
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     m_currentLyric->setPalette(navy);
     showCurrentLyric(QString());
-    m_currentLyric->setAccessibleDescription(
-        QStringLiteral("The line being sung, or the one selected"));
+    m_currentLyric->setAccessibleDescription(tr("The line being sung, or the one selected"));
 
     status.onClick(m_reset, "Clear All Time Markings", [this] { cmdReset_Click(); });
     status.onClick(m_insert, "Insert Line", [this] { cmdInsert_Click(); });
@@ -115,7 +114,7 @@ void SheetPanel::releaseAfterTapAlong() {
 void SheetPanel::showCurrentLyric(const QString& lyric) {
     m_currentLyric->setText(lyric);
     // Its new name announces the line being sung to a screen reader.
-    const QString name = lyric.trimmed().isEmpty() ? QStringLiteral("Current line") : lyric;
+    const QString name = lyric.trimmed().isEmpty() ? tr("Current line") : lyric;
     if (m_currentLyric->accessibleName() != name)
         m_currentLyric->setAccessibleName(name);
 }
@@ -166,21 +165,22 @@ void SheetPanel::showUnsaved() {
 // fails on an empty sheet or a cleared selection.
 int SheetPanel::RequireSelectedRow(const QString& action) {
     if (m_session.sheet().count() == 0) {
-        m_status.show(action + QStringLiteral(": the sheet has no lines."));
+        m_status.show(tr("%1: the sheet has no lines.").arg(action));
         return 0;
     }
     const int position = m_session.sheet().selected();
     if (position == 0)
-        m_status.show(action + QStringLiteral(": select a line first."));
+        m_status.show(tr("%1: select a line first.").arg(action));
     return position;
 }
 
 bool SheetPanel::SheetHasRoomFor(const QString& action) {
     if (m_session.sheet().hasRoom())
         return true;
-    m_status.show(action + QStringLiteral(": the sheet already holds %1 lines, the most it "
-                                          "can hold. Remove a line first.")
-                               .arg(LyricSheet::kMaxRows));
+    m_status.show(tr("%1: the sheet already holds %2 lines, the most it can hold. Remove a line "
+                     "first.")
+                      .arg(action)
+                      .arg(LyricSheet::kMaxRows));
     return false;
 }
 
@@ -208,7 +208,7 @@ void SheetPanel::lvLyrics_DblClick() {
 }
 
 void SheetPanel::cmdAddLine_Click() {
-    if (!SheetHasRoomFor(QStringLiteral("Add Line To End")))
+    if (!SheetHasRoomFor(tr("Add Line To End")))
         return;
     m_session.sheet().addLine();
     showSheetSelection(true);
@@ -216,8 +216,8 @@ void SheetPanel::cmdAddLine_Click() {
 }
 
 void SheetPanel::cmdInsert_Click() {
-    const int p = RequireSelectedRow(QStringLiteral("Insert Line"));
-    if (p == 0 || !SheetHasRoomFor(QStringLiteral("Insert Line")))
+    const int p = RequireSelectedRow(tr("Insert Line"));
+    if (p == 0 || !SheetHasRoomFor(tr("Insert Line")))
         return;
     m_session.sheet().insertLine();
     showSheetSelection(false);
@@ -225,7 +225,7 @@ void SheetPanel::cmdInsert_Click() {
 }
 
 void SheetPanel::cmdRemove_Click() {
-    const int p = RequireSelectedRow(QStringLiteral("Remove Line"));
+    const int p = RequireSelectedRow(tr("Remove Line"));
     if (p == 0)
         return;
     // After the last row there is nothing to move up into its place: no selection is left
@@ -236,12 +236,11 @@ void SheetPanel::cmdRemove_Click() {
 }
 
 void SheetPanel::EditSelectedLyric() {
-    const int p = RequireSelectedRow(QStringLiteral("Edit Selected Lyric"));
+    const int p = RequireSelectedRow(tr("Edit Selected Lyric"));
     if (p == 0)
         return;
     const QString old = m_session.sheet().cell(p, LyricSheet::ColLyric);
-    const QString answer = m_inputBox(QStringLiteral("Edit Selected Lyric:"),
-                                      QStringLiteral("Edit Selected Lyric"), old);
+    const QString answer = m_inputBox(tr("Edit Selected Lyric:"), tr("Edit Selected Lyric"), old);
     // Cancel answers "" too, so a lyric cannot be emptied here; blank lines are added instead.
     if (!answer.isEmpty())
         m_session.sheet().editLyric(answer);
@@ -253,7 +252,7 @@ void SheetPanel::cmdEditLyric_Click() {
 }
 
 void SheetPanel::cmdLineDown_Click() {
-    const int p = RequireSelectedRow(QStringLiteral("Move Down 1 Line"));
+    const int p = RequireSelectedRow(tr("Move Down 1 Line"));
     if (p == 0)
         return;
     if (p < m_session.sheet().count())
@@ -262,7 +261,7 @@ void SheetPanel::cmdLineDown_Click() {
 }
 
 void SheetPanel::cmdLineUp_Click() {
-    const int p = RequireSelectedRow(QStringLiteral("Move Up 1 Line"));
+    const int p = RequireSelectedRow(tr("Move Up 1 Line"));
     if (p == 0)
         return;
     if (p > 1)
@@ -293,19 +292,18 @@ void SheetPanel::stepThroughHistory(bool back) {
     LyricSheet& sheet = m_session.sheet();
     const QString step = back ? sheet.undo() : sheet.redo();
     if (step.isEmpty()) {
-        m_status.show(back ? QStringLiteral("Nothing to undo.")
-                           : QStringLiteral("Nothing to redo."));
+        m_status.show(back ? tr("Nothing to undo.") : tr("Nothing to redo."));
         return;
     }
     showSheetSelection(true);
     ShowSaveButton();
-    m_status.show((back ? QStringLiteral("Undid: ") : QStringLiteral("Redid: ")) + step);
+    m_status.show((back ? tr("Undid: %1") : tr("Redid: %1")).arg(step));
 }
 
 void SheetPanel::acceptSuggestions(Accept what) {
     if (m_panel->isHidden() || m_session.playback().isPlaying()) {
-        m_status.show(QStringLiteral("Suggested times can be accepted in the sheet while the "
-                                     "song is stopped."));
+        m_status.show(tr("Suggested times can be accepted in the sheet while the "
+                         "song is stopped."));
         return;
     }
     SongSuggestions& suggestions = m_session.suggestions();

@@ -1,5 +1,6 @@
 #include "window/StatusLine.h"
 
+#include "session/SongSuggestions.h"
 #include "window/WindowLook.h"
 
 #include <QFont>
@@ -17,9 +18,8 @@ StatusLine::StatusLine(QObject* parent) : QObject(parent), m_label(new QLabel) {
     m_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_label->setFrameShape(QFrame::Panel);
     m_label->setFrameShadow(QFrame::Sunken);
-    m_label->setAccessibleName(QStringLiteral("Status"));
-    m_label->setAccessibleDescription(
-        QStringLiteral("What the last action did and what to do next"));
+    m_label->setAccessibleName(tr("Status"));
+    m_label->setAccessibleDescription(tr("What the last action did and what to do next"));
 }
 
 QString StatusLine::text() const {
@@ -29,14 +29,14 @@ QString StatusLine::text() const {
 void StatusLine::show(const QString& text) {
     m_label->setText(text);
     // A changed name is what a screen reader hears of a label it is not reading.
-    const QString name = text.isEmpty() ? QStringLiteral("Status") : text;
+    const QString name = text.isEmpty() ? tr("Status") : text;
     if (m_label->accessibleName() != name)
         m_label->setAccessibleName(name);
 }
 
 void StatusLine::add(const QString& text) {
     const QString shown = m_label->text().trimmed();
-    show(shown.isEmpty() ? text : shown + QStringLiteral("  \u00B7  ") + text);
+    show(shown.isEmpty() ? text : tr("%1  ·  %2").arg(shown, text));
 }
 
 void StatusLine::report(const QString& message) noexcept {
@@ -52,8 +52,8 @@ void StatusLine::showAnalysis(const QString& text) {
     const QString shown = m_label->text();
     if (shown.trimmed().isEmpty() || shown == m_analysisText)
         show(text);
-    else if (!text.isEmpty() && !text.startsWith(QStringLiteral("Suggesting times")))
-        show(shown + QStringLiteral("  \u00B7  ") + text);
+    else if (!text.isEmpty() && !SongSuggestions::isProgressText(text))
+        show(tr("%1  ·  %2").arg(shown, text));
     else
         return;
     m_analysisText = m_label->text();

@@ -46,9 +46,8 @@ template <class Handler> void StatusLine::guard(const char* name, Handler&& hand
     } catch (const VersettaError& error) {
         report(error.message());
     } catch (const std::exception& error) {
-        report(QStringLiteral("%1 failed: %2")
-                   .arg(QLatin1String(name), QString::fromUtf8(error.what())));
+        report(tr("%1 failed: %2").arg(QLatin1String(name), QString::fromUtf8(error.what())));
     } catch (...) {
-        report(QStringLiteral("%1 failed unexpectedly.").arg(QLatin1String(name)));
+        report(tr("%1 failed unexpectedly.").arg(QLatin1String(name)));
     }
 }

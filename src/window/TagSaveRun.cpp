@@ -38,7 +38,8 @@ private:
 
 QString RunTagSave(QWidget& window, StatusLine& status, const QString& songName,
                    const QString& what, const std::function<QString()>& save) {
-    status.show(QStringLiteral("Saving %1 into %2\u2026").arg(what, songName));
+    status.show(
+        QCoreApplication::translate("RunTagSave", "Saving %1 into %2…").arg(what, songName));
     QString note;
     std::exception_ptr failure;
     const std::unique_ptr<QThread> worker(QThread::create([&save, &note, &failure] {

@@ -19,10 +19,10 @@ TextPanel::TextPanel(SongSession& session, StatusLine& status,
     : QObject(&window), m_session(session), m_status(status),
       m_clipboardText(std::move(clipboardText)), m_openDialog(std::move(openDialog)),
       m_window(window), m_panel(new QWidget), m_text(new QPlainTextEdit),
-      m_paste(MakeButton("cmdPaste", QStringLiteral("Paste From Clipboard"))),
-      m_fromTextFile(MakeButton("cmdLyricsFromText", QStringLiteral("Get Lyrics From Text File"))),
-      m_clear(MakeButton("cmdClearUnsynch", QStringLiteral("Clear"))),
-      m_save(MakeButton("cmdSaveUnsynch", QStringLiteral("Save"), false)) {
+      m_paste(MakeButton("cmdPaste", tr("Paste From Clipboard"))),
+      m_fromTextFile(MakeButton("cmdLyricsFromText", tr("Get Lyrics From Text File"))),
+      m_clear(MakeButton("cmdClearUnsynch", tr("Clear"))),
+      m_save(MakeButton("cmdSaveUnsynch", tr("Save"), false)) {
     m_panel->setObjectName(QStringLiteral("picUnsynch"));
     m_text->setObjectName(QStringLiteral("txtAddLyrics"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -65,8 +65,7 @@ void TextPanel::cmdLyricsFromText_Click() {
     const QString initialName = QStringLiteral("*.*");
     if (!m_openDialog)
         return;
-    const QString chosen =
-        m_openDialog(QStringLiteral("All Files (*.*)"), m_session.songFolder(), initialName);
+    const QString chosen = m_openDialog(tr("All Files (*.*)"), m_session.songFolder(), initialName);
     if (chosen == initialName || chosen.isEmpty())
         return;
     // A file that cannot be read leaves the panel as it was; the guard reports why.
@@ -107,7 +106,7 @@ void TextPanel::txtAddLyrics_Click() {
 
 void TextPanel::cmdSaveUnsynch_Click() {
     const QString lyrics = TrimBlanks(UnsynchText());
-    const QString saved = RunTagSave(m_window, m_status, m_session.songName(),
-                                     QStringLiteral("the lyrics"), m_session.tagLyricsSave(lyrics));
+    const QString saved = RunTagSave(m_window, m_status, m_session.songName(), tr("the lyrics"),
+                                     m_session.tagLyricsSave(lyrics));
     emit savedIntoTag(lyrics, saved);
 }

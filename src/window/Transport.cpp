@@ -21,9 +21,8 @@
 Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet, QWidget& window)
     : QObject(&window), m_session(session), m_status(status), m_sheet(sheet), m_window(window),
       m_slider(new SongSlider), m_time(MakeLabel("lblTime", QStringLiteral("0:00 / 0:00"))),
-      m_play(MakeButton("cmdPlay", QStringLiteral("Play"))),
-      m_stop(MakeButton("cmdStop", QStringLiteral("Stop"))),
-      m_mark(MakeButton("cmdMark", QStringLiteral("Mark Line"), false)), m_timer(new QTimer(this)) {
+      m_play(MakeButton("cmdPlay", tr("Play"))), m_stop(MakeButton("cmdStop", tr("Stop"))),
+      m_mark(MakeButton("cmdMark", tr("Mark Line"), false)), m_timer(new QTimer(this)) {
     m_slider->setObjectName(QStringLiteral("sldSong"));
     m_time->setFont(ArialBold(12));
     QPalette white = m_time->palette();
@@ -71,7 +70,7 @@ SongPlayback& Transport::playback() const {
 }
 
 bool Transport::showsPlay() const {
-    return m_play->text() == QLatin1String("Play");
+    return m_play->text() == tr("Play");
 }
 
 void Transport::SetPlayingControls(bool playing) {
@@ -87,7 +86,7 @@ void Transport::cmdPlay_Click() {
                 m_sheet.selectLine(1, true);
         }
         m_sheet.showCurrentLyric(QString());
-        m_play->setText(QStringLiteral("Pause"));
+        m_play->setText(tr("Pause"));
         SetPlayingControls(true);
         // Marking is what the keyboard is for while the song plays.
         m_mark->setFocus();
@@ -95,7 +94,7 @@ void Transport::cmdPlay_Click() {
             m_status.show(aids);
     } else {
         playback().pause();
-        m_play->setText(QStringLiteral("Play"));
+        m_play->setText(tr("Play"));
         SetPlayingControls(false);
     }
 }
@@ -111,7 +110,7 @@ void Transport::StopOrEndSong() {
     }
     const std::int32_t length = playback().songLengthSeconds();
     playback().stop();
-    m_play->setText(QStringLiteral("Play"));
+    m_play->setText(tr("Play"));
     m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
     m_slider->setValue(m_slider->Min());
     m_sheet.showCurrentLyric(QString());
@@ -171,11 +170,11 @@ void Transport::cmdMark_Click() {
 void Transport::ReplaySelectedLine() {
     if (playback().tapAlongRunning())
         return;
-    const int p = m_sheet.RequireSelectedRow(QStringLiteral("Replay"));
+    const int p = m_sheet.RequireSelectedRow(tr("Replay"));
     if (p == 0)
         return;
     if (!playback().replayTime(p)) {
-        m_status.show(QStringLiteral("Replay: line %1 has no time yet; mark it first.").arg(p));
+        m_status.show(tr("Replay: line %1 has no time yet; mark it first.").arg(p));
         return;
     }
     if (showsPlay())
@@ -185,7 +184,7 @@ void Transport::ReplaySelectedLine() {
     m_sheet.showCurrentLyric(m_session.sheet().cell(p, LyricSheet::ColLyric));
     m_mark->setFocus();
     Timer1_Timer();
-    m_status.show(QStringLiteral("Replaying line %1: Mark Line marks it again.").arg(p));
+    m_status.show(tr("Replaying line %1: Mark Line marks it again.").arg(p));
 }
 
 void Transport::PlayFrom(qint64 ms, const std::vector<int>& positions) {
@@ -199,8 +198,8 @@ void Transport::StartTapAlong() {
     if (playback().tapAlongRunning())
         return;
     if (playback().isPlaying() || m_sheet.widget()->isHidden()) {
-        m_status.show(QStringLiteral("Stop the song (with the lyric sheet shown) to measure the "
-                                     "reaction delay."));
+        m_status.show(tr("Stop the song (with the lyric sheet shown) to measure the "
+                         "reaction delay."));
         return;
     }
     const QString started = playback().startTapAlong();

@@ -10,6 +10,7 @@
 #include "window/Controls.h"
 #include "window/SheetPanel.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,9 +23,14 @@
 
 namespace {
 
-const QString kNoSongHint = QStringLiteral("Open a song (Ctrl+O) or drop one here");
-const QString kNoLinesHint =
-    QStringLiteral("No lines. Ctrl+L adds one; Ctrl+O opens another song.");
+// Functions, not constants: a text is translated once a language is installed.
+QString noSongHint() {
+    return QCoreApplication::translate("WindowHelp", "Open a song (Ctrl+O) or drop one here");
+}
+QString noLinesHint() {
+    return QCoreApplication::translate("WindowHelp",
+                                       "No lines. Ctrl+L adds one; Ctrl+O opens another song.");
+}
 
 void describe(QWidget* control, const QString& name, const QString& description) {
     if (!control)
@@ -40,13 +46,13 @@ WindowHelp::WindowHelp(QWidget& window, SongSession& session, SheetPanel& sheet)
     InstallWordStripAccessible();
     const WindowControls ui = FindControls(window);
     ui.sldSong->setToolTip(
-        QStringLiteral("The song: a click or a drag plays from there. A thin tick is a marked "
-                       "line, a hollow tick at the foot a suggested time (Ctrl+G accepts the "
-                       "selected line's, Ctrl+Shift+G every confident one)."));
+        tr("The song: a click or a drag plays from there. A thin tick is a marked "
+           "line, a hollow tick at the foot a suggested time (Ctrl+G accepts the "
+           "selected line's, Ctrl+Shift+G every confident one)."));
     nameControls();
-    ui.lvLyrics->setEmptyHint(kNoSongHint);
+    ui.lvLyrics->setEmptyHint(noSongHint());
     connect(&session, &SongSession::songOpened, this, [list = ui.lvLyrics](const QString& path) {
-        list->setEmptyHint(path.isEmpty() ? kNoSongHint : kNoLinesHint);
+        list->setEmptyHint(path.isEmpty() ? noSongHint() : noLinesHint());
     });
     ui.lvLyrics->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui.lvLyrics, &QWidget::customContextMenuRequested, this,
@@ -62,60 +68,54 @@ WindowHelp::WindowHelp(QWidget& window, SongSession& session, SheetPanel& sheet)
 void WindowHelp::nameControls() {
     const WindowControls ui = FindControls(m_window);
     m_window.setAccessibleDescription(
-        QStringLiteral("Mark when each lyric line is sung: Play, then Space at each line."));
+        tr("Mark when each lyric line is sung: Play, then Space at each line."));
     // A button's name stays its caption, which changes (Play, Pause).
     for (QPushButton* button : m_window.findChildren<QPushButton*>())
         button->setAccessibleDescription(button->toolTip());
-    describe(ui.cmdOpen, QStringLiteral("Open a song"), ui.cmdOpen->toolTip());
-    describe(ui.fileBar, QStringLiteral("Song file"), QStringLiteral("The song that is open"));
-    describe(ui.fileNameLabel, QStringLiteral("File Name:"), QString());
-    describe(ui.txtFileName, QStringLiteral("File name"),
-             QStringLiteral("The open song's folder and file name"));
-    describe(ui.songFolderBox, QStringLiteral("Song folder"), QString());
-    describe(ui.songFileBox, QStringLiteral("Song file name"), QString());
-    describe(ui.picSynch, QStringLiteral("Lyric sheet"),
-             QStringLiteral("The lines with their times, the player and the editing buttons"));
-    describe(ui.lvLyrics, QStringLiteral("Lyric lines"),
-             QStringLiteral("Each line's number, lyric and time. A suggested time is read as "
-                            "suggested; Ctrl+G accepts it. The Menu key lists what can be done "
-                            "with the selected line. Empty until a song is opened (Ctrl+O)."));
-    describe(ui.wordStrip, QStringLiteral("Words of the selected line"),
-             QStringLiteral("Each word with its time. Alt+Left and Alt+Right move the selected "
-                            "word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R "
-                            "loops the word; Ctrl+Shift+H splits it at the pointer."));
-    describe(ui.sldSong, QStringLiteral("Song position"), ui.sldSong->toolTip());
+    describe(ui.cmdOpen, tr("Open a song"), ui.cmdOpen->toolTip());
+    describe(ui.fileBar, tr("Song file"), tr("The song that is open"));
+    describe(ui.fileNameLabel, tr("File Name:"), QString());
+    describe(ui.txtFileName, tr("File name"), tr("The open song's folder and file name"));
+    describe(ui.songFolderBox, tr("Song folder"), QString());
+    describe(ui.songFileBox, tr("Song file name"), QString());
+    describe(ui.picSynch, tr("Lyric sheet"),
+             tr("The lines with their times, the player and the editing buttons"));
+    describe(ui.lvLyrics, tr("Lyric lines"),
+             tr("Each line's number, lyric and time. A suggested time is read as "
+                "suggested; Ctrl+G accepts it. The Menu key lists what can be done "
+                "with the selected line. Empty until a song is opened (Ctrl+O)."));
+    describe(ui.wordStrip, tr("Words of the selected line"),
+             tr("Each word with its time. Alt+Left and Alt+Right move the selected "
+                "word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R "
+                "loops the word; Ctrl+Shift+H splits it at the pointer."));
+    describe(ui.sldSong, tr("Song position"), ui.sldSong->toolTip());
     for (QWidget* groove : ui.sldSong->findChildren<QWidget*>())
-        describe(groove, QStringLiteral("Song position"), ui.sldSong->toolTip());
+        describe(groove, tr("Song position"), ui.sldSong->toolTip());
     if (auto* keys = m_window.findChild<QWidget*>(QStringLiteral("keyOverlay")))
-        describe(keys, QStringLiteral("Keys"),
-                 QStringLiteral("Every key of the window; any key or click closes it"));
-    describe(ui.lblTime, QStringLiteral("Song time"),
-             QStringLiteral("Where the song is, of how long"));
-    describe(ui.txtAdjustSingle, QStringLiteral("Seconds to adjust the selected line by"),
-             QStringLiteral("Fractions and negative numbers are allowed; \".\" is the decimal "
-                            "point"));
-    describe(ui.txtAdjustAll, QStringLiteral("Seconds to adjust all lines by"),
+        describe(keys, tr("Keys"), tr("Every key of the window; any key or click closes it"));
+    describe(ui.lblTime, tr("Song time"), tr("Where the song is, of how long"));
+    describe(ui.txtAdjustSingle, tr("Seconds to adjust the selected line by"),
+             tr("Fractions and negative numbers are allowed; \".\" is the decimal "
+                "point"));
+    describe(ui.txtAdjustAll, tr("Seconds to adjust all lines by"),
              ui.txtAdjustSingle->accessibleDescription());
     for (UpDown* spinner : {ui.spnAdjustSingle, ui.spnAdjustAll}) {
         const bool single = spinner == ui.spnAdjustSingle;
-        const QString which =
-            single ? QStringLiteral("selected line") : QStringLiteral("all lines");
-        describe(spinner, QStringLiteral("Step the seconds for %1").arg(which),
-                 QStringLiteral("1 second up or down"));
+        const QString which = single ? tr("selected line") : tr("all lines");
+        describe(spinner, tr("Step the seconds for %1").arg(which), tr("1 second up or down"));
         for (QToolButton* arrow : spinner->findChildren<QToolButton*>()) {
             const bool up = arrow->objectName() == QLatin1String("up");
             describe(arrow,
-                     QStringLiteral("%1 second for %2")
-                         .arg(up ? QStringLiteral("One more") : QStringLiteral("One less"), which),
+                     (up ? tr("One more second for %1") : tr("One less second for %1")).arg(which),
                      QString());
         }
     }
     for (QFrame* line : m_window.findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Line"))))
-        describe(line, QStringLiteral("Separator"), QString());
-    describe(ui.picUnsynch, QStringLiteral("Lyrics text"),
-             QStringLiteral("Type, paste or load the lyrics; Save writes them into the song's "
-                            "tag and turns them into lines. Escape goes back without saving."));
-    describe(ui.txtAddLyrics, QStringLiteral("Lyrics"), ui.picUnsynch->accessibleDescription());
+        describe(line, tr("Separator"), QString());
+    describe(ui.picUnsynch, tr("Lyrics text"),
+             tr("Type, paste or load the lyrics; Save writes them into the song's "
+                "tag and turns them into lines. Escape goes back without saving."));
+    describe(ui.txtAddLyrics, tr("Lyrics"), ui.picUnsynch->accessibleDescription());
 }
 
 WindowHelp::Entry WindowHelp::keyEntry(const QString& label, const QKeySequence& keys) {
@@ -149,55 +149,50 @@ std::vector<WindowHelp::Entry> WindowHelp::listEntries() {
         buttonEntry("cmdAddLine", QKeySequence(Qt::CTRL | Qt::Key_L)),
         buttonEntry("cmdEditLyric", QKeySequence(Qt::Key_F2)),
         {},
-        keyEntry(QStringLiteral("Accept the suggested time"), QKeySequence(Qt::CTRL | Qt::Key_G)),
-        keyEntry(QStringLiteral("Accept every confident suggested time"),
+        keyEntry(tr("Accept the suggested time"), QKeySequence(Qt::CTRL | Qt::Key_G)),
+        keyEntry(tr("Accept every confident suggested time"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)),
-        keyEntry(QStringLiteral("Accept the suggested word times"),
+        keyEntry(tr("Accept the suggested word times"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)),
-        keyEntry(QStringLiteral("Replay the line to mark it again"),
-                 QKeySequence(Qt::CTRL | Qt::Key_R)),
-        keyEntry(QStringLiteral("0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
-        keyEntry(QStringLiteral("0.1 s later"), QKeySequence(Qt::ALT | Qt::Key_Right)),
-        keyEntry(QStringLiteral("1 second earlier"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left)),
-        keyEntry(QStringLiteral("1 second later"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right)),
+        keyEntry(tr("Replay the line to mark it again"), QKeySequence(Qt::CTRL | Qt::Key_R)),
+        keyEntry(tr("0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
+        keyEntry(tr("0.1 s later"), QKeySequence(Qt::ALT | Qt::Key_Right)),
+        keyEntry(tr("1 second earlier"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left)),
+        keyEntry(tr("1 second later"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right)),
         buttonEntry("cmdReset", QKeySequence()),
         {},
-        {QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        {tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
          [panel] { panel->stepThroughHistory(true); }, [sheet] { return sheet->canUndo(); }},
-        {QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+        {tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
          [panel] { panel->stepThroughHistory(false); }, [sheet] { return sheet->canRedo(); }},
         {},
         buttonEntry("cmdSave", QKeySequence(Qt::CTRL | Qt::Key_S)),
-        keyEntry(QStringLiteral("Open a song"), QKeySequence(Qt::CTRL | Qt::Key_O)),
-        keyEntry(QStringLiteral("Every key"), QKeySequence(Qt::Key_F1)),
+        keyEntry(tr("Open a song"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+        keyEntry(tr("Every key"), QKeySequence(Qt::Key_F1)),
     };
 }
 
 std::vector<WindowHelp::Entry> WindowHelp::wordEntries() {
     return {
-        keyEntry(QStringLiteral("Word marking on or off"), QKeySequence(Qt::CTRL | Qt::Key_W)),
-        keyEntry(QStringLiteral("Accept the suggested word times"),
+        keyEntry(tr("Word marking on or off"), QKeySequence(Qt::CTRL | Qt::Key_W)),
+        keyEntry(tr("Accept the suggested word times"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)),
-        keyEntry(QStringLiteral("The selected word 0.1 s earlier"),
-                 QKeySequence(Qt::ALT | Qt::Key_Left)),
-        keyEntry(QStringLiteral("The selected word 0.1 s later"),
-                 QKeySequence(Qt::ALT | Qt::Key_Right)),
-        keyEntry(QStringLiteral("The selected word 0.01 s earlier"),
+        keyEntry(tr("The selected word 0.1 s earlier"), QKeySequence(Qt::ALT | Qt::Key_Left)),
+        keyEntry(tr("The selected word 0.1 s later"), QKeySequence(Qt::ALT | Qt::Key_Right)),
+        keyEntry(tr("The selected word 0.01 s earlier"),
                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Left)),
-        keyEntry(QStringLiteral("The selected word 0.01 s later"),
+        keyEntry(tr("The selected word 0.01 s later"),
                  QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Right)),
-        keyEntry(QStringLiteral("Loop the selected word or line on or off"),
+        keyEntry(tr("Loop the selected word or line on or off"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)),
-        keyEntry(QStringLiteral("Split the word into syllables here"),
+        keyEntry(tr("Split the word into syllables here"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)),
-        keyEntry(QStringLiteral("Split the selected word into its syllables"),
+        keyEntry(tr("Split the selected word into its syllables"),
                  QKeySequence(Qt::CTRL | Qt::Key_H)),
-        keyEntry(QStringLiteral("Keep precise times on or off"),
+        keyEntry(tr("Keep precise times on or off"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)),
         {},
-        keyEntry(QStringLiteral("Every key"), QKeySequence(Qt::Key_F1)),
+        keyEntry(tr("Every key"), QKeySequence(Qt::Key_F1)),
     };
 }
 
@@ -214,7 +209,7 @@ void WindowHelp::popUp(const std::vector<Entry>& entries, QWidget* over, const Q
         }
         // The key is shown in the menu's key column; the window's shortcut stays the one
         // that answers it, so the menu adds no second binding.
-        const QString keys = entry.keys.toString(QKeySequence::NativeText);
+        const QString keys = entry.keys.toString(QKeySequence::PortableText);
         QAction* action =
             menu->addAction(keys.isEmpty() ? entry.label : entry.label + QLatin1Char('\t') + keys);
         action->setEnabled(!entry.available || entry.available());

@@ -11,6 +11,7 @@
 #include "window/StatusLine.h"
 #include "window/Transport.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -21,65 +22,94 @@ namespace {
 constexpr std::int32_t kSeekStepMs = 3000;
 
 // Every key of the window, for F1 and for the README's table. Keys a text box uses for typing
-// (Ctrl+Left, Delete, ...) stay the box's while it has the focus.
-const KeyOverlay::Keys& keyList() {
-    static const KeyOverlay::Keys keys{
-        {QStringLiteral("Space, Enter"),
-         QStringLiteral("the focused button; after Play, Mark Line")},
-        {QStringLiteral("Ctrl+P"), QStringLiteral("Play / Pause")},
-        {QStringLiteral("Ctrl+."), QStringLiteral("Stop")},
-        {QStringLiteral("Ctrl+Left, Ctrl+Right"), QStringLiteral("3 seconds back, forward")},
-        {QStringLiteral("Ctrl+R"),
-         QStringLiteral("replay the selected line from 2 s before it and mark it again")},
-        {QStringLiteral("Ctrl+Down, Ctrl+Up"),
-         QStringLiteral("play slower, faster (0.5× to 1.5×, the pitch stays)")},
-        {QStringLiteral("Ctrl+0"), QStringLiteral("normal speed")},
-        {QStringLiteral("Ctrl+Shift+Up, Ctrl+Shift+Down"),
-         QStringLiteral("reaction delay 50 ms longer, shorter")},
-        {QStringLiteral("Ctrl+T"),
-         QStringLiteral("measure the reaction delay: Mark Line at each click")},
-        {QStringLiteral("Ctrl+Shift+Left, Ctrl+Shift+Right"),
-         QStringLiteral("selected lines 1 second earlier, later")},
-        {QStringLiteral("Alt+Left, Alt+Right"),
-         QStringLiteral("lines selected (or the strip's word) 0.1 s earlier, later; replay")},
-        {QStringLiteral("Alt+Shift+Left, Alt+Shift+Right"), QStringLiteral("the same by 0.01 s")},
-        {QStringLiteral("Shift+Up, Shift+Down, Shift/Ctrl+click"),
-         QStringLiteral("select several lines for Adjust Selected Line and the nudges")},
-        {QStringLiteral("Ctrl+W"),
-         QStringLiteral("word marking on / off: Mark Line stamps the line's next word")},
-        {QStringLiteral("Ctrl+Shift+R"),
-         QStringLiteral("loop the selected line (or the strip's word) until pressed again")},
-        {QStringLiteral("drag in the word strip"),
-         QStringLiteral("move a word's start (onto the voice's onset; Shift: freely)")},
-        {QStringLiteral("Ctrl+wheel in the word strip"),
-         QStringLiteral("zoom around the pointer; the wheel then scrolls")},
-        {QStringLiteral("Ctrl+Shift+H"),
-         QStringLiteral("split the strip's word into syllables at the pointer")},
-        {QStringLiteral("Ctrl+H"),
-         QStringLiteral("split the strip's selected word into all its syllables")},
-        {QStringLiteral("Ctrl+Shift+K"),
-         QStringLiteral("keep precise times on / off: Save also writes Song.lrc")},
-        {QStringLiteral("Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"), QStringLiteral("undo; redo")},
-        {QStringLiteral("Insert, Delete, Ctrl+L"),
-         QStringLiteral("Insert Line, Remove Line, Add Line To End")},
-        {QStringLiteral("F2"), QStringLiteral("Edit Selected Lyric")},
-        {QStringLiteral("Ctrl+G"), QStringLiteral("accept the selected line's suggested time")},
-        {QStringLiteral("Ctrl+Shift+G"),
-         QStringLiteral("accept every confident suggested time (word marking on: and word time)")},
-        {QStringLiteral("Ctrl+Shift+W"),
-         QStringLiteral("accept the selected line's suggested word times (hollow ticks)")},
-        {QStringLiteral("Up, Down"), QStringLiteral("previous, next line (in the list)")},
-        {QStringLiteral("Ctrl+O, Ctrl+S"), QStringLiteral("open a song, Save")},
-        {QStringLiteral("Ctrl+E"), QStringLiteral("write Song.lrc beside the song")},
-        {QStringLiteral("Ctrl+Shift+E"),
-         QStringLiteral("write the marked lines into the song's tag (SYLT)")},
-        {QStringLiteral("Ctrl+Shift+T"),
-         QStringLiteral("write subtitles for a video: Song.srt, Song.vtt and Song.ass")},
-        {QStringLiteral("Ctrl+I"), QStringLiteral("read the Song.lrc beside the song")},
-        {QStringLiteral("Escape"),
-         QStringLiteral("in the text panel: back to the sheet, the text kept, nothing saved")},
-        {QStringLiteral("F1"), QStringLiteral("this list, until the next key or click")},
-    };
+// (Ctrl+Left, Delete, ...) stay the box's while it has the focus. Translated when the list is
+// made, so it is in the language installed then.
+struct KeyText {
+    const char* keys;
+    const char* does;
+};
+constexpr KeyText kKeys[] = {
+    {QT_TRANSLATE_NOOP("WindowKeys", "Space, Enter"),
+     QT_TRANSLATE_NOOP("WindowKeys", "the focused button; after Play, Mark Line")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+P"), QT_TRANSLATE_NOOP("WindowKeys", "Play / Pause")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+."), QT_TRANSLATE_NOOP("WindowKeys", "Stop")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Left, Ctrl+Right"),
+     QT_TRANSLATE_NOOP("WindowKeys", "3 seconds back, forward")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+R"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "replay the selected line from 2 s before it and mark it again")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Down, Ctrl+Up"),
+     QT_TRANSLATE_NOOP("WindowKeys", "play slower, faster (0.5× to 1.5×, the pitch stays)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+0"), QT_TRANSLATE_NOOP("WindowKeys", "normal speed")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+Up, Ctrl+Shift+Down"),
+     QT_TRANSLATE_NOOP("WindowKeys", "reaction delay 50 ms longer, shorter")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+T"),
+     QT_TRANSLATE_NOOP("WindowKeys", "measure the reaction delay: Mark Line at each click")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+Left, Ctrl+Shift+Right"),
+     QT_TRANSLATE_NOOP("WindowKeys", "selected lines 1 second earlier, later")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Alt+Left, Alt+Right"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "lines selected (or the strip's word) 0.1 s earlier, later; replay")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Alt+Shift+Left, Alt+Shift+Right"),
+     QT_TRANSLATE_NOOP("WindowKeys", "the same by 0.01 s")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Shift+Up, Shift+Down, Shift/Ctrl+click"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "select several lines for Adjust Selected Line and the nudges")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+W"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "word marking on / off: Mark Line stamps the line's next word")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+R"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "loop the selected line (or the strip's word) until pressed again")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "drag in the word strip"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "move a word's start (onto the voice's onset; Shift: freely)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+wheel in the word strip"),
+     QT_TRANSLATE_NOOP("WindowKeys", "zoom around the pointer; the wheel then scrolls")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+H"),
+     QT_TRANSLATE_NOOP("WindowKeys", "split the strip's word into syllables at the pointer")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+H"),
+     QT_TRANSLATE_NOOP("WindowKeys", "split the strip's selected word into all its syllables")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+K"),
+     QT_TRANSLATE_NOOP("WindowKeys", "keep precise times on / off: Save also writes Song.lrc")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"),
+     QT_TRANSLATE_NOOP("WindowKeys", "undo; redo")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Insert, Delete, Ctrl+L"),
+     QT_TRANSLATE_NOOP("WindowKeys", "Insert Line, Remove Line, Add Line To End")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "F2"), QT_TRANSLATE_NOOP("WindowKeys", "Edit Selected Lyric")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+G"),
+     QT_TRANSLATE_NOOP("WindowKeys", "accept the selected line's suggested time")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+G"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "accept every confident suggested time (word marking on: and word time)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+W"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "accept the selected line's suggested word times (hollow ticks)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Up, Down"),
+     QT_TRANSLATE_NOOP("WindowKeys", "previous, next line (in the list)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+O, Ctrl+S"),
+     QT_TRANSLATE_NOOP("WindowKeys", "open a song, Save")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+E"),
+     QT_TRANSLATE_NOOP("WindowKeys", "write Song.lrc beside the song")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+E"),
+     QT_TRANSLATE_NOOP("WindowKeys", "write the marked lines into the song's tag (SYLT)")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Shift+T"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "write subtitles for a video: Song.srt, Song.vtt and Song.ass")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+I"),
+     QT_TRANSLATE_NOOP("WindowKeys", "read the Song.lrc beside the song")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Escape"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "in the text panel: back to the sheet, the text kept, nothing saved")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "F1"),
+     QT_TRANSLATE_NOOP("WindowKeys", "this list, until the next key or click")},
+};
+
+KeyOverlay::Keys keyList() {
+    KeyOverlay::Keys keys;
+    for (const KeyText& key : kKeys)
+        keys.emplace_back(QCoreApplication::translate("WindowKeys", key.keys),
+                          QCoreApplication::translate("WindowKeys", key.does));
     return keys;
 }
 
@@ -107,8 +137,7 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
                         candidate->click();
                         return;
                     }
-                status.show(
-                    QStringLiteral("%1 is not available now.").arg(alternatives[0]->text()));
+                status.show(tr("%1 is not available now.").arg(alternatives[0]->text()));
             },
             false);
     };
@@ -141,7 +170,7 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
         if (adjust->canAdjustSelected())
             adjust->AdjustSelectedLineBy(amount);
         else
-            status.show(QStringLiteral("Adjust Selected Line is not available now."));
+            status.show(tr("Adjust Selected Line is not available now."));
     };
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left), "Adjust Selected Line",
         [nudge] { nudge(QStringLiteral("-1")); });
@@ -173,31 +202,31 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
 }
 
 void WindowKeys::installButtonTips() {
-    const QString focused = QStringLiteral("Space or Enter when it has the focus (Tab moves it)");
+    const QString focused = tr("Space or Enter when it has the focus (Tab moves it)");
     for (QPushButton* b : m_window.findChildren<QPushButton*>())
-        b->setToolTip(b->text() + QStringLiteral(" — ") + focused);
+        b->setToolTip(tr("%1 — %2").arg(b->text(), focused));
     const auto tip = [](QPushButton* b, const QString& keys) {
-        b->setToolTip(b->text() + QStringLiteral(" — ") + keys);
+        b->setToolTip(tr("%1 — %2").arg(b->text(), keys));
     };
     const WindowControls ui = FindControls(m_window);
-    tip(ui.cmdPlay, QStringLiteral("Ctrl+P plays and pauses"));
-    tip(ui.cmdStop, QStringLiteral("Ctrl+."));
-    tip(ui.cmdMark, QStringLiteral("Space: Play puts the focus here. Ctrl+R replays the selected "
-                                   "line to mark it again; Ctrl+T measures your reaction delay"));
-    tip(ui.cmdInsert, QStringLiteral("Insert"));
-    tip(ui.cmdRemove, QStringLiteral("Delete (Ctrl+Z brings the line back)"));
-    tip(ui.cmdAddLine, QStringLiteral("Ctrl+L"));
-    tip(ui.cmdEditLyric, QStringLiteral("F2, or a double click on the line"));
+    tip(ui.cmdPlay, tr("Ctrl+P plays and pauses"));
+    tip(ui.cmdStop, tr("Ctrl+."));
+    tip(ui.cmdMark, tr("Space: Play puts the focus here. Ctrl+R replays the selected "
+                       "line to mark it again; Ctrl+T measures your reaction delay"));
+    tip(ui.cmdInsert, tr("Insert"));
+    tip(ui.cmdRemove, tr("Delete (Ctrl+Z brings the line back)"));
+    tip(ui.cmdAddLine, tr("Ctrl+L"));
+    tip(ui.cmdEditLyric, tr("F2, or a double click on the line"));
     tip(ui.cmdAdjustSingle,
-        QStringLiteral("Ctrl+Shift+Right, Ctrl+Shift+Left move the line 1 second later, earlier"));
-    tip(ui.cmdLineUp, QStringLiteral("Up in the list"));
-    tip(ui.cmdLineDown, QStringLiteral("Down in the list"));
-    tip(ui.cmdOpen, QStringLiteral("Ctrl+O, or drop a song on the window"));
-    tip(ui.cmdSave, QStringLiteral("Ctrl+S"));
-    tip(ui.cmdSaveUnsynch, QStringLiteral("Ctrl+S"));
+        tr("Ctrl+Shift+Right, Ctrl+Shift+Left move the line 1 second later, earlier"));
+    tip(ui.cmdLineUp, tr("Up in the list"));
+    tip(ui.cmdLineDown, tr("Down in the list"));
+    tip(ui.cmdOpen, tr("Ctrl+O, or drop a song on the window"));
+    tip(ui.cmdSave, tr("Ctrl+S"));
+    tip(ui.cmdSaveUnsynch, tr("Ctrl+S"));
     tip(ui.cmdLyricsFromText,
-        QStringLiteral("Space or Enter when it has the focus, or drop a text file on the panel"));
-    ui.lvLyrics->setToolTip(ui.lvLyrics->toolTip() + QStringLiteral(" F1 lists every key."));
+        tr("Space or Enter when it has the focus, or drop a text file on the panel"));
+    ui.lvLyrics->setToolTip(tr("%1 F1 lists every key.").arg(ui.lvLyrics->toolTip()));
 }
 
 void WindowKeys::ShowKeys() {

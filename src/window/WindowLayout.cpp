@@ -8,6 +8,7 @@
 #include "window/Controls.h"
 #include "window/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ QHBoxLayout* adjustRow(QPushButton* button, QLabel* by, QLineEdit* box, QWidget*
 
 // Layout-only widgets: the captions beside the amount boxes and the separator lines.
 QLabel* makeLabel(const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption));
+    auto* label = new QLabel(QCoreApplication::translate("WindowLayout", caption));
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
@@ -68,7 +69,7 @@ void styleButtons(const Controls& ui) {
         button->setFixedWidth(kEditingButtonWidth);
     ui.cmdLyricsFromText->setMinimumWidth(150);
     ui.cmdOpen->setFixedSize(24, 24);
-    ui.cmdOpen->setToolTip(QStringLiteral("Open a song"));
+    ui.cmdOpen->setToolTip(QCoreApplication::translate("WindowLayout", "Open a song"));
 }
 
 // The file bar's frame on the left, Close on the right.
@@ -119,10 +120,14 @@ QLayout* editingColumn(const Controls& ui) {
     right->addLayout(row({ui.cmdInsert, ui.cmdAddLine}));
     right->addLayout(row({ui.cmdRemove}));
     right->addWidget(makeLine("Line2"));
-    right->addLayout(adjustRow(ui.cmdAdjustSingle, makeLabel("Label1", "By"), ui.txtAdjustSingle,
-                               ui.spnAdjustSingle, makeLabel("Label2", "Secs.")));
-    right->addLayout(adjustRow(ui.cmdAdjustAll, makeLabel("Label4", "By"), ui.txtAdjustAll,
-                               ui.spnAdjustAll, makeLabel("Label3", "Secs.")));
+    right->addLayout(adjustRow(ui.cmdAdjustSingle,
+                               makeLabel("Label1", QT_TRANSLATE_NOOP("WindowLayout", "By")),
+                               ui.txtAdjustSingle, ui.spnAdjustSingle,
+                               makeLabel("Label2", QT_TRANSLATE_NOOP("WindowLayout", "Secs."))));
+    right->addLayout(adjustRow(ui.cmdAdjustAll,
+                               makeLabel("Label4", QT_TRANSLATE_NOOP("WindowLayout", "By")),
+                               ui.txtAdjustAll, ui.spnAdjustAll,
+                               makeLabel("Label3", QT_TRANSLATE_NOOP("WindowLayout", "Secs."))));
     right->addWidget(makeLine("Line3"));
     right->addLayout(row({ui.cmdEditLyric}));
     right->addWidget(makeLine("Line4"));

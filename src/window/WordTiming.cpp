@@ -33,9 +33,9 @@ WordTiming::WordTiming(SongSession& session, StatusLine& status, SheetPanel& she
       m_transport(transport), m_window(window), m_strip(new WordStrip),
       m_loopTimer(new QTimer(this)) {
     m_strip->setObjectName(QStringLiteral("wordStrip"));
-    m_strip->setSuggestionTip(QStringLiteral("Ctrl+Shift+W accepts the line's suggested word "
-                                             "times; a word you mark stays and the rest follow "
-                                             "it."));
+    m_strip->setSuggestionTip(tr("Ctrl+Shift+W accepts the line's suggested word "
+                                 "times; a word you mark stays and the rest follow "
+                                 "it."));
     m_loopTimer->setInterval(kLoopCheckMs);
     connect(m_loopTimer, &QTimer::timeout, this,
             [this] { m_status.guard("Loop", [this] { keepLooping(); }); });
@@ -132,7 +132,7 @@ void WordTiming::showWordStrip() {
 
 void WordTiming::NudgeSelection(qint64 deltaMs) {
     if (m_sheet.widget()->isHidden() || m_session.playback().tapAlongRunning()) {
-        m_status.show(QStringLiteral("Nudges move lines of the lyric sheet: show it first."));
+        m_status.show(tr("Nudges move lines of the lyric sheet: show it first."));
         return;
     }
     const std::vector<int> positions = m_sheet.list()->selectedPositions();
@@ -179,32 +179,30 @@ void WordTiming::DragWord(int word, qint64 ms) {
 
 void WordTiming::ToggleLoop() {
     if (m_loop.position != 0) {
-        endLoop(QStringLiteral("Loop ended; the song plays on."));
+        endLoop(tr("Loop ended; the song plays on."));
         return;
     }
     const int p = m_sheet.widget()->isHidden() ? 0 : m_session.sheet().selected();
     if (p == 0 || m_session.playback().tapAlongRunning()) {
-        m_status.show(QStringLiteral("Select a marked line to loop it."));
+        m_status.show(tr("Select a marked line to loop it."));
         return;
     }
     const int word = stripLine() == p ? m_strip->selectedWord() : -1;
     const LoopSpan span = LoopSpanOf(m_session.sheet().rows(), p, word);
     if (span.fromMs < 0) {
-        m_status.show(word >= 0 ? QStringLiteral("That word has no time to loop yet.")
-                                : QStringLiteral("Line %1 has no time to loop yet.").arg(p));
+        m_status.show(word >= 0 ? tr("That word has no time to loop yet.")
+                                : tr("Line %1 has no time to loop yet.").arg(p));
         return;
     }
     m_loop = {p, word};
     PlayFrom(span.fromMs);
     m_loopTimer->start();
     const QString what =
-        word >= 0
-            ? QStringLiteral("\"%1\"").arg(m_strip->words()[static_cast<std::size_t>(word)].text)
-            : QStringLiteral("line %1").arg(p);
-    m_status.show(
-        QStringLiteral("Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R "
-                       "ends the loop.")
-            .arg(what, PreciseTimeText(span.fromMs), PreciseTimeText(span.toMs)));
+        word >= 0 ? tr("\"%1\"").arg(m_strip->words()[static_cast<std::size_t>(word)].text)
+                  : tr("line %1").arg(p);
+    m_status.show(tr("Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R "
+                     "ends the loop.")
+                      .arg(what, PreciseTimeText(span.fromMs), PreciseTimeText(span.toMs)));
 }
 
 void WordTiming::keepLooping() {
@@ -216,7 +214,7 @@ void WordTiming::keepLooping() {
     // The times are read afresh each round: a drag or a nudge is heard in the next one.
     const LoopSpan span = LoopSpanOf(m_session.sheet().rows(), m_loop.position, m_loop.word);
     if (span.fromMs < 0) {
-        endLoop(QStringLiteral("Loop ended: what it played has no time any more."));
+        endLoop(tr("Loop ended: what it played has no time any more."));
         return;
     }
     if (m_session.player().GetPositionMs() >= span.toMs)
@@ -233,14 +231,14 @@ void WordTiming::endLoop(const QString& status) {
 void WordTiming::SplitAtPointer() {
     const int p = stripLine();
     if (p == 0) {
-        m_status.show(QStringLiteral("Split a word in the word strip: select a line whose words "
-                                     "are timed (Ctrl+W marks them)."));
+        m_status.show(tr("Split a word in the word strip: select a line whose words "
+                         "are timed (Ctrl+W marks them)."));
         return;
     }
     const qint64 ms = m_strip->pointerMs();
     if (ms < 0) {
-        m_status.show(QStringLiteral("Point in the word strip where the syllable starts, then "
-                                     "press Ctrl+Shift+H."));
+        m_status.show(tr("Point in the word strip where the syllable starts, then "
+                         "press Ctrl+Shift+H."));
         return;
     }
     m_status.show(SplitWordAt(m_session.sheet(), p, m_strip->selectedWord(), ms));
@@ -252,8 +250,8 @@ void WordTiming::SplitIntoSyllables() {
     const int p = stripLine();
     const int word = m_strip->selectedWord();
     if (p == 0 || word < 0) {
-        m_status.show(QStringLiteral("Select a word in the word strip to split it into its "
-                                     "syllables."));
+        m_status.show(tr("Select a word in the word strip to split it into its "
+                         "syllables."));
         return;
     }
     const qint64 ms = m_strip->words()[static_cast<std::size_t>(word)].ms;

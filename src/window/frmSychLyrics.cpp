@@ -162,7 +162,7 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
         m_sheet->ShowSaveButton();
         m_status->show(QString());
     } else {
-        m_status->show(QStringLiteral(" No Lyrics Found For  -  ") + m_fileBar->fileName());
+        m_status->show(tr(" No Lyrics Found For  -  %1").arg(m_fileBar->fileName()));
         m_fileBar->showAddLyrics(true);
         m_sheet->widget()->setVisible(false);
         m_text->widget()->setVisible(false);
@@ -218,7 +218,7 @@ void frmSychLyrics::LeaveTextPanel() {
 }
 
 void frmSychLyrics::showLyricsSavedIntoTag(const QString& lyrics, const QString& saved) {
-    ShowUnsynchLyrics(lyrics, QStringLiteral("Load Lyrics From Text"));
+    ShowUnsynchLyrics(lyrics, tr("Load Lyrics From Text"));
     m_sheet->widget()->setVisible(true);
     m_text->widget()->setVisible(false);
     m_fileBar->showAddLyrics(false);
@@ -229,8 +229,8 @@ void frmSychLyrics::showLyricsSavedIntoTag(const QString& lyrics, const QString&
 
 void frmSychLyrics::readLrcIntoSheet(const QString& path) {
     if (m_transport->markButton()->isEnabled())
-        throw VersettaError(QStringLiteral("Pause or stop the song before reading %1 into the "
-                                           "sheet.")
+        throw VersettaError(tr("Pause or stop the song before reading %1 into the "
+                               "sheet.")
                                 .arg(QFileInfo(path).fileName()));
     const QString read = m_session->readLrc(path);
     showLoadedSheet();
@@ -286,8 +286,7 @@ bool frmSychLyrics::exportKeyPressed(QKeyEvent* event) {
     else if (event->key() == Qt::Key_E)
         m_status->guard("Writing the timed lyrics into the tag", [this] {
             m_status->show(RunTagSave(*this, *m_status, m_session->songName(),
-                                      QStringLiteral("the timed lyrics"),
-                                      m_session->syncedLyricsSave()));
+                                      tr("the timed lyrics"), m_session->syncedLyricsSave()));
         });
     else if (event->key() == Qt::Key_T && shift)
         m_status->guard("Writing the subtitles",
@@ -324,8 +323,8 @@ void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
         return;
     }
     if (!onTextPanel) {
-        m_status->show(QStringLiteral("%1 is not a song. Drop a song on the window, or a text "
-                                      "file of lyrics on the lyrics text panel.")
+        m_status->show(tr("%1 is not a song. Drop a song on the window, or a text "
+                          "file of lyrics on the lyrics text panel.")
                            .arg(QDir::toNativeSeparators(path)));
         return;
     }

@@ -1,0 +1,1705 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AdjustControls</name>
+    <message>
+        <source>%1: %2, so it was left unchanged.</source>
+        <translation>%1: %2, así que se dejó sin cambios.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n lines were left unchanged; %2.</source>
+        <translation>
+            <numerusform>%1: %n línea se dejó sin cambios; %2.</numerusform>
+            <numerusform>%1: %n líneas se dejaron sin cambios; %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adjust Selected Line</source>
+        <translation>Ajustar línea elegida</translation>
+    </message>
+    <message>
+        <source>Adjust All Lines</source>
+        <translation>Ajustar todas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n selected lines adjusted.</source>
+        <translation>
+            <numerusform>%1: %n línea seleccionada ajustada.</numerusform>
+            <numerusform>%1: %n líneas seleccionadas ajustadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: line %2 has no time to move.</source>
+        <translation>%1: la línea %2 no tiene tiempo que mover.</translation>
+    </message>
+    <message>
+        <source>%1: the amount is too large to step.</source>
+        <translation>%1: la cantidad es demasiado grande para avanzar.</translation>
+    </message>
+    <message>
+        <source>%1: the spinner stops at %2 seconds; type a larger amount.</source>
+        <translation>%1: las flechas se detienen en %2 segundos; escriba una cantidad mayor.</translation>
+    </message>
+</context>
+<context>
+    <name>AlignAudio</name>
+    <message>
+        <source>it holds no audio that could be decoded</source>
+        <translation>no contiene audio que se pueda decodificar</translation>
+    </message>
+</context>
+<context>
+    <name>AudioFormats</name>
+    <message>
+        <source>the Vorbis comment LYRICS</source>
+        <translation>el comentario Vorbis LYRICS</translation>
+    </message>
+    <message>
+        <source>the MP4 lyrics item (©lyr)</source>
+        <translation>el elemento de letra MP4 (©lyr)</translation>
+    </message>
+    <message>
+        <source>the ID3v2 tag (USLT)</source>
+        <translation>la etiqueta ID3v2 (USLT)</translation>
+    </message>
+    <message>
+        <source>MP3s (*.mp3);;Audio files (%1)</source>
+        <translation>MP3 (*.mp3);;Archivos de audio (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FileBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>AddLyrics</source>
+        <translation>Añadir letra</translation>
+    </message>
+    <message>
+        <source>Show Unsynched Lyrics</source>
+        <translation>Mostrar letra sin sincronizar</translation>
+    </message>
+</context>
+<context>
+    <name>LyricAligner</name>
+    <message>
+        <source>%1: suggestions are rough, lines spread by syllables between marks. Mark a few lines and they improve.</source>
+        <translation>%1: las sugerencias son aproximadas, con las líneas repartidas por sílabas entre las marcas. Marque algunas líneas y mejorarán.</translation>
+    </message>
+    <message>
+        <source>The lyrics hold no words to listen for</source>
+        <translation>La letra no tiene palabras que escuchar</translation>
+    </message>
+    <message>
+        <source>The lyrics hold more than %1 words, too many to listen for</source>
+        <translation>La letra tiene más de %1 palabras, demasiadas para escuchar</translation>
+    </message>
+    <message>
+        <source>The lyrics are mostly not English, and only English words can be heard</source>
+        <translation>La letra no está mayormente en inglés, y solo se reconocen palabras en inglés</translation>
+    </message>
+    <message>
+        <source>Could not hear a voice clearly</source>
+        <translation>No se oyó claramente ninguna voz</translation>
+    </message>
+</context>
+<context>
+    <name>LyricSheet</name>
+    <message>
+        <source>Add Line To End</source>
+        <translation>Añadir línea al final</translation>
+    </message>
+    <message>
+        <source>Insert Line</source>
+        <translation>Insertar línea</translation>
+    </message>
+    <message>
+        <source>Remove Line</source>
+        <translation>Quitar línea</translation>
+    </message>
+    <message>
+        <source>Edit Selected Lyric</source>
+        <translation>Editar letra elegida</translation>
+    </message>
+    <message>
+        <source>Mark Line at %1</source>
+        <translation>Marcar línea en %1</translation>
+    </message>
+    <message>
+        <source>Clear All Time Markings</source>
+        <translation>Borrar todas las marcas</translation>
+    </message>
+    <message>
+        <source>line %1 %2</source>
+        <translation>la línea %1 %2</translation>
+    </message>
+    <message>
+        <source>has the time &quot;%1&quot;, which is not a number</source>
+        <translation>tiene el tiempo «%1», que no es un número</translation>
+    </message>
+    <message>
+        <source>would move outside -%1 to %1 seconds</source>
+        <translation>quedaría fuera de -%1 a %1 segundos</translation>
+    </message>
+    <message>
+        <source>cannot move by &quot;%1&quot;, which is too large</source>
+        <translation>no puede moverse «%1», que es demasiado</translation>
+    </message>
+    <message>
+        <source>Adjust All Lines</source>
+        <translation>Ajustar todas</translation>
+    </message>
+    <message>
+        <source>Adjust Selected Line</source>
+        <translation>Ajustar línea elegida</translation>
+    </message>
+    <message>
+        <source>⚠ Doubtful mark: %1. Ctrl+R replays the line to mark it again, Alt+Left or Alt+Right moves it by 0.1 s, Ctrl+G keeps it as it is.</source>
+        <translation>⚠ Marca dudosa: %1. Ctrl+R repite la línea para marcarla de nuevo, Alt+Left o Alt+Right la mueve 0.1 s, Ctrl+G la deja como está.</translation>
+    </message>
+    <message>
+        <source>Suggested time (grey): %1, not saved until accepted. Ctrl+G accepts it; Ctrl+Shift+G accepts every confident one.</source>
+        <translation>Tiempo sugerido (gris): %1, no se guarda hasta aceptarlo. Ctrl+G lo acepta; Ctrl+Shift+G acepta todos los seguros.</translation>
+    </message>
+    <message>
+        <source>heard in the song</source>
+        <translation>oído en la canción</translation>
+    </message>
+    <message>
+        <source>a rough guess</source>
+        <translation>una estimación aproximada</translation>
+    </message>
+    <message>
+        <source>suggested %1</source>
+        <translation>sugerido %1</translation>
+    </message>
+    <message>
+        <source>%1, doubtful: %2</source>
+        <translation>%1, dudoso: %2</translation>
+    </message>
+    <message>
+        <source>Lyric</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Secs</source>
+        <translation>Seg.</translation>
+    </message>
+    <message>
+        <source>%1%2 s</source>
+        <translation>%1%2 s</translation>
+    </message>
+    <message>
+        <source>Mark Word &quot;%1&quot; at %2</source>
+        <translation>Marcar palabra «%1» en %2</translation>
+    </message>
+    <message>
+        <source>Nudge Word by %1</source>
+        <translation>Mover palabra %1</translation>
+    </message>
+    <message>
+        <source>Nudge Lines by %1</source>
+        <translation>Mover líneas %1</translation>
+    </message>
+    <message>
+        <source>Nudge Line by %1</source>
+        <translation>Mover línea %1</translation>
+    </message>
+    <message>
+        <source>Adjust Selected Lines</source>
+        <translation>Ajustar líneas elegidas</translation>
+    </message>
+    <message>
+        <source>Move Word &quot;%1&quot; to %2</source>
+        <translation>Mover palabra «%1» a %2</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2&quot;</source>
+        <translation>Dividir «%1» en «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>MarkingSettings</name>
+    <message>
+        <source>the settings file %1 is %2</source>
+        <translation>el archivo de ajustes %1 es %2</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read: it is not in the settings format, so it is left as it is</source>
+        <translation>no se puede leer el archivo de ajustes %1: no tiene el formato de ajustes, así que se deja como está</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read</source>
+        <translation>no se puede leer el archivo de ajustes %1</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is not writable</source>
+        <translation>no se puede escribir en el archivo de ajustes %1</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read: it is not in the settings format</source>
+        <translation>no se puede leer el archivo de ajustes %1: no tiene el formato de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>MediaModule</name>
+    <message>
+        <source>the media module %1 could not be loaded (%2)</source>
+        <translation>no se pudo cargar el módulo multimedia %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the media module %1 is not in %2</source>
+        <translation>el módulo multimedia %1 no está en %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ni en </translation>
+    </message>
+</context>
+<context>
+    <name>MediaServices</name>
+    <message>
+        <source>this program was built without its media module</source>
+        <translation>este programa se compiló sin su módulo multimedia</translation>
+    </message>
+</context>
+<context>
+    <name>MissingMedia</name>
+    <message>
+        <source>%1 could not be loaded: %2</source>
+        <translation>no se pudo cargar %1: %2</translation>
+    </message>
+    <message>
+        <source>the audio player</source>
+        <translation>el reproductor de audio</translation>
+    </message>
+    <message>
+        <source>the audio decoder</source>
+        <translation>el decodificador de audio</translation>
+    </message>
+    <message>
+        <source>the speech recogniser</source>
+        <translation>el reconocedor de voz</translation>
+    </message>
+    <message>
+        <source>the word pronouncer</source>
+        <translation>el pronunciador de palabras</translation>
+    </message>
+    <message>
+        <source>the voice detector</source>
+        <translation>el detector de voz</translation>
+    </message>
+</context>
+<context>
+    <name>PreciseTimes</name>
+    <message>
+        <source>it has %1 lines, the lyrics file %2</source>
+        <translation>tiene %1 líneas y el archivo de letra %2</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la línea %1</translation>
+    </message>
+    <message>
+        <source>%1 has other words</source>
+        <translation>%1 tiene otras palabras</translation>
+    </message>
+    <message>
+        <source>%1 is not marked in the lyrics file</source>
+        <translation>%1 no está marcada en el archivo de letra</translation>
+    </message>
+    <message>
+        <source>%1 is marked only in the lyrics file</source>
+        <translation>%1 solo está marcada en el archivo de letra</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, not in second %3 of the lyrics file</source>
+        <translation>%1 está en %2, no en el segundo %3 del archivo de letra</translation>
+    </message>
+    <message>
+        <source>%1 was not used for precise times: %2.</source>
+        <translation>%1 no se usó para los tiempos precisos: %2.</translation>
+    </message>
+    <message>
+        <source>it holds more lines than a lyrics file</source>
+        <translation>tiene más líneas que un archivo de letra</translation>
+    </message>
+    <message>
+        <source>it does not match the lyrics file (%1)</source>
+        <translation>no coincide con el archivo de letra (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RunTagSave</name>
+    <message>
+        <source>Saving %1 into %2…</source>
+        <translation>Guardando %1 en %2…</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPanel</name>
+    <message>
+        <source>Clear All Time Markings</source>
+        <translation>Borrar todas las marcas</translation>
+    </message>
+    <message>
+        <source>Insert Line</source>
+        <translation>Insertar línea</translation>
+    </message>
+    <message>
+        <source>Add Line To End</source>
+        <translation>Añadir línea al final</translation>
+    </message>
+    <message>
+        <source>Remove Line</source>
+        <translation>Quitar línea</translation>
+    </message>
+    <message>
+        <source>Edit Selected Lyric</source>
+        <translation>Editar letra elegida</translation>
+    </message>
+    <message>
+        <source>Move Up 1 Line</source>
+        <translation>Subir 1 línea</translation>
+    </message>
+    <message>
+        <source>Move Down 1 Line</source>
+        <translation>Bajar 1 línea</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z undoes the last change to the sheet; Ctrl+Shift+Z or Ctrl+Y redoes it.</source>
+        <translation>Ctrl+Z deshace el último cambio de la hoja; Ctrl+Shift+Z o Ctrl+Y lo rehace.</translation>
+    </message>
+    <message>
+        <source>The line being sung, or the one selected</source>
+        <translation>La línea que se canta, o la seleccionada</translation>
+    </message>
+    <message>
+        <source>Current line</source>
+        <translation>Línea actual</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has no lines.</source>
+        <translation>%1: la hoja no tiene líneas.</translation>
+    </message>
+    <message>
+        <source>%1: select a line first.</source>
+        <translation>%1: primero seleccione una línea.</translation>
+    </message>
+    <message>
+        <source>%1: the sheet already holds %2 lines, the most it can hold. Remove a line first.</source>
+        <translation>%1: la hoja ya tiene %2 líneas, el máximo posible. Quite una línea primero.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Lyric:</source>
+        <translation>Editar letra elegida:</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nada que deshacer.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Undid: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Redid: %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Suggested times can be accepted in the sheet while the song is stopped.</source>
+        <translation>Los tiempos sugeridos se aceptan en la hoja con la canción detenida.</translation>
+    </message>
+</context>
+<context>
+    <name>SongAnalysis</name>
+    <message>
+        <source>No suggested times: %1. Mark the lines as the song plays.</source>
+        <translation>Sin tiempos sugeridos: %1. Marque las líneas mientras suena la canción.</translation>
+    </message>
+    <message>
+        <source>Only the song&apos;s first %1 minutes get suggested times.</source>
+        <translation>Solo los primeros %1 minutos de la canción reciben tiempos sugeridos.</translation>
+    </message>
+</context>
+<context>
+    <name>SongPlayback</name>
+    <message>
+        <source>%1; settings are not kept.</source>
+        <translation>%1; los ajustes no se conservan.</translation>
+    </message>
+    <message>
+        <source>Speed %1×</source>
+        <translation>Velocidad %1×</translation>
+    </message>
+    <message>
+        <source>reaction delay %1 ms</source>
+        <translation>retardo de reacción %1 ms</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>Seeking works while a song is playing or paused.</source>
+        <translation>Se puede saltar mientras una canción suena o está en pausa.</translation>
+    </message>
+    <message>
+        <source>Speed %1× is the slowest.</source>
+        <translation>La velocidad %1× es la más lenta.</translation>
+    </message>
+    <message>
+        <source>Speed %1× is the fastest.</source>
+        <translation>La velocidad %1× es la más rápida.</translation>
+    </message>
+    <message>
+        <source>Normal speed.</source>
+        <translation>Velocidad normal.</translation>
+    </message>
+    <message>
+        <source>No reaction delay: marks are taken at the press.</source>
+        <translation>Sin retardo de reacción: las marcas se toman al pulsar.</translation>
+    </message>
+    <message>
+        <source> (it could not be kept for the next run: %1)</source>
+        <translation> (no se pudo guardar para la próxima vez: %1)</translation>
+    </message>
+    <message>
+        <source>Lines can be marked up to %1 into a song.</source>
+        <translation>Las líneas se pueden marcar hasta %1 de la canción.</translation>
+    </message>
+    <message>
+        <source>The clicks for measuring the reaction delay could not be written to a temporary folder.</source>
+        <translation>No se pudieron escribir los clics para medir el retardo de reacción en una carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>Reaction delay: press Mark Line at each of the %1 clicks (Stop ends it).</source>
+        <translation>Retardo de reacción: pulse Marcar línea en cada uno de los %1 clics (Detener termina).</translation>
+    </message>
+    <message>
+        <source>Reaction delay: %1 of %2 clicks taken.</source>
+        <translation>Retardo de reacción: %1 de %2 clics tomados.</translation>
+    </message>
+    <message>
+        <source>Reaction delay unchanged (%1 ms): only %2 of %3 clicks were taken; Ctrl+T tries again.</source>
+        <translation>Retardo de reacción sin cambios (%1 ms): solo se tomaron %2 de %3 clics; Ctrl+T lo intenta de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>SongSession</name>
+    <message>
+        <source>1 line</source>
+        <translation>1 línea</translation>
+    </message>
+    <message>
+        <source>Open Song Without Lyrics</source>
+        <translation>Abrir canción sin letra</translation>
+    </message>
+    <message>
+        <source>%1 lies beside the song: Ctrl+I reads it into the sheet.</source>
+        <translation>%1 está junto a la canción: Ctrl+I la carga en la hoja.</translation>
+    </message>
+    <message>
+        <source>Load Lyrics File</source>
+        <translation>Cargar archivo de letra</translation>
+    </message>
+    <message>
+        <source>Load Tag Lyrics</source>
+        <translation>Cargar letra de la etiqueta</translation>
+    </message>
+    <message>
+        <source>The lyrics have %1 lines; only the first %2 are on the sheet.</source>
+        <translation>La letra tiene %1 líneas; solo las primeras %2 están en la hoja.</translation>
+    </message>
+    <message>
+        <source>No audio player is available.</source>
+        <translation>No hay reproductor de audio disponible.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2; the song plays without a preview</source>
+        <translation>No se puede leer %1: %2; la canción suena sin vista previa</translation>
+    </message>
+    <message>
+        <source>%1, line element %2: the LineNumber &quot;%3&quot; is not a whole number from -32768 to 32767; the preview holds the lines before it</source>
+        <translation>%1, elemento de línea %2: el LineNumber «%3» no es un entero de -32768 a 32767; la vista previa tiene las líneas anteriores</translation>
+    </message>
+    <message>
+        <source>Open a song before %1.</source>
+        <translation>Abra una canción antes de %1.</translation>
+    </message>
+    <message>
+        <source>Open a song before saving its lyrics</source>
+        <translation>Abra una canción antes de guardar su letra</translation>
+    </message>
+    <message>
+        <source>Cannot save: the song&apos;s name &quot;%1&quot; is too short to name a lyrics file beside it</source>
+        <translation>No se puede guardar: el nombre «%1» es demasiado corto para nombrar un archivo de letra a su lado</translation>
+    </message>
+    <message>
+        <source>Saved %1, but not its precise times: %2</source>
+        <translation>Guardado %1, pero no sus tiempos precisos: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1: %2, %3 marked</source>
+        <translation>Guardado %1: %2, %3 marcadas</translation>
+    </message>
+    <message>
+        <source>; the precise times in %1</source>
+        <translation>; los tiempos precisos en %1</translation>
+    </message>
+    <message>
+        <source>Cannot save the lyrics: no tag component.</source>
+        <translation>No se puede guardar la letra: no hay componente de etiquetas.</translation>
+    </message>
+    <message>
+        <source>Open a song before saving its lyrics.</source>
+        <translation>Abra una canción antes de guardar su letra.</translation>
+    </message>
+    <message>
+        <source>Saved empty lyrics into %1 of %2.</source>
+        <translation>Guardada una letra vacía en %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1 of lyrics into %2 of %3.</source>
+        <translation>Guardada %1 de letra en %2 de %3.</translation>
+    </message>
+    <message>
+        <source>writing timed lyrics into its tag</source>
+        <translation>escribir la letra sincronizada en su etiqueta</translation>
+    </message>
+    <message>
+        <source>No line is marked yet, so the tag of %1 was not changed.</source>
+        <translation>Aún no hay líneas marcadas, así que la etiqueta de %1 no se cambió.</translation>
+    </message>
+    <message>
+        <source>Cannot write timed lyrics: no tag component.</source>
+        <translation>No se puede escribir la letra sincronizada: no hay componente de etiquetas.</translation>
+    </message>
+    <message>
+        <source>writing an LRC file</source>
+        <translation>escribir un archivo LRC</translation>
+    </message>
+    <message>
+        <source>No line is marked yet, so %1 was not written.</source>
+        <translation>Aún no hay líneas marcadas, así que no se escribió %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 timed lines of %3.</source>
+        <translation>Escrito %1: %2 líneas con tiempo de %3.</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>writing subtitles</source>
+        <translation>escribir subtítulos</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No line is marked yet, so %1 were not written: mark lines first.</source>
+        <translation>Aún no hay líneas marcadas, así que no se escribieron %1: marque líneas primero.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, but not the rest: %2</source>
+        <translation>Escrito %1, pero no el resto: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 beside the song: %2</source>
+        <translation>Escritos %1 junto a la canción: %2</translation>
+    </message>
+    <message>
+        <source>; %1 without a time left out (mark them to include them)</source>
+        <translation>; %1 sin tiempo omitidas (márquelas para incluirlas)</translation>
+    </message>
+    <message>
+        <source>reading its LRC file</source>
+        <translation>leer su archivo LRC</translation>
+    </message>
+    <message>
+        <source>%1 has a lyrics file already (%2); drop %3 on the window to replace the sheet with it.</source>
+        <translation>%1 ya tiene un archivo de letra (%2); suelte %3 en la ventana para sustituir la hoja.</translation>
+    </message>
+    <message>
+        <source>There is no %1 beside the song.</source>
+        <translation>No hay ningún %1 junto a la canción.</translation>
+    </message>
+    <message>
+        <source>%1 holds more lines than the sheet&apos;s %2; the sheet was left as it was.</source>
+        <translation>%1 tiene más líneas que las %2 de la hoja; la hoja se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 holds no lyrics lines; the sheet was left as it was.</source>
+        <translation>%1 no tiene líneas de letra; la hoja se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 holds no time stamps, so it is no LRC file; the sheet was left as it was.</source>
+        <translation>%1 no tiene marcas de tiempo, así que no es un archivo LRC; la hoja se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>Read LRC File</source>
+        <translation>Leer archivo LRC</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read %n lines from %1; Save writes them to the lyrics file.</source>
+        <translation>
+            <numerusform>Leída %n línea de %1; Guardar la escribe en el archivo de letra.</numerusform>
+            <numerusform>Leídas %n líneas de %1; Guardar las escribe en el archivo de letra.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Precise times are kept: Save also writes Song.lrc beside Song.xml, in milliseconds.</source>
+        <translation>Se conservan los tiempos precisos: Guardar también escribe Song.lrc junto a Song.xml, en milisegundos.</translation>
+    </message>
+    <message>
+        <source>Precise times are not kept: Save writes Song.xml alone, in whole seconds.</source>
+        <translation>No se conservan los tiempos precisos: Guardar escribe solo Song.xml, en segundos enteros.</translation>
+    </message>
+    <message>
+        <source> It lasts until the window closes: %1.</source>
+        <translation> Dura hasta que se cierre la ventana: %1.</translation>
+    </message>
+    <message>
+        <source>Word marking is on, and word times live only in Song.lrc: turn it off first.</source>
+        <translation>El marcado de palabras está activo y sus tiempos solo viven en Song.lrc: desactívelo primero.</translation>
+    </message>
+    <message>
+        <source>Word marking is off: Mark Line stamps the next line.</source>
+        <translation>Marcado de palabras desactivado: Marcar línea sella la siguiente línea.</translation>
+    </message>
+    <message>
+        <source>Word marking is on: Mark Line stamps the next word of the line.</source>
+        <translation>Marcado de palabras activo: Marcar línea sella la siguiente palabra de la línea.</translation>
+    </message>
+    <message>
+        <source>%1%2 s</source>
+        <translation>%1%2 s</translation>
+    </message>
+    <message>
+        <source>Select a line to nudge.</source>
+        <translation>Seleccione una línea para moverla.</translation>
+    </message>
+    <message>
+        <source>That word has no time to nudge yet.</source>
+        <translation>Esa palabra aún no tiene tiempo que mover.</translation>
+    </message>
+    <message>
+        <source>The selected lines have no time to nudge.</source>
+        <translation>Las líneas seleccionadas no tienen tiempo que mover.</translation>
+    </message>
+    <message>
+        <source>The time cannot move before the song&apos;s start.</source>
+        <translation>El tiempo no puede ir antes del inicio de la canción.</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n without a time stayed</source>
+        <translation>
+            <numerusform>; %n sin tiempo se quedó</numerusform>
+            <numerusform>; %n sin tiempo se quedaron</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adjust Selected Line: %1, so it was left unchanged.</source>
+        <translation>Ajustar línea elegida: %1, así que se dejó sin cambios.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Adjust Selected Line: %n lines were left unchanged; %1.</source>
+        <translation>
+            <numerusform>Ajustar línea elegida: %n línea se dejó sin cambios; %1.</numerusform>
+            <numerusform>Ajustar línea elegida: %n líneas se dejaron sin cambios; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>Lines %1–%2</source>
+        <translation>Líneas %1–%2</translation>
+    </message>
+    <message>
+        <source>%1 lines from line %2</source>
+        <translation>%1 líneas desde la línea %2</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2</source>
+        <translation>Líneas %1 y %2</translation>
+    </message>
+    <message>
+        <source>Word “%1” of line %2 moved %3 to %4.</source>
+        <translation>La palabra «%1» de la línea %2 se movió %3 hasta %4.</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3.</source>
+        <translation>%1: desplazamiento de %2%3.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 hasta %2</translation>
+    </message>
+</context>
+<context>
+    <name>SongSuggestions</name>
+    <message>
+        <source>Suggesting times… %1 %</source>
+        <translation>Sugiriendo tiempos… %1 %</translation>
+    </message>
+    <message>
+        <source>Accept Suggested Time: select a line first.</source>
+        <translation>Aceptar tiempo sugerido: primero seleccione una línea.</translation>
+    </message>
+    <message>
+        <source>Line %1 keeps its mark.</source>
+        <translation>La línea %1 conserva su marca.</translation>
+    </message>
+    <message>
+        <source>Accept Suggested Time: line %1 has no suggested time.</source>
+        <translation>Aceptar tiempo sugerido: la línea %1 no tiene tiempo sugerido.</translation>
+    </message>
+    <message>
+        <source>Accept Suggested Time</source>
+        <translation>Aceptar tiempo sugerido</translation>
+    </message>
+    <message>
+        <source>Line %1 takes its suggested time.</source>
+        <translation>La línea %1 toma su tiempo sugerido.</translation>
+    </message>
+    <message>
+        <source>Accept Suggested Times: the suggestions are not ready yet.</source>
+        <translation>Aceptar tiempos sugeridos: las sugerencias aún no están listas.</translation>
+    </message>
+    <message>
+        <source>Accept Suggested Times: no confident suggestion to accept.</source>
+        <translation>Aceptar tiempos sugeridos: no hay ninguna sugerencia segura que aceptar.</translation>
+    </message>
+    <message>
+        <source>Accept Suggested Times</source>
+        <translation>Aceptar tiempos sugeridos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines take their suggested times.</source>
+        <translation>
+            <numerusform>%n línea toma su tiempo sugerido.</numerusform>
+            <numerusform>%n líneas toman sus tiempos sugeridos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 words in %2 lines take their suggested times.</source>
+        <translation>%1 palabras en %2 líneas toman sus tiempos sugeridos.</translation>
+    </message>
+    <message>
+        <source>%1 lines take their suggested times; %2 words in %3 lines take theirs.</source>
+        <translation>%1 líneas toman sus tiempos sugeridos; %2 palabras en %3 líneas, los suyos.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: select a line first.</source>
+        <translation>Aceptar tiempos de palabras: seleccione primero una línea.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1&apos;s words are not ready yet.</source>
+        <translation>Aceptar tiempos de palabras: las palabras de la línea %1 aún no están listas.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no suggested word times; the next line needs its time first.</source>
+        <translation>Aceptar tiempos de palabras: la línea %1 no tiene tiempos de palabras sugeridos; primero la línea siguiente necesita su tiempo.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times: line %1 has no time yet; mark it first.</source>
+        <translation>Aceptar tiempos de palabras: la línea %1 aún no tiene tiempo; márquela primero.</translation>
+    </message>
+    <message>
+        <source>Accept Word Times</source>
+        <translation>Aceptar tiempos de palabras</translation>
+    </message>
+    <message>
+        <source>Line %1 takes %2 suggested word times.</source>
+        <translation>La línea %1 toma %2 tiempos de palabras sugeridos.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>What the last action did and what to do next</source>
+        <translation>Lo que hizo la última acción y qué hacer a continuación</translation>
+    </message>
+    <message>
+        <source>%1  ·  %2</source>
+        <translation>%1  ·  %2</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 falló: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed unexpectedly.</source>
+        <translation>%1 falló de forma inesperada.</translation>
+    </message>
+</context>
+<context>
+    <name>TextPanel</name>
+    <message>
+        <source>Paste From Clipboard</source>
+        <translation>Pegar del portapapeles</translation>
+    </message>
+    <message>
+        <source>Get Lyrics From Text File</source>
+        <translation>Letra desde archivo de texto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>the lyrics</source>
+        <translation>la letra</translation>
+    </message>
+</context>
+<context>
+    <name>TimingFlag</name>
+    <message>
+        <source>marked %1 s later than the voice suggests</source>
+        <translation>marcada %1 s más tarde de lo que sugiere la voz</translation>
+    </message>
+    <message>
+        <source>marked %1 s earlier than the voice suggests</source>
+        <translation>marcada %1 s antes de lo que sugiere la voz</translation>
+    </message>
+    <message>
+        <source>marked where no voice is heard</source>
+        <translation>marcada donde no se oye ninguna voz</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>Transport</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Mark Line</source>
+        <translation>Marcar línea</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Replay: line %1 has no time yet; mark it first.</source>
+        <translation>Repetir: la línea %1 aún no tiene tiempo; márquela primero.</translation>
+    </message>
+    <message>
+        <source>Replaying line %1: Mark Line marks it again.</source>
+        <translation>Repitiendo la línea %1: Marcar línea la vuelve a marcar.</translation>
+    </message>
+    <message>
+        <source>Stop the song (with the lyric sheet shown) to measure the reaction delay.</source>
+        <translation>Detenga la canción (con la hoja de letra visible) para medir el retardo de reacción.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowHelp</name>
+    <message>
+        <source>Open a song (Ctrl+O) or drop one here</source>
+        <translation>Abra una canción (Ctrl+O) o suéltela aquí</translation>
+    </message>
+    <message>
+        <source>No lines. Ctrl+L adds one; Ctrl+O opens another song.</source>
+        <translation>No hay líneas. Ctrl+L añade una; Ctrl+O abre otra canción.</translation>
+    </message>
+    <message>
+        <source>The song: a click or a drag plays from there. A thin tick is a marked line, a hollow tick at the foot a suggested time (Ctrl+G accepts the selected line&apos;s, Ctrl+Shift+G every confident one).</source>
+        <translation>La canción: un clic o un arrastre reproduce desde ahí. Una raya fina es una línea marcada, una raya hueca al pie un tiempo sugerido (Ctrl+G acepta el de la línea elegida, Ctrl+Shift+G todos los seguros).</translation>
+    </message>
+    <message>
+        <source>Mark when each lyric line is sung: Play, then Space at each line.</source>
+        <translation>Marque cuándo se canta cada línea: Reproducir y luego Espacio en cada línea.</translation>
+    </message>
+    <message>
+        <source>Open a song</source>
+        <translation>Abrir una canción</translation>
+    </message>
+    <message>
+        <source>Song file</source>
+        <translation>Archivo de canción</translation>
+    </message>
+    <message>
+        <source>The song that is open</source>
+        <translation>La canción abierta</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s folder and file name</source>
+        <translation>Carpeta y nombre de archivo de la canción abierta</translation>
+    </message>
+    <message>
+        <source>Song folder</source>
+        <translation>Carpeta de la canción</translation>
+    </message>
+    <message>
+        <source>Song file name</source>
+        <translation>Nombre de archivo de la canción</translation>
+    </message>
+    <message>
+        <source>Lyric sheet</source>
+        <translation>Hoja de letra</translation>
+    </message>
+    <message>
+        <source>The lines with their times, the player and the editing buttons</source>
+        <translation>Las líneas con sus tiempos, el reproductor y los botones de edición</translation>
+    </message>
+    <message>
+        <source>Lyric lines</source>
+        <translation>Líneas de la letra</translation>
+    </message>
+    <message>
+        <source>Each line&apos;s number, lyric and time. A suggested time is read as suggested; Ctrl+G accepts it. The Menu key lists what can be done with the selected line. Empty until a song is opened (Ctrl+O).</source>
+        <translation>Número, letra y tiempo de cada línea. Un tiempo sugerido se lee como sugerido; Ctrl+G lo acepta. La tecla Menú muestra lo que se puede hacer con la línea elegida. Vacía hasta que se abre una canción (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Words of the selected line</source>
+        <translation>Palabras de la línea elegida</translation>
+    </message>
+    <message>
+        <source>Song position</source>
+        <translation>Posición en la canción</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Every key of the window; any key or click closes it</source>
+        <translation>Todas las teclas de la ventana; cualquier tecla o clic la cierra</translation>
+    </message>
+    <message>
+        <source>Song time</source>
+        <translation>Tiempo de la canción</translation>
+    </message>
+    <message>
+        <source>Where the song is, of how long</source>
+        <translation>Dónde va la canción, y cuánto dura</translation>
+    </message>
+    <message>
+        <source>Seconds to adjust the selected line by</source>
+        <translation>Segundos para ajustar la línea elegida</translation>
+    </message>
+    <message>
+        <source>Fractions and negative numbers are allowed; &quot;.&quot; is the decimal point</source>
+        <translation>Se admiten fracciones y números negativos; «.» es el separador decimal</translation>
+    </message>
+    <message>
+        <source>Seconds to adjust all lines by</source>
+        <translation>Segundos para ajustar todas las líneas</translation>
+    </message>
+    <message>
+        <source>selected line</source>
+        <translation>la línea elegida</translation>
+    </message>
+    <message>
+        <source>all lines</source>
+        <translation>todas las líneas</translation>
+    </message>
+    <message>
+        <source>Step the seconds for %1</source>
+        <translation>Cambiar los segundos para %1</translation>
+    </message>
+    <message>
+        <source>1 second up or down</source>
+        <translation>1 segundo arriba o abajo</translation>
+    </message>
+    <message>
+        <source>One more second for %1</source>
+        <translation>Un segundo más para %1</translation>
+    </message>
+    <message>
+        <source>One less second for %1</source>
+        <translation>Un segundo menos para %1</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+    <message>
+        <source>Lyrics text</source>
+        <translation>Texto de la letra</translation>
+    </message>
+    <message>
+        <source>Type, paste or load the lyrics; Save writes them into the song&apos;s tag and turns them into lines. Escape goes back without saving.</source>
+        <translation>Escriba, pegue o cargue la letra; Guardar la escribe en la etiqueta de la canción y la convierte en líneas. Escape vuelve sin guardar.</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>Accept the suggested time</source>
+        <translation>Aceptar el tiempo sugerido</translation>
+    </message>
+    <message>
+        <source>Accept every confident suggested time</source>
+        <translation>Aceptar todos los tiempos sugeridos seguros</translation>
+    </message>
+    <message>
+        <source>Replay the line to mark it again</source>
+        <translation>Repetir la línea para marcarla de nuevo</translation>
+    </message>
+    <message>
+        <source>0.1 s earlier</source>
+        <translation>0.1 s antes</translation>
+    </message>
+    <message>
+        <source>0.1 s later</source>
+        <translation>0.1 s después</translation>
+    </message>
+    <message>
+        <source>1 second earlier</source>
+        <translation>1 segundo antes</translation>
+    </message>
+    <message>
+        <source>1 second later</source>
+        <translation>1 segundo después</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Todas las teclas</translation>
+    </message>
+    <message>
+        <source>Word marking on or off</source>
+        <translation>Marcado de palabras sí o no</translation>
+    </message>
+    <message>
+        <source>The selected word 0.1 s earlier</source>
+        <translation>La palabra elegida 0.1 s antes</translation>
+    </message>
+    <message>
+        <source>The selected word 0.1 s later</source>
+        <translation>La palabra elegida 0.1 s después</translation>
+    </message>
+    <message>
+        <source>The selected word 0.01 s earlier</source>
+        <translation>La palabra elegida 0.01 s antes</translation>
+    </message>
+    <message>
+        <source>The selected word 0.01 s later</source>
+        <translation>La palabra elegida 0.01 s después</translation>
+    </message>
+    <message>
+        <source>Keep precise times on or off</source>
+        <translation>Conservar tiempos precisos sí o no</translation>
+    </message>
+    <message>
+        <source>Each word with its time. Alt+Left and Alt+Right move the selected word by 0.1 s; Ctrl+W turns word marking on and off; Ctrl+Shift+R loops the word; Ctrl+Shift+H splits it at the pointer.</source>
+        <translation>Cada palabra con su tiempo. Alt+Left y Alt+Right mueven la palabra elegida 0.1 s; Ctrl+W activa y desactiva el marcado de palabras; Ctrl+Shift+R repite la palabra en bucle; Ctrl+Shift+H la divide en el puntero.</translation>
+    </message>
+    <message>
+        <source>Accept the suggested word times</source>
+        <translation>Aceptar los tiempos de palabras sugeridos</translation>
+    </message>
+    <message>
+        <source>Loop the selected word or line on or off</source>
+        <translation>Bucle de la palabra o línea elegida sí o no</translation>
+    </message>
+    <message>
+        <source>Split the word into syllables here</source>
+        <translation>Dividir la palabra en sílabas aquí</translation>
+    </message>
+    <message>
+        <source>Split the selected word into its syllables</source>
+        <translation>Dividir la palabra elegida en sus sílabas</translation>
+    </message>
+</context>
+<context>
+    <name>WindowKeys</name>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Espacio, Intro</translation>
+    </message>
+    <message>
+        <source>the focused button; after Play, Mark Line</source>
+        <translation>el botón con el foco; tras Reproducir, Marcar línea</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Play / Pause</source>
+        <translation>Reproducir / Pausa</translation>
+    </message>
+    <message>
+        <source>Ctrl+.</source>
+        <translation>Ctrl+.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Ctrl+Left, Ctrl+Right</source>
+        <translation>Ctrl+Left, Ctrl+Right</translation>
+    </message>
+    <message>
+        <source>3 seconds back, forward</source>
+        <translation>3 segundos atrás, adelante</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>replay the selected line from 2 s before it and mark it again</source>
+        <translation>repetir la línea elegida desde 2 s antes y marcarla de nuevo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Down, Ctrl+Up</source>
+        <translation>Ctrl+Down, Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>play slower, faster (0.5× to 1.5×, the pitch stays)</source>
+        <translation>reproducir más lento, más rápido (0.5× a 1.5×, el tono se mantiene)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>normal speed</source>
+        <translation>velocidad normal</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Up, Ctrl+Shift+Down</source>
+        <translation>Ctrl+Shift+Up, Ctrl+Shift+Down</translation>
+    </message>
+    <message>
+        <source>reaction delay 50 ms longer, shorter</source>
+        <translation>retardo de reacción 50 ms más largo, más corto</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>measure the reaction delay: Mark Line at each click</source>
+        <translation>medir el retardo de reacción: Marcar línea en cada clic</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Left, Ctrl+Shift+Right</source>
+        <translation>Ctrl+Shift+Left, Ctrl+Shift+Right</translation>
+    </message>
+    <message>
+        <source>selected lines 1 second earlier, later</source>
+        <translation>líneas elegidas 1 segundo antes, después</translation>
+    </message>
+    <message>
+        <source>Alt+Left, Alt+Right</source>
+        <translation>Alt+Left, Alt+Right</translation>
+    </message>
+    <message>
+        <source>lines selected (or the strip&apos;s word) 0.1 s earlier, later; replay</source>
+        <translation>líneas elegidas (o la palabra de la tira) 0.1 s antes, después; repetir</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+Left, Alt+Shift+Right</source>
+        <translation>Alt+Shift+Left, Alt+Shift+Right</translation>
+    </message>
+    <message>
+        <source>the same by 0.01 s</source>
+        <translation>lo mismo en 0.01 s</translation>
+    </message>
+    <message>
+        <source>Shift+Up, Shift+Down, Shift/Ctrl+click</source>
+        <translation>Shift+Up, Shift+Down, Shift/Ctrl+clic</translation>
+    </message>
+    <message>
+        <source>select several lines for Adjust Selected Line and the nudges</source>
+        <translation>elegir varias líneas para Ajustar línea elegida y los pequeños ajustes</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>word marking on / off: Mark Line stamps the line&apos;s next word</source>
+        <translation>marcado de palabras sí / no: Marcar línea sella la siguiente palabra</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+K</source>
+        <translation>Ctrl+Shift+K</translation>
+    </message>
+    <message>
+        <source>keep precise times on / off: Save also writes Song.lrc</source>
+        <translation>conservar tiempos precisos sí / no: Guardar también escribe Song.lrc</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>undo; redo</source>
+        <translation>deshacer; rehacer</translation>
+    </message>
+    <message>
+        <source>Insert, Delete, Ctrl+L</source>
+        <translation>Insert, Delete, Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Insert Line, Remove Line, Add Line To End</source>
+        <translation>Insertar línea, Quitar línea, Añadir línea al final</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Edit Selected Lyric</source>
+        <translation>Editar letra elegida</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>accept the selected line&apos;s suggested time</source>
+        <translation>aceptar el tiempo sugerido de la línea elegida</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+G</source>
+        <translation>Ctrl+Shift+G</translation>
+    </message>
+    <message>
+        <source>Up, Down</source>
+        <translation>Up, Down</translation>
+    </message>
+    <message>
+        <source>previous, next line (in the list)</source>
+        <translation>línea anterior, siguiente (en la lista)</translation>
+    </message>
+    <message>
+        <source>Ctrl+O, Ctrl+S</source>
+        <translation>Ctrl+O, Ctrl+S</translation>
+    </message>
+    <message>
+        <source>open a song, Save</source>
+        <translation>abrir una canción, Guardar</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>write Song.lrc beside the song</source>
+        <translation>escribir Song.lrc junto a la canción</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+E</source>
+        <translation>Ctrl+Shift+E</translation>
+    </message>
+    <message>
+        <source>write the marked lines into the song&apos;s tag (SYLT)</source>
+        <translation>escribir las líneas marcadas en la etiqueta de la canción (SYLT)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+T</source>
+        <translation>Ctrl+Shift+T</translation>
+    </message>
+    <message>
+        <source>write subtitles for a video: Song.srt, Song.vtt and Song.ass</source>
+        <translation>escribir subtítulos para un vídeo: Song.srt, Song.vtt y Song.ass</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>read the Song.lrc beside the song</source>
+        <translation>leer el Song.lrc junto a la canción</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>in the text panel: back to the sheet, the text kept, nothing saved</source>
+        <translation>en el panel de texto: volver a la hoja, el texto se conserva, nada se guarda</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this list, until the next key or click</source>
+        <translation>esta lista, hasta la siguiente tecla o clic</translation>
+    </message>
+    <message>
+        <source>%1 is not available now.</source>
+        <translation>%1 no está disponible ahora.</translation>
+    </message>
+    <message>
+        <source>Adjust Selected Line is not available now.</source>
+        <translation>Ajustar línea elegida no está disponible ahora.</translation>
+    </message>
+    <message>
+        <source>Space or Enter when it has the focus (Tab moves it)</source>
+        <translation>Espacio o Intro cuando tiene el foco (Tab lo mueve)</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Ctrl+P plays and pauses</source>
+        <translation>Ctrl+P reproduce y pausa</translation>
+    </message>
+    <message>
+        <source>Space: Play puts the focus here. Ctrl+R replays the selected line to mark it again; Ctrl+T measures your reaction delay</source>
+        <translation>Espacio: Reproducir pone el foco aquí. Ctrl+R repite la línea elegida para marcarla de nuevo; Ctrl+T mide su retardo de reacción</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete (Ctrl+Z brings the line back)</source>
+        <translation>Supr (Ctrl+Z recupera la línea)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>F2, or a double click on the line</source>
+        <translation>F2, o doble clic en la línea</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Right, Ctrl+Shift+Left move the line 1 second later, earlier</source>
+        <translation>Ctrl+Shift+Right, Ctrl+Shift+Left mueven la línea 1 segundo después, antes</translation>
+    </message>
+    <message>
+        <source>Up in the list</source>
+        <translation>Flecha arriba en la lista</translation>
+    </message>
+    <message>
+        <source>Down in the list</source>
+        <translation>Flecha abajo en la lista</translation>
+    </message>
+    <message>
+        <source>Ctrl+O, or drop a song on the window</source>
+        <translation>Ctrl+O, o suelte una canción en la ventana</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Space or Enter when it has the focus, or drop a text file on the panel</source>
+        <translation>Espacio o Intro cuando tiene el foco, o suelte un archivo de texto en el panel</translation>
+    </message>
+    <message>
+        <source>%1 F1 lists every key.</source>
+        <translation>%1 F1 muestra todas las teclas.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+R</source>
+        <translation>Ctrl+Shift+R</translation>
+    </message>
+    <message>
+        <source>loop the selected line (or the strip&apos;s word) until pressed again</source>
+        <translation>repetir en bucle la línea elegida (o la palabra de la tira) hasta pulsarla de nuevo</translation>
+    </message>
+    <message>
+        <source>drag in the word strip</source>
+        <translation>arrastrar en la tira de palabras</translation>
+    </message>
+    <message>
+        <source>move a word&apos;s start (onto the voice&apos;s onset; Shift: freely)</source>
+        <translation>mover el inicio de una palabra (al ataque de la voz; Shift: libremente)</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel in the word strip</source>
+        <translation>Ctrl+rueda en la tira de palabras</translation>
+    </message>
+    <message>
+        <source>zoom around the pointer; the wheel then scrolls</source>
+        <translation>ampliar alrededor del puntero; luego la rueda desplaza</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+H</source>
+        <translation>Ctrl+Shift+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s word into syllables at the pointer</source>
+        <translation>dividir la palabra de la tira en sílabas en el puntero</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>split the strip&apos;s selected word into all its syllables</source>
+        <translation>dividir la palabra elegida de la tira en todas sus sílabas</translation>
+    </message>
+    <message>
+        <source>accept every confident suggested time (word marking on: and word time)</source>
+        <translation>aceptar todos los tiempos sugeridos seguros (marcado de palabras sí: y de palabras)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
+        <translation>aceptar los tiempos de palabras sugeridos de la línea elegida (marcas huecas)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>Open a song</source>
+        <translation>Abrir una canción</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>En</translation>
+    </message>
+    <message>
+        <source>Secs.</source>
+        <translation>seg.</translation>
+    </message>
+</context>
+<context>
+    <name>WordEdits</name>
+    <message>
+        <source>That word has no time yet: mark it first (Ctrl+W).</source>
+        <translation>Esa palabra aún no tiene tiempo: márquela primero (Ctrl+W).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stayed at its time.</source>
+        <translation>«%1» se quedó en su tiempo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now starts at %2%3; Ctrl+Z puts it back.</source>
+        <translation>«%1» ahora empieza en %2%3; Ctrl+Z lo devuelve.</translation>
+    </message>
+    <message>
+        <source>, and line %1 with it</source>
+        <translation>, y la línea %1 con ella</translation>
+    </message>
+    <message>
+        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
+        <translation>Marque primero las palabras de la línea (Ctrl+W) y luego divida una.</translation>
+    </message>
+    <message>
+        <source>Point inside a timed word in the strip to split it there.</source>
+        <translation>Apunte dentro de una palabra con tiempo en la tira para dividirla ahí.</translation>
+    </message>
+    <message>
+        <source>Point further inside &quot;%1&quot; to split it.</source>
+        <translation>Apunte más adentro de «%1» para dividirla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too short to split.</source>
+        <translation>«%1» es demasiado corta para dividirla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be split there.</source>
+        <translation>«%1» no se pudo dividir ahí.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into &quot;%2-%3&quot;%4 at %5; Ctrl+Z joins it again.</source>
+        <translation>«%1» dividida en «%2-%3»%4 en %5; Ctrl+Z la vuelve a unir.</translation>
+    </message>
+    <message>
+        <source> (one syllable: split at the pointer)</source>
+        <translation> (una sílaba: dividida en el puntero)</translation>
+    </message>
+    <message>
+        <source>That word has one syllable, or no time yet.</source>
+        <translation>Esa palabra tiene una sola sílaba o aún no tiene tiempo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is sung too briefly to split into syllables.</source>
+        <translation>«%1» se canta demasiado breve para dividirla en sílabas.</translation>
+    </message>
+    <message>
+        <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
+        <translation>«%1» dividida en %2; arrastre cada sílaba a su inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStrip</name>
+    <message>
+        <source>%1, not marked yet</source>
+        <translation>%1, aún sin marcar</translation>
+    </message>
+    <message>
+        <source>The selected line&apos;s words at their times. A click selects the word and plays from there; drag a word to move its start (Shift: not onto the voice&apos;s onsets); Ctrl+wheel zooms. Alt+Left, Alt+Right nudge the selected word.</source>
+        <translation>Las palabras de la línea elegida en sus tiempos. Un clic elige la palabra y reproduce desde ahí; arrastre una palabra para mover su inicio (Shift: sin ajustarse a los ataques de la voz); Ctrl+rueda amplía. Alt+Left, Alt+Right mueven la palabra elegida.</translation>
+    </message>
+    <message>
+        <source>Hollow tick: “%1” suggested at %2, not saved until accepted. %3</source>
+        <translation>Marca hueca: «%1» sugerida en %2; no se guarda hasta aceptarla. %3</translation>
+    </message>
+    <message>
+        <source>%1, suggested %2</source>
+        <translation>%1, sugerida %2</translation>
+    </message>
+</context>
+<context>
+    <name>WordTiming</name>
+    <message>
+        <source>Nudges move lines of the lyric sheet: show it first.</source>
+        <translation>Los pequeños ajustes mueven líneas de la hoja de letra: muéstrela primero.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W accepts the line&apos;s suggested word times; a word you mark stays and the rest follow it.</source>
+        <translation>Ctrl+Shift+W acepta los tiempos de palabras sugeridos de la línea; una palabra que usted marque se queda y las demás la siguen.</translation>
+    </message>
+    <message>
+        <source>Loop ended; the song plays on.</source>
+        <translation>Bucle terminado; la canción sigue sonando.</translation>
+    </message>
+    <message>
+        <source>Select a marked line to loop it.</source>
+        <translation>Seleccione una línea marcada para repetirla en bucle.</translation>
+    </message>
+    <message>
+        <source>That word has no time to loop yet.</source>
+        <translation>Esa palabra aún no tiene tiempo para repetirla en bucle.</translation>
+    </message>
+    <message>
+        <source>Line %1 has no time to loop yet.</source>
+        <translation>La línea %1 aún no tiene tiempo para repetirla en bucle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>la línea %1</translation>
+    </message>
+    <message>
+        <source>Looping %1 (%2 to %3): drag or nudge while it plays; Ctrl+Shift+R ends the loop.</source>
+        <translation>Bucle de %1 (%2 a %3): arrastre o mueva mientras suena; Ctrl+Shift+R termina el bucle.</translation>
+    </message>
+    <message>
+        <source>Loop ended: what it played has no time any more.</source>
+        <translation>Bucle terminado: lo que repetía ya no tiene tiempo.</translation>
+    </message>
+    <message>
+        <source>Split a word in the word strip: select a line whose words are timed (Ctrl+W marks them).</source>
+        <translation>Dividir una palabra en la tira de palabras: seleccione una línea con tiempos de palabras (Ctrl+W las marca).</translation>
+    </message>
+    <message>
+        <source>Point in the word strip where the syllable starts, then press Ctrl+Shift+H.</source>
+        <translation>Apunte en la tira de palabras donde empieza la sílaba y pulse Ctrl+Shift+H.</translation>
+    </message>
+    <message>
+        <source>Select a word in the word strip to split it into its syllables.</source>
+        <translation>Seleccione una palabra en la tira de palabras para dividirla en sus sílabas.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSychLyrics</name>
+    <message>
+        <source> No Lyrics Found For  -  %1</source>
+        <translation> No se encontró letra para  -  %1</translation>
+    </message>
+    <message>
+        <source>Load Lyrics From Text</source>
+        <translation>Cargar letra desde el texto</translation>
+    </message>
+    <message>
+        <source>Pause or stop the song before reading %1 into the sheet.</source>
+        <translation>Pause o detenga la canción antes de cargar %1 en la hoja.</translation>
+    </message>
+    <message>
+        <source>the timed lyrics</source>
+        <translation>la letra sincronizada</translation>
+    </message>
+    <message>
+        <source>%1 is not a song. Drop a song on the window, or a text file of lyrics on the lyrics text panel.</source>
+        <translation>%1 no es una canción. Suelte una canción en la ventana, o un archivo de texto con la letra en el panel de texto.</translation>
+    </message>
+</context>
+</TS>
