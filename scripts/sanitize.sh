@@ -21,7 +21,7 @@ cd "$build_dir"
 # LeakSanitizer's own exit code), so ctest's verdict is the whole verdict.
 # The tests on a real X server go through libxkbcommon-x11, which hands strndup a keymap name
 # that is not NUL-terminated: strict string checks would stop them there, in no code of ours.
-on_x=HeldKey\|TagLyrics
+on_x=HeldKey\|TagLyrics\|ScreenReader
 # How the window keeps time during an analysis is measured on the plain build: five times
 # slower code says nothing about it.
 timing=MarkingDuringAnalysis
