@@ -4,11 +4,27 @@
 
 #include <pocketsphinx.h>
 #include <sphinxbase/cmn.h>
+#include <sphinxbase/err.h>
 #include <sphinxbase/feat.h>
 
 #include <QFileInfo>
 
 #include <algorithm>
+#include <mutex>
+
+namespace {
+
+// The recogniser's log is one file for the whole process, and each loading decoder given a log
+// file closes the one before, under the feet of any other decoder writing to it: the log is
+// switched off once for all, and models load one at a time.
+std::mutex& loadLock() {
+    static std::mutex lock;
+    static std::once_flag silenced;
+    std::call_once(silenced, [] { ::err_set_logfp(nullptr); });
+    return lock;
+}
+
+} // namespace
 
 QString SpeechModelFolder() {
     const QString given = qEnvironmentVariable("VELMORA_SPEECH_MODEL");
@@ -31,8 +47,8 @@ SphinxRecogniser::SphinxRecogniser() {
         // is cheap.
         cmd_ln_t* config = ::cmd_ln_init(
             nullptr, ::ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
-            "-remove_silence", "no", "-frate", "100", "-logfn", "/dev/null", "-bestpath", "no",
-            "-beam", "1e-150", "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
+            "-remove_silence", "no", "-frate", "100", "-bestpath", "no", "-beam", "1e-150",
+            "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
         ps_decoder_t* ps = config ? ::ps_init(config) : nullptr;
         ::cmd_ln_free_r(config); // the decoder keeps its own reference
         return ps;
@@ -41,7 +57,12 @@ SphinxRecogniser::SphinxRecogniser() {
     m_problem = SpeechModelProblem(folder, [&load] { return load() != nullptr; });
     if (!m_problem.isEmpty())
         return;
-    m_ps = load();
+    {
+        // Not inside load: the model check runs it in a child, where no other thread could
+        // ever let go of the lock.
+        const std::lock_guard lock(loadLock());
+        m_ps = load();
+    }
     if (!m_ps) {
         m_problem = QStringLiteral("the English speech model could not be loaded (%1)").arg(folder);
         return;

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <thread>
+
 // The aligner on songs made at test time: espeak-ng lines over a sox music bed with known
 // starts (bench/make-align-songs.py) in four formats, silence, noise and files that are no song.
 class Align : public QObject {
@@ -146,6 +148,28 @@ private slots:
         QCOMPARE(t.sheet.rows()[0].lyric, "No Lyrics Found");
         QTRY_VERIFY(!suggestions.running()); // the sheet settles, and no analysis starts
         QVERIFY(t.sheet.hints().empty());
+    }
+
+    // Two windows open songs at once: each loads its own recogniser and aligns on its own
+    // thread, and each gets what it would get alone.
+    void songsAnalysedAtOnceAlignAsAlone() {
+        const std::vector<Suggestion> alone = analyse(m_song, m_lines).first.suggestions;
+        for (int round = 0; round < 3; ++round) {
+            std::vector<std::vector<Suggestion>> together(3);
+            std::vector<std::thread> threads;
+            for (auto& result : together)
+                threads.emplace_back([&] {
+                    LyricAligner aligner;
+                    result = AnalyseSong(aligner, m_song, m_lines, {}, m_never).suggestions;
+                });
+            for (std::thread& thread : threads)
+                thread.join();
+            for (const auto& result : together) {
+                QCOMPARE(result.size(), alone.size());
+                for (std::size_t i = 0; i < alone.size(); ++i)
+                    QCOMPARE(result[i].ms, alone[i].ms);
+            }
+        }
     }
 
     void aCancelledAnalysisLeavesNothing() {
