@@ -157,6 +157,7 @@ private slots:
         for (int round = 0; round < 3; ++round) {
             std::vector<std::vector<Suggestion>> together(3);
             std::vector<std::thread> threads;
+            threads.reserve(together.size());
             for (auto& result : together)
                 threads.emplace_back([&] {
                     LyricAligner aligner;
