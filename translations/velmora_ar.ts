@@ -1917,6 +1917,34 @@
         <source>Split the selected word into its syllables</source>
         <translation>تقسيم الكلمة المحددة إلى مقاطعها</translation>
     </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>مجلد الأغنية المفتوحة</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>اسم ملف الأغنية المفتوحة</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>يضيف ثانية واحدة إلى خانة الثواني المجاورة</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>يطرح ثانية واحدة من خانة الثواني المجاورة</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>شريط تمرير %1</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>يحرّك العرض لأعلى ولأسفل</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>يحرّك العرض يمينًا ويسارًا</translation>
+    </message>
 </context>
 <context>
     <name>WindowKeys</name>

@@ -1877,6 +1877,34 @@
         <source>Split the selected word into its syllables</source>
         <translation>Ausgewähltes Wort in seine Silben teilen</translation>
     </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>Der Ordner des geöffneten Lieds</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>Der Dateiname des geöffneten Lieds</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>Erhöht das Sekundenfeld daneben um 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>Verringert das Sekundenfeld daneben um 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>Bildlaufleiste von %1</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>Verschiebt die Ansicht nach oben und unten</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>Verschiebt die Ansicht nach links und rechts</translation>
+    </message>
 </context>
 <context>
     <name>WindowKeys</name>

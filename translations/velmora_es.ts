@@ -1877,6 +1877,34 @@
         <source>Split the selected word into its syllables</source>
         <translation>Dividir la palabra elegida en sus sílabas</translation>
     </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>La carpeta de la canción abierta</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>El nombre de archivo de la canción abierta</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>Suma 1 segundo a la casilla de segundos de al lado</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>Resta 1 segundo a la casilla de segundos de al lado</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>Barra de desplazamiento de %1</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>Mueve la vista hacia arriba y hacia abajo</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>Mueve la vista a la izquierda y a la derecha</translation>
+    </message>
 </context>
 <context>
     <name>WindowKeys</name>

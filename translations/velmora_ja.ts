@@ -1867,6 +1867,34 @@
         <source>Split the selected word into its syllables</source>
         <translation>選択した単語を音節に分割</translation>
     </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>開いている曲のフォルダー</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>開いている曲のファイル名</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>隣の秒数ボックスに 1 秒足します</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>隣の秒数ボックスから 1 秒引きます</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>%1 のスクロールバー</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>表示を上下に動かします</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>表示を左右に動かします</translation>
+    </message>
 </context>
 <context>
     <name>WindowKeys</name>
