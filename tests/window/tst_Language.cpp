@@ -294,7 +294,7 @@ private slots:
                  {"cmdOpen", "cmdAddLyrics"},
                  {"Label5", "txtFileName"},
                  {"cmdAdjustSingle", "txtAdjustSingle"}}) {
-            const auto order = [&](TestWindow& w) {
+            const auto order = [first = first, second = second](TestWindow& w) {
                 QWidget* a = w->findChild<QWidget*>(first);
                 QWidget* b = w->findChild<QWidget*>(second);
                 return a->isVisible() && b->isVisible()
