@@ -58,6 +58,53 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; the file there before is unchanged</source>
+        <translation>تعذّر حفظ الكلمات في %1: %2؛ الملف الذي كان هناك لم يتغير</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>إنه %1، وليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>المجلد %1 غير موجود</translation>
+    </message>
+    <message>
+        <source>it lies on a file system mounted read-only</source>
+        <translation>إنه على نظام ملفات مركَّب للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>الملف للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>المجلد %1 للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>مجلده لا يقبل ملفًا مؤقتًا</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner and group</source>
+        <translation>تعذّر منح ملف جديد مالكه ومجموعته</translation>
+    </message>
+    <message>
+        <source>the file could not be written in full</source>
+        <translation>تعذّرت كتابة الملف كاملًا</translation>
+    </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2</source>
+        <translation>تعذّر حفظ الكلمات في %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 in place: %2, so the save was not atomic</source>
+        <translation>حُفظ %1 في مكانه: %2، لذا لم يكن الحفظ ذرّيًا</translation>
+    </message>
+</context>
+<context>
     <name>AudioFormats</name>
     <message>
         <source>the Vorbis comment LYRICS</source>
@@ -77,6 +124,197 @@
     </message>
 </context>
 <context>
+    <name>AudioLayout</name>
+    <message>
+        <source>its format has no lyrics field here</source>
+        <translation>ليس لصيغته حقل كلمات هنا</translation>
+    </message>
+    <message>
+        <source>it is not a FLAC file</source>
+        <translation>ليس ملف FLAC</translation>
+    </message>
+    <message>
+        <source>its FLAC metadata is cut short</source>
+        <translation>بيانات FLAC الوصفية فيه مبتورة</translation>
+    </message>
+    <message>
+        <source>its stream information is damaged</source>
+        <translation>معلومات الدفق فيه تالفة</translation>
+    </message>
+    <message>
+        <source>its Vorbis comments are damaged</source>
+        <translation>تعليقات Vorbis فيه تالفة</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a FLAC comment block</source>
+        <translation>الكلمات أطول مما تتسع له كتلة تعليقات FLAC</translation>
+    </message>
+    <message>
+        <source>it is not an MP4 file</source>
+        <translation>ليس ملف MP4</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for its tag</source>
+        <translation>الكلمات أطول مما يتسع له وسمه</translation>
+    </message>
+    <message>
+        <source>it is a fragmented MP4 file, whose audio could not be moved</source>
+        <translation>إنه ملف MP4 مجزّأ تعذّر نقل صوته</translation>
+    </message>
+    <message>
+        <source>its chunk offsets are damaged</source>
+        <translation>إزاحات المقاطع فيه تالفة</translation>
+    </message>
+    <message>
+        <source>its chunk offsets would not fit</source>
+        <translation>إزاحات المقاطع فيه لن تتسع</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg file</source>
+        <translation>ليس ملف Ogg</translation>
+    </message>
+    <message>
+        <source>it holds no Vorbis, Opus or FLAC audio</source>
+        <translation>لا يحوي صوت Vorbis أو Opus أو FLAC</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged</source>
+        <translation>صفحات ترويسة Ogg فيه تالفة</translation>
+    </message>
+    <message>
+        <source>its header pages hold audio too, which this program does not lay out anew</source>
+        <translation>صفحات ترويسته تحوي صوتًا أيضًا، ولا يعيد هذا البرنامج ترتيبه</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged (a checksum does not match)</source>
+        <translation>صفحات ترويسة Ogg فيه تالفة (مجموع تحقق لا يطابق)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>ليس ملف WAV</translation>
+    </message>
+    <message>
+        <source>its format chunk is damaged</source>
+        <translation>مقطع الصيغة فيه تالف</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a WAV chunk</source>
+        <translation>الكلمات أطول مما يتسع له مقطع WAV</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>create it with: velmora-dbsetup &quot;%1&quot;</source>
+        <translation>أنشئها بالأمر: velmora-dbsetup &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 not found; %2</source>
+        <translation>لم يُعثر على %1؛ %2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not the jukebox database; move it aside and %2</source>
+        <translation>%1 مجلد وليس قاعدة بيانات صندوق الموسيقى؛ انقله جانبًا ثم %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the jukebox database %1: allow this program to read and write it</source>
+        <translation>تعذّرت قراءة قاعدة بيانات صندوق الموسيقى %1: اسمح لهذا البرنامج بقراءتها والكتابة فيها</translation>
+    </message>
+    <message>
+        <source>%1 is an Access (Jet) database; this program needs the SQLite form of the jukebox database: move the file aside and %2</source>
+        <translation>%1 قاعدة بيانات Access ‏(Jet)؛ يحتاج هذا البرنامج إلى صيغة SQLite من قاعدة بيانات صندوق الموسيقى: انقل الملف جانبًا ثم %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a database; move it aside and %2</source>
+        <translation>%1 ليس قاعدة بيانات؛ انقله جانبًا ثم %2</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has no table %2; add it with: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>ليس في قاعدة بيانات صندوق الموسيقى %1 جدول %2؛ أضفه بالأمر: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 lacks the column %2 that &quot;%3&quot; needs; the Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine</source>
+        <translation>ينقص قاعدة بيانات صندوق الموسيقى %1 العمود %2 الذي يحتاجه &quot;%3&quot;؛ يجب أن يكون في جدول Lyrics الأعمدة LineNumber وFileName وTimeMarker وLyricLine</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is locked by another program (the jukebox?); try again in a moment</source>
+        <translation>قاعدة بيانات صندوق الموسيقى %1 مقفلة من برنامج آخر (صندوق الموسيقى؟)؛ حاول مجددًا بعد قليل</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is read-only; allow writing to it and to its folder</source>
+        <translation>قاعدة بيانات صندوق الموسيقى %1 للقراءة فقط؛ اسمح بالكتابة فيها وفي مجلدها</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 could not be written: the disk is full</source>
+        <translation>تعذّرت الكتابة في قاعدة بيانات صندوق الموسيقى %1: القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>Cannot use the jukebox database %1 (%2); the disk may be full, or this program may not be allowed to read and write it and its folder</source>
+        <translation>تعذّر استخدام قاعدة بيانات صندوق الموسيقى %1 (%2)؛ ربما القرص ممتلئ، أو لا يُسمح لهذا البرنامج بقراءتها وقراءة مجلدها والكتابة فيهما</translation>
+    </message>
+    <message>
+        <source>Cannot open the jukebox database %1 (%2); allow this program to read and write it and its folder</source>
+        <translation>تعذّر فتح قاعدة بيانات صندوق الموسيقى %1 (%2)؛ اسمح لهذا البرنامج بقراءتها وقراءة مجلدها والكتابة فيهما</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 refused &quot;%2&quot;: %3</source>
+        <translation>رفضت قاعدة بيانات صندوق الموسيقى %1 ‏&quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2); move it aside and %3</source>
+        <translation>%1 ليس ملفًا عاديًا (%2)؛ انقله جانبًا ثم %3</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has a trigger &quot;%2&quot; on its Lyrics table, which this program will not run; remove it with: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</source>
+        <translation>في قاعدة بيانات صندوق الموسيقى %1 مُشغِّل &quot;%2&quot; على جدول Lyrics، ولن يشغّله هذا البرنامج؛ احذفه بالأمر: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 holds Lyrics as a %2, not a plain table; replace it with: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; and then: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>في قاعدة بيانات صندوق الموسيقى %1 يأتي Lyrics على هيئة %2 لا جدول عادي؛ استبدله بالأمر: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; ثم: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>virtual table</source>
+        <translation>جدول افتراضي</translation>
+    </message>
+    <message>
+        <source>No jukebox database is set yet; Save or Play sets it to the program&apos;s folder</source>
+        <translation>لم تُعيَّن قاعدة بيانات صندوق الموسيقى بعد؛ الحفظ أو التشغيل يعيّنها في مجلد البرنامج</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing; install the package libqt6sql6-sqlite</source>
+        <translation>مشغّل SQLite الخاص بـ Qt غير موجود؛ ثبّت الحزمة libqt6sql6-sqlite</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseSchema</name>
+    <message>
+        <source>Cannot create the jukebox database %1: %2</source>
+        <translation>تعذّر إنشاء قاعدة بيانات صندوق الموسيقى %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is</source>
+        <translation>%1 موجود من قبل؛ تُرك كما هو</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared</source>
+        <translation>ظهر ملف بهذا الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>EspeakPhonemizer</name>
+    <message>
+        <source>espeak-ng&apos;s American English voice is not installed</source>
+        <translation>صوت الإنجليزية الأمريكية في espeak-ng غير مثبَّت</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegDecoder</name>
+    <message>
+        <source>it holds no audio that could be decoded</source>
+        <translation>لا يحوي صوتًا يمكن فك ترميزه</translation>
+    </message>
+</context>
+<context>
     <name>FileBar</name>
     <message>
         <source>Close</source>
@@ -93,6 +331,63 @@
     <message>
         <source>Show Unsynched Lyrics</source>
         <translation>عرض الكلمات غير المتزامنة</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTags</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 هو %2، وليس أغنية.</translation>
+    </message>
+    <message>
+        <source>the audio would have changed</source>
+        <translation>كان الصوت سيتغير</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>لن تُقرأ الكلمات كما كُتبت</translation>
+    </message>
+    <message>
+        <source>its tag holds fields that could not be kept as they are (%1)</source>
+        <translation>في وسمه حقول تعذّر إبقاؤها كما هي (%1)</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>الكلمات المتزامنة</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 of them timed, into %3 of %4 as LRC text.</source>
+        <translation>كُتب %1، منها %2 مؤقَّتة، في %3 من %4 نصًّا بصيغة LRC.</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>سطر واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>لا أسطر</numerusform>
+            <numerusform>سطر واحد</numerusform>
+            <numerusform>سطران</numerusform>
+            <numerusform>%n أسطر</numerusform>
+            <numerusform>%n سطرًا</numerusform>
+            <numerusform>%n سطر</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Id3v2Splice</name>
+    <message>
+        <source>its ID3v2.2 tag is compressed, which no reader undoes</source>
+        <translation>وسم ID3v2.2 فيه مضغوط، ولا يفكّ ضغطه أي قارئ</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1)</source>
+        <translation>في وسمه إطارات تعذّر إبقاؤها كما هي (%1)</translation>
+    </message>
+    <message>
+        <source>the lyrics would make its tag larger than a tag can be</source>
+        <translation>ستجعل الكلمات وسمه أكبر مما يمكن أن يكون عليه وسم</translation>
     </message>
 </context>
 <context>
@@ -238,6 +533,61 @@
     </message>
 </context>
 <context>
+    <name>LyricsXml</name>
+    <message>
+        <source>The song&apos;s path holds a character a lyrics file cannot hold (%1); rename the song and save again</source>
+        <translation>في مسار الأغنية محرف لا يمكن أن يحمله ملف الكلمات (%1)؛ أعد تسمية الأغنية واحفظ مجددًا</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a character a lyrics file cannot hold (%2); remove it and save again</source>
+        <translation>في السطر %1 محرف لا يمكن أن يحمله ملف الكلمات (%2)؛ احذفه واحفظ مجددًا</translation>
+    </message>
+    <message>
+        <source>a lyric is longer than %1 characters</source>
+        <translation>سطر من الكلمات أطول من %1 محرف</translation>
+    </message>
+    <message>
+        <source>its text comes to more than %1 characters</source>
+        <translation>يتجاوز نصه %1 محرف</translation>
+    </message>
+    <message>
+        <source>text between elements was skipped</source>
+        <translation>تُخطّي نص بين العناصر</translation>
+    </message>
+    <message>
+        <source>its document type declares entities, which a lyrics file never does</source>
+        <translation>يعلن نوع مستنده كيانات، وهو ما لا يفعله ملف الكلمات أبدًا</translation>
+    </message>
+    <message>
+        <source>no root element</source>
+        <translation>لا عنصر جذر</translation>
+    </message>
+    <message>
+        <source>Cannot read the lyrics file %1: %2</source>
+        <translation>تعذّرت قراءة ملف الكلمات %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2, column %3 (%4)</source>
+        <translation>%1 تالف عند السطر %2، العمود %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; no lines could be read from it</source>
+        <translation>%1؛ تعذّرت قراءة أي سطر منه</translation>
+    </message>
+    <message>
+        <source>%1; the sheet shows the lines before that point, and saving would drop the rest</source>
+        <translation>%1؛ تعرض القائمة الأسطر قبل تلك النقطة، والحفظ سيُسقط الباقي</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1، السطر %2، العمود %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
+        <translation>في %1 ‏%2 سطر؛ تعرض القائمة أول %3 والحفظ الآن سيُسقط الباقي</translation>
+    </message>
+</context>
+<context>
     <name>MarkingSettings</name>
     <message>
         <source>the settings file %1 is %2</source>
@@ -310,6 +660,44 @@
     </message>
 </context>
 <context>
+    <name>ModelCheck</name>
+    <message>
+        <source>the English speech model in %1 is damaged (%2)</source>
+        <translation>نموذج الكلام الإنجليزي في %1 تالف (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not as its package installed it; reinstall pocketsphinx-en-us</source>
+        <translation>%1 ليس كما ثبّتته حزمته؛ أعد تثبيت pocketsphinx-en-us</translation>
+    </message>
+    <message>
+        <source>it could not be tried: %1</source>
+        <translation>تعذّرت تجربته: %1</translation>
+    </message>
+    <message>
+        <source>loading it did not end</source>
+        <translation>لم ينتهِ تحميله</translation>
+    </message>
+    <message>
+        <source>loading it crashed the recogniser with signal %1</source>
+        <translation>أدى تحميله إلى انهيار معرِّف الكلام بالإشارة %1</translation>
+    </message>
+    <message>
+        <source>the recogniser could not read it</source>
+        <translation>تعذّر على معرِّف الكلام قراءته</translation>
+    </message>
+</context>
+<context>
+    <name>MpvEngine</name>
+    <message>
+        <source>the audio player could not be started (libmpv)</source>
+        <translation>تعذّر تشغيل مشغّل الصوت (libmpv)</translation>
+    </message>
+    <message>
+        <source>the audio player could not be initialised (libmpv)</source>
+        <translation>تعذّرت تهيئة مشغّل الصوت (libmpv)</translation>
+    </message>
+</context>
+<context>
     <name>PreciseTimes</name>
     <message>
         <source>it has %1 lines, the lyrics file %2</source>
@@ -354,6 +742,73 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>not a regular file (%1)</source>
+        <translation>ليس ملفًا عاديًا (%1)</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>أنبوب مسمّى</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>جهاز</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>مقبس</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>شيء ليس ملفًا بسيطًا</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>رابط لا يشير إلى شيء</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which cannot be looked at</source>
+        <translation>إنه رابط إلى %1، ولا يمكن فحصه</translation>
+    </message>
+    <message>
+        <source>it is a link to %1 outside the song&apos;s folder, which a save as root never follows</source>
+        <translation>إنه رابط إلى %1 خارج مجلد الأغنية، ولا يتبعه الحفظ بصلاحيات root أبدًا</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, a file of another owner outside the song&apos;s folder</source>
+        <translation>إنه رابط إلى %1، وهو ملف لمالك آخر خارج مجلد الأغنية</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>the file did not read back as written</source>
+        <translation>لم يُقرأ الملف كما كُتب</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back</source>
+        <translation>%1، وتعذّرت إعادة المحتوى القديم</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back</source>
+        <translation>%1، لذا أُعيد المحتوى القديم</translation>
+    </message>
+    <message>
+        <source>%1, so the file was left as it was</source>
+        <translation>%1، لذا تُرك الملف كما كان</translation>
     </message>
 </context>
 <context>
@@ -455,6 +910,25 @@
     <message>
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>لا تحصل على أوقات مقترحة إلا أول %1 دقيقة من الأغنية.</translation>
+    </message>
+</context>
+<context>
+    <name>SongCopy</name>
+    <message>
+        <source>there is no such file.</source>
+        <translation>لا يوجد ملف كهذا.</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file.</source>
+        <translation>إنه %1، وليس ملفًا عاديًا.</translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation>الملف للقراءة فقط.</translation>
+    </message>
+    <message>
+        <source>the temporary copy could not be written to disk.</source>
+        <translation>تعذّرت كتابة النسخة المؤقتة على القرص.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1360,17 @@
     </message>
 </context>
 <context>
+    <name>SphinxRecogniser</name>
+    <message>
+        <source>the English speech model is not installed (%1)</source>
+        <translation>نموذج الكلام الإنجليزي غير مثبَّت (%1)</translation>
+    </message>
+    <message>
+        <source>the English speech model could not be loaded (%1)</source>
+        <translation>تعذّر تحميل نموذج الكلام الإنجليزي (%1)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -906,6 +1391,223 @@
     <message>
         <source>%1 failed unexpectedly.</source>
         <translation>فشل %1 على نحو غير متوقع.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncedTag</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 هو %2، وليس أغنية.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>تعذّر فتح %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an MP3 file.</source>
+        <translation>%1 ليس ملف MP3.</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line and words into the tag of %1 (SYLT).</source>
+        <translation>كُتب سطر مؤقَّت واحد وكلماته في وسم %1 (SYLT).</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line into the tag of %1 (SYLT).</source>
+        <translation>كُتب سطر مؤقَّت واحد في وسم %1 (SYLT).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines and words into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>لم يُكتب أي سطر مؤقَّت في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب سطر مؤقَّت واحد وكلماته في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب سطران مؤقَّتان وكلماتهما في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتبت %n أسطر مؤقَّتة وكلماتها في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب %n سطرًا مؤقَّتًا وكلماتها في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب %n سطر مؤقَّت وكلماتها في وسم %1 (SYLT).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>لم يُكتب أي سطر مؤقَّت في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب سطر مؤقَّت واحد في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب سطران مؤقَّتان في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتبت %n أسطر مؤقَّتة في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب %n سطرًا مؤقَّتًا في وسم %1 (SYLT).</numerusform>
+            <numerusform>كُتب %n سطر مؤقَّت في وسم %1 (SYLT).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot save the synchronized lyrics into %1: its format has no SYLT frame.</source>
+        <translation>تعذّر حفظ الكلمات المتزامنة في %1: ليس في صيغته إطار SYLT.</translation>
+    </message>
+    <message>
+        <source>the lines would not read back as written</source>
+        <translation>لن تُقرأ الأسطر كما كُتبت</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>الكلمات المتزامنة</translation>
+    </message>
+</context>
+<context>
+    <name>TagComponent</name>
+    <message>
+        <source>Timed lyrics cannot be written into the tag of %1 here.</source>
+        <translation>لا يمكن هنا كتابة كلمات مؤقَّتة في وسم %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TagLibComponent</name>
+    <message>
+        <source>The tag frame &quot;%1&quot; is not supported.</source>
+        <translation>إطار الوسم &quot;%1&quot; غير مدعوم.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is a folder, not a song.</source>
+        <translation>تعذّرت قراءة وسم %1: إنه مجلد، وليس أغنية.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is %2, not a song.</source>
+        <translation>تعذّرت قراءة وسم %1: إنه %2، وليس أغنية.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: there is no such file.</source>
+        <translation>تعذّرت قراءة وسم %1: لا يوجد ملف كهذا.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1</source>
+        <translation>تعذّرت قراءة الوسم: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: the file cannot be opened.</source>
+        <translation>تعذّرت قراءة وسم %1: تعذّر فتح الملف.</translation>
+    </message>
+    <message>
+        <source>The lyrics hold a character a tag cannot hold (U+%1); remove it and save again.</source>
+        <translation>في الكلمات محرف لا يمكن أن يحمله الوسم (U+%1)؛ احذفه واحفظ مجددًا.</translation>
+    </message>
+    <message>
+        <source>the lyrics</source>
+        <translation>الكلمات</translation>
+    </message>
+</context>
+<context>
+    <name>TagSave</name>
+    <message>
+        <source>%1, so the song was left as it was.</source>
+        <translation>%1، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder: %1</source>
+        <translation>تعذّرت كتابة نسخة مؤقتة في مجلده: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 into %2: %3</source>
+        <translation>تعذّر حفظ %1 في %2: %3</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag is damaged or of an unknown version.</source>
+        <translation>وسم ID3v2 فيه تالف أو من إصدار غير معروف.</translation>
+    </message>
+    <message>
+        <source>it is not an MP3 file.</source>
+        <translation>ليس ملف MP3.</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag does not start the file, so the song was left as it was.</source>
+        <translation>وسم ID3v2 فيه لا يبدأ به الملف، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>مجلده لا يقبل ملفًا مؤقتًا</translation>
+    </message>
+    <message>
+        <source>the disk is full, so the song was left as it was.</source>
+        <translation>القرص ممتلئ، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>the audio would have changed, so the song was left as it was.</source>
+        <translation>كان الصوت سيتغير، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1), so the song was left as it was.</source>
+        <translation>في وسمه إطارات تعذّر إبقاؤها كما هي (%1)، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>لن تُقرأ الكلمات كما كُتبت</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner</source>
+        <translation>تعذّر منح ملف جديد مالكه</translation>
+    </message>
+    <message>
+        <source>%1 were saved into %2 in place: %3, so the save was not atomic.</source>
+        <translation>حُفظت %1 في %2 في مكانه: %3، لذا لم يكن الحفظ ذرّيًا.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>%1, and the song could not be put back as it was.</source>
+        <translation>%1، وتعذّرت إعادة الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>the song did not read back as written</source>
+        <translation>لم تُقرأ الأغنية كما كُتبت</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back.</source>
+        <translation>%1، لذا أُعيد المحتوى القديم.</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back.</source>
+        <translation>%1، وتعذّرت إعادة المحتوى القديم.</translation>
+    </message>
+    <message>
+        <source>%1, so it was left as it was.</source>
+        <translation>%1، لذا تُرك كما كان.</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder (%1), so the song was left as it was.</source>
+        <translation>تعذّرت كتابة نسخة مؤقتة في مجلده (%1)، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+    <message>
+        <source>cannot copy the song: %1, so it was left as it was.</source>
+        <translation>تعذّر نسخ الأغنية: %1، لذا تُركت كما كانت.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>إنها مبتورة</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and the new copy cannot be made theirs, so the song was left as it was.</source>
+        <translation>إنها لمستخدم آخر، ولا يمكن جعل النسخة الجديدة ملكه، لذا تُركت الأغنية كما كانت.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>%1 is a folder, not a text file.</source>
+        <translation>%1 مجلد، وليس ملفًا نصيًا.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics (%2 MB; the limit is %3 MB).</source>
+        <translation>%1 أكبر من أن يكون كلمات (%2 MB؛ الحد %3 MB).</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>تعذّرت قراءة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics.</source>
+        <translation>%1 أكبر من أن يكون كلمات.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 ليس ملفًا نصيًا.</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1916,34 @@
     <message>
         <source>Split the selected word into its syllables</source>
         <translation>تقسيم الكلمة المحددة إلى مقاطعها</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>مجلد الأغنية المفتوحة</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>اسم ملف الأغنية المفتوحة</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>يضيف ثانية واحدة إلى خانة الثواني المجاورة</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>يطرح ثانية واحدة من خانة الثواني المجاورة</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>شريط تمرير %1</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>يحرّك العرض لأعلى ولأسفل</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>يحرّك العرض يمينًا ويسارًا</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,53 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; the file there before is unchanged</source>
+        <translation>Der Liedtext kann nicht in %1 gespeichert werden: %2; die Datei, die dort war, ist unverändert</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>es ist %1, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>it lies on a file system mounted read-only</source>
+        <translation>sie liegt auf einem schreibgeschützt eingehängten Dateisystem</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>ihr Ordner nimmt keine temporäre Datei an</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner and group</source>
+        <translation>einer neuen Datei konnten Besitzer und Gruppe nicht gegeben werden</translation>
+    </message>
+    <message>
+        <source>the file could not be written in full</source>
+        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2</source>
+        <translation>Der Liedtext kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 in place: %2, so the save was not atomic</source>
+        <translation>%1 direkt überschrieben: %2, daher war das Speichern nicht atomar</translation>
+    </message>
+</context>
+<context>
     <name>AudioFormats</name>
     <message>
         <source>the Vorbis comment LYRICS</source>
@@ -69,6 +116,197 @@
     </message>
 </context>
 <context>
+    <name>AudioLayout</name>
+    <message>
+        <source>its format has no lyrics field here</source>
+        <translation>sein Format hat hier kein Liedtextfeld</translation>
+    </message>
+    <message>
+        <source>it is not a FLAC file</source>
+        <translation>es ist keine FLAC-Datei</translation>
+    </message>
+    <message>
+        <source>its FLAC metadata is cut short</source>
+        <translation>seine FLAC-Metadaten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its stream information is damaged</source>
+        <translation>seine Streaminformation ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its Vorbis comments are damaged</source>
+        <translation>seine Vorbis-Kommentare sind beschädigt</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a FLAC comment block</source>
+        <translation>der Liedtext ist zu lang für einen FLAC-Kommentarblock</translation>
+    </message>
+    <message>
+        <source>it is not an MP4 file</source>
+        <translation>es ist keine MP4-Datei</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for its tag</source>
+        <translation>der Liedtext ist zu lang für sein Tag</translation>
+    </message>
+    <message>
+        <source>it is a fragmented MP4 file, whose audio could not be moved</source>
+        <translation>es ist eine fragmentierte MP4-Datei, deren Audio nicht verschoben werden konnte</translation>
+    </message>
+    <message>
+        <source>its chunk offsets are damaged</source>
+        <translation>seine Chunk-Offsets sind beschädigt</translation>
+    </message>
+    <message>
+        <source>its chunk offsets would not fit</source>
+        <translation>seine Chunk-Offsets würden nicht passen</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg file</source>
+        <translation>es ist keine Ogg-Datei</translation>
+    </message>
+    <message>
+        <source>it holds no Vorbis, Opus or FLAC audio</source>
+        <translation>es enthält kein Vorbis-, Opus- oder FLAC-Audio</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged</source>
+        <translation>seine Ogg-Kopfseiten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>its header pages hold audio too, which this program does not lay out anew</source>
+        <translation>seine Kopfseiten enthalten auch Audio, das dieses Programm nicht neu anordnet</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged (a checksum does not match)</source>
+        <translation>seine Ogg-Kopfseiten sind beschädigt (eine Prüfsumme stimmt nicht)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>es ist keine WAV-Datei</translation>
+    </message>
+    <message>
+        <source>its format chunk is damaged</source>
+        <translation>sein Format-Chunk ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a WAV chunk</source>
+        <translation>der Liedtext ist zu lang für einen WAV-Chunk</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>create it with: velmora-dbsetup &quot;%1&quot;</source>
+        <translation>legen Sie sie an mit: velmora-dbsetup &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 not found; %2</source>
+        <translation>%1 nicht gefunden; %2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not the jukebox database; move it aside and %2</source>
+        <translation>%1 ist ein Ordner, nicht die Jukebox-Datenbank; verschieben Sie ihn und %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the jukebox database %1: allow this program to read and write it</source>
+        <translation>Die Jukebox-Datenbank %1 kann nicht gelesen werden: erlauben Sie diesem Programm, sie zu lesen und zu schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is an Access (Jet) database; this program needs the SQLite form of the jukebox database: move the file aside and %2</source>
+        <translation>%1 ist eine Access-Datenbank (Jet); dieses Programm braucht die SQLite-Form der Jukebox-Datenbank: verschieben Sie die Datei und %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a database; move it aside and %2</source>
+        <translation>%1 ist keine Datenbank; verschieben Sie sie und %2</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has no table %2; add it with: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>Die Jukebox-Datenbank %1 hat keine Tabelle %2; fügen Sie sie hinzu mit: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 lacks the column %2 that &quot;%3&quot; needs; the Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine</source>
+        <translation>Der Jukebox-Datenbank %1 fehlt die Spalte %2, die &quot;%3&quot; braucht; die Tabelle Lyrics muss LineNumber, FileName, TimeMarker und LyricLine haben</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is locked by another program (the jukebox?); try again in a moment</source>
+        <translation>Die Jukebox-Datenbank %1 ist von einem anderen Programm gesperrt (der Jukebox?); versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is read-only; allow writing to it and to its folder</source>
+        <translation>Die Jukebox-Datenbank %1 ist schreibgeschützt; erlauben Sie das Schreiben in sie und in ihren Ordner</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 could not be written: the disk is full</source>
+        <translation>Die Jukebox-Datenbank %1 konnte nicht geschrieben werden: der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>Cannot use the jukebox database %1 (%2); the disk may be full, or this program may not be allowed to read and write it and its folder</source>
+        <translation>Die Jukebox-Datenbank %1 kann nicht benutzt werden (%2); vielleicht ist der Datenträger voll, oder dieses Programm darf sie und ihren Ordner nicht lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>Cannot open the jukebox database %1 (%2); allow this program to read and write it and its folder</source>
+        <translation>Die Jukebox-Datenbank %1 kann nicht geöffnet werden (%2); erlauben Sie diesem Programm, sie und ihren Ordner zu lesen und zu schreiben</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 refused &quot;%2&quot;: %3</source>
+        <translation>Die Jukebox-Datenbank %1 hat &quot;%2&quot; abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2); move it aside and %3</source>
+        <translation>%1 ist keine reguläre Datei (%2); verschieben Sie sie und %3</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has a trigger &quot;%2&quot; on its Lyrics table, which this program will not run; remove it with: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</source>
+        <translation>Die Jukebox-Datenbank %1 hat einen Trigger &quot;%2&quot; auf ihrer Tabelle Lyrics, den dieses Programm nicht ausführt; entfernen Sie ihn mit: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 holds Lyrics as a %2, not a plain table; replace it with: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; and then: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>Die Jukebox-Datenbank %1 enthält Lyrics als %2, nicht als einfache Tabelle; ersetzen Sie sie mit: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; und danach: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>virtual table</source>
+        <translation>virtuelle Tabelle</translation>
+    </message>
+    <message>
+        <source>No jukebox database is set yet; Save or Play sets it to the program&apos;s folder</source>
+        <translation>Noch ist keine Jukebox-Datenbank gesetzt; Speichern oder Abspielen setzt sie auf den Ordner des Programms</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing; install the package libqt6sql6-sqlite</source>
+        <translation>Der SQLite-Treiber von Qt fehlt; installieren Sie das Paket libqt6sql6-sqlite</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseSchema</name>
+    <message>
+        <source>Cannot create the jukebox database %1: %2</source>
+        <translation>Die Jukebox-Datenbank %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is</source>
+        <translation>%1 existiert bereits; es wurde so gelassen, wie es ist</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared</source>
+        <translation>eine Datei dieses Namens ist aufgetaucht</translation>
+    </message>
+</context>
+<context>
+    <name>EspeakPhonemizer</name>
+    <message>
+        <source>espeak-ng&apos;s American English voice is not installed</source>
+        <translation>die amerikanisch-englische Stimme von espeak-ng ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegDecoder</name>
+    <message>
+        <source>it holds no audio that could be decoded</source>
+        <translation>sie enthält keinen dekodierbaren Ton</translation>
+    </message>
+</context>
+<context>
     <name>FileBar</name>
     <message>
         <source>Close</source>
@@ -85,6 +323,59 @@
     <message>
         <source>Show Unsynched Lyrics</source>
         <translation>Ungetakteten Text zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTags</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 ist %2, kein Lied.</translation>
+    </message>
+    <message>
+        <source>the audio would have changed</source>
+        <translation>das Audio hätte sich verändert</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>der Liedtext ließe sich nicht so zurücklesen, wie er geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>its tag holds fields that could not be kept as they are (%1)</source>
+        <translation>sein Tag enthält Felder, die nicht so bleiben konnten, wie sie sind (%1)</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>die synchronisierten Liedzeilen</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 of them timed, into %3 of %4 as LRC text.</source>
+        <translation>%1 als LRC-Text in %3 von %4 geschrieben, davon %2 mit Zeit.</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Id3v2Splice</name>
+    <message>
+        <source>its ID3v2.2 tag is compressed, which no reader undoes</source>
+        <translation>sein ID3v2.2-Tag ist komprimiert, was kein Leseprogramm rückgängig macht</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1)</source>
+        <translation>sein Tag enthält Frames, die nicht so bleiben konnten, wie sie sind (%1)</translation>
+    </message>
+    <message>
+        <source>the lyrics would make its tag larger than a tag can be</source>
+        <translation>der Liedtext würde sein Tag größer machen, als ein Tag sein kann</translation>
     </message>
 </context>
 <context>
@@ -230,6 +521,61 @@
     </message>
 </context>
 <context>
+    <name>LyricsXml</name>
+    <message>
+        <source>The song&apos;s path holds a character a lyrics file cannot hold (%1); rename the song and save again</source>
+        <translation>Der Pfad des Lieds enthält ein Zeichen, das eine Liedtextdatei nicht aufnehmen kann (%1); benennen Sie das Lied um und speichern Sie erneut</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a character a lyrics file cannot hold (%2); remove it and save again</source>
+        <translation>Zeile %1 enthält ein Zeichen, das eine Liedtextdatei nicht aufnehmen kann (%2); entfernen Sie es und speichern Sie erneut</translation>
+    </message>
+    <message>
+        <source>a lyric is longer than %1 characters</source>
+        <translation>eine Liedzeile ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>its text comes to more than %1 characters</source>
+        <translation>ihr Text umfasst mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>text between elements was skipped</source>
+        <translation>Text zwischen Elementen wurde übersprungen</translation>
+    </message>
+    <message>
+        <source>its document type declares entities, which a lyrics file never does</source>
+        <translation>ihr Dokumenttyp deklariert Entitäten, was eine Liedtextdatei nie tut</translation>
+    </message>
+    <message>
+        <source>no root element</source>
+        <translation>kein Wurzelelement</translation>
+    </message>
+    <message>
+        <source>Cannot read the lyrics file %1: %2</source>
+        <translation>Die Liedtextdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2, column %3 (%4)</source>
+        <translation>%1 ist in Zeile %2, Spalte %3 beschädigt (%4)</translation>
+    </message>
+    <message>
+        <source>%1; no lines could be read from it</source>
+        <translation>%1; es konnten keine Zeilen daraus gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1; the sheet shows the lines before that point, and saving would drop the rest</source>
+        <translation>%1; die Liste zeigt die Zeilen vor dieser Stelle, und Speichern würde den Rest verwerfen</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1, Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
+        <translation>%1 enthält %2 Zeilen; die Liste zeigt die ersten %3, und Speichern würde jetzt den Rest verwerfen</translation>
+    </message>
+</context>
+<context>
     <name>MarkingSettings</name>
     <message>
         <source>the settings file %1 is %2</source>
@@ -302,6 +648,44 @@
     </message>
 </context>
 <context>
+    <name>ModelCheck</name>
+    <message>
+        <source>the English speech model in %1 is damaged (%2)</source>
+        <translation>das englische Sprachmodell in %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not as its package installed it; reinstall pocketsphinx-en-us</source>
+        <translation>%1 ist nicht so, wie sein Paket es installiert hat; installieren Sie pocketsphinx-en-us neu</translation>
+    </message>
+    <message>
+        <source>it could not be tried: %1</source>
+        <translation>es konnte nicht ausprobiert werden: %1</translation>
+    </message>
+    <message>
+        <source>loading it did not end</source>
+        <translation>das Laden endete nicht</translation>
+    </message>
+    <message>
+        <source>loading it crashed the recogniser with signal %1</source>
+        <translation>beim Laden stürzte die Spracherkennung mit Signal %1 ab</translation>
+    </message>
+    <message>
+        <source>the recogniser could not read it</source>
+        <translation>die Spracherkennung konnte es nicht lesen</translation>
+    </message>
+</context>
+<context>
+    <name>MpvEngine</name>
+    <message>
+        <source>the audio player could not be started (libmpv)</source>
+        <translation>der Audioplayer konnte nicht gestartet werden (libmpv)</translation>
+    </message>
+    <message>
+        <source>the audio player could not be initialised (libmpv)</source>
+        <translation>der Audioplayer konnte nicht eingerichtet werden (libmpv)</translation>
+    </message>
+</context>
+<context>
     <name>PreciseTimes</name>
     <message>
         <source>it has %1 lines, the lyrics file %2</source>
@@ -346,6 +730,73 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>not a regular file (%1)</source>
+        <translation>keine reguläre Datei (%1)</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>ein Verweis ins Leere</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which cannot be looked at</source>
+        <translation>es ist ein Verweis auf %1, das sich nicht ansehen lässt</translation>
+    </message>
+    <message>
+        <source>it is a link to %1 outside the song&apos;s folder, which a save as root never follows</source>
+        <translation>es ist ein Verweis auf %1 außerhalb des Ordners des Lieds, dem ein Speichern als root nie folgt</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, a file of another owner outside the song&apos;s folder</source>
+        <translation>es ist ein Verweis auf %1, eine Datei eines anderen Besitzers außerhalb des Ordners des Lieds</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file did not read back as written</source>
+        <translation>die Datei ließ sich nicht so zurücklesen, wie sie geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back</source>
+        <translation>%1, und der alte Inhalt konnte nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back</source>
+        <translation>%1, daher wurde der alte Inhalt wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1, so the file was left as it was</source>
+        <translation>%1, daher blieb die Datei, wie sie war</translation>
     </message>
 </context>
 <context>
@@ -447,6 +898,25 @@
     <message>
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>Nur die ersten %1 Minuten des Lieds erhalten vorgeschlagene Zeiten.</translation>
+    </message>
+</context>
+<context>
+    <name>SongCopy</name>
+    <message>
+        <source>there is no such file.</source>
+        <translation>diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file.</source>
+        <translation>es ist %1, keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation>die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>the temporary copy could not be written to disk.</source>
+        <translation>die temporäre Kopie konnte nicht auf den Datenträger geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -858,6 +1328,17 @@
     </message>
 </context>
 <context>
+    <name>SphinxRecogniser</name>
+    <message>
+        <source>the English speech model is not installed (%1)</source>
+        <translation>das englische Sprachmodell ist nicht installiert (%1)</translation>
+    </message>
+    <message>
+        <source>the English speech model could not be loaded (%1)</source>
+        <translation>das englische Sprachmodell konnte nicht geladen werden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -878,6 +1359,215 @@
     <message>
         <source>%1 failed unexpectedly.</source>
         <translation>%1 ist unerwartet fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncedTag</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 ist %2, kein Lied.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not an MP3 file.</source>
+        <translation>%1 ist keine MP3-Datei.</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line and words into the tag of %1 (SYLT).</source>
+        <translation>1 Zeile mit Zeiten für Zeile und Wörter in das Tag von %1 geschrieben (SYLT).</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line into the tag of %1 (SYLT).</source>
+        <translation>1 Zeile mit Zeit in das Tag von %1 geschrieben (SYLT).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines and words into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>%n Zeile mit Zeiten für Zeile und Wörter in das Tag von %1 geschrieben (SYLT).</numerusform>
+            <numerusform>%n Zeilen mit Zeiten für Zeilen und Wörter in das Tag von %1 geschrieben (SYLT).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>%n Zeile mit Zeit in das Tag von %1 geschrieben (SYLT).</numerusform>
+            <numerusform>%n Zeilen mit Zeiten in das Tag von %1 geschrieben (SYLT).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot save the synchronized lyrics into %1: its format has no SYLT frame.</source>
+        <translation>Die synchronisierten Liedzeilen können nicht in %1 gespeichert werden: sein Format hat keinen SYLT-Frame.</translation>
+    </message>
+    <message>
+        <source>the lines would not read back as written</source>
+        <translation>die Zeilen ließen sich nicht so zurücklesen, wie sie geschrieben wurden</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>die synchronisierten Liedzeilen</translation>
+    </message>
+</context>
+<context>
+    <name>TagComponent</name>
+    <message>
+        <source>Timed lyrics cannot be written into the tag of %1 here.</source>
+        <translation>Liedzeilen mit Zeiten können hier nicht in das Tag von %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TagLibComponent</name>
+    <message>
+        <source>The tag frame &quot;%1&quot; is not supported.</source>
+        <translation>Der Tag-Frame &quot;%1&quot; wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is a folder, not a song.</source>
+        <translation>Das Tag von %1 kann nicht gelesen werden: es ist ein Ordner, kein Lied.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is %2, not a song.</source>
+        <translation>Das Tag von %1 kann nicht gelesen werden: es ist %2, kein Lied.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: there is no such file.</source>
+        <translation>Das Tag von %1 kann nicht gelesen werden: diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1</source>
+        <translation>Das Tag kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: the file cannot be opened.</source>
+        <translation>Das Tag von %1 kann nicht gelesen werden: die Datei lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The lyrics hold a character a tag cannot hold (U+%1); remove it and save again.</source>
+        <translation>Der Liedtext enthält ein Zeichen, das ein Tag nicht aufnehmen kann (U+%1); entfernen Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>the lyrics</source>
+        <translation>die Liedzeilen</translation>
+    </message>
+</context>
+<context>
+    <name>TagSave</name>
+    <message>
+        <source>%1, so the song was left as it was.</source>
+        <translation>%1, daher blieb das Lied, wie es war.</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder: %1</source>
+        <translation>in seinem Ordner lässt sich keine temporäre Kopie schreiben: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 into %2: %3</source>
+        <translation>Konnte %1 nicht in %2 speichern: %3</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag is damaged or of an unknown version.</source>
+        <translation>sein ID3v2-Tag ist beschädigt oder von unbekannter Version.</translation>
+    </message>
+    <message>
+        <source>it is not an MP3 file.</source>
+        <translation>es ist keine MP3-Datei.</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag does not start the file, so the song was left as it was.</source>
+        <translation>sein ID3v2-Tag steht nicht am Anfang der Datei, daher blieb das Lied, wie es war.</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>sein Ordner nimmt keine temporäre Datei an</translation>
+    </message>
+    <message>
+        <source>the disk is full, so the song was left as it was.</source>
+        <translation>der Datenträger ist voll, daher blieb das Lied, wie es war.</translation>
+    </message>
+    <message>
+        <source>the audio would have changed, so the song was left as it was.</source>
+        <translation>das Audio hätte sich verändert, daher blieb das Lied, wie es war.</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1), so the song was left as it was.</source>
+        <translation>sein Tag enthält Frames, die nicht so bleiben konnten, wie sie sind (%1), daher blieb das Lied, wie es war.</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>der Liedtext ließe sich nicht so zurücklesen, wie er geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner</source>
+        <translation>einer neuen Datei konnte ihr Besitzer nicht gegeben werden</translation>
+    </message>
+    <message>
+        <source>%1 were saved into %2 in place: %3, so the save was not atomic.</source>
+        <translation>%1 wurden direkt in %2 gespeichert: %3, daher war das Speichern nicht atomar.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1, and the song could not be put back as it was.</source>
+        <translation>%1, und das Lied konnte nicht wiederhergestellt werden, wie es war.</translation>
+    </message>
+    <message>
+        <source>the song did not read back as written</source>
+        <translation>das Lied ließ sich nicht so zurücklesen, wie es geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back.</source>
+        <translation>%1, daher wurde der alte Inhalt wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back.</source>
+        <translation>%1, und der alte Inhalt konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>%1, so it was left as it was.</source>
+        <translation>%1, daher blieb es, wie es war.</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder (%1), so the song was left as it was.</source>
+        <translation>in seinem Ordner lässt sich keine temporäre Kopie schreiben (%1), daher blieb das Lied, wie es war.</translation>
+    </message>
+    <message>
+        <source>cannot copy the song: %1, so it was left as it was.</source>
+        <translation>das Lied lässt sich nicht kopieren: %1, daher blieb es, wie es war.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and the new copy cannot be made theirs, so the song was left as it was.</source>
+        <translation>es gehört einem anderen Benutzer, und die neue Kopie kann nicht ihm gehören, daher blieb das Lied, wie es war.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>%1 is a folder, not a text file.</source>
+        <translation>%1 ist ein Ordner, keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics (%2 MB; the limit is %3 MB).</source>
+        <translation>%1 ist zu groß für einen Liedtext (%2 MB; die Grenze ist %3 MB).</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics.</source>
+        <translation>%1 ist zu groß für einen Liedtext.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 ist keine Textdatei.</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1876,34 @@
     <message>
         <source>Split the selected word into its syllables</source>
         <translation>Ausgewähltes Wort in seine Silben teilen</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>Der Ordner des geöffneten Lieds</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>Der Dateiname des geöffneten Lieds</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>Erhöht das Sekundenfeld daneben um 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>Verringert das Sekundenfeld daneben um 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>Bildlaufleiste von %1</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>Verschiebt die Ansicht nach oben und unten</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>Verschiebt die Ansicht nach links und rechts</translation>
     </message>
 </context>
 <context>

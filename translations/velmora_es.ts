@@ -50,6 +50,53 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; the file there before is unchanged</source>
+        <translation>No se puede guardar la letra en %1: %2; el archivo que había allí no ha cambiado</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>es %1, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>it lies on a file system mounted read-only</source>
+        <translation>está en un sistema de archivos montado como solo lectura</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la carpeta %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>su carpeta no admite un archivo temporal</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner and group</source>
+        <translation>no se pudo dar a un archivo nuevo su propietario y su grupo</translation>
+    </message>
+    <message>
+        <source>the file could not be written in full</source>
+        <translation>no se pudo escribir el archivo completo</translation>
+    </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2</source>
+        <translation>No se puede guardar la letra en %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 in place: %2, so the save was not atomic</source>
+        <translation>%1 se guardó sobre sí mismo: %2, así que el guardado no fue atómico</translation>
+    </message>
+</context>
+<context>
     <name>AudioFormats</name>
     <message>
         <source>the Vorbis comment LYRICS</source>
@@ -69,6 +116,197 @@
     </message>
 </context>
 <context>
+    <name>AudioLayout</name>
+    <message>
+        <source>its format has no lyrics field here</source>
+        <translation>su formato no tiene aquí un campo de letra</translation>
+    </message>
+    <message>
+        <source>it is not a FLAC file</source>
+        <translation>no es un archivo FLAC</translation>
+    </message>
+    <message>
+        <source>its FLAC metadata is cut short</source>
+        <translation>sus metadatos FLAC están cortados</translation>
+    </message>
+    <message>
+        <source>its stream information is damaged</source>
+        <translation>su información de flujo está dañada</translation>
+    </message>
+    <message>
+        <source>its Vorbis comments are damaged</source>
+        <translation>sus comentarios Vorbis están dañados</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a FLAC comment block</source>
+        <translation>la letra es demasiado larga para un bloque de comentarios FLAC</translation>
+    </message>
+    <message>
+        <source>it is not an MP4 file</source>
+        <translation>no es un archivo MP4</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for its tag</source>
+        <translation>la letra es demasiado larga para su etiqueta</translation>
+    </message>
+    <message>
+        <source>it is a fragmented MP4 file, whose audio could not be moved</source>
+        <translation>es un archivo MP4 fragmentado, cuyo audio no se pudo mover</translation>
+    </message>
+    <message>
+        <source>its chunk offsets are damaged</source>
+        <translation>sus desplazamientos de fragmentos están dañados</translation>
+    </message>
+    <message>
+        <source>its chunk offsets would not fit</source>
+        <translation>sus desplazamientos de fragmentos no cabrían</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg file</source>
+        <translation>no es un archivo Ogg</translation>
+    </message>
+    <message>
+        <source>it holds no Vorbis, Opus or FLAC audio</source>
+        <translation>no contiene audio Vorbis, Opus ni FLAC</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged</source>
+        <translation>sus páginas de cabecera Ogg están dañadas</translation>
+    </message>
+    <message>
+        <source>its header pages hold audio too, which this program does not lay out anew</source>
+        <translation>sus páginas de cabecera también contienen audio, que este programa no reorganiza</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged (a checksum does not match)</source>
+        <translation>sus páginas de cabecera Ogg están dañadas (una suma de comprobación no coincide)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>no es un archivo WAV</translation>
+    </message>
+    <message>
+        <source>its format chunk is damaged</source>
+        <translation>su fragmento de formato está dañado</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a WAV chunk</source>
+        <translation>la letra es demasiado larga para un fragmento WAV</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>create it with: velmora-dbsetup &quot;%1&quot;</source>
+        <translation>créela con: velmora-dbsetup &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 not found; %2</source>
+        <translation>no se encontró %1; %2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not the jukebox database; move it aside and %2</source>
+        <translation>%1 es una carpeta, no la base de datos de la jukebox; apártela y %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the jukebox database %1: allow this program to read and write it</source>
+        <translation>No se puede leer la base de datos de la jukebox %1: permita a este programa leerla y escribirla</translation>
+    </message>
+    <message>
+        <source>%1 is an Access (Jet) database; this program needs the SQLite form of the jukebox database: move the file aside and %2</source>
+        <translation>%1 es una base de datos de Access (Jet); este programa necesita la forma SQLite de la base de datos de la jukebox: aparte el archivo y %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a database; move it aside and %2</source>
+        <translation>%1 no es una base de datos; apártelo y %2</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has no table %2; add it with: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>La base de datos de la jukebox %1 no tiene la tabla %2; añádala con: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 lacks the column %2 that &quot;%3&quot; needs; the Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine</source>
+        <translation>A la base de datos de la jukebox %1 le falta la columna %2 que necesita &quot;%3&quot;; la tabla Lyrics debe tener LineNumber, FileName, TimeMarker y LyricLine</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is locked by another program (the jukebox?); try again in a moment</source>
+        <translation>La base de datos de la jukebox %1 está bloqueada por otro programa (¿la jukebox?); inténtelo de nuevo en un momento</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is read-only; allow writing to it and to its folder</source>
+        <translation>La base de datos de la jukebox %1 es de solo lectura; permita escribir en ella y en su carpeta</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 could not be written: the disk is full</source>
+        <translation>No se pudo escribir la base de datos de la jukebox %1: el disco está lleno</translation>
+    </message>
+    <message>
+        <source>Cannot use the jukebox database %1 (%2); the disk may be full, or this program may not be allowed to read and write it and its folder</source>
+        <translation>No se puede usar la base de datos de la jukebox %1 (%2); puede que el disco esté lleno o que este programa no tenga permiso para leerla y escribirla, ni su carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot open the jukebox database %1 (%2); allow this program to read and write it and its folder</source>
+        <translation>No se puede abrir la base de datos de la jukebox %1 (%2); permita a este programa leer y escribir en ella y en su carpeta</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 refused &quot;%2&quot;: %3</source>
+        <translation>La base de datos de la jukebox %1 rechazó &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2); move it aside and %3</source>
+        <translation>%1 no es un archivo normal (%2); apártelo y %3</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has a trigger &quot;%2&quot; on its Lyrics table, which this program will not run; remove it with: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</source>
+        <translation>La base de datos de la jukebox %1 tiene un disparador &quot;%2&quot; en su tabla Lyrics, que este programa no ejecutará; quítelo con: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 holds Lyrics as a %2, not a plain table; replace it with: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; and then: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>La base de datos de la jukebox %1 guarda Lyrics como %2, no como una tabla simple; sustitúyala con: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; y después: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>virtual table</source>
+        <translation>tabla virtual</translation>
+    </message>
+    <message>
+        <source>No jukebox database is set yet; Save or Play sets it to the program&apos;s folder</source>
+        <translation>Aún no hay una base de datos de la jukebox; Guardar o Reproducir la sitúa en la carpeta del programa</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing; install the package libqt6sql6-sqlite</source>
+        <translation>Falta el controlador SQLite de Qt; instale el paquete libqt6sql6-sqlite</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseSchema</name>
+    <message>
+        <source>Cannot create the jukebox database %1: %2</source>
+        <translation>No se puede crear la base de datos de la jukebox %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is</source>
+        <translation>%1 ya existe; se dejó como está</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared</source>
+        <translation>apareció un archivo con ese nombre</translation>
+    </message>
+</context>
+<context>
+    <name>EspeakPhonemizer</name>
+    <message>
+        <source>espeak-ng&apos;s American English voice is not installed</source>
+        <translation>la voz de inglés americano de espeak-ng no está instalada</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegDecoder</name>
+    <message>
+        <source>it holds no audio that could be decoded</source>
+        <translation>no contiene audio que se pueda decodificar</translation>
+    </message>
+</context>
+<context>
     <name>FileBar</name>
     <message>
         <source>Close</source>
@@ -85,6 +323,59 @@
     <message>
         <source>Show Unsynched Lyrics</source>
         <translation>Mostrar letra sin sincronizar</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTags</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 es %2, no una canción.</translation>
+    </message>
+    <message>
+        <source>the audio would have changed</source>
+        <translation>el audio habría cambiado</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>la letra no se leería tal como se escribió</translation>
+    </message>
+    <message>
+        <source>its tag holds fields that could not be kept as they are (%1)</source>
+        <translation>su etiqueta tiene campos que no se podían conservar tal como están (%1)</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>la letra sincronizada</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 of them timed, into %3 of %4 as LRC text.</source>
+        <translation>Se escribieron %1, %2 de ellas con tiempo, en %3 de %4 como texto LRC.</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 línea</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Id3v2Splice</name>
+    <message>
+        <source>its ID3v2.2 tag is compressed, which no reader undoes</source>
+        <translation>su etiqueta ID3v2.2 está comprimida, y ningún lector la descomprime</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1)</source>
+        <translation>su etiqueta tiene marcos que no se podían conservar tal como están (%1)</translation>
+    </message>
+    <message>
+        <source>the lyrics would make its tag larger than a tag can be</source>
+        <translation>la letra haría su etiqueta más grande de lo que puede ser una etiqueta</translation>
     </message>
 </context>
 <context>
@@ -230,6 +521,61 @@
     </message>
 </context>
 <context>
+    <name>LyricsXml</name>
+    <message>
+        <source>The song&apos;s path holds a character a lyrics file cannot hold (%1); rename the song and save again</source>
+        <translation>La ruta de la canción tiene un carácter que un archivo de letra no puede contener (%1); cambie el nombre de la canción y guarde de nuevo</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a character a lyrics file cannot hold (%2); remove it and save again</source>
+        <translation>La línea %1 tiene un carácter que un archivo de letra no puede contener (%2); quítelo y guarde de nuevo</translation>
+    </message>
+    <message>
+        <source>a lyric is longer than %1 characters</source>
+        <translation>una línea de letra tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>its text comes to more than %1 characters</source>
+        <translation>su texto supera los %1 caracteres</translation>
+    </message>
+    <message>
+        <source>text between elements was skipped</source>
+        <translation>se omitió texto entre elementos</translation>
+    </message>
+    <message>
+        <source>its document type declares entities, which a lyrics file never does</source>
+        <translation>su tipo de documento declara entidades, algo que un archivo de letra nunca hace</translation>
+    </message>
+    <message>
+        <source>no root element</source>
+        <translation>no hay elemento raíz</translation>
+    </message>
+    <message>
+        <source>Cannot read the lyrics file %1: %2</source>
+        <translation>No se puede leer el archivo de letra %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2, column %3 (%4)</source>
+        <translation>%1 está dañado en la línea %2, columna %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; no lines could be read from it</source>
+        <translation>%1; no se pudo leer ninguna línea de él</translation>
+    </message>
+    <message>
+        <source>%1; the sheet shows the lines before that point, and saving would drop the rest</source>
+        <translation>%1; la lista muestra las líneas anteriores a ese punto, y guardar descartaría el resto</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1, línea %2, columna %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
+        <translation>%1 tiene %2 líneas; la lista muestra las primeras %3 y guardar ahora descartaría el resto</translation>
+    </message>
+</context>
+<context>
     <name>MarkingSettings</name>
     <message>
         <source>the settings file %1 is %2</source>
@@ -302,6 +648,44 @@
     </message>
 </context>
 <context>
+    <name>ModelCheck</name>
+    <message>
+        <source>the English speech model in %1 is damaged (%2)</source>
+        <translation>el modelo de voz en inglés de %1 está dañado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not as its package installed it; reinstall pocketsphinx-en-us</source>
+        <translation>%1 no está como lo instaló su paquete; reinstale pocketsphinx-en-us</translation>
+    </message>
+    <message>
+        <source>it could not be tried: %1</source>
+        <translation>no se pudo probar: %1</translation>
+    </message>
+    <message>
+        <source>loading it did not end</source>
+        <translation>la carga no terminó</translation>
+    </message>
+    <message>
+        <source>loading it crashed the recogniser with signal %1</source>
+        <translation>al cargarlo, el reconocedor falló con la señal %1</translation>
+    </message>
+    <message>
+        <source>the recogniser could not read it</source>
+        <translation>el reconocedor no pudo leerlo</translation>
+    </message>
+</context>
+<context>
+    <name>MpvEngine</name>
+    <message>
+        <source>the audio player could not be started (libmpv)</source>
+        <translation>no se pudo iniciar el reproductor de audio (libmpv)</translation>
+    </message>
+    <message>
+        <source>the audio player could not be initialised (libmpv)</source>
+        <translation>no se pudo inicializar el reproductor de audio (libmpv)</translation>
+    </message>
+</context>
+<context>
     <name>PreciseTimes</name>
     <message>
         <source>it has %1 lines, the lyrics file %2</source>
@@ -346,6 +730,73 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>not a regular file (%1)</source>
+        <translation>no es un archivo normal (%1)</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>algo que no es un archivo común</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>un enlace que no lleva a nada</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which cannot be looked at</source>
+        <translation>es un enlace a %1, que no se puede examinar</translation>
+    </message>
+    <message>
+        <source>it is a link to %1 outside the song&apos;s folder, which a save as root never follows</source>
+        <translation>es un enlace a %1 fuera de la carpeta de la canción, que un guardado como root nunca sigue</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, a file of another owner outside the song&apos;s folder</source>
+        <translation>es un enlace a %1, un archivo de otro propietario fuera de la carpeta de la canción</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file did not read back as written</source>
+        <translation>el archivo no se leyó tal como se escribió</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back</source>
+        <translation>%1, y no se pudo restaurar el contenido anterior</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back</source>
+        <translation>%1, así que se restauró el contenido anterior</translation>
+    </message>
+    <message>
+        <source>%1, so the file was left as it was</source>
+        <translation>%1, así que el archivo se dejó como estaba</translation>
     </message>
 </context>
 <context>
@@ -447,6 +898,25 @@
     <message>
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>Solo los primeros %1 minutos de la canción reciben tiempos sugeridos.</translation>
+    </message>
+</context>
+<context>
+    <name>SongCopy</name>
+    <message>
+        <source>there is no such file.</source>
+        <translation>no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file.</source>
+        <translation>es %1, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation>el archivo es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>the temporary copy could not be written to disk.</source>
+        <translation>no se pudo escribir la copia temporal en el disco.</translation>
     </message>
 </context>
 <context>
@@ -858,6 +1328,17 @@
     </message>
 </context>
 <context>
+    <name>SphinxRecogniser</name>
+    <message>
+        <source>the English speech model is not installed (%1)</source>
+        <translation>el modelo de voz en inglés no está instalado (%1)</translation>
+    </message>
+    <message>
+        <source>the English speech model could not be loaded (%1)</source>
+        <translation>no se pudo cargar el modelo de voz en inglés (%1)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -878,6 +1359,215 @@
     <message>
         <source>%1 failed unexpectedly.</source>
         <translation>%1 falló de forma inesperada.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncedTag</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 es %2, no una canción.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>no se puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an MP3 file.</source>
+        <translation>%1 no es un archivo MP3.</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line and words into the tag of %1 (SYLT).</source>
+        <translation>Se escribió 1 línea con tiempo, y sus palabras, en la etiqueta de %1 (SYLT).</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line into the tag of %1 (SYLT).</source>
+        <translation>Se escribió 1 línea con tiempo en la etiqueta de %1 (SYLT).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines and words into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>Se escribió %n línea con tiempo, y sus palabras, en la etiqueta de %1 (SYLT).</numerusform>
+            <numerusform>Se escribieron %n líneas con tiempo, y sus palabras, en la etiqueta de %1 (SYLT).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>Se escribió %n línea con tiempo en la etiqueta de %1 (SYLT).</numerusform>
+            <numerusform>Se escribieron %n líneas con tiempo en la etiqueta de %1 (SYLT).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot save the synchronized lyrics into %1: its format has no SYLT frame.</source>
+        <translation>No se puede guardar la letra sincronizada en %1: su formato no tiene marco SYLT.</translation>
+    </message>
+    <message>
+        <source>the lines would not read back as written</source>
+        <translation>las líneas no se leerían tal como se escribieron</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>la letra sincronizada</translation>
+    </message>
+</context>
+<context>
+    <name>TagComponent</name>
+    <message>
+        <source>Timed lyrics cannot be written into the tag of %1 here.</source>
+        <translation>Aquí no se puede escribir letra con tiempos en la etiqueta de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TagLibComponent</name>
+    <message>
+        <source>The tag frame &quot;%1&quot; is not supported.</source>
+        <translation>El marco de etiqueta &quot;%1&quot; no es compatible.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is a folder, not a song.</source>
+        <translation>No se puede leer la etiqueta de %1: es una carpeta, no una canción.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is %2, not a song.</source>
+        <translation>No se puede leer la etiqueta de %1: es %2, no una canción.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: there is no such file.</source>
+        <translation>No se puede leer la etiqueta de %1: no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1</source>
+        <translation>No se puede leer la etiqueta: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: the file cannot be opened.</source>
+        <translation>No se puede leer la etiqueta de %1: no se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>The lyrics hold a character a tag cannot hold (U+%1); remove it and save again.</source>
+        <translation>La letra tiene un carácter que una etiqueta no puede contener (U+%1); quítelo y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>the lyrics</source>
+        <translation>la letra</translation>
+    </message>
+</context>
+<context>
+    <name>TagSave</name>
+    <message>
+        <source>%1, so the song was left as it was.</source>
+        <translation>%1, así que la canción se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder: %1</source>
+        <translation>no se puede escribir una copia temporal en su carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 into %2: %3</source>
+        <translation>No se puede guardar %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag is damaged or of an unknown version.</source>
+        <translation>su etiqueta ID3v2 está dañada o es de una versión desconocida.</translation>
+    </message>
+    <message>
+        <source>it is not an MP3 file.</source>
+        <translation>no es un archivo MP3.</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag does not start the file, so the song was left as it was.</source>
+        <translation>su etiqueta ID3v2 no está al principio del archivo, así que la canción se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>su carpeta no admite un archivo temporal</translation>
+    </message>
+    <message>
+        <source>the disk is full, so the song was left as it was.</source>
+        <translation>el disco está lleno, así que la canción se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>the audio would have changed, so the song was left as it was.</source>
+        <translation>el audio habría cambiado, así que la canción se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1), so the song was left as it was.</source>
+        <translation>su etiqueta tiene marcos que no se podían conservar tal como están (%1), así que la canción se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>la letra no se leería tal como se escribió</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner</source>
+        <translation>no se pudo dar a un archivo nuevo su propietario</translation>
+    </message>
+    <message>
+        <source>%1 were saved into %2 in place: %3, so the save was not atomic.</source>
+        <translation>%1 se guardó directamente en %2: %3, así que el guardado no fue atómico.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1, and the song could not be put back as it was.</source>
+        <translation>%1, y no se pudo devolver la canción a como estaba.</translation>
+    </message>
+    <message>
+        <source>the song did not read back as written</source>
+        <translation>la canción no se leyó tal como se escribió</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back.</source>
+        <translation>%1, así que se restauró el contenido anterior.</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back.</source>
+        <translation>%1, y no se pudo restaurar el contenido anterior.</translation>
+    </message>
+    <message>
+        <source>%1, so it was left as it was.</source>
+        <translation>%1, así que se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder (%1), so the song was left as it was.</source>
+        <translation>no se puede escribir una copia temporal en su carpeta (%1), así que la canción se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>cannot copy the song: %1, so it was left as it was.</source>
+        <translation>no se puede copiar la canción: %1, así que se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>está cortada</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and the new copy cannot be made theirs, so the song was left as it was.</source>
+        <translation>pertenece a otro usuario y la copia nueva no puede ser suya, así que la canción se dejó como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>%1 is a folder, not a text file.</source>
+        <translation>%1 es una carpeta, no un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics (%2 MB; the limit is %3 MB).</source>
+        <translation>%1 es demasiado grande para una letra (%2 MB; el límite es %3 MB).</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics.</source>
+        <translation>%1 es demasiado grande para una letra.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 no es un archivo de texto.</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1876,34 @@
     <message>
         <source>Split the selected word into its syllables</source>
         <translation>Dividir la palabra elegida en sus sílabas</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>La carpeta de la canción abierta</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>El nombre de archivo de la canción abierta</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>Suma 1 segundo a la casilla de segundos de al lado</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>Resta 1 segundo a la casilla de segundos de al lado</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>Barra de desplazamiento de %1</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>Mueve la vista hacia arriba y hacia abajo</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>Mueve la vista a la izquierda y a la derecha</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,53 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; the file there before is unchanged</source>
+        <translation>歌詞を %1 に保存できません: %2。元からあったファイルは変わっていません</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>%1 であり、通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダー %1 がありません</translation>
+    </message>
+    <message>
+        <source>it lies on a file system mounted read-only</source>
+        <translation>読み取り専用でマウントされたファイルシステム上にあります</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>ファイルは読み取り専用です</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>フォルダー %1 は読み取り専用です</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>そのフォルダーには一時ファイルを作れません</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner and group</source>
+        <translation>新しいファイルに元の所有者とグループを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>the file could not be written in full</source>
+        <translation>ファイルを最後まで書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2</source>
+        <translation>歌詞を %1 に保存できません: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 in place: %2, so the save was not atomic</source>
+        <translation>%1 をその場で上書き保存しました: %2。そのため保存は不可分ではありませんでした</translation>
+    </message>
+</context>
+<context>
     <name>AudioFormats</name>
     <message>
         <source>the Vorbis comment LYRICS</source>
@@ -67,6 +114,197 @@
     </message>
 </context>
 <context>
+    <name>AudioLayout</name>
+    <message>
+        <source>its format has no lyrics field here</source>
+        <translation>この形式にはここで使える歌詞の欄がありません</translation>
+    </message>
+    <message>
+        <source>it is not a FLAC file</source>
+        <translation>FLAC ファイルではありません</translation>
+    </message>
+    <message>
+        <source>its FLAC metadata is cut short</source>
+        <translation>FLAC メタデータが途中で切れています</translation>
+    </message>
+    <message>
+        <source>its stream information is damaged</source>
+        <translation>ストリーム情報が壊れています</translation>
+    </message>
+    <message>
+        <source>its Vorbis comments are damaged</source>
+        <translation>Vorbis コメントが壊れています</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a FLAC comment block</source>
+        <translation>歌詞が FLAC のコメントブロックには長すぎます</translation>
+    </message>
+    <message>
+        <source>it is not an MP4 file</source>
+        <translation>MP4 ファイルではありません</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for its tag</source>
+        <translation>歌詞がタグには長すぎます</translation>
+    </message>
+    <message>
+        <source>it is a fragmented MP4 file, whose audio could not be moved</source>
+        <translation>断片化された MP4 ファイルで、その音声を移動できませんでした</translation>
+    </message>
+    <message>
+        <source>its chunk offsets are damaged</source>
+        <translation>チャンクのオフセットが壊れています</translation>
+    </message>
+    <message>
+        <source>its chunk offsets would not fit</source>
+        <translation>チャンクのオフセットが収まりません</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg file</source>
+        <translation>Ogg ファイルではありません</translation>
+    </message>
+    <message>
+        <source>it holds no Vorbis, Opus or FLAC audio</source>
+        <translation>Vorbis、Opus、FLAC のどの音声も入っていません</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged</source>
+        <translation>Ogg のヘッダーページが壊れています</translation>
+    </message>
+    <message>
+        <source>its header pages hold audio too, which this program does not lay out anew</source>
+        <translation>ヘッダーページに音声も入っており、このプログラムはそれを組み直しません</translation>
+    </message>
+    <message>
+        <source>its Ogg header pages are damaged (a checksum does not match)</source>
+        <translation>Ogg のヘッダーページが壊れています (チェックサムが一致しません)</translation>
+    </message>
+    <message>
+        <source>it is not a WAV file</source>
+        <translation>WAV ファイルではありません</translation>
+    </message>
+    <message>
+        <source>its format chunk is damaged</source>
+        <translation>フォーマットチャンクが壊れています</translation>
+    </message>
+    <message>
+        <source>the lyrics are too long for a WAV chunk</source>
+        <translation>歌詞が WAV のチャンクには長すぎます</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>create it with: velmora-dbsetup &quot;%1&quot;</source>
+        <translation>次のコマンドで作成してください: velmora-dbsetup &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 not found; %2</source>
+        <translation>%1 が見つかりません。%2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not the jukebox database; move it aside and %2</source>
+        <translation>%1 はフォルダーで、ジュークボックスのデータベースではありません。別の場所へ移し、%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the jukebox database %1: allow this program to read and write it</source>
+        <translation>ジュークボックスのデータベース %1 を読めません: このプログラムに読み書きを許可してください</translation>
+    </message>
+    <message>
+        <source>%1 is an Access (Jet) database; this program needs the SQLite form of the jukebox database: move the file aside and %2</source>
+        <translation>%1 は Access (Jet) のデータベースです。このプログラムには SQLite 形式のジュークボックスのデータベースが必要です: ファイルを別の場所へ移し、%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a database; move it aside and %2</source>
+        <translation>%1 はデータベースではありません。別の場所へ移し、%2</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has no table %2; add it with: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>ジュークボックスのデータベース %1 にテーブル %2 がありません。次のコマンドで追加してください: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 lacks the column %2 that &quot;%3&quot; needs; the Lyrics table must have LineNumber, FileName, TimeMarker and LyricLine</source>
+        <translation>ジュークボックスのデータベース %1 には &quot;%3&quot; に必要な列 %2 がありません。Lyrics テーブルには LineNumber、FileName、TimeMarker、LyricLine が必要です</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is locked by another program (the jukebox?); try again in a moment</source>
+        <translation>ジュークボックスのデータベース %1 は別のプログラム (ジュークボックス?) がロックしています。少ししてからもう一度試してください</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 is read-only; allow writing to it and to its folder</source>
+        <translation>ジュークボックスのデータベース %1 は読み取り専用です。それとそのフォルダーへの書き込みを許可してください</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 could not be written: the disk is full</source>
+        <translation>ジュークボックスのデータベース %1 に書き込めませんでした: ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>Cannot use the jukebox database %1 (%2); the disk may be full, or this program may not be allowed to read and write it and its folder</source>
+        <translation>ジュークボックスのデータベース %1 を使えません (%2)。ディスクがいっぱいか、このプログラムにそれとそのフォルダーの読み書きが許可されていない可能性があります</translation>
+    </message>
+    <message>
+        <source>Cannot open the jukebox database %1 (%2); allow this program to read and write it and its folder</source>
+        <translation>ジュークボックスのデータベース %1 を開けません (%2)。このプログラムにそれとそのフォルダーの読み書きを許可してください</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 refused &quot;%2&quot;: %3</source>
+        <translation>ジュークボックスのデータベース %1 が &quot;%2&quot; を拒否しました: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (%2); move it aside and %3</source>
+        <translation>%1 は通常のファイルではありません (%2)。別の場所へ移し、%3</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 has a trigger &quot;%2&quot; on its Lyrics table, which this program will not run; remove it with: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</source>
+        <translation>ジュークボックスのデータベース %1 の Lyrics テーブルにはトリガー &quot;%2&quot; があり、このプログラムはそれを実行しません。次のコマンドで削除してください: sqlite3 &quot;%1&quot; &apos;DROP TRIGGER &quot;%2&quot;&apos;</translation>
+    </message>
+    <message>
+        <source>The jukebox database %1 holds Lyrics as a %2, not a plain table; replace it with: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos; and then: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</source>
+        <translation>ジュークボックスのデータベース %1 では Lyrics が通常のテーブルではなく %2 です。次のコマンドで置き換えてください: sqlite3 &quot;%1&quot; &apos;DROP %3 Lyrics&apos;、続けて: velmora-dbsetup --schema | sqlite3 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>virtual table</source>
+        <translation>仮想テーブル</translation>
+    </message>
+    <message>
+        <source>No jukebox database is set yet; Save or Play sets it to the program&apos;s folder</source>
+        <translation>ジュークボックスのデータベースがまだ設定されていません。保存か再生でプログラムのフォルダーに設定されます</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing; install the package libqt6sql6-sqlite</source>
+        <translation>Qt の SQLite ドライバーがありません。パッケージ libqt6sql6-sqlite をインストールしてください</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseSchema</name>
+    <message>
+        <source>Cannot create the jukebox database %1: %2</source>
+        <translation>ジュークボックスのデータベース %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is</source>
+        <translation>%1 はすでにあります。そのままにしました</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared</source>
+        <translation>その名前のファイルが現れました</translation>
+    </message>
+</context>
+<context>
+    <name>EspeakPhonemizer</name>
+    <message>
+        <source>espeak-ng&apos;s American English voice is not installed</source>
+        <translation>espeak-ng のアメリカ英語の音声がインストールされていません</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegDecoder</name>
+    <message>
+        <source>it holds no audio that could be decoded</source>
+        <translation>デコードできる音声が含まれていません</translation>
+    </message>
+</context>
+<context>
     <name>FileBar</name>
     <message>
         <source>Close</source>
@@ -83,6 +321,58 @@
     <message>
         <source>Show Unsynched Lyrics</source>
         <translation>未同期の歌詞を表示</translation>
+    </message>
+</context>
+<context>
+    <name>FormatTags</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 は %2 で、曲ではありません。</translation>
+    </message>
+    <message>
+        <source>the audio would have changed</source>
+        <translation>音声が変わってしまうところでした</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>歌詞が書いたとおりに読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>its tag holds fields that could not be kept as they are (%1)</source>
+        <translation>タグに、そのまま残せない欄があります (%1)</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>同期歌詞</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 of them timed, into %3 of %4 as LRC text.</source>
+        <translation>%1 (うち時刻付きは %2) を LRC テキストとして %4 の %3 に書き込みました。</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 行</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Id3v2Splice</name>
+    <message>
+        <source>its ID3v2.2 tag is compressed, which no reader undoes</source>
+        <translation>ID3v2.2 タグが圧縮されており、それを戻せる読み手はありません</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1)</source>
+        <translation>タグに、そのまま残せないフレームがあります (%1)</translation>
+    </message>
+    <message>
+        <source>the lyrics would make its tag larger than a tag can be</source>
+        <translation>歌詞を入れるとタグが許される大きさを超えてしまいます</translation>
     </message>
 </context>
 <context>
@@ -228,6 +518,61 @@
     </message>
 </context>
 <context>
+    <name>LyricsXml</name>
+    <message>
+        <source>The song&apos;s path holds a character a lyrics file cannot hold (%1); rename the song and save again</source>
+        <translation>曲のパスに歌詞ファイルが保持できない文字があります (%1)。曲の名前を変えて、もう一度保存してください</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a character a lyrics file cannot hold (%2); remove it and save again</source>
+        <translation>%1 行目に歌詞ファイルが保持できない文字があります (%2)。その文字を消して、もう一度保存してください</translation>
+    </message>
+    <message>
+        <source>a lyric is longer than %1 characters</source>
+        <translation>歌詞の行が %1 文字より長くなっています</translation>
+    </message>
+    <message>
+        <source>its text comes to more than %1 characters</source>
+        <translation>テキストが %1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>text between elements was skipped</source>
+        <translation>要素の間のテキストを読み飛ばしました</translation>
+    </message>
+    <message>
+        <source>its document type declares entities, which a lyrics file never does</source>
+        <translation>文書型がエンティティを宣言していますが、歌詞ファイルはそうしません</translation>
+    </message>
+    <message>
+        <source>no root element</source>
+        <translation>ルート要素がありません</translation>
+    </message>
+    <message>
+        <source>Cannot read the lyrics file %1: %2</source>
+        <translation>歌詞ファイル %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2, column %3 (%4)</source>
+        <translation>%1 は %2 行目、%3 列目で壊れています (%4)</translation>
+    </message>
+    <message>
+        <source>%1; no lines could be read from it</source>
+        <translation>%1。そこから行を 1 つも読めませんでした</translation>
+    </message>
+    <message>
+        <source>%1; the sheet shows the lines before that point, and saving would drop the rest</source>
+        <translation>%1。一覧にはそこまでの行を表示しています。保存すると残りは失われます</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1、%2 行目、%3 列目: %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
+        <translation>%1 には %2 行あります。一覧には最初の %3 行を表示しており、今保存すると残りは失われます</translation>
+    </message>
+</context>
+<context>
     <name>MarkingSettings</name>
     <message>
         <source>the settings file %1 is %2</source>
@@ -300,6 +645,44 @@
     </message>
 </context>
 <context>
+    <name>ModelCheck</name>
+    <message>
+        <source>the English speech model in %1 is damaged (%2)</source>
+        <translation>%1 にある英語の音声モデルが壊れています (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not as its package installed it; reinstall pocketsphinx-en-us</source>
+        <translation>%1 がパッケージでインストールされたときのままではありません。pocketsphinx-en-us を再インストールしてください</translation>
+    </message>
+    <message>
+        <source>it could not be tried: %1</source>
+        <translation>試せませんでした: %1</translation>
+    </message>
+    <message>
+        <source>loading it did not end</source>
+        <translation>読み込みが終わりませんでした</translation>
+    </message>
+    <message>
+        <source>loading it crashed the recogniser with signal %1</source>
+        <translation>読み込み中に音声認識がシグナル %1 で異常終了しました</translation>
+    </message>
+    <message>
+        <source>the recogniser could not read it</source>
+        <translation>音声認識がそれを読めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>MpvEngine</name>
+    <message>
+        <source>the audio player could not be started (libmpv)</source>
+        <translation>オーディオプレーヤーを起動できませんでした (libmpv)</translation>
+    </message>
+    <message>
+        <source>the audio player could not be initialised (libmpv)</source>
+        <translation>オーディオプレーヤーを初期化できませんでした (libmpv)</translation>
+    </message>
+</context>
+<context>
     <name>PreciseTimes</name>
     <message>
         <source>it has %1 lines, the lyrics file %2</source>
@@ -344,6 +727,73 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>not a regular file (%1)</source>
+        <translation>通常のファイルではありません (%1)</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>名前付きパイプ</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>普通のファイル以外のもの</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>リンク先のないリンク</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which cannot be looked at</source>
+        <translation>%1 へのリンクで、その先を調べられません</translation>
+    </message>
+    <message>
+        <source>it is a link to %1 outside the song&apos;s folder, which a save as root never follows</source>
+        <translation>曲のフォルダーの外にある %1 へのリンクで、root としての保存ではたどりません</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, a file of another owner outside the song&apos;s folder</source>
+        <translation>曲のフォルダーの外にある、別の所有者のファイル %1 へのリンクです</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the file did not read back as written</source>
+        <translation>ファイルが書いたとおりに読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back</source>
+        <translation>%1。さらに、元の内容を戻せませんでした</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back</source>
+        <translation>%1。そのため元の内容に戻しました</translation>
+    </message>
+    <message>
+        <source>%1, so the file was left as it was</source>
+        <translation>%1。そのためファイルは元のままです</translation>
     </message>
 </context>
 <context>
@@ -445,6 +895,25 @@
     <message>
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>時刻が提案されるのは曲の最初の %1 分だけです。</translation>
+    </message>
+</context>
+<context>
+    <name>SongCopy</name>
+    <message>
+        <source>there is no such file.</source>
+        <translation>そのファイルはありません。</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file.</source>
+        <translation>%1 であり、通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation>ファイルは読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>the temporary copy could not be written to disk.</source>
+        <translation>一時コピーをディスクに書き込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1320,17 @@
     </message>
 </context>
 <context>
+    <name>SphinxRecogniser</name>
+    <message>
+        <source>the English speech model is not installed (%1)</source>
+        <translation>英語の音声モデルがインストールされていません (%1)</translation>
+    </message>
+    <message>
+        <source>the English speech model could not be loaded (%1)</source>
+        <translation>英語の音声モデルを読み込めませんでした (%1)</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>Status</source>
@@ -871,6 +1351,213 @@
     <message>
         <source>%1 failed unexpectedly.</source>
         <translation>%1 が予期せず失敗しました。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncedTag</name>
+    <message>
+        <source>%1 is %2, not a song.</source>
+        <translation>%1 は %2 で、曲ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <translation>%1 を開けません。</translation>
+    </message>
+    <message>
+        <source>%1 is not an MP3 file.</source>
+        <translation>%1 は MP3 ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line and words into the tag of %1 (SYLT).</source>
+        <translation>時刻付きの 1 行と単語を %1 のタグに書き込みました (SYLT)。</translation>
+    </message>
+    <message>
+        <source>Wrote 1 timed line into the tag of %1 (SYLT).</source>
+        <translation>時刻付きの 1 行を %1 のタグに書き込みました (SYLT)。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines and words into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>時刻付きの %n 行と単語を %1 のタグに書き込みました (SYLT)。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n timed lines into the tag of %1 (SYLT).</source>
+        <translation>
+            <numerusform>時刻付きの %n 行を %1 のタグに書き込みました (SYLT)。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot save the synchronized lyrics into %1: its format has no SYLT frame.</source>
+        <translation>同期歌詞を %1 に保存できません: その形式には SYLT フレームがありません。</translation>
+    </message>
+    <message>
+        <source>the lines would not read back as written</source>
+        <translation>行が書いたとおりに読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>the synchronized lyrics</source>
+        <translation>同期歌詞</translation>
+    </message>
+</context>
+<context>
+    <name>TagComponent</name>
+    <message>
+        <source>Timed lyrics cannot be written into the tag of %1 here.</source>
+        <translation>ここでは時刻付きの歌詞を %1 のタグに書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>TagLibComponent</name>
+    <message>
+        <source>The tag frame &quot;%1&quot; is not supported.</source>
+        <translation>タグのフレーム &quot;%1&quot; には対応していません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is a folder, not a song.</source>
+        <translation>%1 のタグを読めません: フォルダーで、曲ではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: it is %2, not a song.</source>
+        <translation>%1 のタグを読めません: %2 で、曲ではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: there is no such file.</source>
+        <translation>%1 のタグを読めません: そのファイルはありません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1</source>
+        <translation>タグを読めません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the tag of %1: the file cannot be opened.</source>
+        <translation>%1 のタグを読めません: ファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>The lyrics hold a character a tag cannot hold (U+%1); remove it and save again.</source>
+        <translation>歌詞にタグが保持できない文字があります (U+%1)。その文字を消して、もう一度保存してください。</translation>
+    </message>
+    <message>
+        <source>the lyrics</source>
+        <translation>歌詞</translation>
+    </message>
+</context>
+<context>
+    <name>TagSave</name>
+    <message>
+        <source>%1, so the song was left as it was.</source>
+        <translation>%1。そのため曲は元のままです。</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder: %1</source>
+        <translation>そのフォルダーに一時コピーを書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1 into %2: %3</source>
+        <translation>%1 を %2 に保存できません: %3</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag is damaged or of an unknown version.</source>
+        <translation>ID3v2 タグが壊れているか、未知のバージョンです。</translation>
+    </message>
+    <message>
+        <source>it is not an MP3 file.</source>
+        <translation>MP3 ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag does not start the file, so the song was left as it was.</source>
+        <translation>ID3v2 タグがファイルの先頭にないため、曲は元のままです。</translation>
+    </message>
+    <message>
+        <source>its folder takes no temporary file</source>
+        <translation>そのフォルダーには一時ファイルを作れません</translation>
+    </message>
+    <message>
+        <source>the disk is full, so the song was left as it was.</source>
+        <translation>ディスクがいっぱいのため、曲は元のままです。</translation>
+    </message>
+    <message>
+        <source>the audio would have changed, so the song was left as it was.</source>
+        <translation>音声が変わってしまうため、曲は元のままです。</translation>
+    </message>
+    <message>
+        <source>its tag holds frames that could not be kept as they are (%1), so the song was left as it was.</source>
+        <translation>タグに、そのまま残せないフレームがある (%1) ため、曲は元のままです。</translation>
+    </message>
+    <message>
+        <source>the lyrics would not read back as written</source>
+        <translation>歌詞が書いたとおりに読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>a new file could not be given its owner</source>
+        <translation>新しいファイルに元の所有者を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 were saved into %2 in place: %3, so the save was not atomic.</source>
+        <translation>%1 を %2 にその場で保存しました: %3。そのため保存は不可分ではありませんでした。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1, and the song could not be put back as it was.</source>
+        <translation>%1。さらに、曲を元に戻せませんでした。</translation>
+    </message>
+    <message>
+        <source>the song did not read back as written</source>
+        <translation>曲が書いたとおりに読み戻せませんでした</translation>
+    </message>
+    <message>
+        <source>%1, so the old contents were put back.</source>
+        <translation>%1。そのため元の内容に戻しました。</translation>
+    </message>
+    <message>
+        <source>%1, and the old contents could not be put back.</source>
+        <translation>%1。さらに、元の内容を戻せませんでした。</translation>
+    </message>
+    <message>
+        <source>%1, so it was left as it was.</source>
+        <translation>%1。そのため元のままです。</translation>
+    </message>
+    <message>
+        <source>cannot write a temporary copy in its folder (%1), so the song was left as it was.</source>
+        <translation>そのフォルダーに一時コピーを書き込めない (%1) ため、曲は元のままです。</translation>
+    </message>
+    <message>
+        <source>cannot copy the song: %1, so it was left as it was.</source>
+        <translation>曲をコピーできません: %1。そのため元のままです。</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>途中で切れています</translation>
+    </message>
+    <message>
+        <source>it belongs to another user, and the new copy cannot be made theirs, so the song was left as it was.</source>
+        <translation>別のユーザーのもので、新しいコピーをそのユーザーのものにできないため、曲は元のままです。</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>%1 is a folder, not a text file.</source>
+        <translation>%1 はフォルダーで、テキストファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics (%2 MB; the limit is %3 MB).</source>
+        <translation>%1 は歌詞としては大きすぎます (%2 MB。上限は %3 MB)。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for lyrics.</source>
+        <translation>%1 は歌詞としては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 はテキストファイルではありません。</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1866,34 @@
     <message>
         <source>Split the selected word into its syllables</source>
         <translation>選択した単語を音節に分割</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s folder</source>
+        <translation>開いている曲のフォルダー</translation>
+    </message>
+    <message>
+        <source>The open song&apos;s file name</source>
+        <translation>開いている曲のファイル名</translation>
+    </message>
+    <message>
+        <source>Adds 1 second to the seconds box beside it</source>
+        <translation>隣の秒数ボックスに 1 秒足します</translation>
+    </message>
+    <message>
+        <source>Takes 1 second off the seconds box beside it</source>
+        <translation>隣の秒数ボックスから 1 秒引きます</translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <translation>%1 のスクロールバー</translation>
+    </message>
+    <message>
+        <source>Moves the view up and down</source>
+        <translation>表示を上下に動かします</translation>
+    </message>
+    <message>
+        <source>Moves the view left and right</source>
+        <translation>表示を左右に動かします</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "media/EspeakPhonemizer.h"
 
+#include <QCoreApplication>
+
 #include <espeak-ng/speak_lib.h>
 
 #include <mutex>
@@ -20,8 +22,10 @@ bool espeakReady() {
 
 QString EspeakPhonemizer::problem() const {
     const std::lock_guard lock(espeakMutex);
-    return espeakReady() ? QString()
-                         : QStringLiteral("espeak-ng's American English voice is not installed");
+    return espeakReady()
+               ? QString()
+               : QCoreApplication::translate("EspeakPhonemizer",
+                                             "espeak-ng's American English voice is not installed");
 }
 
 QString EspeakPhonemizer::ipa(const QString& word) {

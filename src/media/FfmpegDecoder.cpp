@@ -3,6 +3,7 @@
 #include "media/HiddenMetadata.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 extern "C" {
@@ -237,7 +238,8 @@ QString FfmpegDecoder::open(const QString& path) {
     song->source.fd = song->file.handle();
     song->source.hidden = HideMetadata(song->source.fd);
     if (!song->openStream())
-        return QStringLiteral("it holds no audio that could be decoded");
+        return QCoreApplication::translate("FfmpegDecoder",
+                                           "it holds no audio that could be decoded");
     song->rate = song->codec->sample_rate;
     m_song = std::move(song);
     return {};

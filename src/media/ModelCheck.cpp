@@ -1,5 +1,6 @@
 #include "media/ModelCheck.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -35,7 +36,8 @@ QString& sumsFile() {
 }
 
 QString damaged(const QString& folder, const QString& why) {
-    return QStringLiteral("the English speech model in %1 is damaged (%2)")
+    return QCoreApplication::translate("ModelCheck",
+                                       "the English speech model in %1 is damaged (%2)")
         .arg(QDir::toNativeSeparators(folder), why);
 }
 
@@ -69,8 +71,9 @@ std::optional<QString> checkAgainstPackage(const QString& folder) {
         if (!name.startsWith(QLatin1String("en-us/")) && !name.endsWith(QLatin1String(".dict")))
             continue; // the language models are never loaded
         if (md5Of(path) != line.left(gap))
-            return damaged(folder, QStringLiteral("%1 is not as its package installed it; "
-                                                  "reinstall pocketsphinx-en-us")
+            return damaged(folder, QCoreApplication::translate(
+                                       "ModelCheck", "%1 is not as its package installed it; "
+                                                     "reinstall pocketsphinx-en-us")
                                        .arg(name));
     }
     return listed ? std::optional(QString()) : std::nullopt;
@@ -80,7 +83,9 @@ std::optional<QString> checkAgainstPackage(const QString& folder) {
 QString loadInChild(const QString& folder, const std::function<bool()>& load) {
     const pid_t child = ::fork();
     if (child < 0)
-        return damaged(folder, QStringLiteral("it could not be tried: %1").arg(qt_error_string()));
+        return damaged(folder,
+                       QCoreApplication::translate("ModelCheck", "it could not be tried: %1")
+                           .arg(qt_error_string()));
     if (child == 0) {
         // The recogniser's fatal errors call exit(): this handler, registered last, runs first
         // and leaves before anything of the parent's is torn down in the child.
@@ -100,15 +105,19 @@ QString loadInChild(const QString& folder, const std::function<bool()>& load) {
     if (ended == 0) {
         ::kill(child, SIGKILL);
         ::waitpid(child, &status, 0);
-        return damaged(folder, QStringLiteral("loading it did not end"));
+        return damaged(folder, QCoreApplication::translate("ModelCheck", "loading it did not end"));
     }
     if (ended < 0)
-        return damaged(folder, QStringLiteral("it could not be tried: %1").arg(qt_error_string()));
+        return damaged(folder,
+                       QCoreApplication::translate("ModelCheck", "it could not be tried: %1")
+                           .arg(qt_error_string()));
     if (WIFSIGNALED(status))
-        return damaged(folder, QStringLiteral("loading it crashed the recogniser with signal %1")
+        return damaged(folder, QCoreApplication::translate(
+                                   "ModelCheck", "loading it crashed the recogniser with signal %1")
                                    .arg(WTERMSIG(status)));
     if (WEXITSTATUS(status) != 0)
-        return damaged(folder, QStringLiteral("the recogniser could not read it"));
+        return damaged(
+            folder, QCoreApplication::translate("ModelCheck", "the recogniser could not read it"));
     return {};
 }
 

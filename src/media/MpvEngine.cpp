@@ -1,5 +1,7 @@
 #include "media/MpvEngine.h"
 
+#include <QCoreApplication>
+
 #include <mpv/client.h>
 
 #include <clocale>
@@ -14,7 +16,8 @@ MpvEngine::MpvEngine(const QByteArray& audioOutput, double speed) {
         std::setlocale(LC_NUMERIC, "C");
     m_mpv = mpv_create();
     if (!m_mpv) {
-        m_problem = QStringLiteral("the audio player could not be started (libmpv)");
+        m_problem = QCoreApplication::translate("MpvEngine",
+                                                "the audio player could not be started (libmpv)");
         return;
     }
     const auto setOption = [this](const char* name, const QByteArray& value) {
@@ -35,7 +38,8 @@ MpvEngine::MpvEngine(const QByteArray& audioOutput, double speed) {
     setOption("ao", audioOutput.isEmpty() ? QByteArray("pipewire,pulse,alsa,null") : audioOutput);
     if (mpv_initialize(m_mpv) < 0) {
         mpv_terminate_destroy(std::exchange(m_mpv, nullptr));
-        m_problem = QStringLiteral("the audio player could not be initialised (libmpv)");
+        m_problem = QCoreApplication::translate(
+            "MpvEngine", "the audio player could not be initialised (libmpv)");
     }
 }
 

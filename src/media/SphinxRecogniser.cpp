@@ -7,6 +7,7 @@
 #include <sphinxbase/err.h>
 #include <sphinxbase/feat.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -37,7 +38,9 @@ SphinxRecogniser::SphinxRecogniser() {
     const QByteArray dict = (folder + QStringLiteral("/cmudict-en-us.dict")).toLocal8Bit();
     if (!QFileInfo(QString::fromLocal8Bit(hmm) + QStringLiteral("/mdef")).isFile() ||
         !QFileInfo(QString::fromLocal8Bit(dict)).isFile()) {
-        m_problem = QStringLiteral("the English speech model is not installed (%1)").arg(folder);
+        m_problem = QCoreApplication::translate("SphinxRecogniser",
+                                                "the English speech model is not installed (%1)")
+                        .arg(folder);
         return;
     }
     const auto load = [&hmm, &dict] {
@@ -64,7 +67,9 @@ SphinxRecogniser::SphinxRecogniser() {
         m_ps = load();
     }
     if (!m_ps) {
-        m_problem = QStringLiteral("the English speech model could not be loaded (%1)").arg(folder);
+        m_problem = QCoreApplication::translate("SphinxRecogniser",
+                                                "the English speech model could not be loaded (%1)")
+                        .arg(folder);
         return;
     }
     // The loudness normalisation learns as it goes and would carry one stretch into the next:

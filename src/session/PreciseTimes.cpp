@@ -67,7 +67,8 @@ PreciseTimesTaken TakePreciseTimes(std::vector<SheetRow>& rows, const QString& l
         text = ReadLyricsFile(lrcPath);
     } catch (const VersettaError& error) {
         QString why = error.message();
-        while (why.endsWith(u'.'))
+        // A translated reason may end in its language's own full stop (Japanese "。").
+        while (why.endsWith(u'.') || why.endsWith(u'\u3002'))
             why.chop(1);
         return refuse(why);
     }

@@ -2,6 +2,7 @@
 
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -206,7 +207,8 @@ AudioLayout ReadAudioLayout(const QString& path, AudioFormat format, bool hashAu
         layout = ReadWavLayout(song, hashAudio);
         break;
     default:
-        return faulty(QStringLiteral("its format has no lyrics field here"));
+        return faulty(
+            QCoreApplication::translate("AudioLayout", "its format has no lyrics field here"));
     }
     layout.fields.sort();
     return layout;
@@ -227,6 +229,7 @@ SongPlan PlanLyricsSave(const QString& path, AudioFormat format, const QString& 
     case AudioFormat::Wav:
         return PlanWavLyrics(song, lyrics);
     default:
-        return {{}, QStringLiteral("its format has no lyrics field here")};
+        return {{},
+                QCoreApplication::translate("AudioLayout", "its format has no lyrics field here")};
     }
 }

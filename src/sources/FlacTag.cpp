@@ -5,6 +5,8 @@
 #include "sources/AudioLayout.h"
 #include "sources/Id3v2Layout.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kStreamInfo = 0;
@@ -58,17 +60,19 @@ FlacShape shapeOf(const SongBytes& song) {
     FlacShape shape;
     shape.start = Id3v2ExtentOf(song.read(0, 10)).length;
     if (song.read(shape.start, 4) != "fLaC") {
-        shape.fault = QStringLiteral("it is not a FLAC file");
+        shape.fault = QCoreApplication::translate("AudioLayout", "it is not a FLAC file");
         return shape;
     }
     for (qint64 at = shape.start + 4;;) {
         const std::optional<Block> block = blockAt(song, at);
         if (!block || block->at + 4 + block->size > song.size()) {
-            shape.fault = QStringLiteral("its FLAC metadata is cut short");
+            shape.fault =
+                QCoreApplication::translate("AudioLayout", "its FLAC metadata is cut short");
             return shape;
         }
         if (shape.before.empty() && (block->type != kStreamInfo || block->size != 34)) {
-            shape.fault = QStringLiteral("its stream information is damaged");
+            shape.fault =
+                QCoreApplication::translate("AudioLayout", "its stream information is damaged");
             return shape;
         }
         if (block->type == kComments) {
@@ -76,7 +80,8 @@ FlacShape shapeOf(const SongBytes& song) {
             // to the end of the last comment, and so does this.
             shape.comments = ReadVorbisComments(song, at + 4, song.size());
             if (!shape.comments.ok) {
-                shape.fault = QStringLiteral("its Vorbis comments are damaged");
+                shape.fault =
+                    QCoreApplication::translate("AudioLayout", "its Vorbis comments are damaged");
                 return shape;
             }
             shape.placeAt = at;
@@ -136,7 +141,9 @@ SongPlan PlanFlacLyrics(const SongBytes& song, const QString& lyrics) {
         shape.comments.vendor = "Velmora Versetta";
     const QByteArray comments = WriteVorbisComments(shape.comments, lyrics);
     if (comments.size() > kLargestBlock)
-        return {{}, QStringLiteral("the lyrics are too long for a FLAC comment block")};
+        return {{},
+                QCoreApplication::translate("AudioLayout",
+                                            "the lyrics are too long for a FLAC comment block")};
     // The new block and padding fill the old place where they fit, so the audio stays put.
     const qint64 place = shape.placeEnd - shape.placeAt;
     const qint64 used = 4 + comments.size();

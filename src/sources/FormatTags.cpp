@@ -8,6 +8,7 @@
 #include "storage/Lrc.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -113,7 +114,8 @@ QString differingFields(const QStringList& before, const QStringList& after) {
 
 FormatTag ReadFormatTag(const QString& path, bool withLength) {
     if (const QString kind = NonRegularKind(path); !kind.isEmpty())
-        throw VersettaError(QStringLiteral("%1 is %2, not a song.").arg(ShownPath(path), kind));
+        throw VersettaError(QCoreApplication::translate("FormatTags", "%1 is %2, not a song.")
+                                .arg(ShownPath(path), kind));
     const AudioFormat format = AudioFormatOf(path);
     const AudioLayout layout = ReadAudioLayout(path, format, false);
     if (!layout.fault.isEmpty())
@@ -141,16 +143,18 @@ QString SaveFormatLyrics(const QString& path, const QString& lyrics, const QStri
     change.check = [&](const QString& copy) {
         const AudioLayout after = ReadAudioLayout(copy, format);
         if (!after.fault.isEmpty() || after.kept != before.kept)
-            return QStringLiteral("the audio would have changed");
+            return QCoreApplication::translate("FormatTags", "the audio would have changed");
         if (after.lyrics != lyrics)
-            return QStringLiteral("the lyrics would not read back as written");
+            return QCoreApplication::translate("FormatTags",
+                                               "the lyrics would not read back as written");
         QStringList written = after.fields;
         // A new comment block names the program that made it; no reader shows that name.
         const auto vendor = [](const QString& field) { return field.startsWith(u"vendor="); };
         if (std::none_of(before.fields.begin(), before.fields.end(), vendor))
             written.removeIf(vendor);
         if (const QString fields = differingFields(before.fields, written); !fields.isEmpty())
-            return QStringLiteral("its tag holds fields that could not be kept as they are (%1)")
+            return QCoreApplication::translate(
+                       "FormatTags", "its tag holds fields that could not be kept as they are (%1)")
                 .arg(fields);
         // The tag library reads the copy on its own, where it reads such a song at all, and
         // where its tag is small enough: the library holds every field of it in memory, some
@@ -159,7 +163,8 @@ QString SaveFormatLyrics(const QString& path, const QString& lyrics, const QStri
             return QString();
         if (const TagFile reader(copy, format, after.codec, false);
             reader.reads() && reader.lyrics() != lyrics)
-            return QStringLiteral("the lyrics would not read back as written");
+            return QCoreApplication::translate("FormatTags",
+                                               "the lyrics would not read back as written");
         return QString();
     };
     return SaveFileChange(path, change);
@@ -171,12 +176,16 @@ QString SaveFormatSyncedLyrics(const QString& path, const std::vector<SheetRow>&
     // Without the trailing line feed, which a reader of the field would take for a line.
     QString text = QString::fromUtf8(WriteLrc({}, rows, &marked, milliseconds));
     text.chop(text.endsWith(u'\n') ? 1 : 0);
-    QString note = SaveFormatLyrics(path, text, QStringLiteral("the synchronized lyrics"));
+    QString note = SaveFormatLyrics(
+        path, text, QCoreApplication::translate("FormatTags", "the synchronized lyrics"));
     if (!note.isEmpty())
         return note;
-    return QStringLiteral("Wrote %1, %2 of them timed, into %3 of %4 as LRC text.")
-        .arg(rows.size() == 1 ? QStringLiteral("1 line")
-                              : QStringLiteral("%1 lines").arg(rows.size()))
+    // "1 line" keeps its figure in English; other languages have plural forms of their own.
+    const int lines = static_cast<int>(rows.size());
+    return QCoreApplication::translate("FormatTags",
+                                       "Wrote %1, %2 of them timed, into %3 of %4 as LRC text.")
+        .arg(lines == 1 ? QCoreApplication::translate("FormatTags", "1 line")
+                        : QCoreApplication::translate("FormatTags", "%n lines", nullptr, lines))
         .arg(marked)
         .arg(LyricsPlaceOf(path), QFileInfo(path).fileName());
 }

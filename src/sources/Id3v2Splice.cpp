@@ -1,5 +1,7 @@
 #include "sources/Id3v2Splice.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -110,8 +112,9 @@ SplicedTag SpliceId3v2(const QByteArray& oldTag, const QByteArray& id3v1,
     Id3v2Body body = extent.majorVersion == 0 ? Id3v1AsFrames(id3v1) : Id3v2RawFrames(oldTag);
     if (extent.majorVersion == 2) {
         if (flags & 0x40) {
-            spliced.refusal = QStringLiteral("its ID3v2.2 tag is compressed, which no reader "
-                                             "undoes");
+            spliced.refusal = QCoreApplication::translate(
+                "Id3v2Splice", "its ID3v2.2 tag is compressed, which no reader "
+                               "undoes");
             return spliced;
         }
         QStringList unknown;
@@ -128,9 +131,11 @@ SplicedTag SpliceId3v2(const QByteArray& oldTag, const QByteArray& id3v1,
         body = std::move(later);
         if (!unknown.isEmpty()) {
             unknown.removeDuplicates();
-            spliced.refusal = QStringLiteral("its tag holds frames that could not be kept as they "
-                                             "are (%1)")
-                                  .arg(unknown.join(QStringLiteral(", ")));
+            spliced.refusal =
+                QCoreApplication::translate("Id3v2Splice",
+                                            "its tag holds frames that could not be kept as they "
+                                            "are (%1)")
+                    .arg(unknown.join(QStringLiteral(", ")));
             return spliced;
         }
     }
@@ -206,7 +211,8 @@ SplicedTag SpliceId3v2(const QByteArray& oldTag, const QByteArray& id3v1,
     const qsizetype used = out.size() - 10;
     const qsizetype size = used <= oldBody ? oldBody : used + kPadding;
     if (size > kLargestBody) {
-        spliced.refusal = QStringLiteral("the lyrics would make its tag larger than a tag can be");
+        spliced.refusal = QCoreApplication::translate(
+            "Id3v2Splice", "the lyrics would make its tag larger than a tag can be");
         return spliced;
     }
     out.append(size - used, '\0');

@@ -5,6 +5,8 @@
 
 #include "sources/AudioLayout.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 namespace {
@@ -87,7 +89,7 @@ Mp4Shape shapeOf(const SongBytes& song) {
     Mp4Shape shape;
     shape.top = childrenOf(song, 0, song.size());
     if (shape.top.empty() || shape.top.front().type != "ftyp") {
-        shape.fault = QStringLiteral("it is not an MP4 file");
+        shape.fault = QCoreApplication::translate("AudioLayout", "it is not an MP4 file");
         return shape;
     }
     shape.end = shape.top.back().end();
@@ -98,7 +100,7 @@ Mp4Shape shapeOf(const SongBytes& song) {
             shape.audioAt = atom.content();
     }
     if (!shape.moov) {
-        shape.fault = QStringLiteral("it is not an MP4 file");
+        shape.fault = QCoreApplication::translate("AudioLayout", "it is not an MP4 file");
         return shape;
     }
     shape.chain.push_back(*shape.moov);
@@ -278,7 +280,9 @@ SongPlan PlanMp4Lyrics(const SongBytes& song, const QString& lyrics) {
             continue;
         const qint64 size = atom.size + delta;
         if (atom.header == 8 && size > 0xFFFFFFFFLL)
-            return {{}, QStringLiteral("the lyrics are too long for its tag")};
+            return {
+                {},
+                QCoreApplication::translate("AudioLayout", "the lyrics are too long for its tag")};
         changes.push_back({atom.at, atom.header == 8 ? 4 : 16,
                            atom.header == 8
                                ? BigEndianBytes(size, 4)
@@ -288,8 +292,9 @@ SongPlan PlanMp4Lyrics(const SongBytes& song, const QString& lyrics) {
     if (grown != 0 && shape.audioAt >= 0 && shape.moov->at < shape.audioAt) {
         if (find(shape.top, "moof"))
             return {{},
-                    QStringLiteral("it is a fragmented MP4 file, whose audio could not be "
-                                   "moved")};
+                    QCoreApplication::translate(
+                        "AudioLayout", "it is a fragmented MP4 file, whose audio could not be "
+                                       "moved")};
         std::vector<Atom> pending{*shape.moov};
         static const QList<QByteArray> containers{"moov", "trak", "mdia", "minf", "stbl"};
         while (!pending.empty()) {
@@ -306,14 +311,18 @@ SongPlan PlanMp4Lyrics(const SongBytes& song, const QString& lyrics) {
                 const QByteArray head = song.read(child.content(), 8);
                 const qint64 count = static_cast<qint64>(BigEndian(head, 4, 4));
                 if (head.size() != 8 || child.content() + 8 + count * width > child.end())
-                    return {{}, QStringLiteral("its chunk offsets are damaged")};
+                    return {{},
+                            QCoreApplication::translate("AudioLayout",
+                                                        "its chunk offsets are damaged")};
                 QByteArray entries = song.read(child.content() + 8, count * width);
                 for (qint64 i = 0; i < count; ++i) {
                     qint64 offset = static_cast<qint64>(BigEndian(entries, i * width, width));
                     if (offset >= shape.moov->at)
                         offset += grown;
                     if (width == 4 && offset > 0xFFFFFFFFLL)
-                        return {{}, QStringLiteral("its chunk offsets would not fit")};
+                        return {{},
+                                QCoreApplication::translate("AudioLayout",
+                                                            "its chunk offsets would not fit")};
                     entries.replace(i * width, width, BigEndianBytes(offset, width));
                 }
                 changes.push_back({child.content() + 8, entries.size(), entries});

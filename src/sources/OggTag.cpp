@@ -6,6 +6,7 @@
 #include "sources/AudioLayout.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <array>
 #include <map>
@@ -90,11 +91,12 @@ OggShape shapeOf(const SongBytes& song) {
             break;
     }
     if (shape.pages.empty()) {
-        shape.fault = QStringLiteral("it is not an Ogg file");
+        shape.fault = QCoreApplication::translate("AudioLayout", "it is not an Ogg file");
         return shape;
     }
     if (shape.codec.isEmpty()) {
-        shape.fault = QStringLiteral("it holds no Vorbis, Opus or FLAC audio");
+        shape.fault =
+            QCoreApplication::translate("AudioLayout", "it holds no Vorbis, Opus or FLAC audio");
         return shape;
     }
     // Its header packets: Vorbis three, Opus two, FLAC one and as many as the first names.
@@ -128,7 +130,8 @@ OggShape shapeOf(const SongBytes& song) {
             break;
     }
     if (static_cast<int>(shape.headers.size()) < std::max(count, 2) || !packet.parts.empty()) {
-        shape.fault = QStringLiteral("its Ogg header pages are damaged");
+        shape.fault =
+            QCoreApplication::translate("AudioLayout", "its Ogg header pages are damaged");
         return shape;
     }
     // The first packet has its page to itself, and the last ends its page: the pages between
@@ -138,8 +141,9 @@ OggShape shapeOf(const SongBytes& song) {
     if (shape.headers.front().lastPage != 0 ||
         shape.headers[1].parts.front().first < shape.pages[shape.own[0]].end() ||
         lastPart.first + lastPart.second != last.end()) {
-        shape.fault = QStringLiteral("its header pages hold audio too, which this program does "
-                                     "not lay out anew");
+        shape.fault = QCoreApplication::translate(
+            "AudioLayout", "its header pages hold audio too, which this program does "
+                           "not lay out anew");
         return shape;
     }
     for (std::size_t i = 0; i < shape.headers.size(); ++i) {
@@ -156,7 +160,7 @@ OggShape shapeOf(const SongBytes& song) {
         break;
     }
     if (shape.comments < 0)
-        shape.fault = QStringLiteral("its Vorbis comments are damaged");
+        shape.fault = QCoreApplication::translate("AudioLayout", "its Vorbis comments are damaged");
     return shape;
 }
 
@@ -207,7 +211,8 @@ AudioLayout ReadOggLayout(const SongBytes& song, bool hashAudio) {
     layout.tagSize = packet.size;
     const VorbisComments list = commentsOf(packetBytes(song, packet), shape.listAt);
     if (!list.ok) {
-        layout.fault = QStringLiteral("its Vorbis comments are damaged");
+        layout.fault =
+            QCoreApplication::translate("AudioLayout", "its Vorbis comments are damaged");
         return layout;
     }
     TakeVorbisComments(list, layout);
@@ -253,14 +258,17 @@ SongPlan PlanOggLyrics(const SongBytes& song, const QString& lyrics) {
             head = old.left(shape.listAt);
         }
         if (!list.ok)
-            return {{}, QStringLiteral("its Vorbis comments are damaged")};
+            return {{},
+                    QCoreApplication::translate("AudioLayout", "its Vorbis comments are damaged")};
         packet = WriteVorbisComments(list, lyrics, head,
                                      shape.codec == QLatin1String("Vorbis") ? QByteArray("\x01")
                                                                             : QByteArray());
     }
     if (shape.codec == QLatin1String("FLAC")) {
         if (packet.size() - 4 > 0xFFFFFF)
-            return {{}, QStringLiteral("the lyrics are too long for a FLAC comment block")};
+            return {{},
+                    QCoreApplication::translate(
+                        "AudioLayout", "the lyrics are too long for a FLAC comment block")};
         packet.replace(1, 3, BigEndianBytes(packet.size() - 4, 3));
     }
     // Every header packet but the first, which has a page of its own, goes on pages again.
@@ -283,8 +291,9 @@ SongPlan PlanOggLyrics(const SongBytes& song, const QString& lyrics) {
         if (checksum(page.header, {song.read(page.at + page.header.size(), page.body)}) !=
             LittleEndian32(page.header, 22))
             return {{},
-                    QStringLiteral("its Ogg header pages are damaged (a checksum does not "
-                                   "match)")};
+                    QCoreApplication::translate(
+                        "AudioLayout", "its Ogg header pages are damaged (a checksum does not "
+                                       "match)")};
     }
     const qint64 oldCount = static_cast<qint64>(lastPage + 1 - firstPage);
     const qint64 segments = lacing.size();

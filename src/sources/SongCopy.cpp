@@ -2,6 +2,7 @@
 
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -123,15 +124,16 @@ void RemoveStaleCopies(const QFileInfo& song) {
 QString WritableSong(const QString& path, QString& why) {
     // A link is followed to a regular file only: a link to a device or a pipe must never
     // have that replaced.
-    if (const QString kind = NonRegularKind(path); !kind.isEmpty()) {
-        why = kind == QLatin1String("a link to nothing")
-                  ? QStringLiteral("there is no such file.")
-                  : QStringLiteral("it is %1, not a regular file.").arg(kind);
+    if (const NonRegular kind = NonRegularOf(path); kind != NonRegular::None) {
+        why = kind == NonRegular::LinkToNothing
+                  ? QCoreApplication::translate("SongCopy", "there is no such file.")
+                  : QCoreApplication::translate("SongCopy", "it is %1, not a regular file.")
+                        .arg(NonRegularText(kind));
         return {};
     }
     const QFileInfo info(path);
     if (!info.isFile()) {
-        why = QStringLiteral("there is no such file.");
+        why = QCoreApplication::translate("SongCopy", "there is no such file.");
         return {};
     }
     if (const QString out = LinkOutOfFolder(path); !out.isEmpty()) {
@@ -140,7 +142,7 @@ QString WritableSong(const QString& path, QString& why) {
     }
     // A read-only file is refused even where the user could override it, as the owner asked.
     if (!info.isWritable() || !hasWriteBit(info.permissions())) {
-        why = QStringLiteral("the file is read-only.");
+        why = QCoreApplication::translate("SongCopy", "the file is read-only.");
         return {};
     }
     return info.canonicalFilePath();
@@ -183,7 +185,8 @@ QString WorkingCopy::install(const QString& target) {
         ::fchmod(m_fd, song.st_mode & 07777);
     // A crash must not leave an empty file in the song's place.
     if (::fsync(m_fd) != 0)
-        return QStringLiteral("the temporary copy could not be written to disk.");
+        return QCoreApplication::translate("SongCopy",
+                                           "the temporary copy could not be written to disk.");
     if (m_named.isEmpty()) {
         for (int attempt = 0; m_named.isEmpty() && attempt < 100; ++attempt) {
             const QString name = uniqueName();

@@ -7,6 +7,7 @@
 #include "storage/Lrc.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,14 +68,17 @@ SongTagInfo ReadSongTagInfo(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     // TagLib would block for ever on a named pipe.
     if (const QString kind = NonRegularKind(path); !kind.isEmpty())
-        throw VersettaError(QStringLiteral("%1 is %2, not a song.").arg(shown, kind));
+        throw VersettaError(
+            QCoreApplication::translate("SyncedTag", "%1 is %2, not a song.").arg(shown, kind));
     TagLib::FileStream stream(QFile::encodeName(path).constData(), true);
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true,
                             TagLib::AudioProperties::Fast);
     if (!stream.isOpen())
-        throw VersettaError(QStringLiteral("%1 cannot be opened.").arg(shown));
+        throw VersettaError(
+            QCoreApplication::translate("SyncedTag", "%1 cannot be opened.").arg(shown));
     if (!file.isValid() || file.firstFrameOffset() < 0)
-        throw VersettaError(QStringLiteral("%1 is not an MP3 file.").arg(shown));
+        throw VersettaError(
+            QCoreApplication::translate("SyncedTag", "%1 is not an MP3 file.").arg(shown));
     SongTagInfo info;
     if (const TagLib::Tag* tag = file.tag()) {
         info.title = FromTagLib(tag->title());
@@ -116,17 +120,29 @@ QString SaveTimedLyrics(const QString& path, const std::vector<SheetRow>& rows, 
     const std::size_t lines = LinesOfEntries(entries).size();
     const bool words = std::any_of(rows.begin(), rows.end(),
                                    [](const SheetRow& row) { return row.hasWordTimes(); });
-    return QStringLiteral("Wrote %1 timed %2%3 into the tag of %4 (SYLT).")
-        .arg(lines)
-        .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
-             words ? QStringLiteral(" and words") : QString(), QFileInfo(path).fileName());
+    const QString name = QFileInfo(path).fileName();
+    const int n = static_cast<int>(lines);
+    // "1 line" keeps its figure in English; other languages have plural forms of their own.
+    if (n == 1)
+        return (words ? QCoreApplication::translate(
+                            "SyncedTag", "Wrote 1 timed line and words into the tag of %1 (SYLT).")
+                      : QCoreApplication::translate(
+                            "SyncedTag", "Wrote 1 timed line into the tag of %1 (SYLT)."))
+            .arg(name);
+    return (words ? QCoreApplication::translate(
+                        "SyncedTag", "Wrote %n timed lines and words into the tag of %1 (SYLT).",
+                        nullptr, n)
+                  : QCoreApplication::translate(
+                        "SyncedTag", "Wrote %n timed lines into the tag of %1 (SYLT).", nullptr, n))
+        .arg(name);
 }
 
 QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lines,
                          const std::optional<QString>& lyrics) {
     if (inOtherTag(path))
-        throw VersettaError(QStringLiteral("Cannot save the synchronized lyrics into %1: its "
-                                           "format has no SYLT frame.")
+        throw VersettaError(QCoreApplication::translate(
+                                "SyncedTag", "Cannot save the synchronized lyrics into %1: its "
+                                             "format has no SYLT frame.")
                                 .arg(QDir::toNativeSeparators(path)));
     LyricsFramesChange change;
     change.lyrics = lyrics;
@@ -139,9 +155,12 @@ QString SaveSyncedLyrics(const QString& path, const std::vector<SyncedLine>& lin
                                      [](const SyncedLine& a, const SyncedLine& b) {
                                          return a.ms == b.ms && a.text == b.text;
                                      });
-        return same ? QString() : QStringLiteral("the lines would not read back as written");
+        return same ? QString()
+                    : QCoreApplication::translate("SyncedTag",
+                                                  "the lines would not read back as written");
     };
-    return SaveTagChange(path, QStringLiteral("the synchronized lyrics"), change, readBack);
+    return SaveTagChange(path, QCoreApplication::translate("SyncedTag", "the synchronized lyrics"),
+                         change, readBack);
 }
 
 LrcHeader LrcHeaderOf(const QString& song) {

@@ -4,6 +4,7 @@
 #include "sheet/SheetRow.h"
 #include "storage/Lrc.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -28,6 +29,8 @@ public:
     virtual QString SaveTimedLyrics(const QString& song, const std::vector<SheetRow>& /*rows*/,
                                     bool /*milliseconds*/) {
         throw VersettaError(
-            QStringLiteral("Timed lyrics cannot be written into the tag of %1 here.").arg(song));
+            QCoreApplication::translate("TagComponent",
+                                        "Timed lyrics cannot be written into the tag of %1 here.")
+                .arg(song));
     }
 };

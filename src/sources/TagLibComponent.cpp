@@ -7,6 +7,7 @@
 #include "sources/TagSave.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,9 @@ const QString kLyricsId = QStringLiteral("USLT");
 // Lyrics are the only frame this program reads or writes.
 void requireLyrics(const QString& id) {
     if (id != kLyricsId)
-        throw VersettaError(QStringLiteral("The tag frame \"%1\" is not supported.").arg(id));
+        throw VersettaError(
+            QCoreApplication::translate("TagLibComponent", "The tag frame \"%1\" is not supported.")
+                .arg(id));
 }
 
 // The songs whose lyrics are not in an MP3's ID3v2 tag (sources/FormatTags.h).
@@ -82,27 +85,37 @@ void TagLibComponent::LoadTag(const QString& path, bool /*flag*/) {
     const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo(path).isDir())
         throw VersettaError(
-            QStringLiteral("Cannot read the tag of %1: it is a folder, not a song.").arg(shown));
+            QCoreApplication::translate("TagLibComponent",
+                                        "Cannot read the tag of %1: it is a folder, not a song.")
+                .arg(shown));
     // TagLib would block for ever on a named pipe.
-    if (const QString kind = NonRegularKind(path);
-        !kind.isEmpty() && kind != QLatin1String("a link to nothing"))
+    if (const NonRegular kind = NonRegularOf(path);
+        kind != NonRegular::None && kind != NonRegular::LinkToNothing)
         throw VersettaError(
-            QStringLiteral("Cannot read the tag of %1: it is %2, not a song.").arg(shown, kind));
+            QCoreApplication::translate("TagLibComponent",
+                                        "Cannot read the tag of %1: it is %2, not a song.")
+                .arg(shown, NonRegularText(kind)));
     if (!QFileInfo(path).isFile())
         throw VersettaError(
-            QStringLiteral("Cannot read the tag of %1: there is no such file.").arg(shown));
+            QCoreApplication::translate("TagLibComponent",
+                                        "Cannot read the tag of %1: there is no such file.")
+                .arg(shown));
     if (inOtherTag(path)) {
         try {
             m_otherLyrics = ReadFormatTag(path, false).lyrics;
         } catch (const VersettaError& error) {
-            throw VersettaError(QStringLiteral("Cannot read the tag of ") + error.message());
+            throw VersettaError(
+                QCoreApplication::translate("TagLibComponent", "Cannot read the tag of %1")
+                    .arg(error.message()));
         }
         return;
     }
     auto loaded = std::make_unique<Loaded>(path);
     if (!loaded->stream.isOpen() || !loaded->file.isValid())
         throw VersettaError(
-            QStringLiteral("Cannot read the tag of %1: the file cannot be opened.").arg(shown));
+            QCoreApplication::translate("TagLibComponent",
+                                        "Cannot read the tag of %1: the file cannot be opened.")
+                .arg(shown));
     m_loaded = std::move(loaded);
 }
 
@@ -129,9 +142,11 @@ void TagLibComponent::SetFrameText(const QString& frameId, const QString& text) 
         } else if (c.isNull() || c.isSurrogate()) {
             const QString code =
                 QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-            throw VersettaError(QStringLiteral("The lyrics hold a character a tag cannot hold "
-                                               "(U+%1); remove it and save again.")
-                                    .arg(code));
+            throw VersettaError(
+                QCoreApplication::translate("TagLibComponent",
+                                            "The lyrics hold a character a tag cannot hold "
+                                            "(U+%1); remove it and save again.")
+                    .arg(code));
         }
     }
     m_newLyrics = text;
@@ -141,12 +156,13 @@ void TagLibComponent::SaveTag(const QString& path) {
     m_saveNote.clear();
     if (inOtherTag(path)) {
         m_saveNote = SaveFormatLyrics(path, m_newLyrics.value_or(GetFrameText(kLyricsId)),
-                                      QStringLiteral("the lyrics"));
+                                      QCoreApplication::translate("TagLibComponent", "the lyrics"));
         return;
     }
     LyricsFramesChange change;
     change.lyrics = m_newLyrics;
-    m_saveNote = SaveTagChange(path, QStringLiteral("the lyrics"), change);
+    m_saveNote =
+        SaveTagChange(path, QCoreApplication::translate("TagLibComponent", "the lyrics"), change);
 }
 
 QString TagLibComponent::SaveNote() const {

@@ -5,6 +5,7 @@
 #include "sources/SongCopy.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,8 +24,13 @@
 
 namespace {
 
-bool diskFull(int error) {
-    return DiskWriteError(error) == QLatin1String("the disk is full");
+QString leftAsItWas(const QString& why) {
+    return QCoreApplication::translate("TagSave", "%1, so the song was left as it was.").arg(why);
+}
+
+QString noTemporaryCopy(const QString& why) {
+    return QCoreApplication::translate("TagSave", "cannot write a temporary copy in its folder: %1")
+        .arg(why);
 }
 
 // The frames of tag a reader sees that change does not own.
@@ -99,8 +105,8 @@ public:
 
 private:
     VersettaError fail(const QString& why) const {
-        return VersettaError(
-            QStringLiteral("Cannot save %1 into %2: %3").arg(m_what, m_shown, why));
+        return VersettaError(QCoreApplication::translate("TagSave", "Cannot save %1 into %2: %3")
+                                 .arg(m_what, m_shown, why));
     }
 
     void checkTarget() {
@@ -120,14 +126,15 @@ private:
         m_before = Id3v2ExtentOf(ReadBytes(m_song.get(), 10, 0));
         if (m_before.length > size ||
             (m_before.length > 0 && (m_before.majorVersion < 2 || m_before.majorVersion > 4)))
-            throw fail(QStringLiteral("its ID3v2 tag is damaged or of an unknown version."));
+            throw fail(QCoreApplication::translate(
+                "TagSave", "its ID3v2 tag is damaged or of an unknown version."));
         m_tagBefore = ReadBytes(m_song.get(), m_before.length, 0);
         if (m_tagBefore.size() != m_before.length)
             throw fail(qt_error_string(errno));
         // A tag with nothing after it is no song. What follows a tag is kept as it stands,
         // whether a reader can play it or not.
         if (m_before.length > 0 && m_before.length == size)
-            throw fail(QStringLiteral("it is not an MP3 file."));
+            throw fail(QCoreApplication::translate("TagSave", "it is not an MP3 file."));
         if (m_before.length == 0)
             checkUntagged(size);
     }
@@ -137,11 +144,12 @@ private:
         TagLib::FileStream stream(QFile::encodeName(m_target).constData(), true);
         TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
         if (!stream.isOpen() || !file.isValid() || file.firstFrameOffset() < 0)
-            throw fail(QStringLiteral("it is not an MP3 file."));
+            throw fail(QCoreApplication::translate("TagSave", "it is not an MP3 file."));
         // A tag behind leading bytes that are not one: readers would find the new one instead.
         if (file.hasID3v2Tag())
-            throw fail(QStringLiteral("its ID3v2 tag does not start the file, so the song was "
-                                      "left as it was."));
+            throw fail(QCoreApplication::translate(
+                "TagSave", "its ID3v2 tag does not start the file, so the song was "
+                           "left as it was."));
         // Readers read the ID3v1 tag only without an ID3v2 tag: its fields move into the new
         // one, and it stays.
         if (size >= 128)
@@ -151,7 +159,7 @@ private:
     void spliceTag() {
         m_spliced = SpliceId3v2(m_tagBefore, m_id3v1, m_change);
         if (!m_spliced.refusal.isEmpty())
-            throw fail(m_spliced.refusal + QStringLiteral(", so the song was left as it was."));
+            throw fail(leftAsItWas(m_spliced.refusal));
     }
 
     // The song is changed only by putting a checked copy in its place, so a failure at any
@@ -165,11 +173,12 @@ private:
         // made and checked elsewhere, then written over the song.
         m_inPlace = !why.isEmpty() && !QFileInfo(song.absolutePath()).isWritable();
         if (m_inPlace) {
-            m_inPlaceBecause = QStringLiteral("its folder takes no temporary file");
+            m_inPlaceBecause =
+                QCoreApplication::translate("TagSave", "its folder takes no temporary file");
             why = m_copy.open(QDir::tempPath(), song.fileName());
         }
         if (!why.isEmpty())
-            throw fail(QStringLiteral("cannot write a temporary copy in its folder: ") + why);
+            throw fail(noTemporaryCopy(why));
         const qint64 songSize = SizeOf(m_song.get());
         // Once in the copy, the new tag is read from there: a tag with a picture of a hundred
         // megabytes is not held twice.
@@ -187,10 +196,10 @@ private:
             throw fail(qt_error_string(transfer.error));
         // Where even a copy of the song does not fit, nothing else was tried.
         const qint64 reached = SizeOf(m_copy.fd()); // written in order from the start
-        throw fail(diskFull(transfer.error) && reached >= songSize
-                       ? QStringLiteral("the disk is full, so the song was left as it was.")
-                       : QStringLiteral("cannot write a temporary copy in its folder: ") +
-                             DiskWriteError(transfer.error));
+        throw fail(IsDiskFull(transfer.error) && reached >= songSize
+                       ? QCoreApplication::translate(
+                             "TagSave", "the disk is full, so the song was left as it was.")
+                       : noTemporaryCopy(DiskWriteError(transfer.error)));
     }
 
     void checkCopy() {
@@ -199,8 +208,8 @@ private:
         const qint64 audio = SizeOf(m_song.get()) - m_before.length;
         if (SizeOf(copy) - after.length != audio ||
             !SameBytes(m_song.get(), m_before.length, copy, after.length, audio))
-            throw fail(
-                QStringLiteral("the audio would have changed, so the song was left as it was."));
+            throw fail(QCoreApplication::translate(
+                "TagSave", "the audio would have changed, so the song was left as it was."));
         const QString& language = m_spliced.ownLanguage;
         QString why;
         qsizetype frames = 0;
@@ -210,11 +219,13 @@ private:
             if (const QStringList changed =
                     framesChanged(m_spliced.before, written, m_change, language);
                 !changed.isEmpty())
-                throw fail(QStringLiteral("its tag holds frames that could not be kept as they "
+                throw fail(QCoreApplication::translate(
+                               "TagSave", "its tag holds frames that could not be kept as they "
                                           "are (%1), so the song was left as it was.")
                                .arg(changed.join(QStringLiteral(", "))));
             if (!ownFramesHold(written, m_change, language))
-                why = QStringLiteral("the lyrics would not read back as written");
+                why = QCoreApplication::translate("TagSave",
+                                                  "the lyrics would not read back as written");
         }
         // The tag library reads the copy too, where it finds audio in it: the lyrics, which
         // come first, and the timed lyrics where it reads as far as they are (it stops at a
@@ -225,26 +236,29 @@ private:
             const TagLib::ID3v2::Tag* tag = file.ID3v2Tag(false);
             const bool whole = tag && static_cast<qsizetype>(tag->frameList().size()) >= frames;
             if (m_change.lyrics && (!tag || LyricsText(*tag) != *m_change.lyrics))
-                why = QStringLiteral("the lyrics would not read back as written");
+                why = QCoreApplication::translate("TagSave",
+                                                  "the lyrics would not read back as written");
             else if (m_readBack && whole)
                 why = m_readBack(tag);
         }
         if (!why.isEmpty())
-            throw fail(why + QStringLiteral(", so the song was left as it was."));
+            throw fail(leftAsItWas(why));
     }
 
     QString putInPlace() {
         // Another user's song that this one may write: written over, it stays theirs.
         if (!m_inPlace && !m_copy.takeOwner(m_target)) {
             m_inPlace = true;
-            m_inPlaceBecause = QStringLiteral("a new file could not be given its owner");
+            m_inPlaceBecause =
+                QCoreApplication::translate("TagSave", "a new file could not be given its owner");
         }
         if (m_inPlace) {
             if (const QString why = overwriteSong(); !why.isEmpty())
                 throw fail(why);
             QString saved = m_what;
             saved[0] = saved[0].toUpper();
-            return QStringLiteral("%1 were saved into %2 in place: %3, so the save was not "
+            return QCoreApplication::translate(
+                       "TagSave", "%1 were saved into %2 in place: %3, so the save was not "
                                   "atomic.")
                 .arg(saved, m_shown, m_inPlaceBecause);
         }
@@ -261,7 +275,8 @@ private:
             ::open(QFile::encodeName(m_target).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
         struct stat status {};
         if (song.get() < 0 || ::fstat(song.get(), &status) != 0 || !S_ISREG(status.st_mode))
-            return song.get() < 0 ? qt_error_string(errno) : QStringLiteral("not a regular file");
+            return song.get() < 0 ? qt_error_string(errno)
+                                  : QCoreApplication::translate("TagSave", "not a regular file");
         const int copy = m_copy.fd();
         const qint64 oldSize = status.st_size;
         const qint64 newSize = SizeOf(copy);
@@ -270,8 +285,10 @@ private:
             grown.error != 0) {
             const QString why = DiskWriteError(grown.error);
             return ::ftruncate(song.get(), oldSize) == 0
-                       ? why + QStringLiteral(", so the song was left as it was.")
-                       : why + QStringLiteral(", and the song could not be put back as it was.");
+                       ? leftAsItWas(why)
+                       : QCoreApplication::translate(
+                             "TagSave", "%1, and the song could not be put back as it was.")
+                             .arg(why);
         }
         // A tag of the old length leaves the audio where it stands.
         const qint64 tagLength = m_tagAfterLength;
@@ -283,7 +300,8 @@ private:
         else if (::ftruncate(song.get(), newSize) != 0 || ::fsync(song.get()) != 0)
             failure = DiskWriteError(errno);
         else if (!SameBytes(song.get(), 0, copy, 0, newSize))
-            failure = QStringLiteral("the song did not read back as written");
+            failure =
+                QCoreApplication::translate("TagSave", "the song did not read back as written");
         if (failure.isEmpty())
             return {};
         const qint64 audio = newSize - tagLength;
@@ -294,9 +312,11 @@ private:
             ::ftruncate(song.get(), oldSize) == 0 && ::fsync(song.get()) == 0 &&
             ReadBytes(song.get(), m_before.length, 0) == m_tagBefore &&
             SameBytes(song.get(), m_before.length, copy, tagLength, audio);
-        return failure + (restored ? QStringLiteral(", so the old contents were put back.")
-                                   : QStringLiteral(", and the old contents could not be put "
-                                                    "back."));
+        return (restored ? QCoreApplication::translate("TagSave",
+                                                       "%1, so the old contents were put back.")
+                         : QCoreApplication::translate(
+                               "TagSave", "%1, and the old contents could not be put back."))
+            .arg(failure);
     }
 
     QString m_path;
@@ -325,7 +345,7 @@ QString SaveTagChange(const QString& path, const QString& what, const LyricsFram
 
 QString SaveFileChange(const QString& path, const FileChange& change) {
     const auto fail = [&](const QString& why) {
-        return VersettaError(QStringLiteral("Cannot save %1 into %2: %3")
+        return VersettaError(QCoreApplication::translate("TagSave", "Cannot save %1 into %2: %3")
                                  .arg(change.what, QDir::toNativeSeparators(path), why));
     };
     QString why;
@@ -338,14 +358,16 @@ QString SaveFileChange(const QString& path, const FileChange& change) {
         throw fail(qt_error_string(errno));
     SongPlan plan = change.plan(target);
     if (!plan.refusal.isEmpty())
-        throw fail(plan.refusal + QStringLiteral(", so it was left as it was."));
+        throw fail(QCoreApplication::translate("TagSave", "%1, so it was left as it was.")
+                       .arg(plan.refusal));
     const QFileInfo info(target);
     RemoveStaleCopies(info);
     // The tag may sit anywhere in these formats and the song around it moves, so only a copy
     // beside it can take its place at once; a folder that takes no new file leaves it alone.
     WorkingCopy copy;
     if (why = copy.open(info.absolutePath(), info.fileName()); !why.isEmpty())
-        throw fail(QStringLiteral("cannot write a temporary copy in its folder (%1), so the song "
+        throw fail(QCoreApplication::translate(
+                       "TagSave", "cannot write a temporary copy in its folder (%1), so the song "
                                   "was left as it was.")
                        .arg(why));
     qint64 at = 0;
@@ -361,18 +383,22 @@ QString SaveFileChange(const QString& path, const FileChange& change) {
             transfer = {0, errno, true};
         piece.bytes.clear(); // the new tag is in the copy now
         if (transfer.error != 0 || (piece.from >= 0 && transfer.copied != size))
-            throw fail(transfer.writing && diskFull(transfer.error)
-                           ? QStringLiteral("the disk is full, so the song was left as it was.")
-                           : QStringLiteral("cannot copy the song: %1, so it was left as it was.")
+            throw fail(transfer.writing && IsDiskFull(transfer.error)
+                           ? QCoreApplication::translate(
+                                 "TagSave", "the disk is full, so the song was left as it was.")
+                           : QCoreApplication::translate(
+                                 "TagSave", "cannot copy the song: %1, so it was left as it was.")
                                  .arg(transfer.error != 0 ? DiskWriteError(transfer.error)
-                                                          : QStringLiteral("it is cut short")));
+                                                          : QCoreApplication::translate(
+                                                                "TagSave", "it is cut short")));
         at += size;
     }
     if (why = change.check(copy.path()); !why.isEmpty())
-        throw fail(why + QStringLiteral(", so the song was left as it was."));
+        throw fail(leftAsItWas(why));
     if (!copy.takeOwner(target))
-        throw fail(QStringLiteral("it belongs to another user, and the new copy cannot be made "
-                                  "theirs, so the song was left as it was."));
+        throw fail(QCoreApplication::translate(
+            "TagSave", "it belongs to another user, and the new copy cannot be made "
+                       "theirs, so the song was left as it was."));
     if (why = copy.install(target); !why.isEmpty())
         throw fail(why);
     return {};

@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,24 +65,30 @@ QString ReadLyricsFile(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (info.isDir())
-        throw VersettaError(QStringLiteral("%1 is a folder, not a text file.").arg(shown));
+        throw VersettaError(
+            QCoreApplication::translate("TextFile", "%1 is a folder, not a text file.").arg(shown));
     if (info.size() > kMaxLyricsFileBytes)
         throw VersettaError(
-            QStringLiteral("%1 is too large for lyrics (%2 MB; the limit is %3 MB).")
+            QCoreApplication::translate("TextFile",
+                                        "%1 is too large for lyrics (%2 MB; the limit is %3 MB).")
                 .arg(shown)
                 .arg(double(info.size()) / (1024 * 1024), 0, 'f', 1)
                 .arg(kMaxLyricsFileBytes / (qint64{1024} * 1024)));
     QFile file;
     if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
-        throw VersettaError(QStringLiteral("Cannot read %1: %2").arg(shown, why));
+        throw VersettaError(
+            QCoreApplication::translate("TextFile", "Cannot read %1: %2").arg(shown, why));
     // Read one byte past the limit: the size may have grown since it was asked.
     const QByteArray bytes = file.read(kMaxLyricsFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw VersettaError(QStringLiteral("Cannot read %1: %2").arg(shown, file.errorString()));
+        throw VersettaError(QCoreApplication::translate("TextFile", "Cannot read %1: %2")
+                                .arg(shown, file.errorString()));
     if (bytes.size() > kMaxLyricsFileBytes)
-        throw VersettaError(QStringLiteral("%1 is too large for lyrics.").arg(shown));
+        throw VersettaError(
+            QCoreApplication::translate("TextFile", "%1 is too large for lyrics.").arg(shown));
     QString text = DecodeText(bytes);
     if (text.contains(QChar(0)))
-        throw VersettaError(QStringLiteral("%1 is not a text file.").arg(shown));
+        throw VersettaError(
+            QCoreApplication::translate("TextFile", "%1 is not a text file.").arg(shown));
     return text;
 }

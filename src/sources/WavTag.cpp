@@ -6,6 +6,8 @@
 #include "sources/Id3v2Layout.h"
 #include "sources/Id3v2Splice.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Chunk {
@@ -37,7 +39,7 @@ WavShape shapeOf(const SongBytes& song) {
     const QByteArray riff = song.read(0, 12);
     shape.rf64 = riff.startsWith("RF64");
     if (riff.size() != 12 || !(riff.startsWith("RIFF") || shape.rf64) || riff.mid(8) != "WAVE") {
-        shape.fault = QStringLiteral("it is not a WAV file");
+        shape.fault = QCoreApplication::translate("AudioLayout", "it is not a WAV file");
         return shape;
     }
     qint64 dataSize = -1; // RF64's, from its ds64 chunk
@@ -82,9 +84,9 @@ WavShape shapeOf(const SongBytes& song) {
     const auto format = std::find_if(shape.chunks.begin(), shape.chunks.end(),
                                      [](const Chunk& c) { return c.id == "fmt "; });
     if (format == shape.chunks.end() || shape.data < 0)
-        shape.fault = QStringLiteral("it is not a WAV file");
+        shape.fault = QCoreApplication::translate("AudioLayout", "it is not a WAV file");
     else if (format->size < 16)
-        shape.fault = QStringLiteral("its format chunk is damaged");
+        shape.fault = QCoreApplication::translate("AudioLayout", "its format chunk is damaged");
     shape.sizeAgrees = riffSize == shape.listEnd - 8;
     return shape;
 }
@@ -174,7 +176,9 @@ SongPlan PlanWavLyrics(const SongBytes& song, const QString& lyrics) {
         return {{}, spliced.refusal};
     const qint64 size = spliced.tag.size();
     if (size > 0xFFFFFFFFLL)
-        return {{}, QStringLiteral("the lyrics are too long for a WAV chunk")};
+        return {
+            {},
+            QCoreApplication::translate("AudioLayout", "the lyrics are too long for a WAV chunk")};
     const QByteArray header = (shape.tag >= 0 ? shape.chunks[static_cast<std::size_t>(shape.tag)].id
                                               : QByteArray("ID3 ")) +
                               LittleEndianBytes(size, 4);

@@ -4,6 +4,7 @@
 #include "core/PathRules.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -40,8 +41,9 @@ public:
 
 private:
     VersettaError refuse(const QString& why) const {
-        return VersettaError(QStringLiteral("Cannot save the lyrics to %1: %2; the file there "
-                                            "before is unchanged")
+        return VersettaError(QCoreApplication::translate(
+                                 "AtomicFile", "Cannot save the lyrics to %1: %2; the file there "
+                                               "before is unchanged")
                                  .arg(ShownPath(m_path), why));
     }
 
@@ -49,23 +51,26 @@ private:
     void findTarget() {
         // A device or a pipe at the name is refused, never replaced.
         if (const QString kind = NonRegularKind(m_path); !kind.isEmpty())
-            throw refuse(QStringLiteral("it is %1, not a regular file").arg(kind));
+            throw refuse(QCoreApplication::translate("AtomicFile", "it is %1, not a regular file")
+                             .arg(kind));
         if (const QString why = LinkOutOfFolder(m_path); !why.isEmpty())
             throw refuse(why);
         m_target = QFileInfo(m_path).isSymLink() ? QFileInfo(m_path).canonicalFilePath() : m_path;
         m_folder = QFileInfo(m_target).absolutePath();
         if (!QFileInfo(m_folder).isDir())
-            throw refuse(QStringLiteral("the folder %1 does not exist").arg(ShownPath(m_folder)));
+            throw refuse(QCoreApplication::translate("AtomicFile", "the folder %1 does not exist")
+                             .arg(ShownPath(m_folder)));
         m_exists = ::stat(encoded(m_target).constData(), &m_old) == 0;
         if (!m_exists)
             return;
         if (::faccessat(AT_FDCWD, encoded(m_target).constData(), W_OK, AT_EACCESS) != 0 &&
             errno == EROFS)
-            throw refuse(QStringLiteral("it lies on a file system mounted read-only"));
+            throw refuse(QCoreApplication::translate("AtomicFile",
+                                                     "it lies on a file system mounted read-only"));
         // A file without write permission is kept as its owner asked, even from root.
         if ((m_old.st_mode & 0222) == 0 ||
             ::faccessat(AT_FDCWD, encoded(m_target).constData(), W_OK, AT_EACCESS) != 0)
-            throw refuse(QStringLiteral("the file is read-only"));
+            throw refuse(QCoreApplication::translate("AtomicFile", "the file is read-only"));
     }
 
     // Answers "" once the new file is open, or why the old one is to be overwritten instead.
@@ -91,8 +96,9 @@ private:
         if (error != EACCES && error != EPERM && error != EROFS)
             throw refuse(DiskWriteError(error));
         if (!m_exists)
-            throw refuse(QStringLiteral("the folder %1 is read-only").arg(ShownPath(m_folder)));
-        return QStringLiteral("its folder takes no temporary file");
+            throw refuse(QCoreApplication::translate("AtomicFile", "the folder %1 is read-only")
+                             .arg(ShownPath(m_folder)));
+        return QCoreApplication::translate("AtomicFile", "its folder takes no temporary file");
     }
 
     // Answers "" once the new file has the old one's owner and group, or why the old one is
@@ -102,7 +108,8 @@ private:
             ::fchown(m_fd, m_old.st_uid, m_old.st_gid) == 0)
             return {};
         dropNewFile();
-        return QStringLiteral("a new file could not be given its owner and group");
+        return QCoreApplication::translate("AtomicFile",
+                                           "a new file could not be given its owner and group");
     }
 
     void writeNewFile() {
@@ -120,7 +127,8 @@ private:
             throw refuse(DiskWriteError(errno));
         struct stat written {};
         if (::fstat(m_fd, &written) != 0 || written.st_size != m_bytes.size())
-            throw refuse(QStringLiteral("the file could not be written in full"));
+            throw refuse(
+                QCoreApplication::translate("AtomicFile", "the file could not be written in full"));
         if (m_exists && ::fchmod(m_fd, m_old.st_mode & 07777) != 0)
             throw refuse(qt_error_string(errno));
     }
@@ -159,8 +167,10 @@ private:
         current.close();
         if (const QString why = OverwriteInPlace(m_target, before, m_bytes); !why.isEmpty())
             throw VersettaError(
-                QStringLiteral("Cannot save the lyrics to %1: %2").arg(ShownPath(m_path), why));
-        return QStringLiteral("Saved %1 in place: %2, so the save was not atomic")
+                QCoreApplication::translate("AtomicFile", "Cannot save the lyrics to %1: %2")
+                    .arg(ShownPath(m_path), why));
+        return QCoreApplication::translate("AtomicFile",
+                                           "Saved %1 in place: %2, so the save was not atomic")
             .arg(ShownPath(m_path), because);
     }
 

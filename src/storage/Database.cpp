@@ -4,6 +4,7 @@
 #include "core/PathRules.h"
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,7 +20,7 @@
 namespace {
 
 QString setupHint(const QString& databasePath) {
-    return QStringLiteral("create it with: velmora-dbsetup \"%1\"")
+    return QCoreApplication::translate("Database", "create it with: velmora-dbsetup \"%1\"")
         .arg(ShownPath(QFileInfo(databasePath).absolutePath()));
 }
 
@@ -109,54 +110,65 @@ QString faultMessage(const QString& path, const Diagnosis& diagnosis, const QStr
     const QString& detail = diagnosis.detail;
     switch (diagnosis.fault) {
     case DatabaseFault::Missing:
-        return QStringLiteral("%1 not found; %2").arg(where, setupHint(path));
+        return QCoreApplication::translate("Database", "%1 not found; %2")
+            .arg(where, setupHint(path));
     case DatabaseFault::Folder:
-        return QStringLiteral("%1 is a folder, not the jukebox database; move it aside and %2")
+        return QCoreApplication::translate(
+                   "Database", "%1 is a folder, not the jukebox database; move it aside and %2")
             .arg(where, setupHint(path));
     case DatabaseFault::Unreadable:
-        return QStringLiteral("Cannot read the jukebox database %1: allow this program to read "
-                              "and write it")
+        return QCoreApplication::translate(
+                   "Database", "Cannot read the jukebox database %1: allow this program to read "
+                               "and write it")
             .arg(where);
     case DatabaseFault::JetFile:
-        return QStringLiteral("%1 is an Access (Jet) database; this program needs the SQLite "
-                              "form of the jukebox database: move the file aside and %2")
+        return QCoreApplication::translate(
+                   "Database", "%1 is an Access (Jet) database; this program needs the SQLite "
+                               "form of the jukebox database: move the file aside and %2")
             .arg(where, setupHint(path));
     case DatabaseFault::NotADatabase:
-        return QStringLiteral("%1 is not a database; move it aside and %2")
+        return QCoreApplication::translate("Database", "%1 is not a database; move it aside and %2")
             .arg(where, setupHint(path));
     case DatabaseFault::NoTable:
-        return QStringLiteral("The jukebox database %1 has no table %2; add it with: "
-                              "velmora-dbsetup --schema | sqlite3 \"%1\"")
+        return QCoreApplication::translate("Database",
+                                           "The jukebox database %1 has no table %2; add it with: "
+                                           "velmora-dbsetup --schema | sqlite3 \"%1\"")
             .arg(where, detail);
     case DatabaseFault::NoColumn:
-        return QStringLiteral("The jukebox database %1 lacks the column %2 that \"%3\" needs; "
-                              "the Lyrics table must have LineNumber, FileName, TimeMarker and "
-                              "LyricLine")
+        return QCoreApplication::translate(
+                   "Database", "The jukebox database %1 lacks the column %2 that \"%3\" needs; "
+                               "the Lyrics table must have LineNumber, FileName, TimeMarker and "
+                               "LyricLine")
             .arg(where, detail, briefly(sql));
     case DatabaseFault::Locked:
-        return QStringLiteral("The jukebox database %1 is locked by another program (the "
-                              "jukebox?); try again in a moment")
+        return QCoreApplication::translate(
+                   "Database", "The jukebox database %1 is locked by another program (the "
+                               "jukebox?); try again in a moment")
             .arg(where);
     case DatabaseFault::ReadOnly:
-        return QStringLiteral("The jukebox database %1 is read-only; allow writing to it and to "
-                              "its folder")
+        return QCoreApplication::translate(
+                   "Database", "The jukebox database %1 is read-only; allow writing to it and to "
+                               "its folder")
             .arg(where);
     case DatabaseFault::DiskFull:
-        return QStringLiteral("The jukebox database %1 could not be written: the disk is full")
+        return QCoreApplication::translate(
+                   "Database", "The jukebox database %1 could not be written: the disk is full")
             .arg(where);
     case DatabaseFault::IoError:
-        return QStringLiteral("Cannot use the jukebox database %1 (%2); the disk may be full, or "
-                              "this program may not be allowed to read and write it and its "
-                              "folder")
+        return QCoreApplication::translate(
+                   "Database", "Cannot use the jukebox database %1 (%2); the disk may be full, or "
+                               "this program may not be allowed to read and write it and its "
+                               "folder")
             .arg(where, detail);
     case DatabaseFault::CannotOpen:
-        return QStringLiteral("Cannot open the jukebox database %1 (%2); allow this program to "
-                              "read and write it and its folder")
+        return QCoreApplication::translate(
+                   "Database", "Cannot open the jukebox database %1 (%2); allow this program to "
+                               "read and write it and its folder")
             .arg(where, detail);
     case DatabaseFault::Refused:
         break;
     }
-    return QStringLiteral("The jukebox database %1 refused \"%2\": %3")
+    return QCoreApplication::translate("Database", "The jukebox database %1 refused \"%2\": %3")
         .arg(where, briefly(sql), detail);
 }
 
@@ -173,11 +185,11 @@ VersettaError diagnose(const QString& path, const QSqlError& error, const QStrin
 
 // A pipe or a device in the database's place would block the first read for ever.
 void requireRegularFile(const QString& path) {
-    const QString kind = NonRegularKind(path);
-    if (!kind.isEmpty() && kind != QLatin1String("a folder") &&
-        kind != QLatin1String("a link to nothing"))
-        throw VersettaError(QStringLiteral("%1 is not a regular file (%2); move it aside and %3")
-                                .arg(ShownPath(path), kind, setupHint(path)));
+    const NonRegular kind = NonRegularOf(path);
+    if (kind != NonRegular::None && kind != NonRegular::Folder && kind != NonRegular::LinkToNothing)
+        throw VersettaError(QCoreApplication::translate(
+                                "Database", "%1 is not a regular file (%2); move it aside and %3")
+                                .arg(ShownPath(path), NonRegularText(kind), setupHint(path)));
 }
 
 void run(QSqlQuery& query, const QString& path, const QString& sql) {
@@ -201,17 +213,20 @@ void requireTrustedSchema(QSqlDatabase& db, const QString& path) {
     const QString name = query.value(1).toString();
     const QString where = ShownPath(path);
     if (type == QLatin1String("trigger"))
-        throw VersettaError(
-            QStringLiteral("The jukebox database %1 has a trigger \"%2\" on its Lyrics table, "
-                           "which this program will not run; remove it with: sqlite3 \"%1\" "
-                           "'DROP TRIGGER \"%2\"'")
-                .arg(where, name));
+        throw VersettaError(QCoreApplication::translate(
+                                "Database",
+                                "The jukebox database %1 has a trigger \"%2\" on its Lyrics table, "
+                                "which this program will not run; remove it with: sqlite3 \"%1\" "
+                                "'DROP TRIGGER \"%2\"'")
+                                .arg(where, name));
     const bool virtualTable = query.value(2).toBool();
     throw VersettaError(
-        QStringLiteral("The jukebox database %1 holds Lyrics as a %2, not a plain table; "
-                       "replace it with: sqlite3 \"%1\" 'DROP %3 Lyrics' and then: "
-                       "velmora-dbsetup --schema | sqlite3 \"%1\"")
-            .arg(where, virtualTable ? QStringLiteral("virtual table") : type,
+        QCoreApplication::translate(
+            "Database", "The jukebox database %1 holds Lyrics as a %2, not a plain table; "
+                        "replace it with: sqlite3 \"%1\" 'DROP %3 Lyrics' and then: "
+                        "velmora-dbsetup --schema | sqlite3 \"%1\"")
+            .arg(where,
+                 virtualTable ? QCoreApplication::translate("Database", "virtual table") : type,
                  virtualTable || type == QLatin1String("table") ? QStringLiteral("TABLE")
                                                                 : type.toUpper()));
 }
@@ -226,13 +241,15 @@ QString uniqueConnectionName() {
 // by the caller.
 QSqlDatabase openConnection(const QString& path, const QString& name, int busyTimeoutMs) {
     if (path.isEmpty())
-        throw VersettaError(QStringLiteral(
+        throw VersettaError(QCoreApplication::translate(
+            "Database",
             "No jukebox database is set yet; Save or Play sets it to the program's folder"));
     requireRegularFile(path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     if (!db.isValid())
-        throw VersettaError(QStringLiteral("Qt's SQLite driver is missing; install the package "
-                                           "libqt6sql6-sqlite"));
+        throw VersettaError(QCoreApplication::translate(
+            "Database", "Qt's SQLite driver is missing; install the package "
+                        "libqt6sql6-sqlite"));
     // mode=rw opens an existing file only: the database is the jukebox's, never ours to make.
     QString uri =
         QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);

@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "storage/Database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +55,8 @@ void writeSchema(const QString& file) {
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.isEmpty())
-        throw VersettaError(QStringLiteral("Cannot create the jukebox database %1: %2")
+        throw VersettaError(QCoreApplication::translate("DatabaseSchema",
+                                                        "Cannot create the jukebox database %1: %2")
                                 .arg(QDir::toNativeSeparators(file), failure));
 }
 
@@ -63,12 +65,15 @@ void writeSchema(const QString& file) {
 void CreateJukeboxDatabase(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo::exists(path))
-        throw VersettaError(QStringLiteral("%1 already exists; it was left as it is").arg(shown));
+        throw VersettaError(
+            QCoreApplication::translate("DatabaseSchema", "%1 already exists; it was left as it is")
+                .arg(shown));
     const QFileInfo info(path);
     QTemporaryFile scratch(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                            QStringLiteral(".XXXXXX"));
     if (!scratch.open())
-        throw VersettaError(QStringLiteral("Cannot create the jukebox database %1: %2")
+        throw VersettaError(QCoreApplication::translate("DatabaseSchema",
+                                                        "Cannot create the jukebox database %1: %2")
                                 .arg(shown, scratch.errorString()));
     scratch.close();
     // A temporary file is private to its owner; the jukebox may run as another user.
@@ -77,9 +82,12 @@ void CreateJukeboxDatabase(const QString& path) {
     writeSchema(scratch.fileName());
     // rename() refuses to replace a file, so one that appeared meanwhile is kept.
     if (!scratch.rename(path))
-        throw VersettaError(QStringLiteral("Cannot create the jukebox database %1: %2")
-                                .arg(shown, QFileInfo::exists(path)
-                                                ? QStringLiteral("a file of that name appeared")
-                                                : scratch.errorString()));
+        throw VersettaError(
+            QCoreApplication::translate("DatabaseSchema",
+                                        "Cannot create the jukebox database %1: %2")
+                .arg(shown, QFileInfo::exists(path)
+                                ? QCoreApplication::translate("DatabaseSchema",
+                                                              "a file of that name appeared")
+                                : scratch.errorString()));
     scratch.setAutoRemove(false);
 }

@@ -7,6 +7,7 @@
 #include "storage/RegularFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -214,8 +215,9 @@ LyricsDocumentWriter::LyricsDocumentWriter(const QString& filename) {
     // Title and Artist have no source yet; they stay empty.
     m_bytes += "<SynchronizedLyrics Title=\"\" Artist=\"\" Filename=\"";
     if (const std::optional<char32_t> bad = appendEscaped(m_bytes, filename, true))
-        throw VersettaError(QStringLiteral("The song's path holds a character a lyrics file "
-                                           "cannot hold (%1); rename the song and save again")
+        throw VersettaError(QCoreApplication::translate(
+                                "LyricsXml", "The song's path holds a character a lyrics file "
+                                             "cannot hold (%1); rename the song and save again")
                                 .arg(unsupported(*bad)));
     m_bytes += "\">\r\n";
 }
@@ -243,11 +245,12 @@ void LyricsDocumentWriter::addLine(const QString& number, const QString& secs,
         p = escapeInto(p, *texts[i], false, bad);
         if (!p) {
             m_bytes.resize(start);
-            throw VersettaError(
-                QStringLiteral("Line %1 holds a character a lyrics file cannot hold (%2); "
-                               "remove it and save again")
-                    .arg(m_count)
-                    .arg(unsupported(bad)));
+            throw VersettaError(QCoreApplication::translate(
+                                    "LyricsXml",
+                                    "Line %1 holds a character a lyrics file cannot hold (%2); "
+                                    "remove it and save again")
+                                    .arg(m_count)
+                                    .arg(unsupported(bad)));
         }
     }
     p = std::copy(tags[3].begin(), tags[3].end(), p);
@@ -290,9 +293,11 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total, bool keep) {
             total += xml.text().size();
             if (length > kMaxLyricChars)
                 xml.raiseError(
-                    QStringLiteral("a lyric is longer than %1 characters").arg(kMaxLyricChars));
+                    QCoreApplication::translate("LyricsXml", "a lyric is longer than %1 characters")
+                        .arg(kMaxLyricChars));
             else if (total > kMaxLyricsTextChars)
-                xml.raiseError(QStringLiteral("its text comes to more than %1 characters")
+                xml.raiseError(QCoreApplication::translate(
+                                   "LyricsXml", "its text comes to more than %1 characters")
                                    .arg(kMaxLyricsTextChars));
             break;
         default:
@@ -339,18 +344,20 @@ template <class Sink> void walkLyrics(QIODevice& device, LyricsReading& reading,
         case QXmlStreamReader::Characters:
             total += xml.text().size();
             if (total > kMaxLyricsTextChars)
-                xml.raiseError(QStringLiteral("its text comes to more than %1 characters")
+                xml.raiseError(QCoreApplication::translate(
+                                   "LyricsXml", "its text comes to more than %1 characters")
                                    .arg(kMaxLyricsTextChars));
             else if (!xml.isWhitespace())
-                note(QStringLiteral("text between elements was skipped"));
+                note(QCoreApplication::translate("LyricsXml", "text between elements was skipped"));
             break;
         case QXmlStreamReader::DTD:
             // Every reference to an entity is expanded in full before it is handed over, so a
             // few declared in a small file could fill gigabytes before any bound on the text
             // acts. Lyrics files never declare any.
             if (!xml.entityDeclarations().isEmpty())
-                xml.raiseError(QStringLiteral("its document type declares entities, which a "
-                                              "lyrics file never does"));
+                xml.raiseError(QCoreApplication::translate(
+                    "LyricsXml", "its document type declares entities, which a "
+                                 "lyrics file never does"));
             break;
         default: // comments, processing instructions: nothing to read
             break;
@@ -361,7 +368,7 @@ template <class Sink> void walkLyrics(QIODevice& device, LyricsReading& reading,
         // "No root" only when the file ended before one; a fault met earlier (bytes that are
         // not text in the declared encoding, text instead of a tag) is named as it is.
         note(!rootSeen && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
-                 ? QStringLiteral("no root element")
+                 ? QCoreApplication::translate("LyricsXml", "no root element")
                  : xml.errorString());
         reading.stoppedEarly = true;
     }
@@ -539,35 +546,42 @@ LyricsFileRows ReadLyricsFileRows(const QString& path) {
     constexpr std::size_t kSheetRows = 32767; // row numbers are 16-bit
     QFile file;
     if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
-        throw VersettaError(QStringLiteral("Cannot read the lyrics file %1: %2")
-                                .arg(QDir::toNativeSeparators(path), why));
+        throw VersettaError(
+            QCoreApplication::translate("LyricsXml", "Cannot read the lyrics file %1: %2")
+                .arg(QDir::toNativeSeparators(path), why));
     SheetRowsRead content = ReadSheetRows(file);
     LyricsFileRows read;
     read.rows = std::move(content.rows);
     // What was readable is kept; the note says what was not.
     const QString name = QFileInfo(path).fileName();
     if (content.stoppedEarly) {
-        read.damage = QStringLiteral("%1 is damaged at line %2, column %3 (%4)")
-                          .arg(name)
-                          .arg(content.problemLine)
-                          .arg(content.problemColumn)
-                          .arg(content.problem);
-        read.note = read.damage + (read.rows.empty()
-                                       ? QStringLiteral("; no lines could be read from it")
-                                       : QStringLiteral("; the sheet shows the lines before that "
-                                                        "point, and saving would drop the rest"));
+        read.damage =
+            QCoreApplication::translate("LyricsXml", "%1 is damaged at line %2, column %3 (%4)")
+                .arg(name)
+                .arg(content.problemLine)
+                .arg(content.problemColumn)
+                .arg(content.problem);
+        read.note =
+            (read.rows.empty()
+                 ? QCoreApplication::translate("LyricsXml", "%1; no lines could be read from it")
+                 : QCoreApplication::translate("LyricsXml",
+                                               "%1; the sheet shows the lines before that "
+                                               "point, and saving would drop the rest"))
+                .arg(read.damage);
     } else if (!content.problem.isEmpty()) {
-        read.note = QStringLiteral("%1, line %2, column %3: %4")
+        read.note = QCoreApplication::translate("LyricsXml", "%1, line %2, column %3: %4")
                         .arg(name)
                         .arg(content.problemLine)
                         .arg(content.problemColumn)
                         .arg(content.problem);
     } else if (read.rows.size() > kSheetRows) {
-        read.note = QStringLiteral("%1 holds %2 lines; the sheet shows the first %3 and saving now "
-                                   "would drop the rest")
-                        .arg(name)
-                        .arg(read.rows.size())
-                        .arg(kSheetRows);
+        read.note =
+            QCoreApplication::translate(
+                "LyricsXml", "%1 holds %2 lines; the sheet shows the first %3 and saving now "
+                             "would drop the rest")
+                .arg(name)
+                .arg(read.rows.size())
+                .arg(kSheetRows);
     }
     return read;
 }

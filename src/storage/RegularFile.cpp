@@ -1,5 +1,6 @@
 #include "storage/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,28 +13,58 @@
 
 namespace {
 
-QString kindOf(mode_t mode) {
+NonRegular kindOf(mode_t mode) {
+    if (S_ISREG(mode))
+        return NonRegular::None;
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return NonRegular::Folder;
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return NonRegular::NamedPipe;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return NonRegular::Device;
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a plain file");
+        return NonRegular::Socket;
+    return NonRegular::Other;
+}
+
+QString notRegular(const QString& kind) {
+    return QCoreApplication::translate("RegularFile", "not a regular file (%1)").arg(kind);
 }
 
 } // namespace
 
-QString NonRegularKind(const QString& path) {
+NonRegular NonRegularOf(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (::stat(name.constData(), &status) == 0)
-        return S_ISREG(status.st_mode) ? QString() : kindOf(status.st_mode);
+        return kindOf(status.st_mode);
     if (::lstat(name.constData(), &status) == 0 && S_ISLNK(status.st_mode))
-        return QStringLiteral("a link to nothing");
+        return NonRegular::LinkToNothing;
+    return NonRegular::None;
+}
+
+QString NonRegularText(NonRegular kind) {
+    switch (kind) {
+    case NonRegular::None:
+        return {};
+    case NonRegular::Folder:
+        return QCoreApplication::translate("RegularFile", "a folder");
+    case NonRegular::NamedPipe:
+        return QCoreApplication::translate("RegularFile", "a named pipe");
+    case NonRegular::Device:
+        return QCoreApplication::translate("RegularFile", "a device");
+    case NonRegular::Socket:
+        return QCoreApplication::translate("RegularFile", "a socket");
+    case NonRegular::Other:
+        return QCoreApplication::translate("RegularFile", "not a plain file");
+    case NonRegular::LinkToNothing:
+        return QCoreApplication::translate("RegularFile", "a link to nothing");
+    }
     return {};
+}
+
+QString NonRegularKind(const QString& path) {
+    return NonRegularText(NonRegularOf(path));
 }
 
 QString LinkOutOfFolder(const QString& path) {
@@ -49,14 +80,18 @@ QString LinkOutOfFolder(const QString& path) {
     struct stat home {};
     if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &named) != 0 ||
         ::stat(QFile::encodeName(folder).constData(), &home) != 0)
-        return QStringLiteral("it is a link to %1, which cannot be looked at").arg(shown);
+        return QCoreApplication::translate("RegularFile",
+                                           "it is a link to %1, which cannot be looked at")
+            .arg(shown);
     if (::geteuid() == 0)
-        return QStringLiteral("it is a link to %1 outside the song's folder, which a save as "
-                              "root never follows")
+        return QCoreApplication::translate("RegularFile",
+                                           "it is a link to %1 outside the song's folder, which "
+                                           "a save as root never follows")
             .arg(shown);
     if (named.st_uid != home.st_uid)
-        return QStringLiteral("it is a link to %1, a file of another owner outside the song's "
-                              "folder")
+        return QCoreApplication::translate("RegularFile",
+                                           "it is a link to %1, a file of another owner outside "
+                                           "the song's folder")
             .arg(shown);
     return {};
 }
@@ -68,13 +103,13 @@ QString OpenRegularFile(QFile& file, const QString& path) {
     if (fd < 0) {
         const int error = errno;
         if (const QString kind = NonRegularKind(path); !kind.isEmpty())
-            return QStringLiteral("not a regular file (%1)").arg(kind);
+            return notRegular(kind);
         return qt_error_string(error);
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return QStringLiteral("not a regular file (%1)").arg(kindOf(status.st_mode));
+        return notRegular(NonRegularText(kindOf(status.st_mode)));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -117,10 +152,14 @@ QByteArray readAll(int fd, qsizetype size) {
 
 } // namespace
 
-QString DiskWriteError(int error) {
+bool IsDiskFull(int error) {
     // A file-size limit or a quota is a full disk as far as the person can tell.
-    return error == ENOSPC || error == EFBIG || error == EDQUOT ? QStringLiteral("the disk is full")
-                                                                : qt_error_string(error);
+    return error == ENOSPC || error == EFBIG || error == EDQUOT;
+}
+
+QString DiskWriteError(int error) {
+    return IsDiskFull(error) ? QCoreApplication::translate("RegularFile", "the disk is full")
+                             : qt_error_string(error);
 }
 
 QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByteArray& now) {
@@ -130,7 +169,7 @@ QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByte
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("RegularFile", "not a regular file");
     }
     const QByteArrayView whole(now);
     const qsizetype common = std::min(old.size(), now.size());
@@ -141,7 +180,8 @@ QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByte
         ::fsync(fd) != 0)
         failure = DiskWriteError(errno);
     else if (readAll(fd, now.size()) != now)
-        failure = QStringLiteral("the file did not read back as written");
+        failure =
+            QCoreApplication::translate("RegularFile", "the file did not read back as written");
     if (failure.isEmpty()) {
         ::close(fd);
         return {};
@@ -152,7 +192,12 @@ QString OverwriteInPlace(const QString& path, const QByteArray& old, const QByte
                           ::fsync(fd) == 0 && readAll(fd, old.size()) == old;
     ::close(fd);
     if (!restored)
-        return failure + QStringLiteral(", and the old contents could not be put back");
-    return failure + (grown ? QStringLiteral(", so the old contents were put back")
-                            : QStringLiteral(", so the file was left as it was"));
+        return QCoreApplication::translate("RegularFile",
+                                           "%1, and the old contents could not be put back")
+            .arg(failure);
+    return (grown
+                ? QCoreApplication::translate("RegularFile",
+                                              "%1, so the old contents were put back")
+                : QCoreApplication::translate("RegularFile", "%1, so the file was left as it was"))
+        .arg(failure);
 }

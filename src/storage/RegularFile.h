@@ -12,8 +12,13 @@ class QFile;
 // (a named pipe)", "No such file or directory", ...
 QString OpenRegularFile(QFile& file, const QString& path);
 
-// What path is when it exists and is not a regular file ("a named pipe", "a folder",
-// "a link to nothing", ...); "" when it is a regular file or nothing is there.
+// What path is when it exists and is not a regular file; None when it is a regular file or
+// nothing is there. Callers decide on this, never on the words, which are translated.
+enum class NonRegular { None, Folder, NamedPipe, Device, Socket, Other, LinkToNothing };
+NonRegular NonRegularOf(const QString& path);
+// The kind in words ("a named pipe", "a folder", "a link to nothing", ...); "" for None.
+QString NonRegularText(NonRegular kind);
+// Both at once: NonRegularText(NonRegularOf(path)).
 QString NonRegularKind(const QString& path);
 
 // Whether a save may write through path when it is a link: "" when path is no link, or one
@@ -26,6 +31,8 @@ QString LinkOutOfFolder(const QString& path);
 // What a failed write's errno means to the person: "the disk is full" for a full disk, a
 // file-size limit or a quota, else the system's words.
 QString DiskWriteError(int error);
+// Whether error is one DiskWriteError calls a full disk.
+bool IsDiskFull(int error);
 
 // Writes now over the file at path, whose contents are old, without making any other file
 // (for a folder that takes none). The part past the old end is written first, so a full disk

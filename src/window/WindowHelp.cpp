@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -76,8 +77,8 @@ void WindowHelp::nameControls() {
     describe(ui.fileBar, tr("Song file"), tr("The song that is open"));
     describe(ui.fileNameLabel, tr("File Name:"), QString());
     describe(ui.txtFileName, tr("File name"), tr("The open song's folder and file name"));
-    describe(ui.songFolderBox, tr("Song folder"), QString());
-    describe(ui.songFileBox, tr("Song file name"), QString());
+    describe(ui.songFolderBox, tr("Song folder"), tr("The open song's folder"));
+    describe(ui.songFileBox, tr("Song file name"), tr("The open song's file name"));
     describe(ui.picSynch, tr("Lyric sheet"),
              tr("The lines with their times, the player and the editing buttons"));
     describe(ui.lvLyrics, tr("Lyric lines"),
@@ -107,7 +108,8 @@ void WindowHelp::nameControls() {
             const bool up = arrow->objectName() == QLatin1String("up");
             describe(arrow,
                      (up ? tr("One more second for %1") : tr("One less second for %1")).arg(which),
-                     QString());
+                     up ? tr("Adds 1 second to the seconds box beside it")
+                        : tr("Takes 1 second off the seconds box beside it"));
         }
     }
     for (QFrame* line : m_window.findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Line"))))
@@ -116,6 +118,13 @@ void WindowHelp::nameControls() {
              tr("Type, paste or load the lyrics; Save writes them into the song's "
                 "tag and turns them into lines. Escape goes back without saving."));
     describe(ui.txtAddLyrics, tr("Lyrics"), ui.picUnsynch->accessibleDescription());
+    // Qt's own scroll bars are read as controls of their own.
+    for (QAbstractScrollArea* area :
+         std::initializer_list<QAbstractScrollArea*>{ui.lvLyrics, ui.txtAddLyrics}) {
+        const QString name = tr("Scroll bar of %1").arg(area->accessibleName());
+        describe(area->verticalScrollBar(), name, tr("Moves the view up and down"));
+        describe(area->horizontalScrollBar(), name, tr("Moves the view left and right"));
+    }
 }
 
 WindowHelp::Entry WindowHelp::keyEntry(const QString& label, const QKeySequence& keys) {

@@ -2,8 +2,8 @@
 """Reads a running program's window over AT-SPI, as a screen reader does.
 
 Usage: screen_reader.py PID EXPECTED_CELL...
-Fails (exit 1) when a control that is shown has no name, or when a table cell named
-EXPECTED_CELL is missing. Prints what it read.
+Fails (exit 1) when a control that is shown has no name, one a person operates has no
+description, or when a table cell named EXPECTED_CELL is missing. Prints what it read.
 
 Usage: screen_reader.py --listen PID EXPECTED_NAME...
 Prints "listening" once it hears the program's events, then every name change it is told
@@ -19,6 +19,12 @@ NAMED = {
     "push button", "text", "entry", "password text", "slider", "spin button", "tree table",
     "table", "tree", "list", "list item", "label", "check box", "combo box", "frame",
     "menu item", "scroll bar",
+}
+# Roles a person operates; each must also say what it does.
+DESCRIBED = {
+    "push button", "toggle button", "check box", "radio button", "text", "entry",
+    "password text", "slider", "spin button", "tree table", "table", "tree", "list",
+    "combo box", "scroll bar",
 }
 
 
@@ -103,6 +109,8 @@ def main():
         print(f"{role}\t{name}\t{description}\t{'shown' if showing else 'hidden'}")
         if showing and role in NAMED and not name.strip():
             faults.append(f"a {role} without a name under {path}")
+        if showing and role in DESCRIBED and not description.strip():
+            faults.append(f"the {role} \"{name}\" has no description, under {path}")
     cells = {name for role, name, _, _, _ in seen if role in ("table cell", "tree item")}
     for cell in expected:
         if cell not in cells:

@@ -56,9 +56,7 @@ private slots:
                 unnamed << name;
             const bool plainLabel = iface->role() == QAccessible::StaticText ||
                                     iface->role() == QAccessible::Separator ||
-                                    name.startsWith("Line") || name.startsWith("Label") ||
-                                    name == "Text1" || name == "Text2" || name == "up" ||
-                                    name == "down";
+                                    name.startsWith("Line") || name.startsWith("Label");
             if (!plainLabel && widget->accessibleDescription().isEmpty())
                 unnamed << name + " (no description)";
         }

@@ -22,6 +22,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Everything a person reads of the window and its parts: captions, tooltips, what a screen
@@ -233,6 +235,37 @@ private slots:
         QCOMPARE(untranslated({QString::fromUtf8("x: ⟦Saved %1⟧ and more")}, data).size(), 1);
     }
 
+    // A failure's reason, made where files, tags and songs are read and written, is in the
+    // language too: not English inside a translated sentence.
+    void failureReasonsAreTranslatedToo() {
+        QVERIFY(InstallTranslationFile(VELMORA_PSEUDO_QM));
+        const QTemporaryDir music;
+        const QString song = music.filePath("Song.mp3");
+        QVERIFY(!writeFile(song, "").isNull());
+        const QString pipe = music.filePath("lyrics.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        TestWindow w;
+        w.createDatabase();
+        QStringList statuses;
+        const auto status = [&](const char* reason) {
+            statuses << "status: " + w.ui.lblStatus->text();
+            return statuses.last().contains(reason);
+        };
+        w.open(song);
+        w.setSheet({"alpha|1"});
+        QTRY_VERIFY(status("could be decoded"));
+        QVERIFY(!writeFile(music.filePath("Song.xml"), "").isNull());
+        QVERIFY(QFile::setPermissions(music.filePath("Song.xml"), QFile::ReadOwner));
+        w.save();
+        QVERIFY(status("read-only"));
+        w.ui.cmdAddLyrics->click();
+        w.openAnswers << pipe;
+        w.ui.cmdLyricsFromText->click();
+        QVERIFY(status("named pipe"));
+        const QStringList bare = untranslated(statuses, {music.path(), "Song.mp3", "alpha"});
+        QVERIFY2(bare.isEmpty(), qPrintable(bare.join('\n')));
+    }
+
     // A language written right to left turns the window round: its rows of controls, the
     // slider and the word strip run from the right, and a click on the right plays the start.
     void aRightToLeftLanguageMirrorsTheWindow() {
@@ -261,7 +294,7 @@ private slots:
                  {"cmdOpen", "cmdAddLyrics"},
                  {"Label5", "txtFileName"},
                  {"cmdAdjustSingle", "txtAdjustSingle"}}) {
-            const auto order = [&](TestWindow& w) {
+            const auto order = [first = first, second = second](TestWindow& w) {
                 QWidget* a = w->findChild<QWidget*>(first);
                 QWidget* b = w->findChild<QWidget*>(second);
                 return a->isVisible() && b->isVisible()

@@ -4,18 +4,41 @@
 #include "sheet/LyricSheet.h"
 
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Runs the script over this process's window, expecting the cells named; read is what it read.
+void readWindow(const QStringList& cells, QByteArray& read) {
+    QProcess reader;
+    reader.setProcessChannelMode(QProcess::SeparateChannels);
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{QStringLiteral(VELMORA_SCREEN_READER),
+                             QString::number(QCoreApplication::applicationPid())} +
+                     cells);
+    QVERIFY(reader.waitForStarted());
+    // The window answers the reader's questions only while its events are processed.
+    QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 120000);
+    read = reader.readAllStandardOutput();
+    const QByteArray faults = reader.readAllStandardError();
+    QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
+             (faults + "\n--- read:\n" + read).constData());
+}
+
+} // namespace
+
 // The window read over the desktop's accessibility bus by a script, as a screen reader reads
-// it: every shown control has a name, and a suggested time is read as one. Run by CTest in a
-// private D-Bus session on a virtual X server.
+// it: every shown control has a name, every one a person operates a description, and a
+// suggested time is read as one. Run by CTest in a private D-Bus session on a virtual X server.
 class ScreenReaderTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The sheet, then the text panel, which shows controls of its own.
     void aScreenReaderReadsTheWindow() {
         if (qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON").isEmpty())
             QSKIP("needs the accessibility bus (run through CTest)");
@@ -24,20 +47,19 @@ private slots:
         w.session().sheet().setHints({{17000, true, {}}, {}, {-1, false, "marked 2.7 s later"}});
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        QProcess reader;
-        reader.setProcessChannelMode(QProcess::SeparateChannels);
-        reader.start(QStringLiteral("/usr/bin/python3"),
-                     {QStringLiteral(VELMORA_SCREEN_READER),
-                      QString::number(QCoreApplication::applicationPid()), "suggested 0:17",
-                      "0:12, doubtful: marked 2.7 s later"});
-        QVERIFY(reader.waitForStarted());
-        // The window answers the reader's questions only while its events are processed.
-        QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 120000);
-        const QByteArray read = reader.readAllStandardOutput();
-        const QByteArray faults = reader.readAllStandardError();
-        QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
-                 (faults + "\n--- read:\n" + read).constData());
+        QByteArray read;
+        readWindow({"suggested 0:17", "0:12, doubtful: marked 2.7 s later"}, read);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY2(read.contains("push button\tOpen a song"), read.constData());
+        const QTemporaryDir music;
+        w.open(music.filePath("Song.mp3"));
+        w.ui.cmdAddLyrics->click();
+        QVERIFY(w.ui.txtAddLyrics->isVisible());
+        readWindow({}, read);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(read.contains("text\tLyrics\t"), read.constData());
     }
 
     // What changes while the person listens elsewhere is announced: the status line's news
