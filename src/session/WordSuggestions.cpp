@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace {
@@ -60,7 +61,8 @@ void WordSuggestions::clear() {
 }
 
 std::map<int, WordSuggestions::Request>
-WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& voice) const {
+WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& voice,
+                        std::set<int>& guessed) const {
     std::map<int, Request> wanted;
     const std::vector<SheetRow>& rows = m_session.sheet().rows();
     const bool wordMode = m_session.wordMode();
@@ -83,8 +85,10 @@ WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& vo
             const Suggestion nextLine = suggested(after);
             end = RowTimeMs(rows[static_cast<std::size_t>(after)]);
             if (!end && nextLine.ms >= 0 && nextLine.kind != Suggestion::Spread &&
-                nextLine.confidence >= kConfident)
+                nextLine.confidence >= kConfident) {
                 end = nextLine.ms;
+                guessed.insert(i);
+            }
             if (!end)
                 end = breakAfter(voice, *start, nextLine.ms);
             if (end && *end <= *start)
@@ -108,7 +112,8 @@ WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& vo
 }
 
 void WordSuggestions::update(const std::vector<Suggestion>& lines, const VoiceMap& voice) {
-    m_wanted = wanted(lines, voice);
+    std::set<int> guessed;
+    m_wanted = wanted(lines, voice, guessed);
     std::vector<const Request*> toAsk;
     for (const auto& wanted : m_wanted) {
         const Request& request = wanted.second;
@@ -117,11 +122,19 @@ void WordSuggestions::update(const std::vector<Suggestion>& lines, const VoiceMa
         if (!asked && !m_answers.contains(request))
             toAsk.push_back(&request);
     }
-    // The selected line first: it is the one in the strip.
+    // The selected line first: it is the one in the strip. But a line whose end is only the
+    // next line's suggestion goes last: a mark just made ends the line before it, and that
+    // line's words are awaited.
     const int selected = m_session.sheet().selected() - 1;
-    if (const auto shown = m_wanted.find(selected); shown != m_wanted.end())
-        std::stable_partition(toAsk.begin(), toAsk.end(),
-                              [&](const Request* r) { return r == &shown->second; });
+    const auto lineOf = [&](const Request* r) {
+        return std::find_if(m_wanted.begin(), m_wanted.end(),
+                            [&](const auto& w) { return &w.second == r; })
+            ->first;
+    };
+    std::stable_partition(toAsk.begin(), toAsk.end(),
+                          [&](const Request* r) { return lineOf(r) == selected; });
+    std::stable_partition(toAsk.begin(), toAsk.end(),
+                          [&](const Request* r) { return !guessed.contains(lineOf(r)); });
     for (const Request* request : toAsk) {
         const quint64 ticket = m_nextTicket++;
         m_asked[ticket] = *request;

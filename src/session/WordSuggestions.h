@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -50,8 +51,9 @@ private:
                    std::tie(other.lyric, other.startMs, other.endMs, other.given);
         }
     };
-    std::map<int, Request> wanted(const std::vector<Suggestion>& lines,
-                                  const VoiceMap& voice) const;
+    // guessed: the lines whose end is the next line's suggestion.
+    std::map<int, Request> wanted(const std::vector<Suggestion>& lines, const VoiceMap& voice,
+                                  std::set<int>& guessed) const;
     void found(quint64 ticket, const std::vector<WordSuggestion>& words);
 
     SongSession& m_session;
