@@ -16,7 +16,7 @@ namespace {
 // Two word starts closer than this are one sound: the later is moved on.
 constexpr qint64 kShortestWordMs = 40;
 // The last word of a line is held: it counts this many syllables more in a spread.
-constexpr double kHeldSyllables = 1.0;
+constexpr double kHeldSyllables = 0.5;
 // How much a place looks like the start of a word, against a word's length off its share of
 // the syllables (the square of the log of the ratio, weighed).
 constexpr double kOnsetLikeness = 0.4;
@@ -295,25 +295,13 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
     const int count = to - from;
     if (count < 2)
         return;
-    // The words are sung where the voice is: time without voice (breaths, the gap before the
-    // next line) takes no share.
+    // The gap before the next line takes no share.
     qint64 endMs = lastVoiceBefore(fromMs, toMs);
     if (endMs - fromMs < kShortestWordMs * count)
         endMs = toMs;
-    const auto frames = static_cast<std::size_t>(std::max<qint64>(1, (endMs - fromMs) / 10));
-    std::vector<double> heard(frames + 1, 0); // voiced frames before each frame
-    for (std::size_t f = 0; f < frames; ++f) {
-        const qint64 ms = fromMs + static_cast<qint64>(f) * 10;
-        heard[f + 1] = heard[f] + (m_voice.voicedShare(ms, ms + 10) > 0 ? 1 : 0);
-    }
-    // Too little voice heard to go by: plain time.
-    if (heard[frames] < 10.0 * count)
-        for (std::size_t f = 0; f <= frames; ++f)
-            heard[f] = static_cast<double>(f);
-    const auto heardAt = [&](qint64 ms) {
-        return heard[std::clamp<std::size_t>(static_cast<std::size_t>((ms - fromMs) / 10), 0,
-                                             frames)];
-    };
+    // Shares of plain time: the voice map misses whole syllables of a voice over a band (and
+    // wavers with a held note), so counting its voiced frames misled more than it helped.
+    const auto frames = static_cast<double>(std::max<qint64>(1, (endMs - fromMs) / 10));
     double weights = 0;
     std::vector<double> share;
     for (int i = from; i < to; ++i) {
@@ -322,7 +310,7 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
         weights += share.back();
     }
     for (double& s : share)
-        s = s / weights * heard[frames];
+        s = s / weights * frames;
 
     // Where a word may start, and how much it looks like one: the voice coming back after a
     // pause, an onset, or anywhere at all.
@@ -346,10 +334,10 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
         places.push_back({ms, kAnywhereLikeness});
     std::sort(places.begin(), places.end(), [](auto& a, auto& b) { return a.ms < b.ms; });
 
-    // Each word after the first takes a place, in order: the words' lengths in voiced time
+    // Each word after the first takes a place, in order: the words' lengths (in 10 ms frames)
     // near their syllables' share, on places that look like word starts.
     const auto lengthCost = [&](int word, qint64 a, qint64 b) {
-        const double length = std::max(3.0, heardAt(b) - heardAt(a));
+        const double length = std::max(3.0, static_cast<double>(b - a) / 10);
         const double off = std::log(length / std::max(3.0, share[static_cast<std::size_t>(word)]));
         return kLengthWeight * off * off;
     };

@@ -161,8 +161,9 @@ void SongSuggestions::sheetChanged() {
 
 void SongSuggestions::marksChanged() {
     if (!m_shownResult)
-        return;        // the analysis under way takes the marks as they are when it ends
-    m_words->update(); // before the re-alignments: a line's words are short work
+        return; // the analysis under way takes the marks as they are when it ends
+    m_words->update(m_suggestions,
+                    m_voice); // before the re-alignments: a line's words are short work
     const Anchors now = marks();
     if (now != m_marks) {
         // Only a mark that came or moved is checked again; the others keep their flags.
@@ -273,7 +274,7 @@ void SongSuggestions::remember() {
 
 void SongSuggestions::updateHints() {
     if (m_shownResult)
-        m_words->update(); // the analysis holds the song from here on
+        m_words->update(m_suggestions, m_voice); // the analysis holds the song from here on
     std::vector<LyricSheet::Hint> hints(
         std::max(m_suggestions.size(), m_session.sheet().rows().size()));
     for (std::size_t i = 0; i < m_suggestions.size(); ++i) {
@@ -324,14 +325,14 @@ SongSuggestions::Accepted SongSuggestions::acceptSelected() {
     return {accepted, tr("Line %1 takes its suggested time.").arg(p)};
 }
 
-SongSuggestions::Accepted SongSuggestions::acceptConfident() {
+SongSuggestions::Accepted SongSuggestions::acceptConfident(bool lines) {
     LyricSheet& sheet = m_session.sheet();
     std::vector<int> positions;
     std::vector<int> wordLines;
     const std::vector<LyricSheet::Hint>& hints = sheet.hints();
     for (std::size_t i = 0; i < hints.size(); ++i) {
         const int p = static_cast<int>(i) + 1;
-        if (hints[i].confident && sheet.suggestedMs(p) >= 0)
+        if (lines && hints[i].confident && sheet.suggestedMs(p) >= 0)
             positions.push_back(p);
         const std::vector<LyricSheet::WordHint> words = sheet.wordHints(p);
         if (m_session.wordMode() &&

@@ -38,8 +38,9 @@ public:
         QString status; // what the status line says
     };
     Accepted acceptSelected();
-    // With word marking on, also the confident word times inside marked lines, in one step.
-    Accepted acceptConfident();
+    // With word marking on, also the confident word times inside marked lines, in one step;
+    // only those without lines.
+    Accepted acceptConfident(bool lines = true);
     // The selected line's suggested word times, one step.
     Accepted acceptWords();
     // The person stands by these lines' marks (a nudge, an accept): no longer doubted, they

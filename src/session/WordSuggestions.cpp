@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,23 @@ std::vector<int> alignerIndexOf(const SheetRow& row) {
     return index;
 }
 
+// Where the voice stops for a break after a line's start and before the next line's suggested
+// start: the line's end while the next line's start is not known. None where the voice goes on.
+std::optional<qint64> breakAfter(const VoiceMap& voice, qint64 startMs, qint64 nextMs) {
+    // As the aligner finds the end of the voice after the last line: a pause inside a line is
+    // shorter; the suggestion may start a little inside the break.
+    constexpr qint64 kBreakMs = 1500;
+    constexpr qint64 kLongestLineMs = 20000;
+    constexpr qint64 kEarlyMs = 500;
+    if (voice.empty() || nextMs < 0)
+        return {};
+    for (qint64 ms = startMs + 300;
+         ms + kBreakMs <= nextMs + kEarlyMs && ms < startMs + kLongestLineMs; ms += 50)
+        if (voice.voicedShare(ms, ms + kBreakMs) < 0.03)
+            return ms + 100;
+    return {};
+}
+
 } // namespace
 
 WordSuggestions::WordSuggestions(SongSession& session, SongAnalysis& analysis, QObject* parent)
@@ -41,27 +60,43 @@ void WordSuggestions::clear() {
     m_asked.clear();
 }
 
-std::map<int, WordSuggestions::Request> WordSuggestions::wanted() const {
+std::map<int, WordSuggestions::Request>
+WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& voice,
+                        std::set<int>& guessed) const {
     std::map<int, Request> wanted;
     const std::vector<SheetRow>& rows = m_session.sheet().rows();
     const bool wordMode = m_session.wordMode();
-    const auto startOf = [](const SheetRow& row) { return RowTimeMs(row); };
-    // The next row with words after each: its start ends the line before it.
-    std::optional<qint64> nextStart;
-    bool nextSung = false; // a row with words follows
+    const auto suggested = [&](int i) {
+        return static_cast<std::size_t>(i) < lines.size() ? lines[static_cast<std::size_t>(i)]
+                                                          : Suggestion{i, -1};
+    };
+    int next = -1; // the next row with words after each: its start ends the line before it
     for (auto i = static_cast<int>(rows.size()) - 1; i >= 0; --i) {
         const SheetRow& row = rows[static_cast<std::size_t>(i)];
         const std::vector<LineWord> words = LineWords(row.lyric);
         if (words.empty())
             continue;
-        const std::optional<qint64> start = startOf(row);
-        const std::optional<qint64> end = nextStart;
-        const bool last = !nextSung;
-        nextStart = start;
-        nextSung = true;
-        if (!start || !(wordMode || row.hasWordTimes()) || (!last && (!end || *end <= *start)))
+        const int after = std::exchange(next, i);
+        const std::optional<qint64> start = RowTimeMs(row);
+        if (!start || !(wordMode || row.hasWordTimes()))
             continue;
-        Request request{row.lyric, *start, last ? -1 : *end, {}};
+        std::optional<qint64> end = -1; // the last line: where the voice after it stops
+        if (after >= 0) {
+            const Suggestion nextLine = suggested(after);
+            end = RowTimeMs(rows[static_cast<std::size_t>(after)]);
+            if (!end && nextLine.ms >= 0 && nextLine.kind != Suggestion::Spread &&
+                nextLine.confidence >= kConfident) {
+                end = nextLine.ms;
+                guessed.insert(i);
+            }
+            if (!end)
+                end = breakAfter(voice, *start, nextLine.ms);
+            if (end && *end <= *start)
+                end.reset();
+        }
+        if (!end)
+            continue;
+        Request request{row.lyric, *start, *end, {}};
         const std::vector<int> index = alignerIndexOf(row);
         for (std::size_t k = 0; k < row.words.size() && k < index.size(); ++k)
             if (row.words[k].ms >= 0 && index[k] >= 0)
@@ -76,8 +111,9 @@ std::map<int, WordSuggestions::Request> WordSuggestions::wanted() const {
     return wanted;
 }
 
-void WordSuggestions::update() {
-    m_wanted = wanted();
+void WordSuggestions::update(const std::vector<Suggestion>& lines, const VoiceMap& voice) {
+    std::set<int> guessed;
+    m_wanted = wanted(lines, voice, guessed);
     std::vector<const Request*> toAsk;
     for (const auto& wanted : m_wanted) {
         const Request& request = wanted.second;
@@ -86,11 +122,19 @@ void WordSuggestions::update() {
         if (!asked && !m_answers.contains(request))
             toAsk.push_back(&request);
     }
-    // The selected line first: it is the one in the strip.
+    // The selected line first: it is the one in the strip. But a line whose end is only the
+    // next line's suggestion goes last: a mark just made ends the line before it, and that
+    // line's words are awaited.
     const int selected = m_session.sheet().selected() - 1;
-    if (const auto shown = m_wanted.find(selected); shown != m_wanted.end())
-        std::stable_partition(toAsk.begin(), toAsk.end(),
-                              [&](const Request* r) { return r == &shown->second; });
+    const auto lineOf = [&](const Request* r) {
+        return std::find_if(m_wanted.begin(), m_wanted.end(),
+                            [&](const auto& w) { return &w.second == r; })
+            ->first;
+    };
+    std::stable_partition(toAsk.begin(), toAsk.end(),
+                          [&](const Request* r) { return lineOf(r) == selected; });
+    std::stable_partition(toAsk.begin(), toAsk.end(),
+                          [&](const Request* r) { return !guessed.contains(lineOf(r)); });
     for (const Request* request : toAsk) {
         const quint64 ticket = m_nextTicket++;
         m_asked[ticket] = *request;

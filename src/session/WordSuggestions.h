@@ -1,5 +1,6 @@
 #pragma once
 
+#include "align/Timing.h"
 #include "align/WordAligner.h"
 #include "sheet/LyricSheet.h"
 
@@ -8,24 +9,26 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <tuple>
 #include <vector>
 
 class SongAnalysis;
 class SongSession;
 
-// Suggested times for the words inside marked lines: once a line's start is known and the next
-// line's start (or, for the last line, the end of the voice after it), the words between are
-// asked of the analysis's thread, the line's words marked by hand kept as they are. Lines are
-// asked while word marking is on, or when some of their words are timed. Answers seen before
-// (an undo) come back at once.
+// Suggested times for the words inside marked lines: once a line's start is known and its end
+// (the next line's mark or confident suggestion, or, for the last line and a line before a
+// break, the end of the voice after it), the words between are asked of the analysis's thread,
+// the line's words marked by hand kept as they are. Lines are asked while word marking is on,
+// or when some of their words are timed. Answers seen before (an undo) come back at once.
 class WordSuggestions final : public QObject {
     Q_OBJECT
 public:
     WordSuggestions(SongSession& session, SongAnalysis& analysis, QObject* parent = nullptr);
 
-    // Asks for the lines that should have word suggestions now; the others drop theirs.
-    void update();
+    // Asks for the lines that should have word suggestions now; the others drop theirs. lines:
+    // the lines' suggested starts by index; voice: the song's, where its breaks are heard.
+    void update(const std::vector<Suggestion>& lines, const VoiceMap& voice);
     // A new song or new lines: nothing asked is wanted any more.
     void clear();
     bool running() const { return !m_asked.empty(); }
@@ -48,7 +51,9 @@ private:
                    std::tie(other.lyric, other.startMs, other.endMs, other.given);
         }
     };
-    std::map<int, Request> wanted() const;
+    // guessed: the lines whose end is the next line's suggestion.
+    std::map<int, Request> wanted(const std::vector<Suggestion>& lines, const VoiceMap& voice,
+                                  std::set<int>& guessed) const;
     void found(quint64 ticket, const std::vector<WordSuggestion>& words);
 
     SongSession& m_session;

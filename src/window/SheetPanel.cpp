@@ -301,16 +301,25 @@ void SheetPanel::stepThroughHistory(bool back) {
 }
 
 void SheetPanel::acceptSuggestions(Accept what) {
-    if (m_panel->isHidden() || m_session.playback().isPlaying()) {
-        m_status.show(tr("Suggested times can be accepted in the sheet while the "
-                         "song is stopped."));
+    // Word times are taken as words are marked, while the song plays too; a line's time only
+    // while the song is stopped.
+    const bool stopped = !m_session.playback().isPlaying();
+    const bool words = what == Accept::Words || (what == Accept::Confident && m_session.wordMode());
+    const QString refused =
+        tr("Suggested times can be accepted in the sheet while the song is stopped.");
+    if (m_panel->isHidden() || !(stopped || words)) {
+        m_status.show(refused);
         return;
     }
     SongSuggestions& suggestions = m_session.suggestions();
     const SongSuggestions::Accepted accepted =
-        what == Accept::Confident ? suggestions.acceptConfident()
+        what == Accept::Confident ? suggestions.acceptConfident(stopped)
         : what == Accept::Words   ? suggestions.acceptWords()
                                   : suggestions.acceptSelected();
+    if (accepted.lines == 0 && what == Accept::Confident && !stopped) {
+        m_status.show(refused);
+        return;
+    }
     if (accepted.lines > 0)
         ShowSaveButton();
     showSheetSelection(false);

@@ -146,7 +146,7 @@ private slots:
         QTRY_VERIFY(QToolTip::text().startsWith("Hollow tick:"));
         QVERIFY(QToolTip::text().contains("Ctrl+Shift+W accepts"));
 
-        w.clickRow(2); // its end is the unmarked third line's start: nothing yet
+        w.clickRow(3); // no start: nothing
         QVERIFY(strip.isVisible());
         for (const WordStrip::Word& word : strip.words())
             QVERIFY(!word.suggested && word.ms < 0);
@@ -183,6 +183,42 @@ private slots:
                                   k + 1 < words.size() ? words[k + 1].start - words[k].start : -1);
         }
         QVERIFY2(lrc.contains(expected), qPrintable(lrc + "\nexpected " + expected));
+    }
+
+    // The first line marked alone: its end is the second line's start as heard (or the break
+    // after it), so its words come without the next mark. Ctrl+Shift+W takes them while the
+    // song plays and while it is paused, where Ctrl+G still waits for Stop.
+    void wordsComeBeforeTheNextMarkAndAreTakenWhilePlaying() {
+        QTemporaryDir folder;
+        TestWindow w;
+        QVERIFY(!openSong(w, folder).isEmpty());
+        WordStrip& strip = *w.ui.wordStrip;
+        markStarts(w, 1);
+        press(Qt::Key_W, Qt::ControlModifier);
+        w.clickRow(1);
+        const std::vector<qint64>& truth = m_words[0];
+        QTRY_VERIFY_WITH_TIMEOUT(
+            strip.words().size() == truth.size() && strip.words().back().suggested, 30000);
+        int near = 0;
+        for (std::size_t k = 0; k < truth.size(); ++k)
+            near += std::abs(strip.words()[k].ms - truth[k]) <= 250;
+        QVERIFY2(near >= int(truth.size()) - 1, qPrintable(shown(strip).join(' ')));
+
+        const QString taken = QStringLiteral("Line 1 takes %1 suggested word times.");
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QVERIFY(w.player->playing);
+        press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.ui.lblStatus->text(), taken.arg(truth.size()));
+        QCOMPARE(w.session().sheet().rows()[0].words.size(), truth.size());
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w.session().sheet().rows()[0].words.empty());
+        press(Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(w.ui.lblStatus->text().endsWith("while the song is stopped."));
+
+        press(Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!w.player->playing && w.playing());
+        press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.ui.lblStatus->text(), taken.arg(truth.size()));
     }
 
     // A word marked by hand stays where it was marked and the words after it are suggested
