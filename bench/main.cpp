@@ -81,6 +81,12 @@ int main(int argc, char* argv[]) {
         benchWordSuggestions(targets);
         return report(targets) ? 0 : 1;
     }
+    // "velmora-bench startup" runs only start-up and peak memory.
+    if (argc > 1 && qstrcmp(argv[1], "startup") == 0) {
+        benchProcesses(targets, song);
+        report(targets);
+        return 0;
+    }
     // "velmora-bench waveform" runs only the waveform and format figures.
     if (argc > 1 && qstrcmp(argv[1], "waveform") == 0) {
         benchWaveform(targets);

@@ -44,11 +44,14 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
     }
     ConvertForOutline(*decoder);
     AlignAudio audio;
+    // Room for the longest song at once, never given back: pages never written cost nothing, and
+    // the samples are never copied as they grow.
+    constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
+    audio.samples.reserve(kLongest);
     std::optional<PeakAccumulator> peaks;
     if (outlined)
         peaks.emplace(decoder->rate(), decoder->channels());
     bool outlining = static_cast<bool>(outlined);
-    constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
     const AudioDecoder::Ended ended =
         decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
             // The outline is taken before the high-pass: the slider shows the song's bass too.
@@ -69,6 +72,5 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
         return {};
     }
     highPass(audio.samples);
-    audio.samples.shrink_to_fit();
     return audio;
 }

@@ -84,6 +84,30 @@ private slots:
         QVERIFY2(std::abs(audio.seconds() - 4) < 0.1, qPrintable(QString::number(audio.seconds())));
     }
 
+    // The channels are mixed before the fall to the aligner's rate, each at half its level: a
+    // tone in opposite phase on the two sides cancels.
+    void theChannelsAreMixedIntoOne_data() {
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<int>("loudest"); // in 1/128ths of full scale
+        QTest::newRow("opposite phase") << "-0.8*sin(2*PI*440*t)" << 0;
+        QTest::newRow("one side") << "0" << 51;
+        QTest::newRow("same phase") << "0.8*sin(2*PI*440*t)" << 102;
+    }
+    void theChannelsAreMixedIntoOne() {
+        QFETCH(QString, right);
+        QFETCH(int, loudest);
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song.flac");
+        QCOMPARE(QProcess::execute(
+                     "ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                "aevalsrc=0.8*sin(2*PI*440*t)|" + right + ":s=44100:d=2", song}),
+                 0);
+        const PeakEnvelope envelope = DecodePeakEnvelope(song, std::atomic<bool>{false});
+        QVERIFY(!envelope.empty());
+        const int heard = *std::max_element(envelope.maxs.begin(), envelope.maxs.end());
+        QVERIFY2(std::abs(heard - loudest) <= 2, qPrintable(QString::number(heard)));
+    }
+
     // The one decode of an opened song gives the aligner its samples and the slider the same
     // outline the outline's own decode gives; past the aligner's longest song, the outline
     // goes on to the song's end.
@@ -146,8 +170,8 @@ private slots:
         bool outlined = false;
         AlignAudio audio;
         std::thread decoding([&] {
-            audio =
-                DecodeForAlignment(song, cancel, problem, [&](PeakEnvelope) { outlined = true; });
+            audio = DecodeForAlignment(song, cancel, problem,
+                                       [&](const PeakEnvelope&) { outlined = true; });
         });
         QTest::qWait(100);
         QElapsedTimer cancelled;
