@@ -117,7 +117,7 @@ private slots:
         w.open(song);
         QCOMPARE(session.songPath(), song);
         QTRY_VERIFY_WITH_TIMEOUT(!session.waveformPending() && !session.suggestions().running(),
-                                 60000);
+                                 180000);
         QTest::qWait(300); // room for a late second decode
         QCOMPARE(decodes.load(), 1);
         const auto envelope = w.ui.sldSong->envelope();
@@ -148,7 +148,7 @@ private slots:
         session.sheet().setSelected(1);
         QVERIFY(session.sheet().editLyric(QStringLiteral("over the river")));
         QTRY_VERIFY_WITH_TIMEOUT(!session.waveformPending() && !session.suggestions().running(),
-                                 60000);
+                                 180000);
         QTest::qWait(300);
         QCOMPARE(shown, 1);
         QVERIFY(w.ui.sldSong->envelope());
