@@ -124,6 +124,7 @@ public:
 // What a pitch and onset detector hears in kSpeechRate audio, per kSpeechFrameSamples frame.
 struct VoiceFrames {
     std::vector<bool> voiced;     // a steady pitch in the range of a singing voice
+    std::vector<float> pitchHz;   // of each voiced frame, in order
     std::vector<qint64> onsetsMs; // where a sound starts, ascending
 };
 
