@@ -107,16 +107,17 @@ bool SphinxRecogniser::addWord(const QString& word, const QString& phones) {
 void SphinxRecogniser::setWarp(double factor) {
     if (!m_ps || factor == m_warp)
         return;
-    // The front end reads the warp once, when the model loads.
-    ps_decoder_t* warped = nullptr;
+    // The front end reads the warp once, when the model loads. The old model goes first: two
+    // at once would double the analysis's memory for a moment.
+    ::ps_free(m_ps);
     {
         const std::lock_guard lock(loadLock());
-        warped = loadModel(m_hmm, m_dict, factor);
+        m_ps = loadModel(m_hmm, m_dict, factor);
     }
-    if (!warped)
-        return; // heard as before
-    ::ps_free(m_ps);
-    m_ps = warped;
+    if (!m_ps) {
+        m_problem = QStringLiteral("the English speech model could not be loaded");
+        return;
+    }
     m_warp = factor;
     for (const auto& [word, phones] : m_added)
         ::ps_add_word(m_ps, word.constData(), phones.constData(), FALSE);
