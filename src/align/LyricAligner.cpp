@@ -16,6 +16,10 @@ constexpr int kApartFrames = 80;
 constexpr qint64 kWordMs = 350;
 // Syllables' worth of time between two lines in the spread: a breath.
 constexpr int kBreathSyllables = 3;
+// A voice whose median pitch is above this is a woman's or a child's (a man's speaks near
+// 120 Hz; the band's instruments lift the median a little).
+constexpr double kHighVoiceHz = 180;
+constexpr double kHighVoiceWarp = 1.3;
 
 } // namespace
 
@@ -79,6 +83,10 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     if (cancel.load())
         return false;
     report(0.7);
+    // The model learnt from speakers, most of them with lower voices than a woman's: a high
+    // voice is heard with its formants brought down to theirs. Before any word is added, so
+    // that the reloaded model gets them all.
+    m_decoder->setWarp(m_voice.pitchHz > kHighVoiceHz ? kHighVoiceWarp : 1.0);
     const auto count = static_cast<std::size_t>(lines.size());
     m_words.assign(count, {});
     m_syllables.assign(count, 0);

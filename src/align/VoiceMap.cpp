@@ -30,6 +30,11 @@ VoiceMap MapVoice(VoiceDetector& detector, const AlignAudio& audio,
         return {};
     VoiceMap map;
     map.voiced = std::move(heard.voiced);
+    if (!heard.pitchHz.empty()) {
+        const auto middle = heard.pitchHz.begin() + std::ssize(heard.pitchHz) / 2;
+        std::nth_element(heard.pitchHz.begin(), middle, heard.pitchHz.end());
+        map.pitchHz = *middle;
+    }
     // An onset counts as a voice's when most of the next 200 ms is voiced.
     for (const qint64 ms : heard.onsetsMs)
         if (map.voicedShare(ms, ms + 200) >= 0.5)

@@ -13,6 +13,7 @@
 struct VoiceMap {
     std::vector<bool> voiced;
     std::vector<qint64> onsetsMs; // ascending
+    double pitchHz = 0;           // the median of the voiced frames'; 0 without any
 
     bool empty() const { return voiced.empty(); }
     // The share of voiced frames in [fromMs, toMs); 0 outside the song.

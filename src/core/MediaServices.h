@@ -94,6 +94,9 @@ public:
     virtual bool knows(const QString& word) const = 0;
     // Adds a pronunciation (model phones, blank-separated); false when a phone is unknown.
     virtual bool addWord(const QString& word, const QString& phones) = 0;
+    // Hears the voice with its frequencies divided by factor (above 1 for a voice higher than
+    // the model's speakers), from the next align on. Words added stay.
+    virtual void setWarp(double factor) { Q_UNUSED(factor); }
 
     struct Decoded {
         std::vector<PlacedWord> words; // in order; the grammar's words up to where it got
@@ -121,6 +124,7 @@ public:
 // What a pitch and onset detector hears in kSpeechRate audio, per kSpeechFrameSamples frame.
 struct VoiceFrames {
     std::vector<bool> voiced;     // a steady pitch in the range of a singing voice
+    std::vector<float> pitchHz;   // of each voiced frame, in order
     std::vector<qint64> onsetsMs; // where a sound starts, ascending
 };
 

@@ -40,7 +40,10 @@ bool AubioVoiceDetector::detect(const std::int16_t* samples, std::size_t count,
             a.in->data[i] = static_cast<smpl_t>(samples[f * kSpeechFrameSamples + i]) / 32768.0F;
         aubio_pitch_do(a.pitch, a.in, a.out);
         const smpl_t hz = a.out->data[0];
-        found.voiced.push_back(aubio_pitch_get_confidence(a.pitch) > 0.8F && hz > 70 && hz < 1100);
+        const bool voiced = aubio_pitch_get_confidence(a.pitch) > 0.8F && hz > 70 && hz < 1100;
+        found.voiced.push_back(voiced);
+        if (voiced)
+            found.pitchHz.push_back(hz);
         aubio_onset_do(a.onset, a.in, a.out);
         if (a.out->data[0] != 0)
             found.onsetsMs.push_back(static_cast<qint64>(aubio_onset_get_last_ms(a.onset)));

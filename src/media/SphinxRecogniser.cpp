@@ -32,39 +32,47 @@ QString SpeechModelFolder() {
     return given.isEmpty() ? QStringLiteral("/usr/share/pocketsphinx/model/en-us") : given;
 }
 
+namespace {
+
+ps_decoder_t* loadModel(const QByteArray& hmm, const QByteArray& dict, double warp) {
+    // Silence removal off: it drops frames and shifts every later time. 10 ms frames. Beams far
+    // wider than for speech: under a band the right path scores far below some wrong one for
+    // seconds at a time, and the grammar holds so few words that keeping every path is cheap.
+    cmd_ln_t* config = ::cmd_ln_init(nullptr, ::ps_args(), TRUE, "-hmm", hmm.constData(), "-dict",
+                                     dict.constData(), "-remove_silence", "no", "-frate", "100",
+                                     "-bestpath", "no", "-beam", "1e-150", "-wbeam", "1e-120",
+                                     "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
+    // Always given: the front end keeps the last warp it was given for the whole process.
+    if (config)
+        ::cmd_ln_set_str_r(config, "-warp_params", QByteArray::number(warp).constData());
+    ps_decoder_t* ps = config ? ::ps_init(config) : nullptr;
+    ::cmd_ln_free_r(config); // the decoder keeps its own reference
+    return ps;
+}
+
+} // namespace
+
 SphinxRecogniser::SphinxRecogniser() {
     const QString folder = SpeechModelFolder();
-    const QByteArray hmm = (folder + QStringLiteral("/en-us")).toLocal8Bit();
-    const QByteArray dict = (folder + QStringLiteral("/cmudict-en-us.dict")).toLocal8Bit();
-    if (!QFileInfo(QString::fromLocal8Bit(hmm) + QStringLiteral("/mdef")).isFile() ||
-        !QFileInfo(QString::fromLocal8Bit(dict)).isFile()) {
+    m_hmm = (folder + QStringLiteral("/en-us")).toLocal8Bit();
+    m_dict = (folder + QStringLiteral("/cmudict-en-us.dict")).toLocal8Bit();
+    if (!QFileInfo(QString::fromLocal8Bit(m_hmm) + QStringLiteral("/mdef")).isFile() ||
+        !QFileInfo(QString::fromLocal8Bit(m_dict)).isFile()) {
         m_problem = QCoreApplication::translate("SphinxRecogniser",
                                                 "the English speech model is not installed (%1)")
                         .arg(folder);
         return;
     }
-    const auto load = [&hmm, &dict] {
-        // Silence removal off: it drops frames and shifts every later time. 10 ms frames. Beams
-        // far wider than for speech: under a band the right path scores far below some wrong
-        // one for seconds at a time, and the grammar holds so few words that keeping every path
-        // is cheap.
-        cmd_ln_t* config = ::cmd_ln_init(
-            nullptr, ::ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
-            "-remove_silence", "no", "-frate", "100", "-bestpath", "no", "-beam", "1e-150",
-            "-wbeam", "1e-120", "-pbeam", "1e-150", "-maxhmmpf", "-1", nullptr);
-        ps_decoder_t* ps = config ? ::ps_init(config) : nullptr;
-        ::cmd_ln_free_r(config); // the decoder keeps its own reference
-        return ps;
-    };
     // A damaged model would end the process in there.
-    m_problem = SpeechModelProblem(folder, [&load] { return load() != nullptr; });
+    m_problem =
+        SpeechModelProblem(folder, [this] { return loadModel(m_hmm, m_dict, 1.0) != nullptr; });
     if (!m_problem.isEmpty())
         return;
     {
-        // Not inside load: the model check runs it in a child, where no other thread could
-        // ever let go of the lock.
+        // Not inside the check: it runs in a child, where no other thread could ever let go of
+        // the lock.
         const std::lock_guard lock(loadLock());
-        m_ps = load();
+        m_ps = loadModel(m_hmm, m_dict, 1.0);
     }
     if (!m_ps) {
         m_problem = QCoreApplication::translate("SphinxRecogniser",
@@ -94,9 +102,32 @@ bool SphinxRecogniser::knows(const QString& word) const {
 }
 
 bool SphinxRecogniser::addWord(const QString& word, const QString& phones) {
-    return m_ps && !phones.isEmpty() &&
-           ::ps_add_word(m_ps, word.toUtf8().constData(), phones.toLatin1().constData(), FALSE) >=
-               0;
+    if (!m_ps || phones.isEmpty() ||
+        ::ps_add_word(m_ps, word.toUtf8().constData(), phones.toLatin1().constData(), FALSE) < 0)
+        return false;
+    m_added.emplace_back(word.toUtf8(), phones.toLatin1());
+    return true;
+}
+
+void SphinxRecogniser::setWarp(double factor) {
+    if (!m_ps || factor == m_warp)
+        return;
+    // The front end reads the warp once, when the model loads. The old model goes first: two
+    // at once would double the analysis's memory for a moment.
+    ::ps_free(m_ps);
+    {
+        const std::lock_guard lock(loadLock());
+        m_ps = loadModel(m_hmm, m_dict, factor);
+    }
+    if (!m_ps) {
+        m_problem = QCoreApplication::translate("SphinxRecogniser",
+                                                "the English speech model could not be loaded (%1)")
+                        .arg(QFileInfo(QString::fromLocal8Bit(m_hmm)).path());
+        return;
+    }
+    m_warp = factor;
+    for (const auto& [word, phones] : m_added)
+        ::ps_add_word(m_ps, word.constData(), phones.constData(), FALSE);
 }
 
 SpeechRecogniser::Decoded SphinxRecogniser::align(const std::int16_t* samples, std::size_t count,

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 struct ps_decoder_s;
@@ -23,12 +24,17 @@ public:
     QString problem() const override { return m_problem; }
     bool knows(const QString& word) const override;
     bool addWord(const QString& word, const QString& phones) override;
+    void setWarp(double factor) override;
     Decoded align(const std::int16_t* samples, std::size_t count, const QStringList& words,
                   const std::atomic<bool>& cancel,
                   const std::function<void(double)>& progress) override;
 
 private:
     ps_decoder_s* m_ps = nullptr;
+    QByteArray m_hmm;
+    QByteArray m_dict;
+    double m_warp = 1.0;
+    std::vector<std::pair<QByteArray, QByteArray>> m_added; // words and their phones
     QString m_problem;
     std::vector<float> m_initialMean; // the loudness normalisation as the model starts it
 };

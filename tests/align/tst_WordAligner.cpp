@@ -170,6 +170,22 @@ private slots:
             QCOMPARE(got[i].kind, WordSuggestion::Aligned);
     }
 
+    // A higher voice reloads the model: the words added before are still there to be found.
+    void aWarpKeepsTheAddedWords() {
+        SpeechRecogniser& decoder = *m_decoder;
+        if (!decoder.ready())
+            QSKIP("the speech model is not installed");
+        QVERIFY(decoder.addWord("rivvers", "R IH V ER Z"));
+        decoder.setWarp(1.3);
+        const QStringList words{"golden", "rivvers", "whisper", "slowly", "tonight"};
+        const std::vector<std::int16_t>& samples = m_english.audio.samples;
+        const SpeechRecogniser::Decoded got =
+            decoder.align(samples.data(), samples.size(), words, m_never, {});
+        decoder.setWarp(1.0);
+        QVERIFY(std::any_of(got.words.begin(), got.words.end(),
+                            [](const PlacedWord& w) { return w.word == 1; }));
+    }
+
     // A word marked by hand stays where it was marked, even off the voice; the others are
     // aligned on either side of it.
     void handMarksStayAndTheRestIsRealigned() {
