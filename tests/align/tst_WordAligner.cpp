@@ -59,7 +59,7 @@ Made line(const QString& dir, const QString& voice, const QStringList& words,
         s.insert(s.end(), word.begin(), word.end());
     }
     made.endMs = static_cast<qint64>(s.size()) / 16;
-    s.resize(s.size() + 2 * kRate, 0);
+    s.resize(s.size() + static_cast<std::size_t>(2) * kRate, 0);
     std::mt19937 random(5);
     std::normal_distribution<double> noise(0, 30);
     for (std::int16_t& x : s)
@@ -97,6 +97,7 @@ qint64 meanOff(const std::vector<qint64>& got, const std::vector<qint64>& truth)
 
 std::vector<qint64> times(const std::vector<WordSuggestion>& words) {
     std::vector<qint64> out;
+    out.reserve(words.size());
     for (const WordSuggestion& w : words)
         out.push_back(w.ms);
     return out;

@@ -43,7 +43,7 @@ class WordSuggestionsTest : public QObject {
 
     // The generated song in a folder of its own, opened and shown, its analysis done.
     QString openSong(TestWindow& w, const QTemporaryDir& folder) {
-        const QString song = folder.filePath("Song.flac");
+        QString song = folder.filePath("Song.flac");
         if (!QFile::copy(m_source + "Song.flac", song) ||
             !QFile::copy(m_source + "Song.xml", folder.filePath("Song..xml")))
             return {};
