@@ -25,6 +25,8 @@ namespace {
 // up to 6.8 kHz, where the speech model's bands end, and what folds below that from above
 // 8 kHz at least 25 dB down.
 constexpr int kFilterSize = 16;
+// The highest rate a recording is made at (eight times 96 kHz).
+constexpr int kHighestRate = 768000;
 
 // The song is read through its own descriptor rather than by name: FFmpeg would take a name
 // such as "http:song.flac" for a place on the network. Its tags are hidden on the way
@@ -189,6 +191,9 @@ bool FfmpegDecoder::Song::resample(AVFrame& in, const Sink& sink) {
         in.format != fromFormat) {
         if (!flush(sink))
             return false;
+        // A filter falling from a rate no recording has would take gigabytes: a damaged header.
+        if (in.sample_rate > kHighestRate)
+            return true;
         fromRate = in.sample_rate;
         fromChannels = in.ch_layout.nb_channels;
         fromFormat = in.format;

@@ -194,6 +194,7 @@ public:
 
     QString text(int encoding) {
         const int unit = encoding == 1 || encoding == 2 ? 2 : 1;
+        m_at = std::min(m_at, m_data.size()); // a field before may have claimed bytes past the end
         qsizetype end = m_at;
         while (end + unit <= m_data.size() &&
                !(m_data.at(end) == '\0' && (unit == 1 || m_data.at(end + 1) == '\0')))
