@@ -86,6 +86,9 @@ private slots:
                                      reader.state() == QProcess::NotRunning,
                                  60000);
         QVERIFY2(read.contains("listening"), reader.readAllStandardError().constData());
+        // The listener's registration travels through the bus's registry to this window; news
+        // sent before it arrives is heard by no one.
+        QTest::qWait(1000);
         w.ui.cmdSave->setEnabled(true);
         w.ui.cmdSave->click();
         w.player->lengthMs = 60000;
