@@ -3,6 +3,7 @@
 // memory). Without: starts libmpv, shows a bare window, writes "shown" once it has been
 // painted and exits (start-up).
 
+#include "PeakMemory.h"
 #include "ShownWidget.h"
 
 #include <QApplication>
@@ -40,5 +41,7 @@ int main(int argc, char* argv[]) {
     }
     const int result = QApplication::exec();
     mpv_terminate_destroy(mpv);
+    if (argc > 1)
+        TellPeakMemory();
     return result;
 }

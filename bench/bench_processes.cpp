@@ -33,7 +33,7 @@ namespace {
 struct ChildRun {
     double shownMs = -1; // start to the first "shown" on the child's stdout
     int shownRows = -1;  // the rows of the lyrics list it showed, when it says
-    long peakKiB = 0;    // the child's peak resident memory
+    long peakKiB = 0;    // the child's peak resident memory since its exec
     bool exitedWell = false;
 };
 
@@ -77,7 +77,9 @@ ChildRun runChild(const std::vector<std::string>& args) {
     int status = 0;
     rusage usage{};
     ::wait4(pid, &status, 0, &usage);
-    run.peakKiB = usage.ru_maxrss;
+    // The child's own word; rusage only when it said nothing (it counts the parent's pages).
+    const std::size_t peak = said.find("peak ");
+    run.peakKiB = peak != std::string::npos ? std::atol(said.c_str() + peak + 5) : usage.ru_maxrss;
     run.exitedWell = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }

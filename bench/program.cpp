@@ -5,6 +5,7 @@
 // is opened as the command line opens it, so that paint shows its lines.
 // With "play": opens the song, presses Play, exits after two seconds.
 
+#include "PeakMemory.h"
 #include "core/MediaModule.h"
 #include "core/StartupGate.h"
 #include "playback/MpvPlayer.h"
@@ -83,5 +84,8 @@ int main(int argc, char* argv[]) {
         FindControls(window).cmdPlay->click();
         QTimer::singleShot(2000, &app, &QCoreApplication::quit);
     }
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    if (playing)
+        TellPeakMemory();
+    return result;
 }
