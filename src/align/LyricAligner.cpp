@@ -51,6 +51,7 @@ void LyricAligner::forget() {
     m_audio = {};
     m_plain = {};
     m_voice = {};
+    m_plainVoice = {};
     m_words.clear();
     m_syllables.clear();
     m_blank.clear();
@@ -80,6 +81,7 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     m_audio = std::move(audio);
     m_plain = std::move(plain);
     m_voice = MapVoice(*m_voiceDetector, m_audio, cancel);
+    m_plainVoice = MapVoice(*m_voiceDetector, m_plain, cancel);
     if (cancel.load())
         return false;
     report(0.7);
@@ -490,6 +492,7 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
 std::vector<WordSuggestion> LyricAligner::suggestWords(const QString& line, qint64 startMs,
                                                        qint64 endMs, const WordMarks& given) {
     const double english = m_allWords > 0 ? static_cast<double>(m_englishWords) / m_allWords : -1.0;
-    return WordAligner(m_decoder.get(), m_phonemizer.get(), *m_voiceDetector, m_plain, english)
+    return WordAligner(m_decoder.get(), m_phonemizer.get(), *m_voiceDetector, m_plain, english,
+                       &m_plainVoice)
         .suggest(line, startMs, endMs, given);
 }

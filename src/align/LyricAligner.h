@@ -110,6 +110,7 @@ private:
     AlignAudio m_audio; // the voice brought forward
     AlignAudio m_plain; // as decoded: where words are placed
     VoiceMap m_voice;
+    VoiceMap m_plainVoice;            // heard once for every line's word suggestions
     Harmony m_harmony;                // of the song as it is, band and all
     std::vector<int> m_repeatOf;      // per line, the first earlier line with its words; -1
     std::vector<QStringList> m_words; // per line, as the decoder knows them

@@ -37,11 +37,14 @@ std::vector<LineWord> LineWords(const QString& line) {
 }
 
 WordAligner::WordAligner(SpeechRecogniser* decoder, Phonemizer* phonemizer, VoiceDetector& detector,
-                         const AlignAudio& audio, double englishShare)
+                         const AlignAudio& audio, double englishShare, const VoiceMap* songVoice)
     : m_decoder(decoder), m_phonemizer(phonemizer), m_detector(detector), m_audio(audio),
-      m_englishShare(englishShare) {}
+      m_englishShare(englishShare), m_songVoice(songVoice),
+      m_voice(songVoice ? songVoice : &m_heard) {}
 
 void WordAligner::hear(qint64 fromMs, qint64 toMs) {
+    if (m_songVoice)
+        return;
     // A margin on either side: the pitch and onset trackers settle in it.
     constexpr qint64 kMarginMs = 500;
     const qint64 song = m_audio.milliseconds();
@@ -53,11 +56,11 @@ void WordAligner::hear(qint64 fromMs, qint64 toMs) {
         m_audio.samples.begin() + static_cast<std::ptrdiff_t>(last * kAlignRate / 1000));
     static const std::atomic<bool> never{false};
     const VoiceMap heard = MapVoice(m_detector, window, never);
-    m_voice = {};
-    m_voice.voiced.assign(static_cast<std::size_t>(first / 10), false);
-    m_voice.voiced.insert(m_voice.voiced.end(), heard.voiced.begin(), heard.voiced.end());
+    m_heard = {};
+    m_heard.voiced.assign(static_cast<std::size_t>(first / 10), false);
+    m_heard.voiced.insert(m_heard.voiced.end(), heard.voiced.begin(), heard.voiced.end());
     for (const qint64 onset : heard.onsetsMs)
-        m_voice.onsetsMs.push_back(onset + first);
+        m_heard.onsetsMs.push_back(onset + first);
 }
 
 qint64 WordAligner::voiceEndAfter(qint64 fromMs) {
@@ -68,14 +71,14 @@ qint64 WordAligner::voiceEndAfter(qint64 fromMs) {
     // A pause inside a line is shorter than this.
     constexpr qint64 kSilenceMs = 1500;
     for (qint64 ms = fromMs + 300; ms < last; ms += 50)
-        if (m_voice.voicedShare(ms, ms + kSilenceMs) < 0.03)
+        if (m_voice->voicedShare(ms, ms + kSilenceMs) < 0.03)
             return lastVoiceBefore(fromMs, ms + 100);
     return last;
 }
 
 qint64 WordAligner::lastVoiceBefore(qint64 fromMs, qint64 toMs) const {
     for (qint64 ms = toMs; ms > fromMs; ms -= 10)
-        if (m_voice.voicedShare(ms - 100, ms) >= 0.3)
+        if (m_voice->voicedShare(ms - 100, ms) >= 0.3)
             return std::min(toMs, ms + 20);
     return toMs;
 }
@@ -84,8 +87,8 @@ qint64 WordAligner::voiceComingBack(qint64 afterMs, qint64 foundMs) const {
     constexpr qint64 kPauseMs = 50;
     constexpr qint64 kHeardMs = 300; // a held note, not a consonant's voiced tail
     for (qint64 ms = afterMs + 30; ms + kHeardMs < foundMs; ms += 10)
-        if (m_voice.voicedShare(ms, ms + 10) > 0 && m_voice.voicedShare(ms - kPauseMs, ms) == 0 &&
-            m_voice.voicedShare(ms, foundMs) * static_cast<double>(foundMs - ms) >= kHeardMs)
+        if (m_voice->voicedShare(ms, ms + 10) > 0 && m_voice->voicedShare(ms - kPauseMs, ms) == 0 &&
+            m_voice->voicedShare(ms, foundMs) * static_cast<double>(foundMs - ms) >= kHeardMs)
             return ms;
     return foundMs;
 }
@@ -131,7 +134,7 @@ std::vector<std::pair<qint64, double>> WordAligner::dips(qint64 fromMs, qint64 t
         // A syllable's vowel is voiced: a loud moment without voice is the band's.
         const qint64 ms = fromMs + static_cast<qint64>(i) * 10 + 16;
         if (top && (peaks.empty() || i - peaks.back() > 3) &&
-            m_voice.voicedShare(ms - 30, ms + 30) > 0)
+            m_voice->voicedShare(ms - 30, ms + 30) > 0)
             peaks.push_back(i);
     }
     std::vector<std::pair<qint64, double>> out;
@@ -320,12 +323,12 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
     };
     std::vector<Place> places;
     for (qint64 ms = fromMs + 50; ms < endMs - kShortestWordMs; ms += 10)
-        if (m_voice.voicedShare(ms, ms + 10) > 0 && m_voice.voicedShare(ms - 40, ms) == 0)
+        if (m_voice->voicedShare(ms, ms + 10) > 0 && m_voice->voicedShare(ms - 40, ms) == 0)
             places.push_back({ms, 1.0});
     for (const auto& [ms, depth] : dips(fromMs, endMs))
         if (ms > fromMs + kShortestWordMs && ms < endMs - kShortestWordMs && depth >= kLeastDipDb)
             places.push_back({ms, std::min(1.5, depth / kFullDipDb)});
-    for (const qint64 onset : m_voice.onsetsMs)
+    for (const qint64 onset : m_voice->onsetsMs)
         if (onset > fromMs + kShortestWordMs && onset < endMs - kShortestWordMs &&
             std::none_of(places.begin(), places.end(),
                          [&](const Place& p) { return std::abs(p.ms - onset) < 40; }))

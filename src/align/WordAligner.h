@@ -53,9 +53,13 @@ public:
     // model: then every line is spread. englishShare: of the song's words, those the model
     // knows; below three quarters the song is taken for another language (-1: unknown).
     // Without a recogniser (or without a phonemizer for words the model lacks), the words are
-    // spread by syllables.
+    // spread by syllables. songVoice: the voice map of the whole of audio, when it is kept;
+    // without it each line's window is heard anew.
     WordAligner(SpeechRecogniser* decoder, Phonemizer* phonemizer, VoiceDetector& detector,
-                const AlignAudio& audio, double englishShare = -1);
+                const AlignAudio& audio, double englishShare = -1,
+                const VoiceMap* songVoice = nullptr);
+    WordAligner(const WordAligner&) = delete; // m_voice may point into it
+    WordAligner& operator=(const WordAligner&) = delete;
 
     std::vector<WordSuggestion> suggest(const QString& line, qint64 startMs, qint64 endMs,
                                         const WordMarks& given = {});
@@ -80,5 +84,7 @@ private:
     VoiceDetector& m_detector;
     const AlignAudio& m_audio;
     double m_englishShare;
-    VoiceMap m_voice; // around the line at hand
+    const VoiceMap* m_songVoice;
+    VoiceMap m_heard;        // around the line at hand, without songVoice
+    const VoiceMap* m_voice; // the one in use
 };
