@@ -1,12 +1,36 @@
 #include "align/AlignAudio.h"
 
 #include <QCoreApplication>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 
 namespace {
+
+// The first write to each 4 KiB page of fresh memory traps into the kernel, which on a virtual
+// machine costs about 12 microseconds: a ten-minute song's samples took 4 700 traps, 50 ms, more
+// than their resampling. In 2 MiB pages they take ten. Only a hint: where the system has no such
+// pages, nothing changes.
+void preferLargePages(void* room, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+    const long page = ::sysconf(_SC_PAGESIZE);
+    if (page <= 0)
+        return;
+    // From the start of the page the room begins in: the hint is for whole pages.
+    const std::size_t before =
+        reinterpret_cast<std::uintptr_t>(room) % static_cast<std::size_t>(page);
+    ::madvise(static_cast<char*>(room) - before, bytes + before, MADV_HUGEPAGE);
+#else
+    (void)room;
+    (void)bytes;
+#endif
+}
 
 // A second-order high-pass at 120 Hz: bass and kick drum carry most of a mix's energy and
 // none of the words, and would otherwise dominate the model's loudness normalisation.
@@ -48,6 +72,7 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
     // the samples are never copied as they grow.
     constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
     audio.samples.reserve(kLongest);
+    preferLargePages(audio.samples.data(), kLongest * sizeof(std::int16_t));
     std::optional<PeakAccumulator> peaks;
     if (outlined)
         peaks.emplace(decoder->rate(), decoder->channels());

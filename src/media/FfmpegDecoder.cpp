@@ -126,6 +126,7 @@ struct FfmpegDecoder::Song {
     SwrContext* resampler = nullptr;
     int fromRate = 0, fromChannels = 0, fromFormat = -1;
     std::vector<float> mixed;
+    std::vector<std::uint8_t*> mixedPlanes; // into mixed, one a channel
     std::vector<std::int16_t> samples;
 };
 
@@ -199,18 +200,20 @@ bool FfmpegDecoder::Song::resample(AVFrame& in, const Sink& sink) {
         fromFormat = in.format;
         // swr resamples every channel before it mixes them, so they are mixed first, at the
         // frames' own rate, and only what is handed over is resampled. The mix is kept within
-        // full scale, as swr keeps one into 16 bits.
+        // full scale, as swr keeps one into 16 bits. It is passed on in planar float, swr's own
+        // format inside: in packed float swr would copy it once on the way out of the mixer and
+        // once on the way into the resampler.
         const bool mixFirst =
             in.ch_layout.nb_channels != layout.nb_channels && in.sample_rate != rate;
         const auto inFormat = static_cast<AVSampleFormat>(in.format);
         if ((mixFirst &&
-             (::swr_alloc_set_opts2(&mixer, &layout, AV_SAMPLE_FMT_FLT, in.sample_rate,
+             (::swr_alloc_set_opts2(&mixer, &layout, AV_SAMPLE_FMT_FLTP, in.sample_rate,
                                     &in.ch_layout, inFormat, in.sample_rate, 0, nullptr) < 0 ||
               ::av_opt_set_double(mixer, "rematrix_maxval", 1.0, 0) < 0 ||
               ::swr_init(mixer) < 0)) ||
             ::swr_alloc_set_opts2(
                 &resampler, &layout, AV_SAMPLE_FMT_S16, rate, mixFirst ? &layout : &in.ch_layout,
-                mixFirst ? AV_SAMPLE_FMT_FLT : inFormat, in.sample_rate, 0, nullptr) < 0 ||
+                mixFirst ? AV_SAMPLE_FMT_FLTP : inFormat, in.sample_rate, 0, nullptr) < 0 ||
             ::av_opt_set_int(resampler, "filter_size", nearest ? 0 : kFilterSize, 0) < 0 ||
             (nearest && ::av_opt_set_int(resampler, "phase_shift", 0, 0) < 0) ||
             ::swr_init(resampler) < 0) {
@@ -221,13 +224,15 @@ bool FfmpegDecoder::Song::resample(AVFrame& in, const Sink& sink) {
     }
     if (!mixer)
         return convert(in.extended_data, in.nb_samples, sink);
-    mixed.resize(static_cast<std::size_t>(in.nb_samples) *
-                 static_cast<std::size_t>(layout.nb_channels));
-    auto* out = reinterpret_cast<std::uint8_t*>(mixed.data());
+    const auto frameCount = static_cast<std::size_t>(in.nb_samples);
+    mixed.resize(frameCount * static_cast<std::size_t>(layout.nb_channels));
+    mixedPlanes.resize(static_cast<std::size_t>(layout.nb_channels));
+    for (std::size_t plane = 0; plane < mixedPlanes.size(); ++plane)
+        mixedPlanes[plane] = reinterpret_cast<std::uint8_t*>(mixed.data() + plane * frameCount);
     const int frames =
-        ::swr_convert(mixer, &out, in.nb_samples,
+        ::swr_convert(mixer, mixedPlanes.data(), in.nb_samples,
                       const_cast<const std::uint8_t**>(in.extended_data), in.nb_samples);
-    return frames <= 0 || convert(&out, frames, sink);
+    return frames <= 0 || convert(mixedPlanes.data(), frames, sink);
 }
 
 // Hands a decoded frame over, converted where it must be.
