@@ -184,6 +184,16 @@ private slots:
         QCOMPARE(TrustedAnchors(marks, flags).empty(), offMs != 0);
     }
 
+    // Unsure between good marks, a line found far from its mark doubts it where the first look
+    // found it there too, not where the first look found it elsewhere.
+    void anUnsureSecondLookNeedsTheFirst() {
+        const std::vector<TimingFlag> flags =
+            SecondLook({{3, 10000}, {5, 20000}}, {aligned(3, 13200, 0.2), aligned(5, 30000, 0.2)},
+                       {aligned(3, 13500, 0.3), aligned(5, 23500, 0.3)}, VoiceMap{});
+        QCOMPARE(flags.size(), std::size_t{1});
+        QCOMPARE(flags[0].line, 3);
+    }
+
     // Where the voice map is sure no voice sounds, the mark is doubted, however it stands.
     void aMarkInSilenceIsDoubted() {
         VoiceMap voice;
