@@ -14,6 +14,10 @@ namespace {
 constexpr int kApartFrames = 80;
 // A word of a sung line, on average: what the words before the line's core are counted at.
 constexpr qint64 kWordMs = 350;
+// Longer than a line's first word is sung (frames of 10 ms).
+constexpr int kLongWordFrames = 80;
+// No line is sung faster than this a syllable.
+constexpr qint64 kFastestSyllableMs = 150;
 // Syllables' worth of time between two lines in the spread: a breath.
 constexpr int kBreathSyllables = 3;
 // A voice whose median pitch is above this is a woman's or a child's (a man's speaks near
@@ -448,7 +452,12 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
             }
         const PlacedWord& core = *mine[best];
         const int before = core.word - firstWordOf[static_cast<std::size_t>(k - s.first)];
-        const qint64 ms = s.fromMs + qint64{core.startFrame} * 10 - before * kWordMs;
+        // A first word held far longer than a sung word was stretched back over the music
+        // before the line: the voice comes in near its end.
+        const qint64 coreMs = core.endFrame - core.startFrame > kLongWordFrames
+                                  ? qint64{core.endFrame} * 10 - kWordMs
+                                  : qint64{core.startFrame} * 10;
+        const qint64 ms = s.fromMs + coreMs - before * kWordMs;
         LineEvidence e;
         e.words = static_cast<int>(m_words[static_cast<std::size_t>(k)].size());
         e.placed = static_cast<int>(mine.size());
@@ -465,12 +474,15 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         m_evidence[static_cast<std::size_t>(k)] = e;
         found.push_back({k, std::max<qint64>(ms, 0), 0.0, Suggestion::Aligned});
     }
+    found = inOrder(s, found);
     out.insert(out.end(), found.begin(), found.end());
-    // Lines the decoder placed no word of are spread between their placed neighbours.
+    // Lines the decoder placed no word of, or out of order, are spread between their placed
+    // neighbours.
     for (int k = s.first; k < s.end; ++k) {
         if ((k == s.first && s.fixedStart) ||
-            !placed[static_cast<std::size_t>(k - s.first)].empty())
+            std::any_of(found.begin(), found.end(), [k](auto& g) { return g.line == k; }))
             continue;
+        m_evidence[static_cast<std::size_t>(k)] = {};
         Stretch gap = s;
         auto prev = std::find_if(found.rbegin(), found.rend(), [&](auto& g) { return g.line < k; });
         auto next = std::find_if(found.begin(), found.end(), [&](auto& g) { return g.line > k; });
@@ -487,6 +499,49 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
             if (g.line == k)
                 out.push_back(g);
     }
+}
+
+// A decoder that lost the voice for a while puts lines out of order: one sooner after the line
+// above it (or the mark that starts the stretch) than its syllables can be sung, or too late to
+// sing before the mark that ends it.
+// Of the lines found, the consistent run with the most words found together stays.
+std::vector<Suggestion> LyricAligner::inOrder(const Stretch& s,
+                                              const std::vector<Suggestion>& found) const {
+    const auto soonest = [&](int from, int to) {
+        qint64 syllables = 0;
+        for (int k = from; k < to; ++k)
+            syllables += m_syllables[static_cast<std::size_t>(k)];
+        return syllables * kFastestSyllableMs;
+    };
+    const auto weight = [&](const Suggestion& g) {
+        return m_evidence[static_cast<std::size_t>(g.line)].together;
+    };
+    // A mark in whole seconds may stand for any moment of its second.
+    const qint64 latest = s.endMs + (s.endMs % 1000 == 0 ? 999 : 0);
+    const std::size_t n = found.size();
+    std::vector<int> best(n, -1);
+    std::vector<std::size_t> from(n, n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Suggestion& g = found[i];
+        if ((s.fixedStart && g.ms < s.startMs + soonest(s.first, g.line)) ||
+            (s.fixedEnd && g.ms > latest - soonest(g.line, s.end)))
+            continue;
+        best[i] = weight(g);
+        for (std::size_t j = 0; j < i; ++j)
+            if (best[j] >= 0 && g.ms - found[j].ms >= soonest(found[j].line, g.line) &&
+                best[j] + weight(g) > best[i]) {
+                best[i] = best[j] + weight(g);
+                from[i] = j;
+            }
+    }
+    std::size_t last = n;
+    for (std::size_t i = 0; i < n; ++i)
+        if (best[i] >= 0 && (last == n || best[i] > best[last]))
+            last = i;
+    std::vector<Suggestion> kept;
+    for (std::size_t i = last; i < n; i = from[i])
+        kept.insert(kept.begin(), found[i]);
+    return kept;
 }
 
 std::vector<WordSuggestion> LyricAligner::suggestWords(const QString& line, qint64 startMs,

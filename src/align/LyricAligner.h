@@ -98,6 +98,8 @@ private:
     void alignStretch(const Stretch& stretch, std::vector<Suggestion>& out,
                       const std::atomic<bool>& cancel, const std::function<void(double)>& progress);
     void spreadStretch(const Stretch& stretch, std::vector<Suggestion>& out) const;
+    std::vector<Suggestion> inOrder(const Stretch& stretch,
+                                    const std::vector<Suggestion>& found) const;
     qint64 firstVoiceMs(qint64 fromMs, qint64 toMs) const;
     void rate(std::vector<Suggestion>& out);
     void applyRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const;

@@ -85,9 +85,8 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
         Anchors doubted;
         for (const TimingFlag& flag : disagreeing)
             doubted[flag.line] = flag.markMs;
-        // The second look is asked only where it is fairly sure: a wrong doubt costs the person
-        // more than a missed one.
-        result.flags = CheckTiming(doubted, between, aligner.voice(), kSecondLookConfidence);
+        // A wrong doubt costs the person more than a missed one.
+        result.flags = SecondLook(doubted, result.free, between, aligner.voice());
         result.anchors = TrustedAnchors(marks, result.flags);
         // A doubted line's second opinion is what later marks of it are judged by.
         for (const Suggestion& g : between)

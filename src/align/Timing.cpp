@@ -53,6 +53,17 @@ namespace {
 // How far a likely suggestion may lie outside the stretch a mark stands for before the mark
 // is doubted: about the error of a likely suggestion and a late press together.
 constexpr qint64 kSlackMs = 800;
+// Two looks at a line closer than this agree.
+constexpr qint64 kLooksAgreeMs = 1000;
+// An unsure second look doubts a mark only this far outside it, and only where the first agrees.
+constexpr qint64 kUnsureFarMs = 2000;
+
+// How far ms lies outside the stretch a mark stands for: a mark in whole seconds stands for
+// the whole second after it.
+qint64 outsideMs(qint64 markMs, qint64 ms) {
+    const qint64 end = markMs % 1000 == 0 ? markMs + 999 : markMs;
+    return ms < markMs ? markMs - ms : std::max<qint64>(0, ms - end);
+}
 
 } // namespace
 
@@ -66,11 +77,7 @@ std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Sugg
                          [&flag](const Suggestion& g) { return g.line == flag.line; });
         if (found != without.end() && found->kind != Suggestion::Spread &&
             found->confidence >= confidence) {
-            // A mark in whole seconds stands for the whole second after it.
-            const qint64 end = ms % 1000 == 0 ? ms + 999 : ms;
-            const qint64 outside =
-                found->ms < ms ? ms - found->ms : std::max<qint64>(0, found->ms - end);
-            if (outside > kSlackMs)
+            if (outsideMs(ms, found->ms) > kSlackMs)
                 flag.offMs = ms - found->ms;
         }
         flag.noVoice = voice.surelySilent(ms, ms + 2000);
@@ -78,6 +85,26 @@ std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Sugg
             flags.push_back(flag);
     }
     return flags;
+}
+
+std::vector<TimingFlag> SecondLook(const Anchors& doubted, const std::vector<Suggestion>& first,
+                                   const std::vector<Suggestion>& second, const VoiceMap& voice) {
+    std::vector<Suggestion> judged = second;
+    for (Suggestion& g : judged) {
+        const auto mark = doubted.find(g.line);
+        if (mark == doubted.end() || g.kind == Suggestion::Spread ||
+            g.confidence >= kSecondLookConfidence || outsideMs(mark->second, g.ms) <= kUnsureFarMs)
+            continue;
+        // Aligned again between marks that agree with the voice, the line can hardly be taken
+        // for another: where the first look found it too, an unsure second look is believed.
+        const bool agreed = std::any_of(first.begin(), first.end(), [&g](const Suggestion& f) {
+            return f.line == g.line && f.kind != Suggestion::Spread &&
+                   std::abs(f.ms - g.ms) <= kLooksAgreeMs;
+        });
+        if (agreed)
+            g.confidence = kSecondLookConfidence;
+    }
+    return CheckTiming(doubted, judged, voice, kSecondLookConfidence);
 }
 
 Anchors TrustedAnchors(const Anchors& marks, const std::vector<TimingFlag>& doubted) {

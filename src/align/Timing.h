@@ -64,6 +64,12 @@ struct TimingFlag {
 std::vector<TimingFlag> CheckTiming(const Anchors& marks, const std::vector<Suggestion>& without,
                                     const VoiceMap& voice, double confidence = kConfident);
 
+// The check's second look at the marks the first look (first, made without marks) doubted:
+// second is an alignment between the marks that passed. A mark stays doubted where second is
+// fairly sure it is wrong, or where both looks found its line together, far from it.
+std::vector<TimingFlag> SecondLook(const Anchors& doubted, const std::vector<Suggestion>& first,
+                                   const std::vector<Suggestion>& second, const VoiceMap& voice);
+
 // The marks that anchor suggestions: all but those the check doubts, until the person
 // stands by them.
 Anchors TrustedAnchors(const Anchors& marks, const std::vector<TimingFlag>& doubted);

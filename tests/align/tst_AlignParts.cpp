@@ -121,21 +121,9 @@ private slots:
         QCOMPARE(Syllables(word), count);
     }
 
-    // The precise time while it holds, else the seconds; unmarked, text and negative rows none.
-    void marksOfRows() {
-        std::vector<SheetRow> rows(6);
-        rows[0].secs = "12";
-        rows[1].secs = "12";
-        rows[1].markMs = 12345;
-        rows[2].secs = "abc";
-        rows[3].secs = "-1";
-        rows[4].secs = "7.5";
-        const Anchors marks = MarksOf(rows);
-        QCOMPARE(marks, (Anchors{{0, 12000}, {1, 12345}, {4, 7500}}));
-    }
-
     // What the window's session and the tool both give an analysis: every row's lyric, blank
-    // ones kept in their place so the marks' line numbers still name them, and the marks.
+    // ones kept in their place so the marks' line numbers still name them, and the marks: the
+    // precise time while it holds, else the seconds; a negative time none.
     void aSheetToAlign() {
         std::vector<SheetRow> rows(4);
         rows[0].lyric = "one";
@@ -146,6 +134,7 @@ private slots:
         rows[2].secs = "9";
         rows[2].markMs = 9250;
         rows[3].lyric = "four";
+        rows[3].secs = "-1";
         const SheetToAlign sheet = SheetToAlignOf(rows);
         QCOMPARE(sheet.lines, QStringList({"one", "  ", "three", "four"}));
         QCOMPARE(sheet.marks, (Anchors{{0, 3000}, {1, 5000}, {2, 9250}}));
@@ -182,6 +171,16 @@ private slots:
             CheckTiming(marks, {aligned(3, suggestedMs, confidence)}, VoiceMap{});
         QCOMPARE(flags.empty() ? qint64(0) : flags[0].offMs, offMs);
         QCOMPARE(TrustedAnchors(marks, flags).empty(), offMs != 0);
+    }
+
+    // Unsure between good marks, a line found far from its mark doubts it where the first look
+    // found it there too, not where the first look found it elsewhere.
+    void anUnsureSecondLookNeedsTheFirst() {
+        const std::vector<TimingFlag> flags =
+            SecondLook({{3, 10000}, {5, 20000}}, {aligned(3, 13200, 0.2), aligned(5, 30000, 0.2)},
+                       {aligned(3, 13500, 0.3), aligned(5, 23500, 0.3)}, VoiceMap{});
+        QCOMPARE(flags.size(), std::size_t{1});
+        QCOMPARE(flags[0].line, 3);
     }
 
     // Where the voice map is sure no voice sounds, the mark is doubted, however it stands.
