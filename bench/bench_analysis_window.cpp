@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QPushButton>
@@ -83,6 +84,9 @@ void run(int ms) {
 double press(QWidget* button, ReadingPlayer& player) {
     player.readAtNs = -1;
     qint64 postedAt = 0;
+    // A key event made first on another thread would make Qt's keyboard device there, as a
+    // child of the application on the wrong thread.
+    QInputDevice::primaryKeyboard();
     std::thread desktop([&] {
         postedAt = clock_.nsecsElapsed();
         QCoreApplication::postEvent(
