@@ -1,13 +1,15 @@
 // Baselines of QApplication with libmpv, audio output from VELMORA_AUDIO_OUTPUT ("null" on
 // machines without sound). With a song as the argument: plays it for two seconds (peak
-// memory). Without: starts libmpv, shows a bare window, writes "shown" once it has been
-// painted and exits (start-up).
+// memory); with "shown" after it, while a bare window of the program's size with a line of
+// text is on the screen, as every program that plays for a person shows one. Without: starts
+// libmpv, shows a bare window, writes "shown" once it has been painted and exits (start-up).
 
 #include "PeakMemory.h"
 #include "ShownWidget.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -31,10 +33,16 @@ int main(int argc, char* argv[]) {
     if (mpv_initialize(mpv) < 0)
         return 1;
     ShownWidget window;
+    QWidget playing;
     if (argc > 1) {
         const char* command[] = {"loadfile", argv[1], nullptr};
         mpv_command(mpv, command);
         QTimer::singleShot(2000, &app, &QCoreApplication::quit);
+        if (argc > 2) {
+            new QLabel(QStringLiteral("Velmora Versetta"), &playing);
+            playing.resize(880, 560); // as frmSychLyrics opens
+            playing.show();
+        }
     } else {
         window.resize(640, 480);
         window.show();

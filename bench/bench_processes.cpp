@@ -195,21 +195,27 @@ void benchProcesses(BenchTargets& targets, const QString& song) {
 
     constexpr int memoryRuns = 3;
     std::vector<double> bareKiB;
+    std::vector<double> windowlessKiB;
     std::vector<double> programKiB;
     for (int i = 0; i < memoryRuns; ++i) {
-        const ChildRun bare = runChild({VELMORA_BENCH_BARE_MPV, songPath});
+        const ChildRun bare = runChild({VELMORA_BENCH_BARE_MPV, songPath, "shown"});
+        const ChildRun windowless = runChild({VELMORA_BENCH_BARE_MPV, songPath});
         const ChildRun program = runChild({VELMORA_BENCH_PROGRAM, folder, songPath, "play"});
-        if (!bare.exitedWell || !program.exitedWell)
+        if (!bare.exitedWell || !windowless.exitedWell || !program.exitedWell)
             std::printf("    a playing child did not exit cleanly\n");
         bareKiB.push_back(static_cast<double>(bare.peakKiB));
+        windowlessKiB.push_back(static_cast<double>(windowless.peakKiB));
         programKiB.push_back(static_cast<double>(program.peakKiB));
     }
     const double bare = median(bareKiB);
+    const double windowless = median(windowlessKiB);
     const double program = median(programKiB);
-    std::printf("Peak memory playing 2 s        %9.1f MiB  bare Qt + libmpv %5.1f MiB: %6.2fx\n",
-                program / 1024, bare / 1024, program / bare);
-    targets.ratio("peak memory playing", program / 1024, "bare Qt + libmpv", bare / 1024, 1.2,
-                  "MiB");
+    std::printf("Peak memory playing 2 s        %9.1f MiB  bare Qt + libmpv, a window of its size "
+                "shown %5.1f MiB: %6.2fx   no window shown %5.1f MiB: %5.2fx\n",
+                program / 1024, bare / 1024, program / bare, windowless / 1024,
+                program / windowless);
+    targets.ratio("peak memory playing", program / 1024, "bare Qt + libmpv with a window shown",
+                  bare / 1024, 1.2, "MiB");
     std::fflush(stdout);
     benchPeer(targets, lyricSong);
 }
