@@ -5,6 +5,7 @@
 #include <pocketsphinx.h>
 #include <sphinxbase/cmn.h>
 #include <sphinxbase/err.h>
+#include <sphinxbase/fe.h>
 #include <sphinxbase/feat.h>
 
 #include <QCoreApplication>
@@ -130,6 +131,33 @@ void SphinxRecogniser::setWarp(double factor) {
         ::ps_add_word(m_ps, word.constData(), phones.constData(), FALSE);
 }
 
+// The loudness normalisation learns as it goes, over seconds: begun at the model's own mean, a
+// stretch that opens on a line (at a mark) heard its first words wrongly normalised, and the
+// line went to the fillers. It begins at the mean of the stretch's own first seconds.
+void SphinxRecogniser::startMeanFrom(const std::int16_t* samples, std::size_t count) {
+    cmn_t* cmn = ::ps_get_feat(m_ps)->cmn_struct;
+    fe_t* fe = ::ps_get_fe(m_ps);
+    constexpr int32 kFrames = 500; // five seconds: the normalisation's own window
+    const auto width = static_cast<std::size_t>(::fe_get_output_size(fe));
+    std::vector<mfcc_t> cepstra(kFrames * width);
+    std::vector<mfcc_t*> rows(kFrames);
+    for (std::size_t f = 0; f < rows.size(); ++f)
+        rows[f] = cepstra.data() + f * width;
+    const std::int16_t* at = samples;
+    std::size_t left = std::min(count, std::size_t{kSpeechRate} * 5);
+    int32 frames = kFrames;
+    if (width != m_initialMean.size() || ::fe_start_utt(fe) < 0 ||
+        ::fe_process_frames(fe, &at, &left, rows.data(), &frames, nullptr) < 0 || frames < 50) {
+        ::cmn_live_set(cmn, m_initialMean.data());
+        return;
+    }
+    std::vector<mfcc_t> mean(width, 0);
+    for (int32 f = 0; f < frames; ++f)
+        for (std::size_t i = 0; i < width; ++i)
+            mean[i] += rows[static_cast<std::size_t>(f)][i] / static_cast<mfcc_t>(frames);
+    ::cmn_live_set(cmn, mean.data());
+}
+
 SpeechRecogniser::Decoded SphinxRecogniser::align(const std::int16_t* samples, std::size_t count,
                                                   const QStringList& words,
                                                   const std::atomic<bool>& cancel,
@@ -153,7 +181,7 @@ SpeechRecogniser::Decoded SphinxRecogniser::align(const std::int16_t* samples, s
     }
     ::fsg_model_free(fsg); // the search holds its own reference
     // Times are counted from the start of a stream: each stretch is a stream of its own.
-    ::cmn_live_set(::ps_get_feat(m_ps)->cmn_struct, m_initialMean.data());
+    startMeanFrom(samples, count);
     if (::ps_start_stream(m_ps) < 0 || ::ps_start_utt(m_ps) < 0)
         return {};
     // Batch loudness normalisation needs the whole stretch at once; it is cut into pieces only

@@ -30,6 +30,8 @@ public:
                   const std::function<void(double)>& progress) override;
 
 private:
+    void startMeanFrom(const std::int16_t* samples, std::size_t count);
+
     ps_decoder_s* m_ps = nullptr;
     QByteArray m_hmm;
     QByteArray m_dict;
