@@ -26,6 +26,11 @@ constexpr double kLengthWeight = 1.0;
 // word start as a pause when it is this deep, and not at all when under the least.
 constexpr double kFullDipDb = 6.0;
 constexpr double kLeastDipDb = 2.0;
+// What a place gains at most for the voice falling to the band's own level in it, and for a
+// consonant's hiss starting there.
+constexpr double kQuietLikeness = 0.5;
+constexpr double kHissLikeness = 0.75;
+constexpr double kFullHissDb = 15.0;
 
 } // namespace
 
@@ -93,13 +98,14 @@ qint64 WordAligner::voiceComingBack(qint64 afterMs, qint64 foundMs) const {
     return foundMs;
 }
 
-std::vector<std::pair<qint64, double>> WordAligner::dips(qint64 fromMs, qint64 toMs) const {
-    // The level of the voice's band (300 Hz to 3 kHz) every 10 ms, over 32 ms, smoothed.
+WordAligner::Levels WordAligner::levels(qint64 fromMs, qint64 toMs) const {
+    // Over 32 ms every 10 ms: the voice's band (300 Hz to 3 kHz) and the hiss of consonants
+    // above it (3 to 8 kHz).
     constexpr std::size_t kSize = 512;
     constexpr std::size_t kLowBin = 300 * kSize / kAlignRate;
     constexpr std::size_t kHighBin = 3000 * kSize / kAlignRate;
     static const Fft fft(kSize);
-    std::vector<double> level;
+    Levels out{fromMs, {}, {}};
     std::vector<std::complex<float>> values(kSize);
     const qint64 song = m_audio.milliseconds();
     for (qint64 ms = fromMs; ms < toMs && ms + 32 < song; ms += 10) {
@@ -110,12 +116,23 @@ std::vector<std::pair<qint64, double>> WordAligner::dips(qint64 fromMs, qint64 t
             values[i] = {static_cast<float>(hann * m_audio.samples[first + i]), 0.0F};
         }
         fft.run(values, false);
-        double energy = 1;
+        double voice = 1;
         for (std::size_t b = kLowBin; b < kHighBin; ++b)
-            energy += std::norm(values[b]);
-        level.push_back(10 * std::log10(energy));
+            voice += std::norm(values[b]);
+        double hiss = 1;
+        for (std::size_t b = kHighBin; b < kSize / 2; ++b)
+            hiss += std::norm(values[b]);
+        out.voice.push_back(10 * std::log10(voice));
+        out.hiss.push_back(10 * std::log10(hiss));
     }
-    const std::size_t n = level.size();
+    return out;
+}
+
+std::vector<std::pair<qint64, double>> WordAligner::dips(const Levels& levels, qint64 toMs) const {
+    const qint64 fromMs = levels.fromMs;
+    const std::size_t n = std::min(
+        levels.voice.size(), static_cast<std::size_t>(std::max<qint64>(0, toMs - fromMs) / 10));
+    const std::vector<double>& level = levels.voice;
     std::vector<double> smooth(n, 0);
     for (std::size_t i = 0; i < n; ++i) {
         double sum = 0;
@@ -325,7 +342,8 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
     for (qint64 ms = fromMs + 50; ms < endMs - kShortestWordMs; ms += 10)
         if (m_voice->voicedShare(ms, ms + 10) > 0 && m_voice->voicedShare(ms - 40, ms) == 0)
             places.push_back({ms, 1.0});
-    for (const auto& [ms, depth] : dips(fromMs, endMs))
+    const Levels heard = levels(fromMs, toMs);
+    for (const auto& [ms, depth] : dips(heard, endMs))
         if (ms > fromMs + kShortestWordMs && ms < endMs - kShortestWordMs && depth >= kLeastDipDb)
             places.push_back({ms, std::min(1.5, depth / kFullDipDb)});
     for (const qint64 onset : m_voice->onsetsMs)
@@ -336,7 +354,40 @@ void WordAligner::spread(const std::vector<int>& syllables, int from, int to, qi
     for (qint64 ms = fromMs + 2 * kShortestWordMs; ms < endMs - kShortestWordMs; ms += 40)
         places.push_back({ms, kAnywhereLikeness});
     std::sort(places.begin(), places.end(), [](auto& a, auto& b) { return a.ms < b.ms; });
-
+    // Between two characters the voice falls to the band's own level, and a consonant's hiss
+    // starts the next: a dip of a tremolo, a drum or a tone stays well above the one, without
+    // the other. The band's level is the window's quietest tenth, the voice's its loudest
+    // twentieth (a line's window runs on to the next line, through the pause between them).
+    if (heard.voice.size() > 10) {
+        std::vector<double> sorted = heard.voice;
+        std::sort(sorted.begin(), sorted.end());
+        const double band = sorted[sorted.size() / 10];
+        const double voice = sorted[sorted.size() * 19 / 20];
+        const auto frame = [&](qint64 ms) {
+            return std::clamp<qint64>((ms - 16 - fromMs) / 10, 0,
+                                      static_cast<qint64>(heard.voice.size()) - 1);
+        };
+        const auto span = [&](qint64 a, qint64 b) {
+            return std::pair{static_cast<std::size_t>(frame(a)),
+                             static_cast<std::size_t>(frame(b)) + 1};
+        };
+        for (Place& p : places) {
+            const auto [q0, q1] = span(p.ms - 20, p.ms + 20);
+            const double quiet =
+                *std::min_element(heard.voice.begin() + q0, heard.voice.begin() + q1);
+            const double rise = (quiet - band) / std::max(1.0, voice - band);
+            const auto [h0, h1] = span(p.ms, p.ms + 80);
+            const auto [b0, b1] = span(p.ms - 60, p.ms - 10);
+            double before = 0;
+            for (std::size_t i = b0; i < b1; ++i)
+                before += heard.hiss[i];
+            before /= static_cast<double>(b1 - b0);
+            const double hiss =
+                *std::max_element(heard.hiss.begin() + h0, heard.hiss.begin() + h1) - before;
+            p.likeness += kQuietLikeness * (1 - rise) +
+                          kHissLikeness * std::clamp(hiss, 0.0, kFullHissDb) / kFullHissDb;
+        }
+    }
     // Each word after the first takes a place, in order: the words' lengths (in 10 ms frames)
     // near their syllables' share, on places that look like word starts.
     const auto lengthCost = [&](int word, qint64 a, qint64 b) {

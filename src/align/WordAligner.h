@@ -76,8 +76,15 @@ private:
     void hear(qint64 fromMs, qint64 toMs); // maps the voice around the line
     qint64 lastVoiceBefore(qint64 fromMs, qint64 toMs) const;
     qint64 voiceComingBack(qint64 afterMs, qint64 foundMs) const;
-    // Dips of loudness between syllables: where and how deep (dB).
-    std::vector<std::pair<qint64, double>> dips(qint64 fromMs, qint64 toMs) const;
+    // Levels in dB every 10 ms from fromMs, each over the 32 ms after its time.
+    struct Levels {
+        qint64 fromMs = 0;
+        std::vector<double> voice; // the voice's band
+        std::vector<double> hiss;  // above it
+    };
+    Levels levels(qint64 fromMs, qint64 toMs) const;
+    // Dips of loudness between syllables before toMs: where and how deep (dB).
+    std::vector<std::pair<qint64, double>> dips(const Levels& levels, qint64 toMs) const;
 
     SpeechRecogniser* m_decoder;
     Phonemizer* m_phonemizer;
