@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+
+// The size frmSychLyrics opens at: a bare window of the program's size is one of these.
+inline constexpr QSize kProgramWindowSize{880, 560};
 
 // A window that writes "shown" on stdout once its first paint is on the screen, then ends the
 // program: the moment the start-up figures stop their clock. As for the program's window, the

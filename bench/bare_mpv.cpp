@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(2000, &app, &QCoreApplication::quit);
         if (argc > 2) {
             new QLabel(QStringLiteral("Velmora Versetta"), &playing);
-            playing.resize(880, 560); // as frmSychLyrics opens
+            playing.resize(kProgramWindowSize);
             playing.show();
         }
     } else {

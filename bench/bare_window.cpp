@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     ShownWidget window;
     if (argc > 1)
         new QLabel(QStringLiteral("Velmora Versetta"), &window);
-    window.resize(880, 560); // as frmSychLyrics opens
+    window.resize(kProgramWindowSize);
     window.show();
     return QApplication::exec();
 }

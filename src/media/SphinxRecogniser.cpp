@@ -81,8 +81,7 @@ SphinxRecogniser::SphinxRecogniser() {
                         .arg(folder);
         return;
     }
-    // The loudness normalisation learns as it goes and would carry one stretch into the next:
-    // every stretch starts from the model's own, so the same audio always aligns the same way.
+    // The model's own normalisation: where a stretch is too short to give its own.
     const cmn_t* cmn = ::ps_get_feat(m_ps)->cmn_struct;
     m_initialMean.resize(static_cast<std::size_t>(cmn->veclen));
     ::cmn_live_get(::ps_get_feat(m_ps)->cmn_struct, m_initialMean.data());
@@ -137,14 +136,14 @@ void SphinxRecogniser::setWarp(double factor) {
 void SphinxRecogniser::startMeanFrom(const std::int16_t* samples, std::size_t count) {
     cmn_t* cmn = ::ps_get_feat(m_ps)->cmn_struct;
     fe_t* fe = ::ps_get_fe(m_ps);
-    constexpr int32 kFrames = 500; // five seconds: the normalisation's own window
+    constexpr int32 kFrames = 500; // five seconds, the normalisation's own window
     const auto width = static_cast<std::size_t>(::fe_get_output_size(fe));
     std::vector<mfcc_t> cepstra(kFrames * width);
     std::vector<mfcc_t*> rows(kFrames);
     for (std::size_t f = 0; f < rows.size(); ++f)
         rows[f] = cepstra.data() + f * width;
     const std::int16_t* at = samples;
-    std::size_t left = std::min(count, std::size_t{kSpeechRate} * 5);
+    std::size_t left = std::min(count, std::size_t{kFrames} * kSpeechFrameSamples);
     int32 frames = kFrames;
     if (width != m_initialMean.size() || ::fe_start_utt(fe) < 0 ||
         ::fe_process_frames(fe, &at, &left, rows.data(), &frames, nullptr) < 0 || frames < 50) {
@@ -180,7 +179,8 @@ SpeechRecogniser::Decoded SphinxRecogniser::align(const std::int16_t* samples, s
         return {};
     }
     ::fsg_model_free(fsg); // the search holds its own reference
-    // Times are counted from the start of a stream: each stretch is a stream of its own.
+    // Times are counted from the start of a stream: each stretch is a stream of its own, and
+    // none carries its normalisation into the next, so the same audio always aligns the same way.
     startMeanFrom(samples, count);
     if (::ps_start_stream(m_ps) < 0 || ::ps_start_utt(m_ps) < 0)
         return {};

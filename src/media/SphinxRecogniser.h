@@ -38,5 +38,5 @@ private:
     double m_warp = 1.0;
     std::vector<std::pair<QByteArray, QByteArray>> m_added; // words and their phones
     QString m_problem;
-    std::vector<float> m_initialMean; // the loudness normalisation as the model starts it
+    std::vector<float> m_initialMean; // the model's own loudness normalisation
 };
