@@ -85,17 +85,17 @@ WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& vo
             const Suggestion nextLine = suggested(after);
             end = RowTimeMs(rows[static_cast<std::size_t>(after)]);
             if (!end && nextLine.ms >= 0 && nextLine.kind != Suggestion::Spread &&
-                nextLine.confidence >= kConfident) {
+                nextLine.confidence >= kConfident)
                 end = nextLine.ms;
-                guessed.insert(i);
-            }
-            if (!end)
+            else if (!end)
                 end = breakAfter(voice, *start, nextLine.ms);
             if (end && *end <= *start)
                 end.reset();
         }
         if (!end)
             continue;
+        if (after < 0 || !RowTimeMs(rows[static_cast<std::size_t>(after)]))
+            guessed.insert(i);
         Request request{row.lyric, *start, *end, {}};
         const std::vector<int> index = alignerIndexOf(row);
         for (std::size_t k = 0; k < row.words.size() && k < index.size(); ++k)
@@ -122,9 +122,9 @@ void WordSuggestions::update(const std::vector<Suggestion>& lines, const VoiceMa
         if (!asked && !m_answers.contains(request))
             toAsk.push_back(&request);
     }
-    // The selected line first: it is the one in the strip. But a line whose end is only the
-    // next line's suggestion goes last: a mark just made ends the line before it, and that
-    // line's words are awaited.
+    // The selected line first: it is the one in the strip. But a line whose end is not the next
+    // line's mark (a suggestion, a break, where the voice stops) goes last: a mark just made
+    // ends the line before it, and that line's words are awaited.
     const int selected = m_session.sheet().selected() - 1;
     const auto lineOf = [&](const Request* r) {
         return std::find_if(m_wanted.begin(), m_wanted.end(),

@@ -51,7 +51,7 @@ private:
                    std::tie(other.lyric, other.startMs, other.endMs, other.given);
         }
     };
-    // guessed: the lines whose end is the next line's suggestion.
+    // guessed: the lines whose end is not the next line's mark.
     std::map<int, Request> wanted(const std::vector<Suggestion>& lines, const VoiceMap& voice,
                                   std::set<int>& guessed) const;
     void found(quint64 ticket, const std::vector<WordSuggestion>& words);
