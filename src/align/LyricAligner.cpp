@@ -18,9 +18,6 @@ constexpr qint64 kWordMs = 350;
 constexpr int kLongWordFrames = 80;
 // No line is sung faster than this a syllable.
 constexpr qint64 kFastestSyllableMs = 150;
-// No line takes longer to sing than this a syllable and a held last note.
-constexpr qint64 kSlowestSyllableMs = 1000;
-constexpr qint64 kLongestHoldMs = 4000;
 // Syllables' worth of time between two lines in the spread: a breath.
 constexpr int kBreathSyllables = 3;
 // A voice whose median pitch is above this is a woman's or a child's (a man's speaks near
@@ -478,7 +475,6 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         found.push_back({k, std::max<qint64>(ms, 0), 0.0, Suggestion::Aligned});
     }
     found = inOrder(s, found);
-    hearAgainBeforeBreaks(s, found, cancel);
     out.insert(out.end(), found.begin(), found.end());
     // Lines the decoder placed no word of, or out of order, are spread between their placed
     // neighbours.
@@ -502,46 +498,6 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         for (const Suggestion& g : spread)
             if (g.line == k)
                 out.push_back(g);
-    }
-}
-
-// A line starting far longer before the next than it can take to sing is either the last before
-// a break or was put on the music of the break (a lead instrument, the line above's tail) while
-// it is sung just before the next. Heard again there, it moves only where it is found whole, at
-// a singer's pace, and was not where it stood.
-void LyricAligner::hearAgainBeforeBreaks(const Stretch& s, std::vector<Suggestion>& found,
-                                         const std::atomic<bool>& cancel) {
-    for (std::size_t i = 0; i < found.size() && !cancel.load(); ++i) {
-        Suggestion& g = found[i];
-        const bool nextFound = i + 1 < found.size() && found[i + 1].line == g.line + 1;
-        const bool nextMarked = s.fixedEnd && g.line + 1 == s.end;
-        if (!nextFound && !nextMarked)
-            continue;
-        const qint64 nextMs = nextFound ? found[i + 1].ms : s.endMs;
-        const qint64 longest =
-            m_syllables[static_cast<std::size_t>(g.line)] * kSlowestSyllableMs + kLongestHoldMs;
-        const LineEvidence first = m_evidence[static_cast<std::size_t>(g.line)];
-        if (nextMs - g.ms <= longest || first.clean())
-            continue;
-        Stretch before;
-        before.first = g.line;
-        before.end = g.line + 1;
-        before.fromMs = nextMs - longest;
-        before.toMs = std::min(songMs(), nextMs + 1500);
-        before.fixedEnd = true;
-        before.endMs = nextMs;
-        std::vector<Suggestion> heard;
-        alignStretch(before, heard, cancel, {});
-        const auto again = std::find_if(heard.begin(), heard.end(), [&](const Suggestion& h) {
-            return h.line == g.line && h.kind == Suggestion::Aligned;
-        });
-        // Near where it stood, it is the same place heard through another window: no news.
-        constexpr qint64 kElsewhereMs = 2000;
-        if (again != heard.end() && again->ms < nextMs && again->ms - g.ms > kElsewhereMs &&
-            m_evidence[static_cast<std::size_t>(g.line)].clean())
-            g.ms = again->ms;
-        else
-            m_evidence[static_cast<std::size_t>(g.line)] = first;
     }
 }
 

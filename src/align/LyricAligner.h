@@ -100,8 +100,6 @@ private:
     void spreadStretch(const Stretch& stretch, std::vector<Suggestion>& out) const;
     std::vector<Suggestion> inOrder(const Stretch& stretch,
                                     const std::vector<Suggestion>& found) const;
-    void hearAgainBeforeBreaks(const Stretch& stretch, std::vector<Suggestion>& found,
-                               const std::atomic<bool>& cancel);
     qint64 firstVoiceMs(qint64 fromMs, qint64 toMs) const;
     void rate(std::vector<Suggestion>& out);
     void applyRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const;
