@@ -81,9 +81,11 @@ WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& vo
         if (!start || !(wordMode || row.hasWordTimes()))
             continue;
         std::optional<qint64> end = -1; // the last line: where the voice after it stops
+        const std::optional<qint64> nextMark =
+            after >= 0 ? RowTimeMs(rows[static_cast<std::size_t>(after)]) : std::nullopt;
         if (after >= 0) {
             const Suggestion nextLine = suggested(after);
-            end = RowTimeMs(rows[static_cast<std::size_t>(after)]);
+            end = nextMark;
             if (!end && nextLine.ms >= 0 && nextLine.kind != Suggestion::Spread &&
                 nextLine.confidence >= kConfident)
                 end = nextLine.ms;
@@ -94,7 +96,7 @@ WordSuggestions::wanted(const std::vector<Suggestion>& lines, const VoiceMap& vo
         }
         if (!end)
             continue;
-        if (after < 0 || !RowTimeMs(rows[static_cast<std::size_t>(after)]))
+        if (!nextMark)
             guessed.insert(i);
         Request request{row.lyric, *start, *end, {}};
         const std::vector<int> index = alignerIndexOf(row);
