@@ -182,6 +182,8 @@ AlignFigures measureCase(LyricAligner& aligner, const AlignCase& c, std::size_t 
     f.extraMiB = std::max(f.extraMiB, residentMiB() - before);
     std::string perSong;
     for (const Condition& cond : kConditions) {
+        if (qEnvironmentVariableIsSet("VELMORA_EVAL_CHECK_ONLY"))
+            break;
         Anchors marks;
         for (int line = 0; line <= last; line += cond.every > 0 ? cond.every : last + 1)
             marks[line] = qint64(std::floor(c.starts[std::size_t(line)])) * 1000;
@@ -258,6 +260,21 @@ AlignFigures measureCase(LyricAligner& aligner, const AlignCase& c, std::size_t 
     for (const auto& [line, ms] : marks) {
         const bool flagged = std::any_of(checked.flags.begin(), checked.flags.end(),
                                          [&](const TimingFlag& g) { return g.line == line; });
+        if (qEnvironmentVariableIsSet("VELMORA_EVAL_LINES")) {
+            const auto free = std::find_if(checked.free.begin(), checked.free.end(),
+                                           [&](const Suggestion& g) { return g.line == line; });
+            const LineEvidence& e = aligner.evidence()[std::size_t(line)];
+            std::fprintf(stderr,
+                         "CHECK\t%s\t%d\t%d\t%.3f\t%.3f\t%d\t%.3f\t%.2f\t%d\t%d\t%d\t%d\t%d\t%"
+                         "d\t%.2f\t%.2f\t%.2f\t%.3f\n",
+                         qPrintable(c.song), line, int(moved[std::size_t(line)]), double(ms) / 1000,
+                         c.starts[std::size_t(line)], int(flagged),
+                         free != checked.free.end() ? double(free->ms) / 1000 : -1.0,
+                         free != checked.free.end() ? free->confidence : -1.0,
+                         free != checked.free.end() ? int(free->kind) : -1, e.words, e.placed,
+                         e.together, e.before, int(e.nextFound), e.firstWordSeconds, e.voiced,
+                         e.around, e.pace);
+        }
         if (moved[std::size_t(line)]) {
             ++f.moved;
             f.movedFlagged += flagged ? 1 : 0;

@@ -57,6 +57,11 @@ constexpr qint64 kSlackMs = 800;
 constexpr qint64 kLooksAgreeMs = 1000;
 // An unsure second look doubts a mark only this far outside it, and only where the first agrees.
 constexpr qint64 kUnsureFarMs = 2000;
+// A fairly sure one, found between the neighbouring marks, doubts a mark from this far out: a
+// press off by seconds seldom lands within a second of where the line is found there, and a
+// right one seldom misses it by more.
+constexpr double kFairlySure = 0.35;
+constexpr qint64 kFairlyFarMs = 1200;
 
 // How far ms lies outside the stretch a mark stands for: a mark in whole seconds stands for
 // the whole second after it.
@@ -93,7 +98,14 @@ std::vector<TimingFlag> SecondLook(const Anchors& doubted, const std::vector<Sug
     for (Suggestion& g : judged) {
         const auto mark = doubted.find(g.line);
         if (mark == doubted.end() || g.kind == Suggestion::Spread ||
-            g.confidence >= kSecondLookConfidence || outsideMs(mark->second, g.ms) <= kUnsureFarMs)
+            g.confidence >= kSecondLookConfidence)
+            continue;
+        const qint64 outside = outsideMs(mark->second, g.ms);
+        if (g.confidence >= kFairlySure && outside > kFairlyFarMs) {
+            g.confidence = kSecondLookConfidence;
+            continue;
+        }
+        if (outside <= kUnsureFarMs)
             continue;
         // Aligned again between marks that agree with the voice, the line can hardly be taken
         // for another: where the first look found it too, an unsure second look is believed.

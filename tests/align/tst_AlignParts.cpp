@@ -183,6 +183,20 @@ private slots:
         QCOMPARE(flags[0].line, 3);
     }
 
+    // A fairly sure second look doubts a mark on its own from a little over a second outside
+    // the mark's stretch; closer, or less sure, it does not.
+    void aFairlySureSecondLookDoubtsOnItsOwn() {
+        const Anchors doubted{{3, 10000}, {5, 20000}, {7, 30000}};
+        const std::vector<Suggestion> elsewhere{aligned(3, 5000, 0.9), aligned(5, 15000, 0.9),
+                                                aligned(7, 25000, 0.9)};
+        const std::vector<TimingFlag> flags = SecondLook(
+            doubted, elsewhere,
+            {aligned(3, 12300, 0.4), aligned(5, 22100, 0.4), aligned(7, 32300, 0.3)}, VoiceMap{});
+        QCOMPARE(flags.size(), std::size_t{1});
+        QCOMPARE(flags[0].line, 3);
+        QCOMPARE(flags[0].offMs, qint64(-2300));
+    }
+
     // Where the voice map is sure no voice sounds, the mark is doubted, however it stands.
     void aMarkInSilenceIsDoubted() {
         VoiceMap voice;
