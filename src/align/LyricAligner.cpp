@@ -216,6 +216,7 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
     }
     if (aligning) {
         rate(out);
+        preferSureGuide(anchors, out);
         applyRepeats(anchors, out);
     }
     return ordered(std::move(out), anchors, first, last);
@@ -241,6 +242,28 @@ void LyricAligner::rate(std::vector<Suggestion>& out) {
             e.around = around;
             g.confidence = ConfidenceOf(e);
         }
+}
+
+// A stretch between two marks is decoded on its own: where a long break lies inside it, the
+// decoder may lose the voice and place nothing of a line, which is then only spread. A line the
+// song's free alignment was sure of, between the same marks, is the better answer. (A line the
+// stretch did place, however unsurely, is kept: measured on the bench's songs, taking the free
+// alignment's answer there lost as many lines as it found.)
+void LyricAligner::preferSureGuide(const Anchors& anchors, std::vector<Suggestion>& out) const {
+    for (Suggestion& g : out) {
+        const Suggestion& free = m_guide[static_cast<std::size_t>(g.line)];
+        if (g.kind != Suggestion::Spread || free.ms < 0 || free.kind != Suggestion::Aligned ||
+            free.confidence < kConfident)
+            continue;
+        const auto above = anchors.upper_bound(g.line);
+        const auto below = anchors.lower_bound(g.line);
+        const qint64 after = below == anchors.begin() ? -1 : std::prev(below)->second;
+        const qint64 before = above == anchors.end()
+                                  ? songMs()
+                                  : above->second + (above->second % 1000 == 0 ? 999 : 0);
+        if (free.ms > after && free.ms < before)
+            g = free;
+    }
 }
 
 // A line whose words repeat a marked line's is where the audio of that marked line comes back

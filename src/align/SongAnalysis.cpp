@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -77,9 +78,17 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
         const std::vector<TimingFlag> disagreeing =
             CheckTiming(marks, result.free, aligner.voice(), 0);
         const Anchors agreeing = TrustedAnchors(marks, disagreeing);
+        // The second look at a doubted mark must not lean on the first.
+        std::vector<Suggestion> undoubted = result.free;
+        std::erase_if(undoubted, [&](const Suggestion& g) {
+            return std::any_of(disagreeing.begin(), disagreeing.end(),
+                               [&g](const TimingFlag& flag) { return flag.line == g.line; });
+        });
+        aligner.guide(undoubted);
         std::vector<Suggestion> between =
             aligner.suggest(agreeing, 0, last, cancel,
                             [&](double share) { report(65 + static_cast<int>(share * 35)); });
+        aligner.guide(result.free);
         if (cancel.load())
             return {};
         Anchors doubted;

@@ -51,6 +51,55 @@ Suggestion aligned(int line, qint64 ms, double confidence) {
     return {line, ms, confidence, Suggestion::Aligned};
 }
 
+// Seven lines of three words, sung at 1, 5, 9 and 13 s and, after a break, at 30, 34 and 38 s.
+// Given every word, the recogniser finds them there; given a stretch, it loses the voice, as a
+// decoder may across a long break, and places none.
+constexpr qint64 kSungMs[] = {1000, 5000, 9000, 13000, 30000, 34000, 38000};
+constexpr int kSongSeconds = 45;
+
+class ScriptedRecogniser final : public SpeechRecogniser {
+public:
+    QString problem() const override { return {}; }
+    bool knows(const QString&) const override { return true; }
+    bool addWord(const QString&, const QString&) override { return true; }
+    Decoded align(const std::int16_t*, std::size_t, const QStringList& words,
+                  const std::atomic<bool>&, const std::function<void(double)>&) override {
+        Decoded decoded;
+        for (int w = 0; words.size() == 21 && w < words.size(); ++w) {
+            const int at = static_cast<int>(kSungMs[w / 3] / 10) + 35 * (w % 3);
+            decoded.words.push_back({w, at, at + 30, 0});
+        }
+        decoded.complete = !decoded.words.empty();
+        return decoded;
+    }
+};
+
+class EverywhereAVoice final : public VoiceDetector {
+public:
+    QString problem() const override { return {}; }
+    bool detect(const std::int16_t*, std::size_t count, const std::atomic<bool>&,
+                VoiceFrames& frames) override {
+        frames.voiced.assign(count / kSpeechFrameSamples, true);
+        frames.pitchHz.assign(frames.voiced.size(), 120);
+        return true;
+    }
+};
+
+class ScriptedMedia final : public MediaServices {
+public:
+    std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
+        return nullptr;
+    }
+    std::unique_ptr<AudioDecoder> audioDecoder() const override { return nullptr; }
+    std::unique_ptr<SpeechRecogniser> speechRecogniser() const override {
+        return std::make_unique<ScriptedRecogniser>();
+    }
+    std::unique_ptr<Phonemizer> phonemizer() const override { return nullptr; }
+    std::unique_ptr<VoiceDetector> voiceDetector() const override {
+        return std::make_unique<EverywhereAVoice>();
+    }
+};
+
 } // namespace
 
 class AlignParts : public QObject {
@@ -207,6 +256,27 @@ private slots:
         QCOMPARE(flags.size(), std::size_t{1});
         QCOMPARE(flags[0].line, 1);
         QVERIFY(flags[0].noVoice && flags[0].text().contains("no voice"));
+    }
+
+    // Between two marks with a break inside, a stretch the decoder lost keeps the lines the
+    // song's free alignment was sure of, where they fit between the marks.
+    void aLostStretchKeepsWhatTheSongWasSureOf() {
+        LyricAligner aligner{ScriptedMedia()};
+        AlignAudio audio;
+        audio.samples.assign(std::size_t{kSongSeconds} * kAlignRate, 0);
+        QVERIFY(aligner.setSong(std::move(audio), QStringList(7, "la la la"), m_never));
+        const std::vector<Suggestion> free = aligner.suggestFree(m_never);
+        QCOMPARE(free.size(), std::size_t{7});
+        for (const Suggestion& g : free)
+            QVERIFY(g.ms == kSungMs[g.line] && g.confidence >= kConfident);
+        std::vector<Suggestion> got = aligner.suggest({{3, 13000}, {6, 38000}}, 4, 5, m_never);
+        QCOMPARE(got.size(), std::size_t{2});
+        QCOMPARE(got[0].ms, 30000);
+        QCOMPARE(got[1].ms, 34000);
+        // Where the mark after it says the line came sooner, the free alignment was wrong.
+        got = aligner.suggest({{3, 13000}, {5, 20000}}, 4, 4, m_never);
+        QCOMPARE(got.size(), std::size_t{1});
+        QVERIFY(got[0].ms > 13000 && got[0].ms < 20000);
     }
 
     // A line found whole is likely where most lines around it were found whole, a guess where
