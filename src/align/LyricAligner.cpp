@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -216,6 +217,8 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
     }
     if (aligning) {
         rate(out);
+        for (const Stretch& s : stretches)
+            respreadLost(s, out);
         preferSureGuide(anchors, out);
         applyRepeats(anchors, out);
     }
@@ -242,6 +245,44 @@ void LyricAligner::rate(std::vector<Suggestion>& out) {
             e.around = around;
             g.confidence = ConfidenceOf(e);
         }
+}
+
+// A decoder that lost the voice goes on placing lines, unsurely and ever later, and squeezes the
+// lines it never reached into what is left of the song: tens of seconds off. Where a stretch
+// ends in a long run of such lines, they are spread by syllables from the last line it was
+// surer of, which puts them a few seconds off instead. Unsure here is below what a line not
+// found whole gets where few lines were found clean; on the bench's songs only lost ones end
+// in such a run.
+void LyricAligner::respreadLost(const Stretch& s, std::vector<Suggestion>& out) {
+    constexpr double kLostConfidence = 0.2;
+    constexpr std::size_t kLongRun = 5;
+    std::vector<Suggestion*> mine;
+    for (Suggestion& g : out)
+        if (g.line >= s.first && g.line < s.end)
+            mine.push_back(&g);
+    std::sort(mine.begin(), mine.end(), [](auto* a, auto* b) { return a->line < b->line; });
+    std::size_t run = 0;
+    while (run < mine.size() && mine[mine.size() - 1 - run]->confidence < kLostConfidence)
+        ++run;
+    if (run < kLongRun)
+        return;
+    Stretch lost = s;
+    if (run < mine.size()) {
+        const Suggestion& surer = *mine[mine.size() - 1 - run];
+        lost.first = surer.line;
+        lost.fixedStart = true;
+        lost.startMs = surer.ms;
+    }
+    std::vector<Suggestion> spread;
+    spreadStretch(lost, spread);
+    for (Suggestion* g : std::span(mine).last(run)) {
+        const auto again = std::find_if(spread.begin(), spread.end(),
+                                        [g](const Suggestion& h) { return h.line == g->line; });
+        if (again != spread.end()) {
+            *g = *again;
+            m_evidence[static_cast<std::size_t>(g->line)] = {};
+        }
+    }
 }
 
 // A stretch between two marks is decoded on its own: where a long break lies inside it, the

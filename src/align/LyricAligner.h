@@ -102,6 +102,7 @@ private:
                                     const std::vector<Suggestion>& found) const;
     qint64 firstVoiceMs(qint64 fromMs, qint64 toMs) const;
     void rate(std::vector<Suggestion>& out);
+    void respreadLost(const Stretch& stretch, std::vector<Suggestion>& out);
     void preferSureGuide(const Anchors& anchors, std::vector<Suggestion>& out) const;
     void applyRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const;
     std::vector<Suggestion> ordered(std::vector<Suggestion> out, const Anchors& anchors, int first,

@@ -52,13 +52,15 @@ Suggestion aligned(int line, qint64 ms, double confidence) {
 }
 
 // Seven lines of three words, sung at 1, 5, 9 and 13 s and, after a break, at 30, 34 and 38 s.
-// Given every word, the recogniser finds them there; given a stretch, it loses the voice, as a
+// Given every word, the recogniser finds them there up to the line it loses the voice at, and
+// places the rest apart and ever later from 20 s on; given a stretch, it loses the voice, as a
 // decoder may across a long break, and places none.
 constexpr qint64 kSungMs[] = {1000, 5000, 9000, 13000, 30000, 34000, 38000};
 constexpr int kSongSeconds = 45;
 
 class ScriptedRecogniser final : public SpeechRecogniser {
 public:
+    explicit ScriptedRecogniser(int lostAt) : m_lostAt(lostAt) {}
     QString problem() const override { return {}; }
     bool knows(const QString&) const override { return true; }
     bool addWord(const QString&, const QString&) override { return true; }
@@ -66,12 +68,16 @@ public:
                   const std::atomic<bool>&, const std::function<void(double)>&) override {
         Decoded decoded;
         for (int w = 0; words.size() == 21 && w < words.size(); ++w) {
-            const int at = static_cast<int>(kSungMs[w / 3] / 10) + 35 * (w % 3);
+            const int at = w / 3 < m_lostAt ? static_cast<int>(kSungMs[w / 3] / 10) + 35 * (w % 3)
+                                            : 2000 + 120 * (w - 3 * m_lostAt);
             decoded.words.push_back({w, at, at + 30, 0});
         }
         decoded.complete = !decoded.words.empty();
         return decoded;
     }
+
+private:
+    int m_lostAt;
 };
 
 class EverywhereAVoice final : public VoiceDetector {
@@ -87,18 +93,32 @@ public:
 
 class ScriptedMedia final : public MediaServices {
 public:
+    explicit ScriptedMedia(int lostAt = 7) : m_lostAt(lostAt) {}
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
         return nullptr;
     }
     std::unique_ptr<AudioDecoder> audioDecoder() const override { return nullptr; }
     std::unique_ptr<SpeechRecogniser> speechRecogniser() const override {
-        return std::make_unique<ScriptedRecogniser>();
+        return std::make_unique<ScriptedRecogniser>(m_lostAt);
     }
     std::unique_ptr<Phonemizer> phonemizer() const override { return nullptr; }
     std::unique_ptr<VoiceDetector> voiceDetector() const override {
         return std::make_unique<EverywhereAVoice>();
     }
+
+private:
+    int m_lostAt;
 };
+
+std::unique_ptr<LyricAligner> holding(const MediaServices& media) {
+    auto aligner = std::make_unique<LyricAligner>(media);
+    AlignAudio audio;
+    audio.samples.assign(std::size_t{kSongSeconds} * kAlignRate, 0);
+    const std::atomic<bool> never{false};
+    return aligner->setSong(std::move(audio), QStringList(7, "la la la"), never)
+               ? std::move(aligner)
+               : nullptr;
+}
 
 } // namespace
 
@@ -261,10 +281,9 @@ private slots:
     // Between two marks with a break inside, a stretch the decoder lost keeps the lines the
     // song's free alignment was sure of, where they fit between the marks.
     void aLostStretchKeepsWhatTheSongWasSureOf() {
-        LyricAligner aligner{ScriptedMedia()};
-        AlignAudio audio;
-        audio.samples.assign(std::size_t{kSongSeconds} * kAlignRate, 0);
-        QVERIFY(aligner.setSong(std::move(audio), QStringList(7, "la la la"), m_never));
+        const std::unique_ptr<LyricAligner> held = holding(ScriptedMedia());
+        QVERIFY(held);
+        LyricAligner& aligner = *held;
         const std::vector<Suggestion> free = aligner.suggestFree(m_never);
         QCOMPARE(free.size(), std::size_t{7});
         for (const Suggestion& g : free)
@@ -277,6 +296,23 @@ private slots:
         got = aligner.suggest({{3, 13000}, {5, 20000}}, 4, 4, m_never);
         QCOMPARE(got.size(), std::size_t{1});
         QVERIFY(got[0].ms > 13000 && got[0].ms < 20000);
+    }
+
+    // Lost after the second line, the decoder put the rest ever later; spread by syllables from
+    // the second line instead, they come closer to where they are sung.
+    void linesAfterTheVoiceWasLostAreSpread() {
+        const std::unique_ptr<LyricAligner> aligner = holding(ScriptedMedia(2));
+        QVERIFY(aligner);
+        const std::vector<Suggestion> got = aligner->suggestFree(m_never);
+        QCOMPARE(got.size(), std::size_t{7});
+        QCOMPARE(got[1].ms, kSungMs[1]);
+        qint64 off = 0;
+        for (std::size_t line = 2; line < got.size(); ++line) {
+            QCOMPARE(got[line].kind, Suggestion::Spread);
+            QVERIFY(got[line].ms > got[line - 1].ms);
+            off += std::abs(got[line].ms - kSungMs[line]);
+        }
+        QVERIFY2(off / 5 < 5000, qPrintable(QString("%1 ms off on average").arg(off / 5)));
     }
 
     // A line found whole is likely where most lines around it were found whole, a guess where
