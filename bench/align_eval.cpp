@@ -2,7 +2,9 @@
 // each folder (make-align-songs.py, make-hard-songs.py), tables on stdout, a line per song on
 // stderr (--jobs N: N songs at once). For tuning by hand; the bench runs the same measurement on
 // its own seeds. velmora-align-eval --words FOLDER...: the word suggestions on make-word-songs.py's
-// songs (VELMORA_WORDS_DEBUG=1: every word of every line on stderr).
+// songs (VELMORA_WORDS_DEBUG=1: every word of every line on stderr). VELMORA_EVAL_LINES=1 adds
+// a row per suggested line and per checked mark on stderr; VELMORA_EVAL_NO_CHECK=1 leaves the
+// timing check out, VELMORA_EVAL_CHECK_ONLY=1 all but it.
 
 #include "AlignEval.h"
 #include "WordEval.h"
