@@ -299,9 +299,7 @@ void LyricAligner::preferSureGuide(const Anchors& anchors, std::vector<Suggestio
         const auto above = anchors.upper_bound(g.line);
         const auto below = anchors.lower_bound(g.line);
         const qint64 after = below == anchors.begin() ? -1 : std::prev(below)->second;
-        const qint64 before = above == anchors.end()
-                                  ? songMs()
-                                  : above->second + (above->second % 1000 == 0 ? 999 : 0);
+        const qint64 before = above == anchors.end() ? songMs() : MarkLatestMs(above->second);
         if (free.ms > after && free.ms < before)
             g = free;
     }
@@ -580,8 +578,7 @@ std::vector<Suggestion> LyricAligner::inOrder(const Stretch& s,
     const auto weight = [&](const Suggestion& g) {
         return m_evidence[static_cast<std::size_t>(g.line)].together;
     };
-    // A mark in whole seconds may stand for any moment of its second.
-    const qint64 latest = s.endMs + (s.endMs % 1000 == 0 ? 999 : 0);
+    const qint64 latest = MarkLatestMs(s.endMs);
     const std::size_t n = found.size();
     std::vector<int> best(n, -1);
     std::vector<std::size_t> from(n, n);

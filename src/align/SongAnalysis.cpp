@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -78,12 +77,12 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
         const std::vector<TimingFlag> disagreeing =
             CheckTiming(marks, result.free, aligner.voice(), 0);
         const Anchors agreeing = TrustedAnchors(marks, disagreeing);
+        Anchors doubted;
+        for (const TimingFlag& flag : disagreeing)
+            doubted[flag.line] = flag.markMs;
         // The second look at a doubted mark must not lean on the first.
         std::vector<Suggestion> undoubted = result.free;
-        std::erase_if(undoubted, [&](const Suggestion& g) {
-            return std::any_of(disagreeing.begin(), disagreeing.end(),
-                               [&g](const TimingFlag& flag) { return flag.line == g.line; });
-        });
+        std::erase_if(undoubted, [&](const Suggestion& g) { return doubted.contains(g.line); });
         aligner.guide(undoubted);
         std::vector<Suggestion> between =
             aligner.suggest(agreeing, 0, last, cancel,
@@ -91,9 +90,6 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
         aligner.guide(result.free);
         if (cancel.load())
             return {};
-        Anchors doubted;
-        for (const TimingFlag& flag : disagreeing)
-            doubted[flag.line] = flag.markMs;
         // A wrong doubt costs the person more than a missed one.
         result.flags = SecondLook(doubted, result.free, between, aligner.voice());
         result.anchors = TrustedAnchors(marks, result.flags);

@@ -66,8 +66,7 @@ constexpr qint64 kFairlyFarMs = 1200;
 // How far ms lies outside the stretch a mark stands for: a mark in whole seconds stands for
 // the whole second after it.
 qint64 outsideMs(qint64 markMs, qint64 ms) {
-    const qint64 end = markMs % 1000 == 0 ? markMs + 999 : markMs;
-    return ms < markMs ? markMs - ms : std::max<qint64>(0, ms - end);
+    return ms < markMs ? markMs - ms : std::max<qint64>(0, ms - MarkLatestMs(markMs));
 }
 
 } // namespace

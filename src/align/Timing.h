@@ -34,6 +34,11 @@ inline constexpr double kSecondLookConfidence = 0.5;
 // taken in whole seconds, so the line may start anywhere in that second.
 using Anchors = std::map<int, qint64>;
 
+// The last moment a mark may stand for: the end of its second when it is on a whole second.
+inline qint64 MarkLatestMs(qint64 markMs) {
+    return markMs % 1000 == 0 ? markMs + 999 : markMs;
+}
+
 // The marks of the sheet's rows: the precise time while it holds, else the row's seconds when
 // they are a number of seconds at or after the start.
 Anchors MarksOf(const std::vector<SheetRow>& rows);
