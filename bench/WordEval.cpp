@@ -108,8 +108,9 @@ WordFigures MeasureWords(const QString& folder, bool progress) {
             const std::vector<double> spread =
                 spreadByLength(line, starts[k], last ? starts[k] : starts[k + 1]);
             if (qEnvironmentVariableIsSet("VELMORA_WORDS_DEBUG")) {
-                std::fprintf(stderr, "%s line %zu [%.2f-%.2f] %s\n", qPrintable(dir), k, starts[k],
-                             last ? -1.0 : starts[k + 1], qPrintable(line));
+                std::fprintf(stderr, "%s line %zu [%.2f-%.2f] %.1f ms %s\n", qPrintable(dir), k,
+                             starts[k], last ? -1.0 : starts[k + 1], f.lineMs.back(),
+                             qPrintable(line));
                 for (std::size_t w = 0; w < truth.size(); ++w)
                     std::fprintf(stderr, "   %.3f got %.3f (%+.3f) kind %d conf %.2f\n", truth[w],
                                  got[w].ms / 1000.0, got[w].ms / 1000.0 - truth[w],

@@ -607,8 +607,7 @@ std::vector<Suggestion> LyricAligner::inOrder(const Stretch& s,
 
 std::vector<WordSuggestion> LyricAligner::suggestWords(const QString& line, qint64 startMs,
                                                        qint64 endMs, const WordMarks& given) {
-    const double english = m_allWords > 0 ? static_cast<double>(m_englishWords) / m_allWords : -1.0;
-    return WordAligner(m_decoder.get(), m_phonemizer.get(), *m_voiceDetector, m_plain, english,
+    return WordAligner(m_decoder.get(), m_phonemizer.get(), *m_voiceDetector, m_plain,
                        &m_plainVoice)
         .suggest(line, startMs, endMs, given);
 }

@@ -42,10 +42,9 @@ std::vector<LineWord> LineWords(const QString& line) {
 }
 
 WordAligner::WordAligner(SpeechRecogniser* decoder, Phonemizer* phonemizer, VoiceDetector& detector,
-                         const AlignAudio& audio, double englishShare, const VoiceMap* songVoice)
+                         const AlignAudio& audio, const VoiceMap* songVoice)
     : m_decoder(decoder), m_phonemizer(phonemizer), m_detector(detector), m_audio(audio),
-      m_englishShare(englishShare), m_songVoice(songVoice),
-      m_voice(songVoice ? songVoice : &m_heard) {}
+      m_songVoice(songVoice), m_voice(songVoice ? songVoice : &m_heard) {}
 
 void WordAligner::hear(qint64 fromMs, qint64 toMs) {
     if (m_songVoice)
@@ -167,20 +166,21 @@ std::vector<std::pair<qint64, double>> WordAligner::dips(const Levels& levels, q
     return out;
 }
 
-bool WordAligner::english(const std::vector<QStringList>& modelWords) const {
-    // Many a German or Spanish word is in the dictionary too (as a name): an English line has
-    // nearly all of its words there, and so has an English song.
-    constexpr double kEnglish = 0.75;
-    if (!m_decoder || !m_decoder->ready() || (m_englishShare >= 0 && m_englishShare < kEnglish))
+bool WordAligner::decodable(const QString& line) const {
+    if (!m_decoder || !m_decoder->ready())
         return false;
-    int known = 0;
-    int all = 0;
-    for (const QStringList& words : modelWords)
-        for (const QString& word : words) {
-            ++all;
-            known += m_decoder->knows(word) ? 1 : 0;
-        }
-    return all > 0 && known >= kEnglish * all;
+    // Latin letters, whatever the language: German or Spanish words said as English reads
+    // them still let the model find their starts, better than a spread by syllables. Other
+    // scripts it cannot say.
+    bool letters = false;
+    for (const QChar c : line) {
+        if (!c.isLetter())
+            continue;
+        if (c.script() != QChar::Script_Latin)
+            return false;
+        letters = true;
+    }
+    return letters;
 }
 
 std::vector<WordSuggestion> WordAligner::suggest(const QString& line, qint64 startMs, qint64 endMs,
@@ -206,7 +206,7 @@ std::vector<WordSuggestion> WordAligner::suggest(const QString& line, qint64 sta
         modelWords.push_back(LyricWords(text));
         syllables.push_back(std::max(1, Syllables(text)));
     }
-    const bool aligning = english(modelWords);
+    const bool aligning = decodable(line);
 
     // The line's start and the marks by hand cut it into stretches, each aligned on its own.
     std::vector<std::pair<int, qint64>> anchors{{0, startMs}};

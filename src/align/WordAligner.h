@@ -40,9 +40,9 @@ struct WordSuggestion {
 // Word marks by hand: word index (in LineWords) to milliseconds.
 using WordMarks = std::map<int, qint64>;
 
-// Times for the words of one line whose start and end are known. English lines are aligned by
-// the speech model in the line's window; other lines (or without the model) are spread by
-// syllables over the voiced time onto where the voice starts or dips. Marks by hand stay and
+// Times for the words of one line whose start and end are known. Lines in Latin letters are
+// aligned by the speech model in the line's window; other lines (or without the model) are spread
+// by syllables over the voiced time onto where the voice starts or dips. Marks by hand stay and
 // split the line into stretches aligned on their own. endMs < 0: the end of the voice after
 // the start. Returns one suggestion per LineWords(line), rising (but for marks by hand that
 // do not). Not thread-safe, as the decoder is not.
@@ -50,14 +50,11 @@ class WordAligner {
 public:
     // audio: the song at 16 kHz as decoded, the band and all (the speech model places words
     // better in it than in the voice brought forward). decoder may be null or without its
-    // model: then every line is spread. englishShare: of the song's words, those the model
-    // knows; below three quarters the song is taken for another language (-1: unknown).
-    // Without a recogniser (or without a phonemizer for words the model lacks), the words are
-    // spread by syllables. songVoice: the voice map of the whole of audio, when it is kept;
-    // without it each line's window is heard anew.
+    // model: then every line is spread. Words the model lacks are said as the phonemizer (may
+    // be null) says them, or spelt. songVoice: the voice map of the whole of audio, when it is
+    // kept; without it each line's window is heard anew.
     WordAligner(SpeechRecogniser* decoder, Phonemizer* phonemizer, VoiceDetector& detector,
-                const AlignAudio& audio, double englishShare = -1,
-                const VoiceMap* songVoice = nullptr);
+                const AlignAudio& audio, const VoiceMap* songVoice = nullptr);
     WordAligner(const WordAligner&) = delete; // m_voice may point into it
     WordAligner& operator=(const WordAligner&) = delete;
 
@@ -68,7 +65,7 @@ public:
     qint64 voiceEndAfter(qint64 fromMs);
 
 private:
-    bool english(const std::vector<QStringList>& modelWords) const;
+    bool decodable(const QString& line) const;
     void align(const std::vector<QStringList>& modelWords, const std::vector<int>& syllables,
                int from, int to, qint64 fromMs, qint64 toMs, std::vector<WordSuggestion>& out);
     void spread(const std::vector<int>& syllables, int from, int to, qint64 fromMs, qint64 toMs,
@@ -90,7 +87,6 @@ private:
     Phonemizer* m_phonemizer;
     VoiceDetector& m_detector;
     const AlignAudio& m_audio;
-    double m_englishShare;
     const VoiceMap* m_songVoice;
     VoiceMap m_heard;        // around the line at hand, without songVoice
     const VoiceMap* m_voice; // the one in use

@@ -90,9 +90,10 @@ public:
     virtual QString problem() const = 0;
     bool ready() const { return problem().isEmpty(); }
 
-    // Whether the model's dictionary holds the word.
+    // Whether the model's own dictionary holds the word (not one added since).
     virtual bool knows(const QString& word) const = 0;
-    // Adds a pronunciation (model phones, blank-separated); false when a phone is unknown.
+    // Adds a pronunciation (model phones, blank-separated); false when a phone is unknown. A
+    // word added before keeps its first pronunciation.
     virtual bool addWord(const QString& word, const QString& phones) = 0;
     // Hears the voice with its frequencies divided by factor (above 1 for a voice higher than
     // the model's speakers), from the next align on. Words added stay.

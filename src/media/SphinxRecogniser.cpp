@@ -93,19 +93,25 @@ SphinxRecogniser::~SphinxRecogniser() {
 }
 
 bool SphinxRecogniser::knows(const QString& word) const {
-    if (!m_ps)
+    // Words added for earlier songs are not the model's: a second German song would pass for
+    // English.
+    const QByteArray utf8 = word.toUtf8();
+    if (!m_ps || m_added.contains(utf8))
         return false;
-    char* phones = ::ps_lookup_word(m_ps, word.toUtf8().constData());
+    char* phones = ::ps_lookup_word(m_ps, utf8.constData());
     const bool found = phones != nullptr;
     ::ckd_free(phones);
     return found;
 }
 
 bool SphinxRecogniser::addWord(const QString& word, const QString& phones) {
+    const QByteArray utf8 = word.toUtf8();
+    if (m_ps && m_added.contains(utf8))
+        return true; // the first pronunciation stays
     if (!m_ps || phones.isEmpty() ||
-        ::ps_add_word(m_ps, word.toUtf8().constData(), phones.toLatin1().constData(), FALSE) < 0)
+        ::ps_add_word(m_ps, utf8.constData(), phones.toLatin1().constData(), FALSE) < 0)
         return false;
-    m_added.emplace_back(word.toUtf8(), phones.toLatin1());
+    m_added.emplace(utf8, phones.toLatin1());
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include <utility>
+#include <map>
 #include <vector>
 
 struct ps_decoder_s;
@@ -36,7 +36,7 @@ private:
     QByteArray m_hmm;
     QByteArray m_dict;
     double m_warp = 1.0;
-    std::vector<std::pair<QByteArray, QByteArray>> m_added; // words and their phones
+    std::map<QByteArray, QByteArray> m_added; // words and their phones
     QString m_problem;
     std::vector<float> m_initialMean; // the model's own loudness normalisation
 };

@@ -187,6 +187,36 @@ private slots:
                             [](const PlacedWord& w) { return w.word == 1; }));
     }
 
+    // A line in another language in Latin letters is still decoded, its words said as English
+    // reads them; a line in another script is spread. The words a German song added to the
+    // decoder do not make the next German song (or the same one opened again) pass for English.
+    void latinLinesAreDecodedWhateverTheLanguage() {
+        if (!m_decoder->ready())
+            QSKIP("the speech model is not installed");
+        const QString text = "Nacht wispern golden sanft heute";
+        const Made german = line(m_dir.path(), "de", text.split(' '), {0, 60, 900, 30, 700});
+        QVERIFY(!german.audio.samples.empty());
+        LyricAligner lyrics;
+        for (int time = 0; time < 2; ++time) {
+            QVERIFY(lyrics.setSong(german.audio, {text, text}, m_never));
+            QVERIFY2(lyrics.fallback().contains("not English"), qPrintable(lyrics.fallback()));
+        }
+        const std::vector<WordSuggestion> got =
+            lyrics.suggestWords(text, german.starts.front(), german.endMs + 600);
+        QCOMPARE(got.size(), german.starts.size());
+        QVERIFY(std::count_if(got.begin(), got.end(), [](const WordSuggestion& w) {
+                    return w.kind == WordSuggestion::Aligned;
+                }) >= 3);
+        QVERIFY2(worstOff(times(got), german.starts) <= 150,
+                 qPrintable(QString("%1 ms off").arg(worstOff(times(got), german.starts))));
+
+        const std::vector<WordSuggestion> greek = lyrics.suggestWords(
+            "Νύχτα ψιθυρίζει χρυσή απαλή σήμερα", german.starts.front(), german.endMs + 600);
+        QCOMPARE(greek.size(), std::size_t{5});
+        for (std::size_t i = 1; i < greek.size(); ++i)
+            QCOMPARE(greek[i].kind, WordSuggestion::Spread);
+    }
+
     // A word marked by hand stays where it was marked, even off the voice; the others are
     // aligned on either side of it.
     void handMarksStayAndTheRestIsRealigned() {
