@@ -405,8 +405,8 @@
         <translation>تحوي الكلمات أكثر من %1 لفظ، وهذا أكثر مما يُصغى إليه</translation>
     </message>
     <message>
-        <source>The lyrics are mostly not English, and only English words can be heard</source>
-        <translation>معظم الكلمات ليست بالإنجليزية، ولا تُميَّز إلا الألفاظ الإنجليزية</translation>
+        <source>The lyrics are mostly not in Latin letters, and only words in Latin letters can be heard</source>
+        <translation>معظم الكلمات ليست بالحروف اللاتينية، ولا تُميَّز إلا الألفاظ المكتوبة بالحروف اللاتينية</translation>
     </message>
     <message>
         <source>Could not hear a voice clearly</source>

@@ -393,8 +393,8 @@
         <translation>Der Liedtext enthält mehr als %1 Wörter, zu viele zum Hören</translation>
     </message>
     <message>
-        <source>The lyrics are mostly not English, and only English words can be heard</source>
-        <translation>Der Liedtext ist überwiegend nicht englisch, und nur englische Wörter können erkannt werden</translation>
+        <source>The lyrics are mostly not in Latin letters, and only words in Latin letters can be heard</source>
+        <translation>Der Liedtext ist überwiegend nicht in lateinischer Schrift, und nur Wörter in lateinischer Schrift können erkannt werden</translation>
     </message>
     <message>
         <source>Could not hear a voice clearly</source>

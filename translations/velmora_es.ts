@@ -393,8 +393,8 @@
         <translation>La letra tiene más de %1 palabras, demasiadas para escuchar</translation>
     </message>
     <message>
-        <source>The lyrics are mostly not English, and only English words can be heard</source>
-        <translation>La letra no está mayormente en inglés, y solo se reconocen palabras en inglés</translation>
+        <source>The lyrics are mostly not in Latin letters, and only words in Latin letters can be heard</source>
+        <translation>La letra no está mayormente en alfabeto latino, y solo se reconocen palabras en alfabeto latino</translation>
     </message>
     <message>
         <source>Could not hear a voice clearly</source>

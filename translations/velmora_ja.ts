@@ -390,8 +390,8 @@
         <translation>歌詞が %1 語を超えていて、聞き取るには多すぎます</translation>
     </message>
     <message>
-        <source>The lyrics are mostly not English, and only English words can be heard</source>
-        <translation>歌詞の大半が英語ではなく、聞き取れるのは英語の単語だけです</translation>
+        <source>The lyrics are mostly not in Latin letters, and only words in Latin letters can be heard</source>
+        <translation>歌詞の大半がラテン文字ではなく、聞き取れるのはラテン文字の単語だけです</translation>
     </message>
     <message>
         <source>Could not hear a voice clearly</source>

@@ -25,6 +25,8 @@ constexpr int kBreathSyllables = 3;
 // 120 Hz; the band's instruments lift the median a little).
 constexpr double kHighVoiceHz = 180;
 constexpr double kHighVoiceWarp = 1.3;
+// The most an answer in a song mostly not in English is sure of: under what accept-all takes.
+constexpr double kOtherLanguageMost = 0.5;
 
 } // namespace
 
@@ -101,6 +103,7 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     m_guide.assign(count, Suggestion{-1, -1, 0, Suggestion::Spread});
     m_repeatOf.assign(count, -1);
     m_englishWords = 0;
+    m_latinWords = 0;
     m_allWords = 0;
     for (std::size_t i = 0; i < count; ++i) {
         if (i % 64 == 0 && cancel.load(std::memory_order_relaxed))
@@ -108,6 +111,7 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
         m_blank[i] = lines.at(static_cast<qsizetype>(i)).trimmed().isEmpty();
         for (const QString& word : LyricWords(lines.at(static_cast<qsizetype>(i)))) {
             ++m_allWords;
+            m_latinWords += InLatinLetters(word) ? 1 : 0;
             m_syllables[i] += Syllables(word);
             if (!m_decoder->ready() || m_allWords > kMostWords)
                 continue; // a pasted book is not pronounced word by word
@@ -164,10 +168,12 @@ QString LyricAligner::fallback() const {
             QCoreApplication::translate(
                 "LyricAligner", "The lyrics hold more than %1 words, too many to listen for")
                 .arg(kMostWords));
-    if (m_englishWords * 2 < m_allWords)
+    // German or Spanish said as English reads them is still heard (worse, but far better than
+    // a spread); other scripts are not.
+    if (!english() && m_latinWords * 2 < m_allWords)
         return rough(QCoreApplication::translate("LyricAligner",
-                                                 "The lyrics are mostly not English, and only "
-                                                 "English words can be heard"));
+                                                 "The lyrics are mostly not in Latin letters, and "
+                                                 "only words in Latin letters can be heard"));
     if (m_voice.voicedShare(0, songMs()) < 0.02)
         return rough(QCoreApplication::translate("LyricAligner", "Could not hear a voice clearly"));
     return {};
@@ -221,6 +227,11 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
             respreadLost(s, out);
         preferSureGuide(anchors, out);
         applyRepeats(anchors, out);
+        // How sure an answer is was measured on English songs: in another language the words
+        // are heard as English would say them, and an answer is never more than likely.
+        if (!english())
+            for (Suggestion& g : out)
+                g.confidence = std::min(g.confidence, kOtherLanguageMost);
     }
     return ordered(std::move(out), anchors, first, last);
 }

@@ -125,5 +125,7 @@ private:
     // The clean share of the last request that aligned many lines; -1 before the first.
     double m_usualAround = -1;
     int m_englishWords = 0; // of the words looked at: at most kMostWords
+    int m_latinWords = 0;   // of all
     int m_allWords = 0;
+    bool english() const { return m_englishWords * 2 >= m_allWords; }
 };

@@ -7,6 +7,18 @@
 #include <string_view>
 #include <utility>
 
+bool InLatinLetters(const QString& text) {
+    bool letters = false;
+    for (const QChar c : text) {
+        if (!c.isLetter())
+            continue;
+        if (c.script() != QChar::Script_Latin)
+            return false;
+        letters = true;
+    }
+    return letters;
+}
+
 QStringList LyricWords(const QString& line) {
     QStringList words;
     QString word;

@@ -9,6 +9,10 @@
 // apostrophes; punctuation and symbols split words and are dropped.
 QStringList LyricWords(const QString& line);
 
+// Whether the text's letters are all Latin (it holds one at least): English, and languages the
+// model can hear said as English reads them.
+bool InLatinLetters(const QString& text);
+
 // How many syllables a word has, for sharing time out by what is sung: vowel groups in a Latin
 // word (a silent final "e" aside), one per character in scripts written without vowels
 // between blanks (Chinese, Japanese), at least one.

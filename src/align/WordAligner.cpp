@@ -169,18 +169,9 @@ std::vector<std::pair<qint64, double>> WordAligner::dips(const Levels& levels, q
 bool WordAligner::decodable(const QString& line) const {
     if (!m_decoder || !m_decoder->ready())
         return false;
-    // Latin letters, whatever the language: German or Spanish words said as English reads
-    // them still let the model find their starts, better than a spread by syllables. Other
-    // scripts it cannot say.
-    bool letters = false;
-    for (const QChar c : line) {
-        if (!c.isLetter())
-            continue;
-        if (c.script() != QChar::Script_Latin)
-            return false;
-        letters = true;
-    }
-    return letters;
+    // German or Spanish words said as English reads them still let the model find their
+    // starts, better than a spread by syllables. Other scripts it cannot say.
+    return InLatinLetters(line);
 }
 
 std::vector<WordSuggestion> WordAligner::suggest(const QString& line, qint64 startMs, qint64 endMs,

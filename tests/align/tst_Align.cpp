@@ -216,8 +216,9 @@ private slots:
             << m_song << QStringList{"", " \t", ""} << QByteArray() << "hold no words" << 1;
         QTest::newRow("punctuation only")
             << m_song << QStringList{"...", "!!! ?", "--"} << QByteArray() << "hold no words" << 3;
-        QTest::newRow("not English") << m_song << QStringList{"Schön über die Straße", "Größe"}
-                                     << QByteArray() << "mostly not English" << 2;
+        QTest::newRow("not in Latin letters")
+            << m_song << QStringList{"Νύχτα ψιθυρίζει χρυσή", "Σήμερα"} << QByteArray()
+            << "mostly not in Latin letters" << 2;
         QTest::newRow("mark past the end")
             << made("short", {"synth", "2", "sine", "440"})
             << QString("Hold my hand tonight\n").repeated(5).split('\n', Qt::SkipEmptyParts)

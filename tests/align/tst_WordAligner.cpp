@@ -171,11 +171,16 @@ private slots:
             QCOMPARE(got[i].kind, WordSuggestion::Aligned);
     }
 
-    // A higher voice reloads the model: the words added before are still there to be found.
+    // A higher voice reloads the model: the words added before are still there to be found. A
+    // word added is not one the model knew (the German words of one song would make the next
+    // pass for English), and adding it again keeps it.
     void aWarpKeepsTheAddedWords() {
         SpeechRecogniser& decoder = *m_decoder;
         if (!decoder.ready())
             QSKIP("the speech model is not installed");
+        QVERIFY(decoder.addWord("rivvers", "R IH V ER Z"));
+        QVERIFY(!decoder.knows("rivvers"));
+        QVERIFY(decoder.knows("rivers"));
         QVERIFY(decoder.addWord("rivvers", "R IH V ER Z"));
         decoder.setWarp(1.3);
         const QStringList words{"golden", "rivvers", "whisper", "slowly", "tonight"};
@@ -188,8 +193,7 @@ private slots:
     }
 
     // A line in another language in Latin letters is still decoded, its words said as English
-    // reads them; a line in another script is spread. The words a German song added to the
-    // decoder do not make the next German song (or the same one opened again) pass for English.
+    // reads them; a line in another script is spread.
     void latinLinesAreDecodedWhateverTheLanguage() {
         if (!m_decoder->ready())
             QSKIP("the speech model is not installed");
@@ -197,10 +201,8 @@ private slots:
         const Made german = line(m_dir.path(), "de", text.split(' '), {0, 60, 900, 30, 700});
         QVERIFY(!german.audio.samples.empty());
         LyricAligner lyrics;
-        for (int time = 0; time < 2; ++time) {
-            QVERIFY(lyrics.setSong(german.audio, {text, text}, m_never));
-            QVERIFY2(lyrics.fallback().contains("not English"), qPrintable(lyrics.fallback()));
-        }
+        QVERIFY(lyrics.setSong(german.audio, {text}, m_never));
+        QVERIFY2(lyrics.fallback().isEmpty(), qPrintable(lyrics.fallback()));
         const std::vector<WordSuggestion> got =
             lyrics.suggestWords(text, german.starts.front(), german.endMs + 600);
         QCOMPARE(got.size(), german.starts.size());
