@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Builds songs with known word starts for the word suggestions' bench.
 
-Each song is a few lyric lines in one language (English, German or Mandarin Chinese), sung
+Each song is a few lyric lines in one language (English, German, Spanish or Mandarin Chinese), sung
 word by word: espeak-ng says each word (each character in Chinese) on its own, the word is
 stretched by a random amount (a held note, a quick one) and the words are joined with random
 gaps, some none at all, so the length of a word's text says little about its time. The lines
@@ -13,7 +13,7 @@ make-align-songs.py writes it), Song.starts (each line's start in seconds, one a
 Song.words (each line's word starts in seconds, blank-separated, one line a lyric line; in
 Chinese one start a character).
 
-Usage: make-word-songs.py OUTDIR [--seeds 1-3,101] [--langs en,de,cmn] [--lines N]
+Usage: make-word-songs.py OUTDIR [--seeds 1-3,101] [--langs en,de,cmn,es] [--lines N]
 Needs espeak-ng, sox, flac and python3-numpy. A seed always makes the same song.
 """
 import argparse
@@ -37,6 +37,7 @@ VOICES = {
     "en": ["en-us", "en-us+f3", "en+m3", "en-gb", "en-us+f4"],
     "de": ["de", "de+f3", "de+m3", "de+f4"],
     "cmn": ["cmn", "cmn+f3", "cmn+m3", "cmn+f4"],
+    "es": ["es", "es+f3", "es-419", "es-419+f4"],
 }
 WORDS = {
     "en": easy.WORDS,
@@ -45,6 +46,11 @@ wissen welt fluss morgen schatten golden silber sommer winter stadt fenster tanz
 halten hand augen offen himmel meer blau sterne langsam heute ewig gestern allein zusammen
 flüstern donner wunder leise warten bleiben gehen kommen lächeln tränen stimme wild frei jung
 sanft süß bitter leer berg garten blume wolken sonne mond""".split(),
+    "es": """amor noche corazón luz sueño fuego lluvia tiempo camino siempre nunca mundo río
+mañana sombra dorado plata verano invierno ciudad ventana bailar cantar mano ojos cielo mar
+azul estrellas lento hoy ayer solo juntos susurro trueno milagro suave esperar quedarse volver
+sonrisa lágrimas voz salvaje libre joven dulce amargo vacío montaña jardín flor nubes sol luna
+calle puerta viento canción""".split(),
     "cmn": list("我你他爱心夜光梦火雨时家路远天海风星月花山河城门手眼歌唱听等走来去想看说"
                 "春秋冬夏云雪水红蓝白长美好新老"),
 }
@@ -184,7 +190,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("outdir")
     parser.add_argument("--seeds", default="1-3")
-    parser.add_argument("--langs", default="en,de,cmn")
+    parser.add_argument("--langs", default="en,de,cmn,es")
     parser.add_argument("--lines", type=int, default=10)
     args = parser.parse_args()
     for seed in parse_seeds(args.seeds):
