@@ -409,6 +409,10 @@
         <translation>معظم الكلمات ليست بالحروف اللاتينية، ولا تُميَّز إلا الألفاظ المكتوبة بالحروف اللاتينية</translation>
     </message>
     <message>
+        <source>The lyrics are mostly not English: their words are heard as English would say them, and the suggested times stay rough guesses</source>
+        <translation>معظم كلمات الأغنية ليست بالإنجليزية: تُسمَع ألفاظها كما تُنطق بالإنجليزية، وتبقى الأوقات المقترحة تخمينات تقريبية</translation>
+    </message>
+    <message>
         <source>Could not hear a voice clearly</source>
         <translation>تعذّر سماع صوت بوضوح</translation>
     </message>

@@ -397,6 +397,10 @@
         <translation>Der Liedtext ist überwiegend nicht in lateinischer Schrift, und nur Wörter in lateinischer Schrift können erkannt werden</translation>
     </message>
     <message>
+        <source>The lyrics are mostly not English: their words are heard as English would say them, and the suggested times stay rough guesses</source>
+        <translation>Der Liedtext ist überwiegend nicht englisch: seine Wörter werden gehört, wie man sie auf Englisch sagen würde, und die vorgeschlagenen Zeiten bleiben grobe Schätzungen</translation>
+    </message>
+    <message>
         <source>Could not hear a voice clearly</source>
         <translation>Keine Stimme war deutlich zu hören</translation>
     </message>

@@ -397,6 +397,10 @@
         <translation>La letra no está mayormente en alfabeto latino, y solo se reconocen palabras en alfabeto latino</translation>
     </message>
     <message>
+        <source>The lyrics are mostly not English: their words are heard as English would say them, and the suggested times stay rough guesses</source>
+        <translation>La letra no está mayormente en inglés: sus palabras se oyen como se dirían en inglés, y los tiempos sugeridos siguen siendo estimaciones aproximadas</translation>
+    </message>
+    <message>
         <source>Could not hear a voice clearly</source>
         <translation>No se oyó claramente ninguna voz</translation>
     </message>

@@ -394,6 +394,10 @@
         <translation>歌詞の大半がラテン文字ではなく、聞き取れるのはラテン文字の単語だけです</translation>
     </message>
     <message>
+        <source>The lyrics are mostly not English: their words are heard as English would say them, and the suggested times stay rough guesses</source>
+        <translation>歌詞の大半が英語ではありません。単語は英語の発音として聞き取るため、提案される時刻はおおまかな推定のままです</translation>
+    </message>
+    <message>
         <source>Could not hear a voice clearly</source>
         <translation>声をはっきり聞き取れませんでした</translation>
     </message>

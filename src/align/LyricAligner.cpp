@@ -179,6 +179,15 @@ QString LyricAligner::fallback() const {
     return {};
 }
 
+QString LyricAligner::caveat() const {
+    return fallback().isEmpty() && !english()
+               ? QCoreApplication::translate(
+                     "LyricAligner", "The lyrics are mostly not English: their words are heard "
+                                     "as English would say them, and the suggested times stay "
+                                     "rough guesses")
+               : QString();
+}
+
 std::vector<Suggestion> LyricAligner::suggestFree(const std::atomic<bool>& cancel,
                                                   const std::function<void(double)>& progress) {
     const int last = static_cast<int>(m_words.size()) - 1;

@@ -53,6 +53,8 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
         return {};
     report(15);
     result.status = aligner.fallback();
+    if (result.status.isEmpty())
+        result.status = aligner.caveat();
     if (cut)
         result.status +=
             (result.status.isEmpty() ? QString() : QStringLiteral(" ")) +

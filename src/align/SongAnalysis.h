@@ -16,12 +16,12 @@
 struct AnalysisResult {
     std::vector<Suggestion> suggestions; // every unmarked line, with the anchors
     std::vector<TimingFlag> flags;       // marks that look wrong
-    QString status;                      // the fallback in use, or why nothing could be done
-    bool failed = false;                 // no audio to work on: suggestions is empty
-    std::vector<Suggestion> free;        // every line without the marks: what a check compares
-    VoiceMap voice;                      // so that later marks can be checked anywhere
-    Anchors marks;                       // the marks it was given and checked
-    Anchors anchors;                     // the marks that passed: what suggestions keep to
+    QString status;      // the fallback in use, why nothing could be done, or what to know of it
+    bool failed = false; // no audio to work on: suggestions is empty
+    std::vector<Suggestion> free; // every line without the marks: what a check compares
+    VoiceMap voice;               // so that later marks can be checked anywhere
+    Anchors marks;                // the marks it was given and checked
+    Anchors anchors;              // the marks that passed: what suggestions keep to
 };
 
 // Decodes a song and aligns its lines. The marks are checked against the voice, and those that

@@ -306,11 +306,14 @@ private slots:
     }
 
     // Lyrics in another language in Latin letters are heard as English would say them: the same
-    // times, but none of them sure, since how sure was measured on English songs.
+    // times, but none of them sure, since how sure was measured on English songs; the status
+    // line says why.
     void anotherLanguageIsHeardButNeverSure() {
         const std::unique_ptr<LyricAligner> aligner = holding(ScriptedMedia(7, false));
         QVERIFY(aligner);
         QCOMPARE(aligner->fallback(), QString());
+        QVERIFY(aligner->caveat().contains("not English"));
+        QCOMPARE(holding(ScriptedMedia())->caveat(), QString());
         const std::vector<Suggestion> got = aligner->suggestFree(m_never);
         QCOMPARE(got.size(), std::size_t{7});
         for (const Suggestion& g : got)
