@@ -103,6 +103,8 @@ private:
     std::vector<Suggestion> inOrder(const Stretch& stretch,
                                     const std::vector<Suggestion>& found) const;
     qint64 firstVoiceMs(qint64 fromMs, qint64 toMs) const;
+    // Half the words or more in the model's own dictionary.
+    bool english() const { return m_englishWords * 2 >= m_allWords; }
     void rate(std::vector<Suggestion>& out);
     void respreadLost(const Stretch& stretch, std::vector<Suggestion>& out);
     void preferSureGuide(const Anchors& anchors, std::vector<Suggestion>& out) const;
@@ -129,5 +131,4 @@ private:
     int m_englishWords = 0; // of the words looked at: at most kMostWords
     int m_latinWords = 0;   // of all
     int m_allWords = 0;
-    bool english() const { return m_englishWords * 2 >= m_allWords; }
 };
