@@ -258,7 +258,7 @@ void WordAligner::align(const std::vector<QStringList>& modelWords,
     static const std::atomic<bool> never{false};
     const SpeechRecogniser::Decoded decoded =
         first < last && !grammar.isEmpty()
-            ? m_decoder->align(m_audio.samples.data() + first, last - first, grammar, never, {})
+            ? m_decoder->alignLine(m_audio.samples.data() + first, last - first, grammar, never)
             : SpeechRecogniser::Decoded{};
     // Each word starts with its first piece the decoder placed, in order and inside the
     // stretch; the rest are spread between their placed neighbours.

@@ -109,6 +109,12 @@ public:
     virtual Decoded align(const std::int16_t* samples, std::size_t count, const QStringList& words,
                           const std::atomic<bool>& cancel,
                           const std::function<void(double)>& progress) = 0;
+    // As align, for the few seconds of one line whose ends are known: the words are surely in
+    // there, so the voice may be heard more coarsely, for speed.
+    virtual Decoded alignLine(const std::int16_t* samples, std::size_t count,
+                              const QStringList& words, const std::atomic<bool>& cancel) {
+        return align(samples, count, words, cancel, {});
+    }
 };
 
 // Pronunciations of words the model's dictionary lacks. Thread-safe.

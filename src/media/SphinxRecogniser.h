@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <map>
+#include <set>
 #include <vector>
 
 struct ps_decoder_s;
@@ -29,10 +30,18 @@ public:
                   const std::atomic<bool>& cancel,
                   const std::function<void(double)>& progress) override;
 
+    Decoded alignLine(const std::int16_t* samples, std::size_t count, const QStringList& words,
+                      const std::atomic<bool>& cancel) override;
+
 private:
-    void startMeanFrom(const std::int16_t* samples, std::size_t count);
+    Decoded decode(ps_decoder_s* ps, const std::int16_t* samples, std::size_t count,
+                   const QStringList& words, const std::atomic<bool>& cancel,
+                   const std::function<void(double)>& progress);
+    void startMeanFrom(ps_decoder_s* ps, const std::int16_t* samples, std::size_t count);
 
     ps_decoder_s* m_ps = nullptr;
+    ps_decoder_s* m_linePs = nullptr; // coarse, for one line's words; loaded when first asked
+    std::set<QByteArray> m_lineWords; // the words copied into it
     QByteArray m_hmm;
     QByteArray m_dict;
     double m_warp = 1.0;
