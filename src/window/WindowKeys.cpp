@@ -12,6 +12,7 @@
 #include "window/Transport.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -117,7 +118,8 @@ KeyOverlay::Keys keyList() {
 
 WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status,
                        Transport& transport, SheetPanel& sheet)
-    : QObject(&window), m_window(window), m_keyOverlay(new KeyOverlay(keyList(), &window)) {
+    : QObject(&window), m_window(window), m_keyOverlay(new KeyOverlay(keyList(), &window)),
+      m_list(sheet.list()) {
     const auto key = [this, &status](const QKeySequence& keys, const char* name,
                                      const std::function<void()>& action, bool repeat = true) {
         auto* shortcut = new QShortcut(keys, &m_window);
@@ -199,6 +201,24 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
     button(QKeySequence(Qt::CTRL | Qt::Key_O), ui.cmdOpen);
     button(QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch});
     installButtonTips();
+    for (QPushButton* b : m_window.findChildren<QPushButton*>())
+        b->installEventFilter(this);
+}
+
+// Up and Down on a button go through the lines, as in the list, and leave the focus on the
+// button: Qt would walk it through the buttons, after Stop from Play onto Clear All Time
+// Markings, where the Space meant for Play clears every mark.
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
+        if ((press->key() == Qt::Key_Up || press->key() == Qt::Key_Down) &&
+            (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+            QCoreApplication::sendEvent(m_list, event);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowKeys::installButtonTips() {

@@ -19,10 +19,14 @@ public:
     WindowKeys(QWidget& window, SongSession& session, StatusLine& status, Transport& transport,
                SheetPanel& sheet);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowKeys();
     void installButtonTips();
 
     QWidget& m_window;
     KeyOverlay* m_keyOverlay;
+    QWidget* m_list; // the lyric list
 };

@@ -210,6 +210,13 @@ private slots:
         w.ui.cmdPlay->click();
         natural ? w.player->endSong() : QTest::mouseClick(w.ui.cmdStop, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), w.ui.cmdPlay);
+        // The arrows go through the lines, and never walk the focus onto Clear All.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(w.session().sheet().selected(), 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(w.session().sheet().selected(), 2);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdPlay);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(w.playing());
         QCOMPARE(w.sheet(), QStringList({"1|one|0:02|2", "2|two|0:04|4", "3|three||"}));
