@@ -2113,8 +2113,8 @@
         <translation>Up, Down</translation>
     </message>
     <message>
-        <source>previous, next line (in the list)</source>
-        <translation>السطر السابق، التالي (في القائمة)</translation>
+        <source>previous, next line (in the list, or on a button)</source>
+        <translation>السطر السابق، التالي (في القائمة أو على زر)</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S</source>

@@ -2073,8 +2073,8 @@
         <translation>Up, Down</translation>
     </message>
     <message>
-        <source>previous, next line (in the list)</source>
-        <translation>vorige, nächste Zeile (in der Liste)</translation>
+        <source>previous, next line (in the list, or on a button)</source>
+        <translation>vorige, nächste Zeile (in der Liste oder auf einem Knopf)</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S</source>

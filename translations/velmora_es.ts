@@ -2073,8 +2073,8 @@
         <translation>Up, Down</translation>
     </message>
     <message>
-        <source>previous, next line (in the list)</source>
-        <translation>línea anterior, siguiente (en la lista)</translation>
+        <source>previous, next line (in the list, or on a button)</source>
+        <translation>línea anterior, siguiente (en la lista o en un botón)</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S</source>

@@ -2063,8 +2063,8 @@
         <translation>Up, Down</translation>
     </message>
     <message>
-        <source>previous, next line (in the list)</source>
-        <translation>前の行、次の行 (一覧で)</translation>
+        <source>previous, next line (in the list, or on a button)</source>
+        <translation>前の行、次の行 (一覧またはボタンで)</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S</source>

@@ -87,7 +87,7 @@ constexpr KeyText kKeys[] = {
      QT_TRANSLATE_NOOP("WindowKeys",
                        "accept the selected line's suggested word times (hollow ticks)")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Up, Down"),
-     QT_TRANSLATE_NOOP("WindowKeys", "previous, next line (in the list)")},
+     QT_TRANSLATE_NOOP("WindowKeys", "previous, next line (in the list, or on a button)")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+O, Ctrl+S"),
      QT_TRANSLATE_NOOP("WindowKeys", "open a song, Save")},
     {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+E"),
