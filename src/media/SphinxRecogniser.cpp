@@ -200,7 +200,7 @@ SpeechRecogniser::Decoded SphinxRecogniser::alignLine(const std::int16_t* sample
         return align(samples, count, words, cancel, {});
     for (const QString& word : words) {
         const QByteArray base = word.toUtf8();
-        if (!m_lineWords.insert(base).second)
+        if (m_lineWords.contains(base))
             continue;
         for (int alt = 1;; ++alt) {
             const QByteArray name = alt == 1 ? base : base + '(' + QByteArray::number(alt) + ')';
@@ -209,6 +209,7 @@ SpeechRecogniser::Decoded SphinxRecogniser::alignLine(const std::int16_t* sample
                 break;
             ::ps_add_word(m_linePs, name.constData(), phones, FALSE);
             ::ckd_free(phones);
+            m_lineWords.insert(base); // not before it is found: it may be added later
         }
     }
     return decode(m_linePs, samples, count, words, cancel, {});
