@@ -180,7 +180,7 @@ QString LyricAligner::fallback() const {
 }
 
 QString LyricAligner::caveat() const {
-    return fallback().isEmpty() && !english()
+    return !english()
                ? QCoreApplication::translate(
                      "LyricAligner", "The lyrics are mostly not English: their words are heard "
                                      "as English would say them, and the suggested times stay "

@@ -62,7 +62,8 @@ public:
     bool holdsSong() const { return !m_audio.samples.empty(); }
     // "" while lines are aligned to the voice, otherwise the fallback in use and why.
     QString fallback() const;
-    // What the person should know of lines aligned to the voice, "" for nothing.
+    // What the person should know of lines aligned to the voice (with no fallback in use), ""
+    // for nothing.
     QString caveat() const;
     const VoiceMap& voice() const { return m_voice; }
     qint64 songMs() const { return m_audio.milliseconds(); }
