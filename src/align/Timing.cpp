@@ -62,6 +62,9 @@ constexpr qint64 kUnsureFarMs = 2000;
 // right one seldom misses it by more.
 constexpr double kFairlySure = 0.35;
 constexpr qint64 kFairlyFarMs = 1200;
+// Where the first look was about as sure as a second look must be, and the second found the
+// line there too, two looks agree against the mark from this far out.
+constexpr qint64 kBothFarMs = 1000;
 
 // How far ms lies outside the stretch a mark stands for: a mark in whole seconds stands for
 // the whole second after it.
@@ -96,10 +99,25 @@ std::vector<TimingFlag> SecondLook(const Anchors& doubted, const std::vector<Sug
     std::vector<Suggestion> judged = second;
     for (Suggestion& g : judged) {
         const auto mark = doubted.find(g.line);
-        if (mark == doubted.end() || g.kind == Suggestion::Spread ||
-            g.confidence >= kSecondLookConfidence)
+        if (mark == doubted.end() || g.confidence >= kSecondLookConfidence)
             continue;
+        const auto firstLook = std::find_if(first.begin(), first.end(), [&g](const Suggestion& f) {
+            return f.line == g.line && f.kind != Suggestion::Spread;
+        });
+        const bool firstSure =
+            firstLook != first.end() && firstLook->confidence >= kSecondLookConfidence;
+        // Between the agreeing marks the decoder may lose a line the whole song placed surely
+        // and far from its mark: the first look stands.
+        if (g.kind == Suggestion::Spread) {
+            if (firstSure && outsideMs(mark->second, firstLook->ms) > kUnsureFarMs)
+                g = *firstLook;
+            continue;
+        }
         const qint64 outside = outsideMs(mark->second, g.ms);
+        if (firstSure && std::abs(firstLook->ms - g.ms) <= kLooksAgreeMs && outside > kBothFarMs) {
+            g.confidence = kSecondLookConfidence;
+            continue;
+        }
         if (g.confidence >= kFairlySure && outside > kFairlyFarMs) {
             g.confidence = kSecondLookConfidence;
             continue;

@@ -273,6 +273,38 @@ private slots:
         QCOMPARE(flags[0].offMs, qint64(-2300));
     }
 
+    // A first look about as sure as a second look must be, and an unsure second look that found
+    // the line there too, doubt a mark a second outside its stretch; a second look that lost
+    // the line leaves the first to judge, from two seconds out.
+    void twoLooksThatAgreeDoubtAMark_data() {
+        QTest::addColumn<double>("firstConfidence");
+        QTest::addColumn<qint64>("firstMs");
+        QTest::addColumn<qint64>("secondMs"); // -1: the second look only spread the line
+        QTest::addColumn<bool>("doubted");
+        // The mark is 10 000 in whole seconds: it stands for 10.000 to 10.999.
+        QTest::newRow("agreeing, 1.2 s out") << 0.55 << qint64(12300) << qint64(12200) << true;
+        QTest::newRow("agreeing, 0.9 s out") << 0.9 << qint64(11900) << qint64(11900) << false;
+        QTest::newRow("first unsure") << 0.4 << qint64(12300) << qint64(12200) << false;
+        QTest::newRow("looks 1.5 s apart") << 0.9 << qint64(13700) << qint64(12200) << false;
+        QTest::newRow("second lost it, first 2.5 s out")
+            << 0.7 << qint64(13500) << qint64(-1) << true;
+        QTest::newRow("second lost it, first 1.5 s out")
+            << 0.7 << qint64(12500) << qint64(-1) << false;
+        QTest::newRow("second lost it, first unsure")
+            << 0.3 << qint64(13500) << qint64(-1) << false;
+    }
+    void twoLooksThatAgreeDoubtAMark() {
+        QFETCH(double, firstConfidence);
+        QFETCH(qint64, firstMs);
+        QFETCH(qint64, secondMs);
+        QFETCH(bool, doubted);
+        const Suggestion second =
+            secondMs < 0 ? Suggestion{3, 11000, 0, Suggestion::Spread} : aligned(3, secondMs, 0.2);
+        const std::vector<TimingFlag> flags =
+            SecondLook({{3, 10000}}, {aligned(3, firstMs, firstConfidence)}, {second}, VoiceMap{});
+        QCOMPARE(!flags.empty(), doubted);
+    }
+
     // Where the voice map is sure no voice sounds, the mark is doubted, however it stands.
     void aMarkInSilenceIsDoubted() {
         VoiceMap voice;
