@@ -114,23 +114,13 @@ std::vector<TimingFlag> SecondLook(const Anchors& doubted, const std::vector<Sug
             continue;
         }
         const qint64 outside = outsideMs(mark->second, g.ms);
-        if (firstSure && std::abs(firstLook->ms - g.ms) <= kLooksAgreeMs && outside > kBothFarMs) {
-            g.confidence = kSecondLookConfidence;
-            continue;
-        }
-        if (g.confidence >= kFairlySure && outside > kFairlyFarMs) {
-            g.confidence = kSecondLookConfidence;
-            continue;
-        }
-        if (outside <= kUnsureFarMs)
-            continue;
         // Aligned again between marks that agree with the voice, the line can hardly be taken
-        // for another: where the first look found it too, an unsure second look is believed.
-        const bool agreed = std::any_of(first.begin(), first.end(), [&g](const Suggestion& f) {
-            return f.line == g.line && f.kind != Suggestion::Spread &&
-                   std::abs(f.ms - g.ms) <= kLooksAgreeMs;
-        });
-        if (agreed)
+        // for another: where the first look found it too, an unsure second look is believed,
+        // from nearer where the first was surer.
+        const bool agreed =
+            firstLook != first.end() && std::abs(firstLook->ms - g.ms) <= kLooksAgreeMs;
+        if ((agreed && outside > (firstSure ? kBothFarMs : kUnsureFarMs)) ||
+            (g.confidence >= kFairlySure && outside > kFairlyFarMs))
             g.confidence = kSecondLookConfidence;
     }
     return CheckTiming(doubted, judged, voice, kSecondLookConfidence);
