@@ -35,10 +35,20 @@ struct Source {
     int fd = -1;
     std::int64_t at = 0;
     std::vector<BytePatch> hidden;
+    // Read since the demuxer last gave a packet, and the most it may read so while decoding
+    // (-1: no bound, while the song is opened and its tags are read).
+    std::int64_t sincePacket = 0;
+    std::int64_t mostSincePacket = -1;
 };
+
+// A stretch this long without one frame in it is no audio (a run of zeros, a damaged tail). The
+// MP3 parser would gather all of it into one packet, and copy that: twice its size in memory.
+constexpr std::int64_t kMostWithoutAudio = std::int64_t{32} << 20;
 
 int readPacket(void* opaque, std::uint8_t* into, int size) {
     auto& source = *static_cast<Source*>(opaque);
+    if (source.mostSincePacket >= 0 && source.sincePacket > source.mostSincePacket)
+        return AVERROR_EOF;
     ssize_t got = -1;
     do
         got = ::pread(source.fd, into, static_cast<std::size_t>(size), source.at);
@@ -47,6 +57,7 @@ int readPacket(void* opaque, std::uint8_t* into, int size) {
         return got == 0 ? AVERROR_EOF : AVERROR(errno);
     ApplyPatches(source.hidden, source.at, into, got);
     source.at += got;
+    source.sincePacket += got;
     return static_cast<int>(got);
 }
 
@@ -305,10 +316,14 @@ AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const
     if (!m_song)
         return Ended::AtEnd;
     Song& s = *m_song;
+    s.source.sincePacket = 0;
+    s.source.mostSincePacket = kMostWithoutAudio;
     for (;;) {
         if (cancel.load(std::memory_order_relaxed))
             return Ended::Cancelled;
-        if (::av_read_frame(s.format, s.packet) < 0) {
+        const int read = ::av_read_frame(s.format, s.packet);
+        s.source.sincePacket = 0;
+        if (read < 0) {
             ::avcodec_send_packet(s.codec, nullptr); // the decoder's last frames
             return s.drain(sink) && s.flush(sink) ? Ended::AtEnd : Ended::BySink;
         }

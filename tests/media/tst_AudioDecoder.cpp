@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -182,6 +184,36 @@ private slots:
         QVERIFY(audio.samples.empty());
         QVERIFY(!outlined);
         QCOMPARE(problem, QString());
+    }
+
+    // A song whose audio ends in hundreds of megabytes of zeros, as a damaged or padded file
+    // does: the decoder hands over the audio before them and ends, without gathering the zeros
+    // (FFmpeg's MP3 parser held all of them as one packet, and a copy: twice the file).
+    void aLongRunWithoutAudioIsNotGathered() {
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song.mp3");
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                              "sine=frequency=440:duration=5", song}),
+                 0);
+        constexpr qint64 kSize = qint64{256} << 20; // zeros, which take no disk
+        QVERIFY(QFile::resize(song, kSize));
+        rusage before{};
+        QCOMPARE(::getrusage(RUSAGE_SELF, &before), 0);
+        FfmpegDecoder decoder;
+        QCOMPARE(decoder.open(song), QString());
+        std::size_t samples = 0;
+        const std::atomic<bool> never{false};
+        QCOMPARE(decoder.decode(never,
+                                [&samples](const std::int16_t*, std::size_t count) {
+                                    samples += count;
+                                    return true;
+                                }),
+                 AudioDecoder::Ended::AtEnd);
+        rusage after{};
+        QCOMPARE(::getrusage(RUSAGE_SELF, &after), 0);
+        QVERIFY(samples >= std::size_t{5 * 44100});
+        const long grownMb = (after.ru_maxrss - before.ru_maxrss) / 1024;
+        QVERIFY2(grownMb < 100, qPrintable(QString::number(grownMb)));
     }
 
     // A song with 100 000 tag fields and a picture: FFmpeg parses such fields in time that
