@@ -35,10 +35,10 @@ struct Source {
     int fd = -1;
     std::int64_t at = 0;
     std::vector<BytePatch> hidden;
-    // Read since the demuxer last gave a packet, and the most it may read so while decoding
-    // (-1: no bound, while the song is opened and its tags are read).
+    // Read since the demuxer last gave a packet; bounded while decoding, not while the song
+    // is opened and its tags are read.
     std::int64_t sincePacket = 0;
-    std::int64_t mostSincePacket = -1;
+    bool bounded = false;
 };
 
 // A stretch this long without one frame in it is no audio (a run of zeros, a damaged tail). The
@@ -47,7 +47,7 @@ constexpr std::int64_t kMostWithoutAudio = std::int64_t{32} << 20;
 
 int readPacket(void* opaque, std::uint8_t* into, int size) {
     auto& source = *static_cast<Source*>(opaque);
-    if (source.mostSincePacket >= 0 && source.sincePacket > source.mostSincePacket)
+    if (source.bounded && source.sincePacket > kMostWithoutAudio)
         return AVERROR_EOF;
     ssize_t got = -1;
     do
@@ -317,7 +317,7 @@ AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const
         return Ended::AtEnd;
     Song& s = *m_song;
     s.source.sincePacket = 0;
-    s.source.mostSincePacket = kMostWithoutAudio;
+    s.source.bounded = true;
     for (;;) {
         if (cancel.load(std::memory_order_relaxed))
             return Ended::Cancelled;
