@@ -305,21 +305,33 @@ void LyricAligner::respreadLost(const Stretch& s, std::vector<Suggestion>& out) 
     }
 }
 
-// A stretch between two marks is decoded on its own: where a long break lies inside it, the
-// decoder may lose the voice and place nothing of a line, which is then only spread. A line the
-// song's free alignment was sure of, between the same marks, is the better answer. (A line the
-// stretch did place, however unsurely, is kept: measured on the bench's songs, taking the free
-// alignment's answer there lost as many lines as it found.)
+// A stretch between two marks is decoded on its own: where a long break lies inside it, or its
+// few seconds give the loudness normalisation too little to learn from, the decoder may lose the
+// voice, place nothing of a line or strew its words. Where the song's free alignment was surer of
+// a line, between the same marks, its answer is the better one; where the stretch is surer, the
+// marks have helped.
 void LyricAligner::preferSureGuide(const Anchors& anchors, std::vector<Suggestion>& out) const {
+    // The free alignment is trusted near marks it found too; where it missed them, it was as
+    // likely lost between them, however sure it was.
+    const auto foundMark = [this](const auto& mark) {
+        const qint64 at = m_guide[static_cast<std::size_t>(mark.first)].ms;
+        return at >= 0 && at >= mark.second - 500 && at <= MarkLatestMs(mark.second) + 500;
+    };
+    const int lines = static_cast<int>(m_guide.size());
     for (Suggestion& g : out) {
         const Suggestion& free = m_guide[static_cast<std::size_t>(g.line)];
-        if (g.kind != Suggestion::Spread || free.ms < 0 || free.kind != Suggestion::Aligned ||
-            free.confidence < kConfident)
+        if (free.ms < 0 || free.kind != Suggestion::Aligned || free.confidence <= g.confidence)
             continue;
         const auto above = anchors.upper_bound(g.line);
         const auto below = anchors.lower_bound(g.line);
-        const qint64 after = below == anchors.begin() ? -1 : std::prev(below)->second;
-        const qint64 before = above == anchors.end() ? songMs() : MarkLatestMs(above->second);
+        const bool hasAfter = below != anchors.begin() && std::prev(below)->first >= 0;
+        const bool hasBefore = above != anchors.end() && above->first < lines;
+        const bool lost = g.kind == Suggestion::Spread && free.confidence >= kConfident;
+        if (!lost &&
+            ((hasAfter && !foundMark(*std::prev(below))) || (hasBefore && !foundMark(*above))))
+            continue;
+        const qint64 after = hasAfter ? std::prev(below)->second : -1;
+        const qint64 before = hasBefore ? MarkLatestMs(above->second) : songMs();
         if (free.ms > after && free.ms < before)
             g = free;
     }

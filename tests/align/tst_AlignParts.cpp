@@ -55,13 +55,14 @@ Suggestion aligned(int line, qint64 ms, double confidence) {
 // Seven lines of three words, sung at 1, 5, 9 and 13 s and, after a break, at 30, 34 and 38 s.
 // Given every word, the recogniser finds them there up to the line it loses the voice at, and
 // places the rest apart and ever later from 20 s on; given a stretch, it loses the voice, as a
-// decoder may across a long break, and places none.
+// decoder may across a long break, and places none, or (astray) each word 2 s after the last.
 constexpr qint64 kSungMs[] = {1000, 5000, 9000, 13000, 30000, 34000, 38000};
 constexpr int kSongSeconds = 45;
 
 class ScriptedRecogniser final : public SpeechRecogniser {
 public:
-    ScriptedRecogniser(int lostAt, bool english) : m_lostAt(lostAt), m_english(english) {}
+    ScriptedRecogniser(int lostAt, bool english, bool astray)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray) {}
     QString problem() const override { return {}; }
     bool knows(const QString&) const override { return m_english; }
     bool addWord(const QString&, const QString&) override { return true; }
@@ -73,6 +74,8 @@ public:
                                             : 2000 + 120 * (w - 3 * m_lostAt);
             decoded.words.push_back({w, at, at + 30, 0});
         }
+        for (int w = 0; m_astray && words.size() != 21 && w < words.size(); ++w)
+            decoded.words.push_back({w, 50 + 200 * w, 80 + 200 * w, 0});
         decoded.complete = !decoded.words.empty();
         return decoded;
     }
@@ -80,6 +83,7 @@ public:
 private:
     int m_lostAt;
     bool m_english;
+    bool m_astray;
 };
 
 class EverywhereAVoice final : public VoiceDetector {
@@ -96,14 +100,14 @@ public:
 class ScriptedMedia final : public MediaServices {
 public:
     // english: whether the lyrics' words are in the model's own dictionary.
-    explicit ScriptedMedia(int lostAt = 7, bool english = true)
-        : m_lostAt(lostAt), m_english(english) {}
+    explicit ScriptedMedia(int lostAt = 7, bool english = true, bool astray = false)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray) {}
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
         return nullptr;
     }
     std::unique_ptr<AudioDecoder> audioDecoder() const override { return nullptr; }
     std::unique_ptr<SpeechRecogniser> speechRecogniser() const override {
-        return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english);
+        return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english, m_astray);
     }
     std::unique_ptr<Phonemizer> phonemizer() const override {
         return MissingMedia::missingPhonemizer("not needed");
@@ -115,6 +119,7 @@ public:
 private:
     int m_lostAt;
     bool m_english;
+    bool m_astray;
 };
 
 std::unique_ptr<LyricAligner> holding(const MediaServices& media) {
@@ -317,10 +322,17 @@ private slots:
         QVERIFY(flags[0].noVoice && flags[0].text().contains("no voice"));
     }
 
-    // Between two marks with a break inside, a stretch the decoder lost keeps the lines the
-    // song's free alignment was sure of, where they fit between the marks.
+    // Between two marks with a break inside, a stretch the decoder lost (placing nothing, or
+    // words strewn apart) keeps the lines the song's free alignment was surer of, where they fit
+    // between the marks.
+    void aLostStretchKeepsWhatTheSongWasSureOf_data() {
+        QTest::addColumn<bool>("astray");
+        QTest::newRow("nothing placed") << false;
+        QTest::newRow("words strewn") << true;
+    }
     void aLostStretchKeepsWhatTheSongWasSureOf() {
-        const std::unique_ptr<LyricAligner> held = holding(ScriptedMedia());
+        QFETCH(bool, astray);
+        const std::unique_ptr<LyricAligner> held = holding(ScriptedMedia(7, true, astray));
         QVERIFY(held);
         LyricAligner& aligner = *held;
         const std::vector<Suggestion> free = aligner.suggestFree(m_never);
@@ -335,6 +347,10 @@ private slots:
         got = aligner.suggest({{3, 13000}, {5, 20000}}, 4, 4, m_never);
         QCOMPARE(got.size(), std::size_t{1});
         QVERIFY(got[0].ms > 13000 && got[0].ms < 20000);
+        // Nor is it trusted beside a mark it did not find, unless the stretch found nothing.
+        got = aligner.suggest({{3, 16000}, {6, 38000}}, 4, 4, m_never);
+        QCOMPARE(got.size(), std::size_t{1});
+        QCOMPARE(got[0].ms == 30000, !astray);
     }
 
     // Lyrics in another language in Latin letters are heard as English would say them: the same
