@@ -57,10 +57,10 @@ constexpr qint64 kSlackMs = 800;
 constexpr qint64 kLooksAgreeMs = 1000;
 // An unsure second look doubts a mark only this far outside it, and only where the first agrees.
 constexpr qint64 kUnsureFarMs = 2000;
-// A fairly sure one, found between the neighbouring marks, doubts a mark from this far out: a
+// One somewhat sure, found between the neighbouring marks, doubts a mark from this far out: a
 // press off by seconds seldom lands within a second of where the line is found there, and a
-// right one seldom misses it by more.
-constexpr double kFairlySure = 0.35;
+// right one seldom misses it by more, even where the line's words were found only in part.
+constexpr double kFairlySure = 0.2;
 constexpr qint64 kFairlyFarMs = 1200;
 // Where the first look was about as sure as a second look must be, and the second found the
 // line there too, two looks agree against the mark from this far out.

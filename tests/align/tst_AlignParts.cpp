@@ -259,20 +259,20 @@ private slots:
     void anUnsureSecondLookNeedsTheFirst() {
         const std::vector<TimingFlag> flags =
             SecondLook({{3, 10000}, {5, 20000}}, {aligned(3, 13200, 0.2), aligned(5, 30000, 0.2)},
-                       {aligned(3, 13500, 0.3), aligned(5, 23500, 0.3)}, VoiceMap{});
+                       {aligned(3, 13500, 0.15), aligned(5, 23500, 0.15)}, VoiceMap{});
         QCOMPARE(flags.size(), std::size_t{1});
         QCOMPARE(flags[0].line, 3);
     }
 
-    // A fairly sure second look doubts a mark on its own from a little over a second outside
-    // the mark's stretch; closer, or less sure, it does not.
+    // A second look somewhat sure (0.2) doubts a mark on its own from a little over a second
+    // outside the mark's stretch; closer, or less sure, it does not.
     void aFairlySureSecondLookDoubtsOnItsOwn() {
         const Anchors doubted{{3, 10000}, {5, 20000}, {7, 30000}};
         const std::vector<Suggestion> elsewhere{aligned(3, 5000, 0.9), aligned(5, 15000, 0.9),
                                                 aligned(7, 25000, 0.9)};
         const std::vector<TimingFlag> flags = SecondLook(
             doubted, elsewhere,
-            {aligned(3, 12300, 0.4), aligned(5, 22100, 0.4), aligned(7, 32300, 0.3)}, VoiceMap{});
+            {aligned(3, 12300, 0.25), aligned(5, 22100, 0.4), aligned(7, 32300, 0.15)}, VoiceMap{});
         QCOMPARE(flags.size(), std::size_t{1});
         QCOMPARE(flags[0].line, 3);
         QCOMPARE(flags[0].offMs, qint64(-2300));
@@ -304,7 +304,7 @@ private slots:
         QFETCH(qint64, secondMs);
         QFETCH(bool, doubted);
         const Suggestion second =
-            secondMs < 0 ? Suggestion{3, 11000, 0, Suggestion::Spread} : aligned(3, secondMs, 0.2);
+            secondMs < 0 ? Suggestion{3, 11000, 0, Suggestion::Spread} : aligned(3, secondMs, 0.15);
         const std::vector<TimingFlag> flags =
             SecondLook({{3, 10000}}, {aligned(3, firstMs, firstConfidence)}, {second}, VoiceMap{});
         QCOMPARE(!flags.empty(), doubted);
