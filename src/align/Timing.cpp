@@ -60,8 +60,8 @@ constexpr qint64 kUnsureFarMs = 2000;
 // One somewhat sure, found between the neighbouring marks, doubts a mark from this far out: a
 // press off by seconds seldom lands within a second of where the line is found there, and a
 // right one seldom misses it by more, even where the line's words were found only in part.
-constexpr double kFairlySure = 0.2;
-constexpr qint64 kFairlyFarMs = 1200;
+constexpr double kSomewhatSure = 0.2;
+constexpr qint64 kSomewhatFarMs = 1200;
 // Where the first look was about as sure as a second look must be, and the second found the
 // line there too, two looks agree against the mark from this far out.
 constexpr qint64 kBothFarMs = 1000;
@@ -120,7 +120,7 @@ std::vector<TimingFlag> SecondLook(const Anchors& doubted, const std::vector<Sug
         const bool agreed =
             firstLook != first.end() && std::abs(firstLook->ms - g.ms) <= kLooksAgreeMs;
         if ((agreed && outside > (firstSure ? kBothFarMs : kUnsureFarMs)) ||
-            (g.confidence >= kFairlySure && outside > kFairlyFarMs))
+            (g.confidence >= kSomewhatSure && outside > kSomewhatFarMs))
             g.confidence = kSecondLookConfidence;
     }
     return CheckTiming(doubted, judged, voice, kSecondLookConfidence);

@@ -266,7 +266,7 @@ private slots:
 
     // A second look somewhat sure (0.2) doubts a mark on its own from a little over a second
     // outside the mark's stretch; closer, or less sure, it does not.
-    void aFairlySureSecondLookDoubtsOnItsOwn() {
+    void aSomewhatSureSecondLookDoubtsOnItsOwn() {
         const Anchors doubted{{3, 10000}, {5, 20000}, {7, 30000}};
         const std::vector<Suggestion> elsewhere{aligned(3, 5000, 0.9), aligned(5, 15000, 0.9),
                                                 aligned(7, 25000, 0.9)};
