@@ -1,8 +1,9 @@
 // Word suggestions inside lines whose ends are known, on generated songs with known word starts
 // (make-word-songs.py: English, German and Chinese sung word by word over the easy set's bed),
 // beside the text-length spread inside the line in the same run. Seeds 1-3 are the ones the
-// word aligner was tuned on (English also on 4-7, made apart); 101-104 were held back and give
-// the targets.
+// word aligner was tuned on (English also on 4-7, made apart); 101-104, and English also
+// 141-150, were held back and give the targets: four songs hold too few English words for a
+// target of 95 % (one word is most of a point).
 
 #include "Bench.h"
 #include "WordEval.h"
@@ -26,10 +27,12 @@
 
 namespace {
 
-void make(const QString& folder, const QString& seeds) {
+void make(const QString& folder, const QString& seeds,
+          const QString& languages = QStringLiteral("en,de,cmn,es")) {
     QProcess make;
     make.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    make.start("/usr/bin/python3", {VELMORA_BENCH_WORD_SONGS, folder, "--seeds", seeds});
+    make.start("/usr/bin/python3",
+               {VELMORA_BENCH_WORD_SONGS, folder, "--seeds", seeds, "--langs", languages});
     make.waitForFinished(-1);
 }
 
@@ -98,9 +101,10 @@ void benchWordSuggestions(BenchTargets& targets) {
     const QString folder = QDir::currentPath() + "/word-songs";
     make(folder + "/tuned", "1-3");
     make(folder + "/held", "101-104");
+    make(folder + "/held", "141-150", "en");
     PrintWordFigures("seeds 1-3 (tuned on)", MeasureWords(folder + "/tuned", false));
     const WordFigures held = MeasureWords(folder + "/held", false);
-    PrintWordFigures("seeds 101-104 (never tuned on)", held);
+    PrintWordFigures("seeds 101-104, English also 141-150 (never tuned on)", held);
 
     const auto english = held.suggested.find("en");
     const bool hasEnglish = english != held.suggested.end();
