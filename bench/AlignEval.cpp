@@ -181,6 +181,16 @@ AlignFigures measureCase(LyricAligner& aligner, const AlignCase& c, std::size_t 
     f.worstCpuPerMinute = std::max(f.worstCpuPerMinute, cpu / std::max(1e-9, minutes));
     f.extraMiB = std::max(f.extraMiB, residentMiB() - before);
     std::string perSong;
+    if (progress && qEnvironmentVariableIsSet("VELMORA_EVAL_VOICE")) {
+        std::string frames;
+        for (bool v : aligner.voice().voiced)
+            frames += v ? '1' : '0';
+        std::string onsets;
+        for (qint64 ms : aligner.voice().onsetsMs)
+            onsets += std::to_string(ms) + ",";
+        std::fprintf(stderr, "VOICE\t%s\t%s\t%s\n", qPrintable(c.song), frames.c_str(),
+                     onsets.c_str());
+    }
     for (const Condition& cond : kConditions) {
         if (qEnvironmentVariableIsSet("VELMORA_EVAL_CHECK_ONLY"))
             break;
@@ -204,11 +214,12 @@ AlignFigures measureCase(LyricAligner& aligner, const AlignCase& c, std::size_t 
                     const LineEvidence& e = aligner.evidence()[std::size_t(g.line)];
                     std::fprintf(stderr,
                                  "LINE\t%s\t%d\t%d\t%.3f\t%.3f\t%.2f\t%d\t%d\t%d\t%d\t%d\t%d\t%"
-                                 ".2f\t%.2f\t%.2f\t%.3f\n",
+                                 ".2f\t%.2f\t%.2f\t%.3f\t%.2f\n",
                                  qPrintable(c.song), cond.every, g.line, double(g.ms) / 1000,
                                  c.starts[std::size_t(g.line)], g.confidence, int(g.kind), e.words,
                                  e.placed, e.together, e.before, int(e.nextFound),
-                                 e.firstWordSeconds, e.voiced, e.around, e.pace);
+                                 e.firstWordSeconds, e.voiced, e.around, e.pace,
+                                 aligner.voice().voicedShare(g.ms, g.ms + 3000));
                 }
         }
         const std::vector<Suggestion> base = textLengthSpread(c.lines, marks, aligner.songMs());

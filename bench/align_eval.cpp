@@ -4,7 +4,9 @@
 // its own seeds. velmora-align-eval --words FOLDER...: the word suggestions on make-word-songs.py's
 // songs (VELMORA_WORDS_DEBUG=1: every word of every line on stderr). VELMORA_EVAL_LINES=1 adds
 // a row per suggested line and per checked mark on stderr; VELMORA_EVAL_NO_CHECK=1 leaves the
-// timing check out, VELMORA_EVAL_CHECK_ONLY=1 all but it.
+// timing check out, VELMORA_EVAL_CHECK_ONLY=1 all but it. VELMORA_EVAL_VOICE=1 adds a row per
+// song with its voice map (a 0 or 1 per 10 ms frame, then the onsets in ms), to try a rule on
+// the dumped rows without running the aligner again.
 
 #include "AlignEval.h"
 #include "WordEval.h"

@@ -66,24 +66,47 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
         problem = why;
         return {};
     }
-    ConvertForOutline(*decoder);
+    // Both channels of a stereo song, mixed here rather than in the decoder: what differs
+    // between them tells the centre from the sides. Other layouts are mixed as the outline's.
+    const bool stereo = decoder->channels() == 2;
+    if (stereo)
+        decoder->convertTo(kOutlineRate, false, AudioDecoder::Resampling::BandLimited);
+    else
+        ConvertForOutline(*decoder);
     AlignAudio audio;
     // Room for the longest song at once, never given back: pages never written cost nothing, and
     // the samples are never copied as they grow.
     constexpr std::size_t kLongest = std::size_t{kLongestAlignedSeconds} * kAlignRate;
     audio.samples.reserve(kLongest);
     preferLargePages(audio.samples.data(), kLongest * sizeof(std::int16_t));
+    if (stereo) {
+        audio.side.reserve(kLongest);
+        preferLargePages(audio.side.data(), kLongest * sizeof(std::int16_t));
+    }
     std::optional<PeakAccumulator> peaks;
     if (outlined)
-        peaks.emplace(decoder->rate(), decoder->channels());
+        peaks.emplace(decoder->rate(), 1);
     bool outlining = static_cast<bool>(outlined);
+    std::vector<std::int16_t> mid;
     const AudioDecoder::Ended ended =
         decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
+            const std::size_t frames = stereo ? count / 2 : count;
+            const std::int16_t* mono = samples;
+            if (stereo) {
+                mid.resize(frames);
+                for (std::size_t i = 0; i < frames; ++i)
+                    mid[i] = static_cast<std::int16_t>((samples[2 * i] + samples[2 * i + 1]) / 2);
+                mono = mid.data();
+            }
             // The outline is taken before the high-pass: the slider shows the song's bass too.
-            outlining = outlining && peaks->add(samples, count);
-            const std::size_t take = std::min(count, kLongest - audio.samples.size());
-            audio.samples.insert(audio.samples.end(), samples, samples + take);
-            audio.cut = audio.cut || take < count;
+            outlining = outlining && peaks->add(mono, frames);
+            const std::size_t take = std::min(frames, kLongest - audio.samples.size());
+            audio.samples.insert(audio.samples.end(), mono, mono + take);
+            if (stereo)
+                for (std::size_t i = 0; i < take; ++i)
+                    audio.side.push_back(
+                        static_cast<std::int16_t>((samples[2 * i] - samples[2 * i + 1]) / 2));
+            audio.cut = audio.cut || take < frames;
             // A song longer than the aligner takes is still outlined to its end.
             return !audio.cut || outlining;
         });
@@ -97,5 +120,6 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
         return {};
     }
     highPass(audio.samples);
+    highPass(audio.side);
     return audio;
 }

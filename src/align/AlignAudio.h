@@ -20,18 +20,21 @@ inline constexpr int kLongestAlignedSeconds = 30 * 60;
 
 struct AlignAudio {
     std::vector<std::int16_t> samples;
+    // Of a stereo song, half the left channel less the right, as long as samples: what is not in
+    // the centre, where a sung voice is mixed. Empty for a song of one channel.
+    std::vector<std::int16_t> side;
     bool cut = false; // the file went on past kLongestAlignedSeconds
     double seconds() const { return static_cast<double>(samples.size()) / kAlignRate; }
     qint64 milliseconds() const { return static_cast<qint64>(samples.size()) * 1000 / kAlignRate; }
 };
 
 // Decodes the song at path, of any format the audio decoder reads, to the mid channel (left and
-// right mixed, where a sung voice sits) at 16 kHz, with the lowest octaves (bass and kick drum)
-// taken out. Empty with problem set when it holds no audio that decodes; empty and no problem when
-// cancel became true. With outlined, the same decode also outlines the whole song for the slider
-// (the outline DecodePeakEnvelope makes), past kLongestAlignedSeconds too, and hands it over as
-// soon as the decode ends, before the samples are filtered; empty for a song that does not
-// decode, and not at all when cancel became true.
+// right mixed, where a sung voice sits) and, of a stereo song, the side channel, at 16 kHz, with
+// the lowest octaves (bass and kick drum) taken out. Empty with problem set when it holds no audio
+// that decodes; empty and no problem when cancel became true. With outlined, the same decode also
+// outlines the whole song for the slider (the outline DecodePeakEnvelope makes), past
+// kLongestAlignedSeconds too, and hands it over as soon as the decode ends, before the samples are
+// filtered; empty for a song that does not decode, and not at all when cancel became true.
 using Outlined = std::function<void(PeakEnvelope)>;
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem, const Outlined& outlined = {});

@@ -80,8 +80,9 @@ bool LyricAligner::setSong(AlignAudio audio, const QStringList& lines,
     if (!m_harmony.compute(audio.samples, cancel))
         return false;
     report(0.1);
-    AlignAudio plain = audio;
-    audio.samples = EmphasiseVoice(audio.samples, cancel);
+    AlignAudio plain{audio.samples, {}, audio.cut};
+    audio.samples = EmphasiseVoice(audio.samples, audio.side, cancel);
+    audio.side = {};
     if (cancel.load())
         return false;
     report(0.4);

@@ -18,8 +18,25 @@ constexpr std::size_t kBins = kFrame / 2 + 1;
 // The medians' reach: across this many frames in time (about 2.3 s), and bins in frequency.
 constexpr std::size_t kAcrossTime = 9;
 constexpr std::size_t kAcrossBins = 17;
+// A bin whose side is this share of its mid is kept by half; much less, whole.
+constexpr float kCentreReach = 0.2F;
+
+// A song whose sides hold this share of its centre's energy, or more, was not mixed around a
+// centred voice (some old stereo records pan the voice hard to one side): it is heard whole.
+// Generated mixes with their band panned wide hold 0.02 to 0.23.
+constexpr double kWidest = 0.5;
 
 using Complex = std::complex<float>;
+
+bool centred(const std::vector<std::int16_t>& mid, const std::vector<std::int16_t>& side) {
+    double centre = 0;
+    double sides = 0;
+    for (std::size_t i = 0; i < mid.size(); ++i) {
+        centre += double(mid[i]) * mid[i];
+        sides += double(side[i]) * side[i];
+    }
+    return sides < kWidest * centre;
+}
 
 float medianOf(std::array<float, kAcrossBins>& values, std::size_t count) {
     std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count / 2),
@@ -30,7 +47,9 @@ float medianOf(std::array<float, kAcrossBins>& values, std::size_t count) {
 } // namespace
 
 std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& samples,
+                                         const std::vector<std::int16_t>& side,
                                          const std::atomic<bool>& cancel) {
+    const bool stereo = side.size() == samples.size() && !side.empty() && centred(samples, side);
     const Fft fft(kFrame);
     std::array<float, kFrame> window{};
     for (std::size_t i = 0; i < kFrame; ++i)
@@ -43,6 +62,7 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
     const std::ptrdiff_t frames = (total - first) / static_cast<std::ptrdiff_t>(kHop) + 1;
     std::vector<std::array<Complex, kBins>> spectra(kAcrossTime);
     std::vector<std::array<float, kBins>> magnitudes(kAcrossTime);
+    std::vector<std::array<float, kBins>> sides(stereo ? kAcrossTime : 0);
     std::vector<float> out(samples.size() + 2 * kFrame, 0.0F);
     std::vector<Complex> buffer(kFrame);
     const auto startOf = [&](std::ptrdiff_t f) { return first + f * std::ptrdiff_t(kHop); };
@@ -63,6 +83,17 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
             for (std::size_t b = 0; b < kBins; ++b) {
                 spectrum[b] = buffer[b];
                 magnitude[b] = std::abs(buffer[b]);
+            }
+            if (stereo) {
+                for (std::size_t i = 0; i < kFrame; ++i) {
+                    const std::ptrdiff_t s = at + static_cast<std::ptrdiff_t>(i);
+                    const float v = s >= 0 && s < total ? float(side[std::size_t(s)]) : 0.0F;
+                    buffer[i] = Complex(v * window[i], 0.0F);
+                }
+                fft.run(buffer, false);
+                auto& away = sides[std::size_t(f) % kAcrossTime];
+                for (std::size_t b = 0; b < kBins; ++b)
+                    away[b] = std::abs(buffer[b]);
             }
         }
         const std::ptrdiff_t c = f - half; // the frame whose neighbours are all in now
@@ -85,7 +116,14 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
                 values[n++] = magnitude[k];
             const float moving = medianOf(values, n);
             const float m2 = moving * moving;
-            const float share = m2 / (m2 + steady * steady + 1e-9F);
+            float share = m2 / (m2 + steady * steady + 1e-9F);
+            if (stereo) {
+                // Off the centre by the side's part of the bin: a voice's bins hold little.
+                const float off =
+                    sides[std::size_t(c) % kAcrossTime][b] / (magnitude[b] * kCentreReach + 1e-9F);
+                const float off2 = off * off;
+                share /= 1.0F + off2 * off2;
+            }
             buffer[b] = spectrum[b] * share;
         }
         for (std::size_t b = 1; b < kFrame / 2; ++b) // a real signal's mirrored half

@@ -146,8 +146,8 @@ private slots:
         const auto sung = tone(10, [](double t) {
             return 660.0 * std::pow(2, std::sin(2 * std::numbers::pi * 5.5 * t) / 12);
         });
-        const auto keptSteady = EmphasiseVoice(steady, m_never);
-        const auto keptSung = EmphasiseVoice(sung, m_never);
+        const auto keptSteady = EmphasiseVoice(steady, {}, m_never);
+        const auto keptSung = EmphasiseVoice(sung, {}, m_never);
         QCOMPARE(keptSteady.size(), steady.size());
         // Away from the edges, where the medians have their neighbours.
         const std::size_t from = 3 * kRate, to = 7 * kRate;
@@ -156,7 +156,50 @@ private slots:
         QVERIFY2(steadyKept < 0.1 && sungKept > 0.3,
                  qPrintable(QString("steady %1, sung %2").arg(steadyKept).arg(sungKept)));
         std::atomic<bool> cancelled{true};
-        QVERIFY(EmphasiseVoice(sung, cancelled).empty());
+        QVERIFY(EmphasiseVoice(sung, {}, cancelled).empty());
+    }
+
+    // Of a stereo song the centre is the voice's: a sung line panned aside (a lead in a break,
+    // a hall's tail) is dropped, one in the centre kept. A song whose sides hold as much as its
+    // centre, a voice panned hard as on an old record, is heard whole.
+    void emphasisKeepsTheCentreOfAStereoSong() {
+        const auto wavering = [](double hz) {
+            return tone(10, [hz](double t) {
+                return hz * std::pow(2, std::sin(2 * std::numbers::pi * 5 * t) / 12);
+            });
+        };
+        const auto centre = wavering(660);
+        const auto aside = wavering(1500);
+        const auto mix = [](const std::vector<std::int16_t>& a, double ka,
+                            const std::vector<std::int16_t>& b, double kb) {
+            std::vector<std::int16_t> out(a.size());
+            for (std::size_t i = 0; i < a.size(); ++i)
+                out[i] = static_cast<std::int16_t>(ka * a[i] + kb * b[i]);
+            return out;
+        };
+        // Left: the centre and 0.9 of the panned line; right: the centre and 0.3 of it.
+        const auto mid = mix(centre, 1, aside, 0.6);
+        const auto side = mix(centre, 0, aside, 0.3);
+        const auto heard = EmphasiseVoice(mid, side, m_never);
+        const auto whole = EmphasiseVoice(mid, {}, m_never);
+        const std::size_t from = 3 * kRate, to = 7 * kRate;
+        const auto part = [&](const std::vector<std::int16_t>& out,
+                              const std::vector<std::int16_t>& of) {
+            double along = 0, own = 0;
+            for (std::size_t i = from; i < to; ++i) {
+                along += double(out[i]) * of[i];
+                own += double(of[i]) * of[i];
+            }
+            return along / own;
+        };
+        const double centreKept = part(heard, centre) / part(whole, centre);
+        const double asideKept = part(heard, aside) / part(whole, aside);
+        QVERIFY2(centreKept > 0.8 && asideKept < 0.3,
+                 qPrintable(QString("centre %1, aside %2").arg(centreKept).arg(asideKept)));
+
+        const auto hardLeft = mix(centre, 0.5, aside, 0.5);
+        QVERIFY(EmphasiseVoice(hardLeft, hardLeft, m_never) ==
+                EmphasiseVoice(hardLeft, {}, m_never));
     }
 
     // Four chords at 2 s, other chords after them, and the four again at 20 s.

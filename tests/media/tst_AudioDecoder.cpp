@@ -84,20 +84,24 @@ private slots:
         const AlignAudio audio = DecodeForAlignment(song, never, problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY2(std::abs(audio.seconds() - 4) < 0.1, qPrintable(QString::number(audio.seconds())));
+        QVERIFY(audio.side.empty());
     }
 
     // The channels are mixed before the fall to the aligner's rate, each at half its level: a
-    // tone in opposite phase on the two sides cancels.
+    // tone in opposite phase on the two sides cancels. The aligner also gets what differs
+    // between them, at the same level.
     void theChannelsAreMixedIntoOne_data() {
         QTest::addColumn<QString>("right");
         QTest::addColumn<int>("loudest"); // in 1/128ths of full scale
-        QTest::newRow("opposite phase") << "-0.8*sin(2*PI*440*t)" << 0;
-        QTest::newRow("one side") << "0" << 51;
-        QTest::newRow("same phase") << "0.8*sin(2*PI*440*t)" << 102;
+        QTest::addColumn<int>("aside");
+        QTest::newRow("opposite phase") << "-0.8*sin(2*PI*440*t)" << 0 << 102;
+        QTest::newRow("one side") << "0" << 51 << 51;
+        QTest::newRow("same phase") << "0.8*sin(2*PI*440*t)" << 102 << 0;
     }
     void theChannelsAreMixedIntoOne() {
         QFETCH(QString, right);
         QFETCH(int, loudest);
+        QFETCH(int, aside);
         QTemporaryDir dir;
         const QString song = dir.filePath("song.flac");
         QCOMPARE(QProcess::execute(
@@ -108,6 +112,11 @@ private slots:
         QVERIFY(!envelope.empty());
         const int heard = *std::max_element(envelope.maxs.begin(), envelope.maxs.end());
         QVERIFY2(std::abs(heard - loudest) <= 2, qPrintable(QString::number(heard)));
+        QString problem;
+        const AlignAudio audio = DecodeForAlignment(song, std::atomic<bool>{false}, problem);
+        QCOMPARE(audio.side.size(), audio.samples.size());
+        const int sides = *std::max_element(audio.side.begin(), audio.side.end()) / 256;
+        QVERIFY2(std::abs(sides - aside) <= 3, qPrintable(QString::number(sides)));
     }
 
     // The one decode of an opened song gives the aligner its samples and the slider the same
