@@ -237,6 +237,7 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
             respreadLost(s, out);
         preferSureGuide(anchors, out);
         applyRepeats(anchors, out);
+        keepSureOrder(anchors, out);
         // How sure an answer is was measured on English songs: in another language the words
         // are heard as English would say them, and an answer is never more than likely.
         if (!english())
@@ -370,6 +371,74 @@ void LyricAligner::applyRepeats(const Anchors& anchors, std::vector<Suggestion>&
                                   ? freeSource.ms - mark->second
                                   : (whole ? 300 : 0);
         g = {g.line, expected + within, 0.75, Suggestion::Repeated};
+    }
+}
+
+// The answers come from several looks (a stretch, the free alignment, a repeat), and a sure one
+// can fall before an unsure line above it: a lost decoder places lines ever later, where the
+// free alignment found the next ones where they are sung. The order kept is the one that keeps
+// the most confidence; the lines that break it are spread again between the lines around them,
+// instead of being pushed after the lost ones with a confidence that was not theirs.
+void LyricAligner::keepSureOrder(const Anchors& anchors, std::vector<Suggestion>& out) {
+    std::stable_sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.line < b.line; });
+    // Every line counts a little, so that among unsure lines the longest order stays.
+    const auto weight = [](const Suggestion& g) { return g.confidence + 0.01; };
+    const std::size_t n = out.size();
+    std::vector<double> best(n);
+    std::vector<std::size_t> from(n, n);
+    std::size_t last = n;
+    for (std::size_t i = 0; i < n; ++i) {
+        best[i] = weight(out[i]);
+        for (std::size_t j = 0; j < i; ++j)
+            if (out[j].line < out[i].line && out[j].ms <= out[i].ms &&
+                best[j] + weight(out[i]) > best[i]) {
+                best[i] = best[j] + weight(out[i]);
+                from[i] = j;
+            }
+        if (last == n || best[i] > best[last])
+            last = i;
+    }
+    std::vector<bool> kept(n, false);
+    for (std::size_t i = last; i < n; i = from[i])
+        kept[i] = true;
+    if (std::all_of(kept.begin(), kept.end(), [](bool k) { return k; }))
+        return;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (kept[i])
+            continue;
+        const int line = out[i].line;
+        // The lines around it that stand: kept answers and marks.
+        Stretch gap;
+        gap.first = -1;
+        gap.end = static_cast<int>(m_words.size());
+        for (std::size_t j = 0; j < n; ++j)
+            if (kept[j] && out[j].line < line && out[j].line > gap.first) {
+                gap.first = out[j].line;
+                gap.startMs = out[j].ms;
+            } else if (kept[j] && out[j].line > line && out[j].line < gap.end) {
+                gap.end = out[j].line;
+                gap.endMs = out[j].ms;
+            }
+        for (const auto& [marked, ms] : anchors)
+            if (marked < line && marked > gap.first) {
+                gap.first = marked;
+                gap.startMs = ms;
+            } else if (marked > line && marked < gap.end) {
+                gap.end = marked;
+                gap.endMs = ms;
+            }
+        gap.fixedStart = gap.first >= 0;
+        gap.first = std::max(gap.first, 0);
+        gap.fixedEnd = gap.end < static_cast<int>(m_words.size());
+        gap.fromMs = gap.fixedStart ? gap.startMs : 0;
+        gap.toMs = gap.fixedEnd ? gap.endMs : songMs();
+        std::vector<Suggestion> spread;
+        spreadStretch(gap, spread);
+        for (const Suggestion& g : spread)
+            if (g.line == line) {
+                out[i] = g;
+                m_evidence[static_cast<std::size_t>(line)] = {};
+            }
     }
 }
 

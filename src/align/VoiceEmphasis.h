@@ -9,7 +9,7 @@
 // lead hold their pitch for seconds: in a spectrogram of long frames the band is a set of
 // horizontal lines and the voice is not. Each bin keeps the share of it that a median across
 // neighbouring frequencies explains better than a median across neighbouring moments.
-// Of a stereo song (side not empty, as long as samples), each bin also keeps only what lies in
+// Of a stereo song (side not empty, as long as samples), each bin also keeps mostly what lies in
 // the centre, where a sung voice is mixed: panned instruments, a lead in a break and a hall's
 // tail differ between the channels.
 // Samples at 16 kHz, one channel; the result has the same length. Empty when cancel became

@@ -56,20 +56,32 @@ Suggestion aligned(int line, qint64 ms, double confidence) {
 // Given every word, the recogniser finds them there up to the line it loses the voice at, and
 // places the rest apart and ever later from 20 s on; given a stretch, it loses the voice, as a
 // decoder may across a long break, and places none, or (astray) each word 2 s after the last.
+// Given the stretch after a mark on the first line (late), it finds the next two lines, strews
+// the fourth line's words from 32 s on, after where the fifth is sung, and places no more; and
+// given every word, all but the fourth line's.
 constexpr qint64 kSungMs[] = {1000, 5000, 9000, 13000, 30000, 34000, 38000};
 constexpr int kSongSeconds = 45;
 
 class ScriptedRecogniser final : public SpeechRecogniser {
 public:
-    ScriptedRecogniser(int lostAt, bool english, bool astray)
-        : m_lostAt(lostAt), m_english(english), m_astray(astray) {}
+    ScriptedRecogniser(int lostAt, bool english, bool astray, bool late)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late) {}
     QString problem() const override { return {}; }
     bool knows(const QString&) const override { return m_english; }
     bool addWord(const QString&, const QString&) override { return true; }
-    Decoded align(const std::int16_t*, std::size_t, const QStringList& words,
+    Decoded align(const std::int16_t*, std::size_t count, const QStringList& words,
                   const std::atomic<bool>&, const std::function<void(double)>&) override {
         Decoded decoded;
-        for (int w = 0; words.size() == 21 && w < words.size(); ++w) {
+        // The stretch after the mark at 1 s begins 0.3 s before it.
+        const bool late = m_late && count < std::size_t{kSongSeconds} * kSpeechRate;
+        for (int w = 0; late && w < 12; ++w) {
+            const int at = w < 9 ? static_cast<int>(kSungMs[w / 3] - 700) / 10 + 35 * (w % 3)
+                                 : (32000 - 700) / 10 + 200 * (w - 9);
+            decoded.words.push_back({w, at, at + 30, 0});
+        }
+        for (int w = 0; !late && words.size() == 21 && w < words.size(); ++w) {
+            if (m_late && w / 3 == 3)
+                continue;
             const int at = w / 3 < m_lostAt ? static_cast<int>(kSungMs[w / 3] / 10) + 35 * (w % 3)
                                             : 2000 + 120 * (w - 3 * m_lostAt);
             decoded.words.push_back({w, at, at + 30, 0});
@@ -84,6 +96,7 @@ private:
     int m_lostAt;
     bool m_english;
     bool m_astray;
+    bool m_late;
 };
 
 class EverywhereAVoice final : public VoiceDetector {
@@ -100,14 +113,15 @@ public:
 class ScriptedMedia final : public MediaServices {
 public:
     // english: whether the lyrics' words are in the model's own dictionary.
-    explicit ScriptedMedia(int lostAt = 7, bool english = true, bool astray = false)
-        : m_lostAt(lostAt), m_english(english), m_astray(astray) {}
+    explicit ScriptedMedia(int lostAt = 7, bool english = true, bool astray = false,
+                           bool late = false)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late) {}
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
         return nullptr;
     }
     std::unique_ptr<AudioDecoder> audioDecoder() const override { return nullptr; }
     std::unique_ptr<SpeechRecogniser> speechRecogniser() const override {
-        return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english, m_astray);
+        return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english, m_astray, m_late);
     }
     std::unique_ptr<Phonemizer> phonemizer() const override {
         return MissingMedia::missingPhonemizer("not needed");
@@ -120,6 +134,7 @@ private:
     int m_lostAt;
     bool m_english;
     bool m_astray;
+    bool m_late;
 };
 
 std::unique_ptr<LyricAligner> holding(const MediaServices& media) {
@@ -394,6 +409,25 @@ private slots:
         got = aligner.suggest({{3, 16000}, {6, 38000}}, 4, 4, m_never);
         QCOMPARE(got.size(), std::size_t{1});
         QCOMPARE(got[0].ms == 30000, !astray);
+    }
+
+    // A lost stretch put a line after where the free alignment surely found the next ones: the
+    // sure lines keep their moments, and the unsure one is spread before them instead of the
+    // sure ones being pushed after it with a confidence that is no longer theirs.
+    void aSureLineIsNotPushedAfterALostOne() {
+        const std::unique_ptr<LyricAligner> held = holding(ScriptedMedia(7, true, false, true));
+        QVERIFY(held);
+        QCOMPARE(held->suggestFree(m_never).size(), std::size_t{7});
+        const std::vector<Suggestion> got = held->suggest({{0, 1000}}, 1, 6, m_never);
+        QCOMPARE(got.size(), std::size_t{6});
+        for (const int line : {1, 2, 4, 5, 6}) {
+            const Suggestion& g = got[std::size_t(line) - 1];
+            QVERIFY2(
+                g.ms == kSungMs[line] && g.confidence >= kConfident,
+                qPrintable(QString("line %1 at %2 ms, %3").arg(line).arg(g.ms).arg(g.confidence)));
+        }
+        QCOMPARE(got[2].kind, Suggestion::Spread);
+        QVERIFY(got[2].ms > kSungMs[2] && got[2].ms < kSungMs[4]);
     }
 
     // Lyrics in another language in Latin letters are heard as English would say them: the same
