@@ -102,10 +102,13 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
             outlining = outlining && peaks->add(mono, frames);
             const std::size_t take = std::min(frames, kLongest - audio.samples.size());
             audio.samples.insert(audio.samples.end(), mono, mono + take);
-            if (stereo)
+            if (stereo) {
+                const std::size_t at = audio.side.size();
+                audio.side.resize(at + take);
                 for (std::size_t i = 0; i < take; ++i)
-                    audio.side.push_back(
-                        static_cast<std::int16_t>((samples[2 * i] - samples[2 * i + 1]) / 2));
+                    audio.side[at + i] =
+                        static_cast<std::int16_t>((samples[2 * i] - samples[2 * i + 1]) / 2);
+            }
             audio.cut = audio.cut || take < frames;
             // A song longer than the aligner takes is still outlined to its end.
             return !audio.cut || outlining;
