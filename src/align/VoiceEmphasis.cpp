@@ -75,12 +75,15 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
             return {};
         if (f < frames) { // the spectrum of frame f
             const std::ptrdiff_t at = startOf(f);
-            for (std::size_t i = 0; i < kFrame; ++i) {
-                const std::ptrdiff_t s = at + static_cast<std::ptrdiff_t>(i);
-                const float v = s >= 0 && s < total ? float(samples[std::size_t(s)]) : 0.0F;
-                buffer[i] = Complex(v * window[i], 0.0F);
-            }
-            fft.run(buffer, false);
+            const auto transform = [&](const std::vector<std::int16_t>& channel) {
+                for (std::size_t i = 0; i < kFrame; ++i) {
+                    const std::ptrdiff_t s = at + static_cast<std::ptrdiff_t>(i);
+                    const float v = s >= 0 && s < total ? float(channel[std::size_t(s)]) : 0.0F;
+                    buffer[i] = Complex(v * window[i], 0.0F);
+                }
+                fft.run(buffer, false);
+            };
+            transform(samples);
             auto& spectrum = spectra[std::size_t(f) % kAcrossTime];
             auto& magnitude = magnitudes[std::size_t(f) % kAcrossTime];
             for (std::size_t b = 0; b < kBins; ++b) {
@@ -88,12 +91,7 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
                 magnitude[b] = std::abs(buffer[b]);
             }
             if (stereo) {
-                for (std::size_t i = 0; i < kFrame; ++i) {
-                    const std::ptrdiff_t s = at + static_cast<std::ptrdiff_t>(i);
-                    const float v = s >= 0 && s < total ? float(side[std::size_t(s)]) : 0.0F;
-                    buffer[i] = Complex(v * window[i], 0.0F);
-                }
-                fft.run(buffer, false);
+                transform(side);
                 auto& away = sides[std::size_t(f) % kAcrossTime];
                 for (std::size_t b = 0; b < kBins; ++b)
                     away[b] = std::abs(buffer[b]);
