@@ -403,7 +403,12 @@ void LyricAligner::keepSureOrder(const Anchors& anchors, std::vector<Suggestion>
         kept[i] = true;
     if (std::all_of(kept.begin(), kept.end(), [](bool k) { return k; }))
         return;
-    for (std::size_t i = 0; i < n; ++i) {
+    // The answers are in line order: the kept ones around a line are the nearest on each side.
+    std::vector<std::size_t> nextKept(n + 1, n);
+    for (std::size_t i = n; i-- > 0;)
+        nextKept[i] = kept[i] ? i : nextKept[i + 1];
+    std::size_t previousKept = n;
+    for (std::size_t i = 0; i < n; previousKept = kept[i] ? i : previousKept, ++i) {
         if (kept[i])
             continue;
         const int line = out[i].line;
@@ -411,22 +416,24 @@ void LyricAligner::keepSureOrder(const Anchors& anchors, std::vector<Suggestion>
         Stretch gap;
         gap.first = -1;
         gap.end = static_cast<int>(m_words.size());
-        for (std::size_t j = 0; j < n; ++j)
-            if (kept[j] && out[j].line < line && out[j].line > gap.first) {
-                gap.first = out[j].line;
-                gap.startMs = out[j].ms;
-            } else if (kept[j] && out[j].line > line && out[j].line < gap.end) {
-                gap.end = out[j].line;
-                gap.endMs = out[j].ms;
-            }
-        for (const auto& [marked, ms] : anchors)
-            if (marked < line && marked > gap.first) {
-                gap.first = marked;
-                gap.startMs = ms;
-            } else if (marked > line && marked < gap.end) {
-                gap.end = marked;
-                gap.endMs = ms;
-            }
+        if (previousKept < n) {
+            gap.first = out[previousKept].line;
+            gap.startMs = out[previousKept].ms;
+        }
+        if (const std::size_t next = nextKept[i]; next < n) {
+            gap.end = out[next].line;
+            gap.endMs = out[next].ms;
+        }
+        if (const auto above = anchors.upper_bound(line);
+            above != anchors.end() && above->first < gap.end) {
+            gap.end = above->first;
+            gap.endMs = above->second;
+        }
+        if (const auto below = anchors.lower_bound(line);
+            below != anchors.begin() && std::prev(below)->first > gap.first) {
+            gap.first = std::prev(below)->first;
+            gap.startMs = std::prev(below)->second;
+        }
         gap.fixedStart = gap.first >= 0;
         gap.first = std::max(gap.first, 0);
         gap.fixedEnd = gap.end < static_cast<int>(m_words.size());
