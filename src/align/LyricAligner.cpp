@@ -237,6 +237,7 @@ std::vector<Suggestion> LyricAligner::suggest(const Anchors& anchors, int first,
             respreadLost(s, out);
         preferSureGuide(anchors, out);
         applyRepeats(anchors, out);
+        applySureRepeats(anchors, out);
         keepSureOrder(anchors, out);
         // How sure an answer is was measured on English songs: in another language the words
         // are heard as English would say them, and an answer is never more than likely.
@@ -371,6 +372,55 @@ void LyricAligner::applyRepeats(const Anchors& anchors, std::vector<Suggestion>&
                                   ? freeSource.ms - mark->second
                                   : (whole ? 300 : 0);
         g = {g.line, expected + within, 0.75, Suggestion::Repeated};
+    }
+}
+
+// A repeated line whose first singing was not marked but found surely: that answer stands in
+// for the mark. The repeat is looked for only between the nearest marks or sure answers around
+// the line, since a chorus sung three times matches all three across the song, and a chord loop
+// matches itself a bar away nearly as well: the margin asked is a third of a mark's.
+void LyricAligner::applySureRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const {
+    constexpr qint64 kLeadMs = 500;
+    constexpr qint64 kPassageMs = 4000;
+    constexpr double kSureRepeatMargin = 0.01;
+    std::vector<const Suggestion*> byLine(m_words.size(), nullptr);
+    for (const Suggestion& g : out)
+        byLine[static_cast<std::size_t>(g.line)] = &g;
+    const auto sureAt = [&](int line) -> qint64 {
+        if (const auto mark = anchors.find(line); mark != anchors.end())
+            return mark->second;
+        const Suggestion* g = byLine[static_cast<std::size_t>(line)];
+        return g && g->kind == Suggestion::Aligned && g->confidence >= kConfident ? g->ms : -1;
+    };
+    const int lines = static_cast<int>(m_words.size());
+    for (Suggestion& g : out) {
+        const int source = m_repeatOf[static_cast<std::size_t>(g.line)];
+        if (source < 0 || anchors.contains(source) || sureAt(source) < 0)
+            continue;
+        const Suggestion& first = *byLine[static_cast<std::size_t>(source)];
+        qint64 from = 0;
+        for (int k = g.line - 1; k >= 0; --k)
+            if (const qint64 at = sureAt(k); at >= 0) {
+                from = at + 1000;
+                break;
+            }
+        qint64 to = songMs();
+        for (int k = g.line + 1; k < lines; ++k)
+            if (const qint64 at = sureAt(k); at >= 0) {
+                to = at;
+                break;
+            }
+        const Harmony::Match match =
+            m_harmony.findRepeat(first.ms - kLeadMs, kPassageMs, from - kLeadMs, to - kLeadMs);
+        if (match.ms < 0 || match.similarity < 0.85 || match.margin < kSureRepeatMargin)
+            continue;
+        const qint64 expected = match.ms + kLeadMs;
+        // A sure answer of its own is not overruled: the repeat carries its first singing's
+        // error too.
+        if (g.kind == Suggestion::Aligned && std::abs(g.ms - expected) <= 300)
+            g.confidence = std::max(g.confidence, std::min(first.confidence, 0.9));
+        else if (g.confidence < kConfident)
+            g = {g.line, expected, std::min(first.confidence, 0.75), Suggestion::Repeated};
     }
 }
 

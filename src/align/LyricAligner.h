@@ -110,6 +110,7 @@ private:
     void respreadLost(const Stretch& stretch, std::vector<Suggestion>& out);
     void preferSureGuide(const Anchors& anchors, std::vector<Suggestion>& out) const;
     void applyRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const;
+    void applySureRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const;
     void keepSureOrder(const Anchors& anchors, std::vector<Suggestion>& out);
     std::vector<Suggestion> ordered(std::vector<Suggestion> out, const Anchors& anchors, int first,
                                     int last) const;

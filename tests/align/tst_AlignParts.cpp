@@ -430,6 +430,44 @@ private slots:
         QVERIFY(got[2].ms > kSungMs[2] && got[2].ms < kSungMs[4]);
     }
 
+    // The decoder lost the voice at the fifth line, which sings the second's words again; the
+    // second was found surely. Where the four chords under the second come back after the
+    // fourth line, the fifth is put there; where other chords follow, it stays unsure.
+    void aRepeatOfASureLineIsPutWhereItsMusicComesBack_data() {
+        QTest::addColumn<bool>("comesBack");
+        QTest::newRow("the chords come back") << true;
+        QTest::newRow("other chords") << false;
+    }
+    void aRepeatOfASureLineIsPutWhereItsMusicComesBack() {
+        QFETCH(bool, comesBack);
+        std::vector<std::int16_t> song(std::size_t{kSongSeconds} * kRate, 0);
+        const double passage[][2] = {{261.6, 0}, {349.2, 0}, {392.0, 0}, {220.0, 1}};
+        const double other[][2] = {{293.7, 1}, {329.6, 1}, {246.9, 1}, {466.2, 0}};
+        for (int i = 0; i < 4; ++i) {
+            addChord(song, 4.5 + i, passage[i][0], passage[i][1] != 0);
+            const auto& after = comesBack ? passage[i] : other[i];
+            addChord(song, 29.5 + i, after[0], after[1] != 0);
+        }
+        for (int i = 0; i < 12; ++i)
+            addChord(song, 15 + i, other[i % 4][0], other[i % 4][1] != 0);
+        LyricAligner aligner(ScriptedMedia(4));
+        AlignAudio audio;
+        audio.samples = std::move(song);
+        QVERIFY(aligner.setSong(
+            std::move(audio),
+            {"aa bb cc", "dd ee ff", "gg hh ii", "jj kk ll", "dd ee ff", "mm nn oo", "pp qq rr"},
+            m_never));
+        const std::vector<Suggestion> got = aligner.suggestFree(m_never);
+        QCOMPARE(got.size(), std::size_t{7});
+        QVERIFY(got[1].ms == kSungMs[1] && got[1].confidence >= kConfident);
+        const Suggestion& again = got[4];
+        QCOMPARE(again.kind == Suggestion::Repeated, comesBack);
+        QCOMPARE(again.ms == kSungMs[4], comesBack);
+        QCOMPARE(again.confidence >= kConfident, comesBack);
+        for (std::size_t line = 1; line < got.size(); ++line)
+            QVERIFY(got[line].ms >= got[line - 1].ms);
+    }
+
     // Lyrics in another language in Latin letters are heard as English would say them: the same
     // times, but none of them sure, since how sure was measured on English songs; the status
     // line says why.
