@@ -48,6 +48,14 @@ void addChord(std::vector<std::int16_t>& out, double atSeconds, double rootHz, b
     }
 }
 
+// Four chords that come back in the songs below, and four others.
+struct Chord {
+    double rootHz;
+    bool minor;
+};
+constexpr Chord kPassage[] = {{261.6, false}, {349.2, false}, {392.0, false}, {220.0, true}};
+constexpr Chord kOther[] = {{293.7, true}, {329.6, true}, {246.9, true}, {466.2, false}};
+
 Suggestion aligned(int line, qint64 ms, double confidence) {
     return {line, ms, confidence, Suggestion::Aligned};
 }
@@ -220,14 +228,12 @@ private slots:
     // Four chords at 2 s, other chords after them, and the four again at 20 s.
     void aPassageIsFoundWhereItComesBack() {
         std::vector<std::int16_t> song(30 * kRate, 0);
-        const double passage[][2] = {{261.6, 0}, {349.2, 0}, {392.0, 0}, {220.0, 1}};
-        const double other[][2] = {{293.7, 1}, {329.6, 1}, {246.9, 1}, {466.2, 0}};
         for (int i = 0; i < 4; ++i) {
-            addChord(song, 2 + i, passage[i][0], passage[i][1] != 0);
-            addChord(song, 20 + i, passage[i][0], passage[i][1] != 0);
+            addChord(song, 2 + i, kPassage[i].rootHz, kPassage[i].minor);
+            addChord(song, 20 + i, kPassage[i].rootHz, kPassage[i].minor);
         }
         for (int i = 0; i < 12; ++i)
-            addChord(song, 7 + i, other[i % 4][0], other[i % 4][1] != 0);
+            addChord(song, 7 + i, kOther[i % 4].rootHz, kOther[i % 4].minor);
         Harmony harmony;
         QVERIFY(harmony.compute(song, m_never));
         const Harmony::Match match = harmony.findRepeat(1900, 4000, 6000, 26000);
@@ -441,15 +447,13 @@ private slots:
     void aRepeatOfASureLineIsPutWhereItsMusicComesBack() {
         QFETCH(bool, comesBack);
         std::vector<std::int16_t> song(std::size_t{kSongSeconds} * kRate, 0);
-        const double passage[][2] = {{261.6, 0}, {349.2, 0}, {392.0, 0}, {220.0, 1}};
-        const double other[][2] = {{293.7, 1}, {329.6, 1}, {246.9, 1}, {466.2, 0}};
         for (int i = 0; i < 4; ++i) {
-            addChord(song, 4.5 + i, passage[i][0], passage[i][1] != 0);
-            const auto& after = comesBack ? passage[i] : other[i];
-            addChord(song, 29.5 + i, after[0], after[1] != 0);
+            addChord(song, 4.5 + i, kPassage[i].rootHz, kPassage[i].minor);
+            const Chord& after = comesBack ? kPassage[i] : kOther[i];
+            addChord(song, 29.5 + i, after.rootHz, after.minor);
         }
         for (int i = 0; i < 12; ++i)
-            addChord(song, 15 + i, other[i % 4][0], other[i % 4][1] != 0);
+            addChord(song, 15 + i, kOther[i % 4].rootHz, kOther[i % 4].minor);
         LyricAligner aligner(ScriptedMedia(4));
         AlignAudio audio;
         audio.samples = std::move(song);
