@@ -27,6 +27,13 @@ constexpr double kHighVoiceHz = 180;
 constexpr double kHighVoiceWarp = 1.3;
 // The most an answer in a song mostly not in English is sure of: under what accept-all takes.
 constexpr double kOtherLanguageMost = 0.5;
+// A repeat is looked for as the passage from half a second before its line for 4 s, and found
+// where the harmony is this alike and stands this far above anywhere a second away.
+constexpr qint64 kLeadMs = 500;
+constexpr qint64 kPassageMs = 4000;
+constexpr double kRepeatSimilarity = 0.85;
+constexpr double kMarkedRepeatMargin = 0.03;
+constexpr double kSureRepeatMargin = 0.01; // in the narrower window of a sure first singing
 
 } // namespace
 
@@ -344,8 +351,6 @@ void LyricAligner::preferSureGuide(const Anchors& anchors, std::vector<Suggestio
 // between its neighbouring marks: a chorus sounds alike the second time however hard its words
 // are to hear. Where the words were found there too, they give the moment within the second.
 void LyricAligner::applyRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const {
-    constexpr qint64 kLeadMs = 500;
-    constexpr qint64 kPassageMs = 4000;
     for (Suggestion& g : out) {
         const int source = m_repeatOf[static_cast<std::size_t>(g.line)];
         const auto mark = anchors.find(source);
@@ -357,7 +362,8 @@ void LyricAligner::applyRepeats(const Anchors& anchors, std::vector<Suggestion>&
         const qint64 to = above == anchors.end() ? songMs() : above->second;
         const Harmony::Match match =
             m_harmony.findRepeat(mark->second - kLeadMs, kPassageMs, from - kLeadMs, to);
-        if (match.ms < 0 || match.similarity < 0.85 || match.margin < 0.03)
+        if (match.ms < 0 || match.similarity < kRepeatSimilarity ||
+            match.margin < kMarkedRepeatMargin)
             continue;
         // A mark in whole seconds: the line may start anywhere in the second after it.
         const bool whole = mark->second % 1000 == 0;
@@ -380,9 +386,6 @@ void LyricAligner::applyRepeats(const Anchors& anchors, std::vector<Suggestion>&
 // the line, since a chorus sung three times matches all three across the song, and a chord loop
 // matches itself a bar away nearly as well: the margin asked is a third of a mark's.
 void LyricAligner::applySureRepeats(const Anchors& anchors, std::vector<Suggestion>& out) const {
-    constexpr qint64 kLeadMs = 500;
-    constexpr qint64 kPassageMs = 4000;
-    constexpr double kSureRepeatMargin = 0.01;
     std::vector<const Suggestion*> byLine(m_words.size(), nullptr);
     for (const Suggestion& g : out)
         byLine[static_cast<std::size_t>(g.line)] = &g;
@@ -412,7 +415,8 @@ void LyricAligner::applySureRepeats(const Anchors& anchors, std::vector<Suggesti
             }
         const Harmony::Match match =
             m_harmony.findRepeat(first.ms - kLeadMs, kPassageMs, from - kLeadMs, to - kLeadMs);
-        if (match.ms < 0 || match.similarity < 0.85 || match.margin < kSureRepeatMargin)
+        if (match.ms < 0 || match.similarity < kRepeatSimilarity ||
+            match.margin < kSureRepeatMargin)
             continue;
         const qint64 expected = match.ms + kLeadMs;
         // A sure answer of its own is not overruled: the repeat carries its first singing's
