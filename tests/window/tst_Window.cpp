@@ -128,11 +128,11 @@ private slots:
     void theButtonForTagLyricsHasItsOwnTooltip() {
         QTemporaryDir dir;
         TestWindow w(toneSong(dir.filePath("Song.mp3"), "tag words"));
-        QVERIFY(w.ui.cmdAddLyrics->toolTip().startsWith("AddLyrics \u2014 "));
+        const QString keys = w.ui.cmdAddLyrics->toolTip().section("AddLyrics \u2014 ", 1);
+        QVERIFY(keys.startsWith("Space"));
         w->Form_Load();
         QCOMPARE(w.ui.cmdAddLyrics->text(), "Show Unsynched Lyrics");
-        QVERIFY2(w.ui.cmdAddLyrics->toolTip().startsWith("Show Unsynched Lyrics \u2014 Space"),
-                 qPrintable(w.ui.cmdAddLyrics->toolTip()));
+        QCOMPARE(w.ui.cmdAddLyrics->toolTip(), "Show Unsynched Lyrics \u2014 " + keys);
         w.open(w.session().songPath()); // again: the tooltip names it once
         QVERIFY(!w.ui.cmdAddLyrics->toolTip().contains("AddLyrics"));
     }

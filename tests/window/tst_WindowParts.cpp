@@ -5,7 +5,6 @@
 #include "controls/UpDown.h"
 #include "window/AdjustControls.h"
 #include "window/Controls.h"
-#include "window/FileBar.h"
 #include "window/SheetPanel.h"
 #include "window/StatusLine.h"
 
@@ -19,18 +18,14 @@
 
 namespace {
 
-// The parts' controls, which the window's layout would take, go with holder.
+// The sheet panel's controls, which the window's layout would take, go with holder.
 void adopt(QWidget& holder, const WindowControls& ui) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             ui.cmdClose,        ui.fileBar,         ui.fileNameLabel,   ui.txtFileName,
-             ui.cmdOpen,         ui.cmdAddLyrics,    ui.songFolderBox,   ui.songFileBox,
-             ui.picSynch,        ui.lvLyrics,        ui.lblCurrentLyric, ui.cmdReset,
-             ui.cmdInsert,       ui.cmdAddLine,      ui.cmdRemove,       ui.cmdAdjustSingle,
-             ui.txtAdjustSingle, ui.spnAdjustSingle, ui.cmdAdjustAll,    ui.txtAdjustAll,
-             ui.spnAdjustAll,    ui.cmdEditLyric,    ui.cmdLineUp,       ui.cmdLineDown,
-             ui.cmdSave})
-        if (control)
-            control->setParent(&holder);
+             ui.picSynch, ui.lvLyrics, ui.lblCurrentLyric, ui.cmdReset, ui.cmdInsert, ui.cmdAddLine,
+             ui.cmdRemove, ui.cmdAdjustSingle, ui.txtAdjustSingle, ui.spnAdjustSingle,
+             ui.cmdAdjustAll, ui.txtAdjustAll, ui.spnAdjustAll, ui.cmdEditLyric, ui.cmdLineUp,
+             ui.cmdLineDown, ui.cmdSave})
+        control->setParent(&holder);
 }
 
 } // namespace
@@ -145,24 +140,6 @@ private slots:
         ui.cmdLineUp->setEnabled(true);
         ui.cmdLineUp->click();
         QCOMPARE(status.text(), "Move Up 1 Line: select a line first.");
-    }
-
-    // The caption changes for a song with tag lyrics; the keys its tooltip names stay.
-    void theFileBarOffersTagLyrics() {
-        FileBar bar;
-        WindowControls ui;
-        bar.place(ui);
-        QWidget holder;
-        adopt(holder, ui);
-        ui.cmdAddLyrics->setToolTip("AddLyrics \u2014 Space or Enter when it has the focus");
-        bar.offerTagLyrics();
-        QCOMPARE(ui.cmdAddLyrics->text(), "Show Unsynched Lyrics");
-        QCOMPARE(ui.cmdAddLyrics->toolTip(),
-                 "Show Unsynched Lyrics \u2014 Space or Enter when it has the focus");
-        bar.showSong("/music/", "a.mp3", "/music/a.mp3");
-        QCOMPARE(bar.fileName(), "/music/a.mp3");
-        QCOMPARE(ui.songFolderBox->text(), "/music/");
-        QCOMPARE(ui.songFileBox->text(), "a.mp3");
     }
 };
 
