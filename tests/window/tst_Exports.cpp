@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTreeView>
 
@@ -181,22 +180,8 @@ private slots:
         QCOMPARE(w.ui.lblStatus->text(),
                  "Wrote Song.srt, Song.vtt and Song.ass beside the song: 2 lines; 1 line without "
                  "a time left out (mark them to include them).");
-        for (const char* name : {"Song.srt", "Song.vtt", "Song.ass"}) {
-            QProcess ffmpeg;
-            ffmpeg.start("ffmpeg", {"-v", "error", "-nostdin", "-i", folder.filePath(name), "-f",
-                                    "srt", "-"});
-            ffmpeg.waitForFinished(-1);
-            const QString read = QString::fromUtf8(ffmpeg.readAllStandardOutput())
-                                     .remove(u'\r')
-                                     .remove(QRegularExpression("</?font[^>]*>"));
-            // ASS keeps centiseconds; the song (3 s) is over before the last line starts.
-            const bool ass = QByteArray(name).endsWith("ass");
-            QVERIFY2(read.contains(QString(u"00:00:01,%1 --> 00:00:05,%2\nnaïve ☃"_qs)
-                                       .arg(ass ? "230" : "234", ass ? "680" : "678")) &&
-                         read.contains(QStringLiteral("00:00:05,%1 --> 00:00:12,%1\nthree")
-                                           .arg(ass ? "680" : "678")),
-                     qPrintable(name + (": " + read)));
-        }
+        // What the three files hold, ffmpeg reading them, is the subtitle test's.
+        QCOMPARE(QDir(folder.path()).entryList({"Song.srt", "Song.vtt", "Song.ass"}).size(), 3);
     }
 
     void offersTheLrcBesideASongWithoutLyricsFile() {
