@@ -213,8 +213,7 @@ private slots:
         const QString second =
             makeSong(dir, QStringLiteral("short.mp3"), 2, [](double t) { return tone(t, 0.25); });
         TestWindow w;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.openAnswers << first << second;
         QTest::mouseClick(w.ui.cmdOpen, Qt::LeftButton);
         QTest::qWait(5); // the first song's decode under way
@@ -306,8 +305,7 @@ private slots:
         const MarkCase& c = markCases()[std::size_t(index)];
         TestWindow w;
         w.createDatabase();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         w.setSheet(c.sheet);
         w.select(1);
         c.act(w);

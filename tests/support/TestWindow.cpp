@@ -8,6 +8,7 @@
 #include "support/Sql.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QDropEvent>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -150,14 +151,31 @@ void TestWindow::select(int position) const {
                                                        QItemSelectionModel::Rows);
 }
 
+bool TestWindow::shown() const {
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get());
+}
+
+bool TestWindow::shownActive() const {
+    window->show();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
 void TestWindow::clickRow(int position) const {
-    if (!window->isVisible()) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    if (!window->isVisible())
+        QVERIFY(shown());
     const QModelIndex row = session().sheet().index(position - 1, LyricSheet::ColLyric);
     QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {},
                       ui.lvLyrics->visualRect(row).center());
+}
+
+QString TestWindow::lastSeek() const {
+    const QStringList seeks = player->calls.filter(QStringLiteral("SeekPositionMs"));
+    return seeks.isEmpty() ? QString() : seeks.last();
+}
+
+void press(int key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
 }
 
 void TestWindow::showSong(const QString& folder, const QString& name) const {

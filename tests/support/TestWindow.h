@@ -30,6 +30,9 @@ struct TestWindow {
     void tickAt(int ms);
     // Points the file bar at folder + name (folder ends in '/'), as opening the song would.
     void showSong(const QString& folder, const QString& name) const;
+    // Shows the window and waits until it is on the screen, or also has the keyboard.
+    bool shown() const;
+    bool shownActive() const;
     // Makes the row at position (1-based) the list's current row, as a click on it does.
     void select(int position) const;
     // Clicks the row at position with the mouse, the window shown.
@@ -39,6 +42,9 @@ struct TestWindow {
     SongSession& session() const;
     // Playing or paused, as the session has it.
     bool playing() const;
+
+    // The player's last "SeekPositionMs ms" call, or "".
+    QString lastSeek() const;
 
     // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
     QStringList sheet() const;
@@ -55,6 +61,9 @@ struct TestWindow {
     std::unique_ptr<frmSychLyrics> window;
     WindowControls ui; // found by objectName, as a user's tools find them
 };
+
+// A key pressed where the keyboard is, as a person presses it.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // A sheet as "number|lyric|time|secs" lines, and loaded from rows "lyric|secs" (numbered, Time
 // made from Secs) as one undoable step.

@@ -47,8 +47,7 @@ QByteArray syltFrame(int major, const QString& description, const QString& text,
 void markSong(TestWindow& w, const QString& song) {
     w.createDatabase();
     w.open(song);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(&*w));
+    QVERIFY(w.shownActive());
     w.setSheet({u"naïve ☃"_qs, "", "three", "four"});
     w.select(1);
     w.ui.cmdPlay->click();
@@ -165,8 +164,7 @@ private slots:
             TestWindow w;
             w.createDatabase();
             w.open(song);
-            w->show();
-            QVERIFY(QTest::qWaitForWindowActive(&*w));
+            QVERIFY(w.shownActive());
             w.ui.lvLyrics->setFocus();
             press(w, Qt::Key_T, Qt::ShiftModifier);
             QCOMPARE(w.ui.lblStatus->text(), "No line is marked yet, so Song.srt, Song.vtt and "
@@ -190,8 +188,7 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         QVERIFY(w.ui.lblStatus->text().endsWith(
             "Song.lrc lies beside the song: Ctrl+I reads it into the sheet."));
         w.ui.cmdOpen->setFocus(); // a key on a button reaches the window as well

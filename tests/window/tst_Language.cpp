@@ -192,8 +192,7 @@ private slots:
         QVERIFY(!song.isEmpty());
         TestWindow w;
         w.createDatabase();
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QStringList texts = visibleTexts(w); // before a song: the hint and the first state
         fillWindow(w, song);
         texts += menuEntries(w, w.ui.lvLyrics);
@@ -276,8 +275,7 @@ private slots:
             w.player->lengthMs = 60000;
             fillWindow(w, song);
             w.ui.sldSong->setMax(60);
-            w.window->show();
-            return QTest::qWaitForWindowExposed(w.window.get());
+            return w.shown();
         };
         TestWindow leftToRight;
         // Kept as English left it: the language installed next turns every other window.

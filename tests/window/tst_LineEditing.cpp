@@ -42,8 +42,7 @@ private slots:
         QFETCH(QStringList, answers);
         TestWindow w;
         w.setSheet(rows == 3 ? abc : QStringList(rows, QStringLiteral("x")));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.select(selected);
         w.inputAnswers = answers;
         QFETCH(QString, button);
@@ -103,8 +102,7 @@ private slots:
     void doubleClickEditsEvenWhilePlaying() {
         TestWindow w;
         w.setSheet(abc);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.createDatabase();
         w.ui.cmdPlay->click();
         QVERIFY(w.playing() && w.ui.cmdMark->isEnabled());

@@ -154,8 +154,7 @@ private slots:
         TestWindow w;
         w.setSheet(kRows);
         w.ui.picSynch->show();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         auto* suggestions = w->findChild<SongSuggestions*>();
         QVERIFY(suggestions);
         suggestions->show(injected());
@@ -177,8 +176,7 @@ private slots:
         TestWindow w;
         w.setSheet(kRows);
         w.ui.picSynch->show();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         w.ui.sldSong->setMax(10);
         auto* groove = w->findChild<SongGroove*>("sldSongGroove");
         auto* suggestions = w->findChild<SongSuggestions*>();

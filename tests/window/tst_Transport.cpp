@@ -105,8 +105,7 @@ private slots:
         QFETCH(double, second);
         TestWindow w;
         w.createDatabase();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.ui.sldSong->setMax(20);
         auto* groove = w.ui.sldSong->findChild<QSlider*>();
         const int x = std::min(int(share * groove->width()), groove->width() - 1);
@@ -160,8 +159,7 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.setSheet(QStringList(8, QStringLiteral("line")));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
         const auto send = [&](QEvent::Type type, ulong time) {
             QKeyEvent event(type, key, Qt::NoModifier,
@@ -193,8 +191,7 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.setSheet({"one", "two", "three"});
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         w.ui.cmdPlay->setFocus();
         QTest::keyClick(w.ui.cmdPlay, Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);

@@ -75,8 +75,7 @@ QString taggedSong(const QTemporaryDir& folder, const char* name) {
 void openAndShow(TestWindow& w, const QString& song) {
     w.createDatabase();
     w.open(song);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(&*w));
+    QVERIFY(w.shownActive());
     w.setSheet({"one|1", "", "three|3", "four"});
     w.select(3);
     w.session().sheet().setMarkCursor(2, 1);

@@ -162,8 +162,7 @@ private slots:
     // The file bar and the status line keep their heights; free space stays empty below.
     void noLyricsLeavesTheFileBarAtTheTop() {
         TestWindow w;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         const int bar = w.ui.fileBar->height(), status = w.ui.lblStatus->height();
         w.open(QStringLiteral("/no/such/song.mp3"));
         QVERIFY(w.ui.picSynch->isHidden() && w.ui.picUnsynch->isHidden());
@@ -179,8 +178,7 @@ private slots:
         const QString lines[] = {QStringLiteral("世界の歌"), QStringLiteral("사랑해요"),
                                  QStringLiteral("你好朋友 😀🎵")};
         w.setSheet({lines[0], lines[1], lines[2]});
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.ui.lvLyrics->clearSelection();
         w.ui.lvLyrics->setCurrentIndex({});
         QList<QImage> cells;
@@ -206,8 +204,7 @@ private slots:
         const QStringList lines = {QStringLiteral("مرحبا يا صديقي"), QStringLiteral("שלום עולם"),
                                    QStringLiteral("Hello there")};
         w.setSheet(lines);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.ui.lvLyrics->clearSelection();
         w.ui.lvLyrics->setCurrentIndex({});
         const QImage image = w.ui.lvLyrics->viewport()->grab().toImage();
@@ -249,8 +246,7 @@ private slots:
         const QString song = lyrics == "-" ? QString() : toneSong(dir.filePath("Song.mp3"), lyrics);
         TestWindow w(song);
         w->Form_Load();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         QTEST(QApplication::focusWidget()->objectName(), "focus");
         for (const auto& [key, modifiers] : {std::pair{Qt::Key_X, Qt::NoModifier},
                                              {Qt::Key_Left, Qt::ControlModifier},
@@ -264,8 +260,7 @@ private slots:
     void escapeLeavesTheTextPanelAndKeepsItsText() {
         TestWindow w;
         w.setSheet({"one", "two"});
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         w.ui.cmdAddLyrics->show();
         QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
         QVERIFY(w.ui.picUnsynch->isVisible() && w.ui.picSynch->isHidden());

@@ -37,9 +37,6 @@ class WordSuggestionsTest : public QObject {
                 out.push_back(std::llround(n.toDouble() * 1000));
         return out;
     }
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
 
     // The generated song in a folder of its own, opened and shown, its analysis done.
     QString openSong(TestWindow& w, const QTemporaryDir& folder) {
@@ -50,8 +47,7 @@ class WordSuggestionsTest : public QObject {
         w.createDatabase();
         w.player->lengthMs = 30000;
         w.open(song);
-        w->show();
-        if (!QTest::qWaitForWindowActive(&*w))
+        if (!w.shownActive())
             return {};
         const SongSuggestions& suggestions = w.session().suggestions();
         if (!QTest::qWaitFor([&] { return !suggestions.running(); }, 120000))
