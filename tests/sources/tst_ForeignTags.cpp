@@ -6,6 +6,7 @@
 #include "sources/TagLibComponent.h"
 #include "storage/Lrc.h"
 #include "support/Files.h"
+#include "support/Rows.h"
 
 #include "SongFiles.h"
 
@@ -272,30 +273,14 @@ private slots:
     // FLAC, Ogg and M4A keep their lyrics in their own tags, WAV in an ID3v2 chunk: the text
     // panel's Save and the timed lyrics export (LRC text there) change those and nothing else.
     void otherFormatsKeepWhatMutagenWrote_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("codec");
-        QTest::addColumn<QString>("lyricsKey"); // of a Vorbis comment
-        QTest::newRow("FLAC") << "song.flac"
-                              << "flac"
-                              << "LYRICS";
-        QTest::newRow("FLAC, UNSYNCEDLYRICS") << "song.flac"
-                                              << "flac"
-                                              << "UNSYNCEDLYRICS";
-        QTest::newRow("Ogg Vorbis") << "song.ogg"
-                                    << "libvorbis"
-                                    << "LYRICS";
-        QTest::newRow("Opus, UNSYNCEDLYRICS") << "song.opus"
-                                              << "libopus"
-                                              << "UNSYNCEDLYRICS";
-        QTest::newRow("M4A, AAC") << "song.m4a"
-                                  << "aac"
-                                  << "";
-        QTest::newRow("M4A, ALAC") << "song.m4a"
-                                   << "alac"
-                                   << "";
-        QTest::newRow("WAV") << "song.wav"
-                             << "pcm_s16le"
-                             << "";
+        textColumns({"name", "codec", "lyricsKey"}); // the lyrics' Vorbis comment
+        textRow("FLAC", "song.flac|flac|LYRICS");
+        textRow("FLAC, UNSYNCEDLYRICS", "song.flac|flac|UNSYNCEDLYRICS");
+        textRow("Ogg Vorbis", "song.ogg|libvorbis|LYRICS");
+        textRow("Opus, UNSYNCEDLYRICS", "song.opus|libopus|UNSYNCEDLYRICS");
+        textRow("M4A, AAC", "song.m4a|aac|");
+        textRow("M4A, ALAC", "song.m4a|alac|");
+        textRow("WAV", "song.wav|pcm_s16le|");
     }
     void otherFormatsKeepWhatMutagenWrote() {
         QFETCH(QString, name);
