@@ -1,4 +1,5 @@
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include "controls/KeyOverlay.h"
@@ -137,22 +138,13 @@ private slots:
     // The system's locale picks the translation; English, or a language without one, keeps
     // the sources' texts.
     void theLocaleChoosesTheLanguage_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("German") << "de_DE"
-                                << "de";
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de";
-        QTest::newRow("Spanish") << "es_MX"
-                                 << "es";
-        QTest::newRow("Japanese") << "ja_JP"
-                                  << "ja";
-        QTest::newRow("Arabic") << "ar_EG"
-                                << "ar";
-        QTest::newRow("English") << "en_US"
-                                 << "";
-        QTest::newRow("no translation") << "fi_FI"
-                                        << "";
+        textColumns({"locale", "language"});
+        textRow("German", "de_DE|de");
+        textRow("Spanish, a region's locale", "es_MX|es");
+        textRow("Japanese", "ja_JP|ja");
+        textRow("Arabic", "ar_EG|ar");
+        textRow("English", "en_US|");
+        textRow("no translation", "fi_FI|");
     }
     void theLocaleChoosesTheLanguage() {
         QFETCH(QString, locale);
@@ -367,7 +359,12 @@ private slots:
     }
     void dataKeepsItsFormInEveryLanguage() {
         QFETCH(QString, locale);
-        const auto work = [](QByteArray& saved, QStringList& sheet, QString& clock) {
+        struct Work {
+            QByteArray saved;
+            QStringList sheet;
+            QString clock;
+        };
+        const auto work = [] {
             const QTemporaryDir music;
             TestWindow w;
             w.createDatabase();
@@ -381,27 +378,22 @@ private slots:
             w.player->lengthMs = 75000;
             w.ui.cmdPlay->click();
             w.tickAt(17400);
-            clock = w.ui.lblTime->text();
+            const QString clock = w.ui.lblTime->text();
             w.ui.cmdStop->click();
             w.save();
-            saved = readFile(music.filePath("Song.xml")).replace(music.path().toUtf8(), "<folder>");
-            sheet = w.sheet();
+            return Work{
+                readFile(music.filePath("Song.xml")).replace(music.path().toUtf8(), "<folder>"),
+                w.sheet(), clock};
         };
-        QByteArray english;
-        QStringList englishSheet;
-        QString englishClock;
-        work(english, englishSheet, englishClock);
+        const Work english = work();
         QVERIFY(InstallLanguage(QLocale(locale)).size() == 2);
-        QByteArray translated;
-        QStringList translatedSheet;
-        QString translatedClock;
-        work(translated, translatedSheet, translatedClock);
-        QVERIFY(english.contains("<LINE>"));
-        QCOMPARE(translated, english);
-        QCOMPARE(translatedSheet, englishSheet);
-        QVERIFY2(englishSheet[1].contains("|3.25"), qPrintable(englishSheet.join(' ')));
-        QCOMPARE(translatedClock, englishClock);
-        QVERIFY(englishClock.startsWith("0:17"));
+        const Work translated = work();
+        QVERIFY(english.saved.contains("<LINE>"));
+        QCOMPARE(translated.saved, english.saved);
+        QCOMPARE(translated.sheet, english.sheet);
+        QVERIFY2(english.sheet[1].contains("|3.25"), qPrintable(english.sheet.join(' ')));
+        QCOMPARE(translated.clock, english.clock);
+        QVERIFY(english.clock.startsWith("0:17"));
     }
 };
 
