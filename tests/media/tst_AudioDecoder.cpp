@@ -3,6 +3,7 @@
 #include "playback/Waveform.h"
 #include "support/Files.h"
 #include "support/ManyFields.h"
+#include "support/Rows.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -124,13 +125,9 @@ private slots:
     // goes on to the song's end.
     void oneDecodeServesTheOutlineAndTheAligner_data() {
         QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("codec");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("an MP3 of a few seconds") << 5 << "libmp3lame"
-                                                 << "mp3";
-        QTest::newRow("a FLAC longer than the aligner takes")
-            << kLongestAlignedSeconds + 60 << "flac"
-            << "flac";
+        textColumns({"codec", "extension"});
+        textRow("an MP3 of a few seconds", "libmp3lame|mp3", 5);
+        textRow("a FLAC longer than the aligner takes", "flac|flac", kLongestAlignedSeconds + 60);
     }
     void oneDecodeServesTheOutlineAndTheAligner() {
         QFETCH(int, seconds);
@@ -231,20 +228,13 @@ private slots:
     // grows with the square of their number (minutes for these). The decoder reads past them
     // at once, and hands over the samples of the same song without them.
     void manyTagFieldsAreNoHang_data() {
-        QTest::addColumn<QString>("codec");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("FLAC") << "flac"
-                              << "flac";
-        QTest::newRow("Ogg Vorbis") << "libvorbis"
-                                    << "ogg";
-        QTest::newRow("Opus") << "libopus"
-                              << "opus";
-        QTest::newRow("MP3") << "libmp3lame"
-                             << "mp3";
-        QTest::newRow("M4A") << "aac"
-                             << "m4a";
-        QTest::newRow("WAV") << "pcm_s16le"
-                             << "wav";
+        textColumns({"codec", "extension"});
+        textRow("FLAC", "flac|flac");
+        textRow("Ogg Vorbis", "libvorbis|ogg");
+        textRow("Opus", "libopus|opus");
+        textRow("MP3", "libmp3lame|mp3");
+        textRow("M4A", "aac|m4a");
+        textRow("WAV", "pcm_s16le|wav");
     }
     void manyTagFieldsAreNoHang() {
         QFETCH(QString, codec);
