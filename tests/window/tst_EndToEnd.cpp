@@ -3,6 +3,7 @@
 #include "sources/TagLibComponent.h"
 #include "storage/DatabaseSchema.h"
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include <QApplication>
@@ -232,14 +233,11 @@ private slots:
     }
 
     void synchronizesASong_data() {
-        QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("lyricsFile"); // the song's name without four characters
-        QTest::newRow("MP3") << "Tone Song.mp3"
-                             << "Tone Song.xml";
-        QTest::newRow("FLAC") << "Tone Song.flac"
-                              << "Tone Song..xml";
-        QTest::newRow("Opus") << "Tone Song.opus"
-                              << "Tone Song..xml";
+        textColumns(
+            {"song", "lyricsFile"}); // the lyrics file: the song's name less four characters
+        textRow("MP3", "Tone Song.mp3|Tone Song.xml");
+        textRow("FLAC", "Tone Song.flac|Tone Song..xml");
+        textRow("Opus", "Tone Song.opus|Tone Song..xml");
     }
     void synchronizesASong() {
         QFETCH(QString, song);
