@@ -231,14 +231,10 @@ private slots:
     // The first key never edits the path in the file box: it goes to Play when a song with
     // lyrics is open, to AddLyrics for one without, and to the open button without a song.
     void startsWithTheFocusWhereTheWorkIs_data() {
-        QTest::addColumn<QString>("lyrics"); // "-": no song on the command line
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("no song") << "-"
-                                 << "cmdOpen";
-        QTest::newRow("a song with lyrics") << "one\ntwo"
-                                            << "cmdPlay";
-        QTest::newRow("a song without") << ""
-                                        << "cmdAddLyrics";
+        textColumns({"lyrics", "focus"}); // lyrics "-": no song on the command line
+        textRow("no song", "-|cmdOpen");
+        textRow("a song with lyrics", "one\ntwo|cmdPlay");
+        textRow("a song without", "|cmdAddLyrics");
     }
     void startsWithTheFocusWhereTheWorkIs() {
         QFETCH(QString, lyrics);
