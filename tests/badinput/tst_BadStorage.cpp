@@ -88,13 +88,6 @@ private:
     QProcess m_process;
 };
 
-bool writableBy(const QString& folder) {
-    QFile probe(folder + QStringLiteral("/probe"));
-    const bool made = probe.open(QIODevice::WriteOnly);
-    probe.remove();
-    return made;
-}
-
 } // namespace
 
 class BadStorageTest : public QObject {

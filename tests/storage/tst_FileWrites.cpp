@@ -72,11 +72,6 @@ QString targetOf(const QString& writer, const QString& folder) {
                          : QStringLiteral("/Song.lrc"));
 }
 
-struct Outcome {
-    bool saved = false;
-    QString message; // the status line, or what the tool printed
-};
-
 // Runs one writer on the song in folder (the window with a sheet of lines), the tool through
 // wrapper when one is given.
 Outcome runWriter(const QString& writer, const QString& folder, int lines = kLines,
@@ -139,26 +134,6 @@ struct SmallDisk {
     QTemporaryDir dir;
     bool mounted = false;
 };
-
-struct Status {
-    mode_t mode;
-    uid_t owner;
-    gid_t group;
-    bool operator==(const Status&) const = default;
-};
-
-Status statusOf(const QString& path) {
-    struct stat status {};
-    ::stat(QFile::encodeName(path).constData(), &status);
-    return {status.st_mode & 07777, status.st_uid, status.st_gid};
-}
-
-bool writableBy(const QString& folder) {
-    QFile probe(folder + QStringLiteral("/probe"));
-    const bool made = probe.open(QIODevice::WriteOnly);
-    probe.remove();
-    return made;
-}
 
 const QStringList kWriters{"Save",         "Ctrl+E",     "import-lrc --force", "export-lrc",
                            "Ctrl+Shift+T", "export-srt", "export-vtt",         "export-ass"};
@@ -262,7 +237,7 @@ private slots:
             QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
         }
         QCOMPARE(::chmod(name.constData(), file == u"0444" ? 0444 : 0640), 0);
-        const Status before = statusOf(QString::fromUtf8(name));
+        const FileStatus before = statusOf(QString::fromUtf8(name));
 
         const Outcome outcome = runWriter(writer, root.filePath(QStringLiteral("music")));
         QVERIFY2(status.isEmpty() ? outcome.saved : outcome.message.contains(status),
