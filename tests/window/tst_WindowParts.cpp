@@ -116,31 +116,6 @@ private slots:
         QVERIFY(ui.cmdAdjustAll->isEnabled());
         QVERIFY(!ui.cmdSave->isEnabled());
     }
-
-    // Move Up and Move Down follow the line the list selects, at either end of the sheet.
-    void theSheetPanelMovesTheSelection() {
-        TestSession t;
-        loadSheet(t.sheet, {"one|", "two|", "three|"});
-        StatusLine status;
-        SheetPanel panel(t.session, status, {}, nullptr);
-        WindowControls ui;
-        panel.place(ui);
-        QWidget holder;
-        adopt(holder, ui);
-        panel.selectLine(3, false);
-        ui.cmdLineDown->click();
-        QCOMPARE(t.sheet.selected(), 3);
-        QVERIFY(!ui.cmdLineDown->isEnabled());
-        ui.cmdLineUp->click();
-        ui.cmdLineUp->click();
-        QCOMPARE(t.sheet.selected(), 1);
-        QCOMPARE(ui.lblCurrentLyric->text(), "one");
-        QVERIFY(!ui.cmdLineUp->isEnabled());
-        ui.lvLyrics->clearSelection();
-        ui.cmdLineUp->setEnabled(true);
-        ui.cmdLineUp->click();
-        QCOMPARE(status.text(), "Move Up 1 Line: select a line first.");
-    }
 };
 
 QTEST_MAIN(WindowPartsTest)
