@@ -79,13 +79,6 @@ QStringList decodedPeaks(const PeakEnvelope& envelope, double seconds) {
     return spans;
 }
 
-QString ticksOf(const SongSlider& slider) {
-    QStringList ticks;
-    for (const MarkTick& tick : slider.marks())
-        ticks << QStringLiteral("%1@%2").arg(tick.position).arg(tick.seconds);
-    return ticks.join(u' ');
-}
-
 struct MarkCase {
     const char* name;
     QStringList sheet;

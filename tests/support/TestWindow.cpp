@@ -1,5 +1,7 @@
 #include "support/TestWindow.h"
 
+#include "controls/SongSlider.h"
+#include "controls/WordStrip.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
@@ -176,6 +178,20 @@ QString TestWindow::lastSeek() const {
 
 void press(int key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+QString ticksOf(const SongSlider& slider) {
+    QStringList ticks;
+    for (const MarkTick& tick : slider.marks())
+        ticks << QStringLiteral("%1@%2").arg(tick.position).arg(tick.seconds);
+    return ticks.join(u' ');
+}
+
+int xAt(const WordStrip& strip, qint64 ms) {
+    int x = 0;
+    while (x < strip.width() && strip.msAt(x) < ms)
+        ++x;
+    return x;
 }
 
 void TestWindow::showSong(const QString& folder, const QString& name) const {

@@ -11,6 +11,9 @@
 
 #include <memory>
 
+class SongSlider;
+class WordStrip;
+
 // The real window built on fakes: a player with a test clock, scripted dialogs, a clipboard
 // and a temporary program folder. Answers queued in openAnswers/inputAnswers are used in
 // order; an empty queue answers as a cancelled dialog would.
@@ -64,6 +67,10 @@ struct TestWindow {
 
 // A key pressed where the keyboard is, as a person presses it.
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The slider's mark ticks as "row@seconds", and the x at which a word strip draws ms.
+QString ticksOf(const SongSlider& slider);
+int xAt(const WordStrip& strip, qint64 ms);
 
 // A sheet as "number|lyric|time|secs" lines, and loaded from rows "lyric|secs" (numbered, Time
 // made from Secs) as one undoable step.

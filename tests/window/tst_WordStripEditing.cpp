@@ -39,14 +39,6 @@ QString line1(const TestWindow& w) {
 
 const QString kAsMarked = "1000 One@1000 together@1500 three@2600";
 
-// The x at which the strip draws ms.
-int xAt(const WordStrip& strip, qint64 ms) {
-    int x = 0;
-    while (x < strip.width() && strip.msAt(x) < ms)
-        ++x;
-    return x;
-}
-
 // Drags the word's label to where ms is drawn, as a hand does: press, a few moves, release.
 void drag(WordStrip& strip, int word, qint64 ms, Qt::KeyboardModifiers keys = {}) {
     const QPoint from = strip.labelRect(word).center();
