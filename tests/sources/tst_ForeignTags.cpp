@@ -103,19 +103,7 @@ for path in sys.argv[1:]:
         print('picture', p.type, p.mime, p.data.hex())
     print('lyrics', repr(lyrics if not hasattr(lyrics, 'text') else lyrics.text)))";
 
-QString run(const QString& program, const QStringList& arguments, const QString& home = {}) {
-    QProcess process;
-    if (!home.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home); // kid3 keeps its settings there
-        process.setProcessEnvironment(environment);
-    }
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return QStringLiteral("failed: ") + process.readAllStandardError();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using songs::run;
 
 // Tags song as writer does, in version 2.version; answers "" or what went wrong.
 QString tagWith(const QString& writer, int version, const QString& song, const QTemporaryDir& dir) {
@@ -175,16 +163,6 @@ Dump readBack(const QStringList& songs) {
         dump[songs.at(i)] = lines;
     }
     return dump;
-}
-
-// A two-second tone as ffmpeg encodes it with codec into song; "" or what went wrong.
-QString makeSong(const QString& song, const QString& codec, const QTemporaryDir& dir) {
-    const QString wav = dir.filePath("tone.wav");
-    if (!QFile::exists(wav))
-        run("/usr/bin/sox", {"-n", "-r", "44100", "-c", "2", wav, "synth", "2", "sine", "440"});
-    const QString out =
-        run("/usr/bin/ffmpeg", {"-v", "error", "-y", "-i", wav, "-c:a", codec, song});
-    return out.startsWith("failed") ? out : QString();
 }
 
 // The audio packets' digest, as ffmpeg copies them out of the song.
@@ -288,7 +266,7 @@ private slots:
         QFETCH(QString, lyricsKey);
         QTemporaryDir dir;
         const QString tagged = dir.filePath(name);
-        QCOMPARE(makeSong(tagged, codec, dir), QString());
+        QCOMPARE(songs::formatSong(tagged, codec), tagged);
         QCOMPARE(run("/usr/bin/python3", {"-c", kFormatWriter, tagged, lyricsKey}), QString());
         TagLibComponent reader;
         reader.LoadTag(tagged, true);
