@@ -359,10 +359,7 @@ private slots:
         QFETCH(QByteArray, lrc);
         QFETCH(QString, note);
         Session s;
-        LyricsDocumentWriter xml(s.path("Song.mp3"));
-        xml.addLine("1", "1", "one two");
-        xml.addLine("2", "", "three");
-        writeFile(s.path("Song.xml"), xml.finish());
+        writeFile(s.path("Song.xml"), lyricsFileOf(s.path("Song.mp3"), {"1|one two", "|three"}));
         if (lrc.isEmpty())
             QVERIFY(QDir(s.dir.path()).mkdir("Song.lrc"));
         else

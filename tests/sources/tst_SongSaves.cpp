@@ -32,14 +32,9 @@ void giveTo(const QString& path, uid_t owner, mode_t mode) {
 // The lyrics file embed-sylt reads beside song (the song's path without its last four
 // characters, then .xml): two lines, one marked.
 void lyricsFileBeside(const QString& song) {
-    QVERIFY(!writeFile(song.chopped(4) + ".xml",
-                       "<?xml version=\"1.0\"?><SynchronizedLyrics><LYRICS>"
-                       "<LINE><LineNumber>1</LineNumber><TimeMarker>1</TimeMarker>"
-                       "<LyricLine>planted words</LyricLine></LINE>"
-                       "<LINE><LineNumber>2</LineNumber><TimeMarker></TimeMarker>"
-                       "<LyricLine>and more</LyricLine></LINE>"
-                       "</LYRICS></SynchronizedLyrics>")
-                 .isEmpty());
+    QVERIFY(
+        !writeFile(song.chopped(4) + ".xml", lyricsFileOf(song, {"1|planted words", "|and more"}))
+             .isEmpty());
 }
 
 // The text panel's Save, or the tool's embed-sylt, on song.

@@ -149,11 +149,7 @@ QString writtenAss(const std::vector<SheetRow>& rows, QTemporaryDir& folder) {
 
 // Song.xml beside song, one line per "secs|lyric".
 void writeXml(const QString& song, const QStringList& lines) {
-    LyricsDocumentWriter xml(song);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        xml.addLine(QString::number(i + 1), lines[i].section(u'|', 0, 0),
-                    lines[i].section(u'|', 1));
-    writeFile(QFileInfo(song).path() + "/Song.xml", xml.finish());
+    writeFile(QFileInfo(song).path() + "/Song.xml", lyricsFileOf(song, lines));
 }
 
 struct Run {

@@ -45,14 +45,6 @@ Run lyricsTool(const QStringList& arguments, const QString& in = QString(),
             lines(process.readAllStandardError())};
 }
 
-QByteArray lyricsFile(const QString& song, const QStringList& secsAndLyrics) {
-    LyricsDocumentWriter writer(song);
-    for (qsizetype i = 0; i < secsAndLyrics.size(); ++i)
-        writer.addLine(QString::number(i + 1), secsAndLyrics[i].section(u'|', 0, 0),
-                       secsAndLyrics[i].section(u'|', 1));
-    return writer.finish();
-}
-
 } // namespace
 
 class LyricsToolTest : public QObject {
@@ -79,9 +71,9 @@ private slots:
         QDir(folder.path()).mkdir("sub");
         const QString good = writeFile(folder.filePath("sub/Good.mp3"), songs::toneBytes());
         writeFile(folder.filePath("sub/Good.xml"),
-                  lyricsFile(good, {"1|one", "|two", "2.5|three"}));
+                  lyricsFileOf(good, {"1|one", "|two", "2.5|three"}));
         writeFile(folder.filePath("Bad.mp3"), QByteArray(4000, 'x'));
-        writeFile(folder.filePath("Bad.xml"), lyricsFile("Bad.mp3", {"1|one"}));
+        writeFile(folder.filePath("Bad.xml"), lyricsFileOf("Bad.mp3", {"1|one"}));
         writeFile(folder.filePath("Cut.mp3"), songs::toneBytes());
         writeFile(folder.filePath("Cut.xml"), "<SynchronizedLyrics><LYRICS><LINE>");
         // Every other format, by its name: an MP3 named .flac is a damaged FLAC file.
@@ -91,7 +83,7 @@ private slots:
                                        {"-v", "error", "-i", good, folder.filePath("sub/") + name}),
                      0);
         const QString flac = folder.filePath("sub/Flac.flac");
-        writeFile(folder.filePath("sub/Flac..xml"), lyricsFile(flac, {"1|one", "2.5|two"}));
+        writeFile(folder.filePath("sub/Flac..xml"), lyricsFileOf(flac, {"1|one", "2.5|two"}));
 
         const Run embed = lyricsTool({"embed-sylt", "--jobs", "2", folder.path()});
         QCOMPARE(embed.exitCode, 1);
@@ -204,17 +196,17 @@ private slots:
         QCOMPARE(lyricsTool({"import-lrc", song}).exitCode, 0);
         QCOMPARE(readFile(xml), "mine");
         QCOMPARE(lyricsTool({"import-lrc", "--force", song}).exitCode, 0);
-        QCOMPARE(readFile(xml), lyricsFile(song, {"0|a", "1|b", "2|a"}));
+        QCOMPARE(readFile(xml), lyricsFileOf(song, {"0|a", "1|b", "2|a"}));
     }
 
     // Lyrics that look like stamps, tags or blanks come back from their LRC file as they were.
     void lrcRoundTripKeepsTheLyrics() {
         QTemporaryDir folder;
         const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
-        const QByteArray lyrics = lyricsFile(song, {"|[Intro: Someone]", "1|[0:10] timer song",
-                                                    "|[2:30] is when she left", "2|[ti:Title]",
-                                                    "|[offset:500]", "3|<00:12.30>word", "|", "|[]",
-                                                    "4|[", "|  spaces  ", u"5|naïve ☃"_qs});
+        const QByteArray lyrics = lyricsFileOf(
+            song, {"|[Intro: Someone]", "1|[0:10] timer song", "|[2:30] is when she left",
+                   "2|[ti:Title]", "|[offset:500]", "3|<00:12.30>word", "|", "|[]", "4|[",
+                   "|  spaces  ", u"5|naïve ☃"_qs});
         const QString xml = writeFile(folder.filePath("Song.xml"), lyrics);
         QCOMPARE(lyricsTool({"export-lrc", song}).exitCode, 0);
         QCOMPARE(lyricsTool({"import-lrc", "--force", song}).exitCode, 0);
