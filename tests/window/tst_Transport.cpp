@@ -97,7 +97,6 @@ private slots:
         QTest::addColumn<double>("share"); // of the groove's width, from its left end
         QTest::addColumn<double>("second");
         QTest::newRow("the middle") << 0.5 << 10.0;
-        QTest::newRow("three quarters") << 0.75 << 15.0;
         QTest::newRow("the right end") << 1.0 << 20.0;
     }
     void aClickOnTheSliderSeeksWhereItIs() {
