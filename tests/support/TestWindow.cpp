@@ -2,6 +2,7 @@
 
 #include "controls/SongSlider.h"
 #include "controls/WordStrip.h"
+#include "playback/MpvPlayer.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
@@ -43,6 +44,20 @@ Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     // Never the user's own settings.
     platform.settingsFile = test.programFolder.filePath(QStringLiteral("settings.ini"));
     return platform;
+}
+
+std::unique_ptr<frmSychLyrics> realWindow(const QString& programFolder, const QString& song) {
+    CreateJukeboxDatabase(JukeboxDatabaseFileFor(programFolder));
+    Platform platform;
+    platform.player = std::make_unique<MpvPlayer>();
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
+    platform.programFolder = programFolder;
+    platform.settingsFile = programFolder + QStringLiteral("/settings.ini");
+    platform.commandLine = song;
+    auto w = std::make_unique<frmSychLyrics>(std::move(platform));
+    w->Form_Load();
+    w->show();
+    return w;
 }
 
 TestWindow::TestWindow(const QString& commandLine)

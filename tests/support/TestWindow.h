@@ -90,6 +90,10 @@ bool dropFile(QWidget& widget, const QString& path);
 QString tagLyrics(const QString& song);
 bool hasTagLyrics(const QString& song);
 
+// The window on the real player and tag component, with its program folder (the jukebox
+// database made there), opened on song and shown.
+std::unique_ptr<frmSychLyrics> realWindow(const QString& programFolder, const QString& song);
+
 // The platform of a TestWindow: the real tag component, fakes for everything else.
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine);
 

@@ -1,7 +1,6 @@
 #include "controls/WordStrip.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
-#include "storage/DatabaseSchema.h"
 #include "support/Files.h"
 #include "support/Rows.h"
 #include "support/TestWindow.h"
@@ -43,16 +42,7 @@ class EndToEndTest : public QObject {
             tag.LoadTag(song, true);
             tag.SetFrameText(QStringLiteral("USLT"), lyrics);
             tag.SaveTag(song);
-            CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
-            Platform platform;
-            platform.player = std::make_unique<MpvPlayer>();
-            platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
-            platform.programFolder = program.path();
-            platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
-            platform.commandLine = song;
-            window = std::make_unique<frmSychLyrics>(std::move(platform));
-            window->Form_Load();
-            window->show();
+            window = realWindow(program.path(), song);
         }
         struct Parts {
             frmSychLyrics& w;
