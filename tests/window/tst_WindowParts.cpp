@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <stdexcept>
-
 namespace {
 
 // The sheet panel's controls, which the window's layout would take, go with holder.
@@ -75,8 +73,6 @@ private slots:
         });
         QVERIFY(!after);
         QCOMPARE(status.text(), "Cannot write /music/a.xml: permission denied");
-        status.guard("Play", [] { throw std::runtime_error("no audio device"); });
-        QCOMPARE(status.text(), "Play failed: no audio device");
         status.guard("Stop", [] { throw 42; });
         QCOMPARE(status.text(), "Stop failed unexpectedly.");
         QPushButton button;
