@@ -304,8 +304,6 @@ private slots:
         QTest::mouseClick(rtlGroove, Qt::LeftButton, {}, QPoint(rtlGroove->width() - 12, 10));
         QVERIFY2(rightToLeft.ui.sldSong->Value() < 6,
                  qPrintable(QString::number(rightToLeft.ui.sldSong->Value())));
-        QTest::mouseClick(ltrGroove, Qt::LeftButton, {}, QPoint(ltrGroove->width() - 12, 10));
-        QVERIFY(leftToRight.ui.sldSong->Value() > 54);
         // At the same time of the song the two grooves are mirror images: the waveform, the
         // ticks, the part played and the playhead (to a pixel's rounding).
         QTRY_VERIFY(ltrGroove->envelope() && rtlGroove->envelope()); // both waveforms drawn
