@@ -199,20 +199,6 @@ private slots:
         QCOMPARE(readFile(xml), lyricsFileOf(song, {"0|a", "1|b", "2|a"}));
     }
 
-    // Lyrics that look like stamps, tags or blanks come back from their LRC file as they were.
-    void lrcRoundTripKeepsTheLyrics() {
-        QTemporaryDir folder;
-        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
-        const QByteArray lyrics = lyricsFileOf(
-            song, {"|[Intro: Someone]", "1|[0:10] timer song", "|[2:30] is when she left",
-                   "2|[ti:Title]", "|[offset:500]", "3|<00:12.30>word", "|", "|[]", "4|[",
-                   "|  spaces  ", u"5|naïve ☃"_qs});
-        const QString xml = writeFile(folder.filePath("Song.xml"), lyrics);
-        QCOMPARE(lyricsTool({"export-lrc", song}).exitCode, 0);
-        QCOMPARE(lyricsTool({"import-lrc", "--force", song}).exitCode, 0);
-        QCOMPARE(QString::fromUtf8(readFile(xml)), QString::fromUtf8(lyrics));
-    }
-
     // Word times travel: import-lrc leaves them in Song.lrc beside the lyrics file it writes,
     // embed-sylt gives each timed word its own SYLT entry (as mutagen reads them; a line feed
     // starts each line), and
