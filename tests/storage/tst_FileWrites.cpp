@@ -199,22 +199,17 @@ private slots:
     // As root: a read-only file is refused, a replaced file keeps its mode, owner and group,
     // and a link into another user's files elsewhere is not written through.
     void protection_data() {
-        QTest::addColumn<QString>("writer");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("status"); // "" when the save goes through
+        textColumns({"writer", "file", "status"}); // status "" when the save goes through
         for (const QString& writer : kWriters) {
-            const QByteArray w = writer.toUtf8();
-            QTest::addRow("%s, 0444", w.constData()) << writer << "0444"
-                                                     << "the file is read-only";
-            QTest::addRow("%s, 0640 of nobody", w.constData()) << writer << "0640"
-                                                               << "";
-            QTest::addRow("%s, link to another's file", w.constData())
-                << writer << "link"
-                << "outside the song's folder";
+            const auto row = [&writer](const char* name, const QString& cells) {
+                textRow(qPrintable(writer + name), writer + '|' + cells);
+            };
+            row(", 0444", "0444|the file is read-only");
+            row(", 0640 of nobody", "0640|");
+            row(", link to another's file", "link|outside the song's folder");
             // Root owns both: the link still leads out of the folder.
-            QTest::addRow("%s, link to root's own file", w.constData())
-                << writer << "own link"
-                << "outside the song's folder, which a save as root never follows";
+            row(", link to root's own file",
+                "own link|outside the song's folder, which a save as root never follows");
         }
     }
     void protection() {
