@@ -186,7 +186,6 @@ private slots:
             readsBackAs({marked(0, "before the break"), marked(20000, "after it")}, length,
                         {{0, kMaxSubtitleMs, "before the break"},
                          {20000, 20000 + kMaxSubtitleMs, "after it"}});
-        readsBackAs({marked(20000, "last")}, 22500, {{20000, 22500, "last"}});
         // A marked blank line clears the screen; marks out of sheet order are shown in time
         // order; lines that start together show together until the next.
         readsBackAs({marked(1000, "a"), marked(3000, "  "), marked(10000, "late"),
