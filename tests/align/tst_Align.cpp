@@ -4,6 +4,7 @@
 #include "session/SongSuggestions.h"
 #include "storage/LyricsXml.h"
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestSession.h"
 
 #include <QCryptographicHash>
@@ -262,15 +263,11 @@ private slots:
     // A damaged speech model, which the recogniser meets by crashing or by ending the process:
     // the fallback, and a status that says why, from the aligner and from the tool.
     void aDamagedModelIsAFallback_data() {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("mdef cut to a third") << "cut"
-                                             << "loading it crashed the recogniser";
-        QTest::newRow("garbage in mdef") << "garbage"
-                                         << "the recogniser could not read it";
-        QTest::newRow("the package's model, a byte changed")
-            << "packaged"
-            << "en-us/mdef is not as its package installed it";
+        textColumns({"damage", "status"});
+        textRow("mdef cut to a third", "cut|loading it crashed the recogniser");
+        textRow("garbage in mdef", "garbage|the recogniser could not read it");
+        textRow("the package's model, a byte changed",
+                "packaged|en-us/mdef is not as its package installed it");
     }
     void aDamagedModelIsAFallback() {
         QFETCH(QString, damage);

@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace badinput {
@@ -42,6 +43,34 @@ inline QStringList filesIn(const QString& folder) {
     names.sort();
     return names;
 }
+
+// A file's mode, owner and group, which a save must leave as they were.
+struct FileStatus {
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+    bool operator==(const FileStatus&) const = default;
+};
+
+inline FileStatus statusOf(const QString& path) {
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return {status.st_mode & 07777, status.st_uid, status.st_gid};
+}
+
+// Whether a file can be made in folder: root makes one in a read-only folder too.
+inline bool writableBy(const QString& folder) {
+    QFile probe(folder + QStringLiteral("/probe"));
+    const bool made = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return made;
+}
+
+// What a save did: whether it wrote, and what it said (the status line, or the tool's output).
+struct Outcome {
+    bool saved = false;
+    QString message;
+};
 
 constexpr const char* kChildVariable = "VELMORA_BADINPUT_CHILD";
 

@@ -190,13 +190,11 @@ private slots:
 
     // A named pipe in a file's place is refused at once; reading it would wait for ever.
     void namedPipesNeverBlock_data() {
-        QTest::addColumn<QString>("pipe");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("lyrics file, pressing Play")
-            << "Tone.xml"
-            << "Tone.xml: not a regular file (a named pipe); the song plays without";
-        QTest::newRow("text file for the panel") << "lyrics.txt"
-                                                 << "lyrics.txt: not a regular file (a named pipe)";
+        textColumns({"pipe", "status"});
+        textRow("lyrics file, pressing Play",
+                "Tone.xml|Tone.xml: not a regular file (a named pipe); the song plays without");
+        textRow("text file for the panel",
+                "lyrics.txt|lyrics.txt: not a regular file (a named pipe)");
     }
     void namedPipesNeverBlock() {
         QFETCH(QString, pipe);

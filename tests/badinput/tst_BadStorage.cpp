@@ -88,13 +88,6 @@ private:
     QProcess m_process;
 };
 
-bool writableBy(const QString& folder) {
-    QFile probe(folder + QStringLiteral("/probe"));
-    const bool made = probe.open(QIODevice::WriteOnly);
-    probe.remove();
-    return made;
-}
-
 } // namespace
 
 class BadStorageTest : public QObject {
@@ -207,27 +200,23 @@ private slots:
     // file the song had is as it was.
     void savesThatCannotBeWritten_data() {
         QTest::addColumn<bool>("intoTag"); // Save lyrics to the tag, else Save (the sheet)
-        QTest::addColumn<QString>("trouble");
-        QTest::addColumn<QString>("status");
-        for (const bool tag : {false, true}) {
-            const char* what = tag ? "tag: " : "sheet: ";
-            QTest::addRow("%sread-only folder and file", what) << tag << "read-only folder"
-                                                               << "the file is read-only";
-            QTest::addRow("%sfolder removed after opening", what)
-                << tag << "folder removed"
-                << (tag ? "Song.mp3: there is no such file" : "/music does not exist");
-            QTest::addRow("%sdisk full", what)
-                << tag << "disk full"
-                << (tag ? "cannot write a temporary copy in its folder: the disk is full"
-                        : "Song.xml: the disk is full");
-        }
-        QTest::newRow("tag: room for the copy, not the grown tag")
-            << true << "disk full after the copy"
-            << "the disk is full, so the song was left as it was";
-        QTest::newRow("sheet: read-only lyrics file") << false << "read-only lyrics file"
-                                                      << "Cannot save the lyrics to";
-        QTest::newRow("sheet: a folder where the file goes") << false << "folder for the file"
-                                                             << "Cannot save the lyrics to";
+        textColumns({"trouble", "status"});
+        textRow("sheet: read-only folder and file", "read-only folder|the file is read-only",
+                false);
+        textRow("tag: read-only folder and file", "read-only folder|the file is read-only", true);
+        textRow("sheet: folder removed after opening", "folder removed|/music does not exist",
+                false);
+        textRow("tag: folder removed after opening",
+                "folder removed|Song.mp3: there is no such file", true);
+        textRow("sheet: disk full", "disk full|Song.xml: the disk is full", false);
+        textRow("tag: disk full",
+                "disk full|cannot write a temporary copy in its folder: the disk is full", true);
+        textRow("tag: room for the copy, not the grown tag",
+                "disk full after the copy|the disk is full, so the song was left as it was", true);
+        textRow("sheet: read-only lyrics file", "read-only lyrics file|Cannot save the lyrics to",
+                false);
+        textRow("sheet: a folder where the file goes",
+                "folder for the file|Cannot save the lyrics to", false);
     }
     void savesThatCannotBeWritten() {
         QFETCH(bool, intoTag);
@@ -301,23 +290,18 @@ private slots:
     // status line says so.
     void savesThroughWhatIsThere_data() {
         QTest::addColumn<bool>("intoTag");
-        QTest::addColumn<QString>("there");
-        QTest::addColumn<QString>("status"); // what the status line says
+        textColumns({"there", "status"}); // what the status line says
         for (const bool tag : {false, true}) {
-            const char* what = tag ? "tag: " : "sheet: ";
-            QTest::addRow("%sread-only folder, writable file", what)
-                << tag << "read-only folder"
-                << "so the save was not atomic";
-            QTest::addRow("%slink to a regular file", what)
-                << tag << "link to a file"
-                << (tag ? "Saved 1 line of lyrics into the ID3v2 tag (USLT) of Song.mp3."
-                        : "Saved Song.xml: 3 lines");
-            QTest::addRow("%slink to a named pipe", what) << tag << "link to a pipe"
-                                                          << "it is a named pipe, not a";
-            QTest::addRow("%slink to a device", what) << tag << "link to a device"
-                                                      << "it is a device, not a";
-            QTest::addRow("%sa named pipe", what) << tag << "pipe"
-                                                  << "it is a named pipe, not a";
+            const auto row = [tag](const char* name, const QString& cells) {
+                textRow(qPrintable((tag ? "tag: " : "sheet: ") + QString(name)), cells, tag);
+            };
+            row("read-only folder, writable file", "read-only folder|so the save was not atomic");
+            row("link to a regular file",
+                tag ? "link to a file|Saved 1 line of lyrics into the ID3v2 tag (USLT) of Song.mp3."
+                    : "link to a file|Saved Song.xml: 3 lines");
+            row("link to a named pipe", "link to a pipe|it is a named pipe, not a");
+            row("link to a device", "link to a device|it is a device, not a");
+            row("a named pipe", "pipe|it is a named pipe, not a");
         }
     }
     void savesThroughWhatIsThere() {

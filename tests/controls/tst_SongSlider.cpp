@@ -7,17 +7,6 @@
 #include <QSlider>
 #include <QTest>
 
-namespace {
-
-QString ticksOf(const SongSlider& slider) {
-    QStringList ticks;
-    for (const MarkTick& tick : slider.marks())
-        ticks << QStringLiteral("%1@%2").arg(tick.position).arg(tick.seconds);
-    return ticks.join(u' ');
-}
-
-} // namespace
-
 // The position slider alone, over a sheet without a window.
 class SongSliderTest : public QObject {
     Q_OBJECT

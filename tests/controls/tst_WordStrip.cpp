@@ -1,5 +1,6 @@
 #include "controls/WordStrip.h"
 #include "playback/Waveform.h"
+#include "support/TestWindow.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -28,14 +29,6 @@ void showStrip(WordStrip& strip, std::vector<WordStrip::Word> words, qint64 toMs
     strip.setWords(std::move(words), 0, toMs);
     strip.show();
     QVERIFY(QTest::qWaitForWindowExposed(&strip));
-}
-
-// The x at which the strip draws ms.
-int xAt(const WordStrip& strip, qint64 ms) {
-    int x = 0;
-    while (x < strip.width() && strip.msAt(x) < ms)
-        ++x;
-    return x;
 }
 
 } // namespace

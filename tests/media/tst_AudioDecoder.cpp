@@ -3,6 +3,7 @@
 #include "playback/Waveform.h"
 #include "support/Files.h"
 #include "support/ManyFields.h"
+#include "support/Rows.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -42,6 +43,12 @@ Decoded decode(const QString& song) {
     return decoded;
 }
 
+// Makes song from an ffmpeg source (a sine, an expression), with ffmpeg's options before it.
+bool made(const QString& song, const QString& source, const QStringList& options = {}) {
+    return QProcess::execute("ffmpeg", QStringList{"-v", "error", "-f", "lavfi", "-i", source} +
+                                           options + QStringList{song}) == 0;
+}
+
 } // namespace
 
 // The decoder the waveform and the aligner share, on songs ffmpeg makes in the run.
@@ -56,10 +63,7 @@ private slots:
         for (const QStringList& shape :
              {QStringList{"-ar", "22050", "-ac", "1"}, QStringList{"-ar", "48000", "-ac", "2"}}) {
             const QString part = dir.filePath(QString("part%1.mp3").arg(joined.size()));
-            QCOMPARE(QProcess::execute("ffmpeg", QStringList{"-v", "error", "-f", "lavfi", "-i",
-                                                             "sine=frequency=440:duration=2"} +
-                                                     shape + QStringList{part}),
-                     0);
+            QVERIFY(made(part, "sine=frequency=440:duration=2", shape));
             joined += readFile(part);
         }
         const QString song = writeFile(dir.filePath("joined.mp3"), joined);
@@ -104,10 +108,7 @@ private slots:
         QFETCH(int, aside);
         QTemporaryDir dir;
         const QString song = dir.filePath("song.flac");
-        QCOMPARE(QProcess::execute(
-                     "ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
-                                "aevalsrc=0.8*sin(2*PI*440*t)|" + right + ":s=44100:d=2", song}),
-                 0);
+        QVERIFY(made(song, "aevalsrc=0.8*sin(2*PI*440*t)|" + right + ":s=44100:d=2"));
         const PeakEnvelope envelope = DecodePeakEnvelope(song, std::atomic<bool>{false});
         QVERIFY(!envelope.empty());
         const int heard = *std::max_element(envelope.maxs.begin(), envelope.maxs.end());
@@ -124,13 +125,9 @@ private slots:
     // goes on to the song's end.
     void oneDecodeServesTheOutlineAndTheAligner_data() {
         QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("codec");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("an MP3 of a few seconds") << 5 << "libmp3lame"
-                                                 << "mp3";
-        QTest::newRow("a FLAC longer than the aligner takes")
-            << kLongestAlignedSeconds + 60 << "flac"
-            << "flac";
+        textColumns({"codec", "extension"});
+        textRow("an MP3 of a few seconds", "libmp3lame|mp3", 5);
+        textRow("a FLAC longer than the aligner takes", "flac|flac", kLongestAlignedSeconds + 60);
     }
     void oneDecodeServesTheOutlineAndTheAligner() {
         QFETCH(int, seconds);
@@ -139,12 +136,9 @@ private slots:
         QTemporaryDir dir;
         const QString song = dir.filePath("song." + extension);
         // Louder by turns, so the outline has something to tell.
-        QCOMPARE(QProcess::execute(
-                     "ffmpeg",
-                     {"-v", "error", "-f", "lavfi", "-i",
-                      QString("aevalsrc=0.8*sin(2*PI*220*t)*abs(sin(t)):s=8000:d=%1").arg(seconds),
-                      "-c:a", codec, song}),
-                 0);
+        QVERIFY(made(song,
+                     QString("aevalsrc=0.8*sin(2*PI*220*t)*abs(sin(t)):s=8000:d=%1").arg(seconds),
+                     {"-c:a", codec}));
         const std::atomic<bool> never{false};
         QString problem;
         PeakEnvelope outline;
@@ -172,10 +166,7 @@ private slots:
     void aCancelledDecodeGivesNothing() {
         QTemporaryDir dir;
         const QString song = dir.filePath("song.flac");
-        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
-                                              "sine=frequency=440:duration=600:sample_rate=44100",
-                                              "-c:a", "flac", song}),
-                 0);
+        QVERIFY(made(song, "sine=frequency=440:duration=600:sample_rate=44100", {"-c:a", "flac"}));
         std::atomic<bool> cancel{false};
         QString problem;
         bool outlined = false;
@@ -201,9 +192,7 @@ private slots:
     void aLongRunWithoutAudioIsNotGathered() {
         QTemporaryDir dir;
         const QString song = dir.filePath("song.mp3");
-        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
-                                              "sine=frequency=440:duration=5", song}),
-                 0);
+        QVERIFY(made(song, "sine=frequency=440:duration=5"));
         constexpr qint64 kSize = qint64{256} << 20; // zeros, which take no disk
         QVERIFY(QFile::resize(song, kSize));
         rusage before{};
@@ -231,20 +220,13 @@ private slots:
     // grows with the square of their number (minutes for these). The decoder reads past them
     // at once, and hands over the samples of the same song without them.
     void manyTagFieldsAreNoHang_data() {
-        QTest::addColumn<QString>("codec");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("FLAC") << "flac"
-                              << "flac";
-        QTest::newRow("Ogg Vorbis") << "libvorbis"
-                                    << "ogg";
-        QTest::newRow("Opus") << "libopus"
-                              << "opus";
-        QTest::newRow("MP3") << "libmp3lame"
-                             << "mp3";
-        QTest::newRow("M4A") << "aac"
-                             << "m4a";
-        QTest::newRow("WAV") << "pcm_s16le"
-                             << "wav";
+        textColumns({"codec", "extension"});
+        textRow("FLAC", "flac|flac");
+        textRow("Ogg Vorbis", "libvorbis|ogg");
+        textRow("Opus", "libopus|opus");
+        textRow("MP3", "libmp3lame|mp3");
+        textRow("M4A", "aac|m4a");
+        textRow("WAV", "pcm_s16le|wav");
     }
     void manyTagFieldsAreNoHang() {
         QFETCH(QString, codec);
@@ -254,10 +236,7 @@ private slots:
         QTemporaryDir dir;
         const QString plain = dir.filePath("plain." + extension);
         const QString crowded = dir.filePath("crowded." + extension);
-        QCOMPARE(
-            QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
-                                         "sine=frequency=440:duration=2", "-c:a", codec, plain}),
-            0);
+        QVERIFY(made(plain, "sine=frequency=440:duration=2", {"-c:a", codec}));
         QVERIFY(withManyFields(plain, crowded, 100000));
         const Decoded clean = decode(plain);
         const Decoded hostile = decode(crowded);

@@ -64,7 +64,6 @@ private slots:
     // walks to the next row with words; the exports' exact mark has the delay taken off too.
     void marks_data() {
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("offset");  // lines inserted since the last Stop
         QTest::addColumn<int>("delayMs"); // asked for; kept within 0 and 1000
         QTest::addColumn<double>("speed");
         QTest::addColumn<QList<int>>("marks"); // positions in ms
@@ -72,42 +71,38 @@ private slots:
         QTest::addColumn<QString>("cursor"); // selected, currentLine, markMs of row 1
         const QStringList three = {"one|", "two|", "three|"};
         QTest::newRow("0 s and 83 s")
-            << three << 0 << 0 << 1.0 << QList{0, 83400}
+            << three << 0 << 1.0 << QList{0, 83400}
             << QStringList{"1|one||0", "2|two|1:23|83", "3|three||"} << "3 3 0";
         QTest::newRow("last row twice")
-            << three.mid(0, 2) << 0 << 0 << 1.0 << QList{1000, 2000, 3000}
+            << three.mid(0, 2) << 0 << 1.0 << QList{1000, 2000, 3000}
             << QStringList{"1|one|0:01|1", "2|two|0:03|3"} << "2 4 1000";
         QTest::newRow("only blanks after")
-            << QStringList{"one|", "|", "|"} << 0 << 0 << 1.0 << QList{4000}
+            << QStringList{"one|", "|", "|"} << 0 << 1.0 << QList{4000}
             << QStringList{"1|one|0:04|4", "2|||", "3|||"} << "3 4 4000";
-        QTest::newRow("an inserted line's offset")
-            << three << 1 << 0 << 1.0 << QList{5000}
-            << QStringList{"1|one|0:05|5", "2|two||", "3|three||"} << "3 2 5000";
         QTest::newRow("empty sheet")
-            << QStringList{} << 0 << 0 << 1.0 << QList{5000} << QStringList{} << "0 0 -";
+            << QStringList{} << 0 << 1.0 << QList{5000} << QStringList{} << "0 0 -";
         QTest::newRow("past the largest mark: refused")
-            << three.mid(0, 1) << 0 << 0 << 1.0 << QList{32768000, 32767000}
+            << three.mid(0, 1) << 0 << 1.0 << QList{32768000, 32767000}
             << QStringList{"1|one|9:06:07|32767"} << "1 2 32767000";
         const QStringList one = three.mid(0, 1);
-        QTest::newRow("250 ms across a second") << one << 0 << 250 << 1.0 << QList{12100}
-                                                << QStringList{"1|one|0:11|11"} << "1 2 11850";
-        QTest::newRow("half speed takes half") << one << 0 << 250 << 0.5 << QList{12200}
-                                               << QStringList{"1|one|0:12|12"} << "1 2 12075";
+        QTest::newRow("250 ms across a second")
+            << one << 250 << 1.0 << QList{12100} << QStringList{"1|one|0:11|11"} << "1 2 11850";
+        QTest::newRow("half speed takes half")
+            << one << 250 << 0.5 << QList{12200} << QStringList{"1|one|0:12|12"} << "1 2 12075";
         QTest::newRow("never before the start")
-            << one << 0 << 250 << 1.0 << QList{100} << QStringList{"1|one||0"} << "1 2 0";
-        QTest::newRow("at most a second") << one << 0 << 1500 << 1.0 << QList{12100}
-                                          << QStringList{"1|one|0:11|11"} << "1 2 11100";
+            << one << 250 << 1.0 << QList{100} << QStringList{"1|one||0"} << "1 2 0";
+        QTest::newRow("at most a second")
+            << one << 1500 << 1.0 << QList{12100} << QStringList{"1|one|0:11|11"} << "1 2 11100";
     }
     void marks() {
         QFETCH(QStringList, rows);
-        QFETCH(int, offset);
         QFETCH(int, delayMs);
         QFETCH(double, speed);
         QFETCH(QList<int>, marks);
         Playing p(rows);
         p.playback.stepReactionDelay(delayMs);
         p.sheet.setSelected(rows.isEmpty() ? 0 : 1);
-        p.sheet.setMarkCursor(0, std::int16_t(offset));
+        p.sheet.setMarkCursor(0, 0);
         p.player.speed = speed;
         for (const int ms : marks) {
             p.player.positionMs = ms;

@@ -60,13 +60,6 @@ QStringList timesOf(const LyricSheet& sheet) {
     return rows;
 }
 
-QStringList rowsOf(const LyricSheet& sheet) {
-    QStringList rows;
-    for (const SheetRow& row : sheet.rows())
-        rows << QStringList{row.number, row.lyric, row.time, row.secs}.join(u'|');
-    return rows;
-}
-
 struct Session {
     Session()
         : session(
@@ -78,15 +71,7 @@ struct Session {
         session.toggleWordMode();
         return session;
     }
-    void load(const QStringList& lyricAndSecs) {
-        std::vector<SheetRow> rows;
-        for (const QString& entry : lyricAndSecs) {
-            const QString secs = entry.section(u'|', 1);
-            rows.push_back({QString::number(rows.size() + 1), entry.section(u'|', 0, 0),
-                            secs.isEmpty() ? QString() : "0:0" + secs, secs});
-        }
-        session.sheet().load(rows, "Load Lyrics");
-    }
+    void load(const QStringList& lyricAndSecs) { loadSheet(session.sheet(), lyricAndSecs); }
     QTemporaryDir dir;
     TagLog tag;
     FakePlayer player;
@@ -129,7 +114,7 @@ private slots:
         connect(&s.session, &SongSession::songOpened, this, [&](const QString& p) { shown << p; });
         const SongSession::Opened opened = s.session.open(s.path("Song.mp3"));
         QCOMPARE(shown, QStringList{s.path("Song.mp3")});
-        QTEST(rowsOf(s.session.sheet()), "sheet");
+        QTEST(sheetRows(s.session.sheet()), "sheet");
         QTEST(opened.note, "note");
         QCOMPARE(int(opened.source), xml.isEmpty() ? (uslt.isEmpty() ? 2 : 1) : 0);
         QCOMPARE(s.session.tagLyrics(), uslt.trimmed());
@@ -144,7 +129,7 @@ private slots:
         const QString song = s.path("R&B <\"live\"> 'take' – 日本.mp3");
         s.session.open(song);
         s.load({"& < > \" ' ]]> &amp;|1", "<LINE>|", "one\r\ntwo\rthree\nfour|", "  \tspaced  |"});
-        const QStringList saved = rowsOf(s.session.sheet());
+        const QStringList saved = sheetRows(s.session.sheet());
         QCOMPARE(s.session.saveLyricsFile(), QString());
         QXmlStreamReader xml(readFile(s.session.besideSong(SongSession::Beside::LyricsFile)));
         QVERIFY(xml.readNextStartElement());
@@ -152,10 +137,10 @@ private slots:
 
         s.load({"something else|1"});
         QCOMPARE(s.session.open(song).note, QString());
-        QCOMPARE(rowsOf(s.session.sheet()), saved);
+        QCOMPARE(sheetRows(s.session.sheet()), saved);
         QVERIFY(s.session.sheet().canUndo());
         s.session.sheet().undo();
-        QCOMPARE(rowsOf(s.session.sheet()), QStringList{"1|something else|0:01|1"});
+        QCOMPARE(sheetRows(s.session.sheet()), QStringList{"1|something else|0:01|1"});
         s.session.open(s.path("Other.mp3"));
         QVERIFY(!s.session.sheet().canUndo());
     }
@@ -225,7 +210,7 @@ private slots:
                 noPlayer.player();
         });
         QCOMPARE(failure, message.replace("%1", lrc).replace("%2", songLrc));
-        QCOMPARE(rowsOf(s.session.sheet()), QStringList{"1|unmarked||"});
+        QCOMPARE(sheetRows(s.session.sheet()), QStringList{"1|unmarked||"});
         QCOMPARE(s.tag.writes, QStringList());
         QCOMPARE(QFile::exists(songLrc), what.endsWith("pipe") || what.endsWith("folder"));
     }
@@ -249,7 +234,7 @@ private slots:
         s.load({});
         QCOMPARE(s.session.readLrc(s.path("Song.lrc")),
                  "Read 3 lines from Song.lrc; Save writes them to the lyrics file.");
-        QCOMPARE(rowsOf(s.session.sheet()),
+        QCOMPARE(sheetRows(s.session.sheet()),
                  QStringList({"1|one|0:01|1", "2|two||", "3|three|0:03|3"}));
     }
 
@@ -374,10 +359,7 @@ private slots:
         QFETCH(QByteArray, lrc);
         QFETCH(QString, note);
         Session s;
-        LyricsDocumentWriter xml(s.path("Song.mp3"));
-        xml.addLine("1", "1", "one two");
-        xml.addLine("2", "", "three");
-        writeFile(s.path("Song.xml"), xml.finish());
+        writeFile(s.path("Song.xml"), lyricsFileOf(s.path("Song.mp3"), {"1|one two", "|three"}));
         if (lrc.isEmpty())
             QVERIFY(QDir(s.dir.path()).mkdir("Song.lrc"));
         else

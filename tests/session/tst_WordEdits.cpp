@@ -1,14 +1,13 @@
 #include "align/Hyphenation.h"
 #include "align/Pronounce.h"
 #include "session/WordEdits.h"
-#include "sources/SyncedLines.h"
-#include "storage/Lrc.h"
+#include "support/Rows.h"
 
 #include <QTest>
 
-// Syllables for karaoke without a window: where words break, the splits and moves of the
-// strip on the sheet with their undo, and the times written as LRC word stamps and SYLT
-// entries read back the same.
+// Syllables for karaoke without a window: where words break, and the splits and moves of the
+// strip on the sheet with their undo. How syllables travel through LRC and SYLT is the LRC and
+// timed-tag tests'.
 namespace {
 
 QString hyphenated(const QString& word) {
@@ -43,25 +42,16 @@ class WordEditsTest : public QObject {
 private slots:
     // Each break keeps the count of syllables the aligner shares time out by.
     void wordsBreakIntoTheirSyllables_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("one consonant goes on") << "tiger"
-                                               << "ti-ger";
-        QTest::newRow("of two, the first stays") << "winter"
-                                                 << "win-ter";
-        QTest::newRow("a double letter") << "happy"
-                                         << "hap-py";
-        QTest::newRow("a pair sounded as one") << "together"
-                                               << "to-ge-ther";
-        QTest::newRow("silent final e") << "love"
-                                        << "love";
-        QTest::newRow("one syllable") << "stop"
-                                      << "stop";
-        QTest::newRow("capitals and an apostrophe") << "Never'"
-                                                    << "Ne-ver'";
-        QTest::newRow("accented") << "corazón"
-                                  << "co-ra-zón";
-        QTest::newRow("written without blanks") << u"君の名"_qs << u"君-の-名"_qs;
+        textColumns({"word", "shown"});
+        textRow("one consonant goes on", "tiger|ti-ger");
+        textRow("of two, the first stays", "winter|win-ter");
+        textRow("a double letter", "happy|hap-py");
+        textRow("a pair sounded as one", "together|to-ge-ther");
+        textRow("silent final e", "love|love");
+        textRow("one syllable", "stop|stop");
+        textRow("capitals and an apostrophe", "Never'|Ne-ver'");
+        textRow("accented", "corazón|co-ra-zón");
+        textRow("written without blanks", u"君の名|君-の-名"_qs);
     }
     void wordsBreakIntoTheirSyllables() {
         QFETCH(QString, word);
@@ -148,33 +138,6 @@ private slots:
         QCOMPARE(span(1, -1), "1000-5000");
         QCOMPARE(span(2, -1), "5000-9000");
         QCOMPARE(span(2, 0), "-1--1");
-    }
-
-    // Syllables go out as word stamps inside the word and as SYLT entries of their own, and
-    // come back from both as they were.
-    void syllablesRoundTripThroughLrcAndSylt() {
-        LyricSheet sheet;
-        loadLine(sheet);
-        SplitIntoSyllables(sheet, 1, 0, {});
-        SplitWordAt(sheet, 1, 2, 2300);
-        const std::vector<SheetRow> rows = sheet.rows();
-        const QString lrc = QString::fromUtf8(WriteLrc({}, rows, nullptr, true));
-        QVERIFY2(lrc.contains("[00:01.000]<00:01.000>Ne<00:01.320>ver <00:01.800>gon<00:02.300>na "
-                              "<00:02.600>stop\n"),
-                 qPrintable(lrc));
-        QCOMPARE(SheetRowsFromLrc(ReadLrc(lrc).lines), rows);
-
-        const std::vector<SyncedLine> entries = SyncedLinesFromRows(rows);
-        QStringList shown;
-        for (const SyncedLine& entry : entries)
-            shown << QString::number(entry.ms) + '|' + entry.text;
-        QCOMPARE(shown, QStringList({"1000|\nNe", "1320|ver", "1800| gon", "2300|na", "2600| stop",
-                                     "5000|\nNext"}));
-        const std::vector<SyncedLine> lines = LinesOfEntries(entries);
-        QCOMPARE(lines.size(), 2u);
-        QCOMPARE(lines[0].text, rows[0].lyric);
-        QCOMPARE(lines[0].words, rows[0].words);
-        QVERIFY(lines[1].words.empty()); // a line of one entry has no word times
     }
 };
 

@@ -64,19 +64,37 @@ inline qsizetype tagLength(const QByteArray& bytes) {
 }
 
 // Two seconds of a tone in the format path's extension names (.mp3 .flac .ogg .opus .m4a
-// .wav), as lame's test tone or as ffmpeg encodes it; answers path, or "" when that failed.
-inline QString formatSong(const QString& path) {
-    if (path.endsWith(QLatin1String(".mp3")))
+// .wav), as lame's test tone or as ffmpeg encodes it (with codec, when one is given); answers
+// path, or "" when that failed.
+inline QString formatSong(const QString& path, QString codec = {}) {
+    if (path.endsWith(QLatin1String(".mp3")) && codec.isEmpty())
         return writeFile(path, toneBytes());
-    const QString codec = path.endsWith(QLatin1String(".ogg"))    ? QStringLiteral("libvorbis")
-                          : path.endsWith(QLatin1String(".opus")) ? QStringLiteral("libopus")
-                          : path.endsWith(QLatin1String(".m4a"))  ? QStringLiteral("aac")
-                          : path.endsWith(QLatin1String(".flac")) ? QStringLiteral("flac")
-                                                                  : QStringLiteral("pcm_s16le");
+    codec = !codec.isEmpty()                        ? codec
+            : path.endsWith(QLatin1String(".ogg"))  ? QStringLiteral("libvorbis")
+            : path.endsWith(QLatin1String(".opus")) ? QStringLiteral("libopus")
+            : path.endsWith(QLatin1String(".m4a"))  ? QStringLiteral("aac")
+            : path.endsWith(QLatin1String(".flac")) ? QStringLiteral("flac")
+                                                    : QStringLiteral("pcm_s16le");
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
                                             "sine=d=2:f=440", "-ac", "2", "-c:a", codec, path});
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0 ? path : QString();
+}
+
+// What program printed, or "failed: " and what it said when it failed; home, when given, is
+// its HOME.
+inline QString run(const QString& program, const QStringList& arguments, const QString& home = {}) {
+    QProcess process;
+    if (!home.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home); // kid3 keeps its settings there
+        process.setProcessEnvironment(environment);
+    }
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return QStringLiteral("failed: ") + process.readAllStandardError();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // mid3v2's standard output, or a null string when it failed or is not installed.

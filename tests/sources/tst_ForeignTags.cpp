@@ -6,6 +6,7 @@
 #include "sources/TagLibComponent.h"
 #include "storage/Lrc.h"
 #include "support/Files.h"
+#include "support/Rows.h"
 
 #include "SongFiles.h"
 
@@ -102,19 +103,7 @@ for path in sys.argv[1:]:
         print('picture', p.type, p.mime, p.data.hex())
     print('lyrics', repr(lyrics if not hasattr(lyrics, 'text') else lyrics.text)))";
 
-QString run(const QString& program, const QStringList& arguments, const QString& home = {}) {
-    QProcess process;
-    if (!home.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home); // kid3 keeps its settings there
-        process.setProcessEnvironment(environment);
-    }
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return QStringLiteral("failed: ") + process.readAllStandardError();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using songs::run;
 
 // Tags song as writer does, in version 2.version; answers "" or what went wrong.
 QString tagWith(const QString& writer, int version, const QString& song, const QTemporaryDir& dir) {
@@ -174,16 +163,6 @@ Dump readBack(const QStringList& songs) {
         dump[songs.at(i)] = lines;
     }
     return dump;
-}
-
-// A two-second tone as ffmpeg encodes it with codec into song; "" or what went wrong.
-QString makeSong(const QString& song, const QString& codec, const QTemporaryDir& dir) {
-    const QString wav = dir.filePath("tone.wav");
-    if (!QFile::exists(wav))
-        run("/usr/bin/sox", {"-n", "-r", "44100", "-c", "2", wav, "synth", "2", "sine", "440"});
-    const QString out =
-        run("/usr/bin/ffmpeg", {"-v", "error", "-y", "-i", wav, "-c:a", codec, song});
-    return out.startsWith("failed") ? out : QString();
 }
 
 // The audio packets' digest, as ffmpeg copies them out of the song.
@@ -272,30 +251,14 @@ private slots:
     // FLAC, Ogg and M4A keep their lyrics in their own tags, WAV in an ID3v2 chunk: the text
     // panel's Save and the timed lyrics export (LRC text there) change those and nothing else.
     void otherFormatsKeepWhatMutagenWrote_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("codec");
-        QTest::addColumn<QString>("lyricsKey"); // of a Vorbis comment
-        QTest::newRow("FLAC") << "song.flac"
-                              << "flac"
-                              << "LYRICS";
-        QTest::newRow("FLAC, UNSYNCEDLYRICS") << "song.flac"
-                                              << "flac"
-                                              << "UNSYNCEDLYRICS";
-        QTest::newRow("Ogg Vorbis") << "song.ogg"
-                                    << "libvorbis"
-                                    << "LYRICS";
-        QTest::newRow("Opus, UNSYNCEDLYRICS") << "song.opus"
-                                              << "libopus"
-                                              << "UNSYNCEDLYRICS";
-        QTest::newRow("M4A, AAC") << "song.m4a"
-                                  << "aac"
-                                  << "";
-        QTest::newRow("M4A, ALAC") << "song.m4a"
-                                   << "alac"
-                                   << "";
-        QTest::newRow("WAV") << "song.wav"
-                             << "pcm_s16le"
-                             << "";
+        textColumns({"name", "codec", "lyricsKey"}); // the lyrics' Vorbis comment
+        textRow("FLAC", "song.flac|flac|LYRICS");
+        textRow("FLAC, UNSYNCEDLYRICS", "song.flac|flac|UNSYNCEDLYRICS");
+        textRow("Ogg Vorbis", "song.ogg|libvorbis|LYRICS");
+        textRow("Opus, UNSYNCEDLYRICS", "song.opus|libopus|UNSYNCEDLYRICS");
+        textRow("M4A, AAC", "song.m4a|aac|");
+        textRow("M4A, ALAC", "song.m4a|alac|");
+        textRow("WAV", "song.wav|pcm_s16le|");
     }
     void otherFormatsKeepWhatMutagenWrote() {
         QFETCH(QString, name);
@@ -303,7 +266,7 @@ private slots:
         QFETCH(QString, lyricsKey);
         QTemporaryDir dir;
         const QString tagged = dir.filePath(name);
-        QCOMPARE(makeSong(tagged, codec, dir), QString());
+        QCOMPARE(songs::formatSong(tagged, codec), tagged);
         QCOMPARE(run("/usr/bin/python3", {"-c", kFormatWriter, tagged, lyricsKey}), QString());
         TagLibComponent reader;
         reader.LoadTag(tagged, true);

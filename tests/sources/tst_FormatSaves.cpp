@@ -5,6 +5,7 @@
 // projects' test files are tried too where VELMORA_TAG_CORPUS names their folders.
 
 #include "support/Files.h"
+#include "support/Rows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -170,38 +171,24 @@ private slots:
     // Written where a reader sees nothing else change; refused, byte for byte as it was, with
     // the reason, where not.
     void eachSongIsWrittenOrRefusedForItsReason_data() {
-        QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("FLAC without comments") << "no comment block.flac"
-                                               << "written";
-        QTest::newRow("FLAC, stream information cut")
-            << "broken stream information.flac"
-            << "refused: Cannot save the synchronized lyrics into Song.flac: its stream "
-               "information is damaged, so it was left as it was.";
-        QTest::newRow("MP3, junk year frame") << "junk year frame.mp3"
-                                              << "written";
-        QTest::newRow("MP3, an ID3v1 tag alone") << "only an id3v1 tag.mp3"
-                                                 << "written";
-        QTest::newRow("MP3, ID3v2.2 with a picture and volume") << "version 2.2 picture.mp3"
-                                                                << "written";
-        QTest::newRow("M4A, numeric genre") << "numeric genre.m4a"
-                                            << "written";
-        QTest::newRow("WAV, RF64") << "rf64.wav"
-                                   << "written";
-        QTest::newRow("WAV, audio of no size") << "streaming, no size.wav"
-                                               << "written";
-        QTest::newRow("WAV, audio of the largest size") << "streaming, largest size.wav"
-                                                        << "written";
-        QTest::newRow("WAV, odd chunk without its pad byte") << "odd chunk unpadded.wav"
-                                                             << "written";
-        QTest::newRow("WAV, format chunk of two bytes")
-            << "two-byte format.wav"
-            << "refused: Cannot save the synchronized lyrics into Song.wav: its format chunk is "
-               "damaged, so it was left as it was.";
-        QTest::newRow("Ogg, Vorbis after Theora") << "theora and vorbis.ogg"
-                                                  << "written";
-        QTest::newRow("Ogg FLAC") << "flac in ogg.oga"
-                                  << "written";
+        textColumns({"song", "outcome"});
+        textRow("FLAC without comments", "no comment block.flac|written");
+        textRow("FLAC, stream information cut",
+                "broken stream information.flac|refused: Cannot save the synchronized lyrics into "
+                "Song.flac: its stream information is damaged, so it was left as it was.");
+        textRow("MP3, junk year frame", "junk year frame.mp3|written");
+        textRow("MP3, an ID3v1 tag alone", "only an id3v1 tag.mp3|written");
+        textRow("MP3, ID3v2.2 with a picture and volume", "version 2.2 picture.mp3|written");
+        textRow("M4A, numeric genre", "numeric genre.m4a|written");
+        textRow("WAV, RF64", "rf64.wav|written");
+        textRow("WAV, audio of no size", "streaming, no size.wav|written");
+        textRow("WAV, audio of the largest size", "streaming, largest size.wav|written");
+        textRow("WAV, odd chunk without its pad byte", "odd chunk unpadded.wav|written");
+        textRow("WAV, format chunk of two bytes",
+                "two-byte format.wav|refused: Cannot save the synchronized lyrics into Song.wav: "
+                "its format chunk is damaged, so it was left as it was.");
+        textRow("Ogg, Vorbis after Theora", "theora and vorbis.ogg|written");
+        textRow("Ogg FLAC", "flac in ogg.oga|written");
     }
     void eachSongIsWrittenOrRefusedForItsReason() {
         QFETCH(QString, song);

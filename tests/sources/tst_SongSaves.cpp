@@ -2,6 +2,7 @@
 // song of another user stays theirs, and a link planted beside a song never leads a save out
 // of the folder (a shared folder, a song link to a file of someone else's, or of root's own).
 
+#include "badinput/BadInput.h"
 #include "sources/TagLibComponent.h"
 #include "support/Files.h"
 
@@ -16,23 +17,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace badinput;
+
 namespace {
 
 constexpr uid_t kNobody = 65534;
 const QStringList kFormats{"mp3", "flac", "ogg", "opus", "m4a", "wav"};
-
-struct Status {
-    mode_t mode;
-    uid_t owner;
-    gid_t group;
-    bool operator==(const Status&) const = default;
-};
-
-Status statusOf(const QString& path) {
-    struct stat status {};
-    ::stat(QFile::encodeName(path).constData(), &status);
-    return {status.st_mode & 07777, status.st_uid, status.st_gid};
-}
 
 void giveTo(const QString& path, uid_t owner, mode_t mode) {
     QCOMPARE(::chown(QFile::encodeName(path).constData(), owner, owner), 0);
@@ -42,20 +32,10 @@ void giveTo(const QString& path, uid_t owner, mode_t mode) {
 // The lyrics file embed-sylt reads beside song (the song's path without its last four
 // characters, then .xml): two lines, one marked.
 void lyricsFileBeside(const QString& song) {
-    QVERIFY(!writeFile(song.chopped(4) + ".xml",
-                       "<?xml version=\"1.0\"?><SynchronizedLyrics><LYRICS>"
-                       "<LINE><LineNumber>1</LineNumber><TimeMarker>1</TimeMarker>"
-                       "<LyricLine>planted words</LyricLine></LINE>"
-                       "<LINE><LineNumber>2</LineNumber><TimeMarker></TimeMarker>"
-                       "<LyricLine>and more</LyricLine></LINE>"
-                       "</LYRICS></SynchronizedLyrics>")
-                 .isEmpty());
+    QVERIFY(
+        !writeFile(song.chopped(4) + ".xml", lyricsFileOf(song, {"1|planted words", "|and more"}))
+             .isEmpty());
 }
-
-struct Outcome {
-    bool saved = false;
-    QString message;
-};
 
 // The text panel's Save, or the tool's embed-sylt, on song.
 Outcome save(const QString& how, const QString& song) {
@@ -108,7 +88,7 @@ private slots:
         const QString song = songs::formatSong(dir.filePath("Song." + format));
         QVERIFY(!song.isEmpty());
         giveTo(song, kNobody, 0640);
-        const Status before = statusOf(song);
+        const FileStatus before = statusOf(song);
 
         const Outcome outcome = save(how, song);
         QVERIFY2(outcome.saved, qPrintable(outcome.message));

@@ -33,13 +33,7 @@ std::unique_ptr<SongSession> sessionOn(const QString& song) {
     return session;
 }
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return "failed: " + process.readAllStandardError();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using songs::run;
 
 // The lyrics field as mutagen reads it.
 const char* const kMutagenLyrics = R"(import sys, mutagen

@@ -72,11 +72,6 @@ QString targetOf(const QString& writer, const QString& folder) {
                          : QStringLiteral("/Song.lrc"));
 }
 
-struct Outcome {
-    bool saved = false;
-    QString message; // the status line, or what the tool printed
-};
-
 // Runs one writer on the song in folder (the window with a sheet of lines), the tool through
 // wrapper when one is given.
 Outcome runWriter(const QString& writer, const QString& folder, int lines = kLines,
@@ -139,26 +134,6 @@ struct SmallDisk {
     QTemporaryDir dir;
     bool mounted = false;
 };
-
-struct Status {
-    mode_t mode;
-    uid_t owner;
-    gid_t group;
-    bool operator==(const Status&) const = default;
-};
-
-Status statusOf(const QString& path) {
-    struct stat status {};
-    ::stat(QFile::encodeName(path).constData(), &status);
-    return {status.st_mode & 07777, status.st_uid, status.st_gid};
-}
-
-bool writableBy(const QString& folder) {
-    QFile probe(folder + QStringLiteral("/probe"));
-    const bool made = probe.open(QIODevice::WriteOnly);
-    probe.remove();
-    return made;
-}
 
 const QStringList kWriters{"Save",         "Ctrl+E",     "import-lrc --force", "export-lrc",
                            "Ctrl+Shift+T", "export-srt", "export-vtt",         "export-ass"};
@@ -224,22 +199,17 @@ private slots:
     // As root: a read-only file is refused, a replaced file keeps its mode, owner and group,
     // and a link into another user's files elsewhere is not written through.
     void protection_data() {
-        QTest::addColumn<QString>("writer");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("status"); // "" when the save goes through
+        textColumns({"writer", "file", "status"}); // status "" when the save goes through
         for (const QString& writer : kWriters) {
-            const QByteArray w = writer.toUtf8();
-            QTest::addRow("%s, 0444", w.constData()) << writer << "0444"
-                                                     << "the file is read-only";
-            QTest::addRow("%s, 0640 of nobody", w.constData()) << writer << "0640"
-                                                               << "";
-            QTest::addRow("%s, link to another's file", w.constData())
-                << writer << "link"
-                << "outside the song's folder";
+            const auto row = [&writer](const char* name, const QString& cells) {
+                textRow(qPrintable(writer + name), writer + '|' + cells);
+            };
+            row(", 0444", "0444|the file is read-only");
+            row(", 0640 of nobody", "0640|");
+            row(", link to another's file", "link|outside the song's folder");
             // Root owns both: the link still leads out of the folder.
-            QTest::addRow("%s, link to root's own file", w.constData())
-                << writer << "own link"
-                << "outside the song's folder, which a save as root never follows";
+            row(", link to root's own file",
+                "own link|outside the song's folder, which a save as root never follows");
         }
     }
     void protection() {
@@ -262,7 +232,7 @@ private slots:
             QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
         }
         QCOMPARE(::chmod(name.constData(), file == u"0444" ? 0444 : 0640), 0);
-        const Status before = statusOf(QString::fromUtf8(name));
+        const FileStatus before = statusOf(QString::fromUtf8(name));
 
         const Outcome outcome = runWriter(writer, root.filePath(QStringLiteral("music")));
         QVERIFY2(status.isEmpty() ? outcome.saved : outcome.message.contains(status),

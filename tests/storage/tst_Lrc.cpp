@@ -98,7 +98,6 @@ private slots:
         };
         row("a section name that reads as a tag", "[Intro: Someone]", true);
         row("a stamp in the words", "[2:30] is when she left", true);
-        row("a stamp-like start", "[0:10] timer song", true);
         row("a canonical stamp", "[00:10.00][01:00.00] twice", true);
         row("a header tag", "[ti:Title]", true);
         row("an offset", "[offset:500]", true);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/Failure.h"
+#include "storage/LyricsXml.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // The whole file, or "(unreadable)".
 inline QByteArray readFile(const QString& path) {
@@ -16,6 +18,15 @@ inline QByteArray readFile(const QString& path) {
 inline QString writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+// A lyrics file for song, a line per "secs|lyric".
+inline QByteArray lyricsFileOf(const QString& song, const QStringList& secsAndLyrics) {
+    LyricsDocumentWriter writer(song);
+    for (qsizetype i = 0; i < secsAndLyrics.size(); ++i)
+        writer.addLine(QString::number(i + 1), secsAndLyrics[i].section(u'|', 0, 0),
+                       secsAndLyrics[i].section(u'|', 1));
+    return writer.finish();
 }
 
 // The message of the VersettaError that work throws, or "(no failure)".

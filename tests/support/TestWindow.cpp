@@ -1,5 +1,8 @@
 #include "support/TestWindow.h"
 
+#include "controls/SongSlider.h"
+#include "controls/WordStrip.h"
+#include "playback/MpvPlayer.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
@@ -8,6 +11,7 @@
 #include "support/Sql.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QDropEvent>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -40,6 +44,20 @@ Platform makeTestPlatform(TestWindow& test, const QString& commandLine) {
     // Never the user's own settings.
     platform.settingsFile = test.programFolder.filePath(QStringLiteral("settings.ini"));
     return platform;
+}
+
+std::unique_ptr<frmSychLyrics> realWindow(const QString& programFolder, const QString& song) {
+    CreateJukeboxDatabase(JukeboxDatabaseFileFor(programFolder));
+    Platform platform;
+    platform.player = std::make_unique<MpvPlayer>();
+    platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
+    platform.programFolder = programFolder;
+    platform.settingsFile = programFolder + QStringLiteral("/settings.ini");
+    platform.commandLine = song;
+    auto w = std::make_unique<frmSychLyrics>(std::move(platform));
+    w->Form_Load();
+    w->show();
+    return w;
 }
 
 TestWindow::TestWindow(const QString& commandLine)
@@ -150,14 +168,45 @@ void TestWindow::select(int position) const {
                                                        QItemSelectionModel::Rows);
 }
 
+bool TestWindow::shown() const {
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get());
+}
+
+bool TestWindow::shownActive() const {
+    window->show();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
 void TestWindow::clickRow(int position) const {
-    if (!window->isVisible()) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    if (!window->isVisible())
+        QVERIFY(shown());
     const QModelIndex row = session().sheet().index(position - 1, LyricSheet::ColLyric);
     QTest::mouseClick(ui.lvLyrics->viewport(), Qt::LeftButton, {},
                       ui.lvLyrics->visualRect(row).center());
+}
+
+QString TestWindow::lastSeek() const {
+    const QStringList seeks = player->calls.filter(QStringLiteral("SeekPositionMs"));
+    return seeks.isEmpty() ? QString() : seeks.last();
+}
+
+void press(int key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+QString ticksOf(const SongSlider& slider) {
+    QStringList ticks;
+    for (const MarkTick& tick : slider.marks())
+        ticks << QStringLiteral("%1@%2").arg(tick.position).arg(tick.seconds);
+    return ticks.join(u' ');
+}
+
+int xAt(const WordStrip& strip, qint64 ms) {
+    int x = 0;
+    while (x < strip.width() && strip.msAt(x) < ms)
+        ++x;
+    return x;
 }
 
 void TestWindow::showSong(const QString& folder, const QString& name) const {

@@ -11,6 +11,9 @@
 
 #include <memory>
 
+class SongSlider;
+class WordStrip;
+
 // The real window built on fakes: a player with a test clock, scripted dialogs, a clipboard
 // and a temporary program folder. Answers queued in openAnswers/inputAnswers are used in
 // order; an empty queue answers as a cancelled dialog would.
@@ -30,6 +33,9 @@ struct TestWindow {
     void tickAt(int ms);
     // Points the file bar at folder + name (folder ends in '/'), as opening the song would.
     void showSong(const QString& folder, const QString& name) const;
+    // Shows the window and waits until it is on the screen, or also has the keyboard.
+    bool shown() const;
+    bool shownActive() const;
     // Makes the row at position (1-based) the list's current row, as a click on it does.
     void select(int position) const;
     // Clicks the row at position with the mouse, the window shown.
@@ -39,6 +45,9 @@ struct TestWindow {
     SongSession& session() const;
     // Playing or paused, as the session has it.
     bool playing() const;
+
+    // The player's last "SeekPositionMs ms" call, or "".
+    QString lastSeek() const;
 
     // The sheet as "number|lyric|time|secs" lines, for compact comparisons.
     QStringList sheet() const;
@@ -55,6 +64,13 @@ struct TestWindow {
     std::unique_ptr<frmSychLyrics> window;
     WindowControls ui; // found by objectName, as a user's tools find them
 };
+
+// A key pressed where the keyboard is, as a person presses it.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The slider's mark ticks as "row@seconds", and the x at which a word strip draws ms.
+QString ticksOf(const SongSlider& slider);
+int xAt(const WordStrip& strip, qint64 ms);
 
 // A sheet as "number|lyric|time|secs" lines, and loaded from rows "lyric|secs" (numbered, Time
 // made from Secs) as one undoable step.
@@ -73,6 +89,10 @@ bool dropFile(QWidget& widget, const QString& path);
 // hasTagLyrics also counts a frame of blanks.
 QString tagLyrics(const QString& song);
 bool hasTagLyrics(const QString& song);
+
+// The window on the real player and tag component, with its program folder (the jukebox
+// database made there), opened on song and shown.
+std::unique_ptr<frmSychLyrics> realWindow(const QString& programFolder, const QString& song);
 
 // The platform of a TestWindow: the real tag component, fakes for everything else.
 Platform makeTestPlatform(TestWindow& test, const QString& commandLine);

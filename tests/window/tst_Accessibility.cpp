@@ -43,8 +43,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void everyControlHasANameAndADescription() {
         TestWindow w;
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QStringList unnamed;
         for (QWidget* widget : w.window->findChildren<QWidget*>()) {
             const QString name = widget->objectName();
@@ -73,8 +72,7 @@ private slots:
         TestWindow w;
         w.setSheet({"one", "two|9", "three|12"});
         w.session().sheet().setHints({{17000, true, {}}, {}, {-1, false, "marked 2.7 s later"}});
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.ui.lvLyrics);
         QVERIFY(list && list->tableInterface());
         const auto cellName = [list](int row, int column) {
@@ -115,8 +113,7 @@ private slots:
     // Before a song, the list says how to open one, in place of empty rows.
     void anEmptyListSaysHowToOpenASong() {
         TestWindow w;
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QCOMPARE(w.ui.lvLyrics->emptyHint(), "Open a song (Ctrl+O) or drop one here");
         const QImage withHint = w.ui.lvLyrics->viewport()->grab().toImage();
         w.ui.lvLyrics->setEmptyHint(QString());
@@ -132,8 +129,7 @@ private slots:
     void theListsMenuNamesTheKeysAndActs() {
         TestWindow w;
         w.setSheet({"one|1", "two|2", "three"});
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         const QModelIndex row = w.session().sheet().index(1, LyricSheet::ColLyric);
         // Through the window, as the desktop delivers a click: a right press there is what
         // asks for a context menu.
@@ -163,8 +159,7 @@ private slots:
     void theWordStripsMenuNamesTheWordKeys() {
         TestWindow w;
         w.setSheet({"One two|", "Three|"});
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QVERIFY(w.shownActive());
         w.ui.lvLyrics->setFocus();
         QTest::keyClick(w.ui.lvLyrics, Qt::Key_W, Qt::ControlModifier);
         w.clickRow(1);

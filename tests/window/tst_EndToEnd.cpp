@@ -1,13 +1,14 @@
 #include "controls/WordStrip.h"
 #include "playback/MpvPlayer.h"
 #include "sources/TagLibComponent.h"
-#include "storage/DatabaseSchema.h"
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -26,31 +27,34 @@ class EndToEndTest : public QObject {
     }
 
     // The window on the real player and tag component, opened on a copy of the test tone at
-    // song whose tag holds lyrics, with the jukebox database in program.
-    static std::unique_ptr<frmSychLyrics>
-    openRealWindow(const QTemporaryDir& program, const QString& song, const QString& lyrics) {
-        const QString tone = QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3");
-        if (song.endsWith(".mp3"))
-            QFile::copy(tone, song);
-        else // another format, as ffmpeg encodes the tone
-            QProcess::execute("ffmpeg", {"-v", "error", "-i", tone, song});
-        QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
-        TagLibComponent tag;
-        tag.LoadTag(song, true);
-        tag.SetFrameText(QStringLiteral("USLT"), lyrics);
-        tag.SaveTag(song);
-        CreateJukeboxDatabase(JukeboxDatabaseFileFor(program.path()));
-        Platform platform;
-        platform.player = std::make_unique<MpvPlayer>();
-        platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
-        platform.programFolder = program.path();
-        platform.settingsFile = program.filePath(QStringLiteral("settings.ini"));
-        platform.commandLine = song;
-        auto w = std::make_unique<frmSychLyrics>(std::move(platform));
-        w->Form_Load();
-        w->show();
-        return w;
-    }
+    // song (a name in the program folder, or a path) whose tag holds lyrics, with the jukebox
+    // database in the program folder.
+    struct RealWindow {
+        RealWindow(QString song, const QString& lyrics) {
+            song = QFileInfo(song).isAbsolute() ? song : program.filePath(song);
+            const QString tone = QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3");
+            if (song.endsWith(".mp3"))
+                QFile::copy(tone, song);
+            else // another format, as ffmpeg encodes the tone
+                QProcess::execute("ffmpeg", {"-v", "error", "-i", tone, song});
+            QFile::setPermissions(song, QFile::ReadOwner | QFile::WriteOwner);
+            TagLibComponent tag;
+            tag.LoadTag(song, true);
+            tag.SetFrameText(QStringLiteral("USLT"), lyrics);
+            tag.SaveTag(song);
+            window = realWindow(program.path(), song);
+        }
+        struct Parts {
+            frmSychLyrics& w;
+            WindowControls ui;
+            SongSession& session;
+        };
+        Parts parts() const {
+            return {*window, FindControls(*window), *window->findChild<SongSession*>()};
+        }
+        QTemporaryDir program;
+        std::unique_ptr<frmSychLyrics> window;
+    };
 
 private slots:
     void initTestCase() { qputenv("VELMORA_AUDIO_OUTPUT", "null"); }
@@ -113,12 +117,8 @@ private slots:
     // At half speed the song takes twice as long, and every mark still records the song's own
     // position; the player keeps the speed for the next song.
     void marksAtHalfSpeedRecordTheSongPosition() {
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
-                                           QStringLiteral("First\nSecond"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
-        SongSession& session = *w.findChild<SongSession*>();
+        const RealWindow real("Tone.mp3", QStringLiteral("First\nSecond"));
+        auto [w, ui, session] = real.parts();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QElapsedTimer clock;
         clock.start();
@@ -141,11 +141,8 @@ private slots:
 
     // libmpv starts beside the window: a Play click that comes first waits for it and plays.
     void playClickedBeforeThePlayerHasStartedPlays() {
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
-                                           QStringLiteral("First"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
+        const RealWindow real("Tone.mp3", QStringLiteral("First"));
+        auto [w, ui, session] = real.parts();
         QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
         QCOMPARE(ui.cmdPlay->text(), QStringLiteral("Pause"));
         QVERIFY(QTest::qWaitFor([&] { return ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
@@ -153,13 +150,10 @@ private slots:
 
     // Another song opened while one is paused: Play plays the new one, not the rest of the old.
     void playAfterOpeningAnotherSongPlaysIt() {
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, program.filePath(QStringLiteral("A.mp3")),
-                                           QStringLiteral("First"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
+        const RealWindow real("A.mp3", QStringLiteral("First"));
+        auto [w, ui, session] = real.parts();
         const QByteArray tone = readFile(QStringLiteral(VELMORA_TEST_DATA "/tone-3s.mp3"));
-        const QString half = writeFile(program.filePath(QStringLiteral("B.mp3")),
+        const QString half = writeFile(real.program.filePath(QStringLiteral("B.mp3")),
                                        tone.left(tone.size() / 2)); // 1.5 s
         ui.cmdPlay->click();
         waitForSecond(w, 1);
@@ -176,11 +170,8 @@ private slots:
     // wake-up reaches the window's thread before anything waits for the start (the case
     // scripts/tsan.sh watches), and Play then plays.
     void playClickedAfterThePlayerHasStartedPlays() {
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
-                                           QStringLiteral("First"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
+        const RealWindow real("Tone.mp3", QStringLiteral("First"));
+        auto [w, ui, session] = real.parts();
         QTest::qWait(1500); // the paint, then the start beside the window
         QTest::mouseClick(ui.cmdPlay, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return ui.lblTime->text() == "0:01 / 0:03"; }, 8000));
@@ -189,12 +180,8 @@ private slots:
     // From Stop, a nudge plays the line from 1.5 s before its new time, not from the song's
     // start: the seek sent while the song loads is kept until it has loaded.
     void aNudgeFromStopReplaysFromBeforeTheLine() {
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
-                                           QStringLiteral("First"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
-        SongSession& session = *w.findChild<SongSession*>();
+        const RealWindow real("Tone.mp3", QStringLiteral("First"));
+        auto [w, ui, session] = real.parts();
         loadSheet(session.sheet(), {"First|0", "Second|2.9"});
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const QRect second = ui.lvLyrics->visualRect(session.sheet().index(1, 1));
@@ -216,12 +203,8 @@ private slots:
     // From Stop, a click in the word strip plays from the time under it, not from 0:00: the
     // seek right after the load is made once the song has loaded.
     void aClickInTheWordStripFromStopPlaysFromThere() {
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, program.filePath(QStringLiteral("Tone.mp3")),
-                                           QStringLiteral("First word\nSecond"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
-        SongSession& session = *w.findChild<SongSession*>();
+        const RealWindow real("Tone.mp3", QStringLiteral("First word\nSecond"));
+        auto [w, ui, session] = real.parts();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         SheetRow first{"1", "First word", "0:00", "0", 200, WordsOf("First word")};
         first.words[0].ms = 200;
@@ -240,25 +223,18 @@ private slots:
     }
 
     void synchronizesASong_data() {
-        QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("lyricsFile"); // the song's name without four characters
-        QTest::newRow("MP3") << "Tone Song.mp3"
-                             << "Tone Song.xml";
-        QTest::newRow("FLAC") << "Tone Song.flac"
-                              << "Tone Song..xml";
-        QTest::newRow("Opus") << "Tone Song.opus"
-                              << "Tone Song..xml";
+        textColumns(
+            {"song", "lyricsFile"}); // the lyrics file: the song's name less four characters
+        textRow("MP3", "Tone Song.mp3|Tone Song.xml");
+        textRow("FLAC", "Tone Song.flac|Tone Song..xml");
+        textRow("Opus", "Tone Song.opus|Tone Song..xml");
     }
     void synchronizesASong() {
         QFETCH(QString, song);
         QFETCH(QString, lyricsFile);
         QTemporaryDir music;
-        QTemporaryDir program;
-        const auto window = openRealWindow(program, music.filePath(song),
-                                           QStringLiteral("First\r\n\r\nSecond\r\nThird"));
-        frmSychLyrics& w = *window;
-        const WindowControls ui = FindControls(w);
-        SongSession& session = *w.findChild<SongSession*>();
+        const RealWindow real(music.filePath(song), "First\r\n\r\nSecond\r\nThird");
+        auto [w, ui, session] = real.parts();
         QCOMPARE(session.sheet().count(), 4); // three lines and the blank between the first two
 
         ui.cmdPlay->click();

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTreeView>
 
@@ -48,8 +47,7 @@ QByteArray syltFrame(int major, const QString& description, const QString& text,
 void markSong(TestWindow& w, const QString& song) {
     w.createDatabase();
     w.open(song);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(&*w));
+    QVERIFY(w.shownActive());
     w.setSheet({u"naïve ☃"_qs, "", "three", "four"});
     w.select(1);
     w.ui.cmdPlay->click();
@@ -166,8 +164,7 @@ private slots:
             TestWindow w;
             w.createDatabase();
             w.open(song);
-            w->show();
-            QVERIFY(QTest::qWaitForWindowActive(&*w));
+            QVERIFY(w.shownActive());
             w.ui.lvLyrics->setFocus();
             press(w, Qt::Key_T, Qt::ShiftModifier);
             QCOMPARE(w.ui.lblStatus->text(), "No line is marked yet, so Song.srt, Song.vtt and "
@@ -181,22 +178,8 @@ private slots:
         QCOMPARE(w.ui.lblStatus->text(),
                  "Wrote Song.srt, Song.vtt and Song.ass beside the song: 2 lines; 1 line without "
                  "a time left out (mark them to include them).");
-        for (const char* name : {"Song.srt", "Song.vtt", "Song.ass"}) {
-            QProcess ffmpeg;
-            ffmpeg.start("ffmpeg", {"-v", "error", "-nostdin", "-i", folder.filePath(name), "-f",
-                                    "srt", "-"});
-            ffmpeg.waitForFinished(-1);
-            const QString read = QString::fromUtf8(ffmpeg.readAllStandardOutput())
-                                     .remove(u'\r')
-                                     .remove(QRegularExpression("</?font[^>]*>"));
-            // ASS keeps centiseconds; the song (3 s) is over before the last line starts.
-            const bool ass = QByteArray(name).endsWith("ass");
-            QVERIFY2(read.contains(QString(u"00:00:01,%1 --> 00:00:05,%2\nnaïve ☃"_qs)
-                                       .arg(ass ? "230" : "234", ass ? "680" : "678")) &&
-                         read.contains(QStringLiteral("00:00:05,%1 --> 00:00:12,%1\nthree")
-                                           .arg(ass ? "680" : "678")),
-                     qPrintable(name + (": " + read)));
-        }
+        // What the three files hold, ffmpeg reading them, is the subtitle test's.
+        QCOMPARE(QDir(folder.path()).entryList({"Song.srt", "Song.vtt", "Song.ass"}).size(), 3);
     }
 
     void offersTheLrcBesideASongWithoutLyricsFile() {
@@ -205,8 +188,7 @@ private slots:
         TestWindow w;
         w.createDatabase();
         w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         QVERIFY(w.ui.lblStatus->text().endsWith(
             "Song.lrc lies beside the song: Ctrl+I reads it into the sheet."));
         w.ui.cmdOpen->setFocus(); // a key on a button reaches the window as well

@@ -1,3 +1,4 @@
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include <QApplication>
@@ -55,19 +56,16 @@ private slots:
     }
 
     void marksOneLinePerPress_data() {
-        QTest::addColumn<QStringList>("keys"); // xdotool's commands
         QTest::addColumn<int>("marked");
-        QTest::newRow("Return held 2 s")
-            << QStringList{"keydown", "Return", "sleep", "2", "keyup", "Return"} << 1;
-        QTest::newRow("Space held 2 s")
-            << QStringList{"keydown", "space", "sleep", "2", "keyup", "space"} << 1;
-        QTest::newRow("Return tapped twice, 100 ms apart")
-            << QStringList{"key", "--delay", "100", "Return", "Return"} << 2;
-        QTest::newRow("Space tapped twice, 100 ms apart")
-            << QStringList{"key", "--delay", "100", "space", "space"} << 2;
+        textColumns({"commands"}); // xdotool's, split at blanks
+        textRow("Return held 2 s", "keydown Return sleep 2 keyup Return", 1);
+        textRow("Space held 2 s", "keydown space sleep 2 keyup space", 1);
+        textRow("Return tapped twice, 100 ms apart", "key --delay 100 Return Return", 2);
+        textRow("Space tapped twice, 100 ms apart", "key --delay 100 space space", 2);
     }
     void marksOneLinePerPress() {
-        QFETCH(QStringList, keys);
+        QFETCH(QString, commands);
+        const QStringList keys = commands.split(u' ');
         TestWindow w;
         w.createDatabase();
         QStringList lines;

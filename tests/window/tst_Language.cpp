@@ -1,4 +1,5 @@
 #include "support/Files.h"
+#include "support/Rows.h"
 #include "support/TestWindow.h"
 
 #include "controls/KeyOverlay.h"
@@ -137,22 +138,13 @@ private slots:
     // The system's locale picks the translation; English, or a language without one, keeps
     // the sources' texts.
     void theLocaleChoosesTheLanguage_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("German") << "de_DE"
-                                << "de";
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de";
-        QTest::newRow("Spanish") << "es_MX"
-                                 << "es";
-        QTest::newRow("Japanese") << "ja_JP"
-                                  << "ja";
-        QTest::newRow("Arabic") << "ar_EG"
-                                << "ar";
-        QTest::newRow("English") << "en_US"
-                                 << "";
-        QTest::newRow("no translation") << "fi_FI"
-                                        << "";
+        textColumns({"locale", "language"});
+        textRow("German", "de_DE|de");
+        textRow("Spanish, a region's locale", "es_MX|es");
+        textRow("Japanese", "ja_JP|ja");
+        textRow("Arabic", "ar_EG|ar");
+        textRow("English", "en_US|");
+        textRow("no translation", "fi_FI|");
     }
     void theLocaleChoosesTheLanguage() {
         QFETCH(QString, locale);
@@ -192,8 +184,7 @@ private slots:
         QVERIFY(!song.isEmpty());
         TestWindow w;
         w.createDatabase();
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QStringList texts = visibleTexts(w); // before a song: the hint and the first state
         fillWindow(w, song);
         texts += menuEntries(w, w.ui.lvLyrics);
@@ -276,8 +267,7 @@ private slots:
             w.player->lengthMs = 60000;
             fillWindow(w, song);
             w.ui.sldSong->setMax(60);
-            w.window->show();
-            return QTest::qWaitForWindowExposed(w.window.get());
+            return w.shown();
         };
         TestWindow leftToRight;
         // Kept as English left it: the language installed next turns every other window.
@@ -314,8 +304,6 @@ private slots:
         QTest::mouseClick(rtlGroove, Qt::LeftButton, {}, QPoint(rtlGroove->width() - 12, 10));
         QVERIFY2(rightToLeft.ui.sldSong->Value() < 6,
                  qPrintable(QString::number(rightToLeft.ui.sldSong->Value())));
-        QTest::mouseClick(ltrGroove, Qt::LeftButton, {}, QPoint(ltrGroove->width() - 12, 10));
-        QVERIFY(leftToRight.ui.sldSong->Value() > 54);
         // At the same time of the song the two grooves are mirror images: the waveform, the
         // ticks, the part played and the playhead (to a pixel's rounding).
         QTRY_VERIFY(ltrGroove->envelope() && rtlGroove->envelope()); // both waveforms drawn
@@ -369,7 +357,12 @@ private slots:
     }
     void dataKeepsItsFormInEveryLanguage() {
         QFETCH(QString, locale);
-        const auto work = [](QByteArray& saved, QStringList& sheet, QString& clock) {
+        struct Work {
+            QByteArray saved;
+            QStringList sheet;
+            QString clock;
+        };
+        const auto work = [] {
             const QTemporaryDir music;
             TestWindow w;
             w.createDatabase();
@@ -383,27 +376,22 @@ private slots:
             w.player->lengthMs = 75000;
             w.ui.cmdPlay->click();
             w.tickAt(17400);
-            clock = w.ui.lblTime->text();
+            const QString clock = w.ui.lblTime->text();
             w.ui.cmdStop->click();
             w.save();
-            saved = readFile(music.filePath("Song.xml")).replace(music.path().toUtf8(), "<folder>");
-            sheet = w.sheet();
+            return Work{
+                readFile(music.filePath("Song.xml")).replace(music.path().toUtf8(), "<folder>"),
+                w.sheet(), clock};
         };
-        QByteArray english;
-        QStringList englishSheet;
-        QString englishClock;
-        work(english, englishSheet, englishClock);
+        const Work english = work();
         QVERIFY(InstallLanguage(QLocale(locale)).size() == 2);
-        QByteArray translated;
-        QStringList translatedSheet;
-        QString translatedClock;
-        work(translated, translatedSheet, translatedClock);
-        QVERIFY(english.contains("<LINE>"));
-        QCOMPARE(translated, english);
-        QCOMPARE(translatedSheet, englishSheet);
-        QVERIFY2(englishSheet[1].contains("|3.25"), qPrintable(englishSheet.join(' ')));
-        QCOMPARE(translatedClock, englishClock);
-        QVERIFY(englishClock.startsWith("0:17"));
+        const Work translated = work();
+        QVERIFY(english.saved.contains("<LINE>"));
+        QCOMPARE(translated.saved, english.saved);
+        QCOMPARE(translated.sheet, english.sheet);
+        QVERIFY2(english.sheet[1].contains("|3.25"), qPrintable(english.sheet.join(' ')));
+        QCOMPARE(translated.clock, english.clock);
+        QVERIFY(english.clock.startsWith("0:17"));
     }
 };
 

@@ -42,8 +42,7 @@ private slots:
         QFETCH(QStringList, answers);
         TestWindow w;
         w.setSheet(rows == 3 ? abc : QStringList(rows, QStringLiteral("x")));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.select(selected);
         w.inputAnswers = answers;
         QFETCH(QString, button);
@@ -96,15 +95,17 @@ private slots:
                 w->findChild<QPushButton*>(QLatin1String(button))->click();
                 QVERIFY2(w.sheet() == before && w.session().sheet().selected() == 0, button);
                 QVERIFY2(w.inputRequests.isEmpty() && !w.ui.cmdSave->isEnabled(), button);
-                QVERIFY2(!w.ui.lblStatus->text().isEmpty(), button);
+                QVERIFY2(w.ui.lblStatus->text().endsWith(rows.isEmpty()
+                                                             ? ": the sheet has no lines."
+                                                             : ": select a line first."),
+                         qPrintable(w.ui.lblStatus->text()));
             }
     }
 
     void doubleClickEditsEvenWhilePlaying() {
         TestWindow w;
         w.setSheet(abc);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*w));
+        QVERIFY(w.shown());
         w.createDatabase();
         w.ui.cmdPlay->click();
         QVERIFY(w.playing() && w.ui.cmdMark->isEnabled());
@@ -122,6 +123,7 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("to");
         QTest::newRow("down") << 3 << 1 << "cmdLineDown" << 2;
+        QTest::newRow("down from the last") << 3 << 3 << "cmdLineDown" << 3;
         QTest::newRow("up") << 3 << 3 << "cmdLineUp" << 2;
         QTest::newRow("up to the first") << 3 << 2 << "cmdLineUp" << 1;
         QTest::newRow("up in a one-line sheet") << 1 << 1 << "cmdLineUp" << 1;

@@ -1,7 +1,4 @@
-#include "playback/MpvPlayer.h"
 #include "session/SongSuggestions.h"
-#include "sources/TagLibComponent.h"
-#include "storage/DatabaseSchema.h"
 #include "storage/LyricsXml.h"
 #include "support/Files.h"
 #include "support/TestWindow.h"
@@ -36,17 +33,7 @@ class MarkingDuringAnalysisTest : public QObject {
         QDir().mkpath(folder);
         for (const QString& name : {QStringLiteral("Song.mp3"), QStringLiteral("Song.xml")})
             QFile::copy(m_dir.filePath("made/" + name), folder + "/" + name);
-        CreateJukeboxDatabase(JukeboxDatabaseFileFor(folder));
-        Platform platform;
-        platform.player = std::make_unique<MpvPlayer>();
-        platform.newTagComponent = [] { return std::make_unique<TagLibComponent>(); };
-        platform.programFolder = folder;
-        platform.settingsFile = folder + "/settings.ini";
-        platform.commandLine = folder + "/Song.mp3";
-        auto w = std::make_unique<frmSychLyrics>(std::move(platform));
-        w->Form_Load();
-        w->show();
-        return w;
+        return realWindow(folder, folder + "/Song.mp3");
     }
 
     // Presses Space on the focused control at each of the moments (ms from now), delivered

@@ -21,11 +21,7 @@ class MarkingKeysTest : public QObject {
 
     static void show(TestWindow& w) {
         w.createDatabase();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
-    }
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QVERIFY(w.shownActive());
     }
     static constexpr auto Ctrl = Qt::ControlModifier;
     static constexpr auto CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
@@ -37,10 +33,6 @@ class MarkingKeysTest : public QObject {
         show(w);
         QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
-    }
-    static void clickRow(TestWindow& w, int position) {
-        const QRect row = w.ui.lvLyrics->visualRect(w.session().sheet().index(position - 1, 1));
-        QTest::mouseClick(w.ui.lvLyrics->viewport(), Qt::LeftButton, {}, row.center());
     }
 
 private slots:
@@ -75,16 +67,16 @@ private slots:
     void replayKeyPlaysTheSelectedLine() {
         TestWindow w;
         playing(w);
-        clickRow(w, 2);
+        w.clickRow(2);
         w.ui.cmdMark->setFocus();
         press(Qt::Key_R, Ctrl);
         QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPositionMs 8000"));
         QTest::mouseClick(w.ui.cmdStop, Qt::LeftButton);
-        clickRow(w, 1);
+        w.clickRow(1);
         press(Qt::Key_R, Ctrl);
         QCOMPARE(w.player->count("LoadSong"), 2);
         QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPositionMs 3000"));
-        clickRow(w, 4);
+        w.clickRow(4);
         press(Qt::Key_R, Ctrl);
         QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Replay: line 4 has no time yet; mark it "
                                                         "first."));
@@ -152,7 +144,7 @@ private slots:
         for (TestWindow* w : {&byButton, &byKey}) { // the key goes to the active one
             w->setSheet({"One|1", "Two|" + secs});
             show(*w);
-            clickRow(*w, 2);
+            w->clickRow(2);
         }
         press(key, CtrlShift);
         byButton.ui.txtAdjustSingle->setText(amount);
@@ -225,7 +217,7 @@ private slots:
         QVERIFY(w.ui.lvLyrics->toolTip().contains(QLatin1String("F1")));
 
         const auto windows = QApplication::topLevelWidgets().size();
-        clickRow(w, 1);
+        w.clickRow(1);
         press(Qt::Key_F1);
         auto* overlay = w->findChild<QWidget*>(QStringLiteral("keyOverlay"));
         QVERIFY(overlay && overlay->isVisible() && overlay->geometry() == w->rect());
@@ -234,7 +226,7 @@ private slots:
         QVERIFY(!overlay->isVisible());
         QCOMPARE(w.session().sheet().selected(), 2);
         press(Qt::Key_F1);
-        clickRow(w, 1);
+        w.clickRow(1);
         QVERIFY(!overlay->isVisible());
         QCOMPARE(w.session().sheet().selected(), 1);
 

@@ -72,17 +72,6 @@ QString makeSong(const QTemporaryDir& dir, int seconds) {
     return made == 0 ? song : QString();
 }
 
-void writeLyrics(const QTemporaryDir& dir, const QStringList& lines) {
-    QByteArray xml("<S><LYRICS>");
-    for (int i = 0; i < lines.size(); ++i)
-        xml += QStringLiteral("<LINE><LineNumber>%1</LineNumber><TimeMarker></TimeMarker>"
-                              "<LyricLine>%2</LyricLine></LINE>")
-                   .arg(i + 1)
-                   .arg(lines[i])
-                   .toUtf8();
-    writeFile(dir.filePath(QStringLiteral("song.xml")), xml + "</LYRICS></S>");
-}
-
 } // namespace
 
 class OpeningDecodesTest : public QObject {
@@ -97,7 +86,7 @@ private slots:
     void aSongIsDecodedOnceWhenItOpens_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("with lyrics")
-            << QStringList{"over the water", "under the bridge", "into the night"};
+            << QStringList{"|over the water", "|under the bridge", "|into the night"};
         QTest::newRow("without lyrics") << QStringList{};
     }
     void aSongIsDecodedOnceWhenItOpens() {
@@ -106,7 +95,7 @@ private slots:
         const QString song = makeSong(dir, 6);
         QVERIFY(!song.isEmpty());
         if (!lines.isEmpty())
-            writeLyrics(dir, lines);
+            writeFile(dir.filePath("song.xml"), lyricsFileOf(song, lines));
         decodes = 0;
         TestWindow w;
         SongSession& session = w.session();
@@ -137,7 +126,8 @@ private slots:
         QTemporaryDir dir;
         const QString song = makeSong(dir, 120);
         QVERIFY(!song.isEmpty());
-        writeLyrics(dir, {"over the water", "under the bridge"});
+        writeFile(dir.filePath("song.xml"),
+                  lyricsFileOf(song, {"|over the water", "|under the bridge"}));
         decodes = 0;
         TestWindow w;
         SongSession& session = w.session();

@@ -45,8 +45,7 @@ private slots:
         TestWindow w;
         w.setSheet({"one", "two|9", "three|12"});
         w.session().sheet().setHints({{17000, true, {}}, {}, {-1, false, "marked 2.7 s later"}});
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QByteArray read;
         readWindow({"suggested 0:17", "0:12, doubtful: marked 2.7 s later"}, read);
         if (QTest::currentTestFailed())
@@ -72,8 +71,7 @@ private slots:
         w.createDatabase();
         w.open(music.filePath("Song.mp3"));
         w.setSheet({"first line|1", "second line|4"});
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QVERIFY(w.shown());
         QProcess reader;
         reader.setProcessChannelMode(QProcess::SeparateChannels);
         reader.start(QStringLiteral("/usr/bin/python3"),

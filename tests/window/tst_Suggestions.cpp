@@ -126,10 +126,6 @@ private slots:
                     .toString()
                     .startsWith("\u26A0 Doubtful mark: marked 2.4 s later than the voice "
                                 "suggests. Ctrl+R replays"));
-        QCOMPARE(flagged.data(Qt::AccessibleTextRole).toString(),
-                 "0:09, doubtful: marked 2.4 s later than the voice suggests");
-        QCOMPARE(t.sheet.index(0, LyricSheet::ColTime).data(Qt::AccessibleTextRole).toString(),
-                 "suggested 0:01");
         QVERIFY(t.sheet.index(0, LyricSheet::ColTime)
                     .data(Qt::ToolTipRole)
                     .toString()
@@ -158,8 +154,7 @@ private slots:
         TestWindow w;
         w.setSheet(kRows);
         w.ui.picSynch->show();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         auto* suggestions = w->findChild<SongSuggestions*>();
         QVERIFY(suggestions);
         suggestions->show(injected());
@@ -181,8 +176,7 @@ private slots:
         TestWindow w;
         w.setSheet(kRows);
         w.ui.picSynch->show();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(w.shownActive());
         w.ui.sldSong->setMax(10);
         auto* groove = w->findChild<SongGroove*>("sldSongGroove");
         auto* suggestions = w->findChild<SongSuggestions*>();

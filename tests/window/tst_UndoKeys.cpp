@@ -45,10 +45,8 @@ const std::vector<Change>& changes() {
         {"insert", [](TestWindow& w) { w.ui.cmdInsert->click(); }, "Insert Line"},
         {"load from the file",
          [](TestWindow& w) {
-             LyricsDocumentWriter writer(w.ui.txtFileName->text());
-             writer.addLine(QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("from file"));
-             writeFile(w.ui.txtFileName->text().chopped(4) + QStringLiteral(".xml"),
-                       writer.finish());
+             const QString song = w.ui.txtFileName->text();
+             writeFile(song.chopped(4) + ".xml", lyricsFileOf(song, {"4|from file"}));
              reopen(w);
          },
          "Load Lyrics File"},
@@ -75,8 +73,7 @@ QString taggedSong(const QTemporaryDir& folder, const char* name) {
 void openAndShow(TestWindow& w, const QString& song) {
     w.createDatabase();
     w.open(song);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(&*w));
+    QVERIFY(w.shownActive());
     w.setSheet({"one|1", "", "three|3", "four"});
     w.select(3);
     w.session().sheet().setMarkCursor(2, 1);

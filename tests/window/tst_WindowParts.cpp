@@ -5,7 +5,6 @@
 #include "controls/UpDown.h"
 #include "window/AdjustControls.h"
 #include "window/Controls.h"
-#include "window/FileBar.h"
 #include "window/SheetPanel.h"
 #include "window/StatusLine.h"
 
@@ -15,22 +14,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <stdexcept>
-
 namespace {
 
-// The parts' controls, which the window's layout would take, go with holder.
+// The sheet panel's controls, which the window's layout would take, go with holder.
 void adopt(QWidget& holder, const WindowControls& ui) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             ui.cmdClose,        ui.fileBar,         ui.fileNameLabel,   ui.txtFileName,
-             ui.cmdOpen,         ui.cmdAddLyrics,    ui.songFolderBox,   ui.songFileBox,
-             ui.picSynch,        ui.lvLyrics,        ui.lblCurrentLyric, ui.cmdReset,
-             ui.cmdInsert,       ui.cmdAddLine,      ui.cmdRemove,       ui.cmdAdjustSingle,
-             ui.txtAdjustSingle, ui.spnAdjustSingle, ui.cmdAdjustAll,    ui.txtAdjustAll,
-             ui.spnAdjustAll,    ui.cmdEditLyric,    ui.cmdLineUp,       ui.cmdLineDown,
-             ui.cmdSave})
-        if (control)
-            control->setParent(&holder);
+             ui.picSynch, ui.lvLyrics, ui.lblCurrentLyric, ui.cmdReset, ui.cmdInsert, ui.cmdAddLine,
+             ui.cmdRemove, ui.cmdAdjustSingle, ui.txtAdjustSingle, ui.spnAdjustSingle,
+             ui.cmdAdjustAll, ui.txtAdjustAll, ui.spnAdjustAll, ui.cmdEditLyric, ui.cmdLineUp,
+             ui.cmdLineDown, ui.cmdSave})
+        control->setParent(&holder);
 }
 
 } // namespace
@@ -80,8 +73,6 @@ private slots:
         });
         QVERIFY(!after);
         QCOMPARE(status.text(), "Cannot write /music/a.xml: permission denied");
-        status.guard("Play", [] { throw std::runtime_error("no audio device"); });
-        QCOMPARE(status.text(), "Play failed: no audio device");
         status.guard("Stop", [] { throw 42; });
         QCOMPARE(status.text(), "Stop failed unexpectedly.");
         QPushButton button;
@@ -120,49 +111,6 @@ private slots:
         panel.releaseAfterTapAlong();
         QVERIFY(ui.cmdAdjustAll->isEnabled());
         QVERIFY(!ui.cmdSave->isEnabled());
-    }
-
-    // Move Up and Move Down follow the line the list selects, at either end of the sheet.
-    void theSheetPanelMovesTheSelection() {
-        TestSession t;
-        loadSheet(t.sheet, {"one|", "two|", "three|"});
-        StatusLine status;
-        SheetPanel panel(t.session, status, {}, nullptr);
-        WindowControls ui;
-        panel.place(ui);
-        QWidget holder;
-        adopt(holder, ui);
-        panel.selectLine(3, false);
-        ui.cmdLineDown->click();
-        QCOMPARE(t.sheet.selected(), 3);
-        QVERIFY(!ui.cmdLineDown->isEnabled());
-        ui.cmdLineUp->click();
-        ui.cmdLineUp->click();
-        QCOMPARE(t.sheet.selected(), 1);
-        QCOMPARE(ui.lblCurrentLyric->text(), "one");
-        QVERIFY(!ui.cmdLineUp->isEnabled());
-        ui.lvLyrics->clearSelection();
-        ui.cmdLineUp->setEnabled(true);
-        ui.cmdLineUp->click();
-        QCOMPARE(status.text(), "Move Up 1 Line: select a line first.");
-    }
-
-    // The caption changes for a song with tag lyrics; the keys its tooltip names stay.
-    void theFileBarOffersTagLyrics() {
-        FileBar bar;
-        WindowControls ui;
-        bar.place(ui);
-        QWidget holder;
-        adopt(holder, ui);
-        ui.cmdAddLyrics->setToolTip("AddLyrics \u2014 Space or Enter when it has the focus");
-        bar.offerTagLyrics();
-        QCOMPARE(ui.cmdAddLyrics->text(), "Show Unsynched Lyrics");
-        QCOMPARE(ui.cmdAddLyrics->toolTip(),
-                 "Show Unsynched Lyrics \u2014 Space or Enter when it has the focus");
-        bar.showSong("/music/", "a.mp3", "/music/a.mp3");
-        QCOMPARE(bar.fileName(), "/music/a.mp3");
-        QCOMPARE(ui.songFolderBox->text(), "/music/");
-        QCOMPARE(ui.songFileBox->text(), "a.mp3");
     }
 };
 

@@ -39,23 +39,6 @@ QString line1(const TestWindow& w) {
 
 const QString kAsMarked = "1000 One@1000 together@1500 three@2600";
 
-QString lastSeek(const TestWindow& w) {
-    const QStringList seeks = w.player->calls.filter("SeekPositionMs");
-    return seeks.isEmpty() ? QString() : seeks.last();
-}
-
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-}
-
-// The x at which the strip draws ms.
-int xAt(const WordStrip& strip, qint64 ms) {
-    int x = 0;
-    while (x < strip.width() && strip.msAt(x) < ms)
-        ++x;
-    return x;
-}
-
 // Drags the word's label to where ms is drawn, as a hand does: press, a few moves, release.
 void drag(WordStrip& strip, int word, qint64 ms, Qt::KeyboardModifiers keys = {}) {
     const QPoint from = strip.labelRect(word).center();
@@ -75,8 +58,7 @@ void showTimed(TestWindow& w) {
     AnalysisResult heard;
     heard.voice.onsetsMs = {1620, 4000};
     w.session().suggestions().show(heard);
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(&*w));
+    QVERIFY(w.shownActive());
     w.clickRow(1);
     QVERIFY(w.ui.wordStrip->isVisible());
     QCOMPARE(QApplication::focusWidget(), w.ui.lvLyrics);
@@ -123,7 +105,7 @@ private slots:
                 QCOMPARE(row.words[k].ms, timedRows().front().words[k].ms);
         QCOMPARE(row.markMs, word == 0 ? ms : 1000);
         QVERIFY(w.ui.lblStatus->text().contains("now starts at"));
-        QCOMPARE(lastSeek(w), "SeekPositionMs " + QString::number(std::max<qint64>(0, ms - 700)));
+        QCOMPARE(w.lastSeek(), "SeekPositionMs " + QString::number(std::max<qint64>(0, ms - 700)));
         QCOMPARE(strip.words()[std::size_t(word)].ms, ms);
         QCOMPARE(strip.selectedWord(), word);
         press(Qt::Key_Z, Qt::ControlModifier);
@@ -144,7 +126,7 @@ private slots:
         QCOMPARE(calls.filter("LoadSong").size(), 1);
         QVERIFY(calls.indexOf(QRegularExpression("^LoadSong.*")) <
                 calls.indexOf(QRegularExpression("^SeekPositionMs.*")));
-        QCOMPARE(lastSeek(w), "SeekPositionMs " + QString::number(strip.msAt(x)));
+        QCOMPARE(w.lastSeek(), "SeekPositionMs " + QString::number(strip.msAt(x)));
         QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(xAt(strip, 3000), 45));
         QVERIFY(std::abs(w.player->positionMs - 3000) <= 20);
         QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // paused
@@ -166,20 +148,20 @@ private slots:
         QCOMPARE(w.ui.lblStatus->text(),
                  "Looping \"together\" (0:01.50 to 0:02.60): drag or nudge while it plays; "
                  "Ctrl+Shift+R ends the loop.");
-        QCOMPARE(lastSeek(w), "SeekPositionMs 1500");
+        QCOMPARE(w.lastSeek(), "SeekPositionMs 1500");
         const int seeks = w.player->count("SeekPositionMs");
         w.player->positionMs = 2400;
         QTest::qWait(100);
         QCOMPARE(w.player->count("SeekPositionMs"), seeks); // not yet at the end
         w.player->positionMs = 2610;
         QTRY_COMPARE(w.player->count("SeekPositionMs"), seeks + 1);
-        QCOMPARE(lastSeek(w), "SeekPositionMs 1500");
+        QCOMPARE(w.lastSeek(), "SeekPositionMs 1500");
 
         drag(strip, 2, 2300, Qt::ShiftModifier); // the next word earlier: a shorter round
         QCOMPARE(w.player->count("SeekPositionMs"), seeks + 1); // a loop is not restarted
         w.player->positionMs = 2350;
         QTRY_COMPARE(w.player->count("SeekPositionMs"), seeks + 2);
-        QCOMPARE(lastSeek(w), "SeekPositionMs 1500");
+        QCOMPARE(w.lastSeek(), "SeekPositionMs 1500");
 
         press(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.ui.lblStatus->text(), "Loop ended; the song plays on.");
@@ -195,7 +177,7 @@ private slots:
         const int round = w.player->count("SeekPositionMs");
         w.player->positionMs = 6010;
         QTRY_COMPARE(w.player->count("SeekPositionMs"), round + 1);
-        QCOMPARE(lastSeek(w), "SeekPositionMs 1000");
+        QCOMPARE(w.lastSeek(), "SeekPositionMs 1000");
         QTest::mouseClick(w.ui.cmdStop, Qt::LeftButton); // Stop ends it too
         w.player->positionMs = 6010;
         const int stopped = w.player->count("SeekPositionMs");

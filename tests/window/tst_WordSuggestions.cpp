@@ -19,9 +19,9 @@
 // Word suggestions inside marked lines, through the keys and clicks a user makes, on a song
 // sung word by word whose word starts are known (the bench's generator): two line starts
 // marked give the line between hollow ticks and grey times in the strip; Ctrl+Shift+W takes
-// them as one undo step and Save writes them into Song.lrc; a word marked by hand keeps its
-// time and the rest of its line follows it; Ctrl+Shift+G takes the confident ones once word
-// marking is on. The speech model and the analysis are the program's own.
+// them as one undo step, into the line's words (which Save writes as any others); a word marked
+// by hand keeps its time and the rest of its line follows it; Ctrl+Shift+G takes the confident
+// ones once word marking is on. The speech model and the analysis are the program's own.
 class WordSuggestionsTest : public QObject {
     Q_OBJECT
 
@@ -37,9 +37,6 @@ class WordSuggestionsTest : public QObject {
                 out.push_back(std::llround(n.toDouble() * 1000));
         return out;
     }
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
 
     // The generated song in a folder of its own, opened and shown, its analysis done.
     QString openSong(TestWindow& w, const QTemporaryDir& folder) {
@@ -50,8 +47,7 @@ class WordSuggestionsTest : public QObject {
         w.createDatabase();
         w.player->lengthMs = 30000;
         w.open(song);
-        w->show();
-        if (!QTest::qWaitForWindowActive(&*w))
+        if (!w.shownActive())
             return {};
         const SongSuggestions& suggestions = w.session().suggestions();
         if (!QTest::qWaitFor([&] { return !suggestions.running(); }, 120000))
@@ -107,8 +103,7 @@ private slots:
 
     // Two starts marked: the line between gets its words suggested, hollow in the strip, near
     // where they are sung; the line after, whose end is not known, gets none. Ctrl+Shift+W
-    // takes them in one step, Ctrl+Z gives them back as suggestions at once, and Save writes
-    // the words taken into Song.lrc.
+    // takes them in one step, and Ctrl+Z gives them back as suggestions at once.
     void twoStartsGiveTheWordsBetweenTakenByOneKey() {
         QTemporaryDir folder;
         TestWindow w;
@@ -166,23 +161,6 @@ private slots:
         QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Undid: Accept Word Times"));
         QVERIFY(w.session().sheet().rows()[0].words.empty());
         QCOMPARE(shown(strip), suggested); // known already: back at once
-
-        press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
-        press(Qt::Key_S, Qt::ControlModifier);
-        const QString lrc = QString::fromUtf8(readFile(folder.filePath("Song.lrc")));
-        const QString lyric = w.session().sheet().rows()[0].lyric;
-        QString expected;
-        const std::vector<WordTime>& words = w.session().sheet().rows()[0].words;
-        for (std::size_t k = 0; k < words.size(); ++k) {
-            const qint64 ms = words[k].ms;
-            expected += QStringLiteral("<%1:%2.%3>")
-                            .arg(ms / 60000, 2, 10, QChar('0'))
-                            .arg(ms / 1000 % 60, 2, 10, QChar('0'))
-                            .arg(ms % 1000, 3, 10, QChar('0')) +
-                        lyric.mid(words[k].start,
-                                  k + 1 < words.size() ? words[k + 1].start - words[k].start : -1);
-        }
-        QVERIFY2(lrc.contains(expected), qPrintable(lrc + "\nexpected " + expected));
     }
 
     // The first line marked alone: its end is the second line's start as heard (or the break

@@ -31,11 +31,7 @@ class WordTimingTest : public QObject {
     static void show(TestWindow& w) {
         w.createDatabase();
         w.player->lengthMs = 20000;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
-    }
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QVERIFY(w.shownActive());
     }
     // Each row's precise time and its words' times: "5000", "1000 1000,1500,2200".
     static QStringList times(const TestWindow& w) {
@@ -47,10 +43,6 @@ class WordTimingTest : public QObject {
             rows << (QString::number(row.markMs) + u' ' + words.join(u',')).trimmed();
         }
         return rows;
-    }
-    static QString lastSeek(const TestWindow& w) {
-        const QStringList seeks = w.player->calls.filter(QStringLiteral("SeekPositionMs"));
-        return seeks.isEmpty() ? QString() : seeks.last();
     }
 
 private slots:
@@ -101,7 +93,7 @@ private slots:
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2300"));
         QCOMPARE(w.ui.lblStatus->text(),
                  QStringLiteral("Word \u201Cthree\u201D of line 1 moved +0.1 s to 0:02.30."));
-        QCOMPARE(lastSeek(w), QStringLiteral("SeekPositionMs 800"));
+        QCOMPARE(w.lastSeek(), QStringLiteral("SeekPositionMs 800"));
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(times(w).first(), QStringLiteral("1000 1000,1500,2200"));
     }
@@ -165,11 +157,11 @@ private slots:
         QFETCH(QString, line2);
         QFETCH(QString, line3);
         QCOMPARE(times(w), QStringList({line1, line2, line3}));
-        QTEST(lastSeek(w), "seek");
+        QTEST(w.lastSeek(), "seek");
         QTEST(w.ui.lblStatus->text(), "status");
         QCOMPARE(w.ui.lvLyrics->selectionModel()->selectedRows().size(), extend + 1);
         QVERIFY(w.ui.wordStrip->isHidden());
-        if (!lastSeek(w).isEmpty()) {
+        if (!w.lastSeek().isEmpty()) {
             press(Qt::Key_Z, Qt::ControlModifier); // one step for every line moved
             QCOMPARE(times(w), before);
         }
