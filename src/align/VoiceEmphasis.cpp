@@ -93,10 +93,10 @@ void slidingMedians(const std::array<float, kBins>& values, std::array<float, kB
     for (std::size_t b = 0; b < reach; ++b)
         insert(values[b]);
     for (std::size_t b = 0; b < kBins; ++b) {
+        if (b > reach) // out before in: the window holds no more than its width
+            remove(values[b - reach - 1]);
         if (b + reach < kBins)
             insert(values[b + reach]);
-        if (b > reach)
-            remove(values[b - reach - 1]);
         medians[b] = window[n / 2];
     }
 }
