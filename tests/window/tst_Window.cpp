@@ -32,12 +32,18 @@ class WindowTest : public QObject {
 private slots:
     void startsIdleWithEveryControlInItsState() {
         TestWindow w;
+        QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Versetta"));
         for (const QPushButton* button : w->findChildren<QPushButton*>())
             QVERIFY2(button->isEnabled() != QStringList({"cmdMark", "cmdSave", "cmdSaveUnsynch"})
                                                 .contains(button->objectName()),
                      qPrintable(button->objectName()));
+        QCOMPARE(w.ui.txtAdjustSingle->text() + w.ui.txtAdjustAll->text(), QStringLiteral("11"));
         QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:00"));
         QVERIFY(w.ui.displayTimer->isActive() && w.ui.displayTimer->interval() == 100);
+        QStringList header;
+        for (int column = 0; column < 4; ++column)
+            header << w.ui.lvLyrics->model()->headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(header, QStringList({"#", "Lyric", "Time", "Secs"}));
         QVERIFY(w.ui.lvLyrics->isColumnHidden(LyricSheet::ColSecs));
         w->show();
         QVERIFY(w.ui.cmdAddLyrics->isHidden() && w.ui.songFolderBox->isHidden() &&
