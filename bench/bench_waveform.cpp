@@ -181,7 +181,7 @@ void benchWaveform(BenchTargets& targets) {
         };
         std::vector<double> outlined;
         const std::vector<double> decode =
-            bestOfEachMs(3, {[&] {
+            bestOfEachMs(9, {[&] {
                                  shared();
                                  outlined.push_back(untilOutlined);
                              },

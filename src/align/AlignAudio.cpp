@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <optional>
 
 namespace {
 
@@ -58,7 +57,6 @@ void highPass(std::vector<std::int16_t>& samples) {
 
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem, const Outlined& outlined) {
-    static_assert(kAlignRate == kOutlineRate, "one decode serves the outline and the aligner");
     const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
     if (const QString why = decoder->open(path); !why.isEmpty()) {
         if (outlined && !cancel.load())
@@ -66,13 +64,15 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
         problem = why;
         return {};
     }
+    // The outline is taken as the song comes, at its own rate: the slider shows the song's bass
+    // too, and the outline does not wait for the aligner's conversion.
+    AudioDecoder::Tap tap;
+    if (outlined)
+        tap = OutlineTap(decoder->rate(), outlined);
     // Both channels of a stereo song, mixed here rather than in the decoder: what differs
-    // between them tells the centre from the sides. Other layouts are mixed as the outline's.
+    // between them tells the centre from the sides. Other layouts are mixed into one.
     const bool stereo = decoder->channels() == 2;
-    if (stereo)
-        decoder->convertTo(kOutlineRate, false, AudioDecoder::Resampling::BandLimited);
-    else
-        ConvertForOutline(*decoder);
+    decoder->convertTo(kAlignRate, !stereo, AudioDecoder::Resampling::BandLimited);
     AlignAudio audio;
     // Room for the longest song at once, never given back: pages never written cost nothing, and
     // the samples are never copied as they grow.
@@ -83,40 +83,28 @@ AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& canc
         audio.side.reserve(kLongest);
         preferLargePages(audio.side.data(), kLongest * sizeof(std::int16_t));
     }
-    std::optional<PeakAccumulator> peaks;
-    if (outlined)
-        peaks.emplace(decoder->rate(), 1);
-    bool outlining = static_cast<bool>(outlined);
-    std::vector<std::int16_t> mid;
-    const AudioDecoder::Ended ended =
-        decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
-            const std::size_t frames = stereo ? count / 2 : count;
-            const std::int16_t* mono = samples;
-            if (stereo) {
-                mid.resize(frames);
-                for (std::size_t i = 0; i < frames; ++i)
-                    mid[i] = static_cast<std::int16_t>((samples[2 * i] + samples[2 * i + 1]) / 2);
-                mono = mid.data();
+    const auto sink = [&](const std::int16_t* samples, std::size_t count) {
+        const std::size_t frames = stereo ? count / 2 : count;
+        const std::size_t take = std::min(frames, kLongest - audio.samples.size());
+        if (stereo) {
+            const std::size_t at = audio.samples.size();
+            audio.samples.resize(at + take);
+            audio.side.resize(at + take);
+            for (std::size_t i = 0; i < take; ++i) {
+                audio.samples[at + i] =
+                    static_cast<std::int16_t>((samples[2 * i] + samples[2 * i + 1]) / 2);
+                audio.side[at + i] =
+                    static_cast<std::int16_t>((samples[2 * i] - samples[2 * i + 1]) / 2);
             }
-            // The outline is taken before the high-pass: the slider shows the song's bass too.
-            outlining = outlining && peaks->add(mono, frames);
-            const std::size_t take = std::min(frames, kLongest - audio.samples.size());
-            audio.samples.insert(audio.samples.end(), mono, mono + take);
-            if (stereo) {
-                const std::size_t at = audio.side.size();
-                audio.side.resize(at + take);
-                for (std::size_t i = 0; i < take; ++i)
-                    audio.side[at + i] =
-                        static_cast<std::int16_t>((samples[2 * i] - samples[2 * i + 1]) / 2);
-            }
-            audio.cut = audio.cut || take < frames;
-            // A song longer than the aligner takes is still outlined to its end.
-            return !audio.cut || outlining;
-        });
+        } else {
+            audio.samples.insert(audio.samples.end(), samples, samples + take);
+        }
+        audio.cut = audio.cut || take < frames;
+        return !audio.cut;
+    };
+    const AudioDecoder::Ended ended = decoder->decode(cancel, sink, tap);
     if (ended == AudioDecoder::Ended::Cancelled)
         return {};
-    if (outlined)
-        outlined(audio.samples.empty() ? PeakEnvelope{} : peaks->finish());
     if (audio.samples.empty()) {
         problem =
             QCoreApplication::translate("AlignAudio", "it holds no audio that could be decoded");

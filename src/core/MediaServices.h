@@ -62,10 +62,17 @@ public:
 
     // Takes count values (frames times channels); false once it wants no more.
     using Sink = std::function<bool(const std::int16_t* samples, std::size_t count)>;
+    // Takes the song as it is decoded, before the sink's conversion: every channel mixed into
+    // one, at the rate the stream began with (rate() before convertTo). The song's end is told
+    // by a call with no frames. False once it wants no more.
+    using Tap = std::function<bool(const std::int16_t* mono, std::size_t frames)>;
     enum class Ended { AtEnd, BySink, Cancelled };
-    // Decodes the opened song from its start into sink. cancel is looked at between reads; a
-    // damaged packet is passed over, so what was decoded around it is still the song.
-    virtual Ended decode(const std::atomic<bool>& cancel, const Sink& sink) = 0;
+    // Decodes the opened song from its start into sink and tap, either of which may be empty,
+    // until the end or until neither wants more. With both, the song is read and decoded on a
+    // thread of the decoder's own, which calls the tap, while the caller's converts for the
+    // sink: the tap is done in the time of the decode alone. cancel is looked at between
+    // reads; a damaged packet is passed over, so what was decoded around it is still the song.
+    virtual Ended decode(const std::atomic<bool>& cancel, const Sink& sink, const Tap& tap) = 0;
 };
 
 // The speech model's audio: one channel at 16 kHz, in 10 ms frames.
@@ -160,7 +167,7 @@ public:
     virtual std::unique_ptr<VoiceDetector> voiceDetector() const = 0;
 };
 
-#define VelmoraMediaServices_iid "org.velmora.MediaServices/1"
+#define VelmoraMediaServices_iid "org.velmora.MediaServices/2"
 Q_DECLARE_INTERFACE(MediaServices, VelmoraMediaServices_iid)
 
 // Where the program's services come from: the module loader in the program, the media library

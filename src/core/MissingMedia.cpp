@@ -34,7 +34,9 @@ public:
     void convertTo(int, bool, Resampling) override {}
     int rate() const override { return 0; }
     int channels() const override { return 0; }
-    Ended decode(const std::atomic<bool>&, const Sink&) override { return Ended::AtEnd; }
+    Ended decode(const std::atomic<bool>&, const Sink&, const Tap&) override {
+        return Ended::AtEnd;
+    }
 
 private:
     QString m_problem;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QScopeGuard>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -17,6 +18,10 @@ extern "C" {
 #include <unistd.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,11 +101,66 @@ void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
     }
 }
 
+// Mixes a frame of one or two channels, in the formats decoders give most often, into one
+// channel of 16-bit samples as swr would, in a third of swr's time; false for any other frame.
+bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
+    const int channels = frame.ch_layout.nb_channels;
+    if (channels < 1 || channels > 2)
+        return false;
+    const auto n = static_cast<std::size_t>(frame.nb_samples);
+    out.resize(n);
+    const bool two = channels == 2;
+    // Scaled, then clipped by comparisons and converted through int: written so, the loops
+    // below run on several samples at once.
+    const auto toSixteen = [](float x) {
+        x *= 32767.0F;
+        x = x < -32767.0F ? -32767.0F : x;
+        x = x > 32767.0F ? 32767.0F : x;
+        return static_cast<std::int16_t>(static_cast<int>(x));
+    };
+    switch (frame.format) {
+    case AV_SAMPLE_FMT_FLTP:
+    case AV_SAMPLE_FMT_FLT: {
+        const auto* left = reinterpret_cast<const float*>(frame.extended_data[0]);
+        if (!two) {
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = toSixteen(left[i]);
+        } else if (frame.format == AV_SAMPLE_FMT_FLTP) {
+            const auto* right = reinterpret_cast<const float*>(frame.extended_data[1]);
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = toSixteen((left[i] + right[i]) * 0.5F);
+        } else {
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = toSixteen((left[2 * i] + left[2 * i + 1]) * 0.5F);
+        }
+        return true;
+    }
+    case AV_SAMPLE_FMT_S16P:
+    case AV_SAMPLE_FMT_S16: {
+        const auto* left = reinterpret_cast<const std::int16_t*>(frame.extended_data[0]);
+        if (!two) {
+            std::copy(left, left + n, out.begin());
+        } else if (frame.format == AV_SAMPLE_FMT_S16P) {
+            const auto* right = reinterpret_cast<const std::int16_t*>(frame.extended_data[1]);
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = static_cast<std::int16_t>((left[i] + right[i]) / 2);
+        } else {
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = static_cast<std::int16_t>((left[2 * i] + left[2 * i + 1]) / 2);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 // Everything one decode holds, released in reverse.
 struct FfmpegDecoder::Song {
     ~Song() {
+        ::swr_free(&tapMixer);
         ::swr_free(&resampler);
         ::swr_free(&mixer);
         ::av_channel_layout_uninit(&layout);
@@ -114,7 +174,9 @@ struct FfmpegDecoder::Song {
     }
 
     bool openStream();
-    bool drain(const Sink& sink);
+    Ended read(const std::atomic<bool>& cancel, const Tap& tap,
+               const std::function<bool(AVFrame&)>& take);
+    bool tapFrame(AVFrame& in, const Tap& tap);
     bool hand(AVFrame& in, const Sink& sink);
     bool resample(AVFrame& in, const Sink& sink);
     bool convert(const std::uint8_t* const* in, int inFrames, const Sink& sink);
@@ -139,6 +201,11 @@ struct FfmpegDecoder::Song {
     std::vector<float> mixed;
     std::vector<std::uint8_t*> mixedPlanes; // into mixed, one a channel
     std::vector<std::int16_t> samples;
+    // The tap's, on the thread that reads: the stream's first rate, one channel.
+    int streamRate = 0;
+    SwrContext* tapMixer = nullptr;
+    int tapFromRate = 0, tapFromChannels = 0, tapFromFormat = -1;
+    std::vector<std::int16_t> tapped;
 };
 
 // The song's first audio stream; false when it holds none that decodes.
@@ -265,12 +332,72 @@ bool FfmpegDecoder::Song::hand(AVFrame& in, const Sink& sink) {
     return resample(in, sink);
 }
 
-// Hands over every frame the decoder has ready; false once the sink wants no more.
-bool FfmpegDecoder::Song::drain(const Sink& sink) {
-    while (::avcodec_receive_frame(codec, frame) >= 0)
-        if (!hand(*frame, sink))
-            return false;
-    return true;
+// Mixes the frame into one channel at the stream's first rate for the tap.
+bool FfmpegDecoder::Song::tapFrame(AVFrame& in, const Tap& tap) {
+    if (in.sample_rate == streamRate && mixByHand(in, tapped))
+        return tap(tapped.data(), tapped.size());
+    if (!tapMixer || in.sample_rate != tapFromRate || in.ch_layout.nb_channels != tapFromChannels ||
+        in.format != tapFromFormat) {
+        ::swr_free(&tapMixer);
+        if (in.sample_rate > kHighestRate)
+            return true;
+        tapFromRate = in.sample_rate;
+        tapFromChannels = in.ch_layout.nb_channels;
+        tapFromFormat = in.format;
+        AVChannelLayout mono = AV_CHANNEL_LAYOUT_MASK(1, AV_CH_LAYOUT_MONO);
+        // The mix kept within full scale, as the sink's is.
+        if (::swr_alloc_set_opts2(&tapMixer, &mono, AV_SAMPLE_FMT_S16, streamRate, &in.ch_layout,
+                                  static_cast<AVSampleFormat>(in.format), in.sample_rate, 0,
+                                  nullptr) < 0 ||
+            ::av_opt_set_double(tapMixer, "rematrix_maxval", 1.0, 0) < 0 ||
+            ::swr_init(tapMixer) < 0) {
+            ::swr_free(&tapMixer);
+            return true;
+        }
+    }
+    const int room = ::swr_get_out_samples(tapMixer, in.nb_samples);
+    if (room <= 0)
+        return true;
+    tapped.resize(static_cast<std::size_t>(room));
+    auto* out = reinterpret_cast<std::uint8_t*>(tapped.data());
+    const int frames = ::swr_convert(
+        tapMixer, &out, room, const_cast<const std::uint8_t**>(in.extended_data), in.nb_samples);
+    return frames <= 0 || tap(tapped.data(), static_cast<std::size_t>(frames));
+}
+
+// Reads and decodes the song, each frame to the tap and then to take, which may keep the
+// frame's data; until the end, or until neither wants more.
+AudioDecoder::Ended FfmpegDecoder::Song::read(const std::atomic<bool>& cancel, const Tap& tap,
+                                              const std::function<bool(AVFrame&)>& take) {
+    source.sincePacket = 0;
+    source.bounded = true;
+    bool tapping = static_cast<bool>(tap);
+    bool taking = static_cast<bool>(take);
+    const auto drain = [&] {
+        while ((tapping || taking) && ::avcodec_receive_frame(codec, frame) >= 0) {
+            tapping = tapping && tapFrame(*frame, tap);
+            taking = taking && take(*frame);
+        }
+    };
+    for (;;) {
+        if (cancel.load(std::memory_order_relaxed))
+            return Ended::Cancelled;
+        if (!tapping && !taking)
+            return Ended::BySink;
+        const int got = ::av_read_frame(format, packet);
+        source.sincePacket = 0;
+        if (got < 0) {
+            ::avcodec_send_packet(codec, nullptr); // the decoder's last frames
+            drain();
+            if (tapping)
+                tap(nullptr, 0);
+            return Ended::AtEnd;
+        }
+        // A damaged packet is passed over: the rest is still the song.
+        if (packet->stream_index == stream && ::avcodec_send_packet(codec, packet) >= 0)
+            drain();
+        ::av_packet_unref(packet);
+    }
 }
 
 FfmpegDecoder::FfmpegDecoder() = default;
@@ -288,7 +415,7 @@ QString FfmpegDecoder::open(const QString& path) {
     if (!song->openStream())
         return QCoreApplication::translate("FfmpegDecoder",
                                            "it holds no audio that could be decoded");
-    song->rate = song->codec->sample_rate;
+    song->rate = song->streamRate = song->codec->sample_rate;
     m_song = std::move(song);
     return {};
 }
@@ -312,26 +439,111 @@ int FfmpegDecoder::channels() const {
     return m_song ? m_song->layout.nb_channels : 0;
 }
 
-AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const Sink& sink) {
+// The frames decoded, ahead of the ones being converted and handed over, in batches.
+class FfmpegDecoder::Ahead {
+public:
+    Ahead() = default;
+    Ahead(const Ahead&) = delete;
+    Ahead& operator=(const Ahead&) = delete;
+    ~Ahead() {
+        for (std::vector<AVFrame*>* frames : {&m_filling, &m_passed, &m_taking})
+            for (AVFrame* f : *frames)
+                ::av_frame_free(&f);
+    }
+    // Takes the frame's data; false once the frames are wanted no more.
+    bool push(AVFrame& from) {
+        AVFrame* f = ::av_frame_alloc();
+        if (!f)
+            return false;
+        ::av_frame_move_ref(f, &from);
+        m_filling.push_back(f);
+        return m_filling.size() < kBatch || pass();
+    }
+    // The frames pushed so far are passed on, and no more will come.
+    void end() {
+        pass();
+        const std::scoped_lock lock(m_mutex);
+        m_ended = true;
+        m_ready.notify_one();
+    }
+    void stop() {
+        const std::scoped_lock lock(m_mutex);
+        m_stopped = true;
+        m_room.notify_one();
+    }
+    // The next frame, null after the last; the caller frees it.
+    AVFrame* pop() {
+        if (m_next == m_taking.size()) {
+            m_taking.clear();
+            m_next = 0;
+            std::unique_lock lock(m_mutex);
+            m_ready.wait(lock, [this] { return !m_passed.empty() || m_ended; });
+            m_taking.swap(m_passed);
+            m_room.notify_one();
+        }
+        return m_next < m_taking.size() ? std::exchange(m_taking[m_next++], nullptr) : nullptr;
+    }
+
+private:
+    bool pass() {
+        std::unique_lock lock(m_mutex);
+        m_room.wait(lock, [this] { return m_passed.size() < kMostPassed || m_stopped; });
+        if (m_stopped)
+            return false;
+        m_passed.insert(m_passed.end(), m_filling.begin(), m_filling.end());
+        m_filling.clear();
+        m_ready.notify_one();
+        return true;
+    }
+
+    // Seconds of a song at a time: the thread that reads went a fifth slower when woken every
+    // eight frames. At most a few megabytes wait between the two.
+    static constexpr std::size_t kBatch = 64;
+    static constexpr std::size_t kMostPassed = 128;
+    std::vector<AVFrame*> m_filling; // the reader's own
+    std::vector<AVFrame*> m_taking;  // the caller's own
+    std::size_t m_next = 0;          // in m_taking
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::condition_variable m_room;
+    std::vector<AVFrame*> m_passed;
+    bool m_ended = false;
+    bool m_stopped = false;
+};
+
+AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const Sink& sink,
+                                          const Tap& tap) {
     if (!m_song)
         return Ended::AtEnd;
     Song& s = *m_song;
-    s.source.sincePacket = 0;
-    s.source.bounded = true;
-    for (;;) {
-        if (cancel.load(std::memory_order_relaxed))
-            return Ended::Cancelled;
-        const int read = ::av_read_frame(s.format, s.packet);
-        s.source.sincePacket = 0;
-        if (read < 0) {
-            ::avcodec_send_packet(s.codec, nullptr); // the decoder's last frames
-            return s.drain(sink) && s.flush(sink) ? Ended::AtEnd : Ended::BySink;
-        }
-        // A damaged packet is passed over: the rest is still the song.
-        const bool more = s.packet->stream_index != s.stream ||
-                          ::avcodec_send_packet(s.codec, s.packet) < 0 || s.drain(sink);
-        ::av_packet_unref(s.packet);
-        if (!more)
-            return Ended::BySink;
+    if (!sink || !tap) { // one thread does it all
+        std::function<bool(AVFrame&)> take;
+        if (sink)
+            take = [&](AVFrame& f) { return s.hand(f, sink); };
+        const Ended ended = s.read(cancel, tap, take);
+        return ended == Ended::AtEnd && sink && !s.flush(sink) ? Ended::BySink : ended;
     }
+    Ahead ahead;
+    Ended reading = Ended::AtEnd;
+    std::thread reader([&] {
+        reading = s.read(cancel, tap, [&](AVFrame& f) { return ahead.push(f); });
+        ahead.end();
+    });
+    // The reader is stopped and waited for however this ends, a throwing sink too.
+    const auto joined = qScopeGuard([&] {
+        ahead.stop();
+        if (reader.joinable())
+            reader.join();
+    });
+    bool wanted = true;
+    while (AVFrame* f = ahead.pop()) {
+        wanted = wanted && !cancel.load(std::memory_order_relaxed) && s.hand(*f, sink);
+        ::av_frame_free(&f);
+        if (!wanted)
+            ahead.stop(); // the reader goes on for the tap alone
+    }
+    reader.join(); // the tap is done before this returns
+    if (reading == Ended::Cancelled || cancel.load())
+        return Ended::Cancelled;
+    return wanted && s.flush(sink) ? Ended::AtEnd : Ended::BySink;
 }

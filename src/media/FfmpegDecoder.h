@@ -19,9 +19,10 @@ public:
     void convertTo(int rate, bool mono, Resampling resampling) override;
     int rate() const override;
     int channels() const override;
-    Ended decode(const std::atomic<bool>& cancel, const Sink& sink) override;
+    Ended decode(const std::atomic<bool>& cancel, const Sink& sink, const Tap& tap) override;
 
 private:
     struct Song;
+    class Ahead;
     std::unique_ptr<Song> m_song;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
 
 double PeakEnvelope::seconds() const {
     return sampleRate > 0 ? static_cast<double>(count()) * framesPerPeak / sampleRate : 0.0;
@@ -79,23 +80,23 @@ PeakEnvelope PeakAccumulator::finish() {
     return std::move(m_envelope);
 }
 
-void ConvertForOutline(AudioDecoder& decoder) {
-    // Through a low-pass: the aligner's samples are these, and what folds down from above
-    // 8 kHz would land on the words.
-    decoder.convertTo(kOutlineRate, true, AudioDecoder::Resampling::BandLimited);
+AudioDecoder::Tap OutlineTap(int songRate, std::function<void(PeakEnvelope)> outlined) {
+    auto peaks = std::make_shared<PeakAccumulator>(songRate, 1);
+    return [peaks, outlined = std::move(outlined)](const std::int16_t* mono, std::size_t frames) {
+        if (frames > 0 && peaks->add(mono, frames))
+            return true;
+        outlined(peaks->finish());
+        return false;
+    };
 }
 
 PeakEnvelope DecodePeakEnvelope(const QString& path, const std::atomic<bool>& cancel) {
     const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
     if (!decoder->open(path).isEmpty())
         return {}; // the slider simply shows no waveform
-    ConvertForOutline(*decoder);
-    PeakAccumulator peaks(decoder->rate(), decoder->channels());
-    bool decoded = false;
-    const AudioDecoder::Ended ended =
-        decoder->decode(cancel, [&](const std::int16_t* samples, std::size_t count) {
-            decoded = decoded || count > 0;
-            return peaks.add(samples, count);
-        });
-    return decoded && ended != AudioDecoder::Ended::Cancelled ? peaks.finish() : PeakEnvelope{};
+    PeakEnvelope envelope;
+    decoder->decode(cancel, {}, OutlineTap(decoder->rate(), [&](PeakEnvelope made) {
+                        envelope = std::move(made);
+                    }));
+    return envelope;
 }

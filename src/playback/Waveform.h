@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -54,12 +55,11 @@ private:
     int m_high = 0;
 };
 
-// Songs are outlined as the aligner hears them, every channel mixed into one at the speech
-// model's rate through a low-pass: one decode of a song then serves the slider and the
-// aligner, and the slider looks the same whether or not the song has lyrics.
-inline constexpr int kOutlineRate = kSpeechRate;
-// Sets an opened decoder to hand over what an outline is made of.
-void ConvertForOutline(AudioDecoder& decoder);
+// Builds a song's outline from an audio decoder's tap (every channel mixed into one at the
+// song's own rate, before any conversion) and hands it over once: at the song's end or when the
+// outline is full, whichever comes first; never when the decode is cancelled. One decode of a
+// song then serves the slider and the aligner, and the slider looks the same either way.
+AudioDecoder::Tap OutlineTap(int songRate, std::function<void(PeakEnvelope)> outlined);
 
 // Decodes the song at path, of any format FFmpeg reads. Empty when it is no regular file,
 // holds no audio, or cancel became true (looked at between reads). A damaged stretch inside a song

@@ -55,7 +55,7 @@ private slots:
     // The built module loads through the versioned interface and its services work.
     void theBuiltModuleLoadsAndDecodes() {
         QPluginLoader loader(VELMORA_MEDIA_MODULE);
-        QCOMPARE(loader.metaData().value("IID").toString(), QString("org.velmora.MediaServices/1"));
+        QCOMPARE(loader.metaData().value("IID").toString(), QString("org.velmora.MediaServices/2"));
         auto* media = qobject_cast<MediaServices*>(loader.instance());
         QVERIFY2(media, qPrintable(loader.errorString()));
 
@@ -67,7 +67,8 @@ private slots:
                                  [&samples](const std::int16_t*, std::size_t count) {
                                      samples += count;
                                      return true;
-                                 }),
+                                 },
+                                 {}),
                  AudioDecoder::Ended::AtEnd);
         QVERIFY2(samples > 8000 * 29 / 10 && samples < 8000 * 31 / 10,
                  qPrintable(QString::number(samples)));

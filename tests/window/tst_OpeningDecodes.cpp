@@ -28,9 +28,9 @@ public:
     }
     int rate() const override { return m_decoder->rate(); }
     int channels() const override { return m_decoder->channels(); }
-    Ended decode(const std::atomic<bool>& cancel, const Sink& sink) override {
+    Ended decode(const std::atomic<bool>& cancel, const Sink& sink, const Tap& tap) override {
         ++decodes;
-        return m_decoder->decode(cancel, sink);
+        return m_decoder->decode(cancel, sink, tap);
     }
 
 private:
