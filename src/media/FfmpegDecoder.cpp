@@ -457,7 +457,11 @@ public:
             return false;
         ::av_frame_move_ref(f, &from);
         m_filling.push_back(f);
-        return m_filling.size() < kBatch || pass();
+        m_fillingBytes += static_cast<std::size_t>(f->nb_samples) *
+                          static_cast<std::size_t>(f->ch_layout.nb_channels) *
+                          static_cast<std::size_t>(
+                              ::av_get_bytes_per_sample(static_cast<AVSampleFormat>(f->format)));
+        return m_fillingBytes < kBatchBytes || pass();
     }
     // The frames pushed so far are passed on, and no more will come.
     void end() {
@@ -479,6 +483,7 @@ public:
             std::unique_lock lock(m_mutex);
             m_ready.wait(lock, [this] { return !m_passed.empty() || m_ended; });
             m_taking.swap(m_passed);
+            m_passedBytes = 0;
             m_room.notify_one();
         }
         return m_next < m_taking.size() ? std::exchange(m_taking[m_next++], nullptr) : nullptr;
@@ -487,19 +492,23 @@ public:
 private:
     bool pass() {
         std::unique_lock lock(m_mutex);
-        m_room.wait(lock, [this] { return m_passed.size() < kMostPassed || m_stopped; });
+        m_room.wait(lock, [this] { return m_passedBytes < kMostPassedBytes || m_stopped; });
         if (m_stopped)
             return false;
         m_passed.insert(m_passed.end(), m_filling.begin(), m_filling.end());
+        m_passedBytes += std::exchange(m_fillingBytes, 0);
         m_filling.clear();
         m_ready.notify_one();
         return true;
     }
 
     // Seconds of a song at a time: the thread that reads went a fifth slower when woken every
-    // eight frames. At most a few megabytes wait between the two.
-    static constexpr std::size_t kBatch = 64;
-    static constexpr std::size_t kMostPassed = 128;
+    // eight frames of an MP3. The frames waiting between the two are bounded by their size, not
+    // their number: a FLAC frame may hold a megabyte.
+    static constexpr std::size_t kBatchBytes = std::size_t{512} << 10;
+    static constexpr std::size_t kMostPassedBytes = std::size_t{2} << 20;
+    std::size_t m_fillingBytes = 0;  // the reader's own
+    std::size_t m_passedBytes = 0;   // under m_mutex
     std::vector<AVFrame*> m_filling; // the reader's own
     std::vector<AVFrame*> m_taking;  // the caller's own
     std::size_t m_next = 0;          // in m_taking

@@ -264,6 +264,33 @@ private slots:
 #endif
     }
 
+    // A song of eight 24-bit channels in FLAC's largest frames, two megabytes each, decoded on
+    // two threads: the frames waiting between them are bounded by their size, so memory stays
+    // near what the samples need.
+    void largeFramesWaitAFewAtATime() {
+        QTemporaryDir dir;
+        const QString song = dir.filePath("song.flac");
+        QVERIFY(
+            made(song, "sine=frequency=440:duration=300:sample_rate=48000",
+                 {"-af", "pan=7.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0|c6=c0|c7=c0", "-sample_fmt",
+                  "s32", "-c:a", "flac", "-frame_size", "65535", "-compression_level", "0"}));
+        rusage before{};
+        QCOMPARE(::getrusage(RUSAGE_SELF, &before), 0);
+        QString problem;
+        int outlines = 0;
+        const AlignAudio audio = DecodeForAlignment(song, std::atomic<bool>{false}, problem,
+                                                    [&](const PeakEnvelope&) { ++outlines; });
+        QCOMPARE(outlines, 1);
+        QVERIFY2(std::abs(audio.seconds() - 300) < 0.1,
+                 qPrintable(QString::number(audio.seconds())));
+#ifndef __SANITIZE_ADDRESS__
+        rusage after{};
+        QCOMPARE(::getrusage(RUSAGE_SELF, &after), 0);
+        const long grownMb = (after.ru_maxrss - before.ru_maxrss) / 1024;
+        QVERIFY2(grownMb < 64, qPrintable(QString::number(grownMb)));
+#endif
+    }
+
     // A song with 100 000 tag fields and a picture: FFmpeg parses such fields in time that
     // grows with the square of their number (minutes for these). The decoder reads past them
     // at once, and hands over the samples of the same song without them.
