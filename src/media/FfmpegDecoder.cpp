@@ -109,9 +109,10 @@ bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
         return false;
     const auto n = static_cast<std::size_t>(frame.nb_samples);
     out.resize(n);
+    std::int16_t* const into = out.data();
     const bool two = channels == 2;
-    // Scaled, then clipped by comparisons and converted through int: written so, the loops
-    // below run on several samples at once.
+    // Clipped by comparisons rather than std::clamp, which goes through references and
+    // branches.
     const auto toSixteen = [](float x) {
         x *= 32767.0F;
         x = x < -32767.0F ? -32767.0F : x;
@@ -124,14 +125,14 @@ bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
         const auto* left = reinterpret_cast<const float*>(frame.extended_data[0]);
         if (!two) {
             for (std::size_t i = 0; i < n; ++i)
-                out[i] = toSixteen(left[i]);
+                into[i] = toSixteen(left[i]);
         } else if (frame.format == AV_SAMPLE_FMT_FLTP) {
             const auto* right = reinterpret_cast<const float*>(frame.extended_data[1]);
             for (std::size_t i = 0; i < n; ++i)
-                out[i] = toSixteen((left[i] + right[i]) * 0.5F);
+                into[i] = toSixteen((left[i] + right[i]) * 0.5F);
         } else {
             for (std::size_t i = 0; i < n; ++i)
-                out[i] = toSixteen((left[2 * i] + left[2 * i + 1]) * 0.5F);
+                into[i] = toSixteen((left[2 * i] + left[2 * i + 1]) * 0.5F);
         }
         return true;
     }
@@ -143,10 +144,10 @@ bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
         } else if (frame.format == AV_SAMPLE_FMT_S16P) {
             const auto* right = reinterpret_cast<const std::int16_t*>(frame.extended_data[1]);
             for (std::size_t i = 0; i < n; ++i)
-                out[i] = static_cast<std::int16_t>((left[i] + right[i]) / 2);
+                into[i] = static_cast<std::int16_t>((left[i] + right[i]) / 2);
         } else {
             for (std::size_t i = 0; i < n; ++i)
-                out[i] = static_cast<std::int16_t>((left[2 * i] + left[2 * i + 1]) / 2);
+                into[i] = static_cast<std::int16_t>((left[2 * i] + left[2 * i + 1]) / 2);
         }
         return true;
     }
