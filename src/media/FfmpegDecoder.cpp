@@ -102,7 +102,8 @@ void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
 }
 
 // Mixes a frame of one or two channels, in the formats decoders give most often, into one
-// channel of 16-bit samples as swr would, in a third of swr's time; false for any other frame.
+// channel of 16-bit samples, each channel at half its level as in swr's mix; false for any
+// other frame, which swr mixes.
 bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
     const int channels = frame.ch_layout.nb_channels;
     if (channels < 1 || channels > 2)
@@ -458,10 +459,7 @@ public:
             return false;
         ::av_frame_move_ref(f, &from);
         m_filling.push_back(f);
-        m_fillingBytes += static_cast<std::size_t>(f->nb_samples) *
-                          static_cast<std::size_t>(f->ch_layout.nb_channels) *
-                          static_cast<std::size_t>(
-                              ::av_get_bytes_per_sample(static_cast<AVSampleFormat>(f->format)));
+        m_fillingBytes += bytesOf(*f);
         return m_fillingBytes < kBatchBytes || pass();
     }
     // The frames pushed so far are passed on, and no more will come.
@@ -491,6 +489,16 @@ public:
     }
 
 private:
+    // What the frame holds in memory, its own structure included.
+    static std::size_t bytesOf(const AVFrame& f) {
+        std::size_t bytes = sizeof(AVFrame);
+        for (const AVBufferRef* buffer : f.buf)
+            bytes += buffer ? buffer->size : 0;
+        for (int i = 0; i < f.nb_extended_buf; ++i)
+            bytes += f.extended_buf[i]->size;
+        return bytes;
+    }
+
     bool pass() {
         std::unique_lock lock(m_mutex);
         m_room.wait(lock, [this] { return m_passedBytes < kMostPassedBytes || m_stopped; });
