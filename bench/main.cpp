@@ -87,6 +87,11 @@ int main(int argc, char* argv[]) {
         report(targets);
         return 0;
     }
+    // "velmora-bench analysis-window" runs only the marks and ticks while a song is analysed.
+    if (argc > 1 && qstrcmp(argv[1], "analysis-window") == 0) {
+        benchAnalysisWindow(targets);
+        return report(targets) ? 0 : 1;
+    }
     // "velmora-bench waveform" runs only the waveform and format figures.
     if (argc > 1 && qstrcmp(argv[1], "waveform") == 0) {
         benchWaveform(targets);
