@@ -555,8 +555,8 @@ AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const
     });
     bool wanted = true;
     while (AVFrame* f = ahead.pop()) {
+        const auto freed = qScopeGuard([&f] { ::av_frame_free(&f); }); // a throwing sink too
         wanted = wanted && !cancel.load(std::memory_order_relaxed) && s.hand(*f, sink);
-        ::av_frame_free(&f);
         if (!wanted)
             ahead.stop(); // the reader goes on for the tap alone
     }
