@@ -84,7 +84,16 @@ std::int64_t seekTo(void* opaque, std::int64_t offset, int whence) {
     return source.at = base + offset;
 }
 
-// Interleaves the frame's float samples (planar or not) as 16-bit ones, clipped to full scale.
+// A float sample as a 16-bit one, clipped to full scale: by comparisons rather than std::clamp,
+// which goes through references and branches.
+std::int16_t toSixteen(float x) {
+    x *= 32767.0F;
+    x = x < -32767.0F ? -32767.0F : x;
+    x = x > 32767.0F ? 32767.0F : x;
+    return static_cast<std::int16_t>(static_cast<int>(x));
+}
+
+// Interleaves the frame's float samples (planar or not) as 16-bit ones.
 void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
     const int channels = frame.ch_layout.nb_channels;
     const bool planar = frame.format == AV_SAMPLE_FMT_FLTP;
@@ -96,8 +105,7 @@ void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
         const std::size_t values =
             static_cast<std::size_t>(frame.nb_samples) * static_cast<std::size_t>(stride);
         for (std::size_t i = 0; i < values; ++i)
-            into[i * static_cast<std::size_t>(planes)] =
-                static_cast<std::int16_t>(std::clamp(in[i], -1.0F, 1.0F) * 32767.0F);
+            into[i * static_cast<std::size_t>(planes)] = toSixteen(in[i]);
     }
 }
 
@@ -112,14 +120,6 @@ bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
     out.resize(n);
     std::int16_t* const into = out.data();
     const bool two = channels == 2;
-    // Clipped by comparisons rather than std::clamp, which goes through references and
-    // branches.
-    const auto toSixteen = [](float x) {
-        x *= 32767.0F;
-        x = x < -32767.0F ? -32767.0F : x;
-        x = x > 32767.0F ? 32767.0F : x;
-        return static_cast<std::int16_t>(static_cast<int>(x));
-    };
     switch (frame.format) {
     case AV_SAMPLE_FMT_FLTP:
     case AV_SAMPLE_FMT_FLT: {
