@@ -594,7 +594,7 @@ qint64 LyricAligner::firstVoiceMs(qint64 fromMs, qint64 toMs) const {
 }
 
 void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out) const {
-    const qint64 start = s.fixedStart ? s.startMs : firstVoiceMs(s.fromMs, s.toMs);
+    qint64 start = s.fixedStart ? s.startMs : firstVoiceMs(s.fromMs, s.toMs);
     qint64 end = s.fixedEnd ? s.endMs : s.toMs;
     if (!s.fixedEnd) { // the song's end: where the last voice fades
         for (qint64 ms = s.toMs; ms > start; ms -= 100)
@@ -602,6 +602,16 @@ void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out)
                 end = ms;
                 break;
             }
+    }
+    // A voice map that heard next to nothing may hear its first voice in the song's last
+    // second: where the lines could not be sung between its first and last voice, they take
+    // the whole stretch instead of piling up there.
+    qint64 syllables = 0;
+    for (int k = s.first; k < s.end; ++k)
+        syllables += m_syllables[static_cast<std::size_t>(k)];
+    if (end - start < syllables * kFastestSyllableMs) {
+        start = s.fixedStart ? s.startMs : s.fromMs;
+        end = s.fixedEnd ? s.endMs : s.toMs;
     }
     end = std::max(end, start);
     // A line's share of the time: its syllables, and a breath before the next.
@@ -617,7 +627,8 @@ void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out)
         before += m_syllables[static_cast<std::size_t>(k)] + kBreathSyllables;
         if (k == s.first && s.fixedStart)
             continue;
-        if (const qint64 onset = m_voice.nearestOnset(ms, 400); onset >= 0)
+        // Lines spread closely are not drawn onto one onset together.
+        if (const qint64 onset = m_voice.nearestOnset(ms, 400); onset > previous)
             ms = onset;
         ms = std::max(ms, previous);
         previous = ms;

@@ -118,12 +118,27 @@ public:
     }
 };
 
+// Hears a voice only in the song's last half second, as a map may that heard next to nothing.
+class AVoiceAtTheEnd final : public VoiceDetector {
+public:
+    QString problem() const override { return {}; }
+    bool detect(const std::int16_t*, std::size_t count, const std::atomic<bool>&,
+                VoiceFrames& frames) override {
+        frames.voiced.assign(count / kSpeechFrameSamples, false);
+        std::fill(frames.voiced.end() - 50, frames.voiced.end(), true);
+        frames.pitchHz.assign(50, 120);
+        frames.onsetsMs = {static_cast<qint64>(frames.voiced.size() - 50) * 10};
+        return true;
+    }
+};
+
 class ScriptedMedia final : public MediaServices {
 public:
     // english: whether the lyrics' words are in the model's own dictionary.
     explicit ScriptedMedia(int lostAt = 7, bool english = true, bool astray = false,
-                           bool late = false)
-        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late) {}
+                           bool late = false, bool voiceAtTheEnd = false)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late),
+          m_voiceAtTheEnd(voiceAtTheEnd) {}
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
         return nullptr;
     }
@@ -135,6 +150,8 @@ public:
         return MissingMedia::missingPhonemizer("not needed");
     }
     std::unique_ptr<VoiceDetector> voiceDetector() const override {
+        if (m_voiceAtTheEnd)
+            return std::make_unique<AVoiceAtTheEnd>();
         return std::make_unique<EverywhereAVoice>();
     }
 
@@ -143,6 +160,7 @@ private:
     bool m_english;
     bool m_astray;
     bool m_late;
+    bool m_voiceAtTheEnd;
 };
 
 std::unique_ptr<LyricAligner> holding(const MediaServices& media) {
@@ -484,6 +502,20 @@ private slots:
         QCOMPARE(got.size(), std::size_t{7});
         for (const Suggestion& g : got)
             QVERIFY(g.ms == kSungMs[g.line] && g.confidence > 0 && g.confidence < kConfident);
+    }
+
+    // Where next to no voice is heard, the lines are spread over the song, not piled up where
+    // the little there is comes, and never two on one moment.
+    void withNextToNoVoiceTheLinesTakeTheWholeSong() {
+        const std::unique_ptr<LyricAligner> aligner =
+            holding(ScriptedMedia(7, true, false, false, true));
+        QVERIFY(aligner);
+        QVERIFY(aligner->fallback().contains("Could not hear a voice"));
+        const std::vector<Suggestion> got = aligner->suggestFree(m_never);
+        QCOMPARE(got.size(), std::size_t{7});
+        QVERIFY2(got[1].ms < 10000, qPrintable(QString::number(got[1].ms)));
+        for (std::size_t line = 1; line < got.size(); ++line)
+            QVERIFY(got[line].kind == Suggestion::Spread && got[line].ms > got[line - 1].ms);
     }
 
     // Lost after the second line, the decoder put the rest ever later; spread by syllables from
