@@ -618,17 +618,22 @@ void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out)
     double weights = 0;
     for (int k = s.first; k < s.end; ++k)
         weights += m_syllables[static_cast<std::size_t>(k)] + kBreathSyllables;
+    const auto at = [&](double share) {
+        return static_cast<qint64>(
+            std::llround(static_cast<double>(start) +
+                         static_cast<double>(end - start) * share / std::max(1.0, weights)));
+    };
     double before = 0;
     qint64 previous = start;
     for (int k = s.first; k < s.end; ++k) {
-        auto ms = static_cast<qint64>(
-            std::llround(static_cast<double>(start) +
-                         static_cast<double>(end - start) * before / std::max(1.0, weights)));
+        qint64 ms = at(before);
         before += m_syllables[static_cast<std::size_t>(k)] + kBreathSyllables;
         if (k == s.first && s.fixedStart)
             continue;
-        // Lines spread closely are not drawn onto one onset together.
-        if (const qint64 onset = m_voice.nearestOnset(ms, 400); onset > previous)
+        // Drawn to a voice's onset only between the line before and the next line's share:
+        // lines spread closely would otherwise meet on one onset.
+        if (const qint64 onset = m_voice.nearestOnset(ms, 400);
+            onset > previous && onset < at(before))
             ms = onset;
         ms = std::max(ms, previous);
         previous = ms;

@@ -107,38 +107,40 @@ private:
     bool m_late;
 };
 
-class EverywhereAVoice final : public VoiceDetector {
+// Hears a voice from fromMs to the song's end, and sounds that start at onsetsMs.
+class ScriptedVoice final : public VoiceDetector {
 public:
-    QString problem() const override { return {}; }
-    bool detect(const std::int16_t*, std::size_t count, const std::atomic<bool>&,
-                VoiceFrames& frames) override {
-        frames.voiced.assign(count / kSpeechFrameSamples, true);
-        frames.pitchHz.assign(frames.voiced.size(), 120);
-        return true;
-    }
-};
-
-// Hears a voice only in the song's last half second, as a map may that heard next to nothing.
-class AVoiceAtTheEnd final : public VoiceDetector {
-public:
+    explicit ScriptedVoice(qint64 fromMs = 0, std::vector<qint64> onsetsMs = {})
+        : m_fromMs(fromMs), m_onsetsMs(std::move(onsetsMs)) {}
     QString problem() const override { return {}; }
     bool detect(const std::int16_t*, std::size_t count, const std::atomic<bool>&,
                 VoiceFrames& frames) override {
         frames.voiced.assign(count / kSpeechFrameSamples, false);
-        std::fill(frames.voiced.end() - 50, frames.voiced.end(), true);
-        frames.pitchHz.assign(50, 120);
-        frames.onsetsMs = {static_cast<qint64>(frames.voiced.size() - 50) * 10};
+        const auto from = std::min(frames.voiced.size(), static_cast<std::size_t>(m_fromMs / 10));
+        std::fill(frames.voiced.begin() + static_cast<std::ptrdiff_t>(from), frames.voiced.end(),
+                  true);
+        frames.pitchHz.assign(frames.voiced.size() - from, 120);
+        frames.onsetsMs = m_onsetsMs;
         return true;
     }
+
+private:
+    qint64 m_fromMs;
+    std::vector<qint64> m_onsetsMs;
 };
 
 class ScriptedMedia final : public MediaServices {
 public:
     // english: whether the lyrics' words are in the model's own dictionary.
     explicit ScriptedMedia(int lostAt = 7, bool english = true, bool astray = false,
-                           bool late = false, bool voiceAtTheEnd = false)
-        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late),
-          m_voiceAtTheEnd(voiceAtTheEnd) {}
+                           bool late = false)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late) {}
+    // The voice heard: from fromMs on, everywhere unless told.
+    ScriptedMedia& hearing(qint64 fromMs, std::vector<qint64> onsetsMs) {
+        m_voiceFromMs = fromMs;
+        m_onsetsMs = std::move(onsetsMs);
+        return *this;
+    }
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
         return nullptr;
     }
@@ -150,9 +152,7 @@ public:
         return MissingMedia::missingPhonemizer("not needed");
     }
     std::unique_ptr<VoiceDetector> voiceDetector() const override {
-        if (m_voiceAtTheEnd)
-            return std::make_unique<AVoiceAtTheEnd>();
-        return std::make_unique<EverywhereAVoice>();
+        return std::make_unique<ScriptedVoice>(m_voiceFromMs, m_onsetsMs);
     }
 
 private:
@@ -160,13 +160,14 @@ private:
     bool m_english;
     bool m_astray;
     bool m_late;
-    bool m_voiceAtTheEnd;
+    qint64 m_voiceFromMs = 0;
+    std::vector<qint64> m_onsetsMs;
 };
 
-std::unique_ptr<LyricAligner> holding(const MediaServices& media) {
+std::unique_ptr<LyricAligner> holding(const MediaServices& media, int seconds = kSongSeconds) {
     auto aligner = std::make_unique<LyricAligner>(media);
     AlignAudio audio;
-    audio.samples.assign(std::size_t{kSongSeconds} * kAlignRate, 0);
+    audio.samples.assign(static_cast<std::size_t>(seconds) * kAlignRate, 0);
     const std::atomic<bool> never{false};
     return aligner->setSong(std::move(audio), QStringList(7, "la la la"), never)
                ? std::move(aligner)
@@ -505,17 +506,26 @@ private slots:
     }
 
     // Where next to no voice is heard, the lines are spread over the song, not piled up where
-    // the little there is comes, and never two on one moment.
+    // the little there is comes; lines spread closely are never drawn onto one onset together.
     void withNextToNoVoiceTheLinesTakeTheWholeSong() {
         const std::unique_ptr<LyricAligner> aligner =
-            holding(ScriptedMedia(7, true, false, false, true));
+            holding(ScriptedMedia().hearing(44500, {44500}));
         QVERIFY(aligner);
         QVERIFY(aligner->fallback().contains("Could not hear a voice"));
         const std::vector<Suggestion> got = aligner->suggestFree(m_never);
         QCOMPARE(got.size(), std::size_t{7});
         QVERIFY2(got[1].ms < 10000, qPrintable(QString::number(got[1].ms)));
-        for (std::size_t line = 1; line < got.size(); ++line)
-            QVERIFY(got[line].kind == Suggestion::Spread && got[line].ms > got[line - 1].ms);
+        // Seven lines in two seconds, their shares 286 ms apart, an onset between the second's
+        // and the third's.
+        const std::unique_ptr<LyricAligner> cramped = holding(ScriptedMedia().hearing(0, {600}), 2);
+        QVERIFY(cramped);
+        const std::vector<Suggestion> close = cramped->spread({}, 0, 6);
+        QCOMPARE(close.size(), std::size_t{7});
+        QCOMPARE(close[2].ms, qint64{600});
+        for (const std::vector<Suggestion>& lines : {got, close})
+            for (std::size_t line = 1; line < lines.size(); ++line)
+                QVERIFY(lines[line].kind == Suggestion::Spread &&
+                        lines[line].ms > lines[line - 1].ms);
     }
 
     // Lost after the second line, the decoder put the rest ever later; spread by syllables from
