@@ -66,14 +66,17 @@ Suggestion aligned(int line, qint64 ms, double confidence) {
 // decoder may across a long break, and places none, or (astray) each word 2 s after the last.
 // Given the stretch after a mark on the first line (late), it finds the next two lines, strews
 // the fourth line's words from 32 s on, after where the fifth is sung, and places no more; and
-// given every word, all but the fourth line's.
+// given every word, all but the fourth line's. A lost decoder may place one line (sureWhenLost)
+// whole, its words together where the lost ones would have gone.
 constexpr qint64 kSungMs[] = {1000, 5000, 9000, 13000, 30000, 34000, 38000};
 constexpr int kSongSeconds = 45;
 
 class ScriptedRecogniser final : public SpeechRecogniser {
 public:
-    ScriptedRecogniser(int lostAt, bool english, bool astray, bool late)
-        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late) {}
+    ScriptedRecogniser(int lostAt, bool english, bool astray, bool late, int lines,
+                       int sureWhenLost)
+        : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late), m_lines(lines),
+          m_sureWhenLost(sureWhenLost) {}
     QString problem() const override { return {}; }
     bool knows(const QString&) const override { return m_english; }
     bool addWord(const QString&, const QString&) override { return true; }
@@ -87,14 +90,19 @@ public:
                                  : (32000 - 700) / 10 + 200 * (w - 9);
             decoded.words.push_back({w, at, at + 30, 0});
         }
-        for (int w = 0; !late && words.size() == 21 && w < words.size(); ++w) {
-            if (m_late && w / 3 == 3)
+        const bool whole = words.size() == 3 * m_lines;
+        for (int w = 0; !late && whole && w < words.size(); ++w) {
+            const int line = w / 3;
+            if (m_late && line == 3)
                 continue;
-            const int at = w / 3 < m_lostAt ? static_cast<int>(kSungMs[w / 3] / 10) + 35 * (w % 3)
-                                            : 2000 + 120 * (w - 3 * m_lostAt);
+            int at = 2000 + 120 * (w - 3 * m_lostAt);
+            if (line < m_lostAt)
+                at = static_cast<int>(kSungMs[line] / 10) + 35 * (w % 3);
+            else if (line == m_sureWhenLost)
+                at = 2000 + 120 * 3 * (line - m_lostAt) + 35 * (w % 3);
             decoded.words.push_back({w, at, at + 30, 0});
         }
-        for (int w = 0; m_astray && words.size() != 21 && w < words.size(); ++w)
+        for (int w = 0; m_astray && !whole && w < words.size(); ++w)
             decoded.words.push_back({w, 50 + 200 * w, 80 + 200 * w, 0});
         decoded.complete = !decoded.words.empty();
         return decoded;
@@ -105,6 +113,8 @@ private:
     bool m_english;
     bool m_astray;
     bool m_late;
+    int m_lines;
+    int m_sureWhenLost;
 };
 
 // Hears a voice from fromMs to the song's end, and sounds that start at onsetsMs.
@@ -135,6 +145,12 @@ public:
     explicit ScriptedMedia(int lostAt = 7, bool english = true, bool astray = false,
                            bool late = false)
         : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late) {}
+    // A song of that many lines, one of which the lost decoder places surely (-1: none).
+    ScriptedMedia& singing(int lines, int sureWhenLost) {
+        m_lines = lines;
+        m_sureWhenLost = sureWhenLost;
+        return *this;
+    }
     // The voice heard: from fromMs on, everywhere unless told.
     ScriptedMedia& hearing(qint64 fromMs, std::vector<qint64> onsetsMs) {
         m_voiceFromMs = fromMs;
@@ -146,7 +162,8 @@ public:
     }
     std::unique_ptr<AudioDecoder> audioDecoder() const override { return nullptr; }
     std::unique_ptr<SpeechRecogniser> speechRecogniser() const override {
-        return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english, m_astray, m_late);
+        return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english, m_astray, m_late, m_lines,
+                                                    m_sureWhenLost);
     }
     std::unique_ptr<Phonemizer> phonemizer() const override {
         return MissingMedia::missingPhonemizer("not needed");
@@ -160,16 +177,19 @@ private:
     bool m_english;
     bool m_astray;
     bool m_late;
+    int m_lines = 7;
+    int m_sureWhenLost = -1;
     qint64 m_voiceFromMs = 0;
     std::vector<qint64> m_onsetsMs;
 };
 
-std::unique_ptr<LyricAligner> holding(const MediaServices& media, int seconds = kSongSeconds) {
+std::unique_ptr<LyricAligner> holding(const MediaServices& media, int seconds = kSongSeconds,
+                                      int lines = 7) {
     auto aligner = std::make_unique<LyricAligner>(media);
     AlignAudio audio;
     audio.samples.assign(static_cast<std::size_t>(seconds) * kAlignRate, 0);
     const std::atomic<bool> never{false};
-    return aligner->setSong(std::move(audio), QStringList(7, "la la la"), never)
+    return aligner->setSong(std::move(audio), QStringList(lines, "la la la"), never)
                ? std::move(aligner)
                : nullptr;
 }
@@ -543,6 +563,21 @@ private slots:
             off += std::abs(got[line].ms - kSungMs[line]);
         }
         QVERIFY2(off / 5 < 5000, qPrintable(QString("%1 ms off on average").arg(off / 5)));
+    }
+
+    // A line the lost decoder happened to place whole, amid unsure ones, does not end the run:
+    // all of them are spread from the last line it was sure of.
+    void aChanceMatchAmidLostLinesIsSpreadToo() {
+        const std::unique_ptr<LyricAligner> aligner =
+            holding(ScriptedMedia(2).singing(13, 7), 60, 13);
+        QVERIFY(aligner);
+        const std::vector<Suggestion> got = aligner->suggestFree(m_never);
+        QCOMPARE(got.size(), std::size_t{13});
+        QCOMPARE(got[1].ms, kSungMs[1]);
+        for (std::size_t line = 2; line < got.size(); ++line) {
+            QCOMPARE(got[line].kind, Suggestion::Spread);
+            QVERIFY(got[line].ms > got[line - 1].ms);
+        }
     }
 
     // A line found whole is likely where most lines around it were found whole, a guess where
