@@ -294,8 +294,8 @@ void LyricAligner::respreadLost(const Stretch& s, std::vector<Suggestion>& out) 
     std::size_t run = 0;
     while (run < mine.size() && mine[mine.size() - 1 - run]->confidence < kLostConfidence)
         ++run;
-    // A line placed surely between two long runs of unsure ones is a chance match of the lost
-    // decoder as likely as the line: the run goes on through it.
+    // A line placed surely between two long runs of unsure ones is as likely the lost decoder's
+    // chance match as the line itself: the run goes on through it.
     while (run >= kLongRun && run < mine.size()) {
         const std::size_t sure = mine.size() - 1 - run;
         std::size_t before = 0;
