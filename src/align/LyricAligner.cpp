@@ -626,9 +626,8 @@ void LyricAligner::spreadStretch(const Stretch& s, std::vector<Suggestion>& out)
     }
     end = std::max(end, start);
     // A line's share of the time: its syllables, and a breath before the next.
-    double weights = 0;
-    for (int k = s.first; k < s.end; ++k)
-        weights += m_syllables[static_cast<std::size_t>(k)] + kBreathSyllables;
+    const auto weights =
+        static_cast<double>(syllables + qint64{s.end - s.first} * kBreathSyllables);
     const auto at = [&](double share) {
         return static_cast<qint64>(
             std::llround(static_cast<double>(start) +
