@@ -43,7 +43,7 @@ struct AlignFigures {
     std::map<std::string, std::map<std::string, AlignTally>> aligned, spread;
     // The timing check on songs marked whole, a third of the marks moved 2 to 4 s.
     int moved = 0, movedFlagged = 0, correct = 0, correctFlagged = 0;
-    double cpuSeconds = 0, audioMinutes = 0, worstCpuPerMinute = 0, extraMiB = 0;
+    double cpuSeconds = 0, audioMinutes = 0, worstCpuPerMinute = 0;
     double worstRealignMs = 0;       // a new mark's stretch, on the analysis's thread
     std::vector<std::string> groups; // in the order first seen
 };
@@ -51,12 +51,16 @@ struct AlignFigures {
 // Runs every case: the analysis as the window runs it (timed on the thread's CPU clock), then
 // each condition with marks in whole seconds (the floor of the true start), and the check.
 // progress: one line per song on stderr when true. jobs: songs measured at once, each on a
-// thread of its own with its own aligner (the CPU figures are per thread; the extra memory is
-// for all of them together).
+// thread of its own with its own aligner (the CPU figures are per thread).
 AlignFigures MeasureAlignment(const std::vector<AlignCase>& cases, bool progress, int jobs = 1);
 // The same for several sets at once, the songs of all of them shared out among the threads.
 std::vector<AlignFigures> MeasureAlignmentSets(const std::vector<std::vector<AlignCase>>& sets,
                                                bool progress, int jobs);
+
+// The analysis of c as the window runs it, one aligner on this thread: the process's peak
+// resident memory during it over what was resident before, in MiB; -1 where the peak cannot be
+// reset. Measured before other aligners ran in the process, whose freed memory it would reuse.
+double AnalysisPeakMiB(const AlignCase& c);
 
 // Prints the tables; answers whether the hard set's targets are met when hard is true,
 // else the easy set's.

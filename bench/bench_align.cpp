@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QProcess>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -36,10 +37,23 @@ void benchAlign(BenchTargets& targets, bool full, int jobs) {
     make(VELMORA_BENCH_HARD_SONGS, {folder + "/hard-tuned", "--seeds", "201-210", "--jobs", "2"});
     make(VELMORA_BENCH_HARD_SONGS, {folder + "/hard-held", "--seeds", "301-310", "--jobs", "2"});
 
+    // The memory first, while no other aligner has run in this process: the window analyses one
+    // song at a time, so one aligner on the longest held-out song.
+    const std::vector<AlignCase> heldCases = LoadAlignCases(folder + "/hard-held");
+    double extraMiB = -1;
+    if (!heldCases.empty()) {
+        const auto longest = std::max_element(heldCases.begin(), heldCases.end(),
+                                              [](const AlignCase& a, const AlignCase& b) {
+                                                  return a.starts.back() < b.starts.back();
+                                              });
+        extraMiB = AnalysisPeakMiB(*longest);
+        std::printf("analysis of the longest held-out song alone: peak memory %.0f MiB over what "
+                    "was resident before (target ≤ 150)\n",
+                    extraMiB);
+    }
     // The three sets' songs share the threads, so that one run gives all of them together.
     const std::vector<AlignFigures> sets = MeasureAlignmentSets(
-        {LoadAlignCases(folder + "/easy"), LoadAlignCases(folder + "/hard-tuned"),
-         LoadAlignCases(folder + "/hard-held")},
+        {LoadAlignCases(folder + "/easy"), LoadAlignCases(folder + "/hard-tuned"), heldCases},
         false, jobs);
     const AlignFigures& easy = sets[0];
     const AlignFigures& tuned = sets[1];
@@ -80,5 +94,5 @@ void benchAlign(BenchTargets& targets, bool full, int jobs) {
                      held.cpuSeconds / std::max(1e-9, held.audioMinutes), 3, "s");
     targets.absolute("analysis, CPU per minute of audio (worst song)", held.worstCpuPerMinute, 6,
                      "s");
-    targets.absolute("analysis, extra memory", held.extraMiB, 150, "MiB");
+    targets.absolute("analysis, extra memory", extraMiB, 150, "MiB");
 }
