@@ -109,6 +109,17 @@ void toSixteenBits(const AVFrame& frame, std::vector<std::int16_t>& out) {
     }
 }
 
+// Fills into[0..n) with sample(i). -O2 runs a loop on several samples at once only where its
+// count is known to leave no rest: the samples are taken in blocks of sixteen first.
+template <typename Sample> void fill(std::int16_t* into, std::size_t n, Sample sample) {
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16)
+        for (std::size_t k = i; k < i + 16; ++k)
+            into[k] = sample(k);
+    for (; i < n; ++i)
+        into[i] = sample(i);
+}
+
 // Mixes a frame of one or two channels, in the formats decoders give most often, into one
 // channel of 16-bit samples, each channel at half its level as in swr's mix; false for any
 // other frame, which swr mixes.
@@ -125,15 +136,15 @@ bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
     case AV_SAMPLE_FMT_FLT: {
         const auto* left = reinterpret_cast<const float*>(frame.extended_data[0]);
         if (!two) {
-            for (std::size_t i = 0; i < n; ++i)
-                into[i] = toSixteen(left[i]);
+            fill(into, n, [left](std::size_t i) { return toSixteen(left[i]); });
         } else if (frame.format == AV_SAMPLE_FMT_FLTP) {
             const auto* right = reinterpret_cast<const float*>(frame.extended_data[1]);
-            for (std::size_t i = 0; i < n; ++i)
-                into[i] = toSixteen((left[i] + right[i]) * 0.5F);
+            fill(into, n,
+                 [left, right](std::size_t i) { return toSixteen((left[i] + right[i]) * 0.5F); });
         } else {
-            for (std::size_t i = 0; i < n; ++i)
-                into[i] = toSixteen((left[2 * i] + left[2 * i + 1]) * 0.5F);
+            fill(into, n, [left](std::size_t i) {
+                return toSixteen((left[2 * i] + left[2 * i + 1]) * 0.5F);
+            });
         }
         return true;
     }
@@ -144,11 +155,13 @@ bool mixByHand(const AVFrame& frame, std::vector<std::int16_t>& out) {
             std::copy(left, left + n, out.begin());
         } else if (frame.format == AV_SAMPLE_FMT_S16P) {
             const auto* right = reinterpret_cast<const std::int16_t*>(frame.extended_data[1]);
-            for (std::size_t i = 0; i < n; ++i)
-                into[i] = static_cast<std::int16_t>((left[i] + right[i]) / 2);
+            fill(into, n, [left, right](std::size_t i) {
+                return static_cast<std::int16_t>((left[i] + right[i]) / 2);
+            });
         } else {
-            for (std::size_t i = 0; i < n; ++i)
-                into[i] = static_cast<std::int16_t>((left[2 * i] + left[2 * i + 1]) / 2);
+            fill(into, n, [left](std::size_t i) {
+                return static_cast<std::int16_t>((left[2 * i] + left[2 * i + 1]) / 2);
+            });
         }
         return true;
     }
