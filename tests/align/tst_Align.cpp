@@ -260,6 +260,25 @@ private slots:
             QVERIFY(g.kind == Suggestion::Spread && g.ms >= 3000);
     }
 
+    // A steady tone is no voice, yet the voice map may hear one in its last moment: the lines
+    // are still shared out over the whole song, each at its own moment, not piled there.
+    void aToneSharesTheLinesOverTheSong() {
+        const QString tone = made("tone", {"synth", "20", "sine", "440", "vol", "0.5"});
+        QStringList lines;
+        for (int i = 1; i <= 12; ++i)
+            lines << QString("Line number %1 of the song").arg(i);
+        LyricAligner aligner;
+        const AnalysisResult result = AnalyseSong(aligner, tone, lines, {}, m_never);
+        QVERIFY2(result.status.contains("Could not hear a voice clearly"),
+                 qPrintable(result.status));
+        QCOMPARE(result.suggestions.size(), std::size_t{12});
+        for (std::size_t i = 1; i < result.suggestions.size(); ++i)
+            QVERIFY(result.suggestions[i].ms > result.suggestions[i - 1].ms);
+        QVERIFY2(result.suggestions.front().ms < 5000,
+                 qPrintable(QString::number(result.suggestions.front().ms)));
+        QVERIFY(result.suggestions.back().ms > 12000);
+    }
+
     // A damaged speech model, which the recogniser meets by crashing or by ending the process:
     // the fallback, and a status that says why, from the aligner and from the tool.
     void aDamagedModelIsAFallback_data() {
