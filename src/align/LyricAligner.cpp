@@ -34,6 +34,9 @@ constexpr qint64 kPassageMs = 4000;
 constexpr double kRepeatSimilarity = 0.85;
 constexpr double kMarkedRepeatMargin = 0.03;
 constexpr double kSureRepeatMargin = 0.01; // in the narrower window of a sure first singing
+// Where the voice map hears less voice than this for seconds, the band plays alone: a break.
+constexpr qint64 kBreakMs = 3000;
+constexpr double kBreakVoiceShare = 0.1;
 
 } // namespace
 
@@ -691,16 +694,38 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         if ((k == s.first && s.fixedStart) || mine.empty())
             continue;
         // The line as sung: the largest group of its words close together.
-        std::size_t best = 0;
-        std::size_t bestSize = 0;
+        struct Group {
+            std::size_t from, size;
+            qint64 startMs, endMs;
+        };
+        std::vector<Group> groups;
         for (std::size_t from_ = 0, i = 1; i <= mine.size(); ++i)
             if (i == mine.size() || mine[i]->startFrame - mine[i - 1]->endFrame > kApartFrames) {
-                if (i - from_ > bestSize) {
-                    bestSize = i - from_;
-                    best = from_;
-                }
+                groups.push_back({from_, i - from_, s.fromMs + qint64{mine[from_]->startFrame} * 10,
+                                  s.fromMs + qint64{mine[i - 1]->endFrame} * 10});
                 from_ = i;
             }
+        const auto inBreak = [this](qint64 fromMs, qint64 toMs) {
+            return m_voice.voicedShare(fromMs, toMs) < kBreakVoiceShare;
+        };
+        std::size_t chosen = 0;
+        for (std::size_t g = 1; g < groups.size(); ++g)
+            if (groups[g].size > groups[chosen].size)
+                chosen = g;
+        // Words the decoder put on the music of a break (a lead instrument) are not the line
+        // when more of its words follow where the voice comes back after the break.
+        if (const Group& c = groups[chosen]; inBreak(c.startMs, c.startMs + kBreakMs)) {
+            std::size_t after = chosen;
+            for (std::size_t g = chosen + 1; g < groups.size(); ++g)
+                if (groups[g].size >= 2 &&
+                    !inBreak(groups[g].startMs, groups[g].startMs + kBreakMs) &&
+                    inBreak(c.endMs, groups[g].startMs) &&
+                    (after == chosen || groups[g].size > groups[after].size))
+                    after = g;
+            chosen = after;
+        }
+        const std::size_t best = groups[chosen].from;
+        const std::size_t bestSize = groups[chosen].size;
         const PlacedWord& core = *mine[best];
         const int before = core.word - firstWordOf[static_cast<std::size_t>(k - s.first)];
         // A first word held far longer than a sung word was stretched back over the music

@@ -74,15 +74,20 @@ constexpr int kSongSeconds = 45;
 class ScriptedRecogniser final : public SpeechRecogniser {
 public:
     ScriptedRecogniser(int lostAt, bool english, bool astray, bool late, int lines,
-                       int sureWhenLost)
+                       int sureWhenLost, std::vector<PlacedWord> placing)
         : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late), m_lines(lines),
-          m_sureWhenLost(sureWhenLost) {}
+          m_sureWhenLost(sureWhenLost), m_placing(std::move(placing)) {}
     QString problem() const override { return {}; }
     bool knows(const QString&) const override { return m_english; }
     bool addWord(const QString&, const QString&) override { return true; }
     Decoded align(const std::int16_t*, std::size_t count, const QStringList& words,
                   const std::atomic<bool>&, const std::function<void(double)>&) override {
         Decoded decoded;
+        if (!m_placing.empty()) {
+            decoded.words = m_placing;
+            decoded.complete = true;
+            return decoded;
+        }
         // The stretch after the mark at 1 s begins 0.3 s before it.
         const bool late = m_late && count < std::size_t{kSongSeconds} * kSpeechRate;
         for (int w = 0; late && w < 12; ++w) {
@@ -115,13 +120,16 @@ private:
     bool m_late;
     int m_lines;
     int m_sureWhenLost;
+    std::vector<PlacedWord> m_placing;
 };
 
-// Hears a voice from fromMs to the song's end, and sounds that start at onsetsMs.
+// Hears a voice from fromMs to the song's end but in [quietFromMs, quietToMs), and sounds that
+// start at onsetsMs.
 class ScriptedVoice final : public VoiceDetector {
 public:
-    explicit ScriptedVoice(qint64 fromMs = 0, std::vector<qint64> onsetsMs = {})
-        : m_fromMs(fromMs), m_onsetsMs(std::move(onsetsMs)) {}
+    ScriptedVoice(qint64 fromMs, std::vector<qint64> onsetsMs, qint64 quietFromMs, qint64 quietToMs)
+        : m_fromMs(fromMs), m_onsetsMs(std::move(onsetsMs)), m_quietFromMs(quietFromMs),
+          m_quietToMs(quietToMs) {}
     QString problem() const override { return {}; }
     bool detect(const std::int16_t*, std::size_t count, const std::atomic<bool>&,
                 VoiceFrames& frames) override {
@@ -129,6 +137,9 @@ public:
         const auto from = std::min(frames.voiced.size(), static_cast<std::size_t>(m_fromMs / 10));
         std::fill(frames.voiced.begin() + static_cast<std::ptrdiff_t>(from), frames.voiced.end(),
                   true);
+        for (qint64 ms = m_quietFromMs; ms < m_quietToMs && ms / 10 < qint64(frames.voiced.size());
+             ms += 10)
+            frames.voiced[static_cast<std::size_t>(ms / 10)] = false;
         frames.pitchHz.assign(frames.voiced.size() - from, 120);
         frames.onsetsMs = m_onsetsMs;
         return true;
@@ -137,6 +148,7 @@ public:
 private:
     qint64 m_fromMs;
     std::vector<qint64> m_onsetsMs;
+    qint64 m_quietFromMs, m_quietToMs;
 };
 
 class ScriptedMedia final : public MediaServices {
@@ -157,19 +169,31 @@ public:
         m_onsetsMs = std::move(onsetsMs);
         return *this;
     }
+    // No voice heard in [fromMs, toMs): a break.
+    ScriptedMedia& quietBetween(qint64 fromMs, qint64 toMs) {
+        m_quietFromMs = fromMs;
+        m_quietToMs = toMs;
+        return *this;
+    }
+    // The words placed there, whatever the stretch.
+    ScriptedMedia& placing(std::vector<PlacedWord> words) {
+        m_placing = std::move(words);
+        return *this;
+    }
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
         return nullptr;
     }
     std::unique_ptr<AudioDecoder> audioDecoder() const override { return nullptr; }
     std::unique_ptr<SpeechRecogniser> speechRecogniser() const override {
         return std::make_unique<ScriptedRecogniser>(m_lostAt, m_english, m_astray, m_late, m_lines,
-                                                    m_sureWhenLost);
+                                                    m_sureWhenLost, m_placing);
     }
     std::unique_ptr<Phonemizer> phonemizer() const override {
         return MissingMedia::missingPhonemizer("not needed");
     }
     std::unique_ptr<VoiceDetector> voiceDetector() const override {
-        return std::make_unique<ScriptedVoice>(m_voiceFromMs, m_onsetsMs);
+        return std::make_unique<ScriptedVoice>(m_voiceFromMs, m_onsetsMs, m_quietFromMs,
+                                               m_quietToMs);
     }
 
 private:
@@ -181,17 +205,18 @@ private:
     int m_sureWhenLost = -1;
     qint64 m_voiceFromMs = 0;
     std::vector<qint64> m_onsetsMs;
+    qint64 m_quietFromMs = 0, m_quietToMs = 0;
+    std::vector<PlacedWord> m_placing;
 };
 
 std::unique_ptr<LyricAligner> holding(const MediaServices& media, int seconds = kSongSeconds,
-                                      int lines = 7) {
+                                      int lines = 7, const QString& line = "la la la") {
     auto aligner = std::make_unique<LyricAligner>(media);
     AlignAudio audio;
     audio.samples.assign(static_cast<std::size_t>(seconds) * kAlignRate, 0);
     const std::atomic<bool> never{false};
-    return aligner->setSong(std::move(audio), QStringList(lines, "la la la"), never)
-               ? std::move(aligner)
-               : nullptr;
+    return aligner->setSong(std::move(audio), QStringList(lines, line), never) ? std::move(aligner)
+                                                                               : nullptr;
 }
 
 } // namespace
@@ -578,6 +603,33 @@ private slots:
             QCOMPARE(got[line].kind, Suggestion::Spread);
             QVERIFY(got[line].ms > got[line - 1].ms);
         }
+    }
+
+    // Words put on the music of a break (a lead instrument) are not the line when the rest of
+    // it follows where the voice comes back; where a voice is heard between them, the earlier
+    // words stay.
+    void aLineStartsWhereTheVoiceComesBackAfterABreak_data() {
+        QTest::addColumn<qint64>("quietToMs");
+        QTest::addColumn<qint64>("startMs");
+        QTest::newRow("a break") << qint64{29500} << qint64{31000 - 2 * 350};
+        QTest::newRow("no break") << qint64{0} << qint64{8000};
+    }
+    void aLineStartsWhereTheVoiceComesBackAfterABreak() {
+        QFETCH(qint64, quietToMs);
+        QFETCH(qint64, startMs);
+        // The first line at 1 s; the second's first two words at 8 s, its last two at 31 s.
+        const std::vector<PlacedWord> words{{0, 100, 130, 0},   {1, 135, 165, 0},  {2, 170, 200, 0},
+                                            {3, 205, 235, 0},   {4, 800, 830, 0},  {5, 835, 865, 0},
+                                            {6, 3100, 3130, 0}, {7, 3135, 3165, 0}};
+        const std::unique_ptr<LyricAligner> aligner =
+            holding(ScriptedMedia().quietBetween(5000, quietToMs).placing(words), kSongSeconds, 2,
+                    "la la la la");
+        QVERIFY(aligner);
+        const std::vector<Suggestion> got = aligner->suggestFree(m_never);
+        QCOMPARE(got.size(), std::size_t{2});
+        QCOMPARE(got[0].ms, qint64{1000});
+        QCOMPARE(got[1].kind, Suggestion::Aligned);
+        QCOMPARE(got[1].ms, startMs);
     }
 
     // A line found whole is likely where most lines around it were found whole, a guess where
