@@ -38,7 +38,7 @@ void benchAlign(BenchTargets& targets, bool full, int jobs) {
     make(VELMORA_BENCH_HARD_SONGS, {folder + "/hard-held", "--seeds", "301-310", "--jobs", "2"});
 
     // The memory first, while no other aligner has run in this process: the window analyses one
-    // song at a time, so one aligner on the longest held-out song.
+    // song at a time, so one aligner on the held-out song whose lines run latest (the longest).
     const std::vector<AlignCase> heldCases = LoadAlignCases(folder + "/hard-held");
     double extraMiB = -1;
     if (!heldCases.empty()) {
