@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -123,32 +124,30 @@ private:
     std::vector<PlacedWord> m_placing;
 };
 
-// Hears a voice from fromMs to the song's end but in [quietFromMs, quietToMs), and sounds that
+// Hears a voice everywhere but in the quiet stretches (from, to milliseconds), and sounds that
 // start at onsetsMs.
+using Quiet = std::vector<std::pair<qint64, qint64>>;
 class ScriptedVoice final : public VoiceDetector {
 public:
-    ScriptedVoice(qint64 fromMs, std::vector<qint64> onsetsMs, qint64 quietFromMs, qint64 quietToMs)
-        : m_fromMs(fromMs), m_onsetsMs(std::move(onsetsMs)), m_quietFromMs(quietFromMs),
-          m_quietToMs(quietToMs) {}
+    ScriptedVoice(Quiet quiet, std::vector<qint64> onsetsMs)
+        : m_quiet(std::move(quiet)), m_onsetsMs(std::move(onsetsMs)) {}
     QString problem() const override { return {}; }
     bool detect(const std::int16_t*, std::size_t count, const std::atomic<bool>&,
                 VoiceFrames& frames) override {
-        frames.voiced.assign(count / kSpeechFrameSamples, false);
-        const auto from = std::min(frames.voiced.size(), static_cast<std::size_t>(m_fromMs / 10));
-        std::fill(frames.voiced.begin() + static_cast<std::ptrdiff_t>(from), frames.voiced.end(),
-                  true);
-        for (qint64 ms = m_quietFromMs; ms < m_quietToMs && ms / 10 < qint64(frames.voiced.size());
-             ms += 10)
-            frames.voiced[static_cast<std::size_t>(ms / 10)] = false;
-        frames.pitchHz.assign(frames.voiced.size() - from, 120);
+        frames.voiced.assign(count / kSpeechFrameSamples, true);
+        for (const auto& [fromMs, toMs] : m_quiet)
+            for (qint64 ms = fromMs; ms < toMs && ms / 10 < qint64(frames.voiced.size()); ms += 10)
+                frames.voiced[static_cast<std::size_t>(ms / 10)] = false;
+        frames.pitchHz.assign(
+            static_cast<std::size_t>(std::count(frames.voiced.begin(), frames.voiced.end(), true)),
+            120);
         frames.onsetsMs = m_onsetsMs;
         return true;
     }
 
 private:
-    qint64 m_fromMs;
+    Quiet m_quiet;
     std::vector<qint64> m_onsetsMs;
-    qint64 m_quietFromMs, m_quietToMs;
 };
 
 class ScriptedMedia final : public MediaServices {
@@ -165,14 +164,13 @@ public:
     }
     // The voice heard: from fromMs on, everywhere unless told.
     ScriptedMedia& hearing(qint64 fromMs, std::vector<qint64> onsetsMs) {
-        m_voiceFromMs = fromMs;
+        m_quiet.emplace_back(0, fromMs);
         m_onsetsMs = std::move(onsetsMs);
         return *this;
     }
     // No voice heard in [fromMs, toMs): a break.
     ScriptedMedia& quietBetween(qint64 fromMs, qint64 toMs) {
-        m_quietFromMs = fromMs;
-        m_quietToMs = toMs;
+        m_quiet.emplace_back(fromMs, toMs);
         return *this;
     }
     // The words placed there, whatever the stretch.
@@ -192,8 +190,7 @@ public:
         return MissingMedia::missingPhonemizer("not needed");
     }
     std::unique_ptr<VoiceDetector> voiceDetector() const override {
-        return std::make_unique<ScriptedVoice>(m_voiceFromMs, m_onsetsMs, m_quietFromMs,
-                                               m_quietToMs);
+        return std::make_unique<ScriptedVoice>(m_quiet, m_onsetsMs);
     }
 
 private:
@@ -203,9 +200,8 @@ private:
     bool m_late;
     int m_lines = 7;
     int m_sureWhenLost = -1;
-    qint64 m_voiceFromMs = 0;
+    Quiet m_quiet;
     std::vector<qint64> m_onsetsMs;
-    qint64 m_quietFromMs = 0, m_quietToMs = 0;
     std::vector<PlacedWord> m_placing;
 };
 
