@@ -37,10 +37,6 @@ constexpr double kSureRepeatMargin = 0.01; // in the narrower window of a sure f
 // Where the voice map hears less voice than this for seconds, the band plays alone: a break.
 constexpr qint64 kBreakMs = 3000;
 constexpr double kBreakVoiceShare = 0.1;
-// Two answers this close are the same; a stretch between two marks overrules the song's free
-// alignment only when this much surer.
-constexpr qint64 kNearMs = 300;
-constexpr double kStretchSurer = 0.2;
 
 } // namespace
 
@@ -348,18 +344,12 @@ void LyricAligner::preferSureGuide(const Anchors& anchors, std::vector<Suggestio
     const int lines = static_cast<int>(m_guide.size());
     for (Suggestion& g : out) {
         const Suggestion& free = m_guide[static_cast<std::size_t>(g.line)];
-        if (free.ms < 0 || free.kind != Suggestion::Aligned)
+        if (free.ms < 0 || free.kind != Suggestion::Aligned || free.confidence <= g.confidence)
             continue;
         const auto above = anchors.upper_bound(g.line);
         const auto below = anchors.lower_bound(g.line);
         const bool hasAfter = below != anchors.begin() && std::prev(below)->first >= 0;
         const bool hasBefore = above != anchors.end() && above->first < lines;
-        // Between two marks the stretch heard only the seconds between them, the free
-        // alignment the whole song: where they disagree, the stretch must be clearly surer.
-        const bool disagree = std::abs(free.ms - g.ms) > kNearMs;
-        const double edge = hasAfter && hasBefore && disagree ? kStretchSurer : 0.0;
-        if (free.confidence <= g.confidence - edge)
-            continue;
         const bool lost = g.kind == Suggestion::Spread && free.confidence >= kConfident;
         if (!lost &&
             ((hasAfter && !foundMark(*std::prev(below))) || (hasBefore && !foundMark(*above))))

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numbers>
 #include <random>
 
@@ -73,13 +72,10 @@ Suggestion aligned(int line, qint64 ms, double confidence) {
 constexpr qint64 kSungMs[] = {1000, 5000, 9000, 13000, 30000, 34000, 38000};
 constexpr int kSongSeconds = 45;
 
-// Words placed in a decode given that many words (-1: any other), in place of the script.
-using Placings = std::map<int, std::vector<PlacedWord>>;
-
 class ScriptedRecogniser final : public SpeechRecogniser {
 public:
     ScriptedRecogniser(int lostAt, bool english, bool astray, bool late, int lines,
-                       int sureWhenLost, Placings placing)
+                       int sureWhenLost, std::vector<PlacedWord> placing)
         : m_lostAt(lostAt), m_english(english), m_astray(astray), m_late(late), m_lines(lines),
           m_sureWhenLost(sureWhenLost), m_placing(std::move(placing)) {}
     QString problem() const override { return {}; }
@@ -89,8 +85,7 @@ public:
                   const std::atomic<bool>&, const std::function<void(double)>&) override {
         Decoded decoded;
         if (!m_placing.empty()) {
-            const auto given = m_placing.find(static_cast<int>(words.size()));
-            decoded.words = given != m_placing.end() ? given->second : m_placing.at(-1);
+            decoded.words = m_placing;
             decoded.complete = true;
             return decoded;
         }
@@ -126,7 +121,7 @@ private:
     bool m_late;
     int m_lines;
     int m_sureWhenLost;
-    Placings m_placing;
+    std::vector<PlacedWord> m_placing;
 };
 
 // Hears a voice everywhere but in the quiet stretches (from, to milliseconds), and sounds that
@@ -178,9 +173,9 @@ public:
         m_quiet.emplace_back(fromMs, toMs);
         return *this;
     }
-    // The words placed there, whatever the stretch; or only where given that many words.
-    ScriptedMedia& placing(std::vector<PlacedWord> words, int given = -1) {
-        m_placing[given] = std::move(words);
+    // The words placed there, whatever the stretch.
+    ScriptedMedia& placing(std::vector<PlacedWord> words) {
+        m_placing = std::move(words);
         return *this;
     }
     std::unique_ptr<PlayerEngine> player(const QByteArray&, double) const override {
@@ -207,7 +202,7 @@ private:
     int m_sureWhenLost = -1;
     Quiet m_quiet;
     std::vector<qint64> m_onsetsMs;
-    Placings m_placing;
+    std::vector<PlacedWord> m_placing;
 };
 
 std::unique_ptr<LyricAligner> holding(const MediaServices& media, int seconds = kSongSeconds,
@@ -631,59 +626,6 @@ private slots:
         QCOMPARE(got[0].ms, qint64{1000});
         QCOMPARE(got[1].kind, Suggestion::Aligned);
         QCOMPARE(got[1].ms, startMs);
-    }
-
-    // Between two marks the stretch hears only the seconds between them: where it places a line
-    // elsewhere than the song's free alignment, it keeps its own answer only when clearly surer.
-    // With no mark after the line, the stretch runs on through the song and keeps its answer.
-    void aShortStretchDefersToTheSong_data() {
-        QTest::addColumn<bool>("freeSure");
-        QTest::addColumn<bool>("markBefore");
-        QTest::addColumn<qint64>("expectedMs");
-        QTest::newRow("as sure, between marks") << true << true << qint64{10000};
-        QTest::newRow("the stretch surer") << false << true << qint64{12000};
-        QTest::newRow("no mark before it") << true << false << qint64{11300};
-    }
-    void aShortStretchDefersToTheSong() {
-        QFETCH(bool, freeSure);
-        QFETCH(bool, markBefore);
-        QFETCH(qint64, expectedMs);
-        // Four words a line, a word each 0.35 s; a line sung slower than a voice keeps is
-        // found whole but not clean.
-        const auto sung = [](int line, int atFrame, int apart) {
-            std::vector<PlacedWord> words;
-            for (int w = 0; w < 4; ++w)
-                words.push_back({4 * line + w, atFrame + apart * w, atFrame + apart * w + 30, 0});
-            return words;
-        };
-        const auto joined = [](std::initializer_list<std::vector<PlacedWord>> lines) {
-            std::vector<PlacedWord> all;
-            for (const auto& l : lines)
-                all.insert(all.end(), l.begin(), l.end());
-            return all;
-        };
-        const std::vector<PlacedWord> song =
-            joined({sung(0, 100, 35), sung(1, 1000, freeSure ? 35 : 70), sung(2, 2000, 35),
-                    sung(3, 3000, 35)});
-        // Decoded from 0.3 s before the mark on the first line (or from the song's start), to the
-        // third line's first two words.
-        const std::vector<PlacedWord> stretch = {
-            {0, 30, 60, 0},     {1, 65, 95, 0},     {2, 100, 130, 0},   {3, 135, 165, 0},
-            {4, 1130, 1160, 0}, {5, 1165, 1195, 0}, {6, 1200, 1230, 0}, {7, 1235, 1265, 0},
-            {8, 1930, 1960, 0}, {9, 1965, 1995, 0}};
-        const std::unique_ptr<LyricAligner> aligner =
-            holding(ScriptedMedia().placing(song, 16).placing(stretch, 10).placing({}),
-                    kSongSeconds, 4, "la la la la");
-        QVERIFY(aligner);
-        const std::vector<Suggestion> free = aligner->suggestFree(m_never);
-        QCOMPARE(free.size(), std::size_t{4});
-        QCOMPARE(free[1].ms, qint64{10000});
-        Anchors marks{{2, 20000}};
-        if (markBefore)
-            marks[0] = 1000;
-        const std::vector<Suggestion> got = aligner->suggest(marks, 1, 1, m_never);
-        QCOMPARE(got.size(), std::size_t{1});
-        QCOMPARE(got[0].ms, expectedMs);
     }
 
     // A line found whole is likely where most lines around it were found whole, a guess where
