@@ -13,8 +13,10 @@ namespace {
 // Words of a line further apart than this are not sung in one breath: the ones apart from
 // most of the line were put on something else (a lead instrument in a break, the line before).
 constexpr int kApartFrames = 80;
-// A word of a sung line, on average: what the words before the line's core are counted at.
+// A sung word, and a sung syllable, on average: the line's words before its core are counted
+// by their syllables, since "over the" takes three times as long as "the".
 constexpr qint64 kWordMs = 350;
+constexpr qint64 kSyllableMs = 350;
 // Longer than a line's first word is sung (frames of 10 ms).
 constexpr int kLongWordFrames = 80;
 // No line is sung faster than this a syllable.
@@ -727,13 +729,16 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         const std::size_t best = groups[chosen].from;
         const std::size_t bestSize = groups[chosen].size;
         const PlacedWord& core = *mine[best];
-        const int before = core.word - firstWordOf[static_cast<std::size_t>(k - s.first)];
+        const int lineFirst = firstWordOf[static_cast<std::size_t>(k - s.first)];
+        int syllablesBefore = 0;
+        for (int w = lineFirst; w < core.word; ++w)
+            syllablesBefore += Syllables(words.at(w));
         // A first word held far longer than a sung word was stretched back over the music
         // before the line: the voice comes in near its end.
         const qint64 coreMs = core.endFrame - core.startFrame > kLongWordFrames
                                   ? qint64{core.endFrame} * 10 - kWordMs
                                   : qint64{core.startFrame} * 10;
-        const qint64 ms = s.fromMs + coreMs - before * kWordMs;
+        const qint64 ms = s.fromMs + coreMs - syllablesBefore * kSyllableMs;
         LineEvidence e;
         e.words = static_cast<int>(m_words[static_cast<std::size_t>(k)].size());
         e.placed = static_cast<int>(mine.size());

@@ -628,6 +628,30 @@ private slots:
         QCOMPARE(got[1].ms, startMs);
     }
 
+    // Where the decoder found a line from its third word on, the start is put before those by
+    // the syllables of the two words it missed, a sung syllable's time each.
+    void aLineStartCountsTheSyllablesMissed_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<qint64>("startMs");
+        QTest::newRow("one each") << "the big little hands" << qint64{10000 - 2 * 350};
+        QTest::newRow("three") << "over the little hands" << qint64{10000 - 3 * 350};
+        QTest::newRow("four") << "over yonder little hands" << qint64{10000 - 4 * 350};
+    }
+    void aLineStartCountsTheSyllablesMissed() {
+        QFETCH(QString, line);
+        QFETCH(qint64, startMs);
+        // The first line whole at 1 s; of the second, its last two words at 10 s.
+        const std::vector<PlacedWord> words{{0, 100, 130, 0},   {1, 135, 165, 0},
+                                            {2, 170, 200, 0},   {3, 205, 235, 0},
+                                            {6, 1000, 1030, 0}, {7, 1035, 1065, 0}};
+        const std::unique_ptr<LyricAligner> aligner =
+            holding(ScriptedMedia().placing(words), kSongSeconds, 2, line);
+        QVERIFY(aligner);
+        const std::vector<Suggestion> got = aligner->suggestFree(m_never);
+        QCOMPARE(got.size(), std::size_t{2});
+        QCOMPARE(got[1].ms, startMs);
+    }
+
     // A line found whole is likely where most lines around it were found whole, a guess where
     // few were; a line missing words is never as likely as one found whole.
     void confidenceFollowsTheEvidence() {
