@@ -601,54 +601,36 @@ private slots:
         }
     }
 
-    // Words put on the music of a break (a lead instrument) are not the line when the rest of
-    // it follows where the voice comes back; where a voice is heard between them, the earlier
-    // words stay.
-    void aLineStartsWhereTheVoiceComesBackAfterABreak_data() {
+    // A line starts at its largest group of words, less a sung syllable's time for each syllable
+    // of its words before that group. Words put on the music of a break (a lead instrument) are
+    // not the line when the rest of it follows where the voice comes back; where a voice is
+    // heard between them, the earlier words stay.
+    void aLineStartsBeforeItsCoreBySyllables_data() {
         QTest::addColumn<qint64>("quietToMs");
+        QTest::addColumn<QString>("line");
         QTest::addColumn<qint64>("startMs");
-        QTest::newRow("a break") << qint64{29500} << qint64{31000 - 2 * 350};
-        QTest::newRow("no break") << qint64{0} << qint64{8000};
+        QTest::newRow("no break") << qint64{0} << "la la la la" << qint64{8000};
+        QTest::newRow("a break") << qint64{29500} << "la la la la" << qint64{31000 - 2 * 350};
+        QTest::newRow("a break, three syllables before")
+            << qint64{29500} << "over the little hands" << qint64{31000 - 3 * 350};
+        QTest::newRow("a break, four syllables before")
+            << qint64{29500} << "over yonder little hands" << qint64{31000 - 4 * 350};
     }
-    void aLineStartsWhereTheVoiceComesBackAfterABreak() {
+    void aLineStartsBeforeItsCoreBySyllables() {
         QFETCH(qint64, quietToMs);
+        QFETCH(QString, line);
         QFETCH(qint64, startMs);
         // The first line at 1 s; the second's first two words at 8 s, its last two at 31 s.
         const std::vector<PlacedWord> words{{0, 100, 130, 0},   {1, 135, 165, 0},  {2, 170, 200, 0},
                                             {3, 205, 235, 0},   {4, 800, 830, 0},  {5, 835, 865, 0},
                                             {6, 3100, 3130, 0}, {7, 3135, 3165, 0}};
-        const std::unique_ptr<LyricAligner> aligner =
-            holding(ScriptedMedia().quietBetween(5000, quietToMs).placing(words), kSongSeconds, 2,
-                    "la la la la");
+        const std::unique_ptr<LyricAligner> aligner = holding(
+            ScriptedMedia().quietBetween(5000, quietToMs).placing(words), kSongSeconds, 2, line);
         QVERIFY(aligner);
         const std::vector<Suggestion> got = aligner->suggestFree(m_never);
         QCOMPARE(got.size(), std::size_t{2});
         QCOMPARE(got[0].ms, qint64{1000});
         QCOMPARE(got[1].kind, Suggestion::Aligned);
-        QCOMPARE(got[1].ms, startMs);
-    }
-
-    // Where the decoder found a line from its third word on, the start is put before those by
-    // the syllables of the two words it missed, a sung syllable's time each.
-    void aLineStartCountsTheSyllablesMissed_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<qint64>("startMs");
-        QTest::newRow("one each") << "the big little hands" << qint64{10000 - 2 * 350};
-        QTest::newRow("three") << "over the little hands" << qint64{10000 - 3 * 350};
-        QTest::newRow("four") << "over yonder little hands" << qint64{10000 - 4 * 350};
-    }
-    void aLineStartCountsTheSyllablesMissed() {
-        QFETCH(QString, line);
-        QFETCH(qint64, startMs);
-        // The first line whole at 1 s; of the second, its last two words at 10 s.
-        const std::vector<PlacedWord> words{{0, 100, 130, 0},   {1, 135, 165, 0},
-                                            {2, 170, 200, 0},   {3, 205, 235, 0},
-                                            {6, 1000, 1030, 0}, {7, 1035, 1065, 0}};
-        const std::unique_ptr<LyricAligner> aligner =
-            holding(ScriptedMedia().placing(words), kSongSeconds, 2, line);
-        QVERIFY(aligner);
-        const std::vector<Suggestion> got = aligner->suggestFree(m_never);
-        QCOMPARE(got.size(), std::size_t{2});
         QCOMPARE(got[1].ms, startMs);
     }
 
