@@ -178,19 +178,21 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
 
 // ---- which panel is shown ---------------------------------------------------------------------
 
+// The sheet is shown before AddLyrics goes: the focus AddLyrics held passes to Play, which
+// shows with the sheet.
 void frmSychLyrics::showLoadedSheet() {
     m_sheet->setSortByHeader(false);
-    m_fileBar->showAddLyrics(false);
     m_sheet->showLoaded();
     m_text->widget()->setVisible(false);
     m_sheet->widget()->setVisible(true);
+    m_fileBar->showAddLyrics(false);
 }
 
 void frmSychLyrics::showUnsynchSheet(const QString& note) {
     m_sheet->setSortByHeader(false);
-    m_fileBar->showAddLyrics(false);
     m_sheet->widget()->setVisible(true);
     m_text->widget()->setVisible(false);
+    m_fileBar->showAddLyrics(false);
     m_sheet->showUnsaved();
     m_status->show(note);
 }
@@ -250,7 +252,7 @@ bool frmSychLyrics::focusNextPrevChild(bool next) {
         return QWidget::focusNextPrevChild(next);
     for (QWidget* harmless : {static_cast<QWidget*>(m_transport->markButton()),
                               static_cast<QWidget*>(m_transport->playButton()),
-                              static_cast<QWidget*>(m_fileBar->fileNameBox())})
+                              static_cast<QWidget*>(m_fileBar->openButton())})
         if (harmless->isEnabled() && harmless->isVisibleTo(this)) {
             harmless->setFocus(Qt::OtherFocusReason);
             return true;

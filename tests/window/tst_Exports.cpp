@@ -1,6 +1,7 @@
 #include "../sources/SongFiles.h"
 #include "support/TestWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,15 +186,16 @@ private slots:
     void offersTheLrcBesideASongWithoutLyricsFile() {
         QTemporaryDir folder;
         writeFile(folder.filePath("Song.lrc"), "[00:02.00]Two\n[00:01.00]One\n");
-        TestWindow w;
-        w.createDatabase();
-        w.open(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
+        TestWindow w(writeFile(folder.filePath("Song.mp3"), songs::toneBytes()));
+        w.window->Form_Load();
         QVERIFY(w.shownActive());
         QVERIFY(w.ui.lblStatus->text().endsWith(
             "Song.lrc lies beside the song: Ctrl+I reads it into the sheet."));
-        w.ui.cmdOpen->setFocus(); // a key on a button reaches the window as well
-        QTest::keyClick(w.ui.cmdOpen, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdAddLyrics);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(w.sheet(), QStringList({"1|One|0:01|1", "2|Two|0:02|2"}));
+        // AddLyrics went with the focus: Space plays now, it types into no box.
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdPlay);
     }
 };
 
