@@ -47,6 +47,13 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
         connect(&session.player(), &Mp3Player::SongEnded, this, [this](int reason) {
             m_status.guard("End of song", [this, reason] { Amp3dj1_SongEnded(reason); });
         });
+    // A song opened is shown from its start, its length unknown until it plays: until then the
+    // slider spans its waveform, not the song before.
+    connect(&session, &SongSession::songOpened, this, [this] {
+        m_slider->setMax(0);
+        m_slider->setValue(0);
+        m_time->setText(QStringLiteral("0:00 / 0:00"));
+    });
     // The session's one decode of the song brings its outline.
     connect(&session, &SongSession::waveformChanged, this,
             [this] { m_slider->setEnvelope(m_session.waveform()); });

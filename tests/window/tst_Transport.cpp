@@ -131,11 +131,15 @@ private slots:
         w.ui.cmdPlay->click();
         if (paused)
             w.ui.cmdPlay->click();
-        w.player->positionMs = 42000;
+        w.player->lengthMs = 156000;
+        w.tickAt(42000);
         w.open(QStringLiteral("/music/b.mp3"));
         QCOMPARE(w.player->count("StopSong"), 1);
         QVERIFY(!w.playing() && !w.ui.cmdMark->isEnabled());
         QCOMPARE(w.ui.cmdPlay->text(), QStringLiteral("Play"));
+        // Nothing of a's length is left: the slider spans b's waveform until b plays.
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:00"));
+        QCOMPARE(w.ui.sldSong->Max(), 0.0);
         w.ui.cmdPlay->click();
         QCOMPARE(w.player->loadedPath, QStringLiteral("/music/b.mp3"));
     }
