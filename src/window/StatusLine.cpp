@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 
 StatusLine::StatusLine(QObject* parent) : QObject(parent), m_label(new QLabel) {
@@ -15,7 +16,10 @@ StatusLine::StatusLine(QObject* parent) : QObject(parent), m_label(new QLabel) {
     m_label->setFont(ArialBold(9));
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_label->setMinimumHeight(19);
-    m_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // A long message (a deep path, a failure's reason) wraps onto more lines: it never widens
+    // the window past the screen and pushes its buttons off.
+    m_label->setWordWrap(true);
+    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     m_label->setFrameShape(QFrame::Panel);
     m_label->setFrameShadow(QFrame::Sunken);
     m_label->setAccessibleName(tr("Status"));
@@ -28,6 +32,14 @@ QString StatusLine::text() const {
 
 void StatusLine::show(const QString& text) {
     m_label->setText(text);
+    // A word longer than the line (a path without spaces) is cut at its edge: the whole of it
+    // is in the tooltip.
+    const bool cut =
+        m_label->fontMetrics().horizontalAdvance(text) > m_label->contentsRect().width() &&
+        std::ranges::any_of(text.split(u' '), [this](const QString& word) {
+            return m_label->fontMetrics().horizontalAdvance(word) > m_label->contentsRect().width();
+        });
+    m_label->setToolTip(cut ? text : QString());
     // A changed name is what a screen reader hears of a label it is not reading.
     const QString name = text.isEmpty() ? tr("Status") : text;
     if (m_label->accessibleName() != name)

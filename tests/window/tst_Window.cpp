@@ -9,6 +9,7 @@
 #include "storage/Lrc.h"
 #include "support/Files.h"
 #include "support/Rows.h"
+#include "window/StatusLine.h"
 
 #include <QApplication>
 #include <QFile>
@@ -166,6 +167,33 @@ private slots:
         QTRY_COMPARE(w.ui.fileBar->height(), bar);
         QCOMPARE(w.ui.lblStatus->height(), status);
         QVERIFY(w.ui.fileBar->geometry().bottom() < w->height() / 4);
+    }
+
+    // A failure naming a deep path wraps in the status line: the window keeps its width and
+    // its buttons, and a word too long for the line is whole in the tooltip.
+    void aLongMessageKeepsTheWindowAsItIs() {
+        TestWindow w;
+        QVERIFY(w.shown());
+        const int width = w->width();
+        const QString folder = "/no/such/" + QString(150, u'x') + "/" + QString(150, u'y') + "/";
+        w.showSong(folder, QStringLiteral("a.mp3"));
+        w.setSheet({QStringLiteral("one|1")});
+        w.save();
+        const QString said = w.ui.lblStatus->text();
+        QVERIFY2(said.contains(folder + "a.xml"), qPrintable(said));
+        QCoreApplication::processEvents();
+        QCOMPARE(w->width(), width);
+        QVERIFY(w.ui.lblStatus->geometry().right() < width);
+        QVERIFY(w.ui.cmdClose->geometry().right() < width);
+        QCOMPARE(w.ui.lblStatus->toolTip(), said);
+        // Words that fit wrap onto lines of their own, every one shown.
+        w.ui.lblStatus->setToolTip({});
+        const QString words = QStringList(40, QStringLiteral("word")).join(u' ');
+        w.window->findChild<StatusLine*>()->show(words);
+        QTRY_VERIFY(w.ui.lblStatus->height() >=
+                    w.ui.lblStatus->heightForWidth(w.ui.lblStatus->width()));
+        QCOMPARE(w->width(), width);
+        QCOMPARE(w.ui.lblStatus->toolTip(), QString());
     }
 
     // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
