@@ -49,6 +49,14 @@
         <source>%1: the spinner stops at %2 seconds; type a larger amount.</source>
         <translation>%1: تتوقف الأسهم عند %2 ثانية؛ اكتب مقدارًا أكبر.</translation>
     </message>
+    <message>
+        <source>%1: type the seconds to move by in the box beside it.</source>
+        <translation>%1: اكتب عدد الثواني المراد الإزاحة بها في الخانة المجاورة.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of seconds, so nothing was moved.</source>
+        <translation>%1: «%2» ليس عددًا من الثواني، لذا لم يُنقل شيء.</translation>
+    </message>
 </context>
 <context>
     <name>AlignAudio</name>

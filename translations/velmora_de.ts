@@ -41,6 +41,14 @@
         <source>%1: the spinner stops at %2 seconds; type a larger amount.</source>
         <translation>%1: die Pfeile enden bei %2 Sekunden; einen größeren Betrag bitte eintippen.</translation>
     </message>
+    <message>
+        <source>%1: type the seconds to move by in the box beside it.</source>
+        <translation>%1: die Sekunden, um die verschoben werden soll, bitte in das Feld daneben eintippen.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of seconds, so nothing was moved.</source>
+        <translation>%1: „%2“ ist keine Zahl von Sekunden, daher wurde nichts verschoben.</translation>
+    </message>
 </context>
 <context>
     <name>AlignAudio</name>

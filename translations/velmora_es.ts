@@ -41,6 +41,14 @@
         <source>%1: the spinner stops at %2 seconds; type a larger amount.</source>
         <translation>%1: las flechas se detienen en %2 segundos; escriba una cantidad mayor.</translation>
     </message>
+    <message>
+        <source>%1: type the seconds to move by in the box beside it.</source>
+        <translation>%1: escriba en la casilla de al lado los segundos que desea desplazar.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of seconds, so nothing was moved.</source>
+        <translation>%1: «%2» no es un número de segundos, así que no se ha movido nada.</translation>
+    </message>
 </context>
 <context>
     <name>AlignAudio</name>

@@ -39,6 +39,14 @@
         <source>%1: the spinner stops at %2 seconds; type a larger amount.</source>
         <translation>%1: 矢印ボタンは %2 秒までです。それより大きい値は入力してください。</translation>
     </message>
+    <message>
+        <source>%1: type the seconds to move by in the box beside it.</source>
+        <translation>%1: 横の欄にずらす秒数を入力してください。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of seconds, so nothing was moved.</source>
+        <translation>%1: 「%2」は秒数ではないため、何も動かしませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>AlignAudio</name>

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -29,6 +30,24 @@ QString skippedText(const QString& action, const LyricSheet::ShiftReport& skippe
     return QCoreApplication::translate("AdjustControls", "%1: %n lines were left unchanged; %2.",
                                        nullptr, skipped.skipped)
         .arg(action, skipped.first);
+}
+
+// What to say of a box whose text holds no number of seconds at all ("abc", nothing): it
+// reads as 0 and would move nothing without a word. Empty when it starts with a number.
+QString notAnAmount(const QString& action, const QString& text) {
+    QString bare = text;
+    bare.remove(QRegularExpression(QStringLiteral("[ \t\n]")));
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d|\\.\\d)"));
+    if (number.match(bare).hasMatch())
+        return {};
+    if (bare.isEmpty())
+        return QCoreApplication::translate("AdjustControls",
+                                           "%1: type the seconds to move by in the box beside it.")
+            .arg(action);
+    return QCoreApplication::translate("AdjustControls",
+                                       "%1: \"%2\" is not a number of seconds, so nothing was "
+                                       "moved.")
+        .arg(action, text.trimmed());
 }
 
 UpDown* makeSpinner(const char* name) {
@@ -85,10 +104,15 @@ bool AdjustControls::canAdjustSelected() const {
 }
 
 void AdjustControls::cmdAdjustAll_Click() {
+    const QString action = tr("Adjust All Lines");
+    if (const QString why = notAnAmount(action, m_allAmount->text()); !why.isEmpty()) {
+        m_status.show(why);
+        return;
+    }
     const LyricSheet::ShiftReport skipped = m_session.sheet().shiftAll(m_allAmount->text());
     m_sheet.ShowSaveButton();
-    if (skipped.skipped > 0)
-        m_status.show(skippedText(tr("Adjust All Lines"), skipped));
+    // A failure said before is no longer news once the shift went through.
+    m_status.show(skipped.skipped > 0 ? skippedText(action, skipped) : QString());
 }
 
 void AdjustControls::cmdAdjustSingle_Click() {
@@ -97,6 +121,10 @@ void AdjustControls::cmdAdjustSingle_Click() {
 
 void AdjustControls::AdjustSelectedLineBy(const QString& amountText) {
     const QString action = tr("Adjust Selected Line");
+    if (const QString why = notAnAmount(action, amountText); !why.isEmpty()) {
+        m_status.show(why);
+        return;
+    }
     if (const std::vector<int> rows = m_sheet.list()->selectedPositions(); rows.size() > 1) {
         const QString skipped = m_session.shift(rows, amountText);
         m_sheet.ShowSaveButton();
@@ -115,8 +143,8 @@ void AdjustControls::AdjustSelectedLineBy(const QString& amountText) {
     m_sheet.ShowSaveButton();
     if (unmarked)
         m_status.show(tr("%1: line %2 has no time to move.").arg(action).arg(p));
-    else if (skipped.skipped > 0)
-        m_status.show(skippedText(action, skipped));
+    else
+        m_status.show(skipped.skipped > 0 ? skippedText(action, skipped) : QString());
 }
 
 void AdjustControls::StepAmount(QLineEdit* box, int direction, const QString& action) {
