@@ -43,6 +43,10 @@ protected:
     }
 };
 
+// The Time column as it was drawn, and the room a cell's text needs beside it.
+constexpr int kTimeWidth = 63;
+constexpr int kTimeMargin = 14;
+
 } // namespace
 
 LyricList::LyricList(LyricSheet& sheet, QWidget* parent) : QTreeView(parent), m_sheet(sheet) {
@@ -57,10 +61,38 @@ LyricList::LyricList(LyricSheet& sheet, QWidget* parent) : QTreeView(parent), m_
     setColumnWidth(LyricSheet::ColNumber, 34);
     setColumnWidth(LyricSheet::ColLyric, 366);
     header()->setSectionResizeMode(LyricSheet::ColLyric, QHeaderView::Stretch);
-    setColumnWidth(LyricSheet::ColTime, 63);
+    setColumnWidth(LyricSheet::ColTime, kTimeWidth);
     setColumnHidden(LyricSheet::ColSecs, true);
     setItemDelegateForColumn(LyricSheet::ColLyric, new LyricDirectionDelegate(this));
     setItemDelegateForColumn(LyricSheet::ColTime, new TimeHintDelegate(this));
+    connect(&sheet, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                if (from.column() <= LyricSheet::ColTime && to.column() >= LyricSheet::ColTime)
+                    fitTimes(from.row(), to.row());
+            });
+    connect(&sheet, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitTimes(first, last); });
+    connect(&sheet, &QAbstractItemModel::modelReset, this, [this] {
+        setColumnWidth(LyricSheet::ColTime, kTimeWidth);
+        fitTimes(0, m_sheet.rowCount() - 1);
+    });
+}
+
+// Times of an hour or more (H:MM:SS) and a doubted mark's sign widen the Time column rather
+// than being cut short; it keeps its width until other lyrics are loaded.
+void LyricList::fitTimes(int first, int last) {
+    const QFontMetrics metrics(font());
+    int widest = columnWidth(LyricSheet::ColTime);
+    for (int row = std::max(first, 0); row <= last && row < m_sheet.rowCount(); ++row) {
+        const QModelIndex cell = m_sheet.index(row, LyricSheet::ColTime);
+        QString text = cell.data().toString();
+        if (cell.data(LyricSheet::FlaggedRole).toBool())
+            text += QStringLiteral(" \u26A0");
+        if (text.size() > 5) // "59:59" and shorter fit as the column was drawn
+            widest = std::max(widest, metrics.horizontalAdvance(text) + kTimeMargin);
+    }
+    if (widest > columnWidth(LyricSheet::ColTime))
+        setColumnWidth(LyricSheet::ColTime, widest);
 }
 
 void LyricList::selectPosition(int position, bool scrollIntoView) {

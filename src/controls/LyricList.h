@@ -28,6 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void fitTimes(int first, int last);
+
     LyricSheet& m_sheet;
     QString m_emptyHint;
 };

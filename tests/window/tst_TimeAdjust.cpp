@@ -2,12 +2,15 @@
 
 #include "controls/UpDown.h"
 #include "sheet/Amount.h"
+#include "sheet/LyricSheet.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 class TimeAdjustTest : public QObject {
     Q_OBJECT
@@ -36,7 +39,7 @@ private slots:
              {QStringList{"59", "1", "1:00|60"},
               {"3", "-5", "|-2", "5", "0:03|3"},
               {"12", "0.5", "0:12|12.5", "0.5", "0:13|13"},
-              {"10", "2 apples", "0:12|12", "", "0:12|12"},
+              {"10", "2 apples", "0:12|12"},
               {"0",        "0.1",  "|0.1",     "0.1",  "|0.2",     "0.1",      "|0.3",
                "0.1",      "|0.4", "0.1",      "|0.5", "0.1",      "0:01|0.6", "0.1",
                "0:01|0.7", "0.1",  "0:01|0.8", "0.1",  "0:01|0.9", "0.1",      "0:01|1"}}) {
@@ -65,6 +68,50 @@ private slots:
         QCOMPARE(w.ui.lblStatus->text(),
                  QStringLiteral("Adjust All Lines: 2 lines were left unchanged; line 5 has the "
                                 "time \"abc\", which is not a number."));
+        // Hours widen the Time column rather than being cut; other lyrics bring it back.
+        const auto fits = [&](const QString& time) {
+            return QFontMetrics(w.ui.lvLyrics->font()).horizontalAdvance(time) <
+                   w.ui.lvLyrics->columnWidth(LyricSheet::ColTime) - 8;
+        };
+        QVERIFY(fits("596523:14:07"));
+        w.setSheet({"a|5"});
+        QCOMPARE(w.ui.lvLyrics->columnWidth(LyricSheet::ColTime), 63);
+        w.select(1);
+        w.ui.txtAdjustSingle->setText(QStringLiteral("3600"));
+        w.ui.cmdAdjustSingle->click();
+        QCOMPARE(w.sheet(), QStringList({"1|a|1:00:05|3605"}));
+        QVERIFY(fits("1:00:05"));
+    }
+
+    // Text with no number at its start reads as 0: nothing moves, and the status line says
+    // why; the next shift that goes through takes the message away.
+    void amountsWithoutANumberSaySo() {
+        TestWindow w;
+        w.setSheet({"a|10", "b|20"});
+        w.select(2);
+        for (auto [button, box, action] :
+             {std::tuple{w.ui.cmdAdjustAll, w.ui.txtAdjustAll, QStringLiteral("Adjust All Lines")},
+              std::tuple{w.ui.cmdAdjustSingle, w.ui.txtAdjustSingle,
+                         QStringLiteral("Adjust Selected Line")}}) {
+            for (const char* text : {"abc", "--5", " x2"}) {
+                box->setText(QString::fromLatin1(text));
+                button->click();
+                QCOMPARE(w.ui.lblStatus->text(),
+                         action + ": \"" + QString::fromLatin1(text).trimmed() +
+                             "\" is not a number of seconds, so nothing was moved.");
+            }
+            box->setText(QStringLiteral(" \t"));
+            button->click();
+            QCOMPARE(w.ui.lblStatus->text(),
+                     action + ": type the seconds to move by in the box beside it.");
+            QCOMPARE(w.sheet(), QStringList({"1|a|0:10|10", "2|b|0:20|20"}));
+            box->setText(QStringLiteral("- .5"));
+            button->click();
+            QCOMPARE(w.ui.lblStatus->text(), QString());
+            box->setText(QStringLiteral(".5"));
+            button->click();
+        }
+        QCOMPARE(w.sheet(), QStringList({"1|a|0:10|10", "2|b|0:20|20"}));
     }
 
     void spinnersStepTheirOwnBox() {
