@@ -119,6 +119,16 @@ void SheetPanel::showCurrentLyric(const QString& lyric) {
         m_currentLyric->setAccessibleName(name);
 }
 
+// While the song does not play the label shows the selected line: after a change to the
+// sheet, the line selected now, never one removed or as it read before an edit.
+void SheetPanel::showSelectedLyric() {
+    if (!m_insert->isEnabled())
+        return; // playing: the label follows the song
+    const LyricSheet& sheet = m_session.sheet();
+    const int position = sheet.selected();
+    showCurrentLyric(position > 0 ? sheet.cell(position, LyricSheet::ColLyric) : QString());
+}
+
 void SheetPanel::setMoveStart(int position) {
     m_selectedLine = static_cast<std::int16_t>(position);
 }
@@ -212,6 +222,7 @@ void SheetPanel::cmdAddLine_Click() {
         return;
     m_session.sheet().addLine();
     showSheetSelection(true);
+    showSelectedLyric();
     ShowSaveButton();
 }
 
@@ -221,6 +232,7 @@ void SheetPanel::cmdInsert_Click() {
         return;
     m_session.sheet().insertLine();
     showSheetSelection(false);
+    showSelectedLyric();
     ShowSaveButton();
 }
 
@@ -232,6 +244,7 @@ void SheetPanel::cmdRemove_Click() {
     // rather than one the list picked on its own.
     m_session.sheet().removeLine();
     showSheetSelection(false);
+    showSelectedLyric();
     ShowSaveButton();
 }
 
@@ -244,6 +257,7 @@ void SheetPanel::EditSelectedLyric() {
     // Cancel answers "" too, so a lyric cannot be emptied here; blank lines are added instead.
     if (!answer.isEmpty())
         m_session.sheet().editLyric(answer);
+    showSelectedLyric();
     ShowSaveButton();
 }
 
@@ -296,6 +310,7 @@ void SheetPanel::stepThroughHistory(bool back) {
         return;
     }
     showSheetSelection(true);
+    showSelectedLyric();
     ShowSaveButton();
     m_status.show((back ? tr("Undid: %1") : tr("Redid: %1")).arg(step));
 }

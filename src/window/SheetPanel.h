@@ -39,6 +39,7 @@ public:
     void holdForTapAlong();
     void releaseAfterTapAlong();
     void showCurrentLyric(const QString& lyric);
+    void showSelectedLyric();
     // The line Move Up and Move Down start from; 0 for none.
     void setMoveStart(int position);
     void disableLineUp();

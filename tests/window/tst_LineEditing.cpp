@@ -56,6 +56,15 @@ private slots:
         }
         QVERIFY(!w.ui.cmdSave->isHidden() && w.ui.cmdSave->isEnabled());
         QCOMPARE(w.ui.lblStatus->text(), QString());
+        // The label under the list shows the line selected now, not one removed or old text.
+        const int shown = w.session().sheet().selected();
+        QCOMPARE(w.ui.lblCurrentLyric->text(),
+                 shown > 0 ? w.session().sheet().cell(shown, LyricSheet::ColLyric) : QString());
+        w.ui.lvLyrics->setFocus();
+        QTest::keyClick(w.ui.lvLyrics, Qt::Key_Z, Qt::ControlModifier);
+        const int undone = w.session().sheet().selected();
+        QCOMPARE(w.ui.lblCurrentLyric->text(),
+                 undone > 0 ? w.session().sheet().cell(undone, LyricSheet::ColLyric) : QString());
     }
 
     void aCancelledOrEmptyEditKeepsTheLyric() {
