@@ -1288,6 +1288,10 @@
         <source>%1 to %2</source>
         <translation>%1 إلى %2</translation>
     </message>
+    <message>
+        <source>Wrote %1: 1 timed line of %2.</source>
+        <translation>كُتب %1: سطر واحد مؤقت من %2.</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>

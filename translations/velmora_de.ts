@@ -1260,6 +1260,10 @@
         <source>%1 to %2</source>
         <translation>%1 auf %2</translation>
     </message>
+    <message>
+        <source>Wrote %1: 1 timed line of %2.</source>
+        <translation>%1 geschrieben: 1 von %2 Zeilen mit Zeit.</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>

@@ -1260,6 +1260,10 @@
         <source>%1 to %2</source>
         <translation>%1 hasta %2</translation>
     </message>
+    <message>
+        <source>Wrote %1: 1 timed line of %2.</source>
+        <translation>Escrito %1: 1 línea con tiempo de %2.</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>

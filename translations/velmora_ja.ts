@@ -1253,6 +1253,10 @@
         <source>%1 to %2</source>
         <translation>%1 (%2 へ)</translation>
     </message>
+    <message>
+        <source>Wrote %1: 1 timed line of %2.</source>
+        <translation>%1 を書き出しました: %2 行中 1 行に時刻付き。</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>

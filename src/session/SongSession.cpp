@@ -364,11 +364,12 @@ QString SongSession::writeLrc() {
     if (marked == 0)
         throw VersettaError(tr("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
     const QString note = SaveLyricsFile(path, bytes);
-    return tr("Wrote %1: %2 timed lines of %3.")
-               .arg(ShownPath(path))
-               .arg(marked)
-               .arg(m_sheet.count()) +
-           (note.isEmpty() ? QString() : tr(" ") + note);
+    const QString lines = QString::number(m_sheet.count());
+    const QString wrote = marked == 1
+                              ? tr("Wrote %1: 1 timed line of %2.").arg(ShownPath(path), lines)
+                              : tr("Wrote %1: %2 timed lines of %3.")
+                                    .arg(ShownPath(path), QString::number(marked), lines);
+    return wrote + (note.isEmpty() ? QString() : tr(" ") + note);
 }
 
 QString SongSession::writeSubtitles() {

@@ -223,6 +223,10 @@ private slots:
         QCOMPARE(s.session.writeLrc(), "Wrote " + s.path("Song.lrc") + ": 2 timed lines of 3.");
         QCOMPARE(readFile(s.path("Song.lrc")),
                  QByteArray("[by:Velmora Versetta]\n[00:01.00]one\ntwo\n[00:03.00]three\n"));
+        s.load({"one|1", "two|"});
+        QCOMPARE(s.session.writeLrc(), "Wrote " + s.path("Song.lrc") + ": 1 timed line of 2.");
+        s.load({"one|1", "two|", "three|3"});
+        s.session.writeLrc();
         const auto sylt = s.session.syncedLyricsSave();
         const auto uslt = s.session.tagLyricsSave("words");
         QCOMPARE(s.tag.writes, QStringList());
