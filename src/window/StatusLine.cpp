@@ -3,6 +3,7 @@
 #include "session/SongSuggestions.h"
 #include "window/WindowLook.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -15,11 +16,14 @@ StatusLine::StatusLine(QObject* parent) : QObject(parent), m_label(new QLabel) {
     m_label->setObjectName(QStringLiteral("lblStatus"));
     m_label->setFont(ArialBold(9));
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_label->setMinimumHeight(19);
-    // A long message (a deep path, a failure's reason) wraps onto more lines: it never widens
-    // the window past the screen and pushes its buttons off.
+    // A long message (a deep path, a failure's reason) wraps onto more lines, as many as it
+    // takes at the line's width: it never widens the window past the screen and pushes its
+    // buttons off.
     m_label->setWordWrap(true);
-    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    m_label->setTextFormat(Qt::PlainText); // a song named "<b>" is no markup
+    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_label->setFixedHeight(kOneLine);
+    m_label->installEventFilter(this);
     m_label->setFrameShape(QFrame::Panel);
     m_label->setFrameShadow(QFrame::Sunken);
     m_label->setAccessibleName(tr("Status"));
@@ -30,8 +34,27 @@ QString StatusLine::text() const {
     return m_label->text();
 }
 
+bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_label && event->type() == QEvent::Resize)
+        fitHeight();
+    return QObject::eventFilter(watched, event);
+}
+
+// The label's own height for a width counts its present height as a least one.
+void StatusLine::fitHeight() {
+    const QRect inside = m_label->contentsRect();
+    const int text =
+        m_label->fontMetrics()
+            .boundingRect(QRect(0, 0, inside.width(), 1 << 20), Qt::TextWordWrap, m_label->text())
+            .height();
+    const int needed = std::max(kOneLine, text + m_label->height() - inside.height());
+    if (m_label->height() != needed)
+        m_label->setFixedHeight(needed);
+}
+
 void StatusLine::show(const QString& text) {
     m_label->setText(text);
+    fitHeight();
     // A word longer than the line (a path without spaces) is cut at its edge: the whole of it
     // is in the tooltip.
     const bool cut =

@@ -35,7 +35,13 @@ public:
     // Connects a click of button to handler, guarded.
     void onClick(QPushButton* button, const char* name, std::function<void()> handler);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    static constexpr int kOneLine = 19; // the line's height for a message of one line
+    void fitHeight();
+
     QLabel* m_label;
     QString m_analysisText; // what the analysis last put on the line
 };
