@@ -12,6 +12,7 @@
 #include "window/StatusLine.h"
 #include "window/WindowLook.h"
 
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,9 +59,23 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
     connect(&session, &SongSession::waveformChanged, this,
             [this] { m_slider->setEnvelope(m_session.waveform()); });
     m_slider->followSheet(&session.sheet());
+    // While the song plays a click that seeks or picks a line leaves the keyboard to Mark Line.
+    m_slider->focusProxy()->installEventFilter(this);
+    sheet.list()->viewport()->installEventFilter(this);
     // The selected line's mark is drawn apart from the others.
     connect(sheet.list()->selectionModel(), &QItemSelectionModel::selectionChanged, m_slider,
             [this] { m_slider->update(); });
+}
+
+// The slider and the list take the focus when clicked, and there Space neither marks nor says
+// why: while the song plays the focus goes back to Mark Line once the click is done.
+bool Transport::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && m_mark->isEnabled())
+        QTimer::singleShot(0, m_mark, [mark = m_mark] {
+            if (mark->isEnabled() && mark->isVisible())
+                mark->setFocus(Qt::OtherFocusReason);
+        });
+    return QObject::eventFilter(watched, event);
 }
 
 void Transport::place(WindowControls& ui) const {

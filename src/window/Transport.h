@@ -39,6 +39,9 @@ public:
     void PlayFrom(qint64 ms, const std::vector<int>& positions);
     void Timer1_Timer();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void cmdPlay_Click();
     void cmdStop_Click();

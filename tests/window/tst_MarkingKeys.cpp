@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QTreeView>
 
@@ -61,6 +62,30 @@ private slots:
         QTEST(w.ui.lblTime->text(), "time");
         if (focus != QLatin1String("txtAdjustAll"))
             QCOMPARE(w.ui.sldSong->Value(), w.player->positionMs / 1000);
+    }
+
+    // While the song plays, a click that seeks on the slider or picks a line leaves the keyboard
+    // to Mark Line: the next Space marks. Paused, the list keeps the focus it was clicked into.
+    void aClickWhilePlayingLeavesSpaceToMarkLine() {
+        TestWindow w;
+        playing(w);
+        auto* groove = w.ui.sldSong->findChild<QSlider*>();
+        QTest::mouseClick(groove, Qt::LeftButton, {},
+                          QPoint(groove->width() / 2, groove->height() / 2));
+        QTRY_COMPARE(QApplication::focusWidget(), w.ui.cmdMark);
+        w.player->positionMs = 12400;
+        press(Qt::Key_Space);
+        QCOMPARE(w.sheet().at(0), QStringLiteral("1|One|0:12|12"));
+        const QRect third = w.ui.lvLyrics->visualRect(w.session().sheet().index(2, 0));
+        QTest::mouseClick(w.ui.lvLyrics->viewport(), Qt::LeftButton, {}, third.center());
+        QTRY_COMPARE(QApplication::focusWidget(), w.ui.cmdMark);
+        w.player->positionMs = 16200;
+        press(Qt::Key_Space); // the line clicked is the one stamped
+        QCOMPARE(w.sheet().at(2), QStringLiteral("3|Three|0:16|16"));
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton); // paused
+        QTest::mouseClick(w.ui.lvLyrics->viewport(), Qt::LeftButton, {}, third.center());
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), w.ui.lvLyrics);
     }
 
     // Ctrl+R replays the selected line (the session's replay); from Stop it plays first.
