@@ -912,6 +912,26 @@
         <source>Suggested times can be accepted in the sheet while the song is stopped.</source>
         <translation>تُقبل الأوقات المقترحة في الورقة والأغنية متوقفة.</translation>
     </message>
+    <message>
+        <source>Removed line %1; Ctrl+Z brings it back.</source>
+        <translation>حُذف السطر %1؛ يعيده Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>Removed line %1, &quot;%2&quot;; Ctrl+Z brings it back.</source>
+        <translation>حُذف السطر %1 «%2»؛ يعيده Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>No line has a time to clear.</source>
+        <translation>لا يوجد سطر له وقت يُمسح.</translation>
+    </message>
+    <message>
+        <source>Cleared the time of 1 line; Ctrl+Z brings it back.</source>
+        <translation>مُسح وقت سطر واحد؛ يعيده Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
+        <translation>مُسحت أوقات %1 سطرًا؛ يعيدها Ctrl+Z.</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>

@@ -900,6 +900,26 @@
         <source>Suggested times can be accepted in the sheet while the song is stopped.</source>
         <translation>Vorgeschlagene Zeiten lassen sich im Blatt übernehmen, solange das Lied angehalten ist.</translation>
     </message>
+    <message>
+        <source>Removed line %1; Ctrl+Z brings it back.</source>
+        <translation>Zeile %1 entfernt; Ctrl+Z holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Removed line %1, &quot;%2&quot;; Ctrl+Z brings it back.</source>
+        <translation>Zeile %1 („%2“) entfernt; Ctrl+Z holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>No line has a time to clear.</source>
+        <translation>Keine Zeile hat eine Zeit, die sich löschen ließe.</translation>
+    </message>
+    <message>
+        <source>Cleared the time of 1 line; Ctrl+Z brings it back.</source>
+        <translation>Die Zeit von 1 Zeile gelöscht; Ctrl+Z holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
+        <translation>Die Zeiten von %1 Zeilen gelöscht; Ctrl+Z holt sie zurück.</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>

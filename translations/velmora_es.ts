@@ -900,6 +900,26 @@
         <source>Suggested times can be accepted in the sheet while the song is stopped.</source>
         <translation>Los tiempos sugeridos se aceptan en la hoja con la canción detenida.</translation>
     </message>
+    <message>
+        <source>Removed line %1; Ctrl+Z brings it back.</source>
+        <translation>Línea %1 quitada; Ctrl+Z la recupera.</translation>
+    </message>
+    <message>
+        <source>Removed line %1, &quot;%2&quot;; Ctrl+Z brings it back.</source>
+        <translation>Línea %1 («%2») quitada; Ctrl+Z la recupera.</translation>
+    </message>
+    <message>
+        <source>No line has a time to clear.</source>
+        <translation>Ninguna línea tiene un tiempo que borrar.</translation>
+    </message>
+    <message>
+        <source>Cleared the time of 1 line; Ctrl+Z brings it back.</source>
+        <translation>Borrado el tiempo de 1 línea; Ctrl+Z lo recupera.</translation>
+    </message>
+    <message>
+        <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
+        <translation>Borrados los tiempos de %1 líneas; Ctrl+Z los recupera.</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>

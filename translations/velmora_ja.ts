@@ -897,6 +897,26 @@
         <source>Suggested times can be accepted in the sheet while the song is stopped.</source>
         <translation>提案された時刻は、曲を止めている間にシートで採用できます。</translation>
     </message>
+    <message>
+        <source>Removed line %1; Ctrl+Z brings it back.</source>
+        <translation>%1 行目を削除しました。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Removed line %1, &quot;%2&quot;; Ctrl+Z brings it back.</source>
+        <translation>%1 行目「%2」を削除しました。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>No line has a time to clear.</source>
+        <translation>消せる時刻のある行はありません。</translation>
+    </message>
+    <message>
+        <source>Cleared the time of 1 line; Ctrl+Z brings it back.</source>
+        <translation>1 行の時刻を消しました。Ctrl+Z で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
+        <translation>%1 行の時刻を消しました。Ctrl+Z で元に戻せます。</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>

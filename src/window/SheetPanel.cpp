@@ -9,9 +9,17 @@
 #include "window/StatusLine.h"
 #include "window/WindowLook.h"
 
+#include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+// The most of a removed line the status line quotes.
+constexpr int kLyricInStatusPixels = 300;
+} // namespace
 
 SheetPanel::SheetPanel(SongSession& session, StatusLine& status, InputBox inputBox, QObject* parent)
     : QObject(parent), m_session(session), m_status(status), m_inputBox(std::move(inputBox)),
@@ -242,10 +250,18 @@ void SheetPanel::cmdRemove_Click() {
         return;
     // After the last row there is nothing to move up into its place: no selection is left
     // rather than one the list picked on its own.
+    const QString lyric = m_session.sheet().cell(p, LyricSheet::ColLyric).trimmed();
     m_session.sheet().removeLine();
     showSheetSelection(false);
     showSelectedLyric();
     ShowSaveButton();
+    // Said with the way back: the focus stays on the button, and a second Space removes again.
+    const QString shown = QFontMetrics(m_currentLyric->font())
+                              .elidedText(lyric, Qt::ElideRight, kLyricInStatusPixels);
+    m_status.show(
+        lyric.isEmpty()
+            ? tr("Removed line %1; Ctrl+Z brings it back.").arg(p)
+            : tr("Removed line %1, \"%2\"; Ctrl+Z brings it back.").arg(QString::number(p), shown));
 }
 
 void SheetPanel::EditSelectedLyric() {
@@ -284,8 +300,19 @@ void SheetPanel::cmdLineUp_Click() {
 }
 
 void SheetPanel::cmdReset_Click() {
+    const auto& rows = m_session.sheet().rows();
+    const auto marked = std::count_if(rows.begin(), rows.end(), [](const SheetRow& row) {
+        return !row.secs.trimmed().isEmpty();
+    });
     m_session.sheet().clearMarks();
+    showSelectedLyric();
     ShowSaveButton();
+    if (marked == 0)
+        m_status.show(tr("No line has a time to clear."));
+    else if (marked == 1)
+        m_status.show(tr("Cleared the time of 1 line; Ctrl+Z brings it back."));
+    else
+        m_status.show(tr("Cleared the times of %1 lines; Ctrl+Z brings them back.").arg(marked));
 }
 
 void SheetPanel::cmdSave_Click() {
