@@ -2343,10 +2343,6 @@
 <context>
     <name>WordEdits</name>
     <message>
-        <source>That word has no time yet: mark it first (Ctrl+W).</source>
-        <translation>ليس لهذه الكلمة وقت بعد: علّمها أولًا (Ctrl+W).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; stayed at its time.</source>
         <translation>بقيت «%1» عند وقتها.</translation>
     </message>
@@ -2357,10 +2353,6 @@
     <message>
         <source>, and line %1 with it</source>
         <translation>، ومعها السطر %1</translation>
-    </message>
-    <message>
-        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
-        <translation>علّم كلمات السطر أولًا (Ctrl+W)، ثم قسّم إحداها.</translation>
     </message>
     <message>
         <source>Point inside a timed word in the strip to split it there.</source>
@@ -2397,6 +2389,14 @@
     <message>
         <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
         <translation>قُسّمت «%1» إلى %2؛ اسحب كل مقطع إلى بدايته.</translation>
+    </message>
+    <message>
+        <source>That word has no time yet: mark it with word marking on (Ctrl+W), or take the line&apos;s suggested word times (Ctrl+Shift+W).</source>
+        <translation>لا وقت لهذه الكلمة بعد: علّمها وتعليم الكلمات مفعّل (Ctrl+W)، أو خذ أوقات الكلمات المقترحة للسطر (Ctrl+Shift+W).</translation>
+    </message>
+    <message>
+        <source>Time the line&apos;s words first, then split one: mark them with word marking on (Ctrl+W), or take their suggested times (Ctrl+Shift+W).</source>
+        <translation>وقّت كلمات السطر أولًا ثم قسّم إحداها: علّمها وتعليم الكلمات مفعّل (Ctrl+W)، أو خذ أوقاتها المقترحة (Ctrl+Shift+W).</translation>
     </message>
 </context>
 <context>

@@ -2303,10 +2303,6 @@
 <context>
     <name>WordEdits</name>
     <message>
-        <source>That word has no time yet: mark it first (Ctrl+W).</source>
-        <translation>Dieses Wort hat noch keine Zeit: zuerst markieren (Ctrl+W).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; stayed at its time.</source>
         <translation>„%1“ blieb bei seiner Zeit.</translation>
     </message>
@@ -2317,10 +2313,6 @@
     <message>
         <source>, and line %1 with it</source>
         <translation>, und Zeile %1 mit ihm</translation>
-    </message>
-    <message>
-        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
-        <translation>Zuerst die Wörter der Zeile markieren (Ctrl+W), dann eines teilen.</translation>
     </message>
     <message>
         <source>Point inside a timed word in the strip to split it there.</source>
@@ -2357,6 +2349,14 @@
     <message>
         <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
         <translation>„%1“ in %2 geteilt; jede Silbe an ihren Anfang ziehen.</translation>
+    </message>
+    <message>
+        <source>That word has no time yet: mark it with word marking on (Ctrl+W), or take the line&apos;s suggested word times (Ctrl+Shift+W).</source>
+        <translation>Dieses Wort hat noch keine Zeit: mit eingeschalteter Wortmarkierung (Ctrl+W) markieren oder die vorgeschlagenen Wortzeiten der Zeile übernehmen (Ctrl+Shift+W).</translation>
+    </message>
+    <message>
+        <source>Time the line&apos;s words first, then split one: mark them with word marking on (Ctrl+W), or take their suggested times (Ctrl+Shift+W).</source>
+        <translation>Erst die Wörter der Zeile zeitlich setzen, dann eines teilen: mit eingeschalteter Wortmarkierung (Ctrl+W) markieren oder ihre vorgeschlagenen Zeiten übernehmen (Ctrl+Shift+W).</translation>
     </message>
 </context>
 <context>

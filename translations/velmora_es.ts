@@ -2303,10 +2303,6 @@
 <context>
     <name>WordEdits</name>
     <message>
-        <source>That word has no time yet: mark it first (Ctrl+W).</source>
-        <translation>Esa palabra aún no tiene tiempo: márquela primero (Ctrl+W).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; stayed at its time.</source>
         <translation>«%1» se quedó en su tiempo.</translation>
     </message>
@@ -2317,10 +2313,6 @@
     <message>
         <source>, and line %1 with it</source>
         <translation>, y la línea %1 con ella</translation>
-    </message>
-    <message>
-        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
-        <translation>Marque primero las palabras de la línea (Ctrl+W) y luego divida una.</translation>
     </message>
     <message>
         <source>Point inside a timed word in the strip to split it there.</source>
@@ -2357,6 +2349,14 @@
     <message>
         <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
         <translation>«%1» dividida en %2; arrastre cada sílaba a su inicio.</translation>
+    </message>
+    <message>
+        <source>That word has no time yet: mark it with word marking on (Ctrl+W), or take the line&apos;s suggested word times (Ctrl+Shift+W).</source>
+        <translation>Esa palabra aún no tiene tiempo: márquela con el marcado de palabras activado (Ctrl+W) o tome los tiempos de palabra sugeridos de la línea (Ctrl+Shift+W).</translation>
+    </message>
+    <message>
+        <source>Time the line&apos;s words first, then split one: mark them with word marking on (Ctrl+W), or take their suggested times (Ctrl+Shift+W).</source>
+        <translation>Dé tiempo primero a las palabras de la línea y luego divida una: márquelas con el marcado de palabras activado (Ctrl+W) o tome sus tiempos sugeridos (Ctrl+Shift+W).</translation>
     </message>
 </context>
 <context>

@@ -2293,10 +2293,6 @@
 <context>
     <name>WordEdits</name>
     <message>
-        <source>That word has no time yet: mark it first (Ctrl+W).</source>
-        <translation>その単語にはまだ時刻がありません。先にマークしてください (Ctrl+W)。</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; stayed at its time.</source>
         <translation>「%1」の時刻はそのままです。</translation>
     </message>
@@ -2307,10 +2303,6 @@
     <message>
         <source>, and line %1 with it</source>
         <translation> (%1 行目も一緒に)</translation>
-    </message>
-    <message>
-        <source>Mark the line&apos;s words first (Ctrl+W), then split one.</source>
-        <translation>先に行の単語をマークしてから (Ctrl+W)、分割してください。</translation>
     </message>
     <message>
         <source>Point inside a timed word in the strip to split it there.</source>
@@ -2347,6 +2339,14 @@
     <message>
         <source>Split &quot;%1&quot; into %2; drag each syllable to its start.</source>
         <translation>「%1」を %2 に分割しました。各音節を開始位置までドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>That word has no time yet: mark it with word marking on (Ctrl+W), or take the line&apos;s suggested word times (Ctrl+Shift+W).</source>
+        <translation>その単語にはまだ時刻がありません。単語マーク (Ctrl+W) をオンにしてマークするか、行の提案された単語時刻を採用してください (Ctrl+Shift+W)。</translation>
+    </message>
+    <message>
+        <source>Time the line&apos;s words first, then split one: mark them with word marking on (Ctrl+W), or take their suggested times (Ctrl+Shift+W).</source>
+        <translation>先に行の単語に時刻を付けてから分割してください。単語マーク (Ctrl+W) をオンにしてマークするか、提案された時刻を採用します (Ctrl+Shift+W)。</translation>
     </message>
 </context>
 <context>

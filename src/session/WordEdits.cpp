@@ -66,8 +66,9 @@ QString MoveWordStart(LyricSheet& sheet, int position, int word, qint64 ms) {
     const SheetRow* row = rowAt(sheet.rows(), position);
     if (!row || word < 0 || word >= static_cast<int>(row->words.size()) ||
         row->words[static_cast<std::size_t>(word)].ms < 0)
-        return QCoreApplication::translate("WordEdits",
-                                           "That word has no time yet: mark it first (Ctrl+W).");
+        return QCoreApplication::translate(
+            "WordEdits", "That word has no time yet: mark it with word marking on (Ctrl+W), or "
+                         "take the line's suggested word times (Ctrl+Shift+W).");
     const QString text = wordText(*row, row->words[static_cast<std::size_t>(word)]);
     if (!sheet.moveWord(position, word, ms))
         return QCoreApplication::translate("WordEdits", "\"%1\" stayed at its time.").arg(text);
@@ -83,8 +84,9 @@ QString SplitWordAt(LyricSheet& sheet, int position, int word, qint64 ms) {
     const std::vector<SheetRow>& rows = sheet.rows();
     const SheetRow* row = rowAt(rows, position);
     if (!row || !row->hasWordTimes())
-        return QCoreApplication::translate("WordEdits",
-                                           "Mark the line's words first (Ctrl+W), then split one.");
+        return QCoreApplication::translate(
+            "WordEdits", "Time the line's words first, then split one: mark them with word marking "
+                         "on (Ctrl+W), or take their suggested times (Ctrl+Shift+W).");
     // The word being sung at ms: the one given if ms falls in it, else the last started.
     int at = -1;
     for (int k = 0; k < static_cast<int>(row->words.size()); ++k) {

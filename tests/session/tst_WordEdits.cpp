@@ -91,7 +91,8 @@ private slots:
         QCOMPARE(SplitIntoSyllables(sheet, 1, 2, {}),
                  "That word has one syllable, or no time yet.");
         QCOMPARE(SplitWordAt(sheet, 2, -1, 5500),
-                 "Mark the line's words first (Ctrl+W), then split one.");
+                 "Time the line's words first, then split one: mark them with word marking on "
+                 "(Ctrl+W), or take their suggested times (Ctrl+Shift+W).");
         QCOMPARE(words(sheet), before);
         QVERIFY(!sheet.canUndo() || sheet.undo() == "Load Lyrics");
     }
@@ -121,7 +122,8 @@ private slots:
         QCOMPARE(sheet.undo(), "Move Word \"Never\" to 0:00.70");
         QCOMPARE(sheet.rows().front().markMs, 1000);
         QCOMPARE(MoveWordStart(sheet, 2, 0, 100),
-                 "That word has no time yet: mark it first (Ctrl+W).");
+                 "That word has no time yet: mark it with word marking on (Ctrl+W), or take the "
+                 "line's suggested word times (Ctrl+Shift+W).");
     }
 
     // What a loop plays: a word to the next word's start, the last word to the next line's,
