@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextOption>
 #include <QToolTip>
 
 #include <algorithm>
@@ -42,34 +43,72 @@ bool KeyOverlay::eventFilter(QObject* /*watched*/, QEvent* event) {
     return false;
 }
 
+KeyOverlay::Layout KeyOverlay::layOut(QSize size) const {
+    // A list taller than the window would lose its last rows: the font shrinks, to a size
+    // still read.
+    constexpr double kSmallestPoints = 6.5;
+    Layout l;
+    l.font = font();
+    for (;;) {
+        QFont bold = l.font;
+        bold.setBold(true);
+        const QFontMetrics metrics(l.font);
+        const QFontMetrics boldMetrics(bold);
+        int keysWidth = 0;
+        int doesWidth = 0;
+        for (const auto& [keys, does] : m_keys) {
+            keysWidth = std::max(keysWidth, boldMetrics.horizontalAdvance(keys));
+            doesWidth = std::max(doesWidth, metrics.horizontalAdvance(does));
+        }
+        const int gap = metrics.horizontalAdvance(QStringLiteral("MM"));
+        const int line = metrics.lineSpacing();
+        const QSize box(keysWidth + gap + doesWidth + 2 * gap,
+                        line * static_cast<int>(m_keys.size()) + 2 * line);
+        const bool fits = box.width() <= size.width() && box.height() <= size.height();
+        if (!fits && l.font.pointSizeF() - 0.5 >= kSmallestPoints) {
+            l.font.setPointSizeF(l.font.pointSizeF() - 0.5);
+            continue;
+        }
+        l.frame = QRect(QPoint(0, 0), box.boundedTo(size));
+        l.frame.moveCenter(QRect(QPoint(0, 0), size).center());
+        const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+        int y = l.frame.top() + line;
+        l.rows.clear();
+        for (std::size_t k = 0; k < m_keys.size(); ++k, y += line) {
+            QRect keys(l.frame.left() + gap, y, keysWidth, line);
+            QRect does(keys.right() + 1 + gap, y, doesWidth, line);
+            if (rightToLeft) {
+                keys.moveRight(l.frame.right() - gap);
+                does.moveRight(keys.left() - 1 - gap);
+            }
+            l.rows.emplace_back(keys, does);
+        }
+        return l;
+    }
+}
+
 void KeyOverlay::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QPalette tip = QToolTip::palette();
-    const QFontMetrics metrics(font());
-    QFont bold = font();
-    bold.setBold(true);
-    const QFontMetrics boldMetrics(bold);
-    int keysWidth = 0;
-    int doesWidth = 0;
-    for (const auto& [keys, does] : m_keys) {
-        keysWidth = std::max(keysWidth, boldMetrics.horizontalAdvance(keys));
-        doesWidth = std::max(doesWidth, metrics.horizontalAdvance(does));
-    }
-    const int gap = metrics.horizontalAdvance(QStringLiteral("MM"));
-    const int line = metrics.lineSpacing();
-    const QSize box(keysWidth + gap + doesWidth + 2 * gap,
-                    line * static_cast<int>(m_keys.size()) + 2 * line);
-    QRect frame(QPoint(0, 0), box.boundedTo(size()));
-    frame.moveCenter(rect().center());
-    painter.fillRect(frame, tip.toolTipBase());
+    const Layout l = layOut(size());
+    painter.fillRect(l.frame, tip.toolTipBase());
     painter.setPen(tip.color(QPalette::ToolTipText));
-    painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    int y = frame.top() + line + metrics.ascent();
-    for (const auto& [keys, does] : m_keys) {
+    painter.drawRect(l.frame.adjusted(0, 0, -1, -1));
+    QFont bold = l.font;
+    bold.setBold(true);
+    const Qt::Alignment side =
+        (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    // Key names read left to right in every language: "Ctrl+." stays "Ctrl+.".
+    QTextOption keysOption(side);
+    keysOption.setTextDirection(Qt::LeftToRight);
+    keysOption.setWrapMode(QTextOption::NoWrap);
+    QTextOption doesOption(side);
+    doesOption.setTextDirection(layoutDirection());
+    doesOption.setWrapMode(QTextOption::NoWrap);
+    for (std::size_t k = 0; k < m_keys.size(); ++k) {
         painter.setFont(bold);
-        painter.drawText(frame.left() + gap, y, keys);
-        painter.setFont(font());
-        painter.drawText(frame.left() + gap + keysWidth + gap, y, does);
-        y += line;
+        painter.drawText(QRectF(l.rows[k].first), m_keys[k].first, keysOption);
+        painter.setFont(l.font);
+        painter.drawText(QRectF(l.rows[k].second), m_keys[k].second, doesOption);
     }
 }

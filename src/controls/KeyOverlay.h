@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -16,6 +18,16 @@ public:
 
     void popUp();
     const Keys& keys() const { return m_keys; }
+
+    // Where the list goes in a widget of size: the font it takes, smaller where the list would
+    // not fit at the widget's own, the frame around it and each row's two columns (the keys on
+    // the right in a right-to-left language).
+    struct Layout {
+        QFont font;
+        QRect frame;
+        std::vector<std::pair<QRect, QRect>> rows; // keys, what they do
+    };
+    Layout layOut(QSize size) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

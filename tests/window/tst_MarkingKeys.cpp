@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "controls/KeyOverlay.h"
 #include "controls/SongSlider.h"
 #include "sources/TagLibComponent.h"
 
@@ -247,6 +248,20 @@ private slots:
         auto* overlay = w->findChild<QWidget*>(QStringLiteral("keyOverlay"));
         QVERIFY(overlay && overlay->isVisible() && overlay->geometry() == w->rect());
         QCOMPARE(QApplication::topLevelWidgets().size(), windows); // no dialog
+        // Every row fits, at the window's smallest too, and a right-to-left language puts the
+        // keys on the right.
+        auto* keyList = qobject_cast<KeyOverlay*>(overlay);
+        for (const QSize size : {w->size(), w->minimumSizeHint()}) {
+            const KeyOverlay::Layout fitted = keyList->layOut(size);
+            QVERIFY(QRect(QPoint(0, 0), size).contains(fitted.frame));
+            QCOMPARE(fitted.rows.size(), keyList->keys().size());
+            QVERIFY(fitted.frame.contains(fitted.rows.back().second));
+            QVERIFY(fitted.rows.front().first.left() < fitted.rows.front().second.left());
+        }
+        keyList->setLayoutDirection(Qt::RightToLeft);
+        const KeyOverlay::Layout mirrored = keyList->layOut(w->size());
+        QVERIFY(mirrored.rows.front().first.left() > mirrored.rows.front().second.right());
+        keyList->setLayoutDirection(Qt::LeftToRight);
         press(Qt::Key_Down); // gone, and the key still moves the selection
         QVERIFY(!overlay->isVisible());
         QCOMPARE(w.session().sheet().selected(), 2);
