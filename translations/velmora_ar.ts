@@ -1394,6 +1394,14 @@
         <source>Line %1 takes %2 suggested word times.</source>
         <translation>أخذ السطر %1 عدد %2 من أوقات الكلمات المقترحة.</translation>
     </message>
+    <message>
+        <source>Line %1 is marked already; Ctrl+Shift+W takes its suggested word times.</source>
+        <translation>السطر %1 معلَّم بالفعل؛ يأخذ Ctrl+Shift+W أوقات كلماته المقترحة.</translation>
+    </message>
+    <message>
+        <source>Line %1 is marked already.</source>
+        <translation>السطر %1 معلَّم بالفعل.</translation>
+    </message>
 </context>
 <context>
     <name>SphinxRecogniser</name>

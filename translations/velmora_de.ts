@@ -1362,6 +1362,14 @@
         <source>Line %1 takes %2 suggested word times.</source>
         <translation>Zeile %1 übernimmt %2 vorgeschlagene Wortzeiten.</translation>
     </message>
+    <message>
+        <source>Line %1 is marked already; Ctrl+Shift+W takes its suggested word times.</source>
+        <translation>Zeile %1 ist schon markiert; Ctrl+Shift+W übernimmt ihre vorgeschlagenen Wortzeiten.</translation>
+    </message>
+    <message>
+        <source>Line %1 is marked already.</source>
+        <translation>Zeile %1 ist schon markiert.</translation>
+    </message>
 </context>
 <context>
     <name>SphinxRecogniser</name>

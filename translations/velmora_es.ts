@@ -1362,6 +1362,14 @@
         <source>Line %1 takes %2 suggested word times.</source>
         <translation>La línea %1 toma %2 tiempos de palabras sugeridos.</translation>
     </message>
+    <message>
+        <source>Line %1 is marked already; Ctrl+Shift+W takes its suggested word times.</source>
+        <translation>La línea %1 ya está marcada; Ctrl+Shift+W toma sus tiempos de palabra sugeridos.</translation>
+    </message>
+    <message>
+        <source>Line %1 is marked already.</source>
+        <translation>La línea %1 ya está marcada.</translation>
+    </message>
 </context>
 <context>
     <name>SphinxRecogniser</name>

@@ -1354,6 +1354,14 @@
         <source>Line %1 takes %2 suggested word times.</source>
         <translation>%1 行目に提案された単語の時刻を %2 個採用しました。</translation>
     </message>
+    <message>
+        <source>Line %1 is marked already; Ctrl+Shift+W takes its suggested word times.</source>
+        <translation>%1 行目はすでにマーク済みです。Ctrl+Shift+W で提案された単語時刻を採用します。</translation>
+    </message>
+    <message>
+        <source>Line %1 is marked already.</source>
+        <translation>%1 行目はすでにマーク済みです。</translation>
+    </message>
 </context>
 <context>
     <name>SphinxRecogniser</name>

@@ -319,8 +319,18 @@ SongSuggestions::Accepted SongSuggestions::acceptSelected() {
         confirm({p - 1});
         return {0, tr("Line %1 keeps its mark.").arg(p)};
     }
-    if (sheet.suggestedMs(p) < 0)
-        return {0, tr("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
+    if (sheet.suggestedMs(p) < 0) {
+        // A marked line has no suggested time of its own, but may have suggested word times.
+        if (sheet.cell(p, LyricSheet::ColSecs).trimmed().isEmpty())
+            return {0, tr("Accept Suggested Time: line %1 has no suggested time.").arg(p)};
+        const std::vector<LyricSheet::WordHint> words = sheet.wordHints(p);
+        if (std::any_of(words.begin(), words.end(),
+                        [](const LyricSheet::WordHint& w) { return w.ms >= 0; }))
+            return {0, tr("Line %1 is marked already; Ctrl+Shift+W takes its suggested word "
+                          "times.")
+                           .arg(p)};
+        return {0, tr("Line %1 is marked already.").arg(p)};
+    }
     const int accepted = sheet.acceptSuggestions({p}, tr("Accept Suggested Time"));
     return {accepted, tr("Line %1 takes its suggested time.").arg(p)};
 }

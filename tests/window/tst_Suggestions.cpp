@@ -188,6 +188,8 @@ private slots:
         w.select(2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(hollowTicks(*groove, seconds), QList<bool>({true, false, true, false}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(w.ui.lblStatus->text(), QStringLiteral("Line 2 is marked already."));
         w.select(3);
         QCOMPARE(hollowTicks(*groove, seconds), QList<bool>({true, false, true, false}));
 
