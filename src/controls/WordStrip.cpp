@@ -51,6 +51,17 @@ void WordStrip::setWords(std::vector<Word> words, qint64 fromMs, qint64 toMs) {
                                  [](const Word& a, const Word& b) { return a.text == b.text; });
     const bool zoomed =
         m_viewFrom > static_cast<double>(m_fromMs) || m_viewTo < static_cast<double>(m_toMs);
+    // A word split into syllables is still the same line, read as one: splitting several
+    // words in turn keeps the zoom it needs.
+    const auto joined = [](const std::vector<Word>& line) {
+        QString text;
+        for (const Word& w : line)
+            text += w.text;
+        return text;
+    };
+    const bool sameLine =
+        same || (joined(words) == joined(m_words) && m_viewFrom >= static_cast<double>(fromMs) &&
+                 m_viewTo <= static_cast<double>(std::max(toMs, fromMs + 1)));
     if (!same) {
         m_selected = -1;
         m_pointerMs = -1;
@@ -60,7 +71,7 @@ void WordStrip::setWords(std::vector<Word> words, qint64 fromMs, qint64 toMs) {
     m_fromMs = fromMs;
     m_toMs = std::max(toMs, fromMs + 1);
     // The same line keeps its zoom through a drag that moves its span.
-    if (same && zoomed)
+    if (sameLine && zoomed)
         setView(m_viewFrom, m_viewTo);
     else
         setView(static_cast<double>(m_fromMs), static_cast<double>(m_toMs));

@@ -143,7 +143,8 @@ private slots:
 
     // Ctrl+wheel zooms in around the pointer (the time under it stays under it) and back out
     // to the whole line, no further; zoomed in, the wheel scrolls; the zoom stays while the
-    // same words come again with moved times, and goes with another line's words.
+    // same words come again with moved times or split into syllables, and goes with another
+    // line's words.
     void ctrlWheelZoomsAroundThePointer() {
         WordStrip strip;
         showStrip(strip, {{"One", 500}, {"two", 1500}, {"three", 2500}}, 4000);
@@ -164,6 +165,8 @@ private slots:
 
         strip.setWords({{"One", 600}, {"two", 1500}, {"three", 2500}}, 100, 4100);
         QCOMPARE(strip.viewToMs() - strip.viewFromMs(), width);
+        strip.setWords({{"One", 600}, {"two", 1500}, {"thr", 2500}, {"ee", 2900}}, 100, 4100);
+        QCOMPARE(strip.viewToMs() - strip.viewFromMs(), width); // a word split into syllables
         for (int i = 0; i < 10; ++i)
             turnWheel(strip, x, -1, Qt::ControlModifier);
         QCOMPARE(strip.viewFromMs(), 100);
