@@ -40,7 +40,8 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-// The label's own height for a width counts its present height as a least one.
+// The lines are counted here: the label's own height for a width never answers less than the
+// height it has now, so it would never shrink back.
 void StatusLine::fitHeight() {
     const QRect inside = m_label->contentsRect();
     const int text =
