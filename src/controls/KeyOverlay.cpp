@@ -96,8 +96,10 @@ void KeyOverlay::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRect(l.frame.adjusted(0, 0, -1, -1));
     QFont bold = l.font;
     bold.setBold(true);
+    // Absolute: a text option would swap left and right for right-to-left text.
     const Qt::Alignment side =
-        (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+        Qt::AlignAbsolute | Qt::AlignVCenter;
     // Key names read left to right in every language: "Ctrl+." stays "Ctrl+.".
     QTextOption keysOption(side);
     keysOption.setTextDirection(Qt::LeftToRight);
