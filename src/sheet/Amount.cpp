@@ -23,6 +23,24 @@ std::optional<double> parseDecimal(const std::string& text) {
 
 } // namespace
 
+bool StartsWithAmount(QStringView text) {
+    bool signSeen = false;
+    bool pointSeen = false;
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n')
+            continue;
+        if (c.unicode() >= u'0' && c.unicode() <= u'9')
+            return true;
+        if ((c == u'+' || c == u'-') && !signSeen && !pointSeen)
+            signSeen = true;
+        else if (c == u'.' && !pointSeen)
+            pointSeen = true;
+        else
+            return false;
+    }
+    return false;
+}
+
 std::optional<double> ReadAmount(QStringView text) {
     std::string mantissa;
     std::string exponent;

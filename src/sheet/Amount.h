@@ -15,6 +15,10 @@
 // the number is too large for a double.
 std::optional<double> ReadAmount(QStringView text);
 
+// Whether text begins with a number as ReadAmount reads one ("2 apples", " - .5"), rather than
+// giving 0 for text that does not ("abc", "", "--5").
+bool StartsWithAmount(QStringView text);
+
 // A Secs field as a number: the whole text, blanks around it aside, must be one finite
 // decimal number ("12.5", "-2", "1e3"). Empty for "" (an unmarked row) and for anything else.
 std::optional<double> ReadSeconds(QStringView text);

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -35,12 +34,9 @@ QString skippedText(const QString& action, const LyricSheet::ShiftReport& skippe
 // What to say of a box whose text holds no number of seconds at all ("abc", nothing): it
 // reads as 0 and would move nothing without a word. Empty when it starts with a number.
 QString notAnAmount(const QString& action, const QString& text) {
-    QString bare = text;
-    bare.remove(QRegularExpression(QStringLiteral("[ \t\n]")));
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d|\\.\\d)"));
-    if (number.match(bare).hasMatch())
+    if (StartsWithAmount(text))
         return {};
-    if (bare.isEmpty())
+    if (text.trimmed().isEmpty())
         return QCoreApplication::translate("AdjustControls",
                                            "%1: type the seconds to move by in the box beside it.")
             .arg(action);
