@@ -259,12 +259,10 @@ int main(int argc, char* argv[]) {
     const QString unreached =
         problems.isEmpty() ? QString() : QStringLiteral(", %1 not reached").arg(problems.size());
     print(info, QStringLiteral("%1: %2 songs, %3 done, %4 skipped, %5 failed%6 in %7 s")
-                    .arg(options.commandName)
-                    .arg(songs.size())
-                    .arg(counts[JobResult::Done])
-                    .arg(counts[JobResult::Skipped])
-                    .arg(counts[JobResult::Failed])
-                    .arg(unreached)
-                    .arg(seconds, 0, 'f', 2));
+                    .arg(options.commandName, QString::number(songs.size()),
+                         QString::number(counts[JobResult::Done]),
+                         QString::number(counts[JobResult::Skipped]),
+                         QString::number(counts[JobResult::Failed]), unreached,
+                         QString::number(seconds, 'f', 2)));
     return counts[JobResult::Failed] > 0 || !problems.isEmpty() ? 1 : 0;
 }

@@ -111,6 +111,10 @@
         <source>Saved %1 in place: %2, so the save was not atomic</source>
         <translation>حُفظ %1 في مكانه: %2، لذا لم يكن الحفظ ذرّيًا</translation>
     </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; nothing was written</source>
+        <translation>تعذّر حفظ الكلمات في %1: %2؛ لم يُكتب شيء</translation>
+    </message>
 </context>
 <context>
     <name>AudioFormats</name>
@@ -396,6 +400,29 @@
     <message>
         <source>the lyrics would make its tag larger than a tag can be</source>
         <translation>ستجعل الكلمات وسمه أكبر مما يمكن أن يكون عليه وسم</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>Did not save: %1 was changed on disk after the sheet was read, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>لم يُحفظ: تغيّر %1 على القرص بعد قراءة الورقة، وتعذّر الاحتفاظ بنسخة منه (%2)؛ الملف هناك لم يتغيّر.</translation>
+    </message>
+    <message>
+        <source>Did not save: the sheet does not hold all of %1, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>لم يُحفظ: الورقة لا تحوي كل %1، وتعذّر الاحتفاظ بنسخة منه (%2)؛ الملف هناك لم يتغيّر.</translation>
+    </message>
+    <message>
+        <source>every name for a copy is taken</source>
+        <translation>كل أسماء النسخ مستخدمة</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk after the sheet was read, so the file there before is kept as %2.</source>
+        <translation>تغيّر %1 على القرص بعد قراءة الورقة، لذا احتُفظ بالملف السابق باسم %2.</translation>
+    </message>
+    <message>
+        <source>The sheet does not hold all of %1, so the file there before is kept as %2.</source>
+        <translation>الورقة لا تحوي كل %1، لذا احتُفظ بالملف السابق باسم %2.</translation>
     </message>
 </context>
 <context>
@@ -932,6 +959,10 @@
         <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
         <translation>مُسحت أوقات %1 سطرًا؛ يعيدها Ctrl+Z.</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>
@@ -1024,6 +1055,10 @@
     <message>
         <source>Reaction delay unchanged (%1 ms): only %2 of %3 clicks were taken; Ctrl+T tries again.</source>
         <translation>زمن رد الفعل لم يتغير (%1 ms): لم تؤخذ إلا %2 من %3 نقرة؛ يعيد Ctrl+T المحاولة.</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: it is %2, not a song file.</source>
+        <translation>تعذّر تشغيل %1: إنه %2، وليس ملف أغنية.</translation>
     </message>
 </context>
 <context>

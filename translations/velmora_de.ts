@@ -103,6 +103,10 @@
         <source>Saved %1 in place: %2, so the save was not atomic</source>
         <translation>%1 direkt überschrieben: %2, daher war das Speichern nicht atomar</translation>
     </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; nothing was written</source>
+        <translation>Der Liedtext kann nicht in %1 gespeichert werden: %2; es wurde nichts geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>AudioFormats</name>
@@ -384,6 +388,29 @@
     <message>
         <source>the lyrics would make its tag larger than a tag can be</source>
         <translation>der Liedtext würde sein Tag größer machen, als ein Tag sein kann</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>Did not save: %1 was changed on disk after the sheet was read, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>Nicht gespeichert: %1 wurde auf der Platte geändert, nachdem das Blatt gelesen wurde, und keine Kopie davon konnte aufbewahrt werden (%2); die Datei dort ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Did not save: the sheet does not hold all of %1, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>Nicht gespeichert: Das Blatt enthält nicht alles aus %1, und keine Kopie davon konnte aufbewahrt werden (%2); die Datei dort ist unverändert.</translation>
+    </message>
+    <message>
+        <source>every name for a copy is taken</source>
+        <translation>jeder Name für eine Kopie ist vergeben</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk after the sheet was read, so the file there before is kept as %2.</source>
+        <translation>%1 wurde auf der Platte geändert, nachdem das Blatt gelesen wurde; die Datei, die dort war, ist daher als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The sheet does not hold all of %1, so the file there before is kept as %2.</source>
+        <translation>Das Blatt enthält nicht alles aus %1; die Datei, die dort war, ist daher als %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -920,6 +947,10 @@
         <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
         <translation>Die Zeiten von %1 Zeilen gelöscht; Ctrl+Z holt sie zurück.</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>
@@ -1012,6 +1043,10 @@
     <message>
         <source>Reaction delay unchanged (%1 ms): only %2 of %3 clicks were taken; Ctrl+T tries again.</source>
         <translation>Reaktionszeit unverändert (%1 ms): nur %2 von %3 Klicks erfasst; Ctrl+T versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: it is %2, not a song file.</source>
+        <translation>%1 kann nicht abgespielt werden: Es ist %2, keine Lieddatei.</translation>
     </message>
 </context>
 <context>

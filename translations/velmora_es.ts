@@ -103,6 +103,10 @@
         <source>Saved %1 in place: %2, so the save was not atomic</source>
         <translation>%1 se guardó sobre sí mismo: %2, así que el guardado no fue atómico</translation>
     </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; nothing was written</source>
+        <translation>No se puede guardar la letra en %1: %2; no se escribió nada</translation>
+    </message>
 </context>
 <context>
     <name>AudioFormats</name>
@@ -384,6 +388,29 @@
     <message>
         <source>the lyrics would make its tag larger than a tag can be</source>
         <translation>la letra haría su etiqueta más grande de lo que puede ser una etiqueta</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>Did not save: %1 was changed on disk after the sheet was read, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>No se guardó: %1 cambió en el disco después de leer la hoja, y no se pudo guardar una copia (%2); el archivo sigue sin cambios.</translation>
+    </message>
+    <message>
+        <source>Did not save: the sheet does not hold all of %1, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>No se guardó: la hoja no contiene todo %1, y no se pudo guardar una copia (%2); el archivo sigue sin cambios.</translation>
+    </message>
+    <message>
+        <source>every name for a copy is taken</source>
+        <translation>todos los nombres para una copia están ocupados</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk after the sheet was read, so the file there before is kept as %2.</source>
+        <translation>%1 cambió en el disco después de leer la hoja, así que el archivo anterior se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>The sheet does not hold all of %1, so the file there before is kept as %2.</source>
+        <translation>La hoja no contiene todo %1, así que el archivo anterior se conserva como %2.</translation>
     </message>
 </context>
 <context>
@@ -920,6 +947,10 @@
         <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
         <translation>Borrados los tiempos de %1 líneas; Ctrl+Z los recupera.</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>
@@ -1012,6 +1043,10 @@
     <message>
         <source>Reaction delay unchanged (%1 ms): only %2 of %3 clicks were taken; Ctrl+T tries again.</source>
         <translation>Retardo de reacción sin cambios (%1 ms): solo se tomaron %2 de %3 clics; Ctrl+T lo intenta de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: it is %2, not a song file.</source>
+        <translation>No se puede reproducir %1: es %2, no un archivo de canción.</translation>
     </message>
 </context>
 <context>

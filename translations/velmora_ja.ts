@@ -101,6 +101,10 @@
         <source>Saved %1 in place: %2, so the save was not atomic</source>
         <translation>%1 をその場で上書き保存しました: %2。そのため保存は不可分ではありませんでした</translation>
     </message>
+    <message>
+        <source>Cannot save the lyrics to %1: %2; nothing was written</source>
+        <translation>歌詞を %1 に保存できません: %2。何も書き込まれていません</translation>
+    </message>
 </context>
 <context>
     <name>AudioFormats</name>
@@ -381,6 +385,29 @@
     <message>
         <source>the lyrics would make its tag larger than a tag can be</source>
         <translation>歌詞を入れるとタグが許される大きさを超えてしまいます</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>Did not save: %1 was changed on disk after the sheet was read, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>保存しませんでした: シートを読み込んだ後に %1 がディスク上で変更され、そのコピーを残せませんでした (%2)。ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Did not save: the sheet does not hold all of %1, and no copy of it could be kept (%2); the file there is unchanged.</source>
+        <translation>保存しませんでした: シートには %1 のすべてが入っておらず、そのコピーを残せませんでした (%2)。ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>every name for a copy is taken</source>
+        <translation>コピーに使える名前がすべて使われています</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk after the sheet was read, so the file there before is kept as %2.</source>
+        <translation>シートを読み込んだ後に %1 がディスク上で変更されたため、以前のファイルを %2 として残しました。</translation>
+    </message>
+    <message>
+        <source>The sheet does not hold all of %1, so the file there before is kept as %2.</source>
+        <translation>シートには %1 のすべてが入っていないため、以前のファイルを %2 として残しました。</translation>
     </message>
 </context>
 <context>
@@ -917,6 +944,10 @@
         <source>Cleared the times of %1 lines; Ctrl+Z brings them back.</source>
         <translation>%1 行の時刻を消しました。Ctrl+Z で元に戻せます。</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>SongAnalysis</name>
@@ -1009,6 +1040,10 @@
     <message>
         <source>Reaction delay unchanged (%1 ms): only %2 of %3 clicks were taken; Ctrl+T tries again.</source>
         <translation>反応の遅れは変わりません (%1 ms): %3 回中 %2 回しか記録できませんでした。Ctrl+T でやり直します。</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: it is %2, not a song file.</source>
+        <translation>%1 を再生できません: %2 であり、曲のファイルではありません。</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,7 @@ QString disagreement(const std::vector<SheetRow>& rows, const std::vector<LrcLin
             !(*secs < 0 && ms == 0))
             return QCoreApplication::translate("PreciseTimes",
                                                "%1 is at %2, not in second %3 of the lyrics file")
-                .arg(where)
-                .arg(PreciseTimeText(ms), rows[i].secs);
+                .arg(where, PreciseTimeText(ms), rows[i].secs);
     }
     return {};
 }

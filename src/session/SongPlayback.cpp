@@ -9,8 +9,10 @@
 #include "sheet/ReactionDelay.h"
 #include "sheet/TimeText.h"
 #include "storage/LyricsXml.h"
+#include "storage/RegularFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -80,8 +82,12 @@ Mp3Player& SongPlayback::player() const {
 // ---- Play, Pause, Stop ------------------------------------------------------------------------
 
 bool SongPlayback::play() {
-    m_session.fillPreview();
     const bool fromStop = !m_playing;
+    // The player would wait for ever on a pipe's writer, showing a song that never starts.
+    if (const QString kind = NonRegularKind(m_session.songPath()); fromStop && !kind.isEmpty())
+        throw VersettaError(tr("Cannot play %1: it is %2, not a song file.")
+                                .arg(QFileInfo(m_session.songPath()).fileName(), kind));
+    m_session.fillPreview();
     if (fromStop)
         player().LoadSong(m_session.songPath());
     player().PlaySong();

@@ -131,6 +131,9 @@ SongSession::Opened SongSession::open(const QString& path) {
     } history{m_sheet, path != m_historySong};
     m_historySong = path;
 
+    // Until a file is read into the sheet, what is there is what the sheet has not seen.
+    m_xmlSeen = FileSeen::of(xml, true);
+    m_lrcSeen = FileSeen::of(lrc, false);
     Opened opened;
     if (hasLyricsFile) {
         opened.source = Source::LyricsFile;
@@ -165,14 +168,20 @@ QString SongSession::loadLyricsFile(const QString& song) {
     const QString path = SynchLyricsFileName(song);
     const QString step = tr("Load Lyrics File");
     LyricsFileRows content;
+    // Seen before the reading, so that a change while it reads counts as one.
+    m_xmlSeen = FileSeen::of(path, false);
     try {
         content = ReadLyricsFileRows(path);
     } catch (const VersettaError&) {
         m_sheet.load({}, step); // the old song's lines are not left to be saved as this one's
         throw;
     }
+    m_xmlSeen.whole = content.note.isEmpty();
     // Song.lrc beside it supplies the precise times while it agrees with it.
-    const PreciseTimesTaken precise = TakePreciseTimes(content.rows, LrcFileName(song));
+    const QString lrc = LrcFileName(song);
+    m_lrcSeen = FileSeen::of(lrc, false);
+    const PreciseTimesTaken precise = TakePreciseTimes(content.rows, lrc);
+    m_lrcSeen.whole = precise.taken;
     m_sheet.load(std::move(content.rows), step); // keeps the first kMaxRows
     if (!precise.note.isEmpty())
         emit statusNote(precise.note);
@@ -247,12 +256,11 @@ void SongSession::fillPreview() {
         return std::move(preview.rows);
     });
     if (preview.badLineNumber)
-        throw VersettaError(tr("%1, line element %2: the LineNumber \"%3\" is not a "
-                               "whole number from -32768 to 32767; the preview holds "
-                               "the lines before it")
-                                .arg(nameOf(xml))
-                                .arg(preview.badLine)
-                                .arg(*preview.badLineNumber));
+        throw VersettaError(
+            tr("%1, line element %2: the LineNumber \"%3\" is not a "
+               "whole number from -32768 to 32767; the preview holds "
+               "the lines before it")
+                .arg(nameOf(xml), QString::number(preview.badLine), *preview.badLineNumber));
 }
 
 std::optional<PreviewRow> SongSession::lyricAt(std::int16_t second) {
@@ -275,29 +283,41 @@ QString SongSession::saveLyricsFile() {
                                 : tr("Cannot save: the song's name \"%1\" is too short to name a "
                                      "lyrics file beside it")
                                       .arg(name));
-    if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows()))
-        return SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+    const QString xml = SynchLyricsFileName(m_path);
+    QStringList notes;
+    const auto saveXml = [&] {
+        notes << KeepUnseenFile(xml, m_xmlSeen);
+        notes << SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+        m_xmlSeen = FileSeen::of(xml, true);
+    };
+    const auto joined = [&notes] {
+        notes.removeAll(QString());
+        return notes.join(u' ');
+    };
+    if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows())) {
+        saveXml();
+        return joined();
+    }
     // The precise times go beside it, once it is saved: Song.lrc is only trusted while it
     // agrees with Song.xml. Their text, megabytes for a long sheet of word stamps, is made
     // while Song.xml goes to the disk; the sheet is not changed before both are done.
     int marked = 0;
     std::future<QByteArray> lrcText =
         std::async(std::launch::async, [this, &marked] { return lrcBytes(true, marked); });
-    QString note = SaveSheetAsLyricsFile(m_path, m_sheet.rows());
+    saveXml(); // on a throw, the future's end waits for the text
     const QByteArray bytes = lrcText.get();
     if (marked == 0)
-        return note;
+        return joined();
     const QString lrc = LrcFileName(m_path);
-    QString lrcNote;
     try {
-        lrcNote = SaveLyricsFile(lrc, bytes);
+        notes << KeepUnseenFile(lrc, m_lrcSeen);
+        notes << SaveLyricsFile(lrc, bytes);
+        m_lrcSeen = FileSeen::of(lrc, true);
     } catch (const VersettaError& error) {
-        throw VersettaError(tr("Saved %1, but not its precise times: %2")
-                                .arg(nameOf(SynchLyricsFileName(m_path)), error.message()));
+        throw VersettaError(
+            tr("Saved %1, but not its precise times: %2").arg(nameOf(xml), error.message()));
     }
-    QStringList notes{note, lrcNote};
-    notes.removeAll(QString());
-    return notes.join(u' ');
+    return joined();
 }
 
 QString SongSession::savedSummary() const {
@@ -305,10 +325,10 @@ QString SongSession::savedSummary() const {
     const auto marked = std::count_if(rows.begin(), rows.end(), [](const SheetRow& row) {
         return !row.secs.trimmed().isEmpty();
     });
-    QString summary = tr("Saved %1: %2, %3 marked")
-                          .arg(nameOf(SynchLyricsFileName(m_path)),
-                               linesText(static_cast<qsizetype>(rows.size())))
-                          .arg(marked);
+    QString summary =
+        tr("Saved %1: %2, %3 marked")
+            .arg(nameOf(SynchLyricsFileName(m_path)),
+                 linesText(static_cast<qsizetype>(rows.size())), QString::number(marked));
     if ((m_keepPrecise || HoldsWordTimes(rows)) && marked > 0)
         summary += tr("; the precise times in %1").arg(nameOf(LrcFileName(m_path)));
     return summary;
@@ -363,7 +383,10 @@ QString SongSession::writeLrc() {
     const QByteArray bytes = lrcBytes(m_keepPrecise, marked);
     if (marked == 0)
         throw VersettaError(tr("No line is marked yet, so %1 was not written.").arg(nameOf(path)));
-    const QString note = SaveLyricsFile(path, bytes);
+    const QString kept = KeepUnseenFile(path, m_lrcSeen);
+    const QString saved = SaveLyricsFile(path, bytes);
+    m_lrcSeen = FileSeen::of(path, true);
+    const QString note = kept.isEmpty() || saved.isEmpty() ? kept + saved : kept + u' ' + saved;
     const QString lines = QString::number(m_sheet.count());
     const QString wrote = marked == 1
                               ? tr("Wrote %1: 1 timed line of %2.").arg(ShownPath(path), lines)
@@ -427,12 +450,12 @@ QString SongSession::lrcToRead() const {
 }
 
 QString SongSession::readLrc(const QString& path) {
+    const FileSeen seen = FileSeen::of(path, true);
     const LrcContent content = ReadLrc(ReadLyricsFile(path));
     if (content.tooLong)
         throw VersettaError(tr("%1 holds more lines than the sheet's %2; the sheet "
                                "was left as it was.")
-                                .arg(ShownPath(path))
-                                .arg(LyricSheet::kMaxRows));
+                                .arg(ShownPath(path), QString::number(LyricSheet::kMaxRows)));
     if (content.lines.empty())
         throw VersettaError(
             tr("%1 holds no lyrics lines; the sheet was left as it was.").arg(ShownPath(path)));
@@ -441,6 +464,8 @@ QString SongSession::readLrc(const QString& path) {
                                "sheet was left as it was.")
                                 .arg(ShownPath(path)));
     m_sheet.load(SheetRowsFromLrc(content.lines), tr("Read LRC File"));
+    if (QFileInfo(path) == QFileInfo(LrcFileName(m_path)))
+        m_lrcSeen = seen;
     return tr("Read %n lines from %1; Save writes them to the lyrics file.", nullptr,
               m_sheet.count())
         .arg(nameOf(path));
@@ -553,10 +578,9 @@ SongSession::Nudged SongSession::nudge(const std::vector<int>& positions, int wo
         const QString text = w < row.words.size()
                                  ? row.lyric.mid(row.words[w].start, row.words[w].length)
                                  : QString();
-        nudged.status = tr("Word “%1” of line %2 moved %3 to %4.")
-                            .arg(text)
-                            .arg(moved.front())
-                            .arg(by, PreciseTimeText(report.firstMs));
+        nudged.status =
+            tr("Word “%1” of line %2 moved %3 to %4.")
+                .arg(text, QString::number(moved.front()), by, PreciseTimeText(report.firstMs));
     } else
         nudged.status =
             tr("%1 moved %2%3.")

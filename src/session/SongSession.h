@@ -3,6 +3,7 @@
 #include "playback/Waveform.h"
 #include "sheet/LyricSheet.h"
 #include "sources/TagComponent.h"
+#include "storage/KeptCopy.h"
 
 #include <QObject>
 #include <QString>
@@ -167,6 +168,8 @@ private:
     QString m_historySong;   // the song whose sheet the undo history belongs to
     QString m_tagLyrics;     // as read at the open, untrimmed
     bool m_lrcBeside = false;
+    FileSeen m_xmlSeen; // Song.xml and Song.lrc as the sheet last saw them
+    FileSeen m_lrcSeen;
     bool m_keepPrecise = false;
     bool m_wordMode = false;
     QString m_settingsFile;

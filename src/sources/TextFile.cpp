@@ -71,9 +71,8 @@ QString ReadLyricsFile(const QString& path) {
         throw VersettaError(
             QCoreApplication::translate("TextFile",
                                         "%1 is too large for lyrics (%2 MB; the limit is %3 MB).")
-                .arg(shown)
-                .arg(double(info.size()) / (1024 * 1024), 0, 'f', 1)
-                .arg(kMaxLyricsFileBytes / (qint64{1024} * 1024)));
+                .arg(shown, QString::number(double(info.size()) / (1024 * 1024), 'f', 1),
+                     QString::number(kMaxLyricsFileBytes / (qint64{1024} * 1024))));
     QFile file;
     if (const QString why = OpenRegularFile(file, path); !why.isEmpty())
         throw VersettaError(

@@ -41,6 +41,11 @@ public:
 
 private:
     VersettaError refuse(const QString& why) const {
+        if (!QFileInfo(m_path).isFile()) // no file was there to keep
+            return VersettaError(
+                QCoreApplication::translate("AtomicFile",
+                                            "Cannot save the lyrics to %1: %2; nothing was written")
+                    .arg(ShownPath(m_path), why));
         return VersettaError(QCoreApplication::translate(
                                  "AtomicFile", "Cannot save the lyrics to %1: %2; the file there "
                                                "before is unchanged")

@@ -557,10 +557,8 @@ LyricsFileRows ReadLyricsFileRows(const QString& path) {
     if (content.stoppedEarly) {
         read.damage =
             QCoreApplication::translate("LyricsXml", "%1 is damaged at line %2, column %3 (%4)")
-                .arg(name)
-                .arg(content.problemLine)
-                .arg(content.problemColumn)
-                .arg(content.problem);
+                .arg(name, QString::number(content.problemLine),
+                     QString::number(content.problemColumn), content.problem);
         read.note =
             (read.rows.empty()
                  ? QCoreApplication::translate("LyricsXml", "%1; no lines could be read from it")
@@ -570,18 +568,14 @@ LyricsFileRows ReadLyricsFileRows(const QString& path) {
                 .arg(read.damage);
     } else if (!content.problem.isEmpty()) {
         read.note = QCoreApplication::translate("LyricsXml", "%1, line %2, column %3: %4")
-                        .arg(name)
-                        .arg(content.problemLine)
-                        .arg(content.problemColumn)
-                        .arg(content.problem);
+                        .arg(name, QString::number(content.problemLine),
+                             QString::number(content.problemColumn), content.problem);
     } else if (read.rows.size() > kSheetRows) {
         read.note =
             QCoreApplication::translate(
                 "LyricsXml", "%1 holds %2 lines; the sheet shows the first %3 and saving now "
                              "would drop the rest")
-                .arg(name)
-                .arg(read.rows.size())
-                .arg(kSheetRows);
+                .arg(name, QString::number(read.rows.size()), QString::number(kSheetRows));
     }
     return read;
 }

@@ -320,7 +320,7 @@ void SheetPanel::cmdSave_Click() {
     m_adjust->setEnabled(true);
     m_save->setEnabled(false);
     if (!note.isEmpty())
-        m_status.report(note);
+        m_status.report(tr("%1. %2").arg(m_session.savedSummary(), note));
     else
         m_status.show(m_session.savedSummary());
 }

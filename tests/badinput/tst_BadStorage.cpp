@@ -266,7 +266,11 @@ private slots:
         QFETCH(QString, status);
         QVERIFY2(l.w.ui.lblStatus->text().contains(status), qPrintable(l.w.ui.lblStatus->text()));
         if (!intoTag) {
-            QVERIFY2(l.w.ui.lblStatus->text().endsWith(u"the file there before is unchanged"),
+            // Where no file was, none is said to be unchanged.
+            const bool noFile = trouble == QLatin1String("folder removed") ||
+                                trouble == QLatin1String("folder for the file");
+            QVERIFY2(l.w.ui.lblStatus->text().endsWith(
+                         noFile ? u"nothing was written" : u"the file there before is unchanged"),
                      qPrintable(l.w.ui.lblStatus->text()));
             QVERIFY(l.w.ui.cmdSave->isEnabled()); // still there to try again
         } else {
@@ -361,6 +365,75 @@ private slots:
         } else {
             QVERIFY(!QFileInfo(written).isFile()); // the pipe or the device is still there
         }
+    }
+
+    // A save never replaces unseen what the sheet does not hold: a file another program changed
+    // or made since the sheet was read, or one read only in part. A copy is kept first, at a
+    // name no earlier copy has; where none can be made, nothing is saved.
+    void savesKeepWhatTheSheetHasNotSeen_data() {
+        textColumns({"what", "status"});
+        const QString changed =
+            "Song.xml was changed on disk after the sheet was read, so the file there before is "
+            "kept as Song.xml.bak.";
+        textRow("changed by another program", "changed|" + changed);
+        textRow("made after the tag's lyrics were read", "made|" + changed);
+        textRow("damaged, read in part",
+                "damaged|The sheet does not hold all of Song.xml, so the file there before is kept "
+                "as Song.xml.bak.");
+        textRow("not text in its encoding", "latin1|The sheet does not hold all of Song.xml");
+        textRow("a copy kept before", "copy there|kept as Song.xml.2.bak.");
+        textRow("no room for the copy",
+                "full|Did not save: Song.xml was changed on disk after the sheet was read, and no "
+                "copy of it could be kept (");
+    }
+    void savesKeepWhatTheSheetHasNotSeen() {
+        QFETCH(QString, what);
+        QFETCH(QString, status);
+        Library l;
+        const QByteArray other = QByteArray(kOldLyrics).replace("saved before", "theirs, longer");
+        if (what == QLatin1String("made")) {
+            QVERIFY(QFile::remove(l.lyrics));
+            l.w.open(l.song); // the tag's "old words"
+        } else if (what == QLatin1String("damaged") || what == QLatin1String("latin1")) {
+            writeFile(l.lyrics, QByteArray(kOldLyrics)
+                                    .replace("saved before", what == QLatin1String("damaged")
+                                                                 ? QByteArray("nul\0here", 8)
+                                                                 : QByteArray("caf\xe9")));
+            l.w.open(l.song);
+        }
+        const QByteArray seen = readFile(l.lyrics);
+        const QByteArray onDisk =
+            what == QLatin1String("damaged") || what == QLatin1String("latin1") ? seen : other;
+        if (onDisk != seen || what == QLatin1String("made"))
+            writeFile(l.lyrics, onDisk);
+        if (what == QLatin1String("copy there"))
+            writeFile(l.lyrics + ".bak", "an older copy");
+        l.w.setSheet(sheetOf(2));
+        if (what == QLatin1String("full"))
+            limitFileSize(64);
+        l.w.save();
+        if (what == QLatin1String("full"))
+            limitFileSize(RLIM_INFINITY);
+
+        const QString shown = l.w.ui.lblStatus->text();
+        QVERIFY2(shown.contains(status), qPrintable(shown));
+        if (what == QLatin1String("full")) {
+            QCOMPARE(readFile(l.lyrics), onDisk);
+            QCOMPARE(filesIn(l.folder), (QStringList{"Song.mp3", "Song.xml"}));
+            return;
+        }
+        QVERIFY2(shown.startsWith(u"Saved Song.xml: 2 lines, 2 marked. "), qPrintable(shown));
+        const QString copy = l.lyrics + (what == QLatin1String("copy there") ? ".2.bak" : ".bak");
+        QCOMPARE(readFile(copy), onDisk);
+        QVERIFY(readFile(l.lyrics).contains("number 2</LyricLine>"));
+        if (what == QLatin1String("copy there"))
+            QCOMPARE(readFile(l.lyrics + ".bak"), "an older copy");
+        // What the save wrote is what the sheet has seen: the next save keeps no copy.
+        const QStringList files = filesIn(l.folder);
+        l.w.setSheet(sheetOf(3));
+        l.w.save();
+        QCOMPARE(l.w.ui.lblStatus->text(), "Saved Song.xml: 3 lines, 3 marked");
+        QCOMPARE(filesIn(l.folder), files);
     }
 };
 

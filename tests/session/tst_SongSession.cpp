@@ -126,11 +126,13 @@ private slots:
     // another song starts a history of its own.
     void savedSheetsComeBackWithTheirHistory() {
         Session s;
-        const QString song = s.path("R&B <\"live\"> 'take' – 日本.mp3");
+        const QString song = s.path("R&B <\"live\"> 'take' %1 %2 – 日本.mp3");
         s.session.open(song);
         s.load({"& < > \" ' ]]> &amp;|1", "<LINE>|", "one\r\ntwo\rthree\nfour|", "  \tspaced  |"});
         const QStringList saved = sheetRows(s.session.sheet());
         QCOMPARE(s.session.saveLyricsFile(), QString());
+        QCOMPARE(s.session.savedSummary(),
+                 "Saved R&B <\"live\"> 'take' %1 %2 – 日本.xml: 4 lines, 1 marked");
         QXmlStreamReader xml(readFile(s.session.besideSong(SongSession::Beside::LyricsFile)));
         QVERIFY(xml.readNextStartElement());
         QCOMPARE(xml.attributes().value("Filename").toString(), song);
@@ -374,6 +376,17 @@ private slots:
         QCOMPARE(notes.join(""), note.replace("%1", s.path("Song.lrc")));
         const QString taken = lrc.contains("<") ? "1|1230|one@1230,two@2000" : "1|1999|";
         QCOMPARE(timesOf(s.session.sheet()).first(), note.isEmpty() ? taken : "1|-1|");
+        if (lrc.isEmpty())
+            return;
+        // Written over, an LRC the sheet took needs no copy; one it left aside is kept.
+        const QString wrote = s.session.writeLrc();
+        QCOMPARE(QFile::exists(s.path("Song.lrc.bak")), !note.isEmpty());
+        if (!note.isEmpty()) {
+            QCOMPARE(readFile(s.path("Song.lrc.bak")), lrc);
+            QVERIFY2(wrote.endsWith(" The sheet does not hold all of Song.lrc, so the file there "
+                                    "before is kept as Song.lrc.bak."),
+                     qPrintable(wrote));
+        }
     }
 
     // Play fills the preview from the saved file, not the sheet; the tick finds its lines.

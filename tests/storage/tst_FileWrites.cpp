@@ -78,7 +78,11 @@ Outcome runWriter(const QString& writer, const QString& folder, int lines = kLin
                   const QStringList& wrapper = {}) {
     if (writer == u"Save" || writer.startsWith(u"Ctrl+")) { // the window's, by its session
         SongSession session(nullptr, nullptr, folder, QString());
-        session.choose(folder + QStringLiteral("/Song.mp3"));
+        try { // what is there is read first, as the window opens it: no copy of it is kept
+            session.open(folder + QStringLiteral("/Song.mp3"));
+        } catch (const VersettaError&) {
+            // a file that cannot be read is the writer's to meet
+        }
         std::vector<SheetRow> rows;
         for (int n = 1; n <= lines; ++n)
             rows.push_back({QString::number(n),
@@ -250,7 +254,7 @@ private slots:
             "read-only folder, writable file",
             "read-only|in place: its folder takes no temporary file, so the save was not atomic");
         textRow("read-only folder, no file there yet",
-                "read-only, empty|the folder <folder> is read-only; the file there before");
+                "read-only, empty|the folder <folder> is read-only; nothing was written");
         textRow("file system mounted read-only",
                 "mounted read-only|it lies on a file system mounted read-only; the file");
     }

@@ -54,8 +54,7 @@ LrcContent readLrcFile(const QString& lrc) {
     LrcContent content = ReadLrc(ReadLyricsFile(lrc));
     if (content.tooLong)
         throw VersettaError(QStringLiteral("%1 holds more lines than a lyrics file's %2")
-                                .arg(nameOf(lrc))
-                                .arg(kMaxLrcLines));
+                                .arg(nameOf(lrc), QString::number(kMaxLrcLines)));
     return content;
 }
 
@@ -84,9 +83,10 @@ JobResult exportLrc(const QString& song) {
         return skipped(QStringLiteral("no marked lines in %1").arg(nameOf(xml)));
     const QString lrc = LrcFileName(song);
     const QString note = SaveLyricsFile(lrc, bytes);
-    return done(withNote(QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc)).arg(marked) +
-                             (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
-                         precise.note));
+    return done(withNote(
+        QStringLiteral("wrote %1 (%2 timed lines)").arg(nameOf(lrc), QString::number(marked)) +
+            (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
+        precise.note));
 }
 
 JobResult exportSubtitles(const QString& song, SubtitleFormat format) {
@@ -107,10 +107,10 @@ JobResult exportSubtitles(const QString& song, SubtitleFormat format) {
     const QString left = cues.unmarked > 0
                              ? QStringLiteral(", %1 without a time left out").arg(cues.unmarked)
                              : QString();
-    return done(withNote(
-        QStringLiteral("wrote %1 (%2 lines%3)").arg(nameOf(path)).arg(cues.cues.size()).arg(left) +
-            (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
-        precise.note));
+    return done(withNote(QStringLiteral("wrote %1 (%2 lines%3)")
+                                 .arg(nameOf(path), QString::number(cues.cues.size()), left) +
+                             (note.isEmpty() ? QString() : QStringLiteral("; ") + note),
+                         precise.note));
 }
 
 JobResult embedSylt(const QString& song) {
@@ -144,11 +144,12 @@ JobResult importLrc(const QString& song, bool force) {
     const std::vector<SheetRow> rows = SheetRowsFromLrc(content.lines);
     const QString note = SaveSheetAsLyricsFile(song, rows);
     // The word times stay in the LRC file, which agrees with the lyrics file just written.
-    return done(QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml)).arg(rows.size()) +
-                (HoldsWordTimes(rows)
-                     ? QStringLiteral("; its word times stay in %1 beside it").arg(nameOf(lrc))
-                     : QString()) +
-                (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
+    return done(
+        QStringLiteral("wrote %1 (%2 lines)").arg(nameOf(xml), QString::number(rows.size())) +
+        (HoldsWordTimes(rows)
+             ? QStringLiteral("; its word times stay in %1 beside it").arg(nameOf(lrc))
+             : QString()) +
+        (note.isEmpty() ? QString() : QStringLiteral("; ") + note));
 }
 
 // One column of the check: "yes", "-" or "damaged", with the fault noted.

@@ -107,7 +107,6 @@ void CheckTimingJob(const QString& song, JobResult& result) {
         AnalyseSong(threadAligner(), song, read.aligned.lines, read.aligned.marks, never);
     for (const TimingFlag& flag : analysis.flags)
         result.rows << QStringLiteral("%1: line %2 at %3 %4")
-                           .arg(song)
-                           .arg(flag.line + 1)
-                           .arg(seconds(flag.markMs), flag.text());
+                           .arg(song, QString::number(flag.line + 1), seconds(flag.markMs),
+                                flag.text());
 }
