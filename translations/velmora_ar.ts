@@ -1347,6 +1347,14 @@
         <source>Wrote %1: 1 timed line of %2.</source>
         <translation>كُتب %1: سطر واحد مؤقت من %2.</translation>
     </message>
+    <message>
+        <source>Bring Back Unsaved Changes</source>
+        <translation>استعادة التغييرات غير المحفوظة</translation>
+    </message>
+    <message>
+        <source>Brought back the %1 kept unsaved on %2; Save writes them to the lyrics file, Ctrl+Z takes them back.</source>
+        <translation>استُعيدت %1 المحفوظة دون حفظ في %2؛ الحفظ يكتبها في ملف الكلمات، وCtrl+Z يتراجع عنها.</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>
@@ -1768,6 +1776,17 @@
     <message>
         <source>Stop the song (with the lyric sheet shown) to measure the reaction delay.</source>
         <translation>أوقف الأغنية (وورقة الكلمات ظاهرة) لقياس زمن رد الفعل.</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>No unsaved changes to these lyrics were kept.</source>
+        <translation>لم يُحتفظ بأي تغييرات غير محفوظة لهذه الكلمات.</translation>
     </message>
 </context>
 <context>
@@ -2367,6 +2386,14 @@
         <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
         <translation>قبول أوقات الكلمات المقترحة للسطر المحدد (العلامات المجوّفة)</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>bring back the changes left unsaved when the song was closed</source>
+        <translation>استعادة التغييرات التي لم تُحفظ عند إغلاق الأغنية</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2537,6 +2564,22 @@
     <message>
         <source>%1 is not a song. Drop a song on the window, or a text file of lyrics on the lyrics text panel.</source>
         <translation>%1 ليس أغنية. أفلت أغنية على النافذة، أو ملفًا نصيًا للكلمات على لوحة نص الكلمات.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 are kept: open it again and press Ctrl+Shift+O to bring them back.</source>
+        <translation>احتُفظ بالتغييرات غير المحفوظة على كلمات %1: افتحها مرة أخرى واضغط Ctrl+Shift+O لاستعادتها.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 could not be kept: %2</source>
+        <translation>تعذّر الاحتفاظ بالتغييرات غير المحفوظة على كلمات %1: %2</translation>
+    </message>
+    <message>
+        <source>Changes to these lyrics were left unsaved on %1: Ctrl+Shift+O brings them back.</source>
+        <translation>بقيت تغييرات على هذه الكلمات دون حفظ في %1: Ctrl+Shift+O يستعيدها.</translation>
+    </message>
+    <message>
+        <source>Pause or stop the song before bringing back its unsaved changes.</source>
+        <translation>أوقف الأغنية مؤقتًا أو نهائيًا قبل استعادة تغييراتها غير المحفوظة.</translation>
     </message>
 </context>
 </TS>

@@ -1319,6 +1319,14 @@
         <source>Wrote %1: 1 timed line of %2.</source>
         <translation>%1 geschrieben: 1 von %2 Zeilen mit Zeit.</translation>
     </message>
+    <message>
+        <source>Bring Back Unsaved Changes</source>
+        <translation>Ungespeicherte Änderungen zurückholen</translation>
+    </message>
+    <message>
+        <source>Brought back the %1 kept unsaved on %2; Save writes them to the lyrics file, Ctrl+Z takes them back.</source>
+        <translation>Die am %2 ungespeichert aufbewahrten %1 sind zurückgeholt; Speichern schreibt sie in die Liedtextdatei, Ctrl+Z nimmt sie zurück.</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>
@@ -1728,6 +1736,17 @@
     <message>
         <source>Stop the song (with the lyric sheet shown) to measure the reaction delay.</source>
         <translation>Zum Messen der Reaktionszeit das Lied anhalten (bei sichtbarem Textblatt).</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>No unsaved changes to these lyrics were kept.</source>
+        <translation>Für diesen Liedtext wurden keine ungespeicherten Änderungen aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -2327,6 +2346,14 @@
         <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
         <translation>vorgeschlagene Wortzeiten der ausgewählten Zeile übernehmen (hohle Striche)</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>bring back the changes left unsaved when the song was closed</source>
+        <translation>die beim Schließen des Lieds ungespeicherten Änderungen zurückholen</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2497,6 +2524,22 @@
     <message>
         <source>%1 is not a song. Drop a song on the window, or a text file of lyrics on the lyrics text panel.</source>
         <translation>%1 ist kein Lied. Ein Lied aufs Fenster ziehen, oder eine Textdatei mit Liedtext aufs Textfeld.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 are kept: open it again and press Ctrl+Shift+O to bring them back.</source>
+        <translation>Die ungespeicherten Änderungen am Liedtext von %1 sind aufbewahrt: Öffnen Sie es wieder und drücken Sie Ctrl+Shift+O, um sie zurückzuholen.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 could not be kept: %2</source>
+        <translation>Die ungespeicherten Änderungen am Liedtext von %1 konnten nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>Changes to these lyrics were left unsaved on %1: Ctrl+Shift+O brings them back.</source>
+        <translation>Änderungen an diesem Liedtext blieben am %1 ungespeichert: Ctrl+Shift+O holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Pause or stop the song before bringing back its unsaved changes.</source>
+        <translation>Halten Sie das Lied an oder stoppen Sie es, bevor Sie seine ungespeicherten Änderungen zurückholen.</translation>
     </message>
 </context>
 </TS>

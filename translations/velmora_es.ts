@@ -1319,6 +1319,14 @@
         <source>Wrote %1: 1 timed line of %2.</source>
         <translation>Escrito %1: 1 línea con tiempo de %2.</translation>
     </message>
+    <message>
+        <source>Bring Back Unsaved Changes</source>
+        <translation>Recuperar cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Brought back the %1 kept unsaved on %2; Save writes them to the lyrics file, Ctrl+Z takes them back.</source>
+        <translation>Se recuperaron las %1 guardadas sin grabar el %2; Guardar las escribe en el archivo de letra, Ctrl+Z las deshace.</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>
@@ -1728,6 +1736,17 @@
     <message>
         <source>Stop the song (with the lyric sheet shown) to measure the reaction delay.</source>
         <translation>Detenga la canción (con la hoja de letra visible) para medir el retardo de reacción.</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>No unsaved changes to these lyrics were kept.</source>
+        <translation>No se conservaron cambios sin guardar de esta letra.</translation>
     </message>
 </context>
 <context>
@@ -2327,6 +2346,14 @@
         <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
         <translation>aceptar los tiempos de palabras sugeridos de la línea elegida (marcas huecas)</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>bring back the changes left unsaved when the song was closed</source>
+        <translation>recuperar los cambios sin guardar al cerrar la canción</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2497,6 +2524,22 @@
     <message>
         <source>%1 is not a song. Drop a song on the window, or a text file of lyrics on the lyrics text panel.</source>
         <translation>%1 no es una canción. Suelte una canción en la ventana, o un archivo de texto con la letra en el panel de texto.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 are kept: open it again and press Ctrl+Shift+O to bring them back.</source>
+        <translation>Los cambios sin guardar de la letra de %1 se conservan: ábrala de nuevo y pulse Ctrl+Shift+O para recuperarlos.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 could not be kept: %2</source>
+        <translation>No se pudieron conservar los cambios sin guardar de la letra de %1: %2</translation>
+    </message>
+    <message>
+        <source>Changes to these lyrics were left unsaved on %1: Ctrl+Shift+O brings them back.</source>
+        <translation>Hay cambios en esta letra que quedaron sin guardar el %1: Ctrl+Shift+O los recupera.</translation>
+    </message>
+    <message>
+        <source>Pause or stop the song before bringing back its unsaved changes.</source>
+        <translation>Pause o detenga la canción antes de recuperar sus cambios sin guardar.</translation>
     </message>
 </context>
 </TS>

@@ -1312,6 +1312,14 @@
         <source>Wrote %1: 1 timed line of %2.</source>
         <translation>%1 を書き出しました: %2 行中 1 行に時刻付き。</translation>
     </message>
+    <message>
+        <source>Bring Back Unsaved Changes</source>
+        <translation>保存されなかった変更を戻す</translation>
+    </message>
+    <message>
+        <source>Brought back the %1 kept unsaved on %2; Save writes them to the lyrics file, Ctrl+Z takes them back.</source>
+        <translation>%2 に保存されずに残された %1 を戻しました。保存で歌詞ファイルに書き込み、Ctrl+Z で元に戻せます。</translation>
+    </message>
 </context>
 <context>
     <name>SongSuggestions</name>
@@ -1718,6 +1726,17 @@
     <message>
         <source>Stop the song (with the lyric sheet shown) to measure the reaction delay.</source>
         <translation>反応の遅れを測るには、歌詞シートを表示したまま曲を停止してください。</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>No unsaved changes to these lyrics were kept.</source>
+        <translation>この歌詞の保存されなかった変更は残っていません。</translation>
     </message>
 </context>
 <context>
@@ -2317,6 +2336,14 @@
         <source>accept the selected line&apos;s suggested word times (hollow ticks)</source>
         <translation>選択行の提案された単語の時刻を採用 (中空の目盛り)</translation>
     </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>bring back the changes left unsaved when the song was closed</source>
+        <translation>曲を閉じたときに保存されなかった変更を戻す</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2487,6 +2514,22 @@
     <message>
         <source>%1 is not a song. Drop a song on the window, or a text file of lyrics on the lyrics text panel.</source>
         <translation>%1 は曲ではありません。曲はウィンドウに、歌詞のテキストファイルは歌詞テキスト画面にドロップしてください。</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 are kept: open it again and press Ctrl+Shift+O to bring them back.</source>
+        <translation>%1 の歌詞の保存されていない変更を残しました。もう一度開いて Ctrl+Shift+O を押すと戻せます。</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to the lyrics of %1 could not be kept: %2</source>
+        <translation>%1 の歌詞の保存されていない変更を残せませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Changes to these lyrics were left unsaved on %1: Ctrl+Shift+O brings them back.</source>
+        <translation>この歌詞には %1 に保存されなかった変更があります。Ctrl+Shift+O で戻せます。</translation>
+    </message>
+    <message>
+        <source>Pause or stop the song before bringing back its unsaved changes.</source>
+        <translation>保存されなかった変更を戻す前に、曲を一時停止または停止してください。</translation>
     </message>
 </context>
 </TS>

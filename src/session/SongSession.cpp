@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -50,7 +51,12 @@ QString linesText(qsizetype lines) {
 SongSession::SongSession(Mp3Player* player, TagFactory newTagComponent, QString programFolder,
                          const QString& settingsFile, QObject* parent)
     : QObject(parent), m_player(player), m_newTag(std::move(newTagComponent)),
-      m_programFolder(std::move(programFolder)), m_previewTable(std::make_unique<PreviewTable>()),
+      m_programFolder(std::move(programFolder)),
+      m_unsaved((settingsFile.isEmpty()
+                     ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                     : QFileInfo(settingsFile).absolutePath()) +
+                QStringLiteral("/unsaved")),
+      m_previewTable(std::make_unique<PreviewTable>()),
       m_playback(new SongPlayback(*this, settingsFile)),
       m_suggestions(new SongSuggestions(*this, this)) {
     setObjectName(QStringLiteral("session"));
@@ -134,6 +140,7 @@ SongSession::Opened SongSession::open(const QString& path) {
     // Until a file is read into the sheet, what is there is what the sheet has not seen.
     m_xmlSeen = FileSeen::of(xml, true);
     m_lrcSeen = FileSeen::of(lrc, false);
+    m_savedRows.clear(); // a lyrics file that cannot be read leaves an empty sheet
     Opened opened;
     if (hasLyricsFile) {
         opened.source = Source::LyricsFile;
@@ -144,6 +151,7 @@ SongSession::Opened SongSession::open(const QString& path) {
         m_sheet.load({{QString(), kNoLyrics, QString(), QString()}},
                      tr("Open Song Without Lyrics"));
     }
+    m_savedRows = m_sheet.rows();
     return opened;
 }
 
@@ -294,9 +302,14 @@ QString SongSession::saveLyricsFile() {
         notes.removeAll(QString());
         return notes.join(u' ');
     };
+    const auto saved = [&] {
+        m_savedRows = m_sheet.rows();
+        m_unsaved.forget(m_path); // what was kept is overtaken by what the person saved
+        return joined();
+    };
     if (!m_keepPrecise && !HoldsWordTimes(m_sheet.rows())) {
         saveXml();
-        return joined();
+        return saved();
     }
     // The precise times go beside it, once it is saved: Song.lrc is only trusted while it
     // agrees with Song.xml. Their text, megabytes for a long sheet of word stamps, is made
@@ -307,7 +320,7 @@ QString SongSession::saveLyricsFile() {
     saveXml(); // on a throw, the future's end waits for the text
     const QByteArray bytes = lrcText.get();
     if (marked == 0)
-        return joined();
+        return saved();
     const QString lrc = LrcFileName(m_path);
     try {
         notes << KeepUnseenFile(lrc, m_lrcSeen);
@@ -317,7 +330,27 @@ QString SongSession::saveLyricsFile() {
         throw VersettaError(
             tr("Saved %1, but not its precise times: %2").arg(nameOf(xml), error.message()));
     }
-    return joined();
+    return saved();
+}
+
+bool SongSession::keepUnsaved() {
+    if (m_path.isEmpty() || m_sheet.rows() == m_savedRows)
+        return false;
+    m_unsaved.keep(m_path, m_sheet.rows());
+    return true;
+}
+
+QDateTime SongSession::unsavedKeptAt() const {
+    return m_path.isEmpty() ? QDateTime() : m_unsaved.keptAt(m_path);
+}
+
+QString SongSession::bringBackUnsaved() {
+    const QDateTime at = unsavedKeptAt();
+    std::vector<SheetRow> rows = m_unsaved.read(m_path);
+    m_sheet.load(std::move(rows), tr("Bring Back Unsaved Changes"));
+    return tr("Brought back the %1 kept unsaved on %2; Save writes them to the lyrics file, "
+              "Ctrl+Z takes them back.")
+        .arg(linesText(m_sheet.count()), QLocale().toString(at, QLocale::ShortFormat));
 }
 
 QString SongSession::savedSummary() const {

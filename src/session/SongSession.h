@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/Waveform.h"
+#include "session/UnsavedChanges.h"
 #include "sheet/LyricSheet.h"
 #include "sources/TagComponent.h"
 #include "storage/KeptCopy.h"
@@ -121,6 +122,16 @@ public:
     std::optional<PreviewRow> lyricAt(std::int16_t second);
     QString databasePath() const;
 
+    // ---- changes left unsaved -----------------------------------------------------------------
+    // Keeps the sheet where the song's next opening offers it back, when it differs from what
+    // was opened or last saved; answers whether it was kept. Throws VersettaError.
+    bool keepUnsaved();
+    // When changes to the open song's lyrics were kept unsaved; invalid when none were.
+    QDateTime unsavedKeptAt() const;
+    // Ctrl+Shift+O: the kept changes as the sheet, a step that can be undone; answers the
+    // status text. Throws VersettaError when none can be read.
+    QString bringBackUnsaved();
+
     // ---- saves and exports --------------------------------------------------------------------
     // Writes the sheet to Song.xml; answers a note about how it was saved, or "".
     QString saveLyricsFile();
@@ -170,6 +181,8 @@ private:
     bool m_lrcBeside = false;
     FileSeen m_xmlSeen; // Song.xml and Song.lrc as the sheet last saw them
     FileSeen m_lrcSeen;
+    std::vector<SheetRow> m_savedRows; // the sheet as opened or last saved
+    UnsavedChanges m_unsaved;
     bool m_keepPrecise = false;
     bool m_wordMode = false;
     QString m_settingsFile;

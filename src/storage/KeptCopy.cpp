@@ -22,8 +22,8 @@ namespace {
 // The first name not taken: a copy kept earlier is never overwritten.
 QString freeName(const QString& path) {
     for (int n = 1; n < 1000; ++n) {
-        const QString name = n == 1 ? path + QStringLiteral(".bak")
-                                    : QStringLiteral("%1.%2.bak").arg(path, QString::number(n));
+        QString name = n == 1 ? path + QStringLiteral(".bak")
+                              : QStringLiteral("%1.%2.bak").arg(path, QString::number(n));
         if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
             return name;
     }

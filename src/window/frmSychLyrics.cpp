@@ -2,6 +2,7 @@
 
 #include "controls/LyricList.h"
 #include "core/AudioFormats.h"
+#include "core/Failure.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "session/SongSuggestions.h"
@@ -19,6 +20,8 @@
 #include "window/WindowLayout.h"
 #include "window/WordTiming.h"
 
+#include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -26,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -136,6 +140,17 @@ void frmSychLyrics::cmdClose_Click() {
     close();
 }
 
+// Closing asks nothing and saves nothing beside the song; what was not saved is kept in the
+// program's own folder, for the song's next opening to offer back.
+void frmSychLyrics::closeEvent(QCloseEvent* event) {
+    try {
+        m_session->keepUnsaved();
+    } catch (const VersettaError&) {
+        // the window is going: there is no one left to tell
+    }
+    QWidget::closeEvent(event);
+}
+
 void frmSychLyrics::showSongPath(const QString& path) {
     m_fileBar->showSong(m_session->songFolder(), m_session->songName(), path);
 }
@@ -146,6 +161,18 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     const SongPlayback& playback = m_session->playback();
     if (playback.isPlaying() || playback.tapAlongRunning())
         m_transport->StopOrEndSong();
+    QString kept;
+    const QString left = m_session->songName();
+    const QString leftPath = m_session->songPath();
+    try {
+        if (m_session->keepUnsaved())
+            kept = tr("The unsaved changes to the lyrics of %1 are kept: open it again and press "
+                      "Ctrl+Shift+O to bring them back.")
+                       .arg(left);
+    } catch (const VersettaError& error) {
+        kept = tr("The unsaved changes to the lyrics of %1 could not be kept: %2")
+                   .arg(left, error.message());
+    }
     // The loading clears the status line and leaves there only what the user must know about
     // the lyrics just loaded (a damaged file, lines beyond the sheet's reach).
     const SongSession::Opened opened = m_session->open(songPath);
@@ -174,6 +201,23 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     // An LRC file beside a song without a lyrics file is offered.
     if (const QString offer = m_session->lrcOffer(); !offer.isEmpty())
         m_status->add(offer);
+    if (const QDateTime at = m_session->unsavedKeptAt(); at.isValid())
+        m_status->add(tr("Changes to these lyrics were left unsaved on %1: Ctrl+Shift+O brings "
+                         "them back.")
+                          .arg(QLocale().toString(at, QLocale::ShortFormat)));
+    if (!kept.isEmpty() && leftPath != m_session->songPath()) // the offer above says it
+        m_status->add(kept);
+}
+
+void frmSychLyrics::bringBackUnsaved() {
+    if (m_transport->markButton()->isEnabled())
+        throw VersettaError(tr("Pause or stop the song before bringing back its unsaved "
+                               "changes."));
+    const QString brought = m_session->bringBackUnsaved();
+    showLoadedSheet();
+    m_sheet->showSheetSelection(false);
+    m_sheet->ShowSaveButton();
+    m_status->show(brought);
 }
 
 // ---- which panel is shown ---------------------------------------------------------------------
@@ -296,6 +340,8 @@ bool frmSychLyrics::exportKeyPressed(QKeyEvent* event) {
     else if (event->key() == Qt::Key_I && !shift)
         m_status->guard("Reading the LRC file",
                         [this] { readLrcIntoSheet(m_session->lrcToRead()); });
+    else if (event->key() == Qt::Key_O && shift)
+        m_status->guard("Bringing back unsaved changes", [this] { bringBackUnsaved(); });
     else
         return false;
     return true;

@@ -45,7 +45,9 @@ private:
     // Replaces the sheet with the lines of an LRC file, as one undoable step; a file that
     // cannot be read leaves the sheet as it was and says why in the status line.
     void readLrcIntoSheet(const QString& path);
-    bool exportKeyPressed(QKeyEvent* event); // Ctrl+E, Ctrl+Shift+E, Ctrl+I
+    bool exportKeyPressed(QKeyEvent* event); // Ctrl+E, Ctrl+Shift+E, Ctrl+I, Ctrl+Shift+O
+    // Ctrl+Shift+O: the changes kept unsaved when the song was last left, as the sheet.
+    void bringBackUnsaved();
     void connectParts();
 
     bool focusNextPrevChild(bool next) override;
@@ -53,6 +55,7 @@ private:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override; // keeps unsaved changes for the next opening
 
     Platform m_platform;
     StatusLine* m_status;

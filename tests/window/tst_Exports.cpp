@@ -1,4 +1,5 @@
 #include "../sources/SongFiles.h"
+#include "support/Files.h"
 #include "support/TestWindow.h"
 
 #include <QApplication>
@@ -196,6 +197,65 @@ private slots:
         QCOMPARE(w.sheet(), QStringList({"1|One|0:01|1", "2|Two|0:02|2"}));
         // AddLyrics went with the focus: Space plays now, it types into no box.
         QCOMPARE(QApplication::focusWidget(), w.ui.cmdPlay);
+    }
+
+    // Changes left unsaved when another song is opened or the window closes are kept in the
+    // program's folder, offered when the song opens again and brought back by Ctrl+Shift+O as
+    // a step Ctrl+Z takes back; a Save lets them go. Nothing beside the song is written.
+    void unsavedChangesComeBack() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        const QString other = writeFile(folder.filePath("Other.mp3"), songs::toneBytes());
+        const QByteArray file = lyricsFileOf(song, {"1|One", "|Two"});
+        writeFile(folder.filePath("Song.xml"), file);
+        TestWindow w(song);
+        w.window->Form_Load();
+        QVERIFY(w.shownActive());
+        const QStringList asFiled{"1|One|0:01|1", "2|Two||"};
+        const QStringList changed{"1|One|0:02|2", "2|Two||"};
+        const auto keys = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        w.clickRow(1);
+        keys(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.sheet(), changed);
+
+        w.open(other);
+        QVERIFY2(w.ui.lblStatus->text().endsWith(
+                     "The unsaved changes to the lyrics of Song.mp3 are kept: open it again and "
+                     "press Ctrl+Shift+O to bring them back."),
+                 qPrintable(w.ui.lblStatus->text()));
+        w.open(song);
+        QCOMPARE(w.sheet(), asFiled);
+        QVERIFY2(
+            w.ui.lblStatus->text().startsWith("Changes to these lyrics were left unsaved on ") &&
+                w.ui.lblStatus->text().endsWith(": Ctrl+Shift+O brings them back."),
+            qPrintable(w.ui.lblStatus->text()));
+        keys(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.sheet(), changed);
+        QVERIFY(w.ui.cmdSave->isEnabled());
+        QVERIFY2(w.ui.lblStatus->text().startsWith("Brought back the 2 lines kept unsaved on "),
+                 qPrintable(w.ui.lblStatus->text()));
+        QCOMPARE(readFile(folder.filePath("Song.xml")), file);
+        w.clickRow(2);
+        keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.sheet(), asFiled);
+
+        // Closed unchanged, nothing new is kept; closed changed, the change is.
+        keys(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        w.ui.cmdSave->click();
+        QVERIFY(!w.session().unsavedKeptAt().isValid());
+        w.open(song);
+        QVERIFY2(!w.ui.lblStatus->text().contains("Ctrl+Shift+O"),
+                 qPrintable(w.ui.lblStatus->text()));
+        QVERIFY(w.window->close());
+        QVERIFY(!w.session().unsavedKeptAt().isValid());
+        w.clickRow(1);
+        keys(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w.window->close());
+        QVERIFY(w.session().unsavedKeptAt().isValid());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Other.mp3", "Song.mp3", "Song.xml"}));
     }
 };
 
