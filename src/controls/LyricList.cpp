@@ -44,6 +44,7 @@ protected:
 };
 
 // The Time column as it was drawn, and the room a cell's text needs beside it.
+constexpr int kNumberWidth = 34;
 constexpr int kTimeWidth = 63;
 constexpr int kTimeMargin = 14;
 
@@ -58,7 +59,7 @@ LyricList::LyricList(LyricSheet& sheet, QWidget* parent) : QTreeView(parent), m_
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    setColumnWidth(LyricSheet::ColNumber, 34);
+    setColumnWidth(LyricSheet::ColNumber, kNumberWidth);
     setColumnWidth(LyricSheet::ColLyric, 366);
     header()->setSectionResizeMode(LyricSheet::ColLyric, QHeaderView::Stretch);
     setColumnWidth(LyricSheet::ColTime, kTimeWidth);
@@ -68,22 +69,28 @@ LyricList::LyricList(LyricSheet& sheet, QWidget* parent) : QTreeView(parent), m_
     connect(&sheet, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) {
                 if (from.column() <= LyricSheet::ColTime && to.column() >= LyricSheet::ColTime)
-                    fitTimes(from.row(), to.row());
+                    fitColumns(from.row(), to.row());
             });
     connect(&sheet, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { fitTimes(first, last); });
+            [this](const QModelIndex&, int first, int last) { fitColumns(first, last); });
     connect(&sheet, &QAbstractItemModel::modelReset, this, [this] {
+        setColumnWidth(LyricSheet::ColNumber, kNumberWidth);
         setColumnWidth(LyricSheet::ColTime, kTimeWidth);
-        fitTimes(0, m_sheet.rowCount() - 1);
+        fitColumns(0, m_sheet.rowCount() - 1);
     });
 }
 
-// Times of an hour or more (H:MM:SS) and a doubted mark's sign widen the Time column rather
-// than being cut short; it keeps its width until other lyrics are loaded.
-void LyricList::fitTimes(int first, int last) {
+// Times of an hour or more (H:MM:SS), a doubted mark's sign and line numbers of four digits or
+// more widen their columns rather than being cut short; they keep their width until other
+// lyrics are loaded.
+void LyricList::fitColumns(int first, int last) {
     const QFontMetrics metrics(font());
     int widest = columnWidth(LyricSheet::ColTime);
+    int widestNumber = columnWidth(LyricSheet::ColNumber);
     for (int row = std::max(first, 0); row <= last && row < m_sheet.rowCount(); ++row) {
+        const QString number = m_sheet.index(row, LyricSheet::ColNumber).data().toString();
+        if (number.size() > 3) // "999" fits as the column was drawn
+            widestNumber = std::max(widestNumber, metrics.horizontalAdvance(number) + kTimeMargin);
         const QModelIndex cell = m_sheet.index(row, LyricSheet::ColTime);
         QString text = cell.data().toString();
         if (cell.data(LyricSheet::FlaggedRole).toBool())
@@ -93,6 +100,8 @@ void LyricList::fitTimes(int first, int last) {
     }
     if (widest > columnWidth(LyricSheet::ColTime))
         setColumnWidth(LyricSheet::ColTime, widest);
+    if (widestNumber > columnWidth(LyricSheet::ColNumber))
+        setColumnWidth(LyricSheet::ColNumber, widestNumber);
 }
 
 void LyricList::selectPosition(int position, bool scrollIntoView) {

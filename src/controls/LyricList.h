@@ -28,7 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void fitTimes(int first, int last);
+    void fitColumns(int first, int last);
 
     LyricSheet& m_sheet;
     QString m_emptyHint;

@@ -40,6 +40,10 @@ SheetPanel::SheetPanel(SongSession& session, StatusLine& status, InputBox inputB
                           "Ctrl+Shift+Z or Ctrl+Y redoes it."));
     m_currentLyric->setFont(ArialBold(9));
     m_currentLyric->setAlignment(Qt::AlignCenter);
+    // A line wider than the list is cut at its edges, never widening the window past the
+    // screen; the tooltip holds all of it.
+    m_currentLyric->setSizePolicy(QSizePolicy::Ignored,
+                                  m_currentLyric->sizePolicy().verticalPolicy());
     QPalette navy = m_currentLyric->palette();
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     m_currentLyric->setPalette(navy);
@@ -121,6 +125,10 @@ void SheetPanel::releaseAfterTapAlong() {
 
 void SheetPanel::showCurrentLyric(const QString& lyric) {
     m_currentLyric->setText(lyric);
+    // Cut, its start is shown rather than its middle.
+    const bool cut = m_currentLyric->fontMetrics().horizontalAdvance(lyric) > m_list->width();
+    m_currentLyric->setAlignment(cut ? Qt::AlignLeading | Qt::AlignVCenter : Qt::AlignCenter);
+    m_currentLyric->setToolTip(cut ? lyric : QString());
     // Its new name announces the line being sung to a screen reader.
     const QString name = lyric.trimmed().isEmpty() ? tr("Current line") : lyric;
     if (m_currentLyric->accessibleName() != name)

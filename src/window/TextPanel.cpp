@@ -57,6 +57,10 @@ bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void TextPanel::focusText() const {
+    m_text->setFocus(Qt::OtherFocusReason);
+}
+
 void TextPanel::cmdPaste_Click() {
     setUnsynchText(m_clipboardText ? m_clipboardText() : QString());
 }

@@ -26,6 +26,8 @@ public:
     QWidget* widget() const { return m_panel; }
 
     void setUnsynchText(const QString& text);
+    // The keyboard to the text box, where a person shown the panel types.
+    void focusText() const;
 
 signals:
     // Save wrote lyrics into the tag, with what it says about that: the sheet shows them now.

@@ -250,6 +250,7 @@ void frmSychLyrics::cmdAddLyrics_Click() {
         m_sheetShownBeforeText = m_sheet->widget()->isVisibleTo(this);
     m_text->widget()->setVisible(true);
     m_sheet->widget()->setVisible(false);
+    m_text->focusText();
 }
 
 void frmSychLyrics::LeaveTextPanel() {

@@ -76,6 +76,13 @@ private slots:
         QVERIFY(fits("596523:14:07"));
         w.setSheet({"a|5"});
         QCOMPARE(w.ui.lvLyrics->columnWidth(LyricSheet::ColTime), 63);
+        // So do line numbers of four digits and more in the # column.
+        const int numbers = w.ui.lvLyrics->columnWidth(LyricSheet::ColNumber);
+        w.setSheet(QStringList(10000, QStringLiteral("la|")));
+        QVERIFY(QFontMetrics(w.ui.lvLyrics->font()).horizontalAdvance("10000") <
+                w.ui.lvLyrics->columnWidth(LyricSheet::ColNumber) - 8);
+        w.setSheet({"a|5"});
+        QCOMPARE(w.ui.lvLyrics->columnWidth(LyricSheet::ColNumber), numbers);
         w.select(1);
         w.ui.txtAdjustSingle->setText(QStringLiteral("3600"));
         w.ui.cmdAdjustSingle->click();

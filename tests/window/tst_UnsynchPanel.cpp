@@ -6,6 +6,7 @@
 
 #include "sources/SongFiles.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,6 +107,18 @@ private slots:
         QCOMPARE(s.w.ui.cmdAdjustAll->isEnabled() || s.w.ui.spnAdjustSingle->isEnabled(),
                  lyrics.isNull());
         QVERIFY(!s.w.ui.cmdSave->isEnabled());
+    }
+
+    // AddLyrics leaves the keyboard in the text box, where the person shown it types.
+    void addLyricsTypesIntoTheText() {
+        TestWindow w;
+        w.ui.cmdAddLyrics->show();
+        QVERIFY(w.shownActive());
+        QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w.ui.txtAddLyrics);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("la la"));
+        QCOMPARE(w.ui.txtAddLyrics->toPlainText(), QStringLiteral("la la"));
+        QVERIFY(w.ui.cmdSaveUnsynch->isEnabled());
     }
 
     void saveFollowsTheTextOnChangeAndClick() {

@@ -196,6 +196,19 @@ private slots:
                     w.ui.lblStatus->geometry().bottom() == w->height() - 1);
         QCOMPARE(w->width(), width);
         QCOMPARE(w.ui.lblStatus->toolTip(), QString());
+
+        // Nor does a long line under the list: it is cut there, and its tooltip holds it.
+        const QString lyric = QStringList(100, QStringLiteral("long")).join(u' ');
+        w.setSheet({QStringLiteral("short|1"), lyric + "|2"});
+        w.clickRow(2);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.ui.lblCurrentLyric->text(), lyric);
+        QCOMPARE(w->width(), width);
+        QVERIFY(w.ui.lblCurrentLyric->geometry().right() < width);
+        QVERIFY(w.ui.cmdMark->geometry().right() < width);
+        QCOMPARE(w.ui.lblCurrentLyric->toolTip(), lyric);
+        w.clickRow(1);
+        QCOMPARE(w.ui.lblCurrentLyric->toolTip(), QString());
     }
 
     // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
