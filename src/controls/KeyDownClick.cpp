@@ -1,14 +1,27 @@
 #include "controls/KeyDownClick.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
 
 KeyDownClick::KeyDownClick(QAbstractButton& button) : QObject(&button), m_button(button) {
-    button.installEventFilter(this);
+    // The keys are followed wherever they go: Space held on Play, which hands the keyboard on
+    // to this button, must not click it when the key's repeats arrive here.
+    qApp->installEventFilter(this);
 }
 
 bool KeyDownClick::eventFilter(QObject* watched, QEvent* event) {
-    if (isHeld(event))
+    if (event->type() == QEvent::ApplicationDeactivate)
+        m_down = 0; // its release goes to another program
+    // A key event not taken by a control goes on to its parents: it is counted where it
+    // arrives first, the control with the keyboard.
+    const bool ours = watched == &m_button;
+    if (!ours && watched != QApplication::focusWidget())
+        return QObject::eventFilter(watched, event);
+    const bool held = isHeld(event);
+    if (!ours)
+        return QObject::eventFilter(watched, event);
+    if (held)
         return true;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -25,10 +38,6 @@ bool KeyDownClick::isHeld(QEvent* event) {
     // release and press of it reach the window together, which a busy machine does not
     // promise; the pair also carries one timestamp, and a key that has not come up cannot go
     // down again.
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        m_down = 0; // its release may go to another control
-        return false;
-    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
