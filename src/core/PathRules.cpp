@@ -8,8 +8,18 @@ QChar nativeSeparator() {
     return QDir::separator();
 }
 
+namespace {
+bool g_isolatePaths = false;
+} // namespace
+
+void IsolatePathsInMessages(bool on) {
+    g_isolatePaths = on;
+}
+
 QString ShownPath(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    // Left-to-right isolate ... pop directional isolate.
+    return g_isolatePaths ? QChar(0x2066) + shown + QChar(0x2069) : shown;
 }
 
 SongLocation SplitSongPath(const QString& path, QChar separator) {

@@ -13,8 +13,12 @@ struct SongLocation {
 
 QChar nativeSeparator();
 
-// A path as messages show it to the user: with the platform's own separators.
+// A path as messages show it to the user: with the platform's own separators, and isolated as
+// left-to-right text while paths are isolated.
 QString ShownPath(const QString& path);
+// In right-to-left text the separators of a path would be reordered around it ("/a/b.mp3"
+// shown as "a/b.mp3/"): the language turns this on for a right-to-left translation.
+void IsolatePathsInMessages(bool on);
 
 SongLocation SplitSongPath(const QString& path, QChar separator);
 

@@ -1,5 +1,7 @@
 #include "window/Language.h"
 
+#include "core/PathRules.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -25,8 +27,9 @@ void followDirection() {
         "QGuiApplication", "QT_LAYOUT_DIRECTION",
         "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
         "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
-    QApplication::setLayoutDirection(direction == QLatin1String("RTL") ? Qt::RightToLeft
-                                                                       : Qt::LeftToRight);
+    const bool rightToLeft = direction == QLatin1String("RTL");
+    QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    IsolatePathsInMessages(rightToLeft);
 }
 
 } // namespace
@@ -36,6 +39,7 @@ void RemoveLanguage() {
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
     QApplication::setLayoutDirection(Qt::LeftToRight);
+    IsolatePathsInMessages(false);
 }
 
 QString InstallLanguage(const QLocale& locale) {

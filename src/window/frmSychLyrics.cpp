@@ -3,6 +3,7 @@
 #include "controls/LyricList.h"
 #include "core/AudioFormats.h"
 #include "core/Failure.h"
+#include "core/PathRules.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "session/SongSuggestions.h"
@@ -189,7 +190,7 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
         m_sheet->ShowSaveButton();
         m_status->show(QString());
     } else {
-        m_status->show(tr(" No Lyrics Found For  -  %1").arg(m_fileBar->fileName()));
+        m_status->show(tr(" No Lyrics Found For  -  %1").arg(ShownPath(m_fileBar->fileName())));
         m_fileBar->showAddLyrics(true);
         m_sheet->widget()->setVisible(false);
         m_text->widget()->setVisible(false);

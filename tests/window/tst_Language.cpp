@@ -343,6 +343,12 @@ private slots:
         const QRect firstWord = words->child(0)->rect();
         QVERIFY(firstWord.left() > words->child(1)->rect().left());
         QVERIFY(firstWord.width() > 0);
+        // A path in a message stays as it is written, its separators kept in place.
+        const QString bare = toneSong(music.filePath("Bare.mp3"));
+        TestWindow noLyrics;
+        noLyrics.open(bare);
+        QVERIFY2(noLyrics.ui.lblStatus->text().contains(u'\u2066' + bare + u'\u2069'),
+                 qPrintable(noLyrics.ui.lblStatus->text()));
     }
 
     // Times, amounts and the saved files are data: in another language the seconds box still
