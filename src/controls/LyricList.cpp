@@ -3,9 +3,11 @@
 #include "sheet/LyricSheet.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -22,6 +24,23 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         option->direction = option->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     }
+
+    // A lyric cut at the column's edge is shown whole when the pointer rests on it; one that
+    // fits leaves the list's own tooltip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() == QEvent::ToolTip && index.isValid()) {
+            const QString lyric = index.data().toString();
+            if (option.fontMetrics.horizontalAdvance(lyric) + kCellMargin > option.rect.width()) {
+                QToolTip::showText(event->globalPos(), lyric, view->viewport(), option.rect);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+
+private:
+    static constexpr int kCellMargin = 8;
 };
 
 // A suggested time reads grey, as a guess; a mark the timing check doubts reads in a warning

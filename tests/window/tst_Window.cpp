@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGlyphRun>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <sys/stat.h>
@@ -209,6 +211,17 @@ private slots:
         QCOMPARE(w.ui.lblCurrentLyric->toolTip(), lyric);
         w.clickRow(1);
         QCOMPARE(w.ui.lblCurrentLyric->toolTip(), QString());
+        // In the list, the pointer on a cut lyric shows all of it; on one that fits, the
+        // list's own tooltip.
+        const auto tipAt = [&w](int row) {
+            QTreeView* list = w.ui.lvLyrics;
+            const QPoint at = list->visualRect(list->model()->index(row, 1)).center();
+            QHelpEvent tip(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &tip);
+            return QToolTip::text();
+        };
+        QCOMPARE(tipAt(1), lyric);
+        QCOMPARE(tipAt(0), w.ui.lvLyrics->toolTip());
     }
 
     // Lyrics in any script render as glyphs: a character no installed font has gets glyph 0,
