@@ -152,6 +152,18 @@ SongSession::Opened SongSession::open(const QString& path) {
                      tr("Open Song Without Lyrics"));
     }
     m_savedRows = m_sheet.rows();
+    // Changes kept that the song's own files now hold (lyrics saved into its tag since) are
+    // no longer offered.
+    try {
+        const auto sameCells = [](const SheetRow& a, const SheetRow& b) {
+            return a.number == b.number && a.lyric == b.lyric && a.secs == b.secs;
+        };
+        if (m_unsaved.keptAt(path).isValid() &&
+            std::ranges::equal(m_unsaved.read(path), m_savedRows, sameCells))
+            m_unsaved.forget(path);
+    } catch (const VersettaError&) {
+        // a kept sheet that cannot be read is said so by Ctrl+Shift+O
+    }
     return opened;
 }
 

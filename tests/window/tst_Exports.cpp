@@ -254,6 +254,11 @@ private slots:
         keys(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(w.window->close());
         QVERIFY(w.session().unsavedKeptAt().isValid());
+        // Kept changes the song's files hold by its next opening are not offered.
+        writeFile(folder.filePath("Song.xml"), lyricsFileOf(song, {"3|One", "|Two"}));
+        w.open(song);
+        QCOMPARE(w.sheet(), QStringList({"1|One|0:03|3", "2|Two||"}));
+        QVERIFY(!w.session().unsavedKeptAt().isValid());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Other.mp3", "Song.mp3", "Song.xml"}));
     }
