@@ -135,9 +135,37 @@ QString SongPlayback::seekBy(std::int32_t deltaMs) {
         return tr("Seeking works while a song is playing or paused.");
     const std::int32_t length = player().GetSongLength();
     const std::int64_t target = static_cast<std::int64_t>(player().GetPositionMs()) + deltaMs;
-    player().SeekPositionMs(static_cast<std::int32_t>(std::clamp<std::int64_t>(target, 0, length)));
+    const auto at = static_cast<std::int32_t>(std::clamp<std::int64_t>(target, 0, length));
+    player().SeekPositionMs(at);
     m_tickRow = 0;
+    cursorToNextLineAfter(at);
     return {};
+}
+
+// The tick moves the cursor only when the song reaches the start of a saved line: after a jump
+// it would stay on the line it held before, and Mark Line would stamp that one again.
+void SongPlayback::cursorToNextLineAfter(std::int32_t ms) {
+    LyricSheet& sheet = m_session.sheet();
+    const std::vector<SheetRow>& rows = sheet.rows();
+    int last = 0; // the last row marked at or before ms
+    for (int p = 1; p <= sheet.count(); ++p) {
+        const SheetRow& row = rows[static_cast<std::size_t>(p - 1)];
+        const std::optional<double> secs = ReadSeconds(row.secs);
+        if (!secs)
+            continue;
+        const double rowMs = row.hasExactMark() ? static_cast<double>(row.markMs) : *secs * 1000;
+        if (rowMs <= ms)
+            last = p;
+    }
+    int next = last + 1;
+    while (next <= sheet.count() && rows[static_cast<std::size_t>(next - 1)].lyric.isEmpty())
+        ++next;
+    if (next > sheet.count())
+        return;
+    m_replayHold = false;
+    const std::int16_t offset = sheet.lineOffset();
+    sheet.setMarkCursor(static_cast<std::int16_t>(next - offset), offset);
+    sheet.setSelected(next);
 }
 
 void SongPlayback::seekTo(double seconds) {

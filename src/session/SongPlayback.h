@@ -42,7 +42,8 @@ public:
     QString markingAidsText() const;
 
     // ---- seeking and speed ------------------------------------------------------------------
-    // Moves by deltaMs within the song; answers why not, or "".
+    // Moves by deltaMs within the song, the mark cursor to the first line with words after the
+    // last one marked by then; answers why not, or "".
     QString seekBy(std::int32_t deltaMs);
     void seekTo(double seconds);
     // Steps the speed by tenths (0: normal); answers the status text.
@@ -85,6 +86,7 @@ public:
 private:
     // Ends the tap-along, setting the delay it measured; answers the status text.
     QString finishTapAlong();
+    void cursorToNextLineAfter(std::int32_t ms);
     Mp3Player& player() const;
 
     struct TapAlong {

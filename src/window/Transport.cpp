@@ -249,8 +249,10 @@ void Transport::sldSong_Scroll() {
 void Transport::SeekBy(std::int32_t deltaMs) {
     if (playback().tapAlongRunning())
         return;
-    if (const QString refused = playback().seekBy(deltaMs); !refused.isEmpty())
+    if (const QString refused = playback().seekBy(deltaMs); !refused.isEmpty()) {
         m_status.show(refused);
-    else
-        Timer1_Timer(); // the slider and the time label follow at once
+        return;
+    }
+    m_sheet.showSheetSelection(true);
+    Timer1_Timer(); // the slider and the time label follow at once
 }

@@ -65,6 +65,27 @@ private slots:
             QCOMPARE(w.ui.sldSong->Value(), w.player->positionMs / 1000);
     }
 
+    // After a seek key Mark Line stamps the line the song comes to next from there, not the
+    // line the cursor held before the jump; rows' new marks count at once.
+    void aSeekMovesTheMarkCursorWithTheSong() {
+        TestWindow w;
+        playing(w);
+        const auto seekAndMark = [&](int fromMs, int key, int times) {
+            w.player->positionMs = fromMs;
+            for (int i = 0; i < times; ++i)
+                press(key, Ctrl);
+            press(Qt::Key_Space);
+        };
+        seekAndMark(3000, Qt::Key_Right, 1); // 6 s: after One's 5 s
+        QCOMPARE(w.sheet().at(1), QStringLiteral("2|Two|0:06|6"));
+        seekAndMark(6000, Qt::Key_Right, 3); // 15 s: Three's own second counts as reached
+        QCOMPARE(w.sheet().at(3), QStringLiteral("4|Four|0:15|15"));
+        seekAndMark(15000, Qt::Key_Left, 1); // 12 s: after Two's new 6 s
+        QCOMPARE(w.sheet().at(2), QStringLiteral("3|Three|0:12|12"));
+        QCOMPARE(w.sheet().at(0), QStringLiteral("1|One|0:05|5"));
+        QCOMPARE(w.ui.lvLyrics->currentIndex().row(), 3); // the walk went on to Four
+    }
+
     // While the song plays, a click that seeks on the slider or picks a line leaves the keyboard
     // to Mark Line: the next Space marks. Paused, the list keeps the focus it was clicked into.
     void aClickWhilePlayingLeavesSpaceToMarkLine() {
