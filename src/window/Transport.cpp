@@ -4,6 +4,7 @@
 #include "controls/LyricList.h"
 #include "controls/SongSlider.h"
 #include "playback/Mp3Player.h"
+#include "playback/Waveform.h"
 #include "session/SongPlayback.h"
 #include "session/SongSession.h"
 #include "sheet/TimeText.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cmath>
 
 Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet, QWidget& window)
     : QObject(&window), m_session(session), m_status(status), m_sheet(sheet), m_window(window),
@@ -56,8 +59,14 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
         m_time->setText(QStringLiteral("0:00 / 0:00"));
     });
     // The session's one decode of the song brings its outline.
-    connect(&session, &SongSession::waveformChanged, this,
-            [this] { m_slider->setEnvelope(m_session.waveform()); });
+    // Its length too: until the song plays, the label shows the one the decode measured.
+    connect(&session, &SongSession::waveformChanged, this, [this] {
+        const auto waveform = m_session.waveform();
+        m_slider->setEnvelope(waveform);
+        if (waveform && waveform->seconds() > 0 && !playback().isPlaying())
+            m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(static_cast<std::int32_t>(
+                                                            std::lround(waveform->seconds()))));
+    });
     m_slider->followSheet(&session.sheet());
     // While the song plays a click that seeks or picks a line leaves the keyboard to Mark Line.
     m_slider->focusProxy()->installEventFilter(this);

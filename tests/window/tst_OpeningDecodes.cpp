@@ -4,6 +4,7 @@
 #include "support/Files.h"
 #include "support/TestWindow.h"
 
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +114,7 @@ private slots:
         QVERIFY(envelope);
         QVERIFY2(std::abs(envelope->seconds() - 6) < 0.05,
                  qPrintable(QString::number(envelope->seconds())));
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("0:00 / 0:06")); // before any Play
         QCOMPARE(analysing, !lines.isEmpty());
         // The aligner had the samples: every line has a suggested time.
         QCOMPARE(static_cast<int>(session.sheet().hints().size()), int(lines.size()));
