@@ -9,6 +9,9 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QScreen>
+
+#include <algorithm>
 #include <csignal>
 
 int main(int argc, char* argv[]) {
@@ -38,10 +41,18 @@ int main(int argc, char* argv[]) {
         return chosen.isEmpty() ? fileName : chosen;
     };
     platform.inputBox = [](const QString& prompt, const QString& title, const QString& answer) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                                   QLineEdit::Normal, answer, &ok);
-        return ok ? text : QString();
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setLabelText(prompt);
+        box.setTextValue(answer);
+        // A long lyric is edited in view, as wide as it is up to most of the screen.
+        const QFontMetrics metrics(box.font());
+        const int most = box.screen() ? box.screen()->availableGeometry().width() * 3 / 4 : 800;
+        const int wanted = metrics.horizontalAdvance(answer) + 8 * metrics.averageCharWidth();
+        box.resize(
+            std::clamp(wanted, box.sizeHint().width(), std::max(most, box.sizeHint().width())),
+            box.sizeHint().height());
+        return box.exec() == QDialog::Accepted ? box.textValue() : QString();
     };
     platform.clipboardText = [] { return QApplication::clipboard()->text(); };
     platform.programFolder = QApplication::applicationDirPath();
