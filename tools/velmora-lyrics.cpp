@@ -87,6 +87,17 @@ struct Options {
     QList<QByteArray> paths; // as given: a name need not be UTF-8
 };
 
+// The command an option belongs to, "" for one every command takes.
+QString onlyFor(const QByteArray& option) {
+    if (option == "--force")
+        return QStringLiteral("import-lrc");
+    if (option == "--write")
+        return QStringLiteral("suggest");
+    if (option == "--no-timing")
+        return QStringLiteral("check");
+    return {};
+}
+
 // Answers "" or what is wrong with the arguments.
 QString parse(const QList<QByteArray>& args, Options& options) {
     if (args.isEmpty())
@@ -111,6 +122,10 @@ QString parse(const QList<QByteArray>& args, Options& options) {
             options.paths << arg;
         } else if (arg == "--") {
             onlyPaths = true;
+        } else if (const QString only = onlyFor(arg);
+                   !only.isEmpty() && only != options.commandName) {
+            // Taken silently, it would let "check --write" look like it mended something.
+            return QStringLiteral("%1 works only with %2.").arg(ShownName(arg), only);
         } else if (arg == "--force") {
             options.job.force = true;
         } else if (arg == "--write") {

@@ -59,11 +59,20 @@ private slots:
         QTest::newRow("no path") << QStringList{"check"} << 2;
         QTest::newRow("bad --jobs") << QStringList{"check", "--jobs", "0", "."} << 2;
         QTest::newRow("a path that names nothing") << QStringList{"check", "/no/such/song"} << 1;
+        // An option another command takes would otherwise pass for having done something.
+        QTest::newRow("check --write") << QStringList{"check", "--write", "."} << 2;
+        QTest::newRow("export-lrc --force") << QStringList{"export-lrc", "--force", "."} << 2;
+        QTest::newRow("suggest --no-timing") << QStringList{"suggest", "--no-timing", "."} << 2;
+        QTest::newRow("a path after --") << QStringList{"check", "--", "--write"} << 1;
     }
     void exitCodes() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
-        QCOMPARE(lyricsTool(arguments).exitCode, exitCode);
+        const Run run = lyricsTool(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        if (arguments.size() > 1 && arguments.at(1) == QLatin1String("--write"))
+            QCOMPARE(run.err.value(0),
+                     QStringLiteral("velmora-lyrics: --write works only with suggest."));
     }
 
     void keepsGoingPastDamagedFiles() {
