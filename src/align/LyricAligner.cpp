@@ -20,7 +20,7 @@ constexpr qint64 kSyllableMs = 350;
 // Longer than a line's first word is sung (frames of 10 ms).
 constexpr int kLongWordFrames = 80;
 // A line's first words placed apart from the rest are looked for again from this long before
-// where their syllables put the line, to just after its last word found.
+// where their syllables put the line, to just after the words found together.
 constexpr qint64 kRespotLeadMs = 500;
 constexpr qint64 kRespotTailMs = 300;
 // No line is sung faster than this a syllable.
@@ -747,10 +747,12 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         // back from it is a guess: the line's words decoded alone, from a little before that
         // guess, find where it starts.
         if (core.word > lineFirst) {
-            const qint64 lineEnd = s.fromMs + qint64{mine.back()->endFrame} * 10 + kRespotTailMs;
-            if (const qint64 again = respot(k, std::max(s.fromMs, ms - kRespotLeadMs),
-                                            std::min(lineEnd, s.toMs), cancel);
-                again >= 0)
+            const PlacedWord& coreEnd = *mine[best + bestSize - 1];
+            const qint64 toMs = s.fromMs + qint64{coreEnd.endFrame} * 10 + kRespotTailMs;
+            const qint64 again =
+                respot(words.mid(lineFirst, coreEnd.word - lineFirst + 1),
+                       std::max(s.fromMs, ms - kRespotLeadMs), std::min(toMs, s.toMs), cancel);
+            if (again >= 0 && again <= s.fromMs + qint64{core.startFrame} * 10)
                 ms = again;
         }
         LineEvidence e;
@@ -796,11 +798,10 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
     }
 }
 
-// The line's own words decoded alone between fromMs and toMs: where its first word is, or -1
-// when the decoder did not get through all of them.
-qint64 LyricAligner::respot(int line, qint64 fromMs, qint64 toMs,
+// A line's words up to its core decoded alone between fromMs and toMs: where the first is, or
+// -1 when the decoder did not get through all of them together.
+qint64 LyricAligner::respot(const QStringList& own, qint64 fromMs, qint64 toMs,
                             const std::atomic<bool>& cancel) const {
-    const QStringList& own = m_words[static_cast<std::size_t>(line)];
     const auto from = static_cast<std::size_t>(fromMs) * kAlignRate / 1000;
     const auto to =
         std::min(m_audio.samples.size(), static_cast<std::size_t>(toMs) * kAlignRate / 1000);
