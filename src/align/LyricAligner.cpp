@@ -19,10 +19,6 @@ constexpr qint64 kWordMs = 350;
 constexpr qint64 kSyllableMs = 350;
 // Longer than a line's first word is sung (frames of 10 ms).
 constexpr int kLongWordFrames = 80;
-// A line's first words placed apart from the rest are looked for again from this long before
-// where their syllables put the line, to just after the words found together.
-constexpr qint64 kRespotLeadMs = 500;
-constexpr qint64 kRespotTailMs = 300;
 // No line is sung faster than this a syllable.
 constexpr qint64 kFastestSyllableMs = 150;
 // Syllables' worth of time between two lines in the spread: a breath.
@@ -742,19 +738,7 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
         const qint64 coreMs = core.endFrame - core.startFrame > kLongWordFrames
                                   ? qint64{core.endFrame} * 10 - kWordMs
                                   : qint64{core.startFrame} * 10;
-        qint64 ms = s.fromMs + coreMs - syllablesBefore * kSyllableMs;
-        // The words before the core were put on something else, and counting their syllables
-        // back from it is a guess: the line's words decoded alone, from a little before that
-        // guess, find where it starts.
-        if (core.word > lineFirst) {
-            const PlacedWord& coreEnd = *mine[best + bestSize - 1];
-            const qint64 toMs = s.fromMs + qint64{coreEnd.endFrame} * 10 + kRespotTailMs;
-            const qint64 again =
-                respot(words.mid(lineFirst, coreEnd.word - lineFirst + 1),
-                       std::max(s.fromMs, ms - kRespotLeadMs), std::min(toMs, s.toMs), cancel);
-            if (again >= 0 && again <= s.fromMs + qint64{core.startFrame} * 10)
-                ms = again;
-        }
+        const qint64 ms = s.fromMs + coreMs - syllablesBefore * kSyllableMs;
         LineEvidence e;
         e.words = static_cast<int>(m_words[static_cast<std::size_t>(k)].size());
         e.placed = static_cast<int>(mine.size());
@@ -796,29 +780,6 @@ void LyricAligner::alignStretch(const Stretch& s, std::vector<Suggestion>& out,
             if (g.line == k)
                 out.push_back(g);
     }
-}
-
-// A line's words up to its core decoded alone between fromMs and toMs: where the first is, or
-// -1 when the decoder did not get through all of them together.
-qint64 LyricAligner::respot(const QStringList& own, qint64 fromMs, qint64 toMs,
-                            const std::atomic<bool>& cancel) const {
-    const auto from = static_cast<std::size_t>(fromMs) * kAlignRate / 1000;
-    const auto to =
-        std::min(m_audio.samples.size(), static_cast<std::size_t>(toMs) * kAlignRate / 1000);
-    if (own.isEmpty() || from >= to)
-        return -1;
-    const SpeechRecogniser::Decoded decoded =
-        m_decoder->alignLine(m_audio.samples.data() + from, to - from, own, cancel);
-    if (!decoded.complete || decoded.words.empty() || decoded.words.front().word != 0)
-        return -1;
-    const PlacedWord& first = decoded.words.front();
-    for (std::size_t i = 1; i < decoded.words.size(); ++i)
-        if (decoded.words[i].startFrame - decoded.words[i - 1].endFrame > kApartFrames)
-            return -1;
-    const qint64 at = first.endFrame - first.startFrame > kLongWordFrames
-                          ? qint64{first.endFrame} * 10 - kWordMs
-                          : qint64{first.startFrame} * 10;
-    return fromMs + at;
 }
 
 // A decoder that lost the voice for a while puts lines out of order: one sooner after the line

@@ -104,8 +104,6 @@ private:
     std::vector<Suggestion> inOrder(const Stretch& stretch,
                                     const std::vector<Suggestion>& found) const;
     qint64 firstVoiceMs(qint64 fromMs, qint64 toMs) const;
-    qint64 respot(const QStringList& own, qint64 fromMs, qint64 toMs,
-                  const std::atomic<bool>& cancel) const;
     // Half the words or more in the model's own dictionary.
     bool english() const { return m_englishWords * 2 >= m_allWords; }
     void rate(std::vector<Suggestion>& out);
