@@ -14,6 +14,9 @@
 
 namespace {
 
+// Longer than mpv takes to land a seek, even on a busy machine.
+constexpr qint64 kSeekLandingMs = 3000;
+
 std::int32_t clampToInt32(double value) {
     if (!(value > 0))
         return 0;
@@ -84,7 +87,7 @@ void MpvPlayer::LoadSong(const QString& path) {
     // Loaded paused: playback begins with PlaySong, as the window expects.
     m_pausedSeekTarget.reset();
     m_loadSeekTarget.reset();
-    m_seekAfterLoad.reset();
+    m_seekLanding.reset();
     m_lengthMs = 0;
     m_stopped = false;
     m_loading = true;
@@ -105,7 +108,7 @@ void MpvPlayer::PauseSong() {
 void MpvPlayer::StopSong() {
     m_pausedSeekTarget.reset();
     m_loadSeekTarget.reset();
-    m_seekAfterLoad.reset();
+    m_seekLanding.reset();
     m_loading = false;
     m_lengthMs = 0;
     m_stopped = true;
@@ -142,10 +145,18 @@ double MpvPlayer::positionSeconds() {
     double heard = 0;
     if (!(ready() && m_engine->number("audio-pts", heard)))
         heard = doubleProperty("time-pos");
-    // Until the seek after the load has landed, mpv may still report the start.
-    if (m_seekAfterLoad && heard < *m_seekAfterLoad - 0.1)
-        return *m_seekAfterLoad;
-    m_seekAfterLoad.reset();
+    // Until a seek has landed mpv goes on reporting where the song was (the start, after a
+    // load), and a tick then would find the line the song has left: the target is the position
+    // meanwhile. Landed once mpv reports a moment the song can have reached from the target; a
+    // seek that never lands there (past the end) is let go after a while.
+    if (m_seekLanding) {
+        const double target = m_seekLanding->target;
+        const double playedSince = static_cast<double>(m_seekLanding->since.elapsed()) / 1000.0;
+        const bool landed = heard >= target - 0.1 && heard <= target + 0.25 + playedSince * m_speed;
+        if (!landed && !m_seekLanding->since.hasExpired(kSeekLandingMs))
+            return target;
+        m_seekLanding.reset();
+    }
     return heard;
 }
 
@@ -177,7 +188,7 @@ void MpvPlayer::SeekPositionMs(std::int32_t ms) {
 void MpvPlayer::seekTo(double seconds) {
     if (!ready())
         return;
-    m_seekAfterLoad.reset(); // a later seek is the one that counts
+    m_seekLanding.reset(); // a later seek is the one that counts
     if (doubleProperty("duration") <= 0) {
         // Play from Stop seeks right after the load, before mpv knows the song: the seek
         // waits for it, or playback would start from 0:00.
@@ -186,6 +197,8 @@ void MpvPlayer::seekTo(double seconds) {
         return;
     }
     m_engine->seek(seconds);
+    m_seekLanding = SeekLanding{std::clamp(seconds, 0.0, doubleProperty("duration")), {}};
+    m_seekLanding->since.start();
     if (m_engine->paused())
         m_pausedSeekTarget = std::clamp(seconds, 0.0, doubleProperty("duration"));
 }
@@ -205,10 +218,8 @@ void MpvPlayer::drainEvents() {
         if (event == PlayerEngine::Event::Loaded) {
             m_loading = false;
             GetSongLength(); // known from here on, even if nobody asks before the end
-            if (const std::optional<double> target = std::exchange(m_loadSeekTarget, {})) {
+            if (const std::optional<double> target = std::exchange(m_loadSeekTarget, {}))
                 seekTo(*target);
-                m_seekAfterLoad = target;
-            }
         }
         if (event == PlayerEngine::Event::EndOfFile)
             emit SongEnded(0);

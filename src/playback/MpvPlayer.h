@@ -3,6 +3,7 @@
 #include "playback/Mp3Player.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <atomic>
@@ -63,8 +64,12 @@ private:
     std::optional<double> m_pausedSeekTarget;
     // A seek asked for while the song was loading, made once it has loaded.
     std::optional<double> m_loadSeekTarget;
-    // That seek once made, until mpv reports a position that has reached it.
-    std::optional<double> m_seekAfterLoad;
+    // The last seek made, until mpv reports a position that has reached it.
+    struct SeekLanding {
+        double target = 0;
+        QElapsedTimer since;
+    };
+    std::optional<SeekLanding> m_seekLanding;
     bool m_loading = false;
     // mpv unloads a song at its end; its length is still the loaded song's until the next
     // LoadSong or StopSong.
