@@ -20,8 +20,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <cmath>
-
 Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet, QWidget& window)
     : QObject(&window), m_session(session), m_status(status), m_sheet(sheet), m_window(window),
       m_slider(new SongSlider), m_time(MakeLabel("lblTime", QStringLiteral("0:00 / 0:00"))),
@@ -59,13 +57,14 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
         m_time->setText(QStringLiteral("0:00 / 0:00"));
     });
     // The session's one decode of the song brings its outline.
-    // Its length too: until the song plays, the label shows the one the decode measured.
+    // Its length too, rounded as the tick rounds the player's: until the song plays, the label
+    // shows the one the decode measured.
     connect(&session, &SongSession::waveformChanged, this, [this] {
         const auto waveform = m_session.waveform();
         m_slider->setEnvelope(waveform);
         if (waveform && waveform->seconds() > 0 && !playback().isPlaying())
             m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(static_cast<std::int32_t>(
-                                                            std::lround(waveform->seconds()))));
+                                                            RoundHalfEven(waveform->seconds()))));
     });
     m_slider->followSheet(&session.sheet());
     // While the song plays a click that seeks or picks a line leaves the keyboard to Mark Line.
