@@ -142,6 +142,36 @@ private slots:
         QCOMPARE(w.player->calls.last(), QStringLiteral("SeekPositionMs 8600"));
         QCOMPARE(w.session().sheet().selected(), 2);
     }
+
+    // Ctrl+Right held: each of the server's repeats seeks on, and the press after it stamps the
+    // line after the last one marked by where the song ended up, whatever the cursor held.
+    void seekHeldThenMarkStampsTheLineThere() {
+        TestWindow w;
+        w.createDatabase();
+        QStringList lines;
+        for (int i = 1; i <= 60; ++i)
+            lines << QStringLiteral("line %1|%2").arg(i).arg(2 * i);
+        w.setSheet(lines);
+        w.player->lengthMs = 300000;
+        w.player->positionMs = 5000;
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QVERIFY(xdotool({"keydown", "ctrl+Right", "sleep", "1", "keyup", "ctrl+Right"}));
+        QTest::qWait(300); // the last repeats reach the window
+        const int seconds = w.player->positionMs / 1000;
+        QVERIFY2(seconds > 20 && seconds % 3 == 2, qPrintable(QString::number(seconds)));
+        const int next = seconds / 2 + 1;
+        QVERIFY(xdotool({"key", "space"}));
+        QVERIFY(QTest::qWaitFor([&] {
+            return w.session().sheet().cell(next, LyricSheet::ColSecs) == QString::number(seconds);
+        }));
+        for (int row = 1; row <= 60; ++row)
+            if (row != next)
+                QCOMPARE(w.session().sheet().cell(row, LyricSheet::ColSecs),
+                         QString::number(2 * row));
+    }
 };
 
 QTEST_MAIN(HeldKeyTest)
