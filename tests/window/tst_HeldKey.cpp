@@ -47,6 +47,22 @@ class HeldKeyTest : public QObject {
         }
     };
 
+    // Sixty lines, line i marked at 2i s when marked, on a long song at 5 s; the window shown
+    // and active, as the server's keys need it.
+    static bool showSixtyLines(TestWindow& w, bool marked) {
+        w.createDatabase();
+        QStringList lines;
+        for (int i = 1; i <= 60; ++i)
+            lines << (marked ? QStringLiteral("line %1|%2").arg(i).arg(2 * i)
+                             : QStringLiteral("line %1").arg(i));
+        w.setSheet(lines);
+        w.player->lengthMs = 300000;
+        w.player->positionMs = 5000;
+        w->show();
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(&*w);
+    }
+
 private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -69,16 +85,7 @@ private slots:
         QFETCH(QString, commands);
         const QStringList keys = commands.split(u' ');
         TestWindow w;
-        w.createDatabase();
-        QStringList lines;
-        for (int i = 1; i <= 60; ++i)
-            lines << QStringLiteral("line %1").arg(i);
-        w.setSheet(lines);
-        w.player->lengthMs = 600000;
-        w.player->positionMs = 5000;
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(showSixtyLines(w, false));
         const bool onPlay = QString(QTest::currentDataTag()).endsWith(u"on Play");
         if (onPlay)
             w.ui.cmdPlay->setFocus();
@@ -147,16 +154,7 @@ private slots:
     // line after the last one marked by where the song ended up, whatever the cursor held.
     void seekHeldThenMarkStampsTheLineThere() {
         TestWindow w;
-        w.createDatabase();
-        QStringList lines;
-        for (int i = 1; i <= 60; ++i)
-            lines << QStringLiteral("line %1|%2").arg(i).arg(2 * i);
-        w.setSheet(lines);
-        w.player->lengthMs = 300000;
-        w.player->positionMs = 5000;
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&*w));
+        QVERIFY(showSixtyLines(w, true));
         QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
         QVERIFY(xdotool({"keydown", "ctrl+Right", "sleep", "1", "keyup", "ctrl+Right"}));
         QTest::qWait(300); // the last repeats reach the window
