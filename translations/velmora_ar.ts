@@ -625,6 +625,10 @@
         <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
         <translation>في %1 ‏%2 سطر؛ تعرض القائمة أول %3 والحفظ الآن سيُسقط الباقي</translation>
     </message>
+    <message>
+        <source>a control character (U+%1), which XML does not allow</source>
+        <translation>محرف تحكم (U+%1) لا يسمح به XML</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>

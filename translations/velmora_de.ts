@@ -613,6 +613,10 @@
         <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
         <translation>%1 enthält %2 Zeilen; die Liste zeigt die ersten %3, und Speichern würde jetzt den Rest verwerfen</translation>
     </message>
+    <message>
+        <source>a control character (U+%1), which XML does not allow</source>
+        <translation>ein Steuerzeichen (U+%1), das XML nicht erlaubt</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>

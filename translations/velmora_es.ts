@@ -613,6 +613,10 @@
         <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
         <translation>%1 tiene %2 líneas; la lista muestra las primeras %3 y guardar ahora descartaría el resto</translation>
     </message>
+    <message>
+        <source>a control character (U+%1), which XML does not allow</source>
+        <translation>un carácter de control (U+%1), que XML no permite</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>

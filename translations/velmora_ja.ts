@@ -610,6 +610,10 @@
         <source>%1 holds %2 lines; the sheet shows the first %3 and saving now would drop the rest</source>
         <translation>%1 には %2 行あります。一覧には最初の %3 行を表示しており、今保存すると残りは失われます</translation>
     </message>
+    <message>
+        <source>a control character (U+%1), which XML does not allow</source>
+        <translation>XML では使えない制御文字 (U+%1)</translation>
+    </message>
 </context>
 <context>
     <name>MarkingSettings</name>

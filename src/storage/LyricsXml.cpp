@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -307,6 +308,44 @@ QString fieldText(QXmlStreamReader& xml, qsizetype& total, bool keep) {
     return text;
 }
 
+// A character XML refuses that the reader could not see in Qt's message, which quotes it as it
+// is (a NUL not at all): the fault's character, found again in the file, named by its code.
+QString invisibleCharacterAt(QIODevice& device, const QXmlStreamReader& xml) {
+    if (xml.error() != QXmlStreamReader::NotWellFormedError || device.isSequential() ||
+        !device.seek(0))
+        return {};
+    const QByteArray start = device.peek(4);
+    std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(start);
+    if (!encoding && !xml.documentEncoding().isEmpty())
+        encoding = QStringConverter::encodingForName(xml.documentEncoding().toLatin1().constData());
+    QStringDecoder decode(encoding.value_or(QStringConverter::Utf8));
+    const qint64 wantedLine = xml.lineNumber();
+    const qint64 column = xml.columnNumber();
+    qint64 line = 1;
+    QString text; // the fault's line, up to the fault
+    while (!device.atEnd() && line <= wantedLine) {
+        const QString chunk = decode(device.read(1 << 16));
+        for (const QChar c : chunk) {
+            if (c == u'\n' && ++line > wantedLine)
+                break;
+            if (line == wantedLine)
+                text += c;
+        }
+        if (text.size() > column)
+            break;
+    }
+    for (const qint64 at : {column - 1, column}) {
+        if (at < 0 || at >= text.size())
+            continue;
+        const char16_t c = text[at].unicode();
+        if (c < 0x20 && c != u'\t' && c != u'\r' && c != u'\n')
+            return QCoreApplication::translate(
+                       "LyricsXml", "a control character (U+%1), which XML does not allow")
+                .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'));
+    }
+    return {};
+}
+
 // The one walk every reader makes. The sink names the fields it cares about (key), takes
 // each field of a line in turn and each line as it ends; a line cut short by a fault never
 // ends, since half a line is not a line.
@@ -369,7 +408,10 @@ template <class Sink> void walkLyrics(QIODevice& device, LyricsReading& reading,
         // not text in the declared encoding, text instead of a tag) is named as it is.
         note(!rootSeen && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
                  ? QCoreApplication::translate("LyricsXml", "no root element")
-                 : xml.errorString());
+                 : [&] {
+                       const QString invisible = invisibleCharacterAt(device, xml);
+                       return invisible.isEmpty() ? xml.errorString() : invisible;
+                   }());
         reading.stoppedEarly = true;
     }
 }

@@ -145,7 +145,20 @@ private slots:
                 entityFlood(200000, true), 0, 0);
         textRow("one entity referenced 8 500 times between elements", entities,
                 entityFlood(8500, false), 0, 0);
-        textRow("NUL byte", damaged, document(lineElement(1, "1", QByteArray("a\0b", 3))), 0, 0);
+        // Qt's own message quotes the character as it is, which no one can see.
+        const QString control = "(a control character (U+%1), which XML does not allow); no "
+                                "lines could be read|Song.xml is damaged|Pause";
+        textRow("NUL byte", control.arg("0000"),
+                document(lineElement(1, "1", QByteArray("a\0b", 3))), 0, 0);
+        textRow("control character after a good line",
+                control.arg("001B").replace("no lines could be read",
+                                            "the sheet shows the lines before"),
+                document(lineElement(1, "1", "fine") + lineElement(2, "2", "a\x1b[0mb")), 1, 0);
+        textRow("control character in UTF-16", control.arg("0007"),
+                utf16(QString::fromUtf8(document(lineElement(1, "1", "\xc3\xa9t\xc3\xa9\a")))
+                          .replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16")),
+                      QStringConverter::Utf16LE),
+                0, 0);
         textRow("NUL reference", damaged, document(lineElement(1, "1", "a&#0;b")), 0, 0);
         textRow("lone surrogate reference", damaged, document(lineElement(1, "1", "a&#xD800;b")), 0,
                 0);
