@@ -147,7 +147,8 @@ SplicedTag SpliceId3v2(const QByteArray& oldTag, const QByteArray& id3v1,
     // take on.
     QString language = QStringLiteral("XXX");
     QString description;
-    int lyricsEncoding = major == 4 ? 3 : 1;
+    const int ownEncoding = major == 4 ? 3 : 1;
+    int lyricsEncoding = -1; // the user's frame's, when there is one
     for (qsizetype i = 0; i < frames.size(); ++i) {
         if (!OwnedFrame(i, spliced.before, {QString(), std::nullopt}, {}))
             continue;
@@ -158,26 +159,32 @@ SplicedTag SpliceId3v2(const QByteArray& oldTag, const QByteArray& id3v1,
         // The encoding byte starts the data of a frame without format flags.
         const QByteArrayView bytes =
             QByteArrayView(body.bytes).sliced(frames[i].at, frames[i].size);
-        if (!change.lyrics && bytes.size() > 10 && bytes.at(9) == '\0')
+        if (bytes.size() > 10 && bytes.at(9) == '\0')
             lyricsEncoding = static_cast<unsigned char>(bytes.at(10));
     }
+    // The user's encoding where the tag's version has it and it holds the text: a player that
+    // reads only Latin-1 goes on reading the lyrics it read before.
+    const auto encodingFor = [&](bool latin1Fits) {
+        const bool known = lyricsEncoding >= 0 && lyricsEncoding <= (major == 4 ? 3 : 1);
+        return known && (lyricsEncoding != 0 || latin1Fits) ? lyricsEncoding : ownEncoding;
+    };
     spliced.ownLanguage = language;
     // 2.4 tags marked as unsynchronised have it in every frame, the new ones too.
     const bool unsync = major == 4 && (flags & 0x80) != 0;
     QByteArray lyricsFrame;
-    if (change.lyrics)
-        lyricsFrame = frameBytes("USLT",
-                                 char(lyricsEncoding) + language.toLatin1() +
-                                     encoded(description, lyricsEncoding, true) +
-                                     encoded(*change.lyrics, lyricsEncoding, false),
-                                 major, unsync);
+    if (change.lyrics) {
+        const int encoding = encodingFor(latin1Only(*change.lyrics) && latin1Only(description));
+        lyricsFrame =
+            frameBytes("USLT",
+                       char(encoding) + language.toLatin1() + encoded(description, encoding, true) +
+                           encoded(*change.lyrics, encoding, false),
+                       major, unsync);
+    }
     QByteArray syncedFrame;
     if (change.synced) {
-        int encoding = lyricsEncoding;
-        const bool fits = std::all_of(change.synced->begin(), change.synced->end(),
-                                      [](const SyncedLine& line) { return latin1Only(line.text); });
-        if ((major == 3 && encoding > 1) || encoding > 3 || (encoding == 0 && !fits))
-            encoding = major == 4 ? 3 : 1;
+        const int encoding =
+            encodingFor(std::all_of(change.synced->begin(), change.synced->end(),
+                                    [](const SyncedLine& line) { return latin1Only(line.text); }));
         QByteArray data =
             char(encoding) + language.toLatin1() + "\x02\x01" + encoded(QString(), encoding, true);
         for (const SyncedLine& line : *change.synced)

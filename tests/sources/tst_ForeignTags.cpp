@@ -248,6 +248,44 @@ private slots:
         }
     }
 
+    // A lyrics frame another tool wrote in Latin-1 stays Latin-1, for players that read no
+    // other, as long as the new text fits; the timed lines take the same encoding.
+    void aLatinOneLyricsFrameKeepsItsEncoding_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("encoding"); // as mutagen reads it
+        for (const int version : {3, 4}) {
+            QTest::addRow("2.%d, fits", version) << version << u"Grüße aus Köln"_qs << 0;
+            QTest::addRow("2.%d, does not fit", version)
+                << version << u"snow ☃"_qs << (version == 3 ? 1 : 3);
+        }
+    }
+    void aLatinOneLyricsFrameKeepsItsEncoding() {
+        QFETCH(int, version);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        const QString song = writeFile(dir.filePath("song.mp3"), songs::toneBytes());
+        const QString made =
+            run("/usr/bin/python3", {"-c",
+                                     "import sys; from mutagen.id3 import ID3, USLT; t = ID3(); "
+                                     "t.add(USLT(encoding=0, lang='deu', desc='', text='alt')); "
+                                     "t.save(sys.argv[1], v2_version=int(sys.argv[2]))",
+                                     song, QString::number(version)});
+        QVERIFY2(made.isEmpty(), qPrintable(made));
+        SaveSyncedLyrics(song, {{1500, text}}, text + "\nzwei");
+        const QString read =
+            run("/usr/bin/python3",
+                {"-c",
+                 "import sys, mutagen.id3; t = mutagen.id3.ID3(sys.argv[1]); "
+                 "u = t.getall('USLT')[0]; s = t.getall('SYLT')[0]; "
+                 "print(u.lang, int(u.encoding), repr(u.text), int(s.encoding), repr(s.text))",
+                 song});
+        QFETCH(int, encoding);
+        const QString e = QString::number(encoding);
+        QCOMPARE(read.trimmed(),
+                 "deu " + e + " '" + text + "\\nzwei' " + e + " [('" + text + "', 1500)]");
+    }
+
     // FLAC, Ogg and M4A keep their lyrics in their own tags, WAV in an ID3v2 chunk: the text
     // panel's Save and the timed lyrics export (LRC text there) change those and nothing else.
     void otherFormatsKeepWhatMutagenWrote_data() {
