@@ -20,6 +20,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
+namespace {
+constexpr int kTimeLabelWidth = 110; // "12:34 / 12:34" and room around it
+} // namespace
+
 Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet, QWidget& window)
     : QObject(&window), m_session(session), m_status(status), m_sheet(sheet), m_window(window),
       m_slider(new SongSlider), m_time(MakeLabel("lblTime", QStringLiteral("0:00 / 0:00"))),
@@ -32,6 +38,7 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
     m_time->setPalette(white);
     m_time->setAutoFillBackground(true);
     m_time->setAlignment(Qt::AlignCenter);
+    m_time->setMinimumWidth(kTimeLabelWidth);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(100);
 
@@ -54,7 +61,7 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
     connect(&session, &SongSession::songOpened, this, [this] {
         m_slider->setMax(0);
         m_slider->setValue(0);
-        m_time->setText(QStringLiteral("0:00 / 0:00"));
+        showTime(QStringLiteral("0:00 / 0:00"), 0);
     });
     // The session's one decode of the song brings its outline.
     // Its length too, rounded as the tick rounds the player's: until the song plays, the label
@@ -63,8 +70,7 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
         const auto waveform = m_session.waveform();
         m_slider->setEnvelope(waveform);
         if (waveform && waveform->seconds() > 0 && !playback().isPlaying())
-            m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(static_cast<std::int32_t>(
-                                                            RoundHalfEven(waveform->seconds()))));
+            showLength(static_cast<std::int32_t>(RoundHalfEven(waveform->seconds())));
     });
     m_slider->followSheet(&session.sheet());
     // While the song plays a click that seeks or picks a line leaves the keyboard to Mark Line.
@@ -141,7 +147,7 @@ void Transport::StopOrEndSong() {
     const std::int32_t length = playback().songLengthSeconds();
     playback().stop();
     m_play->setText(tr("Play"));
-    m_time->setText(QStringLiteral("0:00 / ") + SecondsToTime(length));
+    showLength(length);
     m_slider->setValue(m_slider->Min());
     m_sheet.showCurrentLyric(QString());
     // The first row, as after every Stop; a nudge after it names the line it moves.
@@ -153,6 +159,24 @@ void Transport::StopOrEndSong() {
     // Space on Play starts marking again; only a text box being typed in keeps the focus.
     if (!qobject_cast<QLineEdit*>(m_window.focusWidget()))
         m_play->setFocus();
+}
+
+void Transport::showLength(std::int32_t seconds) {
+    showTime(QStringLiteral("0:00 / ") + SecondsToTime(seconds), seconds);
+}
+
+// The label is made as wide as the longest time the song can show, once, so the slider keeps
+// its length when the song plays past an hour rather than shrinking midway.
+void Transport::showTime(const QString& text, std::int32_t lengthSeconds) {
+    m_time->setText(text);
+    if (lengthSeconds == m_fittedLength)
+        return;
+    m_fittedLength = lengthSeconds;
+    const QString length = SecondsToTime(lengthSeconds);
+    const int needed =
+        m_time->fontMetrics().horizontalAdvance(length + QStringLiteral(" / ") + length) +
+        2 * m_time->fontMetrics().averageCharWidth();
+    m_time->setMinimumWidth(std::max(kTimeLabelWidth, needed));
 }
 
 void Transport::Timer1_Timer() {
@@ -168,7 +192,7 @@ void Transport::Timer1_Timer() {
         }
         m_slider->setMax(shown.lengthSeconds);
         m_slider->setValue(shown.second);
-        m_time->setText(shown.timeText);
+        showTime(shown.timeText, shown.lengthSeconds);
         if (shown.row > 0) {
             m_sheet.selectLine(shown.row, true);
             m_sheet.showCurrentLyric(shown.lyric);

@@ -49,6 +49,8 @@ private:
     void Amp3dj1_SongEnded(int reason);
     void sldSong_Scroll();
     void SetPlayingControls(bool playing);
+    void showLength(std::int32_t seconds); // "0:00 / " and the song's length
+    void showTime(const QString& text, std::int32_t lengthSeconds);
     SongPlayback& playback() const;
     bool showsPlay() const; // the Play button's caption is "Play", not "Pause"
 
@@ -56,13 +58,14 @@ private:
     StatusLine& m_status;
     SheetPanel& m_sheet;
     QWidget& m_window;
-    SongSlider* m_slider;  // sldSong
-    QLabel* m_time;        // lblTime
-    QPushButton* m_play;   // cmdPlay
-    QPushButton* m_stop;   // cmdStop
-    QPushButton* m_mark;   // cmdMark
-    QTimer* m_timer;       // Timer1, the 100 ms tick
-    QString m_tickFailure; // the last failure a tick reported, so it is shown once
+    SongSlider* m_slider;             // sldSong
+    QLabel* m_time;                   // lblTime
+    QPushButton* m_play;              // cmdPlay
+    QPushButton* m_stop;              // cmdStop
+    QPushButton* m_mark;              // cmdMark
+    QTimer* m_timer;                  // Timer1, the 100 ms tick
+    std::int32_t m_fittedLength = -1; // the length the time label was made wide enough for
+    QString m_tickFailure;            // the last failure a tick reported, so it is shown once
     bool m_markEnabledBeforeTapAlong = false;
     bool m_playEnabledBeforeTapAlong = false;
 };

@@ -100,7 +100,6 @@ QLayout* sheetColumn(const Controls& ui) {
     ui.lvLyrics->setMinimumSize(485, 200);
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(ui.sldSong, 1);
-    ui.lblTime->setMinimumWidth(110);
     sliderRow->addWidget(ui.lblTime);
     auto* left = new QVBoxLayout;
     left->addWidget(ui.lvLyrics, 1);

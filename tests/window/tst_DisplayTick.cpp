@@ -84,6 +84,26 @@ private slots:
         QCOMPARE(w.ui.sldSong->Value(), 65.0);
     }
 
+    // A song of hours: the label holds every time it shows, and the slider keeps its length
+    // as the song plays past the hour.
+    void aSongOfHoursKeepsTheSliderItsLength() {
+        TestWindow w;
+        playSaved(w, {"one|1"});
+        QVERIFY(w.shown());
+        w.player->lengthMs = (10 * 3600 + 59 * 60 + 58) * 1000;
+        w.tickAt(2000);
+        QCoreApplication::processEvents();
+        const int slider = w.ui.sldSong->width();
+        for (const int ms : {59 * 60000 + 59000, 3600000, 10 * 3600000 + 59 * 60000 + 58000}) {
+            w.tickAt(ms);
+            QCoreApplication::processEvents();
+            QCOMPARE(w.ui.sldSong->width(), slider);
+            QVERIFY2(w.ui.lblTime->width() >= w.ui.lblTime->sizeHint().width(),
+                     qPrintable(w.ui.lblTime->text()));
+        }
+        QCOMPARE(w.ui.lblTime->text(), QStringLiteral("10:59:58 / 10:59:58"));
+    }
+
     // Another program takes the table away while the song plays, and puts it back.
     void aFailingLookupIsReportedOnceAndRetried() {
         TestWindow w;
