@@ -16,6 +16,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QInputDevice>
 #include <QKeyEvent>
@@ -73,11 +74,13 @@ double percentile(std::vector<double> values, double share) {
     return values[std::min(values.size() - 1, at == 0 ? 0 : at - 1)];
 }
 
-// Lets the window run for ms, its events flowing.
+// Lets the window run for ms in an event loop of its own, which sleeps between events as the
+// program's does: a loop that polled would keep the window's thread busy, and the scheduler
+// would then make it take turns with the analysis as it never does in the program.
 void run(int ms) {
-    const QDeadlineTimer until(ms);
-    while (!until.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Space on Mark Line from another thread; answers press-to-read in milliseconds.
@@ -97,7 +100,7 @@ double press(QWidget* button, ReadingPlayer& player) {
     desktop.join();
     const QDeadlineTimer deadline(10000);
     while (player.readAtNs < 0 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return static_cast<double>(player.readAtNs - postedAt) / 1e6;
 }
 

@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include <pthread.h>
-#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -116,11 +114,8 @@ AnalysisResult AnalyseAudio(LyricAligner& aligner, AlignAudio audio, const QStri
 namespace {
 
 // The analysis shares the machine with the player and the window: it takes what they leave.
-// At nice 10 it still took turns on a busy core, and a key press waited milliseconds for one.
 void lowerThisThreadsPriority() {
-    const sched_param none{};
-    if (pthread_setschedparam(pthread_self(), SCHED_IDLE, &none) != 0)
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
 }
 
 // The worker's one aligner (the speech model is loaded once and serves every song). It is made
