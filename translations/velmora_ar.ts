@@ -2398,6 +2398,18 @@
         <source>bring back the changes left unsaved when the song was closed</source>
         <translation>استعادة التغييرات التي لم تُحفظ عند إغلاق الأغنية</translation>
     </message>
+    <message>
+        <source>Save is not available while the song plays: Pause or Stop first.</source>
+        <translation>لا يمكن الحفظ أثناء تشغيل الأغنية: أوقفها مؤقتًا أو أوقفها أولًا.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved. Ctrl+E writes Song.lrc with its precise times now.</source>
+        <translation>لا شيء للحفظ: الورقة كما فُتحت أو كما حُفظت آخر مرة. Ctrl+E يكتب Song.lrc بأوقاته الدقيقة الآن.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved.</source>
+        <translation>لا شيء للحفظ: الورقة كما فُتحت أو كما حُفظت آخر مرة.</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>

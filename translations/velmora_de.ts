@@ -2358,6 +2358,18 @@
         <source>bring back the changes left unsaved when the song was closed</source>
         <translation>die beim Schließen des Lieds ungespeicherten Änderungen zurückholen</translation>
     </message>
+    <message>
+        <source>Save is not available while the song plays: Pause or Stop first.</source>
+        <translation>Speichern geht nicht, während das Lied läuft: erst Pause oder Stopp.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved. Ctrl+E writes Song.lrc with its precise times now.</source>
+        <translation>Nichts zu speichern: Das Blatt ist so, wie es geöffnet oder zuletzt gespeichert wurde. Ctrl+E schreibt Song.lrc jetzt mit den genauen Zeiten.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved.</source>
+        <translation>Nichts zu speichern: Das Blatt ist so, wie es geöffnet oder zuletzt gespeichert wurde.</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>

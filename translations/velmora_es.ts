@@ -2358,6 +2358,18 @@
         <source>bring back the changes left unsaved when the song was closed</source>
         <translation>recuperar los cambios sin guardar al cerrar la canción</translation>
     </message>
+    <message>
+        <source>Save is not available while the song plays: Pause or Stop first.</source>
+        <translation>No se puede guardar mientras suena la canción: primero Pausa o Detener.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved. Ctrl+E writes Song.lrc with its precise times now.</source>
+        <translation>Nada que guardar: la hoja está como se abrió o se guardó por última vez. Ctrl+E escribe ahora Song.lrc con sus tiempos precisos.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved.</source>
+        <translation>Nada que guardar: la hoja está como se abrió o se guardó por última vez.</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>

@@ -2348,6 +2348,18 @@
         <source>bring back the changes left unsaved when the song was closed</source>
         <translation>曲を閉じたときに保存されなかった変更を戻す</translation>
     </message>
+    <message>
+        <source>Save is not available while the song plays: Pause or Stop first.</source>
+        <translation>曲の再生中は保存できません。先に一時停止か停止をしてください。</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved. Ctrl+E writes Song.lrc with its precise times now.</source>
+        <translation>保存するものはありません。シートは開いたとき、または最後に保存したときのままです。Ctrl+E で今すぐ正確な時刻つきの Song.lrc を書き出せます。</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the sheet is as it was opened or last saved.</source>
+        <translation>保存するものはありません。シートは開いたとき、または最後に保存したときのままです。</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>

@@ -131,18 +131,23 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
                 [&status, name, action] { status.guard(name, action); });
     };
     // A button's key clicks it when a user could: shown and enabled.
+    // why, where given, says more than "not available" when it can.
     const auto button = [this, &key, &status](const QKeySequence& keys, QPushButton* target,
-                                              QList<QPushButton*> alternatives = {}) {
+                                              QList<QPushButton*> alternatives = {},
+                                              const std::function<QString()>& why = {}) {
         alternatives.prepend(target);
         key(
             keys, "Key",
-            [this, &status, alternatives] {
+            [this, &status, alternatives, why] {
                 for (QPushButton* candidate : alternatives)
                     if (candidate->isVisibleTo(&m_window) && candidate->isEnabled()) {
                         candidate->click();
                         return;
                     }
-                status.show(tr("%1 is not available now.").arg(alternatives[0]->text()));
+                const QString reason = why ? why() : QString();
+                status.show(reason.isEmpty()
+                                ? tr("%1 is not available now.").arg(alternatives[0]->text())
+                                : reason);
             },
             false);
     };
@@ -202,7 +207,19 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
     button(QKeySequence(Qt::CTRL | Qt::Key_L), ui.cmdAddLine);
     button(QKeySequence(Qt::Key_F2), ui.cmdEditLyric);
     button(QKeySequence(Qt::CTRL | Qt::Key_O), ui.cmdOpen);
-    button(QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch});
+    // Save waits for a change, and for the song to stop or pause: after Ctrl+Shift+K on a saved
+    // sheet the person wants Song.lrc, which Ctrl+E writes.
+    const SongSession* song = &session;
+    button(QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch}, [this, song] {
+        if (!m_list->isVisibleTo(&m_window))
+            return QString();
+        if (song->playback().isPlaying())
+            return tr("Save is not available while the song plays: Pause or Stop first.");
+        return song->keepsPreciseTimes()
+                   ? tr("Nothing to save: the sheet is as it was opened or last saved. Ctrl+E "
+                        "writes Song.lrc with its precise times now.")
+                   : tr("Nothing to save: the sheet is as it was opened or last saved.");
+    });
     installButtonTips();
     for (QPushButton* b : m_window.findChildren<QPushButton*>())
         b->installEventFilter(this);

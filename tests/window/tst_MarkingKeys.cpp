@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -251,6 +252,29 @@ private slots:
             QCOMPARE(w.sheet(), QStringList{"1|La la|0:01|1"});
         if (QTest::currentDataTag() == QLatin1String("text beside the panel"))
             QVERIFY(w.ui.lblStatus->text().contains(QLatin1String("is not a song")));
+    }
+
+    // Ctrl+S where Save cannot be pressed says why, and after Ctrl+Shift+K where Song.lrc comes
+    // from.
+    void theSaveKeySaysWhyNothingIsSaved() {
+        QTemporaryDir folder;
+        writeFile(folder.filePath("Song.xml"),
+                  "<S><L><LINE><LyricLine>One</LyricLine></LINE></L></S>");
+        TestWindow w;
+        w.open(folder.filePath("Song.mp3"));
+        playing(w);
+        const auto status = [&w] { return w.ui.lblStatus->text(); };
+        press(Qt::Key_S, Ctrl);
+        QCOMPARE(status(), "Save is not available while the song plays: Pause or Stop first.");
+        press(Qt::Key_Period, Ctrl);
+        press(Qt::Key_S, Ctrl);
+        QVERIFY2(status().startsWith("Saved"), qPrintable(status()));
+        press(Qt::Key_S, Ctrl);
+        QCOMPARE(status(), "Nothing to save: the sheet is as it was opened or last saved.");
+        press(Qt::Key_K, CtrlShift);
+        press(Qt::Key_S, Ctrl);
+        QVERIFY2(status().endsWith("Ctrl+E writes Song.lrc with its precise times now."),
+                 qPrintable(status()));
     }
 
     void keysAreNamedAndF1ListsThem() {
