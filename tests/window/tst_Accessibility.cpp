@@ -34,6 +34,19 @@ void walk(QAccessibleInterface* iface, const QString& path, QStringList& unnamed
         walk(iface->child(i), here, unnamed, depth + 1);
 }
 
+// Right-clicks the window at at (the window's coordinates), as the desktop delivers it; the menu
+// that opens, or null, and its entries' texts.
+QMenu* contextMenuAt(const TestWindow& w, QPoint at, QStringList& entries) {
+    QTest::mouseClick(w.window->windowHandle(), Qt::RightButton, {}, at);
+    if (!QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }))
+        return nullptr;
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text();
+    return menu;
+}
+
 } // namespace
 
 // What a screen reader reads of the window, through Qt's own accessibility interfaces.
@@ -135,13 +148,9 @@ private slots:
         // asks for a context menu.
         const QPoint at = w.ui.lvLyrics->viewport()->mapTo(w.window.get(),
                                                            w.ui.lvLyrics->visualRect(row).center());
-        QTest::mouseClick(w.window->windowHandle(), Qt::RightButton, {}, at);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QStringList entries;
-        for (QAction* action : menu->actions())
-            if (!action->isSeparator())
-                entries << action->text();
+        QMenu* menu = contextMenuAt(w, at, entries);
+        QVERIFY(menu);
         for (const char* expected :
              {"Insert Line\tIns", "Remove Line\tDel", "Accept the suggested time\tCtrl+G",
               "Replay the line to mark it again\tCtrl+R", "0.1 s earlier\tAlt+Left", "Undo\tCtrl+Z",
@@ -165,13 +174,9 @@ private slots:
         w.clickRow(1);
         QTRY_VERIFY(w.ui.wordStrip->isVisible());
         const QPoint at = w.ui.wordStrip->mapTo(w.window.get(), w.ui.wordStrip->rect().center());
-        QTest::mouseClick(w.window->windowHandle(), Qt::RightButton, {}, at);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QStringList entries;
-        for (QAction* action : menu->actions())
-            if (!action->isSeparator())
-                entries << action->text();
+        QMenu* menu = contextMenuAt(w, at, entries);
+        QVERIFY(menu);
         QVERIFY2(entries.contains("Word marking on or off\tCtrl+W") &&
                      entries.contains("The selected word 0.1 s later\tAlt+Right"),
                  qPrintable(entries.join(" | ")));
