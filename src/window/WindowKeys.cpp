@@ -211,7 +211,7 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
     // sheet the person wants Song.lrc, which Ctrl+E writes.
     const SongSession* song = &session;
     button(QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch}, [this, song] {
-        if (!m_list->isVisibleTo(&m_window))
+        if (song->songPath().isEmpty() || !m_list->isVisibleTo(&m_window))
             return QString();
         if (song->playback().isPlaying())
             return tr("Save is not available while the song plays: Pause or Stop first.");

@@ -261,9 +261,12 @@ private slots:
         writeFile(folder.filePath("Song.xml"),
                   "<S><L><LINE><LyricLine>One</LyricLine></LINE></L></S>");
         TestWindow w;
+        const auto status = [&w] { return w.ui.lblStatus->text(); };
+        QVERIFY(w.shownActive());
+        press(Qt::Key_S, Ctrl); // no song yet
+        QCOMPARE(status(), "Save is not available now.");
         w.open(folder.filePath("Song.mp3"));
         playing(w);
-        const auto status = [&w] { return w.ui.lblStatus->text(); };
         press(Qt::Key_S, Ctrl);
         QCOMPARE(status(), "Save is not available while the song plays: Pause or Stop first.");
         press(Qt::Key_Period, Ctrl);
