@@ -626,8 +626,8 @@
         <translation>في %1 ‏%2 سطر؛ تعرض القائمة أول %3 والحفظ الآن سيُسقط الباقي</translation>
     </message>
     <message>
-        <source>a control character (U+%1), which XML does not allow</source>
-        <translation>محرف تحكم (U+%1) لا يسمح به XML</translation>
+        <source>a control character (%1), which XML does not allow</source>
+        <translation>محرف تحكم (%1) لا يسمح به XML</translation>
     </message>
 </context>
 <context>

@@ -614,8 +614,8 @@
         <translation>%1 enthält %2 Zeilen; die Liste zeigt die ersten %3, und Speichern würde jetzt den Rest verwerfen</translation>
     </message>
     <message>
-        <source>a control character (U+%1), which XML does not allow</source>
-        <translation>ein Steuerzeichen (U+%1), das XML nicht erlaubt</translation>
+        <source>a control character (%1), which XML does not allow</source>
+        <translation>ein Steuerzeichen (%1), das XML nicht erlaubt</translation>
     </message>
 </context>
 <context>

@@ -614,8 +614,8 @@
         <translation>%1 tiene %2 líneas; la lista muestra las primeras %3 y guardar ahora descartaría el resto</translation>
     </message>
     <message>
-        <source>a control character (U+%1), which XML does not allow</source>
-        <translation>un carácter de control (U+%1), que XML no permite</translation>
+        <source>a control character (%1), which XML does not allow</source>
+        <translation>un carácter de control (%1), que XML no permite</translation>
     </message>
 </context>
 <context>

@@ -611,8 +611,8 @@
         <translation>%1 には %2 行あります。一覧には最初の %3 行を表示しており、今保存すると残りは失われます</translation>
     </message>
     <message>
-        <source>a control character (U+%1), which XML does not allow</source>
-        <translation>XML では使えない制御文字 (U+%1)</translation>
+        <source>a control character (%1), which XML does not allow</source>
+        <translation>XML では使えない制御文字 (%1)</translation>
     </message>
 </context>
 <context>

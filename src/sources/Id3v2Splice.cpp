@@ -165,7 +165,7 @@ SplicedTag SpliceId3v2(const QByteArray& oldTag, const QByteArray& id3v1,
     // The user's encoding where the tag's version has it and it holds the text: a player that
     // reads only Latin-1 goes on reading the lyrics it read before.
     const auto encodingFor = [&](bool latin1Fits) {
-        const bool known = lyricsEncoding >= 0 && lyricsEncoding <= (major == 4 ? 3 : 1);
+        const bool known = lyricsEncoding >= 0 && lyricsEncoding <= ownEncoding;
         return known && (lyricsEncoding != 0 || latin1Fits) ? lyricsEncoding : ownEncoding;
     };
     spliced.ownLanguage = language;

@@ -339,9 +339,9 @@ QString invisibleCharacterAt(QIODevice& device, const QXmlStreamReader& xml) {
             continue;
         const char16_t c = text[at].unicode();
         if (c < 0x20 && c != u'\t' && c != u'\r' && c != u'\n')
-            return QCoreApplication::translate(
-                       "LyricsXml", "a control character (U+%1), which XML does not allow")
-                .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'));
+            return QCoreApplication::translate("LyricsXml",
+                                               "a control character (%1), which XML does not allow")
+                .arg(unsupported(c));
     }
     return {};
 }
