@@ -430,6 +430,17 @@ void LyricSheet::clearHistory() {
 
 // ---- the list's view ----------------------------------------------------------------------
 
+namespace {
+
+// A mark at 0 s reads as none, but a suggestion within the song's first second must still be
+// seen (and heard by a screen reader) to be accepted.
+QString suggestionText(qint64 ms) {
+    const QString whole = SecondsToTime(static_cast<std::int32_t>(ms / 1000));
+    return whole.isEmpty() ? QStringLiteral("0:00") : whole;
+}
+
+} // namespace
+
 int LyricSheet::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }
@@ -472,7 +483,7 @@ QVariant LyricSheet::data(const QModelIndex& index, int role) const {
             // A screen reader cannot see grey or the sign: it is told what the time is.
             if (const qint64 ms = suggestedMs(position); ms >= 0)
                 return QCoreApplication::translate("LyricSheet", "suggested %1")
-                    .arg(SecondsToTime(static_cast<std::int32_t>(ms / 1000)));
+                    .arg(suggestionText(ms));
             if (flagged)
                 return QCoreApplication::translate("LyricSheet", "%1, doubtful: %2")
                     .arg(cell(position, ColTime), m_hints[at].flag);
@@ -485,7 +496,7 @@ QVariant LyricSheet::data(const QModelIndex& index, int role) const {
         return {};
     if (index.column() == ColTime) {
         if (const qint64 ms = suggestedMs(position); ms >= 0)
-            return SecondsToTime(static_cast<std::int32_t>(ms / 1000));
+            return suggestionText(ms);
     }
     return cell(position, static_cast<Column>(index.column()));
 }

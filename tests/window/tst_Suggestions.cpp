@@ -121,6 +121,14 @@ private slots:
         QTRY_VERIFY(!suggestions.running());
         suggestions.show(injected());
         QCOMPARE(timeColumn(t.sheet), QStringList({"0:01~", "0:03~", "0:06~", "0:09!"}));
+        // Within the first second a suggestion still shows, where a mark there reads as none.
+        AnalysisResult early = injected();
+        early.suggestions[0].ms = 400;
+        suggestions.show(early);
+        QCOMPARE(timeColumn(t.sheet).first(), "0:00~");
+        QCOMPARE(t.sheet.index(0, LyricSheet::ColTime).data(Qt::AccessibleTextRole).toString(),
+                 "suggested 0:00");
+        suggestions.show(injected());
         const QModelIndex flagged = t.sheet.index(3, LyricSheet::ColTime);
         QVERIFY(flagged.data(Qt::ToolTipRole)
                     .toString()
