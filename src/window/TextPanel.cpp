@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextCursor>
 #include <QTextDocument>
 
 TextPanel::TextPanel(SongSession& session, StatusLine& status,
@@ -62,7 +63,7 @@ void TextPanel::focusText() const {
 }
 
 void TextPanel::cmdPaste_Click() {
-    setUnsynchText(m_clipboardText ? m_clipboardText() : QString());
+    replaceUnsynchText(m_clipboardText ? m_clipboardText() : QString());
 }
 
 void TextPanel::cmdLyricsFromText_Click() {
@@ -73,11 +74,11 @@ void TextPanel::cmdLyricsFromText_Click() {
     if (chosen == initialName || chosen.isEmpty())
         return;
     // A file that cannot be read leaves the panel as it was; the guard reports why.
-    setUnsynchText(ReadLyricsFile(chosen));
+    replaceUnsynchText(ReadLyricsFile(chosen));
 }
 
 void TextPanel::cmdClearUnsynch_Click() {
-    setUnsynchText(QString());
+    replaceUnsynchText(QString());
     // Saving an empty text is how lyrics are removed from a song's tag.
     m_save->setEnabled(true);
 }
@@ -86,6 +87,17 @@ void TextPanel::setUnsynchText(const QString& text) {
     m_setting = true;
     m_original = text;
     m_text->setPlainText(text);
+    m_setting = false;
+}
+
+// Paste, a text file and Clear replace the whole text as an edit the box can undo (Ctrl+Z):
+// a click on the wrong button must not lose what was typed.
+void TextPanel::replaceUnsynchText(const QString& text) {
+    m_setting = true;
+    m_original = text;
+    QTextCursor all(m_text->document());
+    all.select(QTextCursor::Document);
+    all.insertText(text);
     m_setting = false;
 }
 

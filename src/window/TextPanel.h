@@ -25,7 +25,10 @@ public:
     void place(WindowControls& ui) const;
     QWidget* widget() const { return m_panel; }
 
+    // A song's own text: what was there before cannot be undone back into the box.
     void setUnsynchText(const QString& text);
+    // A text the person chose to put in, replacing what the box held as one undoable edit.
+    void replaceUnsynchText(const QString& text);
     // The keyboard to the text box, where a person shown the panel types.
     void focusText() const;
 

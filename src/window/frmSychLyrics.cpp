@@ -380,5 +380,5 @@ void frmSychLyrics::DropFile(const QString& path, bool onTextPanel) {
     }
     // As "Get Lyrics From Text File" does: a file that cannot be read changes nothing and the
     // guard says why.
-    m_text->setUnsynchText(ReadLyricsFile(path));
+    m_text->replaceUnsynchText(ReadLyricsFile(path));
 }

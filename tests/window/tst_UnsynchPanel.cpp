@@ -109,16 +109,32 @@ private slots:
         QVERIFY(!s.w.ui.cmdSave->isEnabled());
     }
 
-    // AddLyrics leaves the keyboard in the text box, where the person shown it types.
+    // AddLyrics leaves the keyboard in the text box, where the person shown it types; a button
+    // that replaces what was typed is undone there by Ctrl+Z, the text back as it was.
     void addLyricsTypesIntoTheText() {
+        QTemporaryDir dir;
+        const QString file = writeFile(dir.filePath("lyrics.txt"), "from a file\n");
         TestWindow w;
         w.ui.cmdAddLyrics->show();
         QVERIFY(w.shownActive());
         QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), w.ui.txtAddLyrics);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("la la"));
-        QCOMPARE(w.ui.txtAddLyrics->toPlainText(), QStringLiteral("la la"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("lo"));
+        const QString typed = QStringLiteral("la la\nlo");
+        QCOMPARE(w.ui.txtAddLyrics->toPlainText(), typed);
         QVERIFY(w.ui.cmdSaveUnsynch->isEnabled());
+        w.openAnswers << file;
+        for (QPushButton* replacing :
+             {w.ui.cmdPaste, w.ui.cmdClearUnsynch, w.ui.cmdLyricsFromText}) {
+            QTest::mouseClick(replacing, Qt::LeftButton); // an empty clipboard empties the text
+            QVERIFY(w.ui.txtAddLyrics->toPlainText() != typed);
+            w.ui.txtAddLyrics->setFocus();
+            press(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(w.ui.txtAddLyrics->toPlainText(), typed);
+            QVERIFY(w.ui.cmdSaveUnsynch->isEnabled());
+        }
     }
 
     void saveFollowsTheTextOnChangeAndClick() {
