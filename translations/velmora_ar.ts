@@ -1727,6 +1727,10 @@
         <source>the lyrics</source>
         <translation>الكلمات</translation>
     </message>
+    <message>
+        <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
+        <translation> يضع Ctrl+Return الأسطر في الورقة دون الوسم؛ ثم يكتبها الحفظ في %1.</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2410,6 +2414,18 @@
         <source>Nothing to save: the sheet is as it was opened or last saved.</source>
         <translation>لا شيء للحفظ: الورقة كما فُتحت أو كما حُفظت آخر مرة.</translation>
     </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>in the text panel: the lines to the sheet, the tag left as it is</source>
+        <translation>في لوحة النص: الأسطر إلى الورقة، والوسم كما هو</translation>
+    </message>
+    <message>
+        <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
+        <translation>Ctrl+S؛ يضع Ctrl+Return الأسطر في الورقة ويترك وسم الأغنية كما هو</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2596,6 +2612,14 @@
     <message>
         <source>Pause or stop the song before bringing back its unsaved changes.</source>
         <translation>أوقف الأغنية مؤقتًا أو نهائيًا قبل استعادة تغييراتها غير المحفوظة.</translation>
+    </message>
+    <message>
+        <source>Open a song before putting its lyrics on the sheet.</source>
+        <translation>افتح أغنية قبل وضع كلماتها في الورقة.</translation>
+    </message>
+    <message>
+        <source>The lyrics are on the sheet; the song&apos;s tag is as it was. Save writes them to %1.</source>
+        <translation>الكلمات في الورقة؛ وسم الأغنية كما كان. يكتبها الحفظ في %1.</translation>
     </message>
 </context>
 </TS>

@@ -1687,6 +1687,10 @@
         <source>the lyrics</source>
         <translation>den Liedtext</translation>
     </message>
+    <message>
+        <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
+        <translation> Ctrl+Return bringt die Zeilen ohne den Tag auf das Blatt; Speichern schreibt sie dann in %1.</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2370,6 +2374,18 @@
         <source>Nothing to save: the sheet is as it was opened or last saved.</source>
         <translation>Nichts zu speichern: Das Blatt ist so, wie es geöffnet oder zuletzt gespeichert wurde.</translation>
     </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>in the text panel: the lines to the sheet, the tag left as it is</source>
+        <translation>im Textfeld: die Zeilen auf das Blatt, der Tag bleibt, wie er ist</translation>
+    </message>
+    <message>
+        <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
+        <translation>Ctrl+S; Ctrl+Return bringt die Zeilen auf das Blatt und lässt den Tag des Songs, wie er ist</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2556,6 +2572,14 @@
     <message>
         <source>Pause or stop the song before bringing back its unsaved changes.</source>
         <translation>Halten Sie das Lied an oder stoppen Sie es, bevor Sie seine ungespeicherten Änderungen zurückholen.</translation>
+    </message>
+    <message>
+        <source>Open a song before putting its lyrics on the sheet.</source>
+        <translation>Öffnen Sie einen Song, bevor Sie seinen Text auf das Blatt bringen.</translation>
+    </message>
+    <message>
+        <source>The lyrics are on the sheet; the song&apos;s tag is as it was. Save writes them to %1.</source>
+        <translation>Der Text ist auf dem Blatt; der Tag des Songs ist unverändert. Speichern schreibt ihn in %1.</translation>
     </message>
 </context>
 </TS>

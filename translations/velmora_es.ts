@@ -1687,6 +1687,10 @@
         <source>the lyrics</source>
         <translation>la letra</translation>
     </message>
+    <message>
+        <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
+        <translation> Ctrl+Return pone las líneas en la hoja sin la etiqueta; Guardar las escribe luego en %1.</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2370,6 +2374,18 @@
         <source>Nothing to save: the sheet is as it was opened or last saved.</source>
         <translation>Nada que guardar: la hoja está como se abrió o se guardó por última vez.</translation>
     </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>in the text panel: the lines to the sheet, the tag left as it is</source>
+        <translation>en el panel de texto: las líneas a la hoja, la etiqueta como estaba</translation>
+    </message>
+    <message>
+        <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
+        <translation>Ctrl+S; Ctrl+Return pone las líneas en la hoja y deja la etiqueta de la canción como está</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2556,6 +2572,14 @@
     <message>
         <source>Pause or stop the song before bringing back its unsaved changes.</source>
         <translation>Pause o detenga la canción antes de recuperar sus cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Open a song before putting its lyrics on the sheet.</source>
+        <translation>Abra una canción antes de poner su letra en la hoja.</translation>
+    </message>
+    <message>
+        <source>The lyrics are on the sheet; the song&apos;s tag is as it was. Save writes them to %1.</source>
+        <translation>La letra está en la hoja; la etiqueta de la canción sigue como estaba. Guardar la escribe en %1.</translation>
     </message>
 </context>
 </TS>

@@ -1677,6 +1677,10 @@
         <source>the lyrics</source>
         <translation>歌詞</translation>
     </message>
+    <message>
+        <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
+        <translation> Ctrl+Return でタグを使わずに行をシートに置けます。その後の保存で %1 に書き込みます。</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2360,6 +2364,18 @@
         <source>Nothing to save: the sheet is as it was opened or last saved.</source>
         <translation>保存するものはありません。シートは開いたとき、または最後に保存したときのままです。</translation>
     </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>in the text panel: the lines to the sheet, the tag left as it is</source>
+        <translation>テキストパネルで: 行をシートへ、タグはそのまま</translation>
+    </message>
+    <message>
+        <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
+        <translation>Ctrl+S。Ctrl+Return は行をシートに置き、曲のタグはそのままにします</translation>
+    </message>
 </context>
 <context>
     <name>WindowLayout</name>
@@ -2546,6 +2562,14 @@
     <message>
         <source>Pause or stop the song before bringing back its unsaved changes.</source>
         <translation>保存されなかった変更を戻す前に、曲を一時停止または停止してください。</translation>
+    </message>
+    <message>
+        <source>Open a song before putting its lyrics on the sheet.</source>
+        <translation>歌詞をシートに置く前に曲を開いてください。</translation>
+    </message>
+    <message>
+        <source>The lyrics are on the sheet; the song&apos;s tag is as it was. Save writes them to %1.</source>
+        <translation>歌詞をシートに置きました。曲のタグは変更していません。保存で %1 に書き込みます。</translation>
     </message>
 </context>
 </TS>

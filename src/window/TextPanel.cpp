@@ -41,6 +41,14 @@ TextPanel::TextPanel(SongSession& session, StatusLine& status,
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_panel);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &TextPanel::leaveRequested);
+    // A song whose tag cannot be written (read-only, on a disc, another user's) can still be
+    // marked: its lines go to the sheet, and Save there writes the lyrics file beside it.
+    auto* linesOnly = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), m_panel);
+    linesOnly->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(linesOnly, &QShortcut::activated, this, [this] {
+        if (const QString lyrics = TrimBlanks(UnsynchText()); !lyrics.isEmpty())
+            emit linesWithoutTag(lyrics);
+    });
 }
 
 void TextPanel::place(WindowControls& ui) const {
@@ -122,7 +130,17 @@ void TextPanel::txtAddLyrics_Click() {
 
 void TextPanel::cmdSaveUnsynch_Click() {
     const QString lyrics = TrimBlanks(UnsynchText());
-    const QString saved = RunTagSave(m_window, m_status, m_session.songName(), tr("the lyrics"),
-                                     m_session.tagLyricsSave(lyrics));
+    QString saved;
+    try {
+        saved = RunTagSave(m_window, m_status, m_session.songName(), tr("the lyrics"),
+                           m_session.tagLyricsSave(lyrics));
+    } catch (const VersettaError& error) {
+        const QString file = m_session.besideSong(SongSession::Beside::LyricsFile);
+        if (file.isEmpty())
+            throw;
+        throw VersettaError(error.message() + tr(" Ctrl+Return puts the lines on the sheet "
+                                                 "without the tag; Save there writes %1.")
+                                                  .arg(file));
+    }
     emit savedIntoTag(lyrics, saved);
 }

@@ -35,6 +35,8 @@ public:
 signals:
     // Save wrote lyrics into the tag, with what it says about that: the sheet shows them now.
     void savedIntoTag(const QString& lyrics, const QString& saved);
+    // Ctrl+Return: the lyrics to the sheet, the song's tag left as it is.
+    void linesWithoutTag(const QString& lyrics);
     // Escape: back to what AddLyrics left, the text kept.
     void leaveRequested();
 

@@ -105,6 +105,9 @@ constexpr KeyText kKeys[] = {
     {QT_TRANSLATE_NOOP("WindowKeys", "Escape"),
      QT_TRANSLATE_NOOP("WindowKeys",
                        "in the text panel: back to the sheet, the text kept, nothing saved")},
+    {QT_TRANSLATE_NOOP("WindowKeys", "Ctrl+Return"),
+     QT_TRANSLATE_NOOP("WindowKeys",
+                       "in the text panel: the lines to the sheet, the tag left as it is")},
     {QT_TRANSLATE_NOOP("WindowKeys", "F1"),
      QT_TRANSLATE_NOOP("WindowKeys", "this list, until the next key or click")},
 };
@@ -263,7 +266,8 @@ void WindowKeys::installButtonTips() {
     tip(ui.cmdLineDown, tr("Down in the list"));
     tip(ui.cmdOpen, tr("Ctrl+O, or drop a song on the window"));
     tip(ui.cmdSave, tr("Ctrl+S"));
-    tip(ui.cmdSaveUnsynch, tr("Ctrl+S"));
+    tip(ui.cmdSaveUnsynch, tr("Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the "
+                              "song's tag as it is"));
     tip(ui.cmdLyricsFromText,
         tr("Space or Enter when it has the focus, or drop a text file on the panel"));
     ui.lvLyrics->setToolTip(tr("%1 F1 lists every key.").arg(ui.lvLyrics->toolTip()));

@@ -89,8 +89,19 @@ void frmSychLyrics::connectParts() {
     connect(m_text, &TextPanel::savedIntoTag, this,
             [this](const QString& lyrics, const QString& saved) {
                 m_status->guard("Save lyrics to the tag",
-                                [&] { showLyricsSavedIntoTag(lyrics, saved); });
+                                [&] { showLinesFromText(lyrics, saved); });
             });
+    connect(m_text, &TextPanel::linesWithoutTag, this, [this](const QString& lyrics) {
+        m_status->guard("Lines without the tag", [&] {
+            const QString file = m_session->besideSong(SongSession::Beside::LyricsFile);
+            if (file.isEmpty())
+                throw VersettaError(tr("Open a song before putting its lyrics on the sheet."));
+            showLinesFromText(lyrics, tr("The lyrics are on the sheet; the song's tag is as it "
+                                         "was. Save writes them to %1.")
+                                          .arg(file));
+            m_sheet->ShowSaveButton();
+        });
+    });
     connect(m_text, &TextPanel::leaveRequested, this,
             [this] { m_status->guard("Escape", [this] { LeaveTextPanel(); }); });
 }
@@ -265,7 +276,7 @@ void frmSychLyrics::LeaveTextPanel() {
         m_fileBar->addLyricsButton()->setFocus();
 }
 
-void frmSychLyrics::showLyricsSavedIntoTag(const QString& lyrics, const QString& saved) {
+void frmSychLyrics::showLinesFromText(const QString& lyrics, const QString& saved) {
     ShowUnsynchLyrics(lyrics, tr("Load Lyrics From Text"));
     m_sheet->widget()->setVisible(true);
     m_text->widget()->setVisible(false);

@@ -36,7 +36,8 @@ private:
     void LeaveTextPanel(); // Escape: back to what AddLyrics left, the text kept
     // step names the load for undo.
     void ShowUnsynchLyrics(const QString& lyrics, const QString& step);
-    void showLyricsSavedIntoTag(const QString& lyrics, const QString& saved);
+    // The text panel's lyrics on the sheet, the panel closed; `saved` says where they went.
+    void showLinesFromText(const QString& lyrics, const QString& saved);
     // The synchronized panel shown with a sheet read from a file, adjustments allowed.
     void showLoadedSheet();
     // The sheet's panel after lyrics text was loaded into it, with what did not fit.

@@ -223,6 +223,37 @@ private slots:
         QVERIFY(!hasTagLyrics(s.song));
     }
 
+    // A song whose tag cannot be written is still marked: Ctrl+Return puts the lines on the
+    // sheet, the song untouched, and Save writes them beside it.
+    void aSongWhoseTagCannotBeWrittenIsStillMarked() {
+        const QByteArray notAudio("not an MP3 at all, and never written to");
+        OpenSong s(notAudio);
+        s.w.ui.cmdAddLyrics->show();
+        QVERIFY(s.w.shownActive());
+        QTest::mouseClick(s.w.ui.cmdAddLyrics, Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("one"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("two"));
+        QTest::mouseClick(s.w.ui.cmdSaveUnsynch, Qt::LeftButton);
+        QVERIFY2(s.w.ui.lblStatus->text().endsWith(
+                     " Ctrl+Return puts the lines on the sheet without the tag; Save there "
+                     "writes " +
+                     s.dir.filePath("song.xml") + "."),
+                 qPrintable(s.w.ui.lblStatus->text()));
+        QVERIFY(s.w.ui.picSynch->isHidden());
+        s.w.ui.txtAddLyrics->setFocus();
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(s.w.sheet(), unmarkedRows({"one", "two"}));
+        QVERIFY(!s.w.ui.picSynch->isHidden() && s.w.ui.picUnsynch->isHidden());
+        QVERIFY(s.w.ui.lblStatus->text().startsWith("The lyrics are on the sheet; the song's tag "
+                                                    "is as it was."));
+        QVERIFY(s.w.ui.cmdSave->isEnabled());
+        QTest::mouseClick(s.w.ui.cmdSave, Qt::LeftButton);
+        QVERIFY2(readFile(s.dir.filePath("song.xml")).contains("<LyricLine>two</LyricLine>"),
+                 qPrintable(s.w.ui.lblStatus->text()));
+        QCOMPARE(readFile(s.song), notAudio);
+    }
+
     // The box shows non-breaking spaces as spaces and separators as line feeds; the tag gets
     // the text as the clipboard or file held it, and as opening the song again gives it.
     void theTagGetsTheTextAsItCame_data() {
