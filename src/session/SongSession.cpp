@@ -38,6 +38,17 @@ QString nameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+// Unmarked rows of a text's lines; row numbers are 16-bit, so a longer text keeps its first
+// kMaxRows lines.
+std::vector<SheetRow> unmarkedRows(const QStringList& lines) {
+    const qsizetype kept = std::min<qsizetype>(lines.size(), LyricSheet::kMaxRows);
+    std::vector<SheetRow> rows;
+    rows.reserve(static_cast<std::size_t>(kept));
+    for (qsizetype n = 1; n <= kept; ++n)
+        rows.push_back({QString::number(n), lines.at(n - 1), QString(), QString()});
+    return rows;
+}
+
 // "1 line" keeps its figure in English; other languages have plural forms of their own.
 QString linesText(qsizetype lines) {
     const int n = static_cast<int>(lines);
@@ -224,14 +235,8 @@ SongSession::Opened SongSession::loadTagLyrics() {
 
 QString SongSession::loadText(const QString& lyrics, const QString& step) {
     const QStringList lines = LyricLines(lyrics);
-    // Row numbers are 16-bit: a longer text keeps its first kMaxRows lines on the sheet.
-    const qsizetype kept = std::min<qsizetype>(lines.size(), LyricSheet::kMaxRows);
-    std::vector<SheetRow> rows;
-    rows.reserve(static_cast<std::size_t>(kept));
-    for (qsizetype n = 1; n <= kept; ++n)
-        rows.push_back({QString::number(n), lines.at(n - 1), QString(), QString()});
-    m_sheet.load(std::move(rows), step);
-    if (lines.size() <= kept)
+    m_sheet.load(unmarkedRows(lines), step);
+    if (lines.size() <= LyricSheet::kMaxRows)
         return {};
     return tr("The lyrics have %1 lines; only the first %2 are on the sheet.")
         .arg(lines.size())
@@ -345,10 +350,18 @@ QString SongSession::saveLyricsFile() {
     return saved();
 }
 
-bool SongSession::keepUnsaved() {
-    if (m_path.isEmpty() || m_sheet.rows() == m_savedRows)
+bool SongSession::keepUnsaved(const QString& panelText) {
+    if (m_path.isEmpty())
         return false;
-    m_unsaved.keep(m_path, m_sheet.rows());
+    if (m_sheet.rows() != m_savedRows) {
+        m_unsaved.keep(m_path, m_sheet.rows());
+        return true;
+    }
+    // Lyrics typed or pasted into the text panel and never saved come back as lines.
+    const QString typed = TrimBlanks(panelText);
+    if (typed.isEmpty() || typed == tagLyrics())
+        return false;
+    m_unsaved.keep(m_path, unmarkedRows(LyricLines(typed)));
     return true;
 }
 

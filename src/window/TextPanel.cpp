@@ -46,8 +46,10 @@ TextPanel::TextPanel(SongSession& session, StatusLine& status,
     auto* linesOnly = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), m_panel);
     linesOnly->setContext(Qt::WidgetWithChildrenShortcut);
     connect(linesOnly, &QShortcut::activated, this, [this] {
-        if (const QString lyrics = TrimBlanks(UnsynchText()); !lyrics.isEmpty())
+        if (const QString lyrics = TrimBlanks(UnsynchText()); !lyrics.isEmpty()) {
+            m_textSong.clear(); // the sheet holds it now
             emit linesWithoutTag(lyrics);
+        }
     });
 }
 
@@ -118,7 +120,12 @@ QString TextPanel::UnsynchText() const {
     return text;
 }
 
+QString TextPanel::unsavedText() const {
+    return m_textSong == m_session.songPath() ? TrimBlanks(UnsynchText()) : QString();
+}
+
 void TextPanel::txtAddLyrics_Change() {
+    m_textSong = m_session.songPath();
     if (!m_setting)
         m_original.reset(); // edited: the box's text is the text now
     txtAddLyrics_Click();
@@ -142,5 +149,6 @@ void TextPanel::cmdSaveUnsynch_Click() {
                                                  "without the tag; Save there writes %1.")
                                                   .arg(file));
     }
+    m_textSong.clear(); // the tag and the sheet hold it now
     emit savedIntoTag(lyrics, saved);
 }

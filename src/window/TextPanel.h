@@ -29,6 +29,9 @@ public:
     void setUnsynchText(const QString& text);
     // A text the person chose to put in, replacing what the box held as one undoable edit.
     void replaceUnsynchText(const QString& text);
+    // The text when it was typed, pasted or loaded for the open song and has reached neither
+    // its tag nor the sheet; "" otherwise.
+    QString unsavedText() const;
     // The keyboard to the text box, where a person shown the panel types.
     void focusText() const;
 
@@ -61,6 +64,7 @@ private:
     OpenDialog m_openDialog;
     QWidget& m_window;
     QWidget* m_panel;                  // picUnsynch
+    QString m_textSong;                // the song the text was last changed for
     QPlainTextEdit* m_text;            // txtAddLyrics
     QPushButton* m_paste;              // cmdPaste
     QPushButton* m_fromTextFile;       // cmdLyricsFromText

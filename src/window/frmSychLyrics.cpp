@@ -156,7 +156,7 @@ void frmSychLyrics::cmdClose_Click() {
 // program's own folder, for the song's next opening to offer back.
 void frmSychLyrics::closeEvent(QCloseEvent* event) {
     try {
-        m_session->keepUnsaved();
+        m_session->keepUnsaved(m_text->unsavedText());
     } catch (const VersettaError&) {
         // the window is going: there is no one left to tell
     }
@@ -177,7 +177,7 @@ void frmSychLyrics::RunLyricSourceChain(const QString& songPath) {
     const QString left = m_session->songName();
     const QString leftPath = m_session->songPath();
     try {
-        if (m_session->keepUnsaved())
+        if (m_session->keepUnsaved(m_text->unsavedText()))
             kept = tr("The unsaved changes to the lyrics of %1 are kept: open it again and press "
                       "Ctrl+Shift+O to bring them back.")
                        .arg(left);

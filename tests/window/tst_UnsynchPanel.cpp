@@ -252,6 +252,36 @@ private slots:
         QVERIFY2(readFile(s.dir.filePath("song.xml")).contains("<LyricLine>two</LyricLine>"),
                  qPrintable(s.w.ui.lblStatus->text()));
         QCOMPARE(readFile(s.song), notAudio);
+        // Saved, the lines are not kept again as unsaved text when another song opens.
+        s.w.open(writeFile(s.dir.filePath("other.mp3"), toneBytes()));
+        QVERIFY2(!s.w.ui.lblStatus->text().contains("are kept"),
+                 qPrintable(s.w.ui.lblStatus->text()));
+    }
+
+    // Lyrics typed and left unsaved when another song opens come back as lines by
+    // Ctrl+Shift+O; the box, which keeps them, does not hand them to the other song.
+    void typedLyricsLeftUnsavedComeBack() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), toneBytes());
+        const QString other = writeFile(folder.filePath("Other.mp3"), toneBytes());
+        TestWindow w(song);
+        w->Form_Load();
+        QVERIFY(w.shownActive());
+        QTest::mouseClick(w.ui.cmdAddLyrics, Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("alpha"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("beta"));
+        w.open(other);
+        QVERIFY2(w.ui.lblStatus->text().endsWith("The unsaved changes to the lyrics of Song.mp3 "
+                                                 "are kept: open it again and press "
+                                                 "Ctrl+Shift+O to bring them back."),
+                 qPrintable(w.ui.lblStatus->text()));
+        w.open(song);
+        QVERIFY2(!w.ui.lblStatus->text().contains("Other.mp3"), qPrintable(w.ui.lblStatus->text()));
+        QVERIFY(w.session().unsavedKeptAt().isValid());
+        press(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.sheet(), unmarkedRows({"alpha", "beta"}));
+        QVERIFY(!w.ui.picSynch->isHidden());
     }
 
     // The box shows non-breaking spaces as spaces and separators as line feeds; the tag gets
