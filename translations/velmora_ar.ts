@@ -1731,6 +1731,10 @@
         <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
         <translation> يضع Ctrl+Return الأسطر في الورقة دون الوسم؛ ثم يكتبها الحفظ في %1.</translation>
     </message>
+    <message>
+        <source>Nothing to put on the sheet: the lyrics text is empty.</source>
+        <translation>لا شيء لوضعه في الورقة: نص الكلمات فارغ.</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2425,6 +2429,10 @@
     <message>
         <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
         <translation>Ctrl+S؛ يضع Ctrl+Return الأسطر في الورقة ويترك وسم الأغنية كما هو</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the lyrics text is empty.</source>
+        <translation>لا شيء للحفظ: نص الكلمات فارغ.</translation>
     </message>
 </context>
 <context>

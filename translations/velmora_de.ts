@@ -1691,6 +1691,10 @@
         <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
         <translation> Ctrl+Return bringt die Zeilen ohne den Tag auf das Blatt; Speichern schreibt sie dann in %1.</translation>
     </message>
+    <message>
+        <source>Nothing to put on the sheet: the lyrics text is empty.</source>
+        <translation>Nichts für das Blatt: Der Liedtext ist leer.</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2385,6 +2389,10 @@
     <message>
         <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
         <translation>Ctrl+S; Ctrl+Return bringt die Zeilen auf das Blatt und lässt den Tag des Songs, wie er ist</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the lyrics text is empty.</source>
+        <translation>Nichts zu speichern: Der Liedtext ist leer.</translation>
     </message>
 </context>
 <context>

@@ -1691,6 +1691,10 @@
         <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
         <translation> Ctrl+Return pone las líneas en la hoja sin la etiqueta; Guardar las escribe luego en %1.</translation>
     </message>
+    <message>
+        <source>Nothing to put on the sheet: the lyrics text is empty.</source>
+        <translation>Nada que poner en la hoja: el texto de la letra está vacío.</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2385,6 +2389,10 @@
     <message>
         <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
         <translation>Ctrl+S; Ctrl+Return pone las líneas en la hoja y deja la etiqueta de la canción como está</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the lyrics text is empty.</source>
+        <translation>Nada que guardar: el texto de la letra está vacío.</translation>
     </message>
 </context>
 <context>

@@ -1681,6 +1681,10 @@
         <source> Ctrl+Return puts the lines on the sheet without the tag; Save there writes %1.</source>
         <translation> Ctrl+Return でタグを使わずに行をシートに置けます。その後の保存で %1 に書き込みます。</translation>
     </message>
+    <message>
+        <source>Nothing to put on the sheet: the lyrics text is empty.</source>
+        <translation>シートに置くものがありません: 歌詞のテキストが空です。</translation>
+    </message>
 </context>
 <context>
     <name>TimingFlag</name>
@@ -2375,6 +2379,10 @@
     <message>
         <source>Ctrl+S; Ctrl+Return puts the lines on the sheet and leaves the song&apos;s tag as it is</source>
         <translation>Ctrl+S。Ctrl+Return は行をシートに置き、曲のタグはそのままにします</translation>
+    </message>
+    <message>
+        <source>Nothing to save: the lyrics text is empty.</source>
+        <translation>保存するものがありません: 歌詞のテキストが空です。</translation>
     </message>
 </context>
 <context>

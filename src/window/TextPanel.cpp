@@ -46,10 +46,13 @@ TextPanel::TextPanel(SongSession& session, StatusLine& status,
     auto* linesOnly = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), m_panel);
     linesOnly->setContext(Qt::WidgetWithChildrenShortcut);
     connect(linesOnly, &QShortcut::activated, this, [this] {
-        if (const QString lyrics = TrimBlanks(UnsynchText()); !lyrics.isEmpty()) {
-            m_textSong.clear(); // the sheet holds it now
-            emit linesWithoutTag(lyrics);
+        const QString lyrics = TrimBlanks(UnsynchText());
+        if (lyrics.isEmpty()) {
+            m_status.show(tr("Nothing to put on the sheet: the lyrics text is empty."));
+            return;
         }
+        m_textSong.clear(); // the sheet holds it now
+        emit linesWithoutTag(lyrics);
     });
 }
 

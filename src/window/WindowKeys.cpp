@@ -213,16 +213,23 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
     // Save waits for a change, and for the song to stop or pause: after Ctrl+Shift+K on a saved
     // sheet the person wants Song.lrc, which Ctrl+E writes.
     const SongSession* song = &session;
-    button(QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch}, [this, song] {
-        if (song->songPath().isEmpty() || !m_list->isVisibleTo(&m_window))
-            return QString();
-        if (song->playback().isPlaying())
-            return tr("Save is not available while the song plays: Pause or Stop first.");
-        return song->keepsPreciseTimes()
-                   ? tr("Nothing to save: the sheet is as it was opened or last saved. Ctrl+E "
-                        "writes Song.lrc with its precise times now.")
-                   : tr("Nothing to save: the sheet is as it was opened or last saved.");
-    });
+    QWidget* textPanel = ui.picUnsynch;
+    button(
+        QKeySequence(Qt::CTRL | Qt::Key_S), ui.cmdSave, {ui.cmdSaveUnsynch},
+        [this, song, textPanel] {
+            if (song->songPath().isEmpty())
+                return QString();
+            if (textPanel->isVisibleTo(&m_window))
+                return tr("Nothing to save: the lyrics text is empty.");
+            if (!m_list->isVisibleTo(&m_window))
+                return QString();
+            if (song->playback().isPlaying())
+                return tr("Save is not available while the song plays: Pause or Stop first.");
+            return song->keepsPreciseTimes()
+                       ? tr("Nothing to save: the sheet is as it was opened or last saved. Ctrl+E "
+                            "writes Song.lrc with its precise times now.")
+                       : tr("Nothing to save: the sheet is as it was opened or last saved.");
+        });
     installButtonTips();
     for (QPushButton* b : m_window.findChildren<QPushButton*>())
         b->installEventFilter(this);

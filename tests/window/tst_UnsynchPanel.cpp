@@ -231,6 +231,12 @@ private slots:
         s.w.ui.cmdAddLyrics->show();
         QVERIFY(s.w.shownActive());
         QTest::mouseClick(s.w.ui.cmdAddLyrics, Qt::LeftButton);
+        press(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(s.w.ui.lblStatus->text(), "Nothing to save: the lyrics text is empty.");
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(s.w.ui.lblStatus->text(),
+                 "Nothing to put on the sheet: the lyrics text is empty.");
+        QVERIFY(s.w.ui.picSynch->isHidden());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("one"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("two"));
