@@ -128,7 +128,7 @@ private slots:
         w.openAnswers << file;
         for (QPushButton* replacing :
              {w.ui.cmdPaste, w.ui.cmdClearUnsynch, w.ui.cmdLyricsFromText}) {
-            QTest::mouseClick(replacing, Qt::LeftButton); // an empty clipboard empties the text
+            QTest::mouseClick(replacing, Qt::LeftButton); // the clipboard is empty
             QVERIFY(w.ui.txtAddLyrics->toPlainText() != typed);
             w.ui.txtAddLyrics->setFocus();
             press(Qt::Key_Z, Qt::ControlModifier);
