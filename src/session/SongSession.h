@@ -126,7 +126,7 @@ public:
     // Keeps the sheet where the song's next opening offers it back, when it differs from what
     // was opened or last saved, else the text panel's text as lines when it is not the tag's;
     // answers whether either was kept. Throws VersettaError.
-    bool keepUnsaved(const QString& panelText = {});
+    bool keepUnsaved(const QString& panelText);
     // When changes to the open song's lyrics were kept unsaved; invalid when none were.
     QDateTime unsavedKeptAt() const;
     // Ctrl+Shift+O: the kept changes as the sheet, a step that can be undone; answers the
