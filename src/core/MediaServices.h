@@ -69,9 +69,11 @@ public:
     enum class Ended { AtEnd, BySink, Cancelled };
     // Decodes the opened song from its start into sink and tap, either of which may be empty,
     // until the end or until neither wants more. With both, the song is read and decoded on a
-    // thread of the decoder's own, which calls the tap, while the caller's converts for the
-    // sink: the tap is done in the time of the decode alone. cancel is looked at between
-    // reads; a damaged packet is passed over, so what was decoded around it is still the song.
+    // thread of the decoder's own while the caller's calls the tap and converts for the sink:
+    // the tap is done a few seconds of song after the decode. A sink that throws ends the
+    // sink's part; the tap still goes to the end before the throw is passed on. cancel is looked
+    // at between reads; a damaged packet is passed over, so what was decoded around it is still
+    // the song.
     virtual Ended decode(const std::atomic<bool>& cancel, const Sink& sink, const Tap& tap) = 0;
 };
 

@@ -19,6 +19,7 @@ extern "C" {
 
 #include <algorithm>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -554,10 +555,12 @@ AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const
         const Ended ended = s.read(cancel, tap, take);
         return ended == Ended::AtEnd && sink && !s.flush(sink) ? Ended::BySink : ended;
     }
+    // The reading thread only decodes: the outline's mix is taken with the conversion on this
+    // one, so the outline is done a batch after the last frame is decoded, not a mix later.
     Ahead ahead;
     Ended reading = Ended::AtEnd;
     std::thread reader([&] {
-        reading = s.read(cancel, tap, [&](AVFrame& f) { return ahead.push(f); });
+        reading = s.read(cancel, {}, [&](AVFrame& f) { return ahead.push(f); });
         ahead.end();
     });
     // The reader is stopped and waited for however this ends, a throwing sink too.
@@ -566,15 +569,29 @@ AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const
         if (reader.joinable())
             reader.join();
     });
+    bool tapping = true;
     bool wanted = true;
+    // A sink that throws (out of memory) ends the sink's part; the outline still goes to the
+    // song's end, and the throw is passed on after it.
+    std::exception_ptr thrown;
     while (AVFrame* f = ahead.pop()) {
-        const auto freed = qScopeGuard([&f] { ::av_frame_free(&f); }); // a throwing sink too
-        wanted = wanted && !cancel.load(std::memory_order_relaxed) && s.hand(*f, sink);
-        if (!wanted)
-            ahead.stop(); // the reader goes on for the tap alone
+        const auto freed = qScopeGuard([&f] { ::av_frame_free(&f); });
+        tapping = tapping && s.tapFrame(*f, tap);
+        try {
+            wanted = wanted && !cancel.load(std::memory_order_relaxed) && s.hand(*f, sink);
+        } catch (...) {
+            thrown = std::current_exception();
+            wanted = false;
+        }
+        if (!tapping && !wanted)
+            ahead.stop();
     }
-    reader.join(); // the tap is done before this returns
+    reader.join();
     if (reading == Ended::Cancelled || cancel.load())
         return Ended::Cancelled;
+    if (tapping && reading == Ended::AtEnd)
+        tap(nullptr, 0);
+    if (thrown)
+        std::rethrow_exception(thrown);
     return wanted && s.flush(sink) ? Ended::AtEnd : Ended::BySink;
 }
