@@ -28,6 +28,10 @@ int main(int argc, char* argv[]) {
     mpv_set_option_string(mpv, "video", "no");
     mpv_set_option_string(mpv, "terminal", "no");
     mpv_set_option_string(mpv, "config", "no");
+    // Without the player's scripts, as the program sets it up: the baseline stays like for like.
+    for (const char* script :
+         {"load-scripts", "ytdl", "load-stats-overlay", "load-osd-console", "load-auto-profiles"})
+        mpv_set_option_string(mpv, script, "no");
     const QByteArray ao = qgetenv("VELMORA_AUDIO_OUTPUT");
     mpv_set_option_string(mpv, "ao", ao.isEmpty() ? "null" : ao.constData());
     if (mpv_initialize(mpv) < 0)

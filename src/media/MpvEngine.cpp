@@ -35,6 +35,11 @@ MpvEngine::MpvEngine(const QByteArray& audioOutput, double speed) {
     setOption("terminal", "no");
     setOption("input-default-bindings", "no");
     setOption("config", "no");
+    // None of the player's scripts serves a song file: each is a Lua state on a thread of its
+    // own, and the network fetcher would run a downloader for a name that looks like an address.
+    for (const char* script :
+         {"load-scripts", "ytdl", "load-stats-overlay", "load-osd-console", "load-auto-profiles"})
+        setOption(script, "no");
     setOption("ao", audioOutput.isEmpty() ? QByteArray("pipewire,pulse,alsa,null") : audioOutput);
     if (mpv_initialize(m_mpv) < 0) {
         mpv_terminate_destroy(std::exchange(m_mpv, nullptr));
