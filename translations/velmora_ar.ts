@@ -978,6 +978,10 @@
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>لا تحصل على أوقات مقترحة إلا أول %1 دقيقة من الأغنية.</translation>
     </message>
+    <message>
+        <source>No suggested times: there is not enough memory for the analysis. Mark the lines as the song plays.</source>
+        <translation>لا أوقات مقترحة: لا توجد ذاكرة كافية للتحليل. علِّم الأسطر أثناء تشغيل الأغنية.</translation>
+    </message>
 </context>
 <context>
     <name>SongCopy</name>
@@ -1459,6 +1463,10 @@
     <message>
         <source>the English speech model could not be loaded (%1)</source>
         <translation>تعذّر تحميل نموذج الكلام الإنجليزي (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to load the English speech model</source>
+        <translation>لا توجد ذاكرة كافية لتحميل نموذج الكلام الإنجليزي</translation>
     </message>
 </context>
 <context>

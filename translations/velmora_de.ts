@@ -966,6 +966,10 @@
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>Nur die ersten %1 Minuten des Lieds erhalten vorgeschlagene Zeiten.</translation>
     </message>
+    <message>
+        <source>No suggested times: there is not enough memory for the analysis. Mark the lines as the song plays.</source>
+        <translation>Keine vorgeschlagenen Zeiten: Für die Analyse ist nicht genug Speicher frei. Die Zeilen beim Abspielen markieren.</translation>
+    </message>
 </context>
 <context>
     <name>SongCopy</name>
@@ -1427,6 +1431,10 @@
     <message>
         <source>the English speech model could not be loaded (%1)</source>
         <translation>das englische Sprachmodell konnte nicht geladen werden (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to load the English speech model</source>
+        <translation>für das englische Sprachmodell ist nicht genug Speicher frei</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>Solo los primeros %1 minutos de la canción reciben tiempos sugeridos.</translation>
     </message>
+    <message>
+        <source>No suggested times: there is not enough memory for the analysis. Mark the lines as the song plays.</source>
+        <translation>Sin tiempos sugeridos: no hay memoria suficiente para el análisis. Marque las líneas mientras suena la canción.</translation>
+    </message>
 </context>
 <context>
     <name>SongCopy</name>
@@ -1427,6 +1431,10 @@
     <message>
         <source>the English speech model could not be loaded (%1)</source>
         <translation>no se pudo cargar el modelo de voz en inglés (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to load the English speech model</source>
+        <translation>no hay memoria suficiente para cargar el modelo de voz en inglés</translation>
     </message>
 </context>
 <context>

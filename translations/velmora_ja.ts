@@ -963,6 +963,10 @@
         <source>Only the song&apos;s first %1 minutes get suggested times.</source>
         <translation>時刻が提案されるのは曲の最初の %1 分だけです。</translation>
     </message>
+    <message>
+        <source>No suggested times: there is not enough memory for the analysis. Mark the lines as the song plays.</source>
+        <translation>時刻の提案はありません: 解析に必要なメモリが足りません。曲を再生しながら行をマークしてください。</translation>
+    </message>
 </context>
 <context>
     <name>SongCopy</name>
@@ -1419,6 +1423,10 @@
     <message>
         <source>the English speech model could not be loaded (%1)</source>
         <translation>英語の音声モデルを読み込めませんでした (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to load the English speech model</source>
+        <translation>英語の音声モデルを読み込むメモリが足りません</translation>
     </message>
 </context>
 <context>

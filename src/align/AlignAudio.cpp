@@ -1,5 +1,7 @@
 #include "align/AlignAudio.h"
 
+#include "core/MemoryRoom.h"
+
 #include <QCoreApplication>
 
 #include <sys/mman.h>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <new>
 #include <numbers>
 
 namespace {
@@ -30,6 +33,11 @@ void preferLargePages(void* room, std::size_t bytes) {
     (void)bytes;
 #endif
 }
+
+// The room an analysis takes from its decode on: the samples (115 MiB set aside), the decoding
+// thread, the recogniser's search. The recogniser ends the process when an allocation fails,
+// so a memory limit (ulimit -v) is better met here, where it is told as any other.
+constexpr std::size_t kAnalysisRoom = std::size_t{256} << 20;
 
 // A second-order high-pass at 120 Hz: bass and kick drum carry most of a mix's energy and
 // none of the words, and would otherwise dominate the model's loudness normalisation.
@@ -57,6 +65,8 @@ void highPass(std::vector<std::int16_t>& samples) {
 
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem, const Outlined& outlined) {
+    if (!RoomFor(kAnalysisRoom))
+        throw std::bad_alloc();
     const std::unique_ptr<AudioDecoder> decoder = Media().audioDecoder();
     if (const QString why = decoder->open(path); !why.isEmpty()) {
         if (outlined && !cancel.load())

@@ -33,9 +33,10 @@ struct AlignAudio {
 // the lowest octaves (bass and kick drum) taken out. Empty with problem set when it holds no audio
 // that decodes; empty and no problem when cancel became true. With outlined, the same decode also
 // outlines the whole song for the slider (the outline DecodePeakEnvelope makes), past
-// kLongestAlignedSeconds too, and hands it over, on the decoder's own thread, as soon as the last
-// frame is decoded, before the samples are converted and filtered; empty for a song that does
-// not decode, and not at all when cancel became true.
+// kLongestAlignedSeconds too, and hands it over, on the calling thread, as soon as the last
+// frame is decoded, before the samples are filtered; empty for a song that does not decode, and
+// not at all when cancel became true. Throws std::bad_alloc, before any decode, when the memory
+// an analysis takes is not to be had (a process held to a memory limit).
 using Outlined = std::function<void(PeakEnvelope)>;
 AlignAudio DecodeForAlignment(const QString& path, const std::atomic<bool>& cancel,
                               QString& problem, const Outlined& outlined = {});

@@ -161,6 +161,8 @@ struct SongAnalysis::Worker {
     struct Task {
         std::shared_ptr<std::atomic<bool>> cancel;
         std::function<void(AlignerSlot&, const std::atomic<bool>&)> run;
+        // Tells the asker that run ran out of memory (or threads), so nothing waits for it.
+        std::function<void()> failed;
     };
     std::mutex mutex;
     std::condition_variable wake;
@@ -197,7 +199,25 @@ struct SongAnalysis::Worker {
             }
             if (task.cancel->load())
                 continue;
+            runGuarded(task, aligner);
+        }
+    }
+
+    // A process held to a memory limit (ulimit -v) meets it here first, with a long song's
+    // samples and the speech model: the song goes without suggestions, the window and the
+    // person's marks go on. What the aligner held of the song is let go.
+    static void runGuarded(Task& task, AlignerSlot& aligner) {
+        try {
             task.run(aligner, *task.cancel);
+            return;
+        } catch (const std::exception&) {
+        }
+        try {
+            if (LyricAligner* held = aligner.made())
+                held->forget();
+            if (task.failed && !task.cancel->load())
+                task.failed();
+        } catch (const std::exception&) {
         }
     }
 
@@ -265,7 +285,8 @@ void SongAnalysis::start(const QString& song, const QStringList& lines, const An
             return; // cancelled, or another song asked for, while the gate was closed
         QPointer<SongAnalysis> self(this);
         m_worker->post(
-            {m_worker->current(), [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+            {m_worker->current(),
+             [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
                  if (LyricAligner* held = aligner.made())
                      held->forget(); // the song before goes before this one comes
                  aligner.prepare();
@@ -295,6 +316,18 @@ void SongAnalysis::start(const QString& song, const QStringList& lines, const An
                      a.m_result = result;
                      emit a.finished(a.m_result);
                  });
+             },
+             [self, generation] {
+                 tell(self, generation, [](SongAnalysis& a) {
+                     AnalysisResult result;
+                     result.failed = true;
+                     result.status = QCoreApplication::translate(
+                         "SongAnalysis", "No suggested times: there is not enough memory for the "
+                                         "analysis. Mark the lines as the song plays.");
+                     a.m_running = false;
+                     a.m_result = result;
+                     emit a.finished(a.m_result);
+                 });
              }});
     });
 }
@@ -307,7 +340,8 @@ void SongAnalysis::outline(const QString& song) {
             return;
         QPointer<SongAnalysis> self(this);
         m_worker->post(
-            {m_worker->current(), [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+            {m_worker->current(),
+             [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
                  if (LyricAligner* held = aligner.made())
                      held->forget(); // it held another song
                  auto envelope =
@@ -315,6 +349,11 @@ void SongAnalysis::outline(const QString& song) {
                  if (cancel.load())
                      return;
                  tell(self, generation, [envelope](SongAnalysis& a) { emit a.outlined(envelope); });
+             },
+             [self, generation] {
+                 tell(self, generation, [](SongAnalysis& a) {
+                     emit a.outlined(std::make_shared<const PeakEnvelope>());
+                 });
              }});
     });
 }
@@ -326,17 +365,22 @@ void SongAnalysis::realign(quint64 ticket, const Anchors& anchors, int firstLine
     StartupGate::WhenOpen(this, [=, this] {
         if (generation != m_generation)
             return;
-        m_worker->post(
-            {m_worker->current(), [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
-                 std::vector<Suggestion> found;
-                 if (LyricAligner* held = aligner.made(); held && held->holdsSong())
-                     found = held->suggest(anchors, firstLine, lastLine, cancel);
-                 if (cancel.load())
-                     return;
-                 tell(self, generation, [ticket, found = std::move(found)](SongAnalysis& a) {
-                     emit a.realigned(ticket, found);
-                 });
-             }});
+        m_worker->post({m_worker->current(),
+                        [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
+                            std::vector<Suggestion> found;
+                            if (LyricAligner* held = aligner.made(); held && held->holdsSong())
+                                found = held->suggest(anchors, firstLine, lastLine, cancel);
+                            if (cancel.load())
+                                return;
+                            tell(self, generation,
+                                 [ticket, found = std::move(found)](SongAnalysis& a) {
+                                     emit a.realigned(ticket, found);
+                                 });
+                        },
+                        [self, generation, ticket] {
+                            tell(self, generation,
+                                 [ticket](SongAnalysis& a) { emit a.realigned(ticket, {}); });
+                        }});
     });
 }
 
@@ -358,6 +402,10 @@ void SongAnalysis::suggestWords(quint64 ticket, const QString& line, qint64 star
                                  [ticket, found = std::move(found)](SongAnalysis& a) {
                                      emit a.wordsSuggested(ticket, found);
                                  });
+                        },
+                        [self, generation, ticket] {
+                            tell(self, generation,
+                                 [ticket](SongAnalysis& a) { emit a.wordsSuggested(ticket, {}); });
                         }},
                        true);
     });

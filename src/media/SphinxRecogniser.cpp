@@ -1,5 +1,6 @@
 #include "media/SphinxRecogniser.h"
 
+#include "core/MemoryRoom.h"
 #include "media/ModelCheck.h"
 
 #include <pocketsphinx.h>
@@ -35,6 +36,15 @@ QString SpeechModelFolder() {
 
 namespace {
 
+// The model and its dictionary take about 20 MiB as loaded, in pieces from heaps that each set
+// aside 64 MiB.
+constexpr std::size_t kModelRoom = std::size_t{160} << 20;
+
+QString noRoomForModel() {
+    return QCoreApplication::translate(
+        "SphinxRecogniser", "there is not enough memory to load the English speech model");
+}
+
 // coarse: the mixtures scored every other frame, the scores kept for the frame between.
 ps_decoder_t* loadModel(const QByteArray& hmm, const QByteArray& dict, double warp,
                         bool coarse = false) {
@@ -50,7 +60,7 @@ ps_decoder_t* loadModel(const QByteArray& hmm, const QByteArray& dict, double wa
         ::cmd_ln_set_str_r(config, "-warp_params", QByteArray::number(warp).constData());
         ::cmd_ln_set_int_r(config, "-ds", coarse ? 2 : 1);
     }
-    ps_decoder_t* ps = config ? ::ps_init(config) : nullptr;
+    ps_decoder_t* ps = config && RoomFor(kModelRoom) ? ::ps_init(config) : nullptr;
     ::cmd_ln_free_r(config); // the decoder keeps its own reference
     return ps;
 }
@@ -66,6 +76,12 @@ SphinxRecogniser::SphinxRecogniser() {
         m_problem = QCoreApplication::translate("SphinxRecogniser",
                                                 "the English speech model is not installed (%1)")
                         .arg(folder);
+        return;
+    }
+    // Loading ends the process when an allocation fails: a memory limit is better met here,
+    // with a reason, than in there.
+    if (!RoomFor(kModelRoom)) {
+        m_problem = noRoomForModel();
         return;
     }
     // A damaged model would end the process in there.
@@ -132,9 +148,12 @@ void SphinxRecogniser::setWarp(double factor) {
         m_ps = loadModel(m_hmm, m_dict, factor);
     }
     if (!m_ps) {
-        m_problem = QCoreApplication::translate("SphinxRecogniser",
-                                                "the English speech model could not be loaded (%1)")
-                        .arg(QFileInfo(QString::fromLocal8Bit(m_hmm)).path());
+        m_problem =
+            RoomFor(kModelRoom)
+                ? QCoreApplication::translate("SphinxRecogniser",
+                                              "the English speech model could not be loaded (%1)")
+                      .arg(QFileInfo(QString::fromLocal8Bit(m_hmm)).path())
+                : noRoomForModel();
         return;
     }
     m_warp = factor;

@@ -6,11 +6,13 @@
 
 #include <QLabel>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
 #include <cmath>
+#include <new>
 
 // How many times the window decodes a song it opens: once, for the slider's waveform and the
 // aligner's samples together, and the waveform shown before the aligner's work is done. The
@@ -18,6 +20,8 @@
 namespace {
 
 std::atomic<int> decodes{0};
+// Whether a decode meets the process's memory limit, as under ulimit -v.
+std::atomic<bool> starved{false};
 
 class CountedDecoder final : public AudioDecoder {
 public:
@@ -31,6 +35,8 @@ public:
     int channels() const override { return m_decoder->channels(); }
     Ended decode(const std::atomic<bool>& cancel, const Sink& sink, const Tap& tap) override {
         ++decodes;
+        if (starved)
+            throw std::bad_alloc();
         return m_decoder->decode(cancel, sink, tap);
     }
 
@@ -145,6 +151,33 @@ private slots:
         QCOMPARE(shown, 1);
         QVERIFY(w.ui.sldSong->envelope());
         QCOMPARE(decodes.load(), 2);
+    }
+
+    // An analysis that runs out of memory leaves the window as it was, says so, and the next
+    // analysis, with the memory back, runs on the same worker.
+    void anAnalysisOutOfMemoryLeavesTheWindowWorking() {
+        QTemporaryDir dir;
+        const QString song = makeSong(dir, 6);
+        QVERIFY(!song.isEmpty());
+        writeFile(dir.filePath("song.xml"),
+                  lyricsFileOf(song, {"|over the water", "|under the bridge"}));
+        starved = true;
+        const auto fed = qScopeGuard([] { starved = false; });
+        TestWindow w;
+        SongSession& session = w.session();
+        w.open(song);
+        const QString why = QStringLiteral("No suggested times: there is not enough memory for "
+                                           "the analysis. Mark the lines as the song plays.");
+        QTRY_COMPARE_WITH_TIMEOUT(w.ui.lblStatus->text(), why, 20000);
+        QVERIFY(!session.suggestions().running());
+        QVERIFY(session.sheet().hints().empty());
+        starved = false;
+        session.sheet().setSelected(1);
+        QVERIFY(session.sheet().editLyric(QStringLiteral("over the river")));
+        QTRY_VERIFY_WITH_TIMEOUT(!session.waveformPending() && !session.suggestions().running(),
+                                 180000);
+        QCOMPARE(static_cast<int>(session.sheet().hints().size()), 2);
+        QVERIFY(w.ui.sldSong->envelope());
     }
 };
 

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -219,6 +220,12 @@ JobResult RunJob(Command command, const QString& song, const JobOptions& options
         }
     } catch (const VersettaError& error) {
         return {JobResult::Failed, error.message(), {}, {}, {}};
+    } catch (const std::bad_alloc&) {
+        return {JobResult::Failed,
+                QStringLiteral("not enough memory to work on this song"),
+                {},
+                {},
+                {}};
     } catch (const std::exception& error) {
         return {JobResult::Failed, QString::fromLocal8Bit(error.what()), {}, {}, {}};
     }
