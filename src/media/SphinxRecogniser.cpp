@@ -45,6 +45,15 @@ QString noRoomForModel() {
         "SphinxRecogniser", "there is not enough memory to load the English speech model");
 }
 
+// Why the model in folder did not load, once it did not.
+QString loadFailure(const QString& folder) {
+    return RoomFor(kModelRoom)
+               ? QCoreApplication::translate("SphinxRecogniser",
+                                             "the English speech model could not be loaded (%1)")
+                     .arg(folder)
+               : noRoomForModel();
+}
+
 // coarse: the mixtures scored every other frame, the scores kept for the frame between.
 ps_decoder_t* loadModel(const QByteArray& hmm, const QByteArray& dict, double warp,
                         bool coarse = false) {
@@ -96,9 +105,7 @@ SphinxRecogniser::SphinxRecogniser() {
         m_ps = loadModel(m_hmm, m_dict, 1.0);
     }
     if (!m_ps) {
-        m_problem = QCoreApplication::translate("SphinxRecogniser",
-                                                "the English speech model could not be loaded (%1)")
-                        .arg(folder);
+        m_problem = loadFailure(folder);
         return;
     }
     // The model's own normalisation: where a stretch is too short to give its own.
@@ -148,12 +155,7 @@ void SphinxRecogniser::setWarp(double factor) {
         m_ps = loadModel(m_hmm, m_dict, factor);
     }
     if (!m_ps) {
-        m_problem =
-            RoomFor(kModelRoom)
-                ? QCoreApplication::translate("SphinxRecogniser",
-                                              "the English speech model could not be loaded (%1)")
-                      .arg(QFileInfo(QString::fromLocal8Bit(m_hmm)).path())
-                : noRoomForModel();
+        m_problem = loadFailure(QFileInfo(QString::fromLocal8Bit(m_hmm)).path());
         return;
     }
     m_warp = factor;
