@@ -265,11 +265,13 @@ private slots:
         QCOMPARE(readFile(folder.filePath("Song.xml")), xml);
     }
 
-#ifndef __SANITIZE_ADDRESS__
     // Under a memory limit (ulimit -v) the analysis either runs or says there is not enough
     // memory: the speech recogniser, which ends the process when an allocation fails, is never
     // reached without room. From too little to start the model to enough for the whole song.
     void suggestUnderAMemoryLimitEndsCleanly() {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("a sanitizer's shadow memory takes terabytes of address space");
+#endif
         QTemporaryDir folder;
         const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
         writeFile(folder.filePath("Song.xml"),
@@ -288,7 +290,6 @@ private slots:
         QVERIFY2(worked > 0, "the tool never had room enough");
         QCOMPARE(lyricsTool({"suggest", song}, {}, worked).out.size(), 2);
     }
-#endif
 };
 
 QTEST_MAIN(LyricsToolTest)
