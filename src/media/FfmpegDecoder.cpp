@@ -555,8 +555,9 @@ AudioDecoder::Ended FfmpegDecoder::decode(const std::atomic<bool>& cancel, const
         const Ended ended = s.read(cancel, tap, take);
         return ended == Ended::AtEnd && sink && !s.flush(sink) ? Ended::BySink : ended;
     }
-    // The reading thread only decodes: the outline's mix is taken with the conversion on this
-    // one, so the outline is done a batch after the last frame is decoded, not a mix later.
+    // The reading thread only decodes, the longer half of the work, which the outline waits
+    // for; the outline's mix is taken on this thread beside the conversion, which has time to
+    // spare, and is done a batch of frames after the last one is decoded.
     Ahead ahead;
     Ended reading = Ended::AtEnd;
     std::thread reader([&] {
