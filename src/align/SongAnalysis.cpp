@@ -358,55 +358,52 @@ void SongAnalysis::outline(const QString& song) {
     });
 }
 
-void SongAnalysis::realign(quint64 ticket, const Anchors& anchors, int firstLine, int lastLine) {
+template <typename Found, typename Ask>
+void SongAnalysis::askHeld(quint64 ticket, Ask ask,
+                           void (SongAnalysis::*signal)(quint64, const std::vector<Found>&),
+                           bool urgent) {
     const quint64 generation = m_generation;
     QPointer<SongAnalysis> self(this);
-    // Queued behind the analysis: the aligner then holds this song.
     StartupGate::WhenOpen(this, [=, this] {
         if (generation != m_generation)
             return;
         m_worker->post({m_worker->current(),
                         [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
-                            std::vector<Suggestion> found;
+                            std::vector<Found> found;
                             if (LyricAligner* held = aligner.made(); held && held->holdsSong())
-                                found = held->suggest(anchors, firstLine, lastLine, cancel);
+                                found = ask(*held, cancel);
                             if (cancel.load())
                                 return;
                             tell(self, generation,
-                                 [ticket, found = std::move(found)](SongAnalysis& a) {
-                                     emit a.realigned(ticket, found);
+                                 [ticket, signal, found = std::move(found)](SongAnalysis& a) {
+                                     emit(a.*signal)(ticket, found);
                                  });
                         },
-                        [self, generation, ticket] {
-                            tell(self, generation,
-                                 [ticket](SongAnalysis& a) { emit a.realigned(ticket, {}); });
-                        }});
+                        [self, generation, ticket, signal] {
+                            tell(self, generation, [ticket, signal](SongAnalysis& a) {
+                                emit(a.*signal)(ticket, {});
+                            });
+                        }},
+                       urgent);
     });
+}
+
+void SongAnalysis::realign(quint64 ticket, const Anchors& anchors, int firstLine, int lastLine) {
+    // Queued behind the analysis: the aligner then holds this song.
+    askHeld(
+        ticket,
+        [=](LyricAligner& held, const std::atomic<bool>& cancel) {
+            return held.suggest(anchors, firstLine, lastLine, cancel);
+        },
+        &SongAnalysis::realigned, false);
 }
 
 void SongAnalysis::suggestWords(quint64 ticket, const QString& line, qint64 startMs, qint64 endMs,
                                 const WordMarks& given) {
-    const quint64 generation = m_generation;
-    QPointer<SongAnalysis> self(this);
-    StartupGate::WhenOpen(this, [=, this] {
-        if (generation != m_generation)
-            return;
-        m_worker->post({m_worker->current(),
-                        [=](AlignerSlot& aligner, const std::atomic<bool>& cancel) {
-                            std::vector<WordSuggestion> found;
-                            if (LyricAligner* held = aligner.made(); held && held->holdsSong())
-                                found = held->suggestWords(line, startMs, endMs, given);
-                            if (cancel.load())
-                                return;
-                            tell(self, generation,
-                                 [ticket, found = std::move(found)](SongAnalysis& a) {
-                                     emit a.wordsSuggested(ticket, found);
-                                 });
-                        },
-                        [self, generation, ticket] {
-                            tell(self, generation,
-                                 [ticket](SongAnalysis& a) { emit a.wordsSuggested(ticket, {}); });
-                        }},
-                       true);
-    });
+    askHeld(
+        ticket,
+        [=](LyricAligner& held, const std::atomic<bool>&) {
+            return held.suggestWords(line, startMs, endMs, given);
+        },
+        &SongAnalysis::wordsSuggested, true);
 }

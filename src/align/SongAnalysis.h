@@ -82,6 +82,11 @@ private:
     struct Worker;
     template <typename Call>
     static void tell(QPointer<SongAnalysis> self, quint64 generation, Call call);
+    // Asks the aligner that holds the song, once the analysis is done, and emits signal with
+    // the ticket and what ask found (nothing without a song, or when ask ran out of memory).
+    template <typename Found, typename Ask>
+    void askHeld(quint64 ticket, Ask ask,
+                 void (SongAnalysis::*signal)(quint64, const std::vector<Found>&), bool urgent);
 
     std::shared_ptr<Worker> m_worker;
     AnalysisResult m_result;
