@@ -79,6 +79,15 @@ QString makeSong(const QTemporaryDir& dir, int seconds) {
     return made == 0 ? song : QString();
 }
 
+// The same with two unmarked lines in its lyrics file.
+QString makeSongWithTwoLines(const QTemporaryDir& dir, int seconds) {
+    const QString song = makeSong(dir, seconds);
+    if (!song.isEmpty())
+        writeFile(dir.filePath(QStringLiteral("song.xml")),
+                  lyricsFileOf(song, {"|over the water", "|under the bridge"}));
+    return song;
+}
+
 } // namespace
 
 class OpeningDecodesTest : public QObject {
@@ -132,10 +141,8 @@ private slots:
     // brings the waveform: the aligner's samples cost a decode again, the waveform is shown once.
     void aChangeDuringTheDecodeStillBringsTheWaveform() {
         QTemporaryDir dir;
-        const QString song = makeSong(dir, 120);
+        const QString song = makeSongWithTwoLines(dir, 120);
         QVERIFY(!song.isEmpty());
-        writeFile(dir.filePath("song.xml"),
-                  lyricsFileOf(song, {"|over the water", "|under the bridge"}));
         decodes = 0;
         TestWindow w;
         SongSession& session = w.session();
@@ -157,10 +164,8 @@ private slots:
     // analysis, with the memory back, runs on the same worker.
     void anAnalysisOutOfMemoryLeavesTheWindowWorking() {
         QTemporaryDir dir;
-        const QString song = makeSong(dir, 6);
+        const QString song = makeSongWithTwoLines(dir, 6);
         QVERIFY(!song.isEmpty());
-        writeFile(dir.filePath("song.xml"),
-                  lyricsFileOf(song, {"|over the water", "|under the bridge"}));
         starved = true;
         const auto fed = qScopeGuard([] { starved = false; });
         TestWindow w;
