@@ -1,5 +1,6 @@
 #include "align/VoiceEmphasis.h"
 
+#include "align/AlignAudio.h"
 #include "align/Fft.h"
 
 #include <algorithm>
@@ -23,6 +24,14 @@ constexpr std::size_t kAcrossBins = 17;
 // it, still reaches the model.
 constexpr float kCentreReach = 0.2F;
 constexpr float kCentreFloor = 0.2F;
+
+// A hall's late reverberation: what a bin held two frames (128 ms) before, dying away as in a hall
+// whose sound falls by 60 dB in 1.5 s, lies over what comes next, a line's first word over the
+// last one's tail. Each bin keeps what rises above that, never less than a tenth: a note held
+// or rising keeps most of itself, a tail little.
+constexpr std::size_t kTailLag = 2;
+constexpr double kHallSeconds = 1.5;
+constexpr float kTailFloor = 0.1F;
 
 // A song whose sides hold this share of its centre's energy, or more, was not mixed around a
 // centred voice (some old stereo records pan the voice hard to one side): it is heard whole.
@@ -126,6 +135,9 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
     std::array<float, kBins> moving{};
     const auto startOf = [&](std::ptrdiff_t f) { return first + f * std::ptrdiff_t(kHop); };
     const std::ptrdiff_t half = kAcrossTime / 2;
+    static_assert(kTailLag <= kAcrossTime / 2); // the ring still holds the frame it looks back at
+    const auto tail = static_cast<float>(
+        std::pow(10.0, -6.0 * double(kTailLag * kHop) / (kAlignRate * kHallSeconds)));
     for (std::ptrdiff_t f = 0; f < frames + half; ++f) {
         if (f % 256 == 0 && cancel.load(std::memory_order_relaxed))
             return {};
@@ -176,6 +188,9 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
             }
         }
         slidingMedians(magnitude, moving);
+        const std::array<float, kBins>* before =
+            c >= std::ptrdiff_t(kTailLag) ? &magnitudes[std::size_t(c - kTailLag) % kAcrossTime]
+                                          : nullptr;
         for (std::size_t b = 0; b < kBins; ++b) {
             const float m2 = moving[b] * moving[b];
             float share = m2 / (m2 + steady[b] * steady[b] + 1e-9F);
@@ -185,6 +200,11 @@ std::vector<std::int16_t> EmphasiseVoice(const std::vector<std::int16_t>& sample
                     sides[std::size_t(c) % kAcrossTime][b] / (magnitude[b] * kCentreReach + 1e-9F);
                 const float off2 = off * off;
                 share *= kCentreFloor + (1.0F - kCentreFloor) / (1.0F + off2 * off2);
+            }
+            if (before != nullptr) {
+                const float now = magnitude[b] * magnitude[b] + 1e-9F;
+                const float late = tail * (*before)[b] * (*before)[b];
+                share *= std::sqrt(std::max(1.0F - late / now, kTailFloor * kTailFloor));
             }
             buffer[b] = spectrum[b] * share;
         }

@@ -242,6 +242,31 @@ private slots:
         QVERIFY(EmphasiseVoice(sung, {}, cancelled).empty());
     }
 
+    // In a hall a sung note dies away for seconds after the singer stopped, under whatever is
+    // sung next: the note is kept, its tail mostly not.
+    void emphasisDropsAHallsTail() {
+        const double stops = 4.0;
+        const double hallSeconds = 1.5; // 60 dB down in this time
+        auto sung = tone(10, [](double t) {
+            return 660.0 * std::pow(2, std::sin(2 * std::numbers::pi * 5.5 * t) / 12);
+        });
+        for (std::size_t i = 0; i < sung.size(); ++i) {
+            const double t = double(i) / kRate;
+            if (t > stops)
+                sung[i] = static_cast<std::int16_t>(sung[i] *
+                                                    std::pow(10, -3 * (t - stops) / hallSeconds));
+        }
+        const auto kept = EmphasiseVoice(sung, {}, m_never);
+        const auto share = [&](double from, double to) {
+            const auto a = std::size_t(from * kRate), b = std::size_t(to * kRate);
+            return rms(kept, a, b) / rms(sung, a, b);
+        };
+        const double note = share(2.0, 3.5);
+        const double tail = share(4.6, 5.6);
+        QVERIFY2(note > 0.25 && tail < 0.7 * note,
+                 qPrintable(QString("note %1, tail %2").arg(note).arg(tail)));
+    }
+
     // Of a stereo song the centre is the voice's: a sung line panned aside (a lead in a break,
     // a hall's tail) is dropped, one in the centre kept. A song whose sides hold as much as its
     // centre, a voice panned hard as on an old record, is heard whole.
