@@ -243,7 +243,7 @@ private slots:
     }
 
     // In a hall a sung note dies away for seconds after the singer stopped, under whatever is
-    // sung next: the note is kept, its tail mostly not.
+    // sung next: the note is kept, its tail far less.
     void emphasisDropsAHallsTail() {
         const double stops = 4.0;
         const double hallSeconds = 1.5; // 60 dB down in this time
