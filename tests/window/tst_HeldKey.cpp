@@ -150,6 +150,21 @@ private slots:
         QCOMPARE(w.session().sheet().selected(), 2);
     }
 
+    // Ctrl let go before Right: the server repeats a bare Right, which hands a button's keyboard
+    // on. Mark Line keeps it, and the next Space marks.
+    void ctrlLetGoFirstLeavesTheKeyboardOnMark() {
+        TestWindow w;
+        QVERIFY(showSixtyLines(w, false));
+        QTest::mouseClick(w.ui.cmdPlay, Qt::LeftButton);
+        QVERIFY(xdotool({"keydown", "ctrl+Right", "sleep", "0.5", "keyup", "ctrl", "sleep", "0.5",
+                         "keyup", "Right"}));
+        QTest::qWait(300); // the last repeats reach the window
+        QCOMPARE(QApplication::focusWidget(), w.ui.cmdMark);
+        QVERIFY(xdotool({"key", "space"}));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !w.session().sheet().cell(1, LyricSheet::ColSecs).isEmpty(); }));
+    }
+
     // Ctrl+Right held: each of the server's repeats seeks on, and the press after it stamps the
     // line after the last one marked by where the song ended up, whatever the cursor held.
     void seekHeldThenMarkStampsTheLineThere() {
