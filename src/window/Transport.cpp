@@ -15,7 +15,6 @@
 
 #include <QEvent>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,7 +76,6 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
     // While the song plays a click that seeks or picks a line leaves the keyboard to Mark Line.
     m_slider->focusProxy()->installEventFilter(this);
     sheet.list()->viewport()->installEventFilter(this);
-    m_mark->installEventFilter(this);
     // The selected line's mark is drawn apart from the others.
     connect(sheet.list()->selectionModel(), &QItemSelectionModel::selectionChanged, m_slider,
             [this] { m_slider->update(); });
@@ -86,14 +84,6 @@ Transport::Transport(SongSession& session, StatusLine& status, SheetPanel& sheet
 // The slider and the list take the focus when clicked, and there Space neither marks nor says
 // why: while the song plays the focus goes back to Mark Line once the click is done.
 bool Transport::eventFilter(QObject* watched, QEvent* event) {
-    // A button hands the keyboard on at a bare arrow key. Ctrl+Right held to seek, Ctrl let go
-    // first, repeats as a bare Right: the next Space must still mark, not type into the path.
-    if (watched == m_mark && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
-                           key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
-        return arrow && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    }
     if (event->type() == QEvent::MouseButtonRelease && m_mark->isEnabled())
         QTimer::singleShot(0, m_mark, [mark = m_mark] {
             if (mark->isEnabled() && mark->isVisible())

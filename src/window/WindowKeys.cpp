@@ -237,7 +237,9 @@ WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status
 
 // Up and Down on a button go through the lines, as in the list, and leave the focus on the
 // button: Qt would walk it through the buttons, after Stop from Play onto Clear All Time
-// Markings, where the Space meant for Play clears every mark.
+// Markings, where the Space meant for Play clears every mark. Bare Left and Right do nothing
+// there for the same reason: Ctrl+Right held to seek, Ctrl let go first, repeats as a bare
+// Right, and the next Space must still mark.
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* press = static_cast<QKeyEvent*>(event);
@@ -247,6 +249,9 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
             QCoreApplication::sendEvent(m_list, event);
             return true;
         }
+        if ((press->key() == Qt::Key_Left || press->key() == Qt::Key_Right) &&
+            modifiers == Qt::NoModifier)
+            return true;
     }
     return QObject::eventFilter(watched, event);
 }
