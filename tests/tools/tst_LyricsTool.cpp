@@ -1,5 +1,6 @@
 #include "../sources/SongFiles.h"
 #include "sources/SyncedTag.h"
+#include "storage/Lrc.h"
 #include "storage/LyricsXml.h"
 #include "support/Files.h"
 #include "support/Rows.h"
@@ -228,6 +229,27 @@ private slots:
         QCOMPARE(readFile(lrc), "[length:00:03]\n[by:Velmora Versetta]\n"
                                 "[00:01.00]<00:01.00>Hel<00:01.25>lo world<00:02.00>\n"
                                 "[00:02.50]plain\n");
+    }
+
+    // A lyrics file past the window's 32767 lines is exported as the window shows it: an LRC
+    // of more would be one the program refuses to read back.
+    void exportsNoMoreLinesThanTheWindowShows() {
+        QTemporaryDir folder;
+        const QString song = writeFile(folder.filePath("Song.mp3"), songs::toneBytes());
+        QStringList rows;
+        for (int i = 0; i < 32769; ++i)
+            rows << QString("%1|line %2").arg(i / 100).arg(i);
+        writeFile(folder.filePath("Song.xml"), lyricsFileOf(song, rows));
+        const QString cut = "; Song.xml holds 32769 lines; the first 32767 taken, as the window "
+                            "shows them";
+        QCOMPARE(lyricsTool({"export-lrc", song}).out.value(0),
+                 song + ": wrote Song.lrc (32767 timed lines)" + cut);
+        const LrcContent back = ReadLrc(QString::fromUtf8(readFile(folder.filePath("Song.lrc"))));
+        QVERIFY(!back.tooLong);
+        QCOMPARE(back.lines.size(), 32767U);
+        QCOMPARE(back.lines.back().text, "line 32766");
+        QCOMPARE(lyricsTool({"export-srt", song}).out.value(0),
+                 song + ": wrote Song.srt (32767 lines)" + cut);
     }
 
     // Only a file with time stamps counts as LRC; one with more lines than a lyrics file is

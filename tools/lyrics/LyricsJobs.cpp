@@ -60,10 +60,20 @@ LrcContent readLrcFile(const QString& lrc) {
 }
 
 // The lyrics file's rows with the precise times of the Song.lrc beside it, as the window opens
-// them; note receives why that Song.lrc was not used, or "".
+// them: its first 32767 lines, since an export of more would be a file the program cannot read
+// back. taken's note says so, and why that Song.lrc was not used, or is "".
 std::vector<SheetRow> readPreciseRows(const QString& song, PreciseTimesTaken& taken) {
-    std::vector<SheetRow> rows = readLyricsFile(SynchLyricsFileName(song));
+    const QString xml = SynchLyricsFileName(song);
+    std::vector<SheetRow> rows = readLyricsFile(xml);
+    QString cut;
+    if (rows.size() > kMaxLrcLines) {
+        cut = QStringLiteral("%1 holds %2 lines; the first %3 taken, as the window shows them")
+                  .arg(nameOf(xml), QString::number(rows.size()), QString::number(kMaxLrcLines));
+        rows.resize(kMaxLrcLines);
+    }
     taken = TakePreciseTimes(rows, LrcFileName(song));
+    if (!cut.isEmpty())
+        taken.note = taken.note.isEmpty() ? cut : cut + QStringLiteral("; ") + taken.note;
     return rows;
 }
 
