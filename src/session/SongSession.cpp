@@ -208,12 +208,15 @@ QString SongSession::loadLyricsFile(const QString& song) {
         throw;
     }
     m_xmlSeen.whole = content.note.isEmpty();
-    // Song.lrc beside it supplies the precise times while it agrees with it.
+    // Song.lrc beside it supplies the precise times while it agrees with the lines the sheet
+    // keeps: an LRC of a longer file's first kMaxRows lines, as the exports write it, agrees.
+    if (content.rows.size() > static_cast<std::size_t>(LyricSheet::kMaxRows))
+        content.rows.resize(LyricSheet::kMaxRows);
     const QString lrc = LrcFileName(song);
     m_lrcSeen = FileSeen::of(lrc, false);
     const PreciseTimesTaken precise = TakePreciseTimes(content.rows, lrc);
     m_lrcSeen.whole = precise.taken;
-    m_sheet.load(std::move(content.rows), step); // keeps the first kMaxRows
+    m_sheet.load(std::move(content.rows), step);
     if (!precise.note.isEmpty())
         emit statusNote(precise.note);
     return content.note;

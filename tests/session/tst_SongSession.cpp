@@ -297,6 +297,34 @@ private slots:
         QCOMPARE(session.nudge({3}, -1, -10).status, "Line 3 moved -0.01 s to 0:03.60.");
     }
 
+    // A lyrics file longer than the sheet opens with the precise times of an LRC of the lines
+    // the sheet keeps, as velmora-lyrics exports them.
+    void aLongFilesPreciseTimesComeFromAnLrcOfItsFirstLines() {
+        Session s;
+        const QString song = s.path("Song.mp3");
+        QStringList rows;
+        QString lrc;
+        for (int i = 0; i < LyricSheet::kMaxRows + 2; ++i) {
+            rows << QString("%1|line %2").arg(i / 100).arg(i);
+            if (i < LyricSheet::kMaxRows)
+                lrc += QString("[%1:%2.%3]line %4\n")
+                           .arg(i / 6000, 2, 10, QChar('0'))
+                           .arg(i / 100 % 60, 2, 10, QChar('0'))
+                           .arg(i % 100 * 10, 3, 10, QChar('0'))
+                           .arg(i);
+        }
+        writeFile(s.path("Song.xml"), lyricsFileOf(song, rows));
+        writeFile(s.path("Song.lrc"), lrc.toUtf8());
+        QStringList notes;
+        const QObject listening;
+        QObject::connect(&s.session, &SongSession::statusNote, &listening,
+                         [&notes](const QString& note) { notes << note; });
+        s.session.open(song);
+        QCOMPARE(notes, QStringList{});
+        QCOMPARE(s.session.sheet().rows().size(), std::size_t(LyricSheet::kMaxRows));
+        QCOMPARE(s.session.sheet().rows().back().markMs, qint64{327660});
+    }
+
     // Kept precise times and word times come back to the millisecond after Save and a reopen,
     // while Song.xml holds what it held before, in whole seconds.
     void preciseTimesSurviveSaveAndReopen() {
