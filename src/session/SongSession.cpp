@@ -209,9 +209,7 @@ QString SongSession::loadLyricsFile(const QString& song) {
     }
     m_xmlSeen.whole = content.note.isEmpty();
     // Song.lrc beside it supplies the precise times while it agrees with the lines the sheet
-    // keeps: an LRC of a longer file's first kMaxRows lines, as the exports write it, agrees.
-    if (content.rows.size() > static_cast<std::size_t>(LyricSheet::kMaxRows))
-        content.rows.resize(LyricSheet::kMaxRows);
+    // keeps (of a longer file, the first 32767, as the exports write them).
     const QString lrc = LrcFileName(song);
     m_lrcSeen = FileSeen::of(lrc, false);
     const PreciseTimesTaken precise = TakePreciseTimes(content.rows, lrc);

@@ -619,6 +619,9 @@ LyricsFileRows ReadLyricsFileRows(const QString& path) {
                              "would drop the rest")
                 .arg(name, QString::number(read.rows.size()), QString::number(kSheetRows));
     }
+    read.lines = read.rows.size();
+    if (read.rows.size() > kSheetRows)
+        read.rows.resize(kSheetRows);
     return read;
 }
 

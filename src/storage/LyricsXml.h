@@ -123,7 +123,10 @@ PreviewRowsRead ReadPreviewRows(QIODevice& device);
 // ---- the song's lyrics file, for the window and the tool alike ---------------------------
 
 struct LyricsFileRows {
-    std::vector<SheetRow> rows; // every line read; the sheet keeps the first 32767
+    // The first 32767 lines read, as many as the sheet holds: what the window shows is what
+    // every export and check works on.
+    std::vector<SheetRow> rows;
+    std::size_t lines = 0; // lines read, those past the 32767th too
     // "Song.xml is damaged at line 3, column 5 (...)" when the reading stopped early, or "".
     QString damage;
     // What the user must know about the rows read, for the status line: the damage and what

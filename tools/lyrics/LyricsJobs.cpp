@@ -41,13 +41,13 @@ JobResult done(const QString& what) {
     return {JobResult::Done, what, {}, {}, {}};
 }
 
-// The rows of the song's lyrics file, read as the window reads it; throws when it cannot be
-// read or is damaged: what the window would show of it is not the whole file.
-std::vector<SheetRow> readLyricsFile(const QString& xml) {
+// The song's lyrics file, read as the window reads it; throws when it cannot be read or is
+// damaged: what the window would show of it is not the whole file.
+LyricsFileRows readLyricsFile(const QString& xml) {
     LyricsFileRows read = ReadLyricsFileRows(xml);
     if (!read.damage.isEmpty())
         throw VersettaError(read.damage);
-    return std::move(read.rows);
+    return read;
 }
 
 // The lines of an LRC file; throws when it cannot be read or holds more than a lyrics file.
@@ -60,21 +60,19 @@ LrcContent readLrcFile(const QString& lrc) {
 }
 
 // The lyrics file's rows with the precise times of the Song.lrc beside it, as the window opens
-// them: its first 32767 lines, since an export of more would be a file the program cannot read
-// back. taken's note says so, and why that Song.lrc was not used, or is "".
+// them: of a longer file the first 32767, since an export of more would be a file the program
+// cannot read back. taken's note says so, and why that Song.lrc was not used, or is "".
 std::vector<SheetRow> readPreciseRows(const QString& song, PreciseTimesTaken& taken) {
     const QString xml = SynchLyricsFileName(song);
-    std::vector<SheetRow> rows = readLyricsFile(xml);
-    QString cut;
-    if (rows.size() > kMaxLrcLines) {
-        cut = QStringLiteral("%1 holds %2 lines; the first %3 taken, as the window shows them")
-                  .arg(nameOf(xml), QString::number(rows.size()), QString::number(kMaxLrcLines));
-        rows.resize(kMaxLrcLines);
-    }
-    taken = TakePreciseTimes(rows, LrcFileName(song));
-    if (!cut.isEmpty())
+    LyricsFileRows read = readLyricsFile(xml);
+    taken = TakePreciseTimes(read.rows, LrcFileName(song));
+    if (read.lines > read.rows.size()) {
+        const QString cut =
+            QStringLiteral("%1 holds %2 lines; the first %3 taken, as the window shows them")
+                .arg(nameOf(xml), QString::number(read.lines), QString::number(read.rows.size()));
         taken.note = taken.note.isEmpty() ? cut : cut + QStringLiteral("; ") + taken.note;
-    return rows;
+    }
+    return std::move(read.rows);
 }
 
 QString withNote(const QString& message, const QString& note) {
