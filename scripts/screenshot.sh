@@ -11,6 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
+# A desktop's screen: Qt's offscreen one is too narrow for the window, which would scroll.
+offscreen="offscreen:configfile=$PWD/tests/data/screens/desktop.json"
 [ -e build/tools/Velmora81.mdb ] || build/tools/velmora-dbsetup build/tools >/dev/null
 
 demo=/tmp/velmora-demo
@@ -46,10 +48,10 @@ open(f"{demo}/Harbour Song.xml", "w").write("\r\n".join(out) + "\r\n")
 PY
 lame --quiet -m m -b 32 "$demo/song.wav" "$song"
 
-QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/window.png "$song" 2>/dev/null
+QT_QPA_PLATFORM="$offscreen" build/tools/velmora-screenshot docs/window.png "$song" 2>/dev/null
 # The same window in other languages; Arabic is laid out right to left.
 for language in de ja ar; do
-  QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot "docs/window-$language.png" "$song" \
+  QT_QPA_PLATFORM="$offscreen" build/tools/velmora-screenshot "docs/window-$language.png" "$song" \
     --language "$language" 2>/dev/null
 done
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \
@@ -74,7 +76,7 @@ def mark(m):
 xml = re.sub(r"(<LineNumber>(\d+)</LineNumber>\s*<TimeMarker>)</TimeMarker>", mark, xml)
 open(f"{folder}/Song.xml", "w", encoding="utf-8").write(xml)
 PY
-QT_QPA_PLATFORM=offscreen build/tools/velmora-screenshot docs/suggestions.png \
+QT_QPA_PLATFORM="$offscreen" build/tools/velmora-screenshot docs/suggestions.png \
   "$voiced/Song.mp3" --suggestions 2>/dev/null
 
 words="$demo/words"
@@ -82,7 +84,7 @@ python3 bench/make-word-songs.py "$words" --seeds 101 --langs en --lines 4 >/dev
 words="$words/seed101_en"
 ffmpeg -v error -i "$words/Song.flac" "$words/Song.mp3"
 mapfile -t starts <"$words/Song.starts"
-QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 build/tools/velmora-screenshot docs/word-suggestions.png \
+QT_QPA_PLATFORM="$offscreen" QT_SCALE_FACTOR=1.5 build/tools/velmora-screenshot docs/word-suggestions.png \
   "$words/Song.mp3" --play 16 --mark "${starts[0]}" --mark "${starts[1]}" \
   --mark "${starts[2]}" --strip 2 2>/dev/null
 echo "wrote docs/window.png, docs/window-{de,ja,ar}.png, docs/playing.png, docs/word-timing.png," \

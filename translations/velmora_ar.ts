@@ -2457,6 +2457,22 @@
         <source>Secs.</source>
         <translation>ثانية</translation>
     </message>
+    <message>
+        <source>Window contents</source>
+        <translation>محتوى النافذة</translation>
+    </message>
+    <message>
+        <source>All of the window&apos;s controls</source>
+        <translation>جميع عناصر التحكم في النافذة</translation>
+    </message>
+    <message>
+        <source>The screen is too small for the whole window: its controls scroll</source>
+        <translation>الشاشة أصغر من أن تعرض النافذة كلها: عناصر التحكم فيها تُمرَّر</translation>
+    </message>
+    <message>
+        <source>Scroll bar</source>
+        <translation>شريط التمرير</translation>
+    </message>
 </context>
 <context>
     <name>WordEdits</name>

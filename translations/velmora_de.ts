@@ -2417,6 +2417,22 @@
         <source>Secs.</source>
         <translation>Sek.</translation>
     </message>
+    <message>
+        <source>Window contents</source>
+        <translation>Fensterinhalt</translation>
+    </message>
+    <message>
+        <source>All of the window&apos;s controls</source>
+        <translation>Alle Bedienelemente des Fensters</translation>
+    </message>
+    <message>
+        <source>The screen is too small for the whole window: its controls scroll</source>
+        <translation>Der Bildschirm ist zu klein für das ganze Fenster: seine Bedienelemente lassen sich verschieben</translation>
+    </message>
+    <message>
+        <source>Scroll bar</source>
+        <translation>Bildlaufleiste</translation>
+    </message>
 </context>
 <context>
     <name>WordEdits</name>

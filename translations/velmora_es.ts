@@ -2417,6 +2417,22 @@
         <source>Secs.</source>
         <translation>seg.</translation>
     </message>
+    <message>
+        <source>Window contents</source>
+        <translation>Contenido de la ventana</translation>
+    </message>
+    <message>
+        <source>All of the window&apos;s controls</source>
+        <translation>Todos los controles de la ventana</translation>
+    </message>
+    <message>
+        <source>The screen is too small for the whole window: its controls scroll</source>
+        <translation>La pantalla es demasiado pequeña para toda la ventana: sus controles se desplazan</translation>
+    </message>
+    <message>
+        <source>Scroll bar</source>
+        <translation>Barra de desplazamiento</translation>
+    </message>
 </context>
 <context>
     <name>WordEdits</name>

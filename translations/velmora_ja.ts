@@ -2407,6 +2407,22 @@
         <source>Secs.</source>
         <translation>秒</translation>
     </message>
+    <message>
+        <source>Window contents</source>
+        <translation>ウィンドウの内容</translation>
+    </message>
+    <message>
+        <source>All of the window&apos;s controls</source>
+        <translation>ウィンドウのすべてのコントロール</translation>
+    </message>
+    <message>
+        <source>The screen is too small for the whole window: its controls scroll</source>
+        <translation>画面がウィンドウ全体には小さすぎるため、コントロールはスクロールします</translation>
+    </message>
+    <message>
+        <source>Scroll bar</source>
+        <translation>スクロールバー</translation>
+    </message>
 </context>
 <context>
     <name>WordEdits</name>

@@ -8,14 +8,18 @@
 #include "window/Controls.h"
 #include "window/WindowLook.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 // Sizes follow the original arrangement at 15 twips a pixel: buttons 100 by 33, the sheet
@@ -182,4 +186,65 @@ void LayOutWindow(QWidget& window, const WindowControls& ui) {
     for (QPushButton* button : window.findChildren<QPushButton*>())
         button->setStyle(buttonStyle);
     window.resize(880, 560);
+}
+
+namespace {
+
+// Scrolls where the window does not fit, and nowhere else: the keys it would scroll by go on to
+// the window, which has keys of its own.
+class ScreenFit final : public QScrollArea {
+public:
+    ScreenFit() {
+        setObjectName(QStringLiteral("windowScroll"));
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+        setWidgetResizable(true);
+        // However the keyboard gets there: Tab, a key of the window's, or the program.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now && widget() && widget()->isAncestorOf(now))
+                ensureWidgetVisible(now);
+        });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
+// The title bar and borders a window manager adds, at most.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+} // namespace
+
+void FitWindowToScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen || !window.layout())
+        return;
+    const QSize room = screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+    const QSize needed = window.minimumSizeHint();
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return;
+    const QString name = QCoreApplication::translate("WindowLayout", "Window contents");
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("windowPage"));
+    page->setAccessibleName(name);
+    page->setAccessibleDescription(
+        QCoreApplication::translate("WindowLayout", "All of the window's controls"));
+    page->setLayout(window.layout()); // takes the controls along
+    auto* fit = new ScreenFit;
+    fit->setAccessibleName(name);
+    fit->setAccessibleDescription(QCoreApplication::translate(
+        "WindowLayout", "The screen is too small for the whole window: its controls scroll"));
+    fit->setWidget(page);
+    // A screen reader reads the scroll area's own parts too.
+    fit->viewport()->setAccessibleName(name);
+    for (QWidget* part : fit->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (part != fit->viewport() && part->accessibleName().isEmpty())
+            part->setAccessibleName(QCoreApplication::translate("WindowLayout", "Scroll bar"));
+    auto* whole = new QVBoxLayout(&window);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(fit);
+    // As small as the screen allows, no smaller: a smaller window would only hide more.
+    window.setMinimumSize(needed.boundedTo(room));
+    window.resize(window.size().boundedTo(room));
 }

@@ -61,6 +61,7 @@ frmSychLyrics::frmSychLyrics(Platform platform, QWidget* parent)
     words->place(ui);
     ui.lblStatus = m_status->label();
     LayOutWindow(*this, ui);
+    FitWindowToScreen(*this);
     connectParts();
     if (const QString note = m_session->playback().settingsNote(); !note.isEmpty())
         m_status->report(note);

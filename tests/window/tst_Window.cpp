@@ -36,6 +36,9 @@ private slots:
     void startsIdleWithEveryControlInItsState() {
         TestWindow w;
         QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Versetta"));
+        // On a desktop's screen the window holds its controls itself: nothing scrolls.
+        QVERIFY(!w->findChild<QWidget*>(QStringLiteral("windowScroll")));
+        QCOMPARE(w.ui.fileBar->parentWidget(), &*w);
         for (const QPushButton* button : w->findChildren<QPushButton*>())
             QVERIFY2(button->isEnabled() != QStringList({"cmdMark", "cmdSave", "cmdSaveUnsynch"})
                                                 .contains(button->objectName()),
