@@ -426,6 +426,13 @@
     </message>
 </context>
 <context>
+    <name>KeyOverlay</name>
+    <message>
+        <source>Page %1 of %2: %3 turns the page</source>
+        <translation>الصفحة %1 من %2: %3 يقلب الصفحة</translation>
+    </message>
+</context>
+<context>
     <name>LyricAligner</name>
     <message>
         <source>%1: suggestions are rough, lines spread by syllables between marks. Mark a few lines and they improve.</source>

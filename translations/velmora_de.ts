@@ -414,6 +414,13 @@
     </message>
 </context>
 <context>
+    <name>KeyOverlay</name>
+    <message>
+        <source>Page %1 of %2: %3 turns the page</source>
+        <translation>Seite %1 von %2: %3 blättert um</translation>
+    </message>
+</context>
+<context>
     <name>LyricAligner</name>
     <message>
         <source>%1: suggestions are rough, lines spread by syllables between marks. Mark a few lines and they improve.</source>

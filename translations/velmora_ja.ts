@@ -411,6 +411,13 @@
     </message>
 </context>
 <context>
+    <name>KeyOverlay</name>
+    <message>
+        <source>Page %1 of %2: %3 turns the page</source>
+        <translation>%2 ページ中 %1 ページ目: %3 で次のページ</translation>
+    </message>
+</context>
+<context>
     <name>LyricAligner</name>
     <message>
         <source>%1: suggestions are rough, lines spread by syllables between marks. Mark a few lines and they improve.</source>

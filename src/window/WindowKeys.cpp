@@ -124,7 +124,8 @@ KeyOverlay::Keys keyList() {
 
 WindowKeys::WindowKeys(QWidget& window, SongSession& session, StatusLine& status,
                        Transport& transport, SheetPanel& sheet)
-    : QObject(&window), m_window(window), m_keyOverlay(new KeyOverlay(keyList(), &window)),
+    : QObject(&window), m_window(window),
+      m_keyOverlay(new KeyOverlay(keyList(), QKeySequence(Qt::Key_F1), &window)),
       m_list(sheet.list()) {
     const auto key = [this, &status](const QKeySequence& keys, const char* name,
                                      const std::function<void()>& action, bool repeat = true) {

@@ -134,6 +134,20 @@ private slots:
 
     // Alt+Right with the focus on the list, as the server delivers it: the line moves 0.1 s and
     // plays from just before it.
+    // F1 held shows the list of keys and keeps it: the server's repeats are no next key.
+    void f1HeldKeepsTheKeyList() {
+        TestWindow w;
+        QVERIFY(showSixtyLines(w, true));
+        w.ui.lvLyrics->setFocus();
+        QVERIFY(xdotool({"keydown", "F1", "sleep", "1", "keyup", "F1"}));
+        auto* keys = w->findChild<QWidget*>(QStringLiteral("keyOverlay"));
+        QVERIFY(keys);
+        QTest::qWait(100);
+        QVERIFY(keys->isVisible());
+        QVERIFY(xdotool({"key", "Down"}));
+        QTRY_VERIFY(!keys->isVisible());
+    }
+
     void nudgeKeyWithTheFocusOnTheList() {
         TestWindow w;
         w.createDatabase();

@@ -303,6 +303,7 @@ private slots:
             const KeyOverlay::Layout fitted = keyList->layOut(size);
             QVERIFY(QRect(QPoint(0, 0), size).contains(fitted.frame));
             QCOMPARE(fitted.rows.size(), keyList->keys().size());
+            QCOMPARE(fitted.pages, 1);
             QVERIFY(fitted.frame.contains(fitted.rows.back().second));
             QVERIFY(fitted.rows.front().first.left() < fitted.rows.front().second.left());
         }

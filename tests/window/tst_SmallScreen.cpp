@@ -1,5 +1,7 @@
 #include "support/TestWindow.h"
 
+#include "controls/KeyOverlay.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +77,37 @@ private slots:
         QVERIFY(scrolled);
         w.ui.lvLyrics->setFocus();
         QVERIFY(inView(*scroll, *w.ui.lvLyrics));
+    }
+
+    // The list of keys does not fit here even at its smallest font: F1 turns its pages, each
+    // inside the window and every key on one of them; any other key still closes it and acts.
+    void f1TurnsTheKeyListsPages() {
+        TestWindow w;
+        w.setSheet({"One|1", "Two|2"});
+        QVERIFY(w.shownActive());
+        w.clickRow(1);
+        press(Qt::Key_F1);
+        auto* keys = w->findChild<KeyOverlay*>(QStringLiteral("keyOverlay"));
+        QVERIFY(keys && keys->isVisible());
+        const KeyOverlay::Layout l = keys->layOut(keys->size());
+        QVERIFY(l.pages > 1);
+        QCOMPARE(l.rows.size(), keys->keys().size());
+        QVERIFY(keys->rect().contains(l.frame));
+        QVERIFY(l.frame.contains(l.turn));
+        for (const auto& [key, does] : l.rows)
+            QVERIFY(l.frame.contains(key) && l.frame.contains(does));
+        QList<QImage> shown{keys->grab().toImage()};
+        for (int turned = 1; turned <= l.pages; ++turned) {
+            press(Qt::Key_F1);
+            QVERIFY(keys->isVisible());
+            QCOMPARE(keys->page(), turned % l.pages);
+            shown << keys->grab().toImage();
+        }
+        QVERIFY(shown[1] != shown[0]);
+        QCOMPARE(shown.back(), shown.front());
+        press(Qt::Key_Down);
+        QVERIFY(!keys->isVisible());
+        QCOMPARE(w.session().sheet().selected(), 2);
     }
 };
 
