@@ -37,7 +37,6 @@ public:
         QRect turn; // where pages > 1
     };
     Layout layOut(QSize size) const;
-    QString turnText(int pages) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +44,7 @@ protected:
 
 private:
     void dismiss();
+    QString turnText(int pages) const;
 
     Keys m_keys;
     QKeySequence m_showKey;

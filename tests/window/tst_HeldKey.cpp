@@ -132,8 +132,6 @@ private slots:
         QTEST(marked, "marked");
     }
 
-    // Alt+Right with the focus on the list, as the server delivers it: the line moves 0.1 s and
-    // plays from just before it.
     // F1 held shows the list of keys and keeps it: the server's repeats are no next key.
     void f1HeldKeepsTheKeyList() {
         TestWindow w;
@@ -148,6 +146,8 @@ private slots:
         QTRY_VERIFY(!keys->isVisible());
     }
 
+    // Alt+Right with the focus on the list, as the server delivers it: the line moves 0.1 s and
+    // plays from just before it.
     void nudgeKeyWithTheFocusOnTheList() {
         TestWindow w;
         w.createDatabase();
